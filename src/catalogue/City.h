@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QHashFunctions>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <optional>
+
+// One entry of the city catalogue. Immutable once built; the id is the key
+// every stored setting uses.
+struct City {
+    QString id;
+    QString name;
+    QString region;             // may be empty
+    QString country;            // English name, as the catalogue writes it
+    double latitude = 0;        // degrees, north positive
+    double longitude = 0;       // degrees, east positive
+    QString timeZoneIdentifier; // as written in the catalogue, even when unknown
+    QStringList aliases;
+    // From the system tz database; offset zero when it does not know the identifier.
+    QTimeZone timeZone;
+
+    // The built-in universal-time entry, first in every loaded catalogue.
+    static const City& utc();
+
+    // "Name" or "Name, Region".
+    QString displayName() const;
+
+    friend bool operator==(const City& a, const City& b);
+};
+
+size_t qHash(const City& city, size_t seed = 0) noexcept;
+
+// The zone with this identifier from the system tz database, or the fixed
+// zone with offset zero when the system does not know it.
+QTimeZone resolveTimeZone(const QByteArray& identifier);
+
+// The flag emoji of a country, given its English name; none when the name is
+// unknown or empty.
+std::optional<QString> flagEmoji(const QString& country);
+
+// The flag built from a two-letter region code ("CI" gives the Ivory Coast
+// flag); none when the code is empty or cannot form one.
+std::optional<QString> flagEmojiForRegion(const QString& regionCode);
+
+// The form under which country names are matched: folded, "&" as "and",
+// "saint" as "st", "the" removed, then only letters and digits kept.
+QString normalizedCountryName(const QString& country);

@@ -1,0 +1,253 @@
+#include "CityDatabase.h"
+
+#include "CatalogueFile.h"
+#include "ZoneNames.h"
+#include "platform/Bundle.h"
+#include "platform/SystemLocale.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr double earthDiameterKm = 12742;
+
+} // namespace
+
+CityDatabase::CityDatabase(const QString& catalogueFile, const icu::Locale& locale)
+    : m_folder(locale)
+{
+    load(catalogueFile, locale);
+}
+
+CityDatabase::CityDatabase(const QString& catalogueFile)
+    : CityDatabase(catalogueFile, SystemLocale::current())
+{
+}
+
+const CityDatabase& CityDatabase::shared()
+{
+    static const CityDatabase database(Bundle::resourcePath(QStringLiteral("cities"), QStringLiteral("json")));
+    return database;
+}
+
+void CityDatabase::load(const QString& catalogueFile, const icu::Locale& locale)
+{
+    m_cities.append(City::utc());
+    if (!CatalogueFile::load(catalogueFile, m_cities)) {
+        m_cities.clear();
+        return;
+    }
+    m_positionsByID.reserve(m_cities.size());
+    for (qsizetype i = 0; i < m_cities.size(); ++i) {
+        if (!m_positionsByID.contains(m_cities.at(i).id)) // the first record with an id wins
+            m_positionsByID.insert(m_cities.at(i).id, i);
+    }
+    index(locale);
+}
+
+void CityDatabase::index(const icu::Locale& locale)
+{
+    const UDate now = UDate(QDateTime::currentMSecsSinceEpoch());
+    QHash<QString, QString> foldedZoneNames; // by timeZoneIdentifier
+    QHash<QString, QString> foldedShared;    // countries and regions repeat across records
+
+    // Growing the buffers by doubling would touch about twice the memory.
+    qsizetype length = 0;
+    qsizetype keyCount = 0;
+    for (const City& city : std::as_const(m_cities)) {
+        length += city.name.size() + city.region.size() + city.country.size() + 40;
+        for (const QString& alias : city.aliases)
+            length += alias.size() + 1;
+        keyCount += 4 + city.aliases.size();
+    }
+    m_searchText.reserve(length + length / 16);
+    m_keyStarts.reserve(keyCount + 1);
+    m_firstKeys.reserve(m_cities.size() + 1);
+    const auto append = [this](const QString& folded) {
+        m_keyStarts.append(m_searchText.size());
+        m_searchText.append(folded);
+        m_searchText.append(QChar(0));
+    };
+    const auto foldShared = [&](const QString& text) {
+        auto it = foldedShared.constFind(text);
+        if (it == foldedShared.cend()) it = foldedShared.insert(text, m_folder.fold(text));
+        return it.value();
+    };
+
+    for (const City& city : std::as_const(m_cities)) {
+        auto zoneName = foldedZoneNames.constFind(city.timeZoneIdentifier);
+        if (zoneName == foldedZoneNames.cend()) {
+            const QString resolvedId = QString::fromUtf8(city.timeZone.id());
+            const QString name =
+                ZoneNames::genericName(resolvedId, locale, now).value_or(ZoneNames::fromIdentifier(resolvedId));
+            zoneName = foldedZoneNames.insert(city.timeZoneIdentifier, m_folder.fold(name));
+        }
+        m_firstKeys.append(m_keyStarts.size());
+        append(m_folder.fold(city.name));
+        append(foldShared(city.region));
+        append(foldShared(city.country));
+        for (const QString& alias : city.aliases)
+            append(m_folder.fold(alias));
+        append(zoneName.value());
+    }
+    m_firstKeys.append(m_keyStarts.size());
+    m_keyStarts.append(m_searchText.size());
+    m_searchText.squeeze();
+}
+
+QList<QStringList> CityDatabase::searchKeys() const
+{
+    QList<QStringList> keys;
+    keys.reserve(m_cities.size());
+    for (qsizetype c = 0; c < m_cities.size(); ++c) {
+        QStringList entry;
+        for (qsizetype k = m_firstKeys.at(c); k < m_firstKeys.at(c + 1); ++k)
+            entry.append(m_searchText.mid(m_keyStarts.at(k), m_keyStarts.at(k + 1) - m_keyStarts.at(k) - 1));
+        keys.append(entry);
+    }
+    return keys;
+}
+
+namespace {
+
+// Match scores, lower is better: at the start of the name, at the start of
+// another text, inside the name, inside another text.
+constexpr int noMatch = 4;
+
+int matchScore(qsizetype keyInCity, qsizetype offsetInKey)
+{
+    return (keyInCity == 0 ? 0 : 1) + (offsetInKey == 0 ? 0 : 2);
+}
+
+// Ranking by (score, catalogue index) is four buckets filled in catalogue order.
+class Ranking {
+public:
+    explicit Ranking(qsizetype limit)
+        : m_limit(limit)
+    {
+    }
+    void add(qsizetype city, int score)
+    {
+        if (score < noMatch) m_buckets[size_t(score)].append(city);
+    }
+    // Later cities cannot displace a full set of best-scored ones.
+    bool full() const { return m_buckets[0].size() >= m_limit; }
+    QList<City> take(const QList<City>& cities) const
+    {
+        QList<City> results;
+        for (const QList<qsizetype>& bucket : m_buckets)
+            for (const qsizetype index : bucket) {
+                if (results.size() >= m_limit) return results;
+                results.append(cities.at(index));
+            }
+        return results;
+    }
+
+private:
+    qsizetype m_limit;
+    std::array<QList<qsizetype>, noMatch> m_buckets;
+};
+
+} // namespace
+
+QList<City> CityDatabase::search(const QString& query, qsizetype limit) const
+{
+    const QString folded = m_folder.fold(query);
+    if (folded.isEmpty() || limit <= 0) return {};
+    if (folded.contains(QChar(0))) return searchOneKeyAtATime(folded, limit);
+
+    // The query holds no separator, so a hit never spans two keys; hits come
+    // in buffer order, which is catalogue order.
+    Ranking ranking(limit);
+    const QStringView text(m_searchText);
+    qsizetype city = -1;
+    int best = noMatch;
+    for (qsizetype at = text.indexOf(folded); at >= 0;) {
+        const qsizetype key = std::upper_bound(m_keyStarts.cbegin(), m_keyStarts.cend(), at) - m_keyStarts.cbegin() - 1;
+        if (city < 0 || key >= m_firstKeys.at(city + 1)) {
+            if (city >= 0) ranking.add(city, best);
+            if (ranking.full()) return ranking.take(m_cities);
+            city = std::upper_bound(m_firstKeys.cbegin(), m_firstKeys.cend(), key) - m_firstKeys.cbegin() - 1;
+            best = noMatch;
+        }
+        best = std::min(best, matchScore(key - m_firstKeys.at(city), at - m_keyStarts.at(key)));
+        // Only a key's first hit counts, and nothing beats a score of 0.
+        const qsizetype next = best == 0 ? m_keyStarts.at(m_firstKeys.at(city + 1)) : m_keyStarts.at(key + 1);
+        at = next < text.size() ? text.indexOf(folded, next) : -1;
+    }
+    if (city >= 0) ranking.add(city, best);
+    return ranking.take(m_cities);
+}
+
+// For the odd query holding U+0000, which the single-buffer scan uses as its separator.
+QList<City> CityDatabase::searchOneKeyAtATime(const QString& folded, qsizetype limit) const
+{
+    Ranking ranking(limit);
+    const QStringView text(m_searchText);
+    for (qsizetype city = 0; city < m_cities.size() && !ranking.full(); ++city) {
+        int best = noMatch;
+        for (qsizetype key = m_firstKeys.at(city); key < m_firstKeys.at(city + 1); ++key) {
+            const qsizetype length = m_keyStarts.at(key + 1) - m_keyStarts.at(key) - 1;
+            const qsizetype at = text.sliced(m_keyStarts.at(key), length).indexOf(folded);
+            if (at >= 0) best = std::min(best, matchScore(key - m_firstKeys.at(city), at));
+        }
+        ranking.add(city, best);
+    }
+    return ranking.take(m_cities);
+}
+
+double CityDatabase::distanceKm(double latitude1, double longitude1, double latitude2, double longitude2)
+{
+    constexpr double radians = std::numbers::pi / 180;
+    const double phi1 = latitude1 * radians;
+    const double phi2 = latitude2 * radians;
+    const double dPhi = std::sin((phi1 - phi2) / 2);
+    const double dLambda = std::sin((longitude1 - longitude2) * radians / 2);
+    const double a = dPhi * dPhi + std::cos(phi1) * std::cos(phi2) * dLambda * dLambda;
+    // Rounding can push a just above 1 for antipodal points; asin would give NaN.
+    return earthDiameterKm * std::asin(std::min(std::sqrt(a), 1.0));
+}
+
+QList<City> CityDatabase::nearestCities(double latitude, double longitude, double radiusKm, qsizetype minimum,
+                                        qsizetype maximum) const
+{
+    struct Candidate {
+        double distance;
+        qsizetype index;
+    };
+    std::vector<Candidate> candidates;
+    candidates.reserve(size_t(m_cities.size()));
+    const QString& utcId = City::utc().id;
+    qsizetype within = 0;
+    for (qsizetype i = 0; i < m_cities.size(); ++i) {
+        const City& city = m_cities.at(i);
+        if (city.id == utcId) continue;
+        double distance = distanceKm(latitude, longitude, city.latitude, city.longitude);
+        if (std::isnan(distance)) // a caller's NaN point must not break the ordering
+            distance = std::numeric_limits<double>::infinity();
+        within += distance <= radiusKm ? 1 : 0;
+        candidates.push_back({distance, i});
+    }
+
+    // Every candidate within the radius sorts before every one outside, so
+    // counting them first gives the number of leading ones inside.
+    const qsizetype total = qsizetype(candidates.size());
+    const qsizetype count =
+        std::clamp<qsizetype>(std::min(std::max(within, std::min(total, minimum)), maximum), 0, total);
+    const auto nearer = [](const Candidate& a, const Candidate& b) {
+        return a.distance < b.distance || (a.distance == b.distance && a.index < b.index);
+    };
+    std::partial_sort(candidates.begin(), candidates.begin() + count, candidates.end(), nearer);
+
+    QList<City> results;
+    results.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        results.append(m_cities.at(candidates[size_t(i)].index));
+    return results;
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "City.h"
+#include "TextFolder.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+#include <QStringView>
+
+#include <unicode/locid.h>
+
+// Lookup of catalogue records by id, over the records the database holds.
+class CityIndex {
+public:
+    CityIndex(const QList<City>& cities, const QHash<QString, qsizetype>& positions)
+        : m_cities(cities)
+        , m_positions(positions)
+    {
+    }
+    // The record with this id, or null.
+    const City* find(const QString& id) const
+    {
+        const auto it = m_positions.constFind(id);
+        return it == m_positions.cend() ? nullptr : &m_cities.at(it.value());
+    }
+    bool contains(const QString& id) const { return m_positions.contains(id); }
+    // The record with this id, or an empty record.
+    City value(const QString& id) const
+    {
+        const City* city = find(id);
+        return city ? *city : City();
+    }
+    qsizetype size() const { return m_positions.size(); }
+    bool isEmpty() const { return m_positions.isEmpty(); }
+
+private:
+    const QList<City>& m_cities;
+    const QHash<QString, qsizetype>& m_positions;
+};
+
+// The loaded city catalogue: the universal-time entry followed by the file's
+// records in file order, an index by id, and the folded texts that text
+// search matches against. Immutable after construction, so it may be read
+// from any thread.
+class CityDatabase {
+public:
+    // Loads the catalogue file; a file that is missing or unreadable gives an
+    // empty database (no cities at all, not even universal time). Folding and
+    // zone names use the given locale for the life of the database.
+    explicit CityDatabase(const QString& catalogueFile, const icu::Locale& locale);
+    // As above, in the user's current locale.
+    explicit CityDatabase(const QString& catalogueFile);
+
+    // The catalogue shipped in the application's resources, loaded on first use.
+    static const CityDatabase& shared();
+
+    const QList<City>& cities() const { return m_cities; }
+    // For an id that occurs more than once, its first record.
+    CityIndex citiesByID() const { return CityIndex(m_cities, m_positionsByID); }
+    // One entry per element of cities(): folded name, region, country, aliases,
+    // zone name. Built on each call from the compact form search() uses.
+    QList<QStringList> searchKeys() const;
+
+    // Records whose folded texts contain the folded query, best first: a match
+    // at the start of the name, then at the start of another text, then inside
+    // the name, then inside another text; catalogue order among equals. The
+    // query is not trimmed.
+    QList<City> search(const QString& query, qsizetype limit) const;
+
+    // Cities nearest to a point (degrees), nearest first, never the
+    // universal-time entry: all of those within radiusKm, but at least
+    // `minimum` and at most `maximum`.
+    QList<City> nearestCities(double latitude, double longitude, double radiusKm, qsizetype minimum,
+                              qsizetype maximum) const;
+
+    // Great-circle distance in kilometres between two points given in degrees.
+    static double distanceKm(double latitude1, double longitude1, double latitude2, double longitude2);
+
+private:
+    void load(const QString& catalogueFile, const icu::Locale& locale);
+    void index(const icu::Locale& locale);
+    QList<City> searchOneKeyAtATime(const QString& folded, qsizetype limit) const;
+
+    TextFolder m_folder;
+    QList<City> m_cities;
+    QHash<QString, qsizetype> m_positionsByID; // into m_cities
+    // Every folded key in catalogue order, each followed by U+0000, so that one
+    // scan of one buffer answers a query. m_keyStarts holds where each key
+    // starts (and, last, the buffer's length); m_firstKeys the index of each
+    // city's first key (and, last, the number of keys).
+    QString m_searchText;
+    QList<qsizetype> m_keyStarts;
+    QList<qsizetype> m_firstKeys;
+};
