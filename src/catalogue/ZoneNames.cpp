@@ -5,7 +5,9 @@
 #include <unicode/timezone.h>
 #include <unicode/tzfmt.h>
 
+#include <map>
 #include <memory>
+#include <string>
 
 namespace ZoneNames {
 

@@ -1,0 +1,58 @@
+#include "app/AppSettings.h"
+#include "catalogue/CityDatabase.h"
+#include "clock/ClockEntry.h"
+#include "clock/ClockFormatter.h"
+#include "platform/JsonPreferences.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const CityDatabase& database()
+{
+    static const CityDatabase loaded(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/cities.json"));
+    return loaded;
+}
+
+// A redraw of a 20-row panel: the rows, then every text each row shows.
+void entriesAndTextsFor20Rows(benchmark::State& state)
+{
+    const QTemporaryDir dir;
+    JsonPreferences store(dir.filePath(QStringLiteral("settings.json")));
+    AppSettings settings(store, database());
+    QStringList tracked;
+    for (const char* name : {"London", "Paris",   "Tokyo",     "Sydney",    "Auckland",  "Honolulu",   "Anchorage",
+                             "Denver", "Chicago", "Toronto",   "São Paulo", "Reykjavík", "Cairo",      "Moscow",
+                             "Dubai",  "Kolkata", "Kathmandu", "Singapore", "Seoul",     "Los Angeles"})
+        tracked.append(database().search(QString::fromUtf8(name), 1).first().id);
+    settings.setTrackedCityIDs(tracked);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+
+    for (auto _ : state) {
+        const ClockFormatter formatter(settings.timeFormat(), settings.dateFormat());
+        const QList<ClockEntry> entries = ClockEntry::entries(settings, now, formatter.homeTimeZone(), database());
+        for (const ClockEntry& entry : entries) {
+            benchmark::DoNotOptimize(formatter.timeText(now, entry.timeZone));
+            benchmark::DoNotOptimize(formatter.zoneName(entry.timeZone, now));
+            const int offset = formatter.dayOffset(now, entry.timeZone);
+            if (offset != 0) benchmark::DoNotOptimize(formatter.dayLabel(offset, now, entry.timeZone));
+        }
+    }
+}
+BENCHMARK(entriesAndTextsFor20Rows)->Unit(benchmark::kMicrosecond);
+
+void timeText(benchmark::State& state)
+{
+    const ClockFormatter formatter(TimeFormat::system, DateFormat::relative);
+    const QTimeZone zone("Europe/Paris");
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatter.timeText(now, zone));
+}
+BENCHMARK(timeText)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,87 @@
+#include "ClockEntry.h"
+
+#include "app/AppSettings.h"
+#include "catalogue/CityDatabase.h"
+#include "catalogue/ZoneNames.h"
+
+#include <algorithm>
+
+namespace {
+
+ClockEntry trackedEntry(const AppSettings& settings, const City& city, ClockEntry::Kind kind)
+{
+    ClockEntry entry;
+    entry.id = city.id;
+    if (const std::optional<QString> label = settings.customLabel(city)) {
+        entry.title = *label;
+        entry.originalName = city.displayName();
+    } else {
+        entry.title = city.displayName();
+    }
+    entry.emoji = settings.emoji(city);
+    entry.timeZone = city.timeZone;
+    entry.kind = kind;
+    entry.city = city;
+    return entry;
+}
+
+// The home row when no tracked city keeps the home zone: named after the
+// catalogue's first city in that zone (never its custom label), else after
+// the zone identifier.
+ClockEntry standaloneHomeEntry(const AppSettings& settings, const QTimeZone& homeTimeZone, const CityDatabase& database)
+{
+    const QString identifier = QString::fromUtf8(homeTimeZone.id());
+    ClockEntry entry;
+    entry.id = QStringLiteral("home");
+    entry.timeZone = homeTimeZone;
+    entry.kind = ClockEntry::Kind::home;
+    const auto& cities = database.cities();
+    const auto found = std::find_if(cities.cbegin(), cities.cend(),
+                                    [&](const City& city) { return city.timeZoneIdentifier == identifier; });
+    if (found != cities.cend()) {
+        entry.title = found->displayName();
+        entry.emoji = settings.emoji(*found);
+    } else {
+        entry.title = ZoneNames::fromIdentifier(identifier);
+    }
+    return entry;
+}
+
+} // namespace
+
+QList<ClockEntry> ClockEntry::entries(const AppSettings& settings, const QDateTime& now, const QTimeZone& homeTimeZone,
+                                      const CityDatabase& database)
+{
+    QList<City> cities = settings.trackedCities(now, database);
+    QList<ClockEntry> entries;
+    entries.reserve(cities.size() + 1);
+
+    if (settings.showsHomeZone()) {
+        const QByteArray homeId = homeTimeZone.id();
+        const auto home = std::find_if(cities.cbegin(), cities.cend(),
+                                       [&](const City& city) { return city.timeZone.id() == homeId; });
+        if (home != cities.cend()) {
+            entries.append(trackedEntry(settings, *home, Kind::home));
+            cities.erase(home);
+        } else {
+            entries.append(standaloneHomeEntry(settings, homeTimeZone, database));
+        }
+    }
+    for (const City& city : std::as_const(cities))
+        entries.append(trackedEntry(settings, city, Kind::tracked));
+    return entries;
+}
+
+bool operator==(const ClockEntry& a, const ClockEntry& b)
+{
+    return a.id == b.id && a.title == b.title && a.originalName == b.originalName && a.emoji == b.emoji &&
+           a.timeZone == b.timeZone && a.kind == b.kind && a.city == b.city;
+}
+
+size_t qHash(const ClockEntry& entry, size_t seed) noexcept
+{
+    seed =
+        qHashMulti(seed, entry.id, entry.title, entry.originalName.value_or(QString()), entry.originalName.has_value(),
+                   entry.emoji.value_or(QString()), entry.emoji.has_value(), entry.timeZone.id(), int(entry.kind));
+    return entry.city ? qHashMulti(seed, *entry.city) : qHashMulti(seed, false);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "catalogue/City.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QTimeZone>
+
+#include <optional>
+
+class AppSettings;
+class CityDatabase;
+
+// One row of a clock list: the user's own zone first (when shown), then each
+// tracked city in the settings' order. Rebuilt on every redraw.
+struct ClockEntry {
+    enum class Kind { home, tracked };
+
+    QString id; // the city's id, or "home" for a home row without a tracked city
+    QString title;
+    std::optional<QString> originalName; // the city's own name when title is a custom label
+    std::optional<QString> emoji;
+    QTimeZone timeZone;
+    Kind kind = Kind::tracked;
+    std::optional<City> city; // none for a home row without a tracked city
+
+    // The rows for the settings at `now`; `homeTimeZone` is the system's zone.
+    static QList<ClockEntry> entries(const AppSettings& settings, const QDateTime& now, const QTimeZone& homeTimeZone,
+                                     const CityDatabase& database);
+
+    friend bool operator==(const ClockEntry& a, const ClockEntry& b);
+};
+
+size_t qHash(const ClockEntry& entry, size_t seed = 0) noexcept;

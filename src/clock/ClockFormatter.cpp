@@ -1,0 +1,80 @@
+#include "ClockFormatter.h"
+
+#include "DateFormats.h"
+#include "catalogue/ZoneNames.h"
+#include "platform/SystemLocale.h"
+
+namespace {
+
+qint64 wallMSecs(const QDateTime& at, const QTimeZone& zone)
+{
+    return at.toMSecsSinceEpoch() + qint64(zone.offsetFromUtc(at)) * 1000;
+}
+
+} // namespace
+
+ClockFormatter::ClockFormatter(TimeFormat timeFormat, DateFormat dateFormat)
+    : ClockFormatter(timeFormat, dateFormat, QTimeZone::systemTimeZone(), SystemLocale::current())
+{
+}
+
+ClockFormatter::ClockFormatter(TimeFormat timeFormat, DateFormat dateFormat, const QTimeZone& homeTimeZone,
+                               const icu::Locale& baseLocale)
+    : m_homeTimeZone(homeTimeZone)
+    , m_dateFormat(dateFormat)
+    , m_locale(localeFor(timeFormat, baseLocale))
+    , m_dayCalendar(QCalendar::System::Gregorian)
+{
+}
+
+icu::Locale ClockFormatter::localeFor(TimeFormat timeFormat, const icu::Locale& baseLocale)
+{
+    icu::Locale locale(baseLocale);
+    if (timeFormat == TimeFormat::system) return locale;
+    UErrorCode status = U_ZERO_ERROR;
+    locale.setUnicodeKeywordValue("hc", timeFormat == TimeFormat::twelveHour ? "h12" : "h23", status);
+    return U_SUCCESS(status) ? locale : icu::Locale(baseLocale);
+}
+
+QString ClockFormatter::timeText(const QDateTime& at, const QTimeZone& zone) const
+{
+    return DateFormats::format(m_locale, "jmm", wallMSecs(at, zone));
+}
+
+QString ClockFormatter::zoneName(const QTimeZone& zone, const QDateTime& at) const
+{
+    const QString identifier = QString::fromUtf8(zone.id());
+    if (const std::optional<QString> generic =
+            ZoneNames::genericName(identifier, m_locale, UDate(at.toMSecsSinceEpoch()));
+        generic && !generic->isEmpty())
+        return *generic;
+    const QString abbreviation = zone.abbreviation(at);
+    if (!abbreviation.isEmpty()) return abbreviation;
+    return ZoneNames::fromIdentifier(identifier);
+}
+
+int ClockFormatter::dayOffset(const QDateTime& at, const QTimeZone& zone) const
+{
+    // Calendar dates, not elapsed time: daylight-saving changes in either zone
+    // cannot shift the count.
+    const QDate home = at.toTimeZone(m_homeTimeZone).date();
+    const QDate there = at.toTimeZone(zone).date();
+    if (!home.isValid() || !there.isValid()) return 0;
+    return int(home.daysTo(there));
+}
+
+QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const
+{
+    if (m_dateFormat == DateFormat::relative) {
+        if (offset == 1) return QStringLiteral("Tomorrow");
+        if (offset == -1) return QStringLiteral("Yesterday");
+    }
+    const char* skeleton = m_dateFormat == DateFormat::numeric ? "Md" : "EEEMMMd";
+    return DateFormats::format(m_locale, skeleton, wallMSecs(at, zone));
+}
+
+bool operator==(const ClockFormatter& a, const ClockFormatter& b)
+{
+    return a.m_homeTimeZone == b.m_homeTimeZone && a.m_dateFormat == b.m_dateFormat && a.m_locale == b.m_locale &&
+           a.m_dayCalendar.name() == b.m_dayCalendar.name();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/SettingsTypes.h"
+
+#include <QCalendar>
+#include <QDateTime>
+#include <QString>
+#include <QTimeZone>
+
+#include <unicode/locid.h>
+
+// The texts of a clock row: time, zone name and day label. Built for one
+// redraw from the current settings, the system's zone and the system's
+// locale, so a change of either shows at the next redraw. Offsets come from
+// the system tz database; ICU supplies only names and patterns.
+class ClockFormatter {
+public:
+    // Home zone and base locale as the system has them now.
+    ClockFormatter(TimeFormat timeFormat, DateFormat dateFormat);
+    ClockFormatter(TimeFormat timeFormat, DateFormat dateFormat, const QTimeZone& homeTimeZone,
+                   const icu::Locale& baseLocale);
+
+    // The base locale with the hour cycle the time format forces (none for
+    // "Match System").
+    static icu::Locale localeFor(TimeFormat timeFormat, const icu::Locale& baseLocale);
+
+    QTimeZone homeTimeZone() const { return m_homeTimeZone; }
+    DateFormat dateFormat() const { return m_dateFormat; }
+    icu::Locale locale() const { return m_locale; }
+    // Counts calendar days only: Gregorian, in UTC.
+    QCalendar dayCalendar() const { return m_dayCalendar; }
+
+    // Hours and minutes of `at` in `zone` ("9:41 PM", "21:41").
+    QString timeText(const QDateTime& at, const QTimeZone& zone) const;
+    // The generic name ("Central European Time"), else the abbreviation at
+    // `at`, else the identifier's last part with spaces for underscores.
+    QString zoneName(const QTimeZone& zone, const QDateTime& at) const;
+    // Whole calendar days from home's date to the zone's date at `at`.
+    int dayOffset(const QDateTime& at, const QTimeZone& zone) const;
+    // "Tomorrow"/"Yesterday" (relative, offsets of one day), else the short
+    // date of `at` in `zone` ("Sat, Sep 12" or "9/12").
+    QString dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const;
+
+    friend bool operator==(const ClockFormatter& a, const ClockFormatter& b);
+
+private:
+    QTimeZone m_homeTimeZone;
+    DateFormat m_dateFormat;
+    icu::Locale m_locale;
+    QCalendar m_dayCalendar;
+};
