@@ -1,0 +1,33 @@
+#pragma once
+
+#include "UpdaterError.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The file work of an install, run off the main thread: unpack the payload in
+// a work folder beside the running bundle, find the bundle in it, check that
+// it is a validly signed copy of this application from the same team, and
+// swap it in. Nothing outside the work folder is touched before the swap, and
+// the work folder is gone afterwards, whatever happened.
+namespace InstallPipeline {
+
+// Installs the zip archive `payload` in place of the bundle at `bundlePath`.
+std::optional<UpdaterError> installPayload(const QByteArray& payload, const QString& bundlePath);
+
+std::optional<UpdaterError> unpack(const QString& archivePath, const QString& destination);
+
+// The first entry named "*.app" directly in `folder`; else, folder by folder,
+// the first found below, down to two levels under the top (depth 0).
+std::optional<QString> findApp(const QString& folder, int depth = 0);
+
+// Same bundle identifier, validly signed, and (when the running copy is
+// signed) the same team.
+std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QString& running);
+
+// The team that validly signed the bundle; none when it is not validly signed.
+std::optional<QString> teamIdentifier(const QString& bundlePath);
+
+} // namespace InstallPipeline

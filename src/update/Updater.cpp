@@ -1,0 +1,231 @@
+#include "Updater.h"
+
+#include "InstallPipeline.h"
+#include "platform/BundleInfo.h"
+#include "platform/ContinuousTimer.h"
+#include "platform/Preferences.h"
+#include "platform/Relauncher.h"
+
+#include <QCoreApplication>
+#include <QFutureWatcher>
+#include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QtConcurrent>
+
+namespace {
+
+constexpr int transferTimeoutMs = 60'000;
+constexpr qint64 noLimit = -1;
+
+QString decodeNotes(const QByteArray& body)
+{
+    // Invalid UTF-8 becomes U+FFFD; the text is never rejected.
+    return QString::fromUtf8(body).trimmed();
+}
+
+} // namespace
+
+UpdateHost UpdateHost::forApplication(QNetworkAccessManager* network, std::function<void()> terminate)
+{
+    UpdateHost host;
+    host.network = network;
+    host.bundlePath = &BundleInfo::runningBundlePath;
+    host.processId = &QCoreApplication::applicationPid;
+    host.terminate = std::move(terminate);
+    host.startDetached = &Relauncher::startDetached;
+    host.makeTimer = [] { return ContinuousTimer::create(); };
+    return host;
+}
+
+Updater::Updater(Preferences& store, const QString& notesAddress, const QString& payloadAddress, UpdateHost host,
+                 QObject* parent)
+    : QObject(parent)
+    , m_store(store)
+    , m_notesAddress(notesAddress)
+    , m_payloadAddress(payloadAddress)
+    , m_host(std::move(host))
+{
+    m_checksAutomatically = m_store.boolean(UpdaterKeys::checksAutomatically).value_or(true);
+    m_automaticChecks = m_host.makeTimer();
+    connect(m_automaticChecks.get(), &ContinuousTimer::fired, this, &Updater::runAutomaticCycle);
+    m_automaticChecks->start(firstCheckDelay);
+}
+
+// The schedule's timer goes with the updater; a reply still in flight is
+// owned by the network manager and finds no receiver.
+Updater::~Updater() = default;
+
+void Updater::setPhase(const Phase& phase)
+{
+    if (phase == m_phase) return;
+    m_phase = phase;
+    emit phaseChanged();
+}
+
+void Updater::setChecksAutomatically(bool checks)
+{
+    const bool changed = checks != m_checksAutomatically;
+    m_checksAutomatically = checks;
+    m_store.setObject(checks, UpdaterKeys::checksAutomatically);
+    m_store.synchronize();
+    if (changed) emit checksAutomaticallyChanged();
+}
+
+bool Updater::isAcceptableAddress(const QUrl& url)
+{
+    if (!url.isValid() || url.isRelative() || url.host().isEmpty()) return false;
+    if (url.scheme() == QLatin1String("https")) return true;
+    // Plain http only where nothing leaves the machine: the tests' own servers.
+    const QHostAddress host(url.host());
+    return url.scheme() == QLatin1String("http") &&
+           (host.isLoopback() || url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0);
+}
+
+void Updater::get(const QString& address, std::function<void(int, Fetched)> done, qint64 sizeLimit)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!isAcceptableAddress(url) || !m_host.network) {
+        done(0, UpdaterError::of(UpdaterError::Kind::badAddress));
+        return;
+    }
+    QNetworkRequest request(url);
+    request.setTransferTimeout(transferTimeoutMs);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    QNetworkReply* reply = m_host.network->get(request);
+    auto tooLarge = std::make_shared<bool>(false);
+    if (sizeLimit != noLimit) {
+        connect(reply, &QNetworkReply::downloadProgress, reply,
+                [reply, sizeLimit, tooLarge](qint64 received, qint64 total) {
+                    if (received > sizeLimit || total > sizeLimit) {
+                        *tooLarge = true;
+                        reply->abort();
+                    }
+                });
+    }
+    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done), tooLarge] {
+        reply->deleteLater();
+        if (*tooLarge) {
+            done(0, UpdaterError::of(UpdaterError::Kind::payloadTooLarge));
+            return;
+        }
+        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (status.isValid()) {
+            done(status.toInt(), reply->readAll());
+            return;
+        }
+        if (reply->error() != QNetworkReply::NoError)
+            done(0, UpdaterError::platform(reply->errorString()));
+        else
+            done(0, UpdaterError::of(UpdaterError::Kind::badResponse));
+    });
+}
+
+void Updater::check(bool userInitiated)
+{
+    if (m_phase.isBusy()) return;
+    const bool launchedBefore = m_store.boolean(UpdaterKeys::hasLaunchedBefore).value_or(false);
+    m_store.setObject(true, UpdaterKeys::hasLaunchedBefore);
+    if (!launchedBefore && !userInitiated) {
+        // The first automatic check of a fresh installation stays quiet.
+        setPhase(Phase::idle());
+        emit checkFinished();
+        return;
+    }
+    setPhase(Phase::checking());
+    get(
+        m_notesAddress,
+        [this, userInitiated](int status, const Fetched& result) { finishCheck(userInitiated, result, status); },
+        noLimit);
+}
+
+void Updater::finishCheck(bool userInitiated, const Fetched& result, int status)
+{
+    const Phase quiet = userInitiated ? Phase::upToDate() : Phase::idle();
+    std::optional<UpdaterError> failure;
+    QString notes;
+    if (const auto* error = std::get_if<UpdaterError>(&result))
+        failure = *error;
+    else if (status == 200)
+        notes = decodeNotes(std::get<QByteArray>(result));
+    else if (status != 404) // nothing published is not a failure
+        failure = UpdaterError::http(status);
+
+    if (failure)
+        setPhase(userInitiated ? Phase::failed(failure->message()) : Phase::idle());
+    else if (notes.isEmpty())
+        setPhase(quiet);
+    else {
+        const std::optional<QString> lastSeen = m_store.string(UpdaterKeys::lastSeenNotes);
+        // Canonically equivalent texts (composed or decomposed accents) are the same notes.
+        const bool seen = lastSeen && lastSeen->normalized(QString::NormalizationForm_C) ==
+                                          notes.normalized(QString::NormalizationForm_C);
+        setPhase(seen ? quiet : Phase::available(notes));
+    }
+    emit checkFinished();
+}
+
+void Updater::install()
+{
+    if (m_phase.kind != Phase::Kind::available) return;
+    const QString notes = m_phase.text;
+    setPhase(Phase::downloading());
+    get(
+        m_payloadAddress,
+        [this, notes](int status, const Fetched& result) {
+            if (const auto* error = std::get_if<UpdaterError>(&result)) {
+                setPhase(Phase::failed(error->message()));
+                return;
+            }
+            if (status != 200) {
+                setPhase(Phase::failed(UpdaterError::http(status).message()));
+                return;
+            }
+            const QByteArray payload = std::get<QByteArray>(result);
+            if (payload.isEmpty()) {
+                setPhase(Phase::failed(UpdaterError::of(UpdaterError::Kind::emptyPayload).message()));
+                return;
+            }
+            setPhase(Phase::installing());
+            const QString bundle = m_host.bundlePath();
+            auto* watcher = new QFutureWatcher<std::optional<UpdaterError>>(this);
+            connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, notes, bundle] {
+                watcher->deleteLater();
+                finishInstall(notes, watcher->result(), bundle);
+            });
+            watcher->setFuture(QtConcurrent::run(&InstallPipeline::installPayload, payload, bundle));
+        },
+        UpdaterError::payloadLimit);
+}
+
+void Updater::finishInstall(const QString& notes, const std::optional<UpdaterError>& failure, const QString& bundle)
+{
+    if (failure) {
+        setPhase(Phase::failed(failure->message()));
+        return;
+    }
+    // Past the swap nothing can fail: record, reopen, quit.
+    m_store.setObject(notes, UpdaterKeys::lastSeenNotes);
+    m_store.synchronize();
+    const std::optional<BundleInfo> info = BundleInfo::read(bundle);
+    const QString executable = info && !info->executable.isEmpty() ? info->executablePath(bundle)
+                                                                   : bundle + QStringLiteral("/Contents/Horavia");
+    Relauncher::relaunch(m_host.processId(), executable, m_host.startDetached);
+    if (m_host.terminate) m_host.terminate();
+}
+
+void Updater::runAutomaticCycle()
+{
+    // Switched off: the cycle is skipped, and the schedule goes on.
+    if (!m_checksAutomatically || m_phase.isBusy()) {
+        m_automaticChecks->start(checkInterval);
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(this, &Updater::checkFinished, this, [this, connection] {
+        disconnect(*connection);
+        m_automaticChecks->start(checkInterval);
+    });
+    check(false);
+}

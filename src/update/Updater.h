@@ -1,0 +1,113 @@
+#pragma once
+
+#include "UpdaterError.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <variant>
+
+class ContinuousTimer;
+class Preferences;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// Preference keys of the updater; part of the on-disk format.
+namespace UpdaterKeys {
+inline const QString checksAutomatically = QStringLiteral("checksForUpdatesAutomatically");
+inline const QString hasLaunchedBefore = QStringLiteral("hasLaunchedBeforeForUpdates");
+inline const QString lastSeenNotes = QStringLiteral("lastSeenUpdateNotes");
+} // namespace UpdaterKeys
+
+// What the updater needs from the running application, injectable for tests.
+struct UpdateHost {
+    QNetworkAccessManager* network = nullptr;
+    std::function<QString()> bundlePath;                                   // the running bundle
+    std::function<qint64()> processId;                                     // this process
+    std::function<void()> terminate;                                       // quit the application
+    std::function<bool(const QString&, const QStringList&)> startDetached; // the reopen command
+    std::function<std::unique_ptr<ContinuousTimer>()> makeTimer;           // the automatic schedule
+
+    // The real thing, for the running application.
+    static UpdateHost forApplication(QNetworkAccessManager* network, std::function<void()> terminate);
+};
+
+// Finds out whether a newer release exists (its notes text differs from the
+// notes of the last release installed here) and installs it. Checks run 3 s
+// after launch and then 6 hours after each finished check, on a timer that
+// counts through suspend. Lives on the main thread.
+class Updater : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool checksAutomatically READ checksAutomatically WRITE setChecksAutomatically NOTIFY
+                   checksAutomaticallyChanged)
+
+public:
+    struct Phase {
+        enum class Kind { idle, checking, upToDate, available, downloading, installing, failed };
+        Kind kind = Kind::idle;
+        QString text; // the notes when available, the message when failed
+
+        static Phase idle() { return {Kind::idle, {}}; }
+        static Phase checking() { return {Kind::checking, {}}; }
+        static Phase upToDate() { return {Kind::upToDate, {}}; }
+        static Phase available(const QString& notes) { return {Kind::available, notes}; }
+        static Phase downloading() { return {Kind::downloading, {}}; }
+        static Phase installing() { return {Kind::installing, {}}; }
+        static Phase failed(const QString& message) { return {Kind::failed, message}; }
+
+        bool isBusy() const { return kind == Kind::checking || kind == Kind::downloading || kind == Kind::installing; }
+        friend bool operator==(const Phase&, const Phase&) = default;
+    };
+
+    static constexpr double firstCheckDelay = 3;   // seconds after launch
+    static constexpr double checkInterval = 21600; // seconds after each finished check
+
+    // Addresses must be https (or http on a loopback address); anything else
+    // makes every check fail with "The update address isn't valid.".
+    Updater(Preferences& store, const QString& notesAddress, const QString& payloadAddress, UpdateHost host,
+            QObject* parent = nullptr);
+    ~Updater() override;
+
+    Phase phase() const { return m_phase; }
+    // The "Later" of the update window: an offered update goes back to idle.
+    void setPhase(const Phase& phase);
+
+    bool checksAutomatically() const { return m_checksAutomatically; }
+    void setChecksAutomatically(bool checks);
+
+    // Fetches the notes; the outcome is the new phase. Does nothing while a
+    // check or an install runs.
+    void check(bool userInitiated);
+    // Downloads, verifies and swaps in the offered release, then relaunches
+    // and quits. Does nothing unless an update is available.
+    void install();
+
+    // True for an absolute https URL, or http on a loopback address.
+    static bool isAcceptableAddress(const QUrl& url);
+
+signals:
+    void phaseChanged();
+    void checksAutomaticallyChanged();
+    // Every check ends with this, whatever its outcome.
+    void checkFinished();
+
+private:
+    using Fetched = std::variant<QByteArray, UpdaterError>;
+    void get(const QString& address, std::function<void(int status, Fetched)> done, qint64 sizeLimit);
+    void finishCheck(bool userInitiated, const Fetched& result, int status);
+    void finishInstall(const QString& notes, const std::optional<UpdaterError>& failure, const QString& bundle);
+    void runAutomaticCycle();
+
+    Preferences& m_store;
+    QString m_notesAddress;
+    QString m_payloadAddress;
+    UpdateHost m_host;
+    Phase m_phase;
+    bool m_checksAutomatically = true;
+    std::unique_ptr<ContinuousTimer> m_automaticChecks;
+};

@@ -1,0 +1,29 @@
+#include "UpdaterError.h"
+
+QString UpdaterError::message() const
+{
+    switch (kind) {
+    case Kind::http:
+        return QStringLiteral("The server returned status %1.").arg(status);
+    case Kind::unpackFailed:
+        return text.isEmpty() ? QStringLiteral("The update couldn't be unpacked.")
+                              : QStringLiteral("Unpacking failed: ") + text;
+    case Kind::badAddress:
+        return QStringLiteral("The update address isn't valid.");
+    case Kind::badResponse:
+        return QStringLiteral("The server sent something unexpected.");
+    case Kind::emptyPayload:
+        return QStringLiteral("The downloaded update was empty.");
+    case Kind::noAppInPayload:
+        return QStringLiteral("The download didn't contain Horavia.");
+    case Kind::identityMismatch:
+        return QStringLiteral("The download isn't a signed copy of this app, so it wasn't installed.");
+    case Kind::unsigned_:
+        return QStringLiteral("The download isn't properly signed, so it wasn't installed.");
+    case Kind::payloadTooLarge:
+        return QStringLiteral("The update is larger than 512 MB, so it wasn't downloaded.");
+    case Kind::platform:
+        return text;
+    }
+    return text;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Why a check or an install failed; message() is shown to the user verbatim.
+struct UpdaterError {
+    enum class Kind {
+        http,         // status: the server's HTTP status
+        unpackFailed, // text: the archive tool's error output
+        badAddress,
+        badResponse,
+        emptyPayload,
+        noAppInPayload,
+        identityMismatch,
+        unsigned_,
+        payloadTooLarge, // the payload is over the download limit
+        platform,        // text: the system's own description (network, file system)
+    };
+
+    Kind kind;
+    int status = 0;
+    QString text;
+
+    static constexpr qint64 payloadLimit = qint64(512) << 20; // 512 MiB
+
+    static UpdaterError http(int status) { return {Kind::http, status, {}}; }
+    static UpdaterError unpackFailed(const QString& output) { return {Kind::unpackFailed, 0, output.trimmed()}; }
+    static UpdaterError platform(const QString& description) { return {Kind::platform, 0, description}; }
+    static UpdaterError of(Kind kind) { return {kind, 0, {}}; }
+
+    QString message() const;
+
+    friend bool operator==(const UpdaterError&, const UpdaterError&) = default;
+};
