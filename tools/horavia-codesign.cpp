@@ -48,8 +48,7 @@ int sign(const QString& keyFile, const QString& bundle)
     if (!file.open(QIODevice::ReadOnly)) return fail(QStringLiteral("cannot read %1").arg(keyFile));
     if (const std::optional<QString> error = CodeSignature::sign(bundle, file.readAll())) return fail(*error);
     const std::optional<QString> team = CodeSignature::verify(bundle);
-    if (!team)
-        return fail(QStringLiteral("%1 was signed but does not verify").arg(bundle));
+    if (!team) return fail(QStringLiteral("%1 was signed but does not verify").arg(bundle));
     std::printf("signed %s as team %s\n", qPrintable(bundle), qPrintable(*team));
     return 0;
 }

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "WindowRegistry.h"
+
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class ActivationPolicy;
+class AppSettings;
+class Clock;
+class CityDatabase;
+class JsonPreferences;
+class MenuBarPanel;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class Updater;
+
+// The running application: creates the settings, the clock and the updater
+// once, in that order, and keeps them for the life of the process; puts the
+// icon in the tray with its panel; opens windows by identifier. Closing
+// windows never quits; "Quit Horavia" or an installed update does.
+class HoraviaApp : public QObject {
+    Q_OBJECT
+
+public:
+    explicit HoraviaApp(QObject* parent = nullptr);
+    ~HoraviaApp() override;
+
+    // Shows the tray icon (or, without any tray, the panel as a window).
+    void start();
+
+    AppSettings& settings() { return *m_settings; }
+    Clock& clock() { return *m_clock; }
+    Updater& updater() { return *m_updater; }
+    WindowRegistry& windows() { return m_windows; }
+
+    // Brings the application forward and opens the window; unknown
+    // identifiers open nothing.
+    void openWindow(const QString& id);
+    // The "Check for Updates…" command: checks, then opens "update" when
+    // an update was found.
+    void checkForUpdates();
+    bool canCheckForUpdates() const;
+
+    // The tray panel, shown under the tray icon (or at the pointer).
+    void togglePanel();
+    MenuBarPanel* panel() const { return m_panel; }
+
+private:
+    void updateTrayVisibility();
+    void updateCommands();
+    void showPanelAt(const QRect& anchor);
+
+    std::unique_ptr<JsonPreferences> m_preferences;
+    QNetworkAccessManager m_network;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<Updater> m_updater;
+    std::unique_ptr<ActivationPolicy> m_activationPolicy;
+    WindowRegistry m_windows;
+    bool m_policyApplied = false;
+
+    QSystemTrayIcon* m_tray = nullptr;
+    std::unique_ptr<QMenu> m_trayMenu;
+    QAction* m_checkAction = nullptr;
+    MenuBarPanel* m_panel = nullptr;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+class QWidget;
+
+// Whether the application shows up in the taskbar/dock (regular) or lives
+// in the tray only (accessory): on X11 accessory windows carry
+// _NET_WM_STATE_SKIP_TASKBAR and _NET_WM_STATE_SKIP_PAGER.
+class ActivationPolicy {
+public:
+    enum class Policy { regular, accessory };
+
+    virtual ~ActivationPolicy() = default;
+
+    // The platform's implementation.
+    static std::unique_ptr<ActivationPolicy> create();
+
+    virtual Policy current() const = 0;
+    virtual void set(Policy policy) = 0;
+    // Brings the application to the front.
+    virtual void activate() = 0;
+    // Gives a newly shown top-level window the current policy's hints.
+    virtual void adopt(QWidget* window) = 0;
+
+    // The wanted policy for the "show in dock" setting; sets it only when it
+    // differs, and activates the application when it becomes regular.
+    void apply(bool showsDockIcon);
+};

@@ -1,0 +1,75 @@
+#include "RowButton.h"
+
+#include "RowButtonStyle.h"
+#include "Symbols.h"
+
+#include <QEnterEvent>
+#include <QPainter>
+
+namespace {
+constexpr int symbolSize = 16;
+constexpr int symbolGap = 8;
+} // namespace
+
+RowButton::RowButton(const QString& symbol, const QString& title, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_symbol(symbol)
+{
+    setText(title);
+    setAccessibleName(title);
+    setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_Hover);
+}
+
+QSize RowButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int height = std::max(metrics.height(), symbolSize) + 2 * RowButtonStyle::verticalInset;
+    const int width = 2 * RowButtonStyle::horizontalInset + symbolSize + symbolGap + metrics.horizontalAdvance(text());
+    return {width, height};
+}
+
+void RowButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const RowButtonStyle style = RowButtonStyle::look(isDown(), m_hovering, palette());
+    style.paintBackground(painter, QRectF(rect()));
+    if (hasFocus() && !isDown() && !m_hovering) {
+        QColor ring = palette().color(QPalette::Highlight);
+        ring.setAlphaF(0.6);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ring, 1.5));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), RowButtonStyle::cornerRadius,
+                                RowButtonStyle::cornerRadius);
+    }
+
+    const QRect content = rect().adjusted(RowButtonStyle::horizontalInset, RowButtonStyle::verticalInset,
+                                          -RowButtonStyle::horizontalInset, -RowButtonStyle::verticalInset);
+    const QPixmap symbol = Symbols::pixmap(m_symbol, style.foreground, symbolSize, devicePixelRatioF());
+    painter.drawPixmap(QPoint(content.left(), content.center().y() - symbolSize / 2 + 1), symbol);
+    painter.setPen(style.foreground);
+    const QRect textRect = content.adjusted(symbolSize + symbolGap, 0, 0, 0);
+    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
+                     painter.fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
+}
+
+void RowButton::enterEvent(QEnterEvent* event)
+{
+    m_hovering = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void RowButton::leaveEvent(QEvent* event)
+{
+    m_hovering = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void RowButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) update();
+    QAbstractButton::changeEvent(event);
+}

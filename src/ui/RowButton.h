@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// A full-width action row with a symbol and a title, drawn in RowButtonStyle.
+// The whole padded row takes the click.
+class RowButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    RowButton(const QString& symbol, const QString& title, QWidget* parent = nullptr);
+
+    bool isHovering() const { return m_hovering; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString m_symbol;
+    bool m_hovering = false;
+};
