@@ -12,8 +12,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -23,27 +21,7 @@ namespace {
 constexpr int panelGap = 4;
 // A click on the tray icon that closes the open panel reaches the icon too;
 // within this time after the panel closed, it must not reopen it.
-constexpr qint64 reopenGuardMs = 300;
-
-class HideWatcher : public QObject {
-public:
-    explicit HideWatcher(QObject* parent)
-        : QObject(parent)
-    {
-        m_sinceHidden.invalidate();
-    }
-    bool hiddenJustNow() const { return m_sinceHidden.isValid() && m_sinceHidden.elapsed() < reopenGuardMs; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide) m_sinceHidden.start();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QElapsedTimer m_sinceHidden;
-};
+constexpr qint64 reopenGuardMs = 100;
 
 } // namespace
 
@@ -83,7 +61,6 @@ void HoraviaApp::start()
     m_panel = new MenuBarPanel(*m_settings, *m_clock, *m_updater, CityDatabase::shared(), actions);
     m_panel->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     m_panel->setAttribute(Qt::WA_NoMouseReplay);
-    m_panel->installEventFilter(new HideWatcher(m_panel));
     connect(m_panel, &MenuBarPanel::dismissed, m_panel, &QWidget::hide);
 
     m_trayMenu = std::make_unique<QMenu>();
@@ -98,7 +75,10 @@ void HoraviaApp::start()
     m_tray->setToolTip(QStringLiteral("Horavia"));
     m_tray->setContextMenu(m_trayMenu.get());
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::MiddleClick) togglePanel();
+        // A quick second click arrives as a double click; it toggles too.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick ||
+            reason == QSystemTrayIcon::MiddleClick)
+            togglePanel();
     });
     connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
     connect(m_updater.get(), &Updater::phaseChanged, this, &HoraviaApp::updateCommands);
@@ -153,8 +133,7 @@ void HoraviaApp::checkForUpdates()
 
 void HoraviaApp::togglePanel()
 {
-    auto* watcher = m_panel->findChild<HideWatcher*>(QString(), Qt::FindDirectChildrenOnly);
-    if (m_panel->isVisible() || (watcher && watcher->hiddenJustNow())) {
+    if (m_panel->isVisible() || m_panel->closedByClickWithin(reopenGuardMs)) {
         m_panel->hide();
         return;
     }

@@ -9,6 +9,7 @@
 #include "clock/ClockFormatter.h"
 #include "update/Updater.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -147,11 +148,13 @@ void MenuBarPanel::refresh()
         for (qsizetype i = 0; i < entries.size(); ++i) {
             auto* row = new ClockRow(m_clockList->parentWidget());
             m_clockList->addWidget(row);
+            row->show(); // at once, not when the layout gets round to it
             m_rows.append(row);
             m_tokens.insert(row, QStringLiteral("row:") + entries.at(i).id);
             if (i == 0 && homeDivider) {
                 m_homeDivider = new Divider(m_clockList->parentWidget());
                 m_clockList->addWidget(m_homeDivider);
+                m_homeDivider->show();
                 m_tokens.insert(m_homeDivider, QStringLiteral("divider"));
             }
         }
@@ -208,6 +211,15 @@ void MenuBarPanel::showEvent(QShowEvent* event)
     refresh();
     refreshUpdateRow();
     QWidget::showEvent(event);
+}
+
+void MenuBarPanel::hideEvent(QHideEvent* event)
+{
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        m_sinceClosedByClick.start();
+    else
+        m_sinceClosedByClick.invalidate();
+    QWidget::hideEvent(event);
 }
 
 void MenuBarPanel::keyPressEvent(QKeyEvent* event)

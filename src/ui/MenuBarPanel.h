@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QWidget>
@@ -37,6 +38,12 @@ public:
     // The panel from top to bottom as tokens ("row:<id>", "divider", "empty",
     // "update", "choose", "settings", "about", "quit"), for tests.
     QStringList structure() const;
+    // Whether a mouse click outside closed the panel less than `ms` ago
+    // (that click may reach the tray icon too).
+    bool closedByClickWithin(qint64 ms) const
+    {
+        return m_sinceClosedByClick.isValid() && m_sinceClosedByClick.elapsed() < ms;
+    }
 
 signals:
     // Escape, or an action that opened a window.
@@ -44,6 +51,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -65,4 +73,5 @@ private:
     QLabel* m_empty = nullptr;
     RowButton* m_updateRow = nullptr;
     QHash<QWidget*, QString> m_tokens;
+    QElapsedTimer m_sinceClosedByClick;
 };

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The real executable under a virtual display with a window manager and a
+# tray: the icon appears, a click opens the 520-wide panel, Escape and a
+# second click close it, a second launch hands over and exits, and
+# Ctrl+Q in the panel quits. Run inside dbus-run-session.
+# Usage: tray.sh APP SCREENSHOT_DIR
+set -uo pipefail
+app=$1
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; import -window root "$shots/e2e-failure.png" 2>/dev/null; cat "$work/app.log"; exit 1; }
+pass() { echo "PASS: $*"; }
+
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+for n in $(seq 200 260); do [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }; done
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 & pids+=($!)
+trayer --edge top --align right --widthtype request --height 28 --SetDockType true --transparent false \
+  --tint 0x303030 >/dev/null 2>&1 & pids+=($!)
+sleep 1
+
+# Windows of the application with a size in the given range.
+find_window() {
+  local min_w=$1 max_w=$2 id
+  for id in $(xdotool search --onlyvisible --class '^Horavia$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+    if [ "$WIDTH" -ge "$min_w" ] && [ "$WIDTH" -le "$max_w" ]; then echo "$id $X $Y $WIDTH $HEIGHT"; return 0; fi
+  done
+  return 1
+}
+wait_for() { # seconds, command...
+  local deadline=$(( $(date +%s%N) + $1 * 1000000000 ))
+  shift
+  while [ "$(date +%s%N)" -lt "$deadline" ]; do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+panel_open() { find_window 500 540 >/dev/null; }
+panel_closed() { ! panel_open; }
+click_icon() { read -r _ x y w h < <(find_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1; }
+
+"$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 find_window 12 64 >/dev/null || fail "no tray icon"; pass "tray icon shown"
+sleep 1 # let the tray finish embedding the icon
+
+click_icon
+wait_for 5 panel_open || fail "a click did not open the panel"
+read -r _ _ _ width height < <(find_window 500 540)
+[ "$width" -eq 520 ] || fail "panel is $width wide"
+# Home plus the five default cities and the four actions need well over 250 px.
+[ "$height" -ge 250 ] || fail "panel is only $height high"
+pass "panel opened, ${width}x${height}"
+sleep 0.3
+import -window root "$shots/e2e-panel.png"
+
+xdotool key Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"; pass "Escape closes"
+
+click_icon
+wait_for 5 panel_open || fail "the panel did not reopen"
+sleep 0.5
+click_icon
+wait_for 5 panel_closed || fail "a second click did not close the panel"; pass "second click closes"
+
+timeout 10 "$app" >/dev/null 2>&1; status=$?
+[ "$status" -eq 0 ] || fail "second launch exited with $status"
+kill -0 "$app_pid" 2>/dev/null || fail "the first copy died"
+pass "second launch exits, first stays"
+
+click_icon
+wait_for 5 panel_open || fail "the panel did not open for quitting"
+sleep 0.3
+xdotool key ctrl+q
+wait_for 5 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
+wait "$app_pid"; status=$?
+[ "$status" -eq 0 ] || fail "quit with status $status"
+pass "Ctrl+Q quits"
+echo "4 passed, 0 failed"
