@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -55,6 +56,40 @@ HoraviaApp::~HoraviaApp()
 
 void HoraviaApp::start()
 {
+    // The icon first: the panel and the menu are built once it is up.
+    m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
+    m_tray->setToolTip(QStringLiteral("Horavia"));
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // A quick second click arrives as a double click; it toggles too.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick ||
+            reason == QSystemTrayIcon::MiddleClick)
+            togglePanel();
+    });
+    connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
+    connect(m_updater.get(), &Updater::phaseChanged, this, &HoraviaApp::updateCommands);
+    updateTrayVisibility();
+
+    // Without any tray the panel becomes an ordinary window, so the clocks
+    // and the actions stay within reach.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        if (m_windows.contains(QStringLiteral("main"))) {
+            openWindow(QStringLiteral("main"));
+        } else {
+            ensurePanel();
+            m_panel->setWindowFlags(Qt::Window);
+            m_panel->show();
+        }
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        ensurePanel();
+        m_panel->prepare();
+    });
+}
+
+void HoraviaApp::ensurePanel()
+{
+    if (m_panel) return;
     MenuBarPanel::Actions actions;
     actions.openWindow = [this](const QString& id) { openWindow(id); };
     actions.quit = [] { QCoreApplication::quit(); };
@@ -70,31 +105,8 @@ void HoraviaApp::start()
     m_checkAction = m_trayMenu->addAction(QStringLiteral("Check for Updates…"), this, &HoraviaApp::checkForUpdates);
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(QStringLiteral("Quit Horavia"), this, [] { QCoreApplication::quit(); });
-
-    m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
-    m_tray->setToolTip(QStringLiteral("Horavia"));
     m_tray->setContextMenu(m_trayMenu.get());
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        // A quick second click arrives as a double click; it toggles too.
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick ||
-            reason == QSystemTrayIcon::MiddleClick)
-            togglePanel();
-    });
-    connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
-    connect(m_updater.get(), &Updater::phaseChanged, this, &HoraviaApp::updateCommands);
     updateCommands();
-    updateTrayVisibility();
-
-    // Without any tray the panel becomes an ordinary window, so the clocks
-    // and the actions stay within reach.
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        if (m_windows.contains(QStringLiteral("main"))) {
-            openWindow(QStringLiteral("main"));
-        } else {
-            m_panel->setWindowFlags(Qt::Window);
-            m_panel->show();
-        }
-    }
 }
 
 void HoraviaApp::updateTrayVisibility()
@@ -133,6 +145,7 @@ void HoraviaApp::checkForUpdates()
 
 void HoraviaApp::togglePanel()
 {
+    ensurePanel();
     if (m_panel->isVisible() || m_panel->closedByClickWithin(reopenGuardMs)) {
         m_panel->hide();
         return;

@@ -51,6 +51,7 @@ public:
     MenuBarPanel* panel() const { return m_panel; }
 
 private:
+    void ensurePanel();
     void updateTrayVisibility();
     void updateCommands();
     void showPanelAt(const QRect& anchor);

@@ -116,8 +116,13 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, Updater& updater
           &AppSettings::showsFlagsChanged, &AppSettings::customLabelsChanged, &AppSettings::customEmojiChanged})
         connect(&m_settings, signal, this, refreshIfShown);
     connect(&m_updater, &Updater::phaseChanged, this, &MenuBarPanel::refreshUpdateRow);
-    refresh();
+    // The rows are built when the panel is first shown or prepared.
     refreshUpdateRow();
+}
+
+void MenuBarPanel::prepare()
+{
+    refresh();
 }
 
 void MenuBarPanel::refresh()

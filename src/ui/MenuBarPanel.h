@@ -33,6 +33,9 @@ public:
     MenuBarPanel(AppSettings& settings, Clock& clock, Updater& updater, const CityDatabase& database, Actions actions,
                  QWidget* parent = nullptr);
 
+    // Builds the rows ahead of showing, so that the first opening is quick.
+    void prepare();
+
     // The rows on show, top to bottom.
     QList<ClockRow*> rows() const { return m_rows; }
     // The panel from top to bottom as tokens ("row:<id>", "divider", "empty",

@@ -10,8 +10,10 @@ shots=$2
 mkdir -p "$shots"
 work=$(mktemp -d)
 pids=()
+source "$(dirname "$0")/../../scripts/virtual-desktop.sh"
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  stop_virtual_desktop
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -22,14 +24,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-for n in $(seq 200 260); do [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }; done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-trayer --edge top --align right --widthtype request --height 28 --SetDockType true --transparent false \
-  --tint 0x303030 >/dev/null 2>&1 & pids+=($!)
-sleep 1
+start_virtual_desktop || fail "no virtual desktop"
 
 # Windows of the application with a size in the given range.
 find_window() {
