@@ -1,0 +1,279 @@
+#include "WorldMapView.h"
+
+#include "MapProjection.h"
+#include "Terminator.h"
+#include "WorldLand.h"
+#include "catalogue/CityDatabase.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSet>
+
+namespace {
+
+QColor withOpacity(QColor color, double opacity)
+{
+    color.setAlphaF(float(opacity));
+    return color;
+}
+
+constexpr double labelPaddingX = 7;
+constexpr double labelPaddingY = 3;
+constexpr double labelLift = 18;
+constexpr double labelTopLimit = 14;
+
+QFont captionFont(const QFont& base)
+{
+    QFont font = base;
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+WorldMapView::Palette WorldMapView::Palette::forDark(bool dark, const QColor& accent)
+{
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
+    if (dark)
+        return {withOpacity(white, 0.04), withOpacity(white, 0.2),  withOpacity(black, 0.38),
+                withOpacity(black, 0.24), withOpacity(white, 0.45), accent};
+    return {withOpacity(black, 0.04), withOpacity(black, 0.17), withOpacity(black, 0.16),
+            withOpacity(black, 0.1),  withOpacity(black, 0.35), accent};
+}
+
+WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, QWidget* parent)
+    : QWidget(parent)
+    , m_land(land)
+    , m_database(database)
+    , m_now(QDateTime::currentDateTimeUtc())
+{
+    setMouseTracking(true);
+    setAccessibleName(QStringLiteral("World map. Click a region to filter the city list."));
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setMinimumSize(180, 71);
+}
+
+void WorldMapView::setNow(const QDateTime& now)
+{
+    if (now == m_now) return;
+    m_now = now;
+    update();
+}
+
+void WorldMapView::setTrackedCities(const QList<City>& cities)
+{
+    if (cities == m_tracked) return;
+    m_tracked = cities;
+    update();
+}
+
+void WorldMapView::setListedCities(const QList<City>& cities)
+{
+    if (cities == m_listed) return;
+    m_listed = cities;
+    update();
+}
+
+void WorldMapView::setFocus(const std::optional<Coordinate>& focus)
+{
+    if (focus == m_focus) return;
+    m_focus = focus;
+    update();
+    emit focusChanged();
+}
+
+int WorldMapView::heightForWidth(int width) const
+{
+    return int(std::round(width / MapProjection::aspectRatio));
+}
+
+QRectF WorldMapView::mapRect() const
+{
+    const double w = width();
+    const double h = height();
+    if (w <= 0 || h <= 0) return {};
+    QSizeF size(w, w / MapProjection::aspectRatio);
+    if (size.height() > h) size = QSizeF(h * MapProjection::aspectRatio, h);
+    return QRectF(QPointF((w - size.width()) / 2, (h - size.height()) / 2), size);
+}
+
+bool WorldMapView::isDark() const
+{
+    return palette().color(QPalette::Window).lightness() < 128;
+}
+
+std::optional<City> WorldMapView::cityAt(const QPointF& mapPoint) const
+{
+    const QSizeF size = mapRect().size();
+    if (size.isEmpty()) return std::nullopt;
+    const Coordinate at = MapProjection::unproject(mapPoint, size);
+    const QList<City> nearest = m_database.nearestCities(at.latitude, at.longitude, hoverRadiusKm, 1, 1);
+    if (nearest.isEmpty()) return std::nullopt;
+    return nearest.first();
+}
+
+QPainterPath WorldMapView::landPath(const QSizeF& size) const
+{
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (const QList<Coordinate>& ring : m_land.rings) {
+        if (ring.isEmpty()) continue;
+        path.moveTo(MapProjection::project(ring.first(), size));
+        for (qsizetype i = 1; i < ring.size(); ++i)
+            path.lineTo(MapProjection::project(ring.at(i), size));
+        path.closeSubpath();
+    }
+    return path;
+}
+
+void WorldMapView::paintMap(QPainter& painter, const QSizeF& size) const
+{
+    const Palette colors = Palette::forDark(isDark(), palette().color(QPalette::Highlight));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRectF(QPointF(0, 0), size), colors.ocean);
+    painter.fillPath(landPath(size), colors.land);
+    paintDynamicLayers(painter, size, colors);
+}
+
+void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& colors) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Terminator night = terminator(size, size, m_now);
+    painter.fillPath(night.fill, colors.night);
+    for (const auto& [width, factor] : {std::pair{18.0, 0.3}, std::pair{11.0, 0.45}, std::pair{5.0, 0.6}}) {
+        QPen pen(withOpacity(colors.terminatorEdge, colors.terminatorEdge.alphaF() * factor), width, Qt::SolidLine,
+                 Qt::RoundCap, Qt::RoundJoin);
+        pen.setMiterLimit(10);
+        painter.strokePath(night.edge, pen);
+    }
+
+    const QString& utcId = City::utc().id;
+    QSet<QString> trackedIds;
+    for (const City& city : m_tracked)
+        trackedIds.insert(city.id);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colors.listedDot);
+    for (const City& city : m_listed) {
+        if (trackedIds.contains(city.id) || city.id == utcId) continue;
+        painter.drawEllipse(MapProjection::project({city.longitude, city.latitude}, size), 2.0, 2.0);
+    }
+    for (const City& city : m_tracked) {
+        if (city.id == utcId) continue;
+        const QPointF at = MapProjection::project({city.longitude, city.latitude}, size);
+        painter.setBrush(withOpacity(colors.highlight, 0.25));
+        painter.drawEllipse(at, 6.0, 6.0);
+        painter.setBrush(colors.highlight);
+        painter.drawEllipse(at, 3.0, 3.0);
+    }
+    painter.setBrush(Qt::NoBrush);
+    if (m_focus) {
+        painter.setPen(QPen(withOpacity(colors.highlight, 0.75), 1.5));
+        painter.drawEllipse(MapProjection::project(*m_focus, size), 9.0, 9.0);
+    }
+}
+
+QRectF WorldMapView::hoverLabelRect() const
+{
+    if (!m_hover) return {};
+    const QFontMetricsF metrics(captionFont(font()));
+    const QSizeF size(metrics.horizontalAdvance(m_hover->city.displayName()) + 2 * labelPaddingX,
+                      metrics.height() + 2 * labelPaddingY);
+    const QPointF centre(m_hover->location.x(), std::max(m_hover->location.y() - labelLift, labelTopLimit));
+    return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+void WorldMapView::paintEvent(QPaintEvent*)
+{
+    const QRectF area = mapRect();
+    if (area.isEmpty()) return;
+    QPainter painter(this);
+    const Palette colors = Palette::forDark(isDark(), palette().color(QPalette::Highlight));
+
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (area.size() * ratio).toSize();
+    if (m_base.size() != pixels) {
+        m_base = QPixmap(pixels);
+        m_base.setDevicePixelRatio(ratio);
+        m_base.fill(Qt::transparent);
+        QPainter base(&m_base);
+        base.setRenderHint(QPainter::Antialiasing);
+        base.fillRect(QRectF(QPointF(0, 0), area.size()), colors.ocean);
+        base.fillPath(landPath(area.size()), colors.land);
+    }
+    painter.translate(area.topLeft());
+    painter.drawPixmap(QPointF(0, 0), m_base);
+    paintDynamicLayers(painter, area.size(), colors);
+    painter.resetTransform();
+
+    if (m_hover) {
+        const QRectF label = hoverLabelRect();
+        QPainterPath capsule;
+        capsule.addRoundedRect(label, label.height() / 2, label.height() / 2);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(capsule, withOpacity(palette().color(QPalette::Window), 0.85));
+        painter.strokePath(capsule, QPen(withOpacity(palette().color(QPalette::WindowText), 0.25), 0.5));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setFont(captionFont(font()));
+        painter.drawText(label, Qt::AlignCenter, m_hover->city.displayName());
+    }
+}
+
+void WorldMapView::setHover(std::optional<HoverTarget> hover)
+{
+    const QRectF before = hoverLabelRect();
+    const bool same = hover.has_value() == m_hover.has_value() &&
+                      (!hover || (hover->city.id == m_hover->city.id && hover->location == m_hover->location));
+    if (same) return;
+    m_hover = std::move(hover);
+    // Only the label moves: repaint where it was and where it is.
+    update(before.toAlignedRect().adjusted(-2, -2, 2, 2));
+    update(hoverLabelRect().toAlignedRect().adjusted(-2, -2, 2, 2));
+}
+
+void WorldMapView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    const std::optional<City> city = cityAt(at - mapRect().topLeft());
+    setHover(city ? std::optional(HoverTarget{*city, at}) : std::nullopt);
+    QWidget::mouseMoveEvent(event);
+}
+
+void WorldMapView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QRectF area = mapRect();
+    if (event->button() != Qt::LeftButton || area.isEmpty()) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const QPointF mapPoint = event->position() - area.topLeft();
+    if (const std::optional<City> city = cityAt(mapPoint))
+        setFocus(Coordinate{city->longitude, city->latitude});
+    else
+        setFocus(MapProjection::unproject(mapPoint, area.size()));
+}
+
+void WorldMapView::leaveEvent(QEvent* event)
+{
+    setHover(std::nullopt);
+    QWidget::leaveEvent(event);
+}
+
+void WorldMapView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        m_base = QPixmap();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void WorldMapView::resizeEvent(QResizeEvent* event)
+{
+    m_base = QPixmap();
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "Coordinate.h"
+#include "catalogue/City.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QPixmap>
+#include <QPointF>
+#include <QWidget>
+
+#include <optional>
+
+class CityDatabase;
+struct WorldLand;
+
+// The world map of the city chooser: continents, the night side at `now`,
+// a dot per listed city, a highlight per tracked city and a ring at the
+// focus. Hovering names the nearest catalogue city; a click focuses it.
+class WorldMapView : public QWidget {
+    Q_OBJECT
+
+public:
+    struct HoverTarget {
+        City city;
+        QPointF location; // in the widget's coordinates
+    };
+
+    struct Palette {
+        QColor ocean, land, night, terminatorEdge, listedDot, highlight;
+        static Palette forDark(bool dark, const QColor& accent);
+    };
+
+    static constexpr double hoverRadiusKm = 700;
+
+    WorldMapView(const WorldLand& land, const CityDatabase& database, QWidget* parent = nullptr);
+
+    void setNow(const QDateTime& now);
+    void setTrackedCities(const QList<City>& cities);
+    void setListedCities(const QList<City>& cities);
+
+    std::optional<Coordinate> focus() const { return m_focus; }
+    void setFocus(const std::optional<Coordinate>& focus);
+
+    const std::optional<HoverTarget>& hover() const { return m_hover; }
+
+    // The map's rectangle inside the widget: the largest 360 : 142 rectangle
+    // that fits, centred.
+    QRectF mapRect() const;
+    // The catalogue city nearest to a point of the map (map coordinates).
+    std::optional<City> cityAt(const QPointF& mapPoint) const;
+    // The hover label's rectangle for the current hover, in widget coordinates.
+    QRectF hoverLabelRect() const;
+
+    bool isDark() const;
+    // Draws the whole map into a rectangle of the given size (map coordinates).
+    void paintMap(QPainter& painter, const QSizeF& size) const;
+
+    QSize sizeHint() const override { return {720, 284}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+signals:
+    void focusChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void setHover(std::optional<HoverTarget> hover);
+    QPainterPath landPath(const QSizeF& size) const;
+    void paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& palette) const;
+
+    const WorldLand& m_land;
+    const CityDatabase& m_database;
+    QDateTime m_now;
+    QList<City> m_tracked;
+    QList<City> m_listed;
+    std::optional<Coordinate> m_focus;
+    std::optional<HoverTarget> m_hover;
+    // Ocean and land change only with the size and the palette; the hover
+    // label moves over them without redrawing every coastline.
+    mutable QPixmap m_base;
+};
