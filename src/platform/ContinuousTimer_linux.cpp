@@ -49,10 +49,10 @@ public:
         }
         // A zero it_value would disarm the timer; the shortest wait is 1 ns.
         const auto nanoseconds = std::max<int64_t>(int64_t(seconds * 1e9), 1);
-        itimerspec spec{};
-        spec.it_value.tv_sec = time_t(nanoseconds / 1'000'000'000);
-        spec.it_value.tv_nsec = long(nanoseconds % 1'000'000'000);
-        timerfd_settime(m_fd, 0, &spec, nullptr);
+        itimerspec deadline{};
+        deadline.it_value.tv_sec = time_t(nanoseconds / 1'000'000'000);
+        deadline.it_value.tv_nsec = long(nanoseconds % 1'000'000'000);
+        timerfd_settime(m_fd, 0, &deadline, nullptr);
         m_active = true;
         m_notifier->setEnabled(true);
     }
