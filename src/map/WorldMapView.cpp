@@ -145,12 +145,16 @@ void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, con
     painter.setRenderHint(QPainter::Antialiasing);
     const Terminator night = terminator(size, size, m_now);
     painter.fillPath(night.fill, colors.night);
+    // The glow is at most a few percent opaque: edge smoothing would not show
+    // on it, and drawing it without costs a third of the time.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const auto& [width, factor] : {std::pair{18.0, 0.3}, std::pair{11.0, 0.45}, std::pair{5.0, 0.6}}) {
         QPen pen(withOpacity(colors.terminatorEdge, colors.terminatorEdge.alphaF() * factor), width, Qt::SolidLine,
                  Qt::RoundCap, Qt::RoundJoin);
         pen.setMiterLimit(10);
         painter.strokePath(night.edge, pen);
     }
+    painter.setRenderHint(QPainter::Antialiasing);
 
     const QString& utcId = City::utc().id;
     QSet<QString> trackedIds;
