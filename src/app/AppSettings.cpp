@@ -253,7 +253,7 @@ QList<City> AppSettings::trackedCities(const QDateTime& at, const CityDatabase& 
         if (const City* city = byID.find(id)) rows.push_back({*city, 0});
     }
 
-    const NameCollator collator(SystemLocale::current());
+    const NameCollator& collator = NameCollator::forLocale(SystemLocale::current());
     const auto byName = [&](const Row& a, const Row& b) { return collator.compare(a.city.name, b.city.name) < 0; };
 
     switch (m_sortMode) {

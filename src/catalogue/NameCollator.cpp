@@ -1,5 +1,8 @@
 #include "NameCollator.h"
 
+#include <map>
+#include <string>
+
 NameCollator::NameCollator(const icu::Locale& locale)
 {
     UErrorCode status = U_ZERO_ERROR;
@@ -13,6 +16,14 @@ NameCollator::NameCollator(const icu::Locale& locale)
 }
 
 NameCollator::~NameCollator() = default;
+
+const NameCollator& NameCollator::forLocale(const icu::Locale& locale)
+{
+    thread_local std::map<std::string, std::unique_ptr<NameCollator>> collators;
+    std::unique_ptr<NameCollator>& collator = collators[locale.getName()];
+    if (!collator) collator = std::make_unique<NameCollator>(locale);
+    return *collator;
+}
 
 int NameCollator::compare(const QString& a, const QString& b) const
 {

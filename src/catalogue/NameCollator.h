@@ -14,6 +14,9 @@ public:
     explicit NameCollator(const icu::Locale& locale);
     ~NameCollator();
 
+    // One per thread and locale, kept: building a collator loads its rules.
+    static const NameCollator& forLocale(const icu::Locale& locale);
+
     // Negative, zero or positive as a sorts before, with, or after b.
     int compare(const QString& a, const QString& b) const;
 

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 // Resources of a static library are registered by hand.
 static void registerIconResources()
@@ -36,16 +37,29 @@ QString themeName(const QString& name)
 
 QPixmap pixmap(const QString& name, const QColor& color, int size, qreal devicePixelRatio)
 {
+    // Rows repaint on every hover change; rendering the drawing each time would be waste.
+    const QString key = QStringLiteral("horavia-symbol:%1:%2:%3:%4")
+                            .arg(name, color.name(QColor::HexArgb))
+                            .arg(size)
+                            .arg(devicePixelRatio);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached)) return cached;
+
     ensureResources();
     const QIcon themed = QIcon::fromTheme(themeName(name));
-    if (!themed.isNull()) return themed.pixmap(QSize(size, size), devicePixelRatio);
-
-    QPixmap drawn = QIcon(QStringLiteral(":/icons/%1.svg").arg(name)).pixmap(QSize(size, size), devicePixelRatio);
-    if (drawn.isNull()) return drawn;
-    // The outlines are black; paint the wanted colour through them.
-    QPainter painter(&drawn);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(QRectF(QPointF(0, 0), drawn.deviceIndependentSize()), color);
+    QPixmap drawn;
+    if (!themed.isNull()) {
+        drawn = themed.pixmap(QSize(size, size), devicePixelRatio);
+    } else {
+        drawn = QIcon(QStringLiteral(":/icons/%1.svg").arg(name)).pixmap(QSize(size, size), devicePixelRatio);
+        if (!drawn.isNull()) {
+            // The outlines are black; paint the wanted colour through them.
+            QPainter painter(&drawn);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            painter.fillRect(QRectF(QPointF(0, 0), drawn.deviceIndependentSize()), color);
+        }
+    }
+    QPixmapCache::insert(key, drawn);
     return drawn;
 }
 
