@@ -1,7 +1,7 @@
 # Sourced by scripts that need a desktop on a machine without one:
 # start_virtual_desktop starts Xvfb on a free display, openbox and trayer,
 # exports DISPLAY and records the process ids in VIRTUAL_DESKTOP_PIDS;
-# stop_virtual_desktop ends them.
+# stop_virtual_desktop ends them; find_app_window finds Horavia's windows.
 
 VIRTUAL_DESKTOP_PIDS=()
 
@@ -27,4 +27,18 @@ stop_virtual_desktop() {
   local pid
   for pid in "${VIRTUAL_DESKTOP_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   VIRTUAL_DESKTOP_PIDS=()
+}
+
+# The first visible window of class Horavia whose width lies between the two
+# numbers (12 to 64: the tray icon; about 520: the panel), as "id x y width height".
+find_app_window() {
+  local min_width=$1 max_width=$2 id X Y WIDTH HEIGHT SCREEN WINDOW
+  for id in $(xdotool search --onlyvisible --class '^Horavia$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+    if [ "$WIDTH" -ge "$min_width" ] && [ "$WIDTH" -le "$max_width" ]; then
+      echo "$id $X $Y $WIDTH $HEIGHT"
+      return 0
+    fi
+  done
+  return 1
 }

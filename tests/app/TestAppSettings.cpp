@@ -8,14 +8,6 @@
 
 namespace {
 
-QStringList ids(const QList<City>& cities)
-{
-    QStringList result;
-    for (const City& city : cities)
-        result.append(city.id);
-    return result;
-}
-
 // 2026-01-15 12:00 UTC (London on GMT) and 2026-07-15 12:00 UTC (London on BST).
 const QDateTime winter = QDateTime::fromSecsSinceEpoch(1768478400, Qt::UTC);
 const QDateTime summer = QDateTime::fromSecsSinceEpoch(1784116800, Qt::UTC);
@@ -356,7 +348,7 @@ void TestAppSettings::sortModes()
     m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "gone", "lon", "tok"});
     m_store.values.insert(SettingsKeys::sortMode, rawValue(mode));
     const auto settings = make();
-    QCOMPARE(ids(settings->trackedCities(at, *m_database)), expected);
+    QCOMPARE(idsOf(settings->trackedCities(at, *m_database)), expected);
 }
 
 void TestAppSettings::manualRankWithDuplicatesAndGaps()
@@ -366,9 +358,9 @@ void TestAppSettings::manualRankWithDuplicatesAndGaps()
     m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "lon", "ny"});
     m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
     const auto settings = make();
-    QCOMPARE(ids(settings->trackedCities(winter, *m_database)), (QStringList{"lon2", "lon", "ny"}));
+    QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), (QStringList{"lon2", "lon", "ny"}));
     settings->setSortMode(SortMode::manual);
-    QCOMPARE(ids(settings->trackedCities(winter, *m_database)), (QStringList{"ny", "lon", "lon2"}));
+    QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), (QStringList{"ny", "lon", "lon2"}));
 }
 
 void TestAppSettings::moveTrackedCities_data()
@@ -398,7 +390,7 @@ void TestAppSettings::moveTrackedCities()
     m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
     const auto settings = make();
     const QList<City> displayed = settings->trackedCities(winter, *m_database); // lon, ny, tok
-    QCOMPARE(ids(displayed), (QStringList{"lon", "ny", "tok"}));
+    QCOMPARE(idsOf(displayed), (QStringList{"lon", "ny", "tok"}));
 
     settings->moveTrackedCities(QSet<qsizetype>(from.cbegin(), from.cend()), to, displayed);
     if (expected.isEmpty()) {
@@ -409,7 +401,7 @@ void TestAppSettings::moveTrackedCities()
     QCOMPARE(settings->manualOrder(), expected);
     QCOMPARE(settings->sortMode(), SortMode::manual);
     QCOMPARE(m_store.writes, (QStringList{SettingsKeys::manualOrder, SettingsKeys::sortMode}));
-    QCOMPARE(ids(settings->trackedCities(winter, *m_database)), expected.mid(0, 3));
+    QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), expected.mid(0, 3));
 }
 
 void TestAppSettings::chooseSortMode()

@@ -8,14 +8,6 @@
 
 namespace {
 
-QStringList ids(const QList<City>& cities)
-{
-    QStringList result;
-    for (const City& city : cities)
-        result.append(city.id);
-    return result;
-}
-
 const icu::Locale english("en_US");
 
 } // namespace
@@ -69,14 +61,14 @@ void TestCityDatabase::universalTimeFirstAndFirstIdWins()
                              cityRecord(QStringLiteral("dup"), QStringLiteral("First"), 10, 10),
                              cityRecord(QStringLiteral("dup"), QStringLiteral("Second"), 10, 10)};
     const CityDatabase database(writeCatalogue(m_dir, records), english);
-    QCOMPARE(ids(database.cities()), (QStringList{"utc", "utc", "dup", "dup"}));
+    QCOMPARE(idsOf(database.cities()), (QStringList{"utc", "utc", "dup", "dup"}));
     QCOMPARE(database.cities().first(), City::utc());
     QCOMPARE(database.citiesByID().value(QStringLiteral("utc")), City::utc());
     QCOMPARE(database.citiesByID().value(QStringLiteral("dup")).name, QStringLiteral("First"));
     QCOMPARE(database.searchKeys().size(), database.cities().size());
     // Neither the built-in entry nor a file record that claims its id is a
     // place; a minimum above the catalogue's size gives every place.
-    QCOMPARE(ids(database.nearestCities(0, 0, 1, 5, 5)), (QStringList{"dup", "dup"}));
+    QCOMPARE(idsOf(database.nearestCities(0, 0, 1, 5, 5)), (QStringList{"dup", "dup"}));
 }
 
 void TestCityDatabase::searchKeys()
@@ -129,7 +121,7 @@ void TestCityDatabase::searchRanking()
         cityRecord(QStringLiteral("nul"), QStringLiteral("Nul\u0000Town")),
     };
     const CityDatabase database(writeCatalogue(m_dir, records), english);
-    QCOMPARE(ids(database.search(query, 200)), expected);
+    QCOMPARE(idsOf(database.search(query, 200)), expected);
 }
 
 void TestCityDatabase::searchLimit()
@@ -154,12 +146,12 @@ void TestCityDatabase::turkishFolding()
     // In Turkish, capital I is the dotless ı and İ is the dotted i.
     const CityDatabase turkish(file, icu::Locale("tr_TR"));
     QCOMPARE(turkish.searchKeys().at(1).first(), QStringLiteral("ıgdır"));
-    QCOMPARE(ids(turkish.search(QStringLiteral("IĞ"), 5)), QStringList{"i"});
-    QCOMPARE(ids(turkish.search(QStringLiteral("izm"), 5)), QStringList{"d"});
+    QCOMPARE(idsOf(turkish.search(QStringLiteral("IĞ"), 5)), QStringList{"i"});
+    QCOMPARE(idsOf(turkish.search(QStringLiteral("izm"), 5)), QStringList{"d"});
     // Elsewhere the dotless ı is a letter of its own, not an i with a mark.
     const CityDatabase english(file, ::english);
     QCOMPARE(english.searchKeys().at(1).first(), QStringLiteral("igdır"));
-    QCOMPARE(ids(english.search(QStringLiteral("izm"), 5)), QStringList{"d"});
+    QCOMPARE(idsOf(english.search(QStringLiteral("izm"), 5)), QStringList{"d"});
 }
 
 void TestCityDatabase::nearest_data()
@@ -202,7 +194,7 @@ void TestCityDatabase::nearest()
     records.append(cityRecord(QStringLiteral("island2"), QStringLiteral("Mid"), -20, -120));
     const CityDatabase database(writeCatalogue(m_dir, records), english);
 
-    QCOMPARE(ids(database.nearestCities(latitude, longitude, radius, minimum, maximum)), expected);
+    QCOMPARE(idsOf(database.nearestCities(latitude, longitude, radius, minimum, maximum)), expected);
 }
 
 void TestCityDatabase::antipodalDistance()

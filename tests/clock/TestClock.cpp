@@ -1,4 +1,5 @@
 #include "../support/ManualTimer.h"
+#include "../support/TestValues.h"
 #include "clock/Clock.h"
 
 #include <QPointer>
@@ -6,11 +7,6 @@
 #include <QTest>
 
 namespace {
-
-QDateTime at(const char* iso)
-{
-    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODateWithMs);
-}
 
 } // namespace
 
@@ -49,7 +45,7 @@ void TestClock::delay()
 
 void TestClock::advancesAfterEachMinute()
 {
-    QDateTime wall = at("2026-01-01T12:00:30.000Z");
+    QDateTime wall = instant("2026-01-01T12:00:30.000Z");
     auto owned = std::make_unique<ManualTimer>();
     ManualTimer* timer = owned.get();
     Clock clock(
@@ -60,7 +56,7 @@ void TestClock::advancesAfterEachMinute()
     QVERIFY(std::abs(timer->requestedDelays.last() - 30.05) < 1e-6);
     QCOMPARE(clock.now(), wall);
 
-    wall = at("2026-01-01T12:01:00.050Z");
+    wall = instant("2026-01-01T12:01:00.050Z");
     timer->fire();
     QCOMPARE(clock.now(), wall);
     QCOMPARE(changed.count(), 1);
@@ -72,7 +68,7 @@ void TestClock::advancesAfterEachMinute()
     QCOMPARE(changed.count(), 1);
 
     // Back from a long sleep: the clock catches up in one step.
-    wall = at("2026-01-01T15:42:17.500Z");
+    wall = instant("2026-01-01T15:42:17.500Z");
     timer->fire();
     QCOMPARE(clock.now(), wall);
     QCOMPARE(changed.count(), 2);
@@ -92,17 +88,17 @@ void TestClock::destroyingTheClockStopsItsTimer()
 void TestClock::realTimerFires()
 {
     // 0.2 s before a boundary, so the suspend-aware timer fires within a test's patience.
-    QDateTime wall = at("2026-01-01T12:00:59.800Z");
+    QDateTime wall = instant("2026-01-01T12:00:59.800Z");
     Clock clock(
         wall, [&] { return wall; }, ContinuousTimer::create());
     QSignalSpy changed(&clock, &Clock::nowChanged);
-    wall = at("2026-01-01T12:01:00.050Z");
+    wall = instant("2026-01-01T12:01:00.050Z");
     QVERIFY(changed.wait(2000));
     QCOMPARE(clock.now(), wall);
 
     // A clock destroyed while waiting never calls back.
     {
-        QDateTime other = at("2026-01-01T12:00:59.800Z");
+        QDateTime other = instant("2026-01-01T12:00:59.800Z");
         Clock shortLived(
             other, [&] { return other; }, ContinuousTimer::create());
     }

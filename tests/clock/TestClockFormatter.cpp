@@ -1,13 +1,9 @@
+#include "../support/TestValues.h"
 #include "clock/ClockFormatter.h"
 
 #include <QTest>
 
 namespace {
-
-QDateTime at(const char* iso)
-{
-    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate);
-}
 
 QTimeZone zone(const char* id)
 {
@@ -43,8 +39,8 @@ void TestClockFormatter::timeText_data()
     QTest::addColumn<QDateTime>("instant");
     QTest::addColumn<QString>("expected");
 
-    const QDateTime evening = at("2024-01-15T21:41:00Z");
-    const QDateTime morning = at("2024-01-15T09:05:00Z");
+    const QDateTime evening = instant("2024-01-15T21:41:00Z");
+    const QDateTime morning = instant("2024-01-15T09:05:00Z");
     QTest::newRow("en_US system is 12-hour") << "en_US" << TimeFormat::system << evening << "9:41" + nnbsp + "PM";
     QTest::newRow("en_US 24-hour forced") << "en_US" << TimeFormat::twentyFourHour << evening << "21:41";
     QTest::newRow("en_US two-digit minutes") << "en_US" << TimeFormat::twelveHour << morning << "9:05" + nnbsp + "AM";
@@ -55,7 +51,7 @@ void TestClockFormatter::timeText_data()
     QTest::newRow("ja_JP system") << "ja_JP" << TimeFormat::system << evening << "21:41";
     QTest::newRow("ja_JP 12-hour marker first") << "ja_JP" << TimeFormat::twelveHour << evening << "午後9:41";
     QTest::newRow("ja_JP 24-hour") << "ja_JP" << TimeFormat::twentyFourHour << morning << "9:05";
-    QTest::newRow("seconds never shown") << "en_GB" << TimeFormat::system << at("2024-01-15T21:41:59Z") << "21:41";
+    QTest::newRow("seconds never shown") << "en_GB" << TimeFormat::system << instant("2024-01-15T21:41:59Z") << "21:41";
 }
 
 void TestClockFormatter::timeText()
@@ -76,23 +72,25 @@ void TestClockFormatter::offsetsComeFromTheSystemDatabase_data()
 
     // Rules changed after ICU 72's copy of the database (2022e); the system's is current.
     QTest::newRow("Mexico dropped daylight time (2022)")
-        << QByteArray("America/Mexico_City") << at("2024-07-01T12:00:00Z") << "06:00";
+        << QByteArray("America/Mexico_City") << instant("2024-07-01T12:00:00Z") << "06:00";
     QTest::newRow("Greenland moved to -02 (2023)")
-        << QByteArray("America/Nuuk") << at("2024-01-15T12:00:00Z") << "10:00";
+        << QByteArray("America/Nuuk") << instant("2024-01-15T12:00:00Z") << "10:00";
     QTest::newRow("Kazakhstan unified on +05 (2024)")
-        << QByteArray("Asia/Almaty") << at("2024-06-01T12:00:00Z") << "17:00";
+        << QByteArray("Asia/Almaty") << instant("2024-06-01T12:00:00Z") << "17:00";
     QTest::newRow("Paraguay stays on -03 (2024)")
-        << QByteArray("America/Asuncion") << at("2025-07-01T12:00:00Z") << "09:00";
+        << QByteArray("America/Asuncion") << instant("2025-07-01T12:00:00Z") << "09:00";
     QTest::newRow("a zone ICU does not know")
-        << QByteArray("America/Ciudad_Juarez") << at("2024-07-01T12:00:00Z") << "06:00";
+        << QByteArray("America/Ciudad_Juarez") << instant("2024-07-01T12:00:00Z") << "06:00";
     QTest::newRow("New York before spring forward")
-        << QByteArray("America/New_York") << at("2026-03-08T06:59:00Z") << "01:59";
+        << QByteArray("America/New_York") << instant("2026-03-08T06:59:00Z") << "01:59";
     QTest::newRow("New York after spring forward")
-        << QByteArray("America/New_York") << at("2026-03-08T07:00:00Z") << "03:00";
-    QTest::newRow("London before fall back") << QByteArray("Europe/London") << at("2026-10-25T00:59:00Z") << "01:59";
-    QTest::newRow("London after fall back") << QByteArray("Europe/London") << at("2026-10-25T01:00:00Z") << "01:00";
-    QTest::newRow("half-hour zone") << QByteArray("Asia/Kolkata") << at("2026-01-01T00:00:00Z") << "05:30";
-    QTest::newRow("unknown zone counts as UTC") << QByteArray("UTC") << at("2026-01-01T00:07:00Z") << "00:07";
+        << QByteArray("America/New_York") << instant("2026-03-08T07:00:00Z") << "03:00";
+    QTest::newRow("London before fall back")
+        << QByteArray("Europe/London") << instant("2026-10-25T00:59:00Z") << "01:59";
+    QTest::newRow("London after fall back")
+        << QByteArray("Europe/London") << instant("2026-10-25T01:00:00Z") << "01:00";
+    QTest::newRow("half-hour zone") << QByteArray("Asia/Kolkata") << instant("2026-01-01T00:00:00Z") << "05:30";
+    QTest::newRow("unknown zone counts as UTC") << QByteArray("UTC") << instant("2026-01-01T00:07:00Z") << "00:07";
 }
 
 void TestClockFormatter::offsetsComeFromTheSystemDatabase()
@@ -115,19 +113,19 @@ void TestClockFormatter::dayOffset_data()
 
     // Monday 23:30 at UTC-11 is Wednesday 00:30 at UTC+14.
     QTest::newRow("+2 across the date line")
-        << QByteArray("Pacific/Pago_Pago") << QByteArray("Pacific/Kiritimati") << at("2026-01-13T10:30:00Z") << 2;
+        << QByteArray("Pacific/Pago_Pago") << QByteArray("Pacific/Kiritimati") << instant("2026-01-13T10:30:00Z") << 2;
     QTest::newRow("-2 the other way") << QByteArray("Pacific/Kiritimati") << QByteArray("Pacific/Pago_Pago")
-                                      << at("2026-01-13T10:30:00Z") << -2;
+                                      << instant("2026-01-13T10:30:00Z") << -2;
     QTest::newRow("+1 just past midnight ahead")
-        << QByteArray("Europe/London") << QByteArray("Europe/Paris") << at("2026-01-13T23:30:00Z") << 1;
+        << QByteArray("Europe/London") << QByteArray("Europe/Paris") << instant("2026-01-13T23:30:00Z") << 1;
     QTest::newRow("-1 still yesterday") << QByteArray("Europe/Paris") << QByteArray("America/New_York")
-                                        << at("2026-01-13T03:00:00Z") << -1;
+                                        << instant("2026-01-13T03:00:00Z") << -1;
     QTest::newRow("0 same date, one zone on daylight time")
-        << QByteArray("Africa/Abidjan") << QByteArray("Europe/London") << at("2026-07-01T12:00:00Z") << 0;
+        << QByteArray("Africa/Abidjan") << QByteArray("Europe/London") << instant("2026-07-01T12:00:00Z") << 0;
     QTest::newRow("0 on the night clocks go back")
-        << QByteArray("America/New_York") << QByteArray("America/Chicago") << at("2026-11-01T05:30:00Z") << 0;
+        << QByteArray("America/New_York") << QByteArray("America/Chicago") << instant("2026-11-01T05:30:00Z") << 0;
     QTest::newRow("+1 with home on a daylight-saving night")
-        << QByteArray("America/New_York") << QByteArray("Asia/Tokyo") << at("2026-03-08T15:00:00Z") << 1;
+        << QByteArray("America/New_York") << QByteArray("Asia/Tokyo") << instant("2026-03-08T15:00:00Z") << 1;
 }
 
 void TestClockFormatter::dayOffset()
@@ -166,7 +164,7 @@ void TestClockFormatter::dayLabel()
     QFETCH(QString, expected);
     // 23:30 in London on Friday is already Saturday in Tokyo: the date shown is the city's.
     const ClockFormatter formatter(TimeFormat::system, format, zone("Europe/London"), icu::Locale(locale.toLatin1()));
-    QCOMPARE(formatter.dayLabel(offset, at("2026-09-11T22:30:00Z"), zone("Asia/Tokyo")), expected);
+    QCOMPARE(formatter.dayLabel(offset, instant("2026-09-11T22:30:00Z"), zone("Asia/Tokyo")), expected);
 }
 
 void TestClockFormatter::zoneName_data()
@@ -185,7 +183,7 @@ void TestClockFormatter::zoneName()
     QFETCH(QTimeZone, subject);
     QFETCH(QString, expected);
     const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, zone("UTC"), icu::Locale("en_US"));
-    QCOMPARE(formatter.zoneName(subject, at("2026-01-15T12:00:00Z")), expected);
+    QCOMPARE(formatter.zoneName(subject, instant("2026-01-15T12:00:00Z")), expected);
 }
 
 void TestClockFormatter::equality()
@@ -203,17 +201,17 @@ void TestClockFormatter::equality()
 void TestClockFormatter::followsTheSystemZone()
 {
     const QByteArray saved = qgetenv("TZ");
-    const QDateTime instant = at("2026-01-13T20:00:00Z");
+    const QDateTime evening = instant("2026-01-13T20:00:00Z");
 
     qputenv("TZ", "Asia/Tokyo");
     const ClockFormatter inTokyo(TimeFormat::system, DateFormat::relative);
     QCOMPARE(inTokyo.homeTimeZone().id(), QByteArray("Asia/Tokyo"));
-    QCOMPARE(inTokyo.dayOffset(instant, zone("Europe/London")), -1);
+    QCOMPARE(inTokyo.dayOffset(evening, zone("Europe/London")), -1);
 
     qputenv("TZ", "America/Denver");
     const ClockFormatter inDenver(TimeFormat::system, DateFormat::relative);
     QCOMPARE(inDenver.homeTimeZone().id(), QByteArray("America/Denver"));
-    QCOMPARE(inDenver.dayOffset(instant, zone("Europe/London")), 0);
+    QCOMPARE(inDenver.dayOffset(evening, zone("Europe/London")), 0);
     QVERIFY(!(inTokyo == inDenver));
 
     qputenv("TZ", saved);

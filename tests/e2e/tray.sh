@@ -26,32 +26,23 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIM
 
 start_virtual_desktop || fail "no virtual desktop"
 
-# Windows of the application with a size in the given range.
-find_window() {
-  local min_w=$1 max_w=$2 id
-  for id in $(xdotool search --onlyvisible --class '^Horavia$' 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
-    if [ "$WIDTH" -ge "$min_w" ] && [ "$WIDTH" -le "$max_w" ]; then echo "$id $X $Y $WIDTH $HEIGHT"; return 0; fi
-  done
-  return 1
-}
 wait_for() { # seconds, command...
   local deadline=$(( $(date +%s%N) + $1 * 1000000000 ))
   shift
   while [ "$(date +%s%N)" -lt "$deadline" ]; do "$@" && return 0; sleep 0.1; done
   return 1
 }
-panel_open() { find_window 500 540 >/dev/null; }
+panel_open() { find_app_window 500 540 >/dev/null; }
 panel_closed() { ! panel_open; }
-click_icon() { read -r _ x y w h < <(find_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1; }
+click_icon() { read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1; }
 
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
-wait_for 10 find_window 12 64 >/dev/null || fail "no tray icon"; pass "tray icon shown"
+wait_for 10 find_app_window 12 64 >/dev/null || fail "no tray icon"; pass "tray icon shown"
 sleep 1 # let the tray finish embedding the icon
 
 click_icon
 wait_for 5 panel_open || fail "a click did not open the panel"
-read -r _ _ _ width height < <(find_window 500 540)
+read -r _ _ _ width height < <(find_app_window 500 540)
 [ "$width" -eq 520 ] || fail "panel is $width wide"
 # Home plus the five default cities and the four actions need well over 250 px.
 [ "$height" -ge 250 ] || fail "panel is only $height high"

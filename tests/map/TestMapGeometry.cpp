@@ -1,3 +1,4 @@
+#include "../support/TestValues.h"
 #include "map/MapProjection.h"
 #include "map/Terminator.h"
 #include "map/WorldLand.h"
@@ -8,11 +9,6 @@
 #include <numbers>
 
 namespace {
-
-QDateTime utc(const char* iso)
-{
-    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate);
-}
 
 double degrees(double radians)
 {
@@ -134,13 +130,13 @@ void TestMapGeometry::solarPosition_data()
     QTest::addColumn<double>("tolerance");
     const double any = std::nan("");
     // At 12:00 UTC the subsolar longitude is -E/4 degrees, E the equation of time in minutes.
-    QTest::newRow("June solstice") << utc("2026-06-21T12:00:00Z") << 23.44 << any << 0.3;
-    QTest::newRow("December solstice") << utc("2026-12-21T12:00:00Z") << -23.44 << any << 0.3;
-    QTest::newRow("mid-February, E about -14 min") << utc("2026-02-12T12:00:00Z") << any << 14.2 / 4 << 0.3;
-    QTest::newRow("early November, E about +16 min") << utc("2026-11-03T12:00:00Z") << any << -16.4 / 4 << 0.3;
-    QTest::newRow("mid-April noon, E near 0") << utc("2026-04-15T12:00:00Z") << any << 0.0 << 0.3;
-    QTest::newRow("midnight stays in range") << utc("2026-04-15T00:00:00Z") << any << 180.0 << 0.5;
-    QTest::newRow("six in the morning") << utc("2026-04-15T06:00:00Z") << any << 90.0 << 0.5;
+    QTest::newRow("June solstice") << instant("2026-06-21T12:00:00Z") << 23.44 << any << 0.3;
+    QTest::newRow("December solstice") << instant("2026-12-21T12:00:00Z") << -23.44 << any << 0.3;
+    QTest::newRow("mid-February, E about -14 min") << instant("2026-02-12T12:00:00Z") << any << 14.2 / 4 << 0.3;
+    QTest::newRow("early November, E about +16 min") << instant("2026-11-03T12:00:00Z") << any << -16.4 / 4 << 0.3;
+    QTest::newRow("mid-April noon, E near 0") << instant("2026-04-15T12:00:00Z") << any << 0.0 << 0.3;
+    QTest::newRow("midnight stays in range") << instant("2026-04-15T00:00:00Z") << any << 180.0 << 0.5;
+    QTest::newRow("six in the morning") << instant("2026-04-15T06:00:00Z") << any << 90.0 << 0.5;
 }
 
 void TestMapGeometry::solarPosition()
@@ -165,8 +161,8 @@ void TestMapGeometry::terminatorSamplesAndClosing_data()
 {
     QTest::addColumn<QDateTime>("at");
     QTest::addColumn<double>("closing");
-    QTest::newRow("northern summer closes below") << utc("2026-06-21T12:00:00Z") << 284.0 + 14;
-    QTest::newRow("northern winter closes above") << utc("2026-12-21T12:00:00Z") << -14.0;
+    QTest::newRow("northern summer closes below") << instant("2026-06-21T12:00:00Z") << 284.0 + 14;
+    QTest::newRow("northern winter closes above") << instant("2026-12-21T12:00:00Z") << -14.0;
 }
 
 void TestMapGeometry::terminatorSamplesAndClosing()
@@ -192,12 +188,12 @@ void TestMapGeometry::terminatorGaps()
 {
     const QSizeF size(720, 284);
     // June: the boundary dips south of 58° S around the subsolar meridian (about 0°).
-    const Terminator june = terminator(size, size, utc("2026-06-21T12:00:00Z"));
+    const Terminator june = terminator(size, size, instant("2026-06-21T12:00:00Z"));
     QCOMPARE(subpaths(june.edge), 2);
     for (const double x : edgeXs(june.edge))
         QVERIFY2(std::abs(x - 360) > 40.0 * 2, qPrintable(QString::number(x))); // nothing within 40°
     // December: the gap lies around the opposite meridian, at the map's edges.
-    const Terminator december = terminator(size, size, utc("2026-12-21T12:00:00Z"));
+    const Terminator december = terminator(size, size, instant("2026-12-21T12:00:00Z"));
     QCOMPARE(subpaths(december.edge), 1);
     for (const double x : edgeXs(december.edge))
         QVERIFY(x > 40 * 2 && x < 720 - 40 * 2);
@@ -207,8 +203,8 @@ void TestMapGeometry::terminatorGaps()
 void TestMapGeometry::tanGuardAtTheEquinox()
 {
     // Find the instant the declination changes sign, to the millisecond.
-    QDateTime before = utc("2026-03-19T00:00:00Z");
-    QDateTime after = utc("2026-03-22T00:00:00Z");
+    QDateTime before = instant("2026-03-19T00:00:00Z");
+    QDateTime after = instant("2026-03-22T00:00:00Z");
     while (before.msecsTo(after) > 1) {
         const QDateTime middle = before.addMSecs(before.msecsTo(after) / 2);
         (::solarPosition(middle).declination < 0 ? before : after) = middle;
@@ -227,7 +223,7 @@ void TestMapGeometry::tanGuardAtTheEquinox()
 
 void TestMapGeometry::zeroSize()
 {
-    const Terminator night = terminator(QSizeF(0, 0), QSizeF(0, 0), utc("2026-06-21T12:00:00Z"));
+    const Terminator night = terminator(QSizeF(0, 0), QSizeF(0, 0), instant("2026-06-21T12:00:00Z"));
     for (int i = 0; i < night.fill.elementCount(); ++i) {
         QVERIFY(std::isfinite(night.fill.elementAt(i).x));
         QVERIFY(std::abs(night.fill.elementAt(i).x) <= 14 && std::abs(night.fill.elementAt(i).y) <= 14);

@@ -1,3 +1,4 @@
+#include "../support/TestValues.h"
 #include "platform/JsonPreferences.h"
 
 #include <QDir>
@@ -5,24 +6,6 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestJsonPreferences : public QObject {
     Q_OBJECT
@@ -59,7 +42,7 @@ void TestJsonPreferences::typesSurviveARestart()
         prefs.setObject(QStringList{}, QStringLiteral("emptyList"));
         QVERIFY(prefs.synchronize());
     }
-    const QJsonObject onDisk = QJsonDocument::fromJson(readAll(path())).object();
+    const QJsonObject onDisk = QJsonDocument::fromJson(readFile(path())).object();
     QCOMPARE(onDisk.value(QStringLiteral("flag")), QJsonValue(true));
     QVERIFY(onDisk.value(QStringLiteral("list")).isArray());
 
@@ -75,7 +58,7 @@ void TestJsonPreferences::typesSurviveARestart()
 
 void TestJsonPreferences::typedReadsRejectOtherTypes()
 {
-    writeAll(path(), R"({"text":"true","number":1,"mixed":["a",2],"map":{"a":1},"list":["a"],"null":null})");
+    writeFile(path(), R"({"text":"true","number":1,"mixed":["a",2],"map":{"a":1},"list":["a"],"null":null})");
     JsonPreferences prefs(path());
     QCOMPARE(prefs.boolean(QStringLiteral("text")), std::nullopt);
     QCOMPARE(prefs.boolean(QStringLiteral("number")), std::nullopt);
@@ -110,19 +93,19 @@ void TestJsonPreferences::unreadableFileIsKeptAside_data()
 void TestJsonPreferences::unreadableFileIsKeptAside()
 {
     QFETCH(QByteArray, contents);
-    writeAll(path(), contents);
+    writeFile(path(), contents);
 
     JsonPreferences prefs(path());
     QVERIFY(!prefs.boolean(QStringLiteral("showsFlags")));
-    QCOMPARE(readAll(path()), contents); // reading alone leaves it in place
+    QCOMPARE(readFile(path()), contents); // reading alone leaves it in place
 
     prefs.setObject(false, QStringLiteral("showsFlags"));
     QVERIFY(prefs.synchronize());
 
     QVERIFY(!prefs.setAsideFileName().isEmpty());
     QVERIFY(prefs.setAsideFileName().startsWith(path() + QStringLiteral(".unreadable-")));
-    QCOMPARE(readAll(prefs.setAsideFileName()), contents);
-    const QJsonObject fresh = QJsonDocument::fromJson(readAll(path())).object();
+    QCOMPARE(readFile(prefs.setAsideFileName()), contents);
+    const QJsonObject fresh = QJsonDocument::fromJson(readFile(path())).object();
     QCOMPARE(fresh, (QJsonObject{{"showsFlags", false}}));
 
     // Only the original damage is set aside, once.
@@ -135,7 +118,7 @@ void TestJsonPreferences::unreadableFileIsKeptAside()
 
 void TestJsonPreferences::emptyFileIsAnEmptyDomain()
 {
-    writeAll(path(), "");
+    writeFile(path(), "");
     JsonPreferences prefs(path());
     prefs.setObject(QStringLiteral("manual"), QStringLiteral("sortMode"));
     QVERIFY(prefs.synchronize());
@@ -152,7 +135,7 @@ void TestJsonPreferences::removeTakesEffectOnDisk()
         prefs.remove(QStringLiteral("one"));
         QVERIFY(prefs.synchronize());
     }
-    QCOMPARE(QJsonDocument::fromJson(readAll(path())).object(), (QJsonObject{{"two", "b"}}));
+    QCOMPARE(QJsonDocument::fromJson(readFile(path())).object(), (QJsonObject{{"two", "b"}}));
 }
 
 void TestJsonPreferences::defaultLocationFollowsXdg()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestValues.h"
 #include "platform/CodeSignature.h"
 
 #include <QDir>
@@ -13,22 +14,6 @@
 
 // Writes a minimal application bundle: Info.plist, an executable shell
 // script and one resource.
-inline void writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    file.close();
-    if (permissions) file.setPermissions(permissions);
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline void makeBundle(const QString& path, const QString& identifier = QStringLiteral("org.horavia.Horavia"),
                        const QByteArray& version = "1.0", const QByteArray& script = "#!/bin/sh\nexit 0\n")
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestValues.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,9 +28,7 @@ inline QString writeCatalogue(const QTemporaryDir& dir, const QByteArray& conten
                               const QString& name = QStringLiteral("cities.json"))
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size())
-        qFatal("cannot write %s", qPrintable(path));
+    writeFile(path, contents);
     return path;
 }
 
