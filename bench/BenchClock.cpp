@@ -1,8 +1,8 @@
-#include "app/AppSettings.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/ClockEntry.h"
 #include "clock/ClockFormatter.h"
 #include "platform/JsonPreferences.h"
+#include "settings/AppSettings.h"
 
 #include <QTemporaryDir>
 

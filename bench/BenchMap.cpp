@@ -1,7 +1,7 @@
 #include "catalogue/CityDatabase.h"
 #include "map/Terminator.h"
 #include "map/WorldLand.h"
-#include "map/WorldMapView.h"
+#include "ui/WorldMapView.h"
 
 #include <QApplication>
 #include <QImage>

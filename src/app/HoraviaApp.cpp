@@ -1,12 +1,13 @@
 #include "HoraviaApp.h"
 
-#include "AppSettings.h"
+#include "Commands.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
-#include "platform/ActivationPolicy.h"
 #include "platform/JsonPreferences.h"
+#include "settings/AppSettings.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/Symbols.h"
+#include "ui/platform/ActivationPolicies.h"
 #include "update/UpdateAddresses.h"
 #include "update/Updater.h"
 
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -34,11 +36,18 @@ HoraviaApp::HoraviaApp(QObject* parent)
     m_clock = std::make_unique<Clock>(Clock::systemTime());
     m_updater = std::make_unique<Updater>(*m_preferences, UpdateAddresses::notes(), UpdateAddresses::payload(),
                                           UpdateHost::forApplication(&m_network, [] { QCoreApplication::quit(); }));
-    m_activationPolicy = ActivationPolicy::create();
+    m_activationPolicy = ActivationPolicies::forPlatform();
+
+    Commands::Handlers handlers;
+    handlers.openWindow = [this](WindowId id) { openWindow(id); };
+    handlers.checkForUpdates = [this] { checkForUpdates(); };
+    handlers.quit = [] { QCoreApplication::quit(); };
+    m_commands = std::make_unique<Commands>(*m_updater, handlers);
 
     // The dock policy follows the setting from the first window on.
     m_windows.onCreated = [this](QWidget* window) {
-        m_activationPolicy->adopt(window);
+        window->winId(); // the platform window, for its hints
+        m_activationPolicy->adopt(window->windowHandle());
         if (!m_policyApplied) {
             m_policyApplied = true;
             m_activationPolicy->apply(m_settings->showsDockIcon());
@@ -49,10 +58,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
     });
 }
 
-HoraviaApp::~HoraviaApp()
-{
-    delete m_panel;
-}
+HoraviaApp::~HoraviaApp() = default;
 
 void HoraviaApp::start()
 {
@@ -66,87 +72,103 @@ void HoraviaApp::start()
             togglePanel();
     });
     connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
-    connect(m_updater.get(), &Updater::phaseChanged, this, &HoraviaApp::updateCommands);
     updateTrayVisibility();
 
-    // Without any tray the panel becomes an ordinary window, so the clocks
-    // and the actions stay within reach.
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        if (m_windows.contains(QStringLiteral("main"))) {
-            openWindow(QStringLiteral("main"));
-        } else {
-            ensurePanel();
-            m_panel->setWindowFlags(Qt::Window);
-            m_panel->show();
-        }
+    // Without a tray icon the clocks and the actions must stay within reach.
+    if (!m_settings->showsMenuBarItem() || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        presentMainWindow();
         return;
     }
     QTimer::singleShot(0, this, [this] {
-        ensurePanel();
+        ensureTrayMenu();
+        ensurePanel(PanelMode::popup);
         m_panel->prepare();
     });
 }
 
-void HoraviaApp::ensurePanel()
+void HoraviaApp::ensurePanel(PanelMode mode)
 {
-    if (m_panel) return;
-    MenuBarPanel::Actions actions;
-    actions.openWindow = [this](const QString& id) { openWindow(id); };
-    actions.quit = [] { QCoreApplication::quit(); };
-    m_panel = new MenuBarPanel(*m_settings, *m_clock, *m_updater, CityDatabase::shared(), actions);
-    m_panel->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
-    m_panel->setAttribute(Qt::WA_NoMouseReplay);
-    connect(m_panel, &MenuBarPanel::dismissed, m_panel, &QWidget::hide);
+    if (!m_panel) {
+        m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_clock, CityDatabase::shared(),
+                                                 QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
+                                                                 m_commands->settings(), m_commands->about(),
+                                                                 m_commands->quit()});
+        m_panel->setAttribute(Qt::WA_NoMouseReplay);
+        // As a window, the panel stays until the user closes it.
+        connect(m_panel.get(), &MenuBarPanel::dismissed, this, [this] {
+            if (panelIsPopup()) m_panel->hide();
+        });
+    } else if ((mode == PanelMode::popup) == panelIsPopup()) {
+        return;
+    }
+    m_panel->setWindowFlags(mode == PanelMode::popup ? Qt::Popup | Qt::FramelessWindowHint : Qt::Window);
+}
 
+bool HoraviaApp::panelIsPopup() const
+{
+    return m_panel && (m_panel->windowFlags() & Qt::Popup) == Qt::Popup;
+}
+
+void HoraviaApp::ensureTrayMenu()
+{
+    if (m_trayMenu) return;
     m_trayMenu = std::make_unique<QMenu>();
-    m_trayMenu->addAction(QStringLiteral("Choose Cities…"), this, [this] { openWindow(QStringLiteral("main")); });
-    m_trayMenu->addAction(QStringLiteral("Settings…"), this, [this] { openWindow(QStringLiteral("settings")); });
-    m_trayMenu->addAction(QStringLiteral("About Horavia"), this, [this] { openWindow(QStringLiteral("about")); });
-    m_checkAction = m_trayMenu->addAction(QStringLiteral("Check for Updates…"), this, &HoraviaApp::checkForUpdates);
+    m_trayMenu->addActions({m_commands->showUpdate(), m_commands->chooseCities(), m_commands->settings(),
+                            m_commands->about(), m_commands->checkForUpdates()});
     m_trayMenu->addSeparator();
-    m_trayMenu->addAction(QStringLiteral("Quit Horavia"), this, [] { QCoreApplication::quit(); });
+    m_trayMenu->addAction(m_commands->quit());
     m_tray->setContextMenu(m_trayMenu.get());
-    updateCommands();
 }
 
 void HoraviaApp::updateTrayVisibility()
 {
     m_tray->setVisible(m_settings->showsMenuBarItem());
-    if (!m_settings->showsMenuBarItem() && (m_panel->windowFlags() & Qt::Popup)) m_panel->hide();
+    if (!m_settings->showsMenuBarItem() && panelIsPopup()) m_panel->hide();
 }
 
-void HoraviaApp::updateCommands()
+void HoraviaApp::openWindow(WindowId id)
 {
-    m_checkAction->setEnabled(canCheckForUpdates());
-}
-
-void HoraviaApp::openWindow(const QString& id)
-{
-    if (m_panel && (m_panel->windowFlags() & Qt::Popup)) m_panel->hide();
+    if (panelIsPopup()) m_panel->hide();
     m_windows.open(id);
     if (m_policyApplied) m_activationPolicy->activate();
 }
 
-bool HoraviaApp::canCheckForUpdates() const
+void HoraviaApp::presentMainWindow()
 {
-    return !m_updater->phase().isBusy();
+    if (m_windows.contains(WindowId::main)) {
+        openWindow(WindowId::main);
+        return;
+    }
+    if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        ensurePanel(PanelMode::popup);
+        if (!m_panel->isVisible()) showPanelAt(m_tray->geometry());
+        return;
+    }
+    ensurePanel(PanelMode::window);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) m_panel->fitTo(screen->availableGeometry());
+    m_panel->show();
+    m_panel->raise();
+    m_panel->activateWindow();
 }
 
 void HoraviaApp::checkForUpdates()
 {
-    if (!canCheckForUpdates()) return;
+    if (m_updater->phase().isBusy()) return;
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = connect(m_updater.get(), &Updater::checkFinished, this, [this, connection] {
         disconnect(*connection);
-        if (m_updater->phase().kind == Updater::Phase::Kind::available) openWindow(QStringLiteral("update"));
+        if (m_updater->phase().kind == Updater::Phase::Kind::available) openWindow(WindowId::update);
     });
     m_updater->check(true);
 }
 
 void HoraviaApp::togglePanel()
 {
-    ensurePanel();
-    if (m_panel->isVisible() || m_panel->closedByClickWithin(reopenGuardMs)) {
+    // The panel shown as a window turns into the popup under the icon.
+    const bool open = panelIsPopup() && (m_panel->isVisible() || m_panel->closedByClickWithin(reopenGuardMs));
+    ensurePanel(PanelMode::popup);
+    if (open) {
         m_panel->hide();
         return;
     }
@@ -161,7 +183,7 @@ void HoraviaApp::showPanelAt(const QRect& anchor)
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
 
-    m_panel->adjustSize();
+    m_panel->fitTo(area);
     const QSize size = m_panel->size();
     const bool below = reference.y() < area.center().y();
     const int edgeTop = anchored ? anchor.top() : reference.y();

@@ -4,17 +4,15 @@
 
 #include <QNetworkAccessManager>
 #include <QObject>
-#include <QPointer>
 
 #include <memory>
 
 class ActivationPolicy;
 class AppSettings;
 class Clock;
-class CityDatabase;
+class Commands;
 class JsonPreferences;
 class MenuBarPanel;
-class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class Updater;
@@ -30,30 +28,37 @@ public:
     explicit HoraviaApp(QObject* parent = nullptr);
     ~HoraviaApp() override;
 
-    // Shows the tray icon (or, without any tray, the panel as a window).
+    // Shows the tray icon, or, with the tray item turned off or no tray at
+    // all, the main window.
     void start();
 
     AppSettings& settings() { return *m_settings; }
     Clock& clock() { return *m_clock; }
     Updater& updater() { return *m_updater; }
     WindowRegistry& windows() { return m_windows; }
+    const Commands& commands() const { return *m_commands; }
 
-    // Brings the application forward and opens the window; unknown
-    // identifiers open nothing.
-    void openWindow(const QString& id);
+    // Brings the application forward and opens the window; identifiers
+    // without a window open nothing.
+    void openWindow(WindowId id);
+    // The main window; until there is one, the panel as an ordinary window,
+    // so the clocks stay within reach without a tray icon.
+    void presentMainWindow();
     // The "Check for Updates…" command: checks, then opens "update" when
     // an update was found.
     void checkForUpdates();
-    bool canCheckForUpdates() const;
 
     // The tray panel, shown under the tray icon (or at the pointer).
     void togglePanel();
-    MenuBarPanel* panel() const { return m_panel; }
+    MenuBarPanel* panel() const { return m_panel.get(); }
 
 private:
-    void ensurePanel();
+    enum class PanelMode { popup, window };
+
+    void ensurePanel(PanelMode mode);
+    bool panelIsPopup() const;
+    void ensureTrayMenu();
     void updateTrayVisibility();
-    void updateCommands();
     void showPanelAt(const QRect& anchor);
 
     std::unique_ptr<JsonPreferences> m_preferences;
@@ -62,11 +67,11 @@ private:
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
+    std::unique_ptr<Commands> m_commands;
     WindowRegistry m_windows;
     bool m_policyApplied = false;
 
     QSystemTrayIcon* m_tray = nullptr;
     std::unique_ptr<QMenu> m_trayMenu;
-    QAction* m_checkAction = nullptr;
-    MenuBarPanel* m_panel = nullptr;
+    std::unique_ptr<MenuBarPanel> m_panel;
 };

@@ -1,28 +1,39 @@
 #pragma once
 
-#include <QHash>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <map>
+#include <memory>
 
-// The application's windows by identifier ("main", "about", "update",
-// "settings"): each is made on first opening and brought back afterwards.
+// The application's windows.
+enum class WindowId { main, about, update, settings };
+
+// The identifier a window is known by ("main", "about", "update", "settings").
+QString windowIdentifier(WindowId id);
+
+// Makes each window on first opening, brings it back afterwards, and owns
+// it: closing a window only hides it, and the registry deletes its windows
+// when it goes.
 class WindowRegistry {
 public:
-    using Factory = std::function<QWidget*()>;
+    using Factory = std::function<std::unique_ptr<QWidget>()>;
 
-    void add(const QString& id, Factory factory) { m_factories.insert(id, std::move(factory)); }
-    bool contains(const QString& id) const { return m_factories.contains(id); }
+    WindowRegistry() = default;
+    WindowRegistry(const WindowRegistry&) = delete;
+    WindowRegistry& operator=(const WindowRegistry&) = delete;
+
+    void add(WindowId id, Factory factory) { m_factories.insert_or_assign(id, std::move(factory)); }
+    bool contains(WindowId id) const { return m_factories.contains(id); }
 
     // The window, shown and raised; null when no window has this identifier.
-    QWidget* open(const QString& id);
+    QWidget* open(WindowId id);
 
-    // Called with every window the first time it is made.
+    // Called with every window the first time it is made, before it shows.
     std::function<void(QWidget*)> onCreated;
 
 private:
-    QHash<QString, Factory> m_factories;
-    QHash<QString, QPointer<QWidget>> m_windows;
+    std::map<WindowId, Factory> m_factories;
+    std::map<WindowId, std::unique_ptr<QWidget>> m_windows;
 };

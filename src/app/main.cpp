@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     Appearance::apply(application);
     HoraviaApp horavia;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
-                     [&horavia] { horavia.openWindow(QStringLiteral("main")); });
+                     [&horavia] { horavia.presentMainWindow(); });
     horavia.start();
     return application.exec();
 }

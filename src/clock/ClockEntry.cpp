@@ -1,8 +1,8 @@
 #include "ClockEntry.h"
 
-#include "app/AppSettings.h"
 #include "catalogue/CityDatabase.h"
 #include "catalogue/ZoneNames.h"
+#include "settings/AppSettings.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsTypes.h"
+#include "settings/SettingsTypes.h"
 
 #include <QCalendar>
 #include <QDateTime>

@@ -1,27 +1,22 @@
 #pragma once
 
-#include <memory>
-
-class QWidget;
+class QWindow;
 
 // Whether the application shows up in the taskbar/dock (regular) or lives
-// in the tray only (accessory): on X11 accessory windows carry
-// _NET_WM_STATE_SKIP_TASKBAR and _NET_WM_STATE_SKIP_PAGER.
+// in the tray only (accessory). The widget layer supplies the platform's
+// implementation (on X11: _NET_WM_STATE_SKIP_TASKBAR and _SKIP_PAGER).
 class ActivationPolicy {
 public:
     enum class Policy { regular, accessory };
 
     virtual ~ActivationPolicy() = default;
 
-    // The platform's implementation.
-    static std::unique_ptr<ActivationPolicy> create();
-
     virtual Policy current() const = 0;
     virtual void set(Policy policy) = 0;
     // Brings the application to the front.
     virtual void activate() = 0;
-    // Gives a newly shown top-level window the current policy's hints.
-    virtual void adopt(QWidget* window) = 0;
+    // Gives a newly made top-level window the current policy's hints.
+    virtual void adopt(QWindow* window) = 0;
 
     // The wanted policy for the "show in dock" setting; sets it only when it
     // differs, and activates the application when it becomes regular.

@@ -2,18 +2,21 @@
 
 #include "ClockRow.h"
 #include "RowButton.h"
-#include "app/AppSettings.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntry.h"
 #include "clock/ClockFormatter.h"
-#include "update/Updater.h"
+#include "settings/AppSettings.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QShortcut>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,6 +29,7 @@ public:
     explicit Divider(QWidget* parent)
         : QWidget(parent)
     {
+        setObjectName(QStringLiteral("divider"));
         setFixedHeight(9);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
@@ -40,16 +44,36 @@ protected:
     }
 };
 
+// Asks for the whole height of its list, so the panel grows with the list
+// until the screen stops it; only then does the list scroll.
+class ClockListArea : public QScrollArea {
+public:
+    explicit ClockListArea(QWidget* parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFocusPolicy(Qt::NoFocus);
+        viewport()->setAutoFillBackground(false);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QSize content = widget() ? widget()->sizeHint() : QSize();
+        return {content.width(), content.height() + 2 * frameWidth()};
+    }
+    QSize minimumSizeHint() const override { return {0, 0}; }
+};
+
 } // namespace
 
-MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, Updater& updater, const CityDatabase& database,
-                           Actions actions, QWidget* parent)
+MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, const CityDatabase& database,
+                           const QList<QAction*>& actions, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_clock(clock)
-    , m_updater(updater)
     , m_database(database)
-    , m_actions(std::move(actions))
 {
     setWindowTitle(QStringLiteral("Horavia"));
     setAccessibleName(QStringLiteral("Horavia"));
@@ -59,11 +83,14 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, Updater& updater
     layout->setContentsMargins(panelInset, panelInset, panelInset, panelInset);
     layout->setSpacing(0);
 
-    auto* list = new QWidget(this);
+    m_scroll = new ClockListArea(this);
+    auto* list = new QWidget(m_scroll);
+    list->setAutoFillBackground(false);
     m_clockList = new QVBoxLayout(list);
     m_clockList->setContentsMargins(0, 0, 0, 0);
     m_clockList->setSpacing(0);
-    layout->addWidget(list);
+    m_scroll->setWidget(list);
+    layout->addWidget(m_scroll, 1);
 
     m_empty = new QLabel(QStringLiteral("No cities yet"), this);
     m_empty->setAlignment(Qt::AlignCenter);
@@ -71,38 +98,16 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, Updater& updater
     m_empty->setForegroundRole(QPalette::PlaceholderText);
     m_empty->hide();
     layout->addWidget(m_empty);
-    m_tokens.insert(m_empty, QStringLiteral("empty"));
+    layout->addWidget(new Divider(this));
 
-    auto* divider = new Divider(this);
-    layout->addWidget(divider);
-    m_tokens.insert(divider, QStringLiteral("divider"));
-
-    const auto addAction = [&](const QString& token, const QString& symbol, const QString& title,
-                               std::function<void()> action) {
-        auto* button = new RowButton(symbol, title, this);
-        connect(button, &QAbstractButton::clicked, this, std::move(action));
-        layout->addWidget(button);
-        m_tokens.insert(button, token);
-        return button;
-    };
-    m_updateRow =
-        addAction(QStringLiteral("update"), QStringLiteral("arrow.down.circle.fill"),
-                  QStringLiteral("A New Version Is Available"), [this] { openWindow(QStringLiteral("update")); });
-    addAction(QStringLiteral("choose"), QStringLiteral("globe"), QStringLiteral("Choose Cities…"),
-              [this] { openWindow(QStringLiteral("main")); });
-    addAction(QStringLiteral("settings"), QStringLiteral("gearshape"), QStringLiteral("Settings…"),
-              [this] { openWindow(QStringLiteral("settings")); });
-    addAction(QStringLiteral("about"), QStringLiteral("info.circle"), QStringLiteral("About Horavia"),
-              [this] { openWindow(QStringLiteral("about")); });
-    addAction(QStringLiteral("quit"), QStringLiteral("power"), QStringLiteral("Quit Horavia"), [this] {
-        if (m_actions.quit) m_actions.quit();
-    });
-
-    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    quit->setContext(Qt::WindowShortcut);
-    connect(quit, &QShortcut::activated, this, [this] {
-        if (m_actions.quit) m_actions.quit();
-    });
+    for (QAction* action : actions) {
+        auto* row = new RowButton(action, this);
+        connect(row, &QAbstractButton::clicked, this, &MenuBarPanel::dismissed);
+        connect(action, &QAction::changed, this, &MenuBarPanel::updateSize);
+        layout->addWidget(row);
+        // Shortcuts (Ctrl+Q) work while the panel has focus.
+        if (!action->shortcut().isEmpty()) addAction(action);
+    }
 
     // Everything the rows show; while hidden the panel skips the work and
     // catches up when shown.
@@ -115,14 +120,30 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, Updater& updater
           &AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsHomeZoneChanged,
           &AppSettings::showsFlagsChanged, &AppSettings::customLabelsChanged, &AppSettings::customEmojiChanged})
         connect(&m_settings, signal, this, refreshIfShown);
-    connect(&m_updater, &Updater::phaseChanged, this, &MenuBarPanel::refreshUpdateRow);
-    // The rows are built when the panel is first shown or prepared.
-    refreshUpdateRow();
 }
 
 void MenuBarPanel::prepare()
 {
     refresh();
+}
+
+void MenuBarPanel::fitTo(const QRect& availableArea)
+{
+    m_availableHeight = availableArea.height();
+    updateSize();
+}
+
+void MenuBarPanel::updateSize()
+{
+    int limit = m_availableHeight;
+    if (limit <= 0) {
+        const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+        limit = where ? where->availableGeometry().height() : QWIDGETSIZE_MAX;
+    }
+    // The list's own size is not watched by the panel's layout.
+    m_scroll->updateGeometry();
+    layout()->activate();
+    resize(panelWidth, std::min(std::max(sizeHint().height(), minimumSizeHint().height()), limit));
 }
 
 void MenuBarPanel::refresh()
@@ -140,27 +161,20 @@ void MenuBarPanel::refresh()
     // Rows are rebuilt only when the list itself changed; otherwise each
     // row takes its new content and repaints if its texts differ.
     if (ids != m_rowIds || homeDivider != (m_homeDivider != nullptr)) {
-        for (ClockRow* row : std::as_const(m_rows)) {
-            m_tokens.remove(row);
-            delete row;
-        }
+        qDeleteAll(m_rows);
         m_rows.clear();
-        if (m_homeDivider) {
-            m_tokens.remove(m_homeDivider);
-            delete m_homeDivider;
-            m_homeDivider = nullptr;
-        }
+        delete m_homeDivider;
+        m_homeDivider = nullptr;
+        QWidget* list = m_scroll->widget();
         for (qsizetype i = 0; i < entries.size(); ++i) {
-            auto* row = new ClockRow(m_clockList->parentWidget());
+            auto* row = new ClockRow(list);
             m_clockList->addWidget(row);
             row->show(); // at once, not when the layout gets round to it
             m_rows.append(row);
-            m_tokens.insert(row, QStringLiteral("row:") + entries.at(i).id);
             if (i == 0 && homeDivider) {
-                m_homeDivider = new Divider(m_clockList->parentWidget());
+                m_homeDivider = new Divider(list);
                 m_clockList->addWidget(m_homeDivider);
                 m_homeDivider->show();
-                m_tokens.insert(m_homeDivider, QStringLiteral("divider"));
             }
         }
         m_rowIds = ids;
@@ -176,45 +190,14 @@ void MenuBarPanel::refresh()
         content.emoji = entry.emoji;
         m_rows.at(i)->setContent(content, formatter);
     }
-    m_clockList->parentWidget()->setVisible(!entries.isEmpty());
+    m_scroll->setVisible(!entries.isEmpty());
     m_empty->setVisible(entries.isEmpty());
-    adjustSize();
-}
-
-void MenuBarPanel::refreshUpdateRow()
-{
-    m_updateRow->setVisible(m_updater.phase().kind == Updater::Phase::Kind::available);
-    adjustSize();
-}
-
-void MenuBarPanel::openWindow(const QString& id)
-{
-    emit dismissed();
-    if (m_actions.openWindow) m_actions.openWindow(id);
-}
-
-QStringList MenuBarPanel::structure() const
-{
-    QStringList tokens;
-    const auto visit = [&](QLayout* layout, auto& self) -> void {
-        for (int i = 0; i < layout->count(); ++i) {
-            QLayoutItem* item = layout->itemAt(i);
-            QWidget* widget = item->widget();
-            if (!widget || widget->isHidden()) continue;
-            if (m_tokens.contains(widget))
-                tokens.append(m_tokens.value(widget));
-            else if (widget->layout())
-                self(widget->layout(), self);
-        }
-    };
-    visit(layout(), visit);
-    return tokens;
+    updateSize();
 }
 
 void MenuBarPanel::showEvent(QShowEvent* event)
 {
     refresh();
-    refreshUpdateRow();
     QWidget::showEvent(event);
 }
 
@@ -231,6 +214,15 @@ void MenuBarPanel::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         emit dismissed();
+        return;
+    }
+    // A list taller than the screen scrolls from the keyboard too.
+    static const QHash<int, QAbstractSlider::SliderAction> scrolling{
+        {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},   {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd}, {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_End, QAbstractSlider::SliderToMaximum},        {Qt::Key_Home, QAbstractSlider::SliderToMinimum}};
+    if (const auto step = scrolling.constFind(event->key()); step != scrolling.cend()) {
+        m_scroll->verticalScrollBar()->triggerAction(*step);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -3,6 +3,7 @@
 #include "RowButtonStyle.h"
 #include "Symbols.h"
 
+#include <QAction>
 #include <QEnterEvent>
 #include <QPainter>
 
@@ -20,6 +21,24 @@ RowButton::RowButton(const QString& symbol, const QString& title, QWidget* paren
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
+}
+
+RowButton::RowButton(QAction* action, QWidget* parent)
+    : RowButton(action->property(Symbols::actionProperty).toString(), action->text(), parent)
+{
+    connect(this, &QAbstractButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::changed, this, [this, action] { followAction(action); });
+    followAction(action);
+}
+
+void RowButton::followAction(QAction* action)
+{
+    setText(action->text());
+    setAccessibleName(action->text());
+    setEnabled(action->isEnabled());
+    // A row never shows itself as a window of its own.
+    if (parentWidget()) setVisible(action->isVisible());
+    updateGeometry();
 }
 
 QSize RowButton::sizeHint() const

@@ -9,6 +9,9 @@ class RowButton : public QAbstractButton {
 
 public:
     RowButton(const QString& symbol, const QString& title, QWidget* parent = nullptr);
+    // A row for a shared command: its title, symbol, enabled state and
+    // visibility follow the action, and a click triggers it.
+    explicit RowButton(QAction* action, QWidget* parent = nullptr);
 
     bool isHovering() const { return m_hovering; }
     QSize sizeHint() const override;
@@ -20,6 +23,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void followAction(QAction* action);
+
     QString m_symbol;
     bool m_hovering = false;
 };

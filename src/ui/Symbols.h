@@ -16,6 +16,10 @@ namespace Symbols {
 
 QPixmap pixmap(const QString& name, const QColor& color, int size, qreal devicePixelRatio);
 
+// A command's symbol travels with its QAction in this property, so every
+// view that shows the command draws the same symbol.
+inline constexpr char actionProperty[] = "horaviaSymbol";
+
 // The application's own icon (a globe with a clock), in colour.
 QIcon applicationIcon();
 

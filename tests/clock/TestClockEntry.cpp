@@ -1,8 +1,8 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/RecordingPreferences.h"
-#include "app/AppSettings.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/ClockEntry.h"
+#include "settings/AppSettings.h"
 
 #include <QTest>
 

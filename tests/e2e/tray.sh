@@ -1,24 +1,35 @@
 #!/usr/bin/env bash
 # The real executable under a virtual display with a window manager and a
 # tray: the icon appears, a click opens the 520-wide panel, Escape and a
-# second click close it, a second launch hands over and exits, and
-# Ctrl+Q in the panel quits. Run inside dbus-run-session.
-# Usage: tray.sh APP SCREENSHOT_DIR
+# second click close it, a second launch hands over and exits, and Ctrl+Q
+# in the panel quits. With the tray item turned off in the preferences, the
+# application still starts and shows the panel as a window.
+# Run inside dbus-run-session. Usage: tray.sh APP SCREENSHOT_DIR
 set -uo pipefail
 app=$1
 shots=$2
 mkdir -p "$shots"
 work=$(mktemp -d)
 pids=()
+passed=0
+failed=0
 source "$(dirname "$0")/../../scripts/virtual-desktop.sh"
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   stop_virtual_desktop
   rm -rf "$work"
+  echo "$passed passed, $failed failed"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; import -window root "$shots/e2e-failure.png" 2>/dev/null; cat "$work/app.log"; exit 1; }
-pass() { echo "PASS: $*"; }
+# A failed check ends the run: the checks after it depend on it.
+fail() {
+  echo "FAIL: $*"
+  failed=$((failed + 1))
+  import -window root "$shots/e2e-failure.png" 2>/dev/null
+  cat "$work/app.log"
+  exit 1
+}
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
@@ -34,10 +45,16 @@ wait_for() { # seconds, command...
 }
 panel_open() { find_app_window 500 540 >/dev/null; }
 panel_closed() { ! panel_open; }
+tray_icon() { find_app_window 12 64 >/dev/null; }
 click_icon() { read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1; }
+quits() { # pid: Ctrl+Q in the focused panel ends the process with status 0
+  xdotool key ctrl+q
+  wait_for 5 bash -c "! kill -0 $1 2>/dev/null" || return 1
+  wait "$1"
+}
 
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
-wait_for 10 find_app_window 12 64 >/dev/null || fail "no tray icon"; pass "tray icon shown"
+wait_for 10 tray_icon || fail "no tray icon"; pass "tray icon shown"
 sleep 1 # let the tray finish embedding the icon
 
 click_icon
@@ -62,14 +79,25 @@ wait_for 5 panel_closed || fail "a second click did not close the panel"; pass "
 timeout 10 "$app" >/dev/null 2>&1; status=$?
 [ "$status" -eq 0 ] || fail "second launch exited with $status"
 kill -0 "$app_pid" 2>/dev/null || fail "the first copy died"
-pass "second launch exits, first stays"
+wait_for 5 panel_open || fail "the first copy showed nothing on a second launch"
+pass "second launch hands over and exits, first stays"
 
-click_icon
-wait_for 5 panel_open || fail "the panel did not open for quitting"
 sleep 0.3
-xdotool key ctrl+q
-wait_for 5 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
-wait "$app_pid"; status=$?
-[ "$status" -eq 0 ] || fail "quit with status $status"
+quits "$app_pid" || fail "Ctrl+Q did not quit cleanly"
 pass "Ctrl+Q quits"
-echo "4 passed, 0 failed"
+
+# The tray item turned off: no icon, and the clocks still come up, as a window.
+mkdir -p "$XDG_CONFIG_HOME/horavia"
+echo '{"showsMenuBarItem": false}' >"$XDG_CONFIG_HOME/horavia/settings.json"
+"$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 panel_open || fail "without the tray item, nothing opened"
+sleep 1
+kill -0 "$app_pid" 2>/dev/null || fail "without the tray item, the application died"
+tray_icon && fail "a tray icon was shown although the setting is off"
+pass "starts without the tray item, showing the panel as a window"
+import -window root "$shots/e2e-no-tray.png"
+read -r id _ < <(find_app_window 500 540)
+xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+quits "$app_pid" || fail "Ctrl+Q did not quit the windowed panel"
+pass "Ctrl+Q quits from the window"
+[ "$failed" -eq 0 ]

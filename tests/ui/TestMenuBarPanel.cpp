@@ -1,14 +1,20 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/ManualTimer.h"
 #include "../support/RecordingPreferences.h"
-#include "app/AppSettings.h"
+#include "app/Commands.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
+#include "settings/AppSettings.h"
 #include "ui/ClockRow.h"
 #include "ui/MenuBarPanel.h"
 #include "update/Updater.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,7 +23,28 @@ Q_DECLARE_METATYPE(Updater::Phase)
 
 namespace {
 
-const QStringList actions{"choose", "settings", "about", "quit"};
+const QStringList actionRows{"Choose Cities…", "Settings…", "About Horavia", "Quit Horavia"};
+
+// The panel top to bottom as a reader sees it: row titles, dividers, labels, action rows.
+QStringList structure(QLayout* layout)
+{
+    QStringList parts;
+    for (int i = 0; i < layout->count(); ++i) {
+        QWidget* widget = layout->itemAt(i)->widget();
+        if (!widget || widget->isHidden()) continue;
+        if (auto* row = qobject_cast<ClockRow*>(widget))
+            parts.append("row:" + row->content().title);
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            parts.append(button->text());
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            parts.append(label->text());
+        else if (widget->objectName() == "divider")
+            parts.append("divider");
+        else if (auto* area = qobject_cast<QScrollArea*>(widget))
+            parts += structure(area->widget()->layout());
+    }
+    return parts;
+}
 
 } // namespace
 
@@ -29,9 +56,10 @@ private slots:
     void init();
     void structure_data();
     void structure();
-    void updateRowFollowsThePhase_data();
-    void updateRowFollowsThePhase();
+    void commandsFollowThePhase_data();
+    void commandsFollowThePhase();
     void rowsAreReusedAcrossTicks();
+    void aLongListScrollsAndKeepsTheActions();
     void actionsAndKeys();
 
 private:
@@ -45,16 +73,18 @@ private:
     ManualTimer* m_clockTimer = nullptr;
     QDateTime m_wall;
     std::unique_ptr<Updater> m_updater;
-    QStringList m_opened;
+    std::unique_ptr<Commands> m_commands;
+    QList<WindowId> m_opened;
     int m_quits = 0;
 };
 
 void TestMenuBarPanel::initTestCase()
 {
-    const QJsonArray records{
-        cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
-        cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
-        cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States")};
+    QJsonArray records{cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
+                       cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
+                       cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States")};
+    for (int i = 0; i < 50; ++i)
+        records.append(cityRecord(QStringLiteral("c%1").arg(i), QStringLiteral("Town %1").arg(i)));
     m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
 }
 
@@ -76,10 +106,14 @@ std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
     UpdateHost host;
     host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
     m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
-    MenuBarPanel::Actions panelActions;
-    panelActions.openWindow = [this](const QString& id) { m_opened.append(id); };
-    panelActions.quit = [this] { ++m_quits; };
-    auto panel = std::make_unique<MenuBarPanel>(*m_settings, *m_clock, *m_updater, *m_database, panelActions);
+    Commands::Handlers handlers;
+    handlers.openWindow = [this](WindowId id) { m_opened.append(id); };
+    handlers.quit = [this] { ++m_quits; };
+    m_commands = std::make_unique<Commands>(*m_updater, handlers);
+    auto panel = std::make_unique<MenuBarPanel>(*m_settings, *m_clock, *m_database,
+                                                QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
+                                                                m_commands->settings(), m_commands->about(),
+                                                                m_commands->quit()});
     panel->show();
     return panel;
 }
@@ -91,17 +125,15 @@ void TestMenuBarPanel::structure_data()
 
     // The tests run with TZ=UTC: home is the built-in universal-time entry.
     QTest::newRow("nothing at all") << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}}
-                                    << QStringList{"empty", "divider"} + actions;
+                                    << QStringList{"No cities yet", "divider"} + actionRows;
     QTest::newRow("home only, no divider under it")
-        << QVariantMap{{"trackedCityIDs", QStringList{}}} << QStringList{"row:home", "divider"} + actions;
+        << QVariantMap{{"trackedCityIDs", QStringList{}}} << QStringList{"row:UTC", "divider"} + actionRows;
     QTest::newRow("home and one city") << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}}
-                                       << QStringList{"row:home", "divider", "row:tok", "divider"} + actions;
+                                       << QStringList{"row:UTC", "divider", "row:Tokyo", "divider"} + actionRows;
     QTest::newRow("cities without home") << QVariantMap{{"trackedCityIDs", QStringList{"tok", "ny"}},
                                                         {"showsHomeZone", false}}
-                                         << QStringList{"row:ny", "row:tok", "divider"} + actions;
-    QTest::newRow("a tracked city keeps the home zone")
-        << QVariantMap{{"trackedCityIDs", QStringList{"tok", "lon"}}, {"sortMode", "alphabetical"}}
-        << QStringList{"row:home", "divider", "row:lon", "row:tok", "divider"} + actions;
+                                         << QStringList{"row:New York City, New York", "row:Tokyo", "divider"} +
+                                                actionRows;
 }
 
 void TestMenuBarPanel::structure()
@@ -110,33 +142,38 @@ void TestMenuBarPanel::structure()
     QFETCH(QStringList, expected);
     m_store.values = stored;
     const auto panel = make();
-    QCOMPARE(panel->structure(), expected);
+    QCOMPARE(::structure(panel->layout()), expected);
     QCOMPARE(panel->width(), 520);
     if (!panel->rows().isEmpty() && m_settings->showsHomeZone()) QVERIFY(panel->rows().first()->content().isHome);
 }
 
-void TestMenuBarPanel::updateRowFollowsThePhase_data()
+void TestMenuBarPanel::commandsFollowThePhase_data()
 {
     QTest::addColumn<Phase>("phase");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("idle") << Phase::idle() << false;
-    QTest::newRow("checking") << Phase::checking() << false;
-    QTest::newRow("up to date") << Phase::upToDate() << false;
-    QTest::newRow("available") << Phase::available("Notes") << true;
-    QTest::newRow("downloading") << Phase::downloading() << false;
-    QTest::newRow("failed") << Phase::failed("No") << false;
+    QTest::addColumn<bool>("updateShown");
+    QTest::addColumn<bool>("canCheck");
+    QTest::newRow("idle") << Phase::idle() << false << true;
+    QTest::newRow("checking") << Phase::checking() << false << false;
+    QTest::newRow("up to date") << Phase::upToDate() << false << true;
+    QTest::newRow("available") << Phase::available("Notes") << true << true;
+    QTest::newRow("downloading") << Phase::downloading() << false << false;
+    QTest::newRow("installing") << Phase::installing() << false << false;
+    QTest::newRow("failed") << Phase::failed("No") << false << true;
 }
 
-void TestMenuBarPanel::updateRowFollowsThePhase()
+void TestMenuBarPanel::commandsFollowThePhase()
 {
     QFETCH(Phase, phase);
-    QFETCH(bool, shown);
+    QFETCH(bool, updateShown);
+    QFETCH(bool, canCheck);
     m_store.values = {{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}};
     const auto panel = make();
     m_updater->setPhase(phase);
-    const QStringList structure = panel->structure();
-    QCOMPARE(structure.contains(QStringLiteral("update")), shown);
-    if (shown) QCOMPARE(structure.indexOf(QStringLiteral("update")), structure.indexOf(QStringLiteral("choose")) - 1);
+    const QStringList parts = ::structure(panel->layout());
+    const QString updateRow = QStringLiteral("A New Version Is Available");
+    QCOMPARE(parts.contains(updateRow), updateShown);
+    if (updateShown) QCOMPARE(parts.indexOf(updateRow), parts.indexOf("Choose Cities…") - 1);
+    QCOMPARE(m_commands->checkForUpdates()->isEnabled(), canCheck);
 }
 
 void TestMenuBarPanel::rowsAreReusedAcrossTicks()
@@ -155,7 +192,48 @@ void TestMenuBarPanel::rowsAreReusedAcrossTicks()
     QCOMPARE(panel->rows(), before); // ny already sorted first: nothing to rebuild
     m_settings->toggleTracking(m_database->citiesByID().value(QStringLiteral("lon")));
     QCOMPARE(panel->rows().size(), 4);
-    QCOMPARE(panel->structure().mid(0, 5), (QStringList{"row:home", "divider", "row:lon", "row:ny", "row:tok"}));
+    QCOMPARE(::structure(panel->layout()).mid(0, 5),
+             (QStringList{"row:UTC", "divider", "row:London, England", "row:New York City, New York", "row:Tokyo"}));
+}
+
+void TestMenuBarPanel::aLongListScrollsAndKeepsTheActions()
+{
+    QStringList many;
+    for (int i = 0; i < 50; ++i)
+        many.append(QStringLiteral("c%1").arg(i));
+    m_store.values = {{"trackedCityIDs", many}};
+    const auto panel = make();
+    auto* scroll = panel->findChild<QScrollArea*>();
+    QScrollBar* bar = scroll->verticalScrollBar();
+
+    // Room for everything: the panel is as tall as its content and nothing scrolls.
+    panel->fitTo(QRect(0, 0, 1280, 4000));
+    const int fullHeight = panel->height();
+    QVERIFY(fullHeight > 800);
+    QCOMPARE(bar->maximum(), 0);
+
+    panel->fitTo(QRect(0, 28, 1280, 772));
+    QCOMPARE(panel->height(), 772);
+    QVERIFY(bar->maximum() > 0);
+    for (QAbstractButton* button : panel->findChildren<QAbstractButton*>()) {
+        if (button->isHidden()) continue;
+        const QRect inPanel(button->mapTo(panel.get(), QPoint(0, 0)), button->size());
+        QVERIFY2(panel->rect().contains(inPanel), qPrintable(button->text()));
+    }
+
+    QTest::keyClick(panel.get(), Qt::Key_End);
+    QCOMPARE(bar->value(), bar->maximum());
+    QTest::keyClick(panel.get(), Qt::Key_PageUp);
+    QVERIFY(bar->value() < bar->maximum());
+    const int beforeWheel = bar->value();
+    QWheelEvent wheel(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(scroll->viewport(), &wheel);
+    QVERIFY(bar->value() > beforeWheel);
+
+    // Back to a short list: the panel shrinks to its content again.
+    m_settings->setTrackedCityIDs({QStringLiteral("tok")});
+    QVERIFY(panel->height() < 300);
 }
 
 void TestMenuBarPanel::actionsAndKeys()
@@ -166,7 +244,7 @@ void TestMenuBarPanel::actionsAndKeys()
     const QList<QAbstractButton*> buttons = panel->findChildren<QAbstractButton*>();
     for (QAbstractButton* button : buttons)
         if (button->isVisible() && button->text() != QLatin1String("Quit Horavia")) button->click();
-    QCOMPARE(m_opened, (QStringList{"main", "settings", "about"}));
+    QCOMPARE(m_opened, (QList<WindowId>{WindowId::main, WindowId::settings, WindowId::about}));
     QCOMPARE(dismissed.count(), 3);
 
     QTest::keyClick(panel.get(), Qt::Key_Escape);

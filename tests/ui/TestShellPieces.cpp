@@ -2,6 +2,7 @@
 #include "platform/ActivationPolicy.h"
 #include "platform/SingleInstance.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +21,7 @@ public:
         calls.append(p == Policy::regular ? QStringLiteral("regular") : QStringLiteral("accessory"));
     }
     void activate() override { calls.append(QStringLiteral("activate")); }
-    void adopt(QWidget*) override {}
+    void adopt(QWindow*) override {}
 };
 
 } // namespace
@@ -59,25 +60,30 @@ void TestShellPieces::activationPolicyAppliesOnlyChanges()
 
 void TestShellPieces::windowRegistry()
 {
-    WindowRegistry registry;
+    QPointer<QWidget> first;
     int made = 0;
     int announced = 0;
-    registry.add(QStringLiteral("about"), [&] {
-        ++made;
-        return new QWidget;
-    });
-    registry.onCreated = [&](QWidget*) { ++announced; };
-    QVERIFY(!registry.open(QStringLiteral("main"))); // nothing registered: nothing opens
-    QWidget* first = registry.open(QStringLiteral("about"));
-    QVERIFY(first && first->isVisible());
-    first->close();
-    QCOMPARE(registry.open(QStringLiteral("about")), first); // brought back, not made again
-    QCOMPARE(made, 1);
-    QCOMPARE(announced, 1);
-    delete first;
-    QVERIFY(registry.open(QStringLiteral("about")) != nullptr); // made anew once gone
-    QCOMPARE(made, 2);
-    delete registry.open(QStringLiteral("about"));
+    {
+        WindowRegistry registry;
+        registry.add(WindowId::about, [&] {
+            ++made;
+            auto window = std::make_unique<QWidget>();
+            window->setAttribute(Qt::WA_DeleteOnClose); // the registry owns it all the same
+            return window;
+        });
+        registry.onCreated = [&](QWidget*) { ++announced; };
+        QVERIFY(!registry.open(WindowId::main)); // nothing registered: nothing opens
+        first = registry.open(WindowId::about);
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->objectName(), QStringLiteral("about"));
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first);                                         // closing hides, never deletes
+        QCOMPARE(registry.open(WindowId::about), first.data()); // brought back, not made again
+        QCOMPARE(made, 1);
+        QCOMPARE(announced, 1);
+    }
+    QVERIFY(!first); // gone with the registry
 }
 
 void TestShellPieces::secondLaunchHandsOver()

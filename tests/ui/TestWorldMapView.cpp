@@ -2,7 +2,7 @@
 #include "catalogue/CityDatabase.h"
 #include "map/MapProjection.h"
 #include "map/WorldLand.h"
-#include "map/WorldMapView.h"
+#include "ui/WorldMapView.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,9 +1,9 @@
 #include "WorldMapView.h"
 
-#include "MapProjection.h"
-#include "Terminator.h"
-#include "WorldLand.h"
 #include "catalogue/CityDatabase.h"
+#include "map/MapProjection.h"
+#include "map/Terminator.h"
+#include "map/WorldLand.h"
 
 #include <QEvent>
 #include <QMouseEvent>

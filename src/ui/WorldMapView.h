@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Coordinate.h"
 #include "catalogue/City.h"
+#include "map/Coordinate.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/RecordingPreferences.h"
-#include "app/AppSettings.h"
 #include "catalogue/CityDatabase.h"
+#include "settings/AppSettings.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,6 @@
-#include "ActivationPolicy.h"
+#include "ActivationPolicies.h"
 
-#include <QApplication>
 #include <QGuiApplication>
-#include <QWidget>
 #include <QWindow>
 
 #include <cstdlib>
@@ -20,12 +18,19 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return result;
 }
 
+// The tray icon's own window and popups are not the application's windows.
+bool isApplicationWindow(const QWindow* window)
+{
+    return window->type() != Qt::Popup && window->type() != Qt::ToolTip &&
+           !(window->flags() & Qt::BypassWindowManagerHint);
+}
+
 void activateFirstWindow()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && !(window->windowFlags() & Qt::Popup)) {
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isVisible() && isApplicationWindow(window)) {
             window->raise();
-            window->activateWindow();
+            window->requestActivate();
             return;
         }
 }
@@ -40,13 +45,13 @@ public:
     void set(Policy policy) override
     {
         m_policy = policy;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->testAttribute(Qt::WA_WState_Created)) adopt(window);
+        for (QWindow* window : QGuiApplication::topLevelWindows())
+            if (window->handle() && isApplicationWindow(window)) adopt(window);
     }
 
     void activate() override { activateFirstWindow(); }
 
-    void adopt(QWidget* window) override
+    void adopt(QWindow* window) override
     {
         auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
         if (!x11 || !window) return;
@@ -87,7 +92,7 @@ public:
     Policy current() const override { return m_policy; }
     void set(Policy policy) override { m_policy = policy; }
     void activate() override { activateFirstWindow(); }
-    void adopt(QWidget*) override {}
+    void adopt(QWindow*) override {}
 
 private:
     Policy m_policy = Policy::regular;
@@ -95,7 +100,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<ActivationPolicy> ActivationPolicy::create()
+std::unique_ptr<ActivationPolicy> ActivationPolicies::forPlatform()
 {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) return std::make_unique<X11ActivationPolicy>();
     return std::make_unique<RememberingActivationPolicy>();

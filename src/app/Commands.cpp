@@ -1,0 +1,44 @@
+#include "Commands.h"
+
+#include "ui/Symbols.h"
+#include "update/Updater.h"
+
+#include <QAction>
+
+Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
+    : QObject(parent)
+    , m_updater(updater)
+{
+    const auto make = [this](const QString& title, const char* symbol, std::function<void()> handler) {
+        auto* action = new QAction(title, this);
+        action->setProperty(Symbols::actionProperty, QString::fromLatin1(symbol));
+        connect(action, &QAction::triggered, this, [handler = std::move(handler)] {
+            if (handler) handler();
+        });
+        return action;
+    };
+    const auto opener = [open = handlers.openWindow](WindowId id) {
+        return [open, id] {
+            if (open) open(id);
+        };
+    };
+    m_showUpdate =
+        make(QStringLiteral("A New Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
+    m_chooseCities = make(QStringLiteral("Choose Cities…"), "globe", opener(WindowId::main));
+    m_settings = make(QStringLiteral("Settings…"), "gearshape", opener(WindowId::settings));
+    m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    m_about = make(QStringLiteral("About Horavia"), "info.circle", opener(WindowId::about));
+    m_checkForUpdates = make(QStringLiteral("Check for Updates…"), "arrow.down.circle.fill", handlers.checkForUpdates);
+    m_quit = make(QStringLiteral("Quit Horavia"), "power", handlers.quit);
+    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_quit->setMenuRole(QAction::QuitRole);
+
+    connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);
+    followPhase();
+}
+
+void Commands::followPhase()
+{
+    m_showUpdate->setVisible(m_updater.phase().kind == Updater::Phase::Kind::available);
+    m_checkForUpdates->setEnabled(!m_updater.phase().isBusy());
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "WindowRegistry.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class Updater;
+
+// The application's commands, one QAction each, shared by the tray menu,
+// the panel and the windows' menus, so that a title, a shortcut or an
+// enabled state is decided once.
+class Commands : public QObject {
+    Q_OBJECT
+
+public:
+    struct Handlers {
+        std::function<void(WindowId)> openWindow;
+        std::function<void()> checkForUpdates;
+        std::function<void()> quit;
+    };
+
+    Commands(const Updater& updater, Handlers handlers, QObject* parent = nullptr);
+
+    // "A New Version Is Available": visible only while an update is available.
+    QAction* showUpdate() const { return m_showUpdate; }
+    QAction* chooseCities() const { return m_chooseCities; }
+    QAction* settings() const { return m_settings; }
+    QAction* about() const { return m_about; }
+    // Disabled while a check, download or install runs.
+    QAction* checkForUpdates() const { return m_checkForUpdates; }
+    // Ctrl+Q.
+    QAction* quit() const { return m_quit; }
+
+private:
+    void followPhase();
+
+    const Updater& m_updater;
+    QAction* m_showUpdate;
+    QAction* m_chooseCities;
+    QAction* m_settings;
+    QAction* m_about;
+    QAction* m_checkForUpdates;
+    QAction* m_quit;
+};
