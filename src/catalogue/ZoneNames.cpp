@@ -4,22 +4,23 @@
 
 #include <unicode/timezone.h>
 #include <unicode/tzfmt.h>
+#include <unicode/tznames.h>
 
-#include <map>
 #include <memory>
-#include <string>
 
-namespace ZoneNames {
+namespace {
 
-std::optional<QString> genericName(const QString& identifier, const icu::Locale& locale, UDate at)
+constexpr UDate halfYearMs = 182.5 * 24 * 3600 * 1000;
+
+QString toQString(const icu::UnicodeString& text)
 {
-    const icu::UnicodeString id(reinterpret_cast<const UChar*>(identifier.utf16()), int32_t(identifier.size()));
-    const std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(id));
-    icu::UnicodeString resolvedId;
-    if (!zone || zone->getID(resolvedId) == icu::UnicodeString(UCAL_UNKNOWN_ZONE_ID)) return std::nullopt;
+    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+}
 
-    // One formatter per thread and locale: creating it loads CLDR data, and
-    // catalogue loading names hundreds of zones in a row.
+// One formatter per thread and locale: creating it loads CLDR data, and
+// catalogue loading names hundreds of zones in a row.
+icu::TimeZoneFormat* formatFor(const icu::Locale& locale)
+{
     thread_local std::unique_ptr<icu::TimeZoneFormat> format;
     thread_local icu::Locale formatLocale;
     if (!format || formatLocale != locale) {
@@ -28,13 +29,72 @@ std::optional<QString> genericName(const QString& identifier, const icu::Locale&
         if (U_FAILURE(status)) format.reset();
         formatLocale = locale;
     }
-    if (!format) return std::nullopt;
+    return format.get();
+}
 
+std::optional<int> icuOffsetSeconds(const icu::TimeZone& zone, UDate at)
+{
+    int32_t raw = 0;
+    int32_t dst = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    zone.getOffset(at, false, raw, dst, status);
+    if (U_FAILURE(status)) return std::nullopt;
+    return (raw + dst) / 1000;
+}
+
+bool rulesAgree(const icu::TimeZone& zone, UDate at, const ZoneNames::OffsetAt& systemOffset)
+{
+    for (const UDate when : {at, at + halfYearMs})
+        if (icuOffsetSeconds(zone, when) != systemOffset(when)) return false;
+    return true;
+}
+
+} // namespace
+
+namespace ZoneNames {
+
+std::optional<QString> genericName(const QString& identifier, const icu::Locale& locale, UDate at,
+                                   const OffsetAt& systemOffset)
+{
+    const icu::UnicodeString id(reinterpret_cast<const UChar*>(identifier.utf16()), int32_t(identifier.size()));
+    const std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(id));
+    icu::UnicodeString resolvedId;
+    if (!zone || zone->getID(resolvedId) == icu::UnicodeString(UCAL_UNKNOWN_ZONE_ID)) return std::nullopt;
+    if (systemOffset && !rulesAgree(*zone, at, systemOffset)) return std::nullopt;
+
+    icu::TimeZoneFormat* format = formatFor(locale);
+    if (!format) return std::nullopt;
     icu::UnicodeString name;
-    UTimeZoneFormatTimeType timeType = UTZFMT_TIME_TYPE_UNKNOWN;
-    format->format(UTZFMT_STYLE_GENERIC_LONG, *zone, at, name, &timeType);
+    format->format(UTZFMT_STYLE_GENERIC_LONG, *zone, at, name, nullptr);
     if (name.isEmpty()) return std::nullopt;
-    return QString(reinterpret_cast<const QChar*>(name.getBuffer()), name.length());
+
+    // ICU falls back to the bare offset ("GMT") for zones without a generic
+    // name; a person expects UTC to read as "Coordinated Universal Time".
+    if (const std::optional<int> offset = icuOffsetSeconds(*zone, at)) {
+        icu::UnicodeString gmt;
+        UErrorCode status = U_ZERO_ERROR;
+        format->formatOffsetLocalizedGMT(*offset * 1000, gmt, status);
+        if (U_SUCCESS(status) && gmt == name) {
+            icu::UnicodeString canonical;
+            status = U_ZERO_ERROR;
+            icu::TimeZone::getCanonicalID(resolvedId, canonical, status);
+            icu::UnicodeString standard;
+            if (U_SUCCESS(status))
+                format->getTimeZoneNames()->getDisplayName(canonical, UTZNM_LONG_STANDARD, at, standard);
+            if (!standard.isEmpty()) return toQString(standard);
+        }
+    }
+    return toQString(name);
+}
+
+QString localizedGmt(int offsetSeconds, const icu::Locale& locale)
+{
+    icu::TimeZoneFormat* format = formatFor(locale);
+    if (!format) return {};
+    icu::UnicodeString text;
+    UErrorCode status = U_ZERO_ERROR;
+    format->formatOffsetShortLocalizedGMT(offsetSeconds * 1000, text, status);
+    return U_SUCCESS(status) ? toQString(text) : QString();
 }
 
 QString fromIdentifier(const QString& identifier)

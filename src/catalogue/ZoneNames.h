@@ -5,16 +5,31 @@
 #include <unicode/locid.h>
 #include <unicode/utypes.h>
 
+#include <functional>
 #include <optional>
 
 // Human-readable time-zone names from ICU's CLDR data. Only names come from
 // ICU; offsets always come from the system's tz database.
 namespace ZoneNames {
 
+// The system's offset from UTC, in seconds, of the zone at an instant
+// (milliseconds since 1970, UTC).
+using OffsetAt = std::function<int(UDate at)>;
+
 // The generic long name ("Central European Time") of a zone at an instant
 // (milliseconds since 1970, UTC), in the given locale. None when ICU does not
 // know the identifier (its data may be older than the system's tz database).
-std::optional<QString> genericName(const QString& identifier, const icu::Locale& locale, UDate at);
+// With `systemOffset`, also none when ICU's own rules disagree with the
+// system's, at the instant or half a year later: ICU's copy of the rules
+// predates some changes, and its name would then describe a zone the city
+// has left ("Eastern European Standard Time" for Cairo on summer time).
+// A zone that ICU names only by its offset ("GMT") takes its proper long
+// name when it has one ("Coordinated Universal Time").
+std::optional<QString> genericName(const QString& identifier, const icu::Locale& locale, UDate at,
+                                   const OffsetAt& systemOffset = {});
+
+// ICU's localized GMT format of an offset in seconds ("GMT+5", "GMT-3:30").
+QString localizedGmt(int offsetSeconds, const icu::Locale& locale);
 
 // The name derived from an identifier alone: its last non-empty "/" piece
 // with underscores as spaces ("America/Argentina/Buenos_Aires" gives

@@ -44,12 +44,20 @@ QString ClockFormatter::timeText(const QDateTime& at, const QTimeZone& zone) con
 QString ClockFormatter::zoneName(const QTimeZone& zone, const QDateTime& at) const
 {
     const QString identifier = QString::fromUtf8(zone.id());
+    const auto systemOffset = [&zone](UDate when) {
+        return zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(qint64(when), QTimeZone::utc()));
+    };
     if (const std::optional<QString> generic =
-            ZoneNames::genericName(identifier, m_locale, UDate(at.toMSecsSinceEpoch()));
-        generic && !generic->isEmpty())
+            ZoneNames::genericName(identifier, m_locale, UDate(at.toMSecsSinceEpoch()), systemOffset))
         return *generic;
+    // The tz database's numeric abbreviations ("+05") read better in the
+    // locale's own GMT form ("GMT+5").
     const QString abbreviation = zone.abbreviation(at);
-    if (!abbreviation.isEmpty()) return abbreviation;
+    if (!abbreviation.isEmpty()) {
+        if (abbreviation.front().isLetter()) return abbreviation;
+        if (const QString gmt = ZoneNames::localizedGmt(zone.offsetFromUtc(at), m_locale); !gmt.isEmpty()) return gmt;
+        return abbreviation;
+    }
     return ZoneNames::fromIdentifier(identifier);
 }
 
