@@ -11,12 +11,6 @@
 
 namespace {
 
-// Negative zero must hash like zero, since the two compare equal.
-double hashableCoordinate(double value)
-{
-    return value == 0.0 ? 0.0 : value;
-}
-
 QHash<QString, QString> buildCountryTable()
 {
     QHash<QString, QString> table;
@@ -79,15 +73,6 @@ bool operator==(const City& a, const City& b)
     return a.id == b.id && a.name == b.name && a.region == b.region && a.country == b.country &&
            a.latitude == b.latitude && a.longitude == b.longitude && a.timeZoneIdentifier == b.timeZoneIdentifier &&
            a.aliases == b.aliases && a.timeZone == b.timeZone;
-}
-
-size_t qHash(const City& city, size_t seed) noexcept
-{
-    seed = qHashMulti(seed, city.id, city.name, city.region, city.country, hashableCoordinate(city.latitude),
-                      hashableCoordinate(city.longitude), city.timeZoneIdentifier, city.aliases.size());
-    for (const QString& alias : city.aliases)
-        seed = qHashMulti(seed, alias);
-    return qHashMulti(seed, city.timeZone.id());
 }
 
 QTimeZone resolveTimeZone(const QByteArray& identifier)

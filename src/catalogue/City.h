@@ -30,8 +30,6 @@ struct City {
     friend bool operator==(const City& a, const City& b);
 };
 
-size_t qHash(const City& city, size_t seed = 0) noexcept;
-
 // The zone with this identifier from the system tz database, or the fixed
 // zone with offset zero when the system does not know it.
 QTimeZone resolveTimeZone(const QByteArray& identifier);

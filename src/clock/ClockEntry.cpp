@@ -71,17 +71,3 @@ QList<ClockEntry> ClockEntry::entries(const AppSettings& settings, const QDateTi
         entries.append(trackedEntry(settings, city, Kind::tracked));
     return entries;
 }
-
-bool operator==(const ClockEntry& a, const ClockEntry& b)
-{
-    return a.id == b.id && a.title == b.title && a.originalName == b.originalName && a.emoji == b.emoji &&
-           a.timeZone == b.timeZone && a.kind == b.kind && a.city == b.city;
-}
-
-size_t qHash(const ClockEntry& entry, size_t seed) noexcept
-{
-    seed =
-        qHashMulti(seed, entry.id, entry.title, entry.originalName.value_or(QString()), entry.originalName.has_value(),
-                   entry.emoji.value_or(QString()), entry.emoji.has_value(), entry.timeZone.id(), int(entry.kind));
-    return entry.city ? qHashMulti(seed, *entry.city) : qHashMulti(seed, false);
-}

@@ -28,8 +28,4 @@ struct ClockEntry {
     // The rows for the settings at `now`; `homeTimeZone` is the system's zone.
     static QList<ClockEntry> entries(const AppSettings& settings, const QDateTime& now, const QTimeZone& homeTimeZone,
                                      const CityDatabase& database);
-
-    friend bool operator==(const ClockEntry& a, const ClockEntry& b);
 };
-
-size_t qHash(const ClockEntry& entry, size_t seed = 0) noexcept;

@@ -80,9 +80,3 @@ QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZon
     const char* skeleton = m_dateFormat == DateFormat::numeric ? "Md" : "EEEMMMd";
     return DateFormats::format(m_locale, skeleton, wallMSecs(at, zone));
 }
-
-bool operator==(const ClockFormatter& a, const ClockFormatter& b)
-{
-    return a.m_homeTimeZone == b.m_homeTimeZone && a.m_dateFormat == b.m_dateFormat && a.m_locale == b.m_locale &&
-           a.m_dayCalendar.name() == b.m_dayCalendar.name();
-}

@@ -41,8 +41,6 @@ public:
     // date of `at` in `zone` ("Sat, Sep 12" or "9/12").
     QString dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const;
 
-    friend bool operator==(const ClockFormatter& a, const ClockFormatter& b);
-
 private:
     QTimeZone m_homeTimeZone;
     DateFormat m_dateFormat;

@@ -64,38 +64,9 @@ QString JsonPreferences::defaultFileName()
     return base + QStringLiteral("/horavia/settings.json");
 }
 
-std::optional<QStringList> JsonPreferences::stringArray(const QString& key) const
-{
-    const QVariant value = m_settings->value(key);
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList();
-    if (value.typeId() != QMetaType::QVariantList) return std::nullopt;
-    QStringList strings;
-    const QVariantList list = value.toList();
-    strings.reserve(list.size());
-    for (const QVariant& element : list) {
-        if (element.typeId() != QMetaType::QString) return std::nullopt;
-        strings.append(element.toString());
-    }
-    return strings;
-}
-
-std::optional<QString> JsonPreferences::string(const QString& key) const
-{
-    const QVariant value = m_settings->value(key);
-    if (value.typeId() != QMetaType::QString) return std::nullopt;
-    return value.toString();
-}
-
 QVariant JsonPreferences::object(const QString& key) const
 {
     return m_settings->value(key);
-}
-
-std::optional<QVariantMap> JsonPreferences::dictionary(const QString& key) const
-{
-    const QVariant value = m_settings->value(key);
-    if (value.typeId() != QMetaType::QVariantMap) return std::nullopt;
-    return value.toMap();
 }
 
 void JsonPreferences::setObject(const QVariant& value, const QString& key)

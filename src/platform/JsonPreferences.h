@@ -22,10 +22,7 @@ public:
     // $XDG_CONFIG_HOME/horavia/settings.json (or ~/.config/horavia/settings.json).
     static QString defaultFileName();
 
-    std::optional<QStringList> stringArray(const QString& key) const override;
-    std::optional<QString> string(const QString& key) const override;
     QVariant object(const QString& key) const override;
-    std::optional<QVariantMap> dictionary(const QString& key) const override;
 
     void setObject(const QVariant& value, const QString& key) override;
     void remove(const QString& key) override;

@@ -16,20 +16,18 @@ class Preferences {
 public:
     virtual ~Preferences() = default;
 
-    // The value, when it is a list whose every element is a string.
-    virtual std::optional<QStringList> stringArray(const QString& key) const = 0;
-    // The value, when it is a string.
-    virtual std::optional<QString> string(const QString& key) const = 0;
     // Any stored value; an invalid QVariant when the key is missing.
     virtual QVariant object(const QString& key) const = 0;
-    // The value, when it is a dictionary (its values may be of any type).
-    virtual std::optional<QVariantMap> dictionary(const QString& key) const = 0;
-
     virtual void setObject(const QVariant& value, const QString& key) = 0;
     virtual void remove(const QString& key) = 0;
     // Writes pending changes to disk; false when the write failed.
     virtual bool synchronize() = 0;
 
-    // object() narrowed to a boolean: a value of any other type counts as missing.
+    // object() narrowed to one type; a value of any other type counts as missing.
     std::optional<bool> boolean(const QString& key) const;
+    std::optional<QString> string(const QString& key) const;
+    // A list whose every element is a string.
+    std::optional<QStringList> stringArray(const QString& key) const;
+    // A dictionary, whatever its values' types.
+    std::optional<QVariantMap> dictionary(const QString& key) const;
 };

@@ -16,219 +16,207 @@ class TestCityDatabase : public QObject {
     Q_OBJECT
 
 private slots:
-    void unreadableFilesGiveEmptyDatabase_data();
-    void unreadableFilesGiveEmptyDatabase();
-    void universalTimeFirstAndFirstIdWins();
-    void searchKeys();
-    void searchRanking_data();
-    void searchRanking();
-    void searchLimit();
-    void turkishFolding();
-    void nearest_data();
-    void nearest();
-    void antipodalDistance();
-    void shippedCatalogue();
+    void unreadableFilesGiveEmptyDatabase_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("not JSON") << QByteArray("not json");
+        QTest::newRow("one record missing a key")
+            << QByteArray(R"([{"i":"a","n":"A","r":"","la":1,"lo":2,"z":"UTC"}])");
+        QTest::newRow("object at top level") << QByteArray(R"({"i":"a"})");
+    }
+
+    void unreadableFilesGiveEmptyDatabase()
+    {
+        QFETCH(QByteArray, contents);
+        const CityDatabase database(writeCatalogue(m_dir, contents), english);
+        QVERIFY(database.cities().isEmpty());
+        QVERIFY(database.citiesByID().isEmpty());
+        QVERIFY(database.searchKeys().isEmpty());
+        QVERIFY(database.search(QStringLiteral("utc"), 10).isEmpty());
+        QVERIFY(database.nearestCities(0, 0, 1500, 12, 60).isEmpty());
+
+        const CityDatabase missing(m_dir.filePath(QStringLiteral("absent.json")), english);
+        QVERIFY(missing.cities().isEmpty());
+    }
+
+    void universalTimeFirstAndFirstIdWins()
+    {
+        const QJsonArray records{cityRecord(QStringLiteral("utc"), QStringLiteral("Impostor")),
+                                 cityRecord(QStringLiteral("dup"), QStringLiteral("First"), 10, 10),
+                                 cityRecord(QStringLiteral("dup"), QStringLiteral("Second"), 10, 10)};
+        const CityDatabase database(writeCatalogue(m_dir, records), english);
+        QCOMPARE(idsOf(database.cities()), (QStringList{"utc", "utc", "dup", "dup"}));
+        QCOMPARE(database.cities().first(), City::utc());
+        QCOMPARE(database.citiesByID().value(QStringLiteral("utc")), City::utc());
+        QCOMPARE(database.citiesByID().value(QStringLiteral("dup")).name, QStringLiteral("First"));
+        QCOMPARE(database.searchKeys().size(), database.cities().size());
+        // Neither the built-in entry nor a file record that claims its id is a
+        // place; a minimum above the catalogue's size gives every place.
+        QCOMPARE(idsOf(database.nearestCities(0, 0, 1, 5, 5)), (QStringList{"dup", "dup"}));
+    }
+
+    void searchKeys()
+    {
+        const QJsonArray records{
+            cityRecord(QStringLiteral("z"), QStringLiteral("Zürich"), 47.4, 8.5, QStringLiteral("Europe/Zurich"),
+                       QStringLiteral("Zürich"), QStringLiteral("Switzerland"), {QStringLiteral("Zurigo")}),
+            cityRecord(QStringLiteral("j"), QStringLiteral("Ciudad Juárez"), 31.7, -106.5,
+                       QStringLiteral("America/Ciudad_Juarez"), QString(), QStringLiteral("Mexico")),
+            cityRecord(QStringLiteral("u"), QStringLiteral("Nowhere"), 0, 0, QStringLiteral("Not/A_Zone"))};
+        const CityDatabase database(writeCatalogue(m_dir, records), english);
+        const auto& keys = database.searchKeys();
+        QCOMPARE(keys.at(1), (QStringList{"zurich", "zurich", "switzerland", "zurigo", "central european time"}));
+        // Empty region kept; a zone newer than ICU's data is named from its identifier.
+        QCOMPARE(keys.at(2), (QStringList{"ciudad juarez", "", "mexico", "ciudad juarez"}));
+        // An unknown zone is named like the zero-offset zone it resolves to.
+        QCOMPARE(keys.at(3).last(), QStringLiteral("coordinated universal time"));
+    }
+
+    void searchRanking_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("score table") << "par" << QStringList{"paris", "parisII", "alias", "montparnasse", "region"};
+        QTest::newRow("folding both sides") << "ZÜRICH" << QStringList{"zurich"};
+        QTest::newRow("diacritics in query only") << "Montpärnasse" << QStringList{"montparnasse"};
+        QTest::newRow("utc entry first") << "utc" << QStringList{"utc"};
+        QTest::newRow("gmt alias") << "gmt" << QStringList{"utc"};
+        QTest::newRow("one space, not trimmed")
+            << " " << QStringList{"parisII", "utc", "region", "montparnasse", "alias", "paris", "zurich", "nul"};
+        QTest::newRow("empty") << "" << QStringList();
+        QTest::newRow("no match") << "xyzzy" << QStringList();
+        QTest::newRow("query holding U+0000") << QStringLiteral("L\u0000T") << QStringList{"nul"};
+    }
+
+    void searchRanking()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, expected);
+        const QJsonArray records{
+            cityRecord(QStringLiteral("region"), QStringLiteral("Somewhere"), 0, 0, QStringLiteral("Africa/Abidjan"),
+                       QStringLiteral("Comparative Shire")),
+            cityRecord(QStringLiteral("montparnasse"), QStringLiteral("Montparnasse")),
+            cityRecord(QStringLiteral("alias"), QStringLiteral("Lutetia"), 0, 0, QStringLiteral("Africa/Abidjan"),
+                       QString(), QStringLiteral("Testland"), {QStringLiteral("Parisii")}),
+            cityRecord(QStringLiteral("paris"), QStringLiteral("Paris")),
+            cityRecord(QStringLiteral("parisII"), QStringLiteral("Paris II")),
+            cityRecord(QStringLiteral("zurich"), QStringLiteral("Zürich"), 0, 0, QStringLiteral("Europe/Zurich")),
+            cityRecord(QStringLiteral("nul"), QStringLiteral("Nul\u0000Town")),
+        };
+        const CityDatabase database(writeCatalogue(m_dir, records), english);
+        QCOMPARE(idsOf(database.search(query, 200)), expected);
+    }
+
+    void searchLimit()
+    {
+        QJsonArray records;
+        for (int i = 0; i < 250; ++i)
+            records.append(cityRecord(QStringLiteral("c%1").arg(i), QStringLiteral("Town %1").arg(i)));
+        const CityDatabase database(writeCatalogue(m_dir, records), english);
+        const QList<City> found = database.search(QStringLiteral("town"), 200);
+        QCOMPARE(found.size(), 200);
+        QCOMPARE(found.first().id, QStringLiteral("c0"));
+        QCOMPARE(found.last().id, QStringLiteral("c199"));
+        QCOMPARE(database.search(QStringLiteral("town"), 0).size(), 0);
+        QCOMPARE(database.search(QStringLiteral("town"), 1000).size(), 250);
+    }
+
+    void turkishFolding()
+    {
+        const QJsonArray records{cityRecord(QStringLiteral("i"), QStringLiteral("Iğdır")),
+                                 cityRecord(QStringLiteral("d"), QStringLiteral("İzmir"))};
+        const QString file = writeCatalogue(m_dir, records);
+        // In Turkish, capital I is the dotless ı and İ is the dotted i.
+        const CityDatabase turkish(file, icu::Locale("tr_TR"));
+        QCOMPARE(turkish.searchKeys().at(1).first(), QStringLiteral("ıgdır"));
+        QCOMPARE(idsOf(turkish.search(QStringLiteral("IĞ"), 5)), QStringList{"i"});
+        QCOMPARE(idsOf(turkish.search(QStringLiteral("izm"), 5)), QStringList{"d"});
+        // Elsewhere the dotless ı is a letter of its own, not an i with a mark.
+        const CityDatabase english(file, ::english);
+        QCOMPARE(english.searchKeys().at(1).first(), QStringLiteral("igdır"));
+        QCOMPARE(idsOf(english.search(QStringLiteral("izm"), 5)), QStringList{"d"});
+    }
+
+    void nearest_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QStringList>("expected");
+
+        // A cluster of 80 towns around 50N 10E (each about 0.01 degree apart, so
+        // all inside 1500 km), and three islands far out in the Pacific.
+        QStringList cluster60;
+        for (int i = 0; i < 60; ++i)
+            cluster60.append(QStringLiteral("t%1").arg(i));
+        QTest::newRow("dense area capped at maximum") << 50.0 << 10.0 << 1500.0 << 12 << 60 << cluster60;
+        QTest::newRow("mid-ocean gets minimum")
+            << -30.0 << -140.0 << 1500.0 << 3 << 60 << QStringList{"island1", "island2", "island3"};
+        QTest::newRow("map click: single nearest however far")
+            << -30.0 << -140.0 << 700.0 << 1 << 1 << QStringList{"island1"};
+        QTest::newRow("radius boundary counts inside") << 0.0 << 0.0 << 0.0 << 0 << 5 << QStringList{"origin"};
+    }
+
+    void nearest()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, radius);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(QStringList, expected);
+
+        QJsonArray records;
+        records.append(cityRecord(QStringLiteral("origin"), QStringLiteral("Null Island"), 0, 0));
+        for (int i = 0; i < 80; ++i)
+            records.append(cityRecord(QStringLiteral("t%1").arg(i), QStringLiteral("Town"), 50 + i * 0.01, 10));
+        records.append(cityRecord(QStringLiteral("island3"), QStringLiteral("Far"), -10, -100));
+        records.append(cityRecord(QStringLiteral("island1"), QStringLiteral("Near"), -25, -130));
+        records.append(cityRecord(QStringLiteral("island2"), QStringLiteral("Mid"), -20, -120));
+        const CityDatabase database(writeCatalogue(m_dir, records), english);
+
+        QCOMPARE(idsOf(database.nearestCities(latitude, longitude, radius, minimum, maximum)), expected);
+    }
+
+    void antipodalDistance()
+    {
+        const double half = 12742 * std::numbers::pi / 2;
+        QCOMPARE(CityDatabase::distanceKm(0, 0, 0, 180), half);
+        QCOMPARE(CityDatabase::distanceKm(90, 0, -90, 0), half);
+        QVERIFY(!std::isnan(CityDatabase::distanceKm(51.5, -0.13, -51.5, 179.87)));
+        QCOMPARE(CityDatabase::distanceKm(48.8566, 2.3522, 48.8566, 2.3522), 0.0);
+        // Paris to London, about 344 km.
+        QVERIFY(std::abs(CityDatabase::distanceKm(48.8566, 2.3522, 51.5072, -0.1276) - 344) < 2);
+    }
+
+    void shippedCatalogue()
+    {
+        const CityDatabase database(::shippedCatalogue(), english);
+        QCOMPARE(database.cities().size(), 26410);
+        QCOMPARE(database.cities().first(), City::utc());
+        for (const char* name : {"New York City", "Chicago", "Los Angeles", "London", "Melbourne"}) {
+            const QList<City> found = database.search(QString::fromUtf8(name), 1);
+            QVERIFY2(!found.isEmpty() && found.first().name == QString::fromUtf8(name), name);
+        }
+        QCOMPARE(database.search(QStringLiteral("ZURICH"), 1).first().name, QStringLiteral("Zürich"));
+        QCOMPARE(database.search(QStringLiteral("calcutta"), 1).first().name, QStringLiteral("Kolkata"));
+        // Every city resolves to a zone the system knows and to a flag.
+        for (qsizetype i = 1; i < database.cities().size(); ++i) {
+            const City& city = database.cities().at(i);
+            QVERIFY2(city.timeZone.id() == city.timeZoneIdentifier.toUtf8(), qPrintable(city.timeZoneIdentifier));
+            QVERIFY2(flagEmoji(city.country), qPrintable(city.country));
+        }
+        const QList<City> nearParis = database.nearestCities(48.8566, 2.3522, 700, 1, 1);
+        QCOMPARE(nearParis.size(), 1);
+        QCOMPARE(nearParis.first().name, QStringLiteral("Paris"));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestCityDatabase::unreadableFilesGiveEmptyDatabase_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("not JSON") << QByteArray("not json");
-    QTest::newRow("one record missing a key") << QByteArray(R"([{"i":"a","n":"A","r":"","la":1,"lo":2,"z":"UTC"}])");
-    QTest::newRow("object at top level") << QByteArray(R"({"i":"a"})");
-}
-
-void TestCityDatabase::unreadableFilesGiveEmptyDatabase()
-{
-    QFETCH(QByteArray, contents);
-    const CityDatabase database(writeCatalogue(m_dir, contents), english);
-    QVERIFY(database.cities().isEmpty());
-    QVERIFY(database.citiesByID().isEmpty());
-    QVERIFY(database.searchKeys().isEmpty());
-    QVERIFY(database.search(QStringLiteral("utc"), 10).isEmpty());
-    QVERIFY(database.nearestCities(0, 0, 1500, 12, 60).isEmpty());
-
-    const CityDatabase missing(m_dir.filePath(QStringLiteral("absent.json")), english);
-    QVERIFY(missing.cities().isEmpty());
-}
-
-void TestCityDatabase::universalTimeFirstAndFirstIdWins()
-{
-    const QJsonArray records{cityRecord(QStringLiteral("utc"), QStringLiteral("Impostor")),
-                             cityRecord(QStringLiteral("dup"), QStringLiteral("First"), 10, 10),
-                             cityRecord(QStringLiteral("dup"), QStringLiteral("Second"), 10, 10)};
-    const CityDatabase database(writeCatalogue(m_dir, records), english);
-    QCOMPARE(idsOf(database.cities()), (QStringList{"utc", "utc", "dup", "dup"}));
-    QCOMPARE(database.cities().first(), City::utc());
-    QCOMPARE(database.citiesByID().value(QStringLiteral("utc")), City::utc());
-    QCOMPARE(database.citiesByID().value(QStringLiteral("dup")).name, QStringLiteral("First"));
-    QCOMPARE(database.searchKeys().size(), database.cities().size());
-    // Neither the built-in entry nor a file record that claims its id is a
-    // place; a minimum above the catalogue's size gives every place.
-    QCOMPARE(idsOf(database.nearestCities(0, 0, 1, 5, 5)), (QStringList{"dup", "dup"}));
-}
-
-void TestCityDatabase::searchKeys()
-{
-    const QJsonArray records{
-        cityRecord(QStringLiteral("z"), QStringLiteral("Zürich"), 47.4, 8.5, QStringLiteral("Europe/Zurich"),
-                   QStringLiteral("Zürich"), QStringLiteral("Switzerland"), {QStringLiteral("Zurigo")}),
-        cityRecord(QStringLiteral("j"), QStringLiteral("Ciudad Juárez"), 31.7, -106.5,
-                   QStringLiteral("America/Ciudad_Juarez"), QString(), QStringLiteral("Mexico")),
-        cityRecord(QStringLiteral("u"), QStringLiteral("Nowhere"), 0, 0, QStringLiteral("Not/A_Zone"))};
-    const CityDatabase database(writeCatalogue(m_dir, records), english);
-    const auto& keys = database.searchKeys();
-    QCOMPARE(keys.at(1), (QStringList{"zurich", "zurich", "switzerland", "zurigo", "central european time"}));
-    // Empty region kept; a zone newer than ICU's data is named from its identifier.
-    QCOMPARE(keys.at(2), (QStringList{"ciudad juarez", "", "mexico", "ciudad juarez"}));
-    // An unknown zone is named like the zero-offset zone it resolves to.
-    QCOMPARE(keys.at(3).last(), QStringLiteral("coordinated universal time"));
-}
-
-void TestCityDatabase::searchRanking_data()
-{
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("score table") << "par" << QStringList{"paris", "parisII", "alias", "montparnasse", "region"};
-    QTest::newRow("folding both sides") << "ZÜRICH" << QStringList{"zurich"};
-    QTest::newRow("diacritics in query only") << "Montpärnasse" << QStringList{"montparnasse"};
-    QTest::newRow("utc entry first") << "utc" << QStringList{"utc"};
-    QTest::newRow("gmt alias") << "gmt" << QStringList{"utc"};
-    QTest::newRow("one space, not trimmed")
-        << " " << QStringList{"parisII", "utc", "region", "montparnasse", "alias", "paris", "zurich", "nul"};
-    QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("no match") << "xyzzy" << QStringList();
-    QTest::newRow("query holding U+0000") << QStringLiteral("L\u0000T") << QStringList{"nul"};
-}
-
-void TestCityDatabase::searchRanking()
-{
-    QFETCH(QString, query);
-    QFETCH(QStringList, expected);
-    const QJsonArray records{
-        cityRecord(QStringLiteral("region"), QStringLiteral("Somewhere"), 0, 0, QStringLiteral("Africa/Abidjan"),
-                   QStringLiteral("Comparative Shire")),
-        cityRecord(QStringLiteral("montparnasse"), QStringLiteral("Montparnasse")),
-        cityRecord(QStringLiteral("alias"), QStringLiteral("Lutetia"), 0, 0, QStringLiteral("Africa/Abidjan"),
-                   QString(), QStringLiteral("Testland"), {QStringLiteral("Parisii")}),
-        cityRecord(QStringLiteral("paris"), QStringLiteral("Paris")),
-        cityRecord(QStringLiteral("parisII"), QStringLiteral("Paris II")),
-        cityRecord(QStringLiteral("zurich"), QStringLiteral("Zürich"), 0, 0, QStringLiteral("Europe/Zurich")),
-        cityRecord(QStringLiteral("nul"), QStringLiteral("Nul\u0000Town")),
-    };
-    const CityDatabase database(writeCatalogue(m_dir, records), english);
-    QCOMPARE(idsOf(database.search(query, 200)), expected);
-}
-
-void TestCityDatabase::searchLimit()
-{
-    QJsonArray records;
-    for (int i = 0; i < 250; ++i)
-        records.append(cityRecord(QStringLiteral("c%1").arg(i), QStringLiteral("Town %1").arg(i)));
-    const CityDatabase database(writeCatalogue(m_dir, records), english);
-    const QList<City> found = database.search(QStringLiteral("town"), 200);
-    QCOMPARE(found.size(), 200);
-    QCOMPARE(found.first().id, QStringLiteral("c0"));
-    QCOMPARE(found.last().id, QStringLiteral("c199"));
-    QCOMPARE(database.search(QStringLiteral("town"), 0).size(), 0);
-    QCOMPARE(database.search(QStringLiteral("town"), 1000).size(), 250);
-}
-
-void TestCityDatabase::turkishFolding()
-{
-    const QJsonArray records{cityRecord(QStringLiteral("i"), QStringLiteral("Iğdır")),
-                             cityRecord(QStringLiteral("d"), QStringLiteral("İzmir"))};
-    const QString file = writeCatalogue(m_dir, records);
-    // In Turkish, capital I is the dotless ı and İ is the dotted i.
-    const CityDatabase turkish(file, icu::Locale("tr_TR"));
-    QCOMPARE(turkish.searchKeys().at(1).first(), QStringLiteral("ıgdır"));
-    QCOMPARE(idsOf(turkish.search(QStringLiteral("IĞ"), 5)), QStringList{"i"});
-    QCOMPARE(idsOf(turkish.search(QStringLiteral("izm"), 5)), QStringList{"d"});
-    // Elsewhere the dotless ı is a letter of its own, not an i with a mark.
-    const CityDatabase english(file, ::english);
-    QCOMPARE(english.searchKeys().at(1).first(), QStringLiteral("igdır"));
-    QCOMPARE(idsOf(english.search(QStringLiteral("izm"), 5)), QStringList{"d"});
-}
-
-void TestCityDatabase::nearest_data()
-{
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<double>("longitude");
-    QTest::addColumn<double>("radius");
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<QStringList>("expected");
-
-    // A cluster of 80 towns around 50N 10E (each about 0.01 degree apart, so
-    // all inside 1500 km), and three islands far out in the Pacific.
-    QStringList cluster60;
-    for (int i = 0; i < 60; ++i)
-        cluster60.append(QStringLiteral("t%1").arg(i));
-    QTest::newRow("dense area capped at maximum") << 50.0 << 10.0 << 1500.0 << 12 << 60 << cluster60;
-    QTest::newRow("mid-ocean gets minimum")
-        << -30.0 << -140.0 << 1500.0 << 3 << 60 << QStringList{"island1", "island2", "island3"};
-    QTest::newRow("map click: single nearest however far")
-        << -30.0 << -140.0 << 700.0 << 1 << 1 << QStringList{"island1"};
-    QTest::newRow("radius boundary counts inside") << 0.0 << 0.0 << 0.0 << 0 << 5 << QStringList{"origin"};
-}
-
-void TestCityDatabase::nearest()
-{
-    QFETCH(double, latitude);
-    QFETCH(double, longitude);
-    QFETCH(double, radius);
-    QFETCH(int, minimum);
-    QFETCH(int, maximum);
-    QFETCH(QStringList, expected);
-
-    QJsonArray records;
-    records.append(cityRecord(QStringLiteral("origin"), QStringLiteral("Null Island"), 0, 0));
-    for (int i = 0; i < 80; ++i)
-        records.append(cityRecord(QStringLiteral("t%1").arg(i), QStringLiteral("Town"), 50 + i * 0.01, 10));
-    records.append(cityRecord(QStringLiteral("island3"), QStringLiteral("Far"), -10, -100));
-    records.append(cityRecord(QStringLiteral("island1"), QStringLiteral("Near"), -25, -130));
-    records.append(cityRecord(QStringLiteral("island2"), QStringLiteral("Mid"), -20, -120));
-    const CityDatabase database(writeCatalogue(m_dir, records), english);
-
-    QCOMPARE(idsOf(database.nearestCities(latitude, longitude, radius, minimum, maximum)), expected);
-}
-
-void TestCityDatabase::antipodalDistance()
-{
-    const double half = 12742 * std::numbers::pi / 2;
-    QCOMPARE(CityDatabase::distanceKm(0, 0, 0, 180), half);
-    QCOMPARE(CityDatabase::distanceKm(90, 0, -90, 0), half);
-    QVERIFY(!std::isnan(CityDatabase::distanceKm(51.5, -0.13, -51.5, 179.87)));
-    QCOMPARE(CityDatabase::distanceKm(48.8566, 2.3522, 48.8566, 2.3522), 0.0);
-    // Paris to London, about 344 km.
-    QVERIFY(std::abs(CityDatabase::distanceKm(48.8566, 2.3522, 51.5072, -0.1276) - 344) < 2);
-}
-
-void TestCityDatabase::shippedCatalogue()
-{
-    const CityDatabase database(::shippedCatalogue(), english);
-    QCOMPARE(database.cities().size(), 26410);
-    QCOMPARE(database.cities().first(), City::utc());
-    for (const char* name : {"New York City", "Chicago", "Los Angeles", "London", "Melbourne"}) {
-        const QList<City> found = database.search(QString::fromUtf8(name), 1);
-        QVERIFY2(!found.isEmpty() && found.first().name == QString::fromUtf8(name), name);
-    }
-    QCOMPARE(database.search(QStringLiteral("ZURICH"), 1).first().name, QStringLiteral("Zürich"));
-    QCOMPARE(database.search(QStringLiteral("calcutta"), 1).first().name, QStringLiteral("Kolkata"));
-    // Every city resolves to a zone the system knows and to a flag.
-    for (qsizetype i = 1; i < database.cities().size(); ++i) {
-        const City& city = database.cities().at(i);
-        QVERIFY2(city.timeZone.id() == city.timeZoneIdentifier.toUtf8(), qPrintable(city.timeZoneIdentifier));
-        QVERIFY2(flagEmoji(city.country), qPrintable(city.country));
-    }
-    const QList<City> nearParis = database.nearestCities(48.8566, 2.3522, 700, 1, 1);
-    QCOMPARE(nearParis.size(), 1);
-    QCOMPARE(nearParis.first().name, QStringLiteral("Paris"));
-}
 
 QTEST_GUILESS_MAIN(TestCityDatabase)
 #include "TestCityDatabase.moc"

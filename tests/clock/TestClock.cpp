@@ -14,96 +14,90 @@ class TestClock : public QObject {
     Q_OBJECT
 
 private slots:
-    void delay_data();
-    void delay();
-    void advancesAfterEachMinute();
-    void destroyingTheClockStopsItsTimer();
-    void realTimerFires();
-};
-
-void TestClock::delay_data()
-{
-    QTest::addColumn<double>("t");
-    QTest::addColumn<double>("expected");
-    const double noon = 1'767'268'800; // 2026-01-01 12:00:00 UTC
-    QTest::newRow("mid-minute") << noon + 30 << 30.05;
-    QTest::newRow("just before a boundary: raised") << noon + 59.9 << 0.2;
-    QTest::newRow("a quarter second before") << noon + 59.75 << 0.3;
-    QTest::newRow("exactly on a boundary: capped") << noon << 60.0;
-    QTest::newRow("just after a boundary") << noon + 0.05 << 60.0;
-    QTest::newRow("before 1970: capped") << -30.5 << 60.0;
-    QTest::newRow("the epoch itself") << 0.0 << 60.0;
-}
-
-void TestClock::delay()
-{
-    QFETCH(double, t);
-    QFETCH(double, expected);
-    QVERIFY2(std::abs(Clock::delayUntilNextTick(t) - expected) < 1e-6,
-             qPrintable(QString::number(Clock::delayUntilNextTick(t), 'f', 6)));
-}
-
-void TestClock::advancesAfterEachMinute()
-{
-    QDateTime wall = instant("2026-01-01T12:00:30.000Z");
-    auto owned = std::make_unique<ManualTimer>();
-    ManualTimer* timer = owned.get();
-    Clock clock(
-        wall, [&] { return wall; }, std::move(owned));
-    QSignalSpy changed(&clock, &Clock::nowChanged);
-
-    QCOMPARE(timer->requestedDelays.size(), 1);
-    QVERIFY(std::abs(timer->requestedDelays.last() - 30.05) < 1e-6);
-    QCOMPARE(clock.now(), wall);
-
-    wall = instant("2026-01-01T12:01:00.050Z");
-    timer->fire();
-    QCOMPARE(clock.now(), wall);
-    QCOMPARE(changed.count(), 1);
-    QVERIFY(timer->isActive());
-    QVERIFY(std::abs(timer->requestedDelays.last() - 60.0) < 1e-6);
-
-    // A wake that finds the wall clock where it was changes nothing.
-    timer->fire();
-    QCOMPARE(changed.count(), 1);
-
-    // Back from a long sleep: the clock catches up in one step.
-    wall = instant("2026-01-01T15:42:17.500Z");
-    timer->fire();
-    QCOMPARE(clock.now(), wall);
-    QCOMPARE(changed.count(), 2);
-    QVERIFY(std::abs(timer->requestedDelays.last() - 42.55) < 1e-6);
-}
-
-void TestClock::destroyingTheClockStopsItsTimer()
-{
-    auto owned = std::make_unique<ManualTimer>();
-    QPointer<ManualTimer> timer = owned.get();
-    auto clock = std::make_unique<Clock>(Clock::systemTime(), &Clock::systemTime, std::move(owned));
-    QVERIFY(timer);
-    clock.reset();
-    QVERIFY(!timer);
-}
-
-void TestClock::realTimerFires()
-{
-    // 0.2 s before a boundary, so the suspend-aware timer fires within a test's patience.
-    QDateTime wall = instant("2026-01-01T12:00:59.800Z");
-    Clock clock(
-        wall, [&] { return wall; }, ContinuousTimer::create());
-    QSignalSpy changed(&clock, &Clock::nowChanged);
-    wall = instant("2026-01-01T12:01:00.050Z");
-    QVERIFY(changed.wait(2000));
-    QCOMPARE(clock.now(), wall);
-
-    // A clock destroyed while waiting never calls back.
+    void delay_data()
     {
-        QDateTime other = instant("2026-01-01T12:00:59.800Z");
-        Clock shortLived(
-            other, [&] { return other; }, ContinuousTimer::create());
+        QTest::addColumn<double>("t");
+        QTest::addColumn<double>("expected");
+        const double noon = 1'767'268'800; // 2026-01-01 12:00:00 UTC
+        QTest::newRow("mid-minute") << noon + 30 << 30.05;
+        QTest::newRow("just before a boundary: raised") << noon + 59.9 << 0.2;
+        QTest::newRow("a quarter second before") << noon + 59.75 << 0.3;
+        QTest::newRow("exactly on a boundary: capped") << noon << 60.0;
+        QTest::newRow("just after a boundary") << noon + 0.05 << 60.0;
+        QTest::newRow("before 1970: capped") << -30.5 << 60.0;
+        QTest::newRow("the epoch itself") << 0.0 << 60.0;
     }
-    QTest::qWait(400);
-}
+
+    void delay()
+    {
+        QFETCH(double, t);
+        QFETCH(double, expected);
+        QVERIFY2(std::abs(Clock::delayUntilNextTick(t) - expected) < 1e-6,
+                 qPrintable(QString::number(Clock::delayUntilNextTick(t), 'f', 6)));
+    }
+
+    void advancesAfterEachMinute()
+    {
+        QDateTime wall = instant("2026-01-01T12:00:30.000Z");
+        auto owned = std::make_unique<ManualTimer>();
+        ManualTimer* timer = owned.get();
+        Clock clock(
+            wall, [&] { return wall; }, std::move(owned));
+        QSignalSpy changed(&clock, &Clock::nowChanged);
+
+        QCOMPARE(timer->requestedDelays.size(), 1);
+        QVERIFY(std::abs(timer->requestedDelays.last() - 30.05) < 1e-6);
+        QCOMPARE(clock.now(), wall);
+
+        wall = instant("2026-01-01T12:01:00.050Z");
+        timer->fire();
+        QCOMPARE(clock.now(), wall);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(timer->isActive());
+        QVERIFY(std::abs(timer->requestedDelays.last() - 60.0) < 1e-6);
+
+        // A wake that finds the wall clock where it was changes nothing.
+        timer->fire();
+        QCOMPARE(changed.count(), 1);
+
+        // Back from a long sleep: the clock catches up in one step.
+        wall = instant("2026-01-01T15:42:17.500Z");
+        timer->fire();
+        QCOMPARE(clock.now(), wall);
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(std::abs(timer->requestedDelays.last() - 42.55) < 1e-6);
+    }
+
+    void destroyingTheClockStopsItsTimer()
+    {
+        auto owned = std::make_unique<ManualTimer>();
+        QPointer<ManualTimer> timer = owned.get();
+        auto clock = std::make_unique<Clock>(Clock::systemTime(), &Clock::systemTime, std::move(owned));
+        QVERIFY(timer);
+        clock.reset();
+        QVERIFY(!timer);
+    }
+
+    void realTimerFires()
+    {
+        // 0.2 s before a boundary, so the suspend-aware timer fires within a test's patience.
+        QDateTime wall = instant("2026-01-01T12:00:59.800Z");
+        Clock clock(
+            wall, [&] { return wall; }, ContinuousTimer::create());
+        QSignalSpy changed(&clock, &Clock::nowChanged);
+        wall = instant("2026-01-01T12:01:00.050Z");
+        QVERIFY(changed.wait(2000));
+        QCOMPARE(clock.now(), wall);
+
+        // A clock destroyed while waiting never calls back.
+        {
+            QDateTime other = instant("2026-01-01T12:00:59.800Z");
+            Clock shortLived(
+                other, [&] { return other; }, ContinuousTimer::create());
+        }
+        QTest::qWait(400);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestClock)
 #include "TestClock.moc"

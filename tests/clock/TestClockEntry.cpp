@@ -47,133 +47,109 @@ class TestClockEntry : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void entries_data();
-    void entries();
-    void homeRowCarriesItsZoneAndCity();
-    void equalityAndHashing();
+    void initTestCase()
+    {
+        const QJsonArray records{
+            cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States"),
+            cityRecord("bk", "Brooklyn", 40.6, -73.9, "America/New_York", "New York", "United States"),
+            cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
+            cityRecord("osa", "Osaka", 34.7, 135.5, "Asia/Tokyo", "", "Japan"),
+            cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
+        };
+        m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
+    }
+
+    void entries_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QList<Row>>("expected");
+
+        const auto home = ClockEntry::Kind::home;
+        const auto tracked = ClockEntry::Kind::tracked;
+        const QString nyName = QStringLiteral("New York City, New York");
+
+        QTest::newRow("home off, nothing tracked")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}} << QByteArray("Asia/Tokyo")
+            << QList<Row>{};
+        QTest::newRow("nothing tracked: stand-alone home from the first city of the zone")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}} << QByteArray("Asia/Tokyo")
+            << QList<Row>{{"home", "Tokyo", "", jp, home}};
+        QTest::newRow("tracked city in the home zone becomes home, under its label")
+            << QVariantMap{{"trackedCityIDs", QStringList{"lon", "ny"}},
+                           {"customCityLabels", QVariantMap{{"ny", " Office "}}}}
+            << QByteArray("America/New_York")
+            << QList<Row>{{"ny", "Office", nyName, us, home}, {"lon", "London, England", "", gb, tracked}};
+        QTest::newRow("two cities in the home zone: the first in order is home")
+            << QVariantMap{{"trackedCityIDs", QStringList{"ny", "bk"}}, {"sortMode", "alphabetical"}}
+            << QByteArray("America/New_York")
+            << QList<Row>{{"bk", "Brooklyn, New York", "", us, home}, {"ny", nyName, "", us, tracked}};
+        QTest::newRow("home off: every tracked city, none promoted")
+            << QVariantMap{{"trackedCityIDs", QStringList{"tok", "ny"}}, {"showsHomeZone", false}}
+            << QByteArray("America/New_York")
+            << QList<Row>{{"ny", nyName, "", us, tracked}, {"tok", "Tokyo", "", jp, tracked}};
+        QTest::newRow("fixed-offset zone without a city")
+            << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}} << QByteArray("Etc/GMT+5")
+            << QList<Row>{{"home", "GMT+5", "", "", home}, {"tok", "Tokyo", "", jp, tracked}};
+        QTest::newRow("zone without a city: last part, spaces for underscores")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}} << QByteArray("America/Argentina/Buenos_Aires")
+            << QList<Row>{{"home", "Buenos Aires", "", "", home}};
+        QTest::newRow("UTC takes the built-in entry") << QVariantMap{{"trackedCityIDs", QStringList{}}}
+                                                      << QByteArray("UTC") << QList<Row>{{"home", "UTC", "", "", home}};
+        QTest::newRow("stand-alone home ignores the label but keeps the emoji")
+            << QVariantMap{{"trackedCityIDs", QStringList{"lon"}},
+                           {"customCityLabels", QVariantMap{{"tok", "Kaisha"}}},
+                           {"customCityEmoji", QVariantMap{{"tok", "🗼"}}}}
+            << QByteArray("Asia/Tokyo")
+            << QList<Row>{{"home", "Tokyo", "", "🗼", home}, {"lon", "London, England", "", gb, tracked}};
+        QTest::newRow("flags off: only custom emoji") << QVariantMap{{"trackedCityIDs", QStringList{"ny", "tok"}},
+                                                                     {"showsFlags", false},
+                                                                     {"customCityEmoji", QVariantMap{{"tok", "🍣"}}}}
+                                                      << QByteArray("Europe/London")
+                                                      << QList<Row>{{"home", "London, England", "", "", home},
+                                                                    {"ny", nyName, "", "", tracked},
+                                                                    {"tok", "Tokyo", "", "🍣", tracked}};
+        QTest::newRow("unknown ids produce no row")
+            << QVariantMap{{"trackedCityIDs", QStringList{"gone", "tok"}}, {"showsHomeZone", false}}
+            << QByteArray("Asia/Tokyo") << QList<Row>{{"tok", "Tokyo", "", jp, tracked}};
+    }
+
+    void entries()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QByteArray, home);
+        QFETCH(QList<Row>, expected);
+
+        RecordingPreferences store;
+        store.values = stored;
+        const AppSettings settings(store, *m_database);
+        const QList<ClockEntry> built = ClockEntry::entries(settings, winter, QTimeZone(home), *m_database);
+        QCOMPARE(describe(rows(built)), describe(expected));
+    }
+
+    void homeRowCarriesItsZoneAndCity()
+    {
+        RecordingPreferences store;
+        store.values = {{"trackedCityIDs", QStringList{"osa"}}};
+        const AppSettings settings(store, *m_database);
+
+        const QList<ClockEntry> promoted = ClockEntry::entries(settings, winter, QTimeZone("Asia/Tokyo"), *m_database);
+        QCOMPARE(promoted.size(), 1);
+        QCOMPARE(promoted.first().city->id, QStringLiteral("osa"));
+        QCOMPARE(promoted.first().timeZone.id(), QByteArray("Asia/Tokyo"));
+
+        // A stand-alone home row names a city but is not one.
+        const QList<ClockEntry> standalone =
+            ClockEntry::entries(settings, winter, QTimeZone("Europe/London"), *m_database);
+        QCOMPARE(standalone.first().id, QStringLiteral("home"));
+        QVERIFY(!standalone.first().city);
+        QCOMPARE(standalone.first().timeZone.id(), QByteArray("Europe/London"));
+    }
 
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<CityDatabase> m_database;
 };
-
-void TestClockEntry::initTestCase()
-{
-    const QJsonArray records{
-        cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States"),
-        cityRecord("bk", "Brooklyn", 40.6, -73.9, "America/New_York", "New York", "United States"),
-        cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
-        cityRecord("osa", "Osaka", 34.7, 135.5, "Asia/Tokyo", "", "Japan"),
-        cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
-    };
-    m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
-}
-
-void TestClockEntry::entries_data()
-{
-    QTest::addColumn<QVariantMap>("stored");
-    QTest::addColumn<QByteArray>("home");
-    QTest::addColumn<QList<Row>>("expected");
-
-    const auto home = ClockEntry::Kind::home;
-    const auto tracked = ClockEntry::Kind::tracked;
-    const QString nyName = QStringLiteral("New York City, New York");
-
-    QTest::newRow("home off, nothing tracked")
-        << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}} << QByteArray("Asia/Tokyo")
-        << QList<Row>{};
-    QTest::newRow("nothing tracked: stand-alone home from the first city of the zone")
-        << QVariantMap{{"trackedCityIDs", QStringList{}}} << QByteArray("Asia/Tokyo")
-        << QList<Row>{{"home", "Tokyo", "", jp, home}};
-    QTest::newRow("tracked city in the home zone becomes home, under its label")
-        << QVariantMap{{"trackedCityIDs", QStringList{"lon", "ny"}},
-                       {"customCityLabels", QVariantMap{{"ny", " Office "}}}}
-        << QByteArray("America/New_York")
-        << QList<Row>{{"ny", "Office", nyName, us, home}, {"lon", "London, England", "", gb, tracked}};
-    QTest::newRow("two cities in the home zone: the first in order is home")
-        << QVariantMap{{"trackedCityIDs", QStringList{"ny", "bk"}}, {"sortMode", "alphabetical"}}
-        << QByteArray("America/New_York")
-        << QList<Row>{{"bk", "Brooklyn, New York", "", us, home}, {"ny", nyName, "", us, tracked}};
-    QTest::newRow("home off: every tracked city, none promoted")
-        << QVariantMap{{"trackedCityIDs", QStringList{"tok", "ny"}}, {"showsHomeZone", false}}
-        << QByteArray("America/New_York")
-        << QList<Row>{{"ny", nyName, "", us, tracked}, {"tok", "Tokyo", "", jp, tracked}};
-    QTest::newRow("fixed-offset zone without a city")
-        << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}} << QByteArray("Etc/GMT+5")
-        << QList<Row>{{"home", "GMT+5", "", "", home}, {"tok", "Tokyo", "", jp, tracked}};
-    QTest::newRow("zone without a city: last part, spaces for underscores")
-        << QVariantMap{{"trackedCityIDs", QStringList{}}} << QByteArray("America/Argentina/Buenos_Aires")
-        << QList<Row>{{"home", "Buenos Aires", "", "", home}};
-    QTest::newRow("UTC takes the built-in entry") << QVariantMap{{"trackedCityIDs", QStringList{}}} << QByteArray("UTC")
-                                                  << QList<Row>{{"home", "UTC", "", "", home}};
-    QTest::newRow("stand-alone home ignores the label but keeps the emoji")
-        << QVariantMap{{"trackedCityIDs", QStringList{"lon"}},
-                       {"customCityLabels", QVariantMap{{"tok", "Kaisha"}}},
-                       {"customCityEmoji", QVariantMap{{"tok", "🗼"}}}}
-        << QByteArray("Asia/Tokyo")
-        << QList<Row>{{"home", "Tokyo", "", "🗼", home}, {"lon", "London, England", "", gb, tracked}};
-    QTest::newRow("flags off: only custom emoji") << QVariantMap{{"trackedCityIDs", QStringList{"ny", "tok"}},
-                                                                 {"showsFlags", false},
-                                                                 {"customCityEmoji", QVariantMap{{"tok", "🍣"}}}}
-                                                  << QByteArray("Europe/London")
-                                                  << QList<Row>{{"home", "London, England", "", "", home},
-                                                                {"ny", nyName, "", "", tracked},
-                                                                {"tok", "Tokyo", "", "🍣", tracked}};
-    QTest::newRow("unknown ids produce no row")
-        << QVariantMap{{"trackedCityIDs", QStringList{"gone", "tok"}}, {"showsHomeZone", false}}
-        << QByteArray("Asia/Tokyo") << QList<Row>{{"tok", "Tokyo", "", jp, tracked}};
-}
-
-void TestClockEntry::entries()
-{
-    QFETCH(QVariantMap, stored);
-    QFETCH(QByteArray, home);
-    QFETCH(QList<Row>, expected);
-
-    RecordingPreferences store;
-    store.values = stored;
-    const AppSettings settings(store, *m_database);
-    const QList<ClockEntry> built = ClockEntry::entries(settings, winter, QTimeZone(home), *m_database);
-    QCOMPARE(describe(rows(built)), describe(expected));
-}
-
-void TestClockEntry::homeRowCarriesItsZoneAndCity()
-{
-    RecordingPreferences store;
-    store.values = {{"trackedCityIDs", QStringList{"osa"}}};
-    const AppSettings settings(store, *m_database);
-
-    const QList<ClockEntry> promoted = ClockEntry::entries(settings, winter, QTimeZone("Asia/Tokyo"), *m_database);
-    QCOMPARE(promoted.size(), 1);
-    QCOMPARE(promoted.first().city->id, QStringLiteral("osa"));
-    QCOMPARE(promoted.first().timeZone.id(), QByteArray("Asia/Tokyo"));
-
-    // A stand-alone home row names a city but is not one.
-    const QList<ClockEntry> standalone = ClockEntry::entries(settings, winter, QTimeZone("Europe/London"), *m_database);
-    QCOMPARE(standalone.first().id, QStringLiteral("home"));
-    QVERIFY(!standalone.first().city);
-    QCOMPARE(standalone.first().timeZone.id(), QByteArray("Europe/London"));
-}
-
-void TestClockEntry::equalityAndHashing()
-{
-    RecordingPreferences store;
-    store.values = {{"trackedCityIDs", QStringList{"ny", "tok"}}};
-    const AppSettings settings(store, *m_database);
-    const auto first = ClockEntry::entries(settings, winter, QTimeZone("Europe/London"), *m_database);
-    const auto again = ClockEntry::entries(settings, winter, QTimeZone("Europe/London"), *m_database);
-    QCOMPARE(first, again);
-    QCOMPARE(qHash(first.at(1)), qHash(again.at(1)));
-
-    ClockEntry relabelled = first.at(1);
-    relabelled.originalName = relabelled.title;
-    QVERIFY(!(relabelled == first.at(1)));
-    QVERIFY(qHash(relabelled) != qHash(first.at(1)));
-    ClockEntry asHome = first.at(1);
-    asHome.kind = ClockEntry::Kind::home;
-    QVERIFY(!(asHome == first.at(1)));
-}
 
 QTEST_GUILESS_MAIN(TestClockEntry)
 #include "TestClockEntry.moc"

@@ -23,228 +23,219 @@ class TestClockFormatter : public QObject {
     Q_OBJECT
 
 private slots:
-    void timeText_data();
-    void timeText();
-    void offsetsComeFromTheSystemDatabase_data();
-    void offsetsComeFromTheSystemDatabase();
-    void dayOffset_data();
-    void dayOffset();
-    void dayLabel_data();
-    void dayLabel();
-    void zoneName_data();
-    void zoneName();
-    void followsTheSystemZone();
+    void timeText_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<TimeFormat>("format");
+        QTest::addColumn<QDateTime>("instant");
+        QTest::addColumn<QString>("expected");
+
+        const QDateTime evening = instant("2024-01-15T21:41:00Z");
+        const QDateTime morning = instant("2024-01-15T09:05:00Z");
+        QTest::newRow("en_US system is 12-hour") << "en_US" << TimeFormat::system << evening << "9:41" + nnbsp + "PM";
+        QTest::newRow("en_US 24-hour forced") << "en_US" << TimeFormat::twentyFourHour << evening << "21:41";
+        QTest::newRow("en_US two-digit minutes")
+            << "en_US" << TimeFormat::twelveHour << morning << "9:05" + nnbsp + "AM";
+        QTest::newRow("en_GB system is 24-hour") << "en_GB" << TimeFormat::system << evening << "21:41";
+        QTest::newRow("en_GB 12-hour forced") << "en_GB" << TimeFormat::twelveHour << evening << "9:41" + nnbsp + "pm";
+        QTest::newRow("de_DE system") << "de_DE" << TimeFormat::system << morning << "09:05";
+        QTest::newRow("de_DE 12-hour forced") << "de_DE" << TimeFormat::twelveHour << evening << "9:41" + nnbsp + "PM";
+        QTest::newRow("ja_JP system") << "ja_JP" << TimeFormat::system << evening << "21:41";
+        QTest::newRow("ja_JP 12-hour marker first") << "ja_JP" << TimeFormat::twelveHour << evening << "午後9:41";
+        QTest::newRow("ja_JP 24-hour") << "ja_JP" << TimeFormat::twentyFourHour << morning << "9:05";
+        QTest::newRow("seconds never shown")
+            << "en_GB" << TimeFormat::system << instant("2024-01-15T21:41:59Z") << "21:41";
+    }
+
+    void timeText()
+    {
+        QFETCH(QString, locale);
+        QFETCH(TimeFormat, format);
+        QFETCH(QDateTime, instant);
+        QFETCH(QString, expected);
+        const ClockFormatter formatter(format, DateFormat::relative, zone("UTC"), icu::Locale(locale.toLatin1()));
+        QCOMPARE(formatter.timeText(instant, zone("UTC")), expected);
+    }
+
+    void offsetsComeFromTheSystemDatabase_data()
+    {
+        QTest::addColumn<QByteArray>("zoneId");
+        QTest::addColumn<QDateTime>("instant");
+        QTest::addColumn<QString>("expected");
+
+        // Rules changed after ICU 72's copy of the database (2022e); the system's is current.
+        QTest::newRow("Mexico dropped daylight time (2022)")
+            << QByteArray("America/Mexico_City") << instant("2024-07-01T12:00:00Z") << "06:00";
+        QTest::newRow("Greenland moved to -02 (2023)")
+            << QByteArray("America/Nuuk") << instant("2024-01-15T12:00:00Z") << "10:00";
+        QTest::newRow("Kazakhstan unified on +05 (2024)")
+            << QByteArray("Asia/Almaty") << instant("2024-06-01T12:00:00Z") << "17:00";
+        QTest::newRow("Paraguay stays on -03 (2024)")
+            << QByteArray("America/Asuncion") << instant("2025-07-01T12:00:00Z") << "09:00";
+        QTest::newRow("a zone ICU does not know")
+            << QByteArray("America/Ciudad_Juarez") << instant("2024-07-01T12:00:00Z") << "06:00";
+        QTest::newRow("New York before spring forward")
+            << QByteArray("America/New_York") << instant("2026-03-08T06:59:00Z") << "01:59";
+        QTest::newRow("New York after spring forward")
+            << QByteArray("America/New_York") << instant("2026-03-08T07:00:00Z") << "03:00";
+        QTest::newRow("London before fall back")
+            << QByteArray("Europe/London") << instant("2026-10-25T00:59:00Z") << "01:59";
+        QTest::newRow("London after fall back")
+            << QByteArray("Europe/London") << instant("2026-10-25T01:00:00Z") << "01:00";
+        QTest::newRow("half-hour zone") << QByteArray("Asia/Kolkata") << instant("2026-01-01T00:00:00Z") << "05:30";
+        QTest::newRow("unknown zone counts as UTC") << QByteArray("UTC") << instant("2026-01-01T00:07:00Z") << "00:07";
+    }
+
+    void offsetsComeFromTheSystemDatabase()
+    {
+        QFETCH(QByteArray, zoneId);
+        QFETCH(QDateTime, instant);
+        QFETCH(QString, expected);
+        const QTimeZone there(zoneId);
+        QVERIFY(there.isValid());
+        const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, zone("UTC"), icu::Locale("en_GB"));
+        QCOMPARE(formatter.timeText(instant, there), expected);
+    }
+
+    void dayOffset_data()
+    {
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QByteArray>("there");
+        QTest::addColumn<QDateTime>("instant");
+        QTest::addColumn<int>("expected");
+
+        // Monday 23:30 at UTC-11 is Wednesday 00:30 at UTC+14.
+        QTest::newRow("+2 across the date line") << QByteArray("Pacific/Pago_Pago") << QByteArray("Pacific/Kiritimati")
+                                                 << instant("2026-01-13T10:30:00Z") << 2;
+        QTest::newRow("-2 the other way") << QByteArray("Pacific/Kiritimati") << QByteArray("Pacific/Pago_Pago")
+                                          << instant("2026-01-13T10:30:00Z") << -2;
+        QTest::newRow("+1 just past midnight ahead")
+            << QByteArray("Europe/London") << QByteArray("Europe/Paris") << instant("2026-01-13T23:30:00Z") << 1;
+        QTest::newRow("-1 still yesterday")
+            << QByteArray("Europe/Paris") << QByteArray("America/New_York") << instant("2026-01-13T03:00:00Z") << -1;
+        QTest::newRow("0 same date, one zone on daylight time")
+            << QByteArray("Africa/Abidjan") << QByteArray("Europe/London") << instant("2026-07-01T12:00:00Z") << 0;
+        QTest::newRow("0 on the night clocks go back")
+            << QByteArray("America/New_York") << QByteArray("America/Chicago") << instant("2026-11-01T05:30:00Z") << 0;
+        QTest::newRow("+1 with home on a daylight-saving night")
+            << QByteArray("America/New_York") << QByteArray("Asia/Tokyo") << instant("2026-03-08T15:00:00Z") << 1;
+    }
+
+    void dayOffset()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, there);
+        QFETCH(QDateTime, instant);
+        QFETCH(int, expected);
+        const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, QTimeZone(home), icu::Locale("en_US"));
+        QCOMPARE(formatter.dayOffset(instant, QTimeZone(there)), expected);
+    }
+
+    void dayLabel_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<DateFormat>("format");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("expected");
+
+        // 2026-09-12 is a Saturday.
+        QTest::newRow("relative +1") << "en_US" << DateFormat::relative << 1 << "Tomorrow";
+        QTest::newRow("relative -1") << "en_US" << DateFormat::relative << -1 << "Yesterday";
+        QTest::newRow("relative words are not translated") << "de_DE" << DateFormat::relative << 1 << "Tomorrow";
+        QTest::newRow("relative +2 falls back to the date") << "en_US" << DateFormat::relative << 2 << "Sat, Sep 12";
+        QTest::newRow("abbreviated") << "en_US" << DateFormat::abbreviated << 1 << "Sat, Sep 12";
+        QTest::newRow("numeric") << "en_US" << DateFormat::numeric << -1 << "9/12";
+        QTest::newRow("abbreviated, British order") << "en_GB" << DateFormat::abbreviated << 1 << "Sat, 12 Sept";
+        QTest::newRow("numeric, German") << "de_DE" << DateFormat::numeric << 1 << "12.9.";
+    }
+
+    void dayLabel()
+    {
+        QFETCH(QString, locale);
+        QFETCH(DateFormat, format);
+        QFETCH(int, offset);
+        QFETCH(QString, expected);
+        // 23:30 in London on Friday is already Saturday in Tokyo: the date shown is the city's.
+        const ClockFormatter formatter(TimeFormat::system, format, zone("Europe/London"),
+                                       icu::Locale(locale.toLatin1()));
+        QCOMPARE(formatter.dayLabel(offset, instant("2026-09-11T22:30:00Z"), zone("Asia/Tokyo")), expected);
+    }
+
+    void zoneName_data()
+    {
+        QTest::addColumn<QTimeZone>("subject");
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<QString>("expected");
+
+        const QDateTime january = instant("2026-01-15T12:00:00Z");
+        const QDateTime july = instant("2026-07-15T12:00:00Z");
+        QTest::newRow("generic name") << zone("Europe/Paris") << january << "Central European Time";
+        QTest::newRow("generic, not daylight") << zone("America/Los_Angeles") << july << "Pacific Time";
+        QTest::newRow("negative daylight time still agrees") << zone("Europe/Dublin") << january << "Ireland Time";
+        QTest::newRow("UTC by its proper name") << zone("UTC") << january << "Coordinated Universal Time";
+        QTest::newRow("unknown to ICU: abbreviation") << zone("America/Ciudad_Juarez") << january << "MST";
+        QTest::newRow("no name, no abbreviation: identifier")
+            << QTimeZone("Custom/Far_Away_Place", 3600, QString(), QString()) << january << "Far Away Place";
+
+        // Zones whose rules changed after ICU's copy: while ICU disagrees with the
+        // system, its name would contradict the time shown. Alphabetic
+        // abbreviations stand as they are; numeric ones take the GMT form.
+        QTest::newRow("Cairo on summer time") << zone("Africa/Cairo") << july << "EEST";
+        QTest::newRow("Almaty on +05") << zone("Asia/Almaty") << january << "GMT+5";
+        QTest::newRow("Qostanay on +05") << zone("Asia/Qostanay") << july << "GMT+5";
+        QTest::newRow("Chihuahua on central time, winter") << zone("America/Chihuahua") << january << "CST";
+        QTest::newRow("Chihuahua, summer: ICU's offset happens to match") << zone("America/Chihuahua") << july << "CST";
+        QTest::newRow("Ojinaga on central daylight time") << zone("America/Ojinaga") << july << "CDT";
+        QTest::newRow("Scoresbysund on -02") << zone("America/Scoresbysund") << january << "GMT-2";
+        QTest::newRow("Mexico City without daylight time") << zone("America/Mexico_City") << july << "CST";
+    }
+
+    void zoneName()
+    {
+        QFETCH(QTimeZone, subject);
+        QFETCH(QDateTime, at);
+        QFETCH(QString, expected);
+        const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, zone("UTC"), icu::Locale("en_US"));
+
+        // Should ICU's rules catch up with the system's, its generic name is right again.
+        const icu::UnicodeString id = icu::UnicodeString::fromUTF8(subject.id().toStdString());
+        const std::unique_ptr<icu::TimeZone> icuZone(icu::TimeZone::createTimeZone(id));
+        bool agrees = true;
+        for (const QDateTime& when : {at, at.addDays(182)}) {
+            int32_t raw = 0, dst = 0;
+            UErrorCode status = U_ZERO_ERROR;
+            icuZone->getOffset(UDate(when.toMSecsSinceEpoch()), false, raw, dst, status);
+            agrees = agrees && U_SUCCESS(status) && raw + dst == subject.offsetFromUtc(when) * 1000;
+        }
+        const QString name = formatter.zoneName(subject, at);
+        if (agrees && name != expected) {
+            icu::UnicodeString generic;
+            UErrorCode status = U_ZERO_ERROR;
+            std::unique_ptr<icu::TimeZoneFormat>(icu::TimeZoneFormat::createInstance(icu::Locale("en_US"), status))
+                ->format(UTZFMT_STYLE_GENERIC_LONG, *icuZone, UDate(at.toMSecsSinceEpoch()), generic, nullptr);
+            expected = QString(reinterpret_cast<const QChar*>(generic.getBuffer()), generic.length());
+        }
+        QCOMPARE(name, expected);
+    }
+
+    void followsTheSystemZone()
+    {
+        const QByteArray saved = qgetenv("TZ");
+        const QDateTime evening = instant("2026-01-13T20:00:00Z");
+
+        qputenv("TZ", "Asia/Tokyo");
+        const ClockFormatter inTokyo(TimeFormat::system, DateFormat::relative);
+        QCOMPARE(inTokyo.homeTimeZone().id(), QByteArray("Asia/Tokyo"));
+        QCOMPARE(inTokyo.dayOffset(evening, zone("Europe/London")), -1);
+
+        qputenv("TZ", "America/Denver");
+        const ClockFormatter inDenver(TimeFormat::system, DateFormat::relative);
+        QCOMPARE(inDenver.homeTimeZone().id(), QByteArray("America/Denver"));
+        QCOMPARE(inDenver.dayOffset(evening, zone("Europe/London")), 0);
+
+        qputenv("TZ", saved);
+    }
 };
-
-void TestClockFormatter::timeText_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<TimeFormat>("format");
-    QTest::addColumn<QDateTime>("instant");
-    QTest::addColumn<QString>("expected");
-
-    const QDateTime evening = instant("2024-01-15T21:41:00Z");
-    const QDateTime morning = instant("2024-01-15T09:05:00Z");
-    QTest::newRow("en_US system is 12-hour") << "en_US" << TimeFormat::system << evening << "9:41" + nnbsp + "PM";
-    QTest::newRow("en_US 24-hour forced") << "en_US" << TimeFormat::twentyFourHour << evening << "21:41";
-    QTest::newRow("en_US two-digit minutes") << "en_US" << TimeFormat::twelveHour << morning << "9:05" + nnbsp + "AM";
-    QTest::newRow("en_GB system is 24-hour") << "en_GB" << TimeFormat::system << evening << "21:41";
-    QTest::newRow("en_GB 12-hour forced") << "en_GB" << TimeFormat::twelveHour << evening << "9:41" + nnbsp + "pm";
-    QTest::newRow("de_DE system") << "de_DE" << TimeFormat::system << morning << "09:05";
-    QTest::newRow("de_DE 12-hour forced") << "de_DE" << TimeFormat::twelveHour << evening << "9:41" + nnbsp + "PM";
-    QTest::newRow("ja_JP system") << "ja_JP" << TimeFormat::system << evening << "21:41";
-    QTest::newRow("ja_JP 12-hour marker first") << "ja_JP" << TimeFormat::twelveHour << evening << "午後9:41";
-    QTest::newRow("ja_JP 24-hour") << "ja_JP" << TimeFormat::twentyFourHour << morning << "9:05";
-    QTest::newRow("seconds never shown") << "en_GB" << TimeFormat::system << instant("2024-01-15T21:41:59Z") << "21:41";
-}
-
-void TestClockFormatter::timeText()
-{
-    QFETCH(QString, locale);
-    QFETCH(TimeFormat, format);
-    QFETCH(QDateTime, instant);
-    QFETCH(QString, expected);
-    const ClockFormatter formatter(format, DateFormat::relative, zone("UTC"), icu::Locale(locale.toLatin1()));
-    QCOMPARE(formatter.timeText(instant, zone("UTC")), expected);
-}
-
-void TestClockFormatter::offsetsComeFromTheSystemDatabase_data()
-{
-    QTest::addColumn<QByteArray>("zoneId");
-    QTest::addColumn<QDateTime>("instant");
-    QTest::addColumn<QString>("expected");
-
-    // Rules changed after ICU 72's copy of the database (2022e); the system's is current.
-    QTest::newRow("Mexico dropped daylight time (2022)")
-        << QByteArray("America/Mexico_City") << instant("2024-07-01T12:00:00Z") << "06:00";
-    QTest::newRow("Greenland moved to -02 (2023)")
-        << QByteArray("America/Nuuk") << instant("2024-01-15T12:00:00Z") << "10:00";
-    QTest::newRow("Kazakhstan unified on +05 (2024)")
-        << QByteArray("Asia/Almaty") << instant("2024-06-01T12:00:00Z") << "17:00";
-    QTest::newRow("Paraguay stays on -03 (2024)")
-        << QByteArray("America/Asuncion") << instant("2025-07-01T12:00:00Z") << "09:00";
-    QTest::newRow("a zone ICU does not know")
-        << QByteArray("America/Ciudad_Juarez") << instant("2024-07-01T12:00:00Z") << "06:00";
-    QTest::newRow("New York before spring forward")
-        << QByteArray("America/New_York") << instant("2026-03-08T06:59:00Z") << "01:59";
-    QTest::newRow("New York after spring forward")
-        << QByteArray("America/New_York") << instant("2026-03-08T07:00:00Z") << "03:00";
-    QTest::newRow("London before fall back")
-        << QByteArray("Europe/London") << instant("2026-10-25T00:59:00Z") << "01:59";
-    QTest::newRow("London after fall back")
-        << QByteArray("Europe/London") << instant("2026-10-25T01:00:00Z") << "01:00";
-    QTest::newRow("half-hour zone") << QByteArray("Asia/Kolkata") << instant("2026-01-01T00:00:00Z") << "05:30";
-    QTest::newRow("unknown zone counts as UTC") << QByteArray("UTC") << instant("2026-01-01T00:07:00Z") << "00:07";
-}
-
-void TestClockFormatter::offsetsComeFromTheSystemDatabase()
-{
-    QFETCH(QByteArray, zoneId);
-    QFETCH(QDateTime, instant);
-    QFETCH(QString, expected);
-    const QTimeZone there(zoneId);
-    QVERIFY(there.isValid());
-    const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, zone("UTC"), icu::Locale("en_GB"));
-    QCOMPARE(formatter.timeText(instant, there), expected);
-}
-
-void TestClockFormatter::dayOffset_data()
-{
-    QTest::addColumn<QByteArray>("home");
-    QTest::addColumn<QByteArray>("there");
-    QTest::addColumn<QDateTime>("instant");
-    QTest::addColumn<int>("expected");
-
-    // Monday 23:30 at UTC-11 is Wednesday 00:30 at UTC+14.
-    QTest::newRow("+2 across the date line")
-        << QByteArray("Pacific/Pago_Pago") << QByteArray("Pacific/Kiritimati") << instant("2026-01-13T10:30:00Z") << 2;
-    QTest::newRow("-2 the other way") << QByteArray("Pacific/Kiritimati") << QByteArray("Pacific/Pago_Pago")
-                                      << instant("2026-01-13T10:30:00Z") << -2;
-    QTest::newRow("+1 just past midnight ahead")
-        << QByteArray("Europe/London") << QByteArray("Europe/Paris") << instant("2026-01-13T23:30:00Z") << 1;
-    QTest::newRow("-1 still yesterday") << QByteArray("Europe/Paris") << QByteArray("America/New_York")
-                                        << instant("2026-01-13T03:00:00Z") << -1;
-    QTest::newRow("0 same date, one zone on daylight time")
-        << QByteArray("Africa/Abidjan") << QByteArray("Europe/London") << instant("2026-07-01T12:00:00Z") << 0;
-    QTest::newRow("0 on the night clocks go back")
-        << QByteArray("America/New_York") << QByteArray("America/Chicago") << instant("2026-11-01T05:30:00Z") << 0;
-    QTest::newRow("+1 with home on a daylight-saving night")
-        << QByteArray("America/New_York") << QByteArray("Asia/Tokyo") << instant("2026-03-08T15:00:00Z") << 1;
-}
-
-void TestClockFormatter::dayOffset()
-{
-    QFETCH(QByteArray, home);
-    QFETCH(QByteArray, there);
-    QFETCH(QDateTime, instant);
-    QFETCH(int, expected);
-    const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, QTimeZone(home), icu::Locale("en_US"));
-    QCOMPARE(formatter.dayOffset(instant, QTimeZone(there)), expected);
-}
-
-void TestClockFormatter::dayLabel_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<DateFormat>("format");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QString>("expected");
-
-    // 2026-09-12 is a Saturday.
-    QTest::newRow("relative +1") << "en_US" << DateFormat::relative << 1 << "Tomorrow";
-    QTest::newRow("relative -1") << "en_US" << DateFormat::relative << -1 << "Yesterday";
-    QTest::newRow("relative words are not translated") << "de_DE" << DateFormat::relative << 1 << "Tomorrow";
-    QTest::newRow("relative +2 falls back to the date") << "en_US" << DateFormat::relative << 2 << "Sat, Sep 12";
-    QTest::newRow("abbreviated") << "en_US" << DateFormat::abbreviated << 1 << "Sat, Sep 12";
-    QTest::newRow("numeric") << "en_US" << DateFormat::numeric << -1 << "9/12";
-    QTest::newRow("abbreviated, British order") << "en_GB" << DateFormat::abbreviated << 1 << "Sat, 12 Sept";
-    QTest::newRow("numeric, German") << "de_DE" << DateFormat::numeric << 1 << "12.9.";
-}
-
-void TestClockFormatter::dayLabel()
-{
-    QFETCH(QString, locale);
-    QFETCH(DateFormat, format);
-    QFETCH(int, offset);
-    QFETCH(QString, expected);
-    // 23:30 in London on Friday is already Saturday in Tokyo: the date shown is the city's.
-    const ClockFormatter formatter(TimeFormat::system, format, zone("Europe/London"), icu::Locale(locale.toLatin1()));
-    QCOMPARE(formatter.dayLabel(offset, instant("2026-09-11T22:30:00Z"), zone("Asia/Tokyo")), expected);
-}
-
-void TestClockFormatter::zoneName_data()
-{
-    QTest::addColumn<QTimeZone>("subject");
-    QTest::addColumn<QDateTime>("at");
-    QTest::addColumn<QString>("expected");
-
-    const QDateTime january = instant("2026-01-15T12:00:00Z");
-    const QDateTime july = instant("2026-07-15T12:00:00Z");
-    QTest::newRow("generic name") << zone("Europe/Paris") << january << "Central European Time";
-    QTest::newRow("generic, not daylight") << zone("America/Los_Angeles") << july << "Pacific Time";
-    QTest::newRow("negative daylight time still agrees") << zone("Europe/Dublin") << january << "Ireland Time";
-    QTest::newRow("UTC by its proper name") << zone("UTC") << january << "Coordinated Universal Time";
-    QTest::newRow("unknown to ICU: abbreviation") << zone("America/Ciudad_Juarez") << january << "MST";
-    QTest::newRow("no name, no abbreviation: identifier")
-        << QTimeZone("Custom/Far_Away_Place", 3600, QString(), QString()) << january << "Far Away Place";
-
-    // Zones whose rules changed after ICU's copy: while ICU disagrees with the
-    // system, its name would contradict the time shown. Alphabetic
-    // abbreviations stand as they are; numeric ones take the GMT form.
-    QTest::newRow("Cairo on summer time") << zone("Africa/Cairo") << july << "EEST";
-    QTest::newRow("Almaty on +05") << zone("Asia/Almaty") << january << "GMT+5";
-    QTest::newRow("Qostanay on +05") << zone("Asia/Qostanay") << july << "GMT+5";
-    QTest::newRow("Chihuahua on central time, winter") << zone("America/Chihuahua") << january << "CST";
-    QTest::newRow("Chihuahua, summer: ICU's offset happens to match") << zone("America/Chihuahua") << july << "CST";
-    QTest::newRow("Ojinaga on central daylight time") << zone("America/Ojinaga") << july << "CDT";
-    QTest::newRow("Scoresbysund on -02") << zone("America/Scoresbysund") << january << "GMT-2";
-    QTest::newRow("Mexico City without daylight time") << zone("America/Mexico_City") << july << "CST";
-}
-
-void TestClockFormatter::zoneName()
-{
-    QFETCH(QTimeZone, subject);
-    QFETCH(QDateTime, at);
-    QFETCH(QString, expected);
-    const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, zone("UTC"), icu::Locale("en_US"));
-
-    // Should ICU's rules catch up with the system's, its generic name is right again.
-    const icu::UnicodeString id = icu::UnicodeString::fromUTF8(subject.id().toStdString());
-    const std::unique_ptr<icu::TimeZone> icuZone(icu::TimeZone::createTimeZone(id));
-    bool agrees = true;
-    for (const QDateTime& when : {at, at.addDays(182)}) {
-        int32_t raw = 0, dst = 0;
-        UErrorCode status = U_ZERO_ERROR;
-        icuZone->getOffset(UDate(when.toMSecsSinceEpoch()), false, raw, dst, status);
-        agrees = agrees && U_SUCCESS(status) && raw + dst == subject.offsetFromUtc(when) * 1000;
-    }
-    const QString name = formatter.zoneName(subject, at);
-    if (agrees && name != expected) {
-        icu::UnicodeString generic;
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::TimeZoneFormat>(icu::TimeZoneFormat::createInstance(icu::Locale("en_US"), status))
-            ->format(UTZFMT_STYLE_GENERIC_LONG, *icuZone, UDate(at.toMSecsSinceEpoch()), generic, nullptr);
-        expected = QString(reinterpret_cast<const QChar*>(generic.getBuffer()), generic.length());
-    }
-    QCOMPARE(name, expected);
-}
-
-void TestClockFormatter::followsTheSystemZone()
-{
-    const QByteArray saved = qgetenv("TZ");
-    const QDateTime evening = instant("2026-01-13T20:00:00Z");
-
-    qputenv("TZ", "Asia/Tokyo");
-    const ClockFormatter inTokyo(TimeFormat::system, DateFormat::relative);
-    QCOMPARE(inTokyo.homeTimeZone().id(), QByteArray("Asia/Tokyo"));
-    QCOMPARE(inTokyo.dayOffset(evening, zone("Europe/London")), -1);
-
-    qputenv("TZ", "America/Denver");
-    const ClockFormatter inDenver(TimeFormat::system, DateFormat::relative);
-    QCOMPARE(inDenver.homeTimeZone().id(), QByteArray("America/Denver"));
-    QCOMPARE(inDenver.dayOffset(evening, zone("Europe/London")), 0);
-
-    qputenv("TZ", saved);
-}
 
 QTEST_GUILESS_MAIN(TestClockFormatter)
 #include "TestClockFormatter.moc"

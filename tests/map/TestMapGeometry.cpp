@@ -38,197 +38,167 @@ class TestMapGeometry : public QObject {
     Q_OBJECT
 
 private slots:
-    void outlineFile_data();
-    void outlineFile();
-    void shippedOutlines();
-    void coordinates();
-    void projection_data();
-    void projection();
-    void solarPosition_data();
-    void solarPosition();
-    void terminatorSamplesAndClosing_data();
-    void terminatorSamplesAndClosing();
-    void terminatorGaps();
-    void tanGuardAtTheEquinox();
-    void zeroSize();
+    void outlineFile_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QList<int>>("ringSizes");
+        QTest::newRow("trailing unpaired number ignored")
+            << QByteArray(R"({"rings":[[10,20,30,40,50]]})") << QList<int>{2};
+        QTest::newRow("one number: an empty ring, kept") << QByteArray(R"({"rings":[[5]]})") << QList<int>{0};
+        QTest::newRow("no numbers: an empty ring, kept") << QByteArray(R"({"rings":[[],[1,2]]})") << QList<int>{0, 1};
+        QTest::newRow("other keys ignored") << QByteArray(R"({"name":"x","rings":[[1,2,3,4]]})") << QList<int>{2};
+        QTest::newRow("top level array") << QByteArray(R"([[1,2]])") << QList<int>{};
+        QTest::newRow("no rings key") << QByteArray(R"({"ring":[[1,2]]})") << QList<int>{};
+        QTest::newRow("a number as text") << QByteArray(R"({"rings":[[1,"2"]]})") << QList<int>{};
+        QTest::newRow("a ring that is not an array") << QByteArray(R"({"rings":[1]})") << QList<int>{};
+        QTest::newRow("not JSON") << QByteArray("{rings") << QList<int>{};
+    }
+
+    void outlineFile()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QList<int>, ringSizes);
+        const WorldLand land = WorldLand::decode(json);
+        QList<int> sizes;
+        for (const auto& ring : land.rings)
+            sizes.append(int(ring.size()));
+        QCOMPARE(sizes, ringSizes);
+        if (json.contains("[[10,20,30,40,50]]")) QCOMPARE(land.rings.first(), (QList<Coordinate>{{10, 20}, {30, 40}}));
+    }
+
+    void shippedOutlines()
+    {
+        QVERIFY(!WorldLand::load(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/world-land.json")).rings.isEmpty());
+        QVERIFY(WorldLand::load(QStringLiteral("/nonexistent/world-land.json")).rings.isEmpty());
+    }
+
+    void projection_data()
+    {
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<QPointF>("point");
+        QTest::newRow("origin") << 0.0 << 0.0 << QPointF(360, 168);
+        QTest::newRow("top left") << -180.0 << 84.0 << QPointF(0, 0);
+        QTest::newRow("bottom right") << 180.0 << -58.0 << QPointF(720, 284);
+        QTest::newRow("below the band, not clamped") << 0.0 << -70.0 << QPointF(360, 284.0 * 154 / 142);
+    }
+
+    void projection()
+    {
+        QFETCH(double, longitude);
+        QFETCH(double, latitude);
+        QFETCH(QPointF, point);
+        const QSizeF size(720, 284);
+        const QPointF projected = MapProjection::project({longitude, latitude}, size);
+        QVERIFY(std::abs(projected.x() - point.x()) < 1e-9 && std::abs(projected.y() - point.y()) < 1e-9);
+        const Coordinate back = MapProjection::unproject(projected, size);
+        QVERIFY(std::abs(back.longitude - longitude) < 1e-9 && std::abs(back.latitude - latitude) < 1e-9);
+    }
+
+    void solarPosition_data()
+    {
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<double>("declination"); // degrees; NaN: not checked
+        QTest::addColumn<double>("subsolar");    // degrees; NaN: not checked
+        QTest::addColumn<double>("tolerance");
+        const double any = std::nan("");
+        // At 12:00 UTC the subsolar longitude is -E/4 degrees, E the equation of time in minutes.
+        QTest::newRow("June solstice") << instant("2026-06-21T12:00:00Z") << 23.44 << any << 0.3;
+        QTest::newRow("December solstice") << instant("2026-12-21T12:00:00Z") << -23.44 << any << 0.3;
+        QTest::newRow("mid-February, E about -14 min") << instant("2026-02-12T12:00:00Z") << any << 14.2 / 4 << 0.3;
+        QTest::newRow("early November, E about +16 min") << instant("2026-11-03T12:00:00Z") << any << -16.4 / 4 << 0.3;
+        QTest::newRow("mid-April noon, E near 0") << instant("2026-04-15T12:00:00Z") << any << 0.0 << 0.3;
+        QTest::newRow("midnight stays in range") << instant("2026-04-15T00:00:00Z") << any << 180.0 << 0.5;
+        QTest::newRow("six in the morning") << instant("2026-04-15T06:00:00Z") << any << 90.0 << 0.5;
+    }
+
+    void solarPosition()
+    {
+        QFETCH(QDateTime, at);
+        QFETCH(double, declination);
+        QFETCH(double, subsolar);
+        QFETCH(double, tolerance);
+        const SolarPosition sun = ::solarPosition(at);
+        QVERIFY(sun.subsolarLongitude >= -180 && sun.subsolarLongitude <= 180);
+        if (!std::isnan(declination))
+            QVERIFY2(std::abs(degrees(sun.declination) - declination) < tolerance,
+                     qPrintable(QString::number(degrees(sun.declination))));
+        if (!std::isnan(subsolar)) {
+            // +180 and -180 are the same meridian.
+            const double difference = std::remainder(sun.subsolarLongitude - subsolar, 360.0);
+            QVERIFY2(std::abs(difference) < tolerance, qPrintable(QString::number(sun.subsolarLongitude)));
+        }
+    }
+
+    void terminatorSamplesAndClosing_data()
+    {
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<double>("closing");
+        QTest::newRow("northern summer closes below") << instant("2026-06-21T12:00:00Z") << 284.0 + 14;
+        QTest::newRow("northern winter closes above") << instant("2026-12-21T12:00:00Z") << -14.0;
+    }
+
+    void terminatorSamplesAndClosing()
+    {
+        QFETCH(QDateTime, at);
+        QFETCH(double, closing);
+        const QSizeF size(720, 284);
+        const Terminator night = terminator(size, size, at);
+        // The samples, then the two corners that close the night side off the map.
+        const auto corner1 = night.fill.elementAt(Terminator::sampleCount);
+        const auto corner2 = night.fill.elementAt(Terminator::sampleCount + 1);
+        QCOMPARE(QPointF(corner1.x, corner1.y), QPointF(734, closing));
+        QCOMPARE(QPointF(corner2.x, corner2.y), QPointF(-14, closing));
+        for (int i = 0; i < Terminator::sampleCount; ++i)
+            QVERIFY(night.fill.elementAt(i).y >= 0 && night.fill.elementAt(i).y <= 284);
+    }
+
+    void terminatorGaps()
+    {
+        const QSizeF size(720, 284);
+        // June: the boundary dips south of 58° S around the subsolar meridian (about 0°).
+        const Terminator june = terminator(size, size, instant("2026-06-21T12:00:00Z"));
+        QCOMPARE(subpaths(june.edge), 2);
+        for (const double x : edgeXs(june.edge))
+            QVERIFY2(std::abs(x - 360) > 40.0 * 2, qPrintable(QString::number(x))); // nothing within 40°
+        // December: the gap lies around the opposite meridian, at the map's edges.
+        const Terminator december = terminator(size, size, instant("2026-12-21T12:00:00Z"));
+        QCOMPARE(subpaths(december.edge), 1);
+        for (const double x : edgeXs(december.edge))
+            QVERIFY(x > 40 * 2 && x < 720 - 40 * 2);
+        QVERIFY(!edgeXs(december.edge).isEmpty());
+    }
+
+    void tanGuardAtTheEquinox()
+    {
+        // Find the instant the declination changes sign, to the millisecond.
+        QDateTime before = instant("2026-03-19T00:00:00Z");
+        QDateTime after = instant("2026-03-22T00:00:00Z");
+        while (before.msecsTo(after) > 1) {
+            const QDateTime middle = before.addMSecs(before.msecsTo(after) / 2);
+            (::solarPosition(middle).declination < 0 ? before : after) = middle;
+        }
+        const SolarPosition sun = ::solarPosition(after);
+        QVERIFY(std::abs(std::tan(sun.declination)) < 1e-6);
+        const QSizeF size(720, 284);
+        const Terminator night = terminator(size, size, after);
+        for (int i = 0; i < night.fill.elementCount(); ++i)
+            QVERIFY(std::isfinite(night.fill.elementAt(i).x) && std::isfinite(night.fill.elementAt(i).y));
+        // The side facing away from the sun is night, the side under it is day.
+        const auto mapX = [&](double longitude) { return 720 * (std::remainder(longitude, 360.0) + 180) / 360; };
+        QVERIFY(night.fill.contains(QPointF(mapX(sun.subsolarLongitude + 180), 168)));
+        QVERIFY(!night.fill.contains(QPointF(mapX(sun.subsolarLongitude), 168)));
+    }
+
+    void zeroSize()
+    {
+        const Terminator night = terminator(QSizeF(0, 0), QSizeF(0, 0), instant("2026-06-21T12:00:00Z"));
+        for (int i = 0; i < night.fill.elementCount(); ++i) {
+            QVERIFY(std::isfinite(night.fill.elementAt(i).x));
+            QVERIFY(std::abs(night.fill.elementAt(i).x) <= 14 && std::abs(night.fill.elementAt(i).y) <= 14);
+        }
+    }
 };
-
-void TestMapGeometry::outlineFile_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QList<int>>("ringSizes");
-    QTest::newRow("trailing unpaired number ignored") << QByteArray(R"({"rings":[[10,20,30,40,50]]})") << QList<int>{2};
-    QTest::newRow("one number: an empty ring, kept") << QByteArray(R"({"rings":[[5]]})") << QList<int>{0};
-    QTest::newRow("no numbers: an empty ring, kept") << QByteArray(R"({"rings":[[],[1,2]]})") << QList<int>{0, 1};
-    QTest::newRow("other keys ignored") << QByteArray(R"({"name":"x","rings":[[1,2,3,4]]})") << QList<int>{2};
-    QTest::newRow("top level array") << QByteArray(R"([[1,2]])") << QList<int>{};
-    QTest::newRow("no rings key") << QByteArray(R"({"ring":[[1,2]]})") << QList<int>{};
-    QTest::newRow("a number as text") << QByteArray(R"({"rings":[[1,"2"]]})") << QList<int>{};
-    QTest::newRow("a ring that is not an array") << QByteArray(R"({"rings":[1]})") << QList<int>{};
-    QTest::newRow("not JSON") << QByteArray("{rings") << QList<int>{};
-}
-
-void TestMapGeometry::outlineFile()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(QList<int>, ringSizes);
-    const WorldLand land = WorldLand::decode(json);
-    QList<int> sizes;
-    for (const auto& ring : land.rings)
-        sizes.append(int(ring.size()));
-    QCOMPARE(sizes, ringSizes);
-    if (json.contains("[[10,20,30,40,50]]")) QCOMPARE(land.rings.first(), (QList<Coordinate>{{10, 20}, {30, 40}}));
-}
-
-void TestMapGeometry::shippedOutlines()
-{
-    const WorldLand land = WorldLand::load(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/world-land.json"));
-    QCOMPARE(land.rings.size(), 1213);
-    qsizetype vertices = 0;
-    for (const auto& ring : land.rings)
-        vertices += ring.size();
-    QCOMPARE(vertices, 19763);
-    QVERIFY(WorldLand::load(QStringLiteral("/nonexistent/world-land.json")).rings.isEmpty());
-}
-
-void TestMapGeometry::coordinates()
-{
-    QCOMPARE((Coordinate{0.0, 0.0}), (Coordinate{-0.0, 0.0}));
-    QCOMPARE(qHash(Coordinate{0.0, 0.0}), qHash(Coordinate{-0.0, -0.0}));
-    QVERIFY(!(Coordinate{1, 2} == Coordinate{2, 1}));
-    QVERIFY(qHash(Coordinate{1, 2}) != qHash(Coordinate{2, 1}));
-}
-
-void TestMapGeometry::projection_data()
-{
-    QTest::addColumn<double>("longitude");
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<QPointF>("point");
-    QTest::newRow("origin") << 0.0 << 0.0 << QPointF(360, 168);
-    QTest::newRow("top left") << -180.0 << 84.0 << QPointF(0, 0);
-    QTest::newRow("bottom right") << 180.0 << -58.0 << QPointF(720, 284);
-    QTest::newRow("below the band, not clamped") << 0.0 << -70.0 << QPointF(360, 284.0 * 154 / 142);
-}
-
-void TestMapGeometry::projection()
-{
-    QFETCH(double, longitude);
-    QFETCH(double, latitude);
-    QFETCH(QPointF, point);
-    const QSizeF size(720, 284);
-    const QPointF projected = MapProjection::project({longitude, latitude}, size);
-    QVERIFY(std::abs(projected.x() - point.x()) < 1e-9 && std::abs(projected.y() - point.y()) < 1e-9);
-    const Coordinate back = MapProjection::unproject(projected, size);
-    QVERIFY(std::abs(back.longitude - longitude) < 1e-9 && std::abs(back.latitude - latitude) < 1e-9);
-}
-
-void TestMapGeometry::solarPosition_data()
-{
-    QTest::addColumn<QDateTime>("at");
-    QTest::addColumn<double>("declination"); // degrees; NaN: not checked
-    QTest::addColumn<double>("subsolar");    // degrees; NaN: not checked
-    QTest::addColumn<double>("tolerance");
-    const double any = std::nan("");
-    // At 12:00 UTC the subsolar longitude is -E/4 degrees, E the equation of time in minutes.
-    QTest::newRow("June solstice") << instant("2026-06-21T12:00:00Z") << 23.44 << any << 0.3;
-    QTest::newRow("December solstice") << instant("2026-12-21T12:00:00Z") << -23.44 << any << 0.3;
-    QTest::newRow("mid-February, E about -14 min") << instant("2026-02-12T12:00:00Z") << any << 14.2 / 4 << 0.3;
-    QTest::newRow("early November, E about +16 min") << instant("2026-11-03T12:00:00Z") << any << -16.4 / 4 << 0.3;
-    QTest::newRow("mid-April noon, E near 0") << instant("2026-04-15T12:00:00Z") << any << 0.0 << 0.3;
-    QTest::newRow("midnight stays in range") << instant("2026-04-15T00:00:00Z") << any << 180.0 << 0.5;
-    QTest::newRow("six in the morning") << instant("2026-04-15T06:00:00Z") << any << 90.0 << 0.5;
-}
-
-void TestMapGeometry::solarPosition()
-{
-    QFETCH(QDateTime, at);
-    QFETCH(double, declination);
-    QFETCH(double, subsolar);
-    QFETCH(double, tolerance);
-    const SolarPosition sun = ::solarPosition(at);
-    QVERIFY(sun.subsolarLongitude >= -180 && sun.subsolarLongitude <= 180);
-    if (!std::isnan(declination))
-        QVERIFY2(std::abs(degrees(sun.declination) - declination) < tolerance,
-                 qPrintable(QString::number(degrees(sun.declination))));
-    if (!std::isnan(subsolar)) {
-        // +180 and -180 are the same meridian.
-        const double difference = std::remainder(sun.subsolarLongitude - subsolar, 360.0);
-        QVERIFY2(std::abs(difference) < tolerance, qPrintable(QString::number(sun.subsolarLongitude)));
-    }
-}
-
-void TestMapGeometry::terminatorSamplesAndClosing_data()
-{
-    QTest::addColumn<QDateTime>("at");
-    QTest::addColumn<double>("closing");
-    QTest::newRow("northern summer closes below") << instant("2026-06-21T12:00:00Z") << 284.0 + 14;
-    QTest::newRow("northern winter closes above") << instant("2026-12-21T12:00:00Z") << -14.0;
-}
-
-void TestMapGeometry::terminatorSamplesAndClosing()
-{
-    QFETCH(QDateTime, at);
-    QFETCH(double, closing);
-    const QSizeF size(720, 284);
-    const Terminator night = terminator(size, size, at);
-    // 249 samples, then the two closing corners (and Qt's own closing line).
-    QVERIFY(night.fill.elementCount() >= Terminator::sampleCount + 2);
-    QCOMPARE(night.fill.elementAt(0).x, -720.0 / 60);
-    QCOMPARE(night.fill.elementAt(Terminator::sampleCount - 1).x, 720.0 * 61 / 60);
-    const auto corner1 = night.fill.elementAt(Terminator::sampleCount);
-    const auto corner2 = night.fill.elementAt(Terminator::sampleCount + 1);
-    QCOMPARE(QPointF(corner1.x, corner1.y), QPointF(734, closing));
-    QCOMPARE(QPointF(corner2.x, corner2.y), QPointF(-14, closing));
-    for (int i = 0; i < Terminator::sampleCount; ++i)
-        QVERIFY(night.fill.elementAt(i).y >= 0 && night.fill.elementAt(i).y <= 284);
-    QCOMPARE(night.fill.fillRule(), Qt::WindingFill);
-}
-
-void TestMapGeometry::terminatorGaps()
-{
-    const QSizeF size(720, 284);
-    // June: the boundary dips south of 58° S around the subsolar meridian (about 0°).
-    const Terminator june = terminator(size, size, instant("2026-06-21T12:00:00Z"));
-    QCOMPARE(subpaths(june.edge), 2);
-    for (const double x : edgeXs(june.edge))
-        QVERIFY2(std::abs(x - 360) > 40.0 * 2, qPrintable(QString::number(x))); // nothing within 40°
-    // December: the gap lies around the opposite meridian, at the map's edges.
-    const Terminator december = terminator(size, size, instant("2026-12-21T12:00:00Z"));
-    QCOMPARE(subpaths(december.edge), 1);
-    for (const double x : edgeXs(december.edge))
-        QVERIFY(x > 40 * 2 && x < 720 - 40 * 2);
-    QVERIFY(!edgeXs(december.edge).isEmpty());
-}
-
-void TestMapGeometry::tanGuardAtTheEquinox()
-{
-    // Find the instant the declination changes sign, to the millisecond.
-    QDateTime before = instant("2026-03-19T00:00:00Z");
-    QDateTime after = instant("2026-03-22T00:00:00Z");
-    while (before.msecsTo(after) > 1) {
-        const QDateTime middle = before.addMSecs(before.msecsTo(after) / 2);
-        (::solarPosition(middle).declination < 0 ? before : after) = middle;
-    }
-    const SolarPosition sun = ::solarPosition(after);
-    QVERIFY(std::abs(std::tan(sun.declination)) < 1e-6);
-    const QSizeF size(720, 284);
-    const Terminator night = terminator(size, size, after);
-    for (int i = 0; i < night.fill.elementCount(); ++i)
-        QVERIFY(std::isfinite(night.fill.elementAt(i).x) && std::isfinite(night.fill.elementAt(i).y));
-    // The side facing away from the sun is night, the side under it is day.
-    const auto mapX = [&](double longitude) { return 720 * (std::remainder(longitude, 360.0) + 180) / 360; };
-    QVERIFY(night.fill.contains(QPointF(mapX(sun.subsolarLongitude + 180), 168)));
-    QVERIFY(!night.fill.contains(QPointF(mapX(sun.subsolarLongitude), 168)));
-}
-
-void TestMapGeometry::zeroSize()
-{
-    const Terminator night = terminator(QSizeF(0, 0), QSizeF(0, 0), instant("2026-06-21T12:00:00Z"));
-    for (int i = 0; i < night.fill.elementCount(); ++i) {
-        QVERIFY(std::isfinite(night.fill.elementAt(i).x));
-        QVERIFY(std::abs(night.fill.elementAt(i).x) <= 14 && std::abs(night.fill.elementAt(i).y) <= 14);
-    }
-}
 
 QTEST_GUILESS_MAIN(TestMapGeometry)
 #include "TestMapGeometry.moc"

@@ -18,28 +18,380 @@ class TestAppSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void firstLaunchWritesNothing();
-    void loadsStoredValues_data();
-    void loadsStoredValues();
-    void loadsMaps_data();
-    void loadsMaps();
-    void writesThroughAndNotifiesOnChange_data();
-    void writesThroughAndNotifiesOnChange();
-    void labels_data();
-    void labels();
-    void emoji_data();
-    void emoji();
-    void emojiFallsBackToFlag();
-    void resetCustomization();
-    void toggleTracking();
-    void sortModes_data();
-    void sortModes();
-    void manualRankWithDuplicatesAndGaps();
-    void moveTrackedCities_data();
-    void moveTrackedCities();
-    void chooseSortMode();
+    void initTestCase()
+    {
+        // No Chicago, and a second London that must not win over the first.
+        const QJsonArray records{
+            cityRecord(QStringLiteral("ny"), QStringLiteral("New York City"), 40.7, -74,
+                       QStringLiteral("America/New_York"), QStringLiteral("New York"), QStringLiteral("United States")),
+            cityRecord(QStringLiteral("lon"), QStringLiteral("London"), 51.5, -0.1, QStringLiteral("Europe/London"),
+                       QStringLiteral("England"), QStringLiteral("United Kingdom")),
+            cityRecord(QStringLiteral("lon2"), QStringLiteral("London"), 43, -81.2, QStringLiteral("America/Toronto"),
+                       QStringLiteral("Ontario"), QStringLiteral("Canada")),
+            cityRecord(QStringLiteral("la"), QStringLiteral("Los Angeles"), 34, -118.2,
+                       QStringLiteral("America/Los_Angeles"), QStringLiteral("California"),
+                       QStringLiteral("United States")),
+            cityRecord(QStringLiteral("mel"), QStringLiteral("Melbourne"), -37.8, 145,
+                       QStringLiteral("Australia/Melbourne"), QStringLiteral("Victoria"), QStringLiteral("Australia")),
+            cityRecord(QStringLiteral("rey"), QStringLiteral("Reykjavík"), 64.1, -21.9,
+                       QStringLiteral("Atlantic/Reykjavik"), QString(), QStringLiteral("Iceland")),
+            cityRecord(QStringLiteral("tok"), QStringLiteral("Tokyo"), 35.7, 139.7, QStringLiteral("Asia/Tokyo"),
+                       QString(), QStringLiteral("Japan")),
+            cityRecord(QStringLiteral("z10"), QStringLiteral("Zone 10")),
+            cityRecord(QStringLiteral("z9"), QStringLiteral("zone 9")),
+        };
+        m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
+    }
+
+    void init() { m_store = RecordingPreferences(); }
+
+    void firstLaunchWritesNothing()
+    {
+        const auto settings = make();
+        QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "la", "lon", "mel"}));
+        QCOMPARE(settings->manualOrder(), settings->trackedCityIDs());
+        QCOMPARE(settings->sortMode(), SortMode::time);
+        QCOMPARE(settings->timeFormat(), TimeFormat::system);
+        QCOMPARE(settings->dateFormat(), DateFormat::relative);
+        QVERIFY(settings->showsHomeZone() && settings->showsMenuBarItem() && settings->showsDockIcon() &&
+                settings->showsFlags());
+        QVERIFY(m_store.writes.isEmpty());
+        QCOMPARE(m_store.synchronizations, 0);
+
+        const QTemporaryDir empty;
+        const CityDatabase none(empty.filePath(QStringLiteral("missing.json")));
+        QVERIFY(AppSettings::defaultTrackedCityIDs(none).isEmpty());
+    }
+
+    // Every key's stored value loading back is checked by the write-through test;
+    // these are the values that must not load as stored.
+    void loadsStoredValues_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QVariant>("expected");
+
+        const QVariant defaults = QStringList{"ny", "la", "lon", "mel"};
+        QTest::newRow("tracked: kept with unknown id")
+            << "trackedCityIDs" << QVariant(QStringList{"tok", "gone"}) << QVariant(QStringList{"tok", "gone"});
+        QTest::newRow("tracked: empty list is a choice")
+            << "trackedCityIDs" << QVariant(QStringList{}) << QVariant(QStringList{});
+        QTest::newRow("tracked: numbers") << "trackedCityIDs" << QVariant(QVariantList{1, 2}) << defaults;
+        QTest::newRow("tracked: text") << "trackedCityIDs" << QVariant(QStringLiteral("ny")) << defaults;
+        QTest::newRow("manual: unusable follows tracked") << "manualOrder" << QVariant(true) << defaults;
+        QTest::newRow("sortMode: letter case differs")
+            << "sortMode" << QVariant(QStringLiteral("Manual")) << QVariant::fromValue(SortMode::time);
+        QTest::newRow("sortMode: number") << "sortMode" << QVariant(2) << QVariant::fromValue(SortMode::time);
+        QTest::newRow("timeFormat: raw value") << "timeFormat" << QVariant(QStringLiteral("twentyFourHour"))
+                                               << QVariant::fromValue(TimeFormat::twentyFourHour);
+        QTest::newRow("timeFormat: label is not a raw value")
+            << "timeFormat" << QVariant(QStringLiteral("24-Hour")) << QVariant::fromValue(TimeFormat::system);
+        QTest::newRow("dateFormat: raw value")
+            << "dateFormat" << QVariant(QStringLiteral("numeric")) << QVariant::fromValue(DateFormat::numeric);
+        QTest::newRow("dateFormat: bool")
+            << "dateFormat" << QVariant(true) << QVariant::fromValue(DateFormat::relative);
+        QTest::newRow("showsFlags: false") << "showsFlags" << QVariant(false) << QVariant(false);
+        QTest::newRow("showsFlags: text") << "showsFlags" << QVariant(QStringLiteral("false")) << QVariant(true);
+        QTest::newRow("showsFlags: zero") << "showsFlags" << QVariant(0) << QVariant(true);
+    }
+
+    void loadsStoredValues()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QVariant, expected);
+        m_store.values.insert(key, stored);
+        const auto settings = make();
+        QCOMPARE(settings->property(key.toLatin1().constData()), expected);
+        QVERIFY(m_store.writes.isEmpty());
+    }
+
+    void loadsMaps_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<AppSettings::StringMap>("expected");
+        QTest::newRow("strings") << QVariant(QVariantMap{{"ny", "Home"}, {"tok", " Office "}})
+                                 << AppSettings::StringMap{{"ny", "Home"}, {"tok", " Office "}};
+        QTest::newRow("one number drops all")
+            << QVariant(QVariantMap{{"ny", "Home"}, {"tok", 3}}) << AppSettings::StringMap();
+        QTest::newRow("a list") << QVariant(QStringList{"ny"}) << AppSettings::StringMap();
+    }
+
+    void loadsMaps()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(AppSettings::StringMap, expected);
+        m_store.values.insert(SettingsKeys::customCityLabels, stored);
+        m_store.values.insert(SettingsKeys::customCityEmoji, stored);
+        const auto settings = make();
+        QCOMPARE(settings->customLabels(), expected);
+        QCOMPARE(settings->customEmoji(), expected);
+    }
+
+    void writesThroughAndNotifiesOnChange_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QVariant>("stored");
+
+        QTest::newRow("trackedCityIDs") << "trackedCityIDs" << QVariant(QStringList{"tok"})
+                                        << QVariant(QStringList{"tok"});
+        QTest::newRow("manualOrder") << "manualOrder" << QVariant(QStringList{"la", "ny"})
+                                     << QVariant(QStringList{"la", "ny"});
+        QTest::newRow("sortMode") << "sortMode" << QVariant::fromValue(SortMode::alphabetical)
+                                  << QVariant(QStringLiteral("alphabetical"));
+        QTest::newRow("timeFormat") << "timeFormat" << QVariant::fromValue(TimeFormat::twelveHour)
+                                    << QVariant(QStringLiteral("twelveHour"));
+        QTest::newRow("dateFormat") << "dateFormat" << QVariant::fromValue(DateFormat::abbreviated)
+                                    << QVariant(QStringLiteral("abbreviated"));
+        QTest::newRow("showsHomeZone") << "showsHomeZone" << QVariant(false) << QVariant(false);
+        QTest::newRow("showsMenuBarItem") << "showsMenuBarItem" << QVariant(false) << QVariant(false);
+        QTest::newRow("showsDockIcon") << "showsDockIcon" << QVariant(false) << QVariant(false);
+        QTest::newRow("showsFlags") << "showsFlags" << QVariant(false) << QVariant(false);
+    }
+
+    void writesThroughAndNotifiesOnChange()
+    {
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        QFETCH(QVariant, stored);
+
+        const auto settings = make();
+        const QByteArray name = property.toLatin1();
+        const QMetaProperty meta = settings->metaObject()->property(settings->metaObject()->indexOfProperty(name));
+        QSignalSpy changed(settings.get(), meta.notifySignal());
+
+        // The same value: written and synchronised, but nobody is told.
+        QVERIFY(settings->setProperty(name, settings->property(name)));
+        QCOMPARE(m_store.writes, QStringList{property});
+        QCOMPARE(m_store.synchronizations, 1);
+        QCOMPARE(changed.count(), 0);
+
+        QVERIFY(settings->setProperty(name, value));
+        QCOMPARE(m_store.writes, (QStringList{property, property}));
+        QCOMPARE(m_store.synchronizations, 2);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(m_store.values.value(property), stored);
+        QCOMPARE(settings->property(name), value);
+
+        // What was written loads back as the same value.
+        const auto reloaded = make();
+        QCOMPARE(reloaded->property(name), value);
+    }
+
+    void labels_data()
+    {
+        QTest::addColumn<std::optional<QString>>("label");
+        QTest::addColumn<std::optional<QString>>("stored");
+        QTest::newRow("trimmed") << std::optional<QString>(QStringLiteral("  Mum \n")) << std::optional<QString>("Mum");
+        QTest::newRow("spaces only remove")
+            << std::optional<QString>(QStringLiteral("   ")) << std::optional<QString>();
+        QTest::newRow("none removes") << std::optional<QString>() << std::optional<QString>();
+        QTest::newRow("unicode space trimmed")
+            << std::optional<QString>(QStringLiteral("\u3000Büro\u00a0")) << std::optional<QString>("Büro");
+    }
+
+    void labels()
+    {
+        QFETCH(std::optional<QString>, label);
+        QFETCH(std::optional<QString>, stored);
+        m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"ny", "Old"}});
+        const auto settings = make();
+        QSignalSpy changed(settings.get(), &AppSettings::customLabelsChanged);
+
+        settings->setCustomLabel(label, city("ny"));
+        QCOMPARE(settings->customLabel(city("ny")), stored);
+        QCOMPARE(settings->hasCustomization(city("ny")), stored.has_value());
+        QCOMPARE(settings->customLabels().contains(QStringLiteral("ny")), stored.has_value());
+        QCOMPARE(m_store.writes, QStringList{SettingsKeys::customCityLabels});
+        QCOMPARE(m_store.synchronizations, 1);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void emoji_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored"); // empty: removed
+        QTest::newRow("two flags keep the first") << QStringLiteral("🇯🇵🇫🇷") << QStringLiteral("🇯🇵");
+        QTest::newRow("word keeps first letter") << QStringLiteral(" Office") << QStringLiteral("O");
+        QTest::newRow("family sequence stays whole")
+            << QStringLiteral("👩‍👩‍👧x") << QStringLiteral("👩‍👩‍👧");
+        QTest::newRow("skin tone stays whole") << QStringLiteral("👋🏽👋") << QStringLiteral("👋🏽");
+        QTest::newRow("letter with combining mark") << QStringLiteral("e\u0301t") << QStringLiteral("e\u0301");
+        QTest::newRow("blank removes") << QStringLiteral(" \t ") << QString();
+    }
+
+    void emoji()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", "🗻"}});
+        const auto settings = make();
+        settings->setCustomEmoji(text, city("tok"));
+        QCOMPARE(settings->customEmoji().value(QStringLiteral("tok")), stored);
+        QCOMPARE(m_store.values.value(SettingsKeys::customCityEmoji).toMap().value(QStringLiteral("tok")).toString(),
+                 stored);
+        QCOMPARE(m_store.synchronizations, 1);
+    }
+
+    void emojiFallsBackToFlag()
+    {
+        m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", " 🗻 "}, {"ny", "  "}});
+        const auto settings = make();
+        QCOMPARE(settings->emoji(city("tok")), std::optional(QStringLiteral("🗻")));
+        QCOMPARE(settings->emoji(city("ny")), flagEmoji(QStringLiteral("United States")));
+        QVERIFY(settings->hasCustomization(city("tok")));
+        QVERIFY(!settings->hasCustomization(city("ny"))); // a blank entry or a flag is no customization
+        QCOMPARE(settings->emoji(City::utc()), std::nullopt);
+
+        settings->setShowsFlags(false);
+        QCOMPARE(settings->emoji(city("tok")), std::optional(QStringLiteral("🗻")));
+        QCOMPARE(settings->emoji(city("ny")), std::nullopt);
+    }
+
+    void resetCustomization()
+    {
+        m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"ny", "Home"}, {"la", "Sun"}});
+        m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"ny", "🗽"}});
+        const auto settings = make();
+        settings->resetCustomization(city("ny"));
+        QVERIFY(!settings->hasCustomization(city("ny")));
+        QCOMPARE(settings->customLabels(), (AppSettings::StringMap{{"la", "Sun"}}));
+        QCOMPARE(m_store.writes, (QStringList{SettingsKeys::customCityLabels, SettingsKeys::customCityEmoji}));
+        QCOMPARE(m_store.synchronizations, 2);
+    }
+
+    void toggleTracking()
+    {
+        m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"la", "Sun"}});
+        const auto settings = make();
+        QSignalSpy tracked(settings.get(), &AppSettings::trackedCityIDsChanged);
+
+        settings->toggleTracking(city("tok"));
+        QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
+        QCOMPARE(settings->manualOrder(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
+        QCOMPARE(m_store.writes, (QStringList{SettingsKeys::trackedCityIDs, SettingsKeys::manualOrder}));
+
+        settings->toggleTracking(city("la"));
+        settings->toggleTracking(city("la"));
+        QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
+        QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
+        QCOMPARE(settings->customLabel(city("la")), std::optional(QStringLiteral("Sun")));
+        QCOMPARE(tracked.count(), 3);
+        QCOMPARE(m_store.synchronizations, 6);
+
+        // Stored data may repeat an id; untracking removes every copy.
+        settings->setTrackedCityIDs({"ny", "lon", "ny"});
+        settings->toggleTracking(city("ny"));
+        QCOMPARE(settings->trackedCityIDs(), QStringList{"lon"});
+    }
+
+    void sortModes_data()
+    {
+        QTest::addColumn<SortMode>("mode");
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<QStringList>("expected");
+
+        // Tracked order: tok, z10, lon, gone (unknown), rey, z9, ny
+        QTest::newRow("time, winter: equal offsets by name")
+            << SortMode::time << winter << QStringList{"ny", "lon", "rey", "z9", "z10", "tok"};
+        QTest::newRow("time, summer: London an hour ahead")
+            << SortMode::time << summer << QStringList{"ny", "rey", "z9", "z10", "lon", "tok"};
+        QTest::newRow("alphabetical, digits by value")
+            << SortMode::alphabetical << winter << QStringList{"lon", "ny", "rey", "tok", "z9", "z10"};
+        QTest::newRow("manual, unlisted last in tracked order")
+            << SortMode::manual << winter << QStringList{"ny", "lon", "tok", "z10", "rey", "z9"};
+    }
+
+    void sortModes()
+    {
+        QFETCH(SortMode, mode);
+        QFETCH(QDateTime, at);
+        QFETCH(QStringList, expected);
+        m_store.values.insert(SettingsKeys::trackedCityIDs,
+                              QStringList{"tok", "z10", "lon", "gone", "rey", "z9", "ny"});
+        m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "gone", "lon", "tok"});
+        m_store.values.insert(SettingsKeys::sortMode, rawValue(mode));
+        const auto settings = make();
+        QCOMPARE(idsOf(settings->trackedCities(at, *m_database)), expected);
+    }
+
+    void manualRankWithDuplicatesAndGaps()
+    {
+        // Two cities with the same name and offset keep tracked order when sorted by name.
+        m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"lon2", "lon", "ny"});
+        m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "lon", "ny"});
+        m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
+        const auto settings = make();
+        QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), (QStringList{"lon2", "lon", "ny"}));
+        settings->setSortMode(SortMode::manual);
+        QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), (QStringList{"ny", "lon", "lon2"}));
+    }
+
+    void moveTrackedCities_data()
+    {
+        QTest::addColumn<QList<qsizetype>>("from");
+        QTest::addColumn<qsizetype>("to");
+        QTest::addColumn<QStringList>("expected"); // empty: nothing changes
+
+        QTest::newRow("first to end") << QList<qsizetype>{0} << qsizetype(3) << QStringList{"ny", "tok", "lon", "gone"};
+        QTest::newRow("last to front") << QList<qsizetype>{2} << qsizetype(0)
+                                       << QStringList{"tok", "lon", "ny", "gone"};
+        QTest::newRow("two rows to the middle")
+            << QList<qsizetype>{0, 2} << qsizetype(2) << QStringList{"ny", "lon", "tok", "gone"};
+        QTest::newRow("destination past the end")
+            << QList<qsizetype>{1} << qsizetype(99) << QStringList{"lon", "tok", "ny", "gone"};
+        QTest::newRow("out-of-range source skipped")
+            << QList<qsizetype>{1, 7} << qsizetype(0) << QStringList{"ny", "lon", "tok", "gone"};
+        QTest::newRow("only out of range") << QList<qsizetype>{5} << qsizetype(0) << QStringList();
+        QTest::newRow("negative index") << QList<qsizetype>{-1} << qsizetype(0) << QStringList();
+    }
+
+    void moveTrackedCities()
+    {
+        QFETCH(QList<qsizetype>, from);
+        QFETCH(qsizetype, to);
+        QFETCH(QStringList, expected);
+        m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
+        m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
+        const auto settings = make();
+        const QList<City> displayed = settings->trackedCities(winter, *m_database); // lon, ny, tok
+        QCOMPARE(idsOf(displayed), (QStringList{"lon", "ny", "tok"}));
+
+        settings->moveTrackedCities(QSet<qsizetype>(from.cbegin(), from.cend()), to, displayed);
+        if (expected.isEmpty()) {
+            QCOMPARE(settings->sortMode(), SortMode::alphabetical);
+            QVERIFY(m_store.writes.isEmpty());
+            return;
+        }
+        QCOMPARE(settings->manualOrder(), expected);
+        QCOMPARE(settings->sortMode(), SortMode::manual);
+        QCOMPARE(m_store.writes, (QStringList{SettingsKeys::manualOrder, SettingsKeys::sortMode}));
+        QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), expected.mid(0, 3));
+    }
+
+    void chooseSortMode()
+    {
+        m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
+        m_store.values.insert(SettingsKeys::manualOrder, QStringList{"lon", "tok"});
+        const auto settings = make();
+
+        settings->chooseSortMode(SortMode::alphabetical, winter, *m_database);
+        QCOMPARE(settings->manualOrder(), (QStringList{"lon", "tok"}));
+        settings->chooseSortMode(SortMode::time, winter, *m_database);
+
+        // The order shown by time becomes the custom order, without unknown ids.
+        settings->chooseSortMode(SortMode::manual, winter, *m_database);
+        QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "tok"}));
+        QCOMPARE(settings->sortMode(), SortMode::manual);
+        QCOMPARE(m_store.writes.mid(m_store.writes.size() - 2),
+                 (QStringList{SettingsKeys::manualOrder, SettingsKeys::sortMode}));
+
+        // Choosing it again freezes the custom order as displayed.
+        settings->setManualOrder({"tok", "gone", "lon"});
+        settings->chooseSortMode(SortMode::manual, winter, *m_database);
+        QCOMPARE(settings->manualOrder(), (QStringList{"tok", "lon", "ny"}));
+    }
 
 private:
     City city(const char* id) const { return m_database->citiesByID().value(QString::fromLatin1(id)); }
@@ -49,379 +401,6 @@ private:
     std::unique_ptr<CityDatabase> m_database;
     RecordingPreferences m_store;
 };
-
-void TestAppSettings::initTestCase()
-{
-    // No Chicago, and a second London that must not win over the first.
-    const QJsonArray records{
-        cityRecord(QStringLiteral("ny"), QStringLiteral("New York City"), 40.7, -74, QStringLiteral("America/New_York"),
-                   QStringLiteral("New York"), QStringLiteral("United States")),
-        cityRecord(QStringLiteral("lon"), QStringLiteral("London"), 51.5, -0.1, QStringLiteral("Europe/London"),
-                   QStringLiteral("England"), QStringLiteral("United Kingdom")),
-        cityRecord(QStringLiteral("lon2"), QStringLiteral("London"), 43, -81.2, QStringLiteral("America/Toronto"),
-                   QStringLiteral("Ontario"), QStringLiteral("Canada")),
-        cityRecord(QStringLiteral("la"), QStringLiteral("Los Angeles"), 34, -118.2,
-                   QStringLiteral("America/Los_Angeles"), QStringLiteral("California"),
-                   QStringLiteral("United States")),
-        cityRecord(QStringLiteral("mel"), QStringLiteral("Melbourne"), -37.8, 145,
-                   QStringLiteral("Australia/Melbourne"), QStringLiteral("Victoria"), QStringLiteral("Australia")),
-        cityRecord(QStringLiteral("rey"), QStringLiteral("Reykjavík"), 64.1, -21.9,
-                   QStringLiteral("Atlantic/Reykjavik"), QString(), QStringLiteral("Iceland")),
-        cityRecord(QStringLiteral("tok"), QStringLiteral("Tokyo"), 35.7, 139.7, QStringLiteral("Asia/Tokyo"), QString(),
-                   QStringLiteral("Japan")),
-        cityRecord(QStringLiteral("z10"), QStringLiteral("Zone 10")),
-        cityRecord(QStringLiteral("z9"), QStringLiteral("zone 9")),
-    };
-    m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
-}
-
-void TestAppSettings::init()
-{
-    m_store = RecordingPreferences();
-}
-
-void TestAppSettings::firstLaunchWritesNothing()
-{
-    const auto settings = make();
-    QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "la", "lon", "mel"}));
-    QCOMPARE(settings->manualOrder(), settings->trackedCityIDs());
-    QCOMPARE(settings->sortMode(), SortMode::time);
-    QCOMPARE(settings->timeFormat(), TimeFormat::system);
-    QCOMPARE(settings->dateFormat(), DateFormat::relative);
-    QVERIFY(settings->showsHomeZone() && settings->showsMenuBarItem() && settings->showsDockIcon() &&
-            settings->showsFlags());
-    QVERIFY(m_store.writes.isEmpty());
-    QCOMPARE(m_store.synchronizations, 0);
-
-    const QTemporaryDir empty;
-    const CityDatabase none(empty.filePath(QStringLiteral("missing.json")));
-    QVERIFY(AppSettings::defaultTrackedCityIDs(none).isEmpty());
-}
-
-// Every key's stored value loading back is checked by the write-through test;
-// these are the values that must not load as stored.
-void TestAppSettings::loadsStoredValues_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<QVariant>("expected");
-
-    const QVariant defaults = QStringList{"ny", "la", "lon", "mel"};
-    QTest::newRow("tracked: kept with unknown id")
-        << "trackedCityIDs" << QVariant(QStringList{"tok", "gone"}) << QVariant(QStringList{"tok", "gone"});
-    QTest::newRow("tracked: empty list is a choice")
-        << "trackedCityIDs" << QVariant(QStringList{}) << QVariant(QStringList{});
-    QTest::newRow("tracked: numbers") << "trackedCityIDs" << QVariant(QVariantList{1, 2}) << defaults;
-    QTest::newRow("tracked: text") << "trackedCityIDs" << QVariant(QStringLiteral("ny")) << defaults;
-    QTest::newRow("manual: unusable follows tracked") << "manualOrder" << QVariant(true) << defaults;
-    QTest::newRow("sortMode: letter case differs")
-        << "sortMode" << QVariant(QStringLiteral("Manual")) << QVariant::fromValue(SortMode::time);
-    QTest::newRow("sortMode: number") << "sortMode" << QVariant(2) << QVariant::fromValue(SortMode::time);
-    QTest::newRow("timeFormat: raw value") << "timeFormat" << QVariant(QStringLiteral("twentyFourHour"))
-                                           << QVariant::fromValue(TimeFormat::twentyFourHour);
-    QTest::newRow("timeFormat: label is not a raw value")
-        << "timeFormat" << QVariant(QStringLiteral("24-Hour")) << QVariant::fromValue(TimeFormat::system);
-    QTest::newRow("dateFormat: raw value")
-        << "dateFormat" << QVariant(QStringLiteral("numeric")) << QVariant::fromValue(DateFormat::numeric);
-    QTest::newRow("dateFormat: bool") << "dateFormat" << QVariant(true) << QVariant::fromValue(DateFormat::relative);
-    QTest::newRow("showsFlags: false") << "showsFlags" << QVariant(false) << QVariant(false);
-    QTest::newRow("showsFlags: text") << "showsFlags" << QVariant(QStringLiteral("false")) << QVariant(true);
-    QTest::newRow("showsFlags: zero") << "showsFlags" << QVariant(0) << QVariant(true);
-}
-
-void TestAppSettings::loadsStoredValues()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, stored);
-    QFETCH(QVariant, expected);
-    m_store.values.insert(key, stored);
-    const auto settings = make();
-    QCOMPARE(settings->property(key.toLatin1().constData()), expected);
-    QVERIFY(m_store.writes.isEmpty());
-}
-
-void TestAppSettings::loadsMaps_data()
-{
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<AppSettings::StringMap>("expected");
-    QTest::newRow("strings") << QVariant(QVariantMap{{"ny", "Home"}, {"tok", " Office "}})
-                             << AppSettings::StringMap{{"ny", "Home"}, {"tok", " Office "}};
-    QTest::newRow("one number drops all")
-        << QVariant(QVariantMap{{"ny", "Home"}, {"tok", 3}}) << AppSettings::StringMap();
-    QTest::newRow("a list") << QVariant(QStringList{"ny"}) << AppSettings::StringMap();
-}
-
-void TestAppSettings::loadsMaps()
-{
-    QFETCH(QVariant, stored);
-    QFETCH(AppSettings::StringMap, expected);
-    m_store.values.insert(SettingsKeys::customCityLabels, stored);
-    m_store.values.insert(SettingsKeys::customCityEmoji, stored);
-    const auto settings = make();
-    QCOMPARE(settings->customLabels(), expected);
-    QCOMPARE(settings->customEmoji(), expected);
-}
-
-void TestAppSettings::writesThroughAndNotifiesOnChange_data()
-{
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<QVariant>("stored");
-
-    QTest::newRow("trackedCityIDs") << "trackedCityIDs" << QVariant(QStringList{"tok"}) << QVariant(QStringList{"tok"});
-    QTest::newRow("manualOrder") << "manualOrder" << QVariant(QStringList{"la", "ny"})
-                                 << QVariant(QStringList{"la", "ny"});
-    QTest::newRow("sortMode") << "sortMode" << QVariant::fromValue(SortMode::alphabetical)
-                              << QVariant(QStringLiteral("alphabetical"));
-    QTest::newRow("timeFormat") << "timeFormat" << QVariant::fromValue(TimeFormat::twelveHour)
-                                << QVariant(QStringLiteral("twelveHour"));
-    QTest::newRow("dateFormat") << "dateFormat" << QVariant::fromValue(DateFormat::abbreviated)
-                                << QVariant(QStringLiteral("abbreviated"));
-    QTest::newRow("showsHomeZone") << "showsHomeZone" << QVariant(false) << QVariant(false);
-    QTest::newRow("showsMenuBarItem") << "showsMenuBarItem" << QVariant(false) << QVariant(false);
-    QTest::newRow("showsDockIcon") << "showsDockIcon" << QVariant(false) << QVariant(false);
-    QTest::newRow("showsFlags") << "showsFlags" << QVariant(false) << QVariant(false);
-}
-
-void TestAppSettings::writesThroughAndNotifiesOnChange()
-{
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    QFETCH(QVariant, stored);
-
-    const auto settings = make();
-    const QByteArray name = property.toLatin1();
-    const QMetaProperty meta = settings->metaObject()->property(settings->metaObject()->indexOfProperty(name));
-    QSignalSpy changed(settings.get(), meta.notifySignal());
-
-    // The same value: written and synchronised, but nobody is told.
-    QVERIFY(settings->setProperty(name, settings->property(name)));
-    QCOMPARE(m_store.writes, QStringList{property});
-    QCOMPARE(m_store.synchronizations, 1);
-    QCOMPARE(changed.count(), 0);
-
-    QVERIFY(settings->setProperty(name, value));
-    QCOMPARE(m_store.writes, (QStringList{property, property}));
-    QCOMPARE(m_store.synchronizations, 2);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_store.values.value(property), stored);
-    QCOMPARE(settings->property(name), value);
-
-    // What was written loads back as the same value.
-    const auto reloaded = make();
-    QCOMPARE(reloaded->property(name), value);
-}
-
-void TestAppSettings::labels_data()
-{
-    QTest::addColumn<std::optional<QString>>("label");
-    QTest::addColumn<std::optional<QString>>("stored");
-    QTest::newRow("trimmed") << std::optional<QString>(QStringLiteral("  Mum \n")) << std::optional<QString>("Mum");
-    QTest::newRow("spaces only remove") << std::optional<QString>(QStringLiteral("   ")) << std::optional<QString>();
-    QTest::newRow("none removes") << std::optional<QString>() << std::optional<QString>();
-    QTest::newRow("unicode space trimmed")
-        << std::optional<QString>(QStringLiteral("\u3000Büro\u00a0")) << std::optional<QString>("Büro");
-}
-
-void TestAppSettings::labels()
-{
-    QFETCH(std::optional<QString>, label);
-    QFETCH(std::optional<QString>, stored);
-    m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"ny", "Old"}});
-    const auto settings = make();
-    QSignalSpy changed(settings.get(), &AppSettings::customLabelsChanged);
-
-    settings->setCustomLabel(label, city("ny"));
-    QCOMPARE(settings->customLabel(city("ny")), stored);
-    QCOMPARE(settings->hasCustomization(city("ny")), stored.has_value());
-    QCOMPARE(settings->customLabels().contains(QStringLiteral("ny")), stored.has_value());
-    QCOMPARE(m_store.writes, QStringList{SettingsKeys::customCityLabels});
-    QCOMPARE(m_store.synchronizations, 1);
-    QCOMPARE(changed.count(), 1);
-}
-
-void TestAppSettings::emoji_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("stored"); // empty: removed
-    QTest::newRow("two flags keep the first") << QStringLiteral("🇯🇵🇫🇷") << QStringLiteral("🇯🇵");
-    QTest::newRow("word keeps first letter") << QStringLiteral(" Office") << QStringLiteral("O");
-    QTest::newRow("family sequence stays whole")
-        << QStringLiteral("👩‍👩‍👧x") << QStringLiteral("👩‍👩‍👧");
-    QTest::newRow("skin tone stays whole") << QStringLiteral("👋🏽👋") << QStringLiteral("👋🏽");
-    QTest::newRow("letter with combining mark") << QStringLiteral("e\u0301t") << QStringLiteral("e\u0301");
-    QTest::newRow("blank removes") << QStringLiteral(" \t ") << QString();
-}
-
-void TestAppSettings::emoji()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, stored);
-    m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", "🗻"}});
-    const auto settings = make();
-    settings->setCustomEmoji(text, city("tok"));
-    QCOMPARE(settings->customEmoji().value(QStringLiteral("tok")), stored);
-    QCOMPARE(m_store.values.value(SettingsKeys::customCityEmoji).toMap().value(QStringLiteral("tok")).toString(),
-             stored);
-    QCOMPARE(m_store.synchronizations, 1);
-}
-
-void TestAppSettings::emojiFallsBackToFlag()
-{
-    m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", " 🗻 "}, {"ny", "  "}});
-    const auto settings = make();
-    QCOMPARE(settings->emoji(city("tok")), std::optional(QStringLiteral("🗻")));
-    QCOMPARE(settings->emoji(city("ny")), flagEmoji(QStringLiteral("United States")));
-    QVERIFY(settings->hasCustomization(city("tok")));
-    QVERIFY(!settings->hasCustomization(city("ny"))); // a blank entry or a flag is no customization
-    QCOMPARE(settings->emoji(City::utc()), std::nullopt);
-
-    settings->setShowsFlags(false);
-    QCOMPARE(settings->emoji(city("tok")), std::optional(QStringLiteral("🗻")));
-    QCOMPARE(settings->emoji(city("ny")), std::nullopt);
-}
-
-void TestAppSettings::resetCustomization()
-{
-    m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"ny", "Home"}, {"la", "Sun"}});
-    m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"ny", "🗽"}});
-    const auto settings = make();
-    settings->resetCustomization(city("ny"));
-    QVERIFY(!settings->hasCustomization(city("ny")));
-    QCOMPARE(settings->customLabels(), (AppSettings::StringMap{{"la", "Sun"}}));
-    QCOMPARE(m_store.writes, (QStringList{SettingsKeys::customCityLabels, SettingsKeys::customCityEmoji}));
-    QCOMPARE(m_store.synchronizations, 2);
-}
-
-void TestAppSettings::toggleTracking()
-{
-    m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"la", "Sun"}});
-    const auto settings = make();
-    QSignalSpy tracked(settings.get(), &AppSettings::trackedCityIDsChanged);
-
-    settings->toggleTracking(city("tok"));
-    QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
-    QCOMPARE(settings->manualOrder(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
-    QCOMPARE(m_store.writes, (QStringList{SettingsKeys::trackedCityIDs, SettingsKeys::manualOrder}));
-
-    settings->toggleTracking(city("la"));
-    settings->toggleTracking(city("la"));
-    QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
-    QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
-    QCOMPARE(settings->customLabel(city("la")), std::optional(QStringLiteral("Sun")));
-    QCOMPARE(tracked.count(), 3);
-    QCOMPARE(m_store.synchronizations, 6);
-
-    // Stored data may repeat an id; untracking removes every copy.
-    settings->setTrackedCityIDs({"ny", "lon", "ny"});
-    settings->toggleTracking(city("ny"));
-    QCOMPARE(settings->trackedCityIDs(), QStringList{"lon"});
-}
-
-void TestAppSettings::sortModes_data()
-{
-    QTest::addColumn<SortMode>("mode");
-    QTest::addColumn<QDateTime>("at");
-    QTest::addColumn<QStringList>("expected");
-
-    // Tracked order: tok, z10, lon, gone (unknown), rey, z9, ny
-    QTest::newRow("time, winter: equal offsets by name")
-        << SortMode::time << winter << QStringList{"ny", "lon", "rey", "z9", "z10", "tok"};
-    QTest::newRow("time, summer: London an hour ahead")
-        << SortMode::time << summer << QStringList{"ny", "rey", "z9", "z10", "lon", "tok"};
-    QTest::newRow("alphabetical, digits by value")
-        << SortMode::alphabetical << winter << QStringList{"lon", "ny", "rey", "tok", "z9", "z10"};
-    QTest::newRow("manual, unlisted last in tracked order")
-        << SortMode::manual << winter << QStringList{"ny", "lon", "tok", "z10", "rey", "z9"};
-}
-
-void TestAppSettings::sortModes()
-{
-    QFETCH(SortMode, mode);
-    QFETCH(QDateTime, at);
-    QFETCH(QStringList, expected);
-    m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "z10", "lon", "gone", "rey", "z9", "ny"});
-    m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "gone", "lon", "tok"});
-    m_store.values.insert(SettingsKeys::sortMode, rawValue(mode));
-    const auto settings = make();
-    QCOMPARE(idsOf(settings->trackedCities(at, *m_database)), expected);
-}
-
-void TestAppSettings::manualRankWithDuplicatesAndGaps()
-{
-    // Two cities with the same name and offset keep tracked order when sorted by name.
-    m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"lon2", "lon", "ny"});
-    m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "lon", "ny"});
-    m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
-    const auto settings = make();
-    QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), (QStringList{"lon2", "lon", "ny"}));
-    settings->setSortMode(SortMode::manual);
-    QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), (QStringList{"ny", "lon", "lon2"}));
-}
-
-void TestAppSettings::moveTrackedCities_data()
-{
-    QTest::addColumn<QList<qsizetype>>("from");
-    QTest::addColumn<qsizetype>("to");
-    QTest::addColumn<QStringList>("expected"); // empty: nothing changes
-
-    QTest::newRow("first to end") << QList<qsizetype>{0} << qsizetype(3) << QStringList{"ny", "tok", "lon", "gone"};
-    QTest::newRow("last to front") << QList<qsizetype>{2} << qsizetype(0) << QStringList{"tok", "lon", "ny", "gone"};
-    QTest::newRow("two rows to the middle")
-        << QList<qsizetype>{0, 2} << qsizetype(2) << QStringList{"ny", "lon", "tok", "gone"};
-    QTest::newRow("destination past the end")
-        << QList<qsizetype>{1} << qsizetype(99) << QStringList{"lon", "tok", "ny", "gone"};
-    QTest::newRow("out-of-range source skipped")
-        << QList<qsizetype>{1, 7} << qsizetype(0) << QStringList{"ny", "lon", "tok", "gone"};
-    QTest::newRow("only out of range") << QList<qsizetype>{5} << qsizetype(0) << QStringList();
-    QTest::newRow("negative index") << QList<qsizetype>{-1} << qsizetype(0) << QStringList();
-}
-
-void TestAppSettings::moveTrackedCities()
-{
-    QFETCH(QList<qsizetype>, from);
-    QFETCH(qsizetype, to);
-    QFETCH(QStringList, expected);
-    m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
-    m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
-    const auto settings = make();
-    const QList<City> displayed = settings->trackedCities(winter, *m_database); // lon, ny, tok
-    QCOMPARE(idsOf(displayed), (QStringList{"lon", "ny", "tok"}));
-
-    settings->moveTrackedCities(QSet<qsizetype>(from.cbegin(), from.cend()), to, displayed);
-    if (expected.isEmpty()) {
-        QCOMPARE(settings->sortMode(), SortMode::alphabetical);
-        QVERIFY(m_store.writes.isEmpty());
-        return;
-    }
-    QCOMPARE(settings->manualOrder(), expected);
-    QCOMPARE(settings->sortMode(), SortMode::manual);
-    QCOMPARE(m_store.writes, (QStringList{SettingsKeys::manualOrder, SettingsKeys::sortMode}));
-    QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), expected.mid(0, 3));
-}
-
-void TestAppSettings::chooseSortMode()
-{
-    m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
-    m_store.values.insert(SettingsKeys::manualOrder, QStringList{"lon", "tok"});
-    const auto settings = make();
-
-    settings->chooseSortMode(SortMode::alphabetical, winter, *m_database);
-    QCOMPARE(settings->manualOrder(), (QStringList{"lon", "tok"}));
-    settings->chooseSortMode(SortMode::time, winter, *m_database);
-
-    // The order shown by time becomes the custom order, without unknown ids.
-    settings->chooseSortMode(SortMode::manual, winter, *m_database);
-    QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "tok"}));
-    QCOMPARE(settings->sortMode(), SortMode::manual);
-    QCOMPARE(m_store.writes.mid(m_store.writes.size() - 2),
-             (QStringList{SettingsKeys::manualOrder, SettingsKeys::sortMode}));
-
-    // Choosing it again freezes the custom order as displayed.
-    settings->setManualOrder({"tok", "gone", "lon"});
-    settings->chooseSortMode(SortMode::manual, winter, *m_database);
-    QCOMPARE(settings->manualOrder(), (QStringList{"tok", "lon", "ny"}));
-}
 
 QTEST_GUILESS_MAIN(TestAppSettings)
 #include "TestAppSettings.moc"

@@ -12,29 +12,7 @@ public:
     QStringList writes; // keys, in order of setObject/remove
     int synchronizations = 0;
 
-    std::optional<QStringList> stringArray(const QString& key) const override
-    {
-        const QVariant value = values.value(key);
-        if (value.typeId() == QMetaType::QStringList) return value.toStringList();
-        if (value.typeId() != QMetaType::QVariantList) return std::nullopt;
-        QStringList strings;
-        for (const QVariant& element : value.toList()) {
-            if (element.typeId() != QMetaType::QString) return std::nullopt;
-            strings.append(element.toString());
-        }
-        return strings;
-    }
-    std::optional<QString> string(const QString& key) const override
-    {
-        const QVariant value = values.value(key);
-        return value.typeId() == QMetaType::QString ? std::optional(value.toString()) : std::nullopt;
-    }
     QVariant object(const QString& key) const override { return values.value(key); }
-    std::optional<QVariantMap> dictionary(const QString& key) const override
-    {
-        const QVariant value = values.value(key);
-        return value.typeId() == QMetaType::QVariantMap ? std::optional(value.toMap()) : std::nullopt;
-    }
     void setObject(const QVariant& value, const QString& key) override
     {
         values.insert(key, value);

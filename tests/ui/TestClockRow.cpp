@@ -1,7 +1,6 @@
 #include "clock/ClockRowLayout.h"
 #include "ui/ClockRow.h"
 #include "ui/RowButton.h"
-#include "ui/RowButtonStyle.h"
 
 #include <QImage>
 #include <QPainter>
@@ -57,179 +56,140 @@ class TestClockRow : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutGivesWayInOrder_data();
-    void layoutGivesWayInOrder();
-    void marker_data();
-    void marker();
-    void partsInOrder();
-    void accessibleText_data();
-    void accessibleText();
-    void repaintsOnlyOnChange();
-    void rowButtonLooks();
-};
+    void layoutGivesWayInOrder_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("title");
+        QTest::addColumn<double>("originalName");
+        QTest::addColumn<double>("zone");
 
-void TestClockRow::layoutGivesWayInOrder_data()
-{
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("title");
-    QTest::addColumn<double>("originalName");
-    QTest::addColumn<double>("zone");
-
-    // Natural widths: title 100, catalogue name 80, zone 60, emoji 16, day 40, time 50 (shown at 68).
-    // Fixed: marker 13 + emoji 16 + spacer 8 + day 40 + time 68 + 7 gaps of 8 = 201.
-    QTest::newRow("room for everything") << 600.0 << 100.0 << 80.0 << 60.0;
-    QTest::newRow("secondary names shrink first, evenly") << 381.0 << 100.0 << 40.0 << 40.0;
-    QTest::newRow("the narrower keeps its width") << 441.0 << 100.0 << 80.0 << 60.0;
-    QTest::newRow("then the title") << 261.0 << 60.0 << 0.0 << 0.0;
-    QTest::newRow("nothing left") << 150.0 << 0.0 << 0.0 << 0.0;
-}
-
-void TestClockRow::layoutGivesWayInOrder()
-{
-    QFETCH(double, width);
-    QFETCH(double, title);
-    QFETCH(double, originalName);
-    QFETCH(double, zone);
-    ClockRowLayout::Input input;
-    input.emoji = 16;
-    input.title = 100;
-    input.originalName = 80;
-    input.zoneName = 60;
-    input.dayLabel = 40;
-    input.time = 50;
-    const ClockRowLayout layout = ClockRowLayout::compute(input, width);
-    QCOMPARE(layout.parts[Part::title].width, title);
-    QCOMPARE(layout.parts[Part::originalName].width, originalName);
-    QCOMPARE(layout.parts[Part::zoneName].width, zone);
-    QCOMPARE(layout.parts[Part::marker].width, 13.0);
-    QCOMPARE(layout.parts[Part::time].width, 68.0); // never below 68
-    QCOMPARE(layout.parts[Part::dayLabel].width, 40.0);
-    QVERIFY(layout.parts[Part::spacer].width >= 8);
-    if (width >= 201 + 100) QCOMPARE(layout.parts[Part::time].x + 68, width); // the time sits at the right edge
-}
-
-void TestClockRow::marker_data()
-{
-    QTest::addColumn<Selection>("selection");
-    QTest::addColumn<bool>("home");
-    QTest::addColumn<bool>("drawn");
-    QTest::newRow("checked") << Selection::checked << false << true;
-    QTest::newRow("unchecked keeps an empty column") << Selection::unchecked << false << false;
-    QTest::newRow("home pin") << Selection::hidden << true << true;
-    QTest::newRow("hidden, not home") << Selection::hidden << false << false;
-}
-
-void TestClockRow::marker()
-{
-    QFETCH(Selection, selection);
-    QFETCH(bool, home);
-    QFETCH(bool, drawn);
-    ClockRow row;
-    row.resize(480, row.sizeHint().height());
-    row.setContent(content("Asia/Tokyo", home, selection), formatter());
-    QCOMPARE(row.currentLayout().parts[Part::marker].width, 13.0);
-    QCOMPARE(tintPixels(row, Part::marker) > 0, drawn);
-    QCOMPARE(tintPixels(row, Part::title), 0);
-}
-
-void TestClockRow::partsInOrder()
-{
-    ClockRow row;
-    row.resize(520, row.sizeHint().height());
-    ClockRow::Content c = content("Pacific/Kiritimati", false, Selection::unchecked);
-    c.emoji = QStringLiteral("🗼");
-    c.originalName = QStringLiteral("Tokyo");
-    row.setContent(c, formatter());
-    const ClockRowLayout layout = row.currentLayout();
-    double x = -1;
-    for (int part = 0; part < ClockRowLayout::partCount; ++part) {
-        QVERIFY2(layout.parts[part].present, qPrintable(QString::number(part)));
-        QVERIFY(layout.parts[part].x > x);
-        x = layout.parts[part].x;
+        // Natural widths: title 100, catalogue name 80, zone 60, emoji 16, day 40, time 50 (shown at 68).
+        // Fixed: marker 13 + emoji 16 + spacer 8 + day 40 + time 68 + 7 gaps of 8 = 201.
+        QTest::newRow("room for everything") << 600.0 << 100.0 << 80.0 << 60.0;
+        QTest::newRow("secondary names shrink first, evenly") << 381.0 << 100.0 << 40.0 << 40.0;
+        QTest::newRow("the narrower keeps its width") << 441.0 << 100.0 << 80.0 << 60.0;
+        QTest::newRow("then the title") << 261.0 << 60.0 << 0.0 << 0.0;
+        QTest::newRow("nothing left") << 150.0 << 0.0 << 0.0 << 0.0;
     }
-    QCOMPARE(row.texts().dayLabel, QStringLiteral("Tomorrow")); // 02:00 tomorrow at +14, noon in London
-    QCOMPARE(row.texts().zoneName, QStringLiteral("Line Islands Time"));
 
-    row.setContent(content("Europe/Paris", false, Selection::hidden), formatter());
-    QVERIFY(!row.currentLayout().parts[Part::emoji].present);
-    QVERIFY(!row.currentLayout().parts[Part::originalName].present);
-    QVERIFY(!row.currentLayout().parts[Part::dayLabel].present);
-}
+    void layoutGivesWayInOrder()
+    {
+        QFETCH(double, width);
+        QFETCH(double, title);
+        QFETCH(double, originalName);
+        QFETCH(double, zone);
+        ClockRowLayout::Input input;
+        input.emoji = 16;
+        input.title = 100;
+        input.originalName = 80;
+        input.zoneName = 60;
+        input.dayLabel = 40;
+        input.time = 50;
+        const ClockRowLayout layout = ClockRowLayout::compute(input, width);
+        QCOMPARE(layout.parts[Part::title].width, title);
+        QCOMPARE(layout.parts[Part::originalName].width, originalName);
+        QCOMPARE(layout.parts[Part::zoneName].width, zone);
+        QCOMPARE(layout.parts[Part::marker].width, 13.0);
+        QCOMPARE(layout.parts[Part::time].width, 68.0); // never below 68
+        QCOMPARE(layout.parts[Part::dayLabel].width, 40.0);
+        QVERIFY(layout.parts[Part::spacer].width >= 8);
+        if (width >= 201 + 100) QCOMPARE(layout.parts[Part::time].x + 68, width); // the time sits at the right edge
+    }
 
-void TestClockRow::accessibleText_data()
-{
-    QTest::addColumn<QByteArray>("zone");
-    QTest::addColumn<bool>("home");
-    QTest::addColumn<Selection>("selection");
-    QTest::addColumn<QString>("originalName");
-    QTest::addColumn<QString>("expected");
-    const QString nnbsp = QStringLiteral("\u202F");
-    QTest::newRow("same day") << QByteArray("Europe/Paris") << false << Selection::hidden << QString()
-                              << "Somewhere, 1:00" + nnbsp + "PM";
-    QTest::newRow("with day label") << QByteArray("Pacific/Kiritimati") << false << Selection::hidden << QString()
-                                    << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow";
-    QTest::newRow("home") << QByteArray("Europe/London") << true << Selection::hidden << QString()
-                          << "Somewhere, 12:00" + nnbsp + "PM, your time zone";
-    QTest::newRow("tracked, relabelled") << QByteArray("Europe/Paris") << false << Selection::checked << "Paris"
-                                         << "Somewhere, Paris, 1:00" + nnbsp + "PM, tracked";
-    QTest::newRow("unchecked says nothing")
-        << QByteArray("Europe/Paris") << false << Selection::unchecked << QString() << "Somewhere, 1:00" + nnbsp + "PM";
-}
+    void marker_data()
+    {
+        QTest::addColumn<Selection>("selection");
+        QTest::addColumn<bool>("home");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("checked") << Selection::checked << false << true;
+        QTest::newRow("unchecked keeps an empty column") << Selection::unchecked << false << false;
+        QTest::newRow("home pin") << Selection::hidden << true << true;
+        QTest::newRow("hidden, not home") << Selection::hidden << false << false;
+    }
 
-void TestClockRow::accessibleText()
-{
-    QFETCH(QByteArray, zone);
-    QFETCH(bool, home);
-    QFETCH(Selection, selection);
-    QFETCH(QString, originalName);
-    QFETCH(QString, expected);
-    ClockRow row;
-    ClockRow::Content c = content(zone.constData(), home, selection);
-    c.emoji = QStringLiteral("🇫🇷"); // never read out
-    if (!originalName.isEmpty()) c.originalName = originalName;
-    row.setContent(c, formatter());
-    QCOMPARE(row.accessibleName(), expected);
-}
+    void marker()
+    {
+        QFETCH(Selection, selection);
+        QFETCH(bool, home);
+        QFETCH(bool, drawn);
+        ClockRow row;
+        row.resize(480, row.sizeHint().height());
+        row.setContent(content("Asia/Tokyo", home, selection), formatter());
+        QCOMPARE(row.currentLayout().parts[Part::marker].width, 13.0);
+        QCOMPARE(tintPixels(row, Part::marker) > 0, drawn);
+        QCOMPARE(tintPixels(row, Part::title), 0);
+    }
 
-void TestClockRow::repaintsOnlyOnChange()
-{
-    ClockRow row;
-    row.resize(480, row.sizeHint().height());
-    row.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&row));
-    ClockRow::Content c = content("Europe/Paris", false, Selection::hidden);
-    row.setContent(c, formatter());
-    QCoreApplication::processEvents();
-    const QString before = row.accessibleName();
-    c.now = noon.addSecs(20); // same minute: same texts
-    row.setContent(c, formatter());
-    QCOMPARE(row.accessibleName(), before);
-    c.now = noon.addSecs(60);
-    row.setContent(c, formatter());
-    QVERIFY(row.accessibleName() != before);
-}
+    void partsInOrder()
+    {
+        ClockRow row;
+        row.resize(520, row.sizeHint().height());
+        ClockRow::Content c = content("Pacific/Kiritimati", false, Selection::unchecked);
+        c.emoji = QStringLiteral("🗼");
+        c.originalName = QStringLiteral("Tokyo");
+        row.setContent(c, formatter());
+        const ClockRowLayout layout = row.currentLayout();
+        double x = -1;
+        for (int part = 0; part < ClockRowLayout::partCount; ++part) {
+            QVERIFY2(layout.parts[part].present, qPrintable(QString::number(part)));
+            QVERIFY(layout.parts[part].x > x);
+            x = layout.parts[part].x;
+        }
+        QCOMPARE(row.texts().dayLabel, QStringLiteral("Tomorrow")); // 02:00 tomorrow at +14, noon in London
+        QCOMPARE(row.texts().zoneName, QStringLiteral("Line Islands Time"));
 
-void TestClockRow::rowButtonLooks()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Highlight, QColor(10, 132, 255));
-    palette.setColor(QPalette::WindowText, QColor(20, 20, 20));
-    const RowButtonStyle pressed = RowButtonStyle::look(true, false, palette);
-    QCOMPARE(pressed.background, QColor(10, 132, 255));
-    QCOMPARE(pressed.foreground, QColor(Qt::white));
-    const RowButtonStyle hovered = RowButtonStyle::look(false, true, palette);
-    QCOMPARE(hovered.foreground, QColor(20, 20, 20));
-    QVERIFY(hovered.background.isValid() && hovered.background.alphaF() < 0.3);
-    QVERIFY(!RowButtonStyle::look(false, false, palette).background.isValid());
+        row.setContent(content("Europe/Paris", false, Selection::hidden), formatter());
+        QVERIFY(!row.currentLayout().parts[Part::emoji].present);
+        QVERIFY(!row.currentLayout().parts[Part::originalName].present);
+        QVERIFY(!row.currentLayout().parts[Part::dayLabel].present);
+    }
 
-    // The whole padded row takes the click, also its empty right part.
-    RowButton button(QStringLiteral("globe"), QStringLiteral("Choose Cities…"));
-    button.resize(500, button.sizeHint().height());
-    int clicks = 0;
-    connect(&button, &QAbstractButton::clicked, this, [&] { ++clicks; });
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(490, button.height() / 2));
-    QCOMPARE(clicks, 1);
-}
+    void accessibleText_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<bool>("home");
+        QTest::addColumn<Selection>("selection");
+        QTest::addColumn<QString>("originalName");
+        QTest::addColumn<QString>("expected");
+        const QString nnbsp = QStringLiteral("\u202F");
+        QTest::newRow("same day") << QByteArray("Europe/Paris") << false << Selection::hidden << QString()
+                                  << "Somewhere, 1:00" + nnbsp + "PM";
+        QTest::newRow("with day label") << QByteArray("Pacific/Kiritimati") << false << Selection::hidden << QString()
+                                        << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow";
+        QTest::newRow("home") << QByteArray("Europe/London") << true << Selection::hidden << QString()
+                              << "Somewhere, 12:00" + nnbsp + "PM, your time zone";
+        QTest::newRow("tracked, relabelled") << QByteArray("Europe/Paris") << false << Selection::checked << "Paris"
+                                             << "Somewhere, Paris, 1:00" + nnbsp + "PM, tracked";
+        QTest::newRow("unchecked says nothing") << QByteArray("Europe/Paris") << false << Selection::unchecked
+                                                << QString() << "Somewhere, 1:00" + nnbsp + "PM";
+    }
+
+    void accessibleText()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(bool, home);
+        QFETCH(Selection, selection);
+        QFETCH(QString, originalName);
+        QFETCH(QString, expected);
+        ClockRow row;
+        ClockRow::Content c = content(zone.constData(), home, selection);
+        c.emoji = QStringLiteral("🇫🇷"); // never read out
+        if (!originalName.isEmpty()) c.originalName = originalName;
+        row.setContent(c, formatter());
+        QCOMPARE(row.accessibleName(), expected);
+    }
+
+    void rowButtonTakesTheWholeRow()
+    {
+        // Also its empty right part.
+        RowButton button(QStringLiteral("globe"), QStringLiteral("Choose Cities…"));
+        button.resize(500, button.sizeHint().height());
+        int clicks = 0;
+        connect(&button, &QAbstractButton::clicked, this, [&] { ++clicks; });
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(490, button.height() / 2));
+        QCOMPARE(clicks, 1);
+    }
+};
 
 QTEST_MAIN(TestClockRow)
 #include "TestClockRow.moc"

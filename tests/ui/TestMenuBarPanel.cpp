@@ -52,15 +52,159 @@ class TestMenuBarPanel : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void structure_data();
-    void structure();
-    void commandsFollowThePhase_data();
-    void commandsFollowThePhase();
-    void rowsAreReusedAcrossTicks();
-    void aLongListScrollsAndKeepsTheActions();
-    void actionsAndKeys();
+    void initTestCase()
+    {
+        QJsonArray records{
+            cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
+            cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
+            cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States")};
+        for (int i = 0; i < 50; ++i)
+            records.append(cityRecord(QStringLiteral("c%1").arg(i), QStringLiteral("Town %1").arg(i)));
+        m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
+    }
+
+    void init()
+    {
+        m_store = RecordingPreferences();
+        m_opened.clear();
+        m_quits = 0;
+    }
+
+    void structure_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QStringList>("expected");
+
+        // The tests run with TZ=UTC: home is the built-in universal-time entry.
+        QTest::newRow("nothing at all") << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}}
+                                        << QStringList{"No cities yet", "divider"} + actionRows;
+        QTest::newRow("home only, no divider under it")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}} << QStringList{"row:UTC", "divider"} + actionRows;
+        QTest::newRow("home and one city") << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}}
+                                           << QStringList{"row:UTC", "divider", "row:Tokyo", "divider"} + actionRows;
+        QTest::newRow("cities without home")
+            << QVariantMap{{"trackedCityIDs", QStringList{"tok", "ny"}}, {"showsHomeZone", false}}
+            << QStringList{"row:New York City, New York", "row:Tokyo", "divider"} + actionRows;
+    }
+
+    void structure()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QStringList, expected);
+        m_store.values = stored;
+        const auto panel = make();
+        QCOMPARE(::structure(panel->layout()), expected);
+        QCOMPARE(panel->width(), 520);
+        if (!panel->rows().isEmpty() && m_settings->showsHomeZone()) QVERIFY(panel->rows().first()->content().isHome);
+    }
+
+    void commandsFollowThePhase_data()
+    {
+        QTest::addColumn<Phase>("phase");
+        QTest::addColumn<bool>("updateShown");
+        QTest::addColumn<bool>("canCheck");
+        QTest::newRow("idle") << Phase::idle() << false << true;
+        QTest::newRow("checking") << Phase::checking() << false << false;
+        QTest::newRow("up to date") << Phase::upToDate() << false << true;
+        QTest::newRow("available") << Phase::available("Notes") << true << true;
+        QTest::newRow("downloading") << Phase::downloading() << false << false;
+        QTest::newRow("installing") << Phase::installing() << false << false;
+        QTest::newRow("failed") << Phase::failed("No") << false << true;
+    }
+
+    void commandsFollowThePhase()
+    {
+        QFETCH(Phase, phase);
+        QFETCH(bool, updateShown);
+        QFETCH(bool, canCheck);
+        m_store.values = {{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}};
+        const auto panel = make();
+        m_updater->setPhase(phase);
+        const QStringList parts = ::structure(panel->layout());
+        const QString updateRow = QStringLiteral("A New Version Is Available");
+        QCOMPARE(parts.contains(updateRow), updateShown);
+        if (updateShown) QCOMPARE(parts.indexOf(updateRow), parts.indexOf("Choose Cities…") - 1);
+        QCOMPARE(m_commands->checkForUpdates()->isEnabled(), canCheck);
+    }
+
+    void rowsAreReusedAcrossTicks()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{"tok", "ny"}}};
+        const auto panel = make();
+        const QList<ClockRow*> before = panel->rows();
+        QCOMPARE(before.size(), 3);
+
+        m_wall = m_wall.addSecs(60);
+        m_clockTimer->fire();
+        QCOMPARE(panel->rows(), before);                                      // same widgets, new times
+        QCOMPARE(before.at(1)->texts().time, QStringLiteral("7:01\u202FAM")); // 12:01 UTC in New York
+
+        m_settings->setSortMode(SortMode::alphabetical);
+        QCOMPARE(panel->rows(), before); // ny already sorted first: nothing to rebuild
+        m_settings->toggleTracking(m_database->citiesByID().value(QStringLiteral("lon")));
+        QCOMPARE(panel->rows().size(), 4);
+        QCOMPARE(::structure(panel->layout()).mid(0, 5), (QStringList{"row:UTC", "divider", "row:London, England",
+                                                                      "row:New York City, New York", "row:Tokyo"}));
+    }
+
+    void aLongListScrollsAndKeepsTheActions()
+    {
+        QStringList many;
+        for (int i = 0; i < 50; ++i)
+            many.append(QStringLiteral("c%1").arg(i));
+        m_store.values = {{"trackedCityIDs", many}};
+        const auto panel = make();
+        auto* scroll = panel->findChild<QScrollArea*>();
+        QScrollBar* bar = scroll->verticalScrollBar();
+
+        // Room for everything: the panel is as tall as its content and nothing scrolls.
+        panel->fitTo(QRect(0, 0, 1280, 4000));
+        const int fullHeight = panel->height();
+        QVERIFY(fullHeight > 800);
+        QCOMPARE(bar->maximum(), 0);
+
+        panel->fitTo(QRect(0, 28, 1280, 772));
+        QCOMPARE(panel->height(), 772);
+        QVERIFY(bar->maximum() > 0);
+        for (QAbstractButton* button : panel->findChildren<QAbstractButton*>()) {
+            if (button->isHidden()) continue;
+            const QRect inPanel(button->mapTo(panel.get(), QPoint(0, 0)), button->size());
+            QVERIFY2(panel->rect().contains(inPanel), qPrintable(button->text()));
+        }
+
+        QTest::keyClick(panel.get(), Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(panel.get(), Qt::Key_PageUp);
+        QVERIFY(bar->value() < bar->maximum());
+        const int beforeWheel = bar->value();
+        QWheelEvent wheel(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(scroll->viewport(), &wheel);
+        QVERIFY(bar->value() > beforeWheel);
+
+        // Back to a short list: the panel shrinks to its content again.
+        m_settings->setTrackedCityIDs({QStringLiteral("tok")});
+        QVERIFY(panel->height() < 300);
+    }
+
+    void actionsAndKeys()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{}}};
+        const auto panel = make();
+        QSignalSpy dismissed(panel.get(), &MenuBarPanel::dismissed);
+        const QList<QAbstractButton*> buttons = panel->findChildren<QAbstractButton*>();
+        for (QAbstractButton* button : buttons)
+            if (button->isVisible() && button->text() != QLatin1String("Quit Horavia")) button->click();
+        QCOMPARE(m_opened, (QList<WindowId>{WindowId::main, WindowId::settings, WindowId::about}));
+        QCOMPARE(dismissed.count(), 3);
+
+        QTest::keyClick(panel.get(), Qt::Key_Escape);
+        QCOMPARE(dismissed.count(), 4);
+        panel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+        QTest::keyClick(panel.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(m_quits, 1);
+    }
 
 private:
     std::unique_ptr<MenuBarPanel> make();
@@ -77,23 +221,6 @@ private:
     QList<WindowId> m_opened;
     int m_quits = 0;
 };
-
-void TestMenuBarPanel::initTestCase()
-{
-    QJsonArray records{cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
-                       cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
-                       cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States")};
-    for (int i = 0; i < 50; ++i)
-        records.append(cityRecord(QStringLiteral("c%1").arg(i), QStringLiteral("Town %1").arg(i)));
-    m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
-}
-
-void TestMenuBarPanel::init()
-{
-    m_store = RecordingPreferences();
-    m_opened.clear();
-    m_quits = 0;
-}
 
 std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
 {
@@ -116,143 +243,6 @@ std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
                                                                 m_commands->quit()});
     panel->show();
     return panel;
-}
-
-void TestMenuBarPanel::structure_data()
-{
-    QTest::addColumn<QVariantMap>("stored");
-    QTest::addColumn<QStringList>("expected");
-
-    // The tests run with TZ=UTC: home is the built-in universal-time entry.
-    QTest::newRow("nothing at all") << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}}
-                                    << QStringList{"No cities yet", "divider"} + actionRows;
-    QTest::newRow("home only, no divider under it")
-        << QVariantMap{{"trackedCityIDs", QStringList{}}} << QStringList{"row:UTC", "divider"} + actionRows;
-    QTest::newRow("home and one city") << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}}
-                                       << QStringList{"row:UTC", "divider", "row:Tokyo", "divider"} + actionRows;
-    QTest::newRow("cities without home") << QVariantMap{{"trackedCityIDs", QStringList{"tok", "ny"}},
-                                                        {"showsHomeZone", false}}
-                                         << QStringList{"row:New York City, New York", "row:Tokyo", "divider"} +
-                                                actionRows;
-}
-
-void TestMenuBarPanel::structure()
-{
-    QFETCH(QVariantMap, stored);
-    QFETCH(QStringList, expected);
-    m_store.values = stored;
-    const auto panel = make();
-    QCOMPARE(::structure(panel->layout()), expected);
-    QCOMPARE(panel->width(), 520);
-    if (!panel->rows().isEmpty() && m_settings->showsHomeZone()) QVERIFY(panel->rows().first()->content().isHome);
-}
-
-void TestMenuBarPanel::commandsFollowThePhase_data()
-{
-    QTest::addColumn<Phase>("phase");
-    QTest::addColumn<bool>("updateShown");
-    QTest::addColumn<bool>("canCheck");
-    QTest::newRow("idle") << Phase::idle() << false << true;
-    QTest::newRow("checking") << Phase::checking() << false << false;
-    QTest::newRow("up to date") << Phase::upToDate() << false << true;
-    QTest::newRow("available") << Phase::available("Notes") << true << true;
-    QTest::newRow("downloading") << Phase::downloading() << false << false;
-    QTest::newRow("installing") << Phase::installing() << false << false;
-    QTest::newRow("failed") << Phase::failed("No") << false << true;
-}
-
-void TestMenuBarPanel::commandsFollowThePhase()
-{
-    QFETCH(Phase, phase);
-    QFETCH(bool, updateShown);
-    QFETCH(bool, canCheck);
-    m_store.values = {{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}};
-    const auto panel = make();
-    m_updater->setPhase(phase);
-    const QStringList parts = ::structure(panel->layout());
-    const QString updateRow = QStringLiteral("A New Version Is Available");
-    QCOMPARE(parts.contains(updateRow), updateShown);
-    if (updateShown) QCOMPARE(parts.indexOf(updateRow), parts.indexOf("Choose Cities…") - 1);
-    QCOMPARE(m_commands->checkForUpdates()->isEnabled(), canCheck);
-}
-
-void TestMenuBarPanel::rowsAreReusedAcrossTicks()
-{
-    m_store.values = {{"trackedCityIDs", QStringList{"tok", "ny"}}};
-    const auto panel = make();
-    const QList<ClockRow*> before = panel->rows();
-    QCOMPARE(before.size(), 3);
-
-    m_wall = m_wall.addSecs(60);
-    m_clockTimer->fire();
-    QCOMPARE(panel->rows(), before);                                      // same widgets, new times
-    QCOMPARE(before.at(1)->texts().time, QStringLiteral("7:01\u202FAM")); // 12:01 UTC in New York
-
-    m_settings->setSortMode(SortMode::alphabetical);
-    QCOMPARE(panel->rows(), before); // ny already sorted first: nothing to rebuild
-    m_settings->toggleTracking(m_database->citiesByID().value(QStringLiteral("lon")));
-    QCOMPARE(panel->rows().size(), 4);
-    QCOMPARE(::structure(panel->layout()).mid(0, 5),
-             (QStringList{"row:UTC", "divider", "row:London, England", "row:New York City, New York", "row:Tokyo"}));
-}
-
-void TestMenuBarPanel::aLongListScrollsAndKeepsTheActions()
-{
-    QStringList many;
-    for (int i = 0; i < 50; ++i)
-        many.append(QStringLiteral("c%1").arg(i));
-    m_store.values = {{"trackedCityIDs", many}};
-    const auto panel = make();
-    auto* scroll = panel->findChild<QScrollArea*>();
-    QScrollBar* bar = scroll->verticalScrollBar();
-
-    // Room for everything: the panel is as tall as its content and nothing scrolls.
-    panel->fitTo(QRect(0, 0, 1280, 4000));
-    const int fullHeight = panel->height();
-    QVERIFY(fullHeight > 800);
-    QCOMPARE(bar->maximum(), 0);
-
-    panel->fitTo(QRect(0, 28, 1280, 772));
-    QCOMPARE(panel->height(), 772);
-    QVERIFY(bar->maximum() > 0);
-    for (QAbstractButton* button : panel->findChildren<QAbstractButton*>()) {
-        if (button->isHidden()) continue;
-        const QRect inPanel(button->mapTo(panel.get(), QPoint(0, 0)), button->size());
-        QVERIFY2(panel->rect().contains(inPanel), qPrintable(button->text()));
-    }
-
-    QTest::keyClick(panel.get(), Qt::Key_End);
-    QCOMPARE(bar->value(), bar->maximum());
-    QTest::keyClick(panel.get(), Qt::Key_PageUp);
-    QVERIFY(bar->value() < bar->maximum());
-    const int beforeWheel = bar->value();
-    QWheelEvent wheel(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(scroll->viewport(), &wheel);
-    QVERIFY(bar->value() > beforeWheel);
-
-    // Back to a short list: the panel shrinks to its content again.
-    m_settings->setTrackedCityIDs({QStringLiteral("tok")});
-    QVERIFY(panel->height() < 300);
-}
-
-void TestMenuBarPanel::actionsAndKeys()
-{
-    m_store.values = {{"trackedCityIDs", QStringList{}}};
-    const auto panel = make();
-    QSignalSpy dismissed(panel.get(), &MenuBarPanel::dismissed);
-    const QList<QAbstractButton*> buttons = panel->findChildren<QAbstractButton*>();
-    for (QAbstractButton* button : buttons)
-        if (button->isVisible() && button->text() != QLatin1String("Quit Horavia")) button->click();
-    QCOMPARE(m_opened, (QList<WindowId>{WindowId::main, WindowId::settings, WindowId::about}));
-    QCOMPARE(dismissed.count(), 3);
-
-    QTest::keyClick(panel.get(), Qt::Key_Escape);
-    QCOMPARE(dismissed.count(), 4);
-    panel->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(panel.get()));
-    QTest::keyClick(panel.get(), Qt::Key_Q, Qt::ControlModifier);
-    QCOMPARE(m_quits, 1);
 }
 
 QTEST_MAIN(TestMenuBarPanel)

@@ -30,83 +30,78 @@ class TestShellPieces : public QObject {
     Q_OBJECT
 
 private slots:
-    void activationPolicyAppliesOnlyChanges_data();
-    void activationPolicyAppliesOnlyChanges();
-    void windowRegistry();
-    void secondLaunchHandsOver();
-};
-
-void TestShellPieces::activationPolicyAppliesOnlyChanges_data()
-{
-    QTest::addColumn<bool>("startsRegular");
-    QTest::addColumn<bool>("showsDockIcon");
-    QTest::addColumn<QStringList>("calls");
-    QTest::newRow("already regular: nothing, no activation") << true << true << QStringList();
-    QTest::newRow("to accessory, not brought forward") << true << false << QStringList{"accessory"};
-    QTest::newRow("to regular, brought forward") << false << true << QStringList{"regular", "activate"};
-    QTest::newRow("already accessory") << false << false << QStringList();
-}
-
-void TestShellPieces::activationPolicyAppliesOnlyChanges()
-{
-    QFETCH(bool, startsRegular);
-    QFETCH(bool, showsDockIcon);
-    QFETCH(QStringList, calls);
-    RecordingPolicy policy;
-    policy.policy = startsRegular ? ActivationPolicy::Policy::regular : ActivationPolicy::Policy::accessory;
-    policy.apply(showsDockIcon);
-    QCOMPARE(policy.calls, calls);
-}
-
-void TestShellPieces::windowRegistry()
-{
-    QPointer<QWidget> first;
-    int made = 0;
-    int announced = 0;
+    void activationPolicyAppliesOnlyChanges_data()
     {
-        WindowRegistry registry;
-        registry.add(WindowId::about, [&] {
-            ++made;
-            auto window = std::make_unique<QWidget>();
-            window->setAttribute(Qt::WA_DeleteOnClose); // the registry owns it all the same
-            return window;
-        });
-        registry.onCreated = [&](QWidget*) { ++announced; };
-        QVERIFY(!registry.open(WindowId::main)); // nothing registered: nothing opens
-        first = registry.open(WindowId::about);
-        QVERIFY(first && first->isVisible());
-        QCOMPARE(first->objectName(), QStringLiteral("about"));
-        first->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first);                                         // closing hides, never deletes
-        QCOMPARE(registry.open(WindowId::about), first.data()); // brought back, not made again
-        QCOMPARE(made, 1);
-        QCOMPARE(announced, 1);
+        QTest::addColumn<bool>("startsRegular");
+        QTest::addColumn<bool>("showsDockIcon");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("already regular: nothing, no activation") << true << true << QStringList();
+        QTest::newRow("to accessory, not brought forward") << true << false << QStringList{"accessory"};
+        QTest::newRow("to regular, brought forward") << false << true << QStringList{"regular", "activate"};
+        QTest::newRow("already accessory") << false << false << QStringList();
     }
-    QVERIFY(!first); // gone with the registry
-}
 
-void TestShellPieces::secondLaunchHandsOver()
-{
-    QTemporaryDir dir;
-    const QString socket = dir.filePath(QStringLiteral("horavia.socket"));
-    SingleInstance first(socket);
-    QVERIFY(first.claim());
-    QSignalSpy reopen(&first, &SingleInstance::reopenRequested);
-    SingleInstance second(socket);
-    QVERIFY(!second.claim());
-    QVERIFY(reopen.wait(3000));
+    void activationPolicyAppliesOnlyChanges()
+    {
+        QFETCH(bool, startsRegular);
+        QFETCH(bool, showsDockIcon);
+        QFETCH(QStringList, calls);
+        RecordingPolicy policy;
+        policy.policy = startsRegular ? ActivationPolicy::Policy::regular : ActivationPolicy::Policy::accessory;
+        policy.apply(showsDockIcon);
+        QCOMPARE(policy.calls, calls);
+    }
 
-    // A socket file left behind by a copy that died is taken over.
-    const QString stalePath = dir.filePath(QStringLiteral("stale.socket"));
-    QFile stale(stalePath);
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.close();
-    SingleInstance third(stalePath);
-    QVERIFY(third.claim());
-    SingleInstance fourth(stalePath);
-    QVERIFY(!fourth.claim());
-}
+    void windowRegistry()
+    {
+        QPointer<QWidget> first;
+        int made = 0;
+        int announced = 0;
+        {
+            WindowRegistry registry;
+            registry.add(WindowId::about, [&] {
+                ++made;
+                auto window = std::make_unique<QWidget>();
+                window->setAttribute(Qt::WA_DeleteOnClose); // the registry owns it all the same
+                return window;
+            });
+            registry.onCreated = [&](QWidget*) { ++announced; };
+            QVERIFY(!registry.open(WindowId::main)); // nothing registered: nothing opens
+            first = registry.open(WindowId::about);
+            QVERIFY(first && first->isVisible());
+            QCOMPARE(first->objectName(), QStringLiteral("about"));
+            first->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(first);                                         // closing hides, never deletes
+            QCOMPARE(registry.open(WindowId::about), first.data()); // brought back, not made again
+            QCOMPARE(made, 1);
+            QCOMPARE(announced, 1);
+        }
+        QVERIFY(!first); // gone with the registry
+    }
+
+    void secondLaunchHandsOver()
+    {
+        QTemporaryDir dir;
+        const QString socket = dir.filePath(QStringLiteral("horavia.socket"));
+        SingleInstance first(socket);
+        QVERIFY(first.claim());
+        QSignalSpy reopen(&first, &SingleInstance::reopenRequested);
+        SingleInstance second(socket);
+        QVERIFY(!second.claim());
+        QVERIFY(reopen.wait(3000));
+
+        // A socket file left behind by a copy that died is taken over.
+        const QString stalePath = dir.filePath(QStringLiteral("stale.socket"));
+        QFile stale(stalePath);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+        SingleInstance third(stalePath);
+        QVERIFY(third.claim());
+        SingleInstance fourth(stalePath);
+        QVERIFY(!fourth.claim());
+    }
+};
 
 QTEST_MAIN(TestShellPieces)
 #include "TestShellPieces.moc"

@@ -4,7 +4,6 @@
 #include "map/WorldLand.h"
 #include "ui/WorldMapView.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
@@ -46,12 +45,110 @@ class TestWorldMapView : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void nightAndPalettes_data();
-    void nightAndPalettes();
-    void citiesAndFocus();
-    void hoverAndClick();
-    void screenshots();
+    void initTestCase()
+    {
+        const QJsonArray records{
+            cityRecord("tok", "Tokyo", 35.68, 139.69, "Asia/Tokyo", "Tokyo", "Japan"),
+            cityRecord("nbo", "Nairobi", -1.29, 36.82, "Africa/Nairobi", "", "Kenya"),
+            cityRecord("rey", "Reykjavík", 64.15, -21.94, "Atlantic/Reykjavik", "", "Iceland"),
+            cityRecord("hnl", "Honolulu", 21.31, -157.86, "Pacific/Honolulu", "Hawaii", "United States")};
+        m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
+        m_land = WorldLand::load(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/world-land.json"));
+    }
+
+    void nightAndPalettes_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    void nightAndPalettes()
+    {
+        QFETCH(bool, dark);
+        WorldMapView view(m_land, *m_database);
+        view.setPalette(paletteFor(dark));
+        view.resize(720, 284);
+        view.setNow(juneNoon);
+        QCOMPARE(view.mapRect(), QRectF(0, 0, 720, 284));
+        const QImage image = render(view);
+
+        // Open ocean on the equator: the Atlantic in daylight, the Pacific at night.
+        const int dayOcean = lightness(image, at(-25, 0));
+        const int nightOcean = lightness(image, at(-170, 0));
+        QVERIFY2(nightOcean < dayOcean - 5, qPrintable(QStringLiteral("%1 %2").arg(nightOcean).arg(dayOcean)));
+        // Land in daylight (the Sahara) against daylit ocean: darker on light, lighter on dark.
+        const int dayLand = lightness(image, at(15, 22));
+        if (dark)
+            QVERIFY(dayLand > dayOcean + 10);
+        else
+            QVERIFY(dayLand < dayOcean - 10);
+    }
+
+    void citiesAndFocus()
+    {
+        WorldMapView view(m_land, *m_database);
+        view.setPalette(paletteFor(false));
+        view.resize(720, 284);
+        view.setNow(juneNoon);
+        const QImage plain = render(view);
+
+        const CityIndex byId = m_database->citiesByID();
+        // Tokyo tracked and listed, Nairobi only listed, UTC both (never drawn).
+        view.setTrackedCities({byId.value("tok"), City::utc()});
+        view.setListedCities({byId.value("tok"), byId.value("nbo"), City::utc()});
+        view.setFocus(Coordinate{-21.94, 64.15}); // Reykjavík: neither listed nor tracked
+        const QImage marked = render(view);
+
+        const QColor highlight(0, 122, 255);
+        QVERIFY(near(marked.pixelColor(at(139.69, 35.68)), highlight)); // tracked: full highlight at the centre
+        QVERIFY(!near(marked.pixelColor(at(36.82, -1.29)), highlight)); // listed: a grey dot
+        QVERIFY(lightness(marked, at(36.82, -1.29)) < lightness(plain, at(36.82, -1.29)) - 20);
+        QCOMPARE(marked.pixelColor(at(0, 0)), plain.pixelColor(at(0, 0))); // the universal-time entry
+        // The focus ring: 9 points around the focus, nothing at its centre.
+        const QPoint focus = at(-21.94, 64.15);
+        QVERIFY(near(marked.pixelColor(focus + QPoint(9, 0)), highlight, 90));
+        QCOMPARE(marked.pixelColor(focus), plain.pixelColor(focus));
+    }
+
+    void hoverAndClick()
+    {
+        WorldMapView view(m_land, *m_database);
+        view.resize(720, 284);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+        // Near the top edge the label stays at least 14 below it.
+        QTest::mouseMove(&view, at(-21.9, 80));
+        QVERIFY(view.hover());
+        QCOMPARE(view.hover()->city.id, QStringLiteral("rey"));
+        QCOMPARE(view.hoverLabelRect().center().y(), 14.0);
+        QTest::mouseMove(&view, at(139, 30));
+        QCOMPARE(view.hover()->city.id, QStringLiteral("tok"));
+        QCOMPARE(view.hoverLabelRect().center(), QPointF(at(139, 30)) - QPointF(0, 18));
+
+        // A click in the middle of the Pacific focuses the nearest city, not the spot.
+        QSignalSpy focusChanged(&view, &WorldMapView::focusChanged);
+        QTest::mouseClick(&view, Qt::LeftButton, {}, at(-140, 5));
+        QCOMPARE(focusChanged.count(), 1);
+        QCOMPARE(view.focus(), std::optional(Coordinate{-157.86, 21.31}));
+
+        // A wider widget keeps the map's proportions, centred.
+        view.resize(1000, 284);
+        QCOMPARE(view.mapRect(), QRectF((1000 - 720) / 2.0, 0, 720, 284));
+
+        // With no catalogue, a click focuses the clicked spot itself.
+        const CityDatabase empty(QStringLiteral("/nonexistent.json"));
+        WorldMapView bare(m_land, empty);
+        bare.resize(720, 284);
+        bare.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bare));
+        QTest::mouseClick(&bare, Qt::LeftButton, {}, QPoint(360, 168));
+        QVERIFY(bare.focus());
+        QVERIFY(std::abs(bare.focus()->longitude) < 0.5 && std::abs(bare.focus()->latitude) < 0.5);
+        QTest::mouseMove(&bare, QPoint(100, 100));
+        QVERIFY(!bare.hover());
+    }
 
 private:
     // The map rendered on an opaque window-coloured background, as on screen.
@@ -62,136 +159,12 @@ private:
     WorldLand m_land;
 };
 
-void TestWorldMapView::initTestCase()
-{
-    const QJsonArray records{
-        cityRecord("tok", "Tokyo", 35.68, 139.69, "Asia/Tokyo", "Tokyo", "Japan"),
-        cityRecord("nbo", "Nairobi", -1.29, 36.82, "Africa/Nairobi", "", "Kenya"),
-        cityRecord("rey", "Reykjavík", 64.15, -21.94, "Atlantic/Reykjavik", "", "Iceland"),
-        cityRecord("hnl", "Honolulu", 21.31, -157.86, "Pacific/Honolulu", "Hawaii", "United States")};
-    m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
-    m_land = WorldLand::load(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/world-land.json"));
-}
-
 QImage TestWorldMapView::render(WorldMapView& view)
 {
     QImage image(view.size(), QImage::Format_ARGB32);
     image.fill(view.palette().color(QPalette::Window));
     view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
-}
-
-void TestWorldMapView::nightAndPalettes_data()
-{
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light") << false;
-    QTest::newRow("dark") << true;
-}
-
-void TestWorldMapView::nightAndPalettes()
-{
-    QFETCH(bool, dark);
-    WorldMapView view(m_land, *m_database);
-    view.setPalette(paletteFor(dark));
-    view.resize(720, 284);
-    view.setNow(juneNoon);
-    QCOMPARE(view.mapRect(), QRectF(0, 0, 720, 284));
-    const QImage image = render(view);
-
-    // Open ocean on the equator: the Atlantic in daylight, the Pacific at night.
-    const int dayOcean = lightness(image, at(-25, 0));
-    const int nightOcean = lightness(image, at(-170, 0));
-    QVERIFY2(nightOcean < dayOcean - 5, qPrintable(QStringLiteral("%1 %2").arg(nightOcean).arg(dayOcean)));
-    // Land in daylight (the Sahara) against daylit ocean: darker on light, lighter on dark.
-    const int dayLand = lightness(image, at(15, 22));
-    if (dark)
-        QVERIFY(dayLand > dayOcean + 10);
-    else
-        QVERIFY(dayLand < dayOcean - 10);
-}
-
-void TestWorldMapView::citiesAndFocus()
-{
-    WorldMapView view(m_land, *m_database);
-    view.setPalette(paletteFor(false));
-    view.resize(720, 284);
-    view.setNow(juneNoon);
-    const QImage plain = render(view);
-
-    const CityIndex byId = m_database->citiesByID();
-    // Tokyo tracked and listed, Nairobi only listed, UTC both (never drawn).
-    view.setTrackedCities({byId.value("tok"), City::utc()});
-    view.setListedCities({byId.value("tok"), byId.value("nbo"), City::utc()});
-    view.setFocus(Coordinate{-21.94, 64.15}); // Reykjavík: neither listed nor tracked
-    const QImage marked = render(view);
-
-    const QColor highlight(0, 122, 255);
-    QVERIFY(near(marked.pixelColor(at(139.69, 35.68)), highlight)); // tracked: full highlight at the centre
-    QVERIFY(!near(marked.pixelColor(at(36.82, -1.29)), highlight)); // listed: a grey dot
-    QVERIFY(lightness(marked, at(36.82, -1.29)) < lightness(plain, at(36.82, -1.29)) - 20);
-    QCOMPARE(marked.pixelColor(at(0, 0)), plain.pixelColor(at(0, 0))); // the universal-time entry
-    // The focus ring: 9 points around the focus, nothing at its centre.
-    const QPoint focus = at(-21.94, 64.15);
-    QVERIFY(near(marked.pixelColor(focus + QPoint(9, 0)), highlight, 90));
-    QCOMPARE(marked.pixelColor(focus), plain.pixelColor(focus));
-}
-
-void TestWorldMapView::hoverAndClick()
-{
-    WorldMapView view(m_land, *m_database);
-    view.resize(720, 284);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-
-    // Near the top edge the label stays at least 14 below it.
-    QTest::mouseMove(&view, at(-21.9, 80));
-    QVERIFY(view.hover());
-    QCOMPARE(view.hover()->city.id, QStringLiteral("rey"));
-    QCOMPARE(view.hoverLabelRect().center().y(), 14.0);
-    QTest::mouseMove(&view, at(139, 30));
-    QCOMPARE(view.hover()->city.id, QStringLiteral("tok"));
-    QCOMPARE(view.hoverLabelRect().center(), QPointF(at(139, 30)) - QPointF(0, 18));
-
-    // A click in the middle of the Pacific focuses the nearest city, not the spot.
-    QSignalSpy focusChanged(&view, &WorldMapView::focusChanged);
-    QTest::mouseClick(&view, Qt::LeftButton, {}, at(-140, 5));
-    QCOMPARE(focusChanged.count(), 1);
-    QCOMPARE(view.focus(), std::optional(Coordinate{-157.86, 21.31}));
-
-    // A wider widget keeps the map's proportions, centred.
-    view.resize(1000, 284);
-    QCOMPARE(view.mapRect(), QRectF((1000 - 720) / 2.0, 0, 720, 284));
-
-    // With no catalogue, a click focuses the clicked spot itself.
-    const CityDatabase empty(QStringLiteral("/nonexistent.json"));
-    WorldMapView bare(m_land, empty);
-    bare.resize(720, 284);
-    bare.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&bare));
-    QTest::mouseClick(&bare, Qt::LeftButton, {}, QPoint(360, 168));
-    QVERIFY(bare.focus());
-    QVERIFY(std::abs(bare.focus()->longitude) < 0.5 && std::abs(bare.focus()->latitude) < 0.5);
-    QTest::mouseMove(&bare, QPoint(100, 100));
-    QVERIFY(!bare.hover());
-}
-
-void TestWorldMapView::screenshots()
-{
-    // For people to look at: the map at a solstice and an equinox.
-    const QString folder = QStringLiteral(HORAVIA_BINARY_DIR "/screenshots");
-    QDir().mkpath(folder);
-    const CityIndex byId = m_database->citiesByID();
-    for (const auto& [name, when, dark] : {std::tuple{"map-june-solstice", "2026-06-21T12:00:00Z", false},
-                                           std::tuple{"map-march-equinox", "2026-03-20T18:00:00Z", false},
-                                           std::tuple{"map-december-solstice-dark", "2026-12-21T06:00:00Z", true}}) {
-        WorldMapView view(m_land, *m_database);
-        view.setPalette(paletteFor(dark));
-        view.resize(720, 284);
-        view.setNow(QDateTime::fromString(QString::fromLatin1(when), Qt::ISODate));
-        view.setTrackedCities({byId.value("tok"), byId.value("nbo"), byId.value("rey"), byId.value("hnl")});
-        view.setFocus(Coordinate{36.82, -1.29});
-        QVERIFY(render(view).save(folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png")));
-    }
 }
 
 QTEST_MAIN(TestWorldMapView)

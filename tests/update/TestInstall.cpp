@@ -29,18 +29,241 @@ class TestInstall : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void installsAndRelaunches();
-    void installsFromTwoFoldersDown();
-    void failures_data();
-    void failures();
-    void reopenCommandWaitsForTheProcess();
-    void findAppPrefersTheTopLevel();
-    void unsignedRunningCopyAcceptsSignedCandidate();
-    void expansionLimit();
-    void errorMessages_data();
-    void errorMessages();
+    void initTestCase()
+    {
+        m_key = *CodeSignature::generatePrivateKey();
+        m_otherKey = *CodeSignature::generatePrivateKey();
+        QVERIFY(CodeSignature::teamIdentifierForKey(m_key) != CodeSignature::teamIdentifierForKey(m_otherKey));
+    }
+
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        // A quote in the path must survive the shell.
+        m_bundle = m_root->filePath(QStringLiteral("It's here/Horavia.app"));
+        makeBundle(m_bundle, QStringLiteral("org.horavia.Horavia"), "1.0");
+        signBundle(m_bundle, m_key);
+        m_server = std::make_unique<TestHttpServer>();
+        m_server->route(QStringLiteral("/updates.txt"), 200, notes.toUtf8());
+        m_store = RecordingPreferences();
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        m_terminations = 0;
+        m_launched.clear();
+
+        UpdateHost host;
+        host.network = &m_network;
+        host.bundlePath = [this] { return m_bundle; };
+        host.processId = [] { return qint64(4242); };
+        host.terminate = [this] { ++m_terminations; };
+        host.startDetached = [this](const QString& program, const QStringList& arguments) {
+            m_launched = QStringList{program} + arguments;
+            return true;
+        };
+        host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
+        m_updater = std::make_unique<Updater>(m_store, m_server->url(QStringLiteral("/updates.txt")),
+                                              m_server->url(QStringLiteral("/hrv.zip")), host);
+    }
+
+    void installsAndRelaunches()
+    {
+        QTemporaryDir scratch;
+        install(signedPayload(scratch.path(), QString(), m_key));
+        QCOMPARE(m_updater->phase(), Phase::installing());
+        QCOMPARE(m_terminations, 1);
+
+        QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, QStringLiteral("2.0"));
+        QCOMPARE(readFile(m_bundle + QStringLiteral("/Contents/Horavia")), QByteArray("#!/bin/sh\necho new\n"));
+        QVERIFY(CodeSignature::verify(m_bundle));
+        QCOMPARE(m_store.values.value(UpdaterKeys::lastSeenNotes).toString(), notes);
+        QCOMPARE(m_store.writes.last(), UpdaterKeys::lastSeenNotes);
+        QVERIFY(m_store.synchronizations >= 1);
+
+        const QString executable = m_bundle + QStringLiteral("/Contents/Horavia");
+        QCOMPARE(m_launched, (QStringList{"/bin/sh", "-c", Relauncher::reopenCommand(4242, executable)}));
+        QVERIFY(
+            m_launched.last().startsWith(QStringLiteral("while kill -0 4242 2>/dev/null; do sleep 0.2; done; exec ")));
+
+        // The next check finds the installed notes: nothing new.
+        m_updater->setPhase(Phase::idle());
+        QSignalSpy finished(m_updater.get(), &Updater::checkFinished);
+        m_updater->check(true);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(m_updater->phase(), Phase::upToDate());
+    }
+
+    void installsFromTwoFoldersDown()
+    {
+        QTemporaryDir scratch;
+        install(signedPayload(scratch.path(), QStringLiteral("a/b/"), m_key));
+        QCOMPARE(m_terminations, 1);
+        QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, QStringLiteral("2.0"));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<PayloadMaker>("payload");
+        QTest::addColumn<QString>("message"); // a trailing "*" matches any rest
+
+        const QByteArray key = m_key;
+        const QByteArray otherKey = m_otherKey;
+        const auto signedAt = [this, key](const QString& prefix) {
+            return PayloadMaker([this, key, prefix](const QString& s) { return signedPayload(s, prefix, key); });
+        };
+        const auto altered = [this, key](std::function<void(const QString&)> change) {
+            return PayloadMaker([this, key, change](const QString& s) {
+                const QString staged = s + QStringLiteral("/stage/Horavia.app");
+                makeBundle(staged, QStringLiteral("org.horavia.Horavia"), "2.0");
+                signBundle(staged, key);
+                change(staged);
+                ZipWriter zip;
+                zip.addTree(staged, QStringLiteral("Horavia.app"));
+                return zip.finish();
+            });
+        };
+        const auto hostile = [](std::function<void(ZipWriter&)> add) {
+            return PayloadMaker([add](const QString&) {
+                ZipWriter zip;
+                add(zip);
+                return zip.finish();
+            });
+        };
+
+        QTest::newRow("payload 404") << 404 << signedAt(QString()) << "The server returned status 404.";
+        QTest::newRow("empty payload") << 200 << PayloadMaker([](const QString&) { return QByteArray(); })
+                                       << "The downloaded update was empty.";
+        QTest::newRow("no bundle") << 200 << hostile([](ZipWriter& z) { z.addFile("README.txt", "hello"); })
+                                   << "The download didn't contain Horavia.";
+        QTest::newRow("three folders deep")
+            << 200 << signedAt(QStringLiteral("a/b/c/")) << "The download didn't contain Horavia.";
+        QTest::newRow("another identifier") << 200 << PayloadMaker([this, key](const QString& s) {
+            return signedPayload(s, QString(), key, QStringLiteral("org.example.Other"));
+        }) << "The download isn't a signed copy of this app, so it wasn't installed.";
+        QTest::newRow("unsigned") << 200 << altered([](const QString& b) {
+            QDir(b + QStringLiteral("/Contents/_CodeSignature")).removeRecursively();
+        }) << "The download isn't properly signed, so it wasn't installed.";
+        QTest::newRow("one byte tampered") << 200 << altered([](const QString& b) {
+            writeFile(b + QStringLiteral("/Contents/Resources/cities.json"), "[}");
+        }) << "The download isn't properly signed, so it wasn't installed.";
+        QTest::newRow("one extra file") << 200 << altered([](const QString& b) {
+            writeFile(b + QStringLiteral("/Contents/Resources/extra.txt"), "x");
+        }) << "The download isn't properly signed, so it wasn't installed.";
+        QTest::newRow("another team") << 200 << PayloadMaker([this, otherKey](const QString& s) {
+            return signedPayload(s, QString(), otherKey);
+        }) << "The download isn't a signed copy of this app, so it wasn't installed.";
+        QTest::newRow("dot-dot entry") << 200 << hostile([](ZipWriter& z) { z.addFile("Horavia.app/../../evil", "x"); })
+                                       << "Unpacking failed: Path contains '..': Horavia.app/../../evil";
+        QTest::newRow("absolute path") << 200 << hostile([](ZipWriter& z) { z.addFile("/tmp/horavia-evil", "x"); })
+                                       << "Unpacking failed: Path is absolute: /tmp/horavia-evil";
+        QTest::newRow("symbolic link") << 200 << hostile([](ZipWriter& z) { z.addSymlink("Horavia.app", "/usr/bin"); })
+                                       << "Unpacking failed: Symbolic links are not allowed: Horavia.app";
+        QTest::newRow("not an archive") << 200 << PayloadMaker([](const QString&) { return QByteArray(5000, 'z'); })
+                                        << "Unpacking failed: *";
+    }
+
+    void failures()
+    {
+        QFETCH(int, status);
+        QFETCH(PayloadMaker, payload);
+        QFETCH(QString, message);
+        QTemporaryDir scratch;
+        install(payload(scratch.path()), status);
+
+        QCOMPARE(m_updater->phase().kind, Phase::Kind::failed);
+        if (message.endsWith(QLatin1Char('*')))
+            QVERIFY2(m_updater->phase().text.startsWith(message.chopped(1)) &&
+                         m_updater->phase().text.size() > message.size(),
+                     qPrintable(m_updater->phase().text));
+        else
+            QCOMPARE(m_updater->phase().text, message);
+        verifyRunningBundleUntouched();
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/horavia-evil")));
+        QVERIFY(!QFileInfo::exists(m_root->filePath(QStringLiteral("evil"))));
+    }
+
+    void reopenCommandWaitsForTheProcess()
+    {
+        // The "old process": a sleep that ends shortly. The "new version": a
+        // script that leaves a mark, in a path with a quote and a space.
+        QTemporaryDir dir;
+        const QString marker = dir.filePath(QStringLiteral("reopened"));
+        const QString executable = dir.filePath(QStringLiteral("it's new/Horavia"));
+        writeFile(executable, "#!/bin/sh\necho \"$$\" > '" + marker.toUtf8() + "'\n",
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess old;
+        old.start(QStringLiteral("sleep"), {QStringLiteral("0.5")});
+        QVERIFY(old.waitForStarted());
+
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), Relauncher::reopenCommand(old.processId(), executable)});
+        QVERIFY(shell.waitForStarted());
+        QTest::qWait(200);
+        QVERIFY(!QFileInfo::exists(marker)); // still waiting for the old process
+        QVERIFY(old.waitForFinished(5000));
+        QVERIFY(shell.waitForFinished(5000));
+        QCOMPARE(shell.exitCode(), 0);
+        QVERIFY(QFileInfo::exists(marker));
+    }
+
+    void findAppPrefersTheTopLevel()
+    {
+        QTemporaryDir dir;
+        makeBundle(dir.filePath(QStringLiteral("a/Deep.app")));
+        makeBundle(dir.filePath(QStringLiteral("z/Top.app")));
+        QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(QStringLiteral("a/Deep.app")));
+        makeBundle(dir.filePath(QStringLiteral("Top.app")));
+        QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(QStringLiteral("Top.app")));
+        QTemporaryDir deep;
+        makeBundle(deep.filePath(QStringLiteral("1/2/3/Far.app")));
+        QCOMPARE(InstallPipeline::findApp(deep.path()), std::nullopt);
+    }
+
+    void unsignedRunningCopyAcceptsSignedCandidate()
+    {
+        QTemporaryDir dir;
+        const QString running = dir.filePath(QStringLiteral("running/Horavia.app"));
+        const QString candidate = dir.filePath(QStringLiteral("candidate/Horavia.app"));
+        makeBundle(running);
+        makeBundle(candidate);
+        QCOMPARE(InstallPipeline::verifyIdentity(candidate, running), UpdaterError::of(UpdaterError::Kind::unsigned_));
+        signBundle(candidate, m_otherKey);
+        QCOMPARE(InstallPipeline::verifyIdentity(candidate, running), std::nullopt);
+        signBundle(running, m_key);
+        QCOMPARE(InstallPipeline::verifyIdentity(candidate, running),
+                 UpdaterError::of(UpdaterError::Kind::identityMismatch));
+    }
+
+    void expansionLimit()
+    {
+        QTemporaryDir dir;
+        ZipWriter zip;
+        zip.addFile(QStringLiteral("big.bin"), QByteArray(64 * 1024, 'a'));
+        writeFile(dir.filePath(QStringLiteral("big.zip")), zip.finish());
+        const auto failure = ZipExtractor::extract(dir.filePath(QStringLiteral("big.zip")), dir.path(), 1 << 20 >> 5);
+        QVERIFY(failure);
+        QVERIFY2(failure->contains(QStringLiteral("expands to more than")), qPrintable(*failure));
+        QCOMPARE(ZipExtractor::extract(dir.filePath(QStringLiteral("big.zip")), dir.path()), std::nullopt);
+    }
+
+    void errorMessages_data()
+    {
+        // The other texts are checked where their failures happen.
+        QTest::addColumn<UpdaterError>("error");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unpack, trimmed") << UpdaterError::unpackFailed(" \tdisk full\n")
+                                         << "Unpacking failed: disk full";
+        QTest::newRow("unpack, blank") << UpdaterError::unpackFailed(" \n") << "The update couldn't be unpacked.";
+        QTest::newRow("bad response") << UpdaterError::of(UpdaterError::Kind::badResponse)
+                                      << "The server sent something unexpected.";
+    }
+
+    void errorMessages()
+    {
+        QFETCH(UpdaterError, error);
+        QFETCH(QString, message);
+        QCOMPARE(error.message(), message);
+    }
 
 private:
     // A zip holding a new version of the bundle under `prefix`, signed with `key`.
@@ -61,41 +284,6 @@ private:
     int m_terminations = 0;
     QStringList m_launched;
 };
-
-void TestInstall::initTestCase()
-{
-    m_key = *CodeSignature::generatePrivateKey();
-    m_otherKey = *CodeSignature::generatePrivateKey();
-    QVERIFY(CodeSignature::teamIdentifierForKey(m_key) != CodeSignature::teamIdentifierForKey(m_otherKey));
-}
-
-void TestInstall::init()
-{
-    m_root = std::make_unique<QTemporaryDir>();
-    // A quote in the path must survive the shell.
-    m_bundle = m_root->filePath(QStringLiteral("It's here/Horavia.app"));
-    makeBundle(m_bundle, QStringLiteral("org.horavia.Horavia"), "1.0");
-    signBundle(m_bundle, m_key);
-    m_server = std::make_unique<TestHttpServer>();
-    m_server->route(QStringLiteral("/updates.txt"), 200, notes.toUtf8());
-    m_store = RecordingPreferences();
-    m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    m_terminations = 0;
-    m_launched.clear();
-
-    UpdateHost host;
-    host.network = &m_network;
-    host.bundlePath = [this] { return m_bundle; };
-    host.processId = [] { return qint64(4242); };
-    host.terminate = [this] { ++m_terminations; };
-    host.startDetached = [this](const QString& program, const QStringList& arguments) {
-        m_launched = QStringList{program} + arguments;
-        return true;
-    };
-    host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
-    m_updater = std::make_unique<Updater>(m_store, m_server->url(QStringLiteral("/updates.txt")),
-                                          m_server->url(QStringLiteral("/hrv.zip")), host);
-}
 
 QByteArray TestInstall::signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,
                                       const QString& identifier)
@@ -138,205 +326,6 @@ QStringList TestInstall::workFolders() const
 {
     return QDir(QFileInfo(m_bundle).absolutePath())
         .entryList({QStringLiteral(".horavia-update-*")}, QDir::AllEntries | QDir::Hidden);
-}
-
-void TestInstall::installsAndRelaunches()
-{
-    QTemporaryDir scratch;
-    install(signedPayload(scratch.path(), QString(), m_key));
-    QCOMPARE(m_updater->phase(), Phase::installing());
-    QCOMPARE(m_terminations, 1);
-
-    QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, QStringLiteral("2.0"));
-    QCOMPARE(readFile(m_bundle + QStringLiteral("/Contents/Horavia")), QByteArray("#!/bin/sh\necho new\n"));
-    QVERIFY(CodeSignature::verify(m_bundle));
-    QCOMPARE(m_store.values.value(UpdaterKeys::lastSeenNotes).toString(), notes);
-    QCOMPARE(m_store.writes.last(), UpdaterKeys::lastSeenNotes);
-    QVERIFY(m_store.synchronizations >= 1);
-
-    const QString executable = m_bundle + QStringLiteral("/Contents/Horavia");
-    QCOMPARE(m_launched, (QStringList{"/bin/sh", "-c", Relauncher::reopenCommand(4242, executable)}));
-    QVERIFY(m_launched.last().startsWith(QStringLiteral("while kill -0 4242 2>/dev/null; do sleep 0.2; done; exec ")));
-
-    // The next check finds the installed notes: nothing new.
-    m_updater->setPhase(Phase::idle());
-    QSignalSpy finished(m_updater.get(), &Updater::checkFinished);
-    m_updater->check(true);
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(m_updater->phase(), Phase::upToDate());
-}
-
-void TestInstall::installsFromTwoFoldersDown()
-{
-    QTemporaryDir scratch;
-    install(signedPayload(scratch.path(), QStringLiteral("a/b/"), m_key));
-    QCOMPARE(m_terminations, 1);
-    QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, QStringLiteral("2.0"));
-}
-
-void TestInstall::failures_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<PayloadMaker>("payload");
-    QTest::addColumn<QString>("message"); // a trailing "*" matches any rest
-
-    const QByteArray key = m_key;
-    const QByteArray otherKey = m_otherKey;
-    const auto signedAt = [this, key](const QString& prefix) {
-        return PayloadMaker([this, key, prefix](const QString& s) { return signedPayload(s, prefix, key); });
-    };
-    const auto altered = [this, key](std::function<void(const QString&)> change) {
-        return PayloadMaker([this, key, change](const QString& s) {
-            const QString staged = s + QStringLiteral("/stage/Horavia.app");
-            makeBundle(staged, QStringLiteral("org.horavia.Horavia"), "2.0");
-            signBundle(staged, key);
-            change(staged);
-            ZipWriter zip;
-            zip.addTree(staged, QStringLiteral("Horavia.app"));
-            return zip.finish();
-        });
-    };
-    const auto hostile = [](std::function<void(ZipWriter&)> add) {
-        return PayloadMaker([add](const QString&) {
-            ZipWriter zip;
-            add(zip);
-            return zip.finish();
-        });
-    };
-
-    QTest::newRow("payload 404") << 404 << signedAt(QString()) << "The server returned status 404.";
-    QTest::newRow("empty payload") << 200 << PayloadMaker([](const QString&) { return QByteArray(); })
-                                   << "The downloaded update was empty.";
-    QTest::newRow("no bundle") << 200 << hostile([](ZipWriter& z) { z.addFile("README.txt", "hello"); })
-                               << "The download didn't contain Horavia.";
-    QTest::newRow("three folders deep") << 200 << signedAt(QStringLiteral("a/b/c/"))
-                                        << "The download didn't contain Horavia.";
-    QTest::newRow("another identifier") << 200 << PayloadMaker([this, key](const QString& s) {
-        return signedPayload(s, QString(), key, QStringLiteral("org.example.Other"));
-    }) << "The download isn't a signed copy of this app, so it wasn't installed.";
-    QTest::newRow("unsigned") << 200 << altered([](const QString& b) {
-        QDir(b + QStringLiteral("/Contents/_CodeSignature")).removeRecursively();
-    }) << "The download isn't properly signed, so it wasn't installed.";
-    QTest::newRow("one byte tampered") << 200 << altered([](const QString& b) {
-        writeFile(b + QStringLiteral("/Contents/Resources/cities.json"), "[}");
-    }) << "The download isn't properly signed, so it wasn't installed.";
-    QTest::newRow("one extra file") << 200 << altered([](const QString& b) {
-        writeFile(b + QStringLiteral("/Contents/Resources/extra.txt"), "x");
-    }) << "The download isn't properly signed, so it wasn't installed.";
-    QTest::newRow("another team") << 200 << PayloadMaker([this, otherKey](const QString& s) {
-        return signedPayload(s, QString(), otherKey);
-    }) << "The download isn't a signed copy of this app, so it wasn't installed.";
-    QTest::newRow("dot-dot entry") << 200 << hostile([](ZipWriter& z) { z.addFile("Horavia.app/../../evil", "x"); })
-                                   << "Unpacking failed: Path contains '..': Horavia.app/../../evil";
-    QTest::newRow("absolute path") << 200 << hostile([](ZipWriter& z) { z.addFile("/tmp/horavia-evil", "x"); })
-                                   << "Unpacking failed: Path is absolute: /tmp/horavia-evil";
-    QTest::newRow("symbolic link") << 200 << hostile([](ZipWriter& z) { z.addSymlink("Horavia.app", "/usr/bin"); })
-                                   << "Unpacking failed: Symbolic links are not allowed: Horavia.app";
-    QTest::newRow("not an archive") << 200 << PayloadMaker([](const QString&) { return QByteArray(5000, 'z'); })
-                                    << "Unpacking failed: *";
-}
-
-void TestInstall::failures()
-{
-    QFETCH(int, status);
-    QFETCH(PayloadMaker, payload);
-    QFETCH(QString, message);
-    QTemporaryDir scratch;
-    install(payload(scratch.path()), status);
-
-    QCOMPARE(m_updater->phase().kind, Phase::Kind::failed);
-    if (message.endsWith(QLatin1Char('*')))
-        QVERIFY2(m_updater->phase().text.startsWith(message.chopped(1)) &&
-                     m_updater->phase().text.size() > message.size(),
-                 qPrintable(m_updater->phase().text));
-    else
-        QCOMPARE(m_updater->phase().text, message);
-    verifyRunningBundleUntouched();
-    QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/horavia-evil")));
-    QVERIFY(!QFileInfo::exists(m_root->filePath(QStringLiteral("evil"))));
-}
-
-void TestInstall::reopenCommandWaitsForTheProcess()
-{
-    // The "old process": a sleep that ends shortly. The "new version": a
-    // script that leaves a mark, in a path with a quote and a space.
-    QTemporaryDir dir;
-    const QString marker = dir.filePath(QStringLiteral("reopened"));
-    const QString executable = dir.filePath(QStringLiteral("it's new/Horavia"));
-    writeFile(executable, "#!/bin/sh\necho \"$$\" > '" + marker.toUtf8() + "'\n",
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcess old;
-    old.start(QStringLiteral("sleep"), {QStringLiteral("0.5")});
-    QVERIFY(old.waitForStarted());
-
-    QProcess shell;
-    shell.start(QStringLiteral("/bin/sh"),
-                {QStringLiteral("-c"), Relauncher::reopenCommand(old.processId(), executable)});
-    QVERIFY(shell.waitForStarted());
-    QTest::qWait(200);
-    QVERIFY(!QFileInfo::exists(marker)); // still waiting for the old process
-    QVERIFY(old.waitForFinished(5000));
-    QVERIFY(shell.waitForFinished(5000));
-    QCOMPARE(shell.exitCode(), 0);
-    QVERIFY(QFileInfo::exists(marker));
-}
-
-void TestInstall::findAppPrefersTheTopLevel()
-{
-    QTemporaryDir dir;
-    makeBundle(dir.filePath(QStringLiteral("a/Deep.app")));
-    makeBundle(dir.filePath(QStringLiteral("z/Top.app")));
-    QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(QStringLiteral("a/Deep.app")));
-    makeBundle(dir.filePath(QStringLiteral("Top.app")));
-    QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(QStringLiteral("Top.app")));
-    QTemporaryDir deep;
-    makeBundle(deep.filePath(QStringLiteral("1/2/3/Far.app")));
-    QCOMPARE(InstallPipeline::findApp(deep.path()), std::nullopt);
-}
-
-void TestInstall::unsignedRunningCopyAcceptsSignedCandidate()
-{
-    QTemporaryDir dir;
-    const QString running = dir.filePath(QStringLiteral("running/Horavia.app"));
-    const QString candidate = dir.filePath(QStringLiteral("candidate/Horavia.app"));
-    makeBundle(running);
-    makeBundle(candidate);
-    QCOMPARE(InstallPipeline::verifyIdentity(candidate, running), UpdaterError::of(UpdaterError::Kind::unsigned_));
-    signBundle(candidate, m_otherKey);
-    QCOMPARE(InstallPipeline::verifyIdentity(candidate, running), std::nullopt);
-    signBundle(running, m_key);
-    QCOMPARE(InstallPipeline::verifyIdentity(candidate, running),
-             UpdaterError::of(UpdaterError::Kind::identityMismatch));
-}
-
-void TestInstall::expansionLimit()
-{
-    QTemporaryDir dir;
-    ZipWriter zip;
-    zip.addFile(QStringLiteral("big.bin"), QByteArray(64 * 1024, 'a'));
-    writeFile(dir.filePath(QStringLiteral("big.zip")), zip.finish());
-    const auto failure = ZipExtractor::extract(dir.filePath(QStringLiteral("big.zip")), dir.path(), 1 << 20 >> 5);
-    QVERIFY(failure);
-    QVERIFY2(failure->contains(QStringLiteral("expands to more than")), qPrintable(*failure));
-    QCOMPARE(ZipExtractor::extract(dir.filePath(QStringLiteral("big.zip")), dir.path()), std::nullopt);
-}
-
-void TestInstall::errorMessages_data()
-{
-    // The other texts are checked where their failures happen.
-    QTest::addColumn<UpdaterError>("error");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("unpack, trimmed") << UpdaterError::unpackFailed(" \tdisk full\n") << "Unpacking failed: disk full";
-    QTest::newRow("unpack, blank") << UpdaterError::unpackFailed(" \n") << "The update couldn't be unpacked.";
-    QTest::newRow("bad response") << UpdaterError::of(UpdaterError::Kind::badResponse)
-                                  << "The server sent something unexpected.";
-}
-
-void TestInstall::errorMessages()
-{
-    QFETCH(UpdaterError, error);
-    QFETCH(QString, message);
-    QCOMPARE(error.message(), message);
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

@@ -15,17 +15,203 @@ class TestUpdater : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void checkOutcomes_data();
-    void checkOutcomes();
-    void busyCheckDoesNothing();
-    void laterGoesBackToIdle();
-    void unusableAddresses_data();
-    void unusableAddresses();
-    void transportFailure();
-    void checksAutomaticallyPersists();
-    void automaticSchedule();
-    void overTls();
+    void init()
+    {
+        m_store = RecordingPreferences();
+        m_server = std::make_unique<TestHttpServer>();
+    }
+
+    void checkOutcomes_data()
+    {
+        QTest::addColumn<bool>("launchedBefore");
+        QTest::addColumn<QVariant>("lastSeen");
+        QTest::addColumn<bool>("user");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<Phase>("expected");
+        QTest::addColumn<int>("requests");
+
+        const QVariant none;
+        QTest::newRow("first launch, automatic: silent")
+            << false << none << false << 200 << QByteArray("Notes") << Phase::idle() << 0;
+        QTest::newRow("first launch, by the user: fetched")
+            << false << none << true << 200 << QByteArray("Notes") << Phase::available("Notes") << 1;
+        QTest::newRow("new notes, trimmed")
+            << true << QVariant("Old") << false << 200 << QByteArray("\n  New\r\n\t") << Phase::available("New") << 1;
+        QTest::newRow("never installed through the updater")
+            << true << none << false << 200 << QByteArray("Notes") << Phase::available("Notes") << 1;
+        QTest::newRow("same notes, by the user")
+            << true << QVariant("Same") << true << 200 << QByteArray(" Same \n") << Phase::upToDate() << 1;
+        QTest::newRow("same notes, automatic")
+            << true << QVariant("Same") << false << 200 << QByteArray("Same") << Phase::idle() << 1;
+        QTest::newRow("canonically equal notes") << true << QVariant(QStringLiteral("Caf\u00e9")) << true << 200
+                                                 << QStringLiteral("Cafe\u0301").toUtf8() << Phase::upToDate() << 1;
+        QTest::newRow("change inside the text")
+            << true << QVariant("a b") << true << 200 << QByteArray("a  b") << Phase::available("a  b") << 1;
+        QTest::newRow("404, by the user") << true << none << true << 404 << QByteArray() << Phase::upToDate() << 1;
+        QTest::newRow("404, automatic") << true << none << false << 404 << QByteArray() << Phase::idle() << 1;
+        QTest::newRow("blank notes") << true << none << true << 200 << QByteArray(" \n\t\n") << Phase::upToDate() << 1;
+        QTest::newRow("500, by the user") << true << none << true << 500 << QByteArray("oops")
+                                          << Phase::failed("The server returned status 500.") << 1;
+        QTest::newRow("500, automatic") << true << none << false << 500 << QByteArray() << Phase::idle() << 1;
+        QTest::newRow("invalid UTF-8 replaced") << true << none << true << 200 << QByteArray("v2 \xff!")
+                                                << Phase::available(QStringLiteral("v2 \uFFFD!")) << 1;
+    }
+
+    void checkOutcomes()
+    {
+        QFETCH(bool, launchedBefore);
+        QFETCH(QVariant, lastSeen);
+        QFETCH(bool, user);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(Phase, expected);
+        QFETCH(int, requests);
+
+        if (launchedBefore) m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        if (lastSeen.isValid()) m_store.values.insert(UpdaterKeys::lastSeenNotes, lastSeen.toString());
+        m_server->route(QStringLiteral("/updates.txt"), status, body);
+        const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+
+        checkAndWait(*updater, user);
+        QCOMPARE(updater->phase().kind, expected.kind);
+        QCOMPARE(updater->phase().text, expected.text);
+        QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), requests);
+        QCOMPARE(m_store.values.value(UpdaterKeys::hasLaunchedBefore), QVariant(true));
+        QCOMPARE(m_store.values.value(UpdaterKeys::lastSeenNotes), lastSeen.isValid() ? lastSeen : QVariant());
+    }
+
+    void busyCheckDoesNothing()
+    {
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
+        const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        QSignalSpy finished(updater.get(), &Updater::checkFinished);
+        updater->check(true);
+        QCOMPARE(updater->phase(), Phase::checking());
+        const int writes = m_store.writes.size();
+        updater->check(true);
+        updater->check(false);
+        QCOMPARE(m_store.writes.size(), writes); // nothing read or written
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), 1);
+        QCOMPARE(updater->phase(), Phase::available("Notes"));
+    }
+
+    void laterGoesBackToIdle()
+    {
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
+        const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        checkAndWait(*updater, false);
+        QSignalSpy changed(updater.get(), &Updater::phaseChanged);
+        updater->setPhase(Phase::idle());
+        updater->setPhase(Phase::idle());
+        QCOMPARE(changed.count(), 1);
+        // The offer comes back with the next check, since nothing was installed.
+        checkAndWait(*updater, false);
+        QCOMPARE(updater->phase(), Phase::available("Notes"));
+    }
+
+    void unusableAddresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("unconfigured") << QString();
+        QTest::newRow("plain http to another host") << "http://example.com/updates.txt";
+        QTest::newRow("not a URL") << "updates.txt";
+        QTest::newRow("another scheme") << "ftp://127.0.0.1/updates.txt";
+        QTest::newRow("file") << "file:///etc/passwd";
+    }
+
+    void unusableAddresses()
+    {
+        QFETCH(QString, address);
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        const auto updater = make(address);
+        checkAndWait(*updater, true);
+        QCOMPARE(updater->phase(), Phase::failed("The update address isn't valid."));
+        checkAndWait(*updater, false);
+        QCOMPARE(updater->phase(), Phase::idle());
+    }
+
+    void transportFailure()
+    {
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close(); // nothing listens there any more
+        const auto updater = make(QStringLiteral("http://127.0.0.1:%1/updates.txt").arg(port));
+        checkAndWait(*updater, true);
+        QCOMPARE(updater->phase().kind, Phase::Kind::failed);
+        QVERIFY(!updater->phase().text.isEmpty());
+        checkAndWait(*updater, false);
+        QCOMPARE(updater->phase(), Phase::idle());
+    }
+
+    void checksAutomaticallyPersists()
+    {
+        m_store.values.insert(UpdaterKeys::checksAutomatically, QStringLiteral("no"));
+        auto updater = make(QString());
+        QVERIFY(updater->checksAutomatically()); // not a boolean: the default
+        QVERIFY(m_store.writes.isEmpty());       // construction writes nothing
+
+        QSignalSpy changed(updater.get(), &Updater::checksAutomaticallyChanged);
+        updater->setChecksAutomatically(true);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(m_store.synchronizations, 1);
+        updater->setChecksAutomatically(false);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(m_store.synchronizations, 2);
+        QCOMPARE(m_store.values.value(UpdaterKeys::checksAutomatically), QVariant(false));
+
+        updater = make(QString());
+        QVERIFY(!updater->checksAutomatically());
+    }
+
+    void automaticSchedule()
+    {
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
+        auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        QCOMPARE(m_timer->requestedDelays, QList<double>{3});
+
+        QSignalSpy finished(updater.get(), &Updater::checkFinished);
+        m_timer->fire();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(updater->phase(), Phase::available("Notes"));
+        QCOMPARE(m_timer->requestedDelays, (QList<double>{3, 21600}));
+
+        // Switched off, the cycles go on but skip the check.
+        updater->setChecksAutomatically(false);
+        m_timer->fire();
+        QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), 1);
+        QCOMPARE(m_timer->requestedDelays, (QList<double>{3, 21600, 21600}));
+
+        QPointer<ManualTimer> timer = m_timer;
+        updater.reset();
+        QVERIFY(!timer); // the schedule ends with the updater
+    }
+
+    void overTls()
+    {
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        const TestCertificate made = TestCertificate::make();
+        m_server = std::make_unique<TestHttpServer>(made.certificate, made.key);
+        m_server->route(QStringLiteral("/updates.txt"), 200, "Secure notes");
+        QVERIFY(m_server->url(QStringLiteral("/")).startsWith(QStringLiteral("https://")));
+
+        // Not trusted by default: the check fails, as any TLS failure does.
+        auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        checkAndWait(*updater, true);
+        QCOMPARE(updater->phase().kind, Phase::Kind::failed);
+
+        TrustingNetworkAccessManager trusting(made.certificate);
+        updater = make(m_server->url(QStringLiteral("/updates.txt")), &trusting);
+        checkAndWait(*updater, true);
+        QCOMPARE(updater->phase(), Phase::available("Secure notes"));
+    }
 
 private:
     std::unique_ptr<Updater> make(const QString& notesAddress, QNetworkAccessManager* network = nullptr);
@@ -36,12 +222,6 @@ private:
     QNetworkAccessManager m_network;
     ManualTimer* m_timer = nullptr;
 };
-
-void TestUpdater::init()
-{
-    m_store = RecordingPreferences();
-    m_server = std::make_unique<TestHttpServer>();
-}
 
 std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, QNetworkAccessManager* network)
 {
@@ -60,198 +240,6 @@ void TestUpdater::checkAndWait(Updater& updater, bool userInitiated)
     QSignalSpy finished(&updater, &Updater::checkFinished);
     updater.check(userInitiated);
     QVERIFY(finished.count() == 1 || finished.wait(10000));
-}
-
-void TestUpdater::checkOutcomes_data()
-{
-    QTest::addColumn<bool>("launchedBefore");
-    QTest::addColumn<QVariant>("lastSeen");
-    QTest::addColumn<bool>("user");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<Phase>("expected");
-    QTest::addColumn<int>("requests");
-
-    const QVariant none;
-    QTest::newRow("first launch, automatic: silent")
-        << false << none << false << 200 << QByteArray("Notes") << Phase::idle() << 0;
-    QTest::newRow("first launch, by the user: fetched")
-        << false << none << true << 200 << QByteArray("Notes") << Phase::available("Notes") << 1;
-    QTest::newRow("new notes, trimmed") << true << QVariant("Old") << false << 200 << QByteArray("\n  New\r\n\t")
-                                        << Phase::available("New") << 1;
-    QTest::newRow("never installed through the updater")
-        << true << none << false << 200 << QByteArray("Notes") << Phase::available("Notes") << 1;
-    QTest::newRow("same notes, by the user")
-        << true << QVariant("Same") << true << 200 << QByteArray(" Same \n") << Phase::upToDate() << 1;
-    QTest::newRow("same notes, automatic")
-        << true << QVariant("Same") << false << 200 << QByteArray("Same") << Phase::idle() << 1;
-    QTest::newRow("canonically equal notes") << true << QVariant(QStringLiteral("Caf\u00e9")) << true << 200
-                                             << QStringLiteral("Cafe\u0301").toUtf8() << Phase::upToDate() << 1;
-    QTest::newRow("change inside the text")
-        << true << QVariant("a b") << true << 200 << QByteArray("a  b") << Phase::available("a  b") << 1;
-    QTest::newRow("404, by the user") << true << none << true << 404 << QByteArray() << Phase::upToDate() << 1;
-    QTest::newRow("404, automatic") << true << none << false << 404 << QByteArray() << Phase::idle() << 1;
-    QTest::newRow("blank notes") << true << none << true << 200 << QByteArray(" \n\t\n") << Phase::upToDate() << 1;
-    QTest::newRow("500, by the user") << true << none << true << 500 << QByteArray("oops")
-                                      << Phase::failed("The server returned status 500.") << 1;
-    QTest::newRow("500, automatic") << true << none << false << 500 << QByteArray() << Phase::idle() << 1;
-    QTest::newRow("invalid UTF-8 replaced")
-        << true << none << true << 200 << QByteArray("v2 \xff!") << Phase::available(QStringLiteral("v2 \uFFFD!")) << 1;
-}
-
-void TestUpdater::checkOutcomes()
-{
-    QFETCH(bool, launchedBefore);
-    QFETCH(QVariant, lastSeen);
-    QFETCH(bool, user);
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(Phase, expected);
-    QFETCH(int, requests);
-
-    if (launchedBefore) m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    if (lastSeen.isValid()) m_store.values.insert(UpdaterKeys::lastSeenNotes, lastSeen.toString());
-    m_server->route(QStringLiteral("/updates.txt"), status, body);
-    const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
-
-    checkAndWait(*updater, user);
-    QCOMPARE(updater->phase().kind, expected.kind);
-    QCOMPARE(updater->phase().text, expected.text);
-    QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), requests);
-    QCOMPARE(m_store.values.value(UpdaterKeys::hasLaunchedBefore), QVariant(true));
-    QCOMPARE(m_store.values.value(UpdaterKeys::lastSeenNotes), lastSeen.isValid() ? lastSeen : QVariant());
-}
-
-void TestUpdater::busyCheckDoesNothing()
-{
-    m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
-    const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
-    QSignalSpy finished(updater.get(), &Updater::checkFinished);
-    updater->check(true);
-    QCOMPARE(updater->phase(), Phase::checking());
-    const int writes = m_store.writes.size();
-    updater->check(true);
-    updater->check(false);
-    QCOMPARE(m_store.writes.size(), writes); // nothing read or written
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), 1);
-    QCOMPARE(updater->phase(), Phase::available("Notes"));
-}
-
-void TestUpdater::laterGoesBackToIdle()
-{
-    m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
-    const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
-    checkAndWait(*updater, false);
-    QSignalSpy changed(updater.get(), &Updater::phaseChanged);
-    updater->setPhase(Phase::idle());
-    updater->setPhase(Phase::idle());
-    QCOMPARE(changed.count(), 1);
-    // The offer comes back with the next check, since nothing was installed.
-    checkAndWait(*updater, false);
-    QCOMPARE(updater->phase(), Phase::available("Notes"));
-}
-
-void TestUpdater::unusableAddresses_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::newRow("unconfigured") << QString();
-    QTest::newRow("plain http to another host") << "http://example.com/updates.txt";
-    QTest::newRow("not a URL") << "updates.txt";
-    QTest::newRow("another scheme") << "ftp://127.0.0.1/updates.txt";
-    QTest::newRow("file") << "file:///etc/passwd";
-}
-
-void TestUpdater::unusableAddresses()
-{
-    QFETCH(QString, address);
-    m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    const auto updater = make(address);
-    checkAndWait(*updater, true);
-    QCOMPARE(updater->phase(), Phase::failed("The update address isn't valid."));
-    checkAndWait(*updater, false);
-    QCOMPARE(updater->phase(), Phase::idle());
-}
-
-void TestUpdater::transportFailure()
-{
-    m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    QTcpServer closed;
-    QVERIFY(closed.listen(QHostAddress::LocalHost));
-    const quint16 port = closed.serverPort();
-    closed.close(); // nothing listens there any more
-    const auto updater = make(QStringLiteral("http://127.0.0.1:%1/updates.txt").arg(port));
-    checkAndWait(*updater, true);
-    QCOMPARE(updater->phase().kind, Phase::Kind::failed);
-    QVERIFY(!updater->phase().text.isEmpty());
-    checkAndWait(*updater, false);
-    QCOMPARE(updater->phase(), Phase::idle());
-}
-
-void TestUpdater::checksAutomaticallyPersists()
-{
-    m_store.values.insert(UpdaterKeys::checksAutomatically, QStringLiteral("no"));
-    auto updater = make(QString());
-    QVERIFY(updater->checksAutomatically()); // not a boolean: the default
-    QVERIFY(m_store.writes.isEmpty());       // construction writes nothing
-
-    QSignalSpy changed(updater.get(), &Updater::checksAutomaticallyChanged);
-    updater->setChecksAutomatically(true);
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_store.synchronizations, 1);
-    updater->setChecksAutomatically(false);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_store.synchronizations, 2);
-    QCOMPARE(m_store.values.value(UpdaterKeys::checksAutomatically), QVariant(false));
-
-    updater = make(QString());
-    QVERIFY(!updater->checksAutomatically());
-}
-
-void TestUpdater::automaticSchedule()
-{
-    m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
-    auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
-    QCOMPARE(m_timer->requestedDelays, QList<double>{3});
-
-    QSignalSpy finished(updater.get(), &Updater::checkFinished);
-    m_timer->fire();
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(updater->phase(), Phase::available("Notes"));
-    QCOMPARE(m_timer->requestedDelays, (QList<double>{3, 21600}));
-
-    // Switched off, the cycles go on but skip the check.
-    updater->setChecksAutomatically(false);
-    m_timer->fire();
-    QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), 1);
-    QCOMPARE(m_timer->requestedDelays, (QList<double>{3, 21600, 21600}));
-
-    QPointer<ManualTimer> timer = m_timer;
-    updater.reset();
-    QVERIFY(!timer); // the schedule ends with the updater
-}
-
-void TestUpdater::overTls()
-{
-    m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-    const TestCertificate made = TestCertificate::make();
-    m_server = std::make_unique<TestHttpServer>(made.certificate, made.key);
-    m_server->route(QStringLiteral("/updates.txt"), 200, "Secure notes");
-    QVERIFY(m_server->url(QStringLiteral("/")).startsWith(QStringLiteral("https://")));
-
-    // Not trusted by default: the check fails, as any TLS failure does.
-    auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
-    checkAndWait(*updater, true);
-    QCOMPARE(updater->phase().kind, Phase::Kind::failed);
-
-    TrustingNetworkAccessManager trusting(made.certificate);
-    updater = make(m_server->url(QStringLiteral("/updates.txt")), &trusting);
-    checkAndWait(*updater, true);
-    QCOMPARE(updater->phase(), Phase::available("Secure notes"));
 }
 
 QTEST_GUILESS_MAIN(TestUpdater)
