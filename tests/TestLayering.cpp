@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The source folders form layers: a folder includes only from itself and
 // from lower layers (siblings on one layer stay apart), and no folder below
 // the widgets includes a Qt Widgets header, which the include paths alone
@@ -111,7 +113,7 @@ private slots:
             QDir().mkpath(QFileInfo(root.filePath(name)).path());
             QFile out(root.filePath(name));
             QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(name == file ? line.toUtf8() + "\n" : QByteArray("#pragma once\n"));
+            out.write(name == file ? line.toUtf8() + "\n" : "#pragma once\n"_ba);
         }
         QCOMPARE(violations(root.path()).size(), offends ? 1 : 0);
     }

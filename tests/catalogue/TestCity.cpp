@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestCity : public QObject {
     Q_OBJECT
 
@@ -21,7 +23,7 @@ private slots:
         QTest::newRow("unknown keys ignored")
             << "[{" + base + R"(,"zz":{"deep":[1,2]},"q":null}])" << QStringList() << 52.0;
         QTest::newRow("keys in any order")
-            << QByteArray(R"([{"z":"Europe/Berlin","la":52.5,"lo":13.4,"c":"Germany","r":"","n":"Berlin","i":"x"}])")
+            << R"([{"z":"Europe/Berlin","la":52.5,"lo":13.4,"c":"Germany","r":"","n":"Berlin","i":"x"}])"_ba
             << QStringList() << 52.5;
     }
 
@@ -35,11 +37,11 @@ private slots:
         QVERIFY(cities);
         QCOMPARE(cities->size(), 1);
         const City& city = cities->first();
-        QCOMPARE(city.id, QStringLiteral("x"));
-        QCOMPARE(city.name, QStringLiteral("Berlin"));
+        QCOMPARE(city.id, u"x"_s);
+        QCOMPARE(city.name, u"Berlin"_s);
         QCOMPARE(city.aliases, aliases);
         QCOMPARE(city.latitude, latitude);
-        QCOMPARE(city.timeZone.id(), QByteArray("Europe/Berlin"));
+        QCOMPARE(city.timeZone.id(), "Europe/Berlin"_ba);
     }
 
     void rejectsWholeFile_data()
@@ -48,11 +50,10 @@ private slots:
         const QByteArray good = R"({"i":"a","n":"A","r":"","c":"C","la":1,"lo":2,"z":"UTC"})";
         QTest::newRow("missing country in second record")
             << "[" + good + R"(,{"i":"b","n":"B","r":"","la":1,"lo":2,"z":"UTC"}])";
-        QTest::newRow("missing region") << QByteArray(R"([{"i":"a","n":"A","c":"C","la":1,"lo":2,"z":"UTC"}])");
-        QTest::newRow("latitude as text")
-            << QByteArray(R"([{"i":"a","n":"A","r":"","c":"C","la":"1","lo":2,"z":"UTC"}])");
-        QTest::newRow("id as number") << QByteArray(R"([{"i":7,"n":"A","r":"","c":"C","la":1,"lo":2,"z":"UTC"}])");
-        QTest::newRow("region null") << QByteArray(R"([{"i":"a","n":"A","r":null,"c":"C","la":1,"lo":2,"z":"UTC"}])");
+        QTest::newRow("missing region") << R"([{"i":"a","n":"A","c":"C","la":1,"lo":2,"z":"UTC"}])"_ba;
+        QTest::newRow("latitude as text") << R"([{"i":"a","n":"A","r":"","c":"C","la":"1","lo":2,"z":"UTC"}])"_ba;
+        QTest::newRow("id as number") << R"([{"i":7,"n":"A","r":"","c":"C","la":1,"lo":2,"z":"UTC"}])"_ba;
+        QTest::newRow("region null") << R"([{"i":"a","n":"A","r":null,"c":"C","la":1,"lo":2,"z":"UTC"}])"_ba;
         QTest::newRow("alias not a string") << "[" + good.chopped(1) + R"(,"a":["x",3]}])";
         QTest::newRow("aliases as text") << "[" + good.chopped(1) + R"(,"a":"x"}])";
         QTest::newRow("top level object") << good;
@@ -77,11 +78,11 @@ private slots:
                 {"i":"b","n":"B","r":"","c":"C","la":1,"lo":2,"z":"America/Ciudad_Juarez"}])");
         QVERIFY(cities);
         const City& unknown = cities->at(0);
-        QCOMPARE(unknown.timeZoneIdentifier, QStringLiteral("Mars/Olympus_Mons"));
+        QCOMPARE(unknown.timeZoneIdentifier, u"Mars/Olympus_Mons"_s);
         QVERIFY(unknown.timeZone.isValid());
         QCOMPARE(unknown.timeZone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(1'700'000'000)), 0);
         // Newer than ICU's own copy of the rules, but the system database knows it.
-        QCOMPARE(cities->at(1).timeZone.id(), QByteArray("America/Ciudad_Juarez"));
+        QCOMPARE(cities->at(1).timeZone.id(), "America/Ciudad_Juarez"_ba);
     }
 
     void flags_data()

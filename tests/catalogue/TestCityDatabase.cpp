@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const icu::Locale english("en_US");
@@ -19,10 +21,9 @@ private slots:
     void unreadableFilesGiveEmptyDatabase_data()
     {
         QTest::addColumn<QByteArray>("contents");
-        QTest::newRow("not JSON") << QByteArray("not json");
-        QTest::newRow("one record missing a key")
-            << QByteArray(R"([{"i":"a","n":"A","r":"","la":1,"lo":2,"z":"UTC"}])");
-        QTest::newRow("object at top level") << QByteArray(R"({"i":"a"})");
+        QTest::newRow("not JSON") << "not json"_ba;
+        QTest::newRow("one record missing a key") << R"([{"i":"a","n":"A","r":"","la":1,"lo":2,"z":"UTC"}])"_ba;
+        QTest::newRow("object at top level") << R"({"i":"a"})"_ba;
     }
 
     void unreadableFilesGiveEmptyDatabase()
@@ -32,23 +33,22 @@ private slots:
         QVERIFY(database.cities().isEmpty());
         QVERIFY(database.citiesByID().isEmpty());
         QVERIFY(database.searchKeys().isEmpty());
-        QVERIFY(database.search(QStringLiteral("utc"), 10).isEmpty());
+        QVERIFY(database.search(u"utc"_s, 10).isEmpty());
         QVERIFY(database.nearestCities(0, 0, 1500, 12, 60).isEmpty());
 
-        const CityDatabase missing(m_dir.filePath(QStringLiteral("absent.json")), english);
+        const CityDatabase missing(m_dir.filePath(u"absent.json"_s), english);
         QVERIFY(missing.cities().isEmpty());
     }
 
     void universalTimeFirstAndFirstIdWins()
     {
-        const QJsonArray records{cityRecord(QStringLiteral("utc"), QStringLiteral("Impostor")),
-                                 cityRecord(QStringLiteral("dup"), QStringLiteral("First"), 10, 10),
-                                 cityRecord(QStringLiteral("dup"), QStringLiteral("Second"), 10, 10)};
+        const QJsonArray records{cityRecord("utc", "Impostor"), cityRecord("dup", "First", 10, 10),
+                                 cityRecord("dup", "Second", 10, 10)};
         const CityDatabase database(writeCatalogue(m_dir, records), english);
         QCOMPARE(idsOf(database.cities()), (QStringList{"utc", "utc", "dup", "dup"}));
         QCOMPARE(database.cities().first(), City::utc());
-        QCOMPARE(database.citiesByID().value(QStringLiteral("utc")), City::utc());
-        QCOMPARE(database.citiesByID().value(QStringLiteral("dup")).name, QStringLiteral("First"));
+        QCOMPARE(database.citiesByID().value(u"utc"_s), City::utc());
+        QCOMPARE(database.citiesByID().value(u"dup"_s).name, u"First"_s);
         QCOMPARE(database.searchKeys().size(), database.cities().size());
         // Neither the built-in entry nor a file record that claims its id is a
         // place; a minimum above the catalogue's size gives every place.
@@ -58,18 +58,16 @@ private slots:
     void searchKeys()
     {
         const QJsonArray records{
-            cityRecord(QStringLiteral("z"), QStringLiteral("Zürich"), 47.4, 8.5, QStringLiteral("Europe/Zurich"),
-                       QStringLiteral("Zürich"), QStringLiteral("Switzerland"), {QStringLiteral("Zurigo")}),
-            cityRecord(QStringLiteral("j"), QStringLiteral("Ciudad Juárez"), 31.7, -106.5,
-                       QStringLiteral("America/Ciudad_Juarez"), QString(), QStringLiteral("Mexico")),
-            cityRecord(QStringLiteral("u"), QStringLiteral("Nowhere"), 0, 0, QStringLiteral("Not/A_Zone"))};
+            cityRecord("z", "Zürich", 47.4, 8.5, "Europe/Zurich", "Zürich", "Switzerland", {"Zurigo"}),
+            cityRecord("j", "Ciudad Juárez", 31.7, -106.5, "America/Ciudad_Juarez", QString(), "Mexico"),
+            cityRecord("u", "Nowhere", 0, 0, "Not/A_Zone")};
         const CityDatabase database(writeCatalogue(m_dir, records), english);
         const auto& keys = database.searchKeys();
         QCOMPARE(keys.at(1), (QStringList{"zurich", "zurich", "switzerland", "zurigo", "central european time"}));
         // Empty region kept; a zone newer than ICU's data is named from its identifier.
         QCOMPARE(keys.at(2), (QStringList{"ciudad juarez", "", "mexico", "ciudad juarez"}));
         // An unknown zone is named like the zero-offset zone it resolves to.
-        QCOMPARE(keys.at(3).last(), QStringLiteral("coordinated universal time"));
+        QCOMPARE(keys.at(3).last(), u"coordinated universal time"_s);
     }
 
     void searchRanking_data()
@@ -86,7 +84,7 @@ private slots:
             << " " << QStringList{"parisII", "utc", "region", "montparnasse", "alias", "paris", "zurich", "nul"};
         QTest::newRow("empty") << "" << QStringList();
         QTest::newRow("no match") << "xyzzy" << QStringList();
-        QTest::newRow("query holding U+0000") << QStringLiteral("L\u0000T") << QStringList{"nul"};
+        QTest::newRow("query holding U+0000") << u"L\u0000T"_s << QStringList{"nul"};
     }
 
     void searchRanking()
@@ -94,15 +92,13 @@ private slots:
         QFETCH(QString, query);
         QFETCH(QStringList, expected);
         const QJsonArray records{
-            cityRecord(QStringLiteral("region"), QStringLiteral("Somewhere"), 0, 0, QStringLiteral("Africa/Abidjan"),
-                       QStringLiteral("Comparative Shire")),
-            cityRecord(QStringLiteral("montparnasse"), QStringLiteral("Montparnasse")),
-            cityRecord(QStringLiteral("alias"), QStringLiteral("Lutetia"), 0, 0, QStringLiteral("Africa/Abidjan"),
-                       QString(), QStringLiteral("Testland"), {QStringLiteral("Parisii")}),
-            cityRecord(QStringLiteral("paris"), QStringLiteral("Paris")),
-            cityRecord(QStringLiteral("parisII"), QStringLiteral("Paris II")),
-            cityRecord(QStringLiteral("zurich"), QStringLiteral("Zürich"), 0, 0, QStringLiteral("Europe/Zurich")),
-            cityRecord(QStringLiteral("nul"), QStringLiteral("Nul\u0000Town")),
+            cityRecord("region", "Somewhere", 0, 0, "Africa/Abidjan", "Comparative Shire"),
+            cityRecord("montparnasse", "Montparnasse"),
+            cityRecord("alias", "Lutetia", 0, 0, "Africa/Abidjan", QString(), "Testland", {"Parisii"}),
+            cityRecord("paris", "Paris"),
+            cityRecord("parisII", "Paris II"),
+            cityRecord("zurich", "Zürich", 0, 0, "Europe/Zurich"),
+            cityRecord("nul", u"Nul\u0000Town"_s),
         };
         const CityDatabase database(writeCatalogue(m_dir, records), english);
         QCOMPARE(idsOf(database.search(query, 200)), expected);
@@ -112,30 +108,29 @@ private slots:
     {
         QJsonArray records;
         for (int i = 0; i < 250; ++i)
-            records.append(cityRecord(QStringLiteral("c%1").arg(i), QStringLiteral("Town %1").arg(i)));
+            records.append(cityRecord(u"c%1"_s.arg(i), u"Town %1"_s.arg(i)));
         const CityDatabase database(writeCatalogue(m_dir, records), english);
-        const QList<City> found = database.search(QStringLiteral("town"), 200);
+        const QList<City> found = database.search(u"town"_s, 200);
         QCOMPARE(found.size(), 200);
-        QCOMPARE(found.first().id, QStringLiteral("c0"));
-        QCOMPARE(found.last().id, QStringLiteral("c199"));
-        QCOMPARE(database.search(QStringLiteral("town"), 0).size(), 0);
-        QCOMPARE(database.search(QStringLiteral("town"), 1000).size(), 250);
+        QCOMPARE(found.first().id, u"c0"_s);
+        QCOMPARE(found.last().id, u"c199"_s);
+        QCOMPARE(database.search(u"town"_s, 0).size(), 0);
+        QCOMPARE(database.search(u"town"_s, 1000).size(), 250);
     }
 
     void turkishFolding()
     {
-        const QJsonArray records{cityRecord(QStringLiteral("i"), QStringLiteral("Iğdır")),
-                                 cityRecord(QStringLiteral("d"), QStringLiteral("İzmir"))};
+        const QJsonArray records{cityRecord("i", "Iğdır"), cityRecord("d", "İzmir")};
         const QString file = writeCatalogue(m_dir, records);
         // In Turkish, capital I is the dotless ı and İ is the dotted i.
         const CityDatabase turkish(file, icu::Locale("tr_TR"));
-        QCOMPARE(turkish.searchKeys().at(1).first(), QStringLiteral("ıgdır"));
-        QCOMPARE(idsOf(turkish.search(QStringLiteral("IĞ"), 5)), QStringList{"i"});
-        QCOMPARE(idsOf(turkish.search(QStringLiteral("izm"), 5)), QStringList{"d"});
+        QCOMPARE(turkish.searchKeys().at(1).first(), u"ıgdır"_s);
+        QCOMPARE(idsOf(turkish.search(u"IĞ"_s, 5)), QStringList{"i"});
+        QCOMPARE(idsOf(turkish.search(u"izm"_s, 5)), QStringList{"d"});
         // Elsewhere the dotless ı is a letter of its own, not an i with a mark.
         const CityDatabase english(file, ::english);
-        QCOMPARE(english.searchKeys().at(1).first(), QStringLiteral("igdır"));
-        QCOMPARE(idsOf(english.search(QStringLiteral("izm"), 5)), QStringList{"d"});
+        QCOMPARE(english.searchKeys().at(1).first(), u"igdır"_s);
+        QCOMPARE(idsOf(english.search(u"izm"_s, 5)), QStringList{"d"});
     }
 
     void nearest_data()
@@ -151,7 +146,7 @@ private slots:
         // all inside 1500 km), and three islands far out in the Pacific.
         QStringList cluster60;
         for (int i = 0; i < 60; ++i)
-            cluster60.append(QStringLiteral("t%1").arg(i));
+            cluster60.append(u"t%1"_s.arg(i));
         QTest::newRow("dense area capped at maximum") << 50.0 << 10.0 << 1500.0 << 12 << 60 << cluster60;
         QTest::newRow("mid-ocean gets minimum")
             << -30.0 << -140.0 << 1500.0 << 3 << 60 << QStringList{"island1", "island2", "island3"};
@@ -170,12 +165,12 @@ private slots:
         QFETCH(QStringList, expected);
 
         QJsonArray records;
-        records.append(cityRecord(QStringLiteral("origin"), QStringLiteral("Null Island"), 0, 0));
+        records.append(cityRecord("origin", "Null Island", 0, 0));
         for (int i = 0; i < 80; ++i)
-            records.append(cityRecord(QStringLiteral("t%1").arg(i), QStringLiteral("Town"), 50 + i * 0.01, 10));
-        records.append(cityRecord(QStringLiteral("island3"), QStringLiteral("Far"), -10, -100));
-        records.append(cityRecord(QStringLiteral("island1"), QStringLiteral("Near"), -25, -130));
-        records.append(cityRecord(QStringLiteral("island2"), QStringLiteral("Mid"), -20, -120));
+            records.append(cityRecord(u"t%1"_s.arg(i), "Town", 50 + i * 0.01, 10));
+        records.append(cityRecord("island3", "Far", -10, -100));
+        records.append(cityRecord("island1", "Near", -25, -130));
+        records.append(cityRecord("island2", "Mid", -20, -120));
         const CityDatabase database(writeCatalogue(m_dir, records), english);
 
         QCOMPARE(idsOf(database.nearestCities(latitude, longitude, radius, minimum, maximum)), expected);
@@ -201,8 +196,8 @@ private slots:
             const QList<City> found = database.search(QString::fromUtf8(name), 1);
             QVERIFY2(!found.isEmpty() && found.first().name == QString::fromUtf8(name), name);
         }
-        QCOMPARE(database.search(QStringLiteral("ZURICH"), 1).first().name, QStringLiteral("Zürich"));
-        QCOMPARE(database.search(QStringLiteral("calcutta"), 1).first().name, QStringLiteral("Kolkata"));
+        QCOMPARE(database.search(u"ZURICH"_s, 1).first().name, u"Zürich"_s);
+        QCOMPARE(database.search(u"calcutta"_s, 1).first().name, u"Kolkata"_s);
         // Every city resolves to a zone the system knows and to a flag.
         for (qsizetype i = 1; i < database.cities().size(); ++i) {
             const City& city = database.cities().at(i);
@@ -211,7 +206,7 @@ private slots:
         }
         const QList<City> nearParis = database.nearestCities(48.8566, 2.3522, 700, 1, 1);
         QCOMPARE(nearParis.size(), 1);
-        QCOMPARE(nearParis.first().name, QStringLiteral("Paris"));
+        QCOMPARE(nearParis.first().name, u"Paris"_s);
     }
 
 private:

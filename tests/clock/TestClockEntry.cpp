@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Row {
@@ -28,15 +30,14 @@ QString describe(const QList<Row>& rows)
 {
     QStringList parts;
     for (const Row& r : rows)
-        parts.append(QStringLiteral("%1|%2|%3|%4|%5")
-                         .arg(r.id, r.title, r.originalName, r.emoji,
-                              r.kind == ClockEntry::Kind::home ? QStringLiteral("home") : QStringLiteral("tracked")));
-    return parts.join(QStringLiteral(" ; "));
+        parts.append(u"%1|%2|%3|%4|%5"_s.arg(r.id, r.title, r.originalName, r.emoji,
+                                             r.kind == ClockEntry::Kind::home ? u"home"_s : u"tracked"_s));
+    return parts.join(u" ; "_s);
 }
 
-const QString us = *flagEmoji(QStringLiteral("United States"));
-const QString jp = *flagEmoji(QStringLiteral("Japan"));
-const QString gb = *flagEmoji(QStringLiteral("United Kingdom"));
+const QString us = *flagEmoji(u"United States"_s);
+const QString jp = *flagEmoji(u"Japan"_s);
+const QString gb = *flagEmoji(u"United Kingdom"_s);
 const QDateTime winter = QDateTime::fromSecsSinceEpoch(1768478400, Qt::UTC); // 2026-01-15 12:00 UTC
 
 } // namespace
@@ -67,51 +68,50 @@ private slots:
 
         const auto home = ClockEntry::Kind::home;
         const auto tracked = ClockEntry::Kind::tracked;
-        const QString nyName = QStringLiteral("New York City, New York");
+        const QString nyName = u"New York City, New York"_s;
 
         QTest::newRow("home off, nothing tracked")
-            << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}} << QByteArray("Asia/Tokyo")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}} << "Asia/Tokyo"_ba
             << QList<Row>{};
         QTest::newRow("nothing tracked: stand-alone home from the first city of the zone")
-            << QVariantMap{{"trackedCityIDs", QStringList{}}} << QByteArray("Asia/Tokyo")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}} << "Asia/Tokyo"_ba
             << QList<Row>{{"home", "Tokyo", "", jp, home}};
         QTest::newRow("tracked city in the home zone becomes home, under its label")
             << QVariantMap{{"trackedCityIDs", QStringList{"lon", "ny"}},
                            {"customCityLabels", QVariantMap{{"ny", " Office "}}}}
-            << QByteArray("America/New_York")
+            << "America/New_York"_ba
             << QList<Row>{{"ny", "Office", nyName, us, home}, {"lon", "London, England", "", gb, tracked}};
         QTest::newRow("two cities in the home zone: the first in order is home")
             << QVariantMap{{"trackedCityIDs", QStringList{"ny", "bk"}}, {"sortMode", "alphabetical"}}
-            << QByteArray("America/New_York")
+            << "America/New_York"_ba
             << QList<Row>{{"bk", "Brooklyn, New York", "", us, home}, {"ny", nyName, "", us, tracked}};
         QTest::newRow("home off: every tracked city, none promoted")
             << QVariantMap{{"trackedCityIDs", QStringList{"tok", "ny"}}, {"showsHomeZone", false}}
-            << QByteArray("America/New_York")
-            << QList<Row>{{"ny", nyName, "", us, tracked}, {"tok", "Tokyo", "", jp, tracked}};
+            << "America/New_York"_ba << QList<Row>{{"ny", nyName, "", us, tracked}, {"tok", "Tokyo", "", jp, tracked}};
         QTest::newRow("fixed-offset zone without a city")
-            << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}} << QByteArray("Etc/GMT+5")
+            << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}} << "Etc/GMT+5"_ba
             << QList<Row>{{"home", "GMT+5", "", "", home}, {"tok", "Tokyo", "", jp, tracked}};
         QTest::newRow("zone without a city: last part, spaces for underscores")
-            << QVariantMap{{"trackedCityIDs", QStringList{}}} << QByteArray("America/Argentina/Buenos_Aires")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}} << "America/Argentina/Buenos_Aires"_ba
             << QList<Row>{{"home", "Buenos Aires", "", "", home}};
-        QTest::newRow("UTC takes the built-in entry") << QVariantMap{{"trackedCityIDs", QStringList{}}}
-                                                      << QByteArray("UTC") << QList<Row>{{"home", "UTC", "", "", home}};
+        QTest::newRow("UTC takes the built-in entry")
+            << QVariantMap{{"trackedCityIDs", QStringList{}}} << "UTC"_ba << QList<Row>{{"home", "UTC", "", "", home}};
         QTest::newRow("stand-alone home ignores the label but keeps the emoji")
             << QVariantMap{{"trackedCityIDs", QStringList{"lon"}},
                            {"customCityLabels", QVariantMap{{"tok", "Kaisha"}}},
                            {"customCityEmoji", QVariantMap{{"tok", "🗼"}}}}
-            << QByteArray("Asia/Tokyo")
+            << "Asia/Tokyo"_ba
             << QList<Row>{{"home", "Tokyo", "", "🗼", home}, {"lon", "London, England", "", gb, tracked}};
         QTest::newRow("flags off: only custom emoji") << QVariantMap{{"trackedCityIDs", QStringList{"ny", "tok"}},
                                                                      {"showsFlags", false},
                                                                      {"customCityEmoji", QVariantMap{{"tok", "🍣"}}}}
-                                                      << QByteArray("Europe/London")
+                                                      << "Europe/London"_ba
                                                       << QList<Row>{{"home", "London, England", "", "", home},
                                                                     {"ny", nyName, "", "", tracked},
                                                                     {"tok", "Tokyo", "", "🍣", tracked}};
         QTest::newRow("unknown ids produce no row")
-            << QVariantMap{{"trackedCityIDs", QStringList{"gone", "tok"}}, {"showsHomeZone", false}}
-            << QByteArray("Asia/Tokyo") << QList<Row>{{"tok", "Tokyo", "", jp, tracked}};
+            << QVariantMap{{"trackedCityIDs", QStringList{"gone", "tok"}}, {"showsHomeZone", false}} << "Asia/Tokyo"_ba
+            << QList<Row>{{"tok", "Tokyo", "", jp, tracked}};
     }
 
     void entries()
@@ -135,15 +135,15 @@ private slots:
 
         const QList<ClockEntry> promoted = ClockEntry::entries(settings, winter, QTimeZone("Asia/Tokyo"), *m_database);
         QCOMPARE(promoted.size(), 1);
-        QCOMPARE(promoted.first().city->id, QStringLiteral("osa"));
-        QCOMPARE(promoted.first().timeZone.id(), QByteArray("Asia/Tokyo"));
+        QCOMPARE(promoted.first().city->id, u"osa"_s);
+        QCOMPARE(promoted.first().timeZone.id(), "Asia/Tokyo"_ba);
 
         // A stand-alone home row names a city but is not one.
         const QList<ClockEntry> standalone =
             ClockEntry::entries(settings, winter, QTimeZone("Europe/London"), *m_database);
-        QCOMPARE(standalone.first().id, QStringLiteral("home"));
+        QCOMPARE(standalone.first().id, u"home"_s);
         QVERIFY(!standalone.first().city);
-        QCOMPARE(standalone.first().timeZone.id(), QByteArray("Europe/London"));
+        QCOMPARE(standalone.first().timeZone.id(), "Europe/London"_ba);
     }
 
 private:

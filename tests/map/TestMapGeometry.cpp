@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 double degrees(double radians)
@@ -42,16 +44,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QList<int>>("ringSizes");
-        QTest::newRow("trailing unpaired number ignored")
-            << QByteArray(R"({"rings":[[10,20,30,40,50]]})") << QList<int>{2};
-        QTest::newRow("one number: an empty ring, kept") << QByteArray(R"({"rings":[[5]]})") << QList<int>{0};
-        QTest::newRow("no numbers: an empty ring, kept") << QByteArray(R"({"rings":[[],[1,2]]})") << QList<int>{0, 1};
-        QTest::newRow("other keys ignored") << QByteArray(R"({"name":"x","rings":[[1,2,3,4]]})") << QList<int>{2};
-        QTest::newRow("top level array") << QByteArray(R"([[1,2]])") << QList<int>{};
-        QTest::newRow("no rings key") << QByteArray(R"({"ring":[[1,2]]})") << QList<int>{};
-        QTest::newRow("a number as text") << QByteArray(R"({"rings":[[1,"2"]]})") << QList<int>{};
-        QTest::newRow("a ring that is not an array") << QByteArray(R"({"rings":[1]})") << QList<int>{};
-        QTest::newRow("not JSON") << QByteArray("{rings") << QList<int>{};
+        QTest::newRow("trailing unpaired number ignored") << R"({"rings":[[10,20,30,40,50]]})"_ba << QList<int>{2};
+        QTest::newRow("one number: an empty ring, kept") << R"({"rings":[[5]]})"_ba << QList<int>{0};
+        QTest::newRow("no numbers: an empty ring, kept") << R"({"rings":[[],[1,2]]})"_ba << QList<int>{0, 1};
+        QTest::newRow("other keys ignored") << R"({"name":"x","rings":[[1,2,3,4]]})"_ba << QList<int>{2};
+        QTest::newRow("top level array") << R"([[1,2]])"_ba << QList<int>{};
+        QTest::newRow("no rings key") << R"({"ring":[[1,2]]})"_ba << QList<int>{};
+        QTest::newRow("a number as text") << R"({"rings":[[1,"2"]]})"_ba << QList<int>{};
+        QTest::newRow("a ring that is not an array") << R"({"rings":[1]})"_ba << QList<int>{};
+        QTest::newRow("not JSON") << "{rings"_ba << QList<int>{};
     }
 
     void outlineFile()
@@ -69,7 +70,7 @@ private slots:
     void shippedOutlines()
     {
         QVERIFY(!WorldLand::load(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/world-land.json")).rings.isEmpty());
-        QVERIFY(WorldLand::load(QStringLiteral("/nonexistent/world-land.json")).rings.isEmpty());
+        QVERIFY(WorldLand::load(u"/nonexistent/world-land.json"_s).rings.isEmpty());
     }
 
     void projection_data()
@@ -128,29 +129,6 @@ private slots:
             const double difference = std::remainder(sun.subsolarLongitude - subsolar, 360.0);
             QVERIFY2(std::abs(difference) < tolerance, qPrintable(QString::number(sun.subsolarLongitude)));
         }
-    }
-
-    void terminatorSamplesAndClosing_data()
-    {
-        QTest::addColumn<QDateTime>("at");
-        QTest::addColumn<double>("closing");
-        QTest::newRow("northern summer closes below") << instant("2026-06-21T12:00:00Z") << 284.0 + 14;
-        QTest::newRow("northern winter closes above") << instant("2026-12-21T12:00:00Z") << -14.0;
-    }
-
-    void terminatorSamplesAndClosing()
-    {
-        QFETCH(QDateTime, at);
-        QFETCH(double, closing);
-        const QSizeF size(720, 284);
-        const Terminator night = terminator(size, size, at);
-        // The samples, then the two corners that close the night side off the map.
-        const auto corner1 = night.fill.elementAt(Terminator::sampleCount);
-        const auto corner2 = night.fill.elementAt(Terminator::sampleCount + 1);
-        QCOMPARE(QPointF(corner1.x, corner1.y), QPointF(734, closing));
-        QCOMPARE(QPointF(corner2.x, corner2.y), QPointF(-14, closing));
-        for (int i = 0; i < Terminator::sampleCount; ++i)
-            QVERIFY(night.fill.elementAt(i).y >= 0 && night.fill.elementAt(i).y <= 284);
     }
 
     void terminatorGaps()

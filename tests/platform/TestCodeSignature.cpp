@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestCodeSignature : public QObject {
     Q_OBJECT
 
@@ -21,27 +23,27 @@ private:
 void TestCodeSignature::relativePathsSignTheSame()
 {
     QTemporaryDir dir;
-    makeBundle(dir.filePath(QStringLiteral("Horavia.app")));
+    makeBundle(dir.filePath(u"Horavia.app"_s));
     const QString saved = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    const auto error = CodeSignature::sign(QStringLiteral("Horavia.app"), m_key);
-    const auto team = CodeSignature::verify(QStringLiteral("Horavia.app"));
+    const auto error = CodeSignature::sign(u"Horavia.app"_s, m_key);
+    const auto team = CodeSignature::verify(u"Horavia.app"_s);
     QDir::setCurrent(saved);
     QCOMPARE(error, std::nullopt);
     QCOMPARE(team, CodeSignature::teamIdentifierForKey(m_key));
-    QCOMPARE(CodeSignature::verify(dir.filePath(QStringLiteral("Horavia.app"))), team);
+    QCOMPARE(CodeSignature::verify(dir.filePath(u"Horavia.app"_s)), team);
 }
 
 void TestCodeSignature::symbolicLinks()
 {
     QTemporaryDir dir;
-    const QString bundle = dir.filePath(QStringLiteral("Horavia.app"));
+    const QString bundle = dir.filePath(u"Horavia.app"_s);
     makeBundle(bundle);
-    QVERIFY(QFile::link(QStringLiteral("Horavia"), bundle + QStringLiteral("/Contents/Alias")));
+    QVERIFY(QFile::link(u"Horavia"_s, bundle + u"/Contents/Alias"_s));
     signBundle(bundle, m_key);
     QVERIFY(CodeSignature::verify(bundle)); // a link inside the bundle is fine
 
-    QVERIFY(QFile::link(QStringLiteral("/etc/passwd"), bundle + QStringLiteral("/Contents/Outside")));
+    QVERIFY(QFile::link(u"/etc/passwd"_s, bundle + u"/Contents/Outside"_s));
     QVERIFY(!CodeSignature::verify(bundle));
     QVERIFY(CodeSignature::sign(bundle, m_key)); // and cannot be signed
 }
@@ -49,11 +51,11 @@ void TestCodeSignature::symbolicLinks()
 void TestCodeSignature::forgedManifestIsRejected()
 {
     QTemporaryDir dir;
-    const QString bundle = dir.filePath(QStringLiteral("Horavia.app"));
+    const QString bundle = dir.filePath(u"Horavia.app"_s);
     makeBundle(bundle);
     signBundle(bundle, m_key);
     // Claiming another team without its key breaks the signature.
-    const QString manifest = bundle + QStringLiteral("/Contents/_CodeSignature/CodeResources");
+    const QString manifest = bundle + u"/Contents/_CodeSignature/CodeResources"_s;
     QByteArray bytes = readFile(manifest);
     bytes.replace(CodeSignature::teamIdentifierForKey(m_key)->toLatin1(), QByteArray(32, 'a'));
     writeFile(manifest, bytes);
@@ -63,8 +65,8 @@ void TestCodeSignature::forgedManifestIsRejected()
 void TestCodeSignature::wrongKeyKind()
 {
     QTemporaryDir dir;
-    makeBundle(dir.filePath(QStringLiteral("Horavia.app")));
-    QVERIFY(CodeSignature::sign(dir.filePath(QStringLiteral("Horavia.app")), "not a key"));
+    makeBundle(dir.filePath(u"Horavia.app"_s));
+    QVERIFY(CodeSignature::sign(dir.filePath(u"Horavia.app"_s), "not a key"));
     QCOMPARE(CodeSignature::teamIdentifierForKey("not a key"), std::nullopt);
 }
 

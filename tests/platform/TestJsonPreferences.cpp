@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestJsonPreferences : public QObject {
     Q_OBJECT
 
@@ -17,49 +19,49 @@ private slots:
     {
         {
             JsonPreferences prefs(path());
-            prefs.setObject(true, QStringLiteral("flag"));
-            prefs.setObject(QStringLiteral("twelveHour"), QStringLiteral("text"));
-            prefs.setObject(QStringList{"gn1", "tz:America/Nuuk"}, QStringLiteral("list"));
-            prefs.setObject(QVariantMap{{"tz:Asia/Tokyo", "🗼"}, {"gn2/x", "Home"}}, QStringLiteral("map"));
-            prefs.setObject(QStringList{}, QStringLiteral("emptyList"));
+            prefs.setObject(true, u"flag"_s);
+            prefs.setObject(u"twelveHour"_s, u"text"_s);
+            prefs.setObject(QStringList{"gn1", "tz:America/Nuuk"}, u"list"_s);
+            prefs.setObject(QVariantMap{{"tz:Asia/Tokyo", "🗼"}, {"gn2/x", "Home"}}, u"map"_s);
+            prefs.setObject(QStringList{}, u"emptyList"_s);
             QVERIFY(prefs.synchronize());
         }
         const QJsonObject onDisk = QJsonDocument::fromJson(readFile(path())).object();
-        QCOMPARE(onDisk.value(QStringLiteral("flag")), QJsonValue(true));
-        QVERIFY(onDisk.value(QStringLiteral("list")).isArray());
+        QCOMPARE(onDisk.value(u"flag"_s), QJsonValue(true));
+        QVERIFY(onDisk.value(u"list"_s).isArray());
 
         JsonPreferences prefs(path());
-        QCOMPARE(prefs.boolean(QStringLiteral("flag")), std::optional(true));
-        QCOMPARE(prefs.string(QStringLiteral("text")), std::optional(QStringLiteral("twelveHour")));
-        QCOMPARE(prefs.stringArray(QStringLiteral("list")), std::optional(QStringList{"gn1", "tz:America/Nuuk"}));
-        QCOMPARE(prefs.stringArray(QStringLiteral("emptyList")), std::optional(QStringList{}));
-        const QVariantMap map = prefs.dictionary(QStringLiteral("map")).value_or(QVariantMap());
-        QCOMPARE(map.value(QStringLiteral("tz:Asia/Tokyo")).toString(), QStringLiteral("🗼"));
-        QCOMPARE(map.value(QStringLiteral("gn2/x")).toString(), QStringLiteral("Home"));
+        QCOMPARE(prefs.boolean(u"flag"_s), std::optional(true));
+        QCOMPARE(prefs.string(u"text"_s), std::optional(u"twelveHour"_s));
+        QCOMPARE(prefs.stringArray(u"list"_s), std::optional(QStringList{"gn1", "tz:America/Nuuk"}));
+        QCOMPARE(prefs.stringArray(u"emptyList"_s), std::optional(QStringList{}));
+        const QVariantMap map = prefs.dictionary(u"map"_s).value_or(QVariantMap());
+        QCOMPARE(map.value(u"tz:Asia/Tokyo"_s).toString(), u"🗼"_s);
+        QCOMPARE(map.value(u"gn2/x"_s).toString(), u"Home"_s);
     }
 
     void typedReadsRejectOtherTypes()
     {
         writeFile(path(), R"({"text":"true","number":1,"mixed":["a",2],"map":{"a":1},"list":["a"],"null":null})");
         JsonPreferences prefs(path());
-        QCOMPARE(prefs.boolean(QStringLiteral("text")), std::nullopt);
-        QCOMPARE(prefs.boolean(QStringLiteral("number")), std::nullopt);
-        QCOMPARE(prefs.boolean(QStringLiteral("null")), std::nullopt);
-        QCOMPARE(prefs.string(QStringLiteral("number")), std::nullopt);
-        QCOMPARE(prefs.string(QStringLiteral("list")), std::nullopt);
-        QCOMPARE(prefs.stringArray(QStringLiteral("mixed")), std::nullopt);
-        QCOMPARE(prefs.stringArray(QStringLiteral("text")), std::nullopt);
-        QCOMPARE(prefs.dictionary(QStringLiteral("list")), std::nullopt);
-        QCOMPARE(prefs.stringArray(QStringLiteral("missing")), std::nullopt);
+        QCOMPARE(prefs.boolean(u"text"_s), std::nullopt);
+        QCOMPARE(prefs.boolean(u"number"_s), std::nullopt);
+        QCOMPARE(prefs.boolean(u"null"_s), std::nullopt);
+        QCOMPARE(prefs.string(u"number"_s), std::nullopt);
+        QCOMPARE(prefs.string(u"list"_s), std::nullopt);
+        QCOMPARE(prefs.stringArray(u"mixed"_s), std::nullopt);
+        QCOMPARE(prefs.stringArray(u"text"_s), std::nullopt);
+        QCOMPARE(prefs.dictionary(u"list"_s), std::nullopt);
+        QCOMPARE(prefs.stringArray(u"missing"_s), std::nullopt);
         // A dictionary is returned whatever its values; judging them is the caller's business.
-        QCOMPARE(prefs.dictionary(QStringLiteral("map"))->value(QStringLiteral("a")).toInt(), 1);
+        QCOMPARE(prefs.dictionary(u"map"_s)->value(u"a"_s).toInt(), 1);
     }
 
     void readingNeverCreatesTheFile()
     {
         {
             JsonPreferences prefs(path());
-            QVERIFY(!prefs.string(QStringLiteral("anything")));
+            QVERIFY(!prefs.string(u"anything"_s));
         }
         QVERIFY(!QFileInfo::exists(path()));
     }
@@ -67,8 +69,8 @@ private slots:
     void unreadableFileIsKeptAside_data()
     {
         QTest::addColumn<QByteArray>("contents");
-        QTest::newRow("truncated") << QByteArray(R"({"showsFlags": fal)");
-        QTest::newRow("array at top level") << QByteArray(R"(["trackedCityIDs"])");
+        QTest::newRow("truncated") << R"({"showsFlags": fal)"_ba;
+        QTest::newRow("array at top level") << R"(["trackedCityIDs"])"_ba;
         QTest::newRow("binary") << QByteArray("\x00\x01\x02garbage", 10);
     }
 
@@ -78,23 +80,23 @@ private slots:
         writeFile(path(), contents);
 
         JsonPreferences prefs(path());
-        QVERIFY(!prefs.boolean(QStringLiteral("showsFlags")));
+        QVERIFY(!prefs.boolean(u"showsFlags"_s));
         QCOMPARE(readFile(path()), contents); // reading alone leaves it in place
 
-        prefs.setObject(false, QStringLiteral("showsFlags"));
+        prefs.setObject(false, u"showsFlags"_s);
         QVERIFY(prefs.synchronize());
 
         QVERIFY(!prefs.setAsideFileName().isEmpty());
-        QVERIFY(prefs.setAsideFileName().startsWith(path() + QStringLiteral(".unreadable-")));
+        QVERIFY(prefs.setAsideFileName().startsWith(path() + u".unreadable-"_s));
         QCOMPARE(readFile(prefs.setAsideFileName()), contents);
         const QJsonObject fresh = QJsonDocument::fromJson(readFile(path())).object();
         QCOMPARE(fresh, (QJsonObject{{"showsFlags", false}}));
 
         // Only the original damage is set aside, once.
-        prefs.setObject(true, QStringLiteral("showsFlags"));
+        prefs.setObject(true, u"showsFlags"_s);
         QVERIFY(prefs.synchronize());
-        const QStringList aside = QDir(QFileInfo(path()).absolutePath())
-                                      .entryList({QStringLiteral("settings.json.unreadable-*")}, QDir::Files);
+        const QStringList aside =
+            QDir(QFileInfo(path()).absolutePath()).entryList({u"settings.json.unreadable-*"_s}, QDir::Files);
         QCOMPARE(aside.size(), 1);
     }
 
@@ -102,7 +104,7 @@ private slots:
     {
         writeFile(path(), "");
         JsonPreferences prefs(path());
-        prefs.setObject(QStringLiteral("manual"), QStringLiteral("sortMode"));
+        prefs.setObject(u"manual"_s, u"sortMode"_s);
         QVERIFY(prefs.synchronize());
         QVERIFY(prefs.setAsideFileName().isEmpty());
     }
@@ -111,10 +113,10 @@ private slots:
     {
         {
             JsonPreferences prefs(path());
-            prefs.setObject(QStringLiteral("a"), QStringLiteral("one"));
-            prefs.setObject(QStringLiteral("b"), QStringLiteral("two"));
+            prefs.setObject(u"a"_s, u"one"_s);
+            prefs.setObject(u"b"_s, u"two"_s);
             QVERIFY(prefs.synchronize());
-            prefs.remove(QStringLiteral("one"));
+            prefs.remove(u"one"_s);
             QVERIFY(prefs.synchronize());
         }
         QCOMPARE(QJsonDocument::fromJson(readFile(path())).object(), (QJsonObject{{"two", "b"}}));
@@ -126,11 +128,11 @@ private slots:
         qputenv("XDG_CONFIG_HOME", m_dir->path().toUtf8());
         const QString name = JsonPreferences::defaultFileName();
         qputenv("XDG_CONFIG_HOME", previous);
-        QCOMPARE(name, m_dir->filePath(QStringLiteral("horavia/settings.json")));
+        QCOMPARE(name, m_dir->filePath(u"horavia/settings.json"_s));
     }
 
 private:
-    QString path() const { return m_dir->filePath(QStringLiteral("horavia/settings.json")); }
+    QString path() const { return m_dir->filePath(u"horavia/settings.json"_s); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 

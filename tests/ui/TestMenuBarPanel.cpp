@@ -18,6 +18,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Phase = Updater::Phase;
 Q_DECLARE_METATYPE(Updater::Phase)
 
@@ -59,7 +61,7 @@ private slots:
             cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
             cityRecord("ny", "New York City", 40.7, -74, "America/New_York", "New York", "United States")};
         for (int i = 0; i < 50; ++i)
-            records.append(cityRecord(QStringLiteral("c%1").arg(i), QStringLiteral("Town %1").arg(i)));
+            records.append(cityRecord(u"c%1"_s.arg(i), u"Town %1"_s.arg(i)));
         m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
     }
 
@@ -121,7 +123,7 @@ private slots:
         const auto panel = make();
         m_updater->setPhase(phase);
         const QStringList parts = ::structure(panel->layout());
-        const QString updateRow = QStringLiteral("A New Version Is Available");
+        const QString updateRow = u"A New Version Is Available"_s;
         QCOMPARE(parts.contains(updateRow), updateShown);
         if (updateShown) QCOMPARE(parts.indexOf(updateRow), parts.indexOf("Choose Cities…") - 1);
         QCOMPARE(m_commands->checkForUpdates()->isEnabled(), canCheck);
@@ -136,12 +138,12 @@ private slots:
 
         m_wall = m_wall.addSecs(60);
         m_clockTimer->fire();
-        QCOMPARE(panel->rows(), before);                                      // same widgets, new times
-        QCOMPARE(before.at(1)->texts().time, QStringLiteral("7:01\u202FAM")); // 12:01 UTC in New York
+        QCOMPARE(panel->rows(), before);                         // same widgets, new times
+        QCOMPARE(before.at(1)->texts().time, u"7:01\u202FAM"_s); // 12:01 UTC in New York
 
         m_settings->setSortMode(SortMode::alphabetical);
         QCOMPARE(panel->rows(), before); // ny already sorted first: nothing to rebuild
-        m_settings->toggleTracking(m_database->citiesByID().value(QStringLiteral("lon")));
+        m_settings->toggleTracking(m_database->citiesByID().value(u"lon"_s));
         QCOMPARE(panel->rows().size(), 4);
         QCOMPARE(::structure(panel->layout()).mid(0, 5), (QStringList{"row:UTC", "divider", "row:London, England",
                                                                       "row:New York City, New York", "row:Tokyo"}));
@@ -151,7 +153,7 @@ private slots:
     {
         QStringList many;
         for (int i = 0; i < 50; ++i)
-            many.append(QStringLiteral("c%1").arg(i));
+            many.append(u"c%1"_s.arg(i));
         m_store.values = {{"trackedCityIDs", many}};
         const auto panel = make();
         auto* scroll = panel->findChild<QScrollArea*>();
@@ -183,7 +185,7 @@ private slots:
         QVERIFY(bar->value() > beforeWheel);
 
         // Back to a short list: the panel shrinks to its content again.
-        m_settings->setTrackedCityIDs({QStringLiteral("tok")});
+        m_settings->setTrackedCityIDs({u"tok"_s});
         QVERIFY(panel->height() < 300);
     }
 

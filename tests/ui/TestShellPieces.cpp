@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class RecordingPolicy final : public ActivationPolicy {
@@ -18,9 +20,9 @@ public:
     void set(Policy p) override
     {
         policy = p;
-        calls.append(p == Policy::regular ? QStringLiteral("regular") : QStringLiteral("accessory"));
+        calls.append(p == Policy::regular ? u"regular"_s : u"accessory"_s);
     }
-    void activate() override { calls.append(QStringLiteral("activate")); }
+    void activate() override { calls.append(u"activate"_s); }
     void adopt(QWindow*) override {}
 };
 
@@ -69,7 +71,7 @@ private slots:
             QVERIFY(!registry.open(WindowId::main)); // nothing registered: nothing opens
             first = registry.open(WindowId::about);
             QVERIFY(first && first->isVisible());
-            QCOMPARE(first->objectName(), QStringLiteral("about"));
+            QCOMPARE(first->objectName(), u"about"_s);
             first->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(first);                                         // closing hides, never deletes
@@ -83,7 +85,7 @@ private slots:
     void secondLaunchHandsOver()
     {
         QTemporaryDir dir;
-        const QString socket = dir.filePath(QStringLiteral("horavia.socket"));
+        const QString socket = dir.filePath(u"horavia.socket"_s);
         SingleInstance first(socket);
         QVERIFY(first.claim());
         QSignalSpy reopen(&first, &SingleInstance::reopenRequested);
@@ -92,7 +94,7 @@ private slots:
         QVERIFY(reopen.wait(3000));
 
         // A socket file left behind by a copy that died is taken over.
-        const QString stalePath = dir.filePath(QStringLiteral("stale.socket"));
+        const QString stalePath = dir.filePath(u"stale.socket"_s);
         QFile stale(stalePath);
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();

@@ -9,9 +9,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QDateTime juneNoon = QDateTime::fromString(QStringLiteral("2026-06-21T12:00:00Z"), Qt::ISODate);
+const QDateTime juneNoon = QDateTime::fromString(u"2026-06-21T12:00:00Z"_s, Qt::ISODate);
 const QSizeF mapSize(720, 284);
 
 QPoint at(double longitude, double latitude)
@@ -76,7 +78,7 @@ private slots:
         // Open ocean on the equator: the Atlantic in daylight, the Pacific at night.
         const int dayOcean = lightness(image, at(-25, 0));
         const int nightOcean = lightness(image, at(-170, 0));
-        QVERIFY2(nightOcean < dayOcean - 5, qPrintable(QStringLiteral("%1 %2").arg(nightOcean).arg(dayOcean)));
+        QVERIFY2(nightOcean < dayOcean - 5, qPrintable(u"%1 %2"_s.arg(nightOcean).arg(dayOcean)));
         // Land in daylight (the Sahara) against daylit ocean: darker on light, lighter on dark.
         const int dayLand = lightness(image, at(15, 22));
         if (dark)
@@ -121,10 +123,10 @@ private slots:
         // Near the top edge the label stays at least 14 below it.
         QTest::mouseMove(&view, at(-21.9, 80));
         QVERIFY(view.hover());
-        QCOMPARE(view.hover()->city.id, QStringLiteral("rey"));
+        QCOMPARE(view.hover()->city.id, u"rey"_s);
         QCOMPARE(view.hoverLabelRect().center().y(), 14.0);
         QTest::mouseMove(&view, at(139, 30));
-        QCOMPARE(view.hover()->city.id, QStringLiteral("tok"));
+        QCOMPARE(view.hover()->city.id, u"tok"_s);
         QCOMPARE(view.hoverLabelRect().center(), QPointF(at(139, 30)) - QPointF(0, 18));
 
         // A click in the middle of the Pacific focuses the nearest city, not the spot.
@@ -138,7 +140,7 @@ private slots:
         QCOMPARE(view.mapRect(), QRectF((1000 - 720) / 2.0, 0, 720, 284));
 
         // With no catalogue, a click focuses the clicked spot itself.
-        const CityDatabase empty(QStringLiteral("/nonexistent.json"));
+        const CityDatabase empty(u"/nonexistent.json"_s);
         WorldMapView bare(m_land, empty);
         bare.resize(720, 284);
         bare.show();

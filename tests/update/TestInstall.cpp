@@ -15,13 +15,15 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 using Phase = Updater::Phase;
 using PayloadMaker = std::function<QByteArray(const QString& scratch)>;
 Q_DECLARE_METATYPE(PayloadMaker)
 
 namespace {
 
-const QString notes = QStringLiteral("# Horavia 2.0\n- Faster");
+const QString notes = u"# Horavia 2.0\n- Faster"_s;
 
 } // namespace
 
@@ -40,11 +42,11 @@ private slots:
     {
         m_root = std::make_unique<QTemporaryDir>();
         // A quote in the path must survive the shell.
-        m_bundle = m_root->filePath(QStringLiteral("It's here/Horavia.app"));
-        makeBundle(m_bundle, QStringLiteral("org.horavia.Horavia"), "1.0");
+        m_bundle = m_root->filePath(u"It's here/Horavia.app"_s);
+        makeBundle(m_bundle, u"org.horavia.Horavia"_s, "1.0");
         signBundle(m_bundle, m_key);
         m_server = std::make_unique<TestHttpServer>();
-        m_server->route(QStringLiteral("/updates.txt"), 200, notes.toUtf8());
+        m_server->route(u"/updates.txt"_s, 200, notes.toUtf8());
         m_store = RecordingPreferences();
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         m_terminations = 0;
@@ -60,8 +62,8 @@ private slots:
             return true;
         };
         host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
-        m_updater = std::make_unique<Updater>(m_store, m_server->url(QStringLiteral("/updates.txt")),
-                                              m_server->url(QStringLiteral("/hrv.zip")), host);
+        m_updater =
+            std::make_unique<Updater>(m_store, m_server->url(u"/updates.txt"_s), m_server->url(u"/hrv.zip"_s), host);
     }
 
     void installsAndRelaunches()
@@ -71,17 +73,16 @@ private slots:
         QCOMPARE(m_updater->phase(), Phase::installing());
         QCOMPARE(m_terminations, 1);
 
-        QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, QStringLiteral("2.0"));
-        QCOMPARE(readFile(m_bundle + QStringLiteral("/Contents/Horavia")), QByteArray("#!/bin/sh\necho new\n"));
+        QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, u"2.0"_s);
+        QCOMPARE(readFile(m_bundle + u"/Contents/Horavia"_s), "#!/bin/sh\necho new\n"_ba);
         QVERIFY(CodeSignature::verify(m_bundle));
         QCOMPARE(m_store.values.value(UpdaterKeys::lastSeenNotes).toString(), notes);
         QCOMPARE(m_store.writes.last(), UpdaterKeys::lastSeenNotes);
         QVERIFY(m_store.synchronizations >= 1);
 
-        const QString executable = m_bundle + QStringLiteral("/Contents/Horavia");
+        const QString executable = m_bundle + u"/Contents/Horavia"_s;
         QCOMPARE(m_launched, (QStringList{"/bin/sh", "-c", Relauncher::reopenCommand(4242, executable)}));
-        QVERIFY(
-            m_launched.last().startsWith(QStringLiteral("while kill -0 4242 2>/dev/null; do sleep 0.2; done; exec ")));
+        QVERIFY(m_launched.last().startsWith(u"while kill -0 4242 2>/dev/null; do sleep 0.2; done; exec "_s));
 
         // The next check finds the installed notes: nothing new.
         m_updater->setPhase(Phase::idle());
@@ -94,9 +95,9 @@ private slots:
     void installsFromTwoFoldersDown()
     {
         QTemporaryDir scratch;
-        install(signedPayload(scratch.path(), QStringLiteral("a/b/"), m_key));
+        install(signedPayload(scratch.path(), u"a/b/"_s, m_key));
         QCOMPARE(m_terminations, 1);
-        QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, QStringLiteral("2.0"));
+        QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, u"2.0"_s);
     }
 
     void failures_data()
@@ -112,12 +113,12 @@ private slots:
         };
         const auto altered = [this, key](std::function<void(const QString&)> change) {
             return PayloadMaker([this, key, change](const QString& s) {
-                const QString staged = s + QStringLiteral("/stage/Horavia.app");
-                makeBundle(staged, QStringLiteral("org.horavia.Horavia"), "2.0");
+                const QString staged = s + u"/stage/Horavia.app"_s;
+                makeBundle(staged, u"org.horavia.Horavia"_s, "2.0");
                 signBundle(staged, key);
                 change(staged);
                 ZipWriter zip;
-                zip.addTree(staged, QStringLiteral("Horavia.app"));
+                zip.addTree(staged, u"Horavia.app"_s);
                 return zip.finish();
             });
         };
@@ -134,19 +135,18 @@ private slots:
                                        << "The downloaded update was empty.";
         QTest::newRow("no bundle") << 200 << hostile([](ZipWriter& z) { z.addFile("README.txt", "hello"); })
                                    << "The download didn't contain Horavia.";
-        QTest::newRow("three folders deep")
-            << 200 << signedAt(QStringLiteral("a/b/c/")) << "The download didn't contain Horavia.";
+        QTest::newRow("three folders deep") << 200 << signedAt(u"a/b/c/"_s) << "The download didn't contain Horavia.";
         QTest::newRow("another identifier") << 200 << PayloadMaker([this, key](const QString& s) {
-            return signedPayload(s, QString(), key, QStringLiteral("org.example.Other"));
+            return signedPayload(s, QString(), key, u"org.example.Other"_s);
         }) << "The download isn't a signed copy of this app, so it wasn't installed.";
         QTest::newRow("unsigned") << 200 << altered([](const QString& b) {
-            QDir(b + QStringLiteral("/Contents/_CodeSignature")).removeRecursively();
+            QDir(b + u"/Contents/_CodeSignature"_s).removeRecursively();
         }) << "The download isn't properly signed, so it wasn't installed.";
-        QTest::newRow("one byte tampered") << 200 << altered([](const QString& b) {
-            writeFile(b + QStringLiteral("/Contents/Resources/cities.json"), "[}");
-        }) << "The download isn't properly signed, so it wasn't installed.";
+        QTest::newRow("one byte tampered")
+            << 200 << altered([](const QString& b) { writeFile(b + u"/Contents/Resources/cities.json"_s, "[}"); })
+            << "The download isn't properly signed, so it wasn't installed.";
         QTest::newRow("one extra file") << 200 << altered([](const QString& b) {
-            writeFile(b + QStringLiteral("/Contents/Resources/extra.txt"), "x");
+            writeFile(b + u"/Contents/Resources/extra.txt"_s, "x");
         }) << "The download isn't properly signed, so it wasn't installed.";
         QTest::newRow("another team") << 200 << PayloadMaker([this, otherKey](const QString& s) {
             return signedPayload(s, QString(), otherKey);
@@ -177,8 +177,8 @@ private slots:
         else
             QCOMPARE(m_updater->phase().text, message);
         verifyRunningBundleUntouched();
-        QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/horavia-evil")));
-        QVERIFY(!QFileInfo::exists(m_root->filePath(QStringLiteral("evil"))));
+        QVERIFY(!QFileInfo::exists(u"/tmp/horavia-evil"_s));
+        QVERIFY(!QFileInfo::exists(m_root->filePath(u"evil"_s)));
     }
 
     void reopenCommandWaitsForTheProcess()
@@ -186,17 +186,16 @@ private slots:
         // The "old process": a sleep that ends shortly. The "new version": a
         // script that leaves a mark, in a path with a quote and a space.
         QTemporaryDir dir;
-        const QString marker = dir.filePath(QStringLiteral("reopened"));
-        const QString executable = dir.filePath(QStringLiteral("it's new/Horavia"));
+        const QString marker = dir.filePath(u"reopened"_s);
+        const QString executable = dir.filePath(u"it's new/Horavia"_s);
         writeFile(executable, "#!/bin/sh\necho \"$$\" > '" + marker.toUtf8() + "'\n",
                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcess old;
-        old.start(QStringLiteral("sleep"), {QStringLiteral("0.5")});
+        old.start(u"sleep"_s, {u"0.5"_s});
         QVERIFY(old.waitForStarted());
 
         QProcess shell;
-        shell.start(QStringLiteral("/bin/sh"),
-                    {QStringLiteral("-c"), Relauncher::reopenCommand(old.processId(), executable)});
+        shell.start(u"/bin/sh"_s, {u"-c"_s, Relauncher::reopenCommand(old.processId(), executable)});
         QVERIFY(shell.waitForStarted());
         QTest::qWait(200);
         QVERIFY(!QFileInfo::exists(marker)); // still waiting for the old process
@@ -209,21 +208,21 @@ private slots:
     void findAppPrefersTheTopLevel()
     {
         QTemporaryDir dir;
-        makeBundle(dir.filePath(QStringLiteral("a/Deep.app")));
-        makeBundle(dir.filePath(QStringLiteral("z/Top.app")));
-        QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(QStringLiteral("a/Deep.app")));
-        makeBundle(dir.filePath(QStringLiteral("Top.app")));
-        QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(QStringLiteral("Top.app")));
+        makeBundle(dir.filePath(u"a/Deep.app"_s));
+        makeBundle(dir.filePath(u"z/Top.app"_s));
+        QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(u"a/Deep.app"_s));
+        makeBundle(dir.filePath(u"Top.app"_s));
+        QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(u"Top.app"_s));
         QTemporaryDir deep;
-        makeBundle(deep.filePath(QStringLiteral("1/2/3/Far.app")));
+        makeBundle(deep.filePath(u"1/2/3/Far.app"_s));
         QCOMPARE(InstallPipeline::findApp(deep.path()), std::nullopt);
     }
 
     void unsignedRunningCopyAcceptsSignedCandidate()
     {
         QTemporaryDir dir;
-        const QString running = dir.filePath(QStringLiteral("running/Horavia.app"));
-        const QString candidate = dir.filePath(QStringLiteral("candidate/Horavia.app"));
+        const QString running = dir.filePath(u"running/Horavia.app"_s);
+        const QString candidate = dir.filePath(u"candidate/Horavia.app"_s);
         makeBundle(running);
         makeBundle(candidate);
         QCOMPARE(InstallPipeline::verifyIdentity(candidate, running), UpdaterError::of(UpdaterError::Kind::unsigned_));
@@ -238,12 +237,12 @@ private slots:
     {
         QTemporaryDir dir;
         ZipWriter zip;
-        zip.addFile(QStringLiteral("big.bin"), QByteArray(64 * 1024, 'a'));
-        writeFile(dir.filePath(QStringLiteral("big.zip")), zip.finish());
-        const auto failure = ZipExtractor::extract(dir.filePath(QStringLiteral("big.zip")), dir.path(), 1 << 20 >> 5);
+        zip.addFile(u"big.bin"_s, QByteArray(64 * 1024, 'a'));
+        writeFile(dir.filePath(u"big.zip"_s), zip.finish());
+        const auto failure = ZipExtractor::extract(dir.filePath(u"big.zip"_s), dir.path(), 1 << 20 >> 5);
         QVERIFY(failure);
-        QVERIFY2(failure->contains(QStringLiteral("expands to more than")), qPrintable(*failure));
-        QCOMPARE(ZipExtractor::extract(dir.filePath(QStringLiteral("big.zip")), dir.path()), std::nullopt);
+        QVERIFY2(failure->contains(u"expands to more than"_s), qPrintable(*failure));
+        QCOMPARE(ZipExtractor::extract(dir.filePath(u"big.zip"_s), dir.path()), std::nullopt);
     }
 
     void errorMessages_data()
@@ -268,7 +267,7 @@ private slots:
 private:
     // A zip holding a new version of the bundle under `prefix`, signed with `key`.
     QByteArray signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,
-                             const QString& identifier = QStringLiteral("org.horavia.Horavia"));
+                             const QString& identifier = u"org.horavia.Horavia"_s);
     void install(const QByteArray& payload, int status = 200);
     void verifyRunningBundleUntouched();
     QStringList workFolders() const;
@@ -288,17 +287,17 @@ private:
 QByteArray TestInstall::signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,
                                       const QString& identifier)
 {
-    const QString staged = scratch + QStringLiteral("/stage/Horavia.app");
+    const QString staged = scratch + u"/stage/Horavia.app"_s;
     makeBundle(staged, identifier, "2.0", "#!/bin/sh\necho new\n");
     signBundle(staged, key);
     ZipWriter zip;
-    zip.addTree(staged, prefix + QStringLiteral("Horavia.app"));
+    zip.addTree(staged, prefix + u"Horavia.app"_s);
     return zip.finish();
 }
 
 void TestInstall::install(const QByteArray& payload, int status)
 {
-    m_server->route(QStringLiteral("/hrv.zip"), status, payload);
+    m_server->route(u"/hrv.zip"_s, status, payload);
     QSignalSpy finished(m_updater.get(), &Updater::checkFinished);
     m_updater->check(true);
     QVERIFY(finished.wait(10000));
@@ -315,7 +314,7 @@ void TestInstall::install(const QByteArray& payload, int status)
 
 void TestInstall::verifyRunningBundleUntouched()
 {
-    QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, QStringLiteral("1.0"));
+    QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, u"1.0"_s);
     QCOMPARE(CodeSignature::verify(m_bundle), CodeSignature::teamIdentifierForKey(m_key));
     QCOMPARE(m_terminations, 0);
     QVERIFY(m_launched.isEmpty());
@@ -325,7 +324,7 @@ void TestInstall::verifyRunningBundleUntouched()
 QStringList TestInstall::workFolders() const
 {
     return QDir(QFileInfo(m_bundle).absolutePath())
-        .entryList({QStringLiteral(".horavia-update-*")}, QDir::AllEntries | QDir::Hidden);
+        .entryList({u".horavia-update-*"_s}, QDir::AllEntries | QDir::Hidden);
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Phase = Updater::Phase;
 Q_DECLARE_METATYPE(Updater::Phase)
 
@@ -33,29 +35,29 @@ private slots:
 
         const QVariant none;
         QTest::newRow("first launch, automatic: silent")
-            << false << none << false << 200 << QByteArray("Notes") << Phase::idle() << 0;
+            << false << none << false << 200 << "Notes"_ba << Phase::idle() << 0;
         QTest::newRow("first launch, by the user: fetched")
-            << false << none << true << 200 << QByteArray("Notes") << Phase::available("Notes") << 1;
+            << false << none << true << 200 << "Notes"_ba << Phase::available("Notes") << 1;
         QTest::newRow("new notes, trimmed")
-            << true << QVariant("Old") << false << 200 << QByteArray("\n  New\r\n\t") << Phase::available("New") << 1;
+            << true << QVariant("Old") << false << 200 << "\n  New\r\n\t"_ba << Phase::available("New") << 1;
         QTest::newRow("never installed through the updater")
-            << true << none << false << 200 << QByteArray("Notes") << Phase::available("Notes") << 1;
+            << true << none << false << 200 << "Notes"_ba << Phase::available("Notes") << 1;
         QTest::newRow("same notes, by the user")
-            << true << QVariant("Same") << true << 200 << QByteArray(" Same \n") << Phase::upToDate() << 1;
+            << true << QVariant("Same") << true << 200 << " Same \n"_ba << Phase::upToDate() << 1;
         QTest::newRow("same notes, automatic")
-            << true << QVariant("Same") << false << 200 << QByteArray("Same") << Phase::idle() << 1;
-        QTest::newRow("canonically equal notes") << true << QVariant(QStringLiteral("Caf\u00e9")) << true << 200
-                                                 << QStringLiteral("Cafe\u0301").toUtf8() << Phase::upToDate() << 1;
+            << true << QVariant("Same") << false << 200 << "Same"_ba << Phase::idle() << 1;
+        QTest::newRow("canonically equal notes")
+            << true << QVariant(u"Caf\u00e9"_s) << true << 200 << u"Cafe\u0301"_s.toUtf8() << Phase::upToDate() << 1;
         QTest::newRow("change inside the text")
-            << true << QVariant("a b") << true << 200 << QByteArray("a  b") << Phase::available("a  b") << 1;
+            << true << QVariant("a b") << true << 200 << "a  b"_ba << Phase::available("a  b") << 1;
         QTest::newRow("404, by the user") << true << none << true << 404 << QByteArray() << Phase::upToDate() << 1;
         QTest::newRow("404, automatic") << true << none << false << 404 << QByteArray() << Phase::idle() << 1;
-        QTest::newRow("blank notes") << true << none << true << 200 << QByteArray(" \n\t\n") << Phase::upToDate() << 1;
-        QTest::newRow("500, by the user") << true << none << true << 500 << QByteArray("oops")
-                                          << Phase::failed("The server returned status 500.") << 1;
+        QTest::newRow("blank notes") << true << none << true << 200 << " \n\t\n"_ba << Phase::upToDate() << 1;
+        QTest::newRow("500, by the user")
+            << true << none << true << 500 << "oops"_ba << Phase::failed("The server returned status 500.") << 1;
         QTest::newRow("500, automatic") << true << none << false << 500 << QByteArray() << Phase::idle() << 1;
-        QTest::newRow("invalid UTF-8 replaced") << true << none << true << 200 << QByteArray("v2 \xff!")
-                                                << Phase::available(QStringLiteral("v2 \uFFFD!")) << 1;
+        QTest::newRow("invalid UTF-8 replaced")
+            << true << none << true << 200 << "v2 \xff!"_ba << Phase::available(u"v2 \uFFFD!"_s) << 1;
     }
 
     void checkOutcomes()
@@ -70,13 +72,13 @@ private slots:
 
         if (launchedBefore) m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         if (lastSeen.isValid()) m_store.values.insert(UpdaterKeys::lastSeenNotes, lastSeen.toString());
-        m_server->route(QStringLiteral("/updates.txt"), status, body);
-        const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        m_server->route(u"/updates.txt"_s, status, body);
+        const auto updater = make(m_server->url(u"/updates.txt"_s));
 
         checkAndWait(*updater, user);
         QCOMPARE(updater->phase().kind, expected.kind);
         QCOMPARE(updater->phase().text, expected.text);
-        QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), requests);
+        QCOMPARE(m_server->requests(u"/updates.txt"_s), requests);
         QCOMPARE(m_store.values.value(UpdaterKeys::hasLaunchedBefore), QVariant(true));
         QCOMPARE(m_store.values.value(UpdaterKeys::lastSeenNotes), lastSeen.isValid() ? lastSeen : QVariant());
     }
@@ -84,8 +86,8 @@ private slots:
     void busyCheckDoesNothing()
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
-        const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        m_server->route(u"/updates.txt"_s, 200, "Notes");
+        const auto updater = make(m_server->url(u"/updates.txt"_s));
         QSignalSpy finished(updater.get(), &Updater::checkFinished);
         updater->check(true);
         QCOMPARE(updater->phase(), Phase::checking());
@@ -95,15 +97,15 @@ private slots:
         QCOMPARE(m_store.writes.size(), writes); // nothing read or written
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), 1);
+        QCOMPARE(m_server->requests(u"/updates.txt"_s), 1);
         QCOMPARE(updater->phase(), Phase::available("Notes"));
     }
 
     void laterGoesBackToIdle()
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
-        const auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        m_server->route(u"/updates.txt"_s, 200, "Notes");
+        const auto updater = make(m_server->url(u"/updates.txt"_s));
         checkAndWait(*updater, false);
         QSignalSpy changed(updater.get(), &Updater::phaseChanged);
         updater->setPhase(Phase::idle());
@@ -142,7 +144,7 @@ private slots:
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const quint16 port = closed.serverPort();
         closed.close(); // nothing listens there any more
-        const auto updater = make(QStringLiteral("http://127.0.0.1:%1/updates.txt").arg(port));
+        const auto updater = make(u"http://127.0.0.1:%1/updates.txt"_s.arg(port));
         checkAndWait(*updater, true);
         QCOMPARE(updater->phase().kind, Phase::Kind::failed);
         QVERIFY(!updater->phase().text.isEmpty());
@@ -152,7 +154,7 @@ private slots:
 
     void checksAutomaticallyPersists()
     {
-        m_store.values.insert(UpdaterKeys::checksAutomatically, QStringLiteral("no"));
+        m_store.values.insert(UpdaterKeys::checksAutomatically, u"no"_s);
         auto updater = make(QString());
         QVERIFY(updater->checksAutomatically()); // not a boolean: the default
         QVERIFY(m_store.writes.isEmpty());       // construction writes nothing
@@ -173,8 +175,8 @@ private slots:
     void automaticSchedule()
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        m_server->route(QStringLiteral("/updates.txt"), 200, "Notes");
-        auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        m_server->route(u"/updates.txt"_s, 200, "Notes");
+        auto updater = make(m_server->url(u"/updates.txt"_s));
         QCOMPARE(m_timer->requestedDelays, QList<double>{3});
 
         QSignalSpy finished(updater.get(), &Updater::checkFinished);
@@ -186,7 +188,7 @@ private slots:
         // Switched off, the cycles go on but skip the check.
         updater->setChecksAutomatically(false);
         m_timer->fire();
-        QCOMPARE(m_server->requests(QStringLiteral("/updates.txt")), 1);
+        QCOMPARE(m_server->requests(u"/updates.txt"_s), 1);
         QCOMPARE(m_timer->requestedDelays, (QList<double>{3, 21600, 21600}));
 
         QPointer<ManualTimer> timer = m_timer;
@@ -197,18 +199,17 @@ private slots:
     void overTls()
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        const TestCertificate made = TestCertificate::make();
-        m_server = std::make_unique<TestHttpServer>(made.certificate, made.key);
-        m_server->route(QStringLiteral("/updates.txt"), 200, "Secure notes");
-        QVERIFY(m_server->url(QStringLiteral("/")).startsWith(QStringLiteral("https://")));
+        m_server = std::make_unique<TestHttpServer>(testCertificate(), testCertificateKey());
+        m_server->route(u"/updates.txt"_s, 200, "Secure notes");
+        QVERIFY(m_server->url(u"/"_s).startsWith(u"https://"_s));
 
         // Not trusted by default: the check fails, as any TLS failure does.
-        auto updater = make(m_server->url(QStringLiteral("/updates.txt")));
+        auto updater = make(m_server->url(u"/updates.txt"_s));
         checkAndWait(*updater, true);
         QCOMPARE(updater->phase().kind, Phase::Kind::failed);
 
-        TrustingNetworkAccessManager trusting(made.certificate);
-        updater = make(m_server->url(QStringLiteral("/updates.txt")), &trusting);
+        TrustingNetworkAccessManager trusting(testCertificate());
+        updater = make(m_server->url(u"/updates.txt"_s), &trusting);
         checkAndWait(*updater, true);
         QCOMPARE(updater->phase(), Phase::available("Secure notes"));
     }
@@ -232,7 +233,7 @@ std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, QNetwork
         m_timer = timer.get();
         return timer;
     };
-    return std::make_unique<Updater>(m_store, notesAddress, m_server->url(QStringLiteral("/hrv.zip")), host);
+    return std::make_unique<Updater>(m_store, notesAddress, m_server->url(u"/hrv.zip"_s), host);
 }
 
 void TestUpdater::checkAndWait(Updater& updater, bool userInitiated)
