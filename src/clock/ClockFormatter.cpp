@@ -23,7 +23,6 @@ ClockFormatter::ClockFormatter(TimeFormat timeFormat, DateFormat dateFormat, con
     : m_homeTimeZone(homeTimeZone)
     , m_dateFormat(dateFormat)
     , m_locale(localeFor(timeFormat, baseLocale))
-    , m_dayCalendar(QCalendar::System::Gregorian)
 {
 }
 

@@ -2,7 +2,6 @@
 
 #include "settings/SettingsTypes.h"
 
-#include <QCalendar>
 #include <QDateTime>
 #include <QString>
 #include <QTimeZone>
@@ -27,15 +26,14 @@ public:
     QTimeZone homeTimeZone() const { return m_homeTimeZone; }
     DateFormat dateFormat() const { return m_dateFormat; }
     icu::Locale locale() const { return m_locale; }
-    // Counts calendar days only: Gregorian, in UTC.
-    QCalendar dayCalendar() const { return m_dayCalendar; }
 
     // Hours and minutes of `at` in `zone` ("9:41 PM", "21:41").
     QString timeText(const QDateTime& at, const QTimeZone& zone) const;
     // The generic name ("Central European Time"), else the abbreviation at
     // `at`, else the identifier's last part with spaces for underscores.
     QString zoneName(const QTimeZone& zone, const QDateTime& at) const;
-    // Whole calendar days from home's date to the zone's date at `at`.
+    // Whole calendar days from home's date to the zone's date at `at`, in
+    // the Gregorian calendar.
     int dayOffset(const QDateTime& at, const QTimeZone& zone) const;
     // "Tomorrow"/"Yesterday" (relative, offsets of one day), else the short
     // date of `at` in `zone` ("Sat, Sep 12" or "9/12").
@@ -45,5 +43,4 @@ private:
     QTimeZone m_homeTimeZone;
     DateFormat m_dateFormat;
     icu::Locale m_locale;
-    QCalendar m_dayCalendar;
 };

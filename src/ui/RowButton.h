@@ -13,7 +13,6 @@ public:
     // visibility follow the action, and a click triggers it.
     explicit RowButton(QAction* action, QWidget* parent = nullptr);
 
-    bool isHovering() const { return m_hovering; }
     QSize sizeHint() const override;
 
 protected:

@@ -122,15 +122,6 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(readFile(path())).object(), (QJsonObject{{"two", "b"}}));
     }
 
-    void defaultLocationFollowsXdg()
-    {
-        const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", m_dir->path().toUtf8());
-        const QString name = JsonPreferences::defaultFileName();
-        qputenv("XDG_CONFIG_HOME", previous);
-        QCOMPARE(name, m_dir->filePath(u"horavia/settings.json"_s));
-    }
-
 private:
     QString path() const { return m_dir->filePath(u"horavia/settings.json"_s); }
     std::unique_ptr<QTemporaryDir> m_dir;

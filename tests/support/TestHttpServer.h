@@ -48,13 +48,6 @@ public:
         return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_scheme).arg(m_server->serverPort()).arg(path);
     }
     int requests(const QString& path) const { return m_counts.value(path); }
-    int totalRequests() const
-    {
-        int total = 0;
-        for (const int count : m_counts)
-            total += count;
-        return total;
-    }
 
 private:
     void serve(QTcpSocket* socket)

@@ -154,8 +154,6 @@ private slots:
         QTest::addColumn<QString>("originalName");
         QTest::addColumn<QString>("expected");
         const QString nnbsp = u"\u202F"_s;
-        QTest::newRow("same day") << "Europe/Paris"_ba << false << Selection::hidden << QString()
-                                  << "Somewhere, 1:00" + nnbsp + "PM";
         QTest::newRow("with day label") << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString()
                                         << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow";
         QTest::newRow("home") << "Europe/London"_ba << true << Selection::hidden << QString()

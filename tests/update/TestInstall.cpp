@@ -245,25 +245,6 @@ private slots:
         QCOMPARE(ZipExtractor::extract(dir.filePath(u"big.zip"_s), dir.path()), std::nullopt);
     }
 
-    void errorMessages_data()
-    {
-        // The other texts are checked where their failures happen.
-        QTest::addColumn<UpdaterError>("error");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("unpack, trimmed") << UpdaterError::unpackFailed(" \tdisk full\n")
-                                         << "Unpacking failed: disk full";
-        QTest::newRow("unpack, blank") << UpdaterError::unpackFailed(" \n") << "The update couldn't be unpacked.";
-        QTest::newRow("bad response") << UpdaterError::of(UpdaterError::Kind::badResponse)
-                                      << "The server sent something unexpected.";
-    }
-
-    void errorMessages()
-    {
-        QFETCH(UpdaterError, error);
-        QFETCH(QString, message);
-        QCOMPARE(error.message(), message);
-    }
-
 private:
     // A zip holding a new version of the bundle under `prefix`, signed with `key`.
     QByteArray signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,

@@ -51,7 +51,6 @@ private slots:
         QTest::newRow("change inside the text")
             << true << QVariant("a b") << true << 200 << "a  b"_ba << Phase::available("a  b") << 1;
         QTest::newRow("404, by the user") << true << none << true << 404 << QByteArray() << Phase::upToDate() << 1;
-        QTest::newRow("404, automatic") << true << none << false << 404 << QByteArray() << Phase::idle() << 1;
         QTest::newRow("blank notes") << true << none << true << 200 << " \n\t\n"_ba << Phase::upToDate() << 1;
         QTest::newRow("500, by the user")
             << true << none << true << 500 << "oops"_ba << Phase::failed("The server returned status 500.") << 1;
@@ -122,7 +121,6 @@ private slots:
         QTest::newRow("unconfigured") << QString();
         QTest::newRow("plain http to another host") << "http://example.com/updates.txt";
         QTest::newRow("not a URL") << "updates.txt";
-        QTest::newRow("another scheme") << "ftp://127.0.0.1/updates.txt";
         QTest::newRow("file") << "file:///etc/passwd";
     }
 
