@@ -12,9 +12,9 @@ using namespace Qt::StringLiterals;
 // would not stop.
 namespace {
 
-const QHash<QString, int> layers{{"platform", 0}, {"catalogue", 1}, {"settings", 2}, {"clock", 3},
-                                 {"map", 3},      {"update", 3},    {"ui", 4},       {"app", 5}};
-constexpr int widgetsLayer = 4;
+const QHash<QString, int> layers{{"platform", 0}, {"catalogue", 1}, {"settings", 2}, {"clock", 3}, {"map", 3},
+                                 {"update", 3},   {"chooser", 4},   {"ui", 5},       {"app", 6}};
+constexpr int widgetsLayer = 5;
 
 QString folderOf(const QString& relativePath)
 {

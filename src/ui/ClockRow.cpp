@@ -5,6 +5,36 @@
 #include <QEvent>
 #include <QPainter>
 
+namespace {
+
+QFont baseFont(const QFont& font)
+{
+    QFont f = font;
+    f.setPixelSize(ClockRow::basePixelSize);
+    return f;
+}
+
+QFont timeFont(const QFont& font, bool isHome)
+{
+    QFont f = baseFont(font);
+    f.setWeight(isHome ? QFont::DemiBold : QFont::Normal);
+    return f;
+}
+
+QFont captionFont(const QFont& font)
+{
+    QFont f = font;
+    f.setPixelSize(ClockRow::captionPixelSize);
+    return f;
+}
+
+QString zoneText(const ClockRowTexts& texts)
+{
+    return QStringLiteral("(") + texts.zoneName + QStringLiteral(")");
+}
+
+} // namespace
+
 ClockRow::ClockRow(QWidget* parent)
     : QWidget(parent)
 {
@@ -13,12 +43,7 @@ ClockRow::ClockRow(QWidget* parent)
 
 void ClockRow::setContent(const Content& content, const ClockFormatter& formatter)
 {
-    Texts texts;
-    texts.time = formatter.timeText(content.now, content.timeZone);
-    texts.zoneName = formatter.zoneName(content.timeZone, content.now);
-    texts.dayOffset = formatter.dayOffset(content.now, content.timeZone);
-    if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, content.now, content.timeZone);
-
+    const Texts texts = Texts::of(content, formatter);
     const bool changed = texts != m_texts || content.title != m_content.title || content.isHome != m_content.isHome ||
                          content.selection != m_content.selection || content.emoji != m_content.emoji ||
                          content.originalName != m_content.originalName;
@@ -30,67 +55,27 @@ void ClockRow::setContent(const Content& content, const ClockFormatter& formatte
     update();
 }
 
-QString ClockRow::accessibleText() const
+ClockRowLayout ClockRow::layoutFor(const Content& content, const Texts& texts, const QFont& font, int width)
 {
-    QStringList parts{m_content.title};
-    if (m_content.originalName) parts.append(*m_content.originalName);
-    parts.append(m_texts.time);
-    if (m_texts.dayOffset != 0) parts.append(m_texts.dayLabel);
-    if (m_content.isHome) parts.append(QStringLiteral("your time zone"));
-    if (m_content.selection == Selection::checked) parts.append(QStringLiteral("tracked"));
-    return parts.join(QStringLiteral(", "));
-}
-
-QFont ClockRow::baseFont() const
-{
-    QFont f = font();
-    f.setPixelSize(basePixelSize);
-    return f;
-}
-
-QFont ClockRow::timeFont() const
-{
-    QFont f = baseFont();
-    f.setWeight(m_content.isHome ? QFont::DemiBold : QFont::Normal);
-    return f;
-}
-
-QFont ClockRow::captionFont() const
-{
-    QFont f = font();
-    f.setPixelSize(captionPixelSize);
-    return f;
-}
-
-QColor ClockRow::secondaryColor() const
-{
-    QColor color = palette().color(QPalette::WindowText);
-    color.setAlphaF(0.55);
-    return color;
-}
-
-QString ClockRow::zoneText() const
-{
-    return QStringLiteral("(") + m_texts.zoneName + QStringLiteral(")");
-}
-
-ClockRowLayout ClockRow::currentLayout() const
-{
-    const QFontMetricsF base(baseFont());
+    const QFontMetricsF base(baseFont(font));
     ClockRowLayout::Input input;
-    if (m_content.emoji) input.emoji = base.horizontalAdvance(*m_content.emoji);
-    input.title = base.horizontalAdvance(m_content.title);
-    if (m_content.originalName) input.originalName = base.horizontalAdvance(*m_content.originalName);
-    input.zoneName = base.horizontalAdvance(zoneText());
-    if (m_texts.dayOffset != 0) input.dayLabel = QFontMetricsF(captionFont()).horizontalAdvance(m_texts.dayLabel);
-    input.time = QFontMetricsF(timeFont()).horizontalAdvance(m_texts.time);
-    return ClockRowLayout::compute(input, width() - 2 * horizontalInset);
+    if (content.emoji) input.emoji = base.horizontalAdvance(*content.emoji);
+    input.title = base.horizontalAdvance(content.title);
+    if (content.originalName) input.originalName = base.horizontalAdvance(*content.originalName);
+    input.zoneName = base.horizontalAdvance(zoneText(texts));
+    if (texts.dayOffset != 0) input.dayLabel = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.dayLabel);
+    input.time = QFontMetricsF(timeFont(font, content.isHome)).horizontalAdvance(texts.time);
+    return ClockRowLayout::compute(input, width - 2 * horizontalInset);
+}
+
+int ClockRow::rowHeight(const QFont& font)
+{
+    return int(std::ceil(QFontMetricsF(baseFont(font)).height())) + 2 * verticalInset + 2;
 }
 
 QSize ClockRow::sizeHint() const
 {
-    const int height = int(std::ceil(QFontMetricsF(baseFont()).height())) + 2 * verticalInset + 2;
-    return {400, height};
+    return {400, rowHeight(font())};
 }
 
 QSize ClockRow::minimumSizeHint() const
@@ -100,47 +85,57 @@ QSize ClockRow::minimumSizeHint() const
             sizeHint().height()};
 }
 
-void ClockRow::paintEvent(QPaintEvent*)
+void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& content, const Texts& texts,
+                     const QFont& font, const QPalette& palette)
 {
-    QPainter painter(this);
+    painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const ClockRowLayout layout = currentLayout();
-    const QColor primary = palette().color(QPalette::WindowText);
-    const QColor tint = palette().color(QPalette::Highlight);
-    const qreal top = verticalInset;
-    const qreal height = this->height() - 2 * verticalInset;
+    const ClockRowLayout layout = layoutFor(content, texts, font, rect.width());
+    const QColor primary = palette.color(QPalette::WindowText);
+    QColor secondary = primary;
+    secondary.setAlphaF(0.55);
+    const QColor tint = palette.color(QPalette::Highlight);
+    const qreal top = rect.top() + verticalInset;
+    const qreal height = rect.height() - 2 * verticalInset;
 
     const auto box = [&](ClockRowLayout::Part part) {
         const auto& slot = layout.parts[part];
-        return QRectF(horizontalInset + slot.x, top, slot.width, height);
+        return QRectF(rect.left() + horizontalInset + slot.x, top, slot.width, height);
     };
-    const auto drawText = [&](ClockRowLayout::Part part, const QString& text, const QFont& font, const QColor& color,
-                              Qt::Alignment alignment = Qt::AlignLeft) {
+    const auto drawText = [&](ClockRowLayout::Part part, const QString& text, const QFont& partFont,
+                              const QColor& color, Qt::Alignment alignment = Qt::AlignLeft) {
         if (!layout.parts[part].present || layout.parts[part].width <= 0) return;
-        painter.setFont(font);
+        painter.setFont(partFont);
         painter.setPen(color);
         const QRectF r = box(part);
-        const QString shown = QFontMetricsF(font).elidedText(text, Qt::ElideRight, r.width() + 0.5);
+        const QString shown = QFontMetricsF(partFont).elidedText(text, Qt::ElideRight, r.width() + 0.5);
         painter.drawText(r, alignment | Qt::AlignVCenter, shown);
     };
 
-    switch (m_content.selection) {
+    switch (content.selection) {
     case Selection::checked:
         Symbols::paintCheckmark(painter, box(ClockRowLayout::marker), tint);
         break;
     case Selection::hidden:
-        if (m_content.isHome) Symbols::paintLocation(painter, box(ClockRowLayout::marker), tint);
+        if (content.isHome) Symbols::paintLocation(painter, box(ClockRowLayout::marker), tint);
         break;
     case Selection::unchecked:
         break;
     }
-    const QFont base = baseFont();
-    if (m_content.emoji) drawText(ClockRowLayout::emoji, *m_content.emoji, base, primary);
-    drawText(ClockRowLayout::title, m_content.title, base, primary);
-    if (m_content.originalName) drawText(ClockRowLayout::originalName, *m_content.originalName, base, secondaryColor());
-    drawText(ClockRowLayout::zoneName, zoneText(), base, secondaryColor());
-    if (m_texts.dayOffset != 0) drawText(ClockRowLayout::dayLabel, m_texts.dayLabel, captionFont(), secondaryColor());
-    drawText(ClockRowLayout::time, m_texts.time, timeFont(), primary, Qt::AlignRight);
+    const QFont base = baseFont(font);
+    if (content.emoji) drawText(ClockRowLayout::emoji, *content.emoji, base, primary);
+    drawText(ClockRowLayout::title, content.title, base, primary);
+    if (content.originalName) drawText(ClockRowLayout::originalName, *content.originalName, base, secondary);
+    drawText(ClockRowLayout::zoneName, zoneText(texts), base, secondary);
+    if (texts.dayOffset != 0) drawText(ClockRowLayout::dayLabel, texts.dayLabel, captionFont(font), secondary);
+    drawText(ClockRowLayout::time, texts.time, timeFont(font, content.isHome), primary, Qt::AlignRight);
+    painter.restore();
+}
+
+void ClockRow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paint(painter, rect(), m_content, m_texts, font(), palette());
 }
 
 void ClockRow::changeEvent(QEvent* event)

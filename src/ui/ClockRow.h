@@ -1,41 +1,21 @@
 #pragma once
 
 #include "clock/ClockFormatter.h"
+#include "clock/ClockRowContent.h"
 #include "clock/ClockRowLayout.h"
 
-#include <QDateTime>
-#include <QTimeZone>
 #include <QWidget>
-
-#include <optional>
 
 // One clock on one line: marker, emoji, title, catalogue name, zone name,
 // day label and time. Draws itself from its content; clicks belong to the
-// view that holds it.
+// view that holds it. The drawing is shared with the chooser's list.
 class ClockRow : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Selection { hidden, checked, unchecked };
-
-    struct Content {
-        QString title;
-        QTimeZone timeZone;
-        QDateTime now;
-        bool isHome = false;
-        Selection selection = Selection::hidden;
-        std::optional<QString> emoji;
-        std::optional<QString> originalName;
-    };
-
-    // The texts the row shows, from the formatter.
-    struct Texts {
-        QString time;
-        QString zoneName;
-        int dayOffset = 0;
-        QString dayLabel; // empty when the day offset is 0
-        friend bool operator==(const Texts&, const Texts&) = default;
-    };
+    using Selection = ClockRowContent::Selection;
+    using Content = ClockRowContent;
+    using Texts = ClockRowTexts;
 
     static constexpr int horizontalInset = 8;
     static constexpr int verticalInset = 4;
@@ -49,10 +29,17 @@ public:
 
     const Content& content() const { return m_content; }
     const Texts& texts() const { return m_texts; }
-    // Title, catalogue name, time, day label, "your time zone", "tracked": what a screen reader says.
-    QString accessibleText() const;
+    QString accessibleText() const { return Texts::accessibleText(m_content, m_texts); }
     // Where each part goes at the row's current width.
-    ClockRowLayout currentLayout() const;
+    ClockRowLayout currentLayout() const { return layoutFor(m_content, m_texts, font(), width()); }
+
+    // The row's parts laid out in a row `width` wide, with `font` as the base font.
+    static ClockRowLayout layoutFor(const Content& content, const Texts& texts, const QFont& font, int width);
+    // Draws a row into `rect` with `palette`'s text and highlight colours.
+    static void paint(QPainter& painter, const QRect& rect, const Content& content, const Texts& texts,
+                      const QFont& font, const QPalette& palette);
+    // The height of a row in `font`.
+    static int rowHeight(const QFont& font);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -62,12 +49,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QFont baseFont() const;
-    QFont timeFont() const;
-    QFont captionFont() const;
-    QColor secondaryColor() const;
-    QString zoneText() const;
-
     Content m_content;
     Texts m_texts;
 };

@@ -1,0 +1,300 @@
+#include "CityListModel.h"
+
+#include "catalogue/CityDatabase.h"
+#include "clock/ClockEntry.h"
+#include "clock/ClockFormatter.h"
+#include "settings/AppSettings.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+#include <QSet>
+
+namespace {
+
+const QString mimeType = QStringLiteral("application/x-horavia-tracked-rows");
+constexpr int resultLimit = 200;
+constexpr double nearbyRadiusKm = 1500;
+constexpr int nearbyMinimum = 12;
+constexpr int nearbyMaximum = 60;
+
+// What identifies a line, so that a change of texts alone keeps the view's
+// current row and scroll position.
+QString keyOf(const CityListModel::Item& item)
+{
+    return QString::number(int(item.kind)) + QLatin1Char(':') + QString::number(int(item.rowKind)) + QLatin1Char(':') +
+           (item.city ? item.city->id : item.text);
+}
+
+CityListModel::Item section(const QString& title)
+{
+    CityListModel::Item item;
+    item.kind = CityListModel::ItemKind::section;
+    item.text = title;
+    return item;
+}
+
+} // namespace
+
+CityListModel::CityListModel(AppSettings& settings, const CityDatabase& database, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_settings(settings)
+    , m_database(database)
+    , m_now(QDateTime::currentDateTimeUtc())
+{
+    for (auto signal :
+         {&AppSettings::trackedCityIDsChanged, &AppSettings::manualOrderChanged, &AppSettings::sortModeChanged,
+          &AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsHomeZoneChanged,
+          &AppSettings::showsFlagsChanged, &AppSettings::customLabelsChanged, &AppSettings::customEmojiChanged})
+        connect(&m_settings, signal, this, &CityListModel::rebuild);
+    rebuild();
+}
+
+void CityListModel::setNow(const QDateTime& now)
+{
+    if (now == m_now) return;
+    m_now = now;
+    rebuild();
+}
+
+void CityListModel::setSearchText(const QString& text)
+{
+    if (text == m_searchText) return;
+    m_searchText = text;
+    // Typing cancels a map selection; clearing the text keeps it.
+    if (!text.isEmpty() && m_focus) {
+        m_focus.reset();
+        emit focusChanged();
+    }
+    rebuild();
+}
+
+void CityListModel::setFocus(const std::optional<Coordinate>& focus)
+{
+    if (focus == m_focus) return;
+    m_focus = focus;
+    emit focusChanged();
+    rebuild();
+}
+
+void CityListModel::rebuild()
+{
+    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    const QList<City> previousResults = m_results;
+    QList<Item> items = isFiltering() ? buildResults(formatter) : buildTracked(formatter);
+    if (!isFiltering()) m_results.clear();
+
+    bool sameLines = items.size() == m_items.size();
+    for (qsizetype i = 0; sameLines && i < items.size(); ++i)
+        sameLines = keyOf(items.at(i)) == keyOf(m_items.at(i));
+    if (sameLines) {
+        m_items = std::move(items);
+        if (!m_items.isEmpty()) emit dataChanged(index(0), index(int(m_items.size()) - 1));
+    } else {
+        beginResetModel();
+        m_items = std::move(items);
+        endResetModel();
+    }
+    QStringList before, after;
+    for (const City& city : previousResults)
+        before.append(city.id);
+    for (const City& city : std::as_const(m_results))
+        after.append(city.id);
+    if (before != after) emit resultsChanged();
+}
+
+QList<CityListModel::Item> CityListModel::buildTracked(const ClockFormatter& formatter) const
+{
+    QList<Item> items;
+    const QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_now, formatter.homeTimeZone(), m_database);
+    const auto rowFor = [&](const ClockEntry& entry, RowKind kind, int index) {
+        Item item;
+        item.rowKind = kind;
+        item.content.title = entry.title;
+        item.content.timeZone = entry.timeZone;
+        item.content.now = m_now;
+        item.content.isHome = entry.kind == ClockEntry::Kind::home;
+        item.content.emoji = entry.emoji;
+        if (kind == RowKind::tracked) item.content.originalName = entry.originalName;
+        item.texts = ClockRowTexts::of(item.content, formatter);
+        item.city = entry.city;
+        item.index = index;
+        return item;
+    };
+
+    if (!entries.isEmpty() && entries.first().kind == ClockEntry::Kind::home && !entries.first().city) {
+        items.append(section(QStringLiteral("Your Time Zone")));
+        items.append(rowFor(entries.first(), RowKind::home, 0));
+    }
+    items.append(section(QStringLiteral("Cities You Track")));
+    int index = 0;
+    for (const ClockEntry& entry : entries)
+        if (entry.city) items.append(rowFor(entry, RowKind::tracked, index++));
+    if (index == 0) {
+        Item note;
+        note.kind = ItemKind::note;
+        note.text = QStringLiteral("Search above or click the map to add a city.");
+        items.append(note);
+    }
+    return items;
+}
+
+QList<CityListModel::Item> CityListModel::buildResults(const ClockFormatter& formatter)
+{
+    m_results = !m_searchText.isEmpty() ? m_database.search(m_searchText, resultLimit)
+                                        : m_database.nearestCities(m_focus->latitude, m_focus->longitude,
+                                                                   nearbyRadiusKm, nearbyMinimum, nearbyMaximum);
+    QString title = QStringLiteral("Results");
+    if (m_searchText.isEmpty())
+        title =
+            m_results.isEmpty() ? QStringLiteral("Nearby") : QStringLiteral("Near ") + m_results.first().displayName();
+
+    QList<Item> items{section(title)};
+    const QSet<QString> tracked(m_settings.trackedCityIDs().cbegin(), m_settings.trackedCityIDs().cend());
+    int index = 0;
+    for (const City& city : std::as_const(m_results)) {
+        Item item;
+        item.rowKind = RowKind::result;
+        const std::optional<QString> label = m_settings.customLabel(city);
+        item.content.title = label.value_or(city.displayName());
+        item.content.timeZone = city.timeZone;
+        item.content.now = m_now;
+        item.content.selection =
+            tracked.contains(city.id) ? ClockRowContent::Selection::checked : ClockRowContent::Selection::unchecked;
+        item.content.emoji = m_settings.emoji(city);
+        if (label) item.content.originalName = city.displayName();
+        item.texts = ClockRowTexts::of(item.content, formatter);
+        item.city = city;
+        item.index = index++;
+        items.append(item);
+    }
+    if (m_results.isEmpty()) {
+        Item none;
+        none.kind = ItemKind::noResults;
+        none.text = m_searchText;
+        items.append(none);
+    }
+    return items;
+}
+
+void CityListModel::activate(int row)
+{
+    if (row < 0 || row >= m_items.size()) return;
+    const Item& item = m_items.at(row);
+    if (item.kind == ItemKind::row && item.rowKind == RowKind::result && item.city)
+        m_settings.toggleTracking(*item.city);
+}
+
+void CityListModel::remove(int row)
+{
+    if (row < 0 || row >= m_items.size()) return;
+    const Item& item = m_items.at(row);
+    if (item.kind == ItemKind::row && item.rowKind == RowKind::tracked && item.city) {
+        const City city = *item.city; // the rebuild replaces the item
+        m_settings.toggleTracking(city);
+    }
+}
+
+QList<City> CityListModel::trackedCitiesShown() const
+{
+    QList<City> cities;
+    for (const Item& item : m_items)
+        if (item.kind == ItemKind::row && item.rowKind == RowKind::tracked && item.city) cities.append(*item.city);
+    return cities;
+}
+
+bool CityListModel::moveTrackedRows(const QList<int>& rows, int destination)
+{
+    if (isFiltering()) return false;
+    QSet<qsizetype> offsets;
+    qsizetype toOffset = 0;
+    for (int row = 0; row < m_items.size(); ++row) {
+        const Item& item = m_items.at(row);
+        if (item.kind != ItemKind::row || item.rowKind != RowKind::tracked) continue;
+        if (rows.contains(row)) offsets.insert(item.index);
+        if (row < destination) toOffset = item.index + 1;
+    }
+    if (offsets.isEmpty()) return false;
+    m_settings.moveTrackedCities(offsets, toOffset, trackedCitiesShown());
+    return true;
+}
+
+int CityListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+QVariant CityListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_items.size()) return {};
+    const Item& item = m_items.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return item.kind == ItemKind::row ? item.content.title : item.text;
+    case Qt::AccessibleTextRole:
+        if (item.kind == ItemKind::noResults) return QStringLiteral("No Results for “%1”").arg(item.text);
+        return item.kind == ItemKind::row ? ClockRowTexts::accessibleText(item.content, item.texts) : item.text;
+    case itemRole:
+        return QVariant::fromValue(&item);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags CityListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
+    const Item& item = m_items.at(index.row());
+    if (item.kind != ItemKind::row) return Qt::ItemIsEnabled;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (item.rowKind == RowKind::tracked) flags |= Qt::ItemIsDragEnabled;
+    return flags;
+}
+
+QStringList CityListModel::mimeTypes() const
+{
+    return {mimeType};
+}
+
+QMimeData* CityListModel::mimeData(const QModelIndexList& indexes) const
+{
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    for (const QModelIndex& index : indexes)
+        stream << qint32(index.row());
+    auto* data = new QMimeData;
+    data->setData(mimeType, encoded);
+    return data;
+}
+
+bool CityListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int, const QModelIndex&) const
+{
+    return action == Qt::MoveAction && data && data->hasFormat(mimeType) && !isFiltering();
+}
+
+bool CityListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                 const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent)) return false;
+    QList<int> rows;
+    QDataStream stream(data->data(mimeType));
+    while (!stream.atEnd()) {
+        qint32 source = -1;
+        stream >> source;
+        if (stream.status() != QDataStream::Ok) return false;
+        rows.append(source);
+    }
+    // Dropped onto a row: before it; onto empty space: at the end.
+    const int destination = row >= 0 ? row : parent.isValid() ? parent.row() : int(m_items.size());
+    moveTrackedRows(rows, destination);
+    // The settings moved the rows; the view must not remove the sources itself.
+    return false;
+}
+
+bool CityListModel::moveRows(const QModelIndex&, int sourceRow, int count, const QModelIndex&, int destinationChild)
+{
+    QList<int> rows;
+    for (int row = sourceRow; row < sourceRow + count; ++row)
+        rows.append(row);
+    return moveTrackedRows(rows, destinationChild);
+}

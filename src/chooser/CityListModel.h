@@ -1,0 +1,97 @@
+#pragma once
+
+#include "catalogue/City.h"
+#include "clock/ClockRowContent.h"
+#include "map/Coordinate.h"
+
+#include <QAbstractListModel>
+#include <QDateTime>
+
+#include <optional>
+
+class AppSettings;
+class CityDatabase;
+
+// The chooser's list, one item per line: section titles, clock rows, the
+// note of an empty tracked list and the placeholder of a search without
+// results. What it shows follows from the search text and the map focus:
+// search results, the cities near the focus, or (neither) the home zone and
+// the tracked cities. Every row carries its texts, so drawing reads only.
+class CityListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    enum class ItemKind { section, row, note, noResults };
+    // home: the stand-alone home row, which has no actions.
+    enum class RowKind { home, tracked, result };
+
+    struct Item {
+        ItemKind kind = ItemKind::row;
+        QString text; // section title, note, or the search text of a search without results
+        RowKind rowKind = RowKind::tracked;
+        ClockRowContent content;
+        ClockRowTexts texts;
+        std::optional<City> city;
+        int index = 0; // position within its section; odd rows are striped
+    };
+
+    // The whole item, for the delegate.
+    static constexpr int itemRole = Qt::UserRole + 1;
+
+    CityListModel(AppSettings& settings, const CityDatabase& database, QObject* parent = nullptr);
+
+    void setNow(const QDateTime& now);
+    QDateTime now() const { return m_now; }
+    // A non-empty text clears the map focus.
+    void setSearchText(const QString& text);
+    QString searchText() const { return m_searchText; }
+    void setFocus(const std::optional<Coordinate>& focus);
+    std::optional<Coordinate> focus() const { return m_focus; }
+
+    bool isFiltering() const { return !m_searchText.isEmpty() || m_focus.has_value(); }
+    // The search or nearby results (empty when not filtering), for the map.
+    const QList<City>& results() const { return m_results; }
+    const Item& item(int row) const { return m_items.at(row); }
+
+    // A result row toggles tracking of its city; other rows do nothing.
+    void activate(int row);
+    // Stops tracking a tracked row's city.
+    void remove(int row);
+    // Moves tracked rows to before the row `destination` (any row of the
+    // list; past the last tracked row means the end), switching to the
+    // custom order.
+    bool moveTrackedRows(const QList<int>& rows, int destination);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count, const QModelIndex& destinationParent,
+                  int destinationChild) override;
+
+signals:
+    void focusChanged();
+    void resultsChanged();
+
+private:
+    void rebuild();
+    QList<Item> buildTracked(const class ClockFormatter& formatter) const;
+    QList<Item> buildResults(const class ClockFormatter& formatter);
+    QList<City> trackedCitiesShown() const;
+
+    AppSettings& m_settings;
+    const CityDatabase& m_database;
+    QDateTime m_now;
+    QString m_searchText;
+    std::optional<Coordinate> m_focus;
+    QList<City> m_results;
+    QList<Item> m_items;
+};
+
+Q_DECLARE_METATYPE(const CityListModel::Item*)

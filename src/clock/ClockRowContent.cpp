@@ -1,0 +1,26 @@
+#include "ClockRowContent.h"
+
+#include "ClockFormatter.h"
+
+#include <QStringList>
+
+ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockFormatter& formatter)
+{
+    ClockRowTexts texts;
+    texts.time = formatter.timeText(content.now, content.timeZone);
+    texts.zoneName = formatter.zoneName(content.timeZone, content.now);
+    texts.dayOffset = formatter.dayOffset(content.now, content.timeZone);
+    if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, content.now, content.timeZone);
+    return texts;
+}
+
+QString ClockRowTexts::accessibleText(const ClockRowContent& content, const ClockRowTexts& texts)
+{
+    QStringList parts{content.title};
+    if (content.originalName) parts.append(*content.originalName);
+    parts.append(texts.time);
+    if (texts.dayOffset != 0) parts.append(texts.dayLabel);
+    if (content.isHome) parts.append(QStringLiteral("your time zone"));
+    if (content.selection == ClockRowContent::Selection::checked) parts.append(QStringLiteral("tracked"));
+    return parts.join(QStringLiteral(", "));
+}

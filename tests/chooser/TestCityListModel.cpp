@@ -1,0 +1,156 @@
+#include "../support/CatalogueFiles.h"
+#include "../support/RecordingPreferences.h"
+#include "catalogue/CityDatabase.h"
+#include "chooser/CityListModel.h"
+#include "settings/AppSettings.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Item = CityListModel::Item;
+
+namespace {
+
+// The list as lines: "§title" for sections, "kind:title" for rows (with "✓"
+// when checked, "/original" when relabelled), "note", "none:<search>".
+QStringList lines(const CityListModel& model)
+{
+    QStringList out;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const Item& item = model.item(row);
+        switch (item.kind) {
+        case CityListModel::ItemKind::section:
+            out.append("§" + item.text);
+            break;
+        case CityListModel::ItemKind::note:
+            out.append(u"note"_s);
+            break;
+        case CityListModel::ItemKind::noResults:
+            out.append("none:" + item.text);
+            break;
+        case CityListModel::ItemKind::row: {
+            static const QStringList kinds{"home", "tracked", "result"};
+            QString line = kinds.at(int(item.rowKind)) + ":" + item.content.title;
+            if (item.content.originalName) line += "/" + *item.content.originalName;
+            if (item.content.selection == ClockRowContent::Selection::checked) line += " ✓";
+            out.append(line);
+        }
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+class TestCityListModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The tests run with TZ=UTC: "acc" shares the home zone.
+        const QJsonArray records{cityRecord("par", "Paris", 48.86, 2.35, "Europe/Paris", "Île-de-France", "France"),
+                                 cityRecord("pam", "Pamplona", 42.8, -1.6, "Europe/Madrid", "Navarre", "Spain"),
+                                 cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
+                                 cityRecord("acc", "Accra", 5.6, -0.2, "UTC", "", "Ghana")};
+        m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
+    }
+
+    void lines_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("expected");
+
+        const QVariantMap none{{"trackedCityIDs", QStringList{}}};
+        QTest::newRow("nothing tracked") << none << QString()
+                                         << QStringList{"§Your Time Zone", "home:UTC", "§Cities You Track", "note"};
+        QTest::newRow("home row off") << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}}
+                                      << QString() << QStringList{"§Cities You Track", "note"};
+        QTest::newRow("a tracked city in the home zone heads the tracked section")
+            << QVariantMap{{"trackedCityIDs", QStringList{"tok", "acc"}}} << QString()
+            << QStringList{"§Cities You Track", "tracked:Accra", "tracked:Tokyo"};
+        QTest::newRow("relabelled tracked row keeps its catalogue name")
+            << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}, {"customCityLabels", QVariantMap{{"tok", "Office"}}}}
+            << QString() << QStringList{"§Your Time Zone", "home:UTC", "§Cities You Track", "tracked:Office/Tokyo"};
+        QTest::newRow("search with checkmarks and labels")
+            << QVariantMap{{"trackedCityIDs", QStringList{"par"}}, {"customCityLabels", QVariantMap{{"par", "Mum"}}}}
+            << "pa"
+            << QStringList{"§Results", "result:Mum/Paris, Île-de-France ✓", "result:Pamplona, Navarre",
+                           "result:Tokyo"}; // Japan has "pa" too
+        QTest::newRow("search without a match") << none << "xyzzy" << QStringList{"§Results", "none:xyzzy"};
+    }
+
+    void lines()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QString, search);
+        QFETCH(QStringList, expected);
+        m_store.values = stored;
+        AppSettings settings(m_store, *m_database);
+        CityListModel model(settings, *m_database);
+        model.setSearchText(search);
+        QCOMPARE(::lines(model).join(" | "), expected.join(" | "));
+    }
+
+    void mapFocusAndTyping()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{}}};
+        AppSettings settings(m_store, *m_database);
+        CityListModel model(settings, *m_database);
+        QSignalSpy results(&model, &CityListModel::resultsChanged);
+        model.setFocus(Coordinate{2.0, 48.0}); // near Paris
+        QCOMPARE(::lines(model).first(), u"§Near Paris, Île-de-France"_s);
+        QCOMPARE(model.results().first().id, u"par"_s);
+        QCOMPARE(results.count(), 1);
+
+        model.setSearchText(u"tok"_s); // typing clears the focus
+        QVERIFY(!model.focus());
+        QCOMPARE(::lines(model), (QStringList{"§Results", "result:Tokyo"}));
+        model.setFocus(Coordinate{2.0, 48.0});
+        model.setSearchText(QString()); // clearing keeps it
+        QVERIFY(model.focus());
+
+        const CityDatabase empty(m_dir.filePath(u"absent.json"_s));
+        CityListModel bare(settings, empty);
+        bare.setFocus(Coordinate{0, 0});
+        QCOMPARE(::lines(bare), (QStringList{"§Nearby", "none:"}));
+    }
+
+    void actions()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{"tok", "par"}}, {"sortMode", "alphabetical"}};
+        AppSettings settings(m_store, *m_database);
+        CityListModel model(settings, *m_database);
+        const QStringList tracked{"§Your Time Zone", "home:UTC", "§Cities You Track"};
+        QCOMPARE(::lines(model), tracked + QStringList({"tracked:Paris, Île-de-France", "tracked:Tokyo"}));
+        QVERIFY(model.item(4).index % 2 == 1); // the second row is striped
+
+        // Dragging Tokyo above Paris switches to the custom order.
+        QVERIFY(model.moveTrackedRows({4}, 3));
+        QCOMPARE(settings.sortMode(), SortMode::manual);
+        QCOMPARE(::lines(model), tracked + QStringList({"tracked:Tokyo", "tracked:Paris, Île-de-France"}));
+        model.activate(3); // a tracked row is no toggle
+        QCOMPARE(settings.trackedCityIDs().size(), 2);
+        model.remove(3);
+        QCOMPARE(settings.trackedCityIDs(), QStringList{"par"});
+
+        model.setSearchText(u"tokyo"_s);
+        model.activate(1);
+        QCOMPARE(::lines(model), (QStringList{"§Results", "result:Tokyo ✓"}));
+        model.activate(1);
+        QCOMPARE(::lines(model), (QStringList{"§Results", "result:Tokyo"}));
+        model.remove(1); // a result row is not removed, only toggled
+        QCOMPARE(settings.trackedCityIDs(), QStringList{"par"});
+        QVERIFY(!model.moveTrackedRows({1}, 0));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CityDatabase> m_database;
+    RecordingPreferences m_store;
+};
+
+QTEST_GUILESS_MAIN(TestCityListModel)
+#include "TestCityListModel.moc"
