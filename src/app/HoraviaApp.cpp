@@ -3,8 +3,10 @@
 #include "Commands.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
+#include "map/WorldLand.h"
 #include "platform/JsonPreferences.h"
 #include "settings/AppSettings.h"
+#include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/Symbols.h"
 #include "ui/platform/ActivationPolicies.h"
@@ -44,6 +46,17 @@ HoraviaApp::HoraviaApp(QObject* parent)
     handlers.quit = [] { QCoreApplication::quit(); };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
 
+    m_windows.add(WindowId::main, [this] {
+        MainWindow::Commands commands;
+        commands.about = m_commands->about();
+        commands.checkForUpdates = m_commands->checkForUpdates();
+        commands.settings = m_commands->settings();
+        commands.quit = m_commands->quit();
+        commands.showUpdate = m_commands->showUpdate();
+        return std::make_unique<MainWindow>(*m_settings, *m_clock, CityDatabase::shared(), WorldLand::shared(),
+                                            commands);
+    });
+
     // The dock policy follows the setting from the first window on.
     m_windows.onCreated = [this](QWidget* window) {
         window->winId(); // the platform window, for its hints
@@ -74,12 +87,10 @@ void HoraviaApp::start()
     connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
     updateTrayVisibility();
 
-    // Without a tray icon the clocks and the actions must stay within reach.
-    if (!m_settings->showsMenuBarItem() || !QSystemTrayIcon::isSystemTrayAvailable()) {
-        presentMainWindow();
-        return;
-    }
+    // The main window comes at every launch, right after the icon is up.
     QTimer::singleShot(0, this, [this] {
+        presentMainWindow();
+        if (!m_settings->showsMenuBarItem() || !QSystemTrayIcon::isSystemTrayAvailable()) return;
         ensureTrayMenu();
         ensurePanel(PanelMode::popup);
         m_panel->prepare();

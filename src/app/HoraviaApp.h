@@ -28,8 +28,7 @@ public:
     explicit HoraviaApp(QObject* parent = nullptr);
     ~HoraviaApp() override;
 
-    // Shows the tray icon, or, with the tray item turned off or no tray at
-    // all, the main window.
+    // Shows the tray icon and the main window.
     void start();
 
     AppSettings& settings() { return *m_settings; }

@@ -63,6 +63,14 @@ QPixmap pixmap(const QString& name, const QColor& color, int size, qreal deviceP
     return drawn;
 }
 
+QIcon icon(const QString& name, const QColor& color)
+{
+    QIcon result;
+    for (const qreal ratio : {1.0, 2.0})
+        result.addPixmap(pixmap(name, color, 16, ratio));
+    return result;
+}
+
 QIcon applicationIcon()
 {
     ensureResources();

@@ -20,6 +20,9 @@ QPixmap pixmap(const QString& name, const QColor& color, int size, qreal deviceP
 // view that shows the command draws the same symbol.
 inline constexpr char actionProperty[] = "horaviaSymbol";
 
+// The symbol as an icon for menus and tool buttons, in the given colour.
+QIcon icon(const QString& name, const QColor& color);
+
 // The application's own icon (a globe with a clock), in colour.
 QIcon applicationIcon();
 

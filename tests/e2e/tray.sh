@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real executable under a virtual display with a window manager and a
-# tray: the icon appears, a click opens the 520-wide panel, Escape and a
-# second click close it, a second launch hands over and exits, and Ctrl+Q
-# in the panel quits. With the tray item turned off in the preferences, the
-# application still starts and shows the panel as a window.
+# tray: the icon and the main window appear, a click opens the 520-wide
+# panel, Escape and a second click close it, a second launch brings the
+# closed main window back and exits, and Ctrl+Q quits. With the tray item
+# turned off in the preferences, the application still starts, showing the
+# main window and no icon.
 # Run inside dbus-run-session. Usage: tray.sh APP SCREENSHOT_DIR
 set -uo pipefail
 app=$1
@@ -44,6 +45,8 @@ wait_for() { # seconds, command...
   return 1
 }
 panel_open() { find_app_window 500 540 >/dev/null; }
+main_open() { find_app_window 700 760 >/dev/null; }
+main_closed() { ! main_open; }
 panel_closed() { ! panel_open; }
 tray_icon() { find_app_window 12 64 >/dev/null; }
 click_icon() { read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1; }
@@ -55,6 +58,7 @@ quits() { # pid: Ctrl+Q in the focused panel ends the process with status 0
 
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 tray_icon || fail "no tray icon"; pass "tray icon shown"
+wait_for 10 main_open || fail "no main window at launch"; pass "main window at launch"
 sleep 1 # let the tray finish embedding the icon
 
 click_icon
@@ -76,28 +80,32 @@ sleep 0.5
 click_icon
 wait_for 5 panel_closed || fail "a second click did not close the panel"; pass "second click closes"
 
+read -r main_id _ < <(find_app_window 700 760)
+xdotool windowactivate --sync "$main_id" 2>/dev/null; xdotool key ctrl+w
+wait_for 5 main_closed || fail "Ctrl+W did not close the main window"
+kill -0 "$app_pid" 2>/dev/null || fail "closing the main window quit the application"
 timeout 10 "$app" >/dev/null 2>&1; status=$?
 [ "$status" -eq 0 ] || fail "second launch exited with $status"
 kill -0 "$app_pid" 2>/dev/null || fail "the first copy died"
-wait_for 5 panel_open || fail "the first copy showed nothing on a second launch"
-pass "second launch hands over and exits, first stays"
+wait_for 5 main_open || fail "the first copy showed nothing on a second launch"
+pass "closing the window keeps it running; a second launch brings the window back and exits"
 
-sleep 0.3
+sleep 0.5
 quits "$app_pid" || fail "Ctrl+Q did not quit cleanly"
 pass "Ctrl+Q quits"
 
-# The tray item turned off: no icon, and the clocks still come up, as a window.
+# The tray item turned off: no icon, and the main window still comes up.
 mkdir -p "$XDG_CONFIG_HOME/horavia"
 echo '{"showsMenuBarItem": false}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
-wait_for 10 panel_open || fail "without the tray item, nothing opened"
+wait_for 10 main_open || fail "without the tray item, nothing opened"
 sleep 1
 kill -0 "$app_pid" 2>/dev/null || fail "without the tray item, the application died"
 tray_icon && fail "a tray icon was shown although the setting is off"
-pass "starts without the tray item, showing the panel as a window"
+pass "starts without the tray item, showing the main window"
 import -window root "$shots/e2e-no-tray.png"
-read -r id _ < <(find_app_window 500 540)
+read -r id _ < <(find_app_window 700 760)
 xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
-quits "$app_pid" || fail "Ctrl+Q did not quit the windowed panel"
-pass "Ctrl+Q quits from the window"
+quits "$app_pid" || fail "Ctrl+Q did not quit from the main window"
+pass "Ctrl+Q quits from the main window"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,99 @@
+#include "CityLabelEditor.h"
+
+#include "settings/AppSettings.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBoundaryFinder>
+#include <QVBoxLayout>
+
+CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidget* parent)
+    : QDialog(parent)
+    , m_settings(settings)
+    , m_city(city)
+{
+    setWindowTitle(QStringLiteral("Rename ") + city.displayName());
+    setWindowModality(Qt::WindowModal);
+    setFixedWidth(380);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(14);
+
+    auto* heading = new QLabel(QStringLiteral("Rename ") + city.displayName(), this);
+    QFont headline = heading->font();
+    headline.setWeight(QFont::DemiBold);
+    heading->setFont(headline);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+
+    auto* fields = new QHBoxLayout;
+    fields->setSpacing(10);
+    m_emoji = new QLineEdit(settings.customEmoji().value(city.id), this);
+    m_emoji->setFixedWidth(52);
+    m_emoji->setAlignment(Qt::AlignCenter);
+    m_emoji->setAccessibleName(QStringLiteral("Emoji"));
+    const std::optional<QString> flag = settings.showsFlags() ? flagEmoji(city.country) : std::nullopt;
+    m_emoji->setPlaceholderText(flag.value_or(QStringLiteral("🌍")));
+    connect(m_emoji, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString first = firstCharacter(text);
+        if (first != text) m_emoji->setText(first);
+    });
+    m_name = new QLineEdit(settings.customLabels().value(city.id), this);
+    m_name->setPlaceholderText(city.displayName());
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    fields->addWidget(m_emoji);
+    fields->addWidget(m_name, 1);
+    layout->addLayout(fields);
+
+    // The platform's emoji picker shortcut differs between desktops, so the
+    // hint says what works everywhere.
+    auto* hint = new QLabel(QStringLiteral("Leave either field empty to use the default. Any emoji can be typed or "
+                                           "pasted into the first field."),
+                            this);
+    hint->setWordWrap(true);
+    QFont caption = hint->font();
+    caption.setPointSizeF(caption.pointSizeF() * 0.85);
+    hint->setFont(caption);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(hint);
+
+    auto* buttons = new QHBoxLayout;
+    m_reset = new QPushButton(QStringLiteral("Reset"), this);
+    m_reset->setEnabled(settings.hasCustomization(city));
+    m_reset->setAutoDefault(false);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setAutoDefault(false);
+    m_save = new QPushButton(QStringLiteral("Save"), this);
+    m_save->setDefault(true);
+    buttons->addWidget(m_reset);
+    buttons->addSpacing(20);
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+    buttons->addWidget(m_save);
+    layout->addLayout(buttons);
+
+    connect(m_reset, &QPushButton::clicked, this, [this] {
+        m_settings.resetCustomization(m_city);
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_save, &QPushButton::clicked, this, &CityLabelEditor::save);
+    m_name->setFocus(Qt::OtherFocusReason);
+}
+
+QString CityLabelEditor::firstCharacter(const QString& text)
+{
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    const qsizetype end = graphemes.toNextBoundary();
+    return end > 0 ? text.left(end) : text;
+}
+
+void CityLabelEditor::save()
+{
+    m_settings.setCustomLabel(m_name->text(), m_city);
+    m_settings.setCustomEmoji(m_emoji->text(), m_city);
+    accept();
+}

@@ -1,0 +1,107 @@
+#include "CityListDelegate.h"
+
+#include "ClockRow.h"
+#include "chooser/CityListModel.h"
+
+#include <QPainter>
+
+namespace {
+
+const CityListModel::Item* itemOf(const QModelIndex& index)
+{
+    return index.data(CityListModel::itemRole).value<const CityListModel::Item*>();
+}
+
+QColor secondary(const QPalette& palette)
+{
+    QColor color = palette.color(QPalette::Text);
+    color.setAlphaF(0.55);
+    return color;
+}
+
+QFont scaled(QFont font, qreal factor, QFont::Weight weight = QFont::Normal)
+{
+    font.setPointSizeF(font.pointSizeF() * factor);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
+QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const CityListModel::Item* item = itemOf(index);
+    const int lineHeight = option.fontMetrics.height();
+    if (!item) return {0, lineHeight};
+    switch (item->kind) {
+    case CityListModel::ItemKind::section:
+        return {0, QFontMetrics(scaled(option.font, 0.9, QFont::DemiBold)).height() + 14};
+    case CityListModel::ItemKind::row:
+        return {0, ClockRow::rowHeight(option.font) + 4};
+    case CityListModel::ItemKind::note:
+        return {0, lineHeight + 16};
+    case CityListModel::ItemKind::noResults:
+        return {0, 4 * lineHeight + 48};
+    }
+    return {0, lineHeight};
+}
+
+void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const CityListModel::Item* item = itemOf(index);
+    if (!item) return;
+    const QPalette& palette = option.palette;
+    const QRect area = option.rect.adjusted(inset, 0, -inset, 0);
+    painter->save();
+    switch (item->kind) {
+    case CityListModel::ItemKind::section: {
+        painter->setFont(scaled(option.font, 0.9, QFont::DemiBold));
+        painter->setPen(secondary(palette));
+        painter->drawText(area.adjusted(ClockRow::horizontalInset, 0, 0, -3), Qt::AlignLeft | Qt::AlignBottom,
+                          item->text);
+        break;
+    }
+    case CityListModel::ItemKind::row: {
+        QColor background = Qt::transparent;
+        if (item->index % 2 == 1) background = palette.color(QPalette::AlternateBase);
+        if (option.state & QStyle::State_Selected) {
+            background = palette.color(QPalette::Highlight);
+            background.setAlphaF(option.state & QStyle::State_HasFocus ? 0.28 : 0.16);
+        } else if (option.state & QStyle::State_MouseOver) {
+            background = palette.color(QPalette::Text);
+            background.setAlphaF(0.06);
+        }
+        if (background.alpha() > 0) {
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(background);
+            painter->drawRoundedRect(QRectF(area).adjusted(0, 1, 0, -1), 5, 5);
+        }
+        QPalette rowPalette = palette;
+        rowPalette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+        ClockRow::paint(*painter, area.adjusted(0, 2, 0, -2), item->content, item->texts, option.font, rowPalette);
+        break;
+    }
+    case CityListModel::ItemKind::note:
+        painter->setPen(secondary(palette));
+        painter->drawText(area.adjusted(ClockRow::horizontalInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          item->text);
+        break;
+    case CityListModel::ItemKind::noResults: {
+        // As desktop search fields do: a large centred line and a quieter one below.
+        const QFont big = scaled(option.font, 1.4, QFont::DemiBold);
+        const int bigHeight = QFontMetrics(big).height();
+        const QRect first(area.left(), area.center().y() - bigHeight, area.width(), bigHeight);
+        painter->setFont(big);
+        painter->setPen(secondary(palette));
+        const QString title =
+            item->text.isEmpty() ? QStringLiteral("No Results") : QStringLiteral("No Results for “%1”").arg(item->text);
+        painter->drawText(first, Qt::AlignCenter, QFontMetrics(big).elidedText(title, Qt::ElideMiddle, area.width()));
+        painter->setFont(option.font);
+        painter->drawText(QRect(area.left(), first.bottom() + 6, area.width(), option.fontMetrics.height()),
+                          Qt::AlignCenter, QStringLiteral("Check the spelling or try a new search."));
+        break;
+    }
+    }
+    painter->restore();
+}

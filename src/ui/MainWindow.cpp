@@ -1,0 +1,313 @@
+#include "MainWindow.h"
+
+#include "CityLabelEditor.h"
+#include "CityListDelegate.h"
+#include "Symbols.h"
+#include "UpdateRibbon.h"
+#include "WorldMapView.h"
+#include "catalogue/CityDatabase.h"
+#include "chooser/CityListModel.h"
+#include "clock/Clock.h"
+#include "settings/AppSettings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFrame>
+#include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPropertyAnimation>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int clearSelectionInset = 8;
+constexpr int ribbonAnimationMs = 220;
+
+struct SortChoice {
+    SortMode mode;
+    const char* label;
+};
+constexpr SortChoice sortChoices[] = {
+    {SortMode::time, "By Time"}, {SortMode::alphabetical, "Alphabetically"}, {SortMode::manual, "Custom"}};
+
+} // namespace
+
+MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& database, const WorldLand& land,
+                       const Commands& commands, QWidget* parent)
+    : QMainWindow(parent)
+    , m_settings(settings)
+    , m_clock(clock)
+    , m_database(database)
+    , m_commands(commands)
+{
+    setWindowTitle(QStringLiteral("Horavia"));
+    resize(720, 600);
+    m_model = new CityListModel(settings, database, this);
+    m_model->setNow(clock.now());
+
+    QMenu* application = menuBar()->addMenu(QStringLiteral("Horavia"));
+    application->addAction(commands.about);
+    application->addAction(commands.checkForUpdates);
+    application->addSeparator();
+    application->addAction(commands.settings);
+    application->addSeparator();
+    auto* close = application->addAction(QStringLiteral("Close Window"), this, &QWidget::close);
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    application->addAction(commands.quit);
+    buildToolbar();
+
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_ribbon = new UpdateRibbon(content);
+    m_ribbon->setGraphicsEffect(new QGraphicsOpacityEffect(m_ribbon));
+    m_ribbon->hide();
+    connect(m_ribbon, &QAbstractButton::clicked, commands.showUpdate, &QAction::trigger);
+    connect(commands.showUpdate, &QAction::changed, this, &MainWindow::followUpdateAction);
+    layout->addWidget(m_ribbon);
+
+    m_map = new WorldMapView(land, database, content);
+    m_map->installEventFilter(this);
+    m_clearSelection = new QToolButton(m_map);
+    m_clearSelection->setToolTip(QStringLiteral("Clear Selection"));
+    m_clearSelection->setAccessibleName(QStringLiteral("Clear Selection"));
+    m_clearSelection->setAutoRaise(false);
+    m_clearSelection->hide();
+    connect(m_clearSelection, &QToolButton::clicked, this, [this] { m_model->setFocus(std::nullopt); });
+    layout->addWidget(m_map);
+
+    auto* divider = new QFrame(content);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Plain);
+    divider->setForegroundRole(QPalette::Mid);
+    layout->addWidget(divider);
+
+    m_list = new QListView(content);
+    m_list->setModel(m_model);
+    m_list->setItemDelegate(new CityListDelegate(m_list));
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setDropIndicatorShown(true);
+    m_list->setMouseTracking(true);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->setAccessibleName(QStringLiteral("Cities"));
+    m_list->installEventFilter(this);
+    layout->addWidget(m_list, 1);
+    setCentralWidget(content);
+
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) { m_model->activate(index.row()); });
+    connect(m_list, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        const CityListModel::Item& item = m_model->item(index.row());
+        if (item.kind == CityListModel::ItemKind::row && item.rowKind == CityListModel::RowKind::tracked && item.city)
+            editLabel(*item.city);
+    });
+    connect(m_list, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QModelIndex index = m_list->indexAt(at);
+        if (!index.isValid()) return;
+        if (QMenu* menu = makeRowMenu(index.row())) {
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(m_list->viewport()->mapToGlobal(at));
+        }
+    });
+
+    // The map and the list share the focus and the results.
+    connect(m_map, &WorldMapView::focusChanged, this, [this] { m_model->setFocus(m_map->focus()); });
+    connect(m_model, &CityListModel::focusChanged, this, [this] {
+        m_map->setFocus(m_model->focus());
+        m_clearSelection->setVisible(m_model->focus().has_value());
+    });
+    connect(m_model, &CityListModel::resultsChanged, this, [this] { m_map->setListedCities(m_model->results()); });
+    connect(&m_settings, &AppSettings::trackedCityIDsChanged, this, &MainWindow::refresh);
+    connect(&m_settings, &AppSettings::sortModeChanged, this, [this] {
+        for (QAction* action : m_orders->actions())
+            action->setChecked(SortMode(action->data().toInt()) == m_settings.sortMode());
+    });
+    // While hidden the window skips the tick and catches up when shown.
+    connect(&m_clock, &Clock::nowChanged, this, [this] {
+        if (isVisible()) refresh();
+    });
+    refresh();
+    followUpdateAction();
+    m_search->setFocus();
+}
+
+void MainWindow::buildToolbar()
+{
+    QToolBar* toolbar = addToolBar(QStringLiteral("Search"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->toggleViewAction()->setVisible(false);
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    m_search = new QLineEdit(toolbar);
+    m_search->setPlaceholderText(QStringLiteral("Search cities and time zones"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(QStringLiteral("Search cities and time zones"));
+    m_search->installEventFilter(this);
+    connect(m_search, &QLineEdit::textChanged, m_model, &CityListModel::setSearchText);
+    toolbar->addWidget(m_search);
+
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+    addAction(find);
+
+    m_order = new QToolButton(toolbar);
+    m_order->setText(QStringLiteral("Order"));
+    m_order->setToolTip(QStringLiteral("Change the order cities are listed in"));
+    m_order->setAccessibleName(QStringLiteral("Order"));
+    m_order->setIcon(Symbols::icon(QStringLiteral("arrow.up.arrow.down"), palette().color(QPalette::ButtonText)));
+    m_order->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(m_order);
+    m_orders = new QActionGroup(menu);
+    m_orders->setExclusive(true);
+    for (const SortChoice& choice : sortChoices) {
+        QAction* action = menu->addAction(QString::fromLatin1(choice.label));
+        action->setCheckable(true);
+        action->setData(int(choice.mode));
+        action->setChecked(choice.mode == m_settings.sortMode());
+        m_orders->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, mode = choice.mode] { m_settings.chooseSortMode(mode, m_clock.now(), m_database); });
+    }
+    m_order->setMenu(menu);
+    toolbar->addWidget(m_order);
+}
+
+void MainWindow::refresh()
+{
+    const QDateTime now = m_clock.now();
+    m_model->setNow(now);
+    m_map->setNow(now);
+    m_map->setTrackedCities(m_settings.trackedCities(now, m_database));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    refresh();
+    placeClearSelection();
+    QMainWindow::showEvent(event);
+}
+
+void MainWindow::followUpdateAction()
+{
+    // The ribbon slides in from the top and fades in, and out again.
+    const bool wanted = m_commands.showUpdate->isVisible();
+    if (wanted == (m_ribbon->isVisible() && m_ribbon->maximumHeight() > 0)) return;
+    const int height = m_ribbon->sizeHint().height();
+    auto* slide = new QPropertyAnimation(m_ribbon, "maximumHeight", m_ribbon);
+    slide->setDuration(ribbonAnimationMs);
+    slide->setStartValue(wanted ? 0 : height);
+    slide->setEndValue(wanted ? height : 0);
+    auto* fade = new QPropertyAnimation(m_ribbon->graphicsEffect(), "opacity", m_ribbon);
+    fade->setDuration(ribbonAnimationMs);
+    fade->setStartValue(wanted ? 0.0 : 1.0);
+    fade->setEndValue(wanted ? 1.0 : 0.0);
+    if (wanted) {
+        m_ribbon->setMaximumHeight(0);
+        m_ribbon->show();
+    } else {
+        connect(slide, &QPropertyAnimation::finished, m_ribbon, [this] {
+            if (!m_commands.showUpdate->isVisible()) m_ribbon->hide();
+        });
+    }
+    slide->start(QAbstractAnimation::DeleteWhenStopped);
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void MainWindow::placeClearSelection()
+{
+    m_clearSelection->setIcon(Symbols::icon(QStringLiteral("xmark"), palette().color(QPalette::ButtonText)));
+    m_clearSelection->adjustSize();
+    const QRectF map = m_map->mapRect();
+    m_clearSelection->move(int(map.right()) - m_clearSelection->width() - clearSelectionInset,
+                           int(map.top()) + clearSelectionInset);
+}
+
+void MainWindow::editLabel(const City& city)
+{
+    auto* editor = new CityLabelEditor(m_settings, city, this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->open();
+}
+
+QMenu* MainWindow::makeRowMenu(int row)
+{
+    const CityListModel::Item& item = m_model->item(row);
+    if (item.kind != CityListModel::ItemKind::row || item.rowKind != CityListModel::RowKind::tracked || !item.city)
+        return nullptr;
+    const City city = *item.city;
+    const QColor ink = palette().color(QPalette::WindowText);
+    auto* menu = new QMenu(this);
+    menu->addAction(Symbols::icon(QStringLiteral("pencil"), ink), QStringLiteral("Rename…"), this,
+                    [this, city] { editLabel(city); });
+    if (m_settings.hasCustomization(city))
+        menu->addAction(Symbols::icon(QStringLiteral("arrow.uturn.backward"), ink),
+                        QStringLiteral("Reset Name and Emoji"), this,
+                        [this, city] { m_settings.resetCustomization(city); });
+    menu->addSeparator();
+    menu->addAction(Symbols::icon(QStringLiteral("minus.circle"), ink), QStringLiteral("Remove ") + city.name, this,
+                    [this, city] { m_settings.toggleTracking(city); });
+    return menu;
+}
+
+void MainWindow::moveIntoList()
+{
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (m_model->flags(m_model->index(row)) & Qt::ItemIsSelectable) {
+            m_list->setFocus(Qt::TabFocusReason);
+            m_list->setCurrentIndex(m_model->index(row));
+            return;
+        }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_map && event->type() == QEvent::Resize) placeClearSelection();
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == m_search) {
+        if (key->key() == Qt::Key_Down) {
+            moveIntoList();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape && !m_search->text().isEmpty()) {
+            m_search->clear();
+            return true;
+        }
+    } else if (watched == m_list) {
+        const int row = m_list->currentIndex().row();
+        if (row < 0) return false;
+        const CityListModel::Item& item = m_model->item(row);
+        const bool isRow = item.kind == CityListModel::ItemKind::row;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) && isRow &&
+            item.rowKind == CityListModel::RowKind::result) {
+            m_model->activate(row);
+            return true;
+        }
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && isRow &&
+            item.rowKind == CityListModel::RowKind::tracked) {
+            m_model->remove(row);
+            return true;
+        }
+        if (key->key() == Qt::Key_Up && row == 0) {
+            m_search->setFocus(Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "catalogue/City.h"
+
+#include <QMainWindow>
+
+class AppSettings;
+class CityDatabase;
+class CityListModel;
+class Clock;
+class QAction;
+class QActionGroup;
+class QLineEdit;
+class QListView;
+class QToolButton;
+class UpdateRibbon;
+class WorldMapView;
+struct WorldLand;
+
+// The city chooser: search, the world map, and the list of tracked cities
+// or of results. Every change goes straight into the settings; the window
+// holds only the search text, the map focus and the city being renamed.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The application's shared commands this window shows.
+    struct Commands {
+        QAction* about = nullptr;
+        QAction* checkForUpdates = nullptr;
+        QAction* settings = nullptr;
+        QAction* quit = nullptr;
+        // Visible while an update is available; the ribbon follows it.
+        QAction* showUpdate = nullptr;
+    };
+
+    MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& database, const WorldLand& land,
+               const Commands& commands, QWidget* parent = nullptr);
+
+    CityListModel& model() const { return *m_model; }
+    QLineEdit* searchField() const { return m_search; }
+    QListView* list() const { return m_list; }
+    WorldMapView* map() const { return m_map; }
+    UpdateRibbon* ribbon() const { return m_ribbon; }
+    QToolButton* clearSelectionButton() const { return m_clearSelection; }
+    QToolButton* orderButton() const { return m_order; }
+
+    // Opens the label editor over the window.
+    void editLabel(const City& city);
+    // The context menu of a tracked row (empty for other lines).
+    QMenu* makeRowMenu(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildToolbar();
+    void refresh();
+    void followUpdateAction();
+    void placeClearSelection();
+    void moveIntoList();
+
+    AppSettings& m_settings;
+    Clock& m_clock;
+    const CityDatabase& m_database;
+    Commands m_commands;
+    CityListModel* m_model = nullptr;
+    QLineEdit* m_search = nullptr;
+    QToolButton* m_order = nullptr;
+    QActionGroup* m_orders = nullptr;
+    UpdateRibbon* m_ribbon = nullptr;
+    WorldMapView* m_map = nullptr;
+    QToolButton* m_clearSelection = nullptr;
+    QListView* m_list = nullptr;
+};
