@@ -1,0 +1,194 @@
+#include "../support/CatalogueFiles.h"
+#include "../support/ManualTimer.h"
+#include "../support/RecordingPreferences.h"
+#include "catalogue/CityDatabase.h"
+#include "chooser/CityListModel.h"
+#include "clock/Clock.h"
+#include "map/WorldLand.h"
+#include "settings/AppSettings.h"
+#include "ui/CityLabelEditor.h"
+#include "ui/MainWindow.h"
+#include "ui/UpdateRibbon.h"
+#include "ui/WorldMapView.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QJsonArray records{cityRecord("par", "Paris", 48.86, 2.35, "Europe/Paris", "Île-de-France", "France"),
+                                 cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
+                                 cityRecord("nul", "Nowhere", 0, 0, "Africa/Abidjan", "", "Atlantis")};
+        m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
+    }
+
+    void init()
+    {
+        m_store = RecordingPreferences();
+        m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};
+        m_settings = std::make_unique<AppSettings>(m_store, *m_database);
+        const QDateTime wall = QDateTime::fromSecsSinceEpoch(1768478400, Qt::UTC);
+        m_clock = std::make_unique<Clock>(
+            wall, [wall] { return wall; }, std::make_unique<ManualTimer>());
+        m_showUpdate = std::make_unique<QAction>();
+        m_showUpdate->setVisible(false);
+        MainWindow::Commands commands{&m_about, &m_check, &m_settingsAction, &m_quit, m_showUpdate.get()};
+        m_window = std::make_unique<MainWindow>(*m_settings, *m_clock, *m_database, m_land, commands);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void keyboardAlone()
+    {
+        QLineEdit* search = m_window->searchField();
+        search->setFocus();
+        QTest::keyClicks(search, u"par"_s);
+        QTest::keyClick(search, Qt::Key_Down);
+        QVERIFY(m_window->list()->hasFocus());
+        QTest::keyClick(m_window->list(), Qt::Key_Return); // Paris, the first result
+        QCOMPARE(m_settings->trackedCityIDs(), (QStringList{"tok", "par"}));
+        QTest::keyClick(m_window->list(), Qt::Key_Space);
+        QCOMPARE(m_settings->trackedCityIDs(), QStringList{"tok"});
+
+        QTest::keyClick(search, Qt::Key_Escape);
+        QVERIFY(search->text().isEmpty());
+        // Home (UTC), then Tokyo under "Cities You Track": Delete removes it.
+        m_window->list()->setFocus();
+        m_window->list()->setCurrentIndex(m_window->model().index(3));
+        QTest::keyClick(m_window->list(), Qt::Key_Delete);
+        QVERIFY(m_settings->trackedCityIDs().isEmpty());
+    }
+
+    void mapFocusAndClearSelection()
+    {
+        QToolButton* clear = m_window->clearSelectionButton();
+        m_window->map()->setFocus(Coordinate{2.0, 48.0});
+        emit m_window->map()->focusChanged();
+        QVERIFY(clear->isVisible());
+        QCOMPARE(m_window->model().item(0).text, u"Near Paris, Île-de-France"_s);
+        QTest::keyClicks(m_window->searchField(), u"t"_s); // typing cancels the map selection
+        QVERIFY(!clear->isVisible());
+        QVERIFY(!m_window->map()->focus());
+        m_window->searchField()->clear();
+        m_window->model().setFocus(Coordinate{2.0, 48.0});
+        clear->click();
+        QVERIFY(!m_window->model().focus() && !clear->isVisible());
+    }
+
+    void rowMenu_data()
+    {
+        QTest::addColumn<QVariantMap>("custom");
+        QTest::addColumn<QStringList>("entries");
+        const QStringList plain{"Rename…", "", "Remove Tokyo"};
+        QTest::newRow("a flag alone is no customisation") << QVariantMap() << plain;
+        QTest::newRow("relabelled: reset, and the catalogue name")
+            << QVariantMap{{"tok", "Office"}} << QStringList{"Rename…", "Reset Name and Emoji", "", "Remove Tokyo"};
+    }
+
+    void rowMenu()
+    {
+        QFETCH(QVariantMap, custom);
+        QFETCH(QStringList, entries);
+        for (auto it = custom.cbegin(); it != custom.cend(); ++it)
+            m_settings->setCustomLabel(it.value().toString(), m_database->citiesByID().value(it.key()));
+        QVERIFY(!m_window->makeRowMenu(1)); // the stand-alone home row has no actions
+        const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(3));
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts.append(action->text());
+        QCOMPARE(texts, entries);
+        menu->actions().constLast()->trigger();
+        QVERIFY(m_settings->trackedCityIDs().isEmpty());
+    }
+
+    void orderMenuFollowsTheSettings()
+    {
+        const QList<QAction*> choices = m_window->orderButton()->menu()->actions();
+        QCOMPARE(choices.size(), 3);
+        QVERIFY(choices.at(0)->isChecked());
+        choices.at(2)->trigger(); // "Custom" freezes the order shown
+        QCOMPARE(m_settings->sortMode(), SortMode::manual);
+        m_settings->setSortMode(SortMode::alphabetical);
+        QVERIFY(choices.at(1)->isChecked());
+    }
+
+    void labelEditor()
+    {
+        const City tokyo = m_database->citiesByID().value(u"tok"_s);
+        CityLabelEditor fresh(*m_settings, tokyo);
+        QCOMPARE(fresh.emojiField()->placeholderText(), *flagEmoji(u"Japan"_s));
+        QCOMPARE(fresh.nameField()->placeholderText(), u"Tokyo"_s);
+        QVERIFY(!fresh.resetButton()->isEnabled());
+        fresh.emojiField()->setText(u"🗼🗻"_s);
+        QCOMPARE(fresh.emojiField()->text(), u"🗼"_s);
+        fresh.nameField()->setText(u"  Office "_s);
+        fresh.saveButton()->click();
+        QCOMPARE(m_settings->customLabel(tokyo), std::optional(u"Office"_s));
+        QCOMPARE(m_settings->emoji(tokyo), std::optional(u"🗼"_s));
+
+        // Escape writes nothing; Reset clears the stored values whatever was typed.
+        CityLabelEditor again(*m_settings, tokyo);
+        QCOMPARE(again.nameField()->text(), u"Office"_s);
+        again.nameField()->setText(u"Else"_s);
+        QTest::keyClick(&again, Qt::Key_Escape);
+        QCOMPARE(m_settings->customLabel(tokyo), std::optional(u"Office"_s));
+        CityLabelEditor reset(*m_settings, tokyo);
+        QVERIFY(reset.resetButton()->isEnabled());
+        reset.nameField()->setText(u"Typed"_s);
+        reset.resetButton()->click();
+        QVERIFY(!m_settings->hasCustomization(tokyo));
+
+        m_settings->setShowsFlags(false);
+        QCOMPARE(CityLabelEditor(*m_settings, tokyo).emojiField()->placeholderText(), u"🌍"_s);
+        const City nowhere = m_database->citiesByID().value(u"nul"_s);
+        m_settings->setShowsFlags(true);
+        QCOMPARE(CityLabelEditor(*m_settings, nowhere).emojiField()->placeholderText(), u"🌍"_s);
+    }
+
+    void ribbon()
+    {
+        UpdateRibbon* ribbon = m_window->ribbon();
+        QVERIFY(!ribbon->isVisible());
+        m_showUpdate->setVisible(true);
+        QTRY_VERIFY(ribbon->isVisible() && ribbon->height() > 0);
+        QSignalSpy shown(m_showUpdate.get(), &QAction::triggered);
+        QTest::mouseClick(ribbon, Qt::LeftButton, {}, QPoint(ribbon->width() / 2, ribbon->height() / 2));
+        QCOMPARE(shown.count(), 1); // the empty middle is part of the button too
+
+        const QColor resting = ribbon->background();
+        QCOMPARE(resting, QColor::fromRgbF(0.72f, 0.60f, 1.0f));
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(ribbon, &enter);
+        QVERIFY(std::abs(ribbon->background().redF() - resting.redF() - 0.04) < 0.005);
+        m_showUpdate->setVisible(false);
+        QTRY_VERIFY(!ribbon->isVisible());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CityDatabase> m_database;
+    WorldLand m_land;
+    RecordingPreferences m_store;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<Clock> m_clock;
+    QAction m_about, m_check, m_settingsAction, m_quit;
+    std::unique_ptr<QAction> m_showUpdate;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
