@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# The city chooser driven by real input events, as a user would: the main
+# window opens at launch; typing "par" and clicking the first result tracks
+# Paris; the tray panel grows by its row; a map click lists the cities near
+# it and one is tracked from there; a double click and Save rename Paris;
+# "Remove" in its context menu takes it out; all of it survives a restart.
+# Run inside dbus-run-session. Usage: chooser.sh APP SCREENSHOT_DIR
+set -uo pipefail
+app=$1
+shots=$2
+mkdir -p "$shots"
+work=$(mktemp -d)
+pids=()
+passed=0
+failed=0
+source "$(dirname "$0")/../../scripts/virtual-desktop.sh"
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  stop_virtual_desktop
+  rm -rf "$work"
+  echo "$passed passed, $failed failed"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  failed=$((failed + 1))
+  import -window root "$shots/chooser-failure.png" 2>/dev/null
+  cat "$work/app.log" "$prefs" 2>/dev/null
+  exit 1
+}
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
+
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/horavia" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+prefs=$XDG_CONFIG_HOME/horavia/settings.json
+echo '{"trackedCityIDs": []}' >"$prefs"
+
+start_virtual_desktop || fail "no virtual desktop"
+
+wait_for() { # seconds, command...
+  local deadline=$(( $(date +%s%N) + $1 * 1000000000 ))
+  shift
+  while [ "$(date +%s%N)" -lt "$deadline" ]; do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+main_id() { find_app_window 700 760 | cut -d' ' -f1; }
+# Points inside the 720 x 600 main window: the search field, the first list
+# row under a section title, the first tracked row below the home row.
+at() { xdotool mousemove --window "$(main_id)" "$1" "$2"; }
+search_field=(300 38)
+first_result=(300 388)
+first_tracked=(300 445)
+stored() { tr -d ' \n' <"$prefs"; }
+tracks() { stored | grep -q "\"trackedCityIDs\":\[[^]]*\"$1\""; }
+tracked_count() { stored | grep -o '"trackedCityIDs":\[[^]]*\]' | grep -o '"gn[0-9]*"' | wc -l; }
+panel_height() {
+  local _ x y w h
+  read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+  wait_for 5 find_app_window 500 540 >/dev/null || return 1
+  find_app_window 500 540 | cut -d' ' -f5
+  xdotool key Escape
+  wait_for 5 bash -c "! xdotool search --onlyvisible --class '^Horavia$' getwindowgeometry %@ 2>/dev/null | grep -q 'Geometry: 520x'"
+}
+
+"$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 main_id >/dev/null || fail "no main window at launch"
+wait_for 10 find_app_window 12 64 >/dev/null || fail "no tray icon"
+sleep 1
+pass "main window and tray icon at launch"
+before=$(panel_height) || fail "the panel did not open"
+
+at "${search_field[@]}"; xdotool click 1; xdotool type --delay 60 par; sleep 0.6
+import -window root "$shots/chooser-search.png"
+at "${first_result[@]}"; xdotool click 1
+wait_for 5 tracks gn2988507 || fail "clicking the first result for \"par\" did not track Paris"
+pass "typing \"par\" and clicking the first result tracks Paris"
+
+at "${search_field[@]}"; xdotool click 1; xdotool key Escape; sleep 0.4
+after=$(panel_height) || fail "the panel did not open again"
+[ "$after" -ge $((before + 20)) ] || fail "the panel did not grow by a row ($before -> $after)"
+pass "the tray panel lists the new city ($before -> $after px)"
+
+# Tokyo on the map: 720 * (139.7 + 180) / 360 across, 60 + 284 * (84 - 35.7) / 142 down.
+at 639 157; xdotool click 1; sleep 0.6
+import -window root "$shots/chooser-map-focus.png"
+at "${first_result[@]}"; xdotool click 1
+wait_for 5 bash -c "[ \$(tr -d ' \n' <'$prefs' | grep -o '\"trackedCityIDs\":\[[^]]*\]' | grep -o '\"gn[0-9]*\"' | wc -l) -eq 2 ]" ||
+  fail "a map click and the first nearby row did not track a second city"
+pass "a map click lists the cities near it; the first is tracked"
+at 696 80; xdotool click 1; sleep 0.4 # "Clear Selection"
+
+# Sorted by time, Paris (UTC+1) comes before the Japanese city.
+at "${first_tracked[@]}"; xdotool click 1 click 1
+wait_for 5 find_app_window 370 420 >/dev/null || fail "a double click did not open the label editor"
+xdotool type --delay 60 Mum; xdotool key Return
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"customCityLabels\":{\"gn2988507\":\"Mum\"}'" ||
+  fail "Save did not store the label"
+pass "a double click and Save rename Paris"
+import -window root "$shots/chooser-renamed.png"
+
+at "${first_tracked[@]}"; xdotool click 3; sleep 0.5
+xdotool key Up Return
+wait_for 5 bash -c "! tr -d ' \n' <'$prefs' | grep -q '\"trackedCityIDs\":\[[^]]*\"gn2988507\"'" ||
+  fail "Remove from the context menu did not take Paris out"
+[ "$(tracked_count)" -eq 1 ] || fail "Remove took out more than Paris"
+pass "\"Remove\" in the context menu takes Paris out"
+
+kept=$(stored)
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+q
+wait_for 5 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
+"$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 main_id >/dev/null || fail "no main window after a restart"
+wait_for 10 find_app_window 12 64 >/dev/null || fail "no tray icon after a restart"
+sleep 1
+[ "$(stored)" = "$kept" ] || fail "the preferences changed across a restart"
+again=$(panel_height) || fail "the panel did not open after a restart"
+[ "$again" -eq "$after" ] || fail "after a restart the panel is $again px, not $after"
+pass "everything survives a restart"
+[ "$failed" -eq 0 ]
