@@ -73,7 +73,7 @@ protected:
 
 private:
     void setHover(std::optional<HoverTarget> hover);
-    QPainterPath landPath(const QSizeF& size) const;
+    void paintLand(QPainter& painter, const QSizeF& size, qreal devicePixelRatio, const Palette& colors) const;
     void paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& palette) const;
 
     const WorldLand& m_land;

@@ -85,6 +85,9 @@ private slots:
             QVERIFY(dayLand > dayOcean + 10);
         else
             QVERIFY(dayLand < dayOcean - 10);
+        // An inland sea is water, not land drawn twice: the Caspian in daylight.
+        QVERIFY2(std::abs(lightness(image, at(50.5, 42)) - dayOcean) < 3,
+                 qPrintable(u"%1 %2"_s.arg(lightness(image, at(50.5, 42))).arg(dayOcean)));
     }
 
     void citiesAndFocus()
