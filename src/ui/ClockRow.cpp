@@ -3,7 +3,9 @@
 #include "Symbols.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace {
 
@@ -33,6 +35,39 @@ QString zoneText(const ClockRowTexts& texts)
     return QStringLiteral("(") + texts.zoneName + QStringLiteral(")");
 }
 
+// Colour emoji come from a bitmap font that is scaled on every draw, and a
+// list repaints every row each minute: each emoji is measured and drawn once
+// per font and kept.
+qreal emojiWidth(const QString& emoji, const QFont& font)
+{
+    static QHash<QString, qreal> widths;
+    const QString key = font.key() + QLatin1Char('\n') + emoji;
+    const auto found = widths.constFind(key);
+    if (found != widths.cend()) return *found;
+    if (widths.size() > 512) widths.clear();
+    return widths.insert(key, QFontMetricsF(font).horizontalAdvance(emoji)).value();
+}
+
+QPixmap emojiImage(const QString& emoji, const QFont& font, const QColor& color, qreal ratio)
+{
+    const QString key =
+        QStringLiteral("horavia-emoji:%1:%2:%3:%4").arg(emoji, font.key(), color.name(QColor::HexArgb)).arg(ratio);
+    QPixmap image;
+    if (QPixmapCache::find(key, &image)) return image;
+    const QSizeF size(emojiWidth(emoji, font), QFontMetricsF(font).height());
+    image = QPixmap((size * ratio).toSize() + QSize(1, 1));
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(QRectF(QPointF(0, 0), size), Qt::AlignLeft | Qt::AlignVCenter, emoji);
+    painter.end();
+    QPixmapCache::insert(key, image);
+    return image;
+}
+
 } // namespace
 
 ClockRow::ClockRow(QWidget* parent)
@@ -59,7 +94,7 @@ ClockRowLayout ClockRow::layoutFor(const Content& content, const Texts& texts, c
 {
     const QFontMetricsF base(baseFont(font));
     ClockRowLayout::Input input;
-    if (content.emoji) input.emoji = base.horizontalAdvance(*content.emoji);
+    if (content.emoji) input.emoji = emojiWidth(*content.emoji, baseFont(font));
     input.title = base.horizontalAdvance(content.title);
     if (content.originalName) input.originalName = base.horizontalAdvance(*content.originalName);
     input.zoneName = base.horizontalAdvance(zoneText(texts));
@@ -123,7 +158,11 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
         break;
     }
     const QFont base = baseFont(font);
-    if (content.emoji) drawText(ClockRowLayout::emoji, *content.emoji, base, primary);
+    if (content.emoji && layout.parts[ClockRowLayout::emoji].present) {
+        const QPixmap image = emojiImage(*content.emoji, base, primary, painter.device()->devicePixelRatioF());
+        const QRectF slot = box(ClockRowLayout::emoji);
+        painter.drawPixmap(QPointF(slot.left(), slot.center().y() - image.deviceIndependentSize().height() / 2), image);
+    }
     drawText(ClockRowLayout::title, content.title, base, primary);
     if (content.originalName) drawText(ClockRowLayout::originalName, *content.originalName, base, secondary);
     drawText(ClockRowLayout::zoneName, zoneText(texts), base, secondary);
