@@ -14,12 +14,15 @@
 #include <QActionGroup>
 #include <QFrame>
 #include <QGraphicsOpacityEffect>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPropertyAnimation>
+#include <QStyleHints>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,6 +31,7 @@ namespace {
 
 constexpr int clearSelectionInset = 8;
 constexpr int ribbonAnimationMs = 220;
+constexpr int caretRestMs = 10000;
 
 struct SortChoice {
     SortMode mode;
@@ -137,9 +141,27 @@ MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& 
     connect(&m_clock, &Clock::nowChanged, this, [this] {
         if (isVisible()) refresh();
     });
+    // A caret that blinks for ever keeps the application awake; as on GTK
+    // desktops it rests after ten idle seconds and blinks again on input.
+    m_caretRest = new QTimer(this);
+    m_caretRest->setSingleShot(true);
+    m_caretRest->setInterval(caretRestMs);
+    connect(m_caretRest, &QTimer::timeout, this, [this] {
+        m_flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+        QGuiApplication::styleHints()->setCursorFlashTime(0);
+    });
+    m_caretRest->start();
+
     refresh();
     followUpdateAction();
     m_search->setFocus();
+}
+
+void MainWindow::wakeCaret()
+{
+    if (QGuiApplication::styleHints()->cursorFlashTime() == 0 && m_flashTime > 0)
+        QGuiApplication::styleHints()->setCursorFlashTime(m_flashTime);
+    m_caretRest->start();
 }
 
 void MainWindow::buildToolbar()
@@ -278,6 +300,9 @@ void MainWindow::moveIntoList()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_map && event->type() == QEvent::Resize) placeClearSelection();
+    if (watched == m_search && (event->type() == QEvent::KeyPress || event->type() == QEvent::FocusIn ||
+                                event->type() == QEvent::MouseButtonPress))
+        wakeCaret();
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (watched == m_search) {

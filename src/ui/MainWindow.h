@@ -12,6 +12,7 @@ class QAction;
 class QActionGroup;
 class QLineEdit;
 class QListView;
+class QTimer;
 class QToolButton;
 class UpdateRibbon;
 class WorldMapView;
@@ -60,6 +61,7 @@ private:
     void followUpdateAction();
     void placeClearSelection();
     void moveIntoList();
+    void wakeCaret();
 
     AppSettings& m_settings;
     Clock& m_clock;
@@ -73,4 +75,6 @@ private:
     WorldMapView* m_map = nullptr;
     QToolButton* m_clearSelection = nullptr;
     QListView* m_list = nullptr;
+    QTimer* m_caretRest = nullptr;
+    int m_flashTime = 0;
 };
