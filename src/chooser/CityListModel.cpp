@@ -84,23 +84,40 @@ void CityListModel::rebuild()
     QList<Item> items = isFiltering() ? buildResults(formatter) : buildTracked(formatter);
     if (!isFiltering()) m_results.clear();
 
-    bool sameLines = items.size() == m_items.size();
-    for (qsizetype i = 0; sameLines && i < items.size(); ++i)
-        sameLines = keyOf(items.at(i)) == keyOf(m_items.at(i));
-    if (sameLines) {
+    // One block of lines added or taken away (a city tracked or removed) is
+    // reported as such, so the view keeps its current row; anything else
+    // starts the list afresh.
+    const qsizetype before = m_items.size();
+    const qsizetype after = items.size();
+    qsizetype head = 0;
+    while (head < before && head < after && keyOf(items.at(head)) == keyOf(m_items.at(head)))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < before - head && tail < after - head &&
+           keyOf(items.at(after - 1 - tail)) == keyOf(m_items.at(before - 1 - tail)))
+        ++tail;
+    if (before == after && head == before) {
         m_items = std::move(items);
-        if (!m_items.isEmpty()) emit dataChanged(index(0), index(int(m_items.size()) - 1));
+    } else if (head + tail == after) {
+        beginRemoveRows({}, int(head), int(before - tail - 1));
+        m_items = std::move(items);
+        endRemoveRows();
+    } else if (head + tail == before) {
+        beginInsertRows({}, int(head), int(after - tail - 1));
+        m_items = std::move(items);
+        endInsertRows();
     } else {
         beginResetModel();
         m_items = std::move(items);
         endResetModel();
     }
-    QStringList before, after;
+    if (!m_items.isEmpty()) emit dataChanged(index(0), index(int(m_items.size()) - 1));
+    QStringList previousIds, ids;
     for (const City& city : previousResults)
-        before.append(city.id);
+        previousIds.append(city.id);
     for (const City& city : std::as_const(m_results))
-        after.append(city.id);
-    if (before != after) emit resultsChanged();
+        ids.append(city.id);
+    if (previousIds != ids) emit resultsChanged();
 }
 
 QList<CityListModel::Item> CityListModel::buildTracked(const ClockFormatter& formatter) const

@@ -37,7 +37,7 @@ QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     case CityListModel::ItemKind::section:
         return {0, QFontMetrics(scaled(option.font, 0.9, QFont::DemiBold)).height() + 14};
     case CityListModel::ItemKind::row:
-        return {0, ClockRow::rowHeight(option.font) + 4};
+        return {0, int((ClockRow::rowHeight(option.font) + 4) * m_shown.value(index, 1.0))};
     case CityListModel::ItemKind::note:
         return {0, lineHeight + 16};
     case CityListModel::ItemKind::noResults:
@@ -53,6 +53,10 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QPalette& palette = option.palette;
     const QRect area = option.rect.adjusted(inset, 0, -inset, 0);
     painter->save();
+    if (const auto leaving = m_shown.constFind(index); leaving != m_shown.cend()) {
+        painter->setOpacity(*leaving);
+        painter->setClipRect(option.rect);
+    }
     switch (item->kind) {
     case CityListModel::ItemKind::section: {
         painter->setFont(scaled(option.font, 0.9, QFont::DemiBold));
@@ -104,4 +108,10 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     }
     painter->restore();
+}
+
+void CityListDelegate::setShown(const QPersistentModelIndex& index, qreal shown)
+{
+    m_shown.insert(index, shown);
+    emit sizeHintChanged(index);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 
 // Draws the chooser's lines: section titles, clock rows (with the panel's
@@ -15,4 +17,13 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // A row on its way out: drawn at `shown` (1 whole, 0 gone) of its height
+    // and opacity.
+    void setShown(const QPersistentModelIndex& index, qreal shown);
+    void forget(const QPersistentModelIndex& index) { m_shown.remove(index); }
+    bool isLeaving(const QModelIndex& index) const { return m_shown.contains(index); }
+
+private:
+    QHash<QPersistentModelIndex, qreal> m_shown;
 };

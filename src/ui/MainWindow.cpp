@@ -26,12 +26,14 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QVariantAnimation>
 
 namespace {
 
 constexpr int clearSelectionInset = 8;
 constexpr int ribbonAnimationMs = 220;
 constexpr int caretRestMs = 10000;
+constexpr int rowLeavingMs = 180;
 
 struct SortChoice {
     SortMode mode;
@@ -96,7 +98,8 @@ MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& 
 
     m_list = new QListView(content);
     m_list->setModel(m_model);
-    m_list->setItemDelegate(new CityListDelegate(m_list));
+    m_delegate = new CityListDelegate(m_list);
+    m_list->setItemDelegate(m_delegate);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setDragDropMode(QAbstractItemView::InternalMove);
@@ -282,9 +285,31 @@ QMenu* MainWindow::makeRowMenu(int row)
                         QStringLiteral("Reset Name and Emoji"), this,
                         [this, city] { m_settings.resetCustomization(city); });
     menu->addSeparator();
+    const QPersistentModelIndex index = m_model->index(row);
     menu->addAction(Symbols::icon(QStringLiteral("minus.circle"), ink), QStringLiteral("Remove ") + city.name, this,
-                    [this, city] { m_settings.toggleTracking(city); });
+                    [this, index] {
+                        if (index.isValid()) removeRow(index.row());
+                    });
     return menu;
+}
+
+void MainWindow::removeRow(int row)
+{
+    // The row slides shut and fades, then the city goes.
+    const QPersistentModelIndex index = m_model->index(row);
+    if (!index.isValid() || m_delegate->isLeaving(index)) return;
+    auto* leaving = new QVariantAnimation(this);
+    leaving->setDuration(rowLeavingMs);
+    leaving->setStartValue(1.0);
+    leaving->setEndValue(0.0);
+    leaving->setEasingCurve(QEasingCurve::InOutQuad);
+    connect(leaving, &QVariantAnimation::valueChanged, this,
+            [this, index](const QVariant& shown) { m_delegate->setShown(index, shown.toReal()); });
+    connect(leaving, &QVariantAnimation::finished, this, [this, index] {
+        m_delegate->forget(index);
+        if (index.isValid()) m_model->remove(index.row());
+    });
+    leaving->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void MainWindow::moveIntoList()
@@ -326,7 +351,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
         if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && isRow &&
             item.rowKind == CityListModel::RowKind::tracked) {
-            m_model->remove(row);
+            removeRow(row);
             return true;
         }
         if (key->key() == Qt::Key_Up && row == 0) {

@@ -6,6 +6,7 @@
 
 class AppSettings;
 class CityDatabase;
+class CityListDelegate;
 class CityListModel;
 class Clock;
 class QAction;
@@ -50,6 +51,8 @@ public:
     void editLabel(const City& city);
     // The context menu of a tracked row (empty for other lines).
     QMenu* makeRowMenu(int row);
+    // Stops tracking a tracked row's city once the row has slid out.
+    void removeRow(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +78,7 @@ private:
     WorldMapView* m_map = nullptr;
     QToolButton* m_clearSelection = nullptr;
     QListView* m_list = nullptr;
+    CityListDelegate* m_delegate = nullptr;
     QTimer* m_caretRest = nullptr;
     int m_flashTime = 0;
 };

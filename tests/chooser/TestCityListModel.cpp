@@ -133,8 +133,13 @@ private slots:
         QCOMPARE(::lines(model), tracked + QStringList({"tracked:Tokyo", "tracked:Paris, Île-de-France"}));
         model.activate(3); // a tracked row is no toggle
         QCOMPARE(settings.trackedCityIDs().size(), 2);
+        // A removal is reported as one, so the view keeps its place.
+        QSignalSpy removed(&model, &CityListModel::rowsRemoved);
+        QSignalSpy reset(&model, &CityListModel::modelReset);
         model.remove(3);
         QCOMPARE(settings.trackedCityIDs(), QStringList{"par"});
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(reset.count(), 0);
 
         model.setSearchText(u"tokyo"_s);
         model.activate(1);
