@@ -3,7 +3,8 @@
 # window opens at launch; typing "par" and clicking the first result tracks
 # Paris; the tray panel grows by its row; a map click lists the cities near
 # it and one is tracked from there; a double click and Save rename Paris;
-# "Remove" in its context menu takes it out; all of it survives a restart.
+# dragging a row reorders the list under the custom order; "Remove" in the
+# context menu takes Paris out; all of it survives a restart.
 # Run inside dbus-run-session. Usage: chooser.sh APP SCREENSHOT_DIR
 set -uo pipefail
 app=$1
@@ -51,6 +52,7 @@ at() { xdotool mousemove --window "$(main_id)" "$1" "$2"; }
 search_field=(300 38)
 first_result=(300 388)
 first_tracked=(300 445)
+second_tracked=(300 475)
 stored() { tr -d ' \n' <"$prefs"; }
 tracks() { stored | grep -q "\"trackedCityIDs\":\[[^]]*\"$1\""; }
 tracked_count() { stored | grep -o '"trackedCityIDs":\[[^]]*\]' | grep -o '"gn[0-9]*"' | wc -l; }
@@ -99,7 +101,18 @@ wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"customCityLabels\":{\"gn2
 pass "a double click and Save rename Paris"
 import -window root "$shots/chooser-renamed.png"
 
-at "${first_tracked[@]}"; xdotool click 3; sleep 0.5
+# The Japanese city dragged above Paris. The window is found once: while
+# dragging, the drag's picture is a window of the application's class too.
+window=$(main_id)
+xdotool mousemove --window "$window" "${second_tracked[@]}" mousedown 1; sleep 0.2
+for y in 470 465 460 455 450 445 440 437; do xdotool mousemove --window "$window" 300 "$y"; sleep 0.05; done
+sleep 0.3; xdotool mouseup 1
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"manualOrder\":\[\"gn[0-9]*\",\"gn2988507\"\]'" ||
+  fail "dragging a row did not reorder the list"
+stored | grep -q '"sortMode":"manual"' || fail "dragging a row did not switch to the custom order"
+pass "dragging a row reorders the list and switches to the custom order"
+
+at "${second_tracked[@]}"; xdotool click 3; sleep 0.5
 xdotool key Up Return
 wait_for 5 bash -c "! tr -d ' \n' <'$prefs' | grep -q '\"trackedCityIDs\":\[[^]]*\"gn2988507\"'" ||
   fail "Remove from the context menu did not take Paris out"
