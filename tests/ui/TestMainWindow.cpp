@@ -12,6 +12,7 @@
 #include "ui/WorldMapView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -176,6 +177,43 @@ private slots:
         QVERIFY(std::abs(ribbon->background().redF() - resting.redF() - 0.04) < 0.005);
         m_showUpdate->setVisible(false);
         QTRY_VERIFY(!ribbon->isVisible());
+    }
+
+    // In a dark palette the ribbon keeps its light colour and its dark text.
+    void ribbonLooksTheSameInTheDark_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    void ribbonLooksTheSameInTheDark()
+    {
+        QFETCH(bool, dark);
+        if (dark) {
+            QPalette palette;
+            palette.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2d));
+            palette.setColor(QPalette::WindowText, Qt::white);
+            palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+            palette.setColor(QPalette::Text, Qt::white);
+            m_window->setPalette(palette);
+        }
+        m_showUpdate->setVisible(true);
+        UpdateRibbon* ribbon = m_window->ribbon();
+        QTRY_COMPARE(ribbon->height(), ribbon->sizeHint().height());
+        QTest::qWait(300); // the fade
+        const QImage shot = m_window->grab().toImage();
+        const QPoint corner = ribbon->mapTo(m_window.get(), QPoint(2, 2));
+        QCOMPARE(shot.pixelColor(corner).rgb(), QColor::fromRgbF(0.72f, 0.60f, 1.0f).rgb());
+        int darkText = 0;
+        const QRect area(ribbon->mapTo(m_window.get(), QPoint(0, 0)), ribbon->size());
+        for (int x = area.left(); x < area.right(); ++x)
+            darkText += shot.pixelColor(x, area.center().y()).lightness() < 80 ? 1 : 0;
+        QVERIFY(darkText > 20);
+        // For people to look at.
+        QDir().mkpath(HORAVIA_BINARY_DIR "/screenshots");
+        shot.save(HORAVIA_BINARY_DIR "/screenshots/chooser-ribbon-" + QString::fromLatin1(dark ? "dark" : "light") +
+                  ".png");
     }
 
 private:
