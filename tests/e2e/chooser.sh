@@ -6,45 +6,12 @@
 # dragging a row reorders the list under the custom order; "Remove" in the
 # context menu takes Paris out; all of it survives a restart.
 # Run inside dbus-run-session. Usage: chooser.sh APP SCREENSHOT_DIR
-set -uo pipefail
 app=$1
 shots=$2
-mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-passed=0
-failed=0
-source "$(dirname "$0")/../../scripts/virtual-desktop.sh"
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  stop_virtual_desktop
-  rm -rf "$work"
-  echo "$passed passed, $failed failed"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  failed=$((failed + 1))
-  import -window root "$shots/chooser-failure.png" 2>/dev/null
-  cat "$work/app.log" "$prefs" 2>/dev/null
-  exit 1
-}
-pass() { echo "PASS: $*"; passed=$((passed + 1)); }
-
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/horavia" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+name=chooser
+source "$(dirname "$0")/harness.sh"
 prefs=$XDG_CONFIG_HOME/horavia/settings.json
 echo '{"trackedCityIDs": []}' >"$prefs"
-
-start_virtual_desktop || fail "no virtual desktop"
-
-wait_for() { # seconds, command...
-  local deadline=$(( $(date +%s%N) + $1 * 1000000000 ))
-  shift
-  while [ "$(date +%s%N)" -lt "$deadline" ]; do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 # Points inside the 720 x 600 main window: the search field, the first list
 # row under a section title, the first tracked row below the home row.

@@ -6,49 +6,12 @@
 # turned off in the preferences, the application still starts, showing the
 # main window and no icon.
 # Run inside dbus-run-session. Usage: tray.sh APP SCREENSHOT_DIR
-set -uo pipefail
 app=$1
 shots=$2
-mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-passed=0
-failed=0
-source "$(dirname "$0")/../../scripts/virtual-desktop.sh"
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  stop_virtual_desktop
-  rm -rf "$work"
-  echo "$passed passed, $failed failed"
-}
-trap cleanup EXIT
-# A failed check ends the run: the checks after it depend on it.
-fail() {
-  echo "FAIL: $*"
-  failed=$((failed + 1))
-  import -window root "$shots/e2e-failure.png" 2>/dev/null
-  cat "$work/app.log"
-  exit 1
-}
-pass() { echo "PASS: $*"; passed=$((passed + 1)); }
-
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-start_virtual_desktop || fail "no virtual desktop"
-
-wait_for() { # seconds, command...
-  local deadline=$(( $(date +%s%N) + $1 * 1000000000 ))
-  shift
-  while [ "$(date +%s%N)" -lt "$deadline" ]; do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-panel_open() { find_app_window 500 540 >/dev/null; }
-main_open() { find_app_window 700 760 >/dev/null; }
+name=e2e
+source "$(dirname "$0")/harness.sh"
 main_closed() { ! main_open; }
 panel_closed() { ! panel_open; }
-tray_icon() { find_app_window 12 64 >/dev/null; }
 click_icon() { read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1; }
 quits() { # pid: Ctrl+Q in the focused panel ends the process with status 0
   xdotool key ctrl+q

@@ -1,0 +1,43 @@
+# Sourced by the end-to-end scripts: a virtual desktop with a tray, a private
+# home, runtime and configuration folder, the PASS/FAIL bookkeeping (the
+# count is printed on exit; a failed check ends the run, since the checks
+# after it depend on it) and a polling wait.
+# Expects: app, shots and name (for the failure screenshot) set beforehand.
+set -uo pipefail
+mkdir -p "$shots"
+work=$(mktemp -d)
+pids=()
+passed=0
+failed=0
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-desktop.sh"
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  stop_virtual_desktop
+  rm -rf "$work"
+  echo "$passed passed, $failed failed"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  failed=$((failed + 1))
+  import -window root "$shots/$name-failure.png" 2>/dev/null
+  cat "$work/app.log" "$XDG_CONFIG_HOME/horavia/settings.json" 2>/dev/null
+  exit 1
+}
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
+
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/horavia" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+start_virtual_desktop || fail "no virtual desktop"
+
+wait_for() { # seconds, command...
+  local deadline=$(($(date +%s%N) + $1 * 1000000000))
+  shift
+  while [ "$(date +%s%N)" -lt "$deadline" ]; do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+tray_icon() { find_app_window 12 64 >/dev/null; }
+panel_open() { find_app_window 500 540 >/dev/null; }
+main_open() { find_app_window 700 760 >/dev/null; }
