@@ -8,6 +8,7 @@
 #include "settings/AppSettings.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
+#include "ui/SettingsWindow.h"
 #include "ui/Symbols.h"
 #include "ui/platform/ActivationPolicies.h"
 #include "update/UpdateAddresses.h"
@@ -55,6 +56,10 @@ HoraviaApp::HoraviaApp(QObject* parent)
         commands.showUpdate = m_commands->showUpdate();
         return std::make_unique<MainWindow>(*m_settings, *m_clock, CityDatabase::shared(), WorldLand::shared(),
                                             commands);
+    });
+
+    m_windows.add(WindowId::settings, [this] {
+        return std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, m_commands->showUpdate());
     });
 
     // The dock policy follows the setting from the first window on.

@@ -1,5 +1,9 @@
 #include "WindowRegistry.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
 QString windowIdentifier(WindowId id)
 {
     switch (id) {
@@ -25,6 +29,16 @@ QWidget* WindowRegistry::open(WindowId id)
         // closing would be deleted twice.
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->setObjectName(windowIdentifier(id));
+        // A new window opens in the middle of the screen the user works on,
+        // not wherever the window manager finds room.
+        if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+        const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame(QPoint(), window->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window->move(frame.topLeft());
+        }
         if (onCreated) onCreated(window.get());
     }
     window->show();

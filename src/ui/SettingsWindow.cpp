@@ -1,0 +1,180 @@
+#include "SettingsWindow.h"
+
+#include "clock/Clock.h"
+#include "clock/ClockFormatter.h"
+#include "settings/AppSettings.h"
+#include "update/Updater.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString statusText(const Updater::Phase& phase)
+{
+    switch (phase.kind) {
+    case Updater::Phase::Kind::idle:
+        return {};
+    case Updater::Phase::Kind::checking:
+        return QStringLiteral("Checking…");
+    case Updater::Phase::Kind::upToDate:
+        return QStringLiteral("Horavia is up to date.");
+    case Updater::Phase::Kind::available:
+        return QStringLiteral("A new version is available.");
+    case Updater::Phase::Kind::downloading:
+        return QStringLiteral("Downloading…");
+    case Updater::Phase::Kind::installing:
+        return QStringLiteral("Installing…");
+    case Updater::Phase::Kind::failed:
+        return phase.text;
+    }
+    return {};
+}
+
+QFont callout(QFont font)
+{
+    font.setPointSizeF(font.pointSizeF() * 0.92);
+    return font;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& updater, QAction* showUpdate,
+                               QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_clock(clock)
+    , m_updater(updater)
+{
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedWidth(430);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* format = new QGroupBox(QStringLiteral("Format"), this);
+    auto* formatForm = new QFormLayout(format);
+    m_timeFormat = new QComboBox(format);
+    m_timeFormat->addItem(QStringLiteral("Match System"), int(TimeFormat::system));
+    m_timeFormat->addItem(QStringLiteral("12-Hour"), int(TimeFormat::twelveHour));
+    m_timeFormat->addItem(QStringLiteral("24-Hour"), int(TimeFormat::twentyFourHour));
+    m_dateFormat = new QComboBox(format);
+    m_dateFormat->addItem(QStringLiteral("Yesterday / Tomorrow"), int(DateFormat::relative));
+    m_dateFormat->addItem(QStringLiteral("Sat, Sep 12"), int(DateFormat::abbreviated));
+    m_dateFormat->addItem(QStringLiteral("9/12"), int(DateFormat::numeric));
+    formatForm->addRow(QStringLiteral("Time:"), m_timeFormat);
+    formatForm->addRow(QStringLiteral("Other days:"), m_dateFormat);
+    m_preview = new QLabel(format);
+    m_preview->setFont(callout(font()));
+    m_preview->setForegroundRole(QPalette::PlaceholderText);
+    formatForm->addRow(m_preview);
+    layout->addWidget(format);
+
+    auto* appearance = new QGroupBox(QStringLiteral("Appearance"), this);
+    auto* appearanceLayout = new QVBoxLayout(appearance);
+    m_showsFlags = new QCheckBox(QStringLiteral("Show flags beside city names"), appearance);
+    m_showsHomeZone = new QCheckBox(QStringLiteral("Show my time zone at the top"), appearance);
+    // The tray icon and the taskbar entry are this desktop's menu bar item and Dock icon.
+    m_showsMenuBarItem = new QCheckBox(QStringLiteral("Show in system tray"), appearance);
+    m_showsDockIcon = new QCheckBox(QStringLiteral("Show in taskbar"), appearance);
+    for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem, m_showsDockIcon})
+        appearanceLayout->addWidget(box);
+    layout->addWidget(appearance);
+
+    auto* updates = new QGroupBox(QStringLiteral("Updates"), this);
+    auto* updatesLayout = new QVBoxLayout(updates);
+    m_checksAutomatically = new QCheckBox(QStringLiteral("Check for updates automatically"), updates);
+    updatesLayout->addWidget(m_checksAutomatically);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    m_checkNow = new QPushButton(QStringLiteral("Check Now"), updates);
+    m_busy = new QProgressBar(updates);
+    m_busy->setRange(0, 0); // busy, without a measure of progress
+    m_busy->setTextVisible(false);
+    m_busy->setFixedSize(48, 10);
+    m_status = new QLabel(updates);
+    m_status->setFont(callout(font()));
+    m_status->setForegroundRole(QPalette::PlaceholderText);
+    m_status->setWordWrap(true);
+    m_status->setMaximumHeight(2 * QFontMetrics(m_status->font()).lineSpacing() + 2);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_show = new QPushButton(QStringLiteral("Show…"), updates);
+    row->addWidget(m_checkNow);
+    row->addWidget(m_busy);
+    row->addWidget(m_status, 1);
+    row->addWidget(m_show);
+    updatesLayout->addLayout(row);
+    layout->addWidget(updates);
+
+    connect(m_timeFormat, &QComboBox::activated, this,
+            [this] { m_settings.setTimeFormat(TimeFormat(m_timeFormat->currentData().toInt())); });
+    connect(m_dateFormat, &QComboBox::activated, this,
+            [this] { m_settings.setDateFormat(DateFormat(m_dateFormat->currentData().toInt())); });
+    connect(m_showsFlags, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsFlags);
+    connect(m_showsHomeZone, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsHomeZone);
+    connect(m_showsMenuBarItem, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsMenuBarItem);
+    connect(m_showsDockIcon, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsDockIcon);
+    connect(m_checksAutomatically, &QCheckBox::clicked, &m_updater, &Updater::setChecksAutomatically);
+    connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updater.check(true); });
+    connect(m_show, &QPushButton::clicked, showUpdate, &QAction::trigger);
+
+    for (auto signal : {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged,
+                        &AppSettings::showsFlagsChanged, &AppSettings::showsHomeZoneChanged,
+                        &AppSettings::showsMenuBarItemChanged, &AppSettings::showsDockIconChanged})
+        connect(&m_settings, signal, this, &SettingsWindow::refreshSettings);
+    connect(&m_updater, &Updater::phaseChanged, this, &SettingsWindow::refreshUpdates);
+    connect(&m_updater, &Updater::checksAutomaticallyChanged, this, &SettingsWindow::refreshUpdates);
+    // The preview follows the clock only while the window is on screen.
+    connect(&m_clock, &Clock::nowChanged, this, [this] {
+        if (isVisible()) refreshPreview();
+    });
+    refreshSettings();
+    refreshUpdates();
+}
+
+void SettingsWindow::showEvent(QShowEvent* event)
+{
+    refreshPreview();
+    QWidget::showEvent(event);
+}
+
+void SettingsWindow::refreshSettings()
+{
+    m_timeFormat->setCurrentIndex(m_timeFormat->findData(int(m_settings.timeFormat())));
+    m_dateFormat->setCurrentIndex(m_dateFormat->findData(int(m_settings.dateFormat())));
+    m_showsFlags->setChecked(m_settings.showsFlags());
+    m_showsHomeZone->setChecked(m_settings.showsHomeZone());
+    m_showsMenuBarItem->setChecked(m_settings.showsMenuBarItem());
+    m_showsDockIcon->setChecked(m_settings.showsDockIcon());
+    // Whichever of the two is the only one left on cannot be switched off.
+    m_showsMenuBarItem->setEnabled(m_settings.showsDockIcon());
+    m_showsDockIcon->setEnabled(m_settings.showsMenuBarItem());
+    refreshPreview();
+}
+
+void SettingsWindow::refreshPreview()
+{
+    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    const QDateTime now = m_clock.now();
+    const QTimeZone home = formatter.homeTimeZone();
+    m_preview->setText(QStringLiteral("A city a day ahead reads: ") + formatter.dayLabel(1, now.addSecs(86400), home) +
+                       QStringLiteral(" · ") + formatter.timeText(now, home));
+}
+
+void SettingsWindow::refreshUpdates()
+{
+    const Updater::Phase phase = m_updater.phase();
+    m_checksAutomatically->setChecked(m_updater.checksAutomatically());
+    m_checkNow->setEnabled(!phase.isBusy());
+    m_busy->setVisible(phase.isBusy());
+    m_status->setText(statusText(phase));
+    m_show->setVisible(phase.kind == Updater::Phase::Kind::available);
+    // 430 wide; the height follows the content (a status of two lines).
+    adjustSize();
+}

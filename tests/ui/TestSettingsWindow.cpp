@@ -1,0 +1,127 @@
+#include "../support/CatalogueFiles.h"
+#include "../support/ManualTimer.h"
+#include "../support/RecordingPreferences.h"
+#include "catalogue/CityDatabase.h"
+#include "clock/Clock.h"
+#include "settings/AppSettings.h"
+#include "ui/SettingsWindow.h"
+#include "update/Updater.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Phase = Updater::Phase;
+Q_DECLARE_METATYPE(Updater::Phase)
+
+class TestSettingsWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_store = RecordingPreferences();
+        m_database = std::make_unique<CityDatabase>(m_dir.filePath(u"none.json"_s));
+        m_settings = std::make_unique<AppSettings>(m_store, *m_database);
+        // Thursday 2026-01-15 21:41 UTC; the tests run with TZ=UTC and en_US.
+        const QDateTime wall = QDateTime::fromSecsSinceEpoch(1768513260, Qt::UTC);
+        m_clock = std::make_unique<Clock>(
+            wall, [wall] { return wall; }, std::make_unique<ManualTimer>());
+        UpdateHost host;
+        host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
+        m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
+        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, &m_showUpdate);
+        m_window->show();
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void updateRowFollowsThePhase_data()
+    {
+        QTest::addColumn<Phase>("phase");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<bool>("show");
+        QTest::newRow("idle") << Phase::idle() << "" << false << false;
+        QTest::newRow("checking") << Phase::checking() << "Checking…" << true << false;
+        QTest::newRow("up to date") << Phase::upToDate() << "Horavia is up to date." << false << false;
+        QTest::newRow("available") << Phase::available("Notes") << "A new version is available." << false << true;
+        QTest::newRow("downloading") << Phase::downloading() << "Downloading…" << true << false;
+        QTest::newRow("installing") << Phase::installing() << "Installing…" << true << false;
+        QTest::newRow("failed: the message itself")
+            << Phase::failed("The server returned status 500.") << "The server returned status 500." << false << false;
+    }
+
+    void updateRowFollowsThePhase()
+    {
+        QFETCH(Phase, phase);
+        QFETCH(QString, status);
+        QFETCH(bool, busy);
+        QFETCH(bool, show);
+        m_updater->setPhase(phase);
+        QCOMPARE(m_window->status()->text(), status);
+        QCOMPARE(m_window->checkNow()->isEnabled(), !busy);
+        QCOMPARE(m_window->busy()->isVisible(), busy);
+        QCOMPARE(m_window->showButton()->isVisible(), show);
+        QCOMPARE(m_window->width(), 430);
+        if (!show) return;
+        QSignalSpy opened(&m_showUpdate, &QAction::triggered);
+        m_window->showButton()->click();
+        QCOMPARE(opened.count(), 1);
+    }
+
+    // Whichever of the tray icon and the taskbar entry is the only one left on cannot be switched off.
+    void oneOfTrayAndTaskbarStaysOn_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<bool>("taskbar");
+        QTest::newRow("both on: both switchable") << true << true;
+        QTest::newRow("taskbar off: tray locked on") << true << false;
+        QTest::newRow("tray off: taskbar locked on") << false << true;
+    }
+
+    void oneOfTrayAndTaskbarStaysOn()
+    {
+        QFETCH(bool, tray);
+        QFETCH(bool, taskbar);
+        if (!tray) m_window->showsMenuBarItem()->click();
+        if (!taskbar) m_window->showsDockIcon()->click();
+        QCOMPARE(m_settings->showsMenuBarItem(), tray);
+        QCOMPARE(m_settings->showsDockIcon(), taskbar);
+        QCOMPARE(m_window->showsMenuBarItem()->isEnabled(), taskbar);
+        QCOMPARE(m_window->showsDockIcon()->isEnabled(), tray);
+        QCOMPARE(m_store.values.value(u"showsDockIcon"_s).isValid(), !taskbar); // written at once
+    }
+
+    void previewFollowsTheFormats()
+    {
+        const QString nnbsp = u"\u202F"_s;
+        QCOMPARE(m_window->preview()->text(), "A city a day ahead reads: Tomorrow · 9:41" + nnbsp + "PM");
+        m_window->timeFormat()->setCurrentIndex(2);
+        emit m_window->timeFormat()->activated(2);
+        QCOMPARE(m_settings->timeFormat(), TimeFormat::twentyFourHour);
+        QCOMPARE(m_window->preview()->text(), u"A city a day ahead reads: Tomorrow · 21:41"_s);
+        m_settings->setDateFormat(DateFormat::numeric); // from elsewhere: the picker follows
+        QCOMPARE(m_window->dateFormat()->currentText(), u"9/12"_s);
+        QCOMPARE(m_window->preview()->text(), u"A city a day ahead reads: 1/16 · 21:41"_s);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CityDatabase> m_database;
+    RecordingPreferences m_store;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<Updater> m_updater;
+    QAction m_showUpdate;
+    std::unique_ptr<SettingsWindow> m_window;
+};
+
+QTEST_MAIN(TestSettingsWindow)
+#include "TestSettingsWindow.moc"
