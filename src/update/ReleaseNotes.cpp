@@ -42,8 +42,18 @@ QString escapedForInline(const QString& text)
     QString escaped = text;
     escaped.replace(QLatin1Char('<'), QStringLiteral("\\<"));
     if (escaped.isEmpty()) return escaped;
-    static const QString blockMarkers = QStringLiteral("#>-+*=_~`|");
-    if (blockMarkers.contains(escaped.front())) return QLatin1Char('\\') + escaped;
+    // "#", ">", "=" and "|" mean nothing inline; "*", "_", "-", "+", "`" and
+    // "~" do, and are escaped only where they would open a block, so that
+    // "**Faster** start" stays bold.
+    const QChar first = escaped.front();
+    const QChar second = escaped.size() > 1 ? escaped.at(1) : QChar(u' ');
+    QString compact = escaped;
+    compact.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
+    const bool rule =
+        compact.size() >= 3 && QStringLiteral("-*_").contains(first) && compact.count(first) == compact.size();
+    const bool listItem = QStringLiteral("-+*").contains(first) && (second == u' ' || second == u'\t');
+    const bool fence = QStringLiteral("`~").contains(first) && escaped.startsWith(QString(3, first));
+    if (QStringLiteral("#>=|").contains(first) || rule || listItem || fence) return QLatin1Char('\\') + escaped;
     qsizetype digits = 0;
     while (digits < escaped.size() && escaped.at(digits).isDigit())
         ++digits;
