@@ -10,6 +10,7 @@
 #include "ui/MenuBarPanel.h"
 #include "ui/SettingsWindow.h"
 #include "ui/Symbols.h"
+#include "ui/UpdateWindow.h"
 #include "ui/platform/ActivationPolicies.h"
 #include "update/UpdateAddresses.h"
 #include "update/Updater.h"
@@ -61,6 +62,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
     m_windows.add(WindowId::settings, [this] {
         return std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, m_commands->showUpdate());
     });
+
+    m_windows.add(WindowId::update, [this] { return std::make_unique<UpdateWindow>(*m_updater); });
 
     // The dock policy follows the setting from the first window on.
     m_windows.onCreated = [this](QWidget* window) {

@@ -1,0 +1,206 @@
+#include "UpdateWindow.h"
+
+#include "Symbols.h"
+#include "update/ReleaseNotes.h"
+#include "update/Updater.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int notesHeight = 240;
+
+QFont callout(QFont font)
+{
+    font.setPointSizeF(font.pointSizeF() * 0.92);
+    return font;
+}
+
+void insertRuns(QTextCursor& cursor, const StyledText& runs, const QTextCharFormat& base)
+{
+    for (const StyledRun& run : runs) {
+        QTextCharFormat format = base;
+        if (run.strong) format.setFontWeight(QFont::Bold);
+        if (run.emphasis) format.setFontItalic(true);
+        if (run.code) format.setFontFamilies({QStringLiteral("monospace")});
+        if (!run.link.isEmpty()) {
+            format.setAnchor(true);
+            format.setAnchorHref(run.link);
+            format.setFontUnderline(true);
+            format.setForeground(QPalette().brush(QPalette::Link));
+        }
+        cursor.insertText(run.text, format);
+    }
+}
+
+} // namespace
+
+UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
+    : QDialog(parent)
+    , m_updater(updater)
+{
+    setWindowTitle(QStringLiteral("Software Update"));
+    setFixedWidth(460);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(14);
+
+    auto* title = new QLabel(QStringLiteral("A new version of Horavia is available."), this);
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    titleFont.setWeight(QFont::DemiBold);
+    title->setFont(titleFont);
+    title->setWordWrap(true);
+    layout->addWidget(title);
+
+    // The notes are someone else's text: links open in the browser, nothing
+    // else is followed or loaded.
+    m_notes = new QTextBrowser(this);
+    m_notes->setOpenLinks(false);
+    connect(m_notes, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
+        if (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"))
+            QDesktopServices::openUrl(url);
+    });
+    m_notes->setFixedHeight(notesHeight);
+    m_notes->setFrameShape(QFrame::NoFrame);
+    m_notes->document()->setDocumentMargin(12);
+    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_notes->setStyleSheet(
+        QStringLiteral("QTextBrowser { background: rgba(128, 128, 128, 0.12); border-radius: 8px; }"));
+    layout->addWidget(m_notes);
+
+    m_nothing = new QLabel(QStringLiteral("There's nothing waiting to install right now."), this);
+    m_nothing->setFont(callout(font()));
+    m_nothing->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(m_nothing);
+
+    m_failureRow = new QWidget(this);
+    auto* failureLayout = new QHBoxLayout(m_failureRow);
+    failureLayout->setContentsMargins(0, 0, 0, 0);
+    auto* warning = new QLabel(m_failureRow);
+    warning->setPixmap(Symbols::pixmap(QStringLiteral("exclamationmark.triangle.fill"),
+                                       palette().color(QPalette::PlaceholderText), 14, devicePixelRatioF()));
+    warning->setAlignment(Qt::AlignTop);
+    m_failure = new QLabel(m_failureRow);
+    m_failure->setFont(callout(font()));
+    m_failure->setForegroundRole(QPalette::PlaceholderText);
+    m_failure->setWordWrap(true);
+    m_failure->setTextFormat(Qt::PlainText);
+    m_failure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    failureLayout->addWidget(warning);
+    failureLayout->addWidget(m_failure, 1);
+    layout->addWidget(m_failureRow);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    m_busy = new QProgressBar(this);
+    m_busy->setRange(0, 0);
+    m_busy->setTextVisible(false);
+    m_busy->setFixedSize(48, 10);
+    m_progressText = new QLabel(this);
+    m_progressText->setFont(callout(font()));
+    m_progressText->setForegroundRole(QPalette::PlaceholderText);
+    m_later = new QPushButton(QStringLiteral("Later"), this);
+    m_later->setAutoDefault(false);
+    m_install = new QPushButton(QStringLiteral("Install and Relaunch"), this);
+    m_install->setDefault(true);
+    buttons->addWidget(m_busy);
+    buttons->addWidget(m_progressText);
+    buttons->addStretch(1);
+    buttons->addWidget(m_later);
+    buttons->addWidget(m_install);
+    layout->addLayout(buttons);
+
+    connect(m_later, &QPushButton::clicked, this, &UpdateWindow::reject);
+    connect(m_install, &QPushButton::clicked, this, [this] {
+        if (m_updater.phase().kind == Updater::Phase::Kind::available) m_updater.install();
+    });
+    connect(&m_updater, &Updater::phaseChanged, this, &UpdateWindow::refresh);
+    refresh();
+}
+
+void UpdateWindow::reject()
+{
+    // The notes are not recorded as seen: the next check offers them again.
+    // A running install goes on; only the window closes.
+    if (m_updater.phase().kind == Updater::Phase::Kind::available) m_updater.setPhase(Updater::Phase::idle());
+    QDialog::reject();
+}
+
+void UpdateWindow::render(const ReleaseNotes& notes, QTextDocument& document)
+{
+    document.clear();
+    QTextCursor cursor(&document);
+    const QTextCharFormat plain;
+    QTextList* list = nullptr;
+    bool first = true;
+    for (const ReleaseNotes::Line& line : notes.lines()) {
+        if (line.kind == ReleaseNotes::Line::Kind::blank) {
+            list = nullptr;
+            continue;
+        }
+        QTextBlockFormat block;
+        block.setBottomMargin(4);
+        if (!first)
+            cursor.insertBlock(block);
+        else
+            cursor.setBlockFormat(block);
+        first = false;
+        QTextCharFormat format = plain;
+        switch (line.kind) {
+        case ReleaseNotes::Line::Kind::heading:
+            list = nullptr;
+            format.setFontWeight(QFont::DemiBold);
+            format.setProperty(QTextFormat::FontSizeAdjustment, std::max(0, 3 - line.level));
+            break;
+        case ReleaseNotes::Line::Kind::bullet:
+            if (list) {
+                list->add(cursor.block());
+            } else {
+                QTextListFormat bullets;
+                bullets.setStyle(QTextListFormat::ListDisc);
+                list = cursor.createList(bullets);
+            }
+            break;
+        default:
+            list = nullptr;
+            break;
+        }
+        cursor.setBlockCharFormat(format);
+        insertRuns(cursor, line.text, format);
+    }
+}
+
+void UpdateWindow::refresh()
+{
+    const Updater::Phase phase = m_updater.phase();
+    using Kind = Updater::Phase::Kind;
+    const bool available = phase.kind == Kind::available;
+    if (available && phase.text != m_shownNotes) {
+        render(ReleaseNotes(phase.text), *m_notes->document());
+        m_shownNotes = phase.text;
+    }
+    m_notes->setVisible(available);
+    m_nothing->setVisible(!available);
+    m_failureRow->setVisible(phase.kind == Kind::failed);
+    m_failure->setText(phase.kind == Kind::failed ? phase.text : QString());
+    const QString progress = phase.kind == Kind::checking      ? QStringLiteral("Checking…")
+                             : phase.kind == Kind::downloading ? QStringLiteral("Downloading…")
+                             : phase.kind == Kind::installing  ? QStringLiteral("Installing…")
+                                                               : QString();
+    m_busy->setVisible(!progress.isEmpty());
+    m_progressText->setVisible(!progress.isEmpty());
+    m_progressText->setText(progress);
+    m_install->setEnabled(available);
+    adjustSize();
+}

@@ -1,0 +1,121 @@
+#include "../support/ManualTimer.h"
+#include "../support/RecordingPreferences.h"
+#include "ui/UpdateWindow.h"
+#include "update/ReleaseNotes.h"
+#include "update/Updater.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextList>
+
+using namespace Qt::StringLiterals;
+using Phase = Updater::Phase;
+Q_DECLARE_METATYPE(Updater::Phase)
+
+class TestUpdateWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_store = RecordingPreferences();
+        UpdateHost host;
+        host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
+        m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
+        m_window = std::make_unique<UpdateWindow>(*m_updater);
+        m_window->show();
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void followsThePhase_data()
+    {
+        QTest::addColumn<Phase>("phase");
+        QTest::addColumn<bool>("notes");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("progress");
+        QTest::newRow("idle") << Phase::idle() << false << ""
+                              << "";
+        QTest::newRow("checking") << Phase::checking() << false << ""
+                                  << "Checking…";
+        QTest::newRow("up to date") << Phase::upToDate() << false << ""
+                                    << "";
+        QTest::newRow("available") << Phase::available("# 2.0") << true << ""
+                                   << "";
+        QTest::newRow("downloading") << Phase::downloading() << false << ""
+                                     << "Downloading…";
+        QTest::newRow("installing") << Phase::installing() << false << ""
+                                    << "Installing…";
+        QTest::newRow("failed") << Phase::failed("Unpacking failed: disk full") << false
+                                << "Unpacking failed: disk full"
+                                << "";
+    }
+
+    void followsThePhase()
+    {
+        QFETCH(Phase, phase);
+        QFETCH(bool, notes);
+        QFETCH(QString, failure);
+        QFETCH(QString, progress);
+        m_updater->setPhase(phase);
+        QCOMPARE(m_window->notes()->isVisible(), notes);
+        QCOMPARE(m_window->nothingWaiting()->isVisible(), !notes);
+        QCOMPARE(m_window->failure()->isVisible(), !failure.isEmpty());
+        QCOMPARE(m_window->failure()->text(), failure);
+        QCOMPARE(m_window->progress()->isVisible(), !progress.isEmpty());
+        QCOMPARE(m_window->progress()->text(), progress);
+        QCOMPARE(m_window->install()->isEnabled(), notes);
+        QCOMPARE(m_window->width(), 460);
+        if (notes) QCOMPARE(m_window->notes()->height(), 240); // long notes scroll inside
+    }
+
+    void laterAndTheKeys()
+    {
+        m_updater->setPhase(Phase::available("Notes"));
+        QTest::keyClick(m_window.get(), Qt::Key_Escape); // "Later": offered again at the next check
+        QCOMPARE(m_updater->phase(), Phase::idle());
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_store.values.contains(UpdaterKeys::lastSeenNotes));
+
+        m_window->show();
+        m_updater->setPhase(Phase::downloading());
+        m_window->later()->click(); // only closes: the install goes on
+        QCOMPARE(m_updater->phase(), Phase::downloading());
+
+        m_window->show();
+        m_updater->setPhase(Phase::available("Notes"));
+        QTest::keyClick(m_window.get(), Qt::Key_Return); // installs (here: no address to fetch from)
+        QVERIFY(m_updater->phase().kind != Phase::Kind::available);
+    }
+
+    void rendersTheNotes()
+    {
+        QTextDocument document;
+        UpdateWindow::render(
+            ReleaseNotes(u"# Horavia 2.0\n- **Faster** start\n- See [notes](https://example.org)\n\nDone."_s),
+            document);
+        QCOMPARE(document.blockCount(), 4);
+        const QTextBlock heading = document.firstBlock();
+        QCOMPARE(heading.text(), u"Horavia 2.0"_s);
+        QVERIFY(heading.charFormat().fontWeight() >= QFont::DemiBold);
+        const QTextBlock first = heading.next();
+        QVERIFY(first.textList() && first.textList() == first.next().textList());
+        QVERIFY(first.begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+        bool linked = false;
+        for (auto it = first.next().begin(); !it.atEnd(); ++it)
+            linked = linked || it.fragment().charFormat().anchorHref() == u"https://example.org"_s;
+        QVERIFY(linked);
+        QVERIFY(!first.next().next().textList()); // a paragraph after a blank line ends the list
+    }
+
+private:
+    RecordingPreferences m_store;
+    std::unique_ptr<Updater> m_updater;
+    std::unique_ptr<UpdateWindow> m_window;
+};
+
+QTEST_MAIN(TestUpdateWindow)
+#include "TestUpdateWindow.moc"
