@@ -4,6 +4,7 @@
 #include "update/ReleaseNotes.h"
 #include "update/Updater.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -43,7 +44,9 @@ private slots:
                                   << "Checking…";
         QTest::newRow("up to date") << Phase::upToDate() << false << ""
                                     << "";
-        QTest::newRow("available") << Phase::available("# 2.0") << true << ""
+        const QString notes = u"# Horavia 2.0\n\nWhat's new:\n- **Faster** start\n- The night side follows the *real* "
+                              "sun\n- See [the notes](https://example.org/notes)"_s;
+        QTest::newRow("available") << Phase::available(notes) << true << ""
                                    << "";
         QTest::newRow("downloading") << Phase::downloading() << false << ""
                                      << "Downloading…";
@@ -70,6 +73,12 @@ private slots:
         QCOMPARE(m_window->install()->isEnabled(), notes);
         QCOMPARE(m_window->width(), 460);
         if (notes) QCOMPARE(m_window->notes()->height(), 240); // long notes scroll inside
+        // For people to look at.
+        if (notes || !failure.isEmpty()) {
+            QDir().mkpath(HORAVIA_BINARY_DIR "/screenshots");
+            m_window->grab().save(HORAVIA_BINARY_DIR "/screenshots/update-" +
+                                  QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-') + ".png");
+        }
     }
 
     void laterAndTheKeys()
