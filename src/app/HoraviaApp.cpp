@@ -4,8 +4,10 @@
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
 #include "map/WorldLand.h"
+#include "platform/BundleInfo.h"
 #include "platform/JsonPreferences.h"
 #include "settings/AppSettings.h"
+#include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/SettingsWindow.h"
@@ -63,6 +65,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
         return std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, m_commands->showUpdate());
     });
 
+    m_windows.add(WindowId::about,
+                  [] { return std::make_unique<AboutWindow>(BundleInfo::read(BundleInfo::runningBundlePath())); });
     m_windows.add(WindowId::update, [this] { return std::make_unique<UpdateWindow>(*m_updater); });
 
     // The dock policy follows the setting from the first window on.

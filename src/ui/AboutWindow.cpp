@@ -1,0 +1,226 @@
+#include "AboutWindow.h"
+
+#include "RowButtonStyle.h"
+#include "Symbols.h"
+#include "platform/BundleInfo.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QEnterEvent>
+#include <QFile>
+#include <QFrame>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int iconSide = 36;
+
+QFont scaled(QFont font, qreal factor, QFont::Weight weight = QFont::Normal)
+{
+    font.setPointSizeF(font.pointSizeF() * factor);
+    font.setWeight(weight);
+    return font;
+}
+
+QFrame* divider(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setForegroundRole(QPalette::Mid);
+    return line;
+}
+
+// One source: its icon, name and tagline, in the shared row button look.
+class EntryRow : public QAbstractButton {
+public:
+    EntryRow(const AboutWindow::Entry& entry, QWidget* parent)
+        : QAbstractButton(parent)
+        , m_entry(entry)
+        , m_icon(QStringLiteral(":/about/") + entry.icon)
+    {
+        setText(entry.name);
+        setAccessibleName(entry.name + QStringLiteral(", ") + entry.tagline);
+        setToolTip(entry.address);
+        setCursor(Qt::PointingHandCursor);
+        setAttribute(Qt::WA_Hover);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override { return {200, iconSide + 2 * RowButtonStyle::verticalInset}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const RowButtonStyle style = RowButtonStyle::look(isDown(), m_hovering, palette());
+        style.paintBackground(painter, QRectF(rect()));
+        const QRectF icon(RowButtonStyle::horizontalInset, (height() - iconSide) / 2.0, iconSide, iconSide);
+        QPainterPath corners;
+        corners.addRoundedRect(icon, 8, 8);
+        painter.save();
+        painter.setClipPath(corners);
+        painter.drawPixmap(icon.toRect(), m_icon.pixmap(QSize(iconSide, iconSide), devicePixelRatioF()));
+        painter.restore();
+
+        const qreal left = icon.right() + 10;
+        const QFont name = scaled(font(), 1.0, QFont::Medium);
+        const QFont caption = scaled(font(), 0.85);
+        const qreal nameHeight = QFontMetricsF(name).height();
+        const qreal total = nameHeight + 1 + QFontMetricsF(caption).height();
+        const qreal top = (height() - total) / 2;
+        painter.setPen(style.foreground);
+        painter.setFont(name);
+        painter.drawText(QRectF(left, top, width() - left, nameHeight), Qt::AlignLeft | Qt::AlignVCenter, text());
+        QColor secondary = style.foreground;
+        secondary.setAlphaF(0.6);
+        painter.setPen(secondary);
+        painter.setFont(caption);
+        painter.drawText(QRectF(left, top + nameHeight + 1, width() - left, QFontMetricsF(caption).height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, m_entry.tagline);
+    }
+    void enterEvent(QEnterEvent* event) override
+    {
+        m_hovering = true;
+        update();
+        QAbstractButton::enterEvent(event);
+    }
+    void leaveEvent(QEvent* event) override
+    {
+        m_hovering = false;
+        update();
+        QAbstractButton::leaveEvent(event);
+    }
+
+private:
+    AboutWindow::Entry m_entry;
+    QIcon m_icon;
+    bool m_hovering = false;
+};
+
+} // namespace
+
+AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
+    : QDialog(parent)
+    , openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    setWindowTitle(QStringLiteral("About Horavia"));
+    setFixedWidth(420);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 28, 24, 24);
+    layout->setSpacing(16);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(Symbols::applicationIcon().pixmap(QSize(96, 96), devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(icon);
+
+    auto* titles = new QVBoxLayout;
+    titles->setSpacing(3);
+    auto* name = new QLabel(QStringLiteral("Horavia"), this);
+    QFont nameFont = name->font();
+    nameFont.setPixelSize(22 * 4 / 3);
+    nameFont.setWeight(QFont::DemiBold);
+    name->setFont(nameFont);
+    name->setAlignment(Qt::AlignCenter);
+    m_version = new QLabel(versionLine(info), this);
+    m_version->setTextFormat(Qt::PlainText);
+    m_version->setAlignment(Qt::AlignCenter);
+    m_version->setFont(scaled(font(), 0.92));
+    m_version->setForegroundRole(QPalette::PlaceholderText);
+    titles->addWidget(name);
+    titles->addWidget(m_version);
+    layout->addLayout(titles);
+    layout->addWidget(divider(this));
+
+    // What the data's licences ask to be said, and where everything comes from.
+    const QStringList credits{
+        QStringLiteral("Horavia shows the time around the world. Every offset and daylight-saving change comes "
+                       "from your system's copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); "
+                       "zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) "
+                       "through [ICU](https://icu.unicode.org)."),
+        QStringLiteral("City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), "
+                       "licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and "
+                       "modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), "
+                       "which is in the public domain."),
+        QStringLiteral("Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3]"
+                       "(https://www.gnu.org/licenses/lgpl-3.0.html)."),
+    };
+    auto* creditsLayout = new QVBoxLayout;
+    creditsLayout->setSpacing(12);
+    for (const QString& paragraph : credits) {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::MarkdownText);
+        label->setText(paragraph);
+        label->setWordWrap(true);
+        label->setFont(scaled(font(), 0.92));
+        label->setOpenExternalLinks(true);
+        label->setTextInteractionFlags(Qt::TextBrowserInteraction);
+        creditsLayout->addWidget(label);
+    }
+    layout->addLayout(creditsLayout);
+    layout->addWidget(divider(this));
+
+    auto* sources = new QVBoxLayout;
+    sources->setSpacing(6);
+    auto* heading = new QLabel(QStringLiteral("The data behind Horavia"), this);
+    heading->setFont(scaled(font(), 0.95, QFont::DemiBold));
+    sources->addWidget(heading);
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(2);
+    rows->setContentsMargins(-8, 0, -8, 0);
+    for (const Entry& entry : entries()) {
+        auto* row = new EntryRow(entry, this);
+        connect(row, &QAbstractButton::clicked, this, [this, entry] { open(entry); });
+        rows->addWidget(row);
+    }
+    sources->addLayout(rows);
+    layout->addLayout(sources);
+
+    const QString copyright = info ? info->copyright : QString();
+    m_notice = new QLabel(copyright.isEmpty() ? QStringLiteral("© The Horavia developers") : copyright, this);
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setFont(scaled(font(), 0.85));
+    m_notice->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(m_notice);
+    // 420 wide; tall enough for every wrapped line of the credits.
+    setFixedHeight(layout->totalHeightForWidth(420));
+}
+
+QString AboutWindow::versionLine(const std::optional<BundleInfo>& info)
+{
+    const QString shortVersion = info && !info->shortVersion.isEmpty() ? info->shortVersion : QStringLiteral("1.0");
+    const QString build = info && !info->version.isEmpty() ? info->version : QStringLiteral("1");
+    return shortVersion == build ? QStringLiteral("Version ") + shortVersion
+                                 : QStringLiteral("Version %1 (%2)").arg(shortVersion, build);
+}
+
+QList<AboutWindow::Entry> AboutWindow::entries()
+{
+    Symbols::applicationIcon(); // registers the resources
+    QFile file(QStringLiteral(":/about/entries.json"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QList<Entry> result;
+    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QJsonObject object = value.toObject();
+        result.append(
+            {object.value(QStringLiteral("name")).toString(), object.value(QStringLiteral("tagline")).toString(),
+             object.value(QStringLiteral("address")).toString(), object.value(QStringLiteral("icon")).toString()});
+    }
+    return result;
+}
+
+void AboutWindow::open(const Entry& entry) const
+{
+    const QUrl url(entry.address, QUrl::StrictMode);
+    if (url.isValid() && (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")) &&
+        !url.host().isEmpty())
+        openUrl(url);
+}
