@@ -1,6 +1,7 @@
-// The city chooser on the shipped catalogue: one keystroke and one map click
-// up to the model holding every row with its texts, opening the window the
-// first time and again, and a clock tick with the window open.
+// The windows on the shipped catalogue: one keystroke and one map click up to
+// the chooser's model holding every row with its texts, opening the chooser
+// the first time and again, a clock tick with it open; opening the settings,
+// About and Software Update windows, and the settings preview on a tick.
 
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
@@ -9,7 +10,11 @@
 #include "platform/ContinuousTimer.h"
 #include "platform/Preferences.h"
 #include "settings/AppSettings.h"
+#include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsWindow.h"
+#include "ui/UpdateWindow.h"
+#include "update/Updater.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,6 +141,48 @@ void tickWithChooserOpen(benchmark::State& state)
     }
 }
 BENCHMARK(tickWithChooserOpen)->Unit(benchmark::kMillisecond);
+
+struct Windows : Chooser {
+    Updater updater{store, QString(), QString(), [] {
+                        UpdateHost host;
+                        host.makeTimer = [] { return std::unique_ptr<ContinuousTimer>(new StillTimer); };
+                        return host;
+                    }()};
+};
+
+// Built, shown and painted for the first time.
+template <typename Make> void openWindow(benchmark::State& state, Make make)
+{
+    Windows windows;
+    for (auto _ : state) {
+        const std::unique_ptr<QWidget> window = make(windows);
+        window->show();
+        benchmark::DoNotOptimize(window->grab());
+    }
+}
+BENCHMARK_CAPTURE(openWindow, settings, [](Windows& w) {
+    return std::make_unique<SettingsWindow>(w.settings, w.clock, w.updater, &w.showUpdate);
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openWindow, about, [](Windows&) {
+    return std::make_unique<AboutWindow>(BundleInfo::read(QStringLiteral(HORAVIA_BUNDLE_DIR)));
+})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openWindow, update, [](Windows& w) {
+    w.updater.setPhase(Updater::Phase::available(QStringLiteral("# Horavia 2.0\n- **Faster** start\n- Fixes")));
+    return std::make_unique<UpdateWindow>(w.updater);
+})->Unit(benchmark::kMillisecond);
+
+// The settings preview's share of a tick: its text at the new minute.
+void settingsPreviewTick(benchmark::State& state)
+{
+    Windows windows;
+    SettingsWindow window(windows.settings, windows.clock, windows.updater, &windows.showUpdate);
+    window.show();
+    for (auto _ : state) {
+        windows.wall = windows.wall.addSecs(60);
+        windows.timer->fire();
+    }
+}
+BENCHMARK(settingsPreviewTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
