@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The update round trip with the real executable: a loopback server offers a
+# signed newer bundle; the automatic check finds it, the chooser's ribbon
+# opens the update window, Return installs it; the old process goes, the
+# new bundle runs, nothing is left beside it, and its next check finds
+# nothing new. Then a tampered release fails in front of the user and leaves
+# the running bundle as it was.
+# Run inside dbus-run-session.
+# Usage: update.sh BUNDLE LOOPBACK_EXECUTABLE CODESIGN PORT SCREENSHOT_DIR
+bundle=$1
+loopback=$2
+codesign=$3
+port=$4
+shots=$5
+name=update
+source "$(dirname "$0")/harness.sh"
+
+installed=$work/apps/Horavia.app
+release=$work/release/Horavia.app
+site=$work/site
+prefs=$XDG_CONFIG_HOME/horavia/settings.json
+mkdir -p "$work/apps" "$work/release" "$site"
+
+# The running copy: this build's bundle with the loopback executable, signed
+# with a test key; the release: the same with a higher version, same key.
+cp -a "$bundle" "$installed"
+cp "$loopback" "$installed/Contents/Horavia"
+"$codesign" keygen "$work/key.pem" >/dev/null || fail "no signing key"
+"$codesign" sign --key "$work/key.pem" "$installed" >/dev/null || fail "the running copy could not be signed"
+make_release() { # version, then what to do to the signed release before packing it
+  rm -rf "$release" "$site/hrv.zip"
+  cp -a "$bundle" "$release"
+  cp "$loopback" "$release/Contents/Horavia"
+  sed -i "s|<key>CFBundleShortVersionString</key><string>[^<]*</string>|<key>CFBundleShortVersionString</key><string>$1</string>|" \
+    "$release/Contents/Info.plist"
+  "$codesign" sign --key "$work/key.pem" "$release" >/dev/null || fail "the release could not be signed"
+  eval "${2:-true}"
+  (cd "$(dirname "$release")" && zip -qry "$site/hrv.zip" Horavia.app)
+  printf '# Horavia %s\n\n- **Faster** start\n- The night side follows the *real* sun\n' "$1" >"$site/updates.txt"
+}
+version_of() { grep -o '<key>CFBundleShortVersionString</key><string>[^<]*' "$1/Contents/Info.plist" | sed 's/.*<string>//'; }
+requests() { grep -c "GET $1 " "$work/server.log"; }
+
+exec 3</dev/tcp/127.0.0.1/"$port" 2>/dev/null && fail "port $port is taken"
+python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site" 2>"$work/server.log" >/dev/null &
+pids+=($!)
+wait_for 10 bash -c "exec 3</dev/tcp/127.0.0.1/$port" || fail "the loopback server did not start"
+
+main_id() { find_app_window 700 760 | cut -d' ' -f1; }
+update_open() { find_app_window 440 480 >/dev/null; }
+start() {
+  "$installed/Contents/Horavia" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  pids+=($app_pid)
+  wait_for 10 main_open || fail "no main window"
+}
+# The ribbon sits at the top of the chooser once an update is offered.
+open_from_ribbon() { xdotool mousemove --window "$(main_id)" 300 76 click 1; wait_for 5 update_open; }
+
+make_release 9.9
+echo '{"hasLaunchedBeforeForUpdates": true, "trackedCityIDs": []}' >"$prefs"
+start
+wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -ge 1 ]" || fail "no automatic check"
+sleep 1
+import -window root "$shots/update-ribbon.png"
+open_from_ribbon || fail "the ribbon did not open the update window"
+pass "the automatic check offers the update; the ribbon opens the update window"
+import -window root "$shots/update-offered.png"
+
+old=$app_pid
+xdotool key Return
+wait_for 30 bash -c "! kill -0 $old 2>/dev/null" || fail "the old process did not end after installing"
+wait_for 20 main_open || fail "the new version did not start"
+new=$(pgrep -f -x "$installed/Contents/Horavia" | head -1)
+[ -n "$new" ] && [ "$new" != "$old" ] || fail "no new process runs from the bundle"
+pids+=($new)
+[ "$(version_of "$installed")" = 9.9 ] || fail "the bundle was not replaced"
+"$codesign" verify "$installed" >/dev/null || fail "the installed bundle does not verify"
+[ -z "$(ls -A "$work/apps" | grep -v '^Horavia.app$')" ] || fail "left beside the bundle: $(ls -A "$work/apps")"
+tr -d ' \n' <"$prefs" | grep -q '"lastSeenUpdateNotes":"#Horavia9.9' || fail "the installed notes were not recorded"
+pass "Install downloads, verifies, swaps, records the notes and relaunches the new bundle"
+
+wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -ge 2 ]" || fail "the new version did not check"
+sleep 1
+[ "$(requests /hrv.zip)" -eq 1 ] || fail "the new version downloaded again"
+update_open && fail "the new version offered the update it is"
+pass "the next check finds nothing new"
+xdotool mousemove --window "$(main_id)" 25 9 click 1; sleep 0.4; xdotool key Down Return; sleep 0.8
+import -window root "$shots/update-installed-about.png"
+xdotool key Escape; sleep 0.3
+
+# A release whose resources were changed after signing.
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+q
+wait_for 10 bash -c "! kill -0 $new 2>/dev/null" || fail "Ctrl+Q did not quit the new version"
+make_release 10.0 'echo "[]" >"$release/Contents/Resources/cities.json"'
+start
+wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -ge 3 ]" || fail "no check of the tampered release"
+sleep 1
+open_from_ribbon || fail "the tampered release was not offered"
+xdotool key Return
+sleep 3
+kill -0 "$app_pid" 2>/dev/null || fail "a tampered release ended the application"
+update_open || fail "the update window closed on a failed install"
+[ "$(version_of "$installed")" = 9.9 ] || fail "a tampered release replaced the bundle"
+"$codesign" verify "$installed" >/dev/null || fail "the running bundle no longer verifies"
+[ -z "$(ls -A "$work/apps" | grep -v '^Horavia.app$')" ] || fail "a failed install left $(ls -A "$work/apps")"
+import -window root "$shots/update-tampered.png"
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+comma; sleep 0.8
+import -window root "$shots/update-tampered-settings.png"
+pass "a tampered release fails in the update window and leaves the bundle untouched"
+[ "$failed" -eq 0 ]
