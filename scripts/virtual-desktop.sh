@@ -1,19 +1,22 @@
 # Sourced by scripts that need a desktop on a machine without one:
-# start_virtual_desktop starts Xvfb on a free display, openbox and trayer,
+# start_virtual_desktop starts Xvfb on a display of its choosing, openbox and trayer,
 # exports DISPLAY and records the process ids in VIRTUAL_DESKTOP_PIDS;
 # stop_virtual_desktop ends them; find_app_window finds Horavia's windows.
 
 VIRTUAL_DESKTOP_PIDS=()
 
 start_virtual_desktop() {
-  local n display=
-  for n in $(seq 200 299); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-  done
-  [ -n "$display" ] || { echo "no free display" >&2; return 1; }
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and names it, so two desktops started
+  # at once never claim the same one.
+  local number="" fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   VIRTUAL_DESKTOP_PIDS+=($!)
-  export DISPLAY=$display
+  read -r -t 10 number <"$fifo"
+  rm -f "$fifo"
+  [ -n "$number" ] || { echo "no virtual display" >&2; return 1; }
+  export DISPLAY=":$number"
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   openbox >/dev/null 2>&1 &
   VIRTUAL_DESKTOP_PIDS+=($!)
