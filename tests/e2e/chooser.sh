@@ -23,14 +23,6 @@ second_tracked=(300 475)
 stored() { tr -d ' \n' <"$prefs"; }
 tracks() { stored | grep -q "\"trackedCityIDs\":\[[^]]*\"$1\""; }
 tracked_count() { stored | grep -o '"trackedCityIDs":\[[^]]*\]' | grep -o '"gn[0-9]*"' | wc -l; }
-panel_height() {
-  local _ x y w h
-  read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
-  wait_for 5 find_app_window 500 540 >/dev/null || return 1
-  find_app_window 500 540 | cut -d' ' -f5
-  xdotool key Escape
-  wait_for 5 bash -c "! xdotool search --onlyvisible --class '^Horavia$' getwindowgeometry %@ 2>/dev/null | grep -q 'Geometry: 520x'"
-}
 
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 main_id >/dev/null || fail "no main window at launch"

@@ -11,7 +11,6 @@ shots=$2
 name=e2e
 source "$(dirname "$0")/harness.sh"
 main_closed() { ! main_open; }
-panel_closed() { ! panel_open; }
 click_icon() { read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1; }
 quits() { # pid: Ctrl+Q in the focused panel ends the process with status 0
   xdotool key ctrl+q

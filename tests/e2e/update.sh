@@ -63,6 +63,7 @@ start
 wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -ge 1 ]" || fail "no automatic check"
 sleep 1
 import -window root "$shots/update-ribbon.png"
+offered=$(panel_height) || fail "the panel did not open"
 open_from_ribbon || fail "the ribbon did not open the update window"
 pass "the automatic check offers the update; the ribbon opens the update window"
 import -window root "$shots/update-offered.png"
@@ -84,7 +85,9 @@ wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -ge 2 
 sleep 1
 [ "$(requests /hrv.zip)" -eq 1 ] || fail "the new version downloaded again"
 update_open && fail "the new version offered the update it is"
-pass "the next check finds nothing new"
+settled=$(panel_height) || fail "the panel did not open in the new version"
+[ "$offered" -ge $((settled + 15)) ] || fail "the panel showed no update row ($offered vs $settled px)"
+pass "the next check finds nothing new; the panel's update row is there only while offered"
 xdotool mousemove --window "$(main_id)" 25 9 click 1; sleep 0.4; xdotool key Down Return; sleep 0.8
 import -window root "$shots/update-installed-about.png"
 xdotool key Escape; sleep 0.3
