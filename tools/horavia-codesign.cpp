@@ -33,11 +33,16 @@ int keygen(const QString& keyFile)
 {
     const std::optional<QByteArray> key = CodeSignature::generatePrivateKey();
     if (!key) return fail(QStringLiteral("key generation failed"));
+    // Made here and now, readable by its owner alone from the first byte. An
+    // existing file or a symbolic link (even one pointing nowhere) is refused:
+    // someone else could already hold it open, or have chosen where it leads.
     QFile file(keyFile);
-    if (file.exists()) return fail(QStringLiteral("%1 exists; not overwriting a key").arg(keyFile));
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner) ||
-        file.write(*key) != key->size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner))
+        return fail(QStringLiteral("cannot create %1 (it must not exist yet): %2").arg(keyFile, file.errorString()));
+    if (file.write(*key) != key->size() || !file.flush()) {
+        file.remove();
         return fail(QStringLiteral("cannot write %1").arg(keyFile));
+    }
     std::printf("team identifier: %s\n", qPrintable(*CodeSignature::teamIdentifierForKey(*key)));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "../support/Bundles.h"
 #include "platform/CodeSignature.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +16,8 @@ private slots:
     void symbolicLinks();
     void forgedManifestIsRejected();
     void wrongKeyKind();
+    void keygenCreatesTheKeyAlone_data();
+    void keygenCreatesTheKeyAlone();
 
 private:
     QByteArray m_key;
@@ -68,6 +71,48 @@ void TestCodeSignature::wrongKeyKind()
     makeBundle(dir.filePath(u"Horavia.app"_s));
     QVERIFY(CodeSignature::sign(dir.filePath(u"Horavia.app"_s), "not a key"));
     QCOMPARE(CodeSignature::teamIdentifierForKey("not a key"), std::nullopt);
+}
+
+void TestCodeSignature::keygenCreatesTheKeyAlone_data()
+{
+    QTest::addColumn<QString>("planted"); // what another user left at the key's path
+    QTest::newRow("a fresh path") << "";
+    QTest::newRow("a file someone else holds open") << "file";
+    QTest::newRow("a link pointing where they can read") << "link";
+}
+
+void TestCodeSignature::keygenCreatesTheKeyAlone()
+{
+    QFETCH(QString, planted);
+    QTemporaryDir dir;
+    const QString key = dir.filePath(u"release.pem"_s);
+    const QString elsewhere = dir.filePath(u"theirs.pem"_s);
+    if (planted == "file") writeFile(key, "theirs");
+    if (planted == "link") QVERIFY(QFile::link(elsewhere, key));
+    // Traced, so the call that creates the file can be read: created with
+    // the owner's permissions and only if it did not exist, in one step, a
+    // careless umask notwithstanding. Restricting it afterwards leaves a
+    // moment in which anyone can open it.
+    const QString trace = dir.filePath(u"trace"_s);
+    QProcess tool;
+    tool.start(u"/bin/sh"_s,
+               {u"-c"_s, u"umask 000; exec strace -f -e trace=open,openat,creat -o \"$2\" \"$0\" keygen \"$1\""_s,
+                QStringLiteral(HORAVIA_BINARY_DIR "/tools/horavia-codesign"), key, trace});
+    QVERIFY(tool.waitForFinished(10000));
+    if (planted.isEmpty()) {
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(modeOf(key), 0600);
+        QVERIFY(CodeSignature::teamIdentifierForKey(readFile(key)));
+        const QList<QByteArray> calls = readFile(trace).split('\n');
+        const auto creation = std::find_if(calls.cbegin(), calls.cend(),
+                                           [&](const QByteArray& call) { return call.contains(key.toUtf8()); });
+        QVERIFY2(creation != calls.cend(), readFile(trace).constData());
+        QVERIFY2(creation->contains("O_EXCL") && creation->contains(", 0600)"), creation->constData());
+        return;
+    }
+    QVERIFY(tool.exitCode() != 0);
+    QVERIFY(!QFileInfo::exists(elsewhere));
+    if (planted == "file") QCOMPARE(readFile(key), "theirs"_ba);
 }
 
 QTEST_GUILESS_MAIN(TestCodeSignature)
