@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int transferTimeoutMs = 60'000;
-constexpr qint64 noLimit = -1;
 
 QString decodeNotes(const QByteArray& body)
 {
@@ -83,7 +82,8 @@ bool Updater::isAcceptableAddress(const QUrl& url)
            (host.isLoopback() || url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0);
 }
 
-void Updater::get(const QString& address, std::function<void(int, Fetched)> done, qint64 sizeLimit)
+void Updater::get(const QString& address, std::function<void(int, Fetched)> done, qint64 sizeLimit,
+                  UpdaterError::Kind tooLargeKind)
 {
     const QUrl url(address, QUrl::StrictMode);
     if (!isAcceptableAddress(url) || !m_host.network) {
@@ -95,19 +95,17 @@ void Updater::get(const QString& address, std::function<void(int, Fetched)> done
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     QNetworkReply* reply = m_host.network->get(request);
     auto tooLarge = std::make_shared<bool>(false);
-    if (sizeLimit != noLimit) {
-        connect(reply, &QNetworkReply::downloadProgress, reply,
-                [reply, sizeLimit, tooLarge](qint64 received, qint64 total) {
-                    if (received > sizeLimit || total > sizeLimit) {
-                        *tooLarge = true;
-                        reply->abort();
-                    }
-                });
-    }
-    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done), tooLarge] {
+    connect(reply, &QNetworkReply::downloadProgress, reply,
+            [reply, sizeLimit, tooLarge](qint64 received, qint64 total) {
+                if (received > sizeLimit || total > sizeLimit) {
+                    *tooLarge = true;
+                    reply->abort();
+                }
+            });
+    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done), tooLarge, tooLargeKind] {
         reply->deleteLater();
         if (*tooLarge) {
-            done(0, UpdaterError::of(UpdaterError::Kind::payloadTooLarge));
+            done(0, UpdaterError::of(tooLargeKind));
             return;
         }
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -137,7 +135,7 @@ void Updater::check(bool userInitiated)
     get(
         m_notesAddress,
         [this, userInitiated](int status, const Fetched& result) { finishCheck(userInitiated, result, status); },
-        noLimit);
+        UpdaterError::notesLimit, UpdaterError::Kind::notesTooLarge);
 }
 
 void Updater::finishCheck(bool userInitiated, const Fetched& result, int status)
@@ -196,7 +194,7 @@ void Updater::install()
             });
             watcher->setFuture(QtConcurrent::run(&InstallPipeline::installPayload, payload, bundle));
         },
-        UpdaterError::payloadLimit);
+        UpdaterError::payloadLimit, UpdaterError::Kind::payloadTooLarge);
 }
 
 void Updater::finishInstall(const QString& notes, const std::optional<UpdaterError>& failure, const QString& bundle)

@@ -98,7 +98,9 @@ signals:
 
 private:
     using Fetched = std::variant<QByteArray, UpdaterError>;
-    void get(const QString& address, std::function<void(int status, Fetched)> done, qint64 sizeLimit);
+    // Fetches `address`; a body over `sizeLimit` bytes is abandoned and fails as `tooLargeKind`.
+    void get(const QString& address, std::function<void(int status, Fetched)> done, qint64 sizeLimit,
+             UpdaterError::Kind tooLargeKind);
     void finishCheck(bool userInitiated, const Fetched& result, int status);
     void finishInstall(const QString& notes, const std::optional<UpdaterError>& failure, const QString& bundle);
     void runAutomaticCycle();

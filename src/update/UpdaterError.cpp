@@ -22,6 +22,8 @@ QString UpdaterError::message() const
         return QStringLiteral("The download isn't properly signed, so it wasn't installed.");
     case Kind::payloadTooLarge:
         return QStringLiteral("The update is larger than 512 MB, so it wasn't downloaded.");
+    case Kind::notesTooLarge:
+        return QStringLiteral("The release notes are larger than 1 MB, so they weren't read.");
     case Kind::platform:
         return text;
     }

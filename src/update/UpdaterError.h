@@ -14,6 +14,7 @@ struct UpdaterError {
         identityMismatch,
         unsigned_,
         payloadTooLarge, // the payload is over the download limit
+        notesTooLarge,   // the release notes are over their limit
         platform,        // text: the system's own description (network, file system)
     };
 
@@ -22,6 +23,7 @@ struct UpdaterError {
     QString text;
 
     static constexpr qint64 payloadLimit = qint64(512) << 20; // 512 MiB
+    static constexpr qint64 notesLimit = qint64(1) << 20;     // 1 MiB: notes are a page of text
 
     static UpdaterError http(int status) { return {Kind::http, status, {}}; }
     static UpdaterError unpackFailed(const QString& output) { return {Kind::unpackFailed, 0, output.trimmed()}; }

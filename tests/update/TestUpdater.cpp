@@ -55,6 +55,14 @@ private slots:
         QTest::newRow("500, by the user")
             << true << none << true << 500 << "oops"_ba << Phase::failed("The server returned status 500.") << 1;
         QTest::newRow("500, automatic") << true << none << false << 500 << QByteArray() << Phase::idle() << 1;
+        const QByteArray page(UpdaterError::notesLimit, 'x');
+        QTest::newRow("notes of exactly 1 MiB")
+            << true << none << true << 200 << page << Phase::available(QString::fromLatin1(page)) << 1;
+        QTest::newRow("notes over 1 MiB: refused, not held in memory")
+            << true << none << true << 200 << page + "x"
+            << Phase::failed("The release notes are larger than 1 MB, so they weren't read.") << 1;
+        QTest::newRow("notes over 1 MiB, automatic: quiet")
+            << true << none << false << 200 << page + "x" << Phase::idle() << 1;
         QTest::newRow("invalid UTF-8 replaced")
             << true << none << true << 200 << "v2 \xff!"_ba << Phase::available(u"v2 \uFFFD!"_s) << 1;
     }
