@@ -10,14 +10,46 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+namespace {
+
+// Gives the owner back the right to empty every folder of a tree, top down
+// and never through a link: a payload (or the old bundle swapped out) may
+// hold read-only folders, whose contents could otherwise not be removed.
+void makeRemovable(const QString& folder)
+{
+    QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries)
+        if (!entry.isSymLink()) makeRemovable(entry.absoluteFilePath());
+}
+
+// The work folder goes on every way out of an install, whatever it holds.
+struct WorkFolder {
+    QTemporaryDir dir;
+    explicit WorkFolder(const QString& pattern)
+        : dir(pattern)
+    {
+        dir.setAutoRemove(false);
+    }
+    ~WorkFolder()
+    {
+        if (!dir.isValid()) return;
+        makeRemovable(dir.path());
+        QDir(dir.path()).removeRecursively();
+    }
+};
+
+} // namespace
+
 namespace InstallPipeline {
 
 std::optional<UpdaterError> installPayload(const QByteArray& payload, const QString& bundlePath)
 {
-    // Beside the bundle, so the final swap stays on one file system. The
-    // folder is removed with everything in it when this returns.
+    // Beside the bundle, so the final swap stays on one file system.
     const QString parent = QFileInfo(bundlePath).absolutePath();
-    QTemporaryDir work(parent + QStringLiteral("/.horavia-update-XXXXXX"));
+    WorkFolder folder(parent + QStringLiteral("/.horavia-update-XXXXXX"));
+    QTemporaryDir& work = folder.dir;
     if (!work.isValid())
         return UpdaterError::platform(QStringLiteral("The update couldn't be prepared: %1").arg(work.errorString()));
 

@@ -58,7 +58,7 @@ public:
     ~ZipWriter() { archive_write_free(m_archive); }
 
     void addFile(const QString& name, const QByteArray& bytes, int mode = 0644) { add(name, AE_IFREG, mode, bytes); }
-    void addDirectory(const QString& name) { add(name, AE_IFDIR, 0755, {}); }
+    void addDirectory(const QString& name, int mode = 0755) { add(name, AE_IFDIR, mode, {}); }
     void addSymlink(const QString& name, const QString& target)
     {
         archive_entry* entry = archive_entry_new();

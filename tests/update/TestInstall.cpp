@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <functional>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -179,6 +180,31 @@ private slots:
         verifyRunningBundleUntouched();
         QVERIFY(!QFileInfo::exists(u"/tmp/horavia-evil"_s));
         QVERIFY(!QFileInfo::exists(m_root->filePath(u"evil"_s)));
+    }
+
+    // A read-only folder in a payload must not keep the work folder alive.
+    // Root may empty any folder, so as root this runs again as "nobody".
+    void readOnlyFoldersAreRemovedToo()
+    {
+        if (::geteuid() == 0) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(u"setpriv"_s, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, u"--"_s,
+                                       QCoreApplication::applicationFilePath(), u"readOnlyFoldersAreRemovedToo"_s});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        QTemporaryDir scratch;
+        const QString staged = scratch.filePath(u"stage/Horavia.app"_s);
+        makeBundle(staged, u"org.horavia.Horavia"_s, "2.0");
+        ZipWriter zip;
+        zip.addTree(staged, u"Horavia.app"_s);
+        zip.addDirectory(u"Horavia.app/Contents/Locked"_s, 0555);
+        zip.addFile(u"Horavia.app/Contents/Locked/inside.txt"_s, "x");
+        install(zip.finish()); // unsigned: refused, and the work folder must go
+        QCOMPARE(m_updater->phase().kind, Phase::Kind::failed);
+        QVERIFY(workFolders().isEmpty());
     }
 
     void reopenCommandWaitsForTheProcess()
