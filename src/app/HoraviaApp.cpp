@@ -40,8 +40,10 @@ HoraviaApp::HoraviaApp(QObject* parent)
 {
     m_settings = std::make_unique<AppSettings>(*m_preferences, CityDatabase::shared());
     m_clock = std::make_unique<Clock>(Clock::systemTime());
+    UpdateHost host = UpdateHost::forApplication(&m_network, [] { QCoreApplication::quit(); });
+    host.pinnedTeam = UpdateAddresses::pinnedTeam();
     m_updater = std::make_unique<Updater>(*m_preferences, UpdateAddresses::notes(), UpdateAddresses::payload(),
-                                          UpdateHost::forApplication(&m_network, [] { QCoreApplication::quit(); }));
+                                          std::move(host));
     m_activationPolicy = ActivationPolicies::forPlatform();
 
     Commands::Handlers handlers;

@@ -210,7 +210,7 @@ std::optional<QString> sign(const QString& bundlePath, const QByteArray& private
     return std::nullopt;
 }
 
-std::optional<QString> verify(const QString& bundlePath)
+std::optional<QString> signedTeam(const QString& bundlePath)
 {
     const QByteArray resources = readFile(bundlePath + QLatin1Char('/') + resourcesName);
     const QByteArray signature = readFile(bundlePath + QLatin1Char('/') + signatureName);
@@ -222,11 +222,25 @@ std::optional<QString> verify(const QString& bundlePath)
     if (root.value(QStringLiteral("format")).toInt() != formatVersion || publicKey.isEmpty() ||
         !verifySignature(publicKey, resources, signature) || team != fingerprint(publicKey))
         return std::nullopt;
+    return team;
+}
 
+bool hasSignature(const QString& bundlePath)
+{
+    return QFileInfo::exists(bundlePath + QLatin1Char('/') + resourcesName) ||
+           QFileInfo::exists(bundlePath + QLatin1Char('/') + signatureName);
+}
+
+std::optional<QString> verify(const QString& bundlePath)
+{
+    const std::optional<QString> team = signedTeam(bundlePath);
+    if (!team) return std::nullopt;
+    const QJsonObject root = QJsonDocument::fromJson(readFile(bundlePath + QLatin1Char('/') + resourcesName)).object();
+    const QByteArray publicKey = QByteArray::fromBase64(root.value(QStringLiteral("publicKey")).toString().toLatin1());
     const std::optional<Contents> contents = readContents(bundlePath);
     if (!contents) return std::nullopt;
     // Comparing whole lists catches changed, missing and extra files alike.
-    const QJsonObject actual = QJsonDocument::fromJson(manifest(*contents, team, publicKey)).object();
+    const QJsonObject actual = QJsonDocument::fromJson(manifest(*contents, *team, publicKey)).object();
     for (const QString& list : {QStringLiteral("files"), QStringLiteral("symlinks")})
         if (actual.value(list) != root.value(list)) return std::nullopt;
     return team;

@@ -32,4 +32,10 @@ std::optional<QString> sign(const QString& bundlePath, const QByteArray& private
 // The team identifier of a validly signed bundle; none when it is not.
 std::optional<QString> verify(const QString& bundlePath);
 
+// The team a bundle was signed by, when its manifest's own signature holds,
+// whatever happened to its files since (a stray file, a changed mode).
+std::optional<QString> signedTeam(const QString& bundlePath);
+// Whether the bundle carries a signature at all, valid or not.
+bool hasSignature(const QString& bundlePath);
+
 } // namespace CodeSignature

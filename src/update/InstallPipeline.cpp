@@ -44,7 +44,8 @@ struct WorkFolder {
 
 namespace InstallPipeline {
 
-std::optional<UpdaterError> installPayload(const QByteArray& payload, const QString& bundlePath)
+std::optional<UpdaterError> installPayload(const QByteArray& payload, const QString& bundlePath,
+                                           const QString& pinnedTeam)
 {
     // Beside the bundle, so the final swap stays on one file system.
     const QString parent = QFileInfo(bundlePath).absolutePath();
@@ -64,7 +65,7 @@ std::optional<UpdaterError> installPayload(const QByteArray& payload, const QStr
 
     const std::optional<QString> candidate = findApp(unpacked);
     if (!candidate) return UpdaterError::of(UpdaterError::Kind::noAppInPayload);
-    if (const auto failure = verifyIdentity(*candidate, bundlePath)) return failure;
+    if (const auto failure = verifyIdentity(*candidate, bundlePath, pinnedTeam)) return failure;
 
     if (const auto failure = BundleSwap::exchange(*candidate, bundlePath))
         return UpdaterError::platform(QStringLiteral("The update couldn't replace the app: %1").arg(*failure));
@@ -92,7 +93,7 @@ std::optional<QString> findApp(const QString& folder, int depth)
     return std::nullopt;
 }
 
-std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QString& running)
+std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QString& running, const QString& pinnedTeam)
 {
     const std::optional<BundleInfo> candidateInfo = BundleInfo::read(candidate);
     const std::optional<BundleInfo> runningInfo = BundleInfo::read(running);
@@ -102,10 +103,16 @@ std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QStri
 
     const std::optional<QString> candidateTeam = teamIdentifier(candidate);
     if (!candidateTeam) return UpdaterError::of(UpdaterError::Kind::unsigned_);
-    // A running copy without a valid signature (a build of one's own) takes
-    // any validly signed copy of the same application.
-    const std::optional<QString> runningTeam = teamIdentifier(running);
-    if (runningTeam && *runningTeam != *candidateTeam) return UpdaterError::of(UpdaterError::Kind::identityMismatch);
+    // The team a release must come from: the one this build was made for,
+    // else the one the running copy was signed by. Its files need not still
+    // verify (a stray file must not open the door to any key); only a copy
+    // that was never signed, a build of one's own, takes any team.
+    std::optional<QString> expected;
+    if (!pinnedTeam.isEmpty())
+        expected = pinnedTeam;
+    else if (CodeSignature::hasSignature(running))
+        expected = CodeSignature::signedTeam(running).value_or(QString());
+    if (expected && *expected != *candidateTeam) return UpdaterError::of(UpdaterError::Kind::identityMismatch);
     return std::nullopt;
 }
 

@@ -15,7 +15,9 @@
 namespace InstallPipeline {
 
 // Installs the zip archive `payload` in place of the bundle at `bundlePath`.
-std::optional<UpdaterError> installPayload(const QByteArray& payload, const QString& bundlePath);
+// `pinnedTeam`: the team this build accepts releases from; empty when unset.
+std::optional<UpdaterError> installPayload(const QByteArray& payload, const QString& bundlePath,
+                                           const QString& pinnedTeam = {});
 
 std::optional<UpdaterError> unpack(const QString& archivePath, const QString& destination);
 
@@ -23,9 +25,11 @@ std::optional<UpdaterError> unpack(const QString& archivePath, const QString& de
 // the first found below, down to two levels under the top (depth 0).
 std::optional<QString> findApp(const QString& folder, int depth = 0);
 
-// Same bundle identifier, validly signed, and (when the running copy is
-// signed) the same team.
-std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QString& running);
+// Same bundle identifier, validly signed, and from the expected team: the
+// pinned one when set, else the running copy's signer (whether or not its
+// files still verify); only a never-signed running copy takes any team.
+std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QString& running,
+                                           const QString& pinnedTeam = {});
 
 // The team that validly signed the bundle; none when it is not validly signed.
 std::optional<QString> teamIdentifier(const QString& bundlePath);

@@ -12,4 +12,9 @@ QString payload()
     return QStringLiteral(HORAVIA_PAYLOAD_URL);
 }
 
+QString pinnedTeam()
+{
+    return QStringLiteral(HORAVIA_TEAM_IDENTIFIER);
+}
+
 } // namespace UpdateAddresses

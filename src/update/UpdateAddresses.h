@@ -7,4 +7,7 @@
 namespace UpdateAddresses {
 QString notes();
 QString payload();
+// The team identifier releases must be signed by (HORAVIA_TEAM_IDENTIFIER,
+// printed by "horavia-codesign keygen"); empty when unset.
+QString pinnedTeam();
 } // namespace UpdateAddresses

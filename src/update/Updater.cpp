@@ -192,7 +192,7 @@ void Updater::install()
                 watcher->deleteLater();
                 finishInstall(notes, watcher->result(), bundle);
             });
-            watcher->setFuture(QtConcurrent::run(&InstallPipeline::installPayload, payload, bundle));
+            watcher->setFuture(QtConcurrent::run(&InstallPipeline::installPayload, payload, bundle, m_host.pinnedTeam));
         },
         UpdaterError::payloadLimit, UpdaterError::Kind::payloadTooLarge);
 }

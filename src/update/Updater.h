@@ -32,6 +32,7 @@ struct UpdateHost {
     std::function<void()> terminate;                                       // quit the application
     std::function<bool(const QString&, const QStringList&)> startDetached; // the reopen command
     std::function<std::unique_ptr<ContinuousTimer>()> makeTimer;           // the automatic schedule
+    QString pinnedTeam; // the team releases must be signed by; empty: the running copy's
 
     // The real thing, for the running application.
     static UpdateHost forApplication(QNetworkAccessManager* network, std::function<void()> terminate);

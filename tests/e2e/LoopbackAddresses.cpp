@@ -15,4 +15,9 @@ QString payload()
     return QStringLiteral("http://127.0.0.1:" HORAVIA_TEST_PORT "/hrv.zip");
 }
 
+QString pinnedTeam()
+{
+    return {}; // the running copy's signer decides
+}
+
 } // namespace UpdateAddresses

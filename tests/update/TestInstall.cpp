@@ -244,19 +244,45 @@ private slots:
         QCOMPARE(InstallPipeline::findApp(deep.path()), std::nullopt);
     }
 
-    void unsignedRunningCopyAcceptsSignedCandidate()
+    // Which signer a release may come from.
+    void teamCheck_data()
     {
+        QTest::addColumn<QString>("running"); // unsigned, signed, strayFile, forged
+        QTest::addColumn<bool>("candidateOurs");
+        QTest::addColumn<QString>("pinned"); // "", "ours", "theirs"
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("own build, any signer") << "unsigned" << false << "" << true;
+        QTest::newRow("signed copy, same signer") << "signed" << true << "" << true;
+        QTest::newRow("signed copy, another signer") << "signed" << false << "" << false;
+        QTest::newRow("a stray file does not open the door") << "strayFile" << false << "" << false;
+        QTest::newRow("a stray file, same signer") << "strayFile" << true << "" << true;
+        QTest::newRow("a forged signature accepts nobody") << "forged" << true << "" << false;
+        QTest::newRow("pinned: another signer refused even by an own build") << "unsigned" << false << "ours" << false;
+        QTest::newRow("pinned: ours accepted") << "strayFile" << true << "ours" << true;
+        QTest::newRow("pinned elsewhere: the running copy's signer refused") << "signed" << true << "theirs" << false;
+    }
+
+    void teamCheck()
+    {
+        QFETCH(QString, running);
+        QFETCH(bool, candidateOurs);
+        QFETCH(QString, pinned);
+        QFETCH(bool, accepted);
         QTemporaryDir dir;
-        const QString running = dir.filePath(u"running/Horavia.app"_s);
+        const QString runningPath = dir.filePath(u"running/Horavia.app"_s);
         const QString candidate = dir.filePath(u"candidate/Horavia.app"_s);
-        makeBundle(running);
+        makeBundle(runningPath);
         makeBundle(candidate);
-        QCOMPARE(InstallPipeline::verifyIdentity(candidate, running), UpdaterError::of(UpdaterError::Kind::unsigned_));
-        signBundle(candidate, m_otherKey);
-        QCOMPARE(InstallPipeline::verifyIdentity(candidate, running), std::nullopt);
-        signBundle(running, m_key);
-        QCOMPARE(InstallPipeline::verifyIdentity(candidate, running),
-                 UpdaterError::of(UpdaterError::Kind::identityMismatch));
+        signBundle(candidate, candidateOurs ? m_key : m_otherKey);
+        if (running != "unsigned") signBundle(runningPath, m_key);
+        if (running == "strayFile") writeFile(runningPath + u"/Contents/.directory"_s, "[Desktop Entry]");
+        if (running == "forged") writeFile(runningPath + u"/Contents/_CodeSignature/CodeSignature"_s, "forged");
+        const QString team = pinned == "ours"     ? *CodeSignature::teamIdentifierForKey(m_key)
+                             : pinned == "theirs" ? u"0123456789abcdef0123456789abcdef"_s
+                                                  : QString();
+        const auto failure = InstallPipeline::verifyIdentity(candidate, runningPath, team);
+        QCOMPARE(failure,
+                 accepted ? std::nullopt : std::optional(UpdaterError::of(UpdaterError::Kind::identityMismatch)));
     }
 
     void expansionLimit()
