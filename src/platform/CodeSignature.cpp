@@ -23,7 +23,8 @@ namespace {
 const QString signatureFolder = QStringLiteral("Contents/_CodeSignature");
 const QString resourcesName = QStringLiteral("Contents/_CodeSignature/CodeResources");
 const QString signatureName = QStringLiteral("Contents/_CodeSignature/CodeSignature");
-constexpr int formatVersion = 1;
+// Format 2 also lists every folder with its mode; format 1 bundles still verify.
+constexpr int formatVersion = 2;
 
 struct KeyDeleter {
     void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
@@ -66,7 +67,14 @@ QString fingerprint(const QByteArray& rawPublicKey)
 struct Contents {
     QMap<QString, QJsonObject> files;
     QMap<QString, QString> symlinks;
+    QMap<QString, int> folders; // "." is the bundle itself
 };
+
+// Anything others may write to could be swapped for something else.
+bool writableByOthers(mode_t mode)
+{
+    return (mode & (S_IWGRP | S_IWOTH)) != 0;
+}
 
 bool hashFile(const QString& path, QByteArray& digest)
 {
@@ -89,6 +97,11 @@ std::optional<Contents> readContents(const QString& bundlePath)
 {
     const QString root = QFileInfo(bundlePath).absoluteFilePath();
     Contents contents;
+    struct stat rootStatus {};
+    if (::lstat(QFile::encodeName(root).constData(), &rootStatus) != 0 || !S_ISDIR(rootStatus.st_mode) ||
+        writableByOthers(rootStatus.st_mode))
+        return std::nullopt;
+    contents.folders.insert(QStringLiteral("."), int(rootStatus.st_mode & 07777));
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     const QDir base(root);
@@ -98,7 +111,12 @@ std::optional<Contents> readContents(const QString& bundlePath)
         if (relative == resourcesName || relative == signatureName) continue;
         struct stat status {};
         if (::lstat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
-        if (S_ISDIR(status.st_mode)) continue;
+        if (S_ISDIR(status.st_mode)) {
+            if (writableByOthers(status.st_mode)) return std::nullopt;
+            // The signature's own folder is made by signing, after this list.
+            if (relative != signatureFolder) contents.folders.insert(relative, int(status.st_mode & 07777));
+            continue;
+        }
         if (S_ISLNK(status.st_mode)) {
             QByteArray target(4096, Qt::Uninitialized);
             const ssize_t length =
@@ -107,7 +125,7 @@ std::optional<Contents> readContents(const QString& bundlePath)
             contents.symlinks.insert(relative, QFile::decodeName(target.left(qsizetype(length))));
             continue;
         }
-        if (!S_ISREG(status.st_mode)) return std::nullopt;
+        if (!S_ISREG(status.st_mode) || writableByOthers(status.st_mode)) return std::nullopt;
         QByteArray digest;
         if (!hashFile(path, digest)) return std::nullopt;
         contents.files.insert(relative, QJsonObject{{QStringLiteral("sha256"), QString::fromLatin1(digest)},
@@ -116,7 +134,7 @@ std::optional<Contents> readContents(const QString& bundlePath)
     return contents;
 }
 
-QByteArray manifest(const Contents& contents, const QString& team, const QByteArray& publicKey)
+QByteArray manifest(const Contents& contents, const QString& team, const QByteArray& publicKey, int format)
 {
     QJsonObject files;
     for (auto it = contents.files.cbegin(); it != contents.files.cend(); ++it)
@@ -124,11 +142,17 @@ QByteArray manifest(const Contents& contents, const QString& team, const QByteAr
     QJsonObject symlinks;
     for (auto it = contents.symlinks.cbegin(); it != contents.symlinks.cend(); ++it)
         symlinks.insert(it.key(), it.value());
-    const QJsonObject root{{QStringLiteral("format"), formatVersion},
-                           {QStringLiteral("teamIdentifier"), team},
-                           {QStringLiteral("publicKey"), QString::fromLatin1(publicKey.toBase64())},
-                           {QStringLiteral("files"), files},
-                           {QStringLiteral("symlinks"), symlinks}};
+    QJsonObject root{{QStringLiteral("format"), format},
+                     {QStringLiteral("teamIdentifier"), team},
+                     {QStringLiteral("publicKey"), QString::fromLatin1(publicKey.toBase64())},
+                     {QStringLiteral("files"), files},
+                     {QStringLiteral("symlinks"), symlinks}};
+    if (format >= 2) {
+        QJsonObject folders;
+        for (auto it = contents.folders.cbegin(); it != contents.folders.cend(); ++it)
+            folders.insert(it.key(), it.value());
+        root.insert(QStringLiteral("folders"), folders);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -179,7 +203,7 @@ std::optional<QString> teamIdentifierForKey(const QByteArray& privateKeyPem)
     return fingerprint(raw);
 }
 
-std::optional<QString> sign(const QString& bundlePath, const QByteArray& privateKeyPem)
+std::optional<QString> sign(const QString& bundlePath, const QByteArray& privateKeyPem, int format)
 {
     const Key key = readPrivateKey(privateKeyPem);
     if (!key) return QStringLiteral("The key is not an Ed25519 private key.");
@@ -188,10 +212,10 @@ std::optional<QString> sign(const QString& bundlePath, const QByteArray& private
         return QStringLiteral("%1 is not a bundle (it has no Contents folder).").arg(bundlePath);
     const std::optional<Contents> contents = readContents(bundlePath);
     if (!contents)
-        return QStringLiteral("The bundle holds a file that cannot be signed (unreadable, special, or a link "
-                              "pointing outside the bundle).");
+        return QStringLiteral("The bundle holds a file that cannot be signed (unreadable, special, writable by "
+                              "others, or a link pointing outside the bundle).");
 
-    const QByteArray resources = manifest(*contents, fingerprint(publicKey), publicKey);
+    const QByteArray resources = manifest(*contents, fingerprint(publicKey), publicKey, format);
     DigestContext context(EVP_MD_CTX_new());
     size_t length = 0;
     if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
@@ -219,7 +243,8 @@ std::optional<QString> signedTeam(const QString& bundlePath)
     const QJsonObject root = QJsonDocument::fromJson(resources).object();
     const QByteArray publicKey = QByteArray::fromBase64(root.value(QStringLiteral("publicKey")).toString().toLatin1());
     const QString team = root.value(QStringLiteral("teamIdentifier")).toString();
-    if (root.value(QStringLiteral("format")).toInt() != formatVersion || publicKey.isEmpty() ||
+    const int format = root.value(QStringLiteral("format")).toInt();
+    if (format < 1 || format > formatVersion || publicKey.isEmpty() ||
         !verifySignature(publicKey, resources, signature) || team != fingerprint(publicKey))
         return std::nullopt;
     return team;
@@ -240,8 +265,9 @@ std::optional<QString> verify(const QString& bundlePath)
     const std::optional<Contents> contents = readContents(bundlePath);
     if (!contents) return std::nullopt;
     // Comparing whole lists catches changed, missing and extra files alike.
-    const QJsonObject actual = QJsonDocument::fromJson(manifest(*contents, *team, publicKey)).object();
-    for (const QString& list : {QStringLiteral("files"), QStringLiteral("symlinks")})
+    const int format = root.value(QStringLiteral("format")).toInt();
+    const QJsonObject actual = QJsonDocument::fromJson(manifest(*contents, *team, publicKey, format)).object();
+    for (const QString& list : {QStringLiteral("files"), QStringLiteral("symlinks"), QStringLiteral("folders")})
         if (actual.value(list) != root.value(list)) return std::nullopt;
     return team;
 }

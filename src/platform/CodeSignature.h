@@ -15,7 +15,9 @@
 // A bundle is validly signed when the signature verifies with the embedded
 // key, the team identifier is that key's fingerprint (so it cannot be claimed
 // without the key), every listed file matches, none is missing, none is extra,
-// and no symbolic link points outside the bundle.
+// no symbolic link points outside the bundle, nothing in it (folder or file)
+// is writable by group or others, and, from format 2 on, every folder and
+// its mode are as signed.
 namespace CodeSignature {
 
 // A new private key, PEM-encoded; none when the crypto library fails.
@@ -26,8 +28,9 @@ std::optional<QByteArray> generatePrivateKey();
 std::optional<QString> teamIdentifierForKey(const QByteArray& privateKeyPem);
 
 // Signs the bundle in place (replacing an earlier signature). Returns an
-// error text, or none on success.
-std::optional<QString> sign(const QString& bundlePath, const QByteArray& privateKeyPem);
+// error text, or none on success. Format 2 (the default) covers folders and
+// their modes; format 1, files and links only, is kept for older releases.
+std::optional<QString> sign(const QString& bundlePath, const QByteArray& privateKeyPem, int format = 2);
 
 // The team identifier of a validly signed bundle; none when it is not.
 std::optional<QString> verify(const QString& bundlePath);

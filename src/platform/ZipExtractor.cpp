@@ -79,6 +79,11 @@ std::optional<QString> extract(const QString& archivePath, const QString& destin
         if (archive_entry_filetype(entry) != AE_IFREG && archive_entry_filetype(entry) != AE_IFDIR)
             return QStringLiteral("Special files are not allowed: %1").arg(name);
 
+        // Modes are the installer's to decide, not the archive's: folders
+        // 0755, files as given but never writable by others, and no setuid,
+        // setgid or sticky bits.
+        archive_entry_set_perm(entry,
+                               archive_entry_filetype(entry) == AE_IFDIR ? 0755 : archive_entry_perm(entry) & 0755);
         const QByteArray target = QFile::encodeName(destination + QLatin1Char('/') + name);
         archive_entry_set_pathname(entry, target.constData());
         if (archive_write_header(writer.get(), entry) < ARCHIVE_WARN) return errorText(writer.get());

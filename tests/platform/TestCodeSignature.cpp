@@ -1,9 +1,12 @@
 #include "../support/Bundles.h"
 #include "platform/CodeSignature.h"
+#include "platform/ZipExtractor.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +19,9 @@ private slots:
     void symbolicLinks();
     void forgedManifestIsRejected();
     void wrongKeyKind();
+    void modesAreSigned_data();
+    void modesAreSigned();
+    void extractionSetsItsOwnModes();
     void keygenCreatesTheKeyAlone_data();
     void keygenCreatesTheKeyAlone();
 
@@ -71,6 +77,58 @@ void TestCodeSignature::wrongKeyKind()
     makeBundle(dir.filePath(u"Horavia.app"_s));
     QVERIFY(CodeSignature::sign(dir.filePath(u"Horavia.app"_s), "not a key"));
     QCOMPARE(CodeSignature::teamIdentifierForKey("not a key"), std::nullopt);
+}
+
+void TestCodeSignature::modesAreSigned_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("path"); // inside the bundle
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("valid");
+    for (const int format : {1, 2}) {
+        const QByteArray f = QByteArray::number(format);
+        QTest::newRow("format " + f + ": untouched") << format << "Contents" << 0755 << true;
+        QTest::newRow("format " + f + ": a group-writable file") << format << "Contents/Horavia" << 0775 << false;
+        QTest::newRow("format " + f + ": a world-writable folder") << format << "Contents" << 0777 << false;
+        QTest::newRow("format " + f + ": the bundle writable by its group") << format << "." << 0775 << false;
+    }
+    QTest::newRow("format 1 lists no folders") << 1 << "Contents/Resources" << 0700 << true;
+    QTest::newRow("format 2: a folder's mode is signed") << 2 << "Contents/Resources" << 0700 << false;
+}
+
+void TestCodeSignature::modesAreSigned()
+{
+    QFETCH(int, format);
+    QFETCH(QString, path);
+    QFETCH(int, mode);
+    QFETCH(bool, valid);
+    QTemporaryDir dir;
+    const QString bundle = dir.filePath(u"Horavia.app"_s);
+    makeBundle(bundle);
+    QCOMPARE(CodeSignature::sign(bundle, m_key, format), std::nullopt);
+    QVERIFY(::chmod(QFile::encodeName(bundle + '/' + path).constData(), mode_t(mode)) == 0);
+    QCOMPARE(CodeSignature::verify(bundle).has_value(), valid);
+}
+
+void TestCodeSignature::extractionSetsItsOwnModes()
+{
+    // A repackaged release must not bring its own modes: folders open to all
+    // writers, setuid programs.
+    QTemporaryDir dir;
+    ZipWriter zip;
+    zip.addDirectory(u"open"_s, 0777);
+    zip.addDirectory(u"closed"_s, 0700);
+    zip.addFile(u"open/setuid"_s, "x", 04777);
+    zip.addFile(u"open/shared"_s, "x", 0666);
+    zip.addFile(u"open/private"_s, "x", 0600);
+    writeFile(dir.filePath(u"a.zip"_s), zip.finish());
+    const QString out = dir.filePath(u"out"_s);
+    QDir().mkpath(out);
+    QCOMPARE(ZipExtractor::extract(dir.filePath(u"a.zip"_s), out), std::nullopt);
+    const QList<std::pair<const char*, int>> expected{
+        {"open", 0755}, {"closed", 0755}, {"open/setuid", 0755}, {"open/shared", 0644}, {"open/private", 0600}};
+    for (const auto& [name, mode] : expected)
+        QCOMPARE(modeOf(out + '/' + QString::fromLatin1(name)), mode);
 }
 
 void TestCodeSignature::keygenCreatesTheKeyAlone_data()
