@@ -198,8 +198,10 @@ void CityListModel::activate(int row)
 {
     if (row < 0 || row >= m_items.size()) return;
     const Item& item = m_items.at(row);
-    if (item.kind == ItemKind::row && item.rowKind == RowKind::result && item.city)
-        m_settings.toggleTracking(*item.city);
+    if (item.kind == ItemKind::row && item.rowKind == RowKind::result && item.city) {
+        const City city = *item.city; // the rebuild replaces the item
+        m_settings.toggleTracking(city);
+    }
 }
 
 void CityListModel::remove(int row)

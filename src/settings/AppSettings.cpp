@@ -181,16 +181,19 @@ void AppSettings::setCustomEmoji(const StringMap& emoji)
 
 void AppSettings::toggleTracking(const City& city)
 {
-    if (!m_trackedCityIDs.contains(city.id)) {
-        setTrackedCityIDs(m_trackedCityIDs + QStringList{city.id});
-        setManualOrder(m_manualOrder + QStringList{city.id});
+    // The first change notifies observers, who may rebuild whatever `city`
+    // lives in; the identifier is kept before anything changes.
+    const QString id = city.id;
+    if (!m_trackedCityIDs.contains(id)) {
+        setTrackedCityIDs(m_trackedCityIDs + QStringList{id});
+        setManualOrder(m_manualOrder + QStringList{id});
         return;
     }
     QStringList tracked = m_trackedCityIDs;
-    tracked.removeAll(city.id);
+    tracked.removeAll(id);
     setTrackedCityIDs(tracked);
     QStringList order = m_manualOrder;
-    order.removeAll(city.id);
+    order.removeAll(id);
     setManualOrder(order);
 }
 
@@ -233,11 +236,12 @@ void AppSettings::setCustomEmoji(const std::optional<QString>& emoji, const City
 
 void AppSettings::resetCustomization(const City& city)
 {
+    const QString id = city.id; // see toggleTracking
     StringMap labels = m_customLabels;
-    labels.remove(city.id);
+    labels.remove(id);
     setCustomLabels(labels);
     StringMap emoji = m_customEmoji;
-    emoji.remove(city.id);
+    emoji.remove(id);
     setCustomEmoji(emoji);
 }
 
