@@ -1,5 +1,6 @@
 #include "AboutWindow.h"
 
+#include "Controls.h"
 #include "RowButtonStyle.h"
 #include "Symbols.h"
 #include "platform/BundleInfo.h"
@@ -20,13 +21,6 @@
 namespace {
 
 constexpr int iconSide = 36;
-
-QFont scaled(QFont font, qreal factor, QFont::Weight weight = QFont::Normal)
-{
-    font.setPointSizeF(font.pointSizeF() * factor);
-    font.setWeight(weight);
-    return font;
-}
 
 QFrame* divider(QWidget* parent)
 {
@@ -71,8 +65,8 @@ protected:
         painter.restore();
 
         const qreal left = icon.right() + 10;
-        const QFont name = scaled(font(), 1.0, QFont::Medium);
-        const QFont caption = scaled(font(), 0.85);
+        const QFont name = Controls::scaled(font(), 1.0, QFont::Medium);
+        const QFont caption = Controls::scaled(font(), Controls::caption);
         const qreal nameHeight = QFontMetricsF(name).height();
         const qreal total = nameHeight + 1 + QFontMetricsF(caption).height();
         const qreal top = (height() - total) / 2;
@@ -133,7 +127,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
     m_version = new QLabel(versionLine(info), this);
     m_version->setTextFormat(Qt::PlainText);
     m_version->setAlignment(Qt::AlignCenter);
-    m_version->setFont(scaled(font(), 0.92));
+    m_version->setFont(Controls::scaled(font(), Controls::callout));
     m_version->setForegroundRole(QPalette::PlaceholderText);
     titles->addWidget(name);
     titles->addWidget(m_version);
@@ -160,7 +154,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
         label->setTextFormat(Qt::MarkdownText);
         label->setText(paragraph);
         label->setWordWrap(true);
-        label->setFont(scaled(font(), 0.92));
+        label->setFont(Controls::scaled(font(), Controls::callout));
         label->setOpenExternalLinks(true);
         label->setTextInteractionFlags(Qt::TextBrowserInteraction);
         creditsLayout->addWidget(label);
@@ -171,7 +165,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
     auto* sources = new QVBoxLayout;
     sources->setSpacing(6);
     auto* heading = new QLabel(QStringLiteral("The data behind Horavia"), this);
-    heading->setFont(scaled(font(), 0.95, QFont::DemiBold));
+    heading->setFont(Controls::scaled(font(), 0.95, QFont::DemiBold));
     sources->addWidget(heading);
     auto* rows = new QVBoxLayout;
     rows->setSpacing(2);
@@ -187,7 +181,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
     const QString copyright = info ? info->copyright : QString();
     m_notice = new QLabel(copyright.isEmpty() ? QStringLiteral("© The Horavia developers") : copyright, this);
     m_notice->setTextFormat(Qt::PlainText);
-    m_notice->setFont(scaled(font(), 0.85));
+    m_notice->setFont(Controls::scaled(font(), Controls::caption));
     m_notice->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(m_notice);
     // 420 wide; tall enough for every wrapped line of the credits.

@@ -11,10 +11,8 @@ bool desktopPrefersDark()
     return qEnvironmentVariable("GTK_THEME").endsWith(QLatin1String(":dark"), Qt::CaseInsensitive);
 }
 
-void apply(QApplication& application)
+QPalette darkPalette()
 {
-    if (!desktopPrefersDark()) return;
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette dark;
     const QColor window(0x2b, 0x2b, 0x2d);
     const QColor base(0x1e, 0x1e, 0x20);
@@ -35,7 +33,14 @@ void apply(QApplication& application)
     dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x73));
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6e, 0x6e, 0x73));
     dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6e, 0x6e, 0x73));
-    application.setPalette(dark);
+    return dark;
+}
+
+void apply(QApplication& application)
+{
+    if (!desktopPrefersDark()) return;
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    application.setPalette(darkPalette());
 }
 
 } // namespace Appearance

@@ -1,5 +1,6 @@
 #include "CityLabelEditor.h"
 
+#include "Controls.h"
 #include "settings/AppSettings.h"
 
 #include <QHBoxLayout>
@@ -54,9 +55,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
                                            "pasted into the first field."),
                             this);
     hint->setWordWrap(true);
-    QFont caption = hint->font();
-    caption.setPointSizeF(caption.pointSizeF() * 0.85);
-    hint->setFont(caption);
+    hint->setFont(Controls::scaled(hint->font(), Controls::caption));
     hint->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(hint);
 

@@ -1,6 +1,7 @@
 #include "CityListDelegate.h"
 
 #include "ClockRow.h"
+#include "Controls.h"
 #include "chooser/CityListModel.h"
 
 #include <QPainter>
@@ -19,13 +20,6 @@ QColor secondary(const QPalette& palette)
     return color;
 }
 
-QFont scaled(QFont font, qreal factor, QFont::Weight weight = QFont::Normal)
-{
-    font.setPointSizeF(font.pointSizeF() * factor);
-    font.setWeight(weight);
-    return font;
-}
-
 } // namespace
 
 QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -35,7 +29,7 @@ QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     if (!item) return {0, lineHeight};
     switch (item->kind) {
     case CityListModel::ItemKind::section:
-        return {0, QFontMetrics(scaled(option.font, 0.9, QFont::DemiBold)).height() + 14};
+        return {0, QFontMetrics(Controls::scaled(option.font, 0.9, QFont::DemiBold)).height() + 14};
     case CityListModel::ItemKind::row:
         return {0, int((ClockRow::rowHeight(option.font) + 4) * m_shown.value(index, 1.0))};
     case CityListModel::ItemKind::note:
@@ -59,7 +53,7 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     switch (item->kind) {
     case CityListModel::ItemKind::section: {
-        painter->setFont(scaled(option.font, 0.9, QFont::DemiBold));
+        painter->setFont(Controls::scaled(option.font, 0.9, QFont::DemiBold));
         painter->setPen(secondary(palette));
         painter->drawText(area.adjusted(ClockRow::horizontalInset, 0, 0, -3), Qt::AlignLeft | Qt::AlignBottom,
                           item->text);
@@ -93,7 +87,7 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         break;
     case CityListModel::ItemKind::noResults: {
         // As desktop search fields do: a large centred line and a quieter one below.
-        const QFont big = scaled(option.font, 1.4, QFont::DemiBold);
+        const QFont big = Controls::scaled(option.font, 1.4, QFont::DemiBold);
         const int bigHeight = QFontMetrics(big).height();
         const QRect first(area.left(), area.center().y() - bigHeight, area.width(), bigHeight);
         painter->setFont(big);

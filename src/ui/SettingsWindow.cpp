@@ -1,5 +1,6 @@
 #include "SettingsWindow.h"
 
+#include "Controls.h"
 #include "clock/Clock.h"
 #include "clock/ClockFormatter.h"
 #include "settings/AppSettings.h"
@@ -21,28 +22,15 @@ namespace {
 QString statusText(const Updater::Phase& phase)
 {
     switch (phase.kind) {
-    case Updater::Phase::Kind::idle:
-        return {};
-    case Updater::Phase::Kind::checking:
-        return QStringLiteral("Checking…");
     case Updater::Phase::Kind::upToDate:
         return QStringLiteral("Horavia is up to date.");
     case Updater::Phase::Kind::available:
         return QStringLiteral("A new version is available.");
-    case Updater::Phase::Kind::downloading:
-        return QStringLiteral("Downloading…");
-    case Updater::Phase::Kind::installing:
-        return QStringLiteral("Installing…");
     case Updater::Phase::Kind::failed:
         return phase.text;
+    default:
+        return phase.progressText();
     }
-    return {};
-}
-
-QFont callout(QFont font)
-{
-    font.setPointSizeF(font.pointSizeF() * 0.92);
-    return font;
 }
 
 } // namespace
@@ -71,7 +59,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     formatForm->addRow(QStringLiteral("Time:"), m_timeFormat);
     formatForm->addRow(QStringLiteral("Other days:"), m_dateFormat);
     m_preview = new QLabel(format);
-    m_preview->setFont(callout(font()));
+    m_preview->setFont(Controls::scaled(font(), Controls::callout));
     m_preview->setForegroundRole(QPalette::PlaceholderText);
     formatForm->addRow(m_preview);
     layout->addWidget(format);
@@ -94,12 +82,9 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     m_checkNow = new QPushButton(QStringLiteral("Check Now"), updates);
-    m_busy = new QProgressBar(updates);
-    m_busy->setRange(0, 0); // busy, without a measure of progress
-    m_busy->setTextVisible(false);
-    m_busy->setFixedSize(48, 10);
+    m_busy = Controls::busyIndicator(updates);
     m_status = new QLabel(updates);
-    m_status->setFont(callout(font()));
+    m_status->setFont(Controls::scaled(font(), Controls::callout));
     m_status->setForegroundRole(QPalette::PlaceholderText);
     m_status->setWordWrap(true);
     m_status->setMaximumHeight(2 * QFontMetrics(m_status->font()).lineSpacing() + 2);

@@ -1,5 +1,6 @@
 #include "UpdateWindow.h"
 
+#include "Controls.h"
 #include "Symbols.h"
 #include "update/ReleaseNotes.h"
 #include "update/Updater.h"
@@ -19,12 +20,6 @@
 namespace {
 
 constexpr int notesHeight = 240;
-
-QFont callout(QFont font)
-{
-    font.setPointSizeF(font.pointSizeF() * 0.92);
-    return font;
-}
 
 void insertRuns(QTextCursor& cursor, const StyledText& runs, const QTextCharFormat& base)
 {
@@ -80,7 +75,7 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     layout->addWidget(m_notes);
 
     m_nothing = new QLabel(QStringLiteral("There's nothing waiting to install right now."), this);
-    m_nothing->setFont(callout(font()));
+    m_nothing->setFont(Controls::scaled(font(), Controls::callout));
     m_nothing->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(m_nothing);
 
@@ -92,7 +87,7 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
                                        palette().color(QPalette::PlaceholderText), 14, devicePixelRatioF()));
     warning->setAlignment(Qt::AlignTop);
     m_failure = new QLabel(m_failureRow);
-    m_failure->setFont(callout(font()));
+    m_failure->setFont(Controls::scaled(font(), Controls::callout));
     m_failure->setForegroundRole(QPalette::PlaceholderText);
     m_failure->setWordWrap(true);
     m_failure->setTextFormat(Qt::PlainText);
@@ -103,12 +98,9 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    m_busy = new QProgressBar(this);
-    m_busy->setRange(0, 0);
-    m_busy->setTextVisible(false);
-    m_busy->setFixedSize(48, 10);
+    m_busy = Controls::busyIndicator(this);
     m_progressText = new QLabel(this);
-    m_progressText->setFont(callout(font()));
+    m_progressText->setFont(Controls::scaled(font(), Controls::callout));
     m_progressText->setForegroundRole(QPalette::PlaceholderText);
     m_later = new QPushButton(QStringLiteral("Later"), this);
     m_later->setAutoDefault(false);
@@ -194,10 +186,7 @@ void UpdateWindow::refresh()
     m_nothing->setVisible(!available);
     m_failureRow->setVisible(phase.kind == Kind::failed);
     m_failure->setText(phase.kind == Kind::failed ? phase.text : QString());
-    const QString progress = phase.kind == Kind::checking      ? QStringLiteral("Checking…")
-                             : phase.kind == Kind::downloading ? QStringLiteral("Downloading…")
-                             : phase.kind == Kind::installing  ? QStringLiteral("Installing…")
-                                                               : QString();
+    const QString progress = phase.progressText();
     m_busy->setVisible(!progress.isEmpty());
     m_progressText->setVisible(!progress.isEmpty());
     m_progressText->setText(progress);

@@ -26,6 +26,20 @@ QString decodeNotes(const QByteArray& body)
 
 } // namespace
 
+QString Updater::Phase::progressText() const
+{
+    switch (kind) {
+    case Kind::checking:
+        return QStringLiteral("Checking…");
+    case Kind::downloading:
+        return QStringLiteral("Downloading…");
+    case Kind::installing:
+        return QStringLiteral("Installing…");
+    default:
+        return {};
+    }
+}
+
 UpdateHost UpdateHost::forApplication(QNetworkAccessManager* network, std::function<void()> terminate)
 {
     UpdateHost host;

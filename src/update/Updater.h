@@ -62,6 +62,8 @@ public:
         static Phase failed(const QString& message) { return {Kind::failed, message}; }
 
         bool isBusy() const { return kind == Kind::checking || kind == Kind::downloading || kind == Kind::installing; }
+        // "Checking…", "Downloading…" or "Installing…" while busy; empty otherwise.
+        QString progressText() const;
         friend bool operator==(const Phase&, const Phase&) = default;
     };
 

@@ -6,6 +6,7 @@
 #include "clock/Clock.h"
 #include "map/WorldLand.h"
 #include "settings/AppSettings.h"
+#include "ui/Appearance.h"
 #include "ui/CityLabelEditor.h"
 #include "ui/MainWindow.h"
 #include "ui/UpdateRibbon.h"
@@ -190,14 +191,7 @@ private slots:
     void ribbonLooksTheSameInTheDark()
     {
         QFETCH(bool, dark);
-        if (dark) {
-            QPalette palette;
-            palette.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2d));
-            palette.setColor(QPalette::WindowText, Qt::white);
-            palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-            palette.setColor(QPalette::Text, Qt::white);
-            m_window->setPalette(palette);
-        }
+        if (dark) m_window->setPalette(Appearance::darkPalette());
         m_showUpdate->setVisible(true);
         UpdateRibbon* ribbon = m_window->ribbon();
         QTRY_COMPARE(ribbon->height(), ribbon->sizeHint().height());

@@ -1,5 +1,6 @@
 #include "../support/ManualTimer.h"
 #include "../support/RecordingPreferences.h"
+#include "ui/Appearance.h"
 #include "ui/UpdateWindow.h"
 #include "update/ReleaseNotes.h"
 #include "update/Updater.h"
@@ -80,18 +81,9 @@ private slots:
             const QString stem =
                 HORAVIA_BINARY_DIR "/screenshots/update-" + QString::fromLatin1(QTest::currentDataTag());
             m_window->grab().save(stem + "-light.png");
-            QPalette dark;
-            for (const auto& [role, color] :
-                 {std::pair{QPalette::Window, QColor(0x2b, 0x2b, 0x2d)},
-                  std::pair{QPalette::WindowText, QColor(Qt::white)},
-                  std::pair{QPalette::Base, QColor(0x1e, 0x1e, 0x1e)}, std::pair{QPalette::Text, QColor(Qt::white)},
-                  std::pair{QPalette::Button, QColor(0x3a, 0x3a, 0x3c)},
-                  std::pair{QPalette::ButtonText, QColor(Qt::white)},
-                  std::pair{QPalette::Link, QColor(0x4e, 0xa1, 0xff)}})
-                dark.setColor(role, color);
             // As in a dark session: the palette is the application's before the window is made.
             const QPalette saved = QApplication::palette();
-            QApplication::setPalette(dark);
+            QApplication::setPalette(Appearance::darkPalette());
             UpdateWindow(*m_updater).grab().save(stem + "-dark.png");
             QApplication::setPalette(saved);
         }

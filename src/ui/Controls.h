@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+
+class QProgressBar;
+class QWidget;
+
+// The small pieces the windows share: text styles relative to the window's
+// font, and the busy indicator.
+namespace Controls {
+
+inline constexpr qreal callout = 0.92; // status lines, previews, credits
+inline constexpr qreal caption = 0.85; // hints, notices, taglines
+
+QFont scaled(QFont font, qreal factor, QFont::Weight weight = QFont::Normal);
+
+// A small indicator that something runs, without a measure of progress.
+QProgressBar* busyIndicator(QWidget* parent);
+
+} // namespace Controls
