@@ -8,6 +8,7 @@
 #include "clock/Clock.h"
 #include "map/WorldLand.h"
 #include "platform/ContinuousTimer.h"
+#include "platform/LoginItem.h"
 #include "platform/Preferences.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
@@ -148,6 +149,8 @@ struct Windows : Chooser {
                         host.makeTimer = [] { return std::unique_ptr<ContinuousTimer>(new StillTimer); };
                         return host;
                     }()};
+    // Never written by the benchmarks: nothing toggles it.
+    LoginItem loginItem{QStringLiteral("/nonexistent/autostart.desktop"), QStringLiteral("/bin/true")};
 };
 
 // Built, shown and painted for the first time.
@@ -161,7 +164,7 @@ template <typename Make> void openWindow(benchmark::State& state, Make make)
     }
 }
 BENCHMARK_CAPTURE(openWindow, settings, [](Windows& w) {
-    return std::make_unique<SettingsWindow>(w.settings, w.clock, w.updater, &w.showUpdate);
+    return std::make_unique<SettingsWindow>(w.settings, w.clock, w.updater, w.loginItem, &w.showUpdate);
 })->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openWindow, about, [](Windows&) {
     return std::make_unique<AboutWindow>(BundleInfo::read(QStringLiteral(HORAVIA_BUNDLE_DIR)));
@@ -175,7 +178,7 @@ BENCHMARK_CAPTURE(openWindow, update, [](Windows& w) {
 void settingsPreviewTick(benchmark::State& state)
 {
     Windows windows;
-    SettingsWindow window(windows.settings, windows.clock, windows.updater, &windows.showUpdate);
+    SettingsWindow window(windows.settings, windows.clock, windows.updater, windows.loginItem, &windows.showUpdate);
     window.show();
     for (auto _ : state) {
         windows.wall = windows.wall.addSecs(60);

@@ -32,11 +32,11 @@ stop_virtual_desktop() {
   VIRTUAL_DESKTOP_PIDS=()
 }
 
-# The first visible window of class Horavia whose width lies between the two
+# The first visible window of Horavia's class whose width lies between the two
 # numbers (12 to 64: the tray icon; about 520: the panel), as "id x y width height".
 find_app_window() {
   local min_width=$1 max_width=$2 id X Y WIDTH HEIGHT SCREEN WINDOW
-  for id in $(xdotool search --onlyvisible --class '^Horavia$' 2>/dev/null); do
+  for id in $(xdotool search --onlyvisible --class '^org\.horavia\.Horavia$' 2>/dev/null); do
     eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
     if [ "$WIDTH" -ge "$min_width" ] && [ "$WIDTH" -le "$max_width" ]; then
       echo "$id $X $Y $WIDTH $HEIGHT"

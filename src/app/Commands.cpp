@@ -41,4 +41,5 @@ void Commands::followPhase()
 {
     m_showUpdate->setVisible(m_updater.phase().kind == Updater::Phase::Kind::available);
     m_checkForUpdates->setEnabled(!m_updater.phase().isBusy());
+    m_checkForUpdates->setVisible(m_updater.selfUpdating());
 }

@@ -6,6 +6,7 @@
 #include "map/WorldLand.h"
 #include "platform/BundleInfo.h"
 #include "platform/JsonPreferences.h"
+#include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
@@ -37,11 +38,13 @@ constexpr qint64 reopenGuardMs = 100;
 HoraviaApp::HoraviaApp(QObject* parent)
     : QObject(parent)
     , m_preferences(std::make_unique<JsonPreferences>(JsonPreferences::defaultFileName()))
+    , m_loginItem(std::make_unique<LoginItem>(LoginItem::forApplication()))
 {
     m_settings = std::make_unique<AppSettings>(*m_preferences, CityDatabase::shared());
     m_clock = std::make_unique<Clock>(Clock::systemTime());
     UpdateHost host = UpdateHost::forApplication(&m_network, [] { QCoreApplication::quit(); });
     host.pinnedTeam = UpdateAddresses::pinnedTeam();
+    host.selfUpdating = UpdateAddresses::selfUpdating();
     m_updater = std::make_unique<Updater>(*m_preferences, UpdateAddresses::notes(), UpdateAddresses::payload(),
                                           std::move(host));
     m_activationPolicy = ActivationPolicies::forPlatform();
@@ -64,7 +67,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
     });
 
     m_windows.add(WindowId::settings, [this] {
-        return std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, m_commands->showUpdate());
+        return std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem,
+                                                m_commands->showUpdate());
     });
 
     m_windows.add(WindowId::about,
@@ -87,23 +91,24 @@ HoraviaApp::HoraviaApp(QObject* parent)
 
 HoraviaApp::~HoraviaApp() = default;
 
-void HoraviaApp::start()
+void HoraviaApp::start(StartReason reason)
 {
     // The icon first: the panel and the menu are built once it is up.
     m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
     m_tray->setToolTip(QStringLiteral("Horavia"));
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason activation) {
         // A quick second click arrives as a double click; it toggles too.
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick ||
-            reason == QSystemTrayIcon::MiddleClick)
+        if (activation == QSystemTrayIcon::Trigger || activation == QSystemTrayIcon::DoubleClick ||
+            activation == QSystemTrayIcon::MiddleClick)
             togglePanel();
     });
     connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
     updateTrayVisibility();
 
-    // The main window comes at every launch, right after the icon is up.
-    QTimer::singleShot(0, this, [this] {
-        presentMainWindow();
+    // The main window comes at every launch, right after the icon is up; a
+    // start at login shows only the icon, unless there is none to click.
+    QTimer::singleShot(0, this, [this, reason] {
+        if (reason == StartReason::launched || !m_settings->showsMenuBarItem()) presentMainWindow();
         if (!m_settings->showsMenuBarItem() || !QSystemTrayIcon::isSystemTrayAvailable()) return;
         ensureTrayMenu();
         ensurePanel(PanelMode::popup);

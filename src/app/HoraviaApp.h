@@ -12,6 +12,7 @@ class AppSettings;
 class Clock;
 class Commands;
 class JsonPreferences;
+class LoginItem;
 class MenuBarPanel;
 class QMenu;
 class QSystemTrayIcon;
@@ -28,8 +29,9 @@ public:
     explicit HoraviaApp(QObject* parent = nullptr);
     ~HoraviaApp() override;
 
-    // Shows the tray icon and the main window.
-    void start();
+    enum class StartReason { launched, atLogin };
+    // Shows the tray icon and, unless started at login, the main window.
+    void start(StartReason reason = StartReason::launched);
 
     AppSettings& settings() { return *m_settings; }
     Clock& clock() { return *m_clock; }
@@ -61,6 +63,7 @@ private:
     void showPanelAt(const QRect& anchor);
 
     std::unique_ptr<JsonPreferences> m_preferences;
+    std::unique_ptr<LoginItem> m_loginItem;
     QNetworkAccessManager m_network;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<Clock> m_clock;

@@ -1,4 +1,5 @@
 #include "HoraviaApp.h"
+#include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
 #include "ui/Appearance.h"
 #include "ui/Symbols.h"
@@ -8,9 +9,11 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Horavia"));
+    // One id names the desktop entry, the icon, the X11 window class (Qt takes
+    // it from the application name) and the Wayland app id.
+    application.setApplicationName(QStringLiteral("org.horavia.Horavia"));
     application.setApplicationDisplayName(QStringLiteral("Horavia"));
-    application.setDesktopFileName(QStringLiteral("horavia"));
+    application.setDesktopFileName(QStringLiteral("org.horavia.Horavia"));
     application.setWindowIcon(Symbols::applicationIcon());
     // The tray icon keeps the application alive; windows come and go.
     application.setQuitOnLastWindowClosed(false);
@@ -22,6 +25,8 @@ int main(int argc, char** argv)
     HoraviaApp horavia;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
                      [&horavia] { horavia.presentMainWindow(); });
-    horavia.start();
+    // Only the autostart entry passes this; a user's own launch shows the window.
+    const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
+    horavia.start(atLogin ? HoraviaApp::StartReason::atLogin : HoraviaApp::StartReason::launched);
     return application.exec();
 }

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "clock/Clock.h"
 #include "clock/ClockFormatter.h"
+#include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
 #include "update/Updater.h"
 
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,12 +37,13 @@ QString statusText(const Updater::Phase& phase)
 
 } // namespace
 
-SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& updater, QAction* showUpdate,
-                               QWidget* parent)
+SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& updater, LoginItem& loginItem,
+                               QAction* showUpdate, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_clock(clock)
     , m_updater(updater)
+    , m_loginItem(loginItem)
 {
     setWindowTitle(QStringLiteral("Settings"));
     setFixedWidth(430);
@@ -71,7 +74,8 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     // The tray icon and the taskbar entry are this desktop's menu bar item and Dock icon.
     m_showsMenuBarItem = new QCheckBox(QStringLiteral("Show in system tray"), appearance);
     m_showsDockIcon = new QCheckBox(QStringLiteral("Show in taskbar"), appearance);
-    for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem, m_showsDockIcon})
+    m_opensAtLogin = new QCheckBox(QStringLiteral("Open at login"), appearance);
+    for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem, m_showsDockIcon, m_opensAtLogin})
         appearanceLayout->addWidget(box);
     layout->addWidget(appearance);
 
@@ -96,6 +100,15 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     row->addWidget(m_show);
     updatesLayout->addLayout(row);
     layout->addWidget(updates);
+    if (!m_updater.selfUpdating()) {
+        // A packaged copy: the controls would only promise what never happens.
+        m_checksAutomatically->hide();
+        for (QWidget* control : std::initializer_list<QWidget*>{m_checkNow, m_status, m_show})
+            control->hide();
+        auto* packaged = new QLabel(QStringLiteral("Updates to Horavia come from your package manager."), updates);
+        packaged->setWordWrap(true);
+        updatesLayout->addWidget(packaged);
+    }
 
     connect(m_timeFormat, &QComboBox::activated, this,
             [this] { m_settings.setTimeFormat(TimeFormat(m_timeFormat->currentData().toInt())); });
@@ -105,6 +118,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     connect(m_showsHomeZone, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsHomeZone);
     connect(m_showsMenuBarItem, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsMenuBarItem);
     connect(m_showsDockIcon, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsDockIcon);
+    connect(m_opensAtLogin, &QCheckBox::clicked, this, &SettingsWindow::setOpensAtLogin);
     connect(m_checksAutomatically, &QCheckBox::clicked, &m_updater, &Updater::setChecksAutomatically);
     connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updater.check(true); });
     connect(m_show, &QPushButton::clicked, showUpdate, &QAction::trigger);
@@ -125,6 +139,8 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
 
 void SettingsWindow::showEvent(QShowEvent* event)
 {
+    // The desktop's session settings may have changed the entry meanwhile.
+    m_opensAtLogin->setChecked(m_loginItem.isEnabled());
     refreshPreview();
     QWidget::showEvent(event);
 }
@@ -143,6 +159,16 @@ void SettingsWindow::refreshSettings()
     refreshPreview();
 }
 
+void SettingsWindow::setOpensAtLogin(bool opens)
+{
+    const std::optional<QString> failure = m_loginItem.setEnabled(opens);
+    m_opensAtLogin->setChecked(m_loginItem.isEnabled());
+    if (!failure) return;
+    qWarning("Open at login: %s", qPrintable(*failure));
+    QMessageBox::warning(this, QStringLiteral("Open at Login"),
+                         QStringLiteral("Horavia couldn't change whether it opens at login.\n\n") + *failure);
+}
+
 void SettingsWindow::refreshPreview()
 {
     const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
@@ -157,7 +183,7 @@ void SettingsWindow::refreshUpdates()
     const Updater::Phase phase = m_updater.phase();
     m_checksAutomatically->setChecked(m_updater.checksAutomatically());
     m_checkNow->setEnabled(!phase.isBusy());
-    m_busy->setVisible(phase.isBusy());
+    m_busy->setVisible(phase.isBusy() && m_updater.selfUpdating());
     m_status->setText(statusText(phase));
     m_show->setVisible(phase.kind == Updater::Phase::Kind::available);
     // 430 wide; the height follows the content (a status of two lines).

@@ -4,6 +4,7 @@
 
 class AppSettings;
 class Clock;
+class LoginItem;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -12,7 +13,7 @@ class QProgressBar;
 class QPushButton;
 class Updater;
 
-// The display choices, the tray and taskbar presence, and the updates. Every
+// The display choices, the tray and taskbar presence, opening at login, and the updates. Every
 // control writes straight into the settings or the updater; the window keeps
 // nothing of its own and shows the stored values whenever it opens.
 class SettingsWindow : public QWidget {
@@ -20,7 +21,7 @@ class SettingsWindow : public QWidget {
 
 public:
     // `showUpdate` opens the update window ("Show…").
-    SettingsWindow(AppSettings& settings, Clock& clock, Updater& updater, QAction* showUpdate,
+    SettingsWindow(AppSettings& settings, Clock& clock, Updater& updater, LoginItem& loginItem, QAction* showUpdate,
                    QWidget* parent = nullptr);
 
     QComboBox* timeFormat() const { return m_timeFormat; }
@@ -28,6 +29,7 @@ public:
     QLabel* preview() const { return m_preview; }
     QCheckBox* showsMenuBarItem() const { return m_showsMenuBarItem; }
     QCheckBox* showsDockIcon() const { return m_showsDockIcon; }
+    QCheckBox* opensAtLogin() const { return m_opensAtLogin; }
     QPushButton* checkNow() const { return m_checkNow; }
     QProgressBar* busy() const { return m_busy; }
     QLabel* status() const { return m_status; }
@@ -39,11 +41,13 @@ protected:
 private:
     void refreshSettings();
     void refreshPreview();
+    void setOpensAtLogin(bool opens);
     void refreshUpdates();
 
     AppSettings& m_settings;
     Clock& m_clock;
     Updater& m_updater;
+    LoginItem& m_loginItem;
     QComboBox* m_timeFormat = nullptr;
     QComboBox* m_dateFormat = nullptr;
     QLabel* m_preview = nullptr;
@@ -51,6 +55,7 @@ private:
     QCheckBox* m_showsHomeZone = nullptr;
     QCheckBox* m_showsMenuBarItem = nullptr;
     QCheckBox* m_showsDockIcon = nullptr;
+    QCheckBox* m_opensAtLogin = nullptr;
     QCheckBox* m_checksAutomatically = nullptr;
     QPushButton* m_checkNow = nullptr;
     QProgressBar* m_busy = nullptr;

@@ -74,7 +74,10 @@ QIcon icon(const QString& name, const QColor& color)
 QIcon applicationIcon()
 {
     ensureResources();
-    return QIcon(QStringLiteral(":/icons/globe.badge.clock.svg"));
+    // The installed theme icon by name, so a StatusNotifier host can fetch it
+    // at its own size; a copy run from its bundle has only the built-in one.
+    return QIcon::fromTheme(QStringLiteral("org.horavia.Horavia"),
+                            QIcon(QStringLiteral(":/icons/globe.badge.clock.svg")));
 }
 
 void paintCheckmark(QPainter& painter, const QRectF& box, const QColor& color)

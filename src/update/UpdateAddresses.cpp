@@ -17,4 +17,9 @@ QString pinnedTeam()
     return QStringLiteral(HORAVIA_TEAM_IDENTIFIER);
 }
 
+bool selfUpdating()
+{
+    return HORAVIA_SELF_UPDATE;
+}
+
 } // namespace UpdateAddresses

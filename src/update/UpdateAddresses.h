@@ -10,4 +10,7 @@ QString payload();
 // The team identifier releases must be signed by (HORAVIA_TEAM_IDENTIFIER,
 // printed by "horavia-codesign keygen"); empty when unset.
 QString pinnedTeam();
+// False in builds made for a distribution package (HORAVIA_SELF_UPDATE=OFF):
+// the package manager replaces the installed copy, never the application.
+bool selfUpdating();
 } // namespace UpdateAddresses

@@ -63,7 +63,7 @@ Updater::Updater(Preferences& store, const QString& notesAddress, const QString&
     m_checksAutomatically = m_store.boolean(UpdaterKeys::checksAutomatically).value_or(true);
     m_automaticChecks = m_host.makeTimer();
     connect(m_automaticChecks.get(), &ContinuousTimer::fired, this, &Updater::runAutomaticCycle);
-    m_automaticChecks->start(firstCheckDelay);
+    if (m_host.selfUpdating) m_automaticChecks->start(firstCheckDelay);
 }
 
 // The schedule's timer goes with the updater; a reply still in flight is
@@ -136,7 +136,7 @@ void Updater::get(const QString& address, std::function<void(int, Fetched)> done
 
 void Updater::check(bool userInitiated)
 {
-    if (m_phase.isBusy()) return;
+    if (m_phase.isBusy() || !m_host.selfUpdating) return;
     const bool launchedBefore = m_store.boolean(UpdaterKeys::hasLaunchedBefore).value_or(false);
     m_store.setObject(true, UpdaterKeys::hasLaunchedBefore);
     if (!launchedBefore && !userInitiated) {

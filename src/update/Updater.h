@@ -33,6 +33,9 @@ struct UpdateHost {
     std::function<bool(const QString&, const QStringList&)> startDetached; // the reopen command
     std::function<std::unique_ptr<ContinuousTimer>()> makeTimer;           // the automatic schedule
     QString pinnedTeam; // the team releases must be signed by; empty: the running copy's
+    // False in a copy a package manager installed and replaces: no check is
+    // ever scheduled or made.
+    bool selfUpdating = true;
 
     // The real thing, for the running application.
     static UpdateHost forApplication(QNetworkAccessManager* network, std::function<void()> terminate);
@@ -81,6 +84,7 @@ public:
     void setPhase(const Phase& phase);
 
     bool checksAutomatically() const { return m_checksAutomatically; }
+    bool selfUpdating() const { return m_host.selfUpdating; }
     void setChecksAutomatically(bool checks);
 
     // Fetches the notes; the outcome is the new phase. Does nothing while a

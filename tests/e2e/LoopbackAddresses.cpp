@@ -20,4 +20,9 @@ QString pinnedTeam()
     return {}; // the running copy's signer decides
 }
 
+bool selfUpdating()
+{
+    return true;
+}
+
 } // namespace UpdateAddresses

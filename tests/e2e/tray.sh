@@ -2,7 +2,8 @@
 # The real executable under a virtual display with a window manager and a
 # tray: the icon and the main window appear, a click opens the 520-wide
 # panel, Escape and a second click close it, a second launch brings the
-# closed main window back and exits, and Ctrl+Q quits. With the tray item
+# closed main window back and exits, and Ctrl+Q quits. A start at login
+# shows the icon alone. With the tray item
 # turned off in the preferences, the application still starts, showing the
 # main window and no icon.
 # Run inside dbus-run-session. Usage: tray.sh APP SCREENSHOT_DIR
@@ -55,6 +56,14 @@ pass "closing the window keeps it running; a second launch brings the window bac
 sleep 0.5
 quits "$app_pid" || fail "Ctrl+Q did not quit cleanly"
 pass "Ctrl+Q quits"
+
+# Started from the autostart entry: the icon, and no window.
+"$app" --at-login >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 tray_icon || fail "no tray icon when started at login"
+sleep 2
+main_open && fail "a start at login opened the main window"
+pass "a start at login shows only the icon"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
 
 # The tray item turned off: no icon, and the main window still comes up.
 mkdir -p "$XDG_CONFIG_HOME/horavia"

@@ -3,18 +3,22 @@
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
+#include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
 #include "ui/SettingsWindow.h"
 #include "update/Updater.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using Phase = Updater::Phase;
@@ -36,7 +40,9 @@ private slots:
         UpdateHost host;
         host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
         m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
-        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, &m_showUpdate);
+        QFile::remove(m_entry);
+        m_loginItem = std::make_unique<LoginItem>(m_entry, u"/opt/Horavia.app/Contents/Horavia"_s);
+        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem, &m_showUpdate);
         m_window->show();
     }
 
@@ -99,6 +105,57 @@ private slots:
         QCOMPARE(m_store.values.value(u"showsDockIcon"_s).isValid(), !taskbar); // written at once
     }
 
+    void opensAtLogin()
+    {
+        QCheckBox* box = m_window->opensAtLogin();
+        QVERIFY(!box->isChecked());
+        box->click();
+        QVERIFY(m_loginItem->isEnabled());
+        // Switched off in the desktop's session settings: the box follows when the window opens again.
+        QFile entry(m_entry);
+        QVERIFY(entry.open(QIODevice::Append));
+        entry.write("Hidden=true\n");
+        entry.close();
+        m_window->hide();
+        m_window->show();
+        QVERIFY(!box->isChecked());
+        box->click();
+        QVERIFY(box->isChecked());
+        box->click();
+        QVERIFY(!QFileInfo::exists(m_entry));
+
+        // A folder that cannot be made: the box stays off, and the user is told.
+        m_loginItem = std::make_unique<LoginItem>(u"/proc/horavia/autostart.desktop"_s, u"/bin/true"_s);
+        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem, &m_showUpdate);
+        m_window->show();
+        bool warned = false;
+        QTimer::singleShot(0, this, [&warned] {
+            auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            warned = message && message->text().startsWith(u"Horavia couldn't change whether it opens at login."_s);
+            if (message) message->reject();
+        });
+        m_window->opensAtLogin()->click();
+        QVERIFY(warned);
+        QVERIFY(!m_window->opensAtLogin()->isChecked());
+    }
+
+    // A copy installed by a package manager never offers to update itself.
+    void packagedCopy()
+    {
+        UpdateHost host;
+        host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
+        host.selfUpdating = false;
+        m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
+        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem, &m_showUpdate);
+        m_window->show();
+        QVERIFY(!m_window->checkNow()->isVisible());
+        QVERIFY(!m_window->status()->isVisible());
+        const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [](const QLabel* label) {
+            return label->isVisible() && label->text() == u"Updates to Horavia come from your package manager."_s;
+        }));
+    }
+
     void previewFollowsTheFormats()
     {
         const QString nnbsp = u"\u202F"_s;
@@ -119,6 +176,8 @@ private:
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<Updater> m_updater;
+    const QString m_entry = m_dir.filePath(u"autostart/org.horavia.Horavia.desktop"_s);
+    std::unique_ptr<LoginItem> m_loginItem;
     QAction m_showUpdate;
     std::unique_ptr<SettingsWindow> m_window;
 };

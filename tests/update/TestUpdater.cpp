@@ -202,6 +202,19 @@ private slots:
         QVERIFY(!timer); // the schedule ends with the updater
     }
 
+    void packagedCopyNeverAsks()
+    {
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        m_server->route(u"/updates.txt"_s, 200, "Notes");
+        const auto updater = make(m_server->url(u"/updates.txt"_s), nullptr, false);
+        QVERIFY(m_timer->requestedDelays.isEmpty());
+        updater->check(true);
+        updater->check(false);
+        QTest::qWait(100);
+        QCOMPARE(m_server->requests(u"/updates.txt"_s), 0);
+        QCOMPARE(updater->phase(), Phase::idle());
+    }
+
     void overTls()
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
@@ -221,7 +234,8 @@ private slots:
     }
 
 private:
-    std::unique_ptr<Updater> make(const QString& notesAddress, QNetworkAccessManager* network = nullptr);
+    std::unique_ptr<Updater> make(const QString& notesAddress, QNetworkAccessManager* network = nullptr,
+                                  bool selfUpdating = true);
     void checkAndWait(Updater& updater, bool userInitiated);
 
     RecordingPreferences m_store;
@@ -230,9 +244,11 @@ private:
     ManualTimer* m_timer = nullptr;
 };
 
-std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, QNetworkAccessManager* network)
+std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, QNetworkAccessManager* network,
+                                           bool selfUpdating)
 {
     UpdateHost host;
+    host.selfUpdating = selfUpdating;
     host.network = network ? network : &m_network;
     host.makeTimer = [this] {
         auto timer = std::make_unique<ManualTimer>();

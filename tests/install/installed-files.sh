@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# `cmake --install` into a scratch root: the bundle under lib/horavia, a
+# launcher that reaches it, and a desktop entry, icons, metainfo and man page
+# that the desktop's own validators accept. Usage: installed-files.sh BUILD_DIR
+set -uo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+passed=0
+failed=0
+check() { # description, command...
+  local what=$1
+  shift
+  if "$@" >"$root/out" 2>&1; then echo "PASS: $what"; passed=$((passed + 1))
+  else echo "FAIL: $what"; cat "$root/out"; failed=$((failed + 1)); fi
+}
+
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+usr=$root/usr
+id=org.horavia.Horavia
+check "the bundle is whole" test -x "$usr/lib/horavia/Horavia.app/Contents/Horavia" -a \
+  -f "$usr/lib/horavia/Horavia.app/Contents/Info.plist" -a -f "$usr/lib/horavia/Horavia.app/Contents/Resources/cities.json"
+check "the launcher is a relative link to the bundle's executable" \
+  test "$(readlink "$usr/bin/horavia")" = ../lib/horavia/Horavia.app/Contents/Horavia -a -x "$usr/bin/horavia"
+check "desktop-file-validate accepts the entry" desktop-file-validate "$usr/share/applications/$id.desktop"
+check "the entry names the launcher, the icon and the window class" bash -c \
+  "grep -qx 'Exec=horavia' '$usr/share/applications/$id.desktop' && grep -qx 'Icon=$id' '$usr/share/applications/$id.desktop' &&
+   grep -qx 'StartupWMClass=$id' '$usr/share/applications/$id.desktop'"
+check "appstreamcli validates the metainfo" appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
+check "the metainfo launches the desktop entry" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+  "$usr/share/metainfo/$id.metainfo.xml"
+for size in 16 22 24 32 48 64 128 256 512; do
+  check "a ${size}px icon" bash -c "identify -format '%wx%h' '$usr/share/icons/hicolor/${size}x${size}/apps/$id.png' | grep -qx ${size}x${size}"
+done
+check "a scalable icon" test -s "$usr/share/icons/hicolor/scalable/apps/$id.svg"
+check "the man page reads" bash -c "man -l '$usr/share/man/man1/horavia.1.gz' | grep -q 'world clock in the system tray'"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,96 @@
+#include "platform/LoginItem.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestLoginItem : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Paths a user's bundle may really have, written so that the desktop
+    // starts exactly that file.
+    void execLine_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << "/usr/lib/horavia/Horavia.app/Contents/Horavia"
+                               << "Exec=/usr/lib/horavia/Horavia.app/Contents/Horavia --at-login";
+        QTest::newRow("space") << "/home/a b/Horavia.app/Contents/Horavia"
+                               << "Exec=\"/home/a b/Horavia.app/Contents/Horavia\" --at-login";
+        QTest::newRow("quote, dollar, backtick") << "/home/it's/\"$x`/Horavia"
+                                                 << "Exec=\"/home/it's/\\\\\"\\\\$x\\\\`/Horavia\" --at-login";
+        QTest::newRow("backslash") << "/home/a\\b/Horavia"
+                                   << "Exec=\"/home/a\\\\\\\\b/Horavia\" --at-login";
+        QTest::newRow("percent is not a field code") << "/home/100%/Horavia"
+                                                     << "Exec=/home/100%%/Horavia --at-login";
+        QTest::newRow("unicode") << "/home/zoë/Horavia"
+                                 << "Exec=/home/zoë/Horavia --at-login";
+    }
+
+    void execLine()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QString, exec);
+        QTemporaryDir dir;
+        const QString entry = dir.filePath(u"autostart/org.horavia.Horavia.desktop"_s);
+        LoginItem item(entry, executable);
+        QVERIFY(!item.isEnabled());
+        QCOMPARE(item.setEnabled(true), std::nullopt);
+        QVERIFY(item.isEnabled());
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QVERIFY2(lines.contains(exec), qPrintable(lines.join(u'\n')));
+
+        const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+        if (!validator.isEmpty()) {
+            QProcess validate;
+            validate.start(validator, {entry});
+            QVERIFY(validate.waitForFinished());
+            QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+        }
+
+        QCOMPARE(item.setEnabled(false), std::nullopt);
+        QVERIFY(!QFile::exists(entry));
+        QCOMPARE(item.setEnabled(false), std::nullopt); // already off
+    }
+
+    void refusesWhatCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        LoginItem item(dir.filePath(u"autostart/x.desktop"_s), u"/home/a\nExec=/bin/evil"_s);
+        QVERIFY(item.setEnabled(true).has_value());
+        QVERIFY(!QFile::exists(dir.filePath(u"autostart/x.desktop"_s)));
+    }
+
+    // What the desktop's own session settings leave in the file.
+    void readsTheDesktopsSwitch_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("ours") << "[Desktop Entry]\nExec=x\n"_ba << true;
+        QTest::newRow("hidden") << "[Desktop Entry]\nExec=x\nHidden=true\n"_ba << false;
+        QTest::newRow("switched off") << "[Desktop Entry]\nX-GNOME-Autostart-enabled = false\n"_ba << false;
+        QTest::newRow("hidden in another group only") << "[Desktop Entry]\nExec=x\n[Other]\nHidden=true\n"_ba << true;
+    }
+
+    void readsTheDesktopsSwitch()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, enabled);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"x.desktop"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        QCOMPARE(LoginItem(file.fileName(), u"/bin/true"_s).isEnabled(), enabled);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLoginItem)
+#include "TestLoginItem.moc"
