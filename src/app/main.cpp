@@ -1,4 +1,5 @@
 #include "HoraviaApp.h"
+#include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
 #include "ui/Appearance.h"
@@ -21,7 +22,8 @@ int main(int argc, char** argv)
     SingleInstance instance;
     if (!instance.claim()) return 0; // the running copy was asked to show itself
 
-    Appearance::apply(application);
+    const DesktopColorScheme colorScheme;
+    Appearance::follow(application, colorScheme);
     HoraviaApp horavia;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
                      [&horavia] { horavia.presentMainWindow(); });

@@ -1,15 +1,13 @@
 #include "Appearance.h"
 
+#include "platform/DesktopColorScheme.h"
+
 #include <QApplication>
 #include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
 
 namespace Appearance {
-
-bool desktopPrefersDark()
-{
-    return qEnvironmentVariable("GTK_THEME").endsWith(QLatin1String(":dark"), Qt::CaseInsensitive);
-}
 
 QPalette darkPalette()
 {
@@ -36,11 +34,23 @@ QPalette darkPalette()
     return dark;
 }
 
-void apply(QApplication& application)
+void apply(QApplication& application, bool dark)
 {
-    if (!desktopPrefersDark()) return;
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    application.setPalette(darkPalette());
+    // The style and palette the platform chose, kept for the way back from dark.
+    static const QString lightStyle = application.style()->name();
+    static const QPalette lightPalette = application.palette();
+    static bool applied = false;
+    if (dark == applied) return;
+    applied = dark;
+    application.setStyle(QStyleFactory::create(dark ? QStringLiteral("Fusion") : lightStyle));
+    application.setPalette(dark ? darkPalette() : lightPalette);
+}
+
+void follow(QApplication& application, const DesktopColorScheme& scheme)
+{
+    apply(application, scheme.prefersDark());
+    QObject::connect(&scheme, &DesktopColorScheme::prefersDarkChanged, &application,
+                     [&application, &scheme] { apply(application, scheme.prefersDark()); });
 }
 
 } // namespace Appearance

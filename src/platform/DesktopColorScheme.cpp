@@ -1,0 +1,76 @@
+#include "DesktopColorScheme.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+
+namespace {
+
+const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString settings = QStringLiteral("org.freedesktop.portal.Settings");
+const QString appearance = QStringLiteral("org.freedesktop.appearance");
+const QString colorScheme = QStringLiteral("color-scheme");
+// A running portal answers in a few milliseconds; a hung one must not hold up the start.
+constexpr int runningPortalTimeoutMs = 500;
+
+// Read wraps the value in a second variant; a signal's value comes in one.
+std::optional<DesktopColorScheme::Preference> preferenceIn(QVariant value)
+{
+    while (value.metaType() == QMetaType::fromType<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    if (value.metaType() != QMetaType::fromType<uint>()) return std::nullopt;
+    const uint raw = value.toUInt();
+    if (raw > uint(DesktopColorScheme::Preference::light)) return DesktopColorScheme::Preference::none;
+    return DesktopColorScheme::Preference(raw);
+}
+
+} // namespace
+
+DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* parent)
+    : QObject(parent)
+    , m_bus(bus)
+{
+    if (!m_bus.isConnected()) return;
+    m_bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this,
+                  SLOT(settingChanged(QString, QString, QDBusVariant)));
+    QDBusMessage read = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
+    read << appearance << colorScheme;
+    const QDBusConnectionInterface* names = m_bus.interface();
+    if (names && names->isServiceRegistered(service)) {
+        take(m_bus.call(read, QDBus::Block, runningPortalTimeoutMs));
+        return;
+    }
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(read), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        take(watcher->reply());
+        watcher->deleteLater();
+    });
+}
+
+bool DesktopColorScheme::prefersDark() const
+{
+    if (m_portal == Preference::dark) return true;
+    if (m_portal == Preference::light) return false;
+    return qEnvironmentVariable("GTK_THEME").endsWith(QLatin1String(":dark"), Qt::CaseInsensitive);
+}
+
+void DesktopColorScheme::take(const QDBusMessage& reply)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return;
+    setPortal(preferenceIn(reply.arguments().constFirst()));
+}
+
+void DesktopColorScheme::settingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+{
+    if (group == appearance && key == colorScheme) setPortal(preferenceIn(value.variant()));
+}
+
+void DesktopColorScheme::setPortal(std::optional<Preference> preference)
+{
+    if (!preference) return; // a value of another type says nothing
+    const bool wasDark = prefersDark();
+    m_portal = preference;
+    if (prefersDark() != wasDark) emit prefersDarkChanged();
+}

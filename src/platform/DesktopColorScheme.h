@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+
+#include <optional>
+
+class QDBusMessage;
+class QDBusVariant;
+
+// Whether the desktop asks applications for dark colours: the XDG desktop
+// portal's org.freedesktop.appearance color-scheme, read over the session bus
+// and followed live; where no portal answers, or it states no preference, a
+// GTK theme named with ":dark" (GTK_THEME=Adwaita:dark) decides.
+class DesktopColorScheme : public QObject {
+    Q_OBJECT
+
+public:
+    // The portal's values.
+    enum class Preference : uint { none = 0, dark = 1, light = 2 };
+
+    // Asks the portal on `bus` at once: waiting briefly when a portal is
+    // running, so the first window opens in the right colours, and otherwise
+    // taking the answer whenever a portal started by the request gives it.
+    explicit DesktopColorScheme(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+
+    bool prefersDark() const;
+    // What the portal said last; nullopt until it answered.
+    std::optional<Preference> portalPreference() const { return m_portal; }
+
+signals:
+    void prefersDarkChanged();
+
+private slots:
+    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+
+private:
+    void take(const QDBusMessage& reply);
+    void setPortal(std::optional<Preference> preference);
+
+    QDBusConnection m_bus;
+    std::optional<Preference> m_portal;
+};
