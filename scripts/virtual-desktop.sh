@@ -1,5 +1,6 @@
 # Sourced by scripts that need a desktop on a machine without one:
-# start_virtual_desktop starts Xvfb on a display of its choosing, openbox and trayer,
+# start_virtual_desktop starts Xvfb on a display of its choosing, openbox and trayer
+# (unless VIRTUAL_DESKTOP_TRAY=none),
 # exports DISPLAY and records the process ids in VIRTUAL_DESKTOP_PIDS;
 # stop_virtual_desktop ends them; find_app_window finds Horavia's windows.
 
@@ -20,6 +21,8 @@ start_virtual_desktop() {
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   openbox >/dev/null 2>&1 &
   VIRTUAL_DESKTOP_PIDS+=($!)
+  # VIRTUAL_DESKTOP_TRAY=none: no X11 tray, for trays of other kinds.
+  [ "${VIRTUAL_DESKTOP_TRAY:-}" = none ] && { sleep 1; return 0; }
   trayer --edge top --align right --widthtype request --height 28 --SetDockType true --transparent false \
     --tint 0x303030 >/dev/null 2>&1 &
   VIRTUAL_DESKTOP_PIDS+=($!)

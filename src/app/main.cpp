@@ -4,17 +4,19 @@
 #include "platform/SingleInstance.h"
 #include "ui/Appearance.h"
 #include "ui/Symbols.h"
+#include "ui/platform/WindowClass.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    // One id names the desktop entry, the icon, the X11 window class (Qt takes
-    // it from the application name) and the Wayland app id.
-    application.setApplicationName(QStringLiteral("org.horavia.Horavia"));
+    // The tray item's title and id.
+    application.setApplicationName(QStringLiteral("Horavia"));
     application.setApplicationDisplayName(QStringLiteral("Horavia"));
+    // One id names the desktop entry, the icon, the X11 window class and the Wayland app id.
     application.setDesktopFileName(QStringLiteral("org.horavia.Horavia"));
+    WindowClass::applyToAllWindows(application, QByteArrayLiteral("org.horavia.Horavia"));
     application.setWindowIcon(Symbols::applicationIcon());
     // The tray icon keeps the application alive; windows come and go.
     application.setQuitOnLastWindowClosed(false);

@@ -1,0 +1,50 @@
+#include "WindowClass.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPlatformSurfaceEvent>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+class WindowClassFilter final : public QObject {
+public:
+    WindowClassFilter(QObject* parent, const QByteArray& windowClass)
+        : QObject(parent)
+        // WM_CLASS holds the instance name and then the class, each ending in a NUL.
+        , m_property(QByteArrayLiteral("horavia") + '\0' + windowClass + '\0')
+    {
+    }
+
+protected:
+    // Qt writes its own WM_CLASS while it creates the native window, before this event.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::PlatformSurface || !watched->isWindowType()) return false;
+        if (static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() != QPlatformSurfaceEvent::SurfaceCreated)
+            return false;
+        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11) return false;
+        const auto id = xcb_window_t(static_cast<QWindow*>(watched)->winId());
+        xcb_change_property(x11->connection(), XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                            uint32_t(m_property.size()), m_property.constData());
+        return false;
+    }
+
+private:
+    QByteArray m_property;
+};
+
+} // namespace
+
+namespace WindowClass {
+
+void applyToAllWindows(QGuiApplication& application, const QByteArray& windowClass)
+{
+    if (!application.nativeInterface<QNativeInterface::QX11Application>()) return;
+    application.installEventFilter(new WindowClassFilter(&application, windowClass));
+}
+
+} // namespace WindowClass
