@@ -93,23 +93,29 @@ HoraviaApp::~HoraviaApp() = default;
 
 void HoraviaApp::start(StartReason reason)
 {
-    // The icon first: the panel and the menu are built once it is up.
-    m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
-    m_tray->setToolTip(QStringLiteral("Horavia"));
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason activation) {
-        // A quick second click arrives as a double click; it toggles too.
-        if (activation == QSystemTrayIcon::Trigger || activation == QSystemTrayIcon::DoubleClick ||
-            activation == QSystemTrayIcon::MiddleClick)
-            togglePanel();
-    });
-    connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
-    updateTrayVisibility();
+    // The icon first: the panel and the menu are built once it is up. An X11
+    // tray may start after the application and Qt then shows the icon; on
+    // other platforms (a Wayland session) only a StatusNotifier tray present
+    // now is ever used, so without one there is no icon to make.
+    if (QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("xcb")) {
+        m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
+        m_tray->setToolTip(QStringLiteral("Horavia"));
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason activation) {
+            // A quick second click arrives as a double click; it toggles too.
+            if (activation == QSystemTrayIcon::Trigger || activation == QSystemTrayIcon::DoubleClick ||
+                activation == QSystemTrayIcon::MiddleClick)
+                togglePanel();
+        });
+        connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
+        updateTrayVisibility();
+    }
 
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click.
     QTimer::singleShot(0, this, [this, reason] {
-        if (reason == StartReason::launched || !m_settings->showsMenuBarItem()) presentMainWindow();
-        if (!m_settings->showsMenuBarItem() || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+        const bool iconShown = m_tray && m_settings->showsMenuBarItem();
+        if (reason == StartReason::launched || !iconShown) presentMainWindow();
+        if (!iconShown || !QSystemTrayIcon::isSystemTrayAvailable()) return;
         ensureTrayMenu();
         ensurePanel(PanelMode::popup);
         m_panel->prepare();
@@ -118,6 +124,7 @@ void HoraviaApp::start(StartReason reason)
 
 void HoraviaApp::ensurePanel(PanelMode mode)
 {
+    if (m_panel && mode == m_panelMode) return;
     if (!m_panel) {
         m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_clock, CityDatabase::shared(),
                                                  QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
@@ -128,15 +135,21 @@ void HoraviaApp::ensurePanel(PanelMode mode)
         connect(m_panel.get(), &MenuBarPanel::dismissed, this, [this] {
             if (panelIsPopup()) m_panel->hide();
         });
-    } else if ((mode == PanelMode::popup) == panelIsPopup()) {
-        return;
     }
-    m_panel->setWindowFlags(mode == PanelMode::popup ? Qt::Popup | Qt::FramelessWindowHint : Qt::Window);
+    m_panelMode = mode;
+    // Wayland lets no client place a window, and a popup there needs a
+    // parent window that took input: the panel is a frameless window of its
+    // own instead, which closes with Escape and when it loses focus.
+    const bool placeable = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (mode == PanelMode::window)
+        m_panel->setWindowFlags(Qt::Window);
+    else
+        m_panel->setWindowFlags(Qt::FramelessWindowHint | (placeable ? Qt::Popup : Qt::Window));
 }
 
 bool HoraviaApp::panelIsPopup() const
 {
-    return m_panel && (m_panel->windowFlags() & Qt::Popup) == Qt::Popup;
+    return m_panel && m_panelMode == PanelMode::popup;
 }
 
 void HoraviaApp::ensureTrayMenu()
@@ -152,6 +165,7 @@ void HoraviaApp::ensureTrayMenu()
 
 void HoraviaApp::updateTrayVisibility()
 {
+    if (!m_tray) return;
     m_tray->setVisible(m_settings->showsMenuBarItem());
     if (!m_settings->showsMenuBarItem() && panelIsPopup()) m_panel->hide();
 }

@@ -72,6 +72,7 @@ private:
     std::unique_ptr<Commands> m_commands;
     WindowRegistry m_windows;
     bool m_policyApplied = false;
+    PanelMode m_panelMode = PanelMode::popup;
 
     QSystemTrayIcon* m_tray = nullptr;
     std::unique_ptr<QMenu> m_trayMenu;

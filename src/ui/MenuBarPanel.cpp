@@ -210,6 +210,15 @@ void MenuBarPanel::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
 }
 
+void MenuBarPanel::changeEvent(QEvent* event)
+{
+    // Where the panel is a window of its own (Wayland), focus moving
+    // elsewhere closes it, as a click outside closes a popup.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && windowType() != Qt::Popup)
+        emit dismissed();
+    QWidget::changeEvent(event);
+}
+
 void MenuBarPanel::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {

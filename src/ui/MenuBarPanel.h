@@ -44,12 +44,14 @@ public:
     }
 
 signals:
-    // Escape, or an action that opened a window.
+    // Escape, an action that opened a window, or (for a panel that is not a
+    // popup) focus moving to another window.
     void dismissed();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

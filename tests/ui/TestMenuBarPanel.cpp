@@ -208,6 +208,23 @@ private slots:
         QCOMPARE(m_quits, 1);
     }
 
+    // As a window of its own (on Wayland), the panel goes when another window
+    // takes the focus; a popup closes on the outside click instead.
+    void focusMovingAwayDismissesAWindowPanel()
+    {
+        const auto panel = make();
+        panel->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        QSignalSpy dismissed(panel.get(), &MenuBarPanel::dismissed);
+        panel->show();
+        panel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(dismissed.count(), 1);
+    }
+
 private:
     std::unique_ptr<MenuBarPanel> make();
 
