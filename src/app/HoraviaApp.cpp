@@ -116,7 +116,6 @@ void HoraviaApp::start(StartReason reason)
         const bool iconShown = m_tray && m_settings->showsMenuBarItem();
         if (reason == StartReason::launched || !iconShown) presentMainWindow();
         if (!iconShown || !QSystemTrayIcon::isSystemTrayAvailable()) return;
-        ensureTrayMenu();
         ensurePanel(PanelMode::popup);
         m_panel->prepare();
     });
@@ -166,6 +165,9 @@ void HoraviaApp::ensureTrayMenu()
 void HoraviaApp::updateTrayVisibility()
 {
     if (!m_tray) return;
+    // The menu goes with the icon, also when the tray comes up after the
+    // application (at login) or the icon is switched on later.
+    if (m_settings->showsMenuBarItem()) ensureTrayMenu();
     m_tray->setVisible(m_settings->showsMenuBarItem());
     if (!m_settings->showsMenuBarItem() && panelIsPopup()) m_panel->hide();
 }
