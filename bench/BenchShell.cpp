@@ -21,7 +21,7 @@ namespace {
 
 const QString executable = QStringLiteral(HORAVIA_BUNDLE_EXECUTABLE);
 
-// The first mapped window of class "Horavia" whose width lies in the range
+// The first mapped window of Horavia's class (org.horavia.Horavia) whose width lies in the range
 // (12 to 64: the tray icon; about 720: the main window), or 0.
 xcb_window_t findWindow(xcb_connection_t* connection, xcb_window_t window, int minWidth, int maxWidth)
 {
@@ -34,7 +34,8 @@ xcb_window_t findWindow(xcb_connection_t* connection, xcb_window_t window, int m
             connection, xcb_get_property(connection, 0, children[i], XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 64),
             nullptr);
         if (cls && xcb_get_property_value_length(cls) > 0 &&
-            ::memmem(xcb_get_property_value(cls), size_t(xcb_get_property_value_length(cls)), "Horavia", 7)) {
+            ::memmem(xcb_get_property_value(cls), size_t(xcb_get_property_value_length(cls)), "org.horavia.Horavia",
+                     19)) {
             xcb_get_geometry_reply_t* geometry =
                 xcb_get_geometry_reply(connection, xcb_get_geometry(connection, children[i]), nullptr);
             xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
