@@ -88,6 +88,7 @@ MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& 
     m_clearSelection->setAutoRaise(false);
     m_clearSelection->hide();
     connect(m_clearSelection, &QToolButton::clicked, this, [this] { m_model->setFocus(std::nullopt); });
+    tintSymbols();
     layout->addWidget(m_map);
 
     auto* divider = new QFrame(content);
@@ -195,7 +196,6 @@ void MainWindow::buildToolbar()
     m_order->setText(QStringLiteral("Order"));
     m_order->setToolTip(QStringLiteral("Change the order cities are listed in"));
     m_order->setAccessibleName(QStringLiteral("Order"));
-    m_order->setIcon(Symbols::icon(QStringLiteral("arrow.up.arrow.down"), palette().color(QPalette::ButtonText)));
     m_order->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(m_order);
     m_orders = new QActionGroup(menu);
@@ -254,9 +254,22 @@ void MainWindow::followUpdateAction()
     fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
+void MainWindow::tintSymbols()
+{
+    const QColor ink = palette().color(QPalette::ButtonText);
+    m_order->setIcon(Symbols::icon(QStringLiteral("arrow.up.arrow.down"), ink));
+    m_clearSelection->setIcon(Symbols::icon(QStringLiteral("xmark"), ink));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    // The desktop switched between dark and light: the symbols take the new ink.
+    if (event->type() == QEvent::PaletteChange && m_clearSelection) tintSymbols();
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::placeClearSelection()
 {
-    m_clearSelection->setIcon(Symbols::icon(QStringLiteral("xmark"), palette().color(QPalette::ButtonText)));
     m_clearSelection->adjustSize();
     const QRectF map = m_map->mapRect();
     m_clearSelection->move(int(map.right()) - m_clearSelection->width() - clearSelectionInset,

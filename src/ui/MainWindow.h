@@ -57,11 +57,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildToolbar();
     void refresh();
     void followUpdateAction();
+    void tintSymbols();
     void placeClearSelection();
     void moveIntoList();
     void wakeCaret();

@@ -191,7 +191,14 @@ private slots:
     void ribbonLooksTheSameInTheDark()
     {
         QFETCH(bool, dark);
-        if (dark) m_window->setPalette(Appearance::darkPalette());
+        if (dark) m_window->setPalette(Appearance::darkPalette()); // while it is on screen, as a desktop switches
+        // The toolbar's symbols take the palette's ink: light on dark.
+        const QImage symbol = m_window->orderButton()->icon().pixmap(16).toImage();
+        int inked = 0;
+        for (int y = 0; y < symbol.height(); ++y)
+            for (int x = 0; x < symbol.width(); ++x)
+                if (symbol.pixelColor(x, y).alpha() > 200) inked += symbol.pixelColor(x, y).lightness() > 128 ? 1 : -1;
+        QVERIFY2(dark ? inked > 0 : inked < 0, qPrintable(QString::number(inked)));
         m_showUpdate->setVisible(true);
         UpdateRibbon* ribbon = m_window->ribbon();
         QTRY_COMPARE(ribbon->height(), ribbon->sizeHint().height());
