@@ -41,6 +41,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
     , m_loginItem(std::make_unique<LoginItem>(LoginItem::forApplication()))
 {
     m_settings = std::make_unique<AppSettings>(*m_preferences, CityDatabase::shared());
+    m_loginItem->followMove();
     m_clock = std::make_unique<Clock>(Clock::systemTime());
     UpdateHost host = UpdateHost::forApplication(&m_network, [] { QCoreApplication::quit(); });
     host.pinnedTeam = UpdateAddresses::pinnedTeam();

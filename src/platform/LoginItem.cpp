@@ -76,6 +76,15 @@ bool LoginItem::isEnabled() const
     return true;
 }
 
+void LoginItem::followMove()
+{
+    if (!isEnabled()) return;
+    QFile file(m_entryPath);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray tryExec = "TryExec=" + escapeString(m_executable).toUtf8() + '\n';
+    if (!file.read(64 * 1024).contains(tryExec)) setEnabled(true);
+}
+
 std::optional<QByteArray> LoginItem::entryText() const
 {
     if (hasControlCharacter(m_executable)) return std::nullopt;

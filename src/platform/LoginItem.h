@@ -23,6 +23,10 @@ public:
     // Writes (atomically) or removes the entry. The reason when that failed.
     std::optional<QString> setEnabled(bool enabled);
 
+    // Points an enabled entry at this executable again when the copy was
+    // moved since the entry was written (it would start nothing at login).
+    void followMove();
+
     // The entry's text; nullopt when the executable's path cannot be written
     // in an Exec line (a control character).
     std::optional<QByteArray> entryText() const;

@@ -60,6 +60,20 @@ private slots:
         QCOMPARE(item.setEnabled(false), std::nullopt); // already off
     }
 
+    void followsAMovedCopy()
+    {
+        QTemporaryDir dir;
+        const QString entry = dir.filePath(u"org.horavia.Horavia.desktop"_s);
+        QCOMPARE(LoginItem(entry, u"/old/Horavia"_s).setEnabled(true), std::nullopt);
+        LoginItem(entry, u"/new place/Horavia"_s).followMove();
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Exec=\"/new place/Horavia\" --at-login"));
+        QVERIFY(QFile::remove(entry));
+        LoginItem(entry, u"/new place/Horavia"_s).followMove(); // off stays off
+        QVERIFY(!QFile::exists(entry));
+    }
+
     void refusesWhatCannotBeWritten()
     {
         QTemporaryDir dir;
