@@ -107,9 +107,7 @@ private slots:
         QTest::addColumn<bool>("canCheck");
         QTest::newRow("idle") << Phase::idle() << false << true;
         QTest::newRow("checking") << Phase::checking() << false << false;
-        QTest::newRow("up to date") << Phase::upToDate() << false << true;
         QTest::newRow("available") << Phase::available("Notes") << true << true;
-        QTest::newRow("downloading") << Phase::downloading() << false << false;
         QTest::newRow("installing") << Phase::installing() << false << false;
         QTest::newRow("failed") << Phase::failed("No") << false << true;
     }

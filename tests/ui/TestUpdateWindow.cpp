@@ -44,14 +44,10 @@ private slots:
                               << "";
         QTest::newRow("checking") << Phase::checking() << false << ""
                                   << "Checking…";
-        QTest::newRow("up to date") << Phase::upToDate() << false << ""
-                                    << "";
         const QString notes = u"# Horavia 2.0\n\nWhat's new:\n- **Faster** start\n- The night side follows the *real* "
                               "sun\n- See [the notes](https://example.org/notes)"_s;
         QTest::newRow("available") << Phase::available(notes) << true << ""
                                    << "";
-        QTest::newRow("downloading") << Phase::downloading() << false << ""
-                                     << "Downloading…";
         QTest::newRow("installing") << Phase::installing() << false << ""
                                     << "Installing…";
         QTest::newRow("failed") << Phase::failed("Unpacking failed: disk full") << false

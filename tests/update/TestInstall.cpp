@@ -93,14 +93,6 @@ private slots:
         QCOMPARE(m_updater->phase(), Phase::upToDate());
     }
 
-    void installsFromTwoFoldersDown()
-    {
-        QTemporaryDir scratch;
-        install(signedPayload(scratch.path(), u"a/b/"_s, m_key));
-        QCOMPARE(m_terminations, 1);
-        QCOMPARE(BundleInfo::read(m_bundle)->shortVersion, u"2.0"_s);
-    }
-
     void failures_data()
     {
         QTest::addColumn<int>("status");
@@ -240,8 +232,9 @@ private slots:
         makeBundle(dir.filePath(u"Top.app"_s));
         QCOMPARE(InstallPipeline::findApp(dir.path()), dir.filePath(u"Top.app"_s));
         QTemporaryDir deep;
-        makeBundle(deep.filePath(u"1/2/3/Far.app"_s));
-        QCOMPARE(InstallPipeline::findApp(deep.path()), std::nullopt);
+        makeBundle(deep.filePath(u"0/1/2/Two.app"_s));
+        QCOMPARE(InstallPipeline::findApp(deep.filePath(u"0"_s)), deep.filePath(u"0/1/2/Two.app"_s));
+        QCOMPARE(InstallPipeline::findApp(deep.path()), std::nullopt); // three folders down
     }
 
     // Which signer a release may come from.

@@ -108,21 +108,6 @@ private slots:
         QCOMPARE(updater->phase(), Phase::available("Notes"));
     }
 
-    void laterGoesBackToIdle()
-    {
-        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        m_server->route(u"/updates.txt"_s, 200, "Notes");
-        const auto updater = make(m_server->url(u"/updates.txt"_s));
-        checkAndWait(*updater, false);
-        QSignalSpy changed(updater.get(), &Updater::phaseChanged);
-        updater->setPhase(Phase::idle());
-        updater->setPhase(Phase::idle());
-        QCOMPARE(changed.count(), 1);
-        // The offer comes back with the next check, since nothing was installed.
-        checkAndWait(*updater, false);
-        QCOMPARE(updater->phase(), Phase::available("Notes"));
-    }
-
     void unusableAddresses_data()
     {
         QTest::addColumn<QString>("address");
