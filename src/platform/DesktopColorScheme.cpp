@@ -33,8 +33,9 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* pare
     , m_bus(bus)
 {
     if (!m_bus.isConnected()) return;
-    m_bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this,
-                  SLOT(settingChanged(QString, QString, QDBusVariant)));
+    // The whole message: a slot taking a QDBusVariant would be refused until
+    // something in the process had registered that type.
+    m_bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this, SLOT(settingChanged(QDBusMessage)));
     QDBusMessage read = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
     read << appearance << colorScheme;
     const QDBusConnectionInterface* names = m_bus.interface();
@@ -62,9 +63,11 @@ void DesktopColorScheme::take(const QDBusMessage& reply)
     setPortal(preferenceIn(reply.arguments().constFirst()));
 }
 
-void DesktopColorScheme::settingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+void DesktopColorScheme::settingChanged(const QDBusMessage& change)
 {
-    if (group == appearance && key == colorScheme) setPortal(preferenceIn(value.variant()));
+    const QVariantList arguments = change.arguments();
+    if (arguments.size() == 3 && arguments[0].toString() == appearance && arguments[1].toString() == colorScheme)
+        setPortal(preferenceIn(arguments[2]));
 }
 
 void DesktopColorScheme::setPortal(std::optional<Preference> preference)

@@ -6,7 +6,6 @@
 #include <optional>
 
 class QDBusMessage;
-class QDBusVariant;
 
 // Whether the desktop asks applications for dark colours: the XDG desktop
 // portal's org.freedesktop.appearance color-scheme, read over the session bus
@@ -32,7 +31,8 @@ signals:
     void prefersDarkChanged();
 
 private slots:
-    void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+    // SettingChanged(namespace, key, value)
+    void settingChanged(const QDBusMessage& change);
 
 private:
     void take(const QDBusMessage& reply);
