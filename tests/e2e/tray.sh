@@ -53,12 +53,27 @@ kill -0 "$app_pid" 2>/dev/null || fail "the first copy died"
 wait_for 5 main_open || fail "the first copy showed nothing on a second launch"
 pass "closing the window keeps it running; a second launch brings the window back and exits"
 
+# "Open at login" in the settings writes the autostart entry.
+read -r main_id _ < <(find_app_window 700 760)
+xdotool windowactivate --sync "$main_id" 2>/dev/null; xdotool key ctrl+comma
+wait_for 5 find_app_window 420 440 || fail "Ctrl+, did not open the settings"
+read -r settings_id _ < <(find_app_window 420 440)
+sleep 0.3
+xdotool mousemove --window "$settings_id" 30 269 click 1
+entry=$XDG_CONFIG_HOME/autostart/org.horavia.Horavia.desktop
+wait_for 5 test -f "$entry" || fail "no autostart entry after a click on Open at login"
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+pass "Open at login wrote $entry: $exec_line"
+import -window root "$shots/e2e-settings-open-at-login.png"
+
+xdotool windowactivate --sync "$main_id" 2>/dev/null
 sleep 0.5
 quits "$app_pid" || fail "Ctrl+Q did not quit cleanly"
 pass "Ctrl+Q quits"
 
-# Started from the autostart entry: the icon, and no window.
-"$app" --at-login >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+# Started from that entry (the build's path has no spaces, so the shell's
+# word splitting reads the Exec line as the desktop would): the icon, no window.
+$exec_line >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 tray_icon || fail "no tray icon when started at login"
 sleep 2
 main_open && fail "a start at login opened the main window"
