@@ -15,17 +15,6 @@ const QString colorScheme = QStringLiteral("color-scheme");
 // A running portal answers in a few milliseconds; a hung one must not hold up the start.
 constexpr int runningPortalTimeoutMs = 500;
 
-// Read wraps the value in a second variant; a signal's value comes in one.
-std::optional<DesktopColorScheme::Preference> preferenceIn(QVariant value)
-{
-    while (value.metaType() == QMetaType::fromType<QDBusVariant>())
-        value = value.value<QDBusVariant>().variant();
-    if (value.metaType() != QMetaType::fromType<uint>()) return std::nullopt;
-    const uint raw = value.toUInt();
-    if (raw > uint(DesktopColorScheme::Preference::light)) return DesktopColorScheme::Preference::none;
-    return DesktopColorScheme::Preference(raw);
-}
-
 } // namespace
 
 DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* parent)
@@ -50,11 +39,21 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* pare
     });
 }
 
-bool DesktopColorScheme::prefersDark() const
+// Read wraps the value in a second variant; a signal's value comes in one.
+std::optional<DesktopColorScheme::Preference> DesktopColorScheme::preferenceIn(QVariant value)
 {
-    if (m_portal == Preference::dark) return true;
-    if (m_portal == Preference::light) return false;
-    return qEnvironmentVariable("GTK_THEME").endsWith(QLatin1String(":dark"), Qt::CaseInsensitive);
+    while (value.metaType() == QMetaType::fromType<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    if (value.metaType() != QMetaType::fromType<uint>()) return std::nullopt;
+    const uint raw = value.toUInt();
+    return raw > uint(Preference::light) ? Preference::none : Preference(raw);
+}
+
+bool DesktopColorScheme::decide(std::optional<Preference> portal, const QString& gtkTheme)
+{
+    if (portal == Preference::dark) return true;
+    if (portal == Preference::light) return false;
+    return gtkTheme.endsWith(QLatin1String(":dark"), Qt::CaseInsensitive);
 }
 
 void DesktopColorScheme::take(const QDBusMessage& reply)

@@ -23,9 +23,13 @@ public:
     // taking the answer whenever a portal started by the request gives it.
     explicit DesktopColorScheme(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
 
-    bool prefersDark() const;
-    // What the portal said last; nullopt until it answered.
-    std::optional<Preference> portalPreference() const { return m_portal; }
+    bool prefersDark() const { return decide(m_portal, qEnvironmentVariable("GTK_THEME")); }
+
+    // The preference in a value the portal sent (a variant, perhaps in a
+    // variant); nullopt for a value of another type. Unknown numbers are none.
+    static std::optional<Preference> preferenceIn(QVariant value);
+    // The portal's dark or light when it said one, else the GTK theme's name.
+    static bool decide(std::optional<Preference> portal, const QString& gtkTheme);
 
 signals:
     void prefersDarkChanged();
