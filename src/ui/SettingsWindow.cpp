@@ -102,8 +102,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     layout->addWidget(updates);
     if (!m_updater.selfUpdating()) {
         // A packaged copy: the controls would only promise what never happens.
-        m_checksAutomatically->hide();
-        for (QWidget* control : std::initializer_list<QWidget*>{m_checkNow, m_status, m_show})
+        for (QWidget* control : std::initializer_list<QWidget*>{m_checksAutomatically, m_checkNow, m_status, m_show})
             control->hide();
         auto* packaged = new QLabel(QStringLiteral("Updates to Horavia come from your package manager."), updates);
         packaged->setWordWrap(true);
