@@ -18,7 +18,6 @@
 #include "update/Updater.h"
 
 #include <QAction>
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -188,13 +187,3 @@ void settingsPreviewTick(benchmark::State& state)
 BENCHMARK(settingsPreviewTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

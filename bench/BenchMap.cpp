@@ -3,7 +3,6 @@
 #include "map/WorldLand.h"
 #include "ui/WorldMapView.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -89,13 +88,3 @@ void hoverQuery(benchmark::State& state)
 BENCHMARK(hoverQuery)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
