@@ -1,76 +1,40 @@
 #pragma once
 
 #include <QHash>
+#include <QHttpServer>
 #include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QSslKey>
-#include <QSslServer>
-#include <QTcpServer>
-#include <QTcpSocket>
 
-// A tiny HTTP/1.1 server on 127.0.0.1 for the tests: each path answers with
-// a fixed status and body; every request is counted. With a certificate and
-// key it speaks TLS instead.
-class TestHttpServer : public QObject {
+// An HTTP server on 127.0.0.1 for the tests: each path answers with a fixed
+// status and body, any other with 404; every request is counted. With a
+// certificate and key it speaks TLS instead.
+class TestHttpServer {
 public:
-    struct Response {
-        int status = 200;
-        QByteArray body;
-    };
-
-    TestHttpServer()
-        : TestHttpServer(QSslCertificate(), QSslKey())
+    explicit TestHttpServer(const QSslCertificate& certificate = QSslCertificate(), const QSslKey& key = QSslKey())
     {
-    }
-    TestHttpServer(const QSslCertificate& certificate, const QSslKey& key)
-    {
-        if (!certificate.isNull()) {
-            auto* tls = new QSslServer(this);
-            QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-            configuration.setLocalCertificate(certificate);
-            configuration.setPrivateKey(key);
-            tls->setSslConfiguration(configuration);
-            m_server = tls;
-            m_scheme = QStringLiteral("https");
-        } else {
-            m_server = new QTcpServer(this);
-        }
-        connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
-            while (QTcpSocket* socket = m_server->nextPendingConnection())
-                serve(socket);
+        if (!certificate.isNull()) m_server.sslSetup(certificate, key);
+        m_scheme = certificate.isNull() ? QStringLiteral("http") : QStringLiteral("https");
+        m_server.route(QStringLiteral("/<arg>"), [this](const QString& name) {
+            const QString path = QLatin1Char('/') + name;
+            m_counts[path] += 1;
+            const auto [status, body] = m_routes.value(path, {404, QByteArray()});
+            return QHttpServerResponse("application/octet-stream", body, QHttpServerResponse::StatusCode(status));
         });
-        if (!m_server->listen(QHostAddress::LocalHost)) qFatal("test server cannot listen");
+        m_port = m_server.listen(QHostAddress::LocalHost);
+        if (m_port == 0) qFatal("test server cannot listen");
     }
 
     void route(const QString& path, int status, const QByteArray& body = {}) { m_routes.insert(path, {status, body}); }
     QString url(const QString& path) const
     {
-        return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_scheme).arg(m_server->serverPort()).arg(path);
+        return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_scheme).arg(m_port).arg(path);
     }
     int requests(const QString& path) const { return m_counts.value(path); }
 
 private:
-    void serve(QTcpSocket* socket)
-    {
-        auto buffer = std::make_shared<QByteArray>();
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
-            buffer->append(socket->readAll());
-            if (!buffer->contains("\r\n\r\n")) return;
-            const QList<QByteArray> requestLine = buffer->left(buffer->indexOf("\r\n")).split(' ');
-            const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
-            m_counts[path] += 1;
-            const Response response = m_routes.value(path, {404, QByteArray("not found")});
-            socket->write("HTTP/1.1 " + QByteArray::number(response.status) +
-                          " Status\r\nContent-Type: "
-                          "application/octet-stream\r\nContent-Length: " +
-                          QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n" + response.body);
-            socket->disconnectFromHost();
-        });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    }
-
-    QTcpServer* m_server = nullptr;
-    QString m_scheme = QStringLiteral("http");
-    QHash<QString, Response> m_routes;
+    QHttpServer m_server;
+    QString m_scheme;
+    quint16 m_port = 0;
+    QHash<QString, std::pair<int, QByteArray>> m_routes;
     QHash<QString, int> m_counts;
 };

@@ -1,11 +1,13 @@
 #include "../support/ManualTimer.h"
 #include "../support/RecordingPreferences.h"
-#include "../support/TestCertificate.h"
 #include "../support/TestHttpServer.h"
+#include "../support/TestValues.h"
 #include "update/Updater.h"
 
 #include <QPointer>
 #include <QSignalSpy>
+#include <QSslConfiguration>
+#include <QTcpServer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -191,7 +193,7 @@ private slots:
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         m_server->route(u"/updates.txt"_s, 200, "Notes");
-        const auto updater = make(m_server->url(u"/updates.txt"_s), nullptr, false);
+        const auto updater = make(m_server->url(u"/updates.txt"_s), false);
         QVERIFY(m_timer->requestedDelays.isEmpty());
         updater->check(true);
         updater->check(false);
@@ -203,24 +205,29 @@ private slots:
     void overTls()
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        m_server = std::make_unique<TestHttpServer>(testCertificate(), testCertificateKey());
+        const QSslCertificate certificate(readFile(u"" HORAVIA_TEST_DATA "/tls-certificate.pem"_s));
+        const QSslKey key(readFile(u"" HORAVIA_TEST_DATA "/tls-key.pem"_s), QSsl::Ec);
+        m_server = std::make_unique<TestHttpServer>(certificate, key);
         m_server->route(u"/updates.txt"_s, 200, "Secure notes");
-        QVERIFY(m_server->url(u"/"_s).startsWith(u"https://"_s));
 
         // Not trusted by default: the check fails, as any TLS failure does.
         auto updater = make(m_server->url(u"/updates.txt"_s));
         checkAndWait(*updater, true);
         QCOMPARE(updater->phase().kind, Phase::Kind::failed);
 
-        TrustingNetworkAccessManager trusting(testCertificate());
-        updater = make(m_server->url(u"/updates.txt"_s), &trusting);
+        const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
+        QSslConfiguration trusting = saved;
+        trusting.addCaCertificate(certificate);
+        QSslConfiguration::setDefaultConfiguration(trusting);
+        m_network.clearConnectionCache();
+        updater = make(m_server->url(u"/updates.txt"_s));
         checkAndWait(*updater, true);
+        QSslConfiguration::setDefaultConfiguration(saved);
         QCOMPARE(updater->phase(), Phase::available("Secure notes"));
     }
 
 private:
-    std::unique_ptr<Updater> make(const QString& notesAddress, QNetworkAccessManager* network = nullptr,
-                                  bool selfUpdating = true);
+    std::unique_ptr<Updater> make(const QString& notesAddress, bool selfUpdating = true);
     void checkAndWait(Updater& updater, bool userInitiated);
 
     RecordingPreferences m_store;
@@ -229,12 +236,11 @@ private:
     ManualTimer* m_timer = nullptr;
 };
 
-std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, QNetworkAccessManager* network,
-                                           bool selfUpdating)
+std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, bool selfUpdating)
 {
     UpdateHost host;
     host.selfUpdating = selfUpdating;
-    host.network = network ? network : &m_network;
+    host.network = &m_network;
     host.makeTimer = [this] {
         auto timer = std::make_unique<ManualTimer>();
         m_timer = timer.get();
