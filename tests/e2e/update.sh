@@ -15,11 +15,13 @@ shots=$5
 name=update
 source "$(dirname "$0")/harness.sh"
 
-installed=$work/apps/Horavia.app
+# A quote and a space in the folder: the relaunch goes through a shell.
+apps="$work/it's here"
+installed=$apps/Horavia.app
 release=$work/release/Horavia.app
 site=$work/site
 prefs=$XDG_CONFIG_HOME/horavia/settings.json
-mkdir -p "$work/apps" "$work/release" "$site"
+mkdir -p "$apps" "$work/release" "$site"
 
 # The running copy: this build's bundle with the loopback executable, signed
 # with a test key; the release: the same with a higher version, same key.
@@ -77,7 +79,7 @@ new=$(pgrep -f -x "$installed/Contents/Horavia" | head -1)
 pids+=($new)
 [ "$(version_of "$installed")" = 9.9 ] || fail "the bundle was not replaced"
 "$codesign" verify "$installed" >/dev/null || fail "the installed bundle does not verify"
-[ -z "$(ls -A "$work/apps" | grep -v '^Horavia.app$')" ] || fail "left beside the bundle: $(ls -A "$work/apps")"
+[ -z "$(ls -A "$apps" | grep -v '^Horavia.app$')" ] || fail "left beside the bundle: $(ls -A "$apps")"
 tr -d ' \n' <"$prefs" | grep -q '"lastSeenUpdateNotes":"#Horavia9.9' || fail "the installed notes were not recorded"
 pass "Install downloads, verifies, swaps, records the notes and relaunches the new bundle"
 
@@ -106,7 +108,7 @@ kill -0 "$app_pid" 2>/dev/null || fail "a tampered release ended the application
 update_open || fail "the update window closed on a failed install"
 [ "$(version_of "$installed")" = 9.9 ] || fail "a tampered release replaced the bundle"
 "$codesign" verify "$installed" >/dev/null || fail "the running bundle no longer verifies"
-[ -z "$(ls -A "$work/apps" | grep -v '^Horavia.app$')" ] || fail "a failed install left $(ls -A "$work/apps")"
+[ -z "$(ls -A "$apps" | grep -v '^Horavia.app$')" ] || fail "a failed install left $(ls -A "$apps")"
 import -window root "$shots/update-tampered.png"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+comma; sleep 0.8
 import -window root "$shots/update-tampered-settings.png"
