@@ -13,7 +13,6 @@
 #include "ui/WorldMapView.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -211,10 +210,6 @@ private slots:
         for (int x = area.left(); x < area.right(); ++x)
             darkText += shot.pixelColor(x, area.center().y()).lightness() < 80 ? 1 : 0;
         QVERIFY(darkText > 20);
-        // For people to look at.
-        QDir().mkpath(HORAVIA_BINARY_DIR "/screenshots");
-        shot.save(HORAVIA_BINARY_DIR "/screenshots/chooser-ribbon-" + QString::fromLatin1(dark ? "dark" : "light") +
-                  ".png");
     }
 
 private:

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QPalette>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -85,26 +84,17 @@ private slots:
         QVERIFY(!first); // gone with the registry
     }
 
-    void secondLaunchHandsOver()
+    // A socket file left behind by a copy that died is taken over. (The
+    // handover to a running copy is in the end-to-end run.)
+    void staleSocketIsTakenOver()
     {
         QTemporaryDir dir;
-        const QString socket = dir.filePath(u"horavia.socket"_s);
-        SingleInstance first(socket);
+        const QString stale = dir.filePath(u"stale.socket"_s);
+        QVERIFY(QFile(stale).open(QIODevice::WriteOnly));
+        SingleInstance first(stale);
         QVERIFY(first.claim());
-        QSignalSpy reopen(&first, &SingleInstance::reopenRequested);
-        SingleInstance second(socket);
+        SingleInstance second(stale);
         QVERIFY(!second.claim());
-        QVERIFY(reopen.wait(3000));
-
-        // A socket file left behind by a copy that died is taken over.
-        const QString stalePath = dir.filePath(u"stale.socket"_s);
-        QFile stale(stalePath);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.close();
-        SingleInstance third(stalePath);
-        QVERIFY(third.claim());
-        SingleInstance fourth(stalePath);
-        QVERIFY(!fourth.claim());
     }
 
     // The desktop switching to dark and back: every window follows, and light

@@ -1,12 +1,9 @@
 #include "../support/ManualTimer.h"
 #include "../support/RecordingPreferences.h"
-#include "ui/Appearance.h"
 #include "ui/UpdateWindow.h"
 #include "update/ReleaseNotes.h"
 #include "update/Updater.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -40,19 +37,15 @@ private slots:
         QTest::addColumn<bool>("notes");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("progress");
-        QTest::newRow("idle") << Phase::idle() << false << ""
-                              << "";
-        QTest::newRow("checking") << Phase::checking() << false << ""
-                                  << "Checking…";
         const QString notes = u"# Horavia 2.0\n\nWhat's new:\n- **Faster** start\n- The night side follows the *real* "
                               "sun\n- See [the notes](https://example.org/notes)"_s;
-        QTest::newRow("available") << Phase::available(notes) << true << ""
-                                   << "";
-        QTest::newRow("installing") << Phase::installing() << false << ""
-                                    << "Installing…";
-        QTest::newRow("failed") << Phase::failed("Unpacking failed: disk full") << false
-                                << "Unpacking failed: disk full"
-                                << "";
+        const QString none;
+        QTest::newRow("idle") << Phase::idle() << false << none << none;
+        QTest::newRow("checking") << Phase::checking() << false << none << u"Checking…"_s;
+        QTest::newRow("available") << Phase::available(notes) << true << none << none;
+        QTest::newRow("installing") << Phase::installing() << false << none << u"Installing…"_s;
+        const QString failure = u"Unpacking failed: disk full"_s;
+        QTest::newRow("failed") << Phase::failed(failure) << false << failure << none;
     }
 
     void followsThePhase()
@@ -71,18 +64,6 @@ private slots:
         QCOMPARE(m_window->install()->isEnabled(), notes);
         QCOMPARE(m_window->width(), 460);
         if (notes) QCOMPARE(m_window->notes()->height(), 240); // long notes scroll inside
-        // For people to look at.
-        if (notes || !failure.isEmpty()) {
-            QDir().mkpath(HORAVIA_BINARY_DIR "/screenshots");
-            const QString stem =
-                HORAVIA_BINARY_DIR "/screenshots/update-" + QString::fromLatin1(QTest::currentDataTag());
-            m_window->grab().save(stem + "-light.png");
-            // As in a dark session: the palette is the application's before the window is made.
-            const QPalette saved = QApplication::palette();
-            QApplication::setPalette(Appearance::darkPalette());
-            UpdateWindow(*m_updater).grab().save(stem + "-dark.png");
-            QApplication::setPalette(saved);
-        }
     }
 
     void laterAndTheKeys()
