@@ -77,28 +77,20 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("offends");
-        QTest::newRow("widget header below the widgets") << "clock/A.cpp"
-                                                         << "#include <QWidget>" << true;
-        QTest::newRow("module-qualified widget header") << "map/A.h"
-                                                        << "#include <QtWidgets/QLabel>" << true;
-        QTest::newRow("gui header in the core") << "map/A.cpp"
-                                                << "#include <QPainterPath>" << false;
-        QTest::newRow("upward into the widgets") << "settings/A.cpp"
-                                                 << "#include \"ui/ClockRow.h\"" << true;
-        QTest::newRow("upward by a relative path") << "clock/A.cpp"
-                                                   << "#include \"../ui/ClockRow.h\"" << true;
-        QTest::newRow("catalogue reading settings") << "catalogue/A.cpp"
-                                                    << "#include \"settings/AppSettings.h\"" << true;
-        QTest::newRow("siblings stay apart") << "map/A.cpp"
-                                             << "#include \"update/Updater.h\"" << true;
-        QTest::newRow("widgets into the shell") << "ui/A.cpp"
-                                                << "#include \"app/HoraviaApp.h\"" << true;
-        QTest::newRow("downward is fine") << "clock/A.cpp"
-                                          << "#include \"settings/AppSettings.h\"" << false;
-        QTest::newRow("the shell uses widgets") << "app/A.cpp"
-                                                << "#include <QSystemTrayIcon>" << false;
-        QTest::newRow("widget-side platform file") << "ui/platform/A.cpp"
-                                                   << "#include \"platform/ActivationPolicy.h\"" << false;
+        const auto row = [](const char* name, const char* file, const char* line, bool offends) {
+            QTest::newRow(name) << file << line << offends;
+        };
+        row("widget header below the widgets", "clock/A.cpp", "#include <QWidget>", true);
+        row("module-qualified widget header", "map/A.h", "#include <QtWidgets/QLabel>", true);
+        row("gui header in the core", "map/A.cpp", "#include <QPainterPath>", false);
+        row("upward into the widgets", "settings/A.cpp", "#include \"ui/ClockRow.h\"", true);
+        row("upward by a relative path", "clock/A.cpp", "#include \"../ui/ClockRow.h\"", true);
+        row("catalogue reading settings", "catalogue/A.cpp", "#include \"settings/AppSettings.h\"", true);
+        row("siblings stay apart", "map/A.cpp", "#include \"update/Updater.h\"", true);
+        row("widgets into the shell", "ui/A.cpp", "#include \"app/HoraviaApp.h\"", true);
+        row("downward is fine", "clock/A.cpp", "#include \"settings/AppSettings.h\"", false);
+        row("the shell uses widgets", "app/A.cpp", "#include <QSystemTrayIcon>", false);
+        row("widget-side platform file", "ui/platform/A.cpp", "#include \"platform/ActivationPolicy.h\"", false);
     }
 
     void offendersAreFound()

@@ -59,16 +59,7 @@ public:
 
     void addFile(const QString& name, const QByteArray& bytes, int mode = 0644) { add(name, AE_IFREG, mode, bytes); }
     void addDirectory(const QString& name, int mode = 0755) { add(name, AE_IFDIR, mode, {}); }
-    void addSymlink(const QString& name, const QString& target)
-    {
-        archive_entry* entry = archive_entry_new();
-        archive_entry_set_pathname(entry, name.toUtf8().constData());
-        archive_entry_set_filetype(entry, AE_IFLNK);
-        archive_entry_set_perm(entry, 0777);
-        archive_entry_set_symlink(entry, target.toUtf8().constData());
-        archive_write_header(m_archive, entry);
-        archive_entry_free(entry);
-    }
+    void addSymlink(const QString& name, const QString& target) { add(name, AE_IFLNK, 0777, {}, target); }
     // Every file and folder of `root`, named `prefix` + its path inside.
     void addTree(const QString& root, const QString& prefix)
     {
@@ -91,12 +82,13 @@ public:
     }
 
 private:
-    void add(const QString& name, int type, int mode, const QByteArray& bytes)
+    void add(const QString& name, int type, int mode, const QByteArray& bytes, const QString& target = {})
     {
         archive_entry* entry = archive_entry_new();
         archive_entry_set_pathname(entry, name.toUtf8().constData());
         archive_entry_set_filetype(entry, unsigned(type));
         archive_entry_set_perm(entry, mode_t(mode));
+        if (!target.isEmpty()) archive_entry_set_symlink(entry, target.toUtf8().constData());
         archive_entry_set_size(entry, bytes.size());
         archive_write_header(m_archive, entry);
         if (!bytes.isEmpty()) archive_write_data(m_archive, bytes.constData(), size_t(bytes.size()));
