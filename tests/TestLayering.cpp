@@ -1,3 +1,5 @@
+#include "support/TestValues.h"
+
 #include <QDirIterator>
 #include <QLibraryInfo>
 #include <QRegularExpression>
@@ -102,10 +104,7 @@ private slots:
         const QStringList files{"ui/ClockRow.h",    "settings/AppSettings.h",      "update/Updater.h",
                                 "app/HoraviaApp.h", "platform/ActivationPolicy.h", file};
         for (const QString& name : files) {
-            QDir().mkpath(QFileInfo(root.filePath(name)).path());
-            QFile out(root.filePath(name));
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(name == file ? line.toUtf8() + "\n" : "#pragma once\n"_ba);
+            writeFile(root.filePath(name), name == file ? line.toUtf8() + "\n" : "#pragma once\n"_ba);
         }
         QCOMPARE(violations(root.path()).size(), offends ? 1 : 0);
     }

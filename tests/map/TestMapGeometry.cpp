@@ -45,7 +45,6 @@ private slots:
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QList<int>>("ringSizes");
         QTest::newRow("trailing unpaired number ignored") << R"({"rings":[[10,20,30,40,50]]})"_ba << QList<int>{2};
-        QTest::newRow("one number: an empty ring, kept") << R"({"rings":[[5]]})"_ba << QList<int>{0};
         QTest::newRow("no numbers: an empty ring, kept") << R"({"rings":[[],[1,2]]})"_ba << QList<int>{0, 1};
         QTest::newRow("top level array") << R"([[1,2]])"_ba << QList<int>{};
         QTest::newRow("no rings key") << R"({"ring":[[1,2]]})"_ba << QList<int>{};

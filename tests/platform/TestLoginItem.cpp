@@ -1,6 +1,6 @@
+#include "../support/TestValues.h"
 #include "platform/LoginItem.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,9 +41,7 @@ private slots:
         QVERIFY(!item.isEnabled());
         QCOMPARE(item.setEnabled(true), std::nullopt);
         QVERIFY(item.isEnabled());
-        QFile file(entry);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        const QStringList lines = QString::fromUtf8(readFile(entry)).split(u'\n');
         QVERIFY2(lines.contains(exec), qPrintable(lines.join(u'\n')));
 
         QProcess validate;
@@ -62,9 +60,7 @@ private slots:
         const QString entry = dir.filePath(u"org.horavia.Horavia.desktop"_s);
         QCOMPARE(LoginItem(entry, u"/old/Horavia"_s).setEnabled(true), std::nullopt);
         LoginItem(entry, u"/new place/Horavia"_s).followMove();
-        QFile file(entry);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("Exec=\"/new place/Horavia\" --at-login"));
+        QVERIFY(readFile(entry).contains("Exec=\"/new place/Horavia\" --at-login"));
         QVERIFY(QFile::remove(entry));
         LoginItem(entry, u"/new place/Horavia"_s).followMove(); // off stays off
         QVERIFY(!QFile::exists(entry));
@@ -94,11 +90,8 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, enabled);
         QTemporaryDir dir;
-        QFile file(dir.filePath(u"x.desktop"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
-        QCOMPARE(LoginItem(file.fileName(), u"/bin/true"_s).isEnabled(), enabled);
+        writeFile(dir.filePath(u"x.desktop"_s), text);
+        QCOMPARE(LoginItem(dir.filePath(u"x.desktop"_s), u"/bin/true"_s).isEnabled(), enabled);
     }
 };
 

@@ -17,17 +17,17 @@
 inline void makeBundle(const QString& path, const QString& identifier = QStringLiteral("org.horavia.Horavia"),
                        const QByteArray& version = "1.0", const QByteArray& script = "#!/bin/sh\nexit 0\n")
 {
+    const QString plist = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict>
+<key>CFBundleIdentifier</key><string>%1</string>
+<key>CFBundleExecutable</key><string>Horavia</string>
+<key>CFBundleShortVersionString</key><string>%2</string><key>CFBundleVersion</key><string>%2</string>
+<key>NSHumanReadableCopyright</key><string>© 2026 Horavia</string>
+<key>LSUIElement</key><true/>
+</dict></plist>
+)");
     writeFile(path + QStringLiteral("/Contents/Info.plist"),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>\n"
-              "<key>CFBundleIdentifier</key><string>" +
-                  identifier.toUtf8() +
-                  "</string>\n"
-                  "<key>CFBundleExecutable</key><string>Horavia</string>\n"
-                  "<key>CFBundleShortVersionString</key><string>" +
-                  version + "</string>\n<key>CFBundleVersion</key><string>" + version +
-                  "</string>\n"
-                  "<key>NSHumanReadableCopyright</key><string>© 2026 Horavia</string>\n"
-                  "<key>LSUIElement</key><true/>\n</dict></plist>\n");
+              plist.arg(identifier, QString::fromUtf8(version)).toUtf8());
     writeFile(path + QStringLiteral("/Contents/Horavia"), script,
               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
     writeFile(path + QStringLiteral("/Contents/Resources/cities.json"), "[]");

@@ -95,7 +95,6 @@ private slots:
         m_store.values = stored;
         const auto panel = make();
         QCOMPARE(::structure(panel->layout()), expected);
-        QCOMPARE(panel->width(), 520);
         if (!panel->rows().isEmpty() && m_settings->showsHomeZone()) QVERIFY(panel->rows().first()->content().isHome);
     }
 

@@ -74,7 +74,6 @@ private slots:
         QCOMPARE(m_window->checkNow()->isEnabled(), !busy);
         QCOMPARE(m_window->busy()->isVisible(), busy);
         QCOMPARE(m_window->showButton()->isVisible(), show);
-        QCOMPARE(m_window->width(), 430);
         if (!show) return;
         QSignalSpy opened(&m_showUpdate, &QAction::triggered);
         m_window->showButton()->click();
@@ -111,10 +110,7 @@ private slots:
         box->click();
         QVERIFY(m_loginItem->isEnabled());
         // Switched off in the desktop's session settings: the box follows when the window opens again.
-        QFile entry(m_entry);
-        QVERIFY(entry.open(QIODevice::Append));
-        entry.write("Hidden=true\n");
-        entry.close();
+        writeFile(m_entry, readFile(m_entry) + "Hidden=true\n");
         m_window->hide();
         m_window->show();
         QVERIFY(!box->isChecked());

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QSslConfiguration>
-#include <QTcpServer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -63,8 +62,6 @@ private slots:
         QTest::newRow("notes over 1 MiB: refused, not held in memory")
             << true << none << true << 200 << page + "x"
             << Phase::failed("The release notes are larger than 1 MB, so they weren't read.") << 1;
-        QTest::newRow("notes over 1 MiB, automatic: quiet")
-            << true << none << false << 200 << page + "x" << Phase::idle() << 1;
         QTest::newRow("invalid UTF-8 replaced")
             << true << none << true << 200 << "v2 \xff!"_ba << Phase::available(u"v2 \uFFFD!"_s) << 1;
     }
@@ -133,11 +130,7 @@ private slots:
     void transportFailure()
     {
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const quint16 port = closed.serverPort();
-        closed.close(); // nothing listens there any more
-        const auto updater = make(u"http://127.0.0.1:%1/updates.txt"_s.arg(port));
+        const auto updater = make(u"http://127.0.0.1:1/updates.txt"_s); // nothing listens there
         checkAndWait(*updater, true);
         QCOMPARE(updater->phase().kind, Phase::Kind::failed);
         QVERIFY(!updater->phase().text.isEmpty());
