@@ -112,14 +112,11 @@ private slots:
         for (QAction* action : menu->actions())
             texts.append(action->text());
         QCOMPARE(texts, entries);
-        menu->actions().constLast()->trigger();
-        QTRY_VERIFY(m_settings->trackedCityIDs().isEmpty());
     }
 
     void orderMenuFollowsTheSettings()
     {
         const QList<QAction*> choices = m_window->orderButton()->menu()->actions();
-        QCOMPARE(choices.size(), 3);
         QVERIFY(choices.at(0)->isChecked());
         choices.at(2)->trigger(); // "Custom" freezes the order shown
         QCOMPARE(m_settings->sortMode(), SortMode::manual);

@@ -1,10 +1,8 @@
 #include "app/WindowRegistry.h"
 #include "platform/ActivationPolicy.h"
 #include "platform/SingleInstance.h"
-#include "ui/Appearance.h"
 
 #include <QApplication>
-#include <QPalette>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,21 +93,6 @@ private slots:
         QVERIFY(first.claim());
         SingleInstance second(stale);
         QVERIFY(!second.claim());
-    }
-
-    // The desktop switching to dark and back: every window follows, and light
-    // is the platform's own palette again, not a stale dark one.
-    void appearanceSwitchesBothWays()
-    {
-        QWidget window;
-        const QColor light = window.palette().color(QPalette::Window);
-        Appearance::apply(*qApp, true);
-        QCoreApplication::processEvents(); // the change reaches the widgets as an event
-        QCOMPARE(window.palette().color(QPalette::Window), Appearance::darkPalette().color(QPalette::Window));
-        Appearance::apply(*qApp, false);
-        QCoreApplication::processEvents();
-        QCOMPARE(window.palette().color(QPalette::Window), light);
-        QVERIFY(light != Appearance::darkPalette().color(QPalette::Window));
     }
 };
 

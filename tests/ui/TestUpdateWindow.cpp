@@ -77,11 +77,6 @@ private slots:
         m_updater->setPhase(Phase::downloading());
         m_window->later()->click(); // only closes: the install goes on
         QCOMPARE(m_updater->phase(), Phase::downloading());
-
-        m_window->show();
-        m_updater->setPhase(Phase::available("Notes"));
-        QTest::keyClick(m_window.get(), Qt::Key_Return); // installs (here: no address to fetch from)
-        QVERIFY(m_updater->phase().kind != Phase::Kind::available);
     }
 
     void rendersTheNotes()

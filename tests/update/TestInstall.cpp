@@ -20,6 +20,7 @@ using namespace Qt::StringLiterals;
 
 using Phase = Updater::Phase;
 using PayloadMaker = std::function<QByteArray(const QString& scratch)>;
+using Change = std::function<void(const QString& bundle)>;
 Q_DECLARE_METATYPE(PayloadMaker)
 
 namespace {
@@ -92,22 +93,14 @@ private slots:
         QTest::addColumn<PayloadMaker>("payload");
         QTest::addColumn<QString>("message"); // a trailing "*" matches any rest
 
-        const QByteArray key = m_key;
-        const QByteArray otherKey = m_otherKey;
-        const auto signedAt = [this, key](const QString& prefix) {
-            return PayloadMaker([this, key, prefix](const QString& s) { return signedPayload(s, prefix, key); });
+        const QString ourId = u"org.horavia.Horavia"_s;
+        // A new version signed with `key`, packed under `prefix`, changed after signing by `change`.
+        const auto release = [this](const QByteArray& key, const QString& prefix, const QString& identifier,
+                                    const Change& change = {}) {
+            return PayloadMaker(
+                [=, this](const QString& s) { return signedPayload(s, prefix, key, identifier, change); });
         };
-        const auto altered = [this, key](std::function<void(const QString&)> change) {
-            return PayloadMaker([this, key, change](const QString& s) {
-                const QString staged = s + u"/stage/Horavia.app"_s;
-                makeBundle(staged, u"org.horavia.Horavia"_s, "2.0");
-                signBundle(staged, key);
-                change(staged);
-                ZipWriter zip;
-                zip.addTree(staged, u"Horavia.app"_s);
-                return zip.finish();
-            });
-        };
+        const auto altered = [&](const Change& change) { return release(m_key, {}, ourId, change); };
         const auto hostile = [](std::function<void(ZipWriter&)> add) {
             return PayloadMaker([add](const QString&) {
                 ZipWriter zip;
@@ -115,28 +108,26 @@ private slots:
                 return zip.finish();
             });
         };
+        const QString notOurs = u"The download isn't a signed copy of this app, so it wasn't installed."_s;
+        const QString badSignature = u"The download isn't properly signed, so it wasn't installed."_s;
+        const QString noApp = u"The download didn't contain Horavia."_s;
 
-        QTest::newRow("payload 404") << 404 << signedAt(QString()) << "The server returned status 404.";
+        QTest::newRow("payload 404") << 404 << release(m_key, {}, ourId) << "The server returned status 404.";
         QTest::newRow("empty payload") << 200 << PayloadMaker([](const QString&) { return QByteArray(); })
                                        << "The downloaded update was empty.";
-        QTest::newRow("no bundle") << 200 << hostile([](ZipWriter& z) { z.addFile("README.txt", "hello"); })
-                                   << "The download didn't contain Horavia.";
-        QTest::newRow("three folders deep") << 200 << signedAt(u"a/b/c/"_s) << "The download didn't contain Horavia.";
-        QTest::newRow("another identifier") << 200 << PayloadMaker([this, key](const QString& s) {
-            return signedPayload(s, QString(), key, u"org.example.Other"_s);
-        }) << "The download isn't a signed copy of this app, so it wasn't installed.";
+        QTest::newRow("no bundle") << 200 << hostile([](ZipWriter& z) { z.addFile("README.txt", "hello"); }) << noApp;
+        QTest::newRow("three folders deep") << 200 << release(m_key, u"a/b/c/"_s, ourId) << noApp;
+        QTest::newRow("another identifier") << 200 << release(m_key, {}, u"org.example.Other"_s) << notOurs;
+        QTest::newRow("another team") << 200 << release(m_otherKey, {}, ourId) << notOurs;
         QTest::newRow("unsigned") << 200 << altered([](const QString& b) {
             QDir(b + u"/Contents/_CodeSignature"_s).removeRecursively();
-        }) << "The download isn't properly signed, so it wasn't installed.";
+        }) << badSignature;
         QTest::newRow("one byte tampered")
             << 200 << altered([](const QString& b) { writeFile(b + u"/Contents/Resources/cities.json"_s, "[}"); })
-            << "The download isn't properly signed, so it wasn't installed.";
+            << badSignature;
         QTest::newRow("one extra file") << 200 << altered([](const QString& b) {
             writeFile(b + u"/Contents/Resources/extra.txt"_s, "x");
-        }) << "The download isn't properly signed, so it wasn't installed.";
-        QTest::newRow("another team") << 200 << PayloadMaker([this, otherKey](const QString& s) {
-            return signedPayload(s, QString(), otherKey);
-        }) << "The download isn't a signed copy of this app, so it wasn't installed.";
+        }) << badSignature;
         QTest::newRow("dot-dot entry") << 200 << hostile([](ZipWriter& z) { z.addFile("Horavia.app/../../evil", "x"); })
                                        << "Unpacking failed: Path contains '..': Horavia.app/../../evil";
         QTest::newRow("absolute path") << 200 << hostile([](ZipWriter& z) { z.addFile("/tmp/horavia-evil", "x"); })
@@ -260,9 +251,9 @@ private slots:
     }
 
 private:
-    // A zip holding a new version of the bundle under `prefix`, signed with `key`.
+    // A zip holding a new version of the bundle under `prefix`, signed with `key`, then changed.
     QByteArray signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,
-                             const QString& identifier = u"org.horavia.Horavia"_s);
+                             const QString& identifier = u"org.horavia.Horavia"_s, const Change& change = {});
     void install(const QByteArray& payload, int status = 200);
     void verifyRunningBundleUntouched();
     QStringList workFolders() const;
@@ -280,11 +271,12 @@ private:
 };
 
 QByteArray TestInstall::signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,
-                                      const QString& identifier)
+                                      const QString& identifier, const Change& change)
 {
     const QString staged = scratch + u"/stage/Horavia.app"_s;
     makeBundle(staged, identifier, "2.0", "#!/bin/sh\necho new\n");
     signBundle(staged, key);
+    if (change) change(staged);
     ZipWriter zip;
     zip.addTree(staged, prefix + u"Horavia.app"_s);
     return zip.finish();
