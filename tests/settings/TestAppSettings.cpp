@@ -109,31 +109,25 @@ private slots:
         QCOMPARE(settings->customEmoji(), expected);
     }
 
+    // Each row is named after its property.
     void writesThroughAndNotifiesOnChange_data()
     {
-        QTest::addColumn<QString>("property");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QVariant>("stored");
 
-        QTest::newRow("trackedCityIDs") << "trackedCityIDs" << QVariant(QStringList{"tok"})
-                                        << QVariant(QStringList{"tok"});
-        QTest::newRow("manualOrder") << "manualOrder" << QVariant(QStringList{"la", "ny"})
-                                     << QVariant(QStringList{"la", "ny"});
-        QTest::newRow("sortMode") << "sortMode" << QVariant::fromValue(SortMode::alphabetical)
-                                  << QVariant(u"alphabetical"_s);
-        QTest::newRow("timeFormat") << "timeFormat" << QVariant::fromValue(TimeFormat::twelveHour)
-                                    << QVariant(u"twelveHour"_s);
-        QTest::newRow("dateFormat") << "dateFormat" << QVariant::fromValue(DateFormat::abbreviated)
-                                    << QVariant(u"abbreviated"_s);
-        QTest::newRow("showsHomeZone") << "showsHomeZone" << QVariant(false) << QVariant(false);
-        QTest::newRow("showsMenuBarItem") << "showsMenuBarItem" << QVariant(false) << QVariant(false);
-        QTest::newRow("showsDockIcon") << "showsDockIcon" << QVariant(false) << QVariant(false);
-        QTest::newRow("showsFlags") << "showsFlags" << QVariant(false) << QVariant(false);
+        const QVariant list = QStringList{"la", "ny"};
+        QTest::newRow("trackedCityIDs") << list << list;
+        QTest::newRow("manualOrder") << list << list;
+        QTest::newRow("sortMode") << QVariant::fromValue(SortMode::alphabetical) << QVariant(u"alphabetical"_s);
+        QTest::newRow("timeFormat") << QVariant::fromValue(TimeFormat::twelveHour) << QVariant(u"twelveHour"_s);
+        QTest::newRow("dateFormat") << QVariant::fromValue(DateFormat::abbreviated) << QVariant(u"abbreviated"_s);
+        for (const char* flag : {"showsHomeZone", "showsMenuBarItem", "showsDockIcon", "showsFlags"})
+            QTest::newRow(flag) << QVariant(false) << QVariant(false);
     }
 
     void writesThroughAndNotifiesOnChange()
     {
-        QFETCH(QString, property);
+        const QString property = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QVariant, value);
         QFETCH(QVariant, stored);
 

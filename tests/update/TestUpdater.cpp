@@ -33,36 +33,29 @@ private slots:
         QTest::addColumn<Phase>("expected");
         QTest::addColumn<int>("requests");
 
+        const auto row = [](const char* name, bool launchedBefore, const QVariant& lastSeen, bool user, int status,
+                            const QByteArray& body, const Phase& expected, int requests) {
+            QTest::newRow(name) << launchedBefore << lastSeen << user << status << body << expected << requests;
+        };
         const QVariant none;
-        QTest::newRow("first launch, automatic: silent")
-            << false << none << false << 200 << "Notes"_ba << Phase::idle() << 0;
-        QTest::newRow("first launch, by the user: fetched")
-            << false << none << true << 200 << "Notes"_ba << Phase::available("Notes") << 1;
-        QTest::newRow("new notes, trimmed")
-            << true << QVariant("Old") << false << 200 << "\n  New\r\n\t"_ba << Phase::available("New") << 1;
-        QTest::newRow("never installed through the updater")
-            << true << none << false << 200 << "Notes"_ba << Phase::available("Notes") << 1;
-        QTest::newRow("same notes, by the user")
-            << true << QVariant("Same") << true << 200 << " Same \n"_ba << Phase::upToDate() << 1;
-        QTest::newRow("same notes, automatic")
-            << true << QVariant("Same") << false << 200 << "Same"_ba << Phase::idle() << 1;
-        QTest::newRow("canonically equal notes")
-            << true << QVariant(u"Caf\u00e9"_s) << true << 200 << u"Cafe\u0301"_s.toUtf8() << Phase::upToDate() << 1;
-        QTest::newRow("change inside the text")
-            << true << QVariant("a b") << true << 200 << "a  b"_ba << Phase::available("a  b") << 1;
-        QTest::newRow("404, by the user") << true << none << true << 404 << QByteArray() << Phase::upToDate() << 1;
-        QTest::newRow("blank notes") << true << none << true << 200 << " \n\t\n"_ba << Phase::upToDate() << 1;
-        QTest::newRow("500, by the user")
-            << true << none << true << 500 << "oops"_ba << Phase::failed("The server returned status 500.") << 1;
-        QTest::newRow("500, automatic") << true << none << false << 500 << QByteArray() << Phase::idle() << 1;
+        row("first launch, automatic: silent", false, none, false, 200, "Notes"_ba, Phase::idle(), 0);
+        row("first launch, by the user: fetched", false, none, true, 200, "Notes"_ba, Phase::available("Notes"), 1);
+        row("new notes, trimmed", true, QVariant("Old"), false, 200, "\n  New\r\n\t"_ba, Phase::available("New"), 1);
+        row("never installed through the updater", true, none, false, 200, "Notes"_ba, Phase::available("Notes"), 1);
+        row("same notes, by the user", true, QVariant("Same"), true, 200, " Same \n"_ba, Phase::upToDate(), 1);
+        row("same notes, automatic", true, QVariant("Same"), false, 200, "Same"_ba, Phase::idle(), 1);
+        row("canonically equal notes", true, QVariant(u"Caf\u00e9"_s), true, 200, u"Cafe\u0301"_s.toUtf8(),
+            Phase::upToDate(), 1);
+        row("change inside the text", true, QVariant("a b"), true, 200, "a  b"_ba, Phase::available("a  b"), 1);
+        row("404, by the user", true, none, true, 404, QByteArray(), Phase::upToDate(), 1);
+        row("blank notes", true, none, true, 200, " \n\t\n"_ba, Phase::upToDate(), 1);
+        row("500, by the user", true, none, true, 500, "oops"_ba, Phase::failed("The server returned status 500."), 1);
+        row("500, automatic", true, none, false, 500, QByteArray(), Phase::idle(), 1);
         const QByteArray page(UpdaterError::notesLimit, 'x');
-        QTest::newRow("notes of exactly 1 MiB")
-            << true << none << true << 200 << page << Phase::available(QString::fromLatin1(page)) << 1;
-        QTest::newRow("notes over 1 MiB: refused, not held in memory")
-            << true << none << true << 200 << page + "x"
-            << Phase::failed("The release notes are larger than 1 MB, so they weren't read.") << 1;
-        QTest::newRow("invalid UTF-8 replaced")
-            << true << none << true << 200 << "v2 \xff!"_ba << Phase::available(u"v2 \uFFFD!"_s) << 1;
+        row("notes of exactly 1 MiB", true, none, true, 200, page, Phase::available(QString::fromLatin1(page)), 1);
+        row("notes over 1 MiB: refused, not held in memory", true, none, true, 200, page + "x",
+            Phase::failed("The release notes are larger than 1 MB, so they weren't read."), 1);
+        row("invalid UTF-8 replaced", true, none, true, 200, "v2 \xff!"_ba, Phase::available(u"v2 \uFFFD!"_s), 1);
     }
 
     void checkOutcomes()
