@@ -24,12 +24,14 @@ private slots:
         QTest::newRow("not JSON") << "not json"_ba;
         QTest::newRow("one record missing a key") << R"([{"i":"a","n":"A","r":"","la":1,"lo":2,"z":"UTC"}])"_ba;
         QTest::newRow("object at top level") << R"({"i":"a"})"_ba;
+        QTest::newRow("no file") << QByteArray();
     }
 
     void unreadableFilesGiveEmptyDatabase()
     {
         QFETCH(QByteArray, contents);
-        const CityDatabase database(writeCatalogue(m_dir, contents), english);
+        const QString path = contents.isNull() ? m_dir.filePath(u"absent.json"_s) : writeCatalogue(m_dir, contents);
+        const CityDatabase database(path, english);
         QVERIFY(database.cities().isEmpty());
         QVERIFY(database.search(u"utc"_s, 10).isEmpty());
         QVERIFY(database.nearestCities(0, 0, 1500, 12, 60).isEmpty());
