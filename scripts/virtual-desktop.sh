@@ -2,7 +2,8 @@
 # start_virtual_desktop starts Xvfb on a display of its choosing, openbox and trayer
 # (unless VIRTUAL_DESKTOP_TRAY=none),
 # exports DISPLAY and records the process ids in VIRTUAL_DESKTOP_PIDS;
-# stop_virtual_desktop ends them; find_app_window finds Horavia's windows.
+# stop_virtual_desktop ends them; find_app_window finds Horavia's windows;
+# remove_scratch removes a scratch folder whose runtime/ was XDG_RUNTIME_DIR.
 
 VIRTUAL_DESKTOP_PIDS=()
 
@@ -33,6 +34,13 @@ stop_virtual_desktop() {
   local pid
   for pid in "${VIRTUAL_DESKTOP_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   VIRTUAL_DESKTOP_PIDS=()
+}
+
+remove_scratch() {
+  # The desktop portal may have mounted its document store in the runtime
+  # folder; a mount point cannot be removed until it is let go.
+  if mountpoint -q "$1/runtime/doc"; then fusermount3 -uz "$1/runtime/doc"; fi
+  rm -rf "$1"
 }
 
 # The first visible window of Horavia's class whose width lies between the two

@@ -13,7 +13,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-desktop.sh"
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   stop_virtual_desktop
-  rm -rf "$work"
+  remove_scratch "$work"
   echo "$passed passed, $failed failed"
 }
 trap cleanup EXIT
