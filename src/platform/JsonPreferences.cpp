@@ -6,54 +6,41 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 namespace {
 
-bool readJson(QIODevice& device, QSettings::SettingsMap& map)
-{
-    const QByteArray bytes = device.readAll();
-    if (bytes.trimmed().isEmpty()) return true; // an empty file is an empty domain, not damage
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) return false;
-    const QVariantMap values = document.object().toVariantMap();
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        map.insert(it.key(), it.value());
-    return true;
-}
+constexpr qint64 largestFile = 16 << 20; // far beyond any real settings file
 
-bool writeJson(QIODevice& device, const QSettings::SettingsMap& map)
-{
-    QVariantMap values;
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        values.insert(it.key(), it.value());
-    const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(values)).toJson(QJsonDocument::Indented);
-    return device.write(bytes) == bytes.size();
-}
-
-QSettings::Format jsonFormat()
-{
-    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("json"), readJson, writeJson);
-    return format;
-}
-
-bool isUnreadable(const QString& fileName)
+// None when the file exists but is not a JSON object; an empty map when it
+// is missing or empty, which is no damage.
+std::optional<QVariantMap> readValues(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.exists()) return false;
-    if (!file.open(QIODevice::ReadOnly)) return true;
-    QSettings::SettingsMap ignored;
-    return !readJson(file, ignored);
+    if (!file.exists()) return QVariantMap();
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (bytes.trimmed().isEmpty()) return QVariantMap();
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
+    return document.object().toVariantMap();
 }
 
 } // namespace
 
 JsonPreferences::JsonPreferences(const QString& fileName)
     : m_fileName(fileName)
-    , m_unreadable(isUnreadable(fileName))
-    , m_settings(std::make_unique<QSettings>(fileName, jsonFormat()))
 {
+    removeLeftovers();
+    m_stamp = stampOf(fileName);
+    const std::optional<QVariantMap> values = readValues(fileName);
+    m_unreadable = !values;
+    m_values = values.value_or(QVariantMap());
 }
 
 JsonPreferences::~JsonPreferences() = default;
@@ -64,28 +51,68 @@ QString JsonPreferences::defaultFileName()
     return base + QStringLiteral("/horavia/settings.json");
 }
 
+JsonPreferences::Stamp JsonPreferences::stampOf(const QString& fileName)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) return {};
+    return {qint64(status.st_ino), qint64(status.st_size),
+            qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
+// Only one copy runs per user, so whatever a writer leaves beside the file
+// when it opens belongs to a writer that is gone: the lock files of earlier
+// versions and the save file's temporaries (the name and six characters).
+void JsonPreferences::removeLeftovers() const
+{
+    const QFileInfo info(m_fileName);
+    const QString name = QRegularExpression::escape(info.fileName());
+    static const QString pattern = QStringLiteral("^%1\\.(lock|lock\\.rmlink|[A-Za-z0-9]{6})$");
+    const QRegularExpression leftover(pattern.arg(name));
+    QDir folder = info.dir();
+    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (leftover.match(entry).hasMatch()) folder.remove(entry);
+}
+
 QVariant JsonPreferences::object(const QString& key) const
 {
-    return m_settings->value(key);
+    return m_values.value(key);
 }
 
 void JsonPreferences::setObject(const QVariant& value, const QString& key)
 {
-    setAsideUnreadableFile();
-    m_settings->setValue(key, value);
+    m_values.insert(key, value);
+    m_changed.insert(key, value);
+    m_removed.remove(key);
 }
 
 void JsonPreferences::remove(const QString& key)
 {
-    setAsideUnreadableFile();
-    m_settings->remove(key);
+    m_values.remove(key);
+    m_changed.remove(key);
+    m_removed.insert(key);
 }
 
 bool JsonPreferences::synchronize()
 {
     setAsideUnreadableFile();
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    if (stampOf(m_fileName) != m_stamp) {
+        // Written by someone else since: start from theirs, then ours on top.
+        if (const std::optional<QVariantMap> theirs = readValues(m_fileName)) {
+            m_values = *theirs;
+            for (auto it = m_changed.cbegin(); it != m_changed.cend(); ++it)
+                m_values.insert(it.key(), it.value());
+            for (const QString& key : std::as_const(m_removed))
+                m_values.remove(key);
+        }
+    }
+    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath())) return false;
+    const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(m_values)).toJson(QJsonDocument::Indented);
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) return false;
+    m_stamp = stampOf(m_fileName);
+    m_changed.clear();
+    m_removed.clear();
+    return true;
 }
 
 void JsonPreferences::setAsideUnreadableFile()
@@ -99,7 +126,5 @@ void JsonPreferences::setAsideUnreadableFile()
     // If the rename fails the folder is not writable, so the write that
     // follows cannot replace the file either.
     if (QFile::rename(m_fileName, target)) m_setAsideFileName = target;
-    // QSettings keeps the read error for its whole life; nothing is pending
-    // yet (every write passes here first), so start over on the empty domain.
-    m_settings = std::make_unique<QSettings>(m_fileName, jsonFormat());
+    m_stamp = stampOf(m_fileName);
 }

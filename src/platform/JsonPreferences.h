@@ -2,13 +2,14 @@
 
 #include "Preferences.h"
 
-#include <QSettings>
+#include <QSet>
 
-#include <memory>
-
-// Preferences kept in one JSON object on disk, through QSettings with a JSON
-// format so that booleans, strings, arrays and objects keep their types.
-// QSettings writes through QSaveFile, so a crash mid-write leaves the old file.
+// Preferences kept in one JSON object on disk, so that booleans, strings,
+// arrays and objects keep their types. Every write replaces the file whole
+// through QSaveFile, and nothing else: no lock file, so a copy killed at any
+// moment leaves either the old file or the new one, never anything a later
+// start must wait for. Temporaries and locks of a killed writer are removed
+// when the store opens.
 //
 // A file that exists but is not a JSON object is never overwritten in place:
 // before the first write it is renamed to "<name>.unreadable-<timestamp>", so
@@ -26,6 +27,8 @@ public:
 
     void setObject(const QVariant& value, const QString& key) override;
     void remove(const QString& key) override;
+    // Keys written meanwhile by another process are kept; this store's own
+    // changes win over them.
     bool synchronize() override;
 
     QString fileName() const { return m_fileName; }
@@ -33,10 +36,19 @@ public:
     QString setAsideFileName() const { return m_setAsideFileName; }
 
 private:
+    struct Stamp {
+        qint64 inode = -1, size = -1, modifiedNs = -1;
+        friend bool operator==(const Stamp&, const Stamp&) = default;
+    };
+    static Stamp stampOf(const QString& fileName);
+    void removeLeftovers() const;
     void setAsideUnreadableFile();
 
     QString m_fileName;
     QString m_setAsideFileName;
     bool m_unreadable = false;
-    std::unique_ptr<QSettings> m_settings;
+    QVariantMap m_values;
+    QVariantMap m_changed;
+    QSet<QString> m_removed;
+    Stamp m_stamp; // of the file as last read or written
 };

@@ -4,30 +4,50 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
-// One running copy per user: the first launch listens on a socket in the
-// user's runtime folder; a later launch finds it, asks it to show itself,
-// and should then exit.
+// One running copy per user: the first launch listens on a socket in a
+// folder only the user can enter; a later launch finds it, asks it to show
+// itself, and should then exit.
+//
+// The socket is outside input: another local user may plant files where we
+// look, and any process of the user's may connect and hold a connection. So
+// the folder and the socket must be the user's own, a peer must run as the
+// user, a socket file is replaced only when the kernel says no one listens
+// (ECONNREFUSED), and the running copy holds at most a few connections, each
+// for at most one line or two seconds.
 class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
-    // socketPath: empty for the default ($XDG_RUNTIME_DIR/horavia.socket, or
-    // the temporary folder when there is no runtime folder).
+    // socketPath: empty for the default, $XDG_RUNTIME_DIR/horavia.socket, or,
+    // without a runtime folder, horavia.socket in a private folder made with
+    // mkdtemp in the temporary folder (found again by its name and owner).
     explicit SingleInstance(const QString& socketPath = QString(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process is now the running copy; false when another
-    // copy answered (and was asked to show itself).
+    // copy answered (and was asked to show itself) or is there but busy.
     bool claim();
 
+    // Empty until claim() chose one when the default was asked for.
     QString socketPath() const { return m_socketPath; }
+
+    static constexpr int maxConnections = 8;
+    static constexpr int connectionTimeoutMs = 2000;
 
 signals:
     // Another launch asked the running copy to show its main window.
     void reopenRequested();
 
 private:
+    enum class Answer { none, reopened, busy };
+    Answer askRunningCopy(const QString& path);
+    void listen(const QString& path);
+    void accept(QLocalSocket* socket);
+
     QString m_socketPath;
+    QString m_privateFolder; // made by this copy; removed when it ends
     QLocalServer* m_server = nullptr;
+    int m_connections = 0;
 };

@@ -106,6 +106,33 @@ private slots:
         QVERIFY(prefs.setAsideFileName().isEmpty());
     }
 
+    // A writer killed mid-write leaves its lock or temporary; the next start
+    // must neither wait on them nor keep them, and must keep the user's file.
+    void leftoversOfAKilledWriterGo()
+    {
+        writeFile(path(), R"({"kept":true})");
+        for (const char* suffix : {".lock", ".Ab12Cd", ".unreadable-20260101T000000Z"})
+            writeFile(path() + QLatin1String(suffix), "");
+        JsonPreferences prefs(path());
+        QVERIFY(prefs.synchronize());
+        QCOMPARE(QDir(QFileInfo(path()).path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"settings.json", "settings.json.unreadable-20260101T000000Z"}));
+        QCOMPARE(prefs.boolean(u"kept"_s), std::optional(true));
+    }
+
+    // Two writers of one file: neither loses the other's keys.
+    void keysWrittenMeanwhileAreKept()
+    {
+        JsonPreferences first(path());
+        JsonPreferences second(path());
+        first.setObject(true, u"first"_s);
+        QVERIFY(first.synchronize());
+        second.setObject(true, u"second"_s);
+        QVERIFY(second.synchronize());
+        const QJsonObject onDisk = QJsonDocument::fromJson(readFile(path())).object();
+        QCOMPARE(onDisk, (QJsonObject{{"first", true}, {"second", true}}));
+    }
+
 private:
     QString path() const { return m_dir->filePath(u"horavia/settings.json"_s); }
     std::unique_ptr<QTemporaryDir> m_dir;

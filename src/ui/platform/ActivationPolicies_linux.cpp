@@ -1,4 +1,5 @@
 #include "ActivationPolicies.h"
+#include "X11Connection.h"
 
 #include <QGuiApplication>
 #include <QWindow>
@@ -53,9 +54,8 @@ public:
 
     void adopt(QWindow* window) override
     {
-        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11 || !window) return;
-        xcb_connection_t* connection = x11->connection();
+        xcb_connection_t* connection = X11Connection::current();
+        if (!connection || !window) return;
         const auto id = xcb_window_t(window->winId());
         const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
         const xcb_atom_t hints[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
@@ -102,6 +102,6 @@ private:
 
 std::unique_ptr<ActivationPolicy> ActivationPolicies::forPlatform()
 {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) return std::make_unique<X11ActivationPolicy>();
+    if (X11Connection::current()) return std::make_unique<X11ActivationPolicy>();
     return std::make_unique<RememberingActivationPolicy>();
 }

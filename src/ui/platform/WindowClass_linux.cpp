@@ -1,4 +1,5 @@
 #include "WindowClass.h"
+#include "X11Connection.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -25,10 +26,10 @@ protected:
         if (event->type() != QEvent::PlatformSurface || !watched->isWindowType()) return false;
         if (static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() != QPlatformSurfaceEvent::SurfaceCreated)
             return false;
-        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11) return false;
+        xcb_connection_t* connection = X11Connection::current();
+        if (!connection) return false;
         const auto id = xcb_window_t(static_cast<QWindow*>(watched)->winId());
-        xcb_change_property(x11->connection(), XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
                             uint32_t(m_property.size()), m_property.constData());
         return false;
     }
@@ -43,7 +44,7 @@ namespace WindowClass {
 
 void applyToAllWindows(QGuiApplication& application, const QByteArray& windowClass)
 {
-    if (!application.nativeInterface<QNativeInterface::QX11Application>()) return;
+    if (!X11Connection::current()) return;
     application.installEventFilter(new WindowClassFilter(&application, windowClass));
 }
 
