@@ -6,6 +6,9 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The top-level dictionary's string values; nested containers are skipped.
@@ -55,4 +58,11 @@ QString BundleInfo::runningBundlePath()
 QString BundleInfo::executablePath(const QString& bundlePath) const
 {
     return bundlePath + QStringLiteral("/Contents/") + executable;
+}
+
+bool BundleInfo::isOwnedByUser(const QString& bundlePath)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(bundlePath).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid();
 }

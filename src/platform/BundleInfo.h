@@ -20,6 +20,10 @@ struct BundleInfo {
     // The bundle the running executable lives in (needs a QCoreApplication).
     static QString runningBundlePath();
 
+    // Whether the bundle folder belongs to the user this process runs as:
+    // only then is replacing it theirs to do.
+    static bool isOwnedByUser(const QString& bundlePath);
+
     // Contents/<executable> of the bundle.
     QString executablePath(const QString& bundlePath) const;
 };

@@ -1,8 +1,9 @@
 #include "CodeSignature.h"
 
+#include "FileTree.h"
+
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -10,6 +11,8 @@
 #include <QMap>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <memory>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
@@ -23,7 +26,8 @@ namespace {
 const QString signatureFolder = QStringLiteral("Contents/_CodeSignature");
 const QString resourcesName = QStringLiteral("Contents/_CodeSignature/CodeResources");
 const QString signatureName = QStringLiteral("Contents/_CodeSignature/CodeSignature");
-// Format 2 also lists every folder with its mode; format 1 bundles still verify.
+// Format 2 also lists every folder with its mode. Format 1 (files and links
+// only) is no longer accepted: every release has carried format 2.
 constexpr int formatVersion = 2;
 
 struct KeyDeleter {
@@ -76,10 +80,14 @@ bool writableByOthers(mode_t mode)
     return (mode & (S_IWGRP | S_IWOTH)) != 0;
 }
 
-bool hashFile(const QString& path, QByteArray& digest)
+bool hashFile(int parent, const char* name, QByteArray& digest)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    const int fd = ::openat(parent, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) ::close(fd);
+        return false;
+    }
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file)) return false;
     digest = hash.result().toHex();
@@ -102,35 +110,30 @@ std::optional<Contents> readContents(const QString& bundlePath)
         writableByOthers(rootStatus.st_mode))
         return std::nullopt;
     contents.folders.insert(QStringLiteral("."), int(rootStatus.st_mode & 07777));
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = base.relativeFilePath(path);
-        if (relative == resourcesName || relative == signatureName) continue;
-        struct stat status {};
-        if (::lstat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
-        if (S_ISDIR(status.st_mode)) {
-            if (writableByOthers(status.st_mode)) return std::nullopt;
-            // The signature's own folder is made by signing, after this list.
-            if (relative != signatureFolder) contents.folders.insert(relative, int(status.st_mode & 07777));
-            continue;
-        }
-        if (S_ISLNK(status.st_mode)) {
-            QByteArray target(4096, Qt::Uninitialized);
-            const ssize_t length =
-                ::readlink(QFile::encodeName(path).constData(), target.data(), size_t(target.size()));
-            if (length < 0 || !linkStaysInside(root, path)) return std::nullopt;
-            contents.symlinks.insert(relative, QFile::decodeName(target.left(qsizetype(length))));
-            continue;
-        }
-        if (!S_ISREG(status.st_mode) || writableByOthers(status.st_mode)) return std::nullopt;
-        QByteArray digest;
-        if (!hashFile(path, digest)) return std::nullopt;
-        contents.files.insert(relative, QJsonObject{{QStringLiteral("sha256"), QString::fromLatin1(digest)},
-                                                    {QStringLiteral("mode"), int(status.st_mode & 07777)}});
-    }
+    const bool complete =
+        FileTree::walk(root, [&](const QString& relative, const struct stat& status, int parent, const char* name) {
+            if (relative == resourcesName || relative == signatureName) return true;
+            if (S_ISDIR(status.st_mode)) {
+                if (writableByOthers(status.st_mode)) return false;
+                // The signature's own folder is made by signing, after this list.
+                if (relative != signatureFolder) contents.folders.insert(relative, int(status.st_mode & 07777));
+                return true;
+            }
+            if (S_ISLNK(status.st_mode)) {
+                QByteArray target(4096, Qt::Uninitialized);
+                const ssize_t length = ::readlinkat(parent, name, target.data(), size_t(target.size()));
+                if (length < 0 || !linkStaysInside(root, root + QLatin1Char('/') + relative)) return false;
+                contents.symlinks.insert(relative, QFile::decodeName(target.left(qsizetype(length))));
+                return true;
+            }
+            if (!S_ISREG(status.st_mode) || writableByOthers(status.st_mode)) return false;
+            QByteArray digest;
+            if (!hashFile(parent, name, digest)) return false;
+            contents.files.insert(relative, QJsonObject{{QStringLiteral("sha256"), QString::fromLatin1(digest)},
+                                                        {QStringLiteral("mode"), int(status.st_mode & 07777)}});
+            return true;
+        });
+    if (!complete) return std::nullopt;
     return contents;
 }
 
@@ -162,10 +165,19 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-QByteArray readFile(const QString& path)
+// The signature's own files: regular files only, never read through a link
+// or from a FIFO that would block.
+QByteArray readSignatureFile(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    QFile file;
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) ::close(fd);
+        return {};
+    }
+    return file.readAll();
 }
 
 bool verifySignature(const QByteArray& rawPublicKey, const QByteArray& message, const QByteArray& signature)
@@ -236,31 +248,36 @@ std::optional<QString> sign(const QString& bundlePath, const QByteArray& private
 
 std::optional<QString> signedTeam(const QString& bundlePath)
 {
-    const QByteArray resources = readFile(bundlePath + QLatin1Char('/') + resourcesName);
-    const QByteArray signature = readFile(bundlePath + QLatin1Char('/') + signatureName);
+    const QByteArray resources = readSignatureFile(bundlePath + QLatin1Char('/') + resourcesName);
+    const QByteArray signature = readSignatureFile(bundlePath + QLatin1Char('/') + signatureName);
     if (resources.isEmpty() || signature.isEmpty()) return std::nullopt;
 
     const QJsonObject root = QJsonDocument::fromJson(resources).object();
     const QByteArray publicKey = QByteArray::fromBase64(root.value(QStringLiteral("publicKey")).toString().toLatin1());
     const QString team = root.value(QStringLiteral("teamIdentifier")).toString();
     const int format = root.value(QStringLiteral("format")).toInt();
-    if (format < 1 || format > formatVersion || publicKey.isEmpty() ||
-        !verifySignature(publicKey, resources, signature) || team != fingerprint(publicKey))
+    if (format != formatVersion || publicKey.isEmpty() || !verifySignature(publicKey, resources, signature) ||
+        team != fingerprint(publicKey))
         return std::nullopt;
     return team;
 }
 
 bool hasSignature(const QString& bundlePath)
 {
-    return QFileInfo::exists(bundlePath + QLatin1Char('/') + resourcesName) ||
-           QFileInfo::exists(bundlePath + QLatin1Char('/') + signatureName);
+    // A folder that cannot be searched or read still counts as a signature:
+    // only one that is certainly absent makes a copy unsigned, which would
+    // accept any signer.
+    struct stat status {};
+    return ::lstat(QFile::encodeName(bundlePath + QLatin1Char('/') + signatureFolder).constData(), &status) == 0 ||
+           errno != ENOENT;
 }
 
 std::optional<QString> verify(const QString& bundlePath)
 {
     const std::optional<QString> team = signedTeam(bundlePath);
     if (!team) return std::nullopt;
-    const QJsonObject root = QJsonDocument::fromJson(readFile(bundlePath + QLatin1Char('/') + resourcesName)).object();
+    const QJsonObject root =
+        QJsonDocument::fromJson(readSignatureFile(bundlePath + QLatin1Char('/') + resourcesName)).object();
     const QByteArray publicKey = QByteArray::fromBase64(root.value(QStringLiteral("publicKey")).toString().toLatin1());
     const std::optional<Contents> contents = readContents(bundlePath);
     if (!contents) return std::nullopt;

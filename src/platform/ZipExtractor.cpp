@@ -36,6 +36,11 @@ std::optional<QString> unsafeName(const QString& name)
     return std::nullopt;
 }
 
+QString expansionMessage(qint64 limit)
+{
+    return QStringLiteral("The archive expands to more than %1 MiB.").arg(limit >> 20);
+}
+
 std::optional<QString> copyData(archive* reader, archive* writer, qint64& written, qint64 limit)
 {
     const void* block = nullptr;
@@ -46,7 +51,7 @@ std::optional<QString> copyData(archive* reader, archive* writer, qint64& writte
         if (status == ARCHIVE_EOF) return std::nullopt;
         if (status < ARCHIVE_WARN) return errorText(reader);
         written += qint64(size);
-        if (written > limit) return QStringLiteral("The archive expands to more than %1 MiB.").arg(limit >> 20);
+        if (written > limit) return expansionMessage(limit);
         if (archive_write_data_block(writer, block, size, offset) < ARCHIVE_WARN) return errorText(writer);
     }
 }
@@ -64,11 +69,14 @@ std::optional<QString> extract(const QString& archivePath, const QString& destin
         return errorText(reader.get());
 
     qint64 written = 0;
-    for (;;) {
+    for (int entries = 0;; ++entries) {
         archive_entry* entry = nullptr;
         const int status = archive_read_next_header(reader.get(), &entry);
         if (status == ARCHIVE_EOF) break;
         if (status < ARCHIVE_WARN) return errorText(reader.get());
+        if (entries >= entryLimit) return QStringLiteral("The archive holds more than %1 entries.").arg(entryLimit);
+        written += entryCost;
+        if (written > expansionLimit) return expansionMessage(expansionLimit);
 
         const char* rawName = archive_entry_pathname_utf8(entry);
         const QString name = rawName ? QString::fromUtf8(rawName) : QFile::decodeName(archive_entry_pathname(entry));

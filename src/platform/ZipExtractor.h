@@ -9,6 +9,10 @@
 namespace ZipExtractor {
 
 constexpr qint64 defaultExpansionLimit = qint64(2) << 30; // 2 GiB
+// A real bundle has a few dozen entries; each costs a file system entry
+// whatever its size, so it is charged against the expansion limit too.
+constexpr int entryLimit = 10'000;
+constexpr qint64 entryCost = 4096;
 
 // None on success; otherwise the reason, as text (possibly empty when the
 // library gives none).

@@ -3,26 +3,16 @@
 #include "platform/BundleInfo.h"
 #include "platform/BundleSwap.h"
 #include "platform/CodeSignature.h"
+#include "platform/FileTree.h"
 #include "platform/ZipExtractor.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QVersionNumber>
 
 namespace {
-
-// Gives the owner back the right to empty every folder of a tree, top down
-// and never through a link: a payload (or the old bundle swapped out) may
-// hold read-only folders, whose contents could otherwise not be removed.
-void makeRemovable(const QString& folder)
-{
-    QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& entry : entries)
-        if (!entry.isSymLink()) makeRemovable(entry.absoluteFilePath());
-}
 
 // The work folder goes on every way out of an install, whatever it holds.
 struct WorkFolder {
@@ -34,9 +24,7 @@ struct WorkFolder {
     }
     ~WorkFolder()
     {
-        if (!dir.isValid()) return;
-        makeRemovable(dir.path());
-        QDir(dir.path()).removeRecursively();
+        if (dir.isValid()) FileTree::remove(dir.path());
     }
 };
 
@@ -113,6 +101,13 @@ std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QStri
     else if (CodeSignature::hasSignature(running))
         expected = CodeSignature::signedTeam(running).value_or(QString());
     if (expected && *expected != *candidateTeam) return UpdaterError::of(UpdaterError::Kind::identityMismatch);
+
+    // A genuine but older release must not replace a newer one: the
+    // candidate's version (covered by its signature) must be higher.
+    const QVersionNumber candidateVersion = QVersionNumber::fromString(candidateInfo->version);
+    const QVersionNumber runningVersion = QVersionNumber::fromString(runningInfo->version);
+    if (candidateVersion.isNull() || runningVersion.isNull() || candidateVersion <= runningVersion)
+        return UpdaterError::of(UpdaterError::Kind::notNewer);
     return std::nullopt;
 }
 

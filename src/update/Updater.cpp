@@ -12,6 +12,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QtConcurrent>
 
 namespace {
@@ -49,6 +50,7 @@ UpdateHost UpdateHost::forApplication(QNetworkAccessManager* network, std::funct
     host.terminate = std::move(terminate);
     host.startDetached = &Relauncher::startDetached;
     host.makeTimer = [] { return ContinuousTimer::create(); };
+    host.ownedByUser = BundleInfo::isOwnedByUser(host.bundlePath());
     return host;
 }
 
@@ -63,7 +65,12 @@ Updater::Updater(Preferences& store, const QString& notesAddress, const QString&
     m_checksAutomatically = m_store.boolean(UpdaterKeys::checksAutomatically).value_or(true);
     m_automaticChecks = m_host.makeTimer();
     connect(m_automaticChecks.get(), &ContinuousTimer::fired, this, &Updater::runAutomaticCycle);
-    if (m_host.selfUpdating) m_automaticChecks->start(firstCheckDelay);
+    if (!m_host.selfUpdating) return;
+    if (!m_host.ownedByUser) {
+        m_phase = Phase::failed(UpdaterError::of(UpdaterError::Kind::notOwned).message());
+        return;
+    }
+    m_automaticChecks->start(firstCheckDelay);
 }
 
 // The schedule's timer goes with the updater; a reply still in flight is
@@ -97,7 +104,7 @@ bool Updater::isAcceptableAddress(const QUrl& url)
 }
 
 void Updater::get(const QString& address, std::function<void(int, Fetched)> done, qint64 sizeLimit,
-                  UpdaterError::Kind tooLargeKind)
+                  UpdaterError::Kind tooLargeKind, qint64 deadlineMs)
 {
     const QUrl url(address, QUrl::StrictMode);
     if (!isAcceptableAddress(url) || !m_host.network) {
@@ -107,36 +114,59 @@ void Updater::get(const QString& address, std::function<void(int, Fetched)> done
     QNetworkRequest request(url);
     request.setTransferTimeout(transferTimeoutMs);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // The bytes as sent, so that Content-Length can be checked against them;
+    // Qt would otherwise decompress, and pass a cut compressed body as whole.
+    request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = m_host.network->get(request);
-    auto tooLarge = std::make_shared<bool>(false);
+    auto abandoned = std::make_shared<std::optional<UpdaterError::Kind>>();
     connect(reply, &QNetworkReply::downloadProgress, reply,
-            [reply, sizeLimit, tooLarge](qint64 received, qint64 total) {
+            [reply, sizeLimit, abandoned, tooLargeKind](qint64 received, qint64 total) {
                 if (received > sizeLimit || total > sizeLimit) {
-                    *tooLarge = true;
+                    *abandoned = tooLargeKind;
                     reply->abort();
                 }
             });
-    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done), tooLarge, tooLargeKind] {
+    auto* deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, reply, [reply, abandoned] {
+        *abandoned = UpdaterError::Kind::timedOut;
+        reply->abort();
+    });
+    deadline->start(std::chrono::milliseconds(deadlineMs));
+    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done), abandoned] {
         reply->deleteLater();
-        if (*tooLarge) {
-            done(0, UpdaterError::of(tooLargeKind));
+        if (*abandoned) {
+            done(0, UpdaterError::of(**abandoned));
             return;
         }
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (status.isValid()) {
-            done(status.toInt(), reply->readAll());
+        // Any other status is judged by its number; its body is never used.
+        if (status.isValid() && status.toInt() != 200) {
+            done(status.toInt(), QByteArray());
             return;
         }
-        if (reply->error() != QNetworkReply::NoError)
+        const QByteArray body = reply->readAll();
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (status.isValid() && length.isValid() && length.toLongLong() != body.size()) {
+            done(0, UpdaterError::of(UpdaterError::Kind::incomplete));
+            return;
+        }
+        if (reply->error() != QNetworkReply::NoError) {
             done(0, UpdaterError::platform(reply->errorString()));
-        else
+            return;
+        }
+        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+        if (!status.isValid() || !(encoding.isEmpty() || encoding == "identity")) {
             done(0, UpdaterError::of(UpdaterError::Kind::badResponse));
+            return;
+        }
+        done(200, body);
     });
 }
 
 void Updater::check(bool userInitiated)
 {
-    if (m_phase.isBusy() || !m_host.selfUpdating) return;
+    if (m_phase.isBusy() || !m_host.selfUpdating || !m_host.ownedByUser) return;
     const bool launchedBefore = m_store.boolean(UpdaterKeys::hasLaunchedBefore).value_or(false);
     m_store.setObject(true, UpdaterKeys::hasLaunchedBefore);
     if (!launchedBefore && !userInitiated) {
@@ -149,7 +179,7 @@ void Updater::check(bool userInitiated)
     get(
         m_notesAddress,
         [this, userInitiated](int status, const Fetched& result) { finishCheck(userInitiated, result, status); },
-        UpdaterError::notesLimit, UpdaterError::Kind::notesTooLarge);
+        UpdaterError::notesLimit, UpdaterError::Kind::notesTooLarge, m_host.notesDeadlineMs);
 }
 
 void Updater::finishCheck(bool userInitiated, const Fetched& result, int status)
@@ -180,7 +210,7 @@ void Updater::finishCheck(bool userInitiated, const Fetched& result, int status)
 
 void Updater::install()
 {
-    if (m_phase.kind != Phase::Kind::available) return;
+    if (m_phase.kind != Phase::Kind::available || !m_host.ownedByUser) return;
     const QString notes = m_phase.text;
     setPhase(Phase::downloading());
     get(
@@ -208,7 +238,7 @@ void Updater::install()
             });
             watcher->setFuture(QtConcurrent::run(&InstallPipeline::installPayload, payload, bundle, m_host.pinnedTeam));
         },
-        UpdaterError::payloadLimit, UpdaterError::Kind::payloadTooLarge);
+        UpdaterError::payloadLimit, UpdaterError::Kind::payloadTooLarge, m_host.payloadDeadlineMs);
 }
 
 void Updater::finishInstall(const QString& notes, const std::optional<UpdaterError>& failure, const QString& bundle)

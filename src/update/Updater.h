@@ -33,6 +33,14 @@ struct UpdateHost {
     std::function<bool(const QString&, const QStringList&)> startDetached; // the reopen command
     std::function<std::unique_ptr<ContinuousTimer>()> makeTimer;           // the automatic schedule
     QString pinnedTeam; // the team releases must be signed by; empty: the running copy's
+    // Each request is aborted after its deadline, however slowly bytes still
+    // arrive: the notes' own, and the payload's, long enough for the largest
+    // payload at a slow but working rate.
+    int notesDeadlineMs = 60'000;
+    qint64 payloadDeadlineMs = 60'000 + UpdaterError::payloadLimit / (256 << 10) * 1000;
+    // False when the running copy belongs to another user: replacing it is
+    // not this user's to do, so no request is ever made.
+    bool ownedByUser = true;
     // False in a copy a package manager installed and replaces: no check is
     // ever scheduled or made.
     bool selfUpdating = true;
@@ -105,9 +113,10 @@ signals:
 
 private:
     using Fetched = std::variant<QByteArray, UpdaterError>;
-    // Fetches `address`; a body over `sizeLimit` bytes is abandoned and fails as `tooLargeKind`.
+    // Fetches `address`; a body over `sizeLimit` bytes is abandoned and fails
+    // as `tooLargeKind`, a transfer past `deadlineMs` fails as timed out.
     void get(const QString& address, std::function<void(int status, Fetched)> done, qint64 sizeLimit,
-             UpdaterError::Kind tooLargeKind);
+             UpdaterError::Kind tooLargeKind, qint64 deadlineMs);
     void finishCheck(bool userInitiated, const Fetched& result, int status);
     void finishInstall(const QString& notes, const std::optional<UpdaterError>& failure, const QString& bundle);
     void runAutomaticCycle();

@@ -24,6 +24,14 @@ QString UpdaterError::message() const
         return QStringLiteral("The update is larger than 512 MB, so it wasn't downloaded.");
     case Kind::notesTooLarge:
         return QStringLiteral("The release notes are larger than 1 MB, so they weren't read.");
+    case Kind::incomplete:
+        return QStringLiteral("The download was cut short, so it wasn't used.");
+    case Kind::timedOut:
+        return QStringLiteral("The server took too long, so the download was stopped.");
+    case Kind::notNewer:
+        return QStringLiteral("The download isn't newer than this copy, so it wasn't installed.");
+    case Kind::notOwned:
+        return QStringLiteral("This copy belongs to another user, so it can't update itself.");
     case Kind::platform:
         return text;
     }

@@ -15,6 +15,10 @@ struct UpdaterError {
         unsigned_,
         payloadTooLarge, // the payload is over the download limit
         notesTooLarge,   // the release notes are over their limit
+        incomplete,      // fewer bytes arrived than the server announced
+        timedOut,        // the transfer ran past its deadline
+        notNewer,        // the download is the running version or an older one
+        notOwned,        // the running copy belongs to another user
         platform,        // text: the system's own description (network, file system)
     };
 

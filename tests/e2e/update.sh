@@ -33,7 +33,8 @@ make_release() { # version, then what to do to the signed release before packing
   rm -rf "$release" "$site/hrv.zip"
   cp -a "$bundle" "$release"
   cp "$loopback" "$release/Contents/Horavia"
-  sed -i "s|<key>CFBundleShortVersionString</key><string>[^<]*</string>|<key>CFBundleShortVersionString</key><string>$1</string>|" \
+  sed -i -e "s|<key>CFBundleShortVersionString</key><string>[^<]*</string>|<key>CFBundleShortVersionString</key><string>$1</string>|" \
+    -e "s|<key>CFBundleVersion</key><string>[^<]*</string>|<key>CFBundleVersion</key><string>$1</string>|" \
     "$release/Contents/Info.plist"
   "$codesign" sign --key "$work/key.pem" "$release" >/dev/null || fail "the release could not be signed"
   eval "${2:-true}"

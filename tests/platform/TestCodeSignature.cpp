@@ -72,15 +72,12 @@ private slots:
         QTest::addColumn<QString>("path"); // inside the bundle
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("valid");
-        for (const int format : {1, 2}) {
-            const QByteArray f = QByteArray::number(format);
-            QTest::newRow("format " + f + ": untouched") << format << "Contents" << 0755 << true;
-            QTest::newRow("format " + f + ": a group-writable file") << format << "Contents/Horavia" << 0775 << false;
-            QTest::newRow("format " + f + ": a world-writable folder") << format << "Contents" << 0777 << false;
-            QTest::newRow("format " + f + ": the bundle writable by its group") << format << "." << 0775 << false;
-        }
-        QTest::newRow("format 1 lists no folders") << 1 << "Contents/Resources" << 0700 << true;
-        QTest::newRow("format 2: a folder's mode is signed") << 2 << "Contents/Resources" << 0700 << false;
+        QTest::newRow("untouched") << 2 << "Contents" << 0755 << true;
+        QTest::newRow("a group-writable file") << 2 << "Contents/Horavia" << 0775 << false;
+        QTest::newRow("a world-writable folder") << 2 << "Contents" << 0777 << false;
+        QTest::newRow("the bundle writable by its group") << 2 << "." << 0775 << false;
+        QTest::newRow("a folder's mode is signed") << 2 << "Contents/Resources" << 0700 << false;
+        QTest::newRow("format 1, which lists no folders, is refused") << 1 << "Contents" << 0755 << false;
     }
 
     void modesAreSigned()
@@ -95,6 +92,30 @@ private slots:
         QCOMPARE(CodeSignature::sign(bundle, m_key, format), std::nullopt);
         QVERIFY(::chmod(QFile::encodeName(bundle + '/' + path).constData(), mode_t(mode)) == 0);
         QCOMPARE(CodeSignature::verify(bundle).has_value(), valid);
+    }
+
+    // What a walk by decoded names would miss, or a link would fake.
+    void nothingHidesFromVerification_data()
+    {
+        QTest::addColumn<QByteArray>("command"); // run in the signed bundle
+        QTest::newRow("a folder whose name is not UTF-8")
+            << "mkdir -p \"$(printf 'Contents/\\377')/x\"; echo > \"$(printf 'Contents/\\377')/x/run\""_ba;
+        QTest::newRow("a file whose name is not UTF-8") << "echo > \"$(printf 'Contents/\\377\\376')\""_ba;
+        QTest::newRow("the signature through a link")
+            << "cd Contents/_CodeSignature && mv CodeSignature real && ln -s real CodeSignature"_ba;
+    }
+    void nothingHidesFromVerification()
+    {
+        QFETCH(QByteArray, command);
+        QTemporaryDir dir;
+        const QString bundle = dir.filePath(u"Horavia.app"_s);
+        makeBundle(bundle);
+        QCOMPARE(CodeSignature::sign(bundle, m_key), std::nullopt);
+        QProcess shell;
+        shell.setWorkingDirectory(bundle);
+        shell.start(u"/bin/sh"_s, {u"-c"_s, QString::fromUtf8(command)});
+        QVERIFY(shell.waitForFinished() && shell.exitCode() == 0);
+        QCOMPARE(CodeSignature::verify(bundle), std::nullopt);
     }
 
     void extractionSetsItsOwnModes()

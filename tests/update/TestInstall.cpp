@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <functional>
 #include <unistd.h>
 
@@ -70,6 +71,8 @@ private slots:
 
     void installsAndRelaunches()
     {
+        // The old copy goes whole, whatever its names (install() checks the work folder is gone).
+        ::close(::creat((QFile::encodeName(m_bundle) + "/Contents/\xff\xfe").constData(), 0644));
         QTemporaryDir scratch;
         install(signedPayload(scratch.path(), QString(), m_key));
         QCOMPARE(m_updater->phase(), Phase::installing());
@@ -134,6 +137,18 @@ private slots:
                                        << "Unpacking failed: Path is absolute: /tmp/horavia-evil";
         QTest::newRow("symbolic link") << 200 << hostile([](ZipWriter& z) { z.addSymlink("Horavia.app", "/usr/bin"); })
                                        << "Unpacking failed: Symbolic links are not allowed: Horavia.app";
+        const QString notNewer = u"The download isn't newer than this copy, so it wasn't installed."_s;
+        const auto versioned = [this](const QByteArray& version) {
+            return PayloadMaker([=, this](const QString& s) {
+                return signedPayload(s, {}, m_key, u"org.horavia.Horavia"_s, {}, version);
+            });
+        };
+        QTest::newRow("an older genuine release") << 200 << versioned("0.9") << notNewer;
+        QTest::newRow("the same release again") << 200 << versioned("1.0") << notNewer;
+        QTest::newRow("ten thousand and one entries") << 200 << hostile([](ZipWriter& z) {
+            for (int i = 0; i <= ZipExtractor::entryLimit; ++i)
+                z.addDirectory(QString::number(i));
+        }) << "Unpacking failed: The archive holds more than 10000 entries.";
         QTest::newRow("not an archive") << 200 << PayloadMaker([](const QString&) { return QByteArray(5000, 'z'); })
                                         << "Unpacking failed: *";
     }
@@ -162,15 +177,7 @@ private slots:
     // Root may empty any folder, so as root this runs again as "nobody".
     void readOnlyFoldersAreRemovedToo()
     {
-        if (::geteuid() == 0) {
-            QProcess child;
-            child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(u"setpriv"_s, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, u"--"_s,
-                                       QCoreApplication::applicationFilePath(), u"readOnlyFoldersAreRemovedToo"_s});
-            QVERIFY(child.waitForFinished(60000));
-            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
-            return;
-        }
+        if (rerunAsNobody("readOnlyFoldersAreRemovedToo")) return;
         QTemporaryDir scratch;
         const QString staged = scratch.filePath(u"stage/Horavia.app"_s);
         makeBundle(staged, u"org.horavia.Horavia"_s, "2.0");
@@ -211,12 +218,15 @@ private slots:
         QTest::newRow("a stray file, same signer") << "strayFile" << true << "" << true;
         QTest::newRow("a forged signature accepts nobody") << "forged" << true << "" << false;
         QTest::newRow("pinned: another signer refused even by an own build") << "unsigned" << false << "ours" << false;
+        QTest::newRow("a signature folder that cannot be read still names its signer")
+            << "unreadable" << false << "" << false;
         QTest::newRow("pinned: ours accepted") << "strayFile" << true << "ours" << true;
         QTest::newRow("pinned elsewhere: the running copy's signer refused") << "signed" << true << "theirs" << false;
     }
 
     void teamCheck()
     {
+        if (rerunAsNobody("teamCheck")) return; // modes bind only those who are not root
         QFETCH(QString, running);
         QFETCH(bool, candidateOurs);
         QFETCH(QString, pinned);
@@ -225,11 +235,12 @@ private slots:
         const QString runningPath = dir.filePath(u"running/Horavia.app"_s);
         const QString candidate = dir.filePath(u"candidate/Horavia.app"_s);
         makeBundle(runningPath);
-        makeBundle(candidate);
+        makeBundle(candidate, u"org.horavia.Horavia"_s, "2.0");
         signBundle(candidate, candidateOurs ? m_key : m_otherKey);
         if (running != "unsigned") signBundle(runningPath, m_key);
         if (running == "strayFile") writeFile(runningPath + u"/Contents/.directory"_s, "[Desktop Entry]");
         if (running == "forged") writeFile(runningPath + u"/Contents/_CodeSignature/CodeSignature"_s, "forged");
+        if (running == "unreadable") QFile::setPermissions(runningPath + u"/Contents/_CodeSignature"_s, {});
         const QString team = pinned == "ours"     ? *CodeSignature::teamIdentifierForKey(m_key)
                              : pinned == "theirs" ? u"0123456789abcdef0123456789abcdef"_s
                                                   : QString();
@@ -251,9 +262,28 @@ private slots:
     }
 
 private:
+    // As root, runs the test function again as "nobody" and says so: root
+    // reads and empties any folder, whatever its mode.
+    static bool rerunAsNobody(const char* function)
+    {
+        if (::geteuid() != 0) return false;
+        QString test = QString::fromLatin1(function);
+        if (const char* tag = QTest::currentDataTag()) test += u':' + QString::fromUtf8(tag);
+        QProcess child;
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(u"setpriv"_s, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, u"--"_s,
+                                   QCoreApplication::applicationFilePath(), test});
+        [&] {
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+        }();
+        return true;
+    }
+
     // A zip holding a new version of the bundle under `prefix`, signed with `key`, then changed.
     QByteArray signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,
-                             const QString& identifier = u"org.horavia.Horavia"_s, const Change& change = {});
+                             const QString& identifier = u"org.horavia.Horavia"_s, const Change& change = {},
+                             const QByteArray& version = "2.0");
     void install(const QByteArray& payload, int status = 200);
     void verifyRunningBundleUntouched();
     QStringList workFolders() const;
@@ -271,10 +301,10 @@ private:
 };
 
 QByteArray TestInstall::signedPayload(const QString& scratch, const QString& prefix, const QByteArray& key,
-                                      const QString& identifier, const Change& change)
+                                      const QString& identifier, const Change& change, const QByteArray& version)
 {
     const QString staged = scratch + u"/stage/Horavia.app"_s;
-    makeBundle(staged, identifier, "2.0", "#!/bin/sh\necho new\n");
+    makeBundle(staged, identifier, version, "#!/bin/sh\necho new\n");
     signBundle(staged, key);
     if (change) change(staged);
     ZipWriter zip;

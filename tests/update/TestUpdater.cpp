@@ -1,4 +1,5 @@
 #include "../support/ManualTimer.h"
+#include "../support/RawHttpServer.h"
 #include "../support/RecordingPreferences.h"
 #include "../support/TestHttpServer.h"
 #include "../support/TestValues.h"
@@ -12,6 +13,7 @@ using namespace Qt::StringLiterals;
 
 using Phase = Updater::Phase;
 Q_DECLARE_METATYPE(Updater::Phase)
+Q_DECLARE_METATYPE(RawHttpServer::Answer)
 
 class TestUpdater : public QObject {
     Q_OBJECT
@@ -75,7 +77,7 @@ private slots:
 
         checkAndWait(*updater, user);
         QCOMPARE(updater->phase().kind, expected.kind);
-        QCOMPARE(updater->phase().text, expected.text);
+        QCOMPARE(updater->phase(), expected);
         QCOMPARE(m_server->requests(u"/updates.txt"_s), requests);
         QCOMPARE(m_store.values.value(UpdaterKeys::hasLaunchedBefore), QVariant(true));
         QCOMPARE(m_store.values.value(UpdaterKeys::lastSeenNotes), lastSeen.isValid() ? lastSeen : QVariant());
@@ -130,6 +132,65 @@ private slots:
         QCOMPARE(updater->phase(), Phase::idle());
     }
 
+    // Whatever goes wrong on the way fails the request; nothing cut short,
+    // undecodable or endless is ever offered as notes.
+    void brokenTransfersFail_data()
+    {
+        QTest::addColumn<RawHttpServer::Answer>("answer");
+        QTest::addColumn<Phase>("expected");
+        const QByteArray ok = "HTTP/1.1 200 OK\r\n";
+        const QByteArray gzipHead("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);
+        const Phase cut = Phase::failed("The download was cut short, so it wasn't used.");
+        const Phase unexpected = Phase::failed("The server sent something unexpected.");
+        QTest::newRow("body cut short") << RawHttpServer::Answer{ok + "Content-Length: 1000\r\n\r\n" +
+                                                                 QByteArray(32, 'x')}
+                                        << cut;
+        QTest::newRow("compressed though not asked") << RawHttpServer::Answer{ok +
+                                                                              "Content-Encoding: gzip\r\n"
+                                                                              "Content-Length: 14\r\n\r\n" +
+                                                                              gzipHead + "oops"}
+                                                     << unexpected;
+        QTest::newRow("compressed and cut")
+            << RawHttpServer::Answer{ok + "Content-Encoding: gzip\r\n\r\n" + gzipHead} << unexpected;
+        QTest::newRow("one byte at a time, past the deadline")
+            << RawHttpServer::Answer{ok + "Content-Length: 20\r\n\r\n", QByteArray(20, 'x'), 100}
+            << Phase::failed("The server took too long, so the download was stopped.");
+    }
+
+    void brokenTransfersFail()
+    {
+        QFETCH(RawHttpServer::Answer, answer);
+        QFETCH(Phase, expected);
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        RawHttpServer server;
+        server.route("/updates.txt", answer);
+        const auto updater = make(server.url(u"/updates.txt"_s));
+        checkAndWait(*updater, true);
+        QCOMPARE(updater->phase(), expected);
+        QVERIFY(server.lastRequest.toLower().contains("accept-encoding: identity\r\n"));
+
+        // Not left busy: the next check runs.
+        server.route("/updates.txt", {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nNotes"});
+        checkAndWait(*updater, true);
+        QCOMPARE(updater->phase(), Phase::available("Notes"));
+    }
+
+    // A payload cut short is not installed, and its notes stay unseen.
+    void cutPayloadIsNotInstalled()
+    {
+        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
+        RawHttpServer server;
+        server.route("/updates.txt", {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nNotes"});
+        server.route("/hrv.zip", {"HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\nPK\x03\x04"});
+        const auto updater = make(server.url(u"/updates.txt"_s), true, server.url(u"/hrv.zip"_s));
+        checkAndWait(*updater, true);
+        QSignalSpy changed(updater.get(), &Updater::phaseChanged);
+        updater->install();
+        QTRY_COMPARE_WITH_TIMEOUT(updater->phase(), Phase::failed("The download was cut short, so it wasn't used."),
+                                  10000);
+        QVERIFY(!m_store.values.contains(UpdaterKeys::lastSeenNotes));
+    }
+
     void checksAutomaticallyPersists()
     {
         m_store.values.insert(UpdaterKeys::checksAutomatically, u"no"_s);
@@ -170,17 +231,28 @@ private slots:
         QCOMPARE(m_timer->requestedDelays, (QList<double>{3, 21600, 21600}));
     }
 
-    void packagedCopyNeverAsks()
+    // A packaged copy, or one that belongs to another user, never asks.
+    void copiesNotToReplaceNeverAsk_data()
     {
+        QTest::addColumn<bool>("packaged");
+        QTest::addColumn<Phase>("expected");
+        QTest::newRow("packaged") << true << Phase::idle();
+        QTest::newRow("another user's copy")
+            << false << Phase::failed("This copy belongs to another user, so it can't update itself.");
+    }
+    void copiesNotToReplaceNeverAsk()
+    {
+        QFETCH(bool, packaged);
+        QFETCH(Phase, expected);
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         m_server->route(u"/updates.txt"_s, 200, "Notes");
-        const auto updater = make(m_server->url(u"/updates.txt"_s), false);
+        const auto updater = make(m_server->url(u"/updates.txt"_s), !packaged, QString(), packaged);
         QVERIFY(m_timer->requestedDelays.isEmpty());
         updater->check(true);
         updater->check(false);
         QTest::qWait(100);
         QCOMPARE(m_server->requests(u"/updates.txt"_s), 0);
-        QCOMPARE(updater->phase(), Phase::idle());
+        QCOMPARE(updater->phase(), expected);
     }
 
     void overTls()
@@ -208,7 +280,8 @@ private slots:
     }
 
 private:
-    std::unique_ptr<Updater> make(const QString& notesAddress, bool selfUpdating = true);
+    std::unique_ptr<Updater> make(const QString& notesAddress, bool selfUpdating = true,
+                                  const QString& payloadAddress = QString(), bool owned = true);
     void checkAndWait(Updater& updater, bool userInitiated);
 
     RecordingPreferences m_store;
@@ -217,17 +290,22 @@ private:
     ManualTimer* m_timer = nullptr;
 };
 
-std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, bool selfUpdating)
+std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, bool selfUpdating,
+                                           const QString& payloadAddress, bool owned)
 {
     UpdateHost host;
     host.selfUpdating = selfUpdating;
+    host.ownedByUser = owned;
+    host.notesDeadlineMs = 1000;
+    host.bundlePath = [] { return u"/nonexistent/Horavia.app"_s; };
     host.network = &m_network;
     host.makeTimer = [this] {
         auto timer = std::make_unique<ManualTimer>();
         m_timer = timer.get();
         return timer;
     };
-    return std::make_unique<Updater>(m_store, notesAddress, m_server->url(u"/hrv.zip"_s), host);
+    return std::make_unique<Updater>(m_store, notesAddress,
+                                     payloadAddress.isEmpty() ? m_server->url(u"/hrv.zip"_s) : payloadAddress, host);
 }
 
 void TestUpdater::checkAndWait(Updater& updater, bool userInitiated)
