@@ -4,6 +4,11 @@
 # read. One application id names the desktop file, the icon and the window
 # class.
 set(HORAVIA_APP_ID org.horavia.Horavia)
+# Whatever the installing user's umask: a folder others can write to would
+# let them swap the executable that another user runs. Files get CMake's
+# own fixed modes (0644, programs 0755).
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(HORAVIA_HOMEPAGE "https://horavia.org" CACHE STRING "Project home page, also where the metainfo's screenshots live")
 set(HORAVIA_BUNDLE_DESTINATION lib/horavia/Horavia.app)
 set(linux ${PROJECT_SOURCE_DIR}/resources/linux)

@@ -7,6 +7,11 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // A desktop entry's string escape for a backslash, which applies to every
@@ -41,6 +46,36 @@ bool hasControlCharacter(const QString& text)
     return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
+// Marks an entry this application wrote, the only kind it rewrites unasked.
+const QByteArray ownKey = QByteArrayLiteral("X-Horavia-Written=true");
+constexpr qint64 largestEntry = 64 * 1024; // an entry is a few hundred bytes
+
+// The entry, when it is a regular file of the user's own. Never read
+// through a link (another program's file), from a FIFO (it would block),
+// or from a file another user put there.
+std::optional<QByteArray> readOwnEntry(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid() ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return file.read(largestEntry);
+}
+
+// Creates the missing folders of `path` for the user alone, whatever the umask.
+bool makePrivatePath(const QString& path)
+{
+    if (QFileInfo(path).isDir()) return true;
+    const QString parent = QFileInfo(path).absolutePath();
+    if (parent != path && !makePrivatePath(parent)) return false;
+    return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || errno == EEXIST;
+}
+
 } // namespace
 
 LoginItem::LoginItem(QString entryPath, QString executable)
@@ -58,11 +93,10 @@ LoginItem LoginItem::forApplication()
 
 bool LoginItem::isEnabled() const
 {
-    QFile file(m_entryPath);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    const std::optional<QByteArray> text = readOwnEntry(m_entryPath);
+    if (!text) return false;
     bool inMainGroup = false;
-    // An entry is a few hundred bytes; a larger file is read no further.
-    for (const QByteArray& raw : file.read(64 * 1024).split('\n')) {
+    for (const QByteArray& raw : text->split('\n')) {
         const QByteArray line = raw.trimmed();
         if (line.startsWith('[')) inMainGroup = line == "[Desktop Entry]";
         if (!inMainGroup) continue;
@@ -79,10 +113,11 @@ bool LoginItem::isEnabled() const
 void LoginItem::followMove()
 {
     if (!isEnabled()) return;
-    QFile file(m_entryPath);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QByteArray tryExec = "TryExec=" + escapeString(m_executable).toUtf8() + '\n';
-    if (!file.read(64 * 1024).contains(tryExec)) setEnabled(true);
+    // Runs at every start, unasked: only an entry of our own is rewritten.
+    const QList<QByteArray> lines = readOwnEntry(m_entryPath).value_or(QByteArray()).split('\n');
+    if (!lines.contains(ownKey)) return;
+    const QByteArray tryExec = "TryExec=" + escapeString(m_executable).toUtf8();
+    if (!lines.contains(tryExec)) setEnabled(true);
 }
 
 std::optional<QByteArray> LoginItem::entryText() const
@@ -97,6 +132,7 @@ std::optional<QByteArray> LoginItem::entryText() const
     text += QStringLiteral("TryExec=") + escapeString(m_executable) + u'\n';
     text += QStringLiteral("Exec=") + execArgument(m_executable) + u' ' + atLoginArgument + u'\n';
     text += QStringLiteral("Terminal=false\nX-GNOME-Autostart-enabled=true\n");
+    text += QString::fromLatin1(ownKey) + u'\n';
     return text.toUtf8();
 }
 
@@ -109,10 +145,19 @@ std::optional<QString> LoginItem::setEnabled(bool enabled)
     }
     const std::optional<QByteArray> text = entryText();
     if (!text) return QStringLiteral("The application's path can't be written in an autostart entry.");
-    if (!QDir().mkpath(QFileInfo(m_entryPath).absolutePath()))
-        return QStringLiteral("The folder %1 couldn't be created.").arg(QFileInfo(m_entryPath).absolutePath());
+    const QString folder = QFileInfo(m_entryPath).absolutePath();
+    if (!makePrivatePath(folder)) return QStringLiteral("The folder %1 couldn't be created.").arg(folder);
+    // The save file would write through a link to its target, and keep a
+    // mode that lets others edit what runs at login: whatever is in the way
+    // and not a file of the user's own goes first (a link goes, never its target).
+    const QByteArray entry = QFile::encodeName(m_entryPath);
+    struct stat status {};
+    if (::lstat(entry.constData(), &status) == 0 && (!S_ISREG(status.st_mode) || status.st_uid != ::geteuid()))
+        ::unlink(entry.constData());
     QSaveFile file(m_entryPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*text) != text->size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther) ||
+        file.write(*text) != text->size() || !file.commit())
         return file.errorString();
     return std::nullopt;
 }

@@ -20,11 +20,15 @@ public:
     // The entry exists and the desktop has not switched it off (Hidden, or
     // X-GNOME-Autostart-enabled=false).
     bool isEnabled() const;
-    // Writes (atomically) or removes the entry. The reason when that failed.
+    // Writes (atomically, mode 0644, in a folder made 0700) or removes the
+    // entry; a link or anything else not a file of the user's is replaced,
+    // never written through. The reason when that failed.
     std::optional<QString> setEnabled(bool enabled);
 
     // Points an enabled entry at this executable again when the copy was
     // moved since the entry was written (it would start nothing at login).
+    // Only an entry this application wrote is rewritten: one the user made
+    // is theirs.
     void followMove();
 
     // The entry's text; nullopt when the executable's path cannot be written

@@ -15,11 +15,14 @@ check() { # description, command...
   else echo "FAIL: $what"; cat "$root/out"; failed=$((failed + 1)); fi
 }
 
-DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+# Under the loosest umask, as a careless administrator may have it.
+(umask 000 && DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null) || { echo "FAIL: cmake --install"; exit 1; }
 usr=$root/usr
 id=org.horavia.Horavia
 check "the bundle is whole" test -x "$usr/lib/horavia/Horavia.app/Contents/Horavia" -a \
   -f "$usr/lib/horavia/Horavia.app/Contents/Info.plist" -a -f "$usr/lib/horavia/Horavia.app/Contents/Resources/cities.json"
+check "nothing installed is writable by group or others" \
+  test -z "$(find "$root/usr" ! -type l -perm /022 -print)"
 check "the launcher is a relative link to the bundle's executable" \
   test "$(readlink "$usr/bin/horavia")" = ../lib/horavia/Horavia.app/Contents/Horavia -a -x "$usr/bin/horavia"
 check "desktop-file-validate accepts the entry" desktop-file-validate "$usr/share/applications/$id.desktop"

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 class TestLoginItem : public QObject {
@@ -64,6 +66,59 @@ private slots:
         QVERIFY(QFile::remove(entry));
         LoginItem(entry, u"/new place/Horavia"_s).followMove(); // off stays off
         QVERIFY(!QFile::exists(entry));
+    }
+
+    // What may sit at the entry's path when the application starts: it
+    // must neither write through it, nor block on it, nor rewrite an entry
+    // the user made; and what it writes only the user may change.
+    void hostileEntryPaths_data()
+    {
+        QTest::addColumn<QString>("planted"); // link, fifo, loose, foreign
+        QTest::newRow("a link to the user's profile") << "link";
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("an entry of ours left writable by all") << "loose";
+        QTest::newRow("an entry the user wrote") << "foreign";
+    }
+    void hostileEntryPaths()
+    {
+        QFETCH(QString, planted);
+        QTemporaryDir dir;
+        const QString entry = dir.filePath(u"config/autostart/org.horavia.Horavia.desktop"_s);
+        const QString profile = dir.filePath(u".profile"_s);
+        writeFile(profile, "export PATH\n");
+        QVERIFY(QDir().mkpath(QFileInfo(entry).path()));
+        const QByteArray foreign = "[Desktop Entry]\nExec=/old/Horavia --my-flag\nTryExec=/old/Horavia\n";
+        if (planted == "link") QVERIFY(QFile::link(profile, entry));
+        if (planted == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(entry).constData(), 0644), 0);
+        if (planted == "loose") {
+            QCOMPARE(LoginItem(entry, u"/old/Horavia"_s).setEnabled(true), std::nullopt);
+            QCOMPARE(::chmod(QFile::encodeName(entry).constData(), 0666), 0);
+        }
+        if (planted == "foreign") writeFile(entry, foreign);
+
+        LoginItem item(entry, u"/new/Horavia"_s);
+        item.followMove(); // what every start does, unasked
+        QCOMPARE(readFile(profile), "export PATH\n"_ba);
+        if (planted == "foreign") QCOMPARE(readFile(entry), foreign);
+        if (planted == "loose") QVERIFY(readFile(entry).contains("Exec=/new/Horavia"));
+
+        QCOMPARE(item.setEnabled(true), std::nullopt); // the user's own click
+        QCOMPARE(readFile(profile), "export PATH\n"_ba);
+        QVERIFY(QFileInfo(entry).isFile() && !QFileInfo(entry).isSymLink());
+        QCOMPARE(modeOf(entry), 0644);
+        QVERIFY(item.isEnabled());
+    }
+
+    void privateModesUnderAnOpenUmask()
+    {
+        QTemporaryDir dir;
+        const QString entry = dir.filePath(u"config/autostart/org.horavia.Horavia.desktop"_s);
+        const mode_t saved = ::umask(0);
+        const auto failure = LoginItem(entry, u"/bin/true"_s).setEnabled(true);
+        ::umask(saved);
+        QCOMPARE(failure, std::nullopt);
+        QCOMPARE(modeOf(QFileInfo(entry).path()), 0700);
+        QCOMPARE(modeOf(entry), 0644);
     }
 
     void refusesWhatCannotBeWritten()

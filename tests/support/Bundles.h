@@ -38,13 +38,6 @@ inline void signBundle(const QString& path, const QByteArray& key)
     if (const auto error = CodeSignature::sign(path, key)) qFatal("signing failed: %s", qPrintable(*error));
 }
 
-inline int modeOf(const QString& path)
-{
-    struct stat status {};
-    ::stat(QFile::encodeName(path).constData(), &status);
-    return int(status.st_mode & 07777);
-}
-
 // A zip archive in memory. Entries are added as given, unchecked, so tests
 // can build hostile archives too.
 class ZipWriter {

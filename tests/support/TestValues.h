@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <sys/stat.h>
+
 // An instant written in ISO 8601 ("2026-06-21T12:00:00Z", milliseconds allowed).
 inline QDateTime instant(const char* iso)
 {
@@ -37,4 +39,11 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline int modeOf(const QString& path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return int(status.st_mode & 07777);
 }
