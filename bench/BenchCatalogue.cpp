@@ -1,4 +1,4 @@
-#include "catalogue/CityDatabase.h"
+#include "ApplicationState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -6,11 +6,7 @@ namespace {
 
 const QString catalogue = QStringLiteral(HORAVIA_SOURCE_DIR "/resources/cities.json");
 
-const CityDatabase& database()
-{
-    static const CityDatabase loaded(catalogue, icu::Locale("en_US"));
-    return loaded;
-}
+using ApplicationState::database;
 
 void buildDatabase(benchmark::State& state)
 {
@@ -50,5 +46,3 @@ void nearestForMap(benchmark::State& state)
 BENCHMARK(nearestForMap)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -3,7 +3,7 @@
 // the first time and again, a clock tick with it open; opening the settings,
 // About and Software Update windows, and the settings preview on a tick.
 
-#include "catalogue/CityDatabase.h"
+#include "ApplicationState.h"
 #include "chooser/CityListModel.h"
 #include "clock/Clock.h"
 #include "map/WorldLand.h"
@@ -42,11 +42,7 @@ public:
     void fire() { emit fired(); }
 };
 
-const CityDatabase& database()
-{
-    static const CityDatabase loaded(resources + QStringLiteral("cities.json"));
-    return loaded;
-}
+using ApplicationState::database;
 
 // Twenty cities across the zones, tracked.
 QStringList twentyCities()
@@ -114,7 +110,7 @@ BENCHMARK(openFirstTime)->Unit(benchmark::kMillisecond);
 void openAgain(benchmark::State& state)
 {
     Chooser chooser;
-    MainWindow window(chooser.settings, chooser.clock, database(), WorldLand::shared(), chooser.commands);
+    MainWindow window(chooser.settings, chooser.clock, database(), ApplicationState::land(), chooser.commands);
     window.show();
     window.grab();
     for (auto _ : state) {
@@ -131,7 +127,7 @@ void tickWithChooserOpen(benchmark::State& state)
 {
     Chooser chooser;
     chooser.settings.setTrackedCityIDs(twentyCities());
-    MainWindow window(chooser.settings, chooser.clock, database(), WorldLand::shared(), chooser.commands);
+    MainWindow window(chooser.settings, chooser.clock, database(), ApplicationState::land(), chooser.commands);
     window.show();
     window.grab();
     for (auto _ : state) {

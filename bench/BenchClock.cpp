@@ -1,4 +1,4 @@
-#include "catalogue/CityDatabase.h"
+#include "ApplicationState.h"
 #include "clock/ClockEntry.h"
 #include "clock/ClockFormatter.h"
 #include "platform/JsonPreferences.h"
@@ -10,11 +10,7 @@
 
 namespace {
 
-const CityDatabase& database()
-{
-    static const CityDatabase loaded(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/cities.json"));
-    return loaded;
-}
+using ApplicationState::database;
 
 // A redraw of a 20-row panel: the rows, then every text each row shows.
 void entriesAndTextsFor20Rows(benchmark::State& state)
@@ -54,5 +50,3 @@ void timeText(benchmark::State& state)
 BENCHMARK(timeText)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

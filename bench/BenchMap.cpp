@@ -1,4 +1,4 @@
-#include "catalogue/CityDatabase.h"
+#include "ApplicationState.h"
 #include "map/Terminator.h"
 #include "map/WorldLand.h"
 #include "ui/WorldMapView.h"
@@ -10,17 +10,8 @@
 
 namespace {
 
-const WorldLand& land()
-{
-    static const WorldLand loaded = WorldLand::load(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/world-land.json"));
-    return loaded;
-}
-
-const CityDatabase& database()
-{
-    static const CityDatabase loaded(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/cities.json"));
-    return loaded;
-}
+using ApplicationState::database;
+using ApplicationState::land;
 
 void prepare(WorldMapView& view, const QSize& size)
 {

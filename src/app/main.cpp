@@ -2,6 +2,7 @@
 #include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
+#include "platform/VectorState.h"
 #include "ui/Appearance.h"
 #include "ui/Symbols.h"
 #include "ui/platform/WindowClass.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    VectorState::keepUpperHalvesClean(); // before any hash table of strings exists
     QApplication application(argc, argv);
     // The tray item's title and id.
     application.setApplicationName(QStringLiteral("Horavia"));

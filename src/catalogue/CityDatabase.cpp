@@ -19,6 +19,14 @@ constexpr double earthDiameterKm = 12742;
 
 } // namespace
 
+CityDatabase::UnitVector CityDatabase::unitVector(double latitude, double longitude)
+{
+    constexpr double radians = std::numbers::pi / 180;
+    const double phi = latitude * radians;
+    const double lambda = longitude * radians;
+    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+}
+
 CityDatabase::CityDatabase(const QString& catalogueFile, const icu::Locale& locale)
     : m_folder(locale)
 {
@@ -49,6 +57,13 @@ void CityDatabase::load(const QString& catalogueFile, const icu::Locale& locale)
             m_positionsByID.insert(m_cities.at(i).id, i);
     }
     index(locale);
+    m_unitVectors.reserve(size_t(m_cities.size()));
+    const QString& utcId = City::utc().id;
+    for (const City& city : std::as_const(m_cities)) {
+        constexpr double nowhere = std::numeric_limits<double>::quiet_NaN();
+        m_unitVectors.push_back(city.id == utcId ? UnitVector{nowhere, nowhere, nowhere}
+                                                 : unitVector(city.latitude, city.longitude));
+    }
 }
 
 void CityDatabase::index(const icu::Locale& locale)
@@ -218,21 +233,25 @@ QList<City> CityDatabase::nearestCities(double latitude, double longitude, doubl
                                         qsizetype maximum) const
 {
     struct Candidate {
-        double distance;
+        double chord; // squared straight-line distance on the unit sphere
         qsizetype index;
     };
+    const UnitVector from = unitVector(latitude, longitude);
+    // The chord of an arc of θ radians is 2 sin(θ/2); past half the globe every point is within.
+    const double arc = std::min(radiusKm / (earthDiameterKm / 2), std::numbers::pi);
+    const double radiusChord = 4 * std::sin(arc / 2) * std::sin(arc / 2);
     std::vector<Candidate> candidates;
-    candidates.reserve(size_t(m_cities.size()));
-    const QString& utcId = City::utc().id;
+    candidates.reserve(m_unitVectors.size());
     qsizetype within = 0;
-    for (qsizetype i = 0; i < m_cities.size(); ++i) {
-        const City& city = m_cities.at(i);
-        if (city.id == utcId) continue;
-        double distance = distanceKm(latitude, longitude, city.latitude, city.longitude);
-        if (std::isnan(distance)) // a caller's NaN point must not break the ordering
-            distance = std::numeric_limits<double>::infinity();
-        within += distance <= radiusKm ? 1 : 0;
-        candidates.push_back({distance, i});
+    for (size_t i = 0; i < m_unitVectors.size(); ++i) {
+        const UnitVector& to = m_unitVectors[i];
+        if (std::isnan(to.x)) continue; // universal time is nowhere
+        const double dx = from.x - to.x, dy = from.y - to.y, dz = from.z - to.z;
+        double chord = dx * dx + dy * dy + dz * dz;
+        if (std::isnan(chord)) // a caller's NaN point must not break the ordering
+            chord = std::numeric_limits<double>::infinity();
+        within += chord <= radiusChord ? 1 : 0;
+        candidates.push_back({chord, qsizetype(i)});
     }
 
     // Every candidate within the radius sorts before every one outside, so
@@ -241,7 +260,7 @@ QList<City> CityDatabase::nearestCities(double latitude, double longitude, doubl
     const qsizetype count =
         std::clamp<qsizetype>(std::min(std::max(within, std::min(total, minimum)), maximum), 0, total);
     const auto nearer = [](const Candidate& a, const Candidate& b) {
-        return a.distance < b.distance || (a.distance == b.distance && a.index < b.index);
+        return a.chord < b.chord || (a.chord == b.chord && a.index < b.index);
     };
     std::partial_sort(candidates.begin(), candidates.begin() + count, candidates.end(), nearer);
 

@@ -10,6 +10,8 @@
 
 #include <unicode/locid.h>
 
+#include <vector>
+
 // Lookup of catalogue records by id, over the records the database holds.
 class CityIndex {
 public:
@@ -70,7 +72,9 @@ public:
 
     // Cities nearest to a point (degrees), nearest first, never the
     // universal-time entry: all of those within radiusKm, but at least
-    // `minimum` and at most `maximum`.
+    // `minimum` and at most `maximum`. No trigonometry per city: each has a
+    // point on the unit sphere, made at load, and the straight-line distance
+    // between two such points orders them as the great-circle one does.
     QList<City> nearestCities(double latitude, double longitude, double radiusKm, qsizetype minimum,
                               qsizetype maximum) const;
 
@@ -92,4 +96,10 @@ private:
     QString m_searchText;
     QList<qsizetype> m_keyStarts;
     QList<qsizetype> m_firstKeys;
+    // Per city, its point on the unit sphere; NaN for the universal-time entry.
+    struct UnitVector {
+        double x, y, z;
+    };
+    std::vector<UnitVector> m_unitVectors;
+    static UnitVector unitVector(double latitude, double longitude);
 };
