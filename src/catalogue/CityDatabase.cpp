@@ -116,19 +116,6 @@ void CityDatabase::index(const icu::Locale& locale)
     m_searchText.squeeze();
 }
 
-QList<QStringList> CityDatabase::searchKeys() const
-{
-    QList<QStringList> keys;
-    keys.reserve(m_cities.size());
-    for (qsizetype c = 0; c < m_cities.size(); ++c) {
-        QStringList entry;
-        for (qsizetype k = m_firstKeys.at(c); k < m_firstKeys.at(c + 1); ++k)
-            entry.append(m_searchText.mid(m_keyStarts.at(k), m_keyStarts.at(k + 1) - m_keyStarts.at(k) - 1));
-        keys.append(entry);
-    }
-    return keys;
-}
-
 namespace {
 
 // Match scores, lower is better: at the start of the name, at the start of
@@ -215,18 +202,6 @@ QList<City> CityDatabase::searchOneKeyAtATime(const QString& folded, qsizetype l
         ranking.add(city, best);
     }
     return ranking.take(m_cities);
-}
-
-double CityDatabase::distanceKm(double latitude1, double longitude1, double latitude2, double longitude2)
-{
-    constexpr double radians = std::numbers::pi / 180;
-    const double phi1 = latitude1 * radians;
-    const double phi2 = latitude2 * radians;
-    const double dPhi = std::sin((phi1 - phi2) / 2);
-    const double dLambda = std::sin((longitude1 - longitude2) * radians / 2);
-    const double a = dPhi * dPhi + std::cos(phi1) * std::cos(phi2) * dLambda * dLambda;
-    // Rounding can push a just above 1 for antipodal points; asin would give NaN.
-    return earthDiameterKm * std::asin(std::min(std::sqrt(a), 1.0));
 }
 
 QList<City> CityDatabase::nearestCities(double latitude, double longitude, double radiusKm, qsizetype minimum,

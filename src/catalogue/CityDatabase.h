@@ -60,9 +60,6 @@ public:
     const QList<City>& cities() const { return m_cities; }
     // For an id that occurs more than once, its first record.
     CityIndex citiesByID() const { return CityIndex(m_cities, m_positionsByID); }
-    // One entry per element of cities(): folded name, region, country, aliases,
-    // zone name. Built on each call from the compact form search() uses.
-    QList<QStringList> searchKeys() const;
 
     // Records whose folded texts contain the folded query, best first: a match
     // at the start of the name, then at the start of another text, then inside
@@ -77,9 +74,6 @@ public:
     // between two such points orders them as the great-circle one does.
     QList<City> nearestCities(double latitude, double longitude, double radiusKm, qsizetype minimum,
                               qsizetype maximum) const;
-
-    // Great-circle distance in kilometres between two points given in degrees.
-    static double distanceKm(double latitude1, double longitude1, double latitude2, double longitude2);
 
 private:
     void load(const QString& catalogueFile, const icu::Locale& locale);

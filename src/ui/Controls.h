@@ -9,8 +9,10 @@ class QWidget;
 // font, and the busy indicator.
 namespace Controls {
 
-inline constexpr qreal callout = 0.92; // status lines, previews, credits
-inline constexpr qreal caption = 0.85; // hints, notices, taglines
+inline constexpr qreal headline = 1.0;     // the body size, set semibold: first-level headings
+inline constexpr qreal callout = 0.92;     // status lines, previews, credits
+inline constexpr qreal subheadline = 0.85; // lower-level headings, set semibold
+inline constexpr qreal caption = 0.85;     // hints, notices, taglines
 
 QFont scaled(QFont font, qreal factor, QFont::Weight weight = QFont::Normal);
 

@@ -181,7 +181,7 @@ void SettingsWindow::refreshUpdates()
 {
     const Updater::Phase phase = m_updater.phase();
     m_checksAutomatically->setChecked(m_updater.checksAutomatically());
-    m_checkNow->setEnabled(!phase.isBusy());
+    m_checkNow->setEnabled(!phase.isBusy() && m_updater.canReplaceItself());
     m_busy->setVisible(phase.isBusy() && m_updater.selfUpdating());
     m_status->setText(statusText(phase));
     m_show->setVisible(phase.kind == Updater::Phase::Kind::available);

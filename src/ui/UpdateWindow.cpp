@@ -6,6 +6,7 @@
 #include "update/Updater.h"
 
 #include <QDesktopServices>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -14,7 +15,6 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextList>
 #include <QVBoxLayout>
 
 namespace {
@@ -131,44 +131,46 @@ void UpdateWindow::reject()
 
 void UpdateWindow::render(const ReleaseNotes& notes, QTextDocument& document)
 {
+    // A column of lines 5 px apart; headings get 5 px more above, a blank
+    // line is an empty element 3 px high, a bullet is "•" and 7 px before
+    // its text, which wraps under itself.
+    constexpr int spacing = 5;
+    constexpr int headingExtra = 5;
+    constexpr int blankHeight = 3;
+    constexpr int bulletGap = 7;
     document.clear();
     QTextCursor cursor(&document);
-    const QTextCharFormat plain;
-    QTextList* list = nullptr;
+    const qreal base = document.defaultFont().pointSizeF();
     bool first = true;
     for (const ReleaseNotes::Line& line : notes.lines()) {
-        if (line.kind == ReleaseNotes::Line::Kind::blank) {
-            list = nullptr;
-            continue;
-        }
+        using Kind = ReleaseNotes::Line::Kind;
         QTextBlockFormat block;
-        block.setBottomMargin(4);
-        if (!first)
-            cursor.insertBlock(block);
-        else
-            cursor.setBlockFormat(block);
-        first = false;
-        QTextCharFormat format = plain;
-        switch (line.kind) {
-        case ReleaseNotes::Line::Kind::heading:
-            list = nullptr;
+        block.setTopMargin(first ? 0 : spacing);
+        QTextCharFormat format;
+        format.setFontPointSize(base * Controls::callout);
+        if (line.kind == Kind::heading) {
+            block.setTopMargin(block.topMargin() + headingExtra);
+            format.setFontPointSize(base * (line.level == 1 ? Controls::headline : Controls::subheadline));
             format.setFontWeight(QFont::DemiBold);
-            format.setProperty(QTextFormat::FontSizeAdjustment, std::max(0, 3 - line.level));
-            break;
-        case ReleaseNotes::Line::Kind::bullet:
-            if (list) {
-                list->add(cursor.block());
-            } else {
-                QTextListFormat bullets;
-                bullets.setStyle(QTextListFormat::ListDisc);
-                list = cursor.createList(bullets);
-            }
-            break;
-        default:
-            list = nullptr;
-            break;
         }
+        QTextCharFormat bullet = format;
+        if (line.kind == Kind::bullet) {
+            QFont font = document.defaultFont();
+            font.setPointSizeF(format.fontPointSize());
+            const qreal indent = QFontMetricsF(font).horizontalAdvance(QStringLiteral("•")) + bulletGap;
+            block.setLeftMargin(indent);
+            block.setTextIndent(-indent);
+            bullet.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+            bullet.setFontLetterSpacing(bulletGap);
+        }
+        if (line.kind == Kind::blank) block.setLineHeight(blankHeight, QTextBlockFormat::FixedHeight);
+        if (first)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block);
+        first = false;
         cursor.setBlockCharFormat(format);
+        if (line.kind == Kind::bullet) cursor.insertText(QStringLiteral("•"), bullet);
         insertRuns(cursor, line.text, format);
     }
 }

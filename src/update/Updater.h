@@ -93,6 +93,8 @@ public:
 
     bool checksAutomatically() const { return m_checksAutomatically; }
     bool selfUpdating() const { return m_host.selfUpdating; }
+    // False for a copy that belongs to another user: it never checks.
+    bool canReplaceItself() const { return m_host.selfUpdating && m_host.ownedByUser; }
     void setChecksAutomatically(bool checks);
 
     // Fetches the notes; the outcome is the new phase. Does nothing while a

@@ -16,15 +16,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A client that connects and then says nothing, as many at once as asked.
-int connectQuietly(const QString& path)
+// A client at `path` that never says a word, or (not connecting) a socket
+// bound there and never listened on, as a killed copy leaves it.
+int socketAt(const QString& path, bool connectTo)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const QByteArray encoded = QFile::encodeName(path);
     memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
-    ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const auto* raw = reinterpret_cast<const sockaddr*>(&address);
+    connectTo ? ::connect(fd, raw, sizeof address) : ::bind(fd, raw, sizeof address);
     return fd;
 }
 
@@ -34,8 +36,8 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 
 private slots:
-    // What a copy that died leaves behind is taken over; the kernel's
-    // "nobody listens" is the only proof that a socket is stale.
+    // What a copy that died leaves is taken over; only the kernel's "nobody
+    // listens" proves a socket stale.
     void leftoversAreTakenOver_data()
     {
         QTest::addColumn<bool>("socket");
@@ -47,26 +49,17 @@ private slots:
         QFETCH(bool, socket);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"horavia.socket"_s);
-        if (socket) {
-            // Bound and never listened on: what a killed copy leaves.
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            const QByteArray encoded = QFile::encodeName(path);
-            memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
-            QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-            ::close(fd);
-        } else {
+        if (socket)
+            ::close(socketAt(path, false));
+        else
             QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-        }
         SingleInstance first(path);
         QVERIFY(first.claim());
-        SingleInstance second(path);
-        QVERIFY(!second.claim());
+        QVERIFY(!SingleInstance(path).claim());
     }
 
-    // Held connections must neither lock out the next launch's handover for
-    // good nor make it think the running copy is gone.
+    // Held connections neither make the next launch think the running copy
+    // is gone nor lock out the handover for good; a line may come in pieces.
     void floodNeitherReplacesNorBlocksTheRunningCopy()
     {
         QTemporaryDir dir;
@@ -76,13 +69,10 @@ private slots:
         QSignalSpy reopened(&running, &SingleInstance::reopenRequested);
         std::vector<int> flood;
         for (int i = 0; i < 1500; ++i)
-            flood.push_back(connectQuietly(path));
+            flood.push_back(socketAt(path, true));
+        QVERIFY(!SingleInstance(path).claim()); // busy, not gone
+        QVERIFY(QFileInfo::exists(path));
 
-        SingleInstance late(path);
-        QVERIFY(!late.claim()); // busy, not gone: no second copy
-        QVERIFY(QFileInfo(path).exists());
-
-        // The running copy sheds what is over its limit, then times out the rest.
         QTest::qWait(SingleInstance::connectionTimeoutMs + 500);
         QLocalSocket client;
         client.connectToServer(path);
@@ -96,24 +86,21 @@ private slots:
             ::close(fd);
     }
 
-    // Without a runtime folder, nothing another user (or a loose mode)
-    // planted in the temporary folder is used.
+    // Without a runtime folder, nothing planted in the temporary folder by
+    // another user (or left open to others) is used.
     void plantedFoldersAreIgnored()
     {
         QTemporaryDir temp;
         const uint uid = ::getuid();
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
         qunsetenv("XDG_RUNTIME_DIR");
-        // Qt's own fallback runtime folder is made unusable, as a squatter would.
-        const QString user = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name);
-        QVERIFY(QFile(temp.filePath(u"runtime-"_s + user)).open(QIODevice::WriteOnly));
-
-        QLocalServer oldFallback;
+        // Qt's own fallback runtime folder made unusable, as a squatter would.
+        QVERIFY(QFile(temp.filePath(u"runtime-"_s + QString::fromLocal8Bit(::getpwuid(uid)->pw_name)))
+                    .open(QIODevice::WriteOnly));
+        QLocalServer oldFallback, squatter;
         QVERIFY(oldFallback.listen(temp.filePath(u"horavia-%1.socket"_s.arg(uid))));
         const QString loose = temp.filePath(u"horavia-%1-loose"_s.arg(uid));
-        QVERIFY(QDir().mkpath(loose));
-        QFile::setPermissions(loose, QFileDevice::Permissions(0x7755));
-        QLocalServer squatter;
+        QVERIFY(QDir().mkpath(loose) && QFile::setPermissions(loose, QFileDevice::Permissions(0x7755)));
         QVERIFY(squatter.listen(loose + u"/horavia.socket"_s));
 
         SingleInstance first;
@@ -122,10 +109,8 @@ private slots:
         struct stat status {};
         QCOMPARE(::lstat(QFile::encodeName(QFileInfo(first.socketPath()).path()).constData(), &status), 0);
         QCOMPARE(int(status.st_mode & 0777), 0700);
-
         QSignalSpy reopened(&first, &SingleInstance::reopenRequested);
-        SingleInstance second;
-        QVERIFY(!second.claim());
+        QVERIFY(!SingleInstance().claim());
         QVERIFY(reopened.wait(2000));
         qunsetenv("TMPDIR");
     }

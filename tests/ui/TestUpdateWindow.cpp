@@ -79,24 +79,36 @@ private slots:
         QCOMPARE(m_updater->phase(), Phase::downloading());
     }
 
+    // The column's look: spacing, heading styles, blank lines, bullets.
     void rendersTheNotes()
     {
         QTextDocument document;
-        UpdateWindow::render(
-            ReleaseNotes(u"# Horavia 2.0\n- **Faster** start\n- See [notes](https://example.org)\n\nDone."_s),
-            document);
-        QCOMPARE(document.blockCount(), 4);
-        const QTextBlock heading = document.firstBlock();
-        QCOMPARE(heading.text(), u"Horavia 2.0"_s);
-        QVERIFY(heading.charFormat().fontWeight() >= QFont::DemiBold);
-        const QTextBlock first = heading.next();
-        QVERIFY(first.textList() && first.textList() == first.next().textList());
-        QVERIFY(first.begin().fragment().charFormat().fontWeight() >= QFont::Bold);
-        bool linked = false;
-        for (auto it = first.next().begin(); !it.atEnd(); ++it)
+        UpdateWindow::render(ReleaseNotes(u"# Horavia 2.0\n- **Faster** start, and a line long enough to wrap\n"
+                                          u"- See [notes](https://example.org)\n\n## Details\nDone."_s),
+                             document);
+        QStringList texts;
+        for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
+            texts.append(block.text());
+        QCOMPARE(texts, (QStringList{"Horavia 2.0", "•Faster start, and a line long enough to wrap", "•See notes", "",
+                                     "Details", "Done."}));
+        const auto block = [&](int n) { return document.findBlockByNumber(n); };
+        const qreal base = document.defaultFont().pointSizeF();
+        QCOMPARE(block(0).charFormat().fontPointSize(), base);
+        QCOMPARE(block(4).charFormat().fontPointSize(), base * 0.85);
+        QVERIFY(block(4).charFormat().fontWeight() == QFont::DemiBold);
+        QCOMPARE(block(4).blockFormat().topMargin(), 10.0); // 5 between lines, 5 more above a heading
+        QCOMPARE(block(5).blockFormat().topMargin(), 5.0);
+        QCOMPARE(block(3).blockFormat().lineHeight(), 3.0); // a blank line is an element of its own
+        QCOMPARE(block(3).blockFormat().lineHeightType(), int(QTextBlockFormat::FixedHeight));
+        // The bullet hangs: wrapped lines start under the text, not under "•".
+        QCOMPARE(block(1).blockFormat().textIndent(), -block(1).blockFormat().leftMargin());
+        QCOMPARE(block(1).begin().fragment().charFormat().fontLetterSpacing(), 7.0);
+        bool bold = false, linked = false;
+        for (auto it = block(1).begin(); !it.atEnd(); ++it)
+            bold = bold || it.fragment().charFormat().fontWeight() >= QFont::Bold;
+        for (auto it = block(2).begin(); !it.atEnd(); ++it)
             linked = linked || it.fragment().charFormat().anchorHref() == u"https://example.org"_s;
-        QVERIFY(linked);
-        QVERIFY(!first.next().next().textList()); // a paragraph after a blank line ends the list
+        QVERIFY(bold && linked);
     }
 
 private:
