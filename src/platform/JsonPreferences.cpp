@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,16 +62,19 @@ JsonPreferences::Stamp JsonPreferences::stampOf(const QString& fileName)
 
 // Only one copy runs per user, so whatever a writer leaves beside the file
 // when it opens belongs to a writer that is gone: the lock files of earlier
-// versions and the save file's temporaries (the name and six characters).
+// versions, and the save file's temporary, linked under the name and six
+// random letters and digits just before it replaces the file. A name like
+// "settings.json.backup", all one case, is the user's own and stays.
 void JsonPreferences::removeLeftovers() const
 {
     const QFileInfo info(m_fileName);
-    const QString name = QRegularExpression::escape(info.fileName());
-    static const QString pattern = QStringLiteral("^%1\\.(lock|lock\\.rmlink|[A-Za-z0-9]{6})$");
-    const QRegularExpression leftover(pattern.arg(name));
+    static const QString pattern = QStringLiteral("^%1\\.(lock|lock\\.rmlink|(?=[A-Za-z0-9]*[a-z])(?=[A-Za-z0-9]*[A-Z])"
+                                                  "[A-Za-z0-9]{6})$");
+    const QRegularExpression leftover(pattern.arg(QRegularExpression::escape(info.fileName())));
     QDir folder = info.dir();
-    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (leftover.match(entry).hasMatch()) folder.remove(entry);
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+        if (!entry.isSymLink() && entry.ownerId() == ::geteuid() && leftover.match(entry.fileName()).hasMatch())
+            folder.remove(entry.fileName());
 }
 
 QVariant JsonPreferences::object(const QString& key) const

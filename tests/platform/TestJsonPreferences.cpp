@@ -111,12 +111,12 @@ private slots:
     void leftoversOfAKilledWriterGo()
     {
         writeFile(path(), R"({"kept":true})");
-        for (const char* suffix : {".lock", ".Ab12Cd", ".unreadable-20260101T000000Z"})
+        for (const char* suffix : {".lock", ".Ab12Cd", ".backup", ".unreadable-20260101T000000Z"})
             writeFile(path() + QLatin1String(suffix), "");
         JsonPreferences prefs(path());
         QVERIFY(prefs.synchronize());
         QCOMPARE(QDir(QFileInfo(path()).path()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{"settings.json", "settings.json.unreadable-20260101T000000Z"}));
+                 (QStringList{"settings.json", "settings.json.backup", "settings.json.unreadable-20260101T000000Z"}));
         QCOMPARE(prefs.boolean(u"kept"_s), std::optional(true));
     }
 
