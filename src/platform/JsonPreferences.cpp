@@ -6,10 +6,10 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +30,29 @@ std::optional<QVariantMap> readValues(const QString& fileName)
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
     return document.object().toVariantMap();
+}
+
+// The whole file or nothing: written beside the target, flushed to disk,
+// then renamed over it. Never through a link at the temporary's name.
+bool replaceAtomically(const QString& target, const QString& temporary, const QByteArray& bytes)
+{
+    const QByteArray temp = QFile::encodeName(temporary);
+    struct stat existing {};
+    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &existing) == 0 ? existing.st_mode & 0777 : 0644;
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) return false;
+    bool written = ::fchmod(fd, mode) == 0;
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        done += n > 0 ? n : 0;
+    }
+    written = ::fsync(fd) == 0 && written;
+    written = ::close(fd) == 0 && written;
+    if (written && ::rename(temp.constData(), QFile::encodeName(target).constData()) == 0) return true;
+    ::unlink(temp.constData());
+    return false;
 }
 
 } // namespace
@@ -62,19 +85,32 @@ JsonPreferences::Stamp JsonPreferences::stampOf(const QString& fileName)
 
 // Only one copy runs per user, so whatever a writer leaves beside the file
 // when it opens belongs to a writer that is gone: the lock files of earlier
-// versions, and the save file's temporary, linked under the name and six
-// random letters and digits just before it replaces the file. A name like
-// "settings.json.backup", all one case, is the user's own and stays.
+// versions, and this store's own temporary. (A save file's temporary would
+// carry six random letters, which no rule could tell from a name the user
+// gave a copy of their own, such as "settings.json.backup".)
 void JsonPreferences::removeLeftovers() const
 {
+    const QString file = writtenFileName();
+    for (const QString& leftover : {file + QStringLiteral(".lock"), file + QStringLiteral(".lock.rmlink"),
+                                    m_fileName + QStringLiteral(".lock"), temporaryFileName()}) {
+        const QFileInfo info(leftover);
+        if (info.exists() && !info.isSymLink() && info.isFile() && info.ownerId() == ::geteuid())
+            QFile::remove(leftover);
+    }
+}
+
+// A settings file the user made a link (to a folder of dotfiles, say) is
+// written where the link points, and stays a link.
+QString JsonPreferences::writtenFileName() const
+{
     const QFileInfo info(m_fileName);
-    static const QString pattern = QStringLiteral("^%1\\.(lock|lock\\.rmlink|(?=[A-Za-z0-9]*[a-z])(?=[A-Za-z0-9]*[A-Z])"
-                                                  "[A-Za-z0-9]{6})$");
-    const QRegularExpression leftover(pattern.arg(QRegularExpression::escape(info.fileName())));
-    QDir folder = info.dir();
-    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
-        if (!entry.isSymLink() && entry.ownerId() == ::geteuid() && leftover.match(entry.fileName()).hasMatch())
-            folder.remove(entry.fileName());
+    if (!info.isSymLink()) return m_fileName;
+    return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+}
+
+QString JsonPreferences::temporaryFileName() const
+{
+    return writtenFileName() + QStringLiteral(".saving");
 }
 
 QVariant JsonPreferences::object(const QString& key) const
@@ -109,10 +145,10 @@ bool JsonPreferences::synchronize()
                 m_values.remove(key);
         }
     }
-    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath())) return false;
+    const QString target = writtenFileName();
+    if (!QDir().mkpath(QFileInfo(target).absolutePath())) return false;
     const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(m_values)).toJson(QJsonDocument::Indented);
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) return false;
+    if (!replaceAtomically(target, temporaryFileName(), bytes)) return false;
     m_stamp = stampOf(m_fileName);
     m_changed.clear();
     m_removed.clear();

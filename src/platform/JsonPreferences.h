@@ -6,10 +6,10 @@
 
 // Preferences kept in one JSON object on disk, so that booleans, strings,
 // arrays and objects keep their types. Every write replaces the file whole
-// through QSaveFile, and nothing else: no lock file, so a copy killed at any
-// moment leaves either the old file or the new one, never anything a later
-// start must wait for. Temporaries and locks of a killed writer are removed
-// when the store opens.
+// (written to "<name>.saving", flushed, renamed over it), and nothing else:
+// no lock file, so a copy killed at any moment leaves either the old file or
+// the new one, never anything a later start must wait for. The temporary
+// and the lock files of earlier versions are removed when the store opens.
 //
 // A file that exists but is not a JSON object is never overwritten in place:
 // before the first write it is renamed to "<name>.unreadable-<timestamp>", so
@@ -42,6 +42,8 @@ private:
     };
     static Stamp stampOf(const QString& fileName);
     void removeLeftovers() const;
+    QString writtenFileName() const;
+    QString temporaryFileName() const;
     void setAsideUnreadableFile();
 
     QString m_fileName;

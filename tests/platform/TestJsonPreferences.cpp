@@ -111,13 +111,27 @@ private slots:
     void leftoversOfAKilledWriterGo()
     {
         writeFile(path(), R"({"kept":true})");
-        for (const char* suffix : {".lock", ".Ab12Cd", ".backup", ".unreadable-20260101T000000Z"})
+        for (const char* suffix : {".lock", ".saving", ".backup", ".unreadable-20260101T000000Z"})
             writeFile(path() + QLatin1String(suffix), "");
         JsonPreferences prefs(path());
         QVERIFY(prefs.synchronize());
         QCOMPARE(QDir(QFileInfo(path()).path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"settings.json", "settings.json.backup", "settings.json.unreadable-20260101T000000Z"}));
         QCOMPARE(prefs.boolean(u"kept"_s), std::optional(true));
+    }
+
+    // A settings file linked into a folder of dotfiles stays a link.
+    void aLinkedFileIsWrittenWhereItPoints()
+    {
+        const QString real = m_dir->filePath(u"dotfiles/horavia.json"_s);
+        writeFile(real, R"({"kept":true})");
+        QDir().mkpath(QFileInfo(path()).path());
+        QVERIFY(QFile::link(real, path()));
+        JsonPreferences prefs(path());
+        prefs.setObject(true, u"added"_s);
+        QVERIFY(prefs.synchronize());
+        QVERIFY(QFileInfo(path()).isSymLink());
+        QCOMPARE(QJsonDocument::fromJson(readFile(real)).object(), (QJsonObject{{"kept", true}, {"added", true}}));
     }
 
     // Two writers of one file: neither loses the other's keys.
