@@ -166,7 +166,7 @@ void Updater::get(const QString& address, std::function<void(int, Fetched)> done
 
 void Updater::check(bool userInitiated)
 {
-    if (m_phase.isBusy() || !m_host.selfUpdating || !m_host.ownedByUser) return;
+    if (m_phase.isBusy() || !canReplaceItself()) return;
     const bool launchedBefore = m_store.boolean(UpdaterKeys::hasLaunchedBefore).value_or(false);
     m_store.setObject(true, UpdaterKeys::hasLaunchedBefore);
     if (!launchedBefore && !userInitiated) {
@@ -210,7 +210,7 @@ void Updater::finishCheck(bool userInitiated, const Fetched& result, int status)
 
 void Updater::install()
 {
-    if (m_phase.kind != Phase::Kind::available || !m_host.ownedByUser) return;
+    if (m_phase.kind != Phase::Kind::available || !canReplaceItself()) return;
     const QString notes = m_phase.text;
     setPhase(Phase::downloading());
     get(
