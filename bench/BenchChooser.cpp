@@ -1,11 +1,15 @@
 // The windows on the shipped catalogue: one keystroke and one map click up to
 // the chooser's model holding every row with its texts, opening the chooser
-// the first time and again, a clock tick with it open; opening the settings,
-// About and Software Update windows, and the settings preview on a tick.
+// the first time and again, a clock tick with it open (also on 200 search
+// results); one step of the time cursor with the panel and the chooser open,
+// Next Overlap for twenty cities; opening the settings, About and Software
+// Update windows, and the settings preview on a tick.
 
 #include "ApplicationState.h"
 #include "chooser/CityListModel.h"
 #include "clock/Clock.h"
+#include "clock/ClockEntries.h"
+#include "clock/DisplayedTime.h"
 #include "map/WorldLand.h"
 #include "platform/ContinuousTimer.h"
 #include "platform/LoginItem.h"
@@ -13,11 +17,14 @@
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/MenuBarPanel.h"
 #include "ui/SettingsWindow.h"
 #include "ui/UpdateWindow.h"
 #include "update/Updater.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -54,11 +61,29 @@ QStringList twentyCities()
     return ids;
 }
 
+struct Chooser {
+    MemoryPreferences store;
+    AppSettings settings{store, database()};
+    StillTimer* timer = new StillTimer;
+    QDateTime wall = QDateTime::currentDateTimeUtc();
+    Clock clock{wall, [this] { return wall; }, std::unique_ptr<ContinuousTimer>(timer)};
+    DisplayedTime time{clock};
+    ClockEntries entries{settings, database(), time};
+    QAction about, check, settingsAction, quit, showUpdate, nextOverlap;
+    MainWindow::Commands commands{&about, &check, &settingsAction, &quit, &showUpdate, &nextOverlap};
+
+    Chooser() { showUpdate.setVisible(false); }
+    void tick()
+    {
+        wall = wall.addSecs(60);
+        timer->fire();
+    }
+};
+
 void keystroke(benchmark::State& state)
 {
-    MemoryPreferences store;
-    AppSettings settings(store, database());
-    CityListModel model(settings, database());
+    Chooser c;
+    CityListModel model(c.settings, c.entries, database(), c.time);
     const QStringList texts{QStringLiteral("a"), QStringLiteral("e")}; // 200 results each
     int i = 0;
     for (auto _ : state) {
@@ -70,9 +95,8 @@ BENCHMARK(keystroke)->Unit(benchmark::kMillisecond);
 
 void mapClick(benchmark::State& state)
 {
-    MemoryPreferences store;
-    AppSettings settings(store, database());
-    CityListModel model(settings, database());
+    Chooser c;
+    CityListModel model(c.settings, c.entries, database(), c.time);
     const Coordinate spots[] = {{2.35, 48.85}, {139.7, 35.7}};
     int i = 0;
     for (auto _ : state) {
@@ -82,25 +106,13 @@ void mapClick(benchmark::State& state)
 }
 BENCHMARK(mapClick)->Unit(benchmark::kMillisecond);
 
-struct Chooser {
-    MemoryPreferences store;
-    AppSettings settings{store, database()};
-    StillTimer* timer = new StillTimer;
-    QDateTime wall = QDateTime::currentDateTimeUtc();
-    Clock clock{wall, [this] { return wall; }, std::unique_ptr<ContinuousTimer>(timer)};
-    QAction about, check, settingsAction, quit, showUpdate;
-    MainWindow::Commands commands{&about, &check, &settingsAction, &quit, &showUpdate};
-
-    Chooser() { showUpdate.setVisible(false); }
-};
-
 // Land outlines loaded, the window built, shown and painted at 720 x 600.
 void openFirstTime(benchmark::State& state)
 {
     for (auto _ : state) {
         Chooser chooser;
         const WorldLand land = WorldLand::load(resources + QStringLiteral("world-land.json"));
-        MainWindow window(chooser.settings, chooser.clock, database(), land, chooser.commands);
+        MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), land, chooser.commands);
         window.show();
         benchmark::DoNotOptimize(window.grab());
     }
@@ -110,7 +122,8 @@ BENCHMARK(openFirstTime)->Unit(benchmark::kMillisecond);
 void openAgain(benchmark::State& state)
 {
     Chooser chooser;
-    MainWindow window(chooser.settings, chooser.clock, database(), ApplicationState::land(), chooser.commands);
+    MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), ApplicationState::land(),
+                      chooser.commands);
     window.show();
     window.grab();
     for (auto _ : state) {
@@ -127,16 +140,76 @@ void tickWithChooserOpen(benchmark::State& state)
 {
     Chooser chooser;
     chooser.settings.setTrackedCityIDs(twentyCities());
-    MainWindow window(chooser.settings, chooser.clock, database(), ApplicationState::land(), chooser.commands);
+    MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), ApplicationState::land(),
+                      chooser.commands);
     window.show();
     window.grab();
     for (auto _ : state) {
-        chooser.wall = chooser.wall.addSecs(60);
-        chooser.timer->fire();
+        chooser.tick();
         benchmark::DoNotOptimize(window.centralWidget()->grab());
     }
 }
 BENCHMARK(tickWithChooserOpen)->Unit(benchmark::kMillisecond);
+
+// A tick while the chooser lists 200 search results: the texts change, the
+// search does not run again and no row is rebuilt (counted).
+void tickOnSearchResults(benchmark::State& state)
+{
+    Chooser chooser;
+    MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), ApplicationState::land(),
+                      chooser.commands);
+    window.show();
+    window.model().setSearchText(QStringLiteral("a"));
+    int searches = 0;
+    int resets = 0;
+    QObject::connect(&window.model(), &CityListModel::resultsChanged, [&] { ++searches; });
+    QObject::connect(&window.model(), &CityListModel::modelReset, [&] { ++resets; });
+    for (auto _ : state)
+        chooser.tick();
+    state.counters["rows"] = window.model().rowCount();
+    state.counters["searches_rebuilt"] = searches + resets;
+}
+BENCHMARK(tickOnSearchResults)->Unit(benchmark::kMillisecond);
+
+// One step of the time cursor from the panel's keys, until the panel (twenty
+// cities) and the chooser (list and map at 720 x 600) hold their new texts and
+// have repainted.
+void cursorStep(benchmark::State& state)
+{
+    Chooser chooser;
+    chooser.settings.setTrackedCityIDs(twentyCities());
+    MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), ApplicationState::land(),
+                      chooser.commands);
+    window.show();
+    MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap);
+    panel.show();
+    window.repaint();
+    panel.repaint();
+    bool forward = true;
+    int steps = 0;
+    for (auto _ : state) {
+        // Back and forth, so the cursor never reaches the end of its range.
+        if (++steps % 200 == 0) forward = !forward;
+        QKeyEvent press(QEvent::KeyPress, forward ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QCoreApplication::sendEvent(&panel, &press);
+        window.repaint();
+        panel.repaint();
+    }
+}
+BENCHMARK(cursorStep)->Unit(benchmark::kMillisecond);
+
+// Next Overlap over a week for home and twenty cities.
+void nextOverlap(benchmark::State& state)
+{
+    Chooser chooser;
+    chooser.settings.setTrackedCityIDs(twentyCities());
+    const QList<Overlap::Participant> people = chooser.entries.participants();
+    const QDateTime from = chooser.wall;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Overlap::next(people, from, from.addDays(7), 30, QTimeZone::systemTimeZone()));
+    state.counters["participants"] = double(people.size());
+}
+BENCHMARK(nextOverlap)->Unit(benchmark::kMillisecond);
 
 struct Windows : Chooser {
     Updater updater{store, QString(), QString(), [] {
@@ -159,7 +232,7 @@ template <typename Make> void openWindow(benchmark::State& state, Make make)
     }
 }
 BENCHMARK_CAPTURE(openWindow, settings, [](Windows& w) {
-    return std::make_unique<SettingsWindow>(w.settings, w.clock, w.updater, w.loginItem, &w.showUpdate);
+    return std::make_unique<SettingsWindow>(w.settings, w.time, w.updater, w.loginItem, &w.showUpdate);
 })->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openWindow, about, [](Windows&) {
     return std::make_unique<AboutWindow>(BundleInfo::read(QStringLiteral(HORAVIA_BUNDLE_DIR)));
@@ -173,12 +246,10 @@ BENCHMARK_CAPTURE(openWindow, update, [](Windows& w) {
 void settingsPreviewTick(benchmark::State& state)
 {
     Windows windows;
-    SettingsWindow window(windows.settings, windows.clock, windows.updater, windows.loginItem, &windows.showUpdate);
+    SettingsWindow window(windows.settings, windows.time, windows.updater, windows.loginItem, &windows.showUpdate);
     window.show();
-    for (auto _ : state) {
-        windows.wall = windows.wall.addSecs(60);
-        windows.timer->fire();
-    }
+    for (auto _ : state)
+        windows.tick();
 }
 BENCHMARK(settingsPreviewTick)->Unit(benchmark::kMicrosecond);
 

@@ -32,6 +32,9 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
     m_quit = make(QStringLiteral("Quit Horavia"), "power", handlers.quit);
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_quit->setMenuRole(QAction::QuitRole);
+    m_nextOverlap = make(QStringLiteral("Next Overlap"), "calendar", handlers.nextOverlap);
+    m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_nextOverlap->setToolTip(QStringLiteral("Go to the next time everyone is in working hours (Ctrl+O)"));
 
     connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);
     followPhase();

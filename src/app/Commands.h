@@ -20,6 +20,7 @@ public:
         std::function<void(WindowId)> openWindow;
         std::function<void()> checkForUpdates;
         std::function<void()> quit;
+        std::function<void()> nextOverlap;
     };
 
     Commands(const Updater& updater, Handlers handlers, QObject* parent = nullptr);
@@ -33,6 +34,8 @@ public:
     QAction* checkForUpdates() const { return m_checkForUpdates; }
     // Ctrl+Q.
     QAction* quit() const { return m_quit; }
+    // Moves the time to when everyone is at work next (Ctrl+O).
+    QAction* nextOverlap() const { return m_nextOverlap; }
 
 private:
     void followPhase();
@@ -44,4 +47,5 @@ private:
     QAction* m_about;
     QAction* m_checkForUpdates;
     QAction* m_quit;
+    QAction* m_nextOverlap;
 };

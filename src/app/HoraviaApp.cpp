@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
+#include "clock/ClockEntries.h"
+#include "clock/DisplayedTime.h"
 #include "map/WorldLand.h"
 #include "platform/BundleInfo.h"
 #include "platform/JsonPreferences.h"
@@ -43,6 +45,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
     m_settings = std::make_unique<AppSettings>(*m_preferences, CityDatabase::shared());
     m_loginItem->followMove();
     m_clock = std::make_unique<Clock>(Clock::systemTime());
+    m_time = std::make_unique<DisplayedTime>(*m_clock);
+    m_entries = std::make_unique<ClockEntries>(*m_settings, CityDatabase::shared(), *m_time);
     UpdateHost host = UpdateHost::forApplication(&m_network, [] { QCoreApplication::quit(); });
     host.pinnedTeam = UpdateAddresses::pinnedTeam();
     host.selfUpdating = UpdateAddresses::selfUpdating();
@@ -54,6 +58,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
     handlers.openWindow = [this](WindowId id) { openWindow(id); };
     handlers.checkForUpdates = [this] { checkForUpdates(); };
     handlers.quit = [] { QCoreApplication::quit(); };
+    handlers.nextOverlap = [this] { m_entries->moveToNextOverlap(); };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
 
     m_windows.add(WindowId::main, [this] {
@@ -63,12 +68,13 @@ HoraviaApp::HoraviaApp(QObject* parent)
         commands.settings = m_commands->settings();
         commands.quit = m_commands->quit();
         commands.showUpdate = m_commands->showUpdate();
-        return std::make_unique<MainWindow>(*m_settings, *m_clock, CityDatabase::shared(), WorldLand::shared(),
-                                            commands);
+        commands.nextOverlap = m_commands->nextOverlap();
+        return std::make_unique<MainWindow>(*m_settings, *m_time, *m_entries, CityDatabase::shared(),
+                                            WorldLand::shared(), commands);
     });
 
     m_windows.add(WindowId::settings, [this] {
-        return std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem,
+        return std::make_unique<SettingsWindow>(*m_settings, *m_time, *m_updater, *m_loginItem,
                                                 m_commands->showUpdate());
     });
 
@@ -126,10 +132,11 @@ void HoraviaApp::ensurePanel(PanelMode mode)
 {
     if (m_panel && mode == m_panelMode) return;
     if (!m_panel) {
-        m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_clock, CityDatabase::shared(),
+        m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_time, *m_entries,
                                                  QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
                                                                  m_commands->settings(), m_commands->about(),
-                                                                 m_commands->quit()});
+                                                                 m_commands->quit()},
+                                                 m_commands->nextOverlap());
         m_panel->setAttribute(Qt::WA_NoMouseReplay);
         // As a window, the panel stays until the user closes it.
         connect(m_panel.get(), &MenuBarPanel::dismissed, this, [this] {
@@ -156,8 +163,8 @@ void HoraviaApp::ensureTrayMenu()
 {
     if (m_trayMenu) return;
     m_trayMenu = std::make_unique<QMenu>();
-    m_trayMenu->addActions({m_commands->showUpdate(), m_commands->chooseCities(), m_commands->settings(),
-                            m_commands->about(), m_commands->checkForUpdates()});
+    m_trayMenu->addActions({m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->chooseCities(),
+                            m_commands->settings(), m_commands->about(), m_commands->checkForUpdates()});
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_commands->quit());
     m_tray->setContextMenu(m_trayMenu.get());

@@ -10,7 +10,9 @@
 class ActivationPolicy;
 class AppSettings;
 class Clock;
+class ClockEntries;
 class Commands;
+class DisplayedTime;
 class JsonPreferences;
 class LoginItem;
 class MenuBarPanel;
@@ -35,6 +37,7 @@ public:
 
     AppSettings& settings() { return *m_settings; }
     Clock& clock() { return *m_clock; }
+    DisplayedTime& displayedTime() { return *m_time; }
     Updater& updater() { return *m_updater; }
     WindowRegistry& windows() { return m_windows; }
     const Commands& commands() const { return *m_commands; }
@@ -67,6 +70,8 @@ private:
     QNetworkAccessManager m_network;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<DisplayedTime> m_time;
+    std::unique_ptr<ClockEntries> m_entries;
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<Commands> m_commands;

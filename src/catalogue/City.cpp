@@ -114,10 +114,15 @@ std::optional<QString> flagEmojiForRegion(const QString& regionCode)
     return QString::fromUcs4(shifted.constData(), shifted.size());
 }
 
-std::optional<QString> flagEmoji(const QString& country)
+QString regionCodeOf(const QString& country)
 {
     static const QHash<QString, QString> table = buildCountryTable();
-    const auto it = table.constFind(normalizedCountryName(country));
-    if (it == table.cend()) return std::nullopt;
-    return flagEmojiForRegion(it.value());
+    return table.value(normalizedCountryName(country));
+}
+
+std::optional<QString> flagEmoji(const QString& country)
+{
+    const QString code = regionCodeOf(country);
+    if (code.isEmpty()) return std::nullopt;
+    return flagEmojiForRegion(code);
 }

@@ -38,6 +38,10 @@ QTimeZone resolveTimeZone(const QByteArray& identifier);
 // unknown or empty.
 std::optional<QString> flagEmoji(const QString& country);
 
+// The two-letter region code of a country, given its English name; empty
+// when the name is unknown.
+QString regionCodeOf(const QString& country);
+
 // The flag built from a two-letter region code ("CI" gives the Ivory Coast
 // flag); none when the code is empty or cannot form one.
 std::optional<QString> flagEmojiForRegion(const QString& regionCode);

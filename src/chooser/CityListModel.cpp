@@ -1,8 +1,9 @@
 #include "CityListModel.h"
 
 #include "catalogue/CityDatabase.h"
-#include "clock/ClockEntry.h"
+#include "clock/ClockEntries.h"
 #include "clock/ClockFormatter.h"
+#include "clock/DisplayedTime.h"
 #include "settings/AppSettings.h"
 
 #include <QDataStream>
@@ -36,25 +37,59 @@ CityListModel::Item section(const QString& title)
 
 } // namespace
 
-CityListModel::CityListModel(AppSettings& settings, const CityDatabase& database, QObject* parent)
+CityListModel::CityListModel(AppSettings& settings, const ClockEntries& entries, const CityDatabase& database,
+                             const DisplayedTime& time, QObject* parent)
     : QAbstractListModel(parent)
     , m_settings(settings)
+    , m_entries(entries)
     , m_database(database)
-    , m_now(QDateTime::currentDateTimeUtc())
+    , m_time(time)
 {
+    // The tracked rows follow the shared entries; results show checkmarks,
+    // labels and emoji of their own.
+    connect(&m_entries, &ClockEntries::changed, this, &CityListModel::rebuild);
+    for (auto signal : {&AppSettings::trackedCityIDsChanged, &AppSettings::showsFlagsChanged,
+                        &AppSettings::customLabelsChanged, &AppSettings::customEmojiChanged})
+        connect(&m_settings, signal, this, [this] {
+            if (isFiltering()) rebuild();
+        });
     for (auto signal :
-         {&AppSettings::trackedCityIDsChanged, &AppSettings::manualOrderChanged, &AppSettings::sortModeChanged,
-          &AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsHomeZoneChanged,
-          &AppSettings::showsFlagsChanged, &AppSettings::customLabelsChanged, &AppSettings::customEmojiChanged})
-        connect(&m_settings, signal, this, &CityListModel::rebuild);
+         {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsOffsetFromHomeChanged})
+        connect(&m_settings, signal, this, &CityListModel::refreshTexts);
+    connect(&m_time, &DisplayedTime::instantChanged, this, &CityListModel::refreshTexts);
     rebuild();
 }
 
-void CityListModel::setNow(const QDateTime& now)
+ClockRowContent CityListModel::planned(ClockRowContent content) const
 {
-    if (now == m_now) return;
-    m_now = now;
-    rebuild();
+    content.now = m_time.instant();
+    content.showsOffset = m_settings.showsOffsetFromHome();
+    return content;
+}
+
+void CityListModel::refreshTexts()
+{
+    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    int first = -1;
+    int last = -1;
+    bool resized = false;
+    for (int row = 0; row < m_items.size(); ++row) {
+        Item& item = m_items[row];
+        if (item.kind != ItemKind::row) continue;
+        item.content = planned(item.content);
+        ClockRowTexts texts = ClockRowTexts::of(item.content, formatter);
+        if (texts == item.texts) continue;
+        resized = resized || texts.notice.isEmpty() != item.texts.notice.isEmpty();
+        item.texts = std::move(texts);
+        if (first < 0) first = row;
+        last = row;
+    }
+    // A notice line changes a row's height.
+    if (resized) {
+        emit layoutAboutToBeChanged();
+        emit layoutChanged();
+    }
+    if (first >= 0) emit dataChanged(index(first), index(last));
 }
 
 void CityListModel::setSearchText(const QString& text)
@@ -123,16 +158,17 @@ void CityListModel::rebuild()
 QList<CityListModel::Item> CityListModel::buildTracked(const ClockFormatter& formatter) const
 {
     QList<Item> items;
-    const QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_now, formatter.homeTimeZone(), m_database);
+    const QList<ClockEntry>& entries = m_entries.entries();
     const auto rowFor = [&](const ClockEntry& entry, RowKind kind, int index) {
         Item item;
         item.rowKind = kind;
         item.content.title = entry.title;
         item.content.timeZone = entry.timeZone;
-        item.content.now = m_now;
         item.content.isHome = entry.kind == ClockEntry::Kind::home;
         item.content.emoji = entry.emoji;
+        item.content.schedule = entry.schedule;
         if (kind == RowKind::tracked) item.content.originalName = entry.originalName;
+        item.content = planned(item.content);
         item.texts = ClockRowTexts::of(item.content, formatter);
         item.city = entry.city;
         item.index = index;
@@ -175,7 +211,7 @@ QList<CityListModel::Item> CityListModel::buildResults(const ClockFormatter& for
         const std::optional<QString> label = m_settings.customLabel(city);
         item.content.title = label.value_or(city.displayName());
         item.content.timeZone = city.timeZone;
-        item.content.now = m_now;
+        item.content = planned(item.content);
         item.content.selection =
             tracked.contains(city.id) ? ClockRowContent::Selection::checked : ClockRowContent::Selection::unchecked;
         item.content.emoji = m_settings.emoji(city);

@@ -11,12 +11,16 @@
 
 class AppSettings;
 class CityDatabase;
+class ClockEntries;
+class DisplayedTime;
 
 // The chooser's list, one item per line: section titles, clock rows, the
 // note of an empty tracked list and the placeholder of a search without
 // results. What it shows follows from the search text and the map focus:
 // search results, the cities near the focus, or (neither) the home zone and
 // the tracked cities. Every row carries its texts, so drawing reads only.
+// A new instant changes only the texts: the search does not run again and
+// the rows stay, so the view keeps its scroll position and selection.
 class CityListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -38,10 +42,9 @@ public:
     // The whole item, for the delegate.
     static constexpr int itemRole = Qt::UserRole + 1;
 
-    CityListModel(AppSettings& settings, const CityDatabase& database, QObject* parent = nullptr);
+    CityListModel(AppSettings& settings, const ClockEntries& entries, const CityDatabase& database,
+                  const DisplayedTime& time, QObject* parent = nullptr);
 
-    void setNow(const QDateTime& now);
-    QDateTime now() const { return m_now; }
     // A non-empty text clears the map focus.
     void setSearchText(const QString& text);
     QString searchText() const { return m_searchText; }
@@ -81,13 +84,16 @@ signals:
 
 private:
     void rebuild();
+    void refreshTexts();
+    ClockRowContent planned(ClockRowContent content) const;
     QList<Item> buildTracked(const class ClockFormatter& formatter) const;
     QList<Item> buildResults(const class ClockFormatter& formatter);
     QList<City> trackedCitiesShown() const;
 
     AppSettings& m_settings;
+    const ClockEntries& m_entries;
     const CityDatabase& m_database;
-    QDateTime m_now;
+    const DisplayedTime& m_time;
     QString m_searchText;
     std::optional<Coordinate> m_focus;
     QList<City> m_results;

@@ -22,6 +22,7 @@ ClockEntry trackedEntry(const AppSettings& settings, const City& city, ClockEntr
     entry.timeZone = city.timeZone;
     entry.kind = kind;
     entry.city = city;
+    entry.schedule = settings.scheduleFor(city.id, regionCodeOf(city.country));
     return entry;
 }
 
@@ -38,12 +39,15 @@ ClockEntry standaloneHomeEntry(const AppSettings& settings, const QTimeZone& hom
     const auto& cities = database.cities();
     const auto found = std::find_if(cities.cbegin(), cities.cend(),
                                     [&](const City& city) { return city.timeZoneIdentifier == identifier; });
+    QString region;
     if (found != cities.cend()) {
         entry.title = found->displayName();
         entry.emoji = settings.emoji(*found);
+        region = regionCodeOf(found->country);
     } else {
         entry.title = ZoneNames::fromIdentifier(identifier);
     }
+    entry.schedule = settings.scheduleFor(entry.id, region);
     return entry;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/City.h"
+#include "settings/WorkingHours.h"
 
 #include <QDateTime>
 #include <QList>
@@ -13,7 +14,7 @@ class AppSettings;
 class CityDatabase;
 
 // One row of a clock list: the user's own zone first (when shown), then each
-// tracked city in the settings' order. Rebuilt on every redraw.
+// tracked city in the settings' order.
 struct ClockEntry {
     enum class Kind { home, tracked };
 
@@ -24,6 +25,9 @@ struct ClockEntry {
     QTimeZone timeZone;
     Kind kind = Kind::tracked;
     std::optional<City> city; // none for a home row without a tracked city
+    Schedule schedule;        // the working hours and week of its place
+
+    friend bool operator==(const ClockEntry&, const ClockEntry&) = default;
 
     // The rows for the settings at `now`; `homeTimeZone` is the system's zone.
     static QList<ClockEntry> entries(const AppSettings& settings, const QDateTime& now, const QTimeZone& homeTimeZone,

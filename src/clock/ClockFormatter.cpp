@@ -4,6 +4,11 @@
 #include "catalogue/ZoneNames.h"
 #include "platform/SystemLocale.h"
 
+#include <unicode/reldatefmt.h>
+
+#include <cmath>
+#include <cstdlib>
+
 namespace {
 
 qint64 wallMSecs(const QDateTime& at, const QTimeZone& zone)
@@ -78,4 +83,78 @@ QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZon
     }
     const char* skeleton = m_dateFormat == DateFormat::numeric ? "Md" : "EEEMMMd";
     return DateFormats::format(m_locale, skeleton, wallMSecs(at, zone));
+}
+
+QString ClockFormatter::offsetText(int seconds)
+{
+    if (seconds == 0) return {};
+    const int magnitude = std::abs(seconds) / 60;
+    const QString sign = seconds > 0 ? QStringLiteral("+") : QStringLiteral("\u2212");
+    if (magnitude % 60 == 0) return sign + QString::number(magnitude / 60) + QStringLiteral(" h");
+    return sign + QStringLiteral("%1:%2").arg(magnitude / 60).arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+}
+
+int ClockFormatter::offsetFromHome(const QDateTime& at, const QTimeZone& zone) const
+{
+    return zone.offsetFromUtc(at) - m_homeTimeZone.offsetFromUtc(at);
+}
+
+QString ClockFormatter::offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days) const
+{
+    if (!zone.hasTransitions()) return {};
+    const QDateTime until = at.addDays(days);
+    int before = zone.offsetFromUtc(at);
+    // Some transitions change only a name; the first that moves the clocks counts.
+    for (QTimeZone::OffsetData next = zone.nextTransition(at); next.atUtc.isValid() && next.atUtc <= until;
+         next = zone.nextTransition(next.atUtc)) {
+        const int change = next.offsetFromUtc - before;
+        before = next.offsetFromUtc;
+        if (change == 0) continue;
+        const int minutes = std::abs(change) / 60;
+        QString amount;
+        if (minutes % 60 == 0)
+            amount = minutes == 60 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(minutes / 60);
+        else if (minutes < 60)
+            amount = QStringLiteral("%1 minutes").arg(minutes);
+        else
+            amount = QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+        const QString date = DateFormats::format(m_locale, "EEEMMMd", wallMSecs(next.atUtc, zone));
+        return QStringLiteral("Clocks go %1 %2 on %3")
+            .arg(change > 0 ? QStringLiteral("forward") : QStringLiteral("back"), amount, date);
+    }
+    return {};
+}
+
+QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& now) const
+{
+    const qint64 wall = wallMSecs(at, m_homeTimeZone);
+    QString text = DateFormats::format(m_locale, "EEEMMMd", wall) + QStringLiteral(", ") +
+                   DateFormats::format(m_locale, "jmm", wall);
+    // The same wall-clock time an offset change earlier or later: say which one.
+    const int offset = m_homeTimeZone.offsetFromUtc(at);
+    for (const qint64 hours : {-6, 6}) {
+        const int other = m_homeTimeZone.offsetFromUtc(at.addSecs(hours * 3600));
+        if (other != offset && wallMSecs(at.addSecs(offset - other), m_homeTimeZone) == wall) {
+            text += QStringLiteral(" ") + m_homeTimeZone.abbreviation(at);
+            break;
+        }
+    }
+    const double seconds = double(now.secsTo(at));
+    const double magnitude = std::abs(seconds);
+    URelativeDateTimeUnit unit = UDAT_REL_UNIT_MINUTE;
+    double amount = std::round(magnitude / 60);
+    if (magnitude >= 36 * 3600) {
+        unit = UDAT_REL_UNIT_DAY;
+        amount = std::round(magnitude / 86400);
+    } else if (magnitude >= 3600) {
+        unit = UDAT_REL_UNIT_HOUR;
+        amount = std::round(magnitude / 3600);
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    icu::RelativeDateTimeFormatter relative(m_locale, status);
+    icu::UnicodeString distance;
+    if (U_SUCCESS(status)) relative.formatNumeric(seconds < 0 ? -amount : amount, unit, distance, status);
+    if (U_FAILURE(status) || distance.isEmpty()) return text;
+    return text + QStringLiteral(" · ") +
+           QString(reinterpret_cast<const QChar*>(distance.getBuffer()), distance.length());
 }

@@ -39,6 +39,20 @@ public:
     // date of `at` in `zone` ("Sat, Sep 12" or "9/12").
     QString dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const;
 
+    // A chosen instant in home time with its date and its distance from
+    // `now` ("Tue, Dec 9, 3:00 PM · in 2 days"); a wall-clock time that
+    // occurs twice that night carries its zone abbreviation.
+    QString chosenInstantText(const QDateTime& at, const QDateTime& now) const;
+
+    // The signed difference from home ("+6 h", "−3:30", "+5:45"); empty for none.
+    static QString offsetText(int seconds);
+    // The zone's offset minus home's at `at`.
+    int offsetFromHome(const QDateTime& at, const QTimeZone& zone) const;
+    // When the zone's clocks next change within `days` after `at`, and by
+    // how much ("Clocks go back 1 hour on Sun, Oct 25"), from the system tz
+    // database; empty when they do not.
+    QString offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days = 7) const;
+
 private:
     QTimeZone m_homeTimeZone;
     DateFormat m_dateFormat;

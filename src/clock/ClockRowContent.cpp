@@ -11,6 +11,12 @@ ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockForma
     texts.zoneName = formatter.zoneName(content.timeZone, content.now);
     texts.dayOffset = formatter.dayOffset(content.now, content.timeZone);
     if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, content.now, content.timeZone);
+    if (content.showsOffset && !content.isHome)
+        texts.offset = ClockFormatter::offsetText(formatter.offsetFromHome(content.now, content.timeZone));
+    if (content.schedule) {
+        texts.dayPart = content.schedule->partAt(content.now, content.timeZone);
+        texts.notice = formatter.offsetChangeNotice(content.now, content.timeZone);
+    }
     return texts;
 }
 
@@ -20,7 +26,10 @@ QString ClockRowTexts::accessibleText(const ClockRowContent& content, const Cloc
     if (content.originalName) parts.append(*content.originalName);
     parts.append(texts.time);
     if (texts.dayOffset != 0) parts.append(texts.dayLabel);
+    if (!texts.offset.isEmpty()) parts.append(texts.offset);
     if (content.isHome) parts.append(QStringLiteral("your time zone"));
+    if (texts.dayPart) parts.append(dayPartText(*texts.dayPart));
     if (content.selection == ClockRowContent::Selection::checked) parts.append(QStringLiteral("tracked"));
+    if (!texts.notice.isEmpty()) parts.append(texts.notice);
     return parts.join(QStringLiteral(", "));
 }

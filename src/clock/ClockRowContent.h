@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/WorkingHours.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QTimeZone>
@@ -20,6 +22,10 @@ struct ClockRowContent {
     Selection selection = Selection::hidden;
     std::optional<QString> emoji;
     std::optional<QString> originalName;
+    // Planning rows: where the place's day stands, its offset from home and
+    // its next change of clocks.
+    std::optional<Schedule> schedule;
+    bool showsOffset = false;
 
     friend bool operator==(const ClockRowContent&, const ClockRowContent&) = default;
 };
@@ -30,10 +36,14 @@ struct ClockRowTexts {
     QString zoneName;
     int dayOffset = 0;
     QString dayLabel; // empty when the day offset is 0
+    QString offset;   // from home; empty for none, for home and when not shown
+    std::optional<DayPart> dayPart;
+    QString notice; // a change of clocks within a week
 
     static ClockRowTexts of(const ClockRowContent& content, const ClockFormatter& formatter);
 
-    // Title, catalogue name, time, day label, "your time zone", "tracked": what a screen reader says.
+    // Title, catalogue name, time, day label, offset, "your time zone", the
+    // part of the day, "tracked", the notice: what a screen reader says.
     static QString accessibleText(const ClockRowContent& content, const ClockRowTexts& texts);
 
     friend bool operator==(const ClockRowTexts&, const ClockRowTexts&) = default;

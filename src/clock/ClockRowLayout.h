@@ -3,17 +3,19 @@
 #include <array>
 
 // Horizontal layout of a clock row, in logical pixels. The parts, left to
-// right: marker (13 wide), emoji, title, catalogue name, zone name, a spacer
-// (at least 8), day label, time (at least 68), 8 apart. When the row is too
-// narrow the catalogue name and the zone name give way first, then the
-// title; the marker, emoji, day label and time keep their widths.
+// right: marker (13 wide), emoji, title, catalogue name, zone name, offset
+// from home, a spacer (at least 8), day label, the sign of the part of the
+// day, time (at least 68), 8 apart. When the row is too narrow the catalogue
+// name and the zone name give way first, then the title; the other parts
+// keep their widths.
 struct ClockRowLayout {
-    enum Part { marker, emoji, title, originalName, zoneName, spacer, dayLabel, time, partCount };
+    enum Part { marker, emoji, title, originalName, zoneName, offset, spacer, dayLabel, dayPart, time, partCount };
 
     static constexpr double spacing = 8;
     static constexpr double markerWidth = 13;
     static constexpr double minimumSpacer = 8;
     static constexpr double minimumTimeWidth = 68;
+    static constexpr double dayPartWidth = 10;
 
     // Natural widths of the texts; a negative width means the part is absent.
     struct Input {
@@ -21,7 +23,9 @@ struct ClockRowLayout {
         double title = 0;
         double originalName = -1;
         double zoneName = 0;
+        double offset = -1;
         double dayLabel = -1;
+        bool dayPart = false;
         double time = 0;
     };
 

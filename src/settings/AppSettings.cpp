@@ -71,6 +71,22 @@ QString firstGrapheme(const QString& text)
     return end == icu::BreakIterator::DONE ? text : text.left(end);
 }
 
+// A whole number of minutes the time cursor can step by; other numbers, and
+// text that looks like one, are not.
+bool isStep(const QVariant& value)
+{
+    const int type = value.typeId();
+    if (type != QMetaType::Int && type != QMetaType::LongLong && type != QMetaType::Double) return false;
+    const double minutes = value.toDouble();
+    return minutes == 15 || minutes == 30 || minutes == 60;
+}
+
+TimeRange loadRange(const Preferences& store, const QString& key, const TimeRange& fallback)
+{
+    const std::optional<QString> raw = store.string(key);
+    return raw ? TimeRange::parse(*raw).value_or(fallback) : fallback;
+}
+
 QStringList idsOf(const QList<City>& cities)
 {
     QStringList ids;
@@ -97,6 +113,12 @@ AppSettings::AppSettings(Preferences& store, const CityDatabase& database, QObje
     m_showsFlags = m_store.boolean(SettingsKeys::showsFlags).value_or(true);
     m_customLabels = loadStringMap(m_store, SettingsKeys::customCityLabels);
     m_customEmoji = loadStringMap(m_store, SettingsKeys::customCityEmoji);
+    const QVariant step = m_store.object(SettingsKeys::timeStepMinutes);
+    if (isStep(step)) m_timeStepMinutes = step.toInt();
+    m_showsOffsetFromHome = m_store.boolean(SettingsKeys::showsOffsetFromHome).value_or(true);
+    m_defaultWorkingHours = loadRange(m_store, SettingsKeys::defaultWorkingHours, m_defaultWorkingHours);
+    m_awakeHours = loadRange(m_store, SettingsKeys::awakeHours, m_awakeHours);
+    m_cityWorkingHours = loadStringMap(m_store, SettingsKeys::cityWorkingHours);
 }
 
 QStringList AppSettings::defaultTrackedCityIDs(const CityDatabase& database)
@@ -177,6 +199,50 @@ void AppSettings::setCustomLabels(const StringMap& labels)
 void AppSettings::setCustomEmoji(const StringMap& emoji)
 {
     assign(m_customEmoji, emoji, SettingsKeys::customCityEmoji, storedMap(emoji), &AppSettings::customEmojiChanged);
+}
+
+void AppSettings::setTimeStepMinutes(int minutes)
+{
+    if (!isStep(minutes)) return;
+    assign(m_timeStepMinutes, minutes, SettingsKeys::timeStepMinutes, minutes, &AppSettings::timeStepMinutesChanged);
+}
+
+void AppSettings::setShowsOffsetFromHome(bool shows)
+{
+    assign(m_showsOffsetFromHome, shows, SettingsKeys::showsOffsetFromHome, shows,
+           &AppSettings::showsOffsetFromHomeChanged);
+}
+
+void AppSettings::setDefaultWorkingHours(const TimeRange& range)
+{
+    assign(m_defaultWorkingHours, range, SettingsKeys::defaultWorkingHours, range.toString(),
+           &AppSettings::workingHoursChanged);
+}
+
+void AppSettings::setAwakeHours(const TimeRange& range)
+{
+    assign(m_awakeHours, range, SettingsKeys::awakeHours, range.toString(), &AppSettings::workingHoursChanged);
+}
+
+std::optional<TimeRange> AppSettings::workingHours(const QString& id) const
+{
+    const auto it = m_cityWorkingHours.constFind(id);
+    return it == m_cityWorkingHours.cend() ? std::nullopt : TimeRange::parse(*it);
+}
+
+void AppSettings::setWorkingHours(const std::optional<TimeRange>& range, const QString& id)
+{
+    StringMap all = m_cityWorkingHours;
+    if (range)
+        all.insert(id, range->toString());
+    else
+        all.remove(id);
+    assign(m_cityWorkingHours, all, SettingsKeys::cityWorkingHours, storedMap(all), &AppSettings::workingHoursChanged);
+}
+
+Schedule AppSettings::scheduleFor(const QString& id, const QString& regionCode) const
+{
+    return {workingHours(id).value_or(m_defaultWorkingHours), m_awakeHours, WorkWeek::forRegion(regionCode)};
 }
 
 void AppSettings::toggleTracking(const City& city)

@@ -2,6 +2,7 @@
 
 #include "SettingsTypes.h"
 #include "catalogue/City.h"
+#include "settings/WorkingHours.h"
 
 #include <QDateTime>
 #include <QList>
@@ -28,6 +29,11 @@ inline const QString showsDockIcon = QStringLiteral("showsDockIcon");
 inline const QString showsFlags = QStringLiteral("showsFlags");
 inline const QString customCityLabels = QStringLiteral("customCityLabels");
 inline const QString customCityEmoji = QStringLiteral("customCityEmoji");
+inline const QString cityWorkingHours = QStringLiteral("cityWorkingHours");
+inline const QString defaultWorkingHours = QStringLiteral("defaultWorkingHours");
+inline const QString awakeHours = QStringLiteral("awakeHours");
+inline const QString timeStepMinutes = QStringLiteral("timeStepMinutes");
+inline const QString showsOffsetFromHome = QStringLiteral("showsOffsetFromHome");
 } // namespace SettingsKeys
 
 // Every choice the user makes, loaded once at launch. Each assignment is
@@ -45,6 +51,9 @@ class AppSettings : public QObject {
     Q_PROPERTY(bool showsMenuBarItem READ showsMenuBarItem WRITE setShowsMenuBarItem NOTIFY showsMenuBarItemChanged)
     Q_PROPERTY(bool showsDockIcon READ showsDockIcon WRITE setShowsDockIcon NOTIFY showsDockIconChanged)
     Q_PROPERTY(bool showsFlags READ showsFlags WRITE setShowsFlags NOTIFY showsFlagsChanged)
+    Q_PROPERTY(int timeStepMinutes READ timeStepMinutes WRITE setTimeStepMinutes NOTIFY timeStepMinutesChanged)
+    Q_PROPERTY(bool showsOffsetFromHome READ showsOffsetFromHome WRITE setShowsOffsetFromHome NOTIFY
+                   showsOffsetFromHomeChanged)
 
 public:
     using StringMap = QMap<QString, QString>;
@@ -68,6 +77,15 @@ public:
     bool showsFlags() const { return m_showsFlags; }
     StringMap customLabels() const { return m_customLabels; }
     StringMap customEmoji() const { return m_customEmoji; }
+    // 15, 30 or 60: the time cursor's step.
+    int timeStepMinutes() const { return m_timeStepMinutes; }
+    bool showsOffsetFromHome() const { return m_showsOffsetFromHome; }
+    TimeRange defaultWorkingHours() const { return m_defaultWorkingHours; }
+    TimeRange awakeHours() const { return m_awakeHours; }
+    // A city's own working hours ("home" for a home row without a city); none: the default.
+    std::optional<TimeRange> workingHours(const QString& id) const;
+    // The working and waking hours and week of the city `id` in the country `regionCode`.
+    Schedule scheduleFor(const QString& id, const QString& regionCode) const;
 
     void setTrackedCityIDs(const QStringList& ids);
     void setManualOrder(const QStringList& ids);
@@ -80,6 +98,13 @@ public:
     void setShowsFlags(bool shows);
     void setCustomLabels(const StringMap& labels);
     void setCustomEmoji(const StringMap& emoji);
+    // Values other than 15, 30 and 60 are ignored.
+    void setTimeStepMinutes(int minutes);
+    void setShowsOffsetFromHome(bool shows);
+    void setDefaultWorkingHours(const TimeRange& range);
+    void setAwakeHours(const TimeRange& range);
+    // None goes back to the default.
+    void setWorkingHours(const std::optional<TimeRange>& range, const QString& id);
 
     // Tracks an untracked city (last in both lists) or untracks a tracked one
     // (every occurrence). Labels and emoji stay.
@@ -124,6 +149,10 @@ signals:
     void showsFlagsChanged();
     void customLabelsChanged();
     void customEmojiChanged();
+    void timeStepMinutesChanged();
+    void showsOffsetFromHomeChanged();
+    // Any working or waking hours, a city's or the defaults.
+    void workingHoursChanged();
 
 private:
     template <typename T>
@@ -141,4 +170,9 @@ private:
     bool m_showsFlags = true;
     StringMap m_customLabels;
     StringMap m_customEmoji;
+    int m_timeStepMinutes = 30;
+    bool m_showsOffsetFromHome = true;
+    TimeRange m_defaultWorkingHours{QTime(9, 0), QTime(17, 0)};
+    TimeRange m_awakeHours{QTime(7, 0), QTime(22, 0)};
+    StringMap m_cityWorkingHours;
 };

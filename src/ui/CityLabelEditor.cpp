@@ -59,6 +59,31 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     hint->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(hint);
 
+    // Working hours: empty fields leave the city on the default.
+    auto* hoursRow = new QHBoxLayout;
+    hoursRow->setSpacing(6);
+    const TimeRange fallback = settings.defaultWorkingHours();
+    const std::optional<TimeRange> own = settings.workingHours(city.id);
+    const auto field = [this](const QString& name, const QTime& placeholder, const std::optional<QTime>& value) {
+        auto* edit = new QLineEdit(value ? value->toString(QStringLiteral("HH:mm")) : QString(), this);
+        edit->setPlaceholderText(placeholder.toString(QStringLiteral("HH:mm")));
+        edit->setAccessibleName(name);
+        edit->setFixedWidth(70);
+        edit->setAlignment(Qt::AlignCenter);
+        return edit;
+    };
+    m_workFrom =
+        field(QStringLiteral("Working hours from"), fallback.from, own ? std::optional(own->from) : std::nullopt);
+    m_workTo = field(QStringLiteral("Working hours to"), fallback.to, own ? std::optional(own->to) : std::nullopt);
+    auto* hoursLabel = new QLabel(QStringLiteral("Working hours:"), this);
+    hoursLabel->setBuddy(m_workFrom);
+    hoursRow->addWidget(hoursLabel);
+    hoursRow->addWidget(m_workFrom);
+    hoursRow->addWidget(new QLabel(QStringLiteral("to"), this));
+    hoursRow->addWidget(m_workTo);
+    hoursRow->addStretch(1);
+    layout->addLayout(hoursRow);
+
     auto* buttons = new QHBoxLayout;
     m_reset = new QPushButton(QStringLiteral("Reset"), this);
     m_reset->setEnabled(settings.hasCustomization(city));
@@ -80,6 +105,9 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_save, &QPushButton::clicked, this, &CityLabelEditor::save);
+    for (QLineEdit* edit : {m_workFrom, m_workTo})
+        connect(edit, &QLineEdit::textChanged, this,
+                [this] { m_save->setEnabled(parseHours(m_workFrom->text(), m_workTo->text()).valid); });
     m_name->setFocus(Qt::OtherFocusReason);
 }
 
@@ -90,9 +118,28 @@ QString CityLabelEditor::firstCharacter(const QString& text)
     return end > 0 ? text.left(end) : text;
 }
 
+CityLabelEditor::Hours CityLabelEditor::parseHours(const QString& from, const QString& to)
+{
+    if (from.trimmed().isEmpty() && to.trimmed().isEmpty()) return {};
+    const auto time = [](const QString& text) {
+        for (const QString& format : {QStringLiteral("H:mm"), QStringLiteral("HH:mm"), QStringLiteral("H")}) {
+            const QTime parsed = QTime::fromString(text.trimmed(), format);
+            if (parsed.isValid()) return parsed;
+        }
+        return QTime();
+    };
+    const QTime start = time(from);
+    const QTime end = time(to);
+    if (!start.isValid() || !end.isValid()) return {false, std::nullopt};
+    return {true, TimeRange{start, end}};
+}
+
 void CityLabelEditor::save()
 {
+    const Hours hours = parseHours(m_workFrom->text(), m_workTo->text());
+    if (!hours.valid) return;
     m_settings.setCustomLabel(m_name->text(), m_city);
     m_settings.setCustomEmoji(m_emoji->text(), m_city);
+    if (hours.range != m_settings.workingHours(m_city.id)) m_settings.setWorkingHours(hours.range, m_city.id);
     accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/City.h"
+#include "settings/WorkingHours.h"
 
 #include <QDialog>
 
@@ -8,8 +9,8 @@ class AppSettings;
 class QLineEdit;
 class QPushButton;
 
-// The small window-modal dialog in which a tracked city gets its own label
-// and emoji. Nothing is written before "Save" or "Reset".
+// The small window-modal dialog in which a tracked city gets its own label,
+// emoji and working hours. Nothing is written before "Save" or "Reset".
 class CityLabelEditor : public QDialog {
     Q_OBJECT
 
@@ -18,8 +19,18 @@ public:
 
     QLineEdit* emojiField() const { return m_emoji; }
     QLineEdit* nameField() const { return m_name; }
+    QLineEdit* workFromField() const { return m_workFrom; }
+    QLineEdit* workToField() const { return m_workTo; }
     QPushButton* resetButton() const { return m_reset; }
     QPushButton* saveButton() const { return m_save; }
+
+    // Working hours as typed: none when both fields are empty (the default
+    // applies); invalid when only one is filled or either is not a time.
+    struct Hours {
+        bool valid = true;
+        std::optional<TimeRange> range;
+    };
+    static Hours parseHours(const QString& from, const QString& to);
 
     // The first user-perceived character of `text` (a whole flag or emoji
     // sequence counts as one).
@@ -32,6 +43,8 @@ private:
     City m_city;
     QLineEdit* m_emoji = nullptr;
     QLineEdit* m_name = nullptr;
+    QLineEdit* m_workFrom = nullptr;
+    QLineEdit* m_workTo = nullptr;
     QPushButton* m_reset = nullptr;
     QPushButton* m_save = nullptr;
 };

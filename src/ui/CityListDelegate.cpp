@@ -31,7 +31,8 @@ QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     case CityListModel::ItemKind::section:
         return {0, QFontMetrics(Controls::scaled(option.font, 0.9, QFont::DemiBold)).height() + 14};
     case CityListModel::ItemKind::row:
-        return {0, int((ClockRow::rowHeight(option.font) + 4) * m_shown.value(index, 1.0))};
+        return {0,
+                int((ClockRow::rowHeight(option.font, !item->texts.notice.isEmpty()) + 4) * m_shown.value(index, 1.0))};
     case CityListModel::ItemKind::note:
         return {0, lineHeight + 16};
     case CityListModel::ItemKind::noResults:

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHash>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmapCache>
 
 namespace {
@@ -68,6 +69,42 @@ QPixmap emojiImage(const QString& emoji, const QFont& font, const QColor& color,
     return image;
 }
 
+// Working hours: a filled dot; awake outside them: a ring; night: a
+// crescent. The shape says it, so colour is never the only cue.
+void paintDayPart(QPainter& painter, const QRectF& box, DayPart part, const QPalette& palette)
+{
+    const qreal size = 8;
+    const QRectF dot(box.center().x() - size / 2, box.center().y() - size / 2, size, size);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor ink = palette.color(QPalette::WindowText);
+    switch (part) {
+    case DayPart::working:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette.color(QPalette::Highlight));
+        painter.drawEllipse(dot);
+        break;
+    case DayPart::awake:
+        ink.setAlphaF(0.6);
+        painter.setPen(QPen(ink, 1.3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(dot.adjusted(0.65, 0.65, -0.65, -0.65));
+        break;
+    case DayPart::night: {
+        ink.setAlphaF(0.6);
+        QPainterPath moon;
+        moon.addEllipse(dot);
+        QPainterPath bite;
+        bite.addEllipse(dot.translated(size * 0.38, -size * 0.22));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawPath(moon.subtracted(bite));
+        break;
+    }
+    }
+    painter.restore();
+}
+
 } // namespace
 
 ClockRow::ClockRow(QWidget* parent)
@@ -82,11 +119,12 @@ void ClockRow::setContent(const Content& content, const ClockFormatter& formatte
     const bool changed = texts != m_texts || content.title != m_content.title || content.isHome != m_content.isHome ||
                          content.selection != m_content.selection || content.emoji != m_content.emoji ||
                          content.originalName != m_content.originalName;
+    const bool resized = texts.notice.isEmpty() != m_texts.notice.isEmpty();
     m_content = content;
     if (!changed) return;
     m_texts = texts;
+    if (resized) updateGeometry();
     setAccessibleName(accessibleText());
-    updateGeometry();
     update();
 }
 
@@ -98,19 +136,22 @@ ClockRowLayout ClockRow::layoutFor(const Content& content, const Texts& texts, c
     input.title = base.horizontalAdvance(content.title);
     if (content.originalName) input.originalName = base.horizontalAdvance(*content.originalName);
     input.zoneName = base.horizontalAdvance(zoneText(texts));
+    if (!texts.offset.isEmpty()) input.offset = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.offset);
     if (texts.dayOffset != 0) input.dayLabel = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.dayLabel);
+    input.dayPart = texts.dayPart.has_value();
     input.time = QFontMetricsF(timeFont(font, content.isHome)).horizontalAdvance(texts.time);
     return ClockRowLayout::compute(input, width - 2 * horizontalInset);
 }
 
-int ClockRow::rowHeight(const QFont& font)
+int ClockRow::rowHeight(const QFont& font, bool withNotice)
 {
-    return int(std::ceil(QFontMetricsF(baseFont(font)).height())) + 2 * verticalInset + 2;
+    const int line = int(std::ceil(QFontMetricsF(baseFont(font)).height())) + 2 * verticalInset + 2;
+    return withNotice ? line + int(std::ceil(QFontMetricsF(captionFont(font)).height())) : line;
 }
 
 QSize ClockRow::sizeHint() const
 {
-    return {400, rowHeight(font())};
+    return {400, rowHeight(font(), !m_texts.notice.isEmpty())};
 }
 
 QSize ClockRow::minimumSizeHint() const
@@ -131,7 +172,9 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
     secondary.setAlphaF(0.55);
     const QColor tint = palette.color(QPalette::Highlight);
     const qreal top = rect.top() + verticalInset;
-    const qreal height = rect.height() - 2 * verticalInset;
+    // A notice takes a caption line of its own under the row.
+    const qreal captionHeight = texts.notice.isEmpty() ? 0 : std::ceil(QFontMetricsF(captionFont(font)).height());
+    const qreal height = rect.height() - 2 * verticalInset - captionHeight;
 
     const auto box = [&](ClockRowLayout::Part part) {
         const auto& slot = layout.parts[part];
@@ -167,7 +210,18 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
     if (content.originalName) drawText(ClockRowLayout::originalName, *content.originalName, base, secondary);
     drawText(ClockRowLayout::zoneName, zoneText(texts), base, secondary);
     if (texts.dayOffset != 0) drawText(ClockRowLayout::dayLabel, texts.dayLabel, captionFont(font), secondary);
+    drawText(ClockRowLayout::offset, texts.offset, captionFont(font), secondary);
+    if (texts.dayPart && layout.parts[ClockRowLayout::dayPart].present)
+        paintDayPart(painter, box(ClockRowLayout::dayPart), *texts.dayPart, palette);
     drawText(ClockRowLayout::time, texts.time, timeFont(font, content.isHome), primary, Qt::AlignRight);
+    if (!texts.notice.isEmpty()) {
+        const qreal left = rect.left() + horizontalInset + layout.parts[ClockRowLayout::title].x;
+        const QRectF caption(left, top + height, rect.right() - horizontalInset - left, captionHeight);
+        painter.setFont(captionFont(font));
+        painter.setPen(secondary);
+        painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop,
+                         QFontMetricsF(captionFont(font)).elidedText(texts.notice, Qt::ElideRight, caption.width()));
+    }
     painter.restore();
 }
 

@@ -38,8 +38,8 @@ public:
     // Draws a row into `rect` with `palette`'s text and highlight colours.
     static void paint(QPainter& painter, const QRect& rect, const Content& content, const Texts& texts,
                       const QFont& font, const QPalette& palette);
-    // The height of a row in `font`.
-    static int rowHeight(const QFont& font);
+    // The height of a row in `font`, with or without a notice line under it.
+    static int rowHeight(const QFont& font, bool withNotice = false);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -2,12 +2,15 @@
 
 #include "CityLabelEditor.h"
 #include "CityListDelegate.h"
+#include "PlanningBar.h"
 #include "Symbols.h"
+#include "TimeStrip.h"
 #include "UpdateRibbon.h"
 #include "WorldMapView.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
-#include "clock/Clock.h"
+#include "clock/ClockEntries.h"
+#include "clock/DisplayedTime.h"
 #include "settings/AppSettings.h"
 
 #include <QAction>
@@ -27,6 +30,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
+#include <QWheelEvent>
 
 namespace {
 
@@ -44,23 +48,28 @@ constexpr SortChoice sortChoices[] = {
 
 } // namespace
 
-MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& database, const WorldLand& land,
-                       const Commands& commands, QWidget* parent)
+MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
+                       const CityDatabase& database, const WorldLand& land, const Commands& commands, QWidget* parent)
     : QMainWindow(parent)
     , m_settings(settings)
-    , m_clock(clock)
+    , m_time(time)
+    , m_entries(entries)
     , m_database(database)
     , m_commands(commands)
 {
     setWindowTitle(QStringLiteral("Horavia"));
     resize(720, 600);
-    m_model = new CityListModel(settings, database, this);
-    m_model->setNow(clock.now());
+    m_model = new CityListModel(settings, entries, database, time, this);
 
     QMenu* application = menuBar()->addMenu(QStringLiteral("Horavia"));
     application->addAction(commands.about);
     application->addAction(commands.checkForUpdates);
     application->addSeparator();
+    if (commands.nextOverlap) {
+        application->addAction(commands.nextOverlap);
+        addAction(commands.nextOverlap); // its shortcut works anywhere in the window
+        application->addSeparator();
+    }
     application->addAction(commands.settings);
     application->addSeparator();
     auto* close = application->addAction(QStringLiteral("Close Window"), this, &QWidget::close);
@@ -97,6 +106,9 @@ MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& 
     divider->setForegroundRole(QPalette::Mid);
     layout->addWidget(divider);
 
+    m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap, content);
+    layout->addWidget(m_planning);
+
     m_list = new QListView(content);
     m_list->setModel(m_model);
     m_delegate = new CityListDelegate(m_list);
@@ -111,6 +123,7 @@ MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& 
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setAccessibleName(QStringLiteral("Cities"));
     m_list->installEventFilter(this);
+    m_list->viewport()->installEventFilter(this);
     layout->addWidget(m_list, 1);
     setCentralWidget(content);
 
@@ -136,14 +149,14 @@ MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& 
         m_clearSelection->setVisible(m_model->focus().has_value());
     });
     connect(m_model, &CityListModel::resultsChanged, this, [this] { m_map->setListedCities(m_model->results()); });
-    connect(&m_settings, &AppSettings::trackedCityIDsChanged, this, &MainWindow::refresh);
+    // The map shows the displayed instant and the shared list's cities.
+    m_map->setNow(m_time.instant());
+    m_map->setTrackedCities(m_entries.trackedCities());
+    connect(&m_time, &DisplayedTime::instantChanged, this, [this] { m_map->setNow(m_time.instant()); });
+    connect(&m_entries, &ClockEntries::changed, this, [this] { m_map->setTrackedCities(m_entries.trackedCities()); });
     connect(&m_settings, &AppSettings::sortModeChanged, this, [this] {
         for (QAction* action : m_orders->actions())
             action->setChecked(SortMode(action->data().toInt()) == m_settings.sortMode());
-    });
-    // While hidden the window skips the tick and catches up when shown.
-    connect(&m_clock, &Clock::nowChanged, this, [this] {
-        if (isVisible()) refresh();
     });
     // A caret that blinks for ever keeps the application awake; as on GTK
     // desktops it rests after ten idle seconds and blinks again on input.
@@ -156,7 +169,6 @@ MainWindow::MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& 
     });
     m_caretRest->start();
 
-    refresh();
     followUpdateAction();
     m_search->setFocus();
 }
@@ -207,23 +219,14 @@ void MainWindow::buildToolbar()
         action->setChecked(choice.mode == m_settings.sortMode());
         m_orders->addAction(action);
         connect(action, &QAction::triggered, this,
-                [this, mode = choice.mode] { m_settings.chooseSortMode(mode, m_clock.now(), m_database); });
+                [this, mode = choice.mode] { m_settings.chooseSortMode(mode, m_time.instant(), m_database); });
     }
     m_order->setMenu(menu);
     toolbar->addWidget(m_order);
 }
 
-void MainWindow::refresh()
-{
-    const QDateTime now = m_clock.now();
-    m_model->setNow(now);
-    m_map->setNow(now);
-    m_map->setTrackedCities(m_settings.trackedCities(now, m_database));
-}
-
 void MainWindow::showEvent(QShowEvent* event)
 {
-    refresh();
     placeClearSelection();
     QMainWindow::showEvent(event);
 }
@@ -338,6 +341,10 @@ void MainWindow::moveIntoList()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_map && event->type() == QEvent::Resize) placeClearSelection();
+    // Shift and the wheel over the list move the time; the wheel alone scrolls.
+    if (m_list && watched == m_list->viewport() && event->type() == QEvent::Wheel &&
+        (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ShiftModifier))
+        return m_planning->strip()->handleWheel(static_cast<QWheelEvent*>(event));
     if (watched == m_search && (event->type() == QEvent::KeyPress || event->type() == QEvent::FocusIn ||
                                 event->type() == QEvent::MouseButtonPress))
         wakeCaret();
@@ -353,6 +360,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     } else if (watched == m_list) {
+        // The time keys work in the list as in the strip.
+        if (m_planning->strip()->handleKey(key)) return true;
         const int row = m_list->currentIndex().row();
         if (row < 0) return false;
         const CityListModel::Item& item = m_model->item(row);

@@ -8,7 +8,9 @@ class AppSettings;
 class CityDatabase;
 class CityListDelegate;
 class CityListModel;
-class Clock;
+class ClockEntries;
+class DisplayedTime;
+class PlanningBar;
 class QAction;
 class QActionGroup;
 class QLineEdit;
@@ -34,10 +36,11 @@ public:
         QAction* quit = nullptr;
         // Visible while an update is available; the ribbon follows it.
         QAction* showUpdate = nullptr;
+        QAction* nextOverlap = nullptr;
     };
 
-    MainWindow(AppSettings& settings, Clock& clock, const CityDatabase& database, const WorldLand& land,
-               const Commands& commands, QWidget* parent = nullptr);
+    MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const CityDatabase& database,
+               const WorldLand& land, const Commands& commands, QWidget* parent = nullptr);
 
     CityListModel& model() const { return *m_model; }
     QLineEdit* searchField() const { return m_search; }
@@ -46,6 +49,7 @@ public:
     UpdateRibbon* ribbon() const { return m_ribbon; }
     QToolButton* clearSelectionButton() const { return m_clearSelection; }
     QToolButton* orderButton() const { return m_order; }
+    PlanningBar* planning() const { return m_planning; }
 
     // Opens the label editor over the window.
     void editLabel(const City& city);
@@ -61,7 +65,6 @@ protected:
 
 private:
     void buildToolbar();
-    void refresh();
     void followUpdateAction();
     void tintSymbols();
     void placeClearSelection();
@@ -69,8 +72,10 @@ private:
     void wakeCaret();
 
     AppSettings& m_settings;
-    Clock& m_clock;
+    DisplayedTime& m_time;
+    const ClockEntries& m_entries;
     const CityDatabase& m_database;
+    PlanningBar* m_planning = nullptr;
     Commands m_commands;
     CityListModel* m_model = nullptr;
     QLineEdit* m_search = nullptr;

@@ -1,11 +1,11 @@
 #include "MenuBarPanel.h"
 
 #include "ClockRow.h"
+#include "PlanningBar.h"
 #include "RowButton.h"
-#include "catalogue/CityDatabase.h"
-#include "clock/Clock.h"
-#include "clock/ClockEntry.h"
-#include "clock/ClockFormatter.h"
+#include "TimeStrip.h"
+#include "clock/ClockEntries.h"
+#include "clock/DisplayedTime.h"
 #include "settings/AppSettings.h"
 
 #include <QAction>
@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -68,12 +69,12 @@ public:
 
 } // namespace
 
-MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, const CityDatabase& database,
-                           const QList<QAction*>& actions, QWidget* parent)
+MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
+                           const QList<QAction*>& actions, QAction* nextOverlap, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
-    , m_clock(clock)
-    , m_database(database)
+    , m_time(time)
+    , m_entries(entries)
 {
     setWindowTitle(QStringLiteral("Horavia"));
     setAccessibleName(QStringLiteral("Horavia"));
@@ -83,7 +84,11 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, const CityDataba
     layout->setContentsMargins(panelInset, panelInset, panelInset, panelInset);
     layout->setSpacing(0);
 
+    m_planning = new PlanningBar(settings, time, entries, nextOverlap, this);
+    layout->addWidget(m_planning);
+
     m_scroll = new ClockListArea(this);
+    m_scroll->viewport()->installEventFilter(this);
     auto* list = new QWidget(m_scroll);
     list->setAutoFillBackground(false);
     m_clockList = new QVBoxLayout(list);
@@ -114,11 +119,10 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, Clock& clock, const CityDataba
     const auto refreshIfShown = [this] {
         if (isVisible()) refresh();
     };
-    connect(&m_clock, &Clock::nowChanged, this, refreshIfShown);
+    connect(&m_time, &DisplayedTime::instantChanged, this, refreshIfShown);
+    connect(&m_entries, &ClockEntries::changed, this, refreshIfShown);
     for (auto signal :
-         {&AppSettings::trackedCityIDsChanged, &AppSettings::manualOrderChanged, &AppSettings::sortModeChanged,
-          &AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsHomeZoneChanged,
-          &AppSettings::showsFlagsChanged, &AppSettings::customLabelsChanged, &AppSettings::customEmojiChanged})
+         {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsOffsetFromHomeChanged})
         connect(&m_settings, signal, this, refreshIfShown);
 }
 
@@ -148,9 +152,9 @@ void MenuBarPanel::updateSize()
 
 void MenuBarPanel::refresh()
 {
-    const QDateTime now = m_clock.now();
-    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
-    const QList<ClockEntry> entries = ClockEntry::entries(m_settings, now, formatter.homeTimeZone(), m_database);
+    const QDateTime now = m_time.instant();
+    const ClockFormatter formatter = m_entries.formatter();
+    const QList<ClockEntry>& entries = m_entries.entries();
 
     QStringList ids;
     for (const ClockEntry& entry : entries)
@@ -188,6 +192,8 @@ void MenuBarPanel::refresh()
         content.isHome = entry.kind == ClockEntry::Kind::home;
         content.selection = ClockRow::Selection::hidden;
         content.emoji = entry.emoji;
+        content.schedule = entry.schedule;
+        content.showsOffset = m_settings.showsOffsetFromHome();
         m_rows.at(i)->setContent(content, formatter);
     }
     m_scroll->setVisible(!entries.isEmpty());
@@ -219,17 +225,31 @@ void MenuBarPanel::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+bool MenuBarPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Shift and the wheel over the clocks move the time; the wheel alone scrolls.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Wheel &&
+        (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ShiftModifier))
+        return m_planning->strip()->handleWheel(static_cast<QWheelEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
 void MenuBarPanel::keyPressEvent(QKeyEvent* event)
 {
+    // The time keys work from the moment the panel opens; Escape sends a
+    // chosen time back to now before it closes the panel.
+    if (m_planning->strip()->handleKey(event)) return;
     if (event->key() == Qt::Key_Escape) {
         emit dismissed();
         return;
     }
     // A list taller than the screen scrolls from the keyboard too.
     static const QHash<int, QAbstractSlider::SliderAction> scrolling{
-        {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},   {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
-        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd}, {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
-        {Qt::Key_End, QAbstractSlider::SliderToMaximum},        {Qt::Key_Home, QAbstractSlider::SliderToMinimum}};
+        {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+        {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
     if (const auto step = scrolling.constFind(event->key()); step != scrolling.cend()) {
         m_scroll->verticalScrollBar()->triggerAction(*step);
         return;

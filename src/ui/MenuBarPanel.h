@@ -5,16 +5,17 @@
 #include <QWidget>
 
 class AppSettings;
-class CityDatabase;
-class Clock;
+class ClockEntries;
 class ClockRow;
+class DisplayedTime;
+class PlanningBar;
 class QAction;
 class QLabel;
 class QScrollArea;
 class QVBoxLayout;
 
-// The tray panel: the user's own zone, then every tracked city, then the
-// actions. 520 wide; its height follows the content up to the height of the
+// The tray panel: the time strip, the user's own zone, then every tracked
+// city, then the actions. 520 wide; its height follows the content up to the height of the
 // screen, beyond which the clock list scrolls and the actions stay in view.
 // It only reads the settings; its actions open windows or quit.
 class MenuBarPanel : public QWidget {
@@ -25,9 +26,10 @@ public:
 
     // `actions`: the commands shown as rows below the clocks, top to bottom
     // (each row follows its action's visibility and enabled state). An action
-    // with a shortcut works while the panel has focus.
-    MenuBarPanel(AppSettings& settings, Clock& clock, const CityDatabase& database, const QList<QAction*>& actions,
-                 QWidget* parent = nullptr);
+    // with a shortcut works while the panel has focus. `nextOverlap` sits
+    // beside the time strip.
+    MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
+                 const QList<QAction*>& actions, QAction* nextOverlap = nullptr, QWidget* parent = nullptr);
 
     // Builds the rows ahead of showing, so that the first opening is quick.
     void prepare();
@@ -36,6 +38,7 @@ public:
 
     // The rows on show, top to bottom.
     QList<ClockRow*> rows() const { return m_rows; }
+    PlanningBar* planning() const { return m_planning; }
     // Whether a mouse click outside closed the panel less than `ms` ago
     // (that click may reach the tray icon too).
     bool closedByClickWithin(qint64 ms) const
@@ -49,6 +52,7 @@ signals:
     void dismissed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -60,8 +64,9 @@ private:
     void updateSize();
 
     AppSettings& m_settings;
-    Clock& m_clock;
-    const CityDatabase& m_database;
+    DisplayedTime& m_time;
+    const ClockEntries& m_entries;
+    PlanningBar* m_planning = nullptr;
 
     QScrollArea* m_scroll = nullptr;
     QVBoxLayout* m_clockList = nullptr;

@@ -1,8 +1,8 @@
 #include "SettingsWindow.h"
 
 #include "Controls.h"
-#include "clock/Clock.h"
 #include "clock/ClockFormatter.h"
+#include "clock/DisplayedTime.h"
 #include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
 #include "update/Updater.h"
@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,11 +38,11 @@ QString statusText(const Updater::Phase& phase)
 
 } // namespace
 
-SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& updater, LoginItem& loginItem,
+SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updater& updater, LoginItem& loginItem,
                                QAction* showUpdate, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
-    , m_clock(clock)
+    , m_time(time)
     , m_updater(updater)
     , m_loginItem(loginItem)
 {
@@ -79,6 +80,37 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
         appearanceLayout->addWidget(box);
     layout->addWidget(appearance);
 
+    auto* planning = new QGroupBox(QStringLiteral("Planning"), this);
+    auto* planningForm = new QFormLayout(planning);
+    const auto hours = [planning](const QString& name) {
+        auto* edit = new QTimeEdit(planning);
+        edit->setDisplayFormat(QStringLiteral("HH:mm"));
+        edit->setAccessibleName(name);
+        return edit;
+    };
+    m_workFrom = hours(QStringLiteral("Working hours from"));
+    m_workTo = hours(QStringLiteral("Working hours to"));
+    m_awakeFrom = hours(QStringLiteral("Awake from"));
+    m_awakeTo = hours(QStringLiteral("Awake to"));
+    const auto span = [planning](QTimeEdit* from, QTimeEdit* to) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(from);
+        row->addWidget(new QLabel(QStringLiteral("to"), planning));
+        row->addWidget(to);
+        row->addStretch(1);
+        return row;
+    };
+    planningForm->addRow(QStringLiteral("Working hours:"), span(m_workFrom, m_workTo));
+    planningForm->addRow(QStringLiteral("Awake:"), span(m_awakeFrom, m_awakeTo));
+    m_step = new QComboBox(planning);
+    for (const int minutes : {15, 30, 60})
+        m_step->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
+    m_step->setAccessibleName(QStringLiteral("Time step"));
+    planningForm->addRow(QStringLiteral("Time step:"), m_step);
+    m_showsOffset = new QCheckBox(QStringLiteral("Show offset from my time"), planning);
+    planningForm->addRow(m_showsOffset);
+    layout->addWidget(planning);
+
     auto* updates = new QGroupBox(QStringLiteral("Updates"), this);
     auto* updatesLayout = new QVBoxLayout(updates);
     m_checksAutomatically = new QCheckBox(QStringLiteral("Check for updates automatically"), updates);
@@ -114,6 +146,18 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     connect(m_dateFormat, &QComboBox::activated, this,
             [this] { m_settings.setDateFormat(DateFormat(m_dateFormat->currentData().toInt())); });
     connect(m_showsFlags, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsFlags);
+    connect(m_showsOffset, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsOffsetFromHome);
+    connect(m_step, &QComboBox::activated, this,
+            [this] { m_settings.setTimeStepMinutes(m_step->currentData().toInt()); });
+    // Written when a field is left or Return pressed, not at every digit typed.
+    for (QTimeEdit* edit : {m_workFrom, m_workTo})
+        connect(edit, &QTimeEdit::editingFinished, this, [this] {
+            m_settings.setDefaultWorkingHours({m_workFrom->time(), m_workTo->time()});
+        });
+    for (QTimeEdit* edit : {m_awakeFrom, m_awakeTo})
+        connect(edit, &QTimeEdit::editingFinished, this, [this] {
+            m_settings.setAwakeHours({m_awakeFrom->time(), m_awakeTo->time()});
+        });
     connect(m_showsHomeZone, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsHomeZone);
     connect(m_showsMenuBarItem, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsMenuBarItem);
     connect(m_showsDockIcon, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsDockIcon);
@@ -122,14 +166,16 @@ SettingsWindow::SettingsWindow(AppSettings& settings, Clock& clock, Updater& upd
     connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updater.check(true); });
     connect(m_show, &QPushButton::clicked, showUpdate, &QAction::trigger);
 
-    for (auto signal : {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged,
-                        &AppSettings::showsFlagsChanged, &AppSettings::showsHomeZoneChanged,
-                        &AppSettings::showsMenuBarItemChanged, &AppSettings::showsDockIconChanged})
+    for (auto signal :
+         {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsFlagsChanged,
+          &AppSettings::showsHomeZoneChanged, &AppSettings::showsMenuBarItemChanged, &AppSettings::showsDockIconChanged,
+          &AppSettings::showsOffsetFromHomeChanged, &AppSettings::timeStepMinutesChanged,
+          &AppSettings::workingHoursChanged})
         connect(&m_settings, signal, this, &SettingsWindow::refreshSettings);
     connect(&m_updater, &Updater::phaseChanged, this, &SettingsWindow::refreshUpdates);
     connect(&m_updater, &Updater::checksAutomaticallyChanged, this, &SettingsWindow::refreshUpdates);
     // The preview follows the clock only while the window is on screen.
-    connect(&m_clock, &Clock::nowChanged, this, [this] {
+    connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
         if (isVisible()) refreshPreview();
     });
     refreshSettings();
@@ -149,6 +195,12 @@ void SettingsWindow::refreshSettings()
     m_timeFormat->setCurrentIndex(m_timeFormat->findData(int(m_settings.timeFormat())));
     m_dateFormat->setCurrentIndex(m_dateFormat->findData(int(m_settings.dateFormat())));
     m_showsFlags->setChecked(m_settings.showsFlags());
+    m_showsOffset->setChecked(m_settings.showsOffsetFromHome());
+    m_step->setCurrentIndex(m_step->findData(m_settings.timeStepMinutes()));
+    m_workFrom->setTime(m_settings.defaultWorkingHours().from);
+    m_workTo->setTime(m_settings.defaultWorkingHours().to);
+    m_awakeFrom->setTime(m_settings.awakeHours().from);
+    m_awakeTo->setTime(m_settings.awakeHours().to);
     m_showsHomeZone->setChecked(m_settings.showsHomeZone());
     m_showsMenuBarItem->setChecked(m_settings.showsMenuBarItem());
     m_showsDockIcon->setChecked(m_settings.showsDockIcon());
@@ -171,7 +223,7 @@ void SettingsWindow::setOpensAtLogin(bool opens)
 void SettingsWindow::refreshPreview()
 {
     const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
-    const QDateTime now = m_clock.now();
+    const QDateTime now = m_time.instant();
     const QTimeZone home = formatter.homeTimeZone();
     m_preview->setText(QStringLiteral("A city a day ahead reads: ") + formatter.dayLabel(1, now.addSecs(86400), home) +
                        QStringLiteral(" · ") + formatter.timeText(now, home));

@@ -3,12 +3,13 @@
 #include <QWidget>
 
 class AppSettings;
-class Clock;
+class DisplayedTime;
 class LoginItem;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QTimeEdit;
 class QProgressBar;
 class QPushButton;
 class Updater;
@@ -21,13 +22,17 @@ class SettingsWindow : public QWidget {
 
 public:
     // `showUpdate` opens the update window ("Show…").
-    SettingsWindow(AppSettings& settings, Clock& clock, Updater& updater, LoginItem& loginItem, QAction* showUpdate,
-                   QWidget* parent = nullptr);
+    SettingsWindow(AppSettings& settings, DisplayedTime& time, Updater& updater, LoginItem& loginItem,
+                   QAction* showUpdate, QWidget* parent = nullptr);
 
     QComboBox* timeFormat() const { return m_timeFormat; }
     QComboBox* dateFormat() const { return m_dateFormat; }
     QLabel* preview() const { return m_preview; }
     QCheckBox* showsMenuBarItem() const { return m_showsMenuBarItem; }
+    QCheckBox* showsOffset() const { return m_showsOffset; }
+    QComboBox* step() const { return m_step; }
+    // Working hours from and to, then waking hours from and to.
+    QList<QTimeEdit*> hourFields() const { return {m_workFrom, m_workTo, m_awakeFrom, m_awakeTo}; }
     QCheckBox* showsDockIcon() const { return m_showsDockIcon; }
     QCheckBox* opensAtLogin() const { return m_opensAtLogin; }
     QPushButton* checkNow() const { return m_checkNow; }
@@ -45,13 +50,19 @@ private:
     void refreshUpdates();
 
     AppSettings& m_settings;
-    Clock& m_clock;
+    DisplayedTime& m_time;
     Updater& m_updater;
     LoginItem& m_loginItem;
     QComboBox* m_timeFormat = nullptr;
     QComboBox* m_dateFormat = nullptr;
     QLabel* m_preview = nullptr;
     QCheckBox* m_showsFlags = nullptr;
+    QCheckBox* m_showsOffset = nullptr;
+    QComboBox* m_step = nullptr;
+    QTimeEdit* m_workFrom = nullptr;
+    QTimeEdit* m_workTo = nullptr;
+    QTimeEdit* m_awakeFrom = nullptr;
+    QTimeEdit* m_awakeTo = nullptr;
     QCheckBox* m_showsHomeZone = nullptr;
     QCheckBox* m_showsMenuBarItem = nullptr;
     QCheckBox* m_showsDockIcon = nullptr;

@@ -1,4 +1,5 @@
 #include "../support/CatalogueFiles.h"
+#include "../support/ClockStack.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
@@ -88,8 +89,8 @@ private slots:
         QFETCH(QString, search);
         QFETCH(QStringList, expected);
         m_store.values = stored;
-        AppSettings settings(m_store, *m_database);
-        CityListModel model(settings, *m_database);
+        ClockStack stack(m_store, *m_database);
+        CityListModel model(stack.settings, stack.entries, *m_database, stack.time);
         model.setSearchText(search);
         QCOMPARE(::lines(model).join(" | "), expected.join(" | "));
     }
@@ -97,8 +98,8 @@ private slots:
     void mapFocusAndTyping()
     {
         m_store.values = {{"trackedCityIDs", QStringList{}}};
-        AppSettings settings(m_store, *m_database);
-        CityListModel model(settings, *m_database);
+        ClockStack stack(m_store, *m_database);
+        CityListModel model(stack.settings, stack.entries, *m_database, stack.time);
         QSignalSpy results(&model, &CityListModel::resultsChanged);
         model.setFocus(Coordinate{2.0, 48.0}); // near Paris
         QCOMPARE(::lines(model).first(), u"§Near Paris, Île-de-France"_s);
@@ -113,7 +114,8 @@ private slots:
         QVERIFY(model.focus());
 
         const CityDatabase empty(m_dir.filePath(u"absent.json"_s));
-        CityListModel bare(settings, empty);
+        ClockStack bareStack(m_store, empty);
+        CityListModel bare(bareStack.settings, bareStack.entries, empty, bareStack.time);
         bare.setFocus(Coordinate{0, 0});
         QCOMPARE(::lines(bare), (QStringList{"§Nearby", "none:"}));
     }
@@ -121,8 +123,9 @@ private slots:
     void actions()
     {
         m_store.values = {{"trackedCityIDs", QStringList{"tok", "par"}}, {"sortMode", "alphabetical"}};
-        AppSettings settings(m_store, *m_database);
-        CityListModel model(settings, *m_database);
+        ClockStack stack(m_store, *m_database);
+        AppSettings& settings = stack.settings;
+        CityListModel model(settings, stack.entries, *m_database, stack.time);
         const QStringList tracked{"§Your Time Zone", "home:UTC", "§Cities You Track"};
         QCOMPARE(::lines(model), tracked + QStringList({"tracked:Paris, Île-de-France", "tracked:Tokyo"}));
         QVERIFY(model.item(4).index % 2 == 1); // the second row is striped
@@ -149,6 +152,27 @@ private slots:
         model.remove(1); // a result row is not removed, only toggled
         QCOMPARE(settings.trackedCityIDs(), QStringList{"par"});
         QVERIFY(!model.moveTrackedRows({1}, 0));
+    }
+
+    // A tick, or a chosen time, changes texts only: the search does not run
+    // again and no row is added, removed or reset, so the view keeps its place.
+    void aNewInstantChangesOnlyTexts()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};
+        ClockStack stack(m_store, *m_database);
+        CityListModel model(stack.settings, stack.entries, *m_database, stack.time);
+        model.setSearchText(u"pa"_s);
+        QSignalSpy results(&model, &CityListModel::resultsChanged);
+        QSignalSpy structure(&model, &CityListModel::modelReset);
+        QSignalSpy inserted(&model, &CityListModel::rowsInserted);
+        QSignalSpy changed(&model, &CityListModel::dataChanged);
+        const QString before = model.item(1).texts.time;
+        stack.tick(60);
+        QVERIFY(model.item(1).texts.time != before);
+        stack.time.setInstant(stack.wall.addSecs(3 * 3600), 30, QTimeZone::utc());
+        QCOMPARE(model.item(1).content.now, stack.wall.addSecs(3 * 3600));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(results.count() + structure.count() + inserted.count(), 0);
     }
 
 private:

@@ -129,6 +129,8 @@ private slots:
         ClockRow::Content c = content("Pacific/Kiritimati", false, Selection::unchecked);
         c.emoji = u"🗼"_s;
         c.originalName = u"Tokyo"_s;
+        c.showsOffset = true;
+        c.schedule = Schedule{{QTime(9, 0), QTime(17, 0)}, {QTime(7, 0), QTime(22, 0)}, WorkWeek()};
         row.setContent(c, formatter());
         const ClockRowLayout layout = row.currentLayout();
         double x = -1;
@@ -139,11 +141,15 @@ private slots:
         }
         QCOMPARE(row.texts().dayLabel, u"Tomorrow"_s); // 02:00 tomorrow at +14, noon in London
         QCOMPARE(row.texts().zoneName, u"Line Islands Time"_s);
+        QCOMPARE(row.texts().offset, u"+14 h"_s);
+        QCOMPARE(row.texts().dayPart, DayPart::night); // 2 AM
 
         row.setContent(content("Europe/Paris", false, Selection::hidden), formatter());
         QVERIFY(!row.currentLayout().parts[Part::emoji].present);
         QVERIFY(!row.currentLayout().parts[Part::originalName].present);
         QVERIFY(!row.currentLayout().parts[Part::dayLabel].present);
+        QVERIFY(!row.currentLayout().parts[Part::offset].present);
+        QVERIFY(!row.currentLayout().parts[Part::dayPart].present);
     }
 
     void accessibleText_data()

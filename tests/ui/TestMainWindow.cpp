@@ -1,9 +1,8 @@
 #include "../support/CatalogueFiles.h"
-#include "../support/ManualTimer.h"
+#include "../support/ClockStack.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
-#include "clock/Clock.h"
 #include "map/WorldLand.h"
 #include "settings/AppSettings.h"
 #include "ui/Appearance.h"
@@ -38,19 +37,22 @@ private slots:
     {
         m_store = RecordingPreferences();
         m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};
-        m_settings = std::make_unique<AppSettings>(m_store, *m_database);
-        const QDateTime wall = QDateTime::fromSecsSinceEpoch(1768478400, Qt::UTC);
-        m_clock = std::make_unique<Clock>(
-            wall, [wall] { return wall; }, std::make_unique<ManualTimer>());
+        m_stack = std::make_unique<ClockStack>(m_store, *m_database);
+        m_settings = &m_stack->settings;
         m_showUpdate = std::make_unique<QAction>();
         m_showUpdate->setVisible(false);
-        MainWindow::Commands commands{&m_about, &m_check, &m_settingsAction, &m_quit, m_showUpdate.get()};
-        m_window = std::make_unique<MainWindow>(*m_settings, *m_clock, *m_database, m_land, commands);
+        MainWindow::Commands commands{&m_about, &m_check, &m_settingsAction, &m_quit, m_showUpdate.get(), &m_overlap};
+        m_window =
+            std::make_unique<MainWindow>(*m_settings, m_stack->time, m_stack->entries, *m_database, m_land, commands);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_stack.reset();
+    }
 
     void keyboardAlone()
     {
@@ -176,9 +178,9 @@ private:
     std::unique_ptr<CityDatabase> m_database;
     WorldLand m_land;
     RecordingPreferences m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<Clock> m_clock;
-    QAction m_about, m_check, m_settingsAction, m_quit;
+    std::unique_ptr<ClockStack> m_stack;
+    AppSettings* m_settings = nullptr;
+    QAction m_about, m_check, m_settingsAction, m_quit, m_overlap;
     std::unique_ptr<QAction> m_showUpdate;
     std::unique_ptr<MainWindow> m_window;
 };

@@ -1,10 +1,8 @@
 #include "../support/CatalogueFiles.h"
-#include "../support/ManualTimer.h"
+#include "../support/ClockStack.h"
 #include "../support/RecordingPreferences.h"
 #include "app/Commands.h"
 #include "catalogue/CityDatabase.h"
-#include "clock/Clock.h"
-#include "settings/AppSettings.h"
 #include "ui/ClockRow.h"
 #include "ui/MenuBarPanel.h"
 #include "update/Updater.h"
@@ -116,8 +114,7 @@ private slots:
         const QList<ClockRow*> before = panel->rows();
         QCOMPARE(before.size(), 3);
 
-        m_wall = m_wall.addSecs(60);
-        m_clockTimer->fire();
+        m_stack->tick(60);
         QCOMPARE(panel->rows(), before);                         // same widgets, new times
         QCOMPARE(before.at(1)->texts().time, u"7:01\u202FAM"_s); // 12:01 UTC in New York
 
@@ -156,7 +153,7 @@ private slots:
 
         QTest::keyClick(panel.get(), Qt::Key_End);
         QCOMPARE(bar->value(), bar->maximum());
-        QTest::keyClick(panel.get(), Qt::Key_PageUp);
+        QTest::keyClick(panel.get(), Qt::Key_Up); // Page Up moves the time, not the list
         QVERIFY(bar->value() < bar->maximum());
         const int beforeWheel = bar->value();
         QWheelEvent wheel(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
@@ -209,10 +206,8 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<CityDatabase> m_database;
     RecordingPreferences m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<Clock> m_clock;
-    ManualTimer* m_clockTimer = nullptr;
-    QDateTime m_wall;
+    std::unique_ptr<ClockStack> m_stack;
+    AppSettings* m_settings = nullptr;
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<Commands> m_commands;
     QList<WindowId> m_opened;
@@ -221,12 +216,9 @@ private:
 
 std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
 {
-    m_settings = std::make_unique<AppSettings>(m_store, *m_database);
-    m_wall = QDateTime::fromSecsSinceEpoch(1768478400, Qt::UTC);
-    auto timer = std::make_unique<ManualTimer>();
-    m_clockTimer = timer.get();
-    m_clock = std::make_unique<Clock>(
-        m_wall, [this] { return m_wall; }, std::move(timer));
+    m_stack.reset();
+    m_stack = std::make_unique<ClockStack>(m_store, *m_database);
+    m_settings = &m_stack->settings;
     UpdateHost host;
     host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
     m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
@@ -234,10 +226,11 @@ std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
     handlers.openWindow = [this](WindowId id) { m_opened.append(id); };
     handlers.quit = [this] { ++m_quits; };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
-    auto panel = std::make_unique<MenuBarPanel>(*m_settings, *m_clock, *m_database,
-                                                QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
-                                                                m_commands->settings(), m_commands->about(),
-                                                                m_commands->quit()});
+    auto panel =
+        std::make_unique<MenuBarPanel>(*m_settings, m_stack->time, m_stack->entries,
+                                       QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
+                                                       m_commands->settings(), m_commands->about(), m_commands->quit()},
+                                       m_commands->nextOverlap());
     panel->show();
     return panel;
 }

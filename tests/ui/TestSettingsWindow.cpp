@@ -1,8 +1,7 @@
 #include "../support/CatalogueFiles.h"
-#include "../support/ManualTimer.h"
+#include "../support/ClockStack.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
-#include "clock/Clock.h"
 #include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
 #include "ui/SettingsWindow.h"
@@ -32,17 +31,18 @@ private slots:
     {
         m_store = RecordingPreferences();
         m_database = std::make_unique<CityDatabase>(m_dir.filePath(u"none.json"_s));
-        m_settings = std::make_unique<AppSettings>(m_store, *m_database);
         // Thursday 2026-01-15 21:41 UTC; the tests run with TZ=UTC and en_US.
-        const QDateTime wall = QDateTime::fromSecsSinceEpoch(1768513260, Qt::UTC);
-        m_clock = std::make_unique<Clock>(
-            wall, [wall] { return wall; }, std::make_unique<ManualTimer>());
+        m_window.reset();
+        m_stack =
+            std::make_unique<ClockStack>(m_store, *m_database, QDateTime::fromSecsSinceEpoch(1768513260, Qt::UTC));
+        m_settings = &m_stack->settings;
         UpdateHost host;
         host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
         m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
         QFile::remove(m_entry);
         m_loginItem = std::make_unique<LoginItem>(m_entry, u"/opt/Horavia.app/Contents/Horavia"_s);
-        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem, &m_showUpdate);
+        m_window =
+            std::make_unique<SettingsWindow>(*m_settings, m_stack->time, *m_updater, *m_loginItem, &m_showUpdate);
         m_window->show();
     }
 
@@ -121,7 +121,8 @@ private slots:
 
         // A folder that cannot be made: the box stays off, and the user is told.
         m_loginItem = std::make_unique<LoginItem>(u"/proc/horavia/autostart.desktop"_s, u"/bin/true"_s);
-        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem, &m_showUpdate);
+        m_window =
+            std::make_unique<SettingsWindow>(*m_settings, m_stack->time, *m_updater, *m_loginItem, &m_showUpdate);
         m_window->show();
         bool warned = false;
         QTimer::singleShot(0, this, [&warned] {
@@ -141,7 +142,8 @@ private slots:
         host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
         host.selfUpdating = false;
         m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
-        m_window = std::make_unique<SettingsWindow>(*m_settings, *m_clock, *m_updater, *m_loginItem, &m_showUpdate);
+        m_window =
+            std::make_unique<SettingsWindow>(*m_settings, m_stack->time, *m_updater, *m_loginItem, &m_showUpdate);
         m_window->show();
         QVERIFY(!m_window->checkNow()->isVisible());
         QVERIFY(!m_window->status()->isVisible());
@@ -168,8 +170,8 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<CityDatabase> m_database;
     RecordingPreferences m_store;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<ClockStack> m_stack;
+    AppSettings* m_settings = nullptr;
     std::unique_ptr<Updater> m_updater;
     const QString m_entry = m_dir.filePath(u"autostart/org.horavia.Horavia.desktop"_s);
     std::unique_ptr<LoginItem> m_loginItem;

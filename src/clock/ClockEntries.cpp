@@ -1,0 +1,82 @@
+#include "ClockEntries.h"
+
+#include "DisplayedTime.h"
+#include "platform/SystemLocale.h"
+#include "settings/AppSettings.h"
+
+#include <QLocale>
+
+ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time, HomeZone homeZone,
+                           QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_database(database)
+    , m_time(time)
+    , m_homeZone(std::move(homeZone))
+{
+    for (auto signal :
+         {&AppSettings::trackedCityIDsChanged, &AppSettings::manualOrderChanged, &AppSettings::sortModeChanged,
+          &AppSettings::showsHomeZoneChanged, &AppSettings::showsFlagsChanged, &AppSettings::customLabelsChanged,
+          &AppSettings::customEmojiChanged, &AppSettings::workingHoursChanged})
+        connect(&m_settings, signal, this, &ClockEntries::rebuild);
+    // By time, the order can change with the instant; a change of the
+    // system's zone shows at the next tick.
+    connect(&m_time, &DisplayedTime::instantChanged, this, &ClockEntries::rebuild);
+    connect(&m_time, &DisplayedTime::ticked, this, &ClockEntries::rebuild);
+    m_entries = ClockEntry::entries(m_settings, m_time.instant(), m_homeZone(), m_database);
+}
+
+void ClockEntries::rebuild()
+{
+    QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), m_homeZone(), m_database);
+    if (entries == m_entries) return;
+    m_entries = std::move(entries);
+    emit changed();
+}
+
+ClockFormatter ClockEntries::formatter() const
+{
+    return ClockFormatter(m_settings.timeFormat(), m_settings.dateFormat(), m_homeZone(), SystemLocale::current());
+}
+
+QList<City> ClockEntries::trackedCities() const
+{
+    QList<City> cities;
+    for (const ClockEntry& entry : m_entries)
+        if (entry.city) cities.append(*entry.city);
+    return cities;
+}
+
+QList<Overlap::Participant> ClockEntries::participants() const
+{
+    QList<Overlap::Participant> all;
+    bool hasHome = false;
+    for (const ClockEntry& entry : m_entries) {
+        all.append({entry.title, entry.timeZone, entry.schedule});
+        hasHome = hasHome || entry.kind == ClockEntry::Kind::home;
+    }
+    // Home takes part even when its row is hidden.
+    if (!hasHome) {
+        const QTimeZone home = m_homeZone();
+        all.prepend({QString::fromUtf8(home.id()), home, m_settings.scheduleFor(QStringLiteral("home"), {})});
+    }
+    return all;
+}
+
+void ClockEntries::moveToNextOverlap()
+{
+    const QDateTime from = m_time.instant();
+    const QDateTime until =
+        std::min(from.addSecs(DisplayedTime::rangeSeconds), m_time.now().addSecs(DisplayedTime::rangeSeconds));
+    const int step = m_settings.timeStepMinutes();
+    const std::optional<Overlap::Found> found = Overlap::next(participants(), from, until, step, m_homeZone());
+    if (!found) {
+        m_time.setInstant(from, step, m_homeZone(), QStringLiteral("Nobody works in the next 7 days."));
+        return;
+    }
+    QString note;
+    if (!found->isFull)
+        note = QStringLiteral("No full overlap in the next 7 days; outside working hours here: %1.")
+                   .arg(QLocale().createSeparatedList(found->outside));
+    m_time.setInstant(found->start, step, m_homeZone(), note);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ClockEntry.h"
+#include "ClockFormatter.h"
+#include "Overlap.h"
+
+#include <QObject>
+
+#include <functional>
+
+class AppSettings;
+class CityDatabase;
+class DisplayedTime;
+
+// The one list of clock rows every view shows, built once per change of the
+// settings (or, sorted by time, of the order at the displayed instant) and
+// shared by the tray panel, the chooser and the map.
+class ClockEntries : public QObject {
+    Q_OBJECT
+
+public:
+    using HomeZone = std::function<QTimeZone()>;
+
+    ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time,
+                 HomeZone homeZone = &QTimeZone::systemTimeZone, QObject* parent = nullptr);
+
+    const QList<ClockEntry>& entries() const { return m_entries; }
+    QTimeZone homeZone() const { return m_homeZone(); }
+    // The texts of the rows as the settings format them now, in home's zone.
+    ClockFormatter formatter() const;
+    // The tracked cities in the order shown.
+    QList<City> trackedCities() const;
+    // Home and every tracked city with their working hours.
+    QList<Overlap::Participant> participants() const;
+
+    // Moves the displayed time to the start of the next span in which home
+    // and every tracked city are at work, or, failing that within a week,
+    // the best partial one, and says what it found.
+    void moveToNextOverlap();
+
+signals:
+    void changed();
+
+private:
+    void rebuild();
+
+    AppSettings& m_settings;
+    const CityDatabase& m_database;
+    DisplayedTime& m_time;
+    HomeZone m_homeZone;
+    QList<ClockEntry> m_entries;
+};

@@ -1,0 +1,91 @@
+#include "Overlap.h"
+
+#include "DisplayedTime.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace Overlap {
+
+QList<Span> workingSpans(const Participant& who, qint64 from, qint64 until)
+{
+    QList<Span> spans;
+    const TimeRange& hours = who.schedule.working;
+    const QDate first = QDateTime::fromSecsSinceEpoch(from, who.zone).date().addDays(-1);
+    const QDate last = QDateTime::fromSecsSinceEpoch(until, who.zone).date();
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        if (!who.schedule.week.isWorkday(day.dayOfWeek())) continue;
+        const qint64 start = QDateTime(day, hours.from, who.zone).toSecsSinceEpoch();
+        qint64 end = QDateTime(hours.wraps() ? day.addDays(1) : day, hours.to, who.zone).toSecsSinceEpoch();
+        if (hours.from == hours.to) end = QDateTime(day.addDays(1), hours.to, who.zone).toSecsSinceEpoch();
+        if (end > start && end > from && start <= until) spans.push_back({start, end});
+    }
+    return spans;
+}
+
+std::optional<Found> next(const QList<Participant>& participants, const QDateTime& after, const QDateTime& until,
+                          int stepMinutes, const QTimeZone& home)
+{
+    if (participants.isEmpty()) return std::nullopt;
+    const qint64 from = after.toSecsSinceEpoch();
+    const qint64 to = until.toSecsSinceEpoch();
+    const qint64 step = qint64(stepMinutes) * 60;
+
+    // Every boundary, then the set at work between each pair of boundaries.
+    std::vector<QList<Span>> spans;
+    std::vector<qint64> bounds{from, to};
+    for (const Participant& who : participants) {
+        spans.push_back(workingSpans(who, from, to + step));
+        for (const Span& s : spans.back()) {
+            if (s.from > from && s.from < to) bounds.push_back(s.from);
+            if (s.to > from && s.to < to + step) bounds.push_back(s.to);
+        }
+    }
+    std::sort(bounds.begin(), bounds.end());
+    bounds.erase(std::unique(bounds.begin(), bounds.end()), bounds.end());
+
+    const auto atWork = [&](size_t who, qint64 t) {
+        return std::any_of(spans[who].cbegin(), spans[who].cend(),
+                           [t](const Span& s) { return t >= s.from && t < s.to; });
+    };
+    // The span at the cursor began before it: "next" means one that begins
+    // after. A set at work lasts while all of its members stay (others may
+    // join); its start goes to the step grid and must leave one whole step.
+    struct Candidate {
+        qint64 start = 0;
+        int count = 0;
+        std::vector<bool> working;
+    };
+    Candidate best;
+    for (size_t i = 1; i + 1 < bounds.size(); ++i) {
+        std::vector<bool> working(size_t(participants.size()));
+        int count = 0;
+        for (size_t who = 0; who < working.size(); ++who)
+            count += (working[who] = atWork(who, bounds[i])) ? 1 : 0;
+        if (count <= best.count) continue;
+        qint64 end = bounds[i + 1];
+        for (size_t j = i + 1; j + 1 < bounds.size(); ++j) {
+            bool stays = true;
+            for (size_t who = 0; who < working.size() && stays; ++who)
+                stays = !working[who] || atWork(who, bounds[j]);
+            if (!stays) break;
+            end = bounds[j + 1];
+        }
+        const QDateTime begin = QDateTime::fromSecsSinceEpoch(bounds[i], QTimeZone::utc());
+        const qint64 start = DisplayedTime::isAligned(begin, stepMinutes, home)
+                                 ? bounds[i]
+                                 : DisplayedTime::aligned(begin, 1, stepMinutes, home).toSecsSinceEpoch();
+        if (start + step > end || start > to) continue;
+        best = {start, count, working};
+        if (count == int(participants.size())) break;
+    }
+    if (best.count <= 0) return std::nullopt;
+    Found found;
+    found.start = QDateTime::fromSecsSinceEpoch(best.start, QTimeZone::utc());
+    found.isFull = best.count == int(participants.size());
+    for (size_t who = 0; who < best.working.size(); ++who)
+        if (!best.working[who]) found.outside.append(participants.at(int(who)).name);
+    return found;
+}
+
+} // namespace Overlap

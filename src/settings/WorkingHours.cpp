@@ -1,0 +1,79 @@
+#include "WorkingHours.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <unicode/calendar.h>
+
+#include <memory>
+
+std::optional<TimeRange> TimeRange::parse(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('-'));
+    if (parts.size() != 2) return std::nullopt;
+    const QTime from = QTime::fromString(parts.at(0).trimmed(), QStringLiteral("HH:mm"));
+    const QTime to = QTime::fromString(parts.at(1).trimmed(), QStringLiteral("HH:mm"));
+    if (!from.isValid() || !to.isValid()) return std::nullopt;
+    return TimeRange{from, to};
+}
+
+QString TimeRange::toString() const
+{
+    return from.toString(QStringLiteral("HH:mm")) + QLatin1Char('-') + to.toString(QStringLiteral("HH:mm"));
+}
+
+WorkWeek::WorkWeek()
+{
+    m_workdays = {true, true, true, true, true, false, false};
+}
+
+WorkWeek WorkWeek::forRegion(const QString& regionCode)
+{
+    static QHash<QString, WorkWeek> known;
+    if (const auto found = known.constFind(regionCode); found != known.cend()) return *found;
+    WorkWeek week;
+    UErrorCode status = U_ZERO_ERROR;
+    const QByteArray region = regionCode.toLatin1();
+    const std::unique_ptr<icu::Calendar> calendar(
+        icu::Calendar::createInstance(icu::Locale("", region.constData()), status));
+    if (U_SUCCESS(status) && calendar) {
+        static constexpr UCalendarDaysOfWeek days[] = {UCAL_MONDAY, UCAL_TUESDAY,  UCAL_WEDNESDAY, UCAL_THURSDAY,
+                                                       UCAL_FRIDAY, UCAL_SATURDAY, UCAL_SUNDAY};
+        for (size_t i = 0; i < 7; ++i) {
+            const UCalendarWeekdayType type = calendar->getDayOfWeekType(days[i], status);
+            // A day on which the weekend begins or ends part-way counts as
+            // its larger part: CLDR gives such days only at midnight.
+            week.m_workdays[i] = U_SUCCESS(status) && type != UCAL_WEEKEND && type != UCAL_WEEKEND_ONSET;
+        }
+    }
+    if (known.size() < 512) known.insert(regionCode, week);
+    return week;
+}
+
+QString dayPartText(DayPart part)
+{
+    switch (part) {
+    case DayPart::working:
+        return QStringLiteral("working hours");
+    case DayPart::awake:
+        return QStringLiteral("outside working hours");
+    case DayPart::night:
+        return QStringLiteral("night");
+    }
+    return {};
+}
+
+bool Schedule::isWorking(const QDateTime& at, const QTimeZone& zone) const
+{
+    const QDateTime local = at.toTimeZone(zone);
+    const QTime time = local.time();
+    if (!working.contains(time)) return false;
+    const QDate date = working.wraps() && time < working.to ? local.date().addDays(-1) : local.date();
+    return week.isWorkday(date.dayOfWeek());
+}
+
+DayPart Schedule::partAt(const QDateTime& at, const QTimeZone& zone) const
+{
+    if (isWorking(at, zone)) return DayPart::working;
+    return awake.contains(at.toTimeZone(zone).time()) ? DayPart::awake : DayPart::night;
+}

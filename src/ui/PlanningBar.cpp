@@ -1,0 +1,70 @@
+#include "PlanningBar.h"
+
+#include "Controls.h"
+#include "TimeStrip.h"
+#include "clock/ClockEntries.h"
+#include "clock/DisplayedTime.h"
+#include "settings/AppSettings.h"
+
+#include <QAccessible>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QAction* nextOverlap,
+                         QWidget* parent)
+    : QWidget(parent)
+    , m_time(time)
+    , m_entries(entries)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 4, 0, 2);
+    layout->setSpacing(2);
+    m_strip = new TimeStrip(settings, time, entries, this);
+    layout->addWidget(m_strip);
+
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(8, 0, 8, 0);
+    m_line = new QLabel(this);
+    m_line->setWordWrap(true);
+    m_line->setFont(Controls::scaled(m_line->font(), Controls::caption));
+    m_line->setTextInteractionFlags(Qt::NoTextInteraction);
+    row->addWidget(m_line, 1);
+    m_now = new QToolButton(this);
+    m_now->setText(QStringLiteral("Now"));
+    m_now->setAccessibleName(QStringLiteral("Now"));
+    m_now->setToolTip(QStringLiteral("Back to the current time (Home)"));
+    m_now->setFocusPolicy(Qt::TabFocus);
+    connect(m_now, &QToolButton::clicked, &m_time, &DisplayedTime::goLive);
+    row->addWidget(m_now);
+    if (nextOverlap) {
+        auto* overlap = new QToolButton(this);
+        overlap->setDefaultAction(nextOverlap);
+        overlap->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        overlap->setFocusPolicy(Qt::TabFocus);
+        row->addWidget(overlap);
+    }
+    layout->addLayout(row);
+
+    connect(&m_time, &DisplayedTime::instantChanged, this, &PlanningBar::refresh);
+    connect(&m_time, &DisplayedTime::ticked, this, &PlanningBar::refresh);
+    refresh();
+}
+
+void PlanningBar::refresh()
+{
+    QString text;
+    if (!m_time.isLive()) {
+        text = m_entries.formatter().chosenInstantText(m_time.instant(), m_time.now());
+        if (!m_time.note().isEmpty()) text += QStringLiteral("\n") + m_time.note();
+    }
+    m_now->setVisible(!m_time.isLive());
+    if (text == m_line->text()) return;
+    m_line->setText(text);
+    m_line->setAccessibleName(text);
+    if (QAccessible::isActive() && !text.isEmpty()) {
+        QAccessibleEvent changed(m_line, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}

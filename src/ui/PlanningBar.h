@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class AppSettings;
+class ClockEntries;
+class DisplayedTime;
+class QAction;
+class QLabel;
+class QToolButton;
+class TimeStrip;
+
+// The time strip with the line under it: the chosen time with its date and
+// its distance from now, what Next Overlap found, "Now" and "Next Overlap".
+class PlanningBar : public QWidget {
+    Q_OBJECT
+
+public:
+    PlanningBar(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QAction* nextOverlap,
+                QWidget* parent = nullptr);
+
+    TimeStrip* strip() const { return m_strip; }
+    QLabel* line() const { return m_line; }
+    QToolButton* nowButton() const { return m_now; }
+
+private:
+    void refresh();
+
+    DisplayedTime& m_time;
+    const ClockEntries& m_entries;
+    TimeStrip* m_strip = nullptr;
+    QLabel* m_line = nullptr;
+    QToolButton* m_now = nullptr;
+};

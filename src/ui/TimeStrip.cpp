@@ -1,0 +1,300 @@
+#include "TimeStrip.h"
+
+#include "clock/ClockEntries.h"
+#include "clock/ClockFormatter.h"
+#include "clock/DateFormats.h"
+#include "clock/DisplayedTime.h"
+#include "settings/AppSettings.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int stripHeight = 34;
+constexpr qreal inset = 8;
+
+using Move = DisplayedTime::Move;
+
+// A slider to a screen reader, whose value is the chosen time.
+class AccessibleTimeStrip : public QAccessibleWidget {
+public:
+    explicit AccessibleTimeStrip(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Slider)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) return widget()->accessibleDescription();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TimeStrip") && object && object->isWidgetType())
+        return new AccessibleTimeStrip(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_time(time)
+    , m_entries(entries)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Time"));
+    setToolTip(QStringLiteral("Drag or use the arrow keys to choose a time; Home goes back to now"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
+        announce();
+        update();
+    });
+    connect(&m_entries, &ClockEntries::changed, this, qOverload<>(&QWidget::update));
+    connect(&m_settings, &AppSettings::workingHoursChanged, this, qOverload<>(&QWidget::update));
+    announce();
+}
+
+QSize TimeStrip::sizeHint() const
+{
+    return {480, stripHeight};
+}
+
+QSize TimeStrip::minimumSizeHint() const
+{
+    return {160, stripHeight};
+}
+
+QRectF TimeStrip::ruler() const
+{
+    return QRectF(inset, 2, width() - 2 * inset, 14);
+}
+
+std::pair<QDateTime, QDateTime> TimeStrip::day() const
+{
+    const QTimeZone home = m_entries.homeZone();
+    const QDate date = m_time.instant().toTimeZone(home).date();
+    return {QDateTime(date, QTime(0, 0), home).toUTC(), QDateTime(date.addDays(1), QTime(0, 0), home).toUTC()};
+}
+
+QDateTime TimeStrip::instantAt(qreal x) const
+{
+    const auto [start, end] = day();
+    const QRectF r = ruler();
+    const qreal fraction = std::clamp((x - r.left()) / r.width(), 0.0, 1.0);
+    return start.addSecs(qint64(std::llround(fraction * double(start.secsTo(end)))));
+}
+
+qreal TimeStrip::xOf(const QDateTime& at) const
+{
+    const auto [start, end] = day();
+    const QRectF r = ruler();
+    return r.left() + r.width() * double(start.secsTo(at)) / double(start.secsTo(end));
+}
+
+void TimeStrip::choose(qreal x)
+{
+    const QTimeZone home = m_entries.homeZone();
+    const int step = m_settings.timeStepMinutes();
+    m_time.setInstant(DisplayedTime::aligned(instantAt(x), 0, step, home), step, home);
+}
+
+bool TimeStrip::handleKey(const QKeyEvent* event)
+{
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
+    std::optional<Move> move;
+    switch (event->key()) {
+    case Qt::Key_Right:
+        move = shift ? Move::hourForward : Move::stepForward;
+        break;
+    case Qt::Key_Left:
+        move = shift ? Move::hourBack : Move::stepBack;
+        break;
+    case Qt::Key_PageDown:
+        move = Move::dayForward;
+        break;
+    case Qt::Key_PageUp:
+        move = Move::dayBack;
+        break;
+    case Qt::Key_Home:
+        m_time.goLive();
+        return true;
+    case Qt::Key_Escape:
+        if (m_time.isLive()) return false;
+        m_time.goLive();
+        return true;
+    default:
+        return false;
+    }
+    m_time.move(*move, m_settings.timeStepMinutes(), m_entries.homeZone());
+    return true;
+}
+
+bool TimeStrip::handleWheel(const QWheelEvent* event)
+{
+    m_wheelRest += event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    while (std::abs(m_wheelRest) >= 120) {
+        const bool later = m_wheelRest < 0;
+        m_wheelRest += later ? 120 : -120;
+        m_time.move(later ? Move::stepForward : Move::stepBack, m_settings.timeStepMinutes(), m_entries.homeZone());
+    }
+    return true;
+}
+
+void TimeStrip::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    choose(event->position().x());
+}
+
+void TimeStrip::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton) choose(event->position().x());
+}
+
+void TimeStrip::wheelEvent(QWheelEvent* event)
+{
+    handleWheel(event);
+    event->accept();
+}
+
+void TimeStrip::keyPressEvent(QKeyEvent* event)
+{
+    if (!handleKey(event)) QWidget::keyPressEvent(event);
+}
+
+void TimeStrip::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) update();
+    QWidget::changeEvent(event);
+}
+
+void TimeStrip::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TimeStrip::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void TimeStrip::announce()
+{
+    const ClockFormatter formatter = m_entries.formatter();
+    const QString value = m_time.isLive()
+                              ? QStringLiteral("Now, ") + formatter.timeText(m_time.instant(), m_entries.homeZone())
+                              : formatter.chosenInstantText(m_time.instant(), m_time.now());
+    if (value == accessibleDescription()) return;
+    setAccessibleDescription(value);
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, value);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void TimeStrip::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = ruler();
+    const auto [start, end] = day();
+    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor faint = ink;
+    faint.setAlphaF(0.08);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(faint);
+    painter.drawRoundedRect(r, 3, 3);
+
+    // How many of the places work at each moment of the day, in runs.
+    const QList<Overlap::Participant> people = m_entries.participants();
+    QList<QList<Overlap::Span>> spans;
+    for (const Overlap::Participant& who : people)
+        spans.append(Overlap::workingSpans(who, start.toSecsSinceEpoch(), end.toSecsSinceEpoch()));
+    const int columns = std::max(1, int(r.width()));
+    const double seconds = double(start.secsTo(end));
+    int runStart = 0;
+    int runCount = -1;
+    const auto flush = [&](int column) {
+        if (runCount > 0 && !people.isEmpty()) {
+            QColor shade = accent;
+            shade.setAlphaF(runCount == people.size() ? 0.85 : 0.12 + 0.4 * runCount / people.size());
+            painter.setBrush(shade);
+            painter.drawRect(QRectF(r.left() + runStart, r.top(), column - runStart, r.height()));
+        }
+    };
+    for (int column = 0; column <= columns; ++column) {
+        int count = 0;
+        if (column < columns) {
+            const qint64 t = start.toSecsSinceEpoch() + qint64((column + 0.5) / columns * seconds);
+            for (const QList<Overlap::Span>& own : std::as_const(spans))
+                count += std::any_of(own.cbegin(), own.cend(),
+                                     [t](const Overlap::Span& s) { return t >= s.from && t < s.to; });
+        }
+        if (count != runCount || column == columns) {
+            flush(column);
+            runStart = column;
+            runCount = count;
+        }
+    }
+
+    // Hours every three, in home's wall-clock time.
+    QFont small = font();
+    small.setPixelSize(10);
+    painter.setFont(small);
+    QColor tick = ink;
+    tick.setAlphaF(0.35);
+    QColor label = ink;
+    label.setAlphaF(0.6);
+    const ClockFormatter formatter = m_entries.formatter();
+    const QTimeZone home = m_entries.homeZone();
+    for (int hour = 0; hour <= 24; ++hour) {
+        const QDateTime at = QDateTime(start.toTimeZone(home).date(), QTime(0, 0), home).addSecs(hour * 3600);
+        const qreal x = xOf(at);
+        painter.setPen(QPen(tick, 1));
+        painter.drawLine(QPointF(x, r.bottom() - (hour % 3 == 0 ? 6 : 3)), QPointF(x, r.bottom()));
+        if (hour % 3 != 0 || hour == 24) continue;
+        const QString text = DateFormats::format(formatter.locale(), "j",
+                                                 at.toMSecsSinceEpoch() + qint64(home.offsetFromUtc(at)) * 1000);
+        painter.setPen(label);
+        // Midnight's label starts at the ruler's edge rather than centring on it.
+        const QRectF box = hour == 0 ? QRectF(x, r.bottom() + 1, 60, height() - r.bottom() - 1)
+                                     : QRectF(x - 30, r.bottom() + 1, 60, height() - r.bottom() - 1);
+        painter.drawText(box, (hour == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop, text);
+    }
+
+    // Now, and the chosen instant.
+    const QDateTime now = m_time.now();
+    if (now >= start && now < end && !m_time.isLive()) {
+        painter.setPen(QPen(label, 1, Qt::DashLine));
+        painter.drawLine(QPointF(xOf(now), r.top()), QPointF(xOf(now), r.bottom()));
+    }
+    const qreal x = xOf(m_time.instant());
+    painter.setPen(QPen(hasFocus() ? accent : ink, 2));
+    painter.drawLine(QPointF(x, r.top() - 1), QPointF(x, r.bottom() + 1));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(hasFocus() ? accent : ink);
+    painter.drawPolygon(QPolygonF{QPointF(x - 4, r.top() - 2), QPointF(x + 4, r.top() - 2), QPointF(x, r.top() + 3)});
+    if (hasFocus()) {
+        QColor ring = accent;
+        ring.setAlphaF(0.6);
+        painter.setPen(QPen(ring, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 4, 4);
+    }
+}

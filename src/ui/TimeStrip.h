@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+
+class AppSettings;
+class ClockEntries;
+class DisplayedTime;
+class QKeyEvent;
+class QWheelEvent;
+
+// A ruler of the hours of home's day, with the displayed instant marked and
+// the working hours of the listed places shaded: darker where more of them
+// work, solid where all do. Dragging or clicking chooses a time; the wheel
+// and the keys step it.
+class TimeStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QWidget* parent = nullptr);
+
+    // The planning keys, for the strip and for the views around it: Left and
+    // Right step, with Shift an hour, Page Up and Page Down a day, Home (or
+    // Escape while a time is set) back to now. True when the key was used.
+    bool handleKey(const QKeyEvent* event);
+    // One step per notch, later as the wheel turns down.
+    bool handleWheel(const QWheelEvent* event);
+
+    // The instant under a point of the strip, and back.
+    QDateTime instantAt(qreal x) const;
+    qreal xOf(const QDateTime& at) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void choose(qreal x);
+    QRectF ruler() const;
+    // Home's day around the displayed instant: midnight to midnight.
+    std::pair<QDateTime, QDateTime> day() const;
+    void announce();
+
+    AppSettings& m_settings;
+    DisplayedTime& m_time;
+    const ClockEntries& m_entries;
+    int m_wheelRest = 0;
+};
