@@ -8,7 +8,7 @@ namespace {
 
 qint64 localSeconds(qint64 utc, const QTimeZone& home)
 {
-    return utc + home.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, QTimeZone::utc()));
+    return utc + home.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
 }
 
 qint64 floorDiv(qint64 a, qint64 b)
@@ -71,7 +71,7 @@ QDateTime DisplayedTime::aligned(const QDateTime& at, int direction, int stepMin
         const qint64 down = isAligned(at, stepMinutes, home) ? t : candidate(t, -1);
         result = (up - t) < (t - down) ? up : down;
     }
-    return QDateTime::fromSecsSinceEpoch(result, QTimeZone::utc());
+    return QDateTime::fromSecsSinceEpoch(result, Qt::UTC);
 }
 
 QDateTime DisplayedTime::moved(const QDateTime& from, bool fromLive, Move move, int stepMinutes, const QTimeZone& home)
@@ -79,8 +79,7 @@ QDateTime DisplayedTime::moved(const QDateTime& from, bool fromLive, Move move, 
     const bool forward = move == Move::stepForward || move == Move::hourForward || move == Move::dayForward;
     const int direction = forward ? 1 : -1;
     // From now the first step only aligns: 15:23 goes to 15:30 or 15:00.
-    const QDateTime start =
-        fromLive ? QDateTime::fromSecsSinceEpoch(from.toSecsSinceEpoch() / 60 * 60, QTimeZone::utc()) : from;
+    const QDateTime start = fromLive ? QDateTime::fromSecsSinceEpoch(from.toSecsSinceEpoch() / 60 * 60, Qt::UTC) : from;
     QDateTime target;
     switch (move) {
     case Move::stepForward:

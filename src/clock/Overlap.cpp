@@ -71,7 +71,7 @@ std::optional<Found> next(const QList<Participant>& participants, const QDateTim
             if (!stays) break;
             end = bounds[j + 1];
         }
-        const QDateTime begin = QDateTime::fromSecsSinceEpoch(bounds[i], QTimeZone::utc());
+        const QDateTime begin = QDateTime::fromSecsSinceEpoch(bounds[i], Qt::UTC);
         const qint64 start = DisplayedTime::isAligned(begin, stepMinutes, home)
                                  ? bounds[i]
                                  : DisplayedTime::aligned(begin, 1, stepMinutes, home).toSecsSinceEpoch();
@@ -81,7 +81,7 @@ std::optional<Found> next(const QList<Participant>& participants, const QDateTim
     }
     if (best.count <= 0) return std::nullopt;
     Found found;
-    found.start = QDateTime::fromSecsSinceEpoch(best.start, QTimeZone::utc());
+    found.start = QDateTime::fromSecsSinceEpoch(best.start, Qt::UTC);
     found.isFull = best.count == int(participants.size());
     for (size_t who = 0; who < best.working.size(); ++who)
         if (!best.working[who]) found.outside.append(participants.at(int(who)).name);

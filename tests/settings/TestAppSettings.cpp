@@ -74,6 +74,9 @@ private slots:
         QTest::newRow("dateFormat: bool")
             << "dateFormat" << QVariant(true) << QVariant::fromValue(DateFormat::relative);
         QTest::newRow("showsFlags: text") << "showsFlags" << QVariant(u"false"_s) << QVariant(true);
+        QTest::newRow("timeStepMinutes: 45 is no step") << "timeStepMinutes" << QVariant(45) << QVariant(30);
+        QTest::newRow("timeStepMinutes: text") << "timeStepMinutes" << QVariant(u"15"_s) << QVariant(30);
+        QTest::newRow("timeStepMinutes: a whole double") << "timeStepMinutes" << QVariant(60.0) << QVariant(60);
     }
 
     void loadsStoredValues()
@@ -121,7 +124,9 @@ private slots:
         QTest::newRow("sortMode") << QVariant::fromValue(SortMode::alphabetical) << QVariant(u"alphabetical"_s);
         QTest::newRow("timeFormat") << QVariant::fromValue(TimeFormat::twelveHour) << QVariant(u"twelveHour"_s);
         QTest::newRow("dateFormat") << QVariant::fromValue(DateFormat::abbreviated) << QVariant(u"abbreviated"_s);
-        for (const char* flag : {"showsHomeZone", "showsMenuBarItem", "showsDockIcon", "showsFlags"})
+        QTest::newRow("timeStepMinutes") << QVariant(15) << QVariant(15);
+        for (const char* flag :
+             {"showsHomeZone", "showsMenuBarItem", "showsDockIcon", "showsFlags", "showsOffsetFromHome"})
             QTest::newRow(flag) << QVariant(false) << QVariant(false);
     }
 
@@ -152,6 +157,29 @@ private slots:
         // What was written loads back as the same value.
         const auto reloaded = make();
         QCOMPARE(reloaded->property(name), value);
+    }
+
+    // A broken range falls back to the default alone; the other keys load.
+    void workingHours()
+    {
+        m_store.values = {{"defaultWorkingHours", "08:30-16:30"},
+                          {"awakeHours", "25:00-22:00"},
+                          {"cityWorkingHours", QVariantMap{{"tok", "22:00-06:00"}, {"ny", "9-5"}}},
+                          {"showsFlags", false}};
+        const auto settings = make();
+        QCOMPARE(settings->defaultWorkingHours(), (TimeRange{QTime(8, 30), QTime(16, 30)}));
+        QCOMPARE(settings->awakeHours(), (TimeRange{QTime(7, 0), QTime(22, 0)}));
+        QCOMPARE(settings->workingHours(u"tok"_s), (TimeRange{QTime(22, 0), QTime(6, 0)}));
+        QCOMPARE(settings->workingHours(u"ny"_s), std::nullopt);
+        QCOMPARE(settings->scheduleFor(u"ny"_s, u"US"_s).working, settings->defaultWorkingHours());
+        QVERIFY(!settings->showsFlags());
+
+        QSignalSpy changed(settings.get(), &AppSettings::workingHoursChanged);
+        settings->setWorkingHours(TimeRange{QTime(10, 0), QTime(18, 0)}, u"ny"_s);
+        settings->setWorkingHours(std::nullopt, u"tok"_s);
+        QCOMPARE(m_store.values.value(u"cityWorkingHours"_s).toMap(), (QVariantMap{{"ny", "10:00-18:00"}}));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(make()->workingHours(u"ny"_s), (TimeRange{QTime(10, 0), QTime(18, 0)}));
     }
 
     void labels_data()

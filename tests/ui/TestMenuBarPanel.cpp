@@ -5,6 +5,7 @@
 #include "catalogue/CityDatabase.h"
 #include "ui/ClockRow.h"
 #include "ui/MenuBarPanel.h"
+#include "ui/PlanningBar.h"
 #include "update/Updater.h"
 
 #include <QAbstractButton>
@@ -181,6 +182,31 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(panel.get()));
         QTest::keyClick(panel.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(m_quits, 1);
+    }
+
+    // The time keys work as soon as the panel opens; Escape first goes back
+    // to now, then closes.
+    void timeKeys()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{"ny"}}};
+        const auto panel = make();
+        QSignalSpy dismissed(panel.get(), &MenuBarPanel::dismissed);
+        const QList<QPair<int, QString>> keys{{Qt::Key_Right, u"7:30 AM"_s}, // 12:00 UTC, 7:00 in New York
+                                              {Qt::Key_Right, u"8:00 AM"_s},
+                                              {Qt::Key_PageDown, u"8:00 AM"_s},
+                                              {Qt::Key_Left, u"7:30 AM"_s}};
+        for (const auto& [key, expected] : keys) {
+            QTest::keyClick(panel.get(), Qt::Key(key));
+            QCOMPARE(panel->rows().at(1)->texts().time, expected);
+        }
+        QVERIFY(!m_stack->time.isLive());
+        QVERIFY(panel->planning()->line()->text().startsWith(u"Fri, Jan 16, 12:30 PM"_s));
+        QTest::keyClick(panel.get(), Qt::Key_Escape);
+        QVERIFY(m_stack->time.isLive());
+        QCOMPARE(dismissed.count(), 0);
+        QCOMPARE(panel->rows().at(1)->texts().time, u"7:00 AM"_s);
+        QTest::keyClick(panel.get(), Qt::Key_Escape);
+        QCOMPARE(dismissed.count(), 1);
     }
 
     // As a window of its own (on Wayland), the panel goes when another window

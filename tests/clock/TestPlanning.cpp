@@ -1,0 +1,320 @@
+#include "clock/Clock.h"
+#include "clock/ClockFormatter.h"
+#include "clock/DisplayedTime.h"
+#include "clock/Overlap.h"
+#include "platform/ContinuousTimer.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Move = DisplayedTime::Move;
+Q_DECLARE_METATYPE(DisplayedTime::Move)
+Q_DECLARE_METATYPE(DayPart)
+
+namespace {
+
+QDateTime utc(const char* iso)
+{
+    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toUTC();
+}
+
+QTimeZone zone(const char* id)
+{
+    return QTimeZone(QByteArray(id));
+}
+
+const TimeRange nineToFive{QTime(9, 0), QTime(17, 0)};
+const TimeRange awake{QTime(7, 0), QTime(22, 0)};
+
+Overlap::Participant person(const char* name, const char* zoneId, const char* region,
+                            const TimeRange& hours = nineToFive)
+{
+    return {QString::fromUtf8(name), zone(zoneId), {hours, awake, WorkWeek::forRegion(QString::fromLatin1(region))}};
+}
+
+} // namespace
+
+class TestPlanning : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each move lands on the step grid of home's wall-clock time, and steps
+    // keep their length across a repeated or skipped hour.
+    void moves_data()
+    {
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<Move>("move");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("expected"); // UTC, one per repeated move
+
+        const auto row = [](const char* name, const char* home, const char* start, bool live, Move move, int step,
+                            const QStringList& expected) {
+            QTest::newRow(name) << QByteArray(home) << utc(start) << live << move << step << expected;
+        };
+        row("from now, forward to the next multiple", "UTC", "2026-01-15T15:23:40Z", true, Move::stepForward, 30,
+            {"2026-01-15T15:30:00Z"});
+        row("from now, back to the last multiple", "UTC", "2026-01-15T15:23:40Z", true, Move::stepBack, 15,
+            {"2026-01-15T15:15:00Z"});
+        row("from now on a multiple, strictly onward", "UTC", "2026-01-15T15:30:00.050Z", true, Move::stepBack, 30,
+            {"2026-01-15T15:00:00Z"});
+        row("Berlin falls back: 2:30 CEST, 2:00 CET, 2:30 CET, 3:00", "Europe/Berlin", "2026-10-25T00:00:00Z", false,
+            Move::stepForward, 30,
+            {"2026-10-25T00:30:00Z", "2026-10-25T01:00:00Z", "2026-10-25T01:30:00Z", "2026-10-25T02:00:00Z"});
+        row("Berlin falls back, stepping back", "Europe/Berlin", "2026-10-25T02:00:00Z", false, Move::stepBack, 60,
+            {"2026-10-25T01:00:00Z", "2026-10-25T00:00:00Z", "2026-10-24T23:00:00Z"});
+        row("Berlin springs forward over 2:00-3:00", "Europe/Berlin", "2026-03-29T00:30:00Z", false, Move::stepForward,
+            30, {"2026-03-29T01:00:00Z", "2026-03-29T01:30:00Z"});
+        row("Lord Howe's half hour: hourly steps go on to the grid", "Australia/Lord_Howe", "2026-10-03T14:30:00Z",
+            false, Move::stepForward, 60, {"2026-10-03T16:00:00Z", "2026-10-03T17:00:00Z"});
+        row("Nepal +5:45: the grid is home's", "Asia/Kathmandu", "2026-01-15T12:00:00Z", true, Move::stepForward, 30,
+            {"2026-01-15T12:15:00Z", "2026-01-15T12:45:00Z"});
+        row("Nepal, an hour from now goes to the grid", "Asia/Kathmandu", "2026-01-15T12:00:00Z", true,
+            Move::hourForward, 30, {"2026-01-15T13:15:00Z", "2026-01-15T14:15:00Z"});
+        row("Chatham: a day keeps 12:00 across +12:45 to +13:45", "Pacific/Chatham", "2026-09-25T23:15:00Z", false,
+            Move::dayForward, 30, {"2026-09-26T22:15:00Z", "2026-09-27T22:15:00Z"});
+        row("Kiritimati +14: a day back", "Pacific/Kiritimati", "2026-01-15T10:00:00Z", false, Move::dayBack, 60,
+            {"2026-01-14T10:00:00Z"});
+    }
+
+    void moves()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QDateTime, start);
+        QFETCH(bool, live);
+        QFETCH(Move, move);
+        QFETCH(int, step);
+        QFETCH(QStringList, expected);
+        const QTimeZone homeZone(home);
+        QDateTime at = start;
+        QStringList seen;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            at = DisplayedTime::moved(at, live && i == 0, move, step, homeZone);
+            seen.append(at.toUTC().toString(Qt::ISODate));
+            QVERIFY(DisplayedTime::isAligned(at, step, homeZone));
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    void rangeAndLive()
+    {
+        QDateTime wall = utc("2026-01-15T12:07:00Z");
+        struct StillTimer final : ContinuousTimer {
+            void start(double) override {}
+            void stop() override {}
+            bool isActive() const override { return false; }
+        };
+        Clock clock(
+            wall, [&] { return wall; }, std::make_unique<StillTimer>());
+        DisplayedTime time(clock);
+        const QTimeZone home("UTC");
+        time.setInstant(wall.addDays(9), 30, home);
+        QCOMPARE(time.instant(), utc("2026-01-22T12:00:00Z")); // the last multiple inside a week
+        time.setInstant(wall.addDays(-9), 30, home);
+        QCOMPARE(time.instant(), utc("2026-01-08T12:30:00Z"));
+        QVERIFY(!time.isLive());
+        time.goLive();
+        QCOMPARE(time.instant(), wall);
+    }
+
+    void workWeeks_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("workdays"); // Monday first
+        QTest::newRow("Germany") << "DE"
+                                 << "MTWTF..";
+        QTest::newRow("Saudi Arabia") << "SA"
+                                      << "MTWT..S";
+        QTest::newRow("Israel") << "IL"
+                                << "MTWT..S";
+        QTest::newRow("Iran: Friday") << "IR"
+                                      << "MTWT.SS";
+        QTest::newRow("Afghanistan: Thursday and Friday") << "AF"
+                                                          << "MTW..SS";
+        QTest::newRow("unknown") << ""
+                                 << "MTWTF..";
+    }
+
+    void workWeeks()
+    {
+        QFETCH(QString, region);
+        QFETCH(QString, workdays);
+        const WorkWeek week = WorkWeek::forRegion(region);
+        QString seen;
+        for (int day = 1; day <= 7; ++day)
+            seen += week.isWorkday(day) ? workdays.at(day - 1) : QLatin1Char('.');
+        QCOMPARE(seen, workdays);
+    }
+
+    void dayParts_data()
+    {
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<DayPart>("expected");
+        const auto row = [](const char* name, const char* hours, const char* zoneId, const char* region, const char* at,
+                            DayPart part) {
+            QTest::newRow(name) << QString::fromLatin1(hours) << QByteArray(zoneId) << QString::fromLatin1(region)
+                                << utc(at) << part;
+        };
+        // 2026-01-16 is a Friday.
+        row("Berlin, Friday 10:00", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-16T09:00:00Z", DayPart::working);
+        row("Berlin, 17:00 ends the day", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-16T16:00:00Z", DayPart::awake);
+        row("Berlin, Saturday 10:00", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-17T09:00:00Z", DayPart::awake);
+        row("Berlin, 06:00", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-16T05:00:00Z", DayPart::night);
+        row("Riyadh, Friday 10:00", "09:00-17:00", "Asia/Riyadh", "SA", "2026-01-16T07:00:00Z", DayPart::awake);
+        row("Riyadh, Sunday 10:00", "09:00-17:00", "Asia/Riyadh", "SA", "2026-01-18T07:00:00Z", DayPart::working);
+        row("night shift, Friday 23:00", "22:00-06:00", "UTC", "DE", "2026-01-16T23:00:00Z", DayPart::working);
+        row("night shift, Saturday 03:00 ends Friday's", "22:00-06:00", "UTC", "DE", "2026-01-17T03:00:00Z",
+            DayPart::working);
+        row("night shift, Sunday 03:00: none began Saturday", "22:00-06:00", "UTC", "DE", "2026-01-18T03:00:00Z",
+            DayPart::night);
+    }
+
+    void dayParts()
+    {
+        QFETCH(QString, hours);
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, region);
+        QFETCH(QDateTime, at);
+        QFETCH(DayPart, expected);
+        const std::optional<TimeRange> range = TimeRange::parse(hours);
+        QVERIFY(range);
+        QCOMPARE(range->toString(), hours);
+        const Schedule schedule{*range, awake, WorkWeek::forRegion(region)};
+        QCOMPARE(schedule.partAt(at, QTimeZone(zone)), expected);
+    }
+
+    void overlaps_data()
+    {
+        QTest::addColumn<QList<Overlap::Participant>>("people");
+        QTest::addColumn<QDateTime>("after");
+        QTest::addColumn<QDateTime>("expected");
+        QTest::addColumn<QStringList>("outside"); // empty: everyone works then
+
+        const auto london = person("London", "Europe/London", "GB");
+        const auto newYork = person("New York", "America/New_York", "US");
+        const auto tokyo = person("Tokyo", "Asia/Tokyo", "JP");
+        // Thursday 2026-01-15, 12:00 UTC.
+        QTest::newRow("London and New York: 14:00 UTC")
+            << QList{london, newYork} << utc("2026-01-15T12:00:00Z") << utc("2026-01-15T14:00:00Z") << QStringList();
+        QTest::newRow("again from there: the next day")
+            << QList{london, newYork} << utc("2026-01-15T14:00:00Z") << utc("2026-01-16T14:00:00Z") << QStringList();
+        QTest::newRow("over the weekend to Monday")
+            << QList{london, newYork} << utc("2026-01-16T18:00:00Z") << utc("2026-01-19T14:00:00Z") << QStringList();
+        QTest::newRow("with Tokyo no full overlap: the best leaves Tokyo out")
+            << QList{london, newYork, tokyo} << utc("2026-01-15T12:00:00Z") << utc("2026-01-15T14:00:00Z")
+            << QStringList{"Tokyo"};
+        QTest::newRow("Riyadh and Berlin share Monday to Thursday")
+            << QList{person("Riyadh", "Asia/Riyadh", "SA"), person("Berlin", "Europe/Berlin", "DE")}
+            << utc("2026-01-15T15:00:00Z") << utc("2026-01-19T08:00:00Z") << QStringList();
+        QTest::newRow("Nepal's quarter hour goes to home's half-hour grid")
+            << QList{person("Kathmandu", "Asia/Kathmandu", "NP"), london} << utc("2026-01-15T00:00:00Z")
+            << utc("2026-01-15T09:00:00Z") << QStringList();
+        QTest::newRow("a night shift meets a day in Tokyo")
+            << QList{person("Night", "UTC", "GB", {QTime(22, 0), QTime(6, 0)}), tokyo} << utc("2026-01-15T06:00:00Z")
+            << utc("2026-01-16T00:00:00Z") << QStringList();
+    }
+
+    void overlaps()
+    {
+        QFETCH(QList<Overlap::Participant>, people);
+        QFETCH(QDateTime, after);
+        QFETCH(QDateTime, expected);
+        QFETCH(QStringList, outside);
+        const auto found = Overlap::next(people, after, after.addDays(7), 30, QTimeZone("UTC"));
+        QVERIFY(found);
+        QCOMPARE(found->start, expected);
+        QCOMPARE(found->isFull, outside.isEmpty());
+        QCOMPARE(found->outside, outside);
+    }
+
+    void offsets_data()
+    {
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<QString>("expected");
+        const QDateTime january = utc("2026-01-15T12:00:00Z");
+        QTest::newRow("Tokyo from Berlin") << "Europe/Berlin"_ba
+                                           << "Asia/Tokyo"_ba << january << "+8 h";
+        QTest::newRow("St. John's from UTC") << "UTC"_ba
+                                             << "America/St_Johns"_ba << january << "\u22123:30";
+        QTest::newRow("Nepal") << "UTC"_ba
+                               << "Asia/Kathmandu"_ba << january << "+5:45";
+        QTest::newRow("Chatham in its summer") << "UTC"_ba
+                                               << "Pacific/Chatham"_ba << january << "+13:45";
+        QTest::newRow("Chatham in its winter") << "UTC"_ba
+                                               << "Pacific/Chatham"_ba << utc("2026-07-15T12:00:00Z") << "+12:45";
+        QTest::newRow("across the date line") << "Pacific/Kiritimati"_ba
+                                              << "Pacific/Pago_Pago"_ba << january << "\u221225 h";
+        QTest::newRow("none") << "Europe/Paris"_ba
+                              << "Europe/Berlin"_ba << january << "";
+    }
+
+    void offsets()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, at);
+        QFETCH(QString, expected);
+        const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone(home),
+                                       icu::Locale("en_US"));
+        QCOMPARE(ClockFormatter::offsetText(formatter.offsetFromHome(at, QTimeZone(zone))), expected);
+    }
+
+    // From the system tz database, and only changes that move the clocks.
+    void notices_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Berlin falls back")
+            << "Europe/Berlin"_ba << utc("2026-10-20T12:00:00Z") << "Clocks go back 1 hour on Sun, Oct 25";
+        QTest::newRow("more than a week ahead") << "Europe/Berlin"_ba << utc("2026-10-17T12:00:00Z") << "";
+        QTest::newRow("Lord Howe: half an hour")
+            << "Australia/Lord_Howe"_ba << utc("2026-10-01T00:00:00Z") << "Clocks go forward 30 minutes on Sun, Oct 4";
+        QTest::newRow("New York springs forward")
+            << "America/New_York"_ba << utc("2026-03-05T12:00:00Z") << "Clocks go forward 1 hour on Sun, Mar 8";
+        QTest::newRow("Chatham") << "Pacific/Chatham"_ba << utc("2026-09-22T00:00:00Z")
+                                 << "Clocks go forward 1 hour on Sun, Sep 27";
+        QTest::newRow("no changes in Tokyo") << "Asia/Tokyo"_ba << utc("2026-03-05T12:00:00Z") << "";
+    }
+
+    void notices()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, at);
+        QFETCH(QString, expected);
+        const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("UTC"),
+                                       icu::Locale("en_US"));
+        QCOMPARE(formatter.offsetChangeNotice(at, QTimeZone(zone)), expected);
+    }
+
+    void chosenInstant_data()
+    {
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<QString>("expected");
+        const QString space = u"\u202F"_s;
+        QTest::newRow("two days ahead") << utc("2026-12-09T14:00:00Z") << "Wed, Dec 9, 3:00" + space + "PM · in 2 days";
+        QTest::newRow("hours ago") << utc("2026-12-07T10:00:00Z") << "Mon, Dec 7, 11:00" + space + "AM · 3 hours ago";
+        QTest::newRow("the first 2:30 of the night")
+            << utc("2026-10-25T00:30:00Z") << "Sun, Oct 25, 2:30" + space + "AM CEST · 44 days ago";
+        QTest::newRow("the second") << utc("2026-10-25T01:30:00Z")
+                                    << "Sun, Oct 25, 2:30" + space + "AM CET · 43 days ago";
+    }
+
+    void chosenInstant()
+    {
+        QFETCH(QDateTime, at);
+        QFETCH(QString, expected);
+        const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("Europe/Berlin"),
+                                       icu::Locale("en_US"));
+        QCOMPARE(formatter.chosenInstantText(at, utc("2026-12-07T13:00:00Z")), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlanning)
+#include "TestPlanning.moc"
