@@ -46,6 +46,12 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
         row->addWidget(overlap);
     }
     layout->addLayout(row);
+    m_note = new QLabel(this);
+    m_note->setWordWrap(true);
+    m_note->setFont(m_line->font());
+    m_note->setContentsMargins(8, 0, 8, 0);
+    m_note->hide();
+    layout->addWidget(m_note);
 
     connect(&m_time, &DisplayedTime::instantChanged, this, &PlanningBar::refresh);
     connect(&m_time, &DisplayedTime::ticked, this, &PlanningBar::refresh);
@@ -55,11 +61,17 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
 void PlanningBar::refresh()
 {
     QString text;
-    if (!m_time.isLive()) {
-        text = m_entries.formatter().chosenInstantText(m_time.instant(), m_time.now());
-        if (!m_time.note().isEmpty()) text += QStringLiteral("\n") + m_time.note();
-    }
+    if (!m_time.isLive()) text = m_entries.formatter().chosenInstantText(m_time.instant(), m_time.now());
     m_now->setVisible(!m_time.isLive());
+    if (m_note->text() != m_time.note()) {
+        m_note->setText(m_time.note());
+        m_note->setAccessibleName(m_time.note());
+        m_note->setVisible(!m_time.note().isEmpty());
+        if (QAccessible::isActive() && !m_time.note().isEmpty()) {
+            QAccessibleEvent said(m_note, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&said);
+        }
+    }
     if (text == m_line->text()) return;
     m_line->setText(text);
     m_line->setAccessibleName(text);

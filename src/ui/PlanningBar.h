@@ -21,6 +21,8 @@ public:
 
     TimeStrip* strip() const { return m_strip; }
     QLabel* line() const { return m_line; }
+    // What Next Overlap found, under the line.
+    QLabel* note() const { return m_note; }
     QToolButton* nowButton() const { return m_now; }
 
 private:
@@ -30,5 +32,6 @@ private:
     const ClockEntries& m_entries;
     TimeStrip* m_strip = nullptr;
     QLabel* m_line = nullptr;
+    QLabel* m_note = nullptr;
     QToolButton* m_now = nullptr;
 };

@@ -14,12 +14,13 @@ prefs=$XDG_CONFIG_HOME/horavia/settings.json
 echo '{"trackedCityIDs": []}' >"$prefs"
 main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 # Points inside the 720 x 600 main window: the search field, the first list
-# row under a section title, the first tracked row below the home row.
+# row under a section title, the first tracked row below the home row (the
+# list begins under the map and the time strip).
 at() { xdotool mousemove --window "$(main_id)" "$1" "$2"; }
 search_field=(300 38)
-first_result=(300 388)
-first_tracked=(300 445)
-second_tracked=(300 475)
+first_result=(300 451)
+first_tracked=(300 508)
+second_tracked=(300 538)
 stored() { tr -d ' \n' <"$prefs"; }
 tracks() { stored | grep -q "\"trackedCityIDs\":\[[^]]*\"$1\""; }
 tracked_count() { stored | grep -o '"trackedCityIDs":\[[^]]*\]' | grep -o '"gn[0-9]*"' | wc -l; }
@@ -64,7 +65,7 @@ import -window root "$shots/chooser-renamed.png"
 # dragging, the drag's picture is a window of the application's class too.
 window=$(main_id)
 xdotool mousemove --window "$window" "${second_tracked[@]}" mousedown 1; sleep 0.2
-for y in 470 465 460 455 450 445 440 437; do xdotool mousemove --window "$window" 300 "$y"; sleep 0.05; done
+for y in 533 528 523 518 513 508 503 500; do xdotool mousemove --window "$window" 300 "$y"; sleep 0.05; done
 sleep 0.3; xdotool mouseup 1
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"manualOrder\":\[\"gn[0-9]*\",\"gn2988507\"\]'" ||
   fail "dragging a row did not reorder the list"

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Planning across zones with the real executable at a fixed instant
+# (Thursday 2026-01-15 12:00 UTC, home in London, New York and Berlin
+# tracked), driven by real input: three wheel notches over the panel's time
+# strip move every row to the chosen instant (checked against date(1));
+# Home goes back to now; dragging the chooser's strip by six hours moves the
+# map's night side; Next Overlap finds 14:00 UTC; working hours set in the
+# label editor survive a restart. A second run a few days before New York's
+# clocks change shows the notice, and with Tokyo added Next Overlap says
+# there is no full overlap. The rows are read through the accessibility tree.
+# Run inside dbus-run-session. Usage: planning.sh APP SCREENSHOT_DIR
+app=$1
+shots=$2
+name=planning
+source "$(dirname "$0")/harness.sh"
+export TZ=Europe/London QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+prefs=$XDG_CONFIG_HOME/horavia/settings.json
+python=/usr/bin/python3
+# Preloaded rather than through faketime(1), so that the process is the application.
+faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
+tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+# The accessibility bus must be up before the application asks for it.
+"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
+
+start() { # frozen instant, then the stored settings
+  echo "$2" >"$prefs"
+  LD_PRELOAD=$faketime FAKETIME=$1 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+  wait_for 10 main_open || fail "no main window at launch"
+  wait_for 10 tray_icon || fail "no tray icon"
+  sleep 1
+}
+stop() {
+  xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+q
+  wait_for 5 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
+}
+main_id() { find_app_window 700 760 | cut -d' ' -f1; }
+at() { xdotool mousemove --window "$(main_id)" "$1" "$2"; }
+open_panel() {
+  local _ x y w h
+  read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+  wait_for 5 panel_open || fail "the panel did not open"
+  sleep 0.4
+}
+# "title<TAB>time" for each clock row of the chooser's list.
+rows() { tree | awk -F'\t' '$2 == "list item" && $3 ~ /[0-9]:[0-9][0-9]/' | cut -f3 |
+  sed -E 's/^(.*), ([0-9]{1,2}:[0-9]{2}).(AM|PM).*/\1\t\2 \3/; s/, [A-Z][a-z]+ [A-Z][a-z]+, .*\t/\t/'; }
+zone_of() { case "$1" in London*) echo Europe/London ;; New\ York*) echo America/New_York ;;
+  Berlin*) echo Europe/Berlin ;; Tokyo*) echo Asia/Tokyo ;; esac; }
+rows_show() { # seconds since 1970: every row shows its zone's time then
+  local title time count=0
+  while IFS=$'\t' read -r title time; do
+    [ "$(TZ=$(zone_of "$title") date -d "@$1" '+%-I:%M %p')" = "$time" ] || { echo "$title shows $time"; return 1; }
+    count=$((count + 1))
+  done < <(rows)
+  [ "$count" -ge 3 ]
+}
+line() { tree | awk -F'\t' '$2 == "label" && $3 ~ /·/' | cut -f3 | head -1; }
+
+noon=1768478400 # 2026-01-15 12:00 UTC
+start "2026-01-15 12:00:00" '{"trackedCityIDs": ["gn5128581", "gn2950159"]}'
+rows_show $noon || fail "the rows do not show the live time"
+
+# 1. Three notches over the panel's strip: 12:30, 13:00, 13:30.
+open_panel
+read -r _ px py _ _ < <(find_app_window 500 540)
+xdotool mousemove $((px + 260)) $((py + 16)) click 5 click 5 click 5
+sleep 0.4
+import -window root "$shots/planning-panel-set.png"
+rows_show $((noon + 5400)) || fail "after three notches the rows do not show 13:30 UTC"
+pass "three wheel notches over the panel's strip: every row shows 13:30 UTC as date(1) does"
+
+# 2. Home in the panel: live again.
+xdotool key Home
+sleep 0.3
+rows_show $noon || fail "Home did not go back to now"
+[ -z "$(line)" ] || fail "a chosen time is still shown after Home: $(line)"
+pass "Home goes back to now"
+xdotool key Escape
+wait_for 5 panel_closed || fail "Escape did not close the live panel"
+
+# 3. The chooser's strip (704 px for 24 hours below the map) dragged from
+# 12:00 to 18:00; at 60 E on the equator the afternoon turns to night.
+map_pixel() { import -window "$(main_id)" -crop 1x1+480+228 -depth 8 txt:- 2>/dev/null |
+  sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk '{print $1 + $2 + $3}'; }
+day=$(map_pixel)
+window=$(main_id)
+xdotool mousemove --window "$window" 360 357 mousedown 1
+for x in 390 420 450 480 510 536; do xdotool mousemove --window "$window" "$x" 357; sleep 0.05; done
+xdotool mouseup 1
+sleep 0.5
+night=$(map_pixel)
+rows_show $((noon + 6 * 3600)) || fail "dragging the strip by six hours did not move the rows"
+[ "$night" -lt $((day - 30)) ] || fail "the map did not darken at 60 E ($day -> $night)"
+pass "dragging the chooser's strip by six hours moves the rows and the night side ($day -> $night)"
+import -window root "$shots/planning-chooser-set.png"
+
+# 4. Next Overlap from now: London, New York and Berlin all work from 14:00 UTC.
+at 300 357; xdotool key Home ctrl+o
+sleep 0.4
+rows_show $((noon + 7200)) || fail "Next Overlap did not go to 14:00 UTC"
+pass "Next Overlap goes to 14:00 UTC: $(line)"
+
+# 5. New York's working hours in the label editor (from 8:00), kept across a restart.
+at 300 508; xdotool click 1 click 1
+wait_for 5 find_app_window 370 420 >/dev/null || fail "a double click did not open the label editor"
+sleep 0.3
+xdotool key Tab; xdotool type --delay 40 08:00; xdotool key Tab; xdotool type --delay 40 16:00
+import -window root "$shots/planning-label-editor.png"
+xdotool key Return
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"cityWorkingHours\":{\"gn5128581\":\"08:00-16:00\"}'" ||
+  fail "Save did not store New York's working hours"
+stop
+start "2026-01-15 13:30:00" "$(cat "$prefs")"
+tree | grep -q $'list item\tNew York City, New York, 8:30.AM, .*, working hours' ||
+  fail "after a restart 8:30 in New York is not in its working hours"
+pass "working hours set in the label editor are kept across a restart"
+stop
+
+# A few days before New York's clocks change, with Tokyo: the notice, and no full overlap.
+start "2026-03-05 12:00:00" '{"trackedCityIDs": ["gn5128581", "gn2950159", "gn1850147"]}'
+tree | grep -q 'New York City, New York, .*Clocks go forward 1 hour on Sun, Mar 8' ||
+  fail "New York's row carries no notice of its change"
+pass "New York's row says its clocks go forward on Sunday"
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+o
+sleep 0.4
+note=$(tree | awk -F'\t' '$2 == "label" && $3 ~ /overlap/' | cut -f3)
+[ "$note" = "No full overlap in the next 7 days; outside working hours here: Tokyo, Tokyo." ] ||
+  fail "Next Overlap did not say there is no full overlap: $note"
+pass "with Tokyo, Next Overlap says: $(line); $note"
+import -window root "$shots/planning-no-overlap.png"
+open_panel
+import -window root "$shots/planning-panel-notice.png"
+xdotool key Escape
+[ "$failed" -eq 0 ]
