@@ -10,6 +10,12 @@
 #include <QTextBoundaryFinder>
 #include <QVBoxLayout>
 
+namespace {
+
+const QString homeId = QStringLiteral("home");
+
+} // namespace
+
 CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidget* parent)
     : QDialog(parent)
     , m_settings(settings)
@@ -84,6 +90,15 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     hoursRow->addStretch(1);
     layout->addLayout(hoursRow);
 
+    // The home row without a city of its own keeps only working hours.
+    if (city.id == homeId) {
+        setWindowTitle(QStringLiteral("Working Hours for ") + city.displayName());
+        heading->setText(windowTitle());
+        for (QWidget* part : std::initializer_list<QWidget*>{m_emoji, m_name, hint})
+            part->hide();
+        m_workFrom->setFocus(Qt::OtherFocusReason);
+    }
+
     auto* buttons = new QHBoxLayout;
     m_reset = new QPushButton(QStringLiteral("Reset"), this);
     m_reset->setEnabled(settings.hasCustomization(city));
@@ -108,7 +123,8 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     for (QLineEdit* edit : {m_workFrom, m_workTo})
         connect(edit, &QLineEdit::textChanged, this,
                 [this] { m_save->setEnabled(parseHours(m_workFrom->text(), m_workTo->text()).valid); });
-    m_name->setFocus(Qt::OtherFocusReason);
+    if (city.id != homeId) m_name->setFocus(Qt::OtherFocusReason);
+    m_reset->setVisible(city.id != homeId);
 }
 
 QString CityLabelEditor::firstCharacter(const QString& text)
@@ -138,8 +154,10 @@ void CityLabelEditor::save()
 {
     const Hours hours = parseHours(m_workFrom->text(), m_workTo->text());
     if (!hours.valid) return;
-    m_settings.setCustomLabel(m_name->text(), m_city);
-    m_settings.setCustomEmoji(m_emoji->text(), m_city);
+    if (m_city.id != homeId) {
+        m_settings.setCustomLabel(m_name->text(), m_city);
+        m_settings.setCustomEmoji(m_emoji->text(), m_city);
+    }
     if (hours.range != m_settings.workingHours(m_city.id)) m_settings.setWorkingHours(hours.range, m_city.id);
     accept();
 }

@@ -10,7 +10,8 @@ class QLineEdit;
 class QPushButton;
 
 // The small window-modal dialog in which a tracked city gets its own label,
-// emoji and working hours. Nothing is written before "Save" or "Reset".
+// emoji and working hours. Nothing is written before "Save" or "Reset". For
+// the home row without a city (id "home") it holds the working hours alone.
 class CityLabelEditor : public QDialog {
     Q_OBJECT
 

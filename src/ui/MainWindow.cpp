@@ -130,8 +130,9 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) { m_model->activate(index.row()); });
     connect(m_list, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         const CityListModel::Item& item = m_model->item(index.row());
-        if (item.kind == CityListModel::ItemKind::row && item.rowKind == CityListModel::RowKind::tracked && item.city)
-            editLabel(*item.city);
+        if (item.kind != CityListModel::ItemKind::row) return;
+        if (item.rowKind == CityListModel::RowKind::tracked && item.city) editLabel(*item.city);
+        if (item.rowKind == CityListModel::RowKind::home) editHomeHours(item.content.title);
     });
     connect(m_list, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
         const QModelIndex index = m_list->indexAt(at);
@@ -286,9 +287,23 @@ void MainWindow::editLabel(const City& city)
     editor->open();
 }
 
+void MainWindow::editHomeHours(const QString& title)
+{
+    City home; // a stand-in for the editor: only its id and name are read
+    home.id = QStringLiteral("home");
+    home.name = title;
+    editLabel(home);
+}
+
 QMenu* MainWindow::makeRowMenu(int row)
 {
     const CityListModel::Item& item = m_model->item(row);
+    if (item.kind == CityListModel::ItemKind::row && item.rowKind == CityListModel::RowKind::home) {
+        auto* menu = new QMenu(this);
+        menu->addAction(QStringLiteral("Working Hours…"), this,
+                        [this, title = item.content.title] { editHomeHours(title); });
+        return menu;
+    }
     if (item.kind != CityListModel::ItemKind::row || item.rowKind != CityListModel::RowKind::tracked || !item.city)
         return nullptr;
     const City city = *item.city;

@@ -53,7 +53,9 @@ public:
 
     // Opens the label editor over the window.
     void editLabel(const City& city);
-    // The context menu of a tracked row (empty for other lines).
+    // The working hours of the home row that has no city of its own.
+    void editHomeHours(const QString& title);
+    // The context menu of a tracked row or the home row (none for other lines).
     QMenu* makeRowMenu(int row);
     // Stops tracking a tracked row's city once the row has slid out.
     void removeRow(int row);

@@ -107,12 +107,30 @@ private slots:
         QFETCH(QStringList, entries);
         for (auto it = custom.cbegin(); it != custom.cend(); ++it)
             m_settings->setCustomLabel(it.value().toString(), m_database->citiesByID().value(it.key()));
-        QVERIFY(!m_window->makeRowMenu(1)); // the stand-alone home row has no actions
+        QVERIFY(!m_window->makeRowMenu(0)); // a section title has none
         const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(3));
         QStringList texts;
         for (QAction* action : menu->actions())
             texts.append(action->text());
         QCOMPARE(texts, entries);
+    }
+
+    // The home row without a city keeps working hours alone.
+    void homeWorkingHours()
+    {
+        const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(1));
+        QCOMPARE(menu->actions().size(), 1);
+        menu->actions().first()->trigger();
+        auto* editor = m_window->findChild<CityLabelEditor*>();
+        QVERIFY(editor);
+        QCOMPARE(editor->windowTitle(), u"Working Hours for UTC"_s);
+        QVERIFY(editor->nameField()->isHidden());
+        editor->workFromField()->setText(u"7:30"_s);
+        QVERIFY(!editor->saveButton()->isEnabled()); // one field alone is no range
+        editor->workToField()->setText(u"15:30"_s);
+        editor->saveButton()->click();
+        QCOMPARE(m_settings->workingHours(u"home"_s), (TimeRange{QTime(7, 30), QTime(15, 30)}));
+        QVERIFY(m_settings->customLabels().isEmpty());
     }
 
     void orderMenuFollowsTheSettings()
