@@ -116,7 +116,9 @@ tree | grep -q $'list item\tNew York City, New York, 8:30.AM, .*, working hours'
 pass "working hours set in the label editor are kept across a restart"
 stop
 
-# A few days before New York's clocks change, with Tokyo: the notice, and no full overlap.
+# A few days before New York's clocks change, with Tokyo, on a dark desktop:
+# the notice, and no full overlap.
+export GTK_THEME=Adwaita:dark
 start "2026-03-05 12:00:00" '{"trackedCityIDs": ["gn5128581", "gn2950159", "gn1850147"]}'
 tree | grep -q 'New York City, New York, .*Clocks go forward 1 hour on Sun, Mar 8' ||
   fail "New York's row carries no notice of its change"
@@ -129,6 +131,6 @@ note=$(tree | awk -F'\t' '$2 == "label" && $3 ~ /overlap/' | cut -f3)
 pass "with Tokyo, Next Overlap says: $(line); $note"
 import -window root "$shots/planning-no-overlap.png"
 open_panel
-import -window root "$shots/planning-panel-notice.png"
+import -window root "$shots/planning-panel-set-dark.png"
 xdotool key Escape
 [ "$failed" -eq 0 ]
