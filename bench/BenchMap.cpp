@@ -13,14 +13,20 @@ namespace {
 using ApplicationState::database;
 using ApplicationState::land;
 
-void prepare(WorldMapView& view, const QSize& size)
-{
-    view.resize(size);
-    view.setNow(QDateTime::currentDateTimeUtc());
-    view.setListedCities(database().nearestCities(48.85, 2.35, 1500, 12, 60));
-    view.setTrackedCities(database().search(QStringLiteral("san"), 10));
-    view.setFocus(Coordinate{2.35, 48.85});
-}
+// What the map shows, kept here as the chooser's owners keep it: 60 listed
+// and 10 tracked cities, and a focus.
+struct Shown {
+    QDateTime instant = QDateTime::currentDateTimeUtc();
+    QList<City> listed = database().nearestCities(48.85, 2.35, 1500, 12, 60);
+    QList<City> tracked = database().search(QStringLiteral("san"), 10);
+    std::optional<Coordinate> focus = Coordinate{2.35, 48.85};
+
+    WorldMapView::Sources sources()
+    {
+        return {[this] { return instant; }, [this] { return tracked; }, [this] { return listed; },
+                [this] { return focus; }, [this](const std::optional<Coordinate>& f) { focus = f; }};
+    }
+};
 
 // The repaint a clock tick causes: every layer of the widget (ocean and land
 // from the cache it keeps per size and palette, night, the terminator's glow,
@@ -28,14 +34,13 @@ void prepare(WorldMapView& view, const QSize& size)
 void fullPaint(benchmark::State& state)
 {
     const QSize size(int(state.range(0)), int(state.range(1)));
-    WorldMapView view(land(), database());
-    prepare(view, size);
+    Shown shown;
+    WorldMapView view(land(), database(), shown.sources());
+    view.resize(size);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     view.render(&image); // the first paint after a resize fills the cache
-    QDateTime now = QDateTime::currentDateTimeUtc();
     for (auto _ : state) {
-        now = now.addSecs(60);
-        view.setNow(now);
+        shown.instant = shown.instant.addSecs(60);
         view.render(&image);
     }
 }
@@ -46,8 +51,9 @@ BENCHMARK(fullPaint)->Args({720, 284})->Args({1440, 568})->Unit(benchmark::kMill
 void coldPaint(benchmark::State& state)
 {
     const QSize size(int(state.range(0)), int(state.range(1)));
-    WorldMapView view(land(), database());
-    prepare(view, size);
+    Shown shown;
+    WorldMapView view(land(), database(), shown.sources());
+    view.resize(size);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::white);
@@ -68,7 +74,8 @@ BENCHMARK(terminatorAlone)->Unit(benchmark::kMicrosecond);
 // What one pointer movement over the map asks of the catalogue.
 void hoverQuery(benchmark::State& state)
 {
-    WorldMapView view(land(), database());
+    Shown shown;
+    WorldMapView view(land(), database(), shown.sources());
     view.resize(720, 284);
     double x = 0;
     for (auto _ : state) {

@@ -89,7 +89,13 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     connect(commands.showUpdate, &QAction::changed, this, &MainWindow::followUpdateAction);
     layout->addWidget(m_ribbon);
 
-    m_map = new WorldMapView(land, database, content);
+    WorldMapView::Sources sources;
+    sources.instant = [this] { return m_time.instant(); };
+    sources.tracked = [this] { return m_entries.trackedCities(); };
+    sources.listed = [this] { return m_model->results(); };
+    sources.focus = [this] { return m_model->focus(); };
+    sources.setFocus = [this](const std::optional<Coordinate>& focus) { m_model->setFocus(focus); };
+    m_map = new WorldMapView(land, database, std::move(sources), content);
     m_map->installEventFilter(this);
     m_clearSelection = new QToolButton(m_map);
     m_clearSelection->setToolTip(QStringLiteral("Clear Selection"));
@@ -143,18 +149,15 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
         }
     });
 
-    // The map and the list share the focus and the results.
-    connect(m_map, &WorldMapView::focusChanged, this, [this] { m_model->setFocus(m_map->focus()); });
+    // The map draws the list's focus and results, the shared entries' cities
+    // and the displayed instant; it repaints when any of them changes.
     connect(m_model, &CityListModel::focusChanged, this, [this] {
-        m_map->setFocus(m_model->focus());
+        m_map->update();
         m_clearSelection->setVisible(m_model->focus().has_value());
     });
-    connect(m_model, &CityListModel::resultsChanged, this, [this] { m_map->setListedCities(m_model->results()); });
-    // The map shows the displayed instant and the shared list's cities.
-    m_map->setNow(m_time.instant());
-    m_map->setTrackedCities(m_entries.trackedCities());
-    connect(&m_time, &DisplayedTime::instantChanged, this, [this] { m_map->setNow(m_time.instant()); });
-    connect(&m_entries, &ClockEntries::changed, this, [this] { m_map->setTrackedCities(m_entries.trackedCities()); });
+    connect(m_model, &CityListModel::resultsChanged, m_map, qOverload<>(&QWidget::update));
+    connect(&m_entries, &ClockEntries::changed, m_map, qOverload<>(&QWidget::update));
+    connect(&m_time, &DisplayedTime::instantChanged, m_map, qOverload<>(&QWidget::update));
     connect(&m_settings, &AppSettings::sortModeChanged, this, [this] {
         for (QAction* action : m_orders->actions())
             action->setChecked(SortMode(action->data().toInt()) == m_settings.sortMode());

@@ -45,11 +45,11 @@ WorldMapView::Palette WorldMapView::Palette::forDark(bool dark, const QColor& ac
             withOpacity(black, 0.1),  withOpacity(black, 0.35), accent};
 }
 
-WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, QWidget* parent)
+WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, Sources sources, QWidget* parent)
     : QWidget(parent)
     , m_land(land)
     , m_database(database)
-    , m_now(QDateTime::currentDateTimeUtc())
+    , m_sources(std::move(sources))
 {
     setMouseTracking(true);
     setAccessibleName(QStringLiteral("World map. Click a region to filter the city list."));
@@ -57,35 +57,6 @@ WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, 
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     setMinimumSize(180, 71);
-}
-
-void WorldMapView::setNow(const QDateTime& now)
-{
-    if (now == m_now) return;
-    m_now = now;
-    update();
-}
-
-void WorldMapView::setTrackedCities(const QList<City>& cities)
-{
-    if (cities == m_tracked) return;
-    m_tracked = cities;
-    update();
-}
-
-void WorldMapView::setListedCities(const QList<City>& cities)
-{
-    if (cities == m_listed) return;
-    m_listed = cities;
-    update();
-}
-
-void WorldMapView::setFocus(const std::optional<Coordinate>& focus)
-{
-    if (focus == m_focus) return;
-    m_focus = focus;
-    update();
-    emit focusChanged();
 }
 
 int WorldMapView::heightForWidth(int width) const
@@ -198,7 +169,7 @@ void WorldMapView::paintMap(QPainter& painter, const QSizeF& size) const
 void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& colors) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
-    const Terminator night = terminator(size, size, m_now);
+    const Terminator night = terminator(size, size, m_sources.instant());
     painter.fillPath(night.fill, colors.night);
     // The glow is at most a few percent opaque: edge smoothing would not show
     // on it, and drawing it without costs a third of the time.
@@ -212,16 +183,17 @@ void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, con
     painter.setRenderHint(QPainter::Antialiasing);
 
     const QString& utcId = City::utc().id;
+    const QList<City> tracked = m_sources.tracked();
     QSet<QString> trackedIds;
-    for (const City& city : m_tracked)
+    for (const City& city : tracked)
         trackedIds.insert(city.id);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colors.listedDot);
-    for (const City& city : m_listed) {
+    for (const City& city : m_sources.listed()) {
         if (trackedIds.contains(city.id) || city.id == utcId) continue;
         painter.drawEllipse(MapProjection::project({city.longitude, city.latitude}, size), 2.0, 2.0);
     }
-    for (const City& city : m_tracked) {
+    for (const City& city : tracked) {
         if (city.id == utcId) continue;
         const QPointF at = MapProjection::project({city.longitude, city.latitude}, size);
         painter.setBrush(withOpacity(colors.highlight, 0.25));
@@ -230,9 +202,9 @@ void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, con
         painter.drawEllipse(at, 3.0, 3.0);
     }
     painter.setBrush(Qt::NoBrush);
-    if (m_focus) {
+    if (const std::optional<Coordinate> focus = m_sources.focus()) {
         painter.setPen(QPen(withOpacity(colors.highlight, 0.75), 1.5));
-        painter.drawEllipse(MapProjection::project(*m_focus, size), 9.0, 9.0);
+        painter.drawEllipse(MapProjection::project(*focus, size), 9.0, 9.0);
     }
 }
 
@@ -311,9 +283,9 @@ void WorldMapView::mouseReleaseEvent(QMouseEvent* event)
     }
     const QPointF mapPoint = event->position() - area.topLeft();
     if (const std::optional<City> city = cityAt(mapPoint))
-        setFocus(Coordinate{city->longitude, city->latitude});
+        m_sources.setFocus(Coordinate{city->longitude, city->latitude});
     else
-        setFocus(MapProjection::unproject(mapPoint, area.size()));
+        m_sources.setFocus(MapProjection::unproject(mapPoint, area.size()));
 }
 
 void WorldMapView::leaveEvent(QEvent* event)

@@ -9,14 +9,17 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class CityDatabase;
 struct WorldLand;
 
-// The world map of the city chooser: continents, the night side at `now`,
-// a dot per listed city, a highlight per tracked city and a ring at the
-// focus. Hovering names the nearest catalogue city; a click focuses it.
+// The world map of the city chooser: continents, the night side at the
+// displayed instant, a dot per listed city, a highlight per tracked city and
+// a ring at the focus. It keeps none of these: it reads them from their
+// owners through its sources and is told to repaint when they change.
+// Hovering names the nearest catalogue city; a click asks for it as focus.
 class WorldMapView : public QWidget {
     Q_OBJECT
 
@@ -31,16 +34,19 @@ public:
         static Palette forDark(bool dark, const QColor& accent);
     };
 
+    struct Sources {
+        std::function<QDateTime()> instant;
+        std::function<QList<City>()> tracked;
+        std::function<QList<City>()> listed;
+        std::function<std::optional<Coordinate>()> focus;
+        std::function<void(const std::optional<Coordinate>&)> setFocus;
+    };
+
     static constexpr double hoverRadiusKm = 700;
 
-    WorldMapView(const WorldLand& land, const CityDatabase& database, QWidget* parent = nullptr);
+    WorldMapView(const WorldLand& land, const CityDatabase& database, Sources sources, QWidget* parent = nullptr);
 
-    void setNow(const QDateTime& now);
-    void setTrackedCities(const QList<City>& cities);
-    void setListedCities(const QList<City>& cities);
-
-    std::optional<Coordinate> focus() const { return m_focus; }
-    void setFocus(const std::optional<Coordinate>& focus);
+    std::optional<Coordinate> focus() const { return m_sources.focus(); }
 
     const std::optional<HoverTarget>& hover() const { return m_hover; }
 
@@ -60,9 +66,6 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
-signals:
-    void focusChanged();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -78,10 +81,7 @@ private:
 
     const WorldLand& m_land;
     const CityDatabase& m_database;
-    QDateTime m_now;
-    QList<City> m_tracked;
-    QList<City> m_listed;
-    std::optional<Coordinate> m_focus;
+    Sources m_sources;
     std::optional<HoverTarget> m_hover;
     // Ocean and land change only with the size and the palette; the hover
     // label moves over them without redrawing every coastline.

@@ -3,6 +3,7 @@
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
+#include "map/MapProjection.h"
 #include "map/WorldLand.h"
 #include "settings/AppSettings.h"
 #include "ui/Appearance.h"
@@ -78,8 +79,9 @@ private slots:
     void mapFocusAndClearSelection()
     {
         QToolButton* clear = m_window->clearSelectionButton();
-        m_window->map()->setFocus(Coordinate{2.0, 48.0});
-        emit m_window->map()->focusChanged();
+        WorldMapView* map = m_window->map();
+        const QPointF paris = MapProjection::project({2.0, 48.0}, map->mapRect().size()) + map->mapRect().topLeft();
+        QTest::mouseClick(map, Qt::LeftButton, {}, paris.toPoint());
         QVERIFY(clear->isVisible());
         QCOMPARE(m_window->model().item(0).text, u"Near Paris, Île-de-France"_s);
         QTest::keyClicks(m_window->searchField(), u"t"_s); // typing cancels the map selection
