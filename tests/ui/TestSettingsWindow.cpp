@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -78,6 +79,25 @@ private slots:
         QSignalSpy opened(&m_showUpdate, &QAction::triggered);
         m_window->showButton()->click();
         QCOMPARE(opened.count(), 1);
+    }
+
+    // The planning choices write through, and show what is stored.
+    void planningChoices()
+    {
+        m_window->showsOffset()->click();
+        QVERIFY(!m_settings->showsOffsetFromHome());
+        m_window->step()->setCurrentIndex(0);
+        emit m_window->step()->activated(0);
+        QCOMPARE(m_settings->timeStepMinutes(), 15);
+        const QList<QTimeEdit*> hours = m_window->hourFields();
+        hours.at(0)->setTime(QTime(8, 0));
+        emit hours.at(0)->editingFinished();
+        hours.at(3)->setTime(QTime(23, 30));
+        emit hours.at(3)->editingFinished();
+        QCOMPARE(m_settings->defaultWorkingHours(), (TimeRange{QTime(8, 0), QTime(17, 0)}));
+        QCOMPARE(m_settings->awakeHours(), (TimeRange{QTime(7, 0), QTime(23, 30)}));
+        m_settings->setDefaultWorkingHours({QTime(10, 0), QTime(18, 0)});
+        QCOMPARE(hours.at(1)->time(), QTime(18, 0));
     }
 
     // Whichever of the tray icon and the taskbar entry is the only one left on cannot be switched off.
