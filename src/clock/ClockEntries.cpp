@@ -22,7 +22,9 @@ ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, 
     // By time, the order can change with the instant; a change of the
     // system's zone shows at the next tick.
     connect(&m_time, &DisplayedTime::instantChanged, this, &ClockEntries::rebuild);
-    connect(&m_time, &DisplayedTime::ticked, this, &ClockEntries::rebuild);
+    connect(&m_time, &DisplayedTime::ticked, this, [this] {
+        if (!m_time.isLive()) rebuild(); // live, the instant's change did it
+    });
     m_entries = ClockEntry::entries(m_settings, m_time.instant(), m_homeZone(), m_database);
 }
 
