@@ -191,20 +191,27 @@ private slots:
         m_store.values = {{"trackedCityIDs", QStringList{"ny"}}};
         const auto panel = make();
         QSignalSpy dismissed(panel.get(), &MenuBarPanel::dismissed);
-        const QList<QPair<int, QString>> keys{{Qt::Key_Right, u"7:30 AM"_s}, // 12:00 UTC, 7:00 in New York
-                                              {Qt::Key_Right, u"8:00 AM"_s},
-                                              {Qt::Key_PageDown, u"8:00 AM"_s},
-                                              {Qt::Key_Left, u"7:30 AM"_s}};
+        const QList<QPair<int, QString>> keys{{Qt::Key_Right, u"7:30\u202FAM"_s}, // 12:00 UTC, 7:00 in New York
+                                              {Qt::Key_Right, u"8:00\u202FAM"_s},
+                                              {Qt::Key_PageDown, u"8:00\u202FAM"_s},
+                                              {Qt::Key_Left, u"7:30\u202FAM"_s}};
         for (const auto& [key, expected] : keys) {
             QTest::keyClick(panel.get(), Qt::Key(key));
             QCOMPARE(panel->rows().at(1)->texts().time, expected);
         }
         QVERIFY(!m_stack->time.isLive());
-        QVERIFY(panel->planning()->line()->text().startsWith(u"Fri, Jan 16, 12:30 PM"_s));
+        QVERIFY(panel->planning()->line()->text().startsWith(u"Fri, Jan 16, 12:30\u202FPM"_s));
         QTest::keyClick(panel.get(), Qt::Key_Escape);
         QVERIFY(m_stack->time.isLive());
         QCOMPARE(dismissed.count(), 0);
-        QCOMPARE(panel->rows().at(1)->texts().time, u"7:00 AM"_s);
+        QCOMPARE(panel->rows().at(1)->texts().time, u"7:00\u202FAM"_s);
+        // Shift and the wheel over the clocks step the time too.
+        QWidget* clocks = panel->findChild<QScrollArea*>()->viewport();
+        QWheelEvent wheel(QPointF(10, 10), clocks->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(clocks, &wheel);
+        QCOMPARE(panel->rows().at(1)->texts().time, u"7:30\u202FAM"_s);
+        QTest::keyClick(panel.get(), Qt::Key_Escape);
         QTest::keyClick(panel.get(), Qt::Key_Escape);
         QCOMPARE(dismissed.count(), 1);
     }
