@@ -3,6 +3,7 @@
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
 #include "platform/VectorState.h"
+#include "ui/Accessibility.h"
 #include "ui/Appearance.h"
 #include "ui/Symbols.h"
 #include "ui/platform/WindowClass.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     application.setDesktopFileName(QStringLiteral("org.horavia.Horavia"));
     WindowClass::applyToAllWindows(application, QByteArrayLiteral("org.horavia.Horavia"));
     application.setWindowIcon(Symbols::applicationIcon());
+    Accessibility::install();
     // The tray icon keeps the application alive; windows come and go.
     application.setQuitOnLastWindowClosed(false);
 

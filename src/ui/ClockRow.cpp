@@ -111,6 +111,8 @@ ClockRow::ClockRow(QWidget* parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Reached with the arrow keys, so that a screen reader hears each row.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ClockRow::setContent(const Content& content, const ClockFormatter& formatter)
@@ -228,7 +230,27 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
 void ClockRow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (hasFocus()) {
+        QColor focus = palette().color(QPalette::Highlight);
+        focus.setAlphaF(0.18);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(focus);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 0.5, -1, -0.5), 5, 5);
+    }
     paint(painter, rect(), m_content, m_texts, font(), palette());
+}
+
+void ClockRow::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ClockRow::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void ClockRow::changeEvent(QEvent* event)

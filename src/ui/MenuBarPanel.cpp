@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -65,6 +64,10 @@ public:
         return {content.width(), content.height() + 2 * frameWidth()};
     }
     QSize minimumSizeHint() const override { return {0, 0}; }
+
+protected:
+    // The panel decides what the keys do: rows take the focus, the list follows.
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
 };
 
 } // namespace
@@ -90,6 +93,8 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     m_scroll = new ClockListArea(this);
     m_scroll->viewport()->installEventFilter(this);
     auto* list = new QWidget(m_scroll);
+    list->setObjectName(QStringLiteral("clockList"));
+    list->setAccessibleName(QStringLiteral("Clocks"));
     list->setAutoFillBackground(false);
     m_clockList = new QVBoxLayout(list);
     m_clockList->setContentsMargins(0, 0, 0, 0);
@@ -243,18 +248,33 @@ void MenuBarPanel::keyPressEvent(QKeyEvent* event)
         emit dismissed();
         return;
     }
-    // A list taller than the screen scrolls from the keyboard too.
-    static const QHash<int, QAbstractSlider::SliderAction> scrolling{
-        {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
-        {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
-        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
-        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
-        {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
-    if (const auto step = scrolling.constFind(event->key()); step != scrolling.cend()) {
-        m_scroll->verticalScrollBar()->triggerAction(*step);
+    if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && event->modifiers() == Qt::NoModifier) {
+        moveFocus(event->key() == Qt::Key_Down ? 1 : -1);
+        return;
+    }
+    // A list taller than the screen scrolls to its end from the keyboard too.
+    if (event->key() == Qt::Key_End) {
+        m_scroll->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void MenuBarPanel::moveFocus(int direction)
+{
+    // The clock rows, then the action rows, top to bottom.
+    QList<QWidget*> stops;
+    for (ClockRow* row : std::as_const(m_rows))
+        stops.append(row);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        if (button->isVisible() && button->isEnabled()) stops.append(button);
+    if (stops.isEmpty()) return;
+    const qsizetype current = stops.indexOf(focusWidget());
+    const qsizetype next = current < 0 ? (direction > 0 ? 0 : stops.size() - 1)
+                                       : std::clamp<qsizetype>(current + direction, 0, stops.size() - 1);
+    QWidget* target = stops.at(next);
+    target->setFocus(direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (auto* row = qobject_cast<ClockRow*>(target)) m_scroll->ensureWidgetVisible(row, 0, 0);
 }
 
 void MenuBarPanel::paintEvent(QPaintEvent*)

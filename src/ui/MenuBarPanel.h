@@ -62,6 +62,8 @@ protected:
 private:
     void refresh();
     void updateSize();
+    // Up and Down: through the clock rows and the action rows.
+    void moveFocus(int direction);
 
     AppSettings& m_settings;
     DisplayedTime& m_time;

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -91,4 +92,18 @@ void RowButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) update();
     QAbstractButton::changeEvent(event);
+}
+
+void RowButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        event->ignore();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
 }

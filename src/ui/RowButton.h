@@ -20,6 +20,9 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The arrow keys belong to the panel around it (rows and the time), not
+    // to the button's own walk through the tab order.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void followAction(QAction* action);

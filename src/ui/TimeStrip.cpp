@@ -1,5 +1,6 @@
 #include "TimeStrip.h"
 
+#include "Accessibility.h"
 #include "clock/ClockEntries.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DateFormats.h"
@@ -7,7 +8,6 @@
 #include "settings/AppSettings.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -19,27 +19,6 @@ constexpr qreal inset = 8;
 
 using Move = DisplayedTime::Move;
 
-// A slider to a screen reader, whose value is the chosen time.
-class AccessibleTimeStrip : public QAccessibleWidget {
-public:
-    explicit AccessibleTimeStrip(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::Slider)
-    {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value) return widget()->accessibleDescription();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TimeStrip") && object && object->isWidgetType())
-        return new AccessibleTimeStrip(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QWidget* parent)
@@ -48,11 +27,7 @@ TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntr
     , m_time(time)
     , m_entries(entries)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    Accessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Time"));
     setToolTip(QStringLiteral("Drag or use the arrow keys to choose a time; Home goes back to now"));

@@ -3,13 +3,16 @@
 #include "../support/RecordingPreferences.h"
 #include "app/Commands.h"
 #include "catalogue/CityDatabase.h"
+#include "ui/Accessibility.h"
 #include "ui/ClockRow.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
 #include "update/Updater.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QScrollArea>
@@ -154,17 +157,49 @@ private slots:
 
         QTest::keyClick(panel.get(), Qt::Key_End);
         QCOMPARE(bar->value(), bar->maximum());
-        QTest::keyClick(panel.get(), Qt::Key_Up); // Page Up moves the time, not the list
-        QVERIFY(bar->value() < bar->maximum());
-        const int beforeWheel = bar->value();
-        QWheelEvent wheel(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+        // Down and Up go through the rows, then the actions; the list follows the focus.
+        QTest::keyClick(panel.get(), Qt::Key_Down);
+        QCOMPARE(panel->focusWidget(), panel->rows().first());
+        QCOMPARE(bar->value(), 0);
+        for (int i = 0; i < 51; ++i)
+            QTest::keyClick(panel->focusWidget(), Qt::Key_Down);
+        QCOMPARE(qobject_cast<QAbstractButton*>(panel->focusWidget())->text(), u"Choose Cities…"_s);
+        QTest::keyClick(panel->focusWidget(), Qt::Key_Up);
+        QCOMPARE(panel->focusWidget(), panel->rows().last());
+        QCOMPARE(bar->value(), bar->maximum());
+        QWheelEvent wheel(QPointF(10, 10), scroll->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(scroll->viewport(), &wheel);
-        QVERIFY(bar->value() > beforeWheel);
+        QCoreApplication::sendEvent(scroll->viewport(), &wheel); // the wheel alone scrolls
+        QVERIFY(bar->value() < bar->maximum());
 
         // Back to a short list: the panel shrinks to its content again.
         m_settings->setTrackedCityIDs({u"tok"_s});
         QVERIFY(panel->height() < 300);
+    }
+
+    // A screen reader finds the panel as a window of the application, even
+    // as a popup, with its clocks as focusable items of a list.
+    void readsAsAListOfRows()
+    {
+        Accessibility::install();
+        m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};
+        const auto panel = make();
+        panel->hide();
+        panel->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+        panel->show();
+        QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(panel.get());
+        QVERIFY(application->indexOfChild(window) >= 0);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(panel->rows().first());
+        QCOMPARE(row->role(), QAccessible::ListItem);
+        QCOMPARE(row->parent()->role(), QAccessible::List);
+        QVERIFY(row->state().focusable);
+        QCOMPARE(row->text(QAccessible::Name), u"UTC, 12:00\u202FPM, your time zone, working hours"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(panel->rows().at(1))->text(QAccessible::Name),
+                 u"Tokyo, 9:00\u202FPM, +9 h, outside working hours"_s);
+        panel->hide();
+        QCOMPARE(application->indexOfChild(window), -1); // a closed popup is gone
     }
 
     void actionsAndKeys()

@@ -1,0 +1,84 @@
+#include "Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// The application's windows, popups included: the tray panel is a popup,
+// and Qt's own list of top-level windows for the tree leaves popups out.
+class AccessibleApplication : public QAccessibleApplication {
+public:
+    int childCount() const override { return int(windows().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QAccessibleInterface*> all = windows();
+        return index >= 0 && index < all.size() ? all.at(index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return int(windows().indexOf(const_cast<QAccessibleInterface*>(child)));
+    }
+
+private:
+    static QList<QAccessibleInterface*> windows()
+    {
+        QList<QAccessibleInterface*> all;
+        for (QWindow* window : QGuiApplication::topLevelWindows()) {
+            if (window->type() == Qt::Desktop) continue;
+            // Hidden popups (a closed panel or menu) are no part of what is on screen.
+            if (window->type() == Qt::Popup && !window->isVisible()) continue;
+            if (QAccessibleInterface* root = window->accessibleRoot(); root && root->object()) all.append(root);
+        }
+        return all;
+    }
+};
+
+class AccessibleRole : public QAccessibleWidget {
+public:
+    AccessibleRole(QWidget* widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role)
+    {
+    }
+    // A value for a slider: what the widget describes.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value && role() == QAccessible::Slider) return widget()->accessibleDescription();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* factory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QApplication") && object == qApp) return new AccessibleApplication;
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    static const QHash<QString, QAccessible::Role> roles{
+        {QStringLiteral("MenuBarPanel"), QAccessible::Window},   {QStringLiteral("ClockRow"), QAccessible::ListItem},
+        {QStringLiteral("TimeStrip"), QAccessible::Slider},      {QStringLiteral("WorldMapView"), QAccessible::Graphic},
+        {QStringLiteral("SettingsWindow"), QAccessible::Dialog},
+    };
+    if (const auto role = roles.constFind(className); role != roles.cend()) return new AccessibleRole(widget, *role);
+    // The panel's column of clock rows.
+    if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("clockList"))
+        return new AccessibleRole(widget, QAccessible::List);
+    return nullptr;
+}
+
+} // namespace
+
+namespace Accessibility {
+
+void install()
+{
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(factory);
+}
+
+} // namespace Accessibility
