@@ -313,11 +313,19 @@ QMenu* MainWindow::makeRowMenu(int row)
     const QColor ink = palette().color(QPalette::WindowText);
     auto* menu = new QMenu(this);
     menu->addAction(Symbols::icon(QStringLiteral("pencil"), ink), QStringLiteral("Rename…"), this,
-                    [this, city] { editLabel(city); });
+                    [this, city] { editLabel(city); })
+        ->setShortcut(QKeySequence(Qt::Key_F2));
     if (m_settings.hasCustomization(city))
         menu->addAction(Symbols::icon(QStringLiteral("arrow.uturn.backward"), ink),
                         QStringLiteral("Reset Name and Emoji"), this,
                         [this, city] { m_settings.resetCustomization(city); });
+    menu->addSeparator();
+    auto* up = menu->addAction(QStringLiteral("Move Up"), this, [this, city] { moveCity(city, -1); });
+    up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+    up->setEnabled(canMove(row, -1));
+    auto* down = menu->addAction(QStringLiteral("Move Down"), this, [this, city] { moveCity(city, 1); });
+    down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+    down->setEnabled(canMove(row, 1));
     menu->addSeparator();
     const QPersistentModelIndex index = m_model->index(row);
     menu->addAction(Symbols::icon(QStringLiteral("minus.circle"), ink), QStringLiteral("Remove ") + city.name, this,
@@ -325,6 +333,40 @@ QMenu* MainWindow::makeRowMenu(int row)
                         if (index.isValid()) removeRow(index.row());
                     });
     return menu;
+}
+
+int MainWindow::rowOf(const QString& cityId) const
+{
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const CityListModel::Item& item = m_model->item(row);
+        if (item.kind == CityListModel::ItemKind::row && item.rowKind == CityListModel::RowKind::tracked && item.city &&
+            item.city->id == cityId)
+            return row;
+    }
+    return -1;
+}
+
+bool MainWindow::canMove(int row, int direction) const
+{
+    const int neighbour = row + direction;
+    if (row < 0 || neighbour < 0 || neighbour >= m_model->rowCount()) return false;
+    const CityListModel::Item& item = m_model->item(neighbour);
+    return !m_model->isFiltering() && item.kind == CityListModel::ItemKind::row &&
+           item.rowKind == CityListModel::RowKind::tracked;
+}
+
+void MainWindow::moveCity(const City& city, int direction)
+{
+    // As a drag does: the order becomes the custom one. The focus and the
+    // selection go with the city, so a screen reader hears it in its new place.
+    const QString id = city.id;
+    const int row = rowOf(id);
+    if (!canMove(row, direction)) return;
+    m_model->moveTrackedRows({row}, direction < 0 ? row - 1 : row + 2);
+    const int moved = rowOf(id);
+    if (moved < 0) return;
+    m_list->setCurrentIndex(m_model->index(moved));
+    m_list->scrollTo(m_model->index(moved));
 }
 
 void MainWindow::removeRow(int row)
@@ -387,6 +429,25 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) && isRow &&
             item.rowKind == CityListModel::RowKind::result) {
             m_model->activate(row);
+            return true;
+        }
+        if (key->key() == Qt::Key_F2 && isRow && item.rowKind != CityListModel::RowKind::result) {
+            if (item.city)
+                editLabel(*item.city);
+            else
+                editHomeHours(item.content.title);
+            return true;
+        }
+        if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            if (QMenu* menu = makeRowMenu(row)) {
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                menu->popup(m_list->viewport()->mapToGlobal(m_list->visualRect(m_list->currentIndex()).center()));
+            }
+            return true;
+        }
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) && key->modifiers() == Qt::ControlModifier &&
+            isRow && item.rowKind == CityListModel::RowKind::tracked && item.city) {
+            moveCity(*item.city, key->key() == Qt::Key_Up ? -1 : 1);
             return true;
         }
         if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && isRow &&

@@ -57,6 +57,9 @@ public:
     void editHomeHours(const QString& title);
     // The context menu of a tracked row or the home row (none for other lines).
     QMenu* makeRowMenu(int row);
+    // Ctrl+Up and Ctrl+Down: a tracked city one place up (-1) or down (1),
+    // switching to the custom order.
+    void moveCity(const City& city, int direction);
     // Stops tracking a tracked row's city once the row has slid out.
     void removeRow(int row);
 
@@ -72,6 +75,8 @@ private:
     void placeClearSelection();
     void moveIntoList();
     void wakeCaret();
+    int rowOf(const QString& cityId) const;
+    bool canMove(int row, int direction) const;
 
     AppSettings& m_settings;
     DisplayedTime& m_time;

@@ -97,10 +97,11 @@ private slots:
     {
         QTest::addColumn<QVariantMap>("custom");
         QTest::addColumn<QStringList>("entries");
-        const QStringList plain{"Rename…", "", "Remove Tokyo"};
+        const QStringList plain{"Rename…", "", "Move Up", "Move Down", "", "Remove Tokyo"};
         QTest::newRow("a flag alone is no customisation") << QVariantMap() << plain;
         QTest::newRow("relabelled: reset, and the catalogue name")
-            << QVariantMap{{"tok", "Office"}} << QStringList{"Rename…", "Reset Name and Emoji", "", "Remove Tokyo"};
+            << QVariantMap{{"tok", "Office"}}
+            << QStringList{"Rename…", "Reset Name and Emoji", "", "Move Up", "Move Down", "", "Remove Tokyo"};
     }
 
     void rowMenu()
@@ -115,6 +116,26 @@ private slots:
         for (QAction* action : menu->actions())
             texts.append(action->text());
         QCOMPARE(texts, entries);
+    }
+
+    // Ctrl+Up and Ctrl+Down reorder as a drag does; focus and selection follow.
+    void moveWithTheKeyboard()
+    {
+        m_settings->setTrackedCityIDs({u"tok"_s, u"par"_s});
+        m_settings->setSortMode(SortMode::alphabetical); // Paris, Tokyo
+        QListView* list = m_window->list();
+        list->setFocus();
+        list->setCurrentIndex(m_window->model().index(4)); // Tokyo
+        QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(m_settings->sortMode(), SortMode::manual);
+        QCOMPARE(m_settings->manualOrder(), (QStringList{"tok", "par"}));
+        QCOMPARE(list->currentIndex().row(), 3);
+        QCOMPARE(m_window->model().item(3).city->id, u"tok"_s);
+        QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
+        QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier); // already first
+        QCOMPARE(m_settings->manualOrder(), (QStringList{"tok", "par"}));
+        const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(3));
+        QVERIFY(!menu->actions().at(2)->isEnabled() && menu->actions().at(3)->isEnabled());
     }
 
     // The home row without a city keeps working hours alone.
