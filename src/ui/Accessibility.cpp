@@ -3,7 +3,9 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -52,6 +54,22 @@ public:
     }
 };
 
+// The map's action: list the places near the point, as Return does.
+class AccessibleMap : public AccessibleRole {
+public:
+    explicit AccessibleMap(QWidget* widget)
+        : AccessibleRole(widget, QAccessible::Graphic)
+    {
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressAction(); }
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction()) return QAccessibleWidget::doAction(name);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget(), &press);
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("QApplication") && object == qApp) return new AccessibleApplication;
@@ -62,6 +80,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         {QStringLiteral("TimeStrip"), QAccessible::Slider},      {QStringLiteral("WorldMapView"), QAccessible::Graphic},
         {QStringLiteral("SettingsWindow"), QAccessible::Dialog},
     };
+    if (className == QLatin1String("WorldMapView")) return new AccessibleMap(widget);
     if (const auto role = roles.constFind(className); role != roles.cend()) return new AccessibleRole(widget, *role);
     // The panel's column of clock rows.
     if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("clockList"))

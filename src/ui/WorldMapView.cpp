@@ -52,7 +52,12 @@ WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, 
     , m_sources(std::move(sources))
 {
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("World map. Click a region to filter the city list."));
+    // In the Tab order: the arrow keys move a point over the map, Return
+    // lists the places near it as a click does, Escape clears the selection.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("World map"));
+    setAccessibleDescription(QStringLiteral("Arrow keys move the point, Shift by 10 degrees; Return lists the places "
+                                            "near it; Escape clears the selection."));
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -241,6 +246,18 @@ void WorldMapView::paintEvent(QPaintEvent*)
     paintDynamicLayers(painter, area.size(), colors);
     painter.resetTransform();
 
+    if (hasFocus() && m_keyPoint) {
+        // The keyboard's point: a cross in a ring, in the accent colour.
+        const QPointF at = MapProjection::project(*m_keyPoint, area.size()) + area.topLeft();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(colors.highlight, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at, 6.0, 6.0);
+        painter.drawLine(at - QPointF(10, 0), at - QPointF(3, 0));
+        painter.drawLine(at + QPointF(3, 0), at + QPointF(10, 0));
+        painter.drawLine(at - QPointF(0, 10), at - QPointF(0, 3));
+        painter.drawLine(at + QPointF(0, 3), at + QPointF(0, 10));
+    }
     if (m_hover) {
         const QRectF label = hoverLabelRect();
         QPainterPath capsule;
@@ -281,11 +298,74 @@ void WorldMapView::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    const QPointF mapPoint = event->position() - area.topLeft();
+    choose(event->position() - area.topLeft());
+}
+
+void WorldMapView::choose(const QPointF& mapPoint)
+{
+    const QRectF area = mapRect();
     if (const std::optional<City> city = cityAt(mapPoint))
         m_sources.setFocus(Coordinate{city->longitude, city->latitude});
     else
         m_sources.setFocus(MapProjection::unproject(mapPoint, area.size()));
+}
+
+void WorldMapView::keyPressEvent(QKeyEvent* event)
+{
+    const double step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    Coordinate point = m_keyPoint.value_or(m_sources.focus().value_or(Coordinate{0, 20}));
+    switch (event->key()) {
+    case Qt::Key_Left:
+        point.longitude = point.longitude - step < -180 ? point.longitude - step + 360 : point.longitude - step;
+        break;
+    case Qt::Key_Right:
+        point.longitude = point.longitude + step > 180 ? point.longitude + step - 360 : point.longitude + step;
+        break;
+    case Qt::Key_Up:
+        point.latitude = std::min(point.latitude + step, MapProjection::northEdge);
+        break;
+    case Qt::Key_Down:
+        point.latitude = std::max(point.latitude - step, MapProjection::southEdge);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        choose(MapProjection::project(point, mapRect().size()));
+        return;
+    case Qt::Key_Escape:
+        if (!m_sources.focus()) return QWidget::keyPressEvent(event);
+        m_sources.setFocus(std::nullopt);
+        return;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    moveKeyPoint(point);
+}
+
+void WorldMapView::moveKeyPoint(const Coordinate& point)
+{
+    m_keyPoint = point;
+    const QRectF area = mapRect();
+    const QPointF at = MapProjection::project(point, area.size());
+    const std::optional<City> city = cityAt(at);
+    setHover(city ? std::optional(HoverTarget{*city, at + area.topLeft()}) : std::nullopt);
+    // A screen reader hears where the point is: the nearest place.
+    setAccessibleName(city ? QStringLiteral("World map, ") + city->displayName() : QStringLiteral("World map"));
+    update();
+}
+
+void WorldMapView::focusInEvent(QFocusEvent* event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+        event->reason() == Qt::ShortcutFocusReason)
+        moveKeyPoint(m_keyPoint.value_or(m_sources.focus().value_or(Coordinate{0, 20})));
+    QWidget::focusInEvent(event);
+}
+
+void WorldMapView::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void WorldMapView::leaveEvent(QEvent* event)

@@ -71,11 +71,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void setHover(std::optional<HoverTarget> hover);
+    // The focus for a point of the map (map coordinates): the nearest city, else the point.
+    void choose(const QPointF& mapPoint);
+    void moveKeyPoint(const Coordinate& point);
     void paintLand(QPainter& painter, const QSizeF& size, qreal devicePixelRatio, const Palette& colors) const;
     void paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& palette) const;
 
@@ -83,6 +89,7 @@ private:
     const CityDatabase& m_database;
     Sources m_sources;
     std::optional<HoverTarget> m_hover;
+    std::optional<Coordinate> m_keyPoint; // where the arrow keys have taken the point
     // Ocean and land change only with the size and the palette; the hover
     // label moves over them without redrawing every coastline.
     mutable QPixmap m_base;

@@ -166,6 +166,43 @@ private slots:
         QVERIFY(!bare.hover());
     }
 
+    // The point walks with the arrow keys (by 10 degrees with Shift) and is
+    // announced as the nearest place; Return chooses as a click does.
+    void keyboard()
+    {
+        Shown shown;
+        shown.focus = Coordinate{0, 0};
+        WorldMapView view(m_land, *m_database, shown.sources());
+        view.resize(720, 284);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(&view, Qt::Key_Right, Qt::ShiftModifier); // 30 E, on the equator
+        QTest::keyClick(&view, Qt::Key_Right);
+        QTest::keyClick(&view, Qt::Key_Right);
+        QTest::keyClick(&view, Qt::Key_Right);
+        QTest::keyClick(&view, Qt::Key_Right);
+        QTest::keyClick(&view, Qt::Key_Right);
+        QTest::keyClick(&view, Qt::Key_Right); // 36 E
+        QTest::keyClick(&view, Qt::Key_Down);  // 1 S
+        QCOMPARE(view.accessibleName(), u"World map, Nairobi"_s);
+        QCOMPARE(view.hover()->city.id, u"nbo"_s);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(shown.focus, std::optional(Coordinate{36.82, -1.29}));
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QCOMPARE(shown.focus, std::nullopt);
+        // Across the date line (36 E + 250 = 74 W) and not past the top edge:
+        // the nearest place to 84 N 74 W, as a click there would choose.
+        for (int i = 0; i < 25; ++i)
+            QTest::keyClick(&view, Qt::Key_Right, Qt::ShiftModifier);
+        for (int i = 0; i < 12; ++i)
+            QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(view.hover()->location, QPointF(at(-74, 84)));
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(shown.focus, std::optional(Coordinate{-21.94, 64.15}));
+    }
+
 private:
     // The map rendered on an opaque window-coloured background, as on screen.
     QImage render(WorldMapView& view);
