@@ -21,7 +21,8 @@ Clock::Clock(const QDateTime& initial, TimeSource timeSource, std::unique_ptr<Co
     , m_timeSource(std::move(timeSource))
     , m_timer(std::move(timer))
 {
-    connect(m_timer.get(), &ContinuousTimer::fired, this, &Clock::tick);
+    connect(m_timer.get(), &ContinuousTimer::fired, this, [this] { tick(); });
+    connect(m_timer.get(), &ContinuousTimer::clockChanged, this, [this] { tick(true); });
     scheduleNextTick();
 }
 
@@ -42,11 +43,11 @@ void Clock::scheduleNextTick()
     m_timer->start(delayUntilNextTick(t));
 }
 
-void Clock::tick()
+void Clock::tick(bool always)
 {
     const QDateTime next = m_timeSource();
     scheduleNextTick();
-    if (next != m_now) {
+    if (always || next != m_now) {
         m_now = next;
         emit nowChanged();
     }

@@ -11,7 +11,8 @@ class ContinuousTimer;
 // The instant every clock view shows, so everything on screen agrees and is
 // redrawn together. It advances about 50 ms after each whole UTC minute and
 // sleeps in between; the wait counts through system suspend, so after a wake
-// the clock catches up at once. Lives on the main thread.
+// the clock catches up at once, and a change of the wall clock or of the
+// system's zone makes it tick at once too. Lives on the main thread.
 class Clock : public QObject {
     Q_OBJECT
     Q_PROPERTY(QDateTime now READ now NOTIFY nowChanged)
@@ -40,7 +41,8 @@ signals:
 
 private:
     void scheduleNextTick();
-    void tick();
+    // `always`: the views redraw even when the instant is the same (a new zone).
+    void tick(bool always = false);
 
     QDateTime m_now;
     TimeSource m_timeSource;

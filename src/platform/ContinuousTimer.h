@@ -25,4 +25,7 @@ public:
 
 signals:
     void fired();
+    // The wall clock was set, or the system's time zone changed: what the
+    // clock shows is stale now, whatever the deadline.
+    void clockChanged();
 };

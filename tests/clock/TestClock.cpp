@@ -60,6 +60,17 @@ private slots:
         QCOMPARE(clock.now(), wall);
         QCOMPARE(changed.count(), 2);
         QVERIFY(std::abs(timer->requestedDelays.last() - 42.55) < 1e-6);
+
+        // The wall clock set back by hours: the change notice ticks at once,
+        // before any deadline, and the next tick is planned from the new time.
+        wall = instant("2026-01-01T09:00:00.000Z");
+        emit timer->clockChanged();
+        QCOMPARE(clock.now(), wall);
+        QCOMPARE(changed.count(), 3);
+        QVERIFY(std::abs(timer->requestedDelays.last() - 60.0) < 1e-6);
+        // A new system zone at the same instant: the views redraw all the same.
+        emit timer->clockChanged();
+        QCOMPARE(changed.count(), 4);
     }
 
     void realTimerFires()
