@@ -28,6 +28,12 @@ BENCHMARK_CAPTURE(search, a, "a")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, par, "par")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, new_york, "new york")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, zurich, "zürich")->Unit(benchmark::kMicrosecond);
+// Zones named by identifier, offset and abbreviation.
+BENCHMARK_CAPTURE(search, identifier, "Asia/Kolkata")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(search, last_part, "Kolkata")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(search, offset, "UTC+5:30")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(search, offset_compact, "+0545")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(search, abbreviation, "IST")->Unit(benchmark::kMicrosecond);
 
 void nearestForChooser(benchmark::State& state)
 {

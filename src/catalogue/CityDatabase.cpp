@@ -6,6 +6,8 @@
 #include "platform/SystemLocale.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +16,26 @@
 #include <numbers>
 
 namespace {
+
+// "UTC+5:30", "GMT-3", "+0545", "−3:30": seconds east of UTC.
+std::optional<int> parseOffset(const QString& query)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(?:utc|gmt)?\\s*([+\\-\\x{2212}])\\s*(\\d{1,2})(?::?(\\d{2}))?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(query);
+    if (!match.hasMatch()) return std::nullopt;
+    const int hours = match.captured(2).toInt();
+    const int minutes = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
+    if (hours > 14 || minutes >= 60) return std::nullopt;
+    const int seconds = hours * 3600 + minutes * 60;
+    return match.captured(1) == QLatin1String("+") ? seconds : -seconds;
+}
+
+QString zoneKey(QString text)
+{
+    return text.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char(' '));
+}
 
 constexpr double earthDiameterKm = 12742;
 
@@ -57,6 +79,18 @@ void CityDatabase::load(const QString& catalogueFile, const icu::Locale& locale)
             m_positionsByID.insert(m_cities.at(i).id, i);
     }
     index(locale);
+    // The zones, for searches by identifier, offset and abbreviation.
+    QHash<QString, size_t> groupOf;
+    for (qsizetype i = 0; i < m_cities.size(); ++i) {
+        const City& city = m_cities.at(i);
+        auto group = groupOf.constFind(city.timeZoneIdentifier);
+        if (group == groupOf.cend()) {
+            const QString identifier = zoneKey(city.timeZoneIdentifier);
+            group = groupOf.insert(city.timeZoneIdentifier, m_zoneGroups.size());
+            m_zoneGroups.push_back({city.timeZone, identifier, identifier.section(QLatin1Char('/'), -1), {}});
+        }
+        m_zoneGroups[*group].cities.append(i);
+    }
     m_unitVectors.reserve(size_t(m_cities.size()));
     const QString& utcId = City::utc().id;
     for (const City& city : std::as_const(m_cities)) {
@@ -158,7 +192,49 @@ private:
 
 } // namespace
 
-QList<City> CityDatabase::search(const QString& query, qsizetype limit) const
+QList<City> CityDatabase::search(const QString& query, qsizetype limit, const QDateTime& at) const
+{
+    QList<City> found = searchByText(query, limit);
+    if (found.size() >= limit) return found;
+    // Zone matches follow, each city once.
+    QSet<QString> seen;
+    for (const City& city : std::as_const(found))
+        seen.insert(city.id);
+    for (const qsizetype index : zoneMatches(query, at)) {
+        const City& city = m_cities.at(index);
+        if (seen.contains(city.id)) continue;
+        seen.insert(city.id);
+        found.append(city);
+        if (found.size() >= limit) break;
+    }
+    return found;
+}
+
+QList<qsizetype> CityDatabase::zoneMatches(const QString& query, const QDateTime& at) const
+{
+    const std::optional<int> offset = parseOffset(query);
+    const QString key = zoneKey(query);
+    if (!offset && key.size() < 2) return {};
+    static const QRegularExpression abbreviationLike(QStringLiteral("^[A-Za-z]{2,5}$"));
+    const bool abbreviation = !offset && abbreviationLike.match(key).hasMatch();
+    const bool identifier = !offset && key.contains(QLatin1Char('/'));
+    QList<qsizetype> matches;
+    for (const ZoneGroup& group : m_zoneGroups) {
+        bool match = false;
+        if (offset)
+            match = group.zone.offsetFromUtc(at) == *offset;
+        else if (identifier)
+            match = group.identifier == key;
+        else
+            match = group.lastPart == key ||
+                    (abbreviation && group.zone.abbreviation(at).compare(key, Qt::CaseInsensitive) == 0);
+        if (match) matches += group.cities;
+    }
+    std::sort(matches.begin(), matches.end());
+    return matches;
+}
+
+QList<City> CityDatabase::searchByText(const QString& query, qsizetype limit) const
 {
     const QString folded = m_folder.fold(query);
     if (folded.isEmpty() || limit <= 0) return {};

@@ -3,6 +3,7 @@
 #include "City.h"
 #include "TextFolder.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -64,8 +65,12 @@ public:
     // Records whose folded texts contain the folded query, best first: a match
     // at the start of the name, then at the start of another text, then inside
     // the name, then inside another text; catalogue order among equals. The
-    // query is not trimmed.
-    QList<City> search(const QString& query, qsizetype limit) const;
+    // query is not trimmed. After these come the cities of the zones the
+    // query names: by identifier ("Asia/Kolkata", or its last part
+    // "Kolkata"), by offset from UTC at `at` ("UTC+5:30", "GMT-3", "+0545")
+    // or by the abbreviation in use at `at` ("IST").
+    QList<City> search(const QString& query, qsizetype limit,
+                       const QDateTime& at = QDateTime::currentDateTimeUtc()) const;
 
     // Cities nearest to a point (degrees), nearest first, never the
     // universal-time entry: all of those within radiusKm, but at least
@@ -78,7 +83,10 @@ public:
 private:
     void load(const QString& catalogueFile, const icu::Locale& locale);
     void index(const icu::Locale& locale);
+    QList<City> searchByText(const QString& query, qsizetype limit) const;
     QList<City> searchOneKeyAtATime(const QString& folded, qsizetype limit) const;
+    // The positions of the cities of the zones `query` names, in catalogue order.
+    QList<qsizetype> zoneMatches(const QString& query, const QDateTime& at) const;
 
     TextFolder m_folder;
     QList<City> m_cities;
@@ -95,5 +103,13 @@ private:
         double x, y, z;
     };
     std::vector<UnitVector> m_unitVectors;
+    // Each zone of the catalogue once, in order of first use, with its cities.
+    struct ZoneGroup {
+        QTimeZone zone;
+        QString identifier; // lower case, spaces for underscores
+        QString lastPart;   // the same of what follows the last "/"
+        QList<qsizetype> cities;
+    };
+    std::vector<ZoneGroup> m_zoneGroups;
     static UnitVector unitVector(double latitude, double longitude);
 };

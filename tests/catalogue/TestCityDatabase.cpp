@@ -57,7 +57,8 @@ private slots:
         QTest::newRow("folding both sides") << "ZÜRICH" << QStringList{"zurich"};
         QTest::newRow("diacritics in query only") << "Montpärnasse" << QStringList{"montparnasse"};
         QTest::newRow("utc entry first") << "utc" << QStringList{"utc"};
-        QTest::newRow("gmt alias") << "gmt" << QStringList{"utc"};
+        QTest::newRow("gmt: the alias, then the zones on GMT now")
+            << "gmt" << QStringList{"utc", "region", "montparnasse", "alias", "paris", "parisII", "nul"};
         QTest::newRow("time zone name") << "central europ" << QStringList{"zurich"};
         QTest::newRow("one space, not trimmed")
             << " " << QStringList{"parisII", "utc", "region", "montparnasse", "alias", "paris", "zurich", "nul"};
@@ -81,6 +82,48 @@ private slots:
         };
         const CityDatabase database(writeCatalogue(m_dir, records), english);
         QCOMPARE(idsOf(database.search(query, 200)), expected);
+    }
+
+    // After the name matches: the cities of the zones a query names by
+    // identifier, offset or abbreviation at the moment of the search.
+    void searchByZone_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QStringList>("expected");
+        const QString january = u"2026-01-15T12:00:00Z"_s;
+        QTest::newRow("identifier") << "Asia/Kolkata" << january << QStringList{"kolkata", "mumbai"};
+        QTest::newRow("its last part, after the name match")
+            << "Kolkata" << january << QStringList{"kolkata", "mumbai"};
+        QTest::newRow("spaces for underscores") << "america/sao paulo" << january << QStringList{"saopaulo"};
+        QTest::newRow("UTC+5:30") << "UTC+5:30" << january << QStringList{"kolkata", "mumbai"};
+        QTest::newRow("+0545") << "+0545" << january << QStringList{"kathmandu"};
+        QTest::newRow("GMT-3") << "GMT-3" << january << QStringList{"saopaulo"};
+        QTest::newRow("+1 in winter") << "+1" << january << QStringList{"zurich"};
+        QTest::newRow("+1 in summer: Dublin") << "+1" << u"2026-07-15T12:00:00Z"_s << QStringList{"dublin"};
+        QTest::newRow("IST in winter") << "IST" << january << QStringList{"kolkata", "mumbai", "jerusalem"};
+        QTest::newRow("ist in summer") << "ist" << u"2026-07-15T12:00:00Z"_s
+                                       << QStringList{"kolkata", "mumbai", "dublin"};
+        QTest::newRow("a name is no zone") << "mumbai" << january << QStringList{"mumbai"};
+        QTest::newRow("no such offset") << "UTC+15" << january << QStringList();
+    }
+
+    void searchByZone()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, at);
+        QFETCH(QStringList, expected);
+        const QJsonArray records{
+            cityRecord("kolkata", "Kolkata", 22.6, 88.4, "Asia/Kolkata"),
+            cityRecord("zurich", "Zürich", 47.4, 8.5, "Europe/Zurich"),
+            cityRecord("mumbai", "Mumbai", 19.1, 72.9, "Asia/Kolkata"),
+            cityRecord("kathmandu", "Kathmandu", 27.7, 85.3, "Asia/Kathmandu"),
+            cityRecord("saopaulo", "São Paulo", -23.5, -46.6, "America/Sao_Paulo"),
+            cityRecord("jerusalem", "Jerusalem", 31.8, 35.2, "Asia/Jerusalem"),
+            cityRecord("dublin", "Dublin", 53.3, -6.3, "Europe/Dublin"),
+        };
+        const CityDatabase database(writeCatalogue(m_dir, records), english);
+        QCOMPARE(idsOf(database.search(query, 200, QDateTime::fromString(at, Qt::ISODate))), expected);
     }
 
     void searchLimit()
