@@ -24,7 +24,9 @@ tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
 
 start() { # frozen instant, then the stored settings
   echo "$2" >"$prefs"
-  LD_PRELOAD=$faketime FAKETIME=$1 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+  # A sanitizer build wants its runtime first; the preloaded clock comes before it.
+  LD_PRELOAD=$faketime FAKETIME=$1 ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 \
+    "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
   wait_for 10 main_open || fail "no main window at launch"
   wait_for 10 tray_icon || fail "no tray icon"
   sleep 1
