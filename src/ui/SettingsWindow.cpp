@@ -178,6 +178,13 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
         if (isVisible()) refreshPreview();
     });
+    // Closed from the keyboard as the other windows are.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* close = new QAction(this);
+        close->setShortcut(keys);
+        connect(close, &QAction::triggered, this, &QWidget::close);
+        addAction(close);
+    }
     refreshSettings();
     refreshUpdates();
 }

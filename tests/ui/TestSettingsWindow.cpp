@@ -4,9 +4,11 @@
 #include "catalogue/CityDatabase.h"
 #include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
+#include "ui/Accessibility.h"
 #include "ui/SettingsWindow.h"
 #include "update/Updater.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +30,8 @@ class TestSettingsWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Accessibility::install(); } // as the application does, before any window
+
     void init()
     {
         m_store = RecordingPreferences();
@@ -79,6 +83,21 @@ private slots:
         QSignalSpy opened(&m_showUpdate, &QAction::triggered);
         m_window->showButton()->click();
         QCOMPARE(opened.count(), 1);
+    }
+
+    // A dialog to a screen reader, closed with Escape or Ctrl+W.
+    void readsAsADialogAndClosesFromTheKeyboard()
+    {
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Dialog);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        QVERIFY(!m_window->isVisible());
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
     }
 
     // The planning choices write through, and show what is stored.
