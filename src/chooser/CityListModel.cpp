@@ -288,7 +288,14 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
         return item.kind == ItemKind::row ? item.content.title : item.text;
     case Qt::AccessibleTextRole:
         if (item.kind == ItemKind::noResults) return QStringLiteral("No Results for “%1”").arg(item.text);
-        return item.kind == ItemKind::row ? ClockRowTexts::accessibleText(item.content, item.texts) : item.text;
+        if (item.kind != ItemKind::row) return item.text;
+        if (item.rowKind == RowKind::tracked) {
+            // Said as a checked search result is: the reader hears it is tracked.
+            ClockRowContent said = item.content;
+            said.selection = ClockRowContent::Selection::checked;
+            return ClockRowTexts::accessibleText(said, item.texts);
+        }
+        return ClockRowTexts::accessibleText(item.content, item.texts);
     case itemRole:
         return QVariant::fromValue(&item);
     default:

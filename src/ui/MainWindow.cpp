@@ -18,12 +18,15 @@
 #include <QFrame>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPropertyAnimation>
+#include <QPushButton>
 #include <QStyleHints>
 #include <QTimer>
 #include <QToolBar>
@@ -38,6 +41,7 @@ constexpr int clearSelectionInset = 8;
 constexpr int ribbonAnimationMs = 220;
 constexpr int caretRestMs = 10000;
 constexpr int rowLeavingMs = 180;
+constexpr int undoNoticeMs = 8000;
 
 struct SortChoice {
     SortMode mode;
@@ -131,6 +135,29 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
     layout->addWidget(m_list, 1);
+
+    // After a removal, for a few seconds: what went, and a way back.
+    auto* undoFrame = new QFrame(content);
+    undoFrame->setFrameShape(QFrame::StyledPanel);
+    m_undoBar = undoFrame;
+    auto* undoRow = new QHBoxLayout(m_undoBar);
+    undoRow->setContentsMargins(12, 4, 8, 4);
+    m_undoText = new QLabel(m_undoBar);
+    undoRow->addWidget(m_undoText, 1);
+    auto* undoButton = new QPushButton(QStringLiteral("Undo"), m_undoBar);
+    undoButton->setAccessibleName(QStringLiteral("Undo"));
+    undoRow->addWidget(undoButton);
+    m_undoBar->hide();
+    layout->addWidget(m_undoBar);
+    m_undoExpiry = new QTimer(this);
+    m_undoExpiry->setSingleShot(true);
+    m_undoExpiry->setInterval(undoNoticeMs);
+    connect(m_undoExpiry, &QTimer::timeout, m_undoBar, &QWidget::hide);
+    auto* undo = new QAction(QStringLiteral("Undo"), this);
+    undo->setShortcut(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, &MainWindow::undoRemoval);
+    connect(undoButton, &QPushButton::clicked, this, &MainWindow::undoRemoval);
+    addAction(undo);
     setCentralWidget(content);
 
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) { m_model->activate(index.row()); });
@@ -383,9 +410,33 @@ void MainWindow::removeRow(int row)
             [this, index](const QVariant& shown) { m_delegate->setShown(index, shown.toReal()); });
     connect(leaving, &QVariantAnimation::finished, this, [this, index] {
         m_delegate->forget(index);
-        if (index.isValid()) m_model->remove(index.row());
+        if (!index.isValid()) return;
+        const CityListModel::Item& item = m_model->item(index.row());
+        if (!item.city) return;
+        // Enough to put the city back where it was; its label and emoji stay stored.
+        m_removed = Removal{item.city->name, item.city->id, m_settings.trackedCityIDs(), m_settings.manualOrder()};
+        m_model->remove(index.row());
+        m_undoText->setText(QStringLiteral("Removed %1.").arg(m_removed->name));
+        m_undoBar->setAccessibleName(m_undoText->text());
+        m_undoBar->show();
+        m_undoExpiry->start();
     });
     leaving->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void MainWindow::undoRemoval()
+{
+    if (!m_removed) return;
+    const Removal removed = *std::exchange(m_removed, std::nullopt);
+    m_undoBar->hide();
+    m_undoExpiry->stop();
+    if (m_settings.trackedCityIDs().contains(removed.id)) return; // tracked again meanwhile
+    m_settings.setTrackedCityIDs(removed.tracked);
+    m_settings.setManualOrder(removed.manualOrder);
+    const int row = rowOf(removed.id);
+    if (row < 0) return;
+    m_list->setFocus(Qt::OtherFocusReason);
+    m_list->setCurrentIndex(m_model->index(row));
 }
 
 void MainWindow::moveIntoList()

@@ -13,6 +13,7 @@ class DisplayedTime;
 class PlanningBar;
 class QAction;
 class QActionGroup;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QTimer;
@@ -60,8 +61,12 @@ public:
     // Ctrl+Up and Ctrl+Down: a tracked city one place up (-1) or down (1),
     // switching to the custom order.
     void moveCity(const City& city, int direction);
-    // Stops tracking a tracked row's city once the row has slid out.
+    // Stops tracking a tracked row's city once the row has slid out; for a
+    // few seconds a notice offers to undo it (as Ctrl+Z does).
     void removeRow(int row);
+    // Puts the last removed city back where it was.
+    void undoRemoval();
+    QWidget* undoNotice() const { return m_undoBar; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,5 +99,15 @@ private:
     QListView* m_list = nullptr;
     CityListDelegate* m_delegate = nullptr;
     QTimer* m_caretRest = nullptr;
+    struct Removal {
+        QString name;
+        QString id;
+        QStringList tracked;
+        QStringList manualOrder;
+    };
+    std::optional<Removal> m_removed;
+    QWidget* m_undoBar = nullptr;
+    QLabel* m_undoText = nullptr;
+    QTimer* m_undoExpiry = nullptr;
     int m_flashTime = 0;
 };

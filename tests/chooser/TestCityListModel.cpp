@@ -129,6 +129,7 @@ private slots:
         const QStringList tracked{"§Your Time Zone", "home:UTC", "§Cities You Track"};
         QCOMPARE(::lines(model), tracked + QStringList({"tracked:Paris, Île-de-France", "tracked:Tokyo"}));
         QVERIFY(model.item(4).index % 2 == 1); // the second row is striped
+        QVERIFY(model.data(model.index(4), Qt::AccessibleTextRole).toString().contains(u", tracked"_s));
 
         // Dragging Tokyo above Paris switches to the custom order.
         QVERIFY(model.moveTrackedRows({4}, 3));

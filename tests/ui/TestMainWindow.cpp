@@ -74,6 +74,12 @@ private slots:
         m_window->list()->setCurrentIndex(m_window->model().index(3));
         QTest::keyClick(m_window->list(), Qt::Key_Delete); // the row slides out, then goes
         QTRY_VERIFY(m_settings->trackedCityIDs().isEmpty());
+        // And comes back, where it was, with Ctrl+Z (or the notice's Undo).
+        QVERIFY(m_window->undoNotice()->isVisible());
+        QTest::keyClick(m_window->list(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_settings->trackedCityIDs(), QStringList{"tok"});
+        QVERIFY(!m_window->undoNotice()->isVisible());
+        QCOMPARE(m_window->model().item(m_window->list()->currentIndex().row()).city->id, u"tok"_s);
     }
 
     void mapFocusAndClearSelection()
