@@ -113,20 +113,18 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     buttons->addWidget(m_install);
     layout->addLayout(buttons);
 
-    connect(m_later, &QPushButton::clicked, this, &UpdateWindow::reject);
+    // Only "Later" withdraws the offer; Escape or the title bar's button just close.
+    connect(m_later, &QPushButton::clicked, this, [this] {
+        // The notes are not recorded as seen: the next check offers them again.
+        // A running install goes on; only the window closes.
+        if (m_updater.phase().kind == Updater::Phase::Kind::available) m_updater.setPhase(Updater::Phase::idle());
+        reject();
+    });
     connect(m_install, &QPushButton::clicked, this, [this] {
         if (m_updater.phase().kind == Updater::Phase::Kind::available) m_updater.install();
     });
     connect(&m_updater, &Updater::phaseChanged, this, &UpdateWindow::refresh);
     refresh();
-}
-
-void UpdateWindow::reject()
-{
-    // The notes are not recorded as seen: the next check offers them again.
-    // A running install goes on; only the window closes.
-    if (m_updater.phase().kind == Updater::Phase::Kind::available) m_updater.setPhase(Updater::Phase::idle());
-    QDialog::reject();
 }
 
 void UpdateWindow::render(const ReleaseNotes& notes, QTextDocument& document)

@@ -31,8 +31,6 @@ public:
     QPushButton* later() const { return m_later; }
     QPushButton* install() const { return m_install; }
 
-    // Escape: "Later".
-    void reject() override;
 
 private:
     void refresh();
