@@ -183,8 +183,8 @@ void HoraviaApp::updateTrayVisibility()
 void HoraviaApp::openWindow(WindowId id)
 {
     if (panelIsPopup()) m_panel->hide();
-    m_windows.open(id);
-    if (m_policyApplied) m_activationPolicy->activate();
+    QWidget* window = m_windows.open(id);
+    if (m_policyApplied) m_activationPolicy->activate(window ? window->windowHandle() : nullptr);
 }
 
 void HoraviaApp::presentMainWindow()

@@ -13,8 +13,9 @@ public:
 
     virtual Policy current() const = 0;
     virtual void set(Policy policy) = 0;
-    // Brings the application to the front.
-    virtual void activate() = 0;
+    // Brings the application to the front: `window` when given, else the
+    // window that has the focus, else the first of its windows.
+    virtual void activate(QWindow* window = nullptr) = 0;
     // Gives a newly made top-level window the current policy's hints.
     virtual void adopt(QWindow* window) = 0;
 

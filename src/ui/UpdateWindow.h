@@ -31,7 +31,6 @@ public:
     QPushButton* later() const { return m_later; }
     QPushButton* install() const { return m_install; }
 
-
 private:
     void refresh();
 

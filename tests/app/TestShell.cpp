@@ -22,7 +22,7 @@ public:
         policy = p;
         calls.append(p == Policy::regular ? u"regular"_s : u"accessory"_s);
     }
-    void activate() override { calls.append(u"activate"_s); }
+    void activate(QWindow*) override { calls.append(u"activate"_s); }
     void adopt(QWindow*) override {}
 };
 
@@ -52,6 +52,25 @@ private slots:
         policy.policy = startsRegular ? ActivationPolicy::Policy::regular : ActivationPolicy::Policy::accessory;
         policy.apply(showsDockIcon);
         QCOMPARE(policy.calls, calls);
+    }
+
+    // The window asked for comes to the front; without one, the window in
+    // use keeps it (switching the taskbar entry on from the settings).
+    void theWindowAskedForComesForward()
+    {
+        const std::unique_ptr<ActivationPolicy> policy = ActivationPolicies::forPlatform();
+        QWidget chooser, settings;
+        for (QWidget* window : {&chooser, &settings}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+        policy->activate(settings.windowHandle());
+        QTRY_COMPARE(QGuiApplication::focusWindow(), settings.windowHandle());
+        policy->activate();
+        QTest::qWait(50);
+        QCOMPARE(QGuiApplication::focusWindow(), settings.windowHandle());
+        policy->activate(chooser.windowHandle());
+        QTRY_COMPARE(QGuiApplication::focusWindow(), chooser.windowHandle());
     }
 
     void windowRegistry()

@@ -26,14 +26,18 @@ bool isApplicationWindow(const QWindow* window)
            !(window->flags() & Qt::BypassWindowManagerHint);
 }
 
-void activateFirstWindow()
+// The window asked for comes first; without one, the one in use keeps the
+// front, so that switching the taskbar entry on from the settings does not
+// bring the chooser over them.
+void activateWindow(QWindow* wanted)
 {
+    QWindow* focus = QGuiApplication::focusWindow();
+    if (!wanted && focus && focus->isVisible() && isApplicationWindow(focus)) wanted = focus;
     for (QWindow* window : QGuiApplication::topLevelWindows())
-        if (window->isVisible() && isApplicationWindow(window)) {
-            window->raise();
-            window->requestActivate();
-            return;
-        }
+        if (!wanted && window->isVisible() && isApplicationWindow(window)) wanted = window;
+    if (!wanted) return;
+    wanted->raise();
+    wanted->requestActivate();
 }
 
 // On X11: the skip-taskbar and skip-pager window states, asked of the
@@ -50,7 +54,7 @@ public:
             if (window->handle() && isApplicationWindow(window)) adopt(window);
     }
 
-    void activate() override { activateFirstWindow(); }
+    void activate(QWindow* window) override { activateWindow(window); }
 
     void adopt(QWindow* window) override
     {
@@ -91,7 +95,7 @@ class RememberingActivationPolicy final : public ActivationPolicy {
 public:
     Policy current() const override { return m_policy; }
     void set(Policy policy) override { m_policy = policy; }
-    void activate() override { activateFirstWindow(); }
+    void activate(QWindow* window) override { activateWindow(window); }
     void adopt(QWindow*) override {}
 
 private:
