@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "clock/ClockFormatter.h"
+#include "clock/DateFormats.h"
 #include "clock/DisplayedTime.h"
 #include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
@@ -58,8 +59,11 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_timeFormat->addItem(QStringLiteral("24-Hour"), int(TimeFormat::twentyFourHour));
     m_dateFormat = new QComboBox(format);
     m_dateFormat->addItem(QStringLiteral("Yesterday / Tomorrow"), int(DateFormat::relative));
-    m_dateFormat->addItem(QStringLiteral("Sat, Sep 12"), int(DateFormat::abbreviated));
-    m_dateFormat->addItem(QStringLiteral("9/12"), int(DateFormat::numeric));
+    // The samples in the user's own format, from one fixed day (a Saturday, September 12).
+    const qint64 sample = QDateTime(QDate(2026, 9, 12), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
+    const icu::Locale locale = ClockFormatter(TimeFormat::system, DateFormat::relative).locale();
+    m_dateFormat->addItem(DateFormats::format(locale, "EEEMMMd", sample), int(DateFormat::abbreviated));
+    m_dateFormat->addItem(DateFormats::format(locale, "Md", sample), int(DateFormat::numeric));
     formatForm->addRow(QStringLiteral("Time:"), m_timeFormat);
     formatForm->addRow(QStringLiteral("Other days:"), m_dateFormat);
     m_preview = new QLabel(format);

@@ -100,6 +100,18 @@ private slots:
         QVERIFY(!m_window->isVisible());
     }
 
+    // The date samples are the user's own format, as the preview is.
+    void dateSamplesFollowTheLocale()
+    {
+        QCOMPARE(m_window->dateFormat()->itemText(1), u"Sat, Sep 12"_s);
+        QCOMPARE(m_window->dateFormat()->itemText(2), u"9/12"_s);
+        qputenv("LC_TIME", "de_DE.UTF-8");
+        SettingsWindow german(*m_settings, m_stack->time, *m_updater, *m_loginItem, &m_showUpdate);
+        qunsetenv("LC_TIME");
+        QCOMPARE(german.dateFormat()->itemText(1), u"Sa., 12. Sept."_s);
+        QCOMPARE(german.dateFormat()->itemText(2), u"12.9."_s);
+    }
+
     // The planning choices write through, and show what is stored.
     void planningChoices()
     {
