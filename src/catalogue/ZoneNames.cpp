@@ -49,21 +49,52 @@ bool rulesAgree(const icu::TimeZone& zone, UDate at, const ZoneNames::OffsetAt& 
     return true;
 }
 
+// The metazone's long specific name, when its standard offset is the one
+// the system's rules give the zone: only the daylight saving differs then.
+std::optional<QString> specificName(const icu::UnicodeString& id, const icu::TimeZoneNames& names, UDate at,
+                                    int systemOffset, bool daylight)
+{
+    icu::UnicodeString canonical;
+    UErrorCode status = U_ZERO_ERROR;
+    icu::TimeZone::getCanonicalID(id, canonical, status);
+    if (U_FAILURE(status)) return std::nullopt;
+    icu::UnicodeString metazone;
+    names.getMetaZoneID(canonical, at, metazone);
+    if (metazone.isEmpty()) return std::nullopt;
+    icu::UnicodeString reference;
+    names.getReferenceZoneID(metazone, "001", reference);
+    const std::unique_ptr<icu::TimeZone> model(icu::TimeZone::createTimeZone(reference));
+    if (!model || reference.isEmpty()) return std::nullopt;
+    int32_t raw = 0;
+    int32_t saving = 0;
+    model->getOffset(at, false, raw, saving, status);
+    // The model's own saving when it has one, else an hour.
+    const int32_t daylightShift = model->getDSTSavings() > 0 ? model->getDSTSavings() : 3600 * 1000;
+    if (U_FAILURE(status) || raw + (daylight ? daylightShift : 0) != systemOffset * 1000) return std::nullopt;
+    icu::UnicodeString name;
+    names.getMetaZoneDisplayName(metazone, daylight ? UTZNM_LONG_DAYLIGHT : UTZNM_LONG_STANDARD, name);
+    if (name.isEmpty()) return std::nullopt;
+    return toQString(name);
+}
+
 } // namespace
 
 namespace ZoneNames {
 
 std::optional<QString> genericName(const QString& identifier, const icu::Locale& locale, UDate at,
-                                   const OffsetAt& systemOffset)
+                                   const OffsetAt& systemOffset, const DaylightAt& systemDaylight)
 {
     const icu::UnicodeString id(reinterpret_cast<const UChar*>(identifier.utf16()), int32_t(identifier.size()));
     const std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(id));
     icu::UnicodeString resolvedId;
     if (!zone || zone->getID(resolvedId) == icu::UnicodeString(UCAL_UNKNOWN_ZONE_ID)) return std::nullopt;
-    if (systemOffset && !rulesAgree(*zone, at, systemOffset)) return std::nullopt;
-
     icu::TimeZoneFormat* format = formatFor(locale);
     if (!format) return std::nullopt;
+    if (systemOffset && !rulesAgree(*zone, at, systemOffset)) {
+        if (!systemDaylight) return std::nullopt;
+        return specificName(resolvedId, *format->getTimeZoneNames(), at, systemOffset(at), systemDaylight(at));
+    }
+
     icu::UnicodeString name;
     format->format(UTZFMT_STYLE_GENERIC_LONG, *zone, at, name, nullptr);
     if (name.isEmpty()) return std::nullopt;

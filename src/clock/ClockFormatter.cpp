@@ -51,8 +51,11 @@ QString ClockFormatter::zoneName(const QTimeZone& zone, const QDateTime& at) con
     const auto systemOffset = [&zone](UDate when) {
         return zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(qint64(when), QTimeZone::utc()));
     };
+    const auto systemDaylight = [&zone](UDate when) {
+        return zone.isDaylightTime(QDateTime::fromMSecsSinceEpoch(qint64(when), QTimeZone::utc()));
+    };
     if (const std::optional<QString> generic =
-            ZoneNames::genericName(identifier, m_locale, UDate(at.toMSecsSinceEpoch()), systemOffset))
+            ZoneNames::genericName(identifier, m_locale, UDate(at.toMSecsSinceEpoch()), systemOffset, systemDaylight))
         return *generic;
     // The tz database's numeric abbreviations ("+05") read better in the
     // locale's own GMT form ("GMT+5").
