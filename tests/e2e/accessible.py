@@ -1,5 +1,6 @@
 """Prints the accessibility tree of the running Horavia, one line per
-element: depth, role and name, tab-separated. Usage: accessible.py PID"""
+element: depth, role, name and "focusable" or "-", tab-separated.
+Usage: accessible.py PID"""
 import sys
 
 import pyatspi
@@ -7,7 +8,8 @@ import pyatspi
 
 def walk(node, depth, out):
     try:
-        out.append(f"{depth}\t{node.getRoleName()}\t{node.name}")
+        focusable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
+        out.append(f"{depth}\t{node.getRoleName()}\t{node.name}\t{'focusable' if focusable else '-'}")
         for i in range(node.childCount):
             child = node.getChildAtIndex(i)
             if child is not None:

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# The real executable as a screen reader and the keyboard alone meet it.
+# Through the accessibility tree: the tray panel is a window of the
+# application whose clocks are focusable list items named as the panel shows
+# them, the map is a focusable, named picture, the settings window a dialog.
+# With real key events only: search and track two cities, move one up
+# (the custom order is stored), rename it with F2, remove it with Delete and
+# bring it back with Ctrl+Z; change the time format in the settings and close
+# them with Escape; reach the map with Tab, move its point with the arrows and
+# list the places near it with Return.
+# Run inside dbus-run-session. Usage: keyboard.sh APP SCREENSHOT_DIR
+app=$1
+shots=$2
+name=keyboard
+source "$(dirname "$0")/harness.sh"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+prefs=$XDG_CONFIG_HOME/horavia/settings.json
+python=/usr/bin/python3
+"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before the application
+tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+has() { # a line of the tree (depth, role, name, focusable), given a moment to appear
+  local i
+  for i in 1 2 3 4 5 6 7 8 9 10; do tree | grep -qP "$1" && return 0; sleep 0.3; done
+  return 1
+}
+stored() { tr -d ' \n' <"$prefs"; }
+main_id() { find_app_window 700 760 | cut -d' ' -f1; }
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+
+echo '{"trackedCityIDs": [], "showsHomeZone": true}' >"$prefs"
+"$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 main_open || fail "no main window at launch"
+wait_for 10 tray_icon || fail "no tray icon"
+sleep 1
+
+# The tree: the panel (opened with a click: that is the tray's part), the map, the settings.
+read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+wait_for 5 panel_open || fail "the panel did not open"
+sleep 0.5
+home="UTC, $(date -u '+%-I:%M').(AM|PM), your time zone, (working hours|outside working hours|night)"
+[ "$(tree | grep -cP '^1\tframe\tHoravia\t')" -ge 2 ] || fail "the panel is no window of the application"
+has "\tlist\tClocks\t" || fail "the panel's clocks are no list"
+has "\tlist item\t$home\tfocusable$" || fail "the home row is no focusable list item named as shown: $(tree | grep 'list item' | head -2)"
+pass "the panel is a window with its clocks as focusable list items (\"$(tree | grep -oP "$home" | head -1)\")"
+keys Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"
+has "\timage\tWorld map\tfocusable$" || fail "the map is not a focusable picture named \"World map\""
+pass "the map is a focusable picture named \"World map\""
+
+# Search and track two cities, keys only.
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+keys ctrl+f; xdotool type --delay 60 tokyo; sleep 0.6; keys Down Return
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"trackedCityIDs\":\[\"gn1850147\"'" || fail "Return did not track Tokyo"
+keys ctrl+f; xdotool type --delay 60 paris; sleep 0.6; keys Down Return
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"gn2988507\"\]'" || fail "Return did not track Paris"
+keys ctrl+f Escape
+pass "search and Return track Tokyo and Paris"
+
+# Into the list: home, the section, Paris, Tokyo (by time); Tokyo one up.
+keys ctrl+f Down Down Down Down
+keys ctrl+Up
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"manualOrder\":\[\"gn1850147\",\"gn2988507\"\]'" ||
+  fail "Ctrl+Up did not move Tokyo up: $(stored)"
+stored | grep -q '"sortMode":"manual"' || fail "Ctrl+Up did not switch to the custom order"
+pass "Ctrl+Up moves Tokyo above Paris in the custom order"
+
+keys F2
+wait_for 5 find_app_window 370 420 >/dev/null || fail "F2 did not open the label editor"
+xdotool type --delay 60 Office; keys Return
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"customCityLabels\":{\"gn1850147\":\"Office\"}'" ||
+  fail "F2 and Save did not rename Tokyo"
+pass "F2 renames"
+
+keys Delete
+wait_for 5 bash -c "! tr -d ' \n' <'$prefs' | grep -q '\"trackedCityIDs\":\[[^]]*gn1850147'" || fail "Delete did not remove Tokyo"
+import -window root "$shots/keyboard-undo-notice.png"
+keys ctrl+z
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"manualOrder\":\[\"gn1850147\",\"gn2988507\"\]'" ||
+  fail "Ctrl+Z did not bring Tokyo back in its place: $(stored)"
+stored | grep -q '"trackedCityIDs":\["gn1850147","gn2988507"\]' || fail "Ctrl+Z did not track Tokyo again"
+pass "Delete removes Tokyo, Ctrl+Z brings it back in its place with its name"
+
+# Settings: the time format from the keyboard, then Escape.
+keys ctrl+comma
+wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open the settings"
+has "\tdialog\tSettings\t" || fail "the settings window is no dialog"
+keys Down
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"timeFormat\":\"twelveHour\"'" || fail "Down in the time picker did not choose 12-Hour"
+keys Escape
+wait_for 5 bash -c "! find_app_window 420 440 >/dev/null" 2>/dev/null
+find_app_window 420 440 >/dev/null && fail "Escape did not close the settings"
+pass "the settings are a dialog; the time format changes from the keyboard and Escape closes them"
+
+# The map: Tab from the search field past Order; the point to 10 E 48 N; Return.
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+keys ctrl+f Tab Tab
+has "\timage\tWorld map" || fail "Tab did not reach the map"
+keys Right Right Right Right Right Right Right Right Right Right
+keys shift+Up shift+Up Up Up Up Up Up Up Up Up
+has "\timage\tWorld map, " || fail "the map's point is not announced: $(tree | grep image)"
+spoken=$(tree | grep -oP "\timage\tWorld map, \K[^\t]*")
+import -window root "$shots/keyboard-map-point.png"
+keys Return
+has "\tlist item\tNear " || fail "Return did not list the places near the point"
+pass "Tab reaches the map, the arrows move its point (\"$spoken\"), Return lists $(tree | grep -oP '\tlist item\t\KNear [^\t]*')"
+[ "$failed" -eq 0 ]
