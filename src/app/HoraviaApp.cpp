@@ -114,6 +114,16 @@ void HoraviaApp::start(StartReason reason)
                 togglePanel();
         });
         connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
+        // The times at a glance: refreshed by the minute's tick and by a new list, nothing else.
+        const auto glance = [this] {
+            const QStringList lines = m_entries->glanceLines(m_clock->now());
+            m_tray->setToolTip(lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n')));
+        };
+        connect(m_clock.get(), &Clock::nowChanged, this, glance);
+        connect(m_entries.get(), &ClockEntries::changed, this, glance);
+        for (auto signal : {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged})
+            connect(m_settings.get(), signal, this, glance);
+        glance();
         updateTrayVisibility();
     }
 

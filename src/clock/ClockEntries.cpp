@@ -65,6 +65,19 @@ QList<Overlap::Participant> ClockEntries::participants() const
     return all;
 }
 
+QStringList ClockEntries::glanceLines(const QDateTime& at) const
+{
+    const ClockFormatter texts = formatter();
+    QStringList lines;
+    for (const ClockEntry& entry : m_entries) {
+        QString line = entry.title + QLatin1Char(' ') + texts.timeText(at, entry.timeZone);
+        if (const int days = texts.dayOffset(at, entry.timeZone); days != 0)
+            line += QLatin1Char(' ') + texts.dayLabel(days, at, entry.timeZone);
+        lines.append(line);
+    }
+    return lines;
+}
+
 void ClockEntries::moveToNextOverlap()
 {
     const QDateTime from = m_time.instant();

@@ -33,6 +33,11 @@ public:
     // Home and every tracked city with their working hours.
     QList<Overlap::Participant> participants() const;
 
+    // One line per clock at `at`, in the list's order: title, time, and the
+    // day label when its date is not home's ("Tokyo 8:00 AM Tomorrow"). For
+    // the tray icon's tooltip.
+    QStringList glanceLines(const QDateTime& at) const;
+
     // Moves the displayed time to the start of the next span in which home
     // and every tracked city are at work, or, failing that within a week,
     // the best partial one, and says what it found.

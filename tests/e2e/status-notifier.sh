@@ -47,6 +47,11 @@ for label in "Choose Cities…" "Settings…" "About Horavia" "Quit Horavia"; do
   grep -qF "\"$label\"" <<<"$layout" || fail "the menu lacks $label"
 done
 pass "the menu holds the application's commands"
+# The times at a glance: the item's tooltip, home first (the suite runs in UTC).
+tooltip=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
+  string:org.kde.StatusNotifierItem string:ToolTip)
+grep -qP "UTC $(date -u '+%-I:%M').(AM|PM)" <<<"$tooltip" || fail "the item's tooltip lacks the home time: $tooltip"
+pass "the item's tooltip gives the times: $(grep -oP 'UTC [0-9:]+.(AM|PM)[^"]*' <<<"$tooltip" | head -1)"
 
 # The bar shows the one item at its right end.
 sleep 1
