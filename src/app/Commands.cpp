@@ -34,6 +34,7 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
     m_quit->setMenuRole(QAction::QuitRole);
     m_nextOverlap = make(QStringLiteral("Next Overlap"), "calendar", handlers.nextOverlap);
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_copyTimes = make(QStringLiteral("Copy Times"), "doc.on.doc", handlers.copyTimes);
     m_nextOverlap->setToolTip(QStringLiteral("Go to the next time everyone is in working hours (Ctrl+O)"));
 
     connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);

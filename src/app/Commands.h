@@ -21,6 +21,7 @@ public:
         std::function<void()> checkForUpdates;
         std::function<void()> quit;
         std::function<void()> nextOverlap;
+        std::function<void()> copyTimes;
     };
 
     Commands(const Updater& updater, Handlers handlers, QObject* parent = nullptr);
@@ -36,6 +37,8 @@ public:
     QAction* quit() const { return m_quit; }
     // Moves the time to when everyone is at work next (Ctrl+O).
     QAction* nextOverlap() const { return m_nextOverlap; }
+    // Every clock's time at the displayed instant on the clipboard, one line.
+    QAction* copyTimes() const { return m_copyTimes; }
 
 private:
     void followPhase();
@@ -48,4 +51,5 @@ private:
     QAction* m_checkForUpdates;
     QAction* m_quit;
     QAction* m_nextOverlap;
+    QAction* m_copyTimes;
 };

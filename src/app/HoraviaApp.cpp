@@ -21,6 +21,7 @@
 #include "update/Updater.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QMenu>
 #include <QScreen>
@@ -59,6 +60,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
     handlers.checkForUpdates = [this] { checkForUpdates(); };
     handlers.quit = [] { QCoreApplication::quit(); };
     handlers.nextOverlap = [this] { m_entries->moveToNextOverlap(); };
+    handlers.copyTimes = [this] { QGuiApplication::clipboard()->setText(m_entries->shareLine(m_time->instant())); };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
 
     m_windows.add(WindowId::main, [this] {
@@ -69,6 +71,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
         commands.quit = m_commands->quit();
         commands.showUpdate = m_commands->showUpdate();
         commands.nextOverlap = m_commands->nextOverlap();
+        commands.copyTimes = m_commands->copyTimes();
         return std::make_unique<MainWindow>(*m_settings, *m_time, *m_entries, CityDatabase::shared(),
                                             WorldLand::shared(), commands);
     });
@@ -143,9 +146,9 @@ void HoraviaApp::ensurePanel(PanelMode mode)
     if (m_panel && mode == m_panelMode) return;
     if (!m_panel) {
         m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_time, *m_entries,
-                                                 QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
-                                                                 m_commands->settings(), m_commands->about(),
-                                                                 m_commands->quit()},
+                                                 QList<QAction*>{m_commands->showUpdate(), m_commands->copyTimes(),
+                                                                 m_commands->chooseCities(), m_commands->settings(),
+                                                                 m_commands->about(), m_commands->quit()},
                                                  m_commands->nextOverlap());
         m_panel->setAttribute(Qt::WA_NoMouseReplay);
         // As a window, the panel stays until the user closes it.
@@ -173,8 +176,9 @@ void HoraviaApp::ensureTrayMenu()
 {
     if (m_trayMenu) return;
     m_trayMenu = std::make_unique<QMenu>();
-    m_trayMenu->addActions({m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->chooseCities(),
-                            m_commands->settings(), m_commands->about(), m_commands->checkForUpdates()});
+    m_trayMenu->addActions({m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->copyTimes(),
+                            m_commands->chooseCities(), m_commands->settings(), m_commands->about(),
+                            m_commands->checkForUpdates()});
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_commands->quit());
     m_tray->setContextMenu(m_trayMenu.get());

@@ -78,6 +78,24 @@ QStringList ClockEntries::glanceLines(const QDateTime& at) const
     return lines;
 }
 
+QString ClockEntries::shareLine(const QDateTime& at) const
+{
+    const ClockFormatter texts = formatter();
+    QStringList clocks;
+    for (const ClockEntry& entry : m_entries) {
+        QString clock = texts.timeText(at, entry.timeZone) + QLatin1Char(' ') + entry.title;
+        if (const int days = texts.dayOffset(at, entry.timeZone); days != 0)
+            clock += QLatin1Char(' ') + texts.dayLabel(days, at, entry.timeZone);
+        clocks.append(clock);
+    }
+    if (clocks.isEmpty()) return {};
+    // Home's date as a date, in the chosen style ("Yesterday / Tomorrow" has none for today).
+    const DateFormat style = texts.dateFormat() == DateFormat::numeric ? DateFormat::numeric : DateFormat::abbreviated;
+    const ClockFormatter dated(m_settings.timeFormat(), style, homeZone(), SystemLocale::current());
+    return clocks.join(QStringLiteral(" · ")) + QStringLiteral(" (") + dated.dayLabel(0, at, homeZone()) +
+           QLatin1Char(')');
+}
+
 void ClockEntries::moveToNextOverlap()
 {
     const QDateTime from = m_time.instant();

@@ -38,6 +38,11 @@ public:
     // the tray icon's tooltip.
     QStringList glanceLines(const QDateTime& at) const;
 
+    // Every clock at `at` on one line to share, time first, with home's date
+    // at the end and a day label where a date differs: "3:00 PM Berlin ·
+    // 9:00 AM New York · 7:00 AM Tokyo Tomorrow (Tue, Dec 9)".
+    QString shareLine(const QDateTime& at) const;
+
     // Moves the displayed time to the start of the next span in which home
     // and every tracked city are at work, or, failing that within a week,
     // the best partial one, and says what it found.

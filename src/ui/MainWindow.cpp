@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QFrame>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -346,6 +347,8 @@ QMenu* MainWindow::makeRowMenu(int row)
         menu->addAction(Symbols::icon(QStringLiteral("arrow.uturn.backward"), ink),
                         QStringLiteral("Reset Name and Emoji"), this,
                         [this, city] { m_settings.resetCustomization(city); });
+    menu->addAction(QStringLiteral("Copy Time"), this,
+                    [time = item.texts.time] { QGuiApplication::clipboard()->setText(time); });
     menu->addSeparator();
     auto* up = menu->addAction(QStringLiteral("Move Up"), this, [this, city] { moveCity(city, -1); });
     up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
@@ -480,6 +483,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) && isRow &&
             item.rowKind == CityListModel::RowKind::result) {
             m_model->activate(row);
+            return true;
+        }
+        if (key->matches(QKeySequence::Copy) && m_commands.copyTimes) {
+            m_commands.copyTimes->trigger();
             return true;
         }
         if (key->key() == Qt::Key_F2 && isRow && item.rowKind != CityListModel::RowKind::result) {

@@ -38,6 +38,7 @@ public:
         // Visible while an update is available; the ribbon follows it.
         QAction* showUpdate = nullptr;
         QAction* nextOverlap = nullptr;
+        QAction* copyTimes = nullptr; // Ctrl+C in the list
     };
 
     MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const CityDatabase& database,

@@ -29,6 +29,8 @@ QString themeName(const QString& name)
         {QStringLiteral("info.circle"), QStringLiteral("help-about")},
         {QStringLiteral("power"), QStringLiteral("application-exit")},
         {QStringLiteral("arrow.down.circle.fill"), QStringLiteral("software-update-available")},
+        {QStringLiteral("doc.on.doc"), QStringLiteral("edit-copy")},
+        {QStringLiteral("calendar"), QStringLiteral("x-office-calendar")},
     };
     return names.value(name);
 }

@@ -80,6 +80,13 @@ wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"manualOrder\":\[\"gn18501
 stored | grep -q '"trackedCityIDs":\["gn1850147","gn2988507"\]' || fail "Ctrl+Z did not track Tokyo again"
 pass "Delete removes Tokyo, Ctrl+Z brings it back in its place with its name"
 
+# Ctrl+C in the list: every clock on one line, read back from the real clipboard.
+keys ctrl+c
+copied=$(xclip -o -selection clipboard 2>/dev/null)
+grep -qP "^[0-9:]+.(AM|PM) UTC · [0-9:]+.(AM|PM) Office( Tomorrow)? · [0-9:]+.(AM|PM) Paris.* \([A-Z][a-z]{2}, [A-Z][a-z]{2} [0-9]+\)$" \
+  <<<"$copied" || fail "Ctrl+C copied \"$copied\""
+pass "Ctrl+C copies the times: $copied"
+
 # Settings: the time format from the keyboard, then Escape.
 keys ctrl+comma
 wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open the settings"

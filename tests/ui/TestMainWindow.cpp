@@ -103,11 +103,12 @@ private slots:
     {
         QTest::addColumn<QVariantMap>("custom");
         QTest::addColumn<QStringList>("entries");
-        const QStringList plain{"Rename…", "", "Move Up", "Move Down", "", "Remove Tokyo"};
+        const QStringList plain{"Rename…", "Copy Time", "", "Move Up", "Move Down", "", "Remove Tokyo"};
         QTest::newRow("a flag alone is no customisation") << QVariantMap() << plain;
         QTest::newRow("relabelled: reset, and the catalogue name")
             << QVariantMap{{"tok", "Office"}}
-            << QStringList{"Rename…", "Reset Name and Emoji", "", "Move Up", "Move Down", "", "Remove Tokyo"};
+            << QStringList{"Rename…", "Reset Name and Emoji", "Copy Time", "", "Move Up", "Move Down",
+                           "",        "Remove Tokyo"};
     }
 
     void rowMenu()
@@ -141,7 +142,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier); // already first
         QCOMPARE(m_settings->manualOrder(), (QStringList{"tok", "par"}));
         const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(3));
-        QVERIFY(!menu->actions().at(2)->isEnabled() && menu->actions().at(3)->isEnabled());
+        QVERIFY(!menu->actions().at(3)->isEnabled() && menu->actions().at(4)->isEnabled());
     }
 
     // The home row without a city keeps working hours alone.
