@@ -1,4 +1,5 @@
 #include "HoraviaApp.h"
+#include "PrintCommand.h"
 #include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
@@ -13,6 +14,8 @@
 int main(int argc, char** argv)
 {
     VectorState::keepUpperHalvesClean(); // before any hash table of strings exists
+    // The command-line output needs no display and no window.
+    if (PrintCommand::wanted(argc, argv)) return PrintCommand::run(argc, argv);
     QApplication application(argc, argv);
     // The tray item's title and id.
     application.setApplicationName(QStringLiteral("Horavia"));

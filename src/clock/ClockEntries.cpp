@@ -1,5 +1,6 @@
 #include "ClockEntries.h"
 
+#include "ClockExport.h"
 #include "DisplayedTime.h"
 #include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
@@ -67,15 +68,7 @@ QList<Overlap::Participant> ClockEntries::participants() const
 
 QStringList ClockEntries::glanceLines(const QDateTime& at) const
 {
-    const ClockFormatter texts = formatter();
-    QStringList lines;
-    for (const ClockEntry& entry : m_entries) {
-        QString line = entry.title + QLatin1Char(' ') + texts.timeText(at, entry.timeZone);
-        if (const int days = texts.dayOffset(at, entry.timeZone); days != 0)
-            line += QLatin1Char(' ') + texts.dayLabel(days, at, entry.timeZone);
-        lines.append(line);
-    }
-    return lines;
+    return ClockExport::lines(m_entries, formatter(), at);
 }
 
 QString ClockEntries::shareLine(const QDateTime& at) const

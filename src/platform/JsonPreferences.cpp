@@ -57,6 +57,30 @@ bool replaceAtomically(const QString& target, const QString& temporary, const QB
 
 } // namespace
 
+namespace {
+
+class Snapshot final : public Preferences {
+public:
+    explicit Snapshot(QVariantMap values)
+        : m_values(std::move(values))
+    {
+    }
+    QVariant object(const QString& key) const override { return m_values.value(key); }
+    void setObject(const QVariant& value, const QString& key) override { m_values.insert(key, value); }
+    void remove(const QString& key) override { m_values.remove(key); }
+    bool synchronize() override { return true; }
+
+private:
+    QVariantMap m_values;
+};
+
+} // namespace
+
+std::unique_ptr<Preferences> JsonPreferences::snapshot(const QString& fileName)
+{
+    return std::make_unique<Snapshot>(readValues(fileName).value_or(QVariantMap()));
+}
+
 JsonPreferences::JsonPreferences(const QString& fileName)
     : m_fileName(fileName)
 {

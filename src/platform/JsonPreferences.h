@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <memory>
+
 // Preferences kept in one JSON object on disk, so that booleans, strings,
 // arrays and objects keep their types. Every write replaces the file whole
 // (written to "<name>.saving", flushed, renamed over it), and nothing else:
@@ -22,6 +24,10 @@ public:
 
     // $XDG_CONFIG_HOME/horavia/settings.json (or ~/.config/horavia/settings.json).
     static QString defaultFileName();
+    // The file's values as they are now, for a reader that must change
+    // nothing (another copy may be writing): no leftovers removed, nothing
+    // set aside, writes kept in memory. An unreadable file reads as empty.
+    static std::unique_ptr<Preferences> snapshot(const QString& fileName);
 
     QVariant object(const QString& key) const override;
 

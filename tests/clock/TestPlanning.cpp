@@ -1,9 +1,11 @@
 #include "clock/Clock.h"
+#include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
 #include "clock/Overlap.h"
 #include "platform/ContinuousTimer.h"
 
+#include <QJsonDocument>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -313,6 +315,72 @@ private slots:
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("Europe/Berlin"),
                                        icu::Locale("en_US"));
         QCOMPARE(formatter.chosenInstantText(at, utc("2026-12-07T13:00:00Z")), expected);
+    }
+
+    // --at: an offset or Z as given; a wall-clock time in home's zone as
+    // date(1) reads it (a skipped time is an error, a repeated one the later).
+    void instants_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // UTC, or "error"
+        QTest::newRow("Z") << "2026-03-29T15:00Z"
+                           << "2026-03-29T15:00:00Z";
+        QTest::newRow("an offset") << "2026-03-29T15:00+05:30"
+                                   << "2026-03-29T09:30:00Z";
+        QTest::newRow("home's wall clock") << "2026-03-29T15:00"
+                                           << "2026-03-29T13:00:00Z";
+        QTest::newRow("skipped by the clocks") << "2026-03-29T02:30"
+                                               << "error";
+        QTest::newRow("repeated: the later") << "2026-10-25T02:30"
+                                             << "2026-10-25T01:30:00Z";
+        QTest::newRow("a date alone") << "2026-03-29"
+                                      << "error";
+        QTest::newRow("words") << "tomorrow"
+                               << "error";
+    }
+
+    void instants()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const ClockExport::Instant parsed = ClockExport::parseInstant(text, QTimeZone("Europe/Berlin"));
+        QCOMPARE(parsed.at.isValid() ? parsed.at.toString(Qt::ISODate) : u"error"_s, expected);
+        QCOMPARE(parsed.error.isEmpty(), parsed.at.isValid());
+    }
+
+    // What a script or a bar reads, parsed back.
+    void exports()
+    {
+        ClockEntry home;
+        home.id = u"home"_s;
+        home.title = u"Berlin"_s;
+        home.timeZone = QTimeZone("Europe/Berlin");
+        home.kind = ClockEntry::Kind::home;
+        ClockEntry tokyo = home;
+        tokyo.id = u"gn1850147"_s;
+        tokyo.title = u"Tokyo"_s;
+        tokyo.timeZone = QTimeZone("Asia/Tokyo");
+        const QList<ClockEntry> entries{home, tokyo};
+        const ClockFormatter formatter(TimeFormat::twentyFourHour, DateFormat::relative, home.timeZone,
+                                       icu::Locale("en_US"));
+        const QDateTime at = utc("2026-12-09T20:00:00Z");
+        const QJsonArray json =
+            QJsonDocument::fromJson(QJsonDocument(ClockExport::json(entries, formatter, at)).toJson()).array();
+        QCOMPARE(json.size(), 2);
+        const QJsonObject second = json.at(1).toObject();
+        QCOMPARE(second.value(u"id"_s).toString(), u"gn1850147"_s);
+        QCOMPARE(second.value(u"zone"_s).toString(), u"Asia/Tokyo"_s);
+        QCOMPARE(second.value(u"utcOffset"_s).toInt(), 32400);
+        QCOMPARE(second.value(u"localTime"_s).toString(), u"2026-12-10T05:00:00+09:00"_s);
+        QCOMPARE(second.value(u"dayOffset"_s).toInt(), 1);
+        QCOMPARE(json.at(0).toObject().value(u"title"_s).toString(), u"Berlin"_s);
+        for (const auto& [city, text] :
+             {std::pair{u""_s, u"Berlin 21:00"_s}, std::pair{u"gn1850147"_s, u"Tokyo 05:00 Tomorrow"_s}}) {
+            const QJsonObject bar = ClockExport::waybar(entries, formatter, at, city);
+            QCOMPARE(bar.value(u"text"_s).toString(), text);
+            QCOMPARE(bar.value(u"tooltip"_s).toString(), u"Berlin 21:00\nTokyo 05:00 Tomorrow"_s);
+            QCOMPARE(bar.value(u"class"_s).toString(), u"horavia"_s);
+        }
     }
 };
 

@@ -1,0 +1,136 @@
+#include "PrintCommand.h"
+
+#include "catalogue/CityDatabase.h"
+#include "clock/Clock.h"
+#include "clock/ClockEntries.h"
+#include "clock/ClockExport.h"
+#include "clock/DisplayedTime.h"
+#include "platform/ContinuousTimer.h"
+#include "platform/JsonPreferences.h"
+#include "platform/LoginItem.h"
+#include "settings/AppSettings.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char usage[] = R"(Usage: horavia [--print[=text|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+Prints the time of your own zone and of every city you track, then exits.
+It reads your settings, needs no display and leaves a running Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). As with date -d, a time your clocks skip
+                   is an error and one they repeat is its later occurrence.
+  --city ID        waybar's text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+)";
+
+void printUsage(FILE* to)
+{
+    std::fputs(usage, to);
+}
+
+// A reader that went away ends the output quietly.
+bool writeLine(const QByteArray& text)
+{
+    const QByteArray line = text + '\n';
+    if (std::fwrite(line.constData(), 1, size_t(line.size()), stdout) != size_t(line.size())) return false;
+    return std::fflush(stdout) == 0;
+}
+
+} // namespace
+
+namespace PrintCommand {
+
+bool wanted(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "-", 1) == 0 && argv[i] != LoginItem::atLoginArgument.toUtf8()) return true;
+    return false;
+}
+
+int run(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption print(QStringLiteral("print"), QString(), QStringLiteral("format"));
+    const QCommandLineOption at(QStringLiteral("at"), QString(), QStringLiteral("time"));
+    const QCommandLineOption city(QStringLiteral("city"), QString(), QStringLiteral("id"));
+    const QCommandLineOption follow(QStringLiteral("follow"));
+    parser.addOptions({help, at, city, follow});
+    // "--print" alone or "--print=FORMAT": the parser wants a value, so a bare one gets the default.
+    QStringList arguments = application.arguments();
+    for (QString& argument : arguments)
+        if (argument == QLatin1String("--print")) argument = QStringLiteral("--print=text");
+    parser.addOption(print);
+    const auto fail = [](const QString& why) {
+        std::fprintf(stderr, "horavia: %s\n\n", qPrintable(why));
+        printUsage(stderr);
+        return 2;
+    };
+    if (!parser.parse(arguments)) return fail(parser.errorText());
+    if (parser.isSet(help)) {
+        printUsage(stdout);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected ") + parser.positionalArguments().first());
+    const QString format = parser.isSet(print) ? parser.value(print) : QStringLiteral("text");
+    if (format != QLatin1String("text") && format != QLatin1String("json") && format != QLatin1String("waybar"))
+        return fail(QStringLiteral("--print takes text, json or waybar, not ") + format);
+
+    const QTimeZone home = QTimeZone::systemTimeZone();
+    QDateTime instant = Clock::systemTime();
+    if (parser.isSet(at)) {
+        const ClockExport::Instant parsed = ClockExport::parseInstant(parser.value(at), home);
+        if (!parsed.at.isValid()) return fail(parsed.error);
+        instant = parsed.at;
+    }
+    if (parser.isSet(follow) && parser.isSet(at)) return fail(QStringLiteral("--follow follows now; it takes no --at"));
+
+    // Another copy may be writing the settings: read them, change nothing.
+    const std::unique_ptr<Preferences> store = JsonPreferences::snapshot(JsonPreferences::defaultFileName());
+    AppSettings settings(*store, CityDatabase::shared());
+    const bool following = parser.isSet(follow);
+    Clock clock(
+        instant, [following, instant] { return following ? Clock::systemTime() : instant; }, ContinuousTimer::create());
+    DisplayedTime time(clock);
+    const ClockEntries entries(settings, CityDatabase::shared(), time, [home] { return home; });
+
+    const auto output = [&] {
+        const QDateTime now = time.instant();
+        if (format == QLatin1String("json"))
+            return writeLine(QJsonDocument(ClockExport::json(entries.entries(), entries.formatter(), now))
+                                 .toJson(QJsonDocument::Compact));
+        if (format == QLatin1String("waybar"))
+            return writeLine(
+                QJsonDocument(ClockExport::waybar(entries.entries(), entries.formatter(), now, parser.value(city)))
+                    .toJson(QJsonDocument::Compact));
+        return writeLine(
+            ClockExport::lines(entries.entries(), entries.formatter(), now).join(QLatin1Char('\n')).toUtf8());
+    };
+    std::signal(SIGPIPE, SIG_IGN); // a closed pipe shows as a failed write
+    if (!output() || !parser.isSet(follow)) return 0;
+    // Each minute, suspend-aware as the application's clock, until the reader goes.
+    QObject::connect(&time, &DisplayedTime::instantChanged, &application, [&] {
+        if (!output()) application.quit();
+    });
+    return application.exec();
+}
+
+} // namespace PrintCommand

@@ -1,0 +1,79 @@
+#include "ClockExport.h"
+
+#include "ClockFormatter.h"
+
+#include <QRegularExpression>
+
+namespace ClockExport {
+
+QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
+{
+    QStringList out;
+    for (const ClockEntry& entry : entries) {
+        QString line = entry.title + QLatin1Char(' ') + formatter.timeText(at, entry.timeZone);
+        if (const int days = formatter.dayOffset(at, entry.timeZone); days != 0)
+            line += QLatin1Char(' ') + formatter.dayLabel(days, at, entry.timeZone);
+        out.append(line);
+    }
+    return out;
+}
+
+QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
+{
+    QJsonArray out;
+    for (const ClockEntry& entry : entries) {
+        const int offset = entry.timeZone.offsetFromUtc(at);
+        out.append(QJsonObject{
+            {QStringLiteral("id"), entry.id},
+            {QStringLiteral("title"), entry.title},
+            {QStringLiteral("zone"), QString::fromUtf8(entry.timeZone.id())},
+            {QStringLiteral("utcOffset"), offset},
+            {QStringLiteral("localTime"), at.toOffsetFromUtc(offset).toString(Qt::ISODate)},
+            {QStringLiteral("dayOffset"), formatter.dayOffset(at, entry.timeZone)},
+        });
+    }
+    return out;
+}
+
+QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
+                   const QString& cityId)
+{
+    const QStringList all = lines(entries, formatter, at);
+    qsizetype chosen = 0;
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (!cityId.isEmpty() && entries.at(i).id == cityId) chosen = i;
+    return {{QStringLiteral("text"), all.isEmpty() ? QString() : all.at(chosen)},
+            {QStringLiteral("tooltip"), all.join(QLatin1Char('\n'))},
+            {QStringLiteral("class"), QStringLiteral("horavia")}};
+}
+
+Instant parseInstant(const QString& text, const QTimeZone& home)
+{
+    const QString trimmed = text.trimmed();
+    static const QRegularExpression withOffset(QStringLiteral("(Z|[+-]\\d{2}(:?\\d{2})?)$"));
+    const bool offsetGiven = withOffset.match(trimmed).hasMatch();
+    // Read as UTC first: a local reading would refuse a time the process's
+    // own zone skips, and home decides that below.
+    const QDateTime parsed = QDateTime::fromString(offsetGiven ? trimmed : trimmed + QLatin1Char('Z'), Qt::ISODate);
+    if (!parsed.isValid() || !trimmed.contains(QLatin1Char('T')))
+        return {{}, QStringLiteral("“%1” is no date and time (2026-03-29T15:00, or with an offset)").arg(text)};
+    if (offsetGiven) return {parsed.toUTC(), {}};
+    // A wall-clock time in home's zone: each offset the zone has around it
+    // gives a candidate; the ones it really has then are the instant.
+    const qint64 wall = parsed.toSecsSinceEpoch();
+    QList<qint64> found;
+    for (const qint64 around : {-86400, 0, 86400}) {
+        const int offset = home.offsetFromUtc(QDateTime::fromSecsSinceEpoch(wall + around, Qt::UTC));
+        const qint64 candidate = wall - offset;
+        if (home.offsetFromUtc(QDateTime::fromSecsSinceEpoch(candidate, Qt::UTC)) == offset &&
+            !found.contains(candidate))
+            found.append(candidate);
+    }
+    if (found.isEmpty())
+        return {
+            {},
+            QStringLiteral("%1 does not exist in %2: the clocks skip it").arg(trimmed, QString::fromUtf8(home.id()))};
+    return {QDateTime::fromSecsSinceEpoch(*std::max_element(found.cbegin(), found.cend()), Qt::UTC), {}};
+}
+
+} // namespace ClockExport

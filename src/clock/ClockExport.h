@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ClockEntry.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QStringList>
+
+class ClockFormatter;
+
+// The clocks as text for other programs: lines for a tooltip or a terminal,
+// JSON for scripts, and the object a status bar (waybar) reads.
+namespace ClockExport {
+
+// One line per clock: title, time, and the day label when its date is not home's.
+QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
+
+// For each clock: id, title, zone identifier, offset from UTC in seconds,
+// the local time in ISO 8601 with its offset, and the day offset from home.
+QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
+
+// {"text": the line of the clock `cityId` (home, else the first, when empty
+// or unknown), "tooltip": every line, "class": "horavia"}.
+QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
+                   const QString& cityId);
+
+struct Instant {
+    QDateTime at;  // invalid when the text is no instant
+    QString error; // why
+};
+// ISO 8601 with an offset or "Z", or a date and time in home's zone
+// ("2026-03-29T02:30"). As date(1) has it, a local time that the clocks skip
+// is an error and one they repeat is its later occurrence.
+Instant parseInstant(const QString& text, const QTimeZone& home);
+
+} // namespace ClockExport

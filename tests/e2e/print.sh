@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# horavia --print with no display at all: the lines, JSON a program can read,
+# the usage error, and --follow printing again at the next minute (the clock
+# preloaded to 12:00:58 so the minute comes in two seconds).
+# Usage: print.sh APP
+app=$1
+set -uo pipefail
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export HOME=$work XDG_CONFIG_HOME=$work/config TZ=UTC LANG=en_US.UTF-8 LC_ALL=
+mkdir -p "$XDG_CONFIG_HOME/horavia"
+echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
+fail() { echo "FAIL: $*"; exit 1; }
+pass() { echo "PASS: $*"; }
+python=/usr/bin/python3
+
+lines=$("$app" --print) || fail "--print exited with $?"
+[ "$(wc -l <<<"$lines")" -eq 2 ] || fail "--print printed: $lines"
+grep -qP '^Tokyo, Tokyo [0-9]+:[0-9]{2}.(AM|PM)' <<<"$lines" || fail "no Tokyo line: $lines"
+pass "--print without a display: $(tr '\n' '|' <<<"$lines")"
+
+"$app" --print=json --at 2026-12-09T15:00Z | "$python" -c '
+import json, sys
+clocks = json.load(sys.stdin)
+tokyo = [c for c in clocks if c["id"] == "gn1850147"][0]
+assert tokyo["localTime"] == "2026-12-10T00:00:00+09:00", tokyo
+assert tokyo["utcOffset"] == 32400 and tokyo["dayOffset"] == 1 and tokyo["zone"] == "Asia/Tokyo", tokyo
+' || fail "--print=json --at does not read back"
+pass "--print=json --at reads back as JSON with Tokyo at midnight the next day"
+
+"$app" --print=csv 2>"$work/err"; status=$?
+[ "$status" -eq 2 ] && grep -q '^Usage: horavia' "$work/err" || fail "a wrong format gave $status: $(cat "$work/err")"
+"$app" --frobnicate 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option did not exit with 2"
+pass "unknown options and formats: the usage on standard error, status 2"
+
+faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
+coproc FOLLOW { exec env LD_PRELOAD="$faketime" FAKETIME="@2026-01-15 12:00:58" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" "$app" --print=waybar --follow; }
+follower=$FOLLOW_PID
+read -t 10 -r first <&"${FOLLOW[0]}" || fail "--follow printed nothing"
+read -t 10 -r second <&"${FOLLOW[0]}" || fail "--follow printed no second line at the minute"
+kill "$follower" 2>/dev/null
+wait "$follower" 2>/dev/null
+texts=$(printf '%s\n%s\n' "$first" "$second" | "$python" -c '
+import json, sys
+print("|".join(json.loads(line)["text"] for line in sys.stdin))')
+[[ "$texts" =~ ^UTC\ 12:00.PM\|UTC\ 12:01.PM$ ]] || fail "--follow printed $texts"
+pass "--print=waybar --follow: one line, then the next at the minute ($texts)"
