@@ -1,5 +1,6 @@
 #include "../support/TestValues.h"
 #include "map/MapProjection.h"
+#include "map/SunTimes.h"
 #include "map/Terminator.h"
 #include "map/WorldLand.h"
 
@@ -125,6 +126,61 @@ private slots:
             const double difference = std::remainder(sun.subsolarLongitude - subsolar, 360.0);
             QVERIFY2(std::abs(difference) < tolerance, qPrintable(QString::number(sun.subsolarLongitude)));
         }
+    }
+
+    // Against PyEphem 4.1.4 (Debian's python3-ephem), run once for the sun's
+    // centre (use_center) at -0:50 with no atmosphere model: within a minute
+    // up to ±65°, and the polar day and night right.
+    void sunTimes_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("rise"); // UTC; "up" or "down" all day
+        QTest::addColumn<QString>("set");
+        const auto row = [](const char* name, double lat, double lon, const char* zone, QDate date, const char* rise,
+                            const char* set) {
+            QTest::newRow(name) << lat << lon << QByteArray(zone) << date << QString::fromLatin1(rise)
+                                << QString::fromLatin1(set);
+        };
+        row("Quito", -0.2299, -78.5249, "America/Guayaquil", QDate(2026, 3, 20), "2026-03-20T11:18:13Z",
+            "2026-03-20T23:24:43Z");
+        row("Sydney, its local date", -33.8688, 151.2093, "Australia/Sydney", QDate(2026, 1, 15),
+            "2026-01-14T18:59:30Z", "2026-01-15T09:08:59Z");
+        row("Reykjavik, midwinter", 64.1466, -21.9426, "Atlantic/Reykjavik", QDate(2026, 12, 21),
+            "2026-12-21T11:22:22Z", "2026-12-21T15:29:21Z");
+        row("Reykjavik, midsummer", 64.1466, -21.9426, "Atlantic/Reykjavik", QDate(2026, 6, 21),
+            "2026-06-21T02:55:13Z", "2026-06-22T00:03:57Z");
+        row("Berlin, the day the clocks change", 52.52, 13.405, "Europe/Berlin", QDate(2026, 3, 29),
+            "2026-03-29T04:48:04Z", "2026-03-29T17:35:16Z");
+        row("Tromsø in June", 69.6492, 18.9553, "Europe/Oslo", QDate(2026, 6, 21), "up", "up");
+        row("Tromsø in December", 69.6492, 18.9553, "Europe/Oslo", QDate(2026, 12, 21), "down", "down");
+        row("Longyearbyen in April", 78.2232, 15.6267, "Arctic/Longyearbyen", QDate(2026, 4, 15),
+            "2026-04-15T00:44:59Z", "2026-04-15T21:24:25Z");
+    }
+
+    void sunTimes()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QByteArray, zone);
+        QFETCH(QDate, date);
+        QFETCH(QString, rise);
+        QFETCH(QString, set);
+        const SunTimes times = SunTimes::on(date, latitude, longitude, QTimeZone(zone));
+        if (rise == u"up" || rise == u"down") {
+            QCOMPARE(times.kind, rise == u"up" ? SunTimes::Kind::upAllDay : SunTimes::Kind::downAllDay);
+            return;
+        }
+        QCOMPARE(times.kind, SunTimes::Kind::risesAndSets);
+        // Beyond ±65° the sun grazes the horizon and a minute is too strict.
+        const qint64 tolerance = std::abs(latitude) <= 65 ? 60 : 300;
+        QVERIFY2(std::abs(times.rise.secsTo(QDateTime::fromString(rise, Qt::ISODate))) <= tolerance, qPrintable(times.rise.toString(Qt::ISODate)));
+        QVERIFY2(std::abs(times.set.secsTo(QDateTime::fromString(set, Qt::ISODate))) <= tolerance, qPrintable(times.set.toString(Qt::ISODate)));
+        // Between them it is day, and an hour before the rise it is not.
+        QCOMPARE(skyAt(times.rise.addSecs((times.rise.secsTo(times.set)) / 2), latitude, longitude), Sky::day);
+        if (std::abs(latitude) <= 65) QVERIFY(skyAt(times.rise.addSecs(-3600), latitude, longitude) != Sky::day);
     }
 
     void terminatorGaps()
