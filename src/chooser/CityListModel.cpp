@@ -4,6 +4,7 @@
 #include "clock/ClockEntries.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
+#include "map/SunTimes.h"
 #include "settings/AppSettings.h"
 
 #include <QDataStream>
@@ -274,6 +275,26 @@ bool CityListModel::moveTrackedRows(const QList<int>& rows, int destination)
     return true;
 }
 
+QString CityListModel::sunText(const Item& item) const
+{
+    // Made when asked for (a tooltip, a screen reader), not for every row at every tick.
+    if (!item.city || item.city->id == City::utc().id) return {};
+    const City& city = *item.city;
+    const QDate date = item.content.now.toTimeZone(city.timeZone).date();
+    const SunTimes sun = SunTimes::on(date, city.latitude, city.longitude, city.timeZone);
+    switch (sun.kind) {
+    case SunTimes::Kind::upAllDay:
+        return QStringLiteral("Sun up all day");
+    case SunTimes::Kind::downAllDay:
+        return QStringLiteral("Sun down all day");
+    case SunTimes::Kind::risesAndSets:
+        break;
+    }
+    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    return QStringLiteral("Sunrise %1 · Sunset %2")
+        .arg(formatter.timeText(sun.rise, city.timeZone), formatter.timeText(sun.set, city.timeZone));
+}
+
 int CityListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_items.size());
@@ -286,16 +307,18 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return item.kind == ItemKind::row ? item.content.title : item.text;
-    case Qt::AccessibleTextRole:
+    case Qt::AccessibleTextRole: {
         if (item.kind == ItemKind::noResults) return QStringLiteral("No Results for “%1”").arg(item.text);
         if (item.kind != ItemKind::row) return item.text;
-        if (item.rowKind == RowKind::tracked) {
-            // Said as a checked search result is: the reader hears it is tracked.
-            ClockRowContent said = item.content;
-            said.selection = ClockRowContent::Selection::checked;
-            return ClockRowTexts::accessibleText(said, item.texts);
-        }
-        return ClockRowTexts::accessibleText(item.content, item.texts);
+        // A tracked row is said as a checked search result is: the reader hears it is tracked.
+        ClockRowContent said = item.content;
+        if (item.rowKind == RowKind::tracked) said.selection = ClockRowContent::Selection::checked;
+        const QString sun = sunText(item);
+        const QString text = ClockRowTexts::accessibleText(said, item.texts);
+        return sun.isEmpty() ? text : text + QStringLiteral(", ") + sun;
+    }
+    case Qt::ToolTipRole:
+        return item.kind == ItemKind::row ? sunText(item) : QString();
     case itemRole:
         return QVariant::fromValue(&item);
     default:

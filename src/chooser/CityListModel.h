@@ -86,6 +86,8 @@ private:
     void rebuild();
     void refreshTexts();
     ClockRowContent planned(ClockRowContent content) const;
+    // "Sunrise 7:12 AM · Sunset 4:35 PM" at the city on its date at the row's instant.
+    QString sunText(const Item& item) const;
     QList<Item> buildTracked(const class ClockFormatter& formatter) const;
     QList<Item> buildResults(const class ClockFormatter& formatter);
     QList<City> trackedCitiesShown() const;

@@ -130,6 +130,10 @@ private slots:
         QCOMPARE(::lines(model), tracked + QStringList({"tracked:Paris, Île-de-France", "tracked:Tokyo"}));
         QVERIFY(model.item(4).index % 2 == 1); // the second row is striped
         QVERIFY(model.data(model.index(4), Qt::AccessibleTextRole).toString().contains(u", tracked"_s));
+        // Sunrise and sunset in the tooltip and said too: Tokyo, 2026-01-15 (January light).
+        QCOMPARE(model.data(model.index(4), Qt::ToolTipRole).toString(),
+                 u"Sunrise 6:50\u202FAM · Sunset 4:50\u202FPM"_s);
+        QVERIFY(model.data(model.index(4), Qt::AccessibleTextRole).toString().endsWith(u"Sunset 4:50\u202FPM"_s));
 
         // Dragging Tokyo above Paris switches to the custom order.
         QVERIFY(model.moveTrackedRows({4}, 3));
