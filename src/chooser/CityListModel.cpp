@@ -4,7 +4,7 @@
 #include "clock/ClockEntries.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
-#include "map/SunTimes.h"
+#include "clock/SunTimes.h"
 #include "settings/AppSettings.h"
 
 #include <QDataStream>

@@ -23,6 +23,7 @@ ClockEntry trackedEntry(const AppSettings& settings, const City& city, ClockEntr
     entry.kind = kind;
     entry.city = city;
     entry.schedule = settings.scheduleFor(city.id, regionCodeOf(city.country));
+    if (city.id != City::utc().id) entry.place = Place{city.latitude, city.longitude};
     return entry;
 }
 
@@ -44,6 +45,7 @@ ClockEntry standaloneHomeEntry(const AppSettings& settings, const QTimeZone& hom
         entry.title = found->displayName();
         entry.emoji = settings.emoji(*found);
         region = regionCodeOf(found->country);
+        if (found->id != City::utc().id) entry.place = Place{found->latitude, found->longitude};
     } else {
         entry.title = ZoneNames::fromIdentifier(identifier);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SunTimes.h"
 #include "catalogue/City.h"
 #include "settings/WorkingHours.h"
 
@@ -24,8 +25,9 @@ struct ClockEntry {
     std::optional<QString> emoji;
     QTimeZone timeZone;
     Kind kind = Kind::tracked;
-    std::optional<City> city; // none for a home row without a tracked city
-    Schedule schedule;        // the working hours and week of its place
+    std::optional<City> city;   // none for a home row without a tracked city
+    Schedule schedule;          // the working hours and week of its place
+    std::optional<Place> place; // the city's, or for a home row the first catalogue city in its zone
 
     friend bool operator==(const ClockEntry&, const ClockEntry&) = default;
 

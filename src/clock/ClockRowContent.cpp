@@ -13,6 +13,7 @@ ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockForma
     if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, content.now, content.timeZone);
     if (content.showsOffset && !content.isHome)
         texts.offset = ClockFormatter::offsetText(formatter.offsetFromHome(content.now, content.timeZone));
+    if (content.place) texts.sky = skyAt(content.now, content.place->latitude, content.place->longitude);
     if (content.schedule) {
         texts.dayPart = content.schedule->partAt(content.now, content.timeZone);
         texts.notice = formatter.offsetChangeNotice(content.now, content.timeZone);
@@ -29,6 +30,10 @@ QString ClockRowTexts::accessibleText(const ClockRowContent& content, const Cloc
     if (!texts.offset.isEmpty()) parts.append(texts.offset);
     if (content.isHome) parts.append(QStringLiteral("your time zone"));
     if (texts.dayPart) parts.append(dayPartText(*texts.dayPart));
+    if (texts.sky)
+        parts.append(*texts.sky == Sky::day        ? QStringLiteral("daylight")
+                     : *texts.sky == Sky::twilight ? QStringLiteral("twilight")
+                                                   : QStringLiteral("dark"));
     if (content.selection == ClockRowContent::Selection::checked) parts.append(QStringLiteral("tracked"));
     if (!texts.notice.isEmpty()) parts.append(texts.notice);
     return parts.join(QStringLiteral(", "));

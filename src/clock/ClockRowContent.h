@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SunTimes.h"
 #include "settings/WorkingHours.h"
 
 #include <QDateTime>
@@ -26,6 +27,7 @@ struct ClockRowContent {
     // its next change of clocks.
     std::optional<Schedule> schedule;
     bool showsOffset = false;
+    std::optional<Place> place; // where the sun is judged; none for no place
 
     friend bool operator==(const ClockRowContent&, const ClockRowContent&) = default;
 };
@@ -39,6 +41,7 @@ struct ClockRowTexts {
     QString offset;   // from home; empty for none, for home and when not shown
     std::optional<DayPart> dayPart;
     QString notice; // a change of clocks within a week
+    std::optional<Sky> sky;
 
     static ClockRowTexts of(const ClockRowContent& content, const ClockFormatter& formatter);
 

@@ -15,12 +15,13 @@ ClockRowLayout ClockRowLayout::compute(const Input& input, double availableWidth
     s[offset] = {input.offset >= 0, 0, std::max(input.offset, 0.0)};
     s[spacer] = {true, 0, minimumSpacer};
     s[dayLabel] = {input.dayLabel >= 0, 0, std::max(input.dayLabel, 0.0)};
+    s[sky] = {input.sky, 0, input.sky ? dayPartWidth : 0.0};
     s[dayPart] = {input.dayPart, 0, input.dayPart ? dayPartWidth : 0.0};
     s[time] = {true, 0, std::max(minimumTimeWidth, input.time)};
 
     double fixed = 0;
     int present = 0;
-    for (const Part part : {marker, emoji, offset, spacer, dayLabel, dayPart, time, title, zoneName, originalName})
+    for (const Part part : {marker, emoji, offset, spacer, dayLabel, sky, dayPart, time, title, zoneName, originalName})
         if (s[part].present) {
             ++present;
             if (part != title && part != zoneName && part != originalName) fixed += s[part].width;

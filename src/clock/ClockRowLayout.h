@@ -4,12 +4,13 @@
 
 // Horizontal layout of a clock row, in logical pixels. The parts, left to
 // right: marker (13 wide), emoji, title, catalogue name, zone name, offset
-// from home, a spacer (at least 8), day label, the sign of the part of the
-// day, time (at least 68), 8 apart. When the row is too narrow the catalogue
+// from home, a spacer (at least 8), day label, the sun's sign (day,
+// twilight, night), the sign of the part of the working day, time (at least
+// 68), 8 apart. When the row is too narrow the catalogue
 // name and the zone name give way first, then the title; the other parts
 // keep their widths.
 struct ClockRowLayout {
-    enum Part { marker, emoji, title, originalName, zoneName, offset, spacer, dayLabel, dayPart, time, partCount };
+    enum Part { marker, emoji, title, originalName, zoneName, offset, spacer, dayLabel, sky, dayPart, time, partCount };
 
     static constexpr double spacing = 8;
     static constexpr double markerWidth = 13;
@@ -25,6 +26,7 @@ struct ClockRowLayout {
         double zoneName = 0;
         double offset = -1;
         double dayLabel = -1;
+        bool sky = false;
         bool dayPart = false;
         double time = 0;
     };

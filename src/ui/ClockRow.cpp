@@ -8,6 +8,9 @@
 #include <QPainterPath>
 #include <QPixmapCache>
 
+#include <cmath>
+#include <numbers>
+
 namespace {
 
 QFont baseFont(const QFont& font)
@@ -105,6 +108,52 @@ void paintDayPart(QPainter& painter, const QRectF& box, DayPart part, const QPal
     painter.restore();
 }
 
+// The sun at the place: a sun with rays by day, half a sun on the horizon in
+// twilight, a star at night; shape first, colour second.
+void paintSky(QPainter& painter, const QRectF& box, Sky sky, const QPalette& palette)
+{
+    const QPointF c = box.center();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor ink = palette.color(QPalette::WindowText);
+    ink.setAlphaF(0.6);
+    const QColor sun(0xE0, 0x9A, 0x10);
+    switch (sky) {
+    case Sky::day:
+        painter.setPen(QPen(sun, 1.1, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(sun);
+        painter.drawEllipse(c, 2.3, 2.3);
+        for (int ray = 0; ray < 8; ++ray) {
+            const double angle = ray * std::numbers::pi / 4;
+            const QPointF direction(std::cos(angle), std::sin(angle));
+            painter.drawLine(c + direction * 3.6, c + direction * 5.0);
+        }
+        break;
+    case Sky::twilight: {
+        painter.setPen(QPen(sun, 1.1, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(sun);
+        const QRectF disc(c.x() - 3.2, c.y() - 1.2, 6.4, 6.4);
+        painter.drawPie(disc, 0, 180 * 16);
+        painter.setPen(QPen(ink, 1.1, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(c.x() - 5, c.y() + 2), QPointF(c.x() + 5, c.y() + 2));
+        break;
+    }
+    case Sky::night: {
+        QPainterPath star;
+        star.moveTo(c.x(), c.y() - 4.5);
+        star.quadTo(c, QPointF(c.x() + 4.5, c.y()));
+        star.quadTo(c, QPointF(c.x(), c.y() + 4.5));
+        star.quadTo(c, QPointF(c.x() - 4.5, c.y()));
+        star.quadTo(c, QPointF(c.x(), c.y() - 4.5));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawPath(star);
+        break;
+    }
+    }
+    painter.restore();
+}
+
 } // namespace
 
 ClockRow::ClockRow(QWidget* parent)
@@ -141,6 +190,7 @@ ClockRowLayout ClockRow::layoutFor(const Content& content, const Texts& texts, c
     if (!texts.offset.isEmpty()) input.offset = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.offset);
     if (texts.dayOffset != 0) input.dayLabel = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.dayLabel);
     input.dayPart = texts.dayPart.has_value();
+    input.sky = texts.sky.has_value();
     input.time = QFontMetricsF(timeFont(font, content.isHome)).horizontalAdvance(texts.time);
     return ClockRowLayout::compute(input, width - 2 * horizontalInset);
 }
@@ -213,6 +263,8 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
     drawText(ClockRowLayout::zoneName, zoneText(texts), base, secondary);
     if (texts.dayOffset != 0) drawText(ClockRowLayout::dayLabel, texts.dayLabel, captionFont(font), secondary);
     drawText(ClockRowLayout::offset, texts.offset, captionFont(font), secondary);
+    if (texts.sky && layout.parts[ClockRowLayout::sky].present)
+        paintSky(painter, box(ClockRowLayout::sky), *texts.sky, palette);
     if (texts.dayPart && layout.parts[ClockRowLayout::dayPart].present)
         paintDayPart(painter, box(ClockRowLayout::dayPart), *texts.dayPart, palette);
     drawText(ClockRowLayout::time, texts.time, timeFont(font, content.isHome), primary, Qt::AlignRight);

@@ -199,6 +199,7 @@ void MenuBarPanel::refresh()
         content.emoji = entry.emoji;
         content.schedule = entry.schedule;
         content.showsOffset = m_settings.showsOffsetFromHome();
+        content.place = entry.place;
         m_rows.at(i)->setContent(content, formatter);
     }
     m_scroll->setVisible(!entries.isEmpty());

@@ -1,6 +1,6 @@
 #include "../support/TestValues.h"
+#include "clock/SunTimes.h"
 #include "map/MapProjection.h"
-#include "map/SunTimes.h"
 #include "map/Terminator.h"
 #include "map/WorldLand.h"
 

@@ -131,6 +131,7 @@ private slots:
         c.originalName = u"Tokyo"_s;
         c.showsOffset = true;
         c.schedule = Schedule{{QTime(9, 0), QTime(17, 0)}, {QTime(7, 0), QTime(22, 0)}, WorkWeek()};
+        c.place = Place{1.87, -157.4}; // Kiritimati
         row.setContent(c, formatter());
         const ClockRowLayout layout = row.currentLayout();
         double x = -1;
@@ -143,6 +144,7 @@ private slots:
         QCOMPARE(row.texts().zoneName, u"Line Islands Time"_s);
         QCOMPARE(row.texts().offset, u"+14 h"_s);
         QCOMPARE(row.texts().dayPart, DayPart::night); // 2 AM
+        QCOMPARE(row.texts().sky, Sky::night);
 
         row.setContent(content("Europe/Paris", false, Selection::hidden), formatter());
         QVERIFY(!row.currentLayout().parts[Part::emoji].present);
@@ -150,6 +152,7 @@ private slots:
         QVERIFY(!row.currentLayout().parts[Part::dayLabel].present);
         QVERIFY(!row.currentLayout().parts[Part::offset].present);
         QVERIFY(!row.currentLayout().parts[Part::dayPart].present);
+        QVERIFY(!row.currentLayout().parts[Part::sky].present);
     }
 
     void accessibleText_data()

@@ -17,6 +17,13 @@ struct SunTimes {
     static SunTimes on(const QDate& date, double latitude, double longitude, const QTimeZone& zone);
 };
 
+// A place on the globe, in degrees (north and east positive).
+struct Place {
+    double latitude = 0;
+    double longitude = 0;
+    friend bool operator==(const Place&, const Place&) = default;
+};
+
 // Where the sun stands for a place at an instant: above the horizon, in
 // civil twilight (down to 6° below), or night.
 enum class Sky { day, twilight, night };
