@@ -16,7 +16,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -58,8 +57,12 @@ namespace PrintCommand {
 
 bool wanted(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "-", 1) == 0 && argv[i] != LoginItem::atLoginArgument.toUtf8()) return true;
+    // Qt's own single-dash options ("-platform", "-style") still reach the application.
+    const QByteArray atLogin = LoginItem::atLoginArgument.toUtf8();
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || (argument.startsWith("--") && argument != atLogin)) return true;
+    }
     return false;
 }
 
