@@ -35,6 +35,8 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
     m_nextOverlap = make(QStringLiteral("Next Overlap"), "calendar", handlers.nextOverlap);
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_copyTimes = make(QStringLiteral("Copy Times"), "doc.on.doc", handlers.copyTimes);
+    m_createEvent = make(QStringLiteral("Create Event…"), "calendar", handlers.createEvent);
+    m_createEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     m_nextOverlap->setToolTip(QStringLiteral("Go to the next time everyone is in working hours (Ctrl+O)"));
 
     connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);

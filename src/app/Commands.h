@@ -22,6 +22,7 @@ public:
         std::function<void()> quit;
         std::function<void()> nextOverlap;
         std::function<void()> copyTimes;
+        std::function<void()> createEvent;
     };
 
     Commands(const Updater& updater, Handlers handlers, QObject* parent = nullptr);
@@ -39,6 +40,8 @@ public:
     QAction* nextOverlap() const { return m_nextOverlap; }
     // Every clock's time at the displayed instant on the clipboard, one line.
     QAction* copyTimes() const { return m_copyTimes; }
+    // An iCalendar event at the displayed instant, opened in the calendar.
+    QAction* createEvent() const { return m_createEvent; }
 
 private:
     void followPhase();
@@ -52,4 +55,5 @@ private:
     QAction* m_quit;
     QAction* m_nextOverlap;
     QAction* m_copyTimes;
+    QAction* m_createEvent;
 };

@@ -2,11 +2,13 @@
 
 #include "Commands.h"
 #include "catalogue/CityDatabase.h"
+#include "clock/CalendarInvite.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
 #include "map/WorldLand.h"
 #include "platform/BundleInfo.h"
+#include "platform/DefaultApplication.h"
 #include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
 #include "settings/AppSettings.h"
@@ -23,8 +25,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDir>
 #include <QMenu>
+#include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
@@ -61,6 +66,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
     handlers.quit = [] { QCoreApplication::quit(); };
     handlers.nextOverlap = [this] { m_entries->moveToNextOverlap(); };
     handlers.copyTimes = [this] { QGuiApplication::clipboard()->setText(m_entries->shareLine(m_time->instant())); };
+    handlers.createEvent = [this] { createEvent(); };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
 
     m_windows.add(WindowId::main, [this] {
@@ -72,6 +78,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
         commands.showUpdate = m_commands->showUpdate();
         commands.nextOverlap = m_commands->nextOverlap();
         commands.copyTimes = m_commands->copyTimes();
+        commands.createEvent = m_commands->createEvent();
         return std::make_unique<MainWindow>(*m_settings, *m_time, *m_entries, CityDatabase::shared(),
                                             WorldLand::shared(), commands);
     });
@@ -147,8 +154,9 @@ void HoraviaApp::ensurePanel(PanelMode mode)
     if (!m_panel) {
         m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_time, *m_entries,
                                                  QList<QAction*>{m_commands->showUpdate(), m_commands->copyTimes(),
-                                                                 m_commands->chooseCities(), m_commands->settings(),
-                                                                 m_commands->about(), m_commands->quit()},
+                                                                 m_commands->createEvent(), m_commands->chooseCities(),
+                                                                 m_commands->settings(), m_commands->about(),
+                                                                 m_commands->quit()},
                                                  m_commands->nextOverlap());
         m_panel->setAttribute(Qt::WA_NoMouseReplay);
         // As a window, the panel stays until the user closes it.
@@ -177,8 +185,8 @@ void HoraviaApp::ensureTrayMenu()
     if (m_trayMenu) return;
     m_trayMenu = std::make_unique<QMenu>();
     m_trayMenu->addActions({m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->copyTimes(),
-                            m_commands->chooseCities(), m_commands->settings(), m_commands->about(),
-                            m_commands->checkForUpdates()});
+                            m_commands->createEvent(), m_commands->chooseCities(), m_commands->settings(),
+                            m_commands->about(), m_commands->checkForUpdates()});
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_commands->quit());
     m_tray->setContextMenu(m_trayMenu.get());
@@ -218,6 +226,23 @@ void HoraviaApp::presentMainWindow()
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
+}
+
+void HoraviaApp::createEvent()
+{
+    // A file of our own in the cache, readable by the calendar the portal or the desktop starts.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(folder);
+    const QDateTime at = m_time->instant();
+    const QString path =
+        folder + QStringLiteral("/event-%1.ics").arg(at.toUTC().toString(QStringLiteral("yyyyMMddTHHmm")));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(CalendarInvite::make(m_entries->entries(), m_entries->formatter(), at)) < 0 || !file.commit()) {
+        qWarning("Create Event: %s", qPrintable(file.errorString()));
+        return;
+    }
+    DefaultApplication::open(path);
 }
 
 void HoraviaApp::checkForUpdates()

@@ -51,6 +51,8 @@ public:
     // The "Check for Updates…" command: checks, then opens "update" when
     // an update was found.
     void checkForUpdates();
+    // "Create Event…": an iCalendar file at the displayed instant, opened with the calendar.
+    void createEvent();
 
     // The tray panel, shown under the tray icon (or at the pointer).
     void togglePanel();

@@ -70,6 +70,10 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     application->addAction(commands.about);
     application->addAction(commands.checkForUpdates);
     application->addSeparator();
+    if (commands.createEvent) {
+        application->addAction(commands.createEvent);
+        addAction(commands.createEvent);
+    }
     if (commands.nextOverlap) {
         application->addAction(commands.nextOverlap);
         addAction(commands.nextOverlap); // its shortcut works anywhere in the window

@@ -39,6 +39,7 @@ public:
         QAction* showUpdate = nullptr;
         QAction* nextOverlap = nullptr;
         QAction* copyTimes = nullptr; // Ctrl+C in the list
+        QAction* createEvent = nullptr;
     };
 
     MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const CityDatabase& database,

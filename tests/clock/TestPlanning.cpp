@@ -1,3 +1,4 @@
+#include "clock/CalendarInvite.h"
 #include "clock/Clock.h"
 #include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
@@ -7,6 +8,8 @@
 
 #include <QJsonDocument>
 #include <QTest>
+
+#include <libical/ical.h>
 
 using namespace Qt::StringLiterals;
 using Move = DisplayedTime::Move;
@@ -381,6 +384,29 @@ private slots:
             QCOMPARE(bar.value(u"tooltip"_s).toString(), u"Berlin 21:00\nTokyo 05:00 Tomorrow"_s);
             QCOMPARE(bar.value(u"class"_s).toString(), u"horavia"_s);
         }
+    }
+
+    // The invite parses back (with libical) to its instant, length and times.
+    void calendarInvite()
+    {
+        ClockEntry tokyo;
+        tokyo.id = u"gn1850147"_s;
+        tokyo.title = u"Tokyo"_s;
+        tokyo.timeZone = QTimeZone("Asia/Tokyo");
+        const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("UTC"),
+                                       icu::Locale("en_US"));
+        const QDateTime at = utc("2026-12-09T14:00:00Z");
+        const QByteArray file = CalendarInvite::make({tokyo}, formatter, at, utc("2026-12-07T10:00:00Z"));
+        const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
+            icalparser_parse_string(file.constData()), icalcomponent_free);
+        QVERIFY(calendar);
+        icalcomponent* event = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+        QVERIFY(event);
+        QCOMPARE(qint64(icaltime_as_timet(icalcomponent_get_dtstart(event))), at.toSecsSinceEpoch());
+        QCOMPARE(qint64(icaltime_as_timet(icalcomponent_get_dtend(event))), at.addSecs(30 * 60).toSecsSinceEpoch());
+        QVERIFY(icaltime_is_utc(icalcomponent_get_dtstart(event)));
+        QCOMPARE(QString::fromUtf8(icalcomponent_get_description(event)), u"Tokyo 11:00\u202FPM"_s);
+        QVERIFY(file.contains("DTSTART:20261209T140000Z"));
     }
 };
 
