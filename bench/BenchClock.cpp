@@ -1,6 +1,8 @@
 #include "ApplicationState.h"
 #include "clock/ClockEntry.h"
+#include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
+#include "clock/SunTimes.h"
 #include "platform/JsonPreferences.h"
 #include "settings/AppSettings.h"
 
@@ -38,6 +40,37 @@ void entriesAndTextsFor20Rows(benchmark::State& state)
     }
 }
 BENCHMARK(entriesAndTextsFor20Rows)->Unit(benchmark::kMicrosecond);
+
+// The tray tooltip's share of a tick with twenty cities: every line's text.
+void tooltipFor20Cities(benchmark::State& state)
+{
+    const QTemporaryDir dir;
+    JsonPreferences store(dir.filePath(QStringLiteral("settings.json")));
+    AppSettings settings(store, database());
+    QStringList tracked;
+    for (const City& city : database().cities())
+        if (city.id != QLatin1String("utc") && tracked.size() < 20 && city.id.endsWith(QLatin1Char('3')))
+            tracked.append(city.id);
+    settings.setTrackedCityIDs(tracked);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const ClockFormatter formatter(settings.timeFormat(), settings.dateFormat());
+    const QList<ClockEntry> entries = ClockEntry::entries(settings, now, formatter.homeTimeZone(), database());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            ClockExport::lines(entries, ClockFormatter(settings.timeFormat(), settings.dateFormat()), now));
+}
+BENCHMARK(tooltipFor20Cities)->Unit(benchmark::kMicrosecond);
+
+// Sunrise and sunset for 200 result rows.
+void sunTimesFor200Cities(benchmark::State& state)
+{
+    const QList<City> cities = database().search(QStringLiteral("a"), 200);
+    const QDate today = QDate::currentDate();
+    for (auto _ : state)
+        for (const City& city : cities)
+            benchmark::DoNotOptimize(SunTimes::on(today, city.latitude, city.longitude, city.timeZone));
+}
+BENCHMARK(sunTimesFor200Cities)->Unit(benchmark::kMicrosecond);
 
 void timeText(benchmark::State& state)
 {

@@ -278,9 +278,18 @@ bool CityListModel::moveTrackedRows(const QList<int>& rows, int destination)
 QString CityListModel::sunText(const Item& item) const
 {
     // Made when asked for (a tooltip, a screen reader), not for every row at every tick.
-    if (!item.city || item.city->id == City::utc().id) return {};
-    const City& city = *item.city;
-    const QDate date = item.content.now.toTimeZone(city.timeZone).date();
+    return item.city ? sunText(*item.city, item.content.now) : QString();
+}
+
+QString CityListModel::focusCaption() const
+{
+    return m_focus && !m_results.isEmpty() ? sunText(m_results.first(), m_time.instant()) : QString();
+}
+
+QString CityListModel::sunText(const City& city, const QDateTime& at) const
+{
+    if (city.id == City::utc().id) return {};
+    const QDate date = at.toTimeZone(city.timeZone).date();
     const SunTimes sun = SunTimes::on(date, city.latitude, city.longitude, city.timeZone);
     switch (sun.kind) {
     case SunTimes::Kind::upAllDay:

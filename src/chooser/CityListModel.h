@@ -56,6 +56,10 @@ public:
     const QList<City>& results() const { return m_results; }
     const Item& item(int row) const { return m_items.at(row); }
 
+    // Sunrise and sunset at the map's focus (its nearest place) on its date
+    // at the displayed instant; empty without a focus.
+    QString focusCaption() const;
+
     // A result row toggles tracking of its city; other rows do nothing.
     void activate(int row);
     // Stops tracking a tracked row's city.
@@ -88,6 +92,7 @@ private:
     ClockRowContent planned(ClockRowContent content) const;
     // "Sunrise 7:12 AM · Sunset 4:35 PM" at the city on its date at the row's instant.
     QString sunText(const Item& item) const;
+    QString sunText(const City& city, const QDateTime& at) const;
     QList<Item> buildTracked(const class ClockFormatter& formatter) const;
     QList<Item> buildResults(const class ClockFormatter& formatter);
     QList<City> trackedCitiesShown() const;

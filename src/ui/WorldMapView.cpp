@@ -246,6 +246,24 @@ void WorldMapView::paintEvent(QPaintEvent*)
     paintDynamicLayers(painter, area.size(), colors);
     painter.resetTransform();
 
+    const QString caption = m_sources.focusCaption ? m_sources.focusCaption() : QString();
+    if (const std::optional<Coordinate> focus = m_sources.focus(); focus && !caption.isEmpty()) {
+        // Sunrise and sunset at the focus, in a capsule under its ring.
+        const QPointF at = MapProjection::project(*focus, area.size()) + area.topLeft();
+        const QFont font = captionFont(this->font());
+        const QFontMetricsF metrics(font);
+        QRectF label(0, 0, metrics.horizontalAdvance(caption) + 14, metrics.height() + 4);
+        label.moveCenter(at + QPointF(0, 14 + label.height() / 2));
+        label.moveLeft(std::clamp(label.left(), 2.0, std::max(2.0, width() - label.width() - 2)));
+        if (label.bottom() > height() - 2) label.moveBottom(at.y() - 14);
+        QPainterPath capsule;
+        capsule.addRoundedRect(label, label.height() / 2, label.height() / 2);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(capsule, withOpacity(palette().color(QPalette::Window), 0.85));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setFont(font);
+        painter.drawText(label, Qt::AlignCenter, caption);
+    }
     if (hasFocus() && m_keyPoint) {
         // The keyboard's point: a cross in a ring, in the accent colour.
         const QPointF at = MapProjection::project(*m_keyPoint, area.size()) + area.topLeft();

@@ -40,6 +40,7 @@ public:
         std::function<QList<City>()> listed;
         std::function<std::optional<Coordinate>()> focus;
         std::function<void(const std::optional<Coordinate>&)> setFocus;
+        std::function<QString()> focusCaption; // under the focus ring; may be empty
     };
 
     static constexpr double hoverRadiusKm = 700;

@@ -42,6 +42,8 @@ at "${search_field[@]}"; xdotool click 1; xdotool key Escape; sleep 0.4
 after=$(panel_height) || fail "the panel did not open again"
 [ "$after" -ge $((before + 20)) ] || fail "the panel did not grow by a row ($before -> $after)"
 pass "the tray panel lists the new city ($before -> $after px)"
+at "${first_tracked[@]}"; sleep 2 # resting on a row: its sunrise and sunset
+import -window root "$shots/chooser-row-tooltip.png"
 
 # Tokyo on the map: 720 * (139.7 + 180) / 360 across, 60 + 284 * (84 - 35.7) / 142 down.
 at 639 157; xdotool click 1; sleep 0.6

@@ -109,5 +109,6 @@ spoken=$(tree | grep -oP "\timage\tWorld map, \K[^\t]*")
 import -window root "$shots/keyboard-map-point.png"
 keys Return
 has "\tlist item\tNear " || fail "Return did not list the places near the point"
+import -window root "$shots/keyboard-map-nearby.png" # with sunrise and sunset under the ring
 pass "Tab reaches the map, the arrows move its point (\"$spoken\"), Return lists $(tree | grep -oP '\tlist item\t\KNear [^\t]*')"
 [ "$failed" -eq 0 ]

@@ -36,6 +36,10 @@ import -window root "$shots/e2e-panel.png"
 
 xdotool key Escape
 wait_for 5 panel_closed || fail "Escape did not close the panel"; pass "Escape closes"
+# Resting on the icon shows every clock's time.
+read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2 + 1))
+sleep 2
+import -window root "$shots/e2e-tray-tooltip.png"
 
 click_icon
 wait_for 5 panel_open || fail "the panel did not reopen"

@@ -90,6 +90,8 @@ private slots:
         QTest::mouseClick(map, Qt::LeftButton, {}, paris.toPoint());
         QVERIFY(clear->isVisible());
         QCOMPARE(m_window->model().item(0).text, u"Near Paris, Île-de-France"_s);
+        // Under the ring: the sun at Paris that day (15 January, in its own time).
+        QCOMPARE(m_window->model().focusCaption(), u"Sunrise 8:38\u202FAM · Sunset 5:21\u202FPM"_s);
         QTest::keyClicks(m_window->searchField(), u"t"_s); // typing cancels the map selection
         QVERIFY(!clear->isVisible());
         QVERIFY(!m_window->map()->focus());
