@@ -24,7 +24,7 @@ struct Shown {
     WorldMapView::Sources sources()
     {
         return {[this] { return instant; }, [this] { return tracked; }, [this] { return listed; },
-                [this] { return focus; }, [this](const std::optional<Coordinate>& f) { focus = f; }};
+                [this] { return focus; }, [this](const std::optional<Coordinate>& f) { focus = f; }, {}};
     }
 };
 
