@@ -48,8 +48,12 @@ struct Shown {
 
     WorldMapView::Sources sources()
     {
-        return {[this] { return instant; }, [this] { return tracked; }, [this] { return listed; },
-                [this] { return focus; }, [this](const std::optional<Coordinate>& f) { focus = f; }, {}};
+        return {[this] { return instant; },
+                [this] { return tracked; },
+                [this] { return listed; },
+                [this] { return focus; },
+                [this](const std::optional<Coordinate>& f) { focus = f; },
+                {}};
     }
 };
 
