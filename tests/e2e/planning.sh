@@ -19,6 +19,11 @@ python=/usr/bin/python3
 # Preloaded rather than through faketime(1), so that the process is the application.
 faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
 tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+has() { # a line of the tree, given a moment to appear (a sanitizer build starts slowly)
+  local i
+  for i in $(seq 20); do tree | grep -qP "$1" && return 0; sleep 0.3; done
+  return 1
+}
 # The accessibility bus must be up before the application asks for it.
 "$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
 
@@ -113,7 +118,7 @@ wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"cityWorkingHours\":{\"gn5
   fail "Save did not store New York's working hours"
 stop
 start "2026-01-15 13:30:00" "$(cat "$prefs")"
-tree | grep -q $'list item\tNew York City, New York, 8:30.AM, .*, working hours' ||
+has '\tlist item\tNew York City, New York, 8:30.AM, .*, working hours' ||
   fail "after a restart 8:30 in New York is not in its working hours"
 pass "working hours set in the label editor are kept across a restart"
 stop
@@ -122,11 +127,12 @@ stop
 # the notice, and no full overlap.
 export GTK_THEME=Adwaita:dark
 start "2026-03-05 12:00:00" '{"trackedCityIDs": ["gn5128581", "gn2950159", "gn1850147"]}'
-tree | grep -q 'New York City, New York, .*Clocks go forward 1 hour on Sun, Mar 8' ||
+has 'New York City, New York, .*Clocks go forward 1 hour on Sun, Mar 8' ||
   fail "New York's row carries no notice of its change"
 pass "New York's row says its clocks go forward on Sunday"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+o
 sleep 0.4
+has '\tlabel\tNo full overlap' || fail "Next Overlap said nothing of the overlap"
 note=$(tree | awk -F'\t' '$2 == "label" && $3 ~ /overlap/' | cut -f3)
 [ "$note" = "No full overlap in the next 7 days; outside working hours here: Tokyo, Tokyo." ] ||
   fail "Next Overlap did not say there is no full overlap: $note"
