@@ -20,7 +20,7 @@ python=/usr/bin/python3
 tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
 has() { # a line of the tree (depth, role, name, focusable), given a moment to appear
   local i
-  for i in 1 2 3 4 5 6 7 8 9 10; do tree | grep -qP "$1" && return 0; sleep 0.3; done
+  for i in $(seq 20); do tree | grep -qP "$1" && return 0; sleep 0.3; done
   return 1
 }
 stored() { tr -d ' \n' <"$prefs"; }
@@ -37,7 +37,8 @@ sleep 1
 read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 wait_for 5 panel_open || fail "the panel did not open"
 sleep 0.5
-home="UTC, $(date -u '+%-I:%M').(AM|PM), your time zone, (working hours|outside working hours|night)"
+# Named as shown: the time of this minute, or of a neighbouring one when read across a minute's turn.
+home="UTC, ($(date -u -d '-1 min' '+%-I:%M')|$(date -u '+%-I:%M')|$(date -u -d '+1 min' '+%-I:%M')).(AM|PM), your time zone, (working hours|outside working hours|night)"
 [ "$(tree | grep -cP '^1\tframe\tHoravia\t')" -ge 2 ] || fail "the panel is no window of the application"
 has "\tlist\tClocks\t" || fail "the panel's clocks are no list"
 has "\tlist item\t$home\tfocusable$" || fail "the home row is no focusable list item named as shown: $(tree | grep 'list item' | head -2)"
