@@ -16,7 +16,9 @@ void prepareProcess()
 
 const CityDatabase& database()
 {
-    static const CityDatabase loaded(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/cities.json"), icu::Locale("en_US"));
+    // The bundle's catalogue, read through its prebuilt index as the application reads it.
+    static const CityDatabase loaded(QStringLiteral(HORAVIA_BUNDLE_DIR "/Contents/Resources/cities.json"),
+                                     icu::Locale("en_US"));
     return loaded;
 }
 

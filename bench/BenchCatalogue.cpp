@@ -1,6 +1,20 @@
 #include "ApplicationState.h"
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/CatalogueIndex.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <random>
 
 namespace {
 
@@ -8,11 +22,40 @@ const QString catalogue = QStringLiteral(HORAVIA_SOURCE_DIR "/resources/cities.j
 
 using ApplicationState::database;
 
+const QString bundled = QStringLiteral(HORAVIA_BUNDLE_DIR "/Contents/Resources/cities.json");
+
+// The start's share: mapping and checking the prebuilt index.
+void loadIndex(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const CityDatabase loaded(bundled, icu::Locale("en_US"));
+        if (loaded.origin() != CityDatabase::Origin::index) state.SkipWithError("the index was not used");
+        benchmark::DoNotOptimize(loaded.size());
+    }
+}
+BENCHMARK(loadIndex)->Unit(benchmark::kMillisecond);
+
+// The first keystroke after a start, zone names not yet looked up.
+void firstSearch(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto loaded = std::make_unique<CityDatabase>(bundled, icu::Locale("en_US"));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(loaded->search(QStringLiteral("a"), 200));
+        state.PauseTiming();
+        loaded.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(firstSearch)->Unit(benchmark::kMillisecond);
+
+// Without an index: the catalogue file parsed and folded.
 void buildDatabase(benchmark::State& state)
 {
     for (auto _ : state) {
         CityDatabase loaded(catalogue, icu::Locale("en_US"));
-        benchmark::DoNotOptimize(loaded.cities().size());
+        benchmark::DoNotOptimize(loaded.size());
     }
 }
 BENCHMARK(buildDatabase)->Unit(benchmark::kMillisecond);
@@ -50,5 +93,85 @@ void nearestForMap(benchmark::State& state)
         benchmark::DoNotOptimize(db.nearestCities(-30, -140, 700, 1, 1));
 }
 BENCHMARK(nearestForMap)->Unit(benchmark::kMicrosecond);
+
+// A catalogue `factor` times the shipped one: each real record again with a
+// made-up syllable after its name and its place moved at random, written
+// with its index beside it. Built once per factor.
+const QString& scaledCatalogue(int factor)
+{
+    static std::map<int, std::pair<std::unique_ptr<QTemporaryDir>, QString>> made;
+    auto& entry = made[factor];
+    if (!entry.first) {
+        entry.first = std::make_unique<QTemporaryDir>();
+        const auto real = CatalogueFile::decode([] {
+            QFile file(QStringLiteral(HORAVIA_SOURCE_DIR "/resources/cities.json"));
+            file.open(QIODevice::ReadOnly);
+            return file.readAll();
+        }());
+        static const char* const syllables[] = {"ka", "lo", "mi", "ven", "tor", "sa", "ru", "bel", "dun", "ix"};
+        std::mt19937 random(42);
+        std::uniform_real_distribution<double> jitter(-2, 2);
+        QJsonArray records;
+        for (int copy = 0; copy < factor; ++copy)
+            for (const City& city : *real) {
+                QString name = city.name;
+                if (copy > 0)
+                    name += QLatin1Char(' ') + QLatin1String(syllables[random() % 10]) + QString::number(copy);
+                records.append(
+                    QJsonObject{{QStringLiteral("i"), city.id + QString::number(copy)},
+                                {QStringLiteral("n"), name},
+                                {QStringLiteral("r"), city.region},
+                                {QStringLiteral("c"), city.country},
+                                {QStringLiteral("la"), std::clamp(city.latitude + jitter(random), -90.0, 90.0)},
+                                {QStringLiteral("lo"), city.longitude + jitter(random)},
+                                {QStringLiteral("z"), city.timeZoneIdentifier},
+                                {QStringLiteral("a"), QJsonArray::fromStringList(city.aliases)}});
+            }
+        entry.second = entry.first->filePath(QStringLiteral("cities.json"));
+        QFile json(entry.second);
+        json.open(QIODevice::WriteOnly);
+        json.write(QJsonDocument(records).toJson(QJsonDocument::Compact));
+        json.close();
+        QList<City> all{City::utc()};
+        all += CatalogueFile::decode(QJsonDocument(records).toJson(QJsonDocument::Compact)).value();
+        QSaveFile index(CityDatabase::indexFileFor(entry.second));
+        index.open(QIODevice::WriteOnly);
+        index.write(CatalogueIndex::build(all, TextFolder(), CatalogueIndex::Folding::standard,
+                                          {quint64(QFileInfo(entry.second).size())}));
+        index.commit();
+    }
+    return entry.second;
+}
+
+void scaleLoad(benchmark::State& state)
+{
+    const QString& file = scaledCatalogue(int(state.range(0)));
+    for (auto _ : state) {
+        const CityDatabase loaded(file, icu::Locale("en_US"));
+        if (loaded.origin() != CityDatabase::Origin::index) state.SkipWithError("the index was not used");
+        benchmark::DoNotOptimize(loaded.size());
+    }
+}
+BENCHMARK(scaleLoad)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void scaleSearch(benchmark::State& state, const char* query)
+{
+    const CityDatabase loaded(scaledCatalogue(int(state.range(0))), icu::Locale("en_US"));
+    loaded.prepareSearch();
+    const QString text = QString::fromUtf8(query);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded.search(text, 200));
+}
+BENCHMARK_CAPTURE(scaleSearch, a, "a")->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(scaleSearch, par, "par")->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(scaleSearch, new_york, "new york")->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
+
+void scaleNearest(benchmark::State& state)
+{
+    const CityDatabase loaded(scaledCatalogue(int(state.range(0))), icu::Locale("en_US"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded.nearestCities(48.85, 2.35, 1500, 12, 60));
+}
+BENCHMARK(scaleNearest)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 } // namespace

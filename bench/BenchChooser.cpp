@@ -55,9 +55,8 @@ using ApplicationState::database;
 QStringList twentyCities()
 {
     QStringList ids;
-    for (const City& city : database().cities())
-        if (city.id != QLatin1String("utc") && ids.size() < 20 && city.id.endsWith(QLatin1Char('7')))
-            ids.append(city.id);
+    for (qsizetype i = 1; i < database().size() && ids.size() < 20; ++i)
+        if (const City city = database().city(i); city.id.endsWith(QLatin1Char('7'))) ids.append(city.id);
     return ids;
 }
 

@@ -15,7 +15,9 @@ set(linux ${PROJECT_SOURCE_DIR}/resources/linux)
 
 install(TARGETS Horavia RUNTIME DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents)
 install(FILES ${HORAVIA_BUNDLE_DIR}/Contents/Info.plist DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents)
+# Installing keeps each file's time, so the index stays newer than the catalogue.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/cities.json ${PROJECT_SOURCE_DIR}/resources/world-land.json
+        ${HORAVIA_BUNDLE_DIR}/Contents/Resources/cities.index
         DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents/Resources)
 
 # A relative link, so the installed tree can move (DESTDIR, a package).

@@ -33,6 +33,9 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
+#include <QtConcurrent>
+
+#include <utility>
 
 namespace {
 
@@ -40,6 +43,32 @@ constexpr int panelGap = 4;
 // A click on the tray icon that closes the open panel reaches the icon too;
 // within this time after the panel closed, it must not reopen it.
 constexpr qint64 reopenGuardMs = 100;
+
+// Runs work once the first frame of any window (the icon's included) is
+// painted, so that nothing the first frame does not need comes before it.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(std::function<void()> work, QObject* parent)
+        : QObject(parent)
+        , m_work(std::move(work))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && m_work) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), std::exchange(m_work, {}));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
 
 } // namespace
 
@@ -142,9 +171,15 @@ void HoraviaApp::start(StartReason reason)
     QTimer::singleShot(0, this, [this, reason] {
         const bool iconShown = m_tray && m_settings->showsMenuBarItem();
         if (reason == StartReason::launched || !iconShown) presentMainWindow();
-        if (!iconShown || !QSystemTrayIcon::isSystemTrayAvailable()) return;
-        ensurePanel(PanelMode::popup);
-        m_panel->prepare();
+        new AfterFirstFrame(
+            [this, iconShown] {
+                // The zones' names and rules for the first search, away from the event loop.
+                (void)QtConcurrent::run([] { CityDatabase::shared().prepareSearch(); });
+                if (!iconShown || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+                ensurePanel(PanelMode::popup);
+                m_panel->prepare();
+            },
+            this);
     });
 }
 

@@ -1,7 +1,6 @@
 #include "CatalogueFile.h"
 
 #include <QFile>
-#include <QHash>
 
 #include <simdjson.h>
 
@@ -38,26 +37,6 @@ private:
     std::unordered_map<std::string, QString, Hash, std::equal_to<>> m_strings;
 };
 
-// Zones are resolved once per distinct identifier: constructing a QTimeZone
-// reads its tz file.
-class ZoneCache {
-public:
-    QTimeZone zone(const QString& identifier)
-    {
-        auto it = m_zones.constFind(identifier);
-        if (it == m_zones.cend()) it = m_zones.insert(identifier, resolveTimeZone(identifier.toUtf8()));
-        return it.value();
-    }
-
-private:
-    QHash<QString, QTimeZone> m_zones;
-};
-
-struct Context {
-    Interner strings;
-    ZoneCache zones;
-};
-
 bool readString(ondemand::value value, QString& into)
 {
     std::string_view text;
@@ -92,7 +71,7 @@ bool readAliases(ondemand::value value, QStringList& into)
 enum Field : unsigned { Id = 1, Name = 2, Region = 4, Country = 8, Latitude = 16, Longitude = 32, Zone = 64 };
 constexpr unsigned allRequired = 127;
 
-bool readCity(ondemand::object object, City& city, Context& context)
+bool readCity(ondemand::object object, City& city, Interner& strings)
 {
     unsigned seen = 0;
     for (auto field : object) {
@@ -105,24 +84,22 @@ bool readCity(ondemand::object object, City& city, Context& context)
         } else if (key == "n") {
             ok = readString(value, city.name), seen |= Name;
         } else if (key == "r") {
-            ok = readShared(value, city.region, context.strings), seen |= Region;
+            ok = readShared(value, city.region, strings), seen |= Region;
         } else if (key == "c") {
-            ok = readShared(value, city.country, context.strings), seen |= Country;
+            ok = readShared(value, city.country, strings), seen |= Country;
         } else if (key == "la") {
             ok = !value.get_double().get(city.latitude), seen |= Latitude;
         } else if (key == "lo") {
             ok = !value.get_double().get(city.longitude), seen |= Longitude;
         } else if (key == "z") {
-            ok = readShared(value, city.timeZoneIdentifier, context.strings), seen |= Zone;
+            ok = readShared(value, city.timeZoneIdentifier, strings), seen |= Zone;
         } else if (key == "a") {
             city.aliases.clear();
             ok = readAliases(value, city.aliases);
         }
         if (!ok) return false;
     }
-    if (seen != allRequired) return false;
-    city.timeZone = context.zones.zone(city.timeZoneIdentifier);
-    return true;
+    return seen == allRequired;
 }
 
 bool decodePadded(padded_string_view json, QList<City>& cities)
@@ -135,12 +112,12 @@ bool decodePadded(padded_string_view json, QList<City>& cities)
     if (document.get_array().get(array) || array.count_elements().get(count)) return false;
 
     cities.reserve(cities.size() + qsizetype(count));
-    Context context;
+    Interner strings;
     for (auto element : array) {
         ondemand::object object;
         if (element.get_object().get(object)) return false;
         City city;
-        if (!readCity(object, city, context)) return false;
+        if (!readCity(object, city, strings)) return false;
         cities.append(std::move(city));
     }
     // Anything after the closing bracket means the file is not one JSON value.

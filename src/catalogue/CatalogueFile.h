@@ -10,7 +10,9 @@
 // Decodes the catalogue file: a JSON array of objects with the keys "i", "n",
 // "r", "c", "z" (strings), "la", "lo" (numbers) and the optional "a" (array of
 // strings, or null). Any missing required key or value of the wrong type makes
-// the whole file unreadable: there is no partial load.
+// the whole file unreadable: there is no partial load. Time zones are left
+// unresolved: opening one reads its tz file, and the database opens them
+// only when needed.
 namespace CatalogueFile {
 
 std::optional<QList<City>> decode(QByteArrayView json);

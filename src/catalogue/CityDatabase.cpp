@@ -5,7 +5,7 @@
 #include "platform/Bundle.h"
 #include "platform/SystemLocale.h"
 
-#include <QDateTime>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -14,6 +14,12 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+
+#ifdef Q_OS_UNIX
+#include <sys/mman.h>
+#endif
+
+using CatalogueIndex::Folding;
 
 namespace {
 
@@ -32,125 +38,7 @@ std::optional<int> parseOffset(const QString& query)
     return match.captured(1) == QLatin1String("+") ? seconds : -seconds;
 }
 
-QString zoneKey(QString text)
-{
-    return text.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char(' '));
-}
-
 constexpr double earthDiameterKm = 12742;
-
-} // namespace
-
-CityDatabase::UnitVector CityDatabase::unitVector(double latitude, double longitude)
-{
-    constexpr double radians = std::numbers::pi / 180;
-    const double phi = latitude * radians;
-    const double lambda = longitude * radians;
-    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
-}
-
-CityDatabase::CityDatabase(const QString& catalogueFile, const icu::Locale& locale)
-    : m_folder(locale)
-{
-    load(catalogueFile, locale);
-}
-
-CityDatabase::CityDatabase(const QString& catalogueFile)
-    : CityDatabase(catalogueFile, SystemLocale::current())
-{
-}
-
-const CityDatabase& CityDatabase::shared()
-{
-    static const CityDatabase database(Bundle::resourcePath(QStringLiteral("cities"), QStringLiteral("json")));
-    return database;
-}
-
-void CityDatabase::load(const QString& catalogueFile, const icu::Locale& locale)
-{
-    m_cities.append(City::utc());
-    if (!CatalogueFile::load(catalogueFile, m_cities)) {
-        m_cities.clear();
-        return;
-    }
-    m_positionsByID.reserve(m_cities.size());
-    for (qsizetype i = 0; i < m_cities.size(); ++i) {
-        if (!m_positionsByID.contains(m_cities.at(i).id)) // the first record with an id wins
-            m_positionsByID.insert(m_cities.at(i).id, i);
-    }
-    index(locale);
-    // The zones, for searches by identifier, offset and abbreviation.
-    QHash<QString, size_t> groupOf;
-    for (qsizetype i = 0; i < m_cities.size(); ++i) {
-        const City& city = m_cities.at(i);
-        auto group = groupOf.constFind(city.timeZoneIdentifier);
-        if (group == groupOf.cend()) {
-            const QString identifier = zoneKey(city.timeZoneIdentifier);
-            group = groupOf.insert(city.timeZoneIdentifier, m_zoneGroups.size());
-            m_zoneGroups.push_back({city.timeZone, identifier, identifier.section(QLatin1Char('/'), -1), {}});
-        }
-        m_zoneGroups[*group].cities.append(i);
-    }
-    m_unitVectors.reserve(size_t(m_cities.size()));
-    const QString& utcId = City::utc().id;
-    for (const City& city : std::as_const(m_cities)) {
-        constexpr double nowhere = std::numeric_limits<double>::quiet_NaN();
-        m_unitVectors.push_back(city.id == utcId ? UnitVector{nowhere, nowhere, nowhere}
-                                                 : unitVector(city.latitude, city.longitude));
-    }
-}
-
-void CityDatabase::index(const icu::Locale& locale)
-{
-    const UDate now = UDate(QDateTime::currentMSecsSinceEpoch());
-    QHash<QString, QString> foldedZoneNames; // by timeZoneIdentifier
-    QHash<QString, QString> foldedShared;    // countries and regions repeat across records
-
-    // Growing the buffers by doubling would touch about twice the memory.
-    qsizetype length = 0;
-    qsizetype keyCount = 0;
-    for (const City& city : std::as_const(m_cities)) {
-        length += city.name.size() + city.region.size() + city.country.size() + 40;
-        for (const QString& alias : city.aliases)
-            length += alias.size() + 1;
-        keyCount += 4 + city.aliases.size();
-    }
-    m_searchText.reserve(length + length / 16);
-    m_keyStarts.reserve(keyCount + 1);
-    m_firstKeys.reserve(m_cities.size() + 1);
-    const auto append = [this](const QString& folded) {
-        m_keyStarts.append(m_searchText.size());
-        m_searchText.append(folded);
-        m_searchText.append(QChar(0));
-    };
-    const auto foldShared = [&](const QString& text) {
-        auto it = foldedShared.constFind(text);
-        if (it == foldedShared.cend()) it = foldedShared.insert(text, m_folder.fold(text));
-        return it.value();
-    };
-
-    for (const City& city : std::as_const(m_cities)) {
-        auto zoneName = foldedZoneNames.constFind(city.timeZoneIdentifier);
-        if (zoneName == foldedZoneNames.cend()) {
-            const QString resolvedId = QString::fromUtf8(city.timeZone.id());
-            const QString name =
-                ZoneNames::genericName(resolvedId, locale, now).value_or(ZoneNames::fromIdentifier(resolvedId));
-            zoneName = foldedZoneNames.insert(city.timeZoneIdentifier, m_folder.fold(name));
-        }
-        m_firstKeys.append(m_keyStarts.size());
-        append(m_folder.fold(city.name));
-        append(foldShared(city.region));
-        append(foldShared(city.country));
-        for (const QString& alias : city.aliases)
-            append(m_folder.fold(alias));
-        append(zoneName.value());
-    }
-    m_firstKeys.append(m_keyStarts.size());
-    m_keyStarts.append(m_searchText.size());
-    m_searchText.squeeze();
-}
-
-namespace {
 
 // Match scores, lower is better: at the start of the name, at the start of
 // another text, inside the name, inside another text.
@@ -174,13 +62,13 @@ public:
     }
     // Later cities cannot displace a full set of best-scored ones.
     bool full() const { return m_buckets[0].size() >= m_limit; }
-    QList<City> take(const QList<City>& cities) const
+    QList<qsizetype> take() const
     {
-        QList<City> results;
+        QList<qsizetype> results;
         for (const QList<qsizetype>& bucket : m_buckets)
             for (const qsizetype index : bucket) {
                 if (results.size() >= m_limit) return results;
-                results.append(cities.at(index));
+                results.append(index);
             }
         return results;
     }
@@ -192,110 +80,278 @@ private:
 
 } // namespace
 
+CityDatabase::CityDatabase(const QString& catalogueFile, const icu::Locale& locale)
+    : m_locale(locale)
+    , m_folder(locale)
+{
+    const Folding folding = m_folder.isTurkic() ? Folding::turkic : Folding::standard;
+    if (!openIndex(indexFileFor(catalogueFile), catalogueFile, folding)) buildFromCatalogue(catalogueFile, folding);
+    if (m_view) m_zones.resize(m_view->zones().size());
+}
+
+CityDatabase::CityDatabase(const QString& catalogueFile)
+    : CityDatabase(catalogueFile, SystemLocale::current())
+{
+}
+
+CityDatabase::~CityDatabase() = default;
+
+const CityDatabase& CityDatabase::shared()
+{
+    static const CityDatabase database(Bundle::resourcePath(QStringLiteral("cities"), QStringLiteral("json")));
+    return database;
+}
+
+QString CityDatabase::indexFileFor(const QString& catalogueFile)
+{
+    QString name = catalogueFile;
+    if (name.endsWith(QLatin1String(".json"))) name.chop(5);
+    return name + QStringLiteral(".index");
+}
+
+bool CityDatabase::openIndex(const QString& indexFile, const QString& catalogueFile, Folding folding)
+{
+    // The catalogue file is the source of truth: an index older than it, or
+    // made from a file of another size, describes something else.
+    const QFileInfo source(catalogueFile);
+    const QFileInfo index(indexFile);
+    if (!source.isFile() || !index.isFile() || source.lastModified() > index.lastModified()) return false;
+    m_indexFile.setFileName(indexFile);
+    if (!m_indexFile.open(QIODevice::ReadOnly)) return false;
+    const qint64 length = m_indexFile.size();
+    const uchar* bytes = length > 0 ? m_indexFile.map(0, length) : nullptr;
+    if (bytes) m_view = CatalogueIndex::View::open(QByteArrayView(bytes, length));
+    if (m_view && m_view->header().folding == quint32(folding) &&
+        m_view->header().sourceSize == quint64(source.size())) {
+        m_origin = Origin::index;
+#ifdef Q_OS_UNIX
+        // The checksum read every page. Let them go until a lookup needs
+        // them: they stay in the file cache and come back on a minor fault,
+        // so the process keeps only the pages it uses.
+        ::madvise(const_cast<uchar*>(bytes), size_t(length), MADV_DONTNEED);
+#endif
+        return true;
+    }
+    m_view.reset();
+    m_indexFile.close(); // unmaps
+    return false;
+}
+
+void CityDatabase::buildFromCatalogue(const QString& catalogueFile, Folding folding)
+{
+    QList<City> records{City::utc()};
+    if (!CatalogueFile::load(catalogueFile, records)) return;
+    m_built = CatalogueIndex::build(records, m_folder, folding, {quint64(QFileInfo(catalogueFile).size())});
+    m_view = CatalogueIndex::View::open(m_built);
+    if (m_view) m_origin = Origin::catalogue;
+}
+
+QTimeZone CityDatabase::zone(quint32 index) const
+{
+    const std::lock_guard lock(m_zonesLock);
+    std::optional<QTimeZone>& zone = m_zones[index];
+    if (!zone) zone = resolveTimeZone(m_view->string(m_view->zones()[index].identifier).toUtf8());
+    return *zone;
+}
+
+const std::vector<QString>& CityDatabase::zoneNames() const
+{
+    std::call_once(m_zoneNamesOnce, [this] {
+        const UDate now = UDate(QDateTime::currentMSecsSinceEpoch());
+        const auto zones = m_view ? m_view->zones().size() : 0;
+        m_zoneNames.reserve(zones);
+        for (size_t z = 0; z < zones; ++z) {
+            const QString resolvedId = QString::fromUtf8(zone(quint32(z)).id());
+            const QString name =
+                ZoneNames::genericName(resolvedId, m_locale, now).value_or(ZoneNames::fromIdentifier(resolvedId));
+            m_zoneNames.push_back(m_folder.fold(name));
+        }
+    });
+    return m_zoneNames;
+}
+
+void CityDatabase::prepareSearch() const
+{
+    zoneNames(); // opens every zone too
+}
+
+City CityDatabase::city(qsizetype index) const
+{
+    City city = m_view->city(index);
+    city.timeZone = zone(m_view->record(index).zone);
+    return city;
+}
+
+std::optional<City> CityDatabase::find(const QString& id) const
+{
+    if (!m_view) return std::nullopt;
+    const auto byId = m_view->byId();
+    const auto it = std::lower_bound(byId.begin(), byId.end(), QStringView(id), [this](quint32 city, QStringView key) {
+        return m_view->string(m_view->record(city).id) < key;
+    });
+    if (it == byId.end() || m_view->string(m_view->record(*it).id) != id) return std::nullopt;
+    return city(*it);
+}
+
+std::optional<City> CityDatabase::firstNamed(QStringView name) const
+{
+    for (qsizetype i = 0; i < size(); ++i)
+        if (m_view->string(m_view->record(i).name) == name) return city(i);
+    return std::nullopt;
+}
+
+std::optional<City> CityDatabase::firstInZone(QStringView identifier) const
+{
+    for (qsizetype i = 0; i < size(); ++i)
+        if (m_view->string(m_view->zones()[m_view->record(i).zone].identifier) == identifier) return city(i);
+    return std::nullopt;
+}
+
+QList<City> CityDatabase::citiesAt(const QList<qsizetype>& positions) const
+{
+    QList<City> cities;
+    cities.reserve(positions.size());
+    for (const qsizetype position : positions)
+        cities.append(city(position));
+    return cities;
+}
+
 QList<City> CityDatabase::search(const QString& query, qsizetype limit, const QDateTime& at) const
 {
-    QList<City> found = searchByText(query, limit);
-    if (found.size() >= limit) return found;
-    // Zone matches follow, each city once.
-    QSet<QString> seen;
-    for (const City& city : std::as_const(found))
-        seen.insert(city.id);
-    for (const qsizetype index : zoneMatches(query, at)) {
-        const City& city = m_cities.at(index);
-        if (seen.contains(city.id)) continue;
-        seen.insert(city.id);
-        found.append(city);
-        if (found.size() >= limit) break;
+    if (!m_view || limit <= 0) return {};
+    const QString folded = m_folder.fold(query);
+    QList<qsizetype> found;
+    if (!folded.isEmpty())
+        found = folded.contains(QChar(0)) ? searchOneKeyAtATime(folded, limit) : searchByText(folded, limit);
+    if (found.size() < limit) {
+        // Zone matches follow, each city once.
+        QSet<QStringView> seen;
+        for (const qsizetype index : std::as_const(found))
+            seen.insert(m_view->string(m_view->record(index).id));
+        for (const qsizetype index : zoneMatches(query, at)) {
+            const QStringView id = m_view->string(m_view->record(index).id);
+            if (seen.contains(id)) continue;
+            seen.insert(id);
+            found.append(index);
+            if (found.size() >= limit) break;
+        }
     }
-    return found;
+    return citiesAt(found);
 }
 
 QList<qsizetype> CityDatabase::zoneMatches(const QString& query, const QDateTime& at) const
 {
     const std::optional<int> offset = parseOffset(query);
-    const QString key = zoneKey(query);
+    const QString key = query.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char(' '));
     if (!offset && key.size() < 2) return {};
     static const QRegularExpression abbreviationLike(QStringLiteral("^[A-Za-z]{2,5}$"));
     const bool abbreviation = !offset && abbreviationLike.match(key).hasMatch();
     const bool identifier = !offset && key.contains(QLatin1Char('/'));
-    QList<qsizetype> matches;
-    for (const ZoneGroup& group : m_zoneGroups) {
-        bool match = false;
+    const auto zones = m_view->zones();
+    std::vector<bool> matched(zones.size());
+    bool any = false;
+    for (size_t z = 0; z < zones.size(); ++z) {
         if (offset)
-            match = group.zone.offsetFromUtc(at) == *offset;
+            matched[z] = zone(quint32(z)).offsetFromUtc(at) == *offset;
         else if (identifier)
-            match = group.identifier == key;
+            matched[z] = m_view->string(zones[z].key) == key;
         else
-            match = group.lastPart == key ||
-                    (abbreviation && group.zone.abbreviation(at).compare(key, Qt::CaseInsensitive) == 0);
-        if (match) matches += group.cities;
+            matched[z] = m_view->string(zones[z].lastPart) == key ||
+                         (abbreviation && zone(quint32(z)).abbreviation(at).compare(key, Qt::CaseInsensitive) == 0);
+        any = any || matched[z];
     }
-    std::sort(matches.begin(), matches.end());
+    QList<qsizetype> matches;
+    for (qsizetype i = 0; any && i < size(); ++i)
+        if (matched[m_view->record(i).zone]) matches.append(i);
     return matches;
 }
 
-QList<City> CityDatabase::searchByText(const QString& query, qsizetype limit) const
+QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype limit) const
 {
-    const QString folded = m_folder.fold(query);
-    if (folded.isEmpty() || limit <= 0) return {};
-    if (folded.contains(QChar(0))) return searchOneKeyAtATime(folded, limit);
+    // Each city's zone name is one more of its texts; zones are few, so they
+    // are matched once per query, and every city of a matching zone is ranked
+    // in its place in catalogue order between the hits of the scan below.
+    const std::vector<QString>& names = zoneNames();
+    std::vector<int> zoneScores(names.size(), noMatch);
+    bool anyZone = false;
+    for (size_t z = 0; z < names.size(); ++z) {
+        const qsizetype at = names[z].indexOf(folded);
+        if (at >= 0) zoneScores[z] = matchScore(1, at), anyZone = true;
+    }
+    const auto zoneScore = [&](qsizetype city) { return zoneScores[m_view->record(city).zone]; };
+
+    Ranking ranking(limit);
+    qsizetype unranked = 0; // cities before this one are ranked
+    const auto rankZonesUpTo = [&](qsizetype end) {
+        for (; anyZone && unranked < end && !ranking.full(); ++unranked)
+            ranking.add(unranked, zoneScore(unranked));
+        unranked = std::max(unranked, end);
+    };
 
     // The query holds no separator, so a hit never spans two keys; hits come
     // in buffer order, which is catalogue order.
-    Ranking ranking(limit);
-    const QStringView text(m_searchText);
+    const QStringView text = m_view->searchText();
+    const auto keyStarts = m_view->keyStarts();
+    const auto firstKeys = m_view->firstKeys();
     qsizetype city = -1;
     int best = noMatch;
     for (qsizetype at = text.indexOf(folded); at >= 0;) {
-        const qsizetype key = std::upper_bound(m_keyStarts.cbegin(), m_keyStarts.cend(), at) - m_keyStarts.cbegin() - 1;
-        if (city < 0 || key >= m_firstKeys.at(city + 1)) {
-            if (city >= 0) ranking.add(city, best);
-            if (ranking.full()) return ranking.take(m_cities);
-            city = std::upper_bound(m_firstKeys.cbegin(), m_firstKeys.cend(), key) - m_firstKeys.cbegin() - 1;
-            best = noMatch;
+        const qsizetype key = std::upper_bound(keyStarts.begin(), keyStarts.end(), quint32(at)) - keyStarts.begin() - 1;
+        if (city < 0 || key >= qsizetype(firstKeys[size_t(city) + 1])) {
+            if (city >= 0) ranking.add(city, best), unranked = city + 1;
+            if (ranking.full()) return ranking.take();
+            city = std::upper_bound(firstKeys.begin(), firstKeys.end(), quint32(key)) - firstKeys.begin() - 1;
+            rankZonesUpTo(city);
+            if (ranking.full()) return ranking.take();
+            best = zoneScore(city);
         }
-        best = std::min(best, matchScore(key - m_firstKeys.at(city), at - m_keyStarts.at(key)));
+        best = std::min(best, matchScore(key - firstKeys[size_t(city)], at - keyStarts[size_t(key)]));
         // Only a key's first hit counts, and nothing beats a score of 0.
-        const qsizetype next = best == 0 ? m_keyStarts.at(m_firstKeys.at(city + 1)) : m_keyStarts.at(key + 1);
+        const qsizetype next = best == 0 ? keyStarts[firstKeys[size_t(city) + 1]] : keyStarts[size_t(key) + 1];
         at = next < text.size() ? text.indexOf(folded, next) : -1;
     }
-    if (city >= 0) ranking.add(city, best);
-    return ranking.take(m_cities);
+    if (city >= 0) ranking.add(city, best), unranked = city + 1;
+    rankZonesUpTo(size());
+    return ranking.take();
 }
 
 // For the odd query holding U+0000, which the single-buffer scan uses as its separator.
-QList<City> CityDatabase::searchOneKeyAtATime(const QString& folded, qsizetype limit) const
+QList<qsizetype> CityDatabase::searchOneKeyAtATime(const QString& folded, qsizetype limit) const
 {
     Ranking ranking(limit);
-    const QStringView text(m_searchText);
-    for (qsizetype city = 0; city < m_cities.size() && !ranking.full(); ++city) {
+    const QStringView text = m_view->searchText();
+    const auto keyStarts = m_view->keyStarts();
+    const auto firstKeys = m_view->firstKeys();
+    for (qsizetype city = 0; city < size() && !ranking.full(); ++city) {
         int best = noMatch;
-        for (qsizetype key = m_firstKeys.at(city); key < m_firstKeys.at(city + 1); ++key) {
-            const qsizetype length = m_keyStarts.at(key + 1) - m_keyStarts.at(key) - 1;
-            const qsizetype at = text.sliced(m_keyStarts.at(key), length).indexOf(folded);
-            if (at >= 0) best = std::min(best, matchScore(key - m_firstKeys.at(city), at));
+        for (size_t key = firstKeys[size_t(city)]; key < firstKeys[size_t(city) + 1]; ++key) {
+            const qsizetype length = qsizetype(keyStarts[key + 1] - keyStarts[key]) - 1;
+            const qsizetype at = text.sliced(keyStarts[key], length).indexOf(folded);
+            if (at >= 0) best = std::min(best, matchScore(qsizetype(key - firstKeys[size_t(city)]), at));
         }
         ranking.add(city, best);
     }
-    return ranking.take(m_cities);
+    return ranking.take();
 }
 
 QList<City> CityDatabase::nearestCities(double latitude, double longitude, double radiusKm, qsizetype minimum,
                                         qsizetype maximum) const
 {
+    if (!m_view) return {};
     struct Candidate {
         double chord; // squared straight-line distance on the unit sphere
         qsizetype index;
     };
-    const UnitVector from = unitVector(latitude, longitude);
+    const CatalogueIndex::UnitVector from = CatalogueIndex::unitVector(latitude, longitude);
     // The chord of an arc of θ radians is 2 sin(θ/2); past half the globe every point is within.
     const double arc = std::min(radiusKm / (earthDiameterKm / 2), std::numbers::pi);
     const double radiusChord = 4 * std::sin(arc / 2) * std::sin(arc / 2);
+    const auto vectors = m_view->unitVectors();
     std::vector<Candidate> candidates;
-    candidates.reserve(m_unitVectors.size());
+    candidates.reserve(vectors.size());
     qsizetype within = 0;
-    for (size_t i = 0; i < m_unitVectors.size(); ++i) {
-        const UnitVector& to = m_unitVectors[i];
+    for (size_t i = 0; i < vectors.size(); ++i) {
+        const CatalogueIndex::UnitVector& to = vectors[i];
         if (std::isnan(to.x)) continue; // universal time is nowhere
         const double dx = from.x - to.x, dy = from.y - to.y, dz = from.z - to.z;
         double chord = dx * dx + dy * dy + dz * dz;
@@ -318,6 +374,6 @@ QList<City> CityDatabase::nearestCities(double latitude, double longitude, doubl
     QList<City> results;
     results.reserve(count);
     for (qsizetype i = 0; i < count; ++i)
-        results.append(m_cities.at(candidates[size_t(i)].index));
+        results.append(city(candidates[size_t(i)].index));
     return results;
 }

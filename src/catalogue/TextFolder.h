@@ -17,6 +17,8 @@ public:
     explicit TextFolder(const icu::Locale& locale);
 
     QString fold(const QString& text) const;
+    // Whether the Turkic rules for I apply.
+    bool isTurkic() const { return m_turkic; }
 
 private:
     QString foldSlowly(const QString& text) const;

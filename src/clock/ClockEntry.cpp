@@ -37,11 +37,9 @@ ClockEntry standaloneHomeEntry(const AppSettings& settings, const QTimeZone& hom
     entry.id = QStringLiteral("home");
     entry.timeZone = homeTimeZone;
     entry.kind = ClockEntry::Kind::home;
-    const auto& cities = database.cities();
-    const auto found = std::find_if(cities.cbegin(), cities.cend(),
-                                    [&](const City& city) { return city.timeZoneIdentifier == identifier; });
+    const std::optional<City> found = database.firstInZone(identifier);
     QString region;
-    if (found != cities.cend()) {
+    if (found) {
         entry.title = found->displayName();
         entry.emoji = settings.emoji(*found);
         region = regionCodeOf(found->country);

@@ -12,8 +12,10 @@ const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString settings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString appearance = QStringLiteral("org.freedesktop.appearance");
 const QString colorScheme = QStringLiteral("color-scheme");
-// A running portal answers in a few milliseconds; a hung one must not hold up the start.
-constexpr int runningPortalTimeoutMs = 500;
+// A running portal answers in a millisecond or two. The start waits that
+// long for it, so that the first frame has the right colours, and no longer:
+// a slow or hung portal's answer is taken when it comes.
+constexpr int runningPortalWaitMs = 15;
 
 } // namespace
 
@@ -29,8 +31,11 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* pare
     read << appearance << colorScheme;
     const QDBusConnectionInterface* names = m_bus.interface();
     if (names && names->isServiceRegistered(service)) {
-        take(m_bus.call(read, QDBus::Block, runningPortalTimeoutMs));
-        return;
+        const QDBusMessage reply = m_bus.call(read, QDBus::Block, runningPortalWaitMs);
+        if (reply.type() == QDBusMessage::ReplyMessage) {
+            take(reply);
+            return;
+        }
     }
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(read), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {

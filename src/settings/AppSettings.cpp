@@ -126,10 +126,7 @@ QStringList AppSettings::defaultTrackedCityIDs(const CityDatabase& database)
     static const char* const names[] = {"New York City", "Chicago", "Los Angeles", "London", "Melbourne"};
     QStringList ids;
     for (const char* name : names) {
-        const QString wanted = QString::fromUtf8(name);
-        const auto& cities = database.cities();
-        const auto it = std::find_if(cities.cbegin(), cities.cend(), [&](const City& c) { return c.name == wanted; });
-        if (it != cities.cend()) ids.append(it->id);
+        if (const std::optional<City> city = database.firstNamed(QString::fromUtf8(name))) ids.append(city->id);
     }
     return ids;
 }
@@ -318,9 +315,8 @@ QList<City> AppSettings::trackedCities(const QDateTime& at, const CityDatabase& 
         int offset; // seconds east of UTC at `at`, or the manual rank
     };
     std::vector<Row> rows;
-    const CityIndex byID = database.citiesByID();
     for (const QString& id : m_trackedCityIDs) {
-        if (const City* city = byID.find(id)) rows.push_back({*city, 0});
+        if (std::optional<City> city = database.find(id)) rows.push_back({std::move(*city), 0});
     }
 
     const NameCollator& collator = NameCollator::forLocale(SystemLocale::current());

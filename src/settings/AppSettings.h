@@ -58,8 +58,8 @@ class AppSettings : public QObject {
 public:
     using StringMap = QMap<QString, QString>;
 
-    // Reads every key from the store; only database.cities() is used, for
-    // the default tracked list.
+    // Reads every key from the store; the database only names the default
+    // tracked cities.
     AppSettings(Preferences& store, const CityDatabase& database, QObject* parent = nullptr);
 
     // The first city named "New York City", "Chicago", "Los Angeles",

@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(city.name, u"Berlin"_s);
         QCOMPARE(city.aliases, aliases);
         QCOMPARE(city.latitude, latitude);
-        QCOMPARE(city.timeZone.id(), "Europe/Berlin"_ba);
+        QCOMPARE(city.timeZoneIdentifier, u"Europe/Berlin"_s);
     }
 
     void rejectsWholeFile_data()
@@ -68,16 +68,15 @@ private slots:
 
     void unknownZoneKeepsIdentifier()
     {
-        const auto cities = CatalogueFile::decode(
-            R"([{"i":"a","n":"A","r":"","c":"C","la":1,"lo":2,"z":"Mars/Olympus_Mons"},
-                {"i":"b","n":"B","r":"","c":"C","la":1,"lo":2,"z":"America/Ciudad_Juarez"}])");
+        const auto cities =
+            CatalogueFile::decode(R"([{"i":"a","n":"A","r":"","c":"C","la":1,"lo":2,"z":"Mars/Olympus_Mons"}])");
         QVERIFY(cities);
-        const City& unknown = cities->at(0);
-        QCOMPARE(unknown.timeZoneIdentifier, u"Mars/Olympus_Mons"_s);
-        QVERIFY(unknown.timeZone.isValid());
-        QCOMPARE(unknown.timeZone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(1'700'000'000)), 0);
+        QCOMPARE(cities->at(0).timeZoneIdentifier, u"Mars/Olympus_Mons"_s);
+        const QTimeZone unknown = resolveTimeZone("Mars/Olympus_Mons");
+        QVERIFY(unknown.isValid());
+        QCOMPARE(unknown.offsetFromUtc(QDateTime::fromSecsSinceEpoch(1'700'000'000)), 0);
         // Newer than ICU's own copy of the rules, but the system database knows it.
-        QCOMPARE(cities->at(1).timeZone.id(), "America/Ciudad_Juarez"_ba);
+        QCOMPARE(resolveTimeZone("America/Ciudad_Juarez").id(), "America/Ciudad_Juarez"_ba);
     }
 
     void flags_data()

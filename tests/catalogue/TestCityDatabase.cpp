@@ -1,6 +1,8 @@
 #include "../support/CatalogueFiles.h"
+#include "catalogue/CatalogueFile.h"
 #include "catalogue/CityDatabase.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -29,7 +31,7 @@ private slots:
         QFETCH(QByteArray, contents);
         const QString path = contents.isNull() ? m_dir.filePath(u"absent.json"_s) : writeCatalogue(m_dir, contents);
         const CityDatabase database(path, english);
-        QVERIFY(database.cities().isEmpty());
+        QVERIFY(database.isEmpty());
         QVERIFY(database.search(u"utc"_s, 10).isEmpty());
         QVERIFY(database.nearestCities(0, 0, 1500, 12, 60).isEmpty());
     }
@@ -39,10 +41,11 @@ private slots:
         const QJsonArray records{cityRecord("utc", "Impostor"), cityRecord("dup", "First", 10, 10),
                                  cityRecord("dup", "Second", 10, 10)};
         const CityDatabase database(writeCatalogue(m_dir, records), english);
-        QCOMPARE(idsOf(database.cities()), (QStringList{"utc", "utc", "dup", "dup"}));
-        QCOMPARE(database.cities().first(), City::utc());
-        QCOMPARE(database.citiesByID().value(u"utc"_s), City::utc());
-        QCOMPARE(database.citiesByID().value(u"dup"_s).name, u"First"_s);
+        QCOMPARE(database.size(), 4);
+        QCOMPARE(database.city(0), City::utc());
+        QCOMPARE(database.city(1).name, u"Impostor"_s);
+        QCOMPARE(database.find(u"utc"_s).value_or(City()), City::utc());
+        QCOMPARE(database.find(u"dup"_s).value_or(City()).name, u"First"_s);
         // Neither the built-in entry nor a file record that claims its id is a
         // place; a minimum above the catalogue's size gives every place.
         QCOMPARE(idsOf(database.nearestCities(0, 0, 1, 5, 5)), (QStringList{"dup", "dup"}));
@@ -203,11 +206,61 @@ private slots:
         QCOMPARE(idsOf(database.nearestCities(latitude, longitude, radius, minimum, maximum)), expected);
     }
 
+    // The prebuilt index is used only when whole and current; otherwise the
+    // catalogue file gives the same answers.
+    void prebuiltIndex_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("whole") << "" << true;
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("truncated") << "truncated" << false;
+        QTest::newRow("wrong version") << "version" << false;
+        QTest::newRow("bit flip") << "flip" << false;
+        QTest::newRow("catalogue newer than the index") << "newer" << false;
+        QTest::newRow("made for other folding rules") << "turkish" << false;
+    }
+
+    void prebuiltIndex()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, used);
+        QTemporaryDir dir;
+        QJsonArray records{cityRecord("paris", "Paris", 48.86, 2.35, "Europe/Paris", "", "France", {"Lutetia"}),
+                           cityRecord("berlin", "Berlin", 52.52, 13.40, "Europe/Berlin")};
+        const QString catalogue = writeCatalogue(dir, records);
+        const QString index = CityDatabase::indexFileFor(catalogue);
+        QList<City> all{City::utc()};
+        all += CatalogueFile::decode(readFile(catalogue)).value();
+        QByteArray written = CatalogueIndex::build(all, TextFolder(), CatalogueIndex::Folding::standard,
+                                                   {quint64(QFileInfo(catalogue).size())});
+        if (damage == u"truncated") written.chop(written.size() / 2);
+        if (damage == u"version") written[8] = char(written[8] + 1);
+        if (damage == u"flip") written[written.size() / 2] = char(written[written.size() / 2] ^ 0x10);
+        if (damage != u"missing") writeFile(index, written);
+        const QDateTime built = QDateTime::currentDateTimeUtc();
+        QFile(catalogue).setFileTime(built.addSecs(-60), QFileDevice::FileModificationTime);
+        if (damage == u"newer") {
+            records.append(cityRecord("oslo", "Oslo", 59.91, 10.75, "Europe/Oslo"));
+            writeCatalogue(dir, records);
+            QFile(catalogue).setFileTime(built.addSecs(60), QFileDevice::FileModificationTime);
+        }
+        const CityDatabase database(catalogue, damage == u"turkish" ? icu::Locale("tr_TR") : english);
+
+        QCOMPARE(database.origin(), used ? CityDatabase::Origin::index : CityDatabase::Origin::catalogue);
+        QCOMPARE(database.size(), damage == u"newer" ? 4 : 3);
+        QCOMPARE(idsOf(database.search(u"lut"_s, 5)), QStringList{"paris"});
+        QCOMPARE(idsOf(database.search(u"Europe/Paris"_s, 5)), QStringList{"paris"});
+        QCOMPARE(database.find(u"berlin"_s).value().timeZone.id(), "Europe/Berlin"_ba);
+        QCOMPARE(idsOf(database.nearestCities(52, 13, 1, 1, 1)), QStringList{"berlin"});
+        QCOMPARE(database.find(u"oslo"_s).has_value(), damage == u"newer");
+    }
+
     void shippedCatalogue()
     {
         const CityDatabase database(::shippedCatalogue(), english);
-        QCOMPARE(database.cities().size(), 26410);
-        QCOMPARE(database.cities().first(), City::utc());
+        QCOMPARE(database.size(), 26410);
+        QCOMPARE(database.city(0), City::utc());
         for (const char* name : {"New York City", "Chicago", "Los Angeles", "London", "Melbourne"}) {
             const QList<City> found = database.search(QString::fromUtf8(name), 1);
             QVERIFY2(!found.isEmpty() && found.first().name == QString::fromUtf8(name), name);
@@ -215,8 +268,8 @@ private slots:
         QCOMPARE(database.search(u"ZURICH"_s, 1).first().name, u"Zürich"_s);
         QCOMPARE(database.search(u"calcutta"_s, 1).first().name, u"Kolkata"_s);
         // Every city resolves to a zone the system knows and to a flag.
-        for (qsizetype i = 1; i < database.cities().size(); ++i) {
-            const City& city = database.cities().at(i);
+        for (qsizetype i = 1; i < database.size(); ++i) {
+            const City city = database.city(i);
             QVERIFY2(city.timeZone.id() == city.timeZoneIdentifier.toUtf8(), qPrintable(city.timeZoneIdentifier));
             QVERIFY2(flagEmoji(city.country), qPrintable(city.country));
         }

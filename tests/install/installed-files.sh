@@ -21,6 +21,9 @@ usr=$root/usr
 id=org.horavia.Horavia
 check "the bundle is whole" test -x "$usr/lib/horavia/Horavia.app/Contents/Horavia" -a \
   -f "$usr/lib/horavia/Horavia.app/Contents/Info.plist" -a -f "$usr/lib/horavia/Horavia.app/Contents/Resources/cities.json"
+resources=$usr/lib/horavia/Horavia.app/Contents/Resources
+check "the catalogue's index is installed and not older than the catalogue" \
+  test -s "$resources/cities.index" -a ! "$resources/cities.json" -nt "$resources/cities.index"
 check "nothing installed is writable by group or others" \
   test -z "$(find "$root/usr" ! -type l -perm /022 -print)"
 check "the launcher is a relative link to the bundle's executable" \

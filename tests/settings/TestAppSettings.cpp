@@ -381,7 +381,7 @@ private slots:
     }
 
 private:
-    City city(const char* id) const { return m_database->citiesByID().value(QString::fromLatin1(id)); }
+    City city(const char* id) const { return m_database->find(QString::fromLatin1(id)).value_or(City()); }
     std::unique_ptr<AppSettings> make() { return std::make_unique<AppSettings>(m_store, *m_database); }
 
     QTemporaryDir m_dir;

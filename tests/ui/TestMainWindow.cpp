@@ -118,7 +118,7 @@ private slots:
         QFETCH(QVariantMap, custom);
         QFETCH(QStringList, entries);
         for (auto it = custom.cbegin(); it != custom.cend(); ++it)
-            m_settings->setCustomLabel(it.value().toString(), m_database->citiesByID().value(it.key()));
+            m_settings->setCustomLabel(it.value().toString(), m_database->find(it.key()).value_or(City()));
         QVERIFY(!m_window->makeRowMenu(0)); // a section title has none
         const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(3));
         QStringList texts;
@@ -177,7 +177,7 @@ private slots:
 
     void labelEditor()
     {
-        const City tokyo = m_database->citiesByID().value(u"tok"_s);
+        const City tokyo = m_database->find(u"tok"_s).value_or(City());
         CityLabelEditor fresh(*m_settings, tokyo);
         QCOMPARE(fresh.emojiField()->placeholderText(), *flagEmoji(u"Japan"_s));
         QCOMPARE(fresh.nameField()->placeholderText(), u"Tokyo"_s);
@@ -201,7 +201,7 @@ private slots:
 
         m_settings->setShowsFlags(false);
         QCOMPARE(CityLabelEditor(*m_settings, tokyo).emojiField()->placeholderText(), u"🌍"_s);
-        const City nowhere = m_database->citiesByID().value(u"nul"_s);
+        const City nowhere = m_database->find(u"nul"_s).value_or(City());
         m_settings->setShowsFlags(true);
         QCOMPARE(CityLabelEditor(*m_settings, nowhere).emojiField()->placeholderText(), u"🌍"_s);
     }

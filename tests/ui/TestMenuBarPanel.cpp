@@ -124,7 +124,7 @@ private slots:
 
         m_settings->setSortMode(SortMode::alphabetical);
         QCOMPARE(panel->rows(), before); // ny already sorted first: nothing to rebuild
-        m_settings->toggleTracking(m_database->citiesByID().value(u"lon"_s));
+        m_settings->toggleTracking(m_database->find(u"lon"_s).value_or(City()));
         QCOMPARE(panel->rows().size(), 4);
         QCOMPARE(::structure(panel->layout()).mid(0, 5), (QStringList{"row:UTC", "divider", "row:London, England",
                                                                       "row:New York City, New York", "row:Tokyo"}));

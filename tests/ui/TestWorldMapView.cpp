@@ -113,10 +113,10 @@ private slots:
         view.resize(720, 284);
         const QImage plain = render(view);
 
-        const CityIndex byId = m_database->citiesByID();
+        const City tokyo = *m_database->find(u"tok"_s), nairobi = *m_database->find(u"nbo"_s);
         // Tokyo tracked and listed, Nairobi only listed, UTC both (never drawn).
-        shown.tracked = {byId.value("tok"), City::utc()};
-        shown.listed = {byId.value("tok"), byId.value("nbo"), City::utc()};
+        shown.tracked = {tokyo, City::utc()};
+        shown.listed = {tokyo, nairobi, City::utc()};
         shown.focus = Coordinate{-21.94, 64.15}; // Reykjavík: neither listed nor tracked
         const QImage marked = render(view);
 
