@@ -3,7 +3,7 @@
 // the first time and again, a clock tick with it open (also on 200 search
 // results); one step of the time cursor with the panel and the chooser open,
 // Next Overlap for twenty cities; opening the settings, About and Software
-// Update windows, and the settings preview on a tick.
+// Update windows, and the settings preview on a tick; thirty days of uptime.
 
 #include "ApplicationState.h"
 #include "chooser/CityListModel.h"
@@ -23,10 +23,15 @@
 #include "update/Updater.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -195,6 +200,50 @@ void cursorStep(benchmark::State& state)
     }
 }
 BENCHMARK(cursorStep)->Unit(benchmark::kMillisecond);
+
+// Thirty days of minute ticks on the injected clock, the panel opened and
+// closed every hour and the chooser made, shown and closed every day, as a
+// long-running application does. Memory and live widgets are counted after
+// the first day (caches filled) and at the end: neither may grow.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/statm"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    return status.readAll().split(' ').value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+void longUptime(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Chooser chooser;
+        chooser.settings.setTrackedCityIDs(twentyCities());
+        MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap);
+        long firstDayKb = 0;
+        qsizetype firstDayWidgets = 0;
+        for (int minute = 1; minute <= 30 * 24 * 60; ++minute) {
+            chooser.tick();
+            if (minute % 60 == 0) {
+                panel.show();
+                QCoreApplication::processEvents();
+                panel.hide();
+            }
+            if (minute % (24 * 60) == 0) {
+                auto window = std::make_unique<MainWindow>(chooser.settings, chooser.time, chooser.entries, database(),
+                                                           ApplicationState::land(), chooser.commands);
+                window->show();
+                QCoreApplication::processEvents();
+                window->close();
+                window.reset();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                if (minute == 24 * 60)
+                    firstDayKb = residentKilobytes(), firstDayWidgets = QApplication::allWidgets().size();
+            }
+        }
+        state.counters["rss_growth_kB"] = double(residentKilobytes() - firstDayKb);
+        state.counters["widget_growth"] = double(QApplication::allWidgets().size() - firstDayWidgets);
+    }
+}
+BENCHMARK(longUptime)->Iterations(1)->Unit(benchmark::kSecond);
 
 // Next Overlap over a week for home and twenty cities.
 void nextOverlap(benchmark::State& state)
