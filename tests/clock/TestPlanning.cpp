@@ -127,18 +127,13 @@ private slots:
     {
         QTest::addColumn<QString>("region");
         QTest::addColumn<QString>("workdays"); // Monday first
-        QTest::newRow("Germany") << "DE"
-                                 << "MTWTF..";
-        QTest::newRow("Saudi Arabia") << "SA"
-                                      << "MTWT..S";
-        QTest::newRow("Israel") << "IL"
-                                << "MTWT..S";
-        QTest::newRow("Iran: Friday") << "IR"
-                                      << "MTWT.SS";
-        QTest::newRow("Afghanistan: Thursday and Friday") << "AF"
-                                                          << "MTW..SS";
-        QTest::newRow("unknown") << ""
-                                 << "MTWTF..";
+        for (const auto& [name, region, workdays] : {std::tuple{"Germany", "DE", "MTWTF.."},
+                                                     {"Saudi Arabia", "SA", "MTWT..S"},
+                                                     {"Israel", "IL", "MTWT..S"},
+                                                     {"Iran: Friday", "IR", "MTWT.SS"},
+                                                     {"Afghanistan: Thursday and Friday", "AF", "MTW..SS"},
+                                                     {"unknown", "", "MTWTF.."}})
+            QTest::newRow(name) << QString::fromLatin1(region) << QString::fromLatin1(workdays);
     }
 
     void workWeeks()
@@ -242,21 +237,17 @@ private slots:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QDateTime>("at");
         QTest::addColumn<QString>("expected");
-        const QDateTime january = utc("2026-01-15T12:00:00Z");
-        QTest::newRow("Tokyo from Berlin") << "Europe/Berlin"_ba
-                                           << "Asia/Tokyo"_ba << january << "+8 h";
-        QTest::newRow("St. John's from UTC") << "UTC"_ba
-                                             << "America/St_Johns"_ba << january << "\u22123:30";
-        QTest::newRow("Nepal") << "UTC"_ba
-                               << "Asia/Kathmandu"_ba << january << "+5:45";
-        QTest::newRow("Chatham in its summer") << "UTC"_ba
-                                               << "Pacific/Chatham"_ba << january << "+13:45";
-        QTest::newRow("Chatham in its winter") << "UTC"_ba
-                                               << "Pacific/Chatham"_ba << utc("2026-07-15T12:00:00Z") << "+12:45";
-        QTest::newRow("across the date line") << "Pacific/Kiritimati"_ba
-                                              << "Pacific/Pago_Pago"_ba << january << "\u221225 h";
-        QTest::newRow("none") << "Europe/Paris"_ba
-                              << "Europe/Berlin"_ba << january << "";
+        const auto row = [](const char* name, const char* home, const char* zone, const char* at, const char* text) {
+            QTest::newRow(name) << QByteArray(home) << QByteArray(zone) << utc(at) << QString::fromUtf8(text);
+        };
+        const char* january = "2026-01-15T12:00:00Z";
+        row("Tokyo from Berlin", "Europe/Berlin", "Asia/Tokyo", january, "+8 h");
+        row("St. John's from UTC", "UTC", "America/St_Johns", january, "\u22123:30");
+        row("Nepal", "UTC", "Asia/Kathmandu", january, "+5:45");
+        row("Chatham in its summer", "UTC", "Pacific/Chatham", january, "+13:45");
+        row("Chatham in its winter", "UTC", "Pacific/Chatham", "2026-07-15T12:00:00Z", "+12:45");
+        row("across the date line", "Pacific/Kiritimati", "Pacific/Pago_Pago", january, "\u221225 h");
+        row("none", "Europe/Paris", "Europe/Berlin", january, "");
     }
 
     void offsets()
@@ -276,16 +267,17 @@ private slots:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QDateTime>("at");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Berlin falls back")
-            << "Europe/Berlin"_ba << utc("2026-10-20T12:00:00Z") << "Clocks go back 1 hour on Sun, Oct 25";
-        QTest::newRow("more than a week ahead") << "Europe/Berlin"_ba << utc("2026-10-17T12:00:00Z") << "";
-        QTest::newRow("Lord Howe: half an hour")
-            << "Australia/Lord_Howe"_ba << utc("2026-10-01T00:00:00Z") << "Clocks go forward 30 minutes on Sun, Oct 4";
-        QTest::newRow("New York springs forward")
-            << "America/New_York"_ba << utc("2026-03-05T12:00:00Z") << "Clocks go forward 1 hour on Sun, Mar 8";
-        QTest::newRow("Chatham") << "Pacific/Chatham"_ba << utc("2026-09-22T00:00:00Z")
-                                 << "Clocks go forward 1 hour on Sun, Sep 27";
-        QTest::newRow("no changes in Tokyo") << "Asia/Tokyo"_ba << utc("2026-03-05T12:00:00Z") << "";
+        const auto row = [](const char* name, const char* zone, const char* at, const char* text) {
+            QTest::newRow(name) << QByteArray(zone) << utc(at) << QString::fromLatin1(text);
+        };
+        row("Berlin falls back", "Europe/Berlin", "2026-10-20T12:00:00Z", "Clocks go back 1 hour on Sun, Oct 25");
+        row("more than a week ahead", "Europe/Berlin", "2026-10-17T12:00:00Z", "");
+        row("Lord Howe: half an hour", "Australia/Lord_Howe", "2026-10-01T00:00:00Z",
+            "Clocks go forward 30 minutes on Sun, Oct 4");
+        row("New York springs forward", "America/New_York", "2026-03-05T12:00:00Z",
+            "Clocks go forward 1 hour on Sun, Mar 8");
+        row("Chatham", "Pacific/Chatham", "2026-09-22T00:00:00Z", "Clocks go forward 1 hour on Sun, Sep 27");
+        row("no changes in Tokyo", "Asia/Tokyo", "2026-03-05T12:00:00Z", "");
     }
 
     void notices()
@@ -302,13 +294,13 @@ private slots:
     {
         QTest::addColumn<QDateTime>("at");
         QTest::addColumn<QString>("expected");
-        const QString space = u"\u202F"_s;
-        QTest::newRow("two days ahead") << utc("2026-12-09T14:00:00Z") << "Wed, Dec 9, 3:00" + space + "PM · in 2 days";
-        QTest::newRow("hours ago") << utc("2026-12-07T10:00:00Z") << "Mon, Dec 7, 11:00" + space + "AM · 3 hours ago";
-        QTest::newRow("the first 2:30 of the night")
-            << utc("2026-10-25T00:30:00Z") << "Sun, Oct 25, 2:30" + space + "AM CEST · 44 days ago";
-        QTest::newRow("the second") << utc("2026-10-25T01:30:00Z")
-                                    << "Sun, Oct 25, 2:30" + space + "AM CET · 43 days ago";
+        const auto row = [](const char* name, const char* at, const char* text) {
+            QTest::newRow(name) << utc(at) << QString::fromUtf8(text).replace(u'_', u'\u202F');
+        };
+        row("two days ahead", "2026-12-09T14:00:00Z", "Wed, Dec 9, 3:00_PM · in 2 days");
+        row("hours ago", "2026-12-07T10:00:00Z", "Mon, Dec 7, 11:00_AM · 3 hours ago");
+        row("the first 2:30 of the night", "2026-10-25T00:30:00Z", "Sun, Oct 25, 2:30_AM CEST · 44 days ago");
+        row("the second", "2026-10-25T01:30:00Z", "Sun, Oct 25, 2:30_AM CET · 43 days ago");
     }
 
     void chosenInstant()
@@ -326,20 +318,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected"); // UTC, or "error"
-        QTest::newRow("Z") << "2026-03-29T15:00Z"
-                           << "2026-03-29T15:00:00Z";
-        QTest::newRow("an offset") << "2026-03-29T15:00+05:30"
-                                   << "2026-03-29T09:30:00Z";
-        QTest::newRow("home's wall clock") << "2026-03-29T15:00"
-                                           << "2026-03-29T13:00:00Z";
-        QTest::newRow("skipped by the clocks") << "2026-03-29T02:30"
-                                               << "error";
-        QTest::newRow("repeated: the later") << "2026-10-25T02:30"
-                                             << "2026-10-25T01:30:00Z";
-        QTest::newRow("a date alone") << "2026-03-29"
-                                      << "error";
-        QTest::newRow("words") << "tomorrow"
-                               << "error";
+        for (const auto& [name, text, expected] : {std::tuple{"Z", "2026-03-29T15:00Z", "2026-03-29T15:00:00Z"},
+                                                   {"an offset", "2026-03-29T15:00+05:30", "2026-03-29T09:30:00Z"},
+                                                   {"home's wall clock", "2026-03-29T15:00", "2026-03-29T13:00:00Z"},
+                                                   {"skipped by the clocks", "2026-03-29T02:30", "error"},
+                                                   {"repeated: the later", "2026-10-25T02:30", "2026-10-25T01:30:00Z"},
+                                                   {"a date alone", "2026-03-29", "error"},
+                                                   {"words", "tomorrow", "error"}})
+            QTest::newRow(name) << QString::fromLatin1(text) << QString::fromLatin1(expected);
     }
 
     void instants()

@@ -5,8 +5,8 @@
 # them, the map is a focusable, named picture, the settings window a dialog.
 # With real key events only: search and track two cities, move one up
 # (the custom order is stored), rename it with F2, remove it with Delete and
-# bring it back with Ctrl+Z; change the time format in the settings and close
-# them with Escape; reach the map with Tab, move its point with the arrows and
+# bring it back with Ctrl+Z; Space untracks and tracks; change the time format
+# in the settings and close them with Escape and Ctrl+W; reach the map with Tab, move its point with the arrows and
 # list the places near it with Return.
 # Run inside dbus-run-session. Usage: keyboard.sh APP SCREENSHOT_DIR
 app=$1
@@ -26,6 +26,7 @@ has() { # a line of the tree (depth, role, name, focusable), given a moment to a
 stored() { tr -d ' \n' <"$prefs"; }
 main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+settings_closed() { ! find_app_window 420 440 >/dev/null; }
 
 echo '{"trackedCityIDs": [], "showsHomeZone": true}' >"$prefs"
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
@@ -54,8 +55,12 @@ keys ctrl+f; xdotool type --delay 60 tokyo; sleep 0.6; keys Down Return
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"trackedCityIDs\":\[\"gn1850147\"'" || fail "Return did not track Tokyo"
 keys ctrl+f; xdotool type --delay 60 paris; sleep 0.6; keys Down Return
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"gn2988507\"\]'" || fail "Return did not track Paris"
+keys space
+wait_for 5 bash -c "! grep -q gn2988507 '$prefs'" || fail "Space did not untrack Paris"
+keys space
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"gn2988507\"\]'" || fail "Space did not track Paris again"
 keys ctrl+f Escape
-pass "search and Return track Tokyo and Paris"
+pass "search and Return track Tokyo and Paris; Space untracks and tracks again"
 
 # Into the list: home, the section, Paris, Tokyo (by time); Tokyo one up.
 keys ctrl+f Down Down Down Down
@@ -95,9 +100,12 @@ has "\tdialog\tSettings\t" || fail "the settings window is no dialog"
 keys Down
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"timeFormat\":\"twelveHour\"'" || fail "Down in the time picker did not choose 12-Hour"
 keys Escape
-wait_for 5 bash -c "! find_app_window 420 440 >/dev/null" 2>/dev/null
-find_app_window 420 440 >/dev/null && fail "Escape did not close the settings"
-pass "the settings are a dialog; the time format changes from the keyboard and Escape closes them"
+wait_for 5 settings_closed || fail "Escape did not close the settings"
+keys ctrl+comma
+wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open the settings again"
+keys ctrl+w
+wait_for 5 settings_closed || fail "Ctrl+W did not close the settings"
+pass "the settings are a dialog; the time format changes from the keyboard; Escape and Ctrl+W close them"
 
 # The map: Tab from the search field past Order; the point to 10 E 48 N; Return.
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null

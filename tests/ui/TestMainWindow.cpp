@@ -55,33 +55,6 @@ private slots:
         m_stack.reset();
     }
 
-    void keyboardAlone()
-    {
-        QLineEdit* search = m_window->searchField();
-        search->setFocus();
-        QTest::keyClicks(search, u"par"_s);
-        QTest::keyClick(search, Qt::Key_Down);
-        QVERIFY(m_window->list()->hasFocus());
-        QTest::keyClick(m_window->list(), Qt::Key_Return); // Paris, the first result
-        QCOMPARE(m_settings->trackedCityIDs(), (QStringList{"tok", "par"}));
-        QTest::keyClick(m_window->list(), Qt::Key_Space);
-        QCOMPARE(m_settings->trackedCityIDs(), QStringList{"tok"});
-
-        QTest::keyClick(search, Qt::Key_Escape);
-        QVERIFY(search->text().isEmpty());
-        // Home (UTC), then Tokyo under "Cities You Track": Delete removes it.
-        m_window->list()->setFocus();
-        m_window->list()->setCurrentIndex(m_window->model().index(3));
-        QTest::keyClick(m_window->list(), Qt::Key_Delete); // the row slides out, then goes
-        QTRY_VERIFY(m_settings->trackedCityIDs().isEmpty());
-        // And comes back, where it was, with Ctrl+Z (or the notice's Undo).
-        QVERIFY(m_window->undoNotice()->isVisible());
-        QTest::keyClick(m_window->list(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(m_settings->trackedCityIDs(), QStringList{"tok"});
-        QVERIFY(!m_window->undoNotice()->isVisible());
-        QCOMPARE(m_window->model().item(m_window->list()->currentIndex().row()).city->id, u"tok"_s);
-    }
-
     void mapFocusAndClearSelection()
     {
         QToolButton* clear = m_window->clearSelectionButton();

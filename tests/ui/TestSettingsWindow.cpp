@@ -8,7 +8,6 @@
 #include "ui/SettingsWindow.h"
 #include "update/Updater.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -83,21 +82,6 @@ private slots:
         QSignalSpy opened(&m_showUpdate, &QAction::triggered);
         m_window->showButton()->click();
         QCOMPARE(opened.count(), 1);
-    }
-
-    // A dialog to a screen reader, closed with Escape or Ctrl+W.
-    void readsAsADialogAndClosesFromTheKeyboard()
-    {
-        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Dialog);
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QTest::keyClick(m_window.get(), Qt::Key_Escape);
-        QVERIFY(!m_window->isVisible());
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QTest::keyClick(m_window.get(), Qt::Key_W, Qt::ControlModifier);
-        QVERIFY(!m_window->isVisible());
     }
 
     // The date samples are the user's own format, as the preview is.
