@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -154,10 +153,6 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
         auto* label = new QLabel(this);
         label->setTextFormat(Qt::MarkdownText);
         label->setText(paragraph);
-        // A screen reader reads what is shown, not the Markdown behind it.
-        QTextDocument shown;
-        shown.setMarkdown(paragraph);
-        label->setAccessibleName(shown.toPlainText().trimmed());
         label->setWordWrap(true);
         label->setFont(Controls::scaled(font(), Controls::callout));
         label->setOpenExternalLinks(true);

@@ -1,11 +1,15 @@
 #include "Accessibility.h"
 
+#include "AccessibleViews.h"
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
 #include <QWidget>
 #include <QWindow>
 
@@ -81,6 +85,10 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         {QStringLiteral("SettingsWindow"), QAccessible::Dialog},
     };
     if (className == QLatin1String("WorldMapView")) return new AccessibleMap(widget);
+    if (auto* list = qobject_cast<QListView*>(widget); list && list->objectName() == QLatin1String("cityList"))
+        return AccessibleViews::cityList(list);
+    if (auto* label = qobject_cast<QLabel*>(widget); label && label->textFormat() == Qt::MarkdownText)
+        return AccessibleViews::linkedParagraph(label);
     if (const auto role = roles.constFind(className); role != roles.cend()) return new AccessibleRole(widget, *role);
     // The panel's column of clock rows.
     if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("clockList"))

@@ -126,6 +126,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     layout->addWidget(m_planning);
 
     m_list = new QListView(content);
+    m_list->setObjectName(QStringLiteral("cityList")); // read with its section titles as headings
     m_list->setModel(m_model);
     m_delegate = new CityListDelegate(m_list);
     m_list->setItemDelegate(m_delegate);

@@ -2,7 +2,8 @@
 # The real executable as a screen reader and the keyboard alone meet it.
 # Through the accessibility tree: the tray panel is a window of the
 # application whose clocks are focusable list items named as the panel shows
-# them, the map is a focusable, named picture, the settings window a dialog.
+# them, the map is a focusable, named picture, the chooser's section titles
+# are headings, the settings window a dialog.
 # With real key events only: search and track two cities, move one up
 # (the custom order is stored), rename it with F2, remove it with Delete and
 # bring it back with Ctrl+Z; Space untracks and tracks; change the time format
@@ -61,6 +62,8 @@ keys space
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"gn2988507\"\]'" || fail "Space did not track Paris again"
 keys ctrl+f Escape
 pass "search and Return track Tokyo and Paris; Space untracks and tracks again"
+has "\theading\tCities You Track\t" || fail "the list's section titles are no headings: $(tree | grep -P 'Cities You Track')"
+pass "the list's section titles are headings"
 
 # Into the list: home, the section, Paris, Tokyo (by time); Tokyo one up.
 keys ctrl+f Down Down Down Down
@@ -117,7 +120,7 @@ has "\timage\tWorld map, " || fail "the map's point is not announced: $(tree | g
 spoken=$(tree | grep -oP "\timage\tWorld map, \K[^\t]*")
 import -window root "$shots/keyboard-map-point.png"
 keys Return
-has "\tlist item\tNear " || fail "Return did not list the places near the point"
+has "\theading\tNear " || fail "Return did not list the places near the point"
 import -window root "$shots/keyboard-map-nearby.png" # with sunrise and sunset under the ring
-pass "Tab reaches the map, the arrows move its point (\"$spoken\"), Return lists $(tree | grep -oP '\tlist item\t\KNear [^\t]*')"
+pass "Tab reaches the map, the arrows move its point (\"$spoken\"), Return lists $(tree | grep -oP '\theading\t\KNear [^\t]*')"
 [ "$failed" -eq 0 ]

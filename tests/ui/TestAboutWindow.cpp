@@ -1,5 +1,8 @@
 #include "ui/AboutWindow.h"
+#include "ui/Accessibility.h"
 
+#include <QAccessible>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -24,7 +27,12 @@ Q_DECLARE_METATYPE(std::optional<BundleInfo>)
 class TestAboutWindow : public QObject {
     Q_OBJECT
 
+public:
+    Q_INVOKABLE void openUrl(const QUrl& url) { m_opened.append(url); }
+
 private slots:
+    void initTestCase() { Accessibility::install(); }
+
     void versionLine_data()
     {
         QTest::addColumn<std::optional<BundleInfo>>("bundle");
@@ -48,12 +56,42 @@ private slots:
         AboutWindow window(std::nullopt);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (QLabel* label : window.findChildren<QLabel*>()) { // no credit line cut off, none read as Markdown
+        for (QLabel* label : window.findChildren<QLabel*>()) // no credit line cut off
             if (label->wordWrap()) QVERIFY(label->height() >= label->heightForWidth(label->width()));
-            QVERIFY2(!label->accessibleName().contains(u"]("_s), qPrintable(label->accessibleName()));
-        }
         QCOMPARE(AboutWindow(info("1", "1", u"© 2026 Someone"_s)).notice()->text(), u"© 2026 Someone"_s);
         QCOMPARE(AboutWindow(std::nullopt).notice()->text(), u"© The Horavia developers"_s);
+    }
+
+    // A credit reads as it is shown, and its links are links, where they are
+    // shown, that open their page.
+    void creditsReadWithTheirLinks()
+    {
+        AboutWindow window(std::nullopt);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto labels = window.findChildren<QLabel*>();
+        const auto first = std::find_if(labels.cbegin(), labels.cend(), [](QLabel* l) { return l->wordWrap(); });
+        QAccessibleInterface* paragraph = QAccessible::queryAccessibleInterface(*first);
+        QVERIFY(paragraph->text(QAccessible::Name).startsWith(u"Horavia shows the time around the world. Every"_s));
+        QVERIFY(!paragraph->text(QAccessible::Name).contains(u"]("_s));
+        QStringList links;
+        for (int i = 0; i < paragraph->childCount(); ++i) {
+            QAccessibleInterface* link = paragraph->child(i);
+            QCOMPARE(link->role(), QAccessible::Link);
+            QCOMPARE(paragraph->indexOfChild(link), i);
+            QVERIFY(!link->rect().isEmpty() && paragraph->rect().contains(link->rect()));
+            if (i > 0) { // in reading order
+                const QRect before = paragraph->child(i - 1)->rect(), here = link->rect();
+                QVERIFY(here.top() > before.top() || (here.top() == before.top() && here.left() > before.right()));
+            }
+            links.append(link->text(QAccessible::Name) + u' ' + link->text(QAccessible::Description));
+        }
+        QCOMPARE(links, (QStringList{"IANA Time Zone Database https://www.iana.org/time-zones",
+                                     "Unicode CLDR https://cldr.unicode.org", "ICU https://icu.unicode.org"}));
+        QDesktopServices::setUrlHandler(u"https"_s, this, "openUrl");
+        paragraph->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+        QCOMPARE(m_opened, QList<QUrl>{QUrl(u"https://cldr.unicode.org"_s)});
     }
 
     void entriesOpenOnlyWebPages()
@@ -73,6 +111,9 @@ private slots:
             window.open({u"Bad"_s, {}, QString::fromLatin1(address), {}});
         QCOMPARE(opened, QList<QUrl>{QUrl(entries.first().address)});
     }
+
+private:
+    QList<QUrl> m_opened;
 };
 
 QTEST_MAIN(TestAboutWindow)
