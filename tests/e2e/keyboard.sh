@@ -4,11 +4,12 @@
 # application whose clocks are focusable list items named as the panel shows
 # them, the map is a focusable, named picture, the chooser's section titles
 # are headings, the settings window a dialog.
-# With real key events only: search and track two cities, move one up
-# (the custom order is stored), rename it with F2, remove it with Delete and
-# bring it back with Ctrl+Z; Space untracks and tracks; change the time format
-# in the settings and close them with Escape and Ctrl+W; reach the map with Tab, move its point with the arrows and
-# list the places near it with Return.
+# With real key events only: search and track two cities (Space untracks and
+# tracks again), move one up (the custom order is stored), rename it with F2,
+# open its menu with Shift+F10 and the Menu key, remove it with Delete and
+# bring it back with Ctrl+Z; change the time format in the settings and close
+# them with Escape and Ctrl+W; reach the map with Tab, move its point with the
+# arrows and list the places near it with Return.
 # Run inside dbus-run-session. Usage: keyboard.sh APP SCREENSHOT_DIR
 app=$1
 shots=$2
@@ -79,6 +80,17 @@ xdotool type --delay 60 Office; keys Return
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"customCityLabels\":{\"gn1850147\":\"Office\"}'" ||
   fail "F2 and Save did not rename Tokyo"
 pass "F2 renames"
+
+menu_gone() { ! tree | grep -qP '\tmenu item\tMove Up\t'; }
+keys shift+F10
+has '\tmenu item\tMove Up\t' || fail "Shift+F10 did not open the row's menu"
+keys Escape
+wait_for 5 menu_gone || fail "Escape did not close the row's menu"
+keys Menu
+has '\tmenu item\tMove Up\t' || fail "the Menu key did not open the row's menu"
+keys Escape
+wait_for 5 menu_gone || fail "Escape did not close the row's menu"
+pass "Shift+F10 and the Menu key open the row's menu"
 
 keys Delete
 wait_for 5 bash -c "! tr -d ' \n' <'$prefs' | grep -q '\"trackedCityIDs\":\[[^]]*gn1850147'" || fail "Delete did not remove Tokyo"
