@@ -140,7 +140,12 @@ private slots:
         QListView* list = m_window->list();
         list->setFocus();
         list->setCurrentIndex(m_window->model().index(4)); // Tokyo
+        // The current row changes to the new place, which is what makes the
+        // view tell a screen reader of the focus there.
+        QSignalSpy current(list->selectionModel(), &QItemSelectionModel::currentRowChanged);
         QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(current.first().first().toModelIndex().row(), 3);
         QCOMPARE(m_settings->sortMode(), SortMode::manual);
         QCOMPARE(m_settings->manualOrder(), (QStringList{"tok", "par"}));
         QCOMPARE(list->currentIndex().row(), 3);
