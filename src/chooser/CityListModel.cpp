@@ -392,3 +392,5 @@ bool CityListModel::moveRows(const QModelIndex&, int sourceRow, int count, const
         rows.append(row);
     return moveTrackedRows(rows, destinationChild);
 }
+
+#include "moc_CityListModel.cpp"

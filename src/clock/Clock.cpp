@@ -52,3 +52,5 @@ void Clock::tick(bool always)
         emit nowChanged();
     }
 }
+
+#include "moc_Clock.cpp"

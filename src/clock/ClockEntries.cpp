@@ -106,3 +106,5 @@ void ClockEntries::moveToNextOverlap()
                    .arg(QLocale().createSeparatedList(found->outside));
     m_time.setInstant(found->start, step, m_homeZone(), note);
 }
+
+#include "moc_ClockEntries.cpp"

@@ -128,3 +128,5 @@ void DisplayedTime::apply(const QDateTime& set, const QString& note)
     if (changed) emit instantChanged();
     if (wasLive != isLive()) emit liveChanged();
 }
+
+#include "moc_DisplayedTime.cpp"

@@ -161,3 +161,5 @@ std::unique_ptr<ContinuousTimer> ContinuousTimer::create(QObject* parent)
 {
     return std::make_unique<BootTimeTimer>(parent);
 }
+
+#include "moc_ContinuousTimer.cpp"

@@ -32,3 +32,5 @@ std::unique_ptr<ContinuousTimer> ContinuousTimer::create(QObject* parent)
 {
     return std::make_unique<EventLoopTimer>(parent);
 }
+
+#include "moc_ContinuousTimer.cpp"

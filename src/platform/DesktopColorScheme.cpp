@@ -81,3 +81,5 @@ void DesktopColorScheme::setPortal(std::optional<Preference> preference)
     m_portal = preference;
     if (prefersDark() != wasDark) emit prefersDarkChanged();
 }
+
+#include "moc_DesktopColorScheme.cpp"

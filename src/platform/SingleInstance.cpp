@@ -183,3 +183,5 @@ void SingleInstance::accept(QLocalSocket* socket)
         if (state == QLocalSocket::UnconnectedState) socket->deleteLater();
     });
 }
+
+#include "moc_SingleInstance.cpp"

@@ -384,3 +384,5 @@ void AppSettings::chooseSortMode(SortMode mode, const QDateTime& at, const CityD
     if (mode == SortMode::manual) setManualOrder(idsOf(trackedCities(at, database)));
     setSortMode(mode);
 }
+
+#include "moc_AppSettings.cpp"

@@ -271,3 +271,5 @@ void Updater::runAutomaticCycle()
     });
     check(false);
 }
+
+#include "moc_Updater.cpp"

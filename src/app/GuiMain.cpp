@@ -1,0 +1,40 @@
+#include "GuiMain.h"
+
+#include "HoraviaApp.h"
+#include "platform/DesktopColorScheme.h"
+#include "platform/LoginItem.h"
+#include "platform/SingleInstance.h"
+#include "ui/Accessibility.h"
+#include "ui/Appearance.h"
+#include "ui/Symbols.h"
+#include "ui/platform/WindowClass.h"
+
+#include <QApplication>
+
+int horaviaGuiMain(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    // The tray item's title and id.
+    application.setApplicationName(QStringLiteral("Horavia"));
+    application.setApplicationDisplayName(QStringLiteral("Horavia"));
+    // One id names the desktop entry, the icon, the X11 window class and the Wayland app id.
+    application.setDesktopFileName(QStringLiteral("org.horavia.Horavia"));
+    WindowClass::applyToAllWindows(application, QByteArrayLiteral("org.horavia.Horavia"));
+    application.setWindowIcon(Symbols::applicationIcon());
+    Accessibility::install();
+    // The tray icon keeps the application alive; windows come and go.
+    application.setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (!instance.claim()) return 0; // the running copy was asked to show itself
+
+    const DesktopColorScheme colorScheme;
+    Appearance::follow(application, colorScheme);
+    HoraviaApp horavia;
+    QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
+                     [&horavia] { horavia.presentMainWindow(); });
+    // Only the autostart entry passes this; a user's own launch shows the window.
+    const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
+    horavia.start(atLogin ? HoraviaApp::StartReason::atLogin : HoraviaApp::StartReason::launched);
+    return application.exec();
+}
