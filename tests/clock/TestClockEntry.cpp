@@ -1,4 +1,5 @@
 #include "../support/CatalogueFiles.h"
+#include "../support/ClockStack.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/ClockEntry.h"
@@ -86,6 +87,34 @@ private slots:
         store.values = QJsonDocument::fromJson(stored).object().toVariantMap();
         const AppSettings settings(store, *m_database);
         QCOMPARE(describe(ClockEntry::entries(settings, winter, QTimeZone(home), *m_database)).join(u" | "), expected);
+    }
+
+    // What Copy Times puts on the clipboard: the time first, as people write
+    // it, a day label where the date differs, and home's date at the end.
+    void shareLine_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("dates");
+        QTest::addColumn<QString>("expected"); // "_" for the narrow space before AM and PM
+        QTest::newRow("12-hour, relative days")
+            << "twelveHour"
+            << "relative"
+            << "8:00_PM London, England · 3:00_PM New York City, New York · 5:00_AM Tokyo Tomorrow (Thu, Jan 15)";
+        QTest::newRow("24-hour, numeric dates")
+            << "twentyFourHour"
+            << "numeric"
+            << "20:00 London, England · 15:00 New York City, New York · 05:00 Tokyo 1/16 (1/15)";
+    }
+
+    void shareLine()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, dates);
+        QFETCH(QString, expected);
+        RecordingPreferences store;
+        store.values = {{"trackedCityIDs", QStringList{"ny", "tok"}}, {"timeFormat", format}, {"dateFormat", dates}};
+        ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
+        QCOMPARE(stack.entries.shareLine(winter.addSecs(8 * 3600)), expected.replace(u'_', u'\u202F'));
     }
 
     void homeRowCarriesItsZoneAndCity()
