@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # horavia --print with no display at all: the lines, JSON a program can read,
-# the usage error, and --follow printing again at the next minute (the clock
+# the usage error, an unreadable settings file read as the defaults, and --follow printing again at the next minute (the clock
 # preloaded to 12:00:58 so the minute comes in two seconds).
 # Usage: print.sh APP
 app=$1
@@ -33,6 +33,15 @@ pass "--print=json --at reads back as JSON with Tokyo at midnight the next day"
 [ "$status" -eq 2 ] && grep -q '^Usage: horavia' "$work/err" || fail "a wrong format gave $status: $(cat "$work/err")"
 "$app" --frobnicate 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option did not exit with 2"
 pass "unknown options and formats: the usage on standard error, status 2"
+
+printf '{"trackedCityIDs": [' >"$XDG_CONFIG_HOME/horavia/settings.json"
+defaults=$("$app" --print) || fail "--print with an unreadable settings file exited with $?"
+[ "$(wc -l <<<"$defaults")" -eq 6 ] && grep -q '^New York City, New York ' <<<"$defaults" ||
+  fail "an unreadable settings file did not give the defaults: $defaults"
+[ "$(cat "$XDG_CONFIG_HOME/horavia/settings.json")" = '{"trackedCityIDs": [' ] && [ "$(ls "$XDG_CONFIG_HOME/horavia")" = settings.json ] ||
+  fail "--print changed the settings folder: $(ls "$XDG_CONFIG_HOME/horavia")"
+pass "an unreadable settings file: the defaults, and the file left as it was"
+echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 
 faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
 coproc FOLLOW { exec env LD_PRELOAD="$faketime" FAKETIME="@2026-01-15 12:00:58" FAKETIME_DONT_FAKE_MONOTONIC=1 \
