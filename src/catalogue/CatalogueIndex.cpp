@@ -19,7 +19,7 @@ constexpr quint32 byteOrderMark = 0x01020304;
 // Where each table lies, from the header's counts; every table starts on an
 // 8-byte boundary. 64-bit arithmetic throughout: counts come from the file.
 struct Layout {
-    quint64 records, vectors, zones, strings, aliases, byId, keyStarts, firstKeys, pool, text, end;
+    quint64 records, vectors, zones, strings, aliases, byId, keyStarts, firstKeys, pairSets, pool, text, end;
 
     explicit Layout(const Header& h)
     {
@@ -37,6 +37,7 @@ struct Layout {
         byId = place(quint64(h.cities) * sizeof(quint32));
         keyStarts = place((quint64(h.keys) + 1) * sizeof(quint32));
         firstKeys = place((quint64(h.cities) + 1) * sizeof(quint32));
+        pairSets = place(quint64(h.cities) * sizeof(PairSet));
         pool = place(quint64(h.poolUnits) * sizeof(char16_t));
         text = place(quint64(h.textUnits) * sizeof(char16_t));
         end = at;
@@ -82,6 +83,18 @@ template <typename T> void put(QByteArray& image, quint64 offset, const T* data,
 }
 
 } // namespace
+
+PairSet pairsOf(QStringView text)
+{
+    PairSet set{{0, 0}};
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const char16_t a = text[i - 1].unicode(), b = text[i].unicode();
+        if (a == 0 || b == 0) continue;
+        const quint32 bit = ((quint32(a) * 0x9E3779B1u + b) * 0x85EBCA77u) >> 25; // 0 to 127
+        set.bits[bit >> 6] |= quint64(1) << (bit & 63);
+    }
+    return set;
+}
 
 UnitVector unitVector(double latitude, double longitude)
 {
@@ -148,6 +161,12 @@ QByteArray build(const QList<City>& records, const TextFolder& folder, Folding f
     }
     firstKeys.append(quint32(keyStarts.size()));
     keyStarts.append(quint32(text.size()));
+    QList<PairSet> pairSets;
+    pairSets.reserve(table.size());
+    for (qsizetype city = 0; city < table.size(); ++city) {
+        const quint32 from = keyStarts[firstKeys[city]], to = keyStarts[firstKeys[city + 1]];
+        pairSets.append(pairsOf(QStringView(text).sliced(from, to - from)));
+    }
 
     QList<quint32> byId(table.size());
     for (qsizetype i = 0; i < byId.size(); ++i)
@@ -179,6 +198,7 @@ QByteArray build(const QList<City>& records, const TextFolder& folder, Folding f
     put(image, layout.byId, byId.constData(), byId.size());
     put(image, layout.keyStarts, keyStarts.constData(), keyStarts.size());
     put(image, layout.firstKeys, firstKeys.constData(), firstKeys.size());
+    put(image, layout.pairSets, pairSets.constData(), pairSets.size());
     put(image, layout.pool, strings.pool().utf16(), strings.pool().size());
     put(image, layout.text, text.utf16(), text.size());
     header.checksum = checksumOf(QByteArrayView(image).sliced(sizeof(Header)));
@@ -214,6 +234,7 @@ std::optional<View> View::open(QByteArrayView bytes)
     view.m_byId = table(layout.byId, header->cities, static_cast<quint32*>(nullptr));
     view.m_keyStarts = table(layout.keyStarts, quint64(header->keys) + 1, static_cast<quint32*>(nullptr));
     view.m_firstKeys = table(layout.firstKeys, quint64(header->cities) + 1, static_cast<quint32*>(nullptr));
+    view.m_pairSets = table(layout.pairSets, header->cities, static_cast<PairSet*>(nullptr));
     view.m_pool = QStringView(reinterpret_cast<const char16_t*>(base + layout.pool), qsizetype(header->poolUnits));
     view.m_text = QStringView(reinterpret_cast<const char16_t*>(base + layout.text), qsizetype(header->textUnits));
     if (!view.checkIndices()) return std::nullopt;

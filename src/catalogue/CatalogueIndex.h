@@ -23,7 +23,7 @@
 // a header, a size and a checksum guard everything else.
 namespace CatalogueIndex {
 
-constexpr quint32 formatVersion = 1;
+constexpr quint32 formatVersion = 2;
 
 // Search keys are folded by the root rules or by the Turkic ones (TextFolder).
 enum class Folding : quint32 { standard = 0, turkic = 1 };
@@ -64,6 +64,18 @@ struct Zone {
     quint32 reserved;
 };
 
+// The pairs of adjacent characters in a text, hashed to 128 bits (pairs with
+// U+0000 left out). A text holds a query only if its set holds the query's:
+// a search skips a city when its set does not.
+struct PairSet {
+    quint64 bits[2];
+    bool holds(const PairSet& wanted) const
+    {
+        return (bits[0] & wanted.bits[0]) == wanted.bits[0] && (bits[1] & wanted.bits[1]) == wanted.bits[1];
+    }
+};
+PairSet pairsOf(QStringView text);
+
 // A point on the unit sphere; NaN for the universal-time entry, which is nowhere.
 struct UnitVector {
     double x, y, z;
@@ -98,6 +110,8 @@ public:
     QStringView searchText() const { return m_text; }
     std::span<const quint32> keyStarts() const { return m_keyStarts; }
     std::span<const quint32> firstKeys() const { return m_firstKeys; }
+    // Each city's keys as one set of character pairs.
+    std::span<const PairSet> pairSets() const { return m_pairSets; }
 
     // The record as a City, without its time zone.
     City city(qsizetype index) const;
@@ -114,6 +128,7 @@ private:
     std::span<const quint32> m_byId;
     std::span<const quint32> m_keyStarts;
     std::span<const quint32> m_firstKeys;
+    std::span<const PairSet> m_pairSets;
     QStringView m_pool;
     QStringView m_text;
 };

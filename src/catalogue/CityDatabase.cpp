@@ -222,7 +222,7 @@ QList<City> CityDatabase::search(const QString& query, qsizetype limit, const QD
     const QString folded = m_folder.fold(query);
     QList<qsizetype> found;
     if (!folded.isEmpty())
-        found = folded.contains(QChar(0)) ? searchOneKeyAtATime(folded, limit) : searchByText(folded, limit);
+        found = folded.size() == 1 && folded != QChar(0) ? searchByText(folded, limit) : searchByPairs(folded, limit);
     if (found.size() < limit) {
         // Zone matches follow, each city once.
         QSet<QStringView> seen;
@@ -266,24 +266,30 @@ QList<qsizetype> CityDatabase::zoneMatches(const QString& query, const QDateTime
     return matches;
 }
 
-QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype limit) const
+std::vector<int> CityDatabase::zoneScores(const QString& folded) const
 {
     // Each city's zone name is one more of its texts; zones are few, so they
-    // are matched once per query, and every city of a matching zone is ranked
-    // in its place in catalogue order between the hits of the scan below.
+    // are matched once per query.
     const std::vector<QString>& names = zoneNames();
-    std::vector<int> zoneScores(names.size(), noMatch);
-    bool anyZone = false;
+    std::vector<int> scores(names.size(), noMatch);
+    bool any = false;
     for (size_t z = 0; z < names.size(); ++z) {
         const qsizetype at = names[z].indexOf(folded);
-        if (at >= 0) zoneScores[z] = matchScore(1, at), anyZone = true;
+        if (at >= 0) scores[z] = matchScore(1, at), any = true;
     }
-    const auto zoneScore = [&](qsizetype city) { return zoneScores[m_view->record(city).zone]; };
+    return any ? scores : std::vector<int>();
+}
 
+// One character: no pairs to narrow by, so one scan of all the keys at once,
+// where finding a character is fastest.
+QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype limit) const
+{
+    const std::vector<int> zones = zoneScores(folded);
+    const auto zoneScore = [&](qsizetype city) { return zones.empty() ? noMatch : zones[m_view->record(city).zone]; };
     Ranking ranking(limit);
     qsizetype unranked = 0; // cities before this one are ranked
     const auto rankZonesUpTo = [&](qsizetype end) {
-        for (; anyZone && unranked < end && !ranking.full(); ++unranked)
+        for (; !zones.empty() && unranked < end && !ranking.full(); ++unranked)
             ranking.add(unranked, zoneScore(unranked));
         unranked = std::max(unranked, end);
     };
@@ -315,20 +321,26 @@ QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype lim
     return ranking.take();
 }
 
-// For the odd query holding U+0000, which the single-buffer scan uses as its separator.
-QList<qsizetype> CityDatabase::searchOneKeyAtATime(const QString& folded, qsizetype limit) const
+// Longer queries: a city whose keys lack one of the query's character pairs
+// cannot hold it, and most cities lack one; only the rest are read, a key at
+// a time (which also keeps a query holding U+0000 from matching across keys).
+QList<qsizetype> CityDatabase::searchByPairs(const QString& folded, qsizetype limit) const
 {
-    Ranking ranking(limit);
+    const std::vector<int> zones = zoneScores(folded);
+    const CatalogueIndex::PairSet wanted = CatalogueIndex::pairsOf(folded);
+    const auto pairSets = m_view->pairSets();
     const QStringView text = m_view->searchText();
     const auto keyStarts = m_view->keyStarts();
     const auto firstKeys = m_view->firstKeys();
+    Ranking ranking(limit);
     for (qsizetype city = 0; city < size() && !ranking.full(); ++city) {
-        int best = noMatch;
-        for (size_t key = firstKeys[size_t(city)]; key < firstKeys[size_t(city) + 1]; ++key) {
-            const qsizetype length = qsizetype(keyStarts[key + 1] - keyStarts[key]) - 1;
-            const qsizetype at = text.sliced(keyStarts[key], length).indexOf(folded);
-            if (at >= 0) best = std::min(best, matchScore(qsizetype(key - firstKeys[size_t(city)]), at));
-        }
+        int best = zones.empty() ? noMatch : zones[m_view->record(city).zone];
+        if (pairSets[size_t(city)].holds(wanted))
+            for (size_t key = firstKeys[size_t(city)]; key < firstKeys[size_t(city) + 1] && best > 0; ++key) {
+                const qsizetype length = qsizetype(keyStarts[key + 1] - keyStarts[key]) - 1;
+                const qsizetype at = text.sliced(keyStarts[key], length).indexOf(folded);
+                if (at >= 0) best = std::min(best, matchScore(qsizetype(key - firstKeys[size_t(city)]), at));
+            }
         ranking.add(city, best);
     }
     return ranking.take();

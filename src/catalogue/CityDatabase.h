@@ -85,8 +85,10 @@ private:
     QTimeZone zone(quint32 index) const;
     const std::vector<QString>& zoneNames() const;
     QList<City> citiesAt(const QList<qsizetype>& positions) const;
+    // Each zone's score for the query; empty when no zone name holds it.
+    std::vector<int> zoneScores(const QString& folded) const;
     QList<qsizetype> searchByText(const QString& folded, qsizetype limit) const;
-    QList<qsizetype> searchOneKeyAtATime(const QString& folded, qsizetype limit) const;
+    QList<qsizetype> searchByPairs(const QString& folded, qsizetype limit) const;
     // The positions of the cities of the zones `query` names, in catalogue order.
     QList<qsizetype> zoneMatches(const QString& query, const QDateTime& at) const;
 

@@ -1,6 +1,8 @@
 #include "../support/CatalogueFiles.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/CityDatabase.h"
+#include "catalogue/TextFolder.h"
+#include "catalogue/ZoneNames.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -272,6 +274,31 @@ private slots:
             const City city = database.city(i);
             QVERIFY2(city.timeZone.id() == city.timeZoneIdentifier.toUtf8(), qPrintable(city.timeZoneIdentifier));
             QVERIFY2(flagEmoji(city.country), qPrintable(city.country));
+        }
+        // Skipping cities by their character pairs loses none that hold the
+        // query in a key or in their zone's name.
+        const TextFolder folder(english);
+        const UDate now = UDate(QDateTime::currentMSecsSinceEpoch());
+        for (const char* query : {"ber", "new y", "são", "øs", "ville", "an", "qz", "s\u00a0p"}) {
+            const QString folded = folder.fold(QString::fromUtf8(query));
+            QStringList holding;
+            for (qsizetype i = 0; i < database.size(); ++i) {
+                const City city = database.city(i);
+                const QString zone = QString::fromUtf8(city.timeZone.id());
+                const QString zoneName =
+                    ZoneNames::genericName(zone, english, now).value_or(ZoneNames::fromIdentifier(zone));
+                for (const QString& key : QStringList{city.name, city.region, city.country, zoneName} + city.aliases)
+                    if (folder.fold(key).contains(folded)) {
+                        holding.append(city.id);
+                        break;
+                    }
+            }
+            QStringList found;
+            for (const City& city : database.search(QString::fromUtf8(query), database.size()))
+                found.append(city.id);
+            found.sort();
+            holding.sort();
+            QCOMPARE(found, holding);
         }
         const QList<City> nearParis = database.nearestCities(48.8566, 2.3522, 700, 1, 1);
         QCOMPARE(nearParis.size(), 1);
