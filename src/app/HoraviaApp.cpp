@@ -174,7 +174,10 @@ void HoraviaApp::start(StartReason reason)
         new AfterFirstFrame(
             [this, iconShown] {
                 // The zones' names and rules for the first search, away from the event loop.
-                (void)QtConcurrent::run([] { CityDatabase::shared().prepareSearch(); });
+                (void)QtConcurrent::run([] {
+                    CityDatabase::shared().prepareSearch();
+                    CityDatabase::shared().releasePages();
+                });
                 if (!iconShown || !QSystemTrayIcon::isSystemTrayAvailable()) return;
                 ensurePanel(PanelMode::popup);
                 m_panel->prepare();

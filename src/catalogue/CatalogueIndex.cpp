@@ -226,6 +226,7 @@ std::optional<View> View::open(QByteArrayView bytes)
     };
     View view;
     view.m_header = header;
+    view.m_bytes = bytes;
     view.m_records = table(layout.records, header->cities, static_cast<Record*>(nullptr));
     view.m_vectors = table(layout.vectors, header->cities, static_cast<UnitVector*>(nullptr));
     view.m_zones = table(layout.zones, header->zones, static_cast<Zone*>(nullptr));

@@ -96,6 +96,7 @@ public:
     static std::optional<View> open(QByteArrayView bytes);
 
     const Header& header() const { return *m_header; }
+    QByteArrayView bytes() const { return m_bytes; }
     qsizetype cityCount() const { return qsizetype(m_header->cities); }
     const Record& record(qsizetype city) const { return m_records[size_t(city)]; }
     QStringView string(quint32 index) const;
@@ -120,6 +121,7 @@ private:
     bool checkIndices() const;
 
     const Header* m_header = nullptr;
+    QByteArrayView m_bytes;
     std::span<const Record> m_records;
     std::span<const UnitVector> m_vectors;
     std::span<const Zone> m_zones;

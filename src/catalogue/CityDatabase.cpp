@@ -125,11 +125,8 @@ bool CityDatabase::openIndex(const QString& indexFile, const QString& catalogueF
         m_view->header().sourceSize == quint64(source.size())) {
         m_origin = Origin::index;
 #ifdef Q_OS_UNIX
-        // The checksum read every page. Let them go until a lookup needs
-        // them: they stay in the file cache and come back on a minor fault,
-        // so the process keeps only the pages it uses.
-        ::madvise(const_cast<uchar*>(bytes), size_t(length), MADV_DONTNEED);
 #endif
+        releasePages();
         return true;
     }
     m_view.reset();
@@ -173,6 +170,18 @@ const std::vector<QString>& CityDatabase::zoneNames() const
 void CityDatabase::prepareSearch() const
 {
     zoneNames(); // opens every zone too
+}
+
+void CityDatabase::releasePages() const
+{
+#ifdef Q_OS_UNIX
+    // The pages stay in the file cache and come back on a minor fault, so
+    // letting them go costs a later lookup next to nothing; the page cache
+    // maps whole runs of them at each fault, so what start-up read would
+    // otherwise stay counted against this process.
+    if (m_origin == Origin::index)
+        ::madvise(const_cast<char*>(m_view->bytes().data()), size_t(m_view->bytes().size()), MADV_DONTNEED);
+#endif
 }
 
 City CityDatabase::city(qsizetype index) const

@@ -78,6 +78,9 @@ public:
     // Looks up the zones' names and opens their rules now, so that the first
     // search need not; searches do it themselves when it has not been done.
     void prepareSearch() const;
+    // Hands the mapped index's pages back to the file cache (after the
+    // checksum, and once start-up's lookups are done); they return as used.
+    void releasePages() const;
 
 private:
     bool openIndex(const QString& indexFile, const QString& catalogueFile, CatalogueIndex::Folding folding);
