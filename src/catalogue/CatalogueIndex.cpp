@@ -7,7 +7,9 @@
 #include <cstring>
 #include <limits>
 #include <numbers>
-#include <zlib.h>
+// Inlined: a start-up that checks a few megabytes wants no library to load for it.
+#define XXH_INLINE_ALL
+#include <xxhash.h>
 
 namespace CatalogueIndex {
 
@@ -46,8 +48,7 @@ struct Layout {
 
 quint32 checksumOf(QByteArrayView body)
 {
-    uLong crc = crc32_z(0, nullptr, 0);
-    return quint32(crc32_z(crc, reinterpret_cast<const Bytef*>(body.data()), size_t(body.size())));
+    return quint32(XXH3_64bits(body.data(), size_t(body.size())));
 }
 
 QString zoneKey(const QString& identifier)

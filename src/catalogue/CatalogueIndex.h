@@ -38,7 +38,7 @@ struct Header {
     quint32 version;
     quint32 byteOrder;
     quint32 folding;
-    quint32 checksum; // zlib CRC-32 of every byte after the header
+    quint32 checksum; // XXH3 (64-bit, low half) of every byte after the header
     quint64 sourceSize;
     quint32 cities, zones, strings, poolUnits, aliases, keys, textUnits, reserved;
 };
