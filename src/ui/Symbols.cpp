@@ -1,9 +1,11 @@
 #include "Symbols.h"
 
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
+#include <QStandardPaths>
 
 // Resources of a static library are registered by hand.
 static void registerIconResources()
@@ -73,13 +75,62 @@ QIcon icon(const QString& name, const QColor& color)
     return result;
 }
 
+namespace {
+
+// The built-in artwork under the name the icon is installed by, so that a
+// StatusNotifier host fetches the installed icon at its own size. Looking
+// the name up through the icon theme would give the same picture and cost
+// milliseconds of the start.
+class NamedIconEngine final : public QIconEngine {
+public:
+    NamedIconEngine(const QString& name, const QIcon& artwork)
+        : m_name(name)
+        , m_artwork(artwork)
+    {
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        m_artwork.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_artwork.pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return m_artwork.pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_artwork.actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_artwork.availableSizes(mode, state);
+    }
+    QString iconName() override { return m_name; }
+    QString key() const override { return QStringLiteral("NamedIconEngine"); }
+    QIconEngine* clone() const override { return new NamedIconEngine(m_name, m_artwork); }
+
+private:
+    QString m_name;
+    QIcon m_artwork;
+};
+
+} // namespace
+
 QIcon applicationIcon()
 {
     ensureResources();
-    // The installed theme icon by name, so a StatusNotifier host can fetch it
-    // at its own size; a copy run from its bundle has only the built-in one.
-    return QIcon::fromTheme(QStringLiteral("org.horavia.Horavia"),
-                            QIcon(QStringLiteral(":/icons/globe.badge.clock.svg")));
+    const QString name = QStringLiteral("org.horavia.Horavia");
+    const QIcon artwork(QStringLiteral(":/icons/globe.badge.clock.svg"));
+    // Named only where the desktop finds it by that name; a copy run from its
+    // bundle has only the built-in one.
+    const bool installed =
+        !QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                QStringLiteral("icons/hicolor/scalable/apps/") + name + QStringLiteral(".svg"))
+             .isEmpty();
+    return installed ? QIcon(new NamedIconEngine(name, artwork)) : artwork;
 }
 
 void paintCheckmark(QPainter& painter, const QRectF& box, const QColor& color)
