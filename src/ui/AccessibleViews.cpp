@@ -38,8 +38,24 @@ private:
     mutable QHash<int, QAccessible::Id> m_ids;
 };
 
+// An element without children of its own, pressed through its actions.
+class Leaf : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
 // A row of the list, by position: what it says is read from the model when asked.
-class ListRow : public QAccessibleInterface, public QAccessibleActionInterface {
+class ListRow : public Leaf {
 public:
     ListRow(QListView* view, int row)
         : m_view(view)
@@ -47,22 +63,12 @@ public:
     {
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
     bool isValid() const override
     {
         return m_view && m_view->model() && m_row < m_view->model()->rowCount(m_view->rootIndex());
     }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text type) const override
     {
@@ -104,7 +110,6 @@ public:
     {
         return state().focusable ? QStringList{pressAction(), setFocusAction()} : QStringList();
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
     // Press does what Return does on the row.
     void doAction(const QString& name) override
     {
@@ -201,7 +206,7 @@ struct ShownText {
     QList<Link> links;
 };
 
-class ParagraphLink : public QAccessibleInterface, public QAccessibleActionInterface {
+class ParagraphLink : public Leaf {
 public:
     ParagraphLink(QLabel* label, int index)
         : m_label(label)
@@ -209,19 +214,9 @@ public:
     {
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
     bool isValid() const override { return link().has_value(); }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return m_label ? m_label->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_label.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override { return QAccessible::Link; }
 
     QString text(QAccessible::Text type) const override
@@ -249,7 +244,6 @@ public:
     }
 
     QStringList actionNames() const override { return isValid() ? QStringList{pressAction()} : QStringList(); }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
     // As a click on the link: opened, or handed to whoever listens.
     void doAction(const QString& name) override
     {
