@@ -3,6 +3,8 @@
 // icon on screen, resident memory once started (the main window open), and
 // wake-ups while idle, with the main window closed and open.
 
+#include "XcbAtom.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -53,15 +55,6 @@ xcb_window_t findWindow(xcb_connection_t* connection, xcb_window_t window, int m
     return found;
 }
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return result;
-}
-
 // Asks the main window to close, as its close button does.
 bool closeMainWindow(xcb_connection_t* connection)
 {
@@ -72,8 +65,8 @@ bool closeMainWindow(xcb_connection_t* connection)
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = window;
-    event.type = atom(connection, "WM_PROTOCOLS");
-    event.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
+    event.type = xcbAtom(connection, "WM_PROTOCOLS");
+    event.data.data32[0] = xcbAtom(connection, "WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
     xcb_flush(connection);

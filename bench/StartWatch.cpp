@@ -3,6 +3,8 @@
 // then reads its memory 5 s after the start. Prints one line:
 //   window_ms icon_ms rss_kB pss_kB
 // (-1 for what never came within 10 s). Usage: start_watch PROGRAM [ARGS...]
+#include "XcbAtom.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,15 +28,6 @@ using Clock = std::chrono::steady_clock;
 double msSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name)
-{
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return result;
 }
 
 // The process that owns a window, as Qt and most toolkits record it, or 0.
@@ -80,7 +73,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const xcb_atom_t netWmPid = atom(c, "_NET_WM_PID");
+    const xcb_atom_t netWmPid = xcbAtom(c, "_NET_WM_PID");
     const uint32_t substructure = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &substructure);
     xcb_flush(c);
