@@ -1,10 +1,11 @@
 #include "HoraviaApp.h"
 
 #include "Commands.h"
+#include "Services.h"
 #include "catalogue/CityDatabase.h"
-#include "clock/CalendarInvite.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
+#include "clock/ClockExport.h"
 #include "clock/DisplayedTime.h"
 #include "map/WorldLand.h"
 #include "platform/BundleInfo.h"
@@ -82,7 +83,19 @@ HoraviaApp::HoraviaApp(QObject* parent)
     m_clock = std::make_unique<Clock>(Clock::systemTime());
     m_time = std::make_unique<DisplayedTime>(*m_clock);
     m_entries = std::make_unique<ClockEntries>(*m_settings, CityDatabase::shared(), *m_time);
-    UpdateHost host = UpdateHost::forApplication(&m_network, [] { QCoreApplication::quit(); });
+    UpdateHost host = UpdateHost::forApplication([] { QCoreApplication::quit(); });
+    host.download = [](const QString& address, const Download::Limits& limits, const QObject* context,
+                       std::function<void(int, Download::Result)> done) {
+        if (const Services* services = Services::load())
+            services->download(address, limits, context, std::move(done));
+        else
+            done(0, UpdaterError::platform(QStringLiteral("The network module isn't available.")));
+    };
+    host.installPayload = [](const QByteArray& payload, const QString& bundle,
+                             const QString& team) -> std::optional<UpdaterError> {
+        if (const Services* services = Services::load()) return services->installPayload(payload, bundle, team);
+        return UpdaterError::platform(QStringLiteral("No installer is available."));
+    };
     host.pinnedTeam = UpdateAddresses::pinnedTeam();
     host.selfUpdating = UpdateAddresses::selfUpdating();
     m_updater = std::make_unique<Updater>(*m_preferences, UpdateAddresses::notes(), UpdateAddresses::payload(),
@@ -274,9 +287,12 @@ void HoraviaApp::createEvent()
     const QDateTime at = m_time->instant();
     const QString path =
         folder + QStringLiteral("/event-%1.ics").arg(at.toUTC().toString(QStringLiteral("yyyyMMddTHHmm")));
+    const Services* services = Services::load();
+    if (!services) return; // the reason is on standard error
+    const QString description = ClockExport::lines(m_entries->entries(), m_entries->formatter(), at).join(u'\n');
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(CalendarInvite::make(m_entries->entries(), m_entries->formatter(), at)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(services->calendarInvite(description, at)) < 0 ||
+        !file.commit()) {
         qWarning("Create Event: %s", qPrintable(file.errorString()));
         return;
     }

@@ -2,7 +2,6 @@
 
 #include "WindowRegistry.h"
 
-#include <QNetworkAccessManager>
 #include <QObject>
 
 #include <memory>
@@ -69,7 +68,6 @@ private:
 
     std::unique_ptr<JsonPreferences> m_preferences;
     std::unique_ptr<LoginItem> m_loginItem;
-    QNetworkAccessManager m_network;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<DisplayedTime> m_time;

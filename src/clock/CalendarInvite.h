@@ -1,11 +1,8 @@
 #pragma once
 
-#include "ClockEntry.h"
-
 #include <QByteArray>
 #include <QDateTime>
-
-class ClockFormatter;
+#include <QString>
 
 // An iCalendar file (RFC 5545), written with libical, holding one event at
 // the displayed instant: its start in UTC, a default length, and a
@@ -14,7 +11,8 @@ namespace CalendarInvite {
 
 constexpr int defaultMinutes = 30;
 
-QByteArray make(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
+// `description`: the clocks' lines at that instant (ClockExport::lines).
+QByteArray make(const QString& description, const QDateTime& at,
                 const QDateTime& created = QDateTime::currentDateTimeUtc(), int minutes = defaultMinutes);
 
 } // namespace CalendarInvite

@@ -2,8 +2,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -63,6 +62,16 @@ QStringList privateFolders()
     return found;
 }
 
+bool socketAddress(const QString& path, sockaddr_un& address)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (size_t(encoded.size()) >= sizeof address.sun_path) return false;
+    memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
+    return true;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& socketPath, QObject* parent)
@@ -73,7 +82,10 @@ SingleInstance::SingleInstance(const QString& socketPath, QObject* parent)
 
 SingleInstance::~SingleInstance()
 {
-    if (m_server) m_server->close();
+    if (m_listening >= 0) {
+        ::close(m_listening);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
+    }
     if (!m_privateFolder.isEmpty()) ::rmdir(QFile::encodeName(m_privateFolder).constData());
 }
 
@@ -81,8 +93,7 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path)
 {
     const QByteArray encoded = QFile::encodeName(path);
     sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (size_t(encoded.size()) >= sizeof address.sun_path) return Answer::none;
+    if (!socketAddress(path, address)) return Answer::none;
     struct stat status {};
     if (::lstat(encoded.constData(), &status) != 0) return Answer::none;
     if (!ownedPrivately(encoded, false)) {
@@ -91,7 +102,6 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path)
         if (status.st_uid == ::getuid() && !S_ISDIR(status.st_mode)) ::unlink(encoded.constData());
         return Answer::none;
     }
-    memcpy(address.sun_path, encoded.constData(), size_t(encoded.size()));
 
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return Answer::none;
@@ -146,41 +156,62 @@ bool SingleInstance::claim()
 
 void SingleInstance::listen(const QString& path)
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(path)) return; // only the reopen request is lost
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection())
-            accept(socket);
+    // A plain socket and the event loop's notifier: all a line of "reopen"
+    // needs, without loading a network stack at every start.
+    sockaddr_un address{};
+    if (!socketAddress(path, address)) return; // only the reopen request is lost
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return;
+    // The folder is the user's alone already; the socket is too from its birth.
+    const mode_t mask = ::umask(077);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(fd, maxConnections) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_listening = fd;
+    auto* incoming = new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this);
+    connect(incoming, &QSocketNotifier::activated, this, [this] {
+        int connection;
+        while ((connection = ::accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0)
+            accept(connection);
     });
 }
 
-void SingleInstance::accept(QLocalSocket* socket)
+void SingleInstance::accept(int fd)
 {
-    if (m_connections >= maxConnections || !peerIsUser(int(socket->socketDescriptor()))) {
-        socket->abort();
-        socket->deleteLater();
+    if (m_connections >= maxConnections || !peerIsUser(fd)) {
+        ::close(fd);
         return;
     }
     ++m_connections;
-    connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
-    auto* deadline = new QTimer(socket);
+    // The connection's state lives as long as its notifier; every way out
+    // (the line, the end of the stream, the deadline) deletes it, which closes the socket.
+    auto* readable = new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this);
+    connect(readable, &QObject::destroyed, readable, [fd] { ::close(fd); });
+    connect(readable, &QObject::destroyed, this, [this] { --m_connections; });
+    auto* deadline = new QTimer(readable);
     deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, socket, &QLocalSocket::abort);
+    connect(deadline, &QTimer::timeout, readable, &QObject::deleteLater);
     deadline->start(connectionTimeoutMs);
     // A line may come in pieces; it ends at its newline, and nothing more is read.
     auto line = std::make_shared<QByteArray>();
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket, line] {
-        line->append(socket->read(longestLine + 1 - line->size()));
-        const qsizetype end = line->indexOf('\n');
-        if (end < 0 && line->size() <= longestLine) return;
-        if (end >= 0 && line->left(end) == reopenLine) emit reopenRequested();
-        socket->abort();
-    });
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    // abort() from the deadline or the line may come without a disconnected signal.
-    connect(socket, &QLocalSocket::stateChanged, socket, [socket](QLocalSocket::LocalSocketState state) {
-        if (state == QLocalSocket::UnconnectedState) socket->deleteLater();
+    connect(readable, &QSocketNotifier::activated, this, [this, readable, fd, line] {
+        char buffer[longestLine + 1];
+        const ssize_t count = ::recv(fd, buffer, size_t(longestLine + 1 - line->size()), 0);
+        if (count < 0 && (errno == EAGAIN || errno == EINTR)) return;
+        readable->setEnabled(false);
+        if (count > 0) {
+            line->append(buffer, qsizetype(count));
+            const qsizetype end = line->indexOf('\n');
+            if (end < 0 && line->size() <= longestLine) {
+                readable->setEnabled(true);
+                return;
+            }
+            if (end >= 0 && line->left(end) == reopenLine) emit reopenRequested();
+        }
+        readable->deleteLater(); // the line, or the stream's end or error
     });
 }
 

@@ -3,9 +3,6 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
-
 // One running copy per user: the first launch listens on a socket in a
 // folder only the user can enter; a later launch finds it, asks it to show
 // itself, and should then exit.
@@ -44,10 +41,10 @@ private:
     enum class Answer { none, reopened, busy };
     Answer askRunningCopy(const QString& path);
     void listen(const QString& path);
-    void accept(QLocalSocket* socket);
+    void accept(int fd);
 
     QString m_socketPath;
     QString m_privateFolder; // made by this copy; removed when it ends
-    QLocalServer* m_server = nullptr;
+    int m_listening = -1;    // the socket this copy listens on
     int m_connections = 0;
 };

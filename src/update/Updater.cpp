@@ -1,6 +1,5 @@
 #include "Updater.h"
 
-#include "InstallPipeline.h"
 #include "platform/BundleInfo.h"
 #include "platform/ContinuousTimer.h"
 #include "platform/Preferences.h"
@@ -8,16 +7,9 @@
 
 #include <QCoreApplication>
 #include <QFutureWatcher>
-#include <QHostAddress>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QtConcurrent>
 
 namespace {
-
-constexpr int transferTimeoutMs = 60'000;
 
 QString decodeNotes(const QByteArray& body)
 {
@@ -41,10 +33,9 @@ QString Updater::Phase::progressText() const
     }
 }
 
-UpdateHost UpdateHost::forApplication(QNetworkAccessManager* network, std::function<void()> terminate)
+UpdateHost UpdateHost::forApplication(std::function<void()> terminate)
 {
     UpdateHost host;
-    host.network = network;
     host.bundlePath = &BundleInfo::runningBundlePath;
     host.processId = &QCoreApplication::applicationPid;
     host.terminate = std::move(terminate);
@@ -93,75 +84,14 @@ void Updater::setChecksAutomatically(bool checks)
     if (changed) emit checksAutomaticallyChanged();
 }
 
-bool Updater::isAcceptableAddress(const QUrl& url)
-{
-    if (!url.isValid() || url.isRelative() || url.host().isEmpty()) return false;
-    if (url.scheme() == QLatin1String("https")) return true;
-    // Plain http only where nothing leaves the machine: the tests' own servers.
-    const QHostAddress host(url.host());
-    return url.scheme() == QLatin1String("http") &&
-           (host.isLoopback() || url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0);
-}
-
 void Updater::get(const QString& address, std::function<void(int, Fetched)> done, qint64 sizeLimit,
                   UpdaterError::Kind tooLargeKind, qint64 deadlineMs)
 {
-    const QUrl url(address, QUrl::StrictMode);
-    if (!isAcceptableAddress(url) || !m_host.network) {
+    if (!m_host.download) {
         done(0, UpdaterError::of(UpdaterError::Kind::badAddress));
         return;
     }
-    QNetworkRequest request(url);
-    request.setTransferTimeout(transferTimeoutMs);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    // The bytes as sent, so that Content-Length can be checked against them;
-    // Qt would otherwise decompress, and pass a cut compressed body as whole.
-    request.setRawHeader("Accept-Encoding", "identity");
-    QNetworkReply* reply = m_host.network->get(request);
-    auto abandoned = std::make_shared<std::optional<UpdaterError::Kind>>();
-    connect(reply, &QNetworkReply::downloadProgress, reply,
-            [reply, sizeLimit, abandoned, tooLargeKind](qint64 received, qint64 total) {
-                if (received > sizeLimit || total > sizeLimit) {
-                    *abandoned = tooLargeKind;
-                    reply->abort();
-                }
-            });
-    auto* deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reply, [reply, abandoned] {
-        *abandoned = UpdaterError::Kind::timedOut;
-        reply->abort();
-    });
-    deadline->start(std::chrono::milliseconds(deadlineMs));
-    connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done), abandoned] {
-        reply->deleteLater();
-        if (*abandoned) {
-            done(0, UpdaterError::of(**abandoned));
-            return;
-        }
-        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        // Any other status is judged by its number; its body is never used.
-        if (status.isValid() && status.toInt() != 200) {
-            done(status.toInt(), QByteArray());
-            return;
-        }
-        const QByteArray body = reply->readAll();
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (status.isValid() && length.isValid() && length.toLongLong() != body.size()) {
-            done(0, UpdaterError::of(UpdaterError::Kind::incomplete));
-            return;
-        }
-        if (reply->error() != QNetworkReply::NoError) {
-            done(0, UpdaterError::platform(reply->errorString()));
-            return;
-        }
-        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
-        if (!status.isValid() || !(encoding.isEmpty() || encoding == "identity")) {
-            done(0, UpdaterError::of(UpdaterError::Kind::badResponse));
-            return;
-        }
-        done(200, body);
-    });
+    m_host.download(address, Download::Limits{sizeLimit, tooLargeKind, deadlineMs}, this, std::move(done));
 }
 
 void Updater::check(bool userInitiated)
@@ -236,7 +166,11 @@ void Updater::install()
                 watcher->deleteLater();
                 finishInstall(notes, watcher->result(), bundle);
             });
-            watcher->setFuture(QtConcurrent::run(&InstallPipeline::installPayload, payload, bundle, m_host.pinnedTeam));
+            if (!m_host.installPayload) {
+                finishInstall(notes, UpdaterError::platform(QStringLiteral("No installer is available.")), bundle);
+                return;
+            }
+            watcher->setFuture(QtConcurrent::run(m_host.installPayload, payload, bundle, m_host.pinnedTeam));
         },
         UpdaterError::payloadLimit, UpdaterError::Kind::payloadTooLarge, m_host.payloadDeadlineMs);
 }

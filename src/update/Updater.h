@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Download.h"
 #include "UpdaterError.h"
 
 #include <QByteArray>
@@ -14,8 +15,6 @@
 
 class ContinuousTimer;
 class Preferences;
-class QNetworkAccessManager;
-class QNetworkReply;
 
 // Preference keys of the updater; part of the on-disk format.
 namespace UpdaterKeys {
@@ -26,7 +25,11 @@ inline const QString lastSeenNotes = QStringLiteral("lastSeenUpdateNotes");
 
 // What the updater needs from the running application, injectable for tests.
 struct UpdateHost {
-    QNetworkAccessManager* network = nullptr;
+    Download::Function download; // none: every request fails
+    // Unpacks, verifies and swaps in a payload, off the main thread (see InstallPipeline).
+    std::function<std::optional<UpdaterError>(const QByteArray& payload, const QString& bundlePath,
+                                              const QString& pinnedTeam)>
+        installPayload;
     std::function<QString()> bundlePath;                                   // the running bundle
     std::function<qint64()> processId;                                     // this process
     std::function<void()> terminate;                                       // quit the application
@@ -46,7 +49,8 @@ struct UpdateHost {
     bool selfUpdating = true;
 
     // The real thing, for the running application.
-    static UpdateHost forApplication(QNetworkAccessManager* network, std::function<void()> terminate);
+    // Its transfers and installs come from where the application keeps them.
+    static UpdateHost forApplication(std::function<void()> terminate);
 };
 
 // Finds out whether a newer release exists (its notes text differs from the
@@ -104,9 +108,6 @@ public:
     // and quits. Does nothing unless an update is available.
     void install();
 
-    // True for an absolute https URL, or http on a loopback address.
-    static bool isAcceptableAddress(const QUrl& url);
-
 signals:
     void phaseChanged();
     void checksAutomaticallyChanged();
@@ -114,7 +115,7 @@ signals:
     void checkFinished();
 
 private:
-    using Fetched = std::variant<QByteArray, UpdaterError>;
+    using Fetched = Download::Result;
     // Fetches `address`; a body over `sizeLimit` bytes is abandoned and fails
     // as `tooLargeKind`, a transfer past `deadlineMs` fails as timed out.
     void get(const QString& address, std::function<void(int status, Fetched)> done, qint64 sizeLimit,

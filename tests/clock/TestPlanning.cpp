@@ -382,7 +382,8 @@ private slots:
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("UTC"),
                                        icu::Locale("en_US"));
         const QDateTime at = utc("2026-12-09T14:00:00Z");
-        const QByteArray file = CalendarInvite::make({tokyo}, formatter, at, utc("2026-12-07T10:00:00Z"));
+        const QByteArray file = CalendarInvite::make(ClockExport::lines({tokyo}, formatter, at).join(u'\n'), at,
+                                                     utc("2026-12-07T10:00:00Z"));
         const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
             icalparser_parse_string(file.constData()), icalcomponent_free);
         QVERIFY(calendar);

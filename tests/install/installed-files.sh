@@ -28,8 +28,10 @@ check "nothing installed is writable by group or others" \
   test -z "$(find "$root/usr" ! -type l -perm /022 -print)"
 check "the launcher is a relative link to the bundle's executable" \
   test "$(readlink "$usr/bin/horavia")" = ../lib/horavia/Horavia.app/Contents/Horavia -a -x "$usr/bin/horavia"
-check "the windows' module is installed beside the executable" \
-  test -f "$usr/lib/horavia/Horavia.app/Contents/libhoravia-gui.so"
+for module in gui services; do
+  check "the $module module is installed beside the executable" \
+    test -f "$usr/lib/horavia/Horavia.app/Contents/libhoravia-$module.so"
+done
 check "the launcher prints the clocks with no display" bash -c \
   "env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME='$root/config' '$usr/bin/horavia' --print | grep -q '[0-9]:[0-9][0-9]'"
 check "desktop-file-validate accepts the entry" desktop-file-validate "$usr/share/applications/$id.desktop"

@@ -56,7 +56,8 @@ private slots:
         m_launched.clear();
 
         UpdateHost host;
-        host.network = &m_network;
+        host.download = Download::through(m_network);
+        host.installPayload = &InstallPipeline::installPayload;
         host.bundlePath = [this] { return m_bundle; };
         host.processId = [] { return qint64(4242); };
         host.terminate = [this] { ++m_terminations; };

@@ -3,6 +3,7 @@
 #include "../support/RecordingPreferences.h"
 #include "../support/TestHttpServer.h"
 #include "../support/TestValues.h"
+#include "update/InstallPipeline.h"
 #include "update/Updater.h"
 
 #include <QSignalSpy>
@@ -294,7 +295,8 @@ std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, bool sel
     host.ownedByUser = owned;
     host.notesDeadlineMs = 1000;
     host.bundlePath = [] { return u"/nonexistent/Horavia.app"_s; };
-    host.network = &m_network;
+    host.download = Download::through(m_network);
+    host.installPayload = &InstallPipeline::installPayload;
     host.makeTimer = [this] {
         auto timer = std::make_unique<ManualTimer>();
         m_timer = timer.get();
