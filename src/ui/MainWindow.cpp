@@ -228,7 +228,15 @@ void MainWindow::buildToolbar()
 
     m_search = new QLineEdit(toolbar);
     m_search->setPlaceholderText(QStringLiteral("Search cities and time zones"));
-    m_search->setClearButtonEnabled(true);
+    // The clear button in our own symbol: Qt's asks the desktop's icon theme
+    // for its picture, milliseconds of every start.
+    m_clearSearch = m_search->addAction(QIcon(), QLineEdit::TrailingPosition);
+    m_clearSearch->setText(QStringLiteral("Clear Search"));
+    m_clearSearch->setToolTip(QStringLiteral("Clear Search"));
+    m_clearSearch->setVisible(false);
+    connect(m_clearSearch, &QAction::triggered, m_search, &QLineEdit::clear);
+    connect(m_search, &QLineEdit::textChanged, m_clearSearch,
+            [this](const QString& text) { m_clearSearch->setVisible(!text.isEmpty()); });
     m_search->setAccessibleName(QStringLiteral("Search cities and time zones"));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_model, &CityListModel::setSearchText);
@@ -300,6 +308,7 @@ void MainWindow::tintSymbols()
     const QColor ink = palette().color(QPalette::ButtonText);
     m_order->setIcon(Symbols::icon(QStringLiteral("arrow.up.arrow.down"), ink));
     m_clearSelection->setIcon(Symbols::icon(QStringLiteral("xmark"), ink));
+    m_clearSearch->setIcon(Symbols::icon(QStringLiteral("xmark"), palette().color(QPalette::PlaceholderText)));
 }
 
 void MainWindow::changeEvent(QEvent* event)

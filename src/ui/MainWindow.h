@@ -93,6 +93,7 @@ private:
     Commands m_commands;
     CityListModel* m_model = nullptr;
     QLineEdit* m_search = nullptr;
+    QAction* m_clearSearch = nullptr;
     QToolButton* m_order = nullptr;
     QActionGroup* m_orders = nullptr;
     UpdateRibbon* m_ribbon = nullptr;

@@ -50,7 +50,10 @@ QPixmap pixmap(const QString& name, const QColor& color, int size, qreal deviceP
     if (QPixmapCache::find(key, &cached)) return cached;
 
     ensureResources();
-    const QIcon themed = QIcon::fromTheme(themeName(name));
+    // Only a symbol the theme may have asks it: the first question costs
+    // milliseconds (the theme's folders are read), even for no name at all.
+    const QString inTheme = themeName(name);
+    const QIcon themed = inTheme.isEmpty() ? QIcon() : QIcon::fromTheme(inTheme);
     QPixmap drawn;
     if (!themed.isNull()) {
         drawn = themed.pixmap(QSize(size, size), devicePixelRatio);
