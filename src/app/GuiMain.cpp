@@ -27,6 +27,7 @@ int horaviaGuiMain(int argc, char** argv)
 
     SingleInstance instance;
     if (!instance.claim()) return 0; // the running copy was asked to show itself
+    HoraviaApp::prepareInBackground();
 
     const DesktopColorScheme colorScheme;
     Appearance::follow(application, colorScheme);

@@ -6,12 +6,14 @@
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
 #include "clock/ClockExport.h"
+#include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
 #include "map/WorldLand.h"
 #include "platform/BundleInfo.h"
 #include "platform/DefaultApplication.h"
 #include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
+#include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
@@ -72,6 +74,21 @@ private:
 };
 
 } // namespace
+
+void HoraviaApp::prepareInBackground()
+{
+    // In the order the start asks for them; each is made once, and a caller
+    // that comes first waits for it rather than making it twice.
+    (void)QtConcurrent::run([] {
+        (void)CityDatabase::shared();
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QTimeZone home = QTimeZone::systemTimeZone();
+        const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, home, SystemLocale::current());
+        (void)formatter.timeText(now, home);
+        (void)formatter.zoneName(home, now);
+        (void)WorldLand::shared();
+    });
+}
 
 HoraviaApp::HoraviaApp(QObject* parent)
     : QObject(parent)

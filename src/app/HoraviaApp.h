@@ -27,6 +27,11 @@ class HoraviaApp : public QObject {
     Q_OBJECT
 
 public:
+    // Loads what the first frames need and no widget makes (the catalogue,
+    // the land, the locale's time and zone formats) on another core, while
+    // the main thread builds the icon: call once the application object exists.
+    static void prepareInBackground();
+
     explicit HoraviaApp(QObject* parent = nullptr);
     ~HoraviaApp() override;
 
