@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWindow>
 #include <QtConcurrent>
@@ -46,6 +47,7 @@ constexpr int panelGap = 4;
 // A click on the tray icon that closes the open panel reaches the icon too;
 // within this time after the panel closed, it must not reopen it.
 constexpr qint64 reopenGuardMs = 100;
+constexpr int pooledThreadLingerMs = 150'000;
 
 // Runs work once the first frame of any window (the icon's included) is
 // painted, so that nothing the first frame does not need comes before it.
@@ -77,6 +79,11 @@ private:
 
 void HoraviaApp::prepareInBackground()
 {
+    // Qt's raster engine blends large translucent areas (the map's night
+    // side at each minute) on this pool's threads. Kept past the next
+    // minute, they are woken by that minute's painting instead of each
+    // waking once more to retire in between; closed windows let them go.
+    QThreadPool::globalInstance()->setExpiryTimeout(pooledThreadLingerMs);
     // In the order the start asks for them; each is made once, and a caller
     // that comes first waits for it rather than making it twice.
     (void)QtConcurrent::run([] {
