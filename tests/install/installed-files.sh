@@ -32,6 +32,10 @@ for module in gui services; do
   check "the $module module is installed beside the executable" \
     test -f "$usr/lib/horavia/Horavia.app/Contents/libhoravia-$module.so"
 done
+# What every start loads: the network stack, OpenSSL, libarchive and libical
+# wait in the services module until an update or a calendar file needs them.
+check "the windows' module loads no network, crypto, archive or calendar library" bash -c \
+  "! readelf -d '$usr/lib/horavia/Horavia.app/Contents/libhoravia-gui.so' | grep -E 'Qt6Network|libcrypto|libarchive|libical'"
 check "the launcher prints the clocks with no display" bash -c \
   "env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME='$root/config' '$usr/bin/horavia' --print | grep -q '[0-9]:[0-9][0-9]'"
 check "desktop-file-validate accepts the entry" desktop-file-validate "$usr/share/applications/$id.desktop"
