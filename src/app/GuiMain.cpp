@@ -29,13 +29,15 @@ int horaviaGuiMain(int argc, char** argv)
     if (!instance.claim()) return 0; // the running copy was asked to show itself
     HoraviaApp::prepareInBackground();
 
-    const DesktopColorScheme colorScheme;
-    Appearance::follow(application, colorScheme);
     HoraviaApp horavia;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
                      [&horavia] { horavia.presentMainWindow(); });
     // Only the autostart entry passes this; a user's own launch shows the window.
     const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
     horavia.start(atLogin ? HoraviaApp::StartReason::atLogin : HoraviaApp::StartReason::launched);
+    // The icon does not follow the desktop's colours, the windows do: their
+    // scheme is asked for once the icon is up, before the first window is made.
+    const DesktopColorScheme colorScheme;
+    Appearance::follow(application, colorScheme);
     return application.exec();
 }

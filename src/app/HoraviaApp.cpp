@@ -199,8 +199,8 @@ void HoraviaApp::start(StartReason reason)
         connect(m_entries.get(), &ClockEntries::changed, this, glance);
         for (auto signal : {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged})
             connect(m_settings.get(), signal, this, glance);
+        updateTrayVisibility(); // the icon first, its tooltip right after
         glance();
-        updateTrayVisibility();
     }
 
     // The main window comes at every launch, right after the icon is up; a
