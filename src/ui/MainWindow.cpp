@@ -477,6 +477,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_search && (event->type() == QEvent::KeyPress || event->type() == QEvent::FocusIn ||
                                 event->type() == QEvent::MouseButtonPress))
         wakeCaret();
+    // The field's own Ctrl+E (to the end of the line, as End does) would
+    // hide "Create Event…" wherever the search has the focus: from the first.
+    if (watched == m_search && event->type() == QEvent::ShortcutOverride && m_commands.createEvent &&
+        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == m_commands.createEvent->shortcut())
+        return true;
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (watched == m_search) {

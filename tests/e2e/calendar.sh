@@ -59,4 +59,24 @@ assert fields["DTEND"] == "20261209T140000Z", fields["DTEND"]
 assert "Tokyo" in fields["DESCRIPTION"], fields["DESCRIPTION"]
 PY
 pass "Ctrl+E hands the calendar an event at 13:30 UTC, 30 minutes, with the cities' times"
+
+# A copy without its services module still runs: Ctrl+E writes nothing,
+# says which module is missing, and the application carries on.
+kill "${pids[@]}" 2>/dev/null; wait "${pids[@]}" 2>/dev/null; pids=()
+bundle=$(dirname "$(dirname "$app")")
+cp -a "$bundle" "$work/Without.app"
+rm "$work/Without.app/Contents/libhoravia-services.so"
+rm -f "$opened"
+LD_PRELOAD=$faketime FAKETIME="2026-12-09 12:00:00" ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 \
+  "$work/Without.app/Contents/Horavia" >"$work/without.log" 2>&1 & pids+=($!)
+wait_for 10 main_open || fail "no main window without the services module"
+sleep 1
+read -r id _ < <(find_app_window 700 760)
+xdotool windowactivate --sync "$id" 2>/dev/null
+xdotool key ctrl+f ctrl+e # from the search field, whose own Ctrl+E would go to the end of its line
+wait_for 5 grep -q "libhoravia-services.so" "$work/without.log" || fail "no word of the missing module"
+sleep 0.5
+kill -0 "${pids[0]}" 2>/dev/null && [ ! -e "$opened" ] && main_open ||
+  fail "without the services module: $(cat "$work/without.log")"
+pass "without its services module, Create Event says so and the application carries on"
 [ "$failed" -eq 0 ]
