@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "../support/TestValues.h"
 #include "app/WindowRegistry.h"
 #include "platform/ActivationPolicy.h"
@@ -37,9 +38,7 @@ class TestShell : public QObject {
 private slots:
     void activationPolicyAppliesOnlyChanges_data()
     {
-        QTest::addColumn<bool>("startsRegular");
-        QTest::addColumn<bool>("showsDockIcon");
-        QTest::addColumn<QStringList>("calls");
+        addColumns<bool, bool, QStringList>({"startsRegular", "showsDockIcon", "calls"});
         QTest::newRow("already regular: nothing, no activation") << true << true << QStringList();
         QTest::newRow("to accessory, not brought forward") << true << false << QStringList{"accessory"};
         QTest::newRow("to regular, brought forward") << false << true << QStringList{"regular", "activate"};
@@ -48,9 +47,8 @@ private slots:
 
     void activationPolicyAppliesOnlyChanges()
     {
-        QFETCH(bool, startsRegular);
-        QFETCH(bool, showsDockIcon);
-        QFETCH(QStringList, calls);
+        auto [startsRegular, showsDockIcon, calls] =
+            fetchRow<bool, bool, QStringList>({"startsRegular", "showsDockIcon", "calls"});
         RecordingPolicy policy;
         policy.policy = startsRegular ? ActivationPolicy::Policy::regular : ActivationPolicy::Policy::accessory;
         policy.apply(showsDockIcon);

@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/City.h"
 
@@ -11,9 +12,7 @@ class TestCity : public QObject {
 private slots:
     void decodesRecords_data()
     {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<QStringList>("aliases");
-        QTest::addColumn<double>("latitude");
+        addColumns<QByteArray, QStringList, double>({"json", "aliases", "latitude"});
 
         const QByteArray base = R"("i":"x","n":"Berlin","r":"","c":"Germany","la":52,"lo":13.4,"z":"Europe/Berlin")";
         QTest::newRow("no aliases key") << "[{" + base + "}]" << QStringList() << 52.0;
@@ -28,9 +27,7 @@ private slots:
 
     void decodesRecords()
     {
-        QFETCH(QByteArray, json);
-        QFETCH(QStringList, aliases);
-        QFETCH(double, latitude);
+        auto [json, aliases, latitude] = fetchRow<QByteArray, QStringList, double>({"json", "aliases", "latitude"});
 
         const auto cities = CatalogueFile::decode(json);
         QVERIFY(cities);
@@ -81,8 +78,8 @@ private slots:
 
     void flags_data()
     {
-        QTest::addColumn<QString>("country");
-        QTest::addColumn<QString>("region"); // empty: no flag
+        // region: empty: no flag
+        addColumns<QString, QString>({"country", "region"});
 
         // Case, "Saint" and "&" spelled either way, a leading "The", accents, fixed entries, no match.
         const QString rows =
@@ -95,8 +92,7 @@ private slots:
 
     void flags()
     {
-        QFETCH(QString, country);
-        QFETCH(QString, region);
+        auto [country, region] = fetchRow<QString, QString>({"country", "region"});
         const std::optional<QString> flag = flagEmoji(country);
         if (region.isEmpty()) {
             QVERIFY2(!flag, qPrintable(flag.value_or(QString())));
@@ -108,8 +104,7 @@ private slots:
 
     void regionFlags_data()
     {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("flag");
+        addColumns<QString, QString>({"code", "flag"});
         QTest::newRow("lower is upper-cased") << "tr" << QString::fromUtf8("\U0001F1F9\U0001F1F7");
         QTest::newRow("A and Z bounds") << "AZ" << QString::fromUtf8("\U0001F1E6\U0001F1FF");
         QTest::newRow("empty") << "" << QString();
@@ -118,8 +113,7 @@ private slots:
 
     void regionFlags()
     {
-        QFETCH(QString, code);
-        QFETCH(QString, flag);
+        auto [code, flag] = fetchRow<QString, QString>({"code", "flag"});
         QCOMPARE(flagEmojiForRegion(code).value_or(QString()), flag);
     }
 };

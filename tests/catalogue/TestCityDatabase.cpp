@@ -1,4 +1,5 @@
 #include "../support/CatalogueFiles.h"
+#include "../support/DataTable.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/CityDatabase.h"
 #include "catalogue/TextFolder.h"
@@ -55,8 +56,7 @@ private slots:
 
     void searchRanking_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QStringList>("expected");
+        addColumns<QString, QStringList>({"query", "expected"});
 
         QTest::newRow("score table") << "par" << QStringList{"paris", "parisII", "alias", "montparnasse", "region"};
         QTest::newRow("folding both sides") << "ZÜRICH" << QStringList{"zurich"};
@@ -74,8 +74,7 @@ private slots:
 
     void searchRanking()
     {
-        QFETCH(QString, query);
-        QFETCH(QStringList, expected);
+        auto [query, expected] = fetchRow<QString, QStringList>({"query", "expected"});
         const QJsonArray records{
             cityRecord("region", "Somewhere", 0, 0, "Africa/Abidjan", "Comparative Shire"),
             cityRecord("montparnasse", "Montparnasse"),
@@ -93,9 +92,7 @@ private slots:
     // identifier, offset or abbreviation at the moment of the search.
     void searchByZone_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("at");
-        QTest::addColumn<QStringList>("expected");
+        addColumns<QString, QString, QStringList>({"query", "at", "expected"});
         const QString january = u"2026-01-15T12:00:00Z"_s;
         QTest::newRow("identifier") << "Asia/Kolkata" << january << QStringList{"kolkata", "mumbai"};
         QTest::newRow("its last part, after the name match")
@@ -115,9 +112,7 @@ private slots:
 
     void searchByZone()
     {
-        QFETCH(QString, query);
-        QFETCH(QString, at);
-        QFETCH(QStringList, expected);
+        auto [query, at, expected] = fetchRow<QString, QString, QStringList>({"query", "at", "expected"});
         const QJsonArray records{
             cityRecord("kolkata", "Kolkata", 22.6, 88.4, "Asia/Kolkata"),
             cityRecord("zurich", "Zürich", 47.4, 8.5, "Europe/Zurich"),
@@ -162,12 +157,8 @@ private slots:
 
     void nearest_data()
     {
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<double>("radius");
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<QStringList>("expected");
+        addColumns<double, double, double, int, int, QStringList>(
+            {"latitude", "longitude", "radius", "minimum", "maximum", "expected"});
 
         // A cluster of 80 towns around 50N 10E (each about 0.01 degree apart, so
         // all inside 1500 km), and three islands far out in the Pacific.
@@ -189,12 +180,9 @@ private slots:
 
     void nearest()
     {
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        QFETCH(double, radius);
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        QFETCH(QStringList, expected);
+        auto [latitude, longitude, radius, minimum, maximum, expected] =
+            fetchRow<double, double, double, int, int, QStringList>(
+                {"latitude", "longitude", "radius", "minimum", "maximum", "expected"});
 
         QJsonArray records;
         records.append(cityRecord("origin", "Null Island", 0, 0));
@@ -212,8 +200,7 @@ private slots:
     // catalogue file gives the same answers.
     void prebuiltIndex_data()
     {
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<bool>("used");
+        addColumns<QString, bool>({"damage", "used"});
         QTest::newRow("whole") << "" << true;
         QTest::newRow("missing") << "missing" << false;
         QTest::newRow("truncated") << "truncated" << false;
@@ -225,8 +212,7 @@ private slots:
 
     void prebuiltIndex()
     {
-        QFETCH(QString, damage);
-        QFETCH(bool, used);
+        auto [damage, used] = fetchRow<QString, bool>({"damage", "used"});
         QTemporaryDir dir;
         QJsonArray records{cityRecord("paris", "Paris", 48.86, 2.35, "Europe/Paris", "", "France", {"Lutetia"}),
                            cityRecord("berlin", "Berlin", 52.52, 13.40, "Europe/Berlin")};

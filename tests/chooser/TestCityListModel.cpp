@@ -1,5 +1,6 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/ClockStack.h"
+#include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
@@ -60,9 +61,7 @@ private slots:
 
     void lines_data()
     {
-        QTest::addColumn<QVariantMap>("stored");
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QStringList>("expected");
+        addColumns<QVariantMap, QString, QStringList>({"stored", "search", "expected"});
 
         const QVariantMap none{{"trackedCityIDs", QStringList{}}};
         QTest::newRow("nothing tracked") << none << QString()
@@ -85,9 +84,7 @@ private slots:
 
     void lines()
     {
-        QFETCH(QVariantMap, stored);
-        QFETCH(QString, search);
-        QFETCH(QStringList, expected);
+        auto [stored, search, expected] = fetchRow<QVariantMap, QString, QStringList>({"stored", "search", "expected"});
         m_store.values = stored;
         ClockStack stack(m_store, *m_database);
         CityListModel model(stack.settings, stack.entries, *m_database, stack.time);

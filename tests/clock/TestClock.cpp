@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "../support/ManualTimer.h"
 #include "../support/TestValues.h"
 #include "clock/Clock.h"
@@ -12,8 +13,7 @@ class TestClock : public QObject {
 private slots:
     void delay_data()
     {
-        QTest::addColumn<double>("t");
-        QTest::addColumn<double>("expected");
+        addColumns<double, double>({"t", "expected"});
         const double noon = 1'767'268'800; // 2026-01-01 12:00:00 UTC
         QTest::newRow("mid-minute") << noon + 30 << 30.05;
         QTest::newRow("just before a boundary: raised") << noon + 59.9 << 0.2;
@@ -24,8 +24,7 @@ private slots:
 
     void delay()
     {
-        QFETCH(double, t);
-        QFETCH(double, expected);
+        auto [t, expected] = fetchRow<double, double>({"t", "expected"});
         QVERIFY2(std::abs(Clock::delayUntilNextTick(t) - expected) < 1e-6,
                  qPrintable(QString::number(Clock::delayUntilNextTick(t), 'f', 6)));
     }

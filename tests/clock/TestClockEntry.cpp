@@ -1,5 +1,6 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/ClockStack.h"
+#include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/ClockEntry.h"
@@ -45,9 +46,9 @@ private slots:
 
     void entries_data()
     {
-        QTest::addColumn<QByteArray>("stored"); // the preferences as JSON
-        QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QString>("expected"); // entries joined with " | "
+        // stored: the preferences as JSON
+        // expected: entries joined with " | "
+        addColumns<QByteArray, QByteArray, QString>({"stored", "home", "expected"});
         const auto row = [](const char* name, const char* stored, const char* home, const char* expected) {
             QTest::newRow(name) << QByteArray(stored) << QByteArray(home) << QString::fromUtf8(expected);
         };
@@ -80,9 +81,7 @@ private slots:
 
     void entries()
     {
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, home);
-        QFETCH(QString, expected);
+        auto [stored, home, expected] = fetchRow<QByteArray, QByteArray, QString>({"stored", "home", "expected"});
         RecordingPreferences store;
         store.values = QJsonDocument::fromJson(stored).object().toVariantMap();
         const AppSettings settings(store, *m_database);
@@ -93,9 +92,8 @@ private slots:
     // it, a day label where the date differs, and home's date at the end.
     void shareLine_data()
     {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("dates");
-        QTest::addColumn<QString>("expected"); // "_" for the narrow space before AM and PM
+        // expected: "_" for the narrow space before AM and PM
+        addColumns<QString, QString, QString>({"format", "dates", "expected"});
         QTest::newRow("12-hour, relative days")
             << "twelveHour"
             << "relative"
@@ -108,9 +106,7 @@ private slots:
 
     void shareLine()
     {
-        QFETCH(QString, format);
-        QFETCH(QString, dates);
-        QFETCH(QString, expected);
+        auto [format, dates, expected] = fetchRow<QString, QString, QString>({"format", "dates", "expected"});
         RecordingPreferences store;
         store.values = {{"trackedCityIDs", QStringList{"ny", "tok"}}, {"timeFormat", format}, {"dateFormat", dates}};
         ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));

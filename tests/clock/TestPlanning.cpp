@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "clock/CalendarInvite.h"
 #include "clock/Clock.h"
 #include "clock/ClockExport.h"
@@ -28,6 +29,17 @@ QTimeZone zone(const char* id)
     return QTimeZone(QByteArray(id));
 }
 
+ClockEntry entry(const QString& id, const QString& title, const char* zoneId)
+{
+    ClockEntry made;
+    made.id = id;
+    made.title = title;
+    made.timeZone = zone(zoneId);
+    return made;
+}
+
+const ClockEntry tokyoEntry = entry(u"gn1850147"_s, u"Tokyo"_s, "Asia/Tokyo");
+
 const TimeRange nineToFive{QTime(9, 0), QTime(17, 0)};
 const TimeRange awake{QTime(7, 0), QTime(22, 0)};
 
@@ -47,12 +59,9 @@ private slots:
     // keep their length across a repeated or skipped hour.
     void moves_data()
     {
-        QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QDateTime>("start");
-        QTest::addColumn<bool>("live");
-        QTest::addColumn<Move>("move");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QStringList>("expected"); // UTC, one per repeated move
+        // expected: UTC, one per repeated move
+        addColumns<QByteArray, QDateTime, bool, Move, int, QStringList>(
+            {"home", "start", "live", "move", "step", "expected"});
 
         const auto row = [](const char* name, const char* home, const char* start, bool live, Move move, int step,
                             const QStringList& expected) {
@@ -85,12 +94,8 @@ private slots:
 
     void moves()
     {
-        QFETCH(QByteArray, home);
-        QFETCH(QDateTime, start);
-        QFETCH(bool, live);
-        QFETCH(Move, move);
-        QFETCH(int, step);
-        QFETCH(QStringList, expected);
+        auto [home, start, live, move, step, expected] = fetchRow<QByteArray, QDateTime, bool, Move, int, QStringList>(
+            {"home", "start", "live", "move", "step", "expected"});
         const QTimeZone homeZone(home);
         QDateTime at = start;
         QStringList seen;
@@ -125,8 +130,8 @@ private slots:
 
     void workWeeks_data()
     {
-        QTest::addColumn<QString>("region");
-        QTest::addColumn<QString>("workdays"); // Monday first
+        // workdays: Monday first
+        addColumns<QString, QString>({"region", "workdays"});
         for (const auto& [name, region, workdays] : {std::tuple{"Germany", "DE", "MTWTF.."},
                                                      {"Saudi Arabia", "SA", "MTWT..S"},
                                                      {"Israel", "IL", "MTWT..S"},
@@ -138,8 +143,7 @@ private slots:
 
     void workWeeks()
     {
-        QFETCH(QString, region);
-        QFETCH(QString, workdays);
+        auto [region, workdays] = fetchRow<QString, QString>({"region", "workdays"});
         const WorkWeek week = WorkWeek::forRegion(region);
         QString seen;
         for (int day = 1; day <= 7; ++day)
@@ -149,11 +153,7 @@ private slots:
 
     void dayParts_data()
     {
-        QTest::addColumn<QString>("hours");
-        QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<QString>("region");
-        QTest::addColumn<QDateTime>("at");
-        QTest::addColumn<DayPart>("expected");
+        addColumns<QString, QByteArray, QString, QDateTime, DayPart>({"hours", "zone", "region", "at", "expected"});
         const auto row = [](const char* name, const char* hours, const char* zoneId, const char* region, const char* at,
                             DayPart part) {
             QTest::newRow(name) << QString::fromLatin1(hours) << QByteArray(zoneId) << QString::fromLatin1(region)
@@ -175,11 +175,8 @@ private slots:
 
     void dayParts()
     {
-        QFETCH(QString, hours);
-        QFETCH(QByteArray, zone);
-        QFETCH(QString, region);
-        QFETCH(QDateTime, at);
-        QFETCH(DayPart, expected);
+        auto [hours, zone, region, at, expected] =
+            fetchRow<QString, QByteArray, QString, QDateTime, DayPart>({"hours", "zone", "region", "at", "expected"});
         const std::optional<TimeRange> range = TimeRange::parse(hours);
         QVERIFY(range);
         QCOMPARE(range->toString(), hours);
@@ -189,10 +186,9 @@ private slots:
 
     void overlaps_data()
     {
-        QTest::addColumn<QList<Overlap::Participant>>("people");
-        QTest::addColumn<QDateTime>("after");
-        QTest::addColumn<QDateTime>("expected");
-        QTest::addColumn<QStringList>("outside"); // empty: everyone works then
+        // outside: empty: everyone works then
+        addColumns<QList<Overlap::Participant>, QDateTime, QDateTime, QStringList>(
+            {"people", "after", "expected", "outside"});
 
         const auto london = person("London", "Europe/London", "GB");
         const auto newYork = person("New York", "America/New_York", "US");
@@ -220,10 +216,9 @@ private slots:
 
     void overlaps()
     {
-        QFETCH(QList<Overlap::Participant>, people);
-        QFETCH(QDateTime, after);
-        QFETCH(QDateTime, expected);
-        QFETCH(QStringList, outside);
+        auto [people, after, expected, outside] =
+            fetchRow<QList<Overlap::Participant>, QDateTime, QDateTime, QStringList>(
+                {"people", "after", "expected", "outside"});
         const auto found = Overlap::next(people, after, after.addDays(7), 30, QTimeZone("UTC"));
         QVERIFY(found);
         QCOMPARE(found->start, expected);
@@ -233,10 +228,7 @@ private slots:
 
     void offsets_data()
     {
-        QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<QDateTime>("at");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, QByteArray, QDateTime, QString>({"home", "zone", "at", "expected"});
         const auto row = [](const char* name, const char* home, const char* zone, const char* at, const char* text) {
             QTest::newRow(name) << QByteArray(home) << QByteArray(zone) << utc(at) << QString::fromUtf8(text);
         };
@@ -252,10 +244,8 @@ private slots:
 
     void offsets()
     {
-        QFETCH(QByteArray, home);
-        QFETCH(QByteArray, zone);
-        QFETCH(QDateTime, at);
-        QFETCH(QString, expected);
+        auto [home, zone, at, expected] =
+            fetchRow<QByteArray, QByteArray, QDateTime, QString>({"home", "zone", "at", "expected"});
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone(home),
                                        icu::Locale("en_US"));
         QCOMPARE(ClockFormatter::offsetText(formatter.offsetFromHome(at, QTimeZone(zone))), expected);
@@ -264,9 +254,7 @@ private slots:
     // From the system tz database, and only changes that move the clocks.
     void notices_data()
     {
-        QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<QDateTime>("at");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, QDateTime, QString>({"zone", "at", "expected"});
         const auto row = [](const char* name, const char* zone, const char* at, const char* text) {
             QTest::newRow(name) << QByteArray(zone) << utc(at) << QString::fromLatin1(text);
         };
@@ -282,9 +270,7 @@ private slots:
 
     void notices()
     {
-        QFETCH(QByteArray, zone);
-        QFETCH(QDateTime, at);
-        QFETCH(QString, expected);
+        auto [zone, at, expected] = fetchRow<QByteArray, QDateTime, QString>({"zone", "at", "expected"});
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("UTC"),
                                        icu::Locale("en_US"));
         QCOMPARE(formatter.offsetChangeNotice(at, QTimeZone(zone)), expected);
@@ -292,8 +278,7 @@ private slots:
 
     void chosenInstant_data()
     {
-        QTest::addColumn<QDateTime>("at");
-        QTest::addColumn<QString>("expected");
+        addColumns<QDateTime, QString>({"at", "expected"});
         const auto row = [](const char* name, const char* at, const char* text) {
             QTest::newRow(name) << utc(at) << QString::fromUtf8(text).replace(u'_', u'\u202F');
         };
@@ -305,8 +290,7 @@ private slots:
 
     void chosenInstant()
     {
-        QFETCH(QDateTime, at);
-        QFETCH(QString, expected);
+        auto [at, expected] = fetchRow<QDateTime, QString>({"at", "expected"});
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("Europe/Berlin"),
                                        icu::Locale("en_US"));
         QCOMPARE(formatter.chosenInstantText(at, utc("2026-12-07T13:00:00Z")), expected);
@@ -316,8 +300,8 @@ private slots:
     // date(1) reads it (a skipped time is an error, a repeated one the later).
     void instants_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected"); // UTC, or "error"
+        // expected: UTC, or "error"
+        addColumns<QString, QString>({"text", "expected"});
         for (const auto& [name, text, expected] : {std::tuple{"Z", "2026-03-29T15:00Z", "2026-03-29T15:00:00Z"},
                                                    {"an offset", "2026-03-29T15:00+05:30", "2026-03-29T09:30:00Z"},
                                                    {"home's wall clock", "2026-03-29T15:00", "2026-03-29T13:00:00Z"},
@@ -330,8 +314,7 @@ private slots:
 
     void instants()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
+        auto [text, expected] = fetchRow<QString, QString>({"text", "expected"});
         const ClockExport::Instant parsed = ClockExport::parseInstant(text, QTimeZone("Europe/Berlin"));
         QCOMPARE(parsed.at.isValid() ? parsed.at.toString(Qt::ISODate) : u"error"_s, expected);
         QCOMPARE(parsed.error.isEmpty(), parsed.at.isValid());
@@ -340,16 +323,9 @@ private slots:
     // What a script or a bar reads, parsed back.
     void exports()
     {
-        ClockEntry home;
-        home.id = u"home"_s;
-        home.title = u"Berlin"_s;
-        home.timeZone = QTimeZone("Europe/Berlin");
+        ClockEntry home = entry(u"home"_s, u"Berlin"_s, "Europe/Berlin");
         home.kind = ClockEntry::Kind::home;
-        ClockEntry tokyo = home;
-        tokyo.id = u"gn1850147"_s;
-        tokyo.title = u"Tokyo"_s;
-        tokyo.timeZone = QTimeZone("Asia/Tokyo");
-        const QList<ClockEntry> entries{home, tokyo};
+        const QList<ClockEntry> entries{home, tokyoEntry};
         const ClockFormatter formatter(TimeFormat::twentyFourHour, DateFormat::relative, home.timeZone,
                                        icu::Locale("en_US"));
         const QDateTime at = utc("2026-12-09T20:00:00Z");
@@ -375,14 +351,10 @@ private slots:
     // The invite parses back (with libical) to its instant, length and times.
     void calendarInvite()
     {
-        ClockEntry tokyo;
-        tokyo.id = u"gn1850147"_s;
-        tokyo.title = u"Tokyo"_s;
-        tokyo.timeZone = QTimeZone("Asia/Tokyo");
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("UTC"),
                                        icu::Locale("en_US"));
         const QDateTime at = utc("2026-12-09T14:00:00Z");
-        const QByteArray file = CalendarInvite::make(ClockExport::lines({tokyo}, formatter, at).join(u'\n'), at,
+        const QByteArray file = CalendarInvite::make(ClockExport::lines({tokyoEntry}, formatter, at).join(u'\n'), at,
                                                      utc("2026-12-07T10:00:00Z"));
         const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
             icalparser_parse_string(file.constData()), icalcomponent_free);

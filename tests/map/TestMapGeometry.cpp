@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "../support/TestValues.h"
 #include "clock/SunTimes.h"
 #include "map/MapProjection.h"
@@ -43,8 +44,7 @@ class TestMapGeometry : public QObject {
 private slots:
     void outlineFile_data()
     {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<QList<int>>("ringSizes");
+        addColumns<QByteArray, QList<int>>({"json", "ringSizes"});
         QTest::newRow("trailing unpaired number ignored") << R"({"rings":[[10,20,30,40,50]]})"_ba << QList<int>{2};
         QTest::newRow("no numbers: an empty ring, kept") << R"({"rings":[[],[1,2]]})"_ba << QList<int>{0, 1};
         QTest::newRow("top level array") << R"([[1,2]])"_ba << QList<int>{};
@@ -55,8 +55,7 @@ private slots:
 
     void outlineFile()
     {
-        QFETCH(QByteArray, json);
-        QFETCH(QList<int>, ringSizes);
+        auto [json, ringSizes] = fetchRow<QByteArray, QList<int>>({"json", "ringSizes"});
         const WorldLand land = WorldLand::decode(json);
         QList<int> sizes;
         for (const auto& ring : land.rings)
@@ -73,9 +72,7 @@ private slots:
 
     void projection_data()
     {
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<QPointF>("point");
+        addColumns<double, double, QPointF>({"longitude", "latitude", "point"});
         QTest::newRow("origin") << 0.0 << 0.0 << QPointF(360, 168);
         QTest::newRow("bottom right") << 180.0 << -58.0 << QPointF(720, 284);
         QTest::newRow("below the band, not clamped") << 0.0 << -70.0 << QPointF(360, 284.0 * 154 / 142);
@@ -83,9 +80,7 @@ private slots:
 
     void projection()
     {
-        QFETCH(double, longitude);
-        QFETCH(double, latitude);
-        QFETCH(QPointF, point);
+        auto [longitude, latitude, point] = fetchRow<double, double, QPointF>({"longitude", "latitude", "point"});
         const QSizeF size(720, 284);
         const QPointF projected = MapProjection::project({longitude, latitude}, size);
         QVERIFY(std::abs(projected.x() - point.x()) < 1e-9 && std::abs(projected.y() - point.y()) < 1e-9);
@@ -95,10 +90,9 @@ private slots:
 
     void solarPosition_data()
     {
-        QTest::addColumn<QDateTime>("at");
-        QTest::addColumn<double>("declination"); // degrees; NaN: not checked
-        QTest::addColumn<double>("subsolar");    // degrees; NaN: not checked
-        QTest::addColumn<double>("tolerance");
+        // declination: degrees; NaN: not checked
+        // subsolar: degrees; NaN: not checked
+        addColumns<QDateTime, double, double, double>({"at", "declination", "subsolar", "tolerance"});
         const double any = std::nan("");
         // At 12:00 UTC the subsolar longitude is -E/4 degrees, E the equation of time in minutes.
         QTest::newRow("June solstice") << instant("2026-06-21T12:00:00Z") << 23.44 << any << 0.3;
@@ -112,10 +106,8 @@ private slots:
 
     void solarPosition()
     {
-        QFETCH(QDateTime, at);
-        QFETCH(double, declination);
-        QFETCH(double, subsolar);
-        QFETCH(double, tolerance);
+        auto [at, declination, subsolar, tolerance] =
+            fetchRow<QDateTime, double, double, double>({"at", "declination", "subsolar", "tolerance"});
         const SolarPosition sun = ::solarPosition(at);
         QVERIFY(sun.subsolarLongitude >= -180 && sun.subsolarLongitude <= 180);
         if (!std::isnan(declination))
@@ -133,12 +125,9 @@ private slots:
     // up to ±65°, and the polar day and night right.
     void sunTimes_data()
     {
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("rise"); // UTC; "up" or "down" all day
-        QTest::addColumn<QString>("set");
+        // rise: UTC; "up" or "down" all day
+        addColumns<double, double, QByteArray, QDate, QString, QString>(
+            {"latitude", "longitude", "zone", "date", "rise", "set"});
         const auto row = [](const char* name, double lat, double lon, const char* zone, QDate date, const char* rise,
                             const char* set) {
             QTest::newRow(name) << lat << lon << QByteArray(zone) << date << QString::fromLatin1(rise)
@@ -162,12 +151,9 @@ private slots:
 
     void sunTimes()
     {
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        QFETCH(QByteArray, zone);
-        QFETCH(QDate, date);
-        QFETCH(QString, rise);
-        QFETCH(QString, set);
+        auto [latitude, longitude, zone, date, rise, set] =
+            fetchRow<double, double, QByteArray, QDate, QString, QString>(
+                {"latitude", "longitude", "zone", "date", "rise", "set"});
         const SunTimes times = SunTimes::on(date, latitude, longitude, QTimeZone(zone));
         if (rise == u"up" || rise == u"down") {
             QCOMPARE(times.kind, rise == u"up" ? SunTimes::Kind::upAllDay : SunTimes::Kind::downAllDay);

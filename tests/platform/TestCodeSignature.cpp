@@ -1,4 +1,5 @@
 #include "../support/Bundles.h"
+#include "../support/DataTable.h"
 #include "platform/CodeSignature.h"
 #include "platform/ZipExtractor.h"
 
@@ -55,9 +56,8 @@ private slots:
     // claiming another team. $TEAM is the signer's team.
     void changesAfterSigning_data()
     {
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QByteArray>("command"); // run in the signed bundle
-        QTest::addColumn<bool>("valid");
+        // command: run in the signed bundle
+        addColumns<int, QByteArray, bool>({"format", "command", "valid"});
         const auto row = [](const char* name, int format, const char* command, bool valid) {
             QTest::newRow(name) << format << QByteArray(command) << valid;
         };
@@ -78,9 +78,7 @@ private slots:
 
     void changesAfterSigning()
     {
-        QFETCH(int, format);
-        QFETCH(QByteArray, command);
-        QFETCH(bool, valid);
+        auto [format, command, valid] = fetchRow<int, QByteArray, bool>({"format", "command", "valid"});
         QTemporaryDir dir;
         const QString bundle = dir.filePath(u"Horavia.app"_s);
         makeBundle(bundle);

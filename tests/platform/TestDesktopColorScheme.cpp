@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "platform/DesktopColorScheme.h"
 
 #include <QDBusVariant>
@@ -15,9 +16,8 @@ class TestDesktopColorScheme : public QObject {
 private slots:
     void decide_data()
     {
-        QTest::addColumn<QVariant>("sent"); // invalid: no portal answered
-        QTest::addColumn<QString>("gtkTheme");
-        QTest::addColumn<bool>("dark");
+        // sent: invalid: no portal answered
+        addColumns<QVariant, QString, bool>({"sent", "gtkTheme", "dark"});
         const auto wrapped = [](const QVariant& value) { return QVariant::fromValue(QDBusVariant(value)); };
         QTest::newRow("no portal, light GTK theme") << QVariant() << "Adwaita" << false;
         QTest::newRow("no portal, dark GTK theme") << QVariant() << "Adwaita:DARK" << true;
@@ -31,9 +31,7 @@ private slots:
 
     void decide()
     {
-        QFETCH(QVariant, sent);
-        QFETCH(QString, gtkTheme);
-        QFETCH(bool, dark);
+        auto [sent, gtkTheme, dark] = fetchRow<QVariant, QString, bool>({"sent", "gtkTheme", "dark"});
         const std::optional<Preference> portal = sent.isValid() ? DesktopColorScheme::preferenceIn(sent) : std::nullopt;
         QCOMPARE(DesktopColorScheme::decide(portal, gtkTheme), dark);
     }

@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "../support/TestValues.h"
 #include "platform/JsonPreferences.h"
 
@@ -67,8 +68,7 @@ private slots:
     // an empty one is simply empty.
     void unreadableFileIsKeptAside_data()
     {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<bool>("setAside");
+        addColumns<QByteArray, bool>({"contents", "setAside"});
         QTest::newRow("truncated") << R"({"showsFlags": fal)"_ba << true;
         QTest::newRow("array at top level") << R"(["trackedCityIDs"])"_ba << true;
         QTest::newRow("binary") << QByteArray("\x00\x01\x02garbage", 10) << true;
@@ -77,8 +77,7 @@ private slots:
 
     void unreadableFileIsKeptAside()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(bool, setAside);
+        auto [contents, setAside] = fetchRow<QByteArray, bool>({"contents", "setAside"});
         writeFile(path(), contents);
 
         JsonPreferences prefs(path());

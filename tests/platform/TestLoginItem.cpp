@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "../support/TestValues.h"
 #include "platform/LoginItem.h"
 
@@ -17,8 +18,7 @@ private slots:
     // starts exactly that file.
     void execLine_data()
     {
-        QTest::addColumn<QString>("executable");
-        QTest::addColumn<QString>("exec");
+        addColumns<QString, QString>({"executable", "exec"});
         const auto row = [](const char* name, const char* executable, const char* exec) {
             QTest::newRow(name) << executable << exec;
         };
@@ -35,8 +35,7 @@ private slots:
 
     void execLine()
     {
-        QFETCH(QString, executable);
-        QFETCH(QString, exec);
+        auto [executable, exec] = fetchRow<QString, QString>({"executable", "exec"});
         QTemporaryDir dir;
         const QString entry = dir.filePath(u"autostart/org.horavia.Horavia.desktop"_s);
         LoginItem item(entry, executable);
@@ -132,8 +131,7 @@ private slots:
     // What the desktop's own session settings leave in the file.
     void readsTheDesktopsSwitch_data()
     {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<bool>("enabled");
+        addColumns<QByteArray, bool>({"text", "enabled"});
         QTest::newRow("ours") << "[Desktop Entry]\nExec=x\n"_ba << true;
         QTest::newRow("hidden") << "[Desktop Entry]\nExec=x\nHidden=true\n"_ba << false;
         QTest::newRow("switched off") << "[Desktop Entry]\nX-GNOME-Autostart-enabled = false\n"_ba << false;
@@ -142,8 +140,7 @@ private slots:
 
     void readsTheDesktopsSwitch()
     {
-        QFETCH(QByteArray, text);
-        QFETCH(bool, enabled);
+        auto [text, enabled] = fetchRow<QByteArray, bool>({"text", "enabled"});
         QTemporaryDir dir;
         writeFile(dir.filePath(u"x.desktop"_s), text);
         QCOMPARE(LoginItem(dir.filePath(u"x.desktop"_s), u"/bin/true"_s).isEnabled(), enabled);

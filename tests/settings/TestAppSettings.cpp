@@ -1,4 +1,5 @@
 #include "../support/CatalogueFiles.h"
+#include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "settings/AppSettings.h"
@@ -56,9 +57,7 @@ private slots:
     // these are the values that must not load as stored.
     void loadsStoredValues_data()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<QVariant>("expected");
+        addColumns<QString, QVariant, QVariant>({"key", "stored", "expected"});
 
         const QVariant defaults = QStringList{"ny", "la", "lon", "mel"};
         QTest::newRow("tracked: kept with unknown id")
@@ -81,9 +80,7 @@ private slots:
 
     void loadsStoredValues()
     {
-        QFETCH(QString, key);
-        QFETCH(QVariant, stored);
-        QFETCH(QVariant, expected);
+        auto [key, stored, expected] = fetchRow<QString, QVariant, QVariant>({"key", "stored", "expected"});
         m_store.values.insert(key, stored);
         const auto settings = make();
         QCOMPARE(settings->property(key.toLatin1().constData()), expected);
@@ -92,8 +89,7 @@ private slots:
 
     void loadsMaps_data()
     {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<AppSettings::StringMap>("expected");
+        addColumns<QVariant, AppSettings::StringMap>({"stored", "expected"});
         QTest::newRow("strings") << QVariant(QVariantMap{{"ny", "Home"}, {"tok", " Office "}})
                                  << AppSettings::StringMap{{"ny", "Home"}, {"tok", " Office "}};
         QTest::newRow("one number drops all")
@@ -103,8 +99,7 @@ private slots:
 
     void loadsMaps()
     {
-        QFETCH(QVariant, stored);
-        QFETCH(AppSettings::StringMap, expected);
+        auto [stored, expected] = fetchRow<QVariant, AppSettings::StringMap>({"stored", "expected"});
         m_store.values.insert(SettingsKeys::customCityLabels, stored);
         m_store.values.insert(SettingsKeys::customCityEmoji, stored);
         const auto settings = make();
@@ -115,8 +110,7 @@ private slots:
     // Each row is named after its property.
     void writesThroughAndNotifiesOnChange_data()
     {
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QVariant>("stored");
+        addColumns<QVariant, QVariant>({"value", "stored"});
 
         const QVariant list = QStringList{"la", "ny"};
         QTest::newRow("trackedCityIDs") << list << list;
@@ -133,8 +127,7 @@ private slots:
     void writesThroughAndNotifiesOnChange()
     {
         const QString property = QString::fromLatin1(QTest::currentDataTag());
-        QFETCH(QVariant, value);
-        QFETCH(QVariant, stored);
+        auto [value, stored] = fetchRow<QVariant, QVariant>({"value", "stored"});
 
         const auto settings = make();
         const QByteArray name = property.toLatin1();
@@ -184,8 +177,7 @@ private slots:
 
     void labels_data()
     {
-        QTest::addColumn<std::optional<QString>>("label");
-        QTest::addColumn<std::optional<QString>>("stored");
+        addColumns<std::optional<QString>, std::optional<QString>>({"label", "stored"});
         QTest::newRow("trimmed") << std::optional<QString>(u"  Mum \n"_s) << std::optional<QString>("Mum");
         QTest::newRow("spaces only remove") << std::optional<QString>(u"   "_s) << std::optional<QString>();
         QTest::newRow("none removes") << std::optional<QString>() << std::optional<QString>();
@@ -195,8 +187,7 @@ private slots:
 
     void labels()
     {
-        QFETCH(std::optional<QString>, label);
-        QFETCH(std::optional<QString>, stored);
+        auto [label, stored] = fetchRow<std::optional<QString>, std::optional<QString>>({"label", "stored"});
         m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"ny", "Old"}});
         const auto settings = make();
         QSignalSpy changed(settings.get(), &AppSettings::customLabelsChanged);
@@ -212,8 +203,8 @@ private slots:
 
     void emoji_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("stored"); // empty: removed
+        // stored: empty: removed
+        addColumns<QString, QString>({"text", "stored"});
         QTest::newRow("two flags keep the first") << u"🇯🇵🇫🇷"_s << u"🇯🇵"_s;
         QTest::newRow("family sequence stays whole") << u"👩‍👩‍👧x"_s << u"👩‍👩‍👧"_s;
         QTest::newRow("skin tone stays whole") << u"👋🏽👋"_s << u"👋🏽"_s;
@@ -223,8 +214,7 @@ private slots:
 
     void emoji()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, stored);
+        auto [text, stored] = fetchRow<QString, QString>({"text", "stored"});
         m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", "🗻"}});
         const auto settings = make();
         settings->setCustomEmoji(text, city("tok"));
@@ -287,9 +277,7 @@ private slots:
 
     void sortModes_data()
     {
-        QTest::addColumn<SortMode>("mode");
-        QTest::addColumn<QDateTime>("at");
-        QTest::addColumn<QStringList>("expected");
+        addColumns<SortMode, QDateTime, QStringList>({"mode", "at", "expected"});
 
         // Tracked: tok, z10, lon2, lon, gone (unknown), rey, z9, ny. Two Londons, kept in
         // tracked order where they tie; ny listed twice in the manual order.
@@ -305,9 +293,7 @@ private slots:
 
     void sortModes()
     {
-        QFETCH(SortMode, mode);
-        QFETCH(QDateTime, at);
-        QFETCH(QStringList, expected);
+        auto [mode, at, expected] = fetchRow<SortMode, QDateTime, QStringList>({"mode", "at", "expected"});
         m_store.values.insert(SettingsKeys::trackedCityIDs,
                               QStringList{"tok", "z10", "lon2", "lon", "gone", "rey", "z9", "ny"});
         m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "gone", "lon", "tok", "ny"});
@@ -318,9 +304,8 @@ private slots:
 
     void moveTrackedCities_data()
     {
-        QTest::addColumn<QList<qsizetype>>("from");
-        QTest::addColumn<qsizetype>("to");
-        QTest::addColumn<QStringList>("expected"); // empty: nothing changes
+        // expected: empty: nothing changes
+        addColumns<QList<qsizetype>, qsizetype, QStringList>({"from", "to", "expected"});
 
         QTest::newRow("first to end") << QList<qsizetype>{0} << qsizetype(3) << QStringList{"ny", "tok", "lon", "gone"};
         QTest::newRow("last to front") << QList<qsizetype>{2} << qsizetype(0)
@@ -336,9 +321,7 @@ private slots:
 
     void moveTrackedCities()
     {
-        QFETCH(QList<qsizetype>, from);
-        QFETCH(qsizetype, to);
-        QFETCH(QStringList, expected);
+        auto [from, to, expected] = fetchRow<QList<qsizetype>, qsizetype, QStringList>({"from", "to", "expected"});
         m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
         m_store.values.insert(SettingsKeys::sortMode, u"alphabetical"_s);
         const auto settings = make();

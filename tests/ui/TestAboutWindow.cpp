@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "ui/AboutWindow.h"
 #include "ui/Accessibility.h"
 
@@ -35,8 +36,7 @@ private slots:
 
     void versionLine_data()
     {
-        QTest::addColumn<std::optional<BundleInfo>>("bundle");
-        QTest::addColumn<QString>("expected");
+        addColumns<std::optional<BundleInfo>, QString>({"bundle", "expected"});
         QTest::newRow("build differs") << info("2.1", "57") << "Version 2.1 (57)";
         QTest::newRow("build equals version") << info("2.1", "2.1") << "Version 2.1";
         QTest::newRow("keys missing") << info("", "") << "Version 1.0 (1)";
@@ -45,8 +45,7 @@ private slots:
 
     void versionLine()
     {
-        QFETCH(std::optional<BundleInfo>, bundle);
-        QFETCH(QString, expected);
+        auto [bundle, expected] = fetchRow<std::optional<BundleInfo>, QString>({"bundle", "expected"});
         QCOMPARE(AboutWindow::versionLine(bundle), expected);
         QCOMPARE(AboutWindow(bundle).version()->text(), expected);
     }

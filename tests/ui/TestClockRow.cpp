@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "clock/ClockRowLayout.h"
 #include "ui/ClockRow.h"
 #include "ui/RowButton.h"
@@ -60,10 +61,7 @@ class TestClockRow : public QObject {
 private slots:
     void layoutGivesWayInOrder_data()
     {
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("title");
-        QTest::addColumn<double>("originalName");
-        QTest::addColumn<double>("zone");
+        addColumns<double, double, double, double>({"width", "title", "originalName", "zone"});
 
         // Natural widths: title 100, catalogue name 80, zone 60, emoji 16, day 40, time 50 (shown at 68).
         // Fixed: marker 13 + emoji 16 + spacer 8 + day 40 + time 68 + 7 gaps of 8 = 201.
@@ -76,10 +74,8 @@ private slots:
 
     void layoutGivesWayInOrder()
     {
-        QFETCH(double, width);
-        QFETCH(double, title);
-        QFETCH(double, originalName);
-        QFETCH(double, zone);
+        auto [width, title, originalName, zone] =
+            fetchRow<double, double, double, double>({"width", "title", "originalName", "zone"});
         ClockRowLayout::Input input;
         input.emoji = 16;
         input.title = 100;
@@ -100,9 +96,7 @@ private slots:
 
     void marker_data()
     {
-        QTest::addColumn<Selection>("selection");
-        QTest::addColumn<bool>("home");
-        QTest::addColumn<bool>("drawn");
+        addColumns<Selection, bool, bool>({"selection", "home", "drawn"});
         QTest::newRow("checked") << Selection::checked << false << true;
         QTest::newRow("unchecked keeps an empty column") << Selection::unchecked << false << false;
         QTest::newRow("home pin") << Selection::hidden << true << true;
@@ -111,9 +105,7 @@ private slots:
 
     void marker()
     {
-        QFETCH(Selection, selection);
-        QFETCH(bool, home);
-        QFETCH(bool, drawn);
+        auto [selection, home, drawn] = fetchRow<Selection, bool, bool>({"selection", "home", "drawn"});
         ClockRow row;
         row.resize(480, row.sizeHint().height());
         row.setContent(content("Asia/Tokyo", home, selection), formatter());
@@ -157,11 +149,8 @@ private slots:
 
     void accessibleText_data()
     {
-        QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<bool>("home");
-        QTest::addColumn<Selection>("selection");
-        QTest::addColumn<QString>("originalName");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, bool, Selection, QString, QString>(
+            {"zone", "home", "selection", "originalName", "expected"});
         const QString nnbsp = u"\u202F"_s;
         QTest::newRow("with day label") << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString()
                                         << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow";
@@ -175,11 +164,8 @@ private slots:
 
     void accessibleText()
     {
-        QFETCH(QByteArray, zone);
-        QFETCH(bool, home);
-        QFETCH(Selection, selection);
-        QFETCH(QString, originalName);
-        QFETCH(QString, expected);
+        auto [zone, home, selection, originalName, expected] = fetchRow<QByteArray, bool, Selection, QString, QString>(
+            {"zone", "home", "selection", "originalName", "expected"});
         ClockRow row;
         ClockRow::Content c = content(zone.constData(), home, selection);
         c.emoji = u"🇫🇷"_s; // never read out

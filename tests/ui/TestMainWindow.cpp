@@ -1,5 +1,6 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/ClockStack.h"
+#include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
@@ -112,8 +113,7 @@ private slots:
 
     void rowMenu_data()
     {
-        QTest::addColumn<QVariantMap>("custom");
-        QTest::addColumn<QStringList>("entries");
+        addColumns<QVariantMap, QStringList>({"custom", "entries"});
         const QStringList plain{"Rename…", "Copy Time", "", "Move Up", "Move Down", "", "Remove Tokyo"};
         QTest::newRow("a flag alone is no customisation") << QVariantMap() << plain;
         QTest::newRow("relabelled: reset, and the catalogue name")
@@ -124,8 +124,7 @@ private slots:
 
     void rowMenu()
     {
-        QFETCH(QVariantMap, custom);
-        QFETCH(QStringList, entries);
+        auto [custom, entries] = fetchRow<QVariantMap, QStringList>({"custom", "entries"});
         for (auto it = custom.cbegin(); it != custom.cend(); ++it)
             m_settings->setCustomLabel(it.value().toString(), m_database->find(it.key()).value_or(City()));
         QVERIFY(!m_window->makeRowMenu(0)); // a section title has none

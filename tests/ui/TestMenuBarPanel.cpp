@@ -1,5 +1,6 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/ClockStack.h"
+#include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
 #include "app/Commands.h"
 #include "catalogue/CityDatabase.h"
@@ -75,8 +76,7 @@ private slots:
 
     void structure_data()
     {
-        QTest::addColumn<QVariantMap>("stored");
-        QTest::addColumn<QStringList>("expected");
+        addColumns<QVariantMap, QStringList>({"stored", "expected"});
 
         // The tests run with TZ=UTC: home is the built-in universal-time entry.
         QTest::newRow("nothing at all") << QVariantMap{{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}}
@@ -92,8 +92,7 @@ private slots:
 
     void structure()
     {
-        QFETCH(QVariantMap, stored);
-        QFETCH(QStringList, expected);
+        auto [stored, expected] = fetchRow<QVariantMap, QStringList>({"stored", "expected"});
         m_store.values = stored;
         const auto panel = make();
         QCOMPARE(::structure(panel->layout()), expected);

@@ -1,5 +1,6 @@
 #include "../support/CatalogueFiles.h"
 #include "../support/ClockStack.h"
+#include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "platform/LoginItem.h"
@@ -54,10 +55,7 @@ private slots:
 
     void updateRowFollowsThePhase_data()
     {
-        QTest::addColumn<Phase>("phase");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<bool>("busy");
-        QTest::addColumn<bool>("show");
+        addColumns<Phase, QString, bool, bool>({"phase", "status", "busy", "show"});
         QTest::newRow("idle") << Phase::idle() << "" << false << false;
         QTest::newRow("checking") << Phase::checking() << "Checking…" << true << false;
         QTest::newRow("up to date") << Phase::upToDate() << "Horavia is up to date." << false << false;
@@ -69,10 +67,7 @@ private slots:
 
     void updateRowFollowsThePhase()
     {
-        QFETCH(Phase, phase);
-        QFETCH(QString, status);
-        QFETCH(bool, busy);
-        QFETCH(bool, show);
+        auto [phase, status, busy, show] = fetchRow<Phase, QString, bool, bool>({"phase", "status", "busy", "show"});
         m_updater->setPhase(phase);
         QCOMPARE(m_window->status()->text(), status);
         QCOMPARE(m_window->checkNow()->isEnabled(), !busy);
@@ -118,8 +113,7 @@ private slots:
     // Whichever of the tray icon and the taskbar entry is the only one left on cannot be switched off.
     void oneOfTrayAndTaskbarStaysOn_data()
     {
-        QTest::addColumn<bool>("tray");
-        QTest::addColumn<bool>("taskbar");
+        addColumns<bool, bool>({"tray", "taskbar"});
         QTest::newRow("both on: both switchable") << true << true;
         QTest::newRow("taskbar off: tray locked on") << true << false;
         QTest::newRow("tray off: taskbar locked on") << false << true;
@@ -127,8 +121,7 @@ private slots:
 
     void oneOfTrayAndTaskbarStaysOn()
     {
-        QFETCH(bool, tray);
-        QFETCH(bool, taskbar);
+        auto [tray, taskbar] = fetchRow<bool, bool>({"tray", "taskbar"});
         if (!tray) m_window->showsMenuBarItem()->click();
         if (!taskbar) m_window->showsDockIcon()->click();
         QCOMPARE(m_settings->showsMenuBarItem(), tray);

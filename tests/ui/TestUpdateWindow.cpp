@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "../support/ManualTimer.h"
 #include "../support/RecordingPreferences.h"
 #include "ui/UpdateWindow.h"
@@ -33,10 +34,7 @@ private slots:
 
     void followsThePhase_data()
     {
-        QTest::addColumn<Phase>("phase");
-        QTest::addColumn<bool>("notes");
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("progress");
+        addColumns<Phase, bool, QString, QString>({"phase", "notes", "failure", "progress"});
         const QString notes = u"# Horavia 2.0\n\nWhat's new:\n- **Faster** start\n- The night side follows the *real* "
                               "sun\n- See [the notes](https://example.org/notes)"_s;
         const QString none;
@@ -50,10 +48,8 @@ private slots:
 
     void followsThePhase()
     {
-        QFETCH(Phase, phase);
-        QFETCH(bool, notes);
-        QFETCH(QString, failure);
-        QFETCH(QString, progress);
+        auto [phase, notes, failure, progress] =
+            fetchRow<Phase, bool, QString, QString>({"phase", "notes", "failure", "progress"});
         m_updater->setPhase(phase);
         QCOMPARE(m_window->notes()->isVisible(), notes);
         QCOMPARE(m_window->nothingWaiting()->isVisible(), !notes);

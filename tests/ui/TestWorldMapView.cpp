@@ -85,10 +85,8 @@ private slots:
     {
         QFETCH(bool, dark);
         Shown shown;
-        WorldMapView view(m_land, *m_database, shown.sources());
-        view.setPalette(paletteFor(dark));
-        view.resize(720, 284);
-        const QImage image = render(view);
+        const auto view = makeView(shown, false, dark);
+        const QImage image = render(*view);
 
         // Open ocean on the equator: the Atlantic in daylight, the Pacific at night.
         const int dayOcean = lightness(image, at(-25, 0));
@@ -108,17 +106,15 @@ private slots:
     void citiesAndFocus()
     {
         Shown shown;
-        WorldMapView view(m_land, *m_database, shown.sources());
-        view.setPalette(paletteFor(false));
-        view.resize(720, 284);
-        const QImage plain = render(view);
+        const auto view = makeView(shown, false);
+        const QImage plain = render(*view);
 
         const City tokyo = *m_database->find(u"tok"_s), nairobi = *m_database->find(u"nbo"_s);
         // Tokyo tracked and listed, Nairobi only listed, UTC both (never drawn).
         shown.tracked = {tokyo, City::utc()};
         shown.listed = {tokyo, nairobi, City::utc()};
         shown.focus = Coordinate{-21.94, 64.15}; // Reykjavík: neither listed nor tracked
-        const QImage marked = render(view);
+        const QImage marked = render(*view);
 
         const QColor highlight(0, 122, 255);
         QVERIFY(near(marked.pixelColor(at(139.69, 35.68)), highlight)); // tracked: full highlight at the centre
@@ -134,10 +130,8 @@ private slots:
     void hoverAndClick()
     {
         Shown shown;
-        WorldMapView view(m_land, *m_database, shown.sources());
-        view.resize(720, 284);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const auto owned = makeView(shown, true);
+        WorldMapView& view = *owned;
 
         // Near the top edge the label stays at least 14 below it.
         QTest::mouseMove(&view, at(-21.9, 80));
@@ -159,15 +153,12 @@ private slots:
         // With no catalogue, a click focuses the clicked spot itself.
         const CityDatabase empty(u"/nonexistent.json"_s);
         Shown bareShown;
-        WorldMapView bare(m_land, empty, bareShown.sources());
-        bare.resize(720, 284);
-        bare.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bare));
-        QTest::mouseClick(&bare, Qt::LeftButton, {}, QPoint(360, 168));
-        QVERIFY(bare.focus());
-        QVERIFY(std::abs(bare.focus()->longitude) < 0.5 && std::abs(bare.focus()->latitude) < 0.5);
-        QTest::mouseMove(&bare, QPoint(100, 100));
-        QVERIFY(!bare.hover());
+        const auto bare = makeView(bareShown, true, false, &empty);
+        QTest::mouseClick(bare.get(), Qt::LeftButton, {}, QPoint(360, 168));
+        QVERIFY(bare->focus());
+        QVERIFY(std::abs(bare->focus()->longitude) < 0.5 && std::abs(bare->focus()->latitude) < 0.5);
+        QTest::mouseMove(bare.get(), QPoint(100, 100));
+        QVERIFY(!bare->hover());
     }
 
     // The point walks with the arrow keys (by 10 degrees with Shift) and is
@@ -176,10 +167,8 @@ private slots:
     {
         Shown shown;
         shown.focus = Coordinate{0, 0};
-        WorldMapView view(m_land, *m_database, shown.sources());
-        view.resize(720, 284);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const auto owned = makeView(shown, true);
+        WorldMapView& view = *owned;
         view.setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(&view, Qt::Key_Right, Qt::ShiftModifier); // 30 E, on the equator
@@ -204,6 +193,18 @@ private slots:
     }
 
 private:
+    // A map of the usual size over the test catalogue (or `database`), shown on screen when asked.
+    std::unique_ptr<WorldMapView> makeView(Shown& shown, bool onScreen, bool dark = false,
+                                           const CityDatabase* database = nullptr)
+    {
+        auto view = std::make_unique<WorldMapView>(m_land, database ? *database : *m_database, shown.sources());
+        view->setPalette(paletteFor(dark));
+        view->resize(mapSize.toSize());
+        if (onScreen) view->show();
+        if (onScreen && !QTest::qWaitForWindowExposed(view.get())) qFatal("the map was never shown");
+        return view;
+    }
+
     // The map rendered on an opaque window-coloured background, as on screen.
     QImage render(WorldMapView& view);
 

@@ -1,4 +1,5 @@
 #include "../support/Bundles.h"
+#include "../support/DataTable.h"
 #include "../support/ManualTimer.h"
 #include "../support/RecordingPreferences.h"
 #include "../support/TestHttpServer.h"
@@ -93,16 +94,15 @@ private slots:
 
     void failures_data()
     {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<PayloadMaker>("payload");
-        QTest::addColumn<QString>("message"); // a trailing "*" matches any rest
+        // message: a trailing "*" matches any rest
+        addColumns<int, PayloadMaker, QString>({"status", "payload", "message"});
 
         const QString ourId = u"org.horavia.Horavia"_s;
         // A new version signed with `key`, packed under `prefix`, changed after signing by `change`.
         const auto release = [this](const QByteArray& key, const QString& prefix, const QString& identifier,
-                                    const Change& change = {}) {
+                                    const Change& change = {}, const QByteArray& version = "2.0") {
             return PayloadMaker(
-                [=, this](const QString& s) { return signedPayload(s, prefix, key, identifier, change); });
+                [=, this](const QString& s) { return signedPayload(s, prefix, key, identifier, change, version); });
         };
         const auto altered = [&](const Change& change) { return release(m_key, {}, ourId, change); };
         const auto hostile = [](std::function<void(ZipWriter&)> add) {
@@ -139,13 +139,8 @@ private slots:
         QTest::newRow("symbolic link") << 200 << hostile([](ZipWriter& z) { z.addSymlink("Horavia.app", "/usr/bin"); })
                                        << "Unpacking failed: Symbolic links are not allowed: Horavia.app";
         const QString notNewer = u"The download isn't newer than this copy, so it wasn't installed."_s;
-        const auto versioned = [this](const QByteArray& version) {
-            return PayloadMaker([=, this](const QString& s) {
-                return signedPayload(s, {}, m_key, u"org.horavia.Horavia"_s, {}, version);
-            });
-        };
-        QTest::newRow("an older genuine release") << 200 << versioned("0.9") << notNewer;
-        QTest::newRow("the same release again") << 200 << versioned("1.0") << notNewer;
+        QTest::newRow("an older genuine release") << 200 << release(m_key, {}, ourId, {}, "0.9") << notNewer;
+        QTest::newRow("the same release again") << 200 << release(m_key, {}, ourId, {}, "1.0") << notNewer;
         QTest::newRow("ten thousand and one entries") << 200 << hostile([](ZipWriter& z) {
             for (int i = 0; i <= ZipExtractor::entryLimit; ++i)
                 z.addDirectory(QString::number(i));
@@ -156,9 +151,7 @@ private slots:
 
     void failures()
     {
-        QFETCH(int, status);
-        QFETCH(PayloadMaker, payload);
-        QFETCH(QString, message);
+        auto [status, payload, message] = fetchRow<int, PayloadMaker, QString>({"status", "payload", "message"});
         QTemporaryDir scratch;
         install(payload(scratch.path()), status);
 
@@ -208,10 +201,9 @@ private slots:
     // Which signer a release may come from.
     void teamCheck_data()
     {
-        QTest::addColumn<QString>("running"); // unsigned, signed, strayFile, forged
-        QTest::addColumn<bool>("candidateOurs");
-        QTest::addColumn<QString>("pinned"); // "", "ours", "theirs"
-        QTest::addColumn<bool>("accepted");
+        // running: unsigned, signed, strayFile, forged
+        // pinned: "", "ours", "theirs"
+        addColumns<QString, bool, QString, bool>({"running", "candidateOurs", "pinned", "accepted"});
         QTest::newRow("own build, any signer") << "unsigned" << false << "" << true;
         QTest::newRow("signed copy, same signer") << "signed" << true << "" << true;
         QTest::newRow("signed copy, another signer") << "signed" << false << "" << false;
@@ -228,10 +220,8 @@ private slots:
     void teamCheck()
     {
         if (rerunAsNobody("teamCheck")) return; // modes bind only those who are not root
-        QFETCH(QString, running);
-        QFETCH(bool, candidateOurs);
-        QFETCH(QString, pinned);
-        QFETCH(bool, accepted);
+        auto [running, candidateOurs, pinned, accepted] =
+            fetchRow<QString, bool, QString, bool>({"running", "candidateOurs", "pinned", "accepted"});
         QTemporaryDir dir;
         const QString runningPath = dir.filePath(u"running/Horavia.app"_s);
         const QString candidate = dir.filePath(u"candidate/Horavia.app"_s);

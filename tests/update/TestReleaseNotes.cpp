@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "update/ReleaseNotes.h"
 
 #include <QTest>
@@ -13,10 +14,7 @@ class TestReleaseNotes : public QObject {
 private slots:
     void classify_data()
     {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("text");
+        addColumns<QString, Kind, int, QString>({"line", "kind", "level", "text"});
 
         QTest::newRow("level 2 heading") << "## What's new" << Kind::heading << 2 << "What's new";
         QTest::newRow("hash glued to a word") << "#Fixes" << Kind::heading << 1 << "Fixes";
@@ -39,10 +37,7 @@ private slots:
 
     void classify()
     {
-        QFETCH(QString, line);
-        QFETCH(Kind, kind);
-        QFETCH(int, level);
-        QFETCH(QString, text);
+        auto [line, kind, level, text] = fetchRow<QString, Kind, int, QString>({"line", "kind", "level", "text"});
         const ReleaseNotes::Line classified = ReleaseNotes::classify(line);
         QCOMPARE(classified.kind, kind);
         QCOMPARE(classified.level, level);
@@ -52,8 +47,8 @@ private slots:
     // CR LF line ends read like LF ones; a lone CR never splits.
     void splitsIntoLines_data()
     {
-        QTest::addColumn<QString>("notes");
-        QTest::addColumn<QString>("shape"); // each line's kind and plain text
+        // shape: each line's kind and plain text
+        addColumns<QString, QString>({"notes", "shape"});
         QTest::newRow("line feeds") << "# Title\n\n\n- one\nend"
                                     << "H:Title _: _: B:one P:end";
         QTest::newRow("CR LF") << "## Title\r\n- item\r\n\r\nend"
@@ -64,8 +59,7 @@ private slots:
 
     void splitsIntoLines()
     {
-        QFETCH(QString, notes);
-        QFETCH(QString, shape);
+        auto [notes, shape] = fetchRow<QString, QString>({"notes", "shape"});
         QStringList parts;
         for (const ReleaseNotes::Line& line : ReleaseNotes(notes).lines())
             parts.append(QString(QLatin1String("HBP_").at(int(line.kind))) + ':' + ReleaseNotes::plainText(line.text));
@@ -74,10 +68,9 @@ private slots:
 
     void inlineStyles_data()
     {
-        QTest::addColumn<QString>("markdown");
-        QTest::addColumn<QString>("plain");
-        QTest::addColumn<QString>("styled"); // the run expected to carry a style
-        QTest::addColumn<QString>("style");  // strong, emphasis, code or a link target
+        // styled: the run expected to carry a style
+        // style: strong, emphasis, code or a link target
+        addColumns<QString, QString, QString, QString>({"markdown", "plain", "styled", "style"});
 
         const auto row = [](const char* name, const char* markdown, const char* plain, const char* styled,
                             const char* style) { QTest::newRow(name) << markdown << plain << styled << style; };
@@ -95,10 +88,8 @@ private slots:
 
     void inlineStyles()
     {
-        QFETCH(QString, markdown);
-        QFETCH(QString, plain);
-        QFETCH(QString, styled);
-        QFETCH(QString, style);
+        auto [markdown, plain, styled, style] =
+            fetchRow<QString, QString, QString, QString>({"markdown", "plain", "styled", "style"});
         const StyledText text = ReleaseNotes::parseInline(u"  "_s + markdown + u" "_s);
         QCOMPARE(ReleaseNotes::plainText(text), plain);
         for (const StyledRun& run : text) {

@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "../support/ManualTimer.h"
 #include "../support/RawHttpServer.h"
 #include "../support/RecordingPreferences.h"
@@ -28,13 +29,8 @@ private slots:
 
     void checkOutcomes_data()
     {
-        QTest::addColumn<bool>("launchedBefore");
-        QTest::addColumn<QVariant>("lastSeen");
-        QTest::addColumn<bool>("user");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<Phase>("expected");
-        QTest::addColumn<int>("requests");
+        addColumns<bool, QVariant, bool, int, QByteArray, Phase, int>(
+            {"launchedBefore", "lastSeen", "user", "status", "body", "expected", "requests"});
 
         const auto row = [](const char* name, bool launchedBefore, const QVariant& lastSeen, bool user, int status,
                             const QByteArray& body, const Phase& expected, int requests) {
@@ -63,13 +59,9 @@ private slots:
 
     void checkOutcomes()
     {
-        QFETCH(bool, launchedBefore);
-        QFETCH(QVariant, lastSeen);
-        QFETCH(bool, user);
-        QFETCH(int, status);
-        QFETCH(QByteArray, body);
-        QFETCH(Phase, expected);
-        QFETCH(int, requests);
+        auto [launchedBefore, lastSeen, user, status, body, expected, requests] =
+            fetchRow<bool, QVariant, bool, int, QByteArray, Phase, int>(
+                {"launchedBefore", "lastSeen", "user", "status", "body", "expected", "requests"});
 
         if (launchedBefore) m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         if (lastSeen.isValid()) m_store.values.insert(UpdaterKeys::lastSeenNotes, lastSeen.toString());
@@ -106,8 +98,8 @@ private slots:
     // leave an automatic one quiet.
     void unusableAddresses_data()
     {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("message"); // empty: the system's own
+        // message: empty: the system's own
+        addColumns<QString, QString>({"address", "message"});
         const QString invalid = u"The update address isn't valid."_s;
         QTest::newRow("unconfigured") << QString() << invalid;
         QTest::newRow("plain http to another host") << "http://example.com/updates.txt" << invalid;
@@ -118,8 +110,7 @@ private slots:
 
     void unusableAddresses()
     {
-        QFETCH(QString, address);
-        QFETCH(QString, message);
+        auto [address, message] = fetchRow<QString, QString>({"address", "message"});
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         const auto updater = make(address);
         checkAndWait(*updater, true);
@@ -133,8 +124,7 @@ private slots:
     // undecodable or endless is ever offered as notes.
     void brokenTransfersFail_data()
     {
-        QTest::addColumn<RawHttpServer::Answer>("answer");
-        QTest::addColumn<Phase>("expected");
+        addColumns<RawHttpServer::Answer, Phase>({"answer", "expected"});
         const QByteArray ok = "HTTP/1.1 200 OK\r\n";
         const QByteArray gzipHead("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);
         const Phase cut = Phase::failed("The download was cut short, so it wasn't used.");
@@ -156,8 +146,7 @@ private slots:
 
     void brokenTransfersFail()
     {
-        QFETCH(RawHttpServer::Answer, answer);
-        QFETCH(Phase, expected);
+        auto [answer, expected] = fetchRow<RawHttpServer::Answer, Phase>({"answer", "expected"});
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         RawHttpServer server;
         server.route("/updates.txt", answer);
@@ -231,16 +220,14 @@ private slots:
     // A packaged copy, or one that belongs to another user, never asks.
     void copiesNotToReplaceNeverAsk_data()
     {
-        QTest::addColumn<bool>("packaged");
-        QTest::addColumn<Phase>("expected");
+        addColumns<bool, Phase>({"packaged", "expected"});
         QTest::newRow("packaged") << true << Phase::idle();
         QTest::newRow("another user's copy")
             << false << Phase::failed("This copy belongs to another user, so it can't update itself.");
     }
     void copiesNotToReplaceNeverAsk()
     {
-        QFETCH(bool, packaged);
-        QFETCH(Phase, expected);
+        auto [packaged, expected] = fetchRow<bool, Phase>({"packaged", "expected"});
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         m_server->route(u"/updates.txt"_s, 200, "Notes");
         const auto updater = make(m_server->url(u"/updates.txt"_s), !packaged, QString(), packaged);
