@@ -78,7 +78,7 @@ private slots:
 
     void flags_data()
     {
-        // region: empty: no flag
+        // region, when empty: no flag
         addColumns<QString, QString>({"country", "region"});
 
         // Case, "Saint" and "&" spelled either way, a leading "The", accents, fixed entries, no match.

@@ -186,7 +186,7 @@ private slots:
 
     void overlaps_data()
     {
-        // outside: empty: everyone works then
+        // outside, when empty: everyone works then
         addColumns<QList<Overlap::Participant>, QDateTime, QDateTime, QStringList>(
             {"people", "after", "expected", "outside"});
 

@@ -203,7 +203,7 @@ private slots:
 
     void emoji_data()
     {
-        // stored: empty: removed
+        // stored, when empty: removed
         addColumns<QString, QString>({"text", "stored"});
         QTest::newRow("two flags keep the first") << u"🇯🇵🇫🇷"_s << u"🇯🇵"_s;
         QTest::newRow("family sequence stays whole") << u"👩‍👩‍👧x"_s << u"👩‍👩‍👧"_s;
@@ -304,7 +304,7 @@ private slots:
 
     void moveTrackedCities_data()
     {
-        // expected: empty: nothing changes
+        // expected, when empty: nothing changes
         addColumns<QList<qsizetype>, qsizetype, QStringList>({"from", "to", "expected"});
 
         QTest::newRow("first to end") << QList<qsizetype>{0} << qsizetype(3) << QStringList{"ny", "tok", "lon", "gone"};

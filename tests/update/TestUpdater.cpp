@@ -98,7 +98,7 @@ private slots:
     // leave an automatic one quiet.
     void unusableAddresses_data()
     {
-        // message: empty: the system's own
+        // message, when empty: the system's own
         addColumns<QString, QString>({"address", "message"});
         const QString invalid = u"The update address isn't valid."_s;
         QTest::newRow("unconfigured") << QString() << invalid;
