@@ -36,7 +36,8 @@ int horaviaGuiMain(int argc, char** argv)
     const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
     horavia.start(atLogin ? HoraviaApp::StartReason::atLogin : HoraviaApp::StartReason::launched);
     // The icon does not follow the desktop's colours, the windows do: their
-    // scheme is asked for once the icon is up, before the first window is made.
+    // scheme is asked for once the icon is up and arrives while the first
+    // window is made.
     const DesktopColorScheme colorScheme;
     Appearance::follow(application, colorScheme);
     return application.exec();

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "Services.h"
+#include "catalogue/City.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
@@ -22,6 +23,7 @@
 #include "ui/Symbols.h"
 #include "ui/UpdateWindow.h"
 #include "ui/platform/ActivationPolicies.h"
+#include "ui/platform/FontConfiguration.h"
 #include "update/UpdateAddresses.h"
 #include "update/Updater.h"
 
@@ -34,6 +36,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 #include <QWindow>
@@ -84,17 +87,28 @@ void HoraviaApp::prepareInBackground()
     // minute, they are woken by that minute's painting instead of each
     // waking once more to retire in between; closed windows let them go.
     QThreadPool::globalInstance()->setExpiryTimeout(pooledThreadLingerMs);
-    // In the order the start asks for them; each is made once, and a caller
-    // that comes first waits for it rather than making it twice.
-    (void)QtConcurrent::run([] {
-        (void)CityDatabase::shared();
+    // The settings ask for the catalogue at once: it opens beside the
+    // main thread, which waits for it rather than opening it twice.
+    (void)QtConcurrent::run([] { (void)CityDatabase::shared(); });
+    // What the first window needs later: made by a thread that runs only
+    // on a core nothing else wants. At any other priority it would slow
+    // the icon's start on a two-core machine, where the display server,
+    // the tray and the window manager are at work at the same moment.
+    QThread* thread = QThread::create([] {
+        (void)regionCodeOf(QString()); // the country table behind the flags
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const QTimeZone home = QTimeZone::systemTimeZone();
         const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, home, SystemLocale::current());
         (void)formatter.timeText(now, home);
         (void)formatter.zoneName(home, now);
         (void)WorldLand::shared();
+        FontConfiguration::load();
     });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    // A quit within the first milliseconds waits for it rather than
+    // unloading what it still reads.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, thread, [thread] { thread->wait(); });
+    thread->start(QThread::IdlePriority);
 }
 
 HoraviaApp::HoraviaApp(QObject* parent)

@@ -28,8 +28,9 @@ class HoraviaApp : public QObject {
 
 public:
     // Loads what the first frames need and no widget makes (the catalogue,
-    // the land, the locale's time and zone formats) on another core, while
-    // the main thread builds the icon: call once the application object exists.
+    // the land, the locale's time and zone formats, the fonts) on another
+    // core, while the main thread builds the icon: call once the
+    // application object exists.
     static void prepareInBackground();
 
     explicit HoraviaApp(QObject* parent = nullptr);

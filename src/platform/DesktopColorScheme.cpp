@@ -1,6 +1,5 @@
 #include "DesktopColorScheme.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
@@ -12,10 +11,6 @@ const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString settings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString appearance = QStringLiteral("org.freedesktop.appearance");
 const QString colorScheme = QStringLiteral("color-scheme");
-// A running portal answers in a millisecond or two. The start waits that
-// long for it, so that the first frame has the right colours, and no longer:
-// a slow or hung portal's answer is taken when it comes.
-constexpr int runningPortalWaitMs = 15;
 
 } // namespace
 
@@ -29,14 +24,6 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* pare
     m_bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this, SLOT(settingChanged(QDBusMessage)));
     QDBusMessage read = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
     read << appearance << colorScheme;
-    const QDBusConnectionInterface* names = m_bus.interface();
-    if (names && names->isServiceRegistered(service)) {
-        const QDBusMessage reply = m_bus.call(read, QDBus::Block, runningPortalWaitMs);
-        if (reply.type() == QDBusMessage::ReplyMessage) {
-            take(reply);
-            return;
-        }
-    }
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(read), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
         take(watcher->reply());

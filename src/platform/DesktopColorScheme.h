@@ -18,9 +18,9 @@ public:
     // The portal's values.
     enum class Preference : uint { none = 0, dark = 1, light = 2 };
 
-    // Asks the portal on `bus` at once: waiting briefly when a portal is
-    // running, so the first window opens in the right colours, and otherwise
-    // taking the answer whenever a portal started by the request gives it.
+    // Asks the portal on `bus` without waiting: a running portal's answer
+    // comes while the first window is built and is taken before it paints;
+    // one started by the request answers when it is up.
     explicit DesktopColorScheme(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
 
     bool prefersDark() const { return decide(m_portal, qEnvironmentVariable("GTK_THEME")); }
