@@ -194,6 +194,7 @@ void HoraviaApp::start(StartReason reason)
     // tray may start after the application and Qt then shows the icon; on
     // other platforms (a Wayland session) only a StatusNotifier tray present
     // now is ever used, so without one there is no icon to make.
+    std::function<void()> glance;
     if (QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("xcb")) {
         m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
         m_tray->setToolTip(QStringLiteral("Horavia"));
@@ -205,7 +206,7 @@ void HoraviaApp::start(StartReason reason)
         });
         connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
         // The times at a glance: refreshed by the minute's tick and by a new list, nothing else.
-        const auto glance = [this] {
+        glance = [this] {
             const QStringList lines = m_entries->glanceLines(m_clock->now());
             m_tray->setToolTip(lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n')));
         };
@@ -213,15 +214,16 @@ void HoraviaApp::start(StartReason reason)
         connect(m_entries.get(), &ClockEntries::changed, this, glance);
         for (auto signal : {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged})
             connect(m_settings.get(), signal, this, glance);
-        updateTrayVisibility(); // the icon first, its tooltip right after
-        glance();
+        updateTrayVisibility();
     }
 
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click.
-    QTimer::singleShot(0, this, [this, reason] {
+    QTimer::singleShot(0, this, [this, reason, glance] {
         const bool iconShown = m_tray && m_settings->showsMenuBarItem();
         if (reason == StartReason::launched || !iconShown) presentMainWindow();
+        // The tooltip shows on a hover, the window at once: the window first.
+        if (glance) glance();
         new AfterFirstFrame(
             [this, iconShown] {
                 // The zones' names and rules for the first search, away from the event loop.
