@@ -195,7 +195,7 @@ void HoraviaApp::start(StartReason reason)
     // other platforms (a Wayland session) only a StatusNotifier tray present
     // now is ever used, so without one there is no icon to make.
     std::function<void()> glance;
-    if (QSystemTrayIcon::isSystemTrayAvailable() || QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb") || QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
         m_tray->setToolTip(QStringLiteral("Horavia"));
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason activation) {
