@@ -43,6 +43,7 @@ constexpr double earthDiameterKm = 12742;
 // Match scores, lower is better: at the start of the name, at the start of
 // another text, inside the name, inside another text.
 constexpr int noMatch = 4;
+constexpr size_t startScores = 2; // scores below this match at the start of a text
 
 int matchScore(qsizetype keyInCity, qsizetype offsetInKey)
 {
@@ -62,14 +63,21 @@ public:
     }
     // Later cities cannot displace a full set of best-scored ones.
     bool full() const { return m_buckets[0].size() >= m_limit; }
-    QList<qsizetype> take() const
+    // `starting`: how many of them match at the start of a text.
+    QList<qsizetype> take(qsizetype* starting) const
     {
         QList<qsizetype> results;
-        for (const QList<qsizetype>& bucket : m_buckets)
-            for (const qsizetype index : bucket) {
-                if (results.size() >= m_limit) return results;
+        *starting = 0;
+        for (size_t score = 0; score < m_buckets.size(); ++score) {
+            if (score == startScores) *starting = results.size();
+            for (const qsizetype index : m_buckets[score]) {
+                if (results.size() >= m_limit) {
+                    if (score < startScores) *starting = results.size();
+                    return results;
+                }
                 results.append(index);
             }
+        }
         return results;
     }
 
@@ -229,26 +237,45 @@ QList<City> CityDatabase::search(const QString& query, qsizetype limit, const QD
 {
     if (!m_view || limit <= 0) return {};
     const QString folded = m_folder.fold(query);
-    QList<qsizetype> found;
+    QList<qsizetype> named;
+    qsizetype starting = 0;
     if (!folded.isEmpty())
-        found = folded.size() == 1 && folded != QChar(0) ? searchByText(folded, limit) : searchByPairs(folded, limit);
-    if (found.size() < limit) {
-        // Zone matches follow, each city once.
-        QSet<QStringView> seen;
-        for (const qsizetype index : std::as_const(found))
-            seen.insert(m_view->string(m_view->record(index).id));
-        for (const qsizetype index : zoneMatches(query, at)) {
-            const QStringView id = m_view->string(m_view->record(index).id);
-            if (seen.contains(id)) continue;
-            seen.insert(id);
-            found.append(index);
-            if (found.size() >= limit) break;
+        named = folded.size() == 1 && folded != QChar(0) ? searchByText(folded, limit, &starting)
+                                                         : searchByPairs(folded, limit, &starting);
+    // A city's name wins over the zone that shares it: "london" is the five
+    // Londons, not every town on London's clock. A zone's towns follow only
+    // when the query is written as a zone, or when no name holds it.
+    const ZoneMatches zones = zoneMatches(query, at);
+    if (!zones.writtenAsZone && !named.isEmpty()) return citiesAt(named);
+
+    QList<qsizetype> found;
+    QSet<qsizetype> seen;
+    const auto add = [&](qsizetype index) {
+        if (found.size() >= limit || seen.contains(index)) return;
+        seen.insert(index);
+        found.append(index);
+    };
+    // An offset or an abbreviation names several zones: each one's largest
+    // city follows the names that start with the query ("IST": Istanbul,
+    // then Kolkata, Jerusalem, Dublin), so that neither names that merely
+    // hold it nor one crowded zone push the others off the list.
+    for (qsizetype i = 0; i < starting; ++i)
+        add(named.at(i));
+    if (zones.representativesFirst) {
+        std::vector<bool> represented(m_view->zones().size());
+        for (const qsizetype index : zones.cities) {
+            const quint32 zone = m_view->record(index).zone;
+            if (!represented[zone]) represented[zone] = true, add(index);
         }
     }
+    for (const qsizetype index : std::as_const(named))
+        add(index);
+    for (const qsizetype index : zones.cities)
+        add(index);
     return citiesAt(found);
 }
 
-QList<qsizetype> CityDatabase::zoneMatches(const QString& query, const QDateTime& at) const
+CityDatabase::ZoneMatches CityDatabase::zoneMatches(const QString& query, const QDateTime& at) const
 {
     const std::optional<int> offset = parseOffset(query);
     const QString key = query.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char(' '));
@@ -256,22 +283,31 @@ QList<qsizetype> CityDatabase::zoneMatches(const QString& query, const QDateTime
     static const QRegularExpression abbreviationLike(QStringLiteral("^[A-Za-z]{2,5}$"));
     const bool abbreviation = !offset && abbreviationLike.match(key).hasMatch();
     const bool identifier = !offset && key.contains(QLatin1Char('/'));
+    // An abbreviation names its zone all year: "IST" is Dublin's in summer
+    // and Jerusalem's in winter, whichever season `at` falls in.
+    const QDateTime halfAYearOn = at.addDays(182);
     const auto zones = m_view->zones();
     std::vector<bool> matched(zones.size());
-    bool any = false;
+    bool any = false, byAbbreviation = false;
     for (size_t z = 0; z < zones.size(); ++z) {
-        if (offset)
+        if (offset) {
             matched[z] = zone(quint32(z)).offsetFromUtc(at) == *offset;
-        else if (identifier)
+        } else if (identifier) {
             matched[z] = m_view->string(zones[z].key) == key;
-        else
-            matched[z] = m_view->string(zones[z].lastPart) == key ||
-                         (abbreviation && zone(quint32(z)).abbreviation(at).compare(key, Qt::CaseInsensitive) == 0);
+        } else {
+            const bool abbreviated =
+                abbreviation && (zone(quint32(z)).abbreviation(at).compare(key, Qt::CaseInsensitive) == 0 ||
+                                 zone(quint32(z)).abbreviation(halfAYearOn).compare(key, Qt::CaseInsensitive) == 0);
+            byAbbreviation = byAbbreviation || abbreviated;
+            matched[z] = abbreviated || m_view->string(zones[z].lastPart) == key;
+        }
         any = any || matched[z];
     }
-    QList<qsizetype> matches;
+    ZoneMatches matches;
+    matches.writtenAsZone = offset || identifier || byAbbreviation;
+    matches.representativesFirst = offset || byAbbreviation;
     for (qsizetype i = 0; any && i < size(); ++i)
-        if (matched[m_view->record(i).zone]) matches.append(i);
+        if (matched[m_view->record(i).zone]) matches.cities.append(i);
     return matches;
 }
 
@@ -291,7 +327,7 @@ std::vector<int> CityDatabase::zoneScores(const QString& folded) const
 
 // One character: no pairs to narrow by, so one scan of all the keys at once,
 // where finding a character is fastest.
-QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype limit) const
+QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype limit, qsizetype* starting) const
 {
     const std::vector<int> zones = zoneScores(folded);
     const auto zoneScore = [&](qsizetype city) { return zones.empty() ? noMatch : zones[m_view->record(city).zone]; };
@@ -314,10 +350,10 @@ QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype lim
         const qsizetype key = std::upper_bound(keyStarts.begin(), keyStarts.end(), quint32(at)) - keyStarts.begin() - 1;
         if (city < 0 || key >= qsizetype(firstKeys[size_t(city) + 1])) {
             if (city >= 0) ranking.add(city, best), unranked = city + 1;
-            if (ranking.full()) return ranking.take();
+            if (ranking.full()) return ranking.take(starting);
             city = std::upper_bound(firstKeys.begin(), firstKeys.end(), quint32(key)) - firstKeys.begin() - 1;
             rankZonesUpTo(city);
-            if (ranking.full()) return ranking.take();
+            if (ranking.full()) return ranking.take(starting);
             best = zoneScore(city);
         }
         best = std::min(best, matchScore(key - firstKeys[size_t(city)], at - keyStarts[size_t(key)]));
@@ -327,13 +363,13 @@ QList<qsizetype> CityDatabase::searchByText(const QString& folded, qsizetype lim
     }
     if (city >= 0) ranking.add(city, best), unranked = city + 1;
     rankZonesUpTo(size());
-    return ranking.take();
+    return ranking.take(starting);
 }
 
 // Longer queries: a city whose keys lack one of the query's character pairs
 // cannot hold it, and most cities lack one; only the rest are read, a key at
 // a time (which also keeps a query holding U+0000 from matching across keys).
-QList<qsizetype> CityDatabase::searchByPairs(const QString& folded, qsizetype limit) const
+QList<qsizetype> CityDatabase::searchByPairs(const QString& folded, qsizetype limit, qsizetype* starting) const
 {
     const std::vector<int> zones = zoneScores(folded);
     const CatalogueIndex::PairSet wanted = CatalogueIndex::pairsOf(folded);
@@ -352,7 +388,7 @@ QList<qsizetype> CityDatabase::searchByPairs(const QString& folded, qsizetype li
             }
         ranking.add(city, best);
     }
-    return ranking.take();
+    return ranking.take(starting);
 }
 
 QList<City> CityDatabase::nearestCities(double latitude, double longitude, double radiusKm, qsizetype minimum,

@@ -60,10 +60,12 @@ public:
     // at the start of the name, then at the start of another text (region,
     // country, alias, the zone's localized name), then inside the name, then
     // inside another text; catalogue order among equals. The query is not
-    // trimmed. After these come the cities of the zones the query names: by
-    // identifier ("Asia/Kolkata", or its last part "Kolkata"), by offset from
-    // UTC at `at` ("UTC+5:30", "GMT-3", "+0545") or by the abbreviation in
-    // use at `at` ("IST").
+    // trimmed. A query written as a zone brings that zone's cities too: an
+    // identifier ("Asia/Kolkata"), an offset from UTC at `at` ("UTC+5:30",
+    // "GMT-3", "+0545") or an abbreviation the zone uses at `at` or half a
+    // year on ("IST"); for the last two each zone's first city leads the
+    // list. A zone's last part ("Kolkata") brings its cities only when no
+    // name holds the query.
     QList<City> search(const QString& query, qsizetype limit,
                        const QDateTime& at = QDateTime::currentDateTimeUtc()) const;
 
@@ -90,10 +92,15 @@ private:
     QList<City> citiesAt(const QList<qsizetype>& positions) const;
     // Each zone's score for the query; empty when no zone name holds it.
     std::vector<int> zoneScores(const QString& folded) const;
-    QList<qsizetype> searchByText(const QString& folded, qsizetype limit) const;
-    QList<qsizetype> searchByPairs(const QString& folded, qsizetype limit) const;
-    // The positions of the cities of the zones `query` names, in catalogue order.
-    QList<qsizetype> zoneMatches(const QString& query, const QDateTime& at) const;
+    // `starting`: set to how many of the results match at the start of a text.
+    QList<qsizetype> searchByText(const QString& folded, qsizetype limit, qsizetype* starting) const;
+    QList<qsizetype> searchByPairs(const QString& folded, qsizetype limit, qsizetype* starting) const;
+    struct ZoneMatches {
+        QList<qsizetype> cities;           // of the zones `query` names, in catalogue order
+        bool writtenAsZone = false;        // an identifier, an offset or an abbreviation in use
+        bool representativesFirst = false; // it may name many zones: an offset or an abbreviation
+    };
+    ZoneMatches zoneMatches(const QString& query, const QDateTime& at) const;
 
     icu::Locale m_locale;
     TextFolder m_folder;

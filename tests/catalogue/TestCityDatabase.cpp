@@ -95,17 +95,19 @@ private slots:
         addColumns<QString, QString, QStringList>({"query", "at", "expected"});
         const QString january = u"2026-01-15T12:00:00Z"_s;
         QTest::newRow("identifier") << "Asia/Kolkata" << january << QStringList{"kolkata", "mumbai"};
-        QTest::newRow("its last part, after the name match")
-            << "Kolkata" << january << QStringList{"kolkata", "mumbai"};
+        QTest::newRow("its last part is a name first: no zone-mates") << "Kolkata" << january << QStringList{"kolkata"};
+        QTest::newRow("its last part when no name holds it") << "urumqi" << january << QStringList{"lhasa"};
         QTest::newRow("spaces for underscores") << "america/sao paulo" << january << QStringList{"saopaulo"};
         QTest::newRow("UTC+5:30") << "UTC+5:30" << january << QStringList{"kolkata", "mumbai"};
         QTest::newRow("+0545") << "+0545" << january << QStringList{"kathmandu"};
         QTest::newRow("GMT-3") << "GMT-3" << january << QStringList{"saopaulo"};
         QTest::newRow("+1 in winter") << "+1" << january << QStringList{"zurich"};
         QTest::newRow("+1 in summer: Dublin") << "+1" << u"2026-07-15T12:00:00Z"_s << QStringList{"dublin"};
-        QTest::newRow("IST in winter") << "IST" << january << QStringList{"kolkata", "mumbai", "jerusalem"};
+        // Each zone's first city leads, and an abbreviation names its zone all year.
+        QTest::newRow("IST in winter") << "IST" << january << QStringList{"kolkata", "jerusalem", "dublin", "mumbai"};
         QTest::newRow("ist in summer") << "ist" << u"2026-07-15T12:00:00Z"_s
-                                       << QStringList{"kolkata", "mumbai", "dublin"};
+                                       << QStringList{"kolkata", "jerusalem", "dublin", "mumbai"};
+        QTest::newRow("+0530: one zone, all its cities") << "+0530" << january << QStringList{"kolkata", "mumbai"};
         QTest::newRow("a name is no zone") << "mumbai" << january << QStringList{"mumbai"};
         QTest::newRow("no such offset") << "UTC+15" << january << QStringList();
     }
@@ -121,6 +123,7 @@ private slots:
             cityRecord("saopaulo", "São Paulo", -23.5, -46.6, "America/Sao_Paulo"),
             cityRecord("jerusalem", "Jerusalem", 31.8, 35.2, "Asia/Jerusalem"),
             cityRecord("dublin", "Dublin", 53.3, -6.3, "Europe/Dublin"),
+            cityRecord("lhasa", "Lhasa", 29.7, 91.1, "Asia/Urumqi"),
         };
         const CityDatabase database(writeCatalogue(m_dir, records), english);
         QCOMPARE(idsOf(database.search(query, 200, QDateTime::fromString(at, Qt::ISODate))), expected);
