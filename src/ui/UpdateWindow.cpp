@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -113,7 +114,7 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     buttons->addWidget(m_install);
     layout->addLayout(buttons);
 
-    // Only "Later" withdraws the offer; Escape or the title bar's button just close.
+    // "Later" (and Escape, its key) withdraws the offer; the title bar's button just closes.
     connect(m_later, &QPushButton::clicked, this, [this] {
         // The notes are not recorded as seen: the next check offers them again.
         // A running install goes on; only the window closes.
@@ -125,6 +126,15 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     });
     connect(&m_updater, &Updater::phaseChanged, this, &UpdateWindow::refresh);
     refresh();
+}
+
+void UpdateWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_later->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void UpdateWindow::render(const ReleaseNotes& notes, QTextDocument& document)

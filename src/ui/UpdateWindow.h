@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -30,6 +31,9 @@ public:
     QLabel* progress() const { return m_progressText; }
     QPushButton* later() const { return m_later; }
     QPushButton* install() const { return m_install; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void refresh();
