@@ -103,11 +103,13 @@ std::optional<UpdaterError> verifyIdentity(const QString& candidate, const QStri
     if (expected && *expected != *candidateTeam) return UpdaterError::of(UpdaterError::Kind::identityMismatch);
 
     // A genuine but older release must not replace a newer one: the
-    // candidate's version (covered by its signature) must be higher.
+    // candidate's version (covered by its signature) must be higher. The
+    // same version is the running one, offered to a copy installed by hand.
     const QVersionNumber candidateVersion = QVersionNumber::fromString(candidateInfo->version);
     const QVersionNumber runningVersion = QVersionNumber::fromString(runningInfo->version);
-    if (candidateVersion.isNull() || runningVersion.isNull() || candidateVersion <= runningVersion)
+    if (candidateVersion.isNull() || runningVersion.isNull() || candidateVersion < runningVersion)
         return UpdaterError::of(UpdaterError::Kind::notNewer);
+    if (candidateVersion == runningVersion) return UpdaterError::of(UpdaterError::Kind::alreadyInstalled);
     return std::nullopt;
 }
 

@@ -177,6 +177,14 @@ void Updater::install()
 
 void Updater::finishInstall(const QString& notes, const std::optional<UpdaterError>& failure, const QString& bundle)
 {
+    if (failure && failure->kind == UpdaterError::Kind::alreadyInstalled) {
+        // A copy installed by hand is offered its own release once; seen
+        // now, it is not offered again at every launch.
+        m_store.setObject(notes, UpdaterKeys::lastSeenNotes);
+        m_store.synchronize();
+        setPhase(Phase::upToDate());
+        return;
+    }
     if (failure) {
         setPhase(Phase::failed(failure->message()));
         return;

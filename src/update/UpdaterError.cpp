@@ -28,6 +28,8 @@ QString UpdaterError::message() const
         return QStringLiteral("The download was cut short, so it wasn't used.");
     case Kind::timedOut:
         return QStringLiteral("The server took too long, so the download was stopped.");
+    case Kind::alreadyInstalled:
+        return QStringLiteral("This version is already installed.");
     case Kind::notNewer:
         return QStringLiteral("The download isn't newer than this copy, so it wasn't installed.");
     case Kind::notOwned:

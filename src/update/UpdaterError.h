@@ -17,9 +17,12 @@ struct UpdaterError {
         notesTooLarge,   // the release notes are over their limit
         incomplete,      // fewer bytes arrived than the server announced
         timedOut,        // the transfer ran past its deadline
-        notNewer,        // the download is the running version or an older one
-        notOwned,        // the running copy belongs to another user
-        platform,        // text: the system's own description (network, file system)
+        notNewer,        // the download is an older version than the running one
+        // Not a failure: the download is the version running, so there is
+        // nothing to swap, and its notes count as installed.
+        alreadyInstalled,
+        notOwned, // the running copy belongs to another user
+        platform, // text: the system's own description (network, file system)
     };
 
     Kind kind;
