@@ -1,6 +1,7 @@
 #include "ClockExport.h"
 
 #include "ClockFormatter.h"
+#include "WallTime.h"
 
 #include <QRegularExpression>
 
@@ -16,6 +17,11 @@ QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& format
         out.append(line);
     }
     return out;
+}
+
+QString line(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
+{
+    return lines(entries, formatter, at).join(QStringLiteral(" \u00b7 "));
 }
 
 QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
@@ -42,12 +48,14 @@ QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& forma
     qsizetype chosen = 0;
     for (qsizetype i = 0; i < entries.size(); ++i)
         if (!cityId.isEmpty() && entries.at(i).id == cityId) chosen = i;
-    return {{QStringLiteral("text"), all.isEmpty() ? QString() : all.at(chosen)},
-            {QStringLiteral("tooltip"), all.join(QLatin1Char('\n'))},
+    // Waybar reads both as Pango markup: "Federation of B&H" or a label
+    // "Tokyo <R&D>" must reach it as text, not break the whole module.
+    return {{QStringLiteral("text"), all.isEmpty() ? QString() : all.at(chosen).toHtmlEscaped()},
+            {QStringLiteral("tooltip"), all.join(QLatin1Char('\n')).toHtmlEscaped()},
             {QStringLiteral("class"), QStringLiteral("horavia")}};
 }
 
-Instant parseInstant(const QString& text, const QTimeZone& home)
+Instant parseInstant(const QString& text, const QTimeZone& home, const QString& shownAs)
 {
     const QString trimmed = text.trimmed();
     static const QRegularExpression withOffset(QStringLiteral("(Z|[+-]\\d{2}(:?\\d{2})?)$"));
@@ -56,24 +64,18 @@ Instant parseInstant(const QString& text, const QTimeZone& home)
     // own zone skips, and home decides that below.
     const QDateTime parsed = QDateTime::fromString(offsetGiven ? trimmed : trimmed + QLatin1Char('Z'), Qt::ISODate);
     if (!parsed.isValid() || !trimmed.contains(QLatin1Char('T')))
-        return {{}, QStringLiteral("“%1” is no date and time (2026-03-29T15:00, or with an offset)").arg(text)};
+        return {{},
+                QStringLiteral("“%1” is no date and time (2026-03-29T15:00, or with an offset)")
+                    .arg(shownAs.isEmpty() ? text : shownAs)};
     if (offsetGiven) return {parsed.toUTC(), {}};
-    // A wall-clock time in home's zone: each offset the zone has around it
-    // gives a candidate; the ones it really has then are the instant.
-    const qint64 wall = parsed.toSecsSinceEpoch();
-    QList<qint64> found;
-    for (const qint64 around : {-86400, 0, 86400}) {
-        const int offset = home.offsetFromUtc(QDateTime::fromSecsSinceEpoch(wall + around, Qt::UTC));
-        const qint64 candidate = wall - offset;
-        if (home.offsetFromUtc(QDateTime::fromSecsSinceEpoch(candidate, Qt::UTC)) == offset &&
-            !found.contains(candidate))
-            found.append(candidate);
-    }
+    // A wall-clock time in home's zone; a repeated one is the first time
+    // the clocks show it.
+    const QList<QDateTime> found = WallTime::instants(parsed.date(), parsed.time(), home);
     if (found.isEmpty())
         return {
             {},
             QStringLiteral("%1 does not exist in %2: the clocks skip it").arg(trimmed, QString::fromUtf8(home.id()))};
-    return {QDateTime::fromSecsSinceEpoch(*std::max_element(found.cbegin(), found.cend()), Qt::UTC), {}};
+    return {found.first(), {}};
 }
 
 } // namespace ClockExport

@@ -16,12 +16,17 @@ namespace ClockExport {
 // One line per clock: title, time, and the day label when its date is not home's.
 QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
 
+// Every clock on one line, for bars that show one line per update
+// ("Berlin 15:00 · Tokyo 23:00 Tomorrow").
+QString line(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
+
 // For each clock: id, title, zone identifier, offset from UTC in seconds,
 // the local time in ISO 8601 with its offset, and the day offset from home.
 QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
 
 // {"text": the line of the clock `cityId` (home, else the first, when empty
-// or unknown), "tooltip": every line, "class": "horavia"}.
+// or unknown), "tooltip": every line, "class": "horavia"}. Text and tooltip
+// are markup-safe: "&", "<" and ">" (and quotes) as entities.
 QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
                    const QString& cityId);
 
@@ -30,8 +35,9 @@ struct Instant {
     QString error; // why
 };
 // ISO 8601 with an offset or "Z", or a date and time in home's zone
-// ("2026-03-29T02:30"). As date(1) has it, a local time that the clocks skip
-// is an error and one they repeat is its later occurrence.
-Instant parseInstant(const QString& text, const QTimeZone& home);
+// ("2026-03-29T02:30"). A local time that the clocks skip is an error, and
+// one they repeat is its earlier occurrence (an offset chooses either).
+// `shownAs`: the text as an error message quotes it, when not the text itself.
+Instant parseInstant(const QString& text, const QTimeZone& home, const QString& shownAs = {});
 
 } // namespace ClockExport

@@ -1,6 +1,7 @@
 #include "Overlap.h"
 
 #include "DisplayedTime.h"
+#include "WallTime.h"
 
 #include <algorithm>
 #include <vector>
@@ -15,9 +16,11 @@ QList<Span> workingSpans(const Participant& who, qint64 from, qint64 until)
     const QDate last = QDateTime::fromSecsSinceEpoch(until, who.zone).date();
     for (QDate day = first; day <= last; day = day.addDays(1)) {
         if (!who.schedule.week.isWorkday(day.dayOfWeek())) continue;
-        const qint64 start = QDateTime(day, hours.from, who.zone).toSecsSinceEpoch();
-        qint64 end = QDateTime(hours.wraps() ? day.addDays(1) : day, hours.to, who.zone).toSecsSinceEpoch();
-        if (hours.from == hours.to) end = QDateTime(day.addDays(1), hours.to, who.zone).toSecsSinceEpoch();
+        // A span that starts or ends in a skipped hour does so at the jump:
+        // the wall clock never shows the time in between.
+        const qint64 start = WallTime::firstAtOrAfter(day, hours.from, who.zone).toSecsSinceEpoch();
+        const qint64 end =
+            WallTime::firstAtOrAfter(hours.wraps() ? day.addDays(1) : day, hours.to, who.zone).toSecsSinceEpoch();
         if (end > start && end > from && start <= until) spans.push_back({start, end});
     }
     return spans;
@@ -31,22 +34,25 @@ std::optional<Found> next(const QList<Participant>& participants, const QDateTim
     const qint64 to = until.toSecsSinceEpoch();
     const qint64 step = qint64(stepMinutes) * 60;
 
-    // Every boundary, then the set at work between each pair of boundaries.
-    std::vector<QList<Span>> spans;
+    // Every moment someone's state may change (their spans' ends, their
+    // clocks' changes), then the set at work between each pair of them.
     std::vector<qint64> bounds{from, to};
+    const auto bound = [&](qint64 t) {
+        if (t > from && t < to + step) bounds.push_back(t);
+    };
     for (const Participant& who : participants) {
-        spans.push_back(workingSpans(who, from, to + step));
-        for (const Span& s : spans.back()) {
-            if (s.from > from && s.from < to) bounds.push_back(s.from);
-            if (s.to > from && s.to < to + step) bounds.push_back(s.to);
-        }
+        for (const Span& s : workingSpans(who, from, to + step))
+            bound(s.from), bound(s.to);
+        const QDateTime first = QDateTime::fromSecsSinceEpoch(from, Qt::UTC);
+        for (const QTimeZone::OffsetData& change : who.zone.transitions(first, first.addSecs(to + step - from)))
+            bound(change.atUtc.toSecsSinceEpoch());
     }
     std::sort(bounds.begin(), bounds.end());
     bounds.erase(std::unique(bounds.begin(), bounds.end()), bounds.end());
-
+    // The rows' own rule, so that a found overlap is what the rows show.
     const auto atWork = [&](size_t who, qint64 t) {
-        return std::any_of(spans[who].cbegin(), spans[who].cend(),
-                           [t](const Span& s) { return t >= s.from && t < s.to; });
+        const Participant& p = participants.at(qsizetype(who));
+        return p.schedule.isWorking(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), p.zone);
     };
     // The span at the cursor began before it: "next" means one that begins
     // after. A set at work lasts while all of its members stay (others may

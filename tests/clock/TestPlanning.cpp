@@ -9,6 +9,7 @@
 
 #include <QJsonDocument>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <libical/ical.h>
 
@@ -209,6 +210,12 @@ private slots:
         QTest::newRow("Nepal's quarter hour goes to home's half-hour grid")
             << QList{person("Kathmandu", "Asia/Kathmandu", "NP"), london} << utc("2026-01-15T00:00:00Z")
             << utc("2026-01-15T09:00:00Z") << QStringList();
+        // Cairo's clocks skip 00:00-01:00 that night: its span ends at 22:00 UTC,
+        // just as London's begins, so the two never meet.
+        QTest::newRow("a span ending in a skipped hour ends at the jump")
+            << QList{person("Cairo", "Africa/Cairo", "EG", {QTime(16, 0), QTime(0, 30)}),
+                     person("London", "Europe/London", "GB", {QTime(23, 0), QTime(23, 30)})}
+            << utc("2026-04-23T12:00:00Z") << utc("2026-04-23T14:00:00Z") << QStringList{"London"};
         QTest::newRow("a night shift meets a day in Tokyo")
             << QList{person("Night", "UTC", "GB", {QTime(22, 0), QTime(6, 0)}), tokyo} << utc("2026-01-15T06:00:00Z")
             << utc("2026-01-16T00:00:00Z") << QStringList();
@@ -224,6 +231,9 @@ private slots:
         QCOMPARE(found->start, expected);
         QCOMPARE(found->isFull, outside.isEmpty());
         QCOMPARE(found->outside, outside);
+        // What was found is what the rows say then.
+        for (const Overlap::Participant& who : people)
+            QCOMPARE(who.schedule.isWorking(found->start, who.zone), !outside.contains(who.name));
     }
 
     void offsets_data()
@@ -296,26 +306,30 @@ private slots:
         QCOMPARE(formatter.chosenInstantText(at, utc("2026-12-07T13:00:00Z")), expected);
     }
 
-    // --at: an offset or Z as given; a wall-clock time in home's zone as
-    // date(1) reads it (a skipped time is an error, a repeated one the later).
+    // --at: an offset or Z as given; a wall-clock time in home's zone (a
+    // skipped time is an error, a repeated one its first occurrence).
     void instants_data()
     {
         // expected: UTC, or "error"
-        addColumns<QString, QString>({"text", "expected"});
-        for (const auto& [name, text, expected] : {std::tuple{"Z", "2026-03-29T15:00Z", "2026-03-29T15:00:00Z"},
-                                                   {"an offset", "2026-03-29T15:00+05:30", "2026-03-29T09:30:00Z"},
-                                                   {"home's wall clock", "2026-03-29T15:00", "2026-03-29T13:00:00Z"},
-                                                   {"skipped by the clocks", "2026-03-29T02:30", "error"},
-                                                   {"repeated: the later", "2026-10-25T02:30", "2026-10-25T01:30:00Z"},
-                                                   {"a date alone", "2026-03-29", "error"},
-                                                   {"words", "tomorrow", "error"}})
-            QTest::newRow(name) << QString::fromLatin1(text) << QString::fromLatin1(expected);
+        addColumns<QString, QByteArray, QString>({"text", "home", "expected"});
+        for (const auto& [name, text, home, expected] :
+             {std::tuple{"Z", "2026-03-29T15:00Z", "Europe/Berlin", "2026-03-29T15:00:00Z"},
+              {"an offset", "2026-03-29T15:00+05:30", "Europe/Berlin", "2026-03-29T09:30:00Z"},
+              {"home's wall clock", "2026-03-29T15:00", "Europe/Berlin", "2026-03-29T13:00:00Z"},
+              {"skipped by the clocks", "2026-03-29T02:30", "Europe/Berlin", "error"},
+              {"repeated: the first", "2026-10-25T02:30", "Europe/Berlin", "2026-10-25T00:30:00Z"},
+              {"repeated west of UTC: the first", "2026-11-01T01:30", "America/New_York", "2026-11-01T05:30:00Z"},
+              {"repeated in St. John's", "2026-11-01T01:30", "America/St_Johns", "2026-11-01T04:00:00Z"},
+              {"the second by its offset", "2026-11-01T01:30-05:00", "America/New_York", "2026-11-01T06:30:00Z"},
+              {"a date alone", "2026-03-29", "Europe/Berlin", "error"},
+              {"words", "tomorrow", "Europe/Berlin", "error"}})
+            QTest::newRow(name) << QString::fromLatin1(text) << QByteArray(home) << QString::fromLatin1(expected);
     }
 
     void instants()
     {
-        auto [text, expected] = fetchRow<QString, QString>({"text", "expected"});
-        const ClockExport::Instant parsed = ClockExport::parseInstant(text, QTimeZone("Europe/Berlin"));
+        auto [text, home, expected] = fetchRow<QString, QByteArray, QString>({"text", "home", "expected"});
+        const ClockExport::Instant parsed = ClockExport::parseInstant(text, QTimeZone(home));
         QCOMPARE(parsed.at.isValid() ? parsed.at.toString(Qt::ISODate) : u"error"_s, expected);
         QCOMPARE(parsed.error.isEmpty(), parsed.at.isValid());
     }
@@ -345,6 +359,32 @@ private slots:
             QCOMPARE(bar.value(u"text"_s).toString(), text);
             QCOMPARE(bar.value(u"tooltip"_s).toString(), u"Berlin 21:00\nTokyo 05:00 Tomorrow"_s);
             QCOMPARE(bar.value(u"class"_s).toString(), u"horavia"_s);
+        }
+        QCOMPARE(ClockExport::line(entries, formatter, at), u"Berlin 21:00 \u00b7 Tokyo 05:00 Tomorrow"_s);
+    }
+
+    // Waybar reads text and tooltip as Pango markup: names with "&" or "<"
+    // must come through as the names, whatever clock the text shows.
+    void waybarIsMarkupSafe()
+    {
+        ClockEntry sarajevo = entry(u"sarajevo"_s, u"Sarajevo, Federation of B&H"_s, "Europe/Sarajevo");
+        sarajevo.kind = ClockEntry::Kind::home;
+        const ClockEntry lab = entry(u"lab"_s, u"Tokyo <R&D> \"x\""_s, "Asia/Tokyo");
+        const ClockFormatter formatter(TimeFormat::twentyFourHour, DateFormat::relative, sarajevo.timeZone,
+                                       icu::Locale("en_US"));
+        const QDateTime at = utc("2026-12-09T20:00:00Z");
+        const QStringList plain = ClockExport::lines({sarajevo, lab}, formatter, at);
+        for (const QString& city : {u"sarajevo"_s, u"lab"_s}) {
+            const QJsonObject bar = ClockExport::waybar({sarajevo, lab}, formatter, at, city);
+            const auto shownAs = [](const QString& markup) {
+                QXmlStreamReader reader(u"<markup>"_s + markup + u"</markup>"_s);
+                QString text;
+                while (reader.readNext() != QXmlStreamReader::EndDocument && !reader.hasError())
+                    if (reader.isCharacters()) text += reader.text();
+                return reader.hasError() ? u"unreadable: "_s + reader.errorString() : text;
+            };
+            QCOMPARE(shownAs(bar.value(u"text"_s).toString()), plain.at(city == u"lab"_s ? 1 : 0));
+            QCOMPARE(shownAs(bar.value(u"tooltip"_s).toString()), plain.join(u'\n'));
         }
     }
 
