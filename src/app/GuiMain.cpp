@@ -4,6 +4,7 @@
 #include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
 #include "ui/Accessibility.h"
 #include "ui/Appearance.h"
 #include "ui/Symbols.h"
@@ -25,6 +26,8 @@ int horaviaGuiMain(int argc, char** argv)
     // The tray icon keeps the application alive; windows come and go.
     application.setQuitOnLastWindowClosed(false);
 
+    // A logout or Ctrl+C quits as "Quit Horavia" does, saving what is pending.
+    TerminationSignals::quitOnTermination(application);
     SingleInstance instance;
     if (!instance.claim()) return 0; // the running copy was asked to show itself
     HoraviaApp::prepareInBackground();

@@ -14,6 +14,7 @@
 #include "platform/DefaultApplication.h"
 #include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
+#include "platform/PrivateFiles.h"
 #include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
@@ -116,6 +117,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
     , m_preferences(std::make_unique<JsonPreferences>(JsonPreferences::defaultFileName()))
     , m_loginItem(std::make_unique<LoginItem>(LoginItem::forApplication()))
 {
+    // A value set reaches the disk within about a second, whoever set it.
+    m_preferences->writeChangesAfter(std::chrono::milliseconds(500));
     m_settings = std::make_unique<AppSettings>(*m_preferences, CityDatabase::shared());
     m_loginItem->followMove();
     m_clock = std::make_unique<Clock>(Clock::systemTime());
@@ -321,22 +324,26 @@ void HoraviaApp::presentMainWindow()
 
 void HoraviaApp::createEvent()
 {
-    // A file of our own in the cache, readable by the calendar the portal or the desktop starts.
+    // A file of our own, under a name nobody could have prepared, in a
+    // cache folder of the user's alone; the calendar the portal or the
+    // desktop starts reads it. The last few stay for it, older ones go.
+    constexpr int eventsKept = 5;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(folder);
-    const QDateTime at = m_time->instant();
-    const QString path =
-        folder + QStringLiteral("/event-%1.ics").arg(at.toUTC().toString(QStringLiteral("yyyyMMddTHHmm")));
-    const Services* services = Services::load();
-    if (!services) return; // the reason is on standard error
-    const QString description = ClockExport::lines(m_entries->entries(), m_entries->formatter(), at).join(u'\n');
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(services->calendarInvite(description, at)) < 0 ||
-        !file.commit()) {
-        qWarning("Create Event: %s", qPrintable(file.errorString()));
+    if (!PrivateFiles::ensureFolder(folder)) {
+        qWarning("Create Event: the folder %s isn't the user's own", qPrintable(folder));
         return;
     }
-    DefaultApplication::open(path);
+    const Services* services = Services::load();
+    if (!services) return; // the reason is on standard error
+    const QDateTime at = m_entries->eventStart();
+    const QByteArray invite = services->calendarInvite(m_entries->datedLines(at).join(u'\n'), at);
+    const PrivateFiles::Written written =
+        PrivateFiles::writeUnique(folder, QStringLiteral("event-"), QStringLiteral(".ics"), invite, eventsKept);
+    if (written.path.isEmpty()) {
+        qWarning("Create Event: %s", qPrintable(written.error));
+        return;
+    }
+    DefaultApplication::open(written.path);
 }
 
 void HoraviaApp::checkForUpdates()

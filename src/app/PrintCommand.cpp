@@ -13,25 +13,34 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <QSocketNotifier>
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 #include <csignal>
 #include <cstdio>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-const char usage[] = R"(Usage: horavia [--print[=text|json|waybar]] [--at TIME] [--city ID] [--follow]
+const char usage[] = R"(Usage: horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
 Prints the time of your own zone and of every city you track, then exits.
 It reads your settings, needs no display and leaves a running Horavia alone.
 
   --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
   --print=json     a JSON array: id, title, zone, utcOffset (seconds),
                    localTime (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: "&", "<" and ">" as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
-                   (2026-03-29T15:00). As with date -d, a time your clocks skip
-                   is an error and one they repeat is its later occurrence.
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence.
   --city ID        waybar's text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary until the reader goes
@@ -49,6 +58,58 @@ bool writeLine(const QByteArray& text)
     const QByteArray line = text + '\n';
     if (std::fwrite(line.constData(), 1, size_t(line.size()), stdout) != size_t(line.size())) return false;
     return std::fflush(stdout) == 0;
+}
+
+// The value an option was given, as the bytes the command line holds.
+QByteArray rawValue(int argc, char** argv, const QByteArray& option)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == option && i + 1 < argc) return QByteArray(argv[i + 1]);
+        if (argument.startsWith(option + '=')) return argument.mid(option.size() + 1);
+    }
+    return {};
+}
+
+// Bytes a terminal may show as they are: valid UTF-8 without control
+// characters; everything else as \xNN, so that a message cannot change the
+// terminal or print as something else.
+QString shown(const QByteArray& bytes)
+{
+    QString out;
+    const auto* s = reinterpret_cast<const uint8_t*>(bytes.constData());
+    const int32_t length = int32_t(bytes.size());
+    for (int32_t i = 0; i < length;) {
+        const int32_t start = i;
+        UChar32 c = 0;
+        U8_NEXT(s, i, length, c);
+        if (c < 0 || u_iscntrl(c)) {
+            for (int32_t b = start; b < i; ++b)
+                out += QStringLiteral("\\x%1").arg(s[b], 2, 16, QLatin1Char('0'));
+        } else {
+            out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        }
+    }
+    return out;
+}
+
+// A reader that closed its end of the pipe (a bar that quit) ends the
+// output at once, not at the next minute's failed write. Only a pipe: a
+// terminal or a socket can also be readable, which would wake the loop.
+void endWhenTheReaderGoes(QCoreApplication& application)
+{
+    struct stat status {};
+    if (::fstat(STDOUT_FILENO, &status) != 0 || !S_ISFIFO(status.st_mode)) return;
+    // A pipe's writing end is never readable: poll reports only the hang-up
+    // (POLLERR), which Qt's event loop hands to a reading notifier.
+    auto* hangUp = new QSocketNotifier(STDOUT_FILENO, QSocketNotifier::Read, &application);
+    QObject::connect(hangUp, &QSocketNotifier::activated, &application, [&application, hangUp] {
+        pollfd out{STDOUT_FILENO, POLLOUT, 0};
+        if (::poll(&out, 1, 0) >= 0 && (out.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
+            hangUp->setEnabled(false);
+            application.quit();
+        }
+    });
 }
 
 } // namespace
@@ -94,13 +155,17 @@ int run(int argc, char** argv)
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected ") + parser.positionalArguments().first());
     const QString format = parser.isSet(print) ? parser.value(print) : QStringLiteral("text");
-    if (format != QLatin1String("text") && format != QLatin1String("json") && format != QLatin1String("waybar"))
-        return fail(QStringLiteral("--print takes text, json or waybar, not ") + format);
+    const QStringList formats{QStringLiteral("text"), QStringLiteral("line"), QStringLiteral("json"),
+                              QStringLiteral("waybar")};
+    if (!formats.contains(format))
+        return fail(QStringLiteral("--print takes text, line, json or waybar, not ") +
+                    shown(rawValue(argc, argv, QByteArrayLiteral("--print"))));
 
     const QTimeZone home = QTimeZone::systemTimeZone();
     QDateTime instant = Clock::systemTime();
     if (parser.isSet(at)) {
-        const ClockExport::Instant parsed = ClockExport::parseInstant(parser.value(at), home);
+        const ClockExport::Instant parsed =
+            ClockExport::parseInstant(parser.value(at), home, shown(rawValue(argc, argv, QByteArrayLiteral("--at"))));
         if (!parsed.at.isValid()) return fail(parsed.error);
         instant = parsed.at;
     }
@@ -124,6 +189,8 @@ int run(int argc, char** argv)
             return writeLine(
                 QJsonDocument(ClockExport::waybar(entries.entries(), entries.formatter(), now, parser.value(city)))
                     .toJson(QJsonDocument::Compact));
+        if (format == QLatin1String("line"))
+            return writeLine(ClockExport::line(entries.entries(), entries.formatter(), now).toUtf8());
         return writeLine(
             ClockExport::lines(entries.entries(), entries.formatter(), now).join(QLatin1Char('\n')).toUtf8());
     };
@@ -133,6 +200,7 @@ int run(int argc, char** argv)
     QObject::connect(&time, &DisplayedTime::instantChanged, &application, [&] {
         if (!output()) application.quit();
     });
+    endWhenTheReaderGoes(application);
     return application.exec();
 }
 

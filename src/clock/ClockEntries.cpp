@@ -89,6 +89,22 @@ QString ClockEntries::shareLine(const QDateTime& at) const
            QLatin1Char(')');
 }
 
+QDateTime ClockEntries::eventStart() const
+{
+    const QDateTime at = m_time.instant();
+    const int step = m_settings.timeStepMinutes();
+    if (!m_time.isLive() || DisplayedTime::isAligned(at, step, homeZone())) return at;
+    return DisplayedTime::aligned(at, 1, step, homeZone());
+}
+
+QStringList ClockEntries::datedLines(const QDateTime& at) const
+{
+    const DateFormat style =
+        m_settings.dateFormat() == DateFormat::numeric ? DateFormat::numeric : DateFormat::abbreviated;
+    return ClockExport::lines(m_entries,
+                              ClockFormatter(m_settings.timeFormat(), style, homeZone(), SystemLocale::current()), at);
+}
+
 void ClockEntries::moveToNextOverlap()
 {
     const QDateTime from = m_time.instant();

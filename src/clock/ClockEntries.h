@@ -43,6 +43,13 @@ public:
     // 9:00 AM New York · 7:00 AM Tokyo Tomorrow (Tue, Dec 9)".
     QString shareLine(const QDateTime& at) const;
 
+    // A calendar event's instant: the displayed one when it was set, else
+    // the next step of the time grid after now (never the current second).
+    QDateTime eventStart() const;
+    // Lines as glanceLines gives them, but a day label is always a date
+    // ("Wed, Dec 9", not "Tomorrow"): a calendar reads them days later.
+    QStringList datedLines(const QDateTime& at) const;
+
     // Moves the displayed time to the start of the next span in which home
     // and every tracked city are at work, or, failing that within a week,
     // the best partial one, and says what it found.

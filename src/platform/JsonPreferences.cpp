@@ -1,5 +1,7 @@
 #include "JsonPreferences.h"
 
+#include "PrivateFiles.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -19,12 +21,23 @@ constexpr qint64 largestFile = 16 << 20; // far beyond any real settings file
 
 // None when the file exists but is not a JSON object; an empty map when it
 // is missing or empty, which is no damage.
+// Only a regular file is read, and it is opened without waiting: a FIFO or a
+// device at the name must not hold up the start (or `--print`) for ever.
 std::optional<QVariantMap> readValues(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.exists()) return QVariantMap();
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile) return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT) return QVariantMap();
+        return std::nullopt;
+    }
+    QFile file;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > largestFile ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(largestFile + 1);
     if (bytes.trimmed().isEmpty()) return QVariantMap();
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -33,13 +46,18 @@ std::optional<QVariantMap> readValues(const QString& fileName)
 }
 
 // The whole file or nothing: written beside the target, flushed to disk,
-// then renamed over it. Never through a link at the temporary's name.
+// then renamed over it. The temporary is made anew, exclusively: whatever
+// was left at its name (a link, a FIFO) goes first and is never written
+// through or waited on.
 bool replaceAtomically(const QString& target, const QString& temporary, const QByteArray& bytes)
 {
     const QByteArray temp = QFile::encodeName(temporary);
     struct stat existing {};
-    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &existing) == 0 ? existing.st_mode & 0777 : 0644;
-    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode);
+    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &existing) == 0 && S_ISREG(existing.st_mode)
+                            ? existing.st_mode & 0777
+                            : 0600;
+    if (::unlink(temp.constData()) != 0 && errno != ENOENT) return false;
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0) return false;
     bool written = ::fchmod(fd, mode) == 0;
     for (qsizetype done = 0; written && done < bytes.size();) {
@@ -91,7 +109,27 @@ JsonPreferences::JsonPreferences(const QString& fileName)
     m_values = values.value_or(QVariantMap());
 }
 
-JsonPreferences::~JsonPreferences() = default;
+JsonPreferences::~JsonPreferences()
+{
+    if (m_writeTimer && hasPendingChanges()) synchronize();
+}
+
+void JsonPreferences::writeChangesAfter(std::chrono::milliseconds delay)
+{
+    if (!m_writeTimer) {
+        m_writeTimer = std::make_unique<QTimer>();
+        m_writeTimer->setSingleShot(true);
+        m_writeTimer->callOnTimeout([this] { synchronize(); });
+    }
+    m_writeTimer->setInterval(delay);
+    if (hasPendingChanges()) m_writeTimer->start();
+}
+
+void JsonPreferences::changed()
+{
+    // The first change arms the timer; those that follow join its write.
+    if (m_writeTimer && !m_writeTimer->isActive()) m_writeTimer->start();
+}
 
 QString JsonPreferences::defaultFileName()
 {
@@ -147,6 +185,7 @@ void JsonPreferences::setObject(const QVariant& value, const QString& key)
     m_values.insert(key, value);
     m_changed.insert(key, value);
     m_removed.remove(key);
+    changed();
 }
 
 void JsonPreferences::remove(const QString& key)
@@ -154,6 +193,7 @@ void JsonPreferences::remove(const QString& key)
     m_values.remove(key);
     m_changed.remove(key);
     m_removed.insert(key);
+    changed();
 }
 
 bool JsonPreferences::synchronize()
@@ -170,12 +210,16 @@ bool JsonPreferences::synchronize()
         }
     }
     const QString target = writtenFileName();
-    if (!QDir().mkpath(QFileInfo(target).absolutePath())) return false;
+    // The folder is the user's alone: where others may write, they could
+    // swap the file or put a FIFO at the temporary's name. (A file the user
+    // made a link is written where it points, in a folder of their choice.)
+    if (target == m_fileName && !PrivateFiles::ensureFolder(QFileInfo(target).absolutePath())) return false;
     const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(m_values)).toJson(QJsonDocument::Indented);
     if (!replaceAtomically(target, temporaryFileName(), bytes)) return false;
     m_stamp = stampOf(m_fileName);
     m_changed.clear();
     m_removed.clear();
+    if (m_writeTimer) m_writeTimer->stop(); // written: nothing left to wake for
     return true;
 }
 

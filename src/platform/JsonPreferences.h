@@ -3,7 +3,9 @@
 #include "Preferences.h"
 
 #include <QSet>
+#include <QTimer>
 
+#include <chrono>
 #include <memory>
 
 // Preferences kept in one JSON object on disk, so that booleans, strings,
@@ -20,7 +22,15 @@ class JsonPreferences final : public Preferences {
 public:
     // fileName: the JSON file; its folder is created on the first write.
     explicit JsonPreferences(const QString& fileName);
+    // Writes what is still pending, when changes are written by themselves.
     ~JsonPreferences() override;
+
+    // From now on a change is written by itself, `delay` after the first
+    // change not yet written (later ones join it): no caller need flush for
+    // a value to last. Needs the thread's event loop; nothing is armed
+    // while nothing is pending.
+    void writeChangesAfter(std::chrono::milliseconds delay);
+    bool hasPendingChanges() const { return !m_changed.isEmpty() || !m_removed.isEmpty(); }
 
     // $XDG_CONFIG_HOME/horavia/settings.json (or ~/.config/horavia/settings.json).
     static QString defaultFileName();
@@ -51,6 +61,7 @@ private:
     QString writtenFileName() const;
     QString temporaryFileName() const;
     void setAsideUnreadableFile();
+    void changed();
 
     QString m_fileName;
     QString m_setAsideFileName;
@@ -58,5 +69,6 @@ private:
     QVariantMap m_values;
     QVariantMap m_changed;
     QSet<QString> m_removed;
-    Stamp m_stamp; // of the file as last read or written
+    Stamp m_stamp;                        // of the file as last read or written
+    std::unique_ptr<QTimer> m_writeTimer; // when changes are written by themselves
 };

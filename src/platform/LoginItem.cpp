@@ -1,5 +1,7 @@
 #include "LoginItem.h"
 
+#include "PrivateFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,15 +68,6 @@ std::optional<QByteArray> readOwnEntry(const QString& path)
         return std::nullopt;
     }
     return file.read(largestEntry);
-}
-
-// Creates the missing folders of `path` for the user alone, whatever the umask.
-bool makePrivatePath(const QString& path)
-{
-    if (QFileInfo(path).isDir()) return true;
-    const QString parent = QFileInfo(path).absolutePath();
-    if (parent != path && !makePrivatePath(parent)) return false;
-    return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || errno == EEXIST;
 }
 
 } // namespace
@@ -146,14 +140,18 @@ std::optional<QString> LoginItem::setEnabled(bool enabled)
     const std::optional<QByteArray> text = entryText();
     if (!text) return QStringLiteral("The application's path can't be written in an autostart entry.");
     const QString folder = QFileInfo(m_entryPath).absolutePath();
-    if (!makePrivatePath(folder)) return QStringLiteral("The folder %1 couldn't be created.").arg(folder);
+    // What is in this folder runs at login: it must be the user's own, not a
+    // link into a folder others share, and not open to others' writes.
+    if (!PrivateFiles::ensureFolder(folder, PrivateFiles::Links::refuse, false))
+        return QStringLiteral("The folder %1 couldn't be created, or others can change it.").arg(folder);
     // The save file would write through a link to its target, and keep a
     // mode that lets others edit what runs at login: whatever is in the way
     // and not a file of the user's own goes first (a link goes, never its target).
     const QByteArray entry = QFile::encodeName(m_entryPath);
     struct stat status {};
-    if (::lstat(entry.constData(), &status) == 0 && (!S_ISREG(status.st_mode) || status.st_uid != ::geteuid()))
-        ::unlink(entry.constData());
+    if (::lstat(entry.constData(), &status) == 0 && (!S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) &&
+        ::unlink(entry.constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
     QSaveFile file(m_entryPath);
     if (!file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther) ||

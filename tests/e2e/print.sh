@@ -56,3 +56,48 @@ import json, sys
 print("|".join(json.loads(line)["text"] for line in sys.stdin))')
 [[ "$texts" =~ ^UTC\ 12:00.PM\|UTC\ 12:01.PM$ ]] || fail "--follow printed $texts"
 pass "--print=waybar --follow: one line, then the next at the minute ($texts)"
+
+# A bar that quits closes its end of the pipe: --follow ends at once, not
+# at the next minute's failed write.
+"$python" - "$app" <<'PY' || fail "--follow outlived its reader"
+import os, subprocess, sys, time
+reader, writer = os.pipe()
+follower = subprocess.Popen([sys.argv[1], "--print=line", "--follow"], stdout=writer)
+os.close(writer)
+line = os.read(reader, 4096)
+assert b"Tokyo" in line and line.count(b"\n") == 1, line
+os.close(reader)
+started = time.monotonic()
+follower.wait(timeout=5)
+print(f"ended {time.monotonic() - started:.2f} s after its reader")
+PY
+pass "--follow ends with its reader; --print=line is one line for polybar and i3blocks"
+
+# Waybar reads text and tooltip as Pango markup: the catalogue's own
+# "Sarajevo, Federation of B&H" and a label with "<" must parse as markup
+# and show as the names.
+echo '{"trackedCityIDs": ["gn3191281", "gn3186573"], "customCityLabels": {"gn3186573": "Zenica <R&D>"}}' \
+  >"$XDG_CONFIG_HOME/horavia/settings.json"
+for city in "" gn3191281 gn3186573; do
+  "$app" --print=waybar ${city:+--city "$city"} | "$python" -c '
+import json, sys, xml.dom.minidom
+bar = json.load(sys.stdin)
+def shown(markup):
+    return "".join(n.data for n in xml.dom.minidom.parseString("<markup>" + markup + "</markup>").documentElement.childNodes)
+assert "&amp;" in bar["tooltip"] and "&lt;" in bar["tooltip"], bar
+assert "Sarajevo, Federation of B&H" in shown(bar["tooltip"]) and "Zenica <R&D>" in shown(bar["tooltip"]), bar
+assert shown(bar["text"]) in shown(bar["tooltip"]).splitlines(), bar
+' || fail "--print=waybar ${city:+--city $city} is not markup-safe: $("$app" --print=waybar)"
+done
+pass "--print=waybar text and tooltip parse as markup with \"&\" and \"<\" in names"
+echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
+
+# --at: a repeated wall time is its first occurrence; bytes that are not
+# UTF-8 come back escaped.
+at=$(TZ=America/New_York "$app" --print=json --at 2026-11-01T01:30 | "$python" -c '
+import json, sys; print([c for c in json.load(sys.stdin) if c["id"] == "gn1850147"][0]["localTime"])')
+[ "$at" = "2026-11-01T14:30:00+09:00" ] || fail "--at 01:30 on New York's night of the change is $at in Tokyo"
+"$app" --print --at $'\xff\x1b[2J' 2>"$work/err"; status=$?
+[ "$status" -eq 2 ] && grep -qF '“\xff\x1b[2J” is no date and time' "$work/err" ||
+  fail "an --at of raw bytes gave $status: $(head -1 "$work/err" | od -c | head -3)"
+pass "--at: the first of a repeated hour (05:30Z), and raw bytes shown escaped"

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 class TestJsonPreferences : public QObject {
@@ -140,6 +143,73 @@ private slots:
         QVERIFY(second.synchronize());
         const QJsonObject onDisk = QJsonDocument::fromJson(readFile(path())).object();
         QCOMPARE(onDisk, (QJsonObject{{"first", true}, {"second", true}}));
+    }
+
+    // A value set and never flushed by its caller still reaches the disk:
+    // soon, with later changes joining the same write, and at the end.
+    void changesAreWrittenByThemselves()
+    {
+        {
+            JsonPreferences prefs(path());
+            prefs.writeChangesAfter(std::chrono::milliseconds(20));
+            prefs.setObject(true, u"hasLaunchedBeforeForUpdates"_s);
+            prefs.setObject(u"twelveHour"_s, u"timeFormat"_s);
+            QVERIFY(prefs.hasPendingChanges());
+            QTRY_VERIFY(!prefs.hasPendingChanges());
+            QCOMPARE(QJsonDocument::fromJson(readFile(path())).object(),
+                     (QJsonObject{{"hasLaunchedBeforeForUpdates", true}, {"timeFormat", "twelveHour"}}));
+            prefs.writeChangesAfter(std::chrono::hours(1));
+            prefs.remove(u"timeFormat"_s);
+        } // pending at the end: written then
+        QCOMPARE(QJsonDocument::fromJson(readFile(path())).object(),
+                 (QJsonObject{{"hasLaunchedBeforeForUpdates", true}}));
+    }
+
+    // What another local user (or a stray process) may leave at the names
+    // the store reads and writes: nothing is written through a link, nothing
+    // waits on a FIFO, and the folder ends up the user's alone.
+    void hostileNames_data()
+    {
+        addColumns<QString, bool>({"planted", "written"});
+        QTest::newRow("a folder open to all") << "open folder" << true;
+        QTest::newRow("a FIFO at the temporary's name") << "fifo temporary" << true;
+        QTest::newRow("a link at the temporary's name") << "link temporary" << true;
+        QTest::newRow("a FIFO at the file's name") << "fifo file" << true;
+        QTest::newRow("made under umask 000") << "open umask" << true;
+        QTest::newRow("a folder of another user") << "foreign folder" << false;
+    }
+    void hostileNames()
+    {
+        auto [planted, written] = fetchRow<QString, bool>({"planted", "written"});
+        const QString folder = QFileInfo(path()).path();
+        const QByteArray temporary = QFile::encodeName(path()) + ".saving";
+        const QString profile = m_dir->filePath(u".profile"_s);
+        writeFile(profile, "export PATH\n");
+        if (planted != u"open umask"_s) QVERIFY(QDir().mkpath(folder));
+        if (planted == u"open folder"_s) QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+        if (planted == u"fifo temporary"_s) QCOMPARE(::mkfifo(temporary.constData(), 0666), 0);
+        if (planted == u"link temporary"_s)
+            QCOMPARE(::symlink(QFile::encodeName(profile).constData(), temporary.constData()), 0);
+        if (planted == u"fifo file"_s) QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0666), 0);
+        if (planted == u"foreign folder"_s) {
+            if (::geteuid() != 0) QSKIP("only root can give a folder to another user");
+            QCOMPARE(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+        }
+        const mode_t umask = ::umask(planted == u"open umask"_s ? 0 : 022);
+        QCOMPARE(JsonPreferences::snapshot(path())->object(u"x"_s), QVariant()); // reads, never waits
+        JsonPreferences prefs(path());
+        prefs.setObject(true, u"kept"_s);
+        const bool synchronized = prefs.synchronize();
+        ::umask(umask);
+        QCOMPARE(synchronized, written);
+        QCOMPARE(prefs.boolean(u"kept"_s), std::optional(true)); // a failed write keeps the value in memory
+        QCOMPARE(readFile(profile), "export PATH\n"_ba);
+        if (!written) return;
+        QCOMPARE(QFileInfo(folder).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFileDevice::Permissions());
+        if (planted == u"open umask"_s) QCOMPARE(QFileInfo(path()).permissions() & 0x77, QFileDevice::Permissions());
+        QVERIFY(QFileInfo(path()).isFile());
+        QCOMPARE(QJsonDocument::fromJson(readFile(path())).object(), (QJsonObject{{"kept", true}}));
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(temporary)));
     }
 
 private:

@@ -1,0 +1,88 @@
+#include "PrivateFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace PrivateFiles {
+
+namespace {
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ensureFolder(const QString& path, Links links, bool close)
+{
+    const QByteArray name = QFile::encodeName(QDir::cleanPath(path));
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0) {
+        if (errno != ENOENT) return false;
+        const QString parent = QFileInfo(QString::fromLocal8Bit(name)).absolutePath();
+        if (parent != path && !QFileInfo(parent).isDir() && !ensureFolder(parent, Links::follow, false)) return false;
+        if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) return false;
+        if (::lstat(name.constData(), &status) != 0) return false;
+    }
+    if (S_ISLNK(status.st_mode)) {
+        if (links == Links::refuse || ::stat(name.constData(), &status) != 0) return false;
+    }
+    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) return false;
+    if ((status.st_mode & (S_IWGRP | S_IWOTH)) == 0) return true;
+    return close && ::chmod(name.constData(), status.st_mode & 0700) == 0;
+}
+
+Written writeUnique(const QString& folder, const QString& prefix, const QString& suffix, const QByteArray& bytes,
+                    int keep)
+{
+    QByteArray name = QFile::encodeName(folder + QLatin1Char('/') + prefix) + "XXXXXX" + QFile::encodeName(suffix);
+    // O_EXCL: a name someone put in the way (a link to ~/.profile) fails
+    // and another is drawn; the file is 0600 from the start.
+    const int fd = ::mkostemps(name.data(), int(QFile::encodeName(suffix).size()), O_CLOEXEC);
+    if (fd < 0) return {{}, QString::fromLocal8Bit(std::strerror(errno))};
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written) {
+        const QString error = QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
+        ::unlink(name.constData());
+        return {{}, error};
+    }
+    const QString path = QFile::decodeName(name);
+
+    // The newest few stay for the program that opens them; older ones go.
+    struct Old {
+        QByteArray name;
+        qint64 modified;
+    };
+    std::vector<Old> mine;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList({prefix + QLatin1Char('*') + suffix}, QDir::Files | QDir::System | QDir::Hidden);
+    for (const QFileInfo& entry : entries) {
+        const QByteArray entryName = QFile::encodeName(entry.absoluteFilePath());
+        struct stat status {};
+        if (::lstat(entryName.constData(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid())
+            continue;
+        mine.push_back({entryName, qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec});
+    }
+    std::sort(mine.begin(), mine.end(), [](const Old& a, const Old& b) { return a.modified > b.modified; });
+    for (size_t i = size_t(std::max(keep, 1)); i < mine.size(); ++i)
+        if (mine[i].name != name) ::unlink(mine[i].name.constData());
+    return {path, {}};
+}
+
+} // namespace PrivateFiles

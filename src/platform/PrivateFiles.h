@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Folders and files of the user's alone, made whatever the umask, and never
+// through a name another local user could have put in the way.
+namespace PrivateFiles {
+
+enum class Links { follow, refuse };
+
+// Makes `path` and its missing parents (0700). An existing folder must be
+// the user's own: one of another owner, or not a folder, is refused. One of
+// the user's own that others may write is refused too, or, with `close`,
+// closed to them (for folders only this application uses).
+bool ensureFolder(const QString& path, Links links = Links::follow, bool close = true);
+
+struct Written {
+    QString path;  // empty when nothing was written
+    QString error; // why
+};
+// Writes `bytes` to a new file (0600) in `folder` named prefix, six random
+// characters, suffix, created exclusively so that no link or other file at
+// that name is written through; then removes all but the `keep` newest of
+// the user's files with that prefix and suffix.
+Written writeUnique(const QString& folder, const QString& prefix, const QString& suffix, const QByteArray& bytes,
+                    int keep);
+
+} // namespace PrivateFiles
