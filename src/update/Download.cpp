@@ -61,7 +61,17 @@ void get(QNetworkAccessManager& network, const QString& address, const Limits& l
         }
         const QByteArray body = reply->readAll();
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (status.isValid() && length.isValid() && length.toLongLong() != body.size()) {
+        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+        if (status.isValid() && !(encoding.isEmpty() || encoding == "identity")) {
+            done(0, UpdaterError::of(UpdaterError::Kind::badResponse));
+            return;
+        }
+        // Only a length, chunks or HTTP/2's own frames say where the body
+        // ends; without them the close does, and a cut connection (or a TLS
+        // peer gone without close_notify) looks just the same.
+        const bool framed = length.isValid() || reply->rawHeader("Transfer-Encoding").toLower().contains("chunked") ||
+                            reply->attribute(QNetworkRequest::Http2WasUsedAttribute).toBool();
+        if (status.isValid() && (!framed || (length.isValid() && length.toLongLong() != body.size()))) {
             done(0, UpdaterError::of(UpdaterError::Kind::incomplete));
             return;
         }
@@ -69,8 +79,7 @@ void get(QNetworkAccessManager& network, const QString& address, const Limits& l
             done(0, UpdaterError::platform(reply->errorString()));
             return;
         }
-        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
-        if (!status.isValid() || !(encoding.isEmpty() || encoding == "identity")) {
+        if (!status.isValid()) {
             done(0, UpdaterError::of(UpdaterError::Kind::badResponse));
             return;
         }

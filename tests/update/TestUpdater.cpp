@@ -132,6 +132,10 @@ private slots:
         QTest::newRow("body cut short") << RawHttpServer::Answer{ok + "Content-Length: 1000\r\n\r\n" +
                                                                  QByteArray(32, 'x')}
                                         << cut;
+        // Without a length or chunks only the close ends the body, and a cut
+        // connection (or a TLS close without close_notify) closes it too.
+        QTest::newRow("no length and no chunks: its end is no proof")
+            << RawHttpServer::Answer{ok + "Connection: close\r\n\r\nNotes that may stop anywhere"} << cut;
         QTest::newRow("compressed though not asked") << RawHttpServer::Answer{ok +
                                                                               "Content-Encoding: gzip\r\n"
                                                                               "Content-Length: 14\r\n\r\n" +
