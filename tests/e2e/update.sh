@@ -114,4 +114,40 @@ import -window root "$shots/update-tampered.png"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+comma; sleep 0.8
 import -window root "$shots/update-tampered-settings.png"
 pass "a tampered release fails in the update window and leaves the bundle untouched"
+
+# A copy installed by hand has no notes recorded, so it is offered the
+# release it already runs: installing it swaps nothing, records the notes
+# and ends up to date, and the offer does not come back.
+xdotool key Escape; sleep 0.3
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+q
+wait_for 10 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
+make_release 9.9
+/usr/bin/python3 -c '
+import json, sys
+prefs = json.load(open(sys.argv[1])); prefs.pop("lastSeenUpdateNotes", None); json.dump(prefs, open(sys.argv[1], "w"))
+' "$prefs"
+checks=$(requests /updates.txt)
+start
+wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -gt $checks ]" || fail "no check of the running release"
+sleep 1
+open_from_ribbon || fail "the running release was not offered to a copy without recorded notes"
+xdotool key Return
+wait_for 20 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"lastSeenUpdateNotes\":\"#Horavia9.9'" ||
+  fail "the running release's notes were not recorded"
+sleep 1
+kill -0 "$app_pid" 2>/dev/null || fail "installing the running release ended the application"
+[ "$(version_of "$installed")" = 9.9 ] && [ -z "$(ls -A "$apps" | grep -v '^Horavia.app$')" ] ||
+  fail "installing the running release changed the bundle or left $(ls -A "$apps")"
+import -window root "$shots/update-same-version.png"
+xdotool key Escape; sleep 0.3
+[ "$(panel_height)" -eq "$settled" ] || fail "the panel still shows an update row"
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+q
+wait_for 10 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
+checks=$(requests /updates.txt)
+start
+wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -gt $checks ]" || fail "no check after the restart"
+sleep 1
+open_from_ribbon && fail "the running release was offered again"
+[ "$(panel_height)" -eq "$settled" ] || fail "the panel shows an update row after the restart"
+pass "the release already running: recorded as seen, up to date, no ribbon or update row afterwards"
 [ "$failed" -eq 0 ]
