@@ -1,6 +1,7 @@
 #include "GuiMain.h"
 
 #include "HoraviaApp.h"
+#include "Services.h"
 #include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
@@ -31,6 +32,7 @@ int horaviaGuiMain(int argc, char** argv)
     SingleInstance instance;
     if (!instance.claim()) return 0; // the running copy was asked to show itself
     HoraviaApp::prepareInBackground();
+    Services::reserve();
 
     HoraviaApp horavia;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,

@@ -15,6 +15,7 @@
 #include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
 #include "platform/PrivateFiles.h"
+#include "platform/SharedOnce.h"
 #include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
@@ -43,7 +44,14 @@
 #include <QWindow>
 #include <QtConcurrent>
 
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -79,6 +87,77 @@ private:
     std::function<void()> m_work;
 };
 
+// Steps run one after another on a thread of low priority, which a busy
+// machine may not let run at all: takeOver() runs the steps not begun yet
+// at the caller's priority. Stopping cancels the steps not begun and waits
+// only for those under way, so a quit never waits for a thread that has
+// not run. The thread and its state last as long as the process: it may
+// still be waiting for its first turn when the process ends.
+class IdleWork {
+public:
+    static void start(std::vector<std::function<void()>> steps)
+    {
+        {
+            const std::lock_guard lock(state().lock);
+            state().steps = std::move(steps);
+        }
+        // A plain thread, detached: no event loop or Qt object of its own to
+        // end after the application has.
+        std::thread([] {
+#if defined(Q_OS_LINUX)
+            // Nice 10, not the idle class: a thread of the idle class can be
+            // stopped for seconds inside the kernel, holding the process's
+            // memory map, which every page fault of the main thread needs.
+            ::setpriority(PRIO_PROCESS, pid_t(::gettid()), 10);
+#endif
+            onLowPriorityThread = true;
+            while (runNext()) {
+            }
+        }).detach();
+    }
+    static void takeOver()
+    {
+        while (runNext()) {
+        }
+    }
+    static void stop()
+    {
+        std::unique_lock lock(state().lock);
+        state().stopped = true;
+        state().stepDone.wait(lock, [] { return state().running == 0; });
+    }
+
+private:
+    struct State {
+        std::mutex lock;
+        std::condition_variable stepDone;
+        std::vector<std::function<void()>> steps;
+        size_t next = 0;
+        int running = 0;
+        bool stopped = false;
+    };
+    static State& state()
+    {
+        static State* const shared = new State;
+        return *shared;
+    }
+    static bool runNext()
+    {
+        std::function<void()> step;
+        {
+            const std::lock_guard lock(state().lock);
+            if (state().stopped || state().next >= state().steps.size()) return false;
+            step = state().steps[state().next++];
+            ++state().running;
+        }
+        step();
+        const std::lock_guard lock(state().lock);
+        --state().running;
+        state().stepDone.notify_all();
+        return true;
+    }
+};
+
 } // namespace
 
 void HoraviaApp::prepareInBackground()
@@ -88,28 +167,45 @@ void HoraviaApp::prepareInBackground()
     // minute, they are woken by that minute's painting instead of each
     // waking once more to retire in between; closed windows let them go.
     QThreadPool::globalInstance()->setExpiryTimeout(pooledThreadLingerMs);
-    // The settings ask for the catalogue at once: it opens beside the
-    // main thread, which waits for it rather than opening it twice.
+    // A quit (or Qt's own exit, when the display goes) first stops the
+    // background work, rather than unloading what it still reads. Exit
+    // handlers run in the reverse order of their making, so the pool and
+    // Qt's zone cache are made first, here, to outlast the handler.
+    (void)QTimeZone::systemTimeZone();
+    static std::once_flag stopAtExit;
+    std::call_once(stopAtExit, [] { std::atexit(&stopBackgroundWork); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, &stopBackgroundWork);
+    // What the application object asks for at once, beside the main thread
+    // and at its priority: the catalogue (the settings), the country table
+    // (the flags) and the locale's time and zone formats. ICU makes these
+    // under its own locks, which the main thread takes too: work that holds
+    // them must never be of lower priority than the main thread.
     (void)QtConcurrent::run([] { (void)CityDatabase::shared(); });
-    // What the first window needs later: made by a thread that runs only
-    // on a core nothing else wants. At any other priority it would slow
-    // the icon's start on a two-core machine, where the display server,
-    // the tray and the window manager are at work at the same moment.
-    QThread* thread = QThread::create([] {
-        (void)regionCodeOf(QString()); // the country table behind the flags
+    (void)QtConcurrent::run([] {
+        (void)regionCodeOf(QString());
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const QTimeZone home = QTimeZone::systemTimeZone();
         const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, home, SystemLocale::current());
         (void)formatter.timeText(now, home);
         (void)formatter.zoneName(home, now);
-        (void)WorldLand::shared();
-        FontConfiguration::load();
     });
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    // A quit within the first milliseconds waits for it rather than
-    // unloading what it still reads.
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, thread, [thread] { thread->wait(); });
-    thread->start(QThread::IdlePriority);
+    // What the first window needs later, made by a thread of low priority
+    // (nice 10), so that it does not slow the icon's start on a two-core
+    // machine, where the display server, the tray and the window manager
+    // are at work at the same moment. On a busy machine it may hardly run,
+    // so nothing waits for it: the land is a value made once (made again by
+    // whoever needs it first), fontconfig starts without a lock, and once
+    // the icon is up, what is left of this is taken over at normal priority.
+    IdleWork::start({
+        [] { (void)WorldLand::shared(); },
+        [] { FontConfiguration::load(); },
+    });
+}
+
+void HoraviaApp::stopBackgroundWork()
+{
+    IdleWork::stop();
+    if (QThreadPool* pool = QThreadPool::globalInstance()) pool->waitForDone();
 }
 
 HoraviaApp::HoraviaApp(QObject* parent)
@@ -219,6 +315,9 @@ void HoraviaApp::start(StartReason reason)
             connect(m_settings.get(), signal, this, glance);
         updateTrayVisibility();
     }
+    // The icon is up: what the idle-time warm-up has not begun (on a busy
+    // machine, all of it) goes on beside the main thread, at its priority.
+    (void)QtConcurrent::run(&IdleWork::takeOver);
 
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click.

@@ -66,6 +66,9 @@ public:
 private:
     enum class PanelMode { popup, window };
 
+    // Cancels what the start left to idle time, and waits for what is under way.
+    static void stopBackgroundWork();
+
     void ensurePanel(PanelMode mode);
     bool panelIsPopup() const;
     void ensureTrayMenu();

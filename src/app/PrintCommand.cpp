@@ -71,9 +71,10 @@ QByteArray rawValue(int argc, char** argv, const QByteArray& option)
     return {};
 }
 
-// Bytes a terminal may show as they are: valid UTF-8 without control
-// characters; everything else as \xNN, so that a message cannot change the
-// terminal or print as something else.
+// Bytes a terminal may show as they are: valid UTF-8 without control or
+// format characters; invalid bytes and controls as \xNN, format characters
+// (a direction override) as \uNNNN, so that a message cannot change the
+// terminal or read as something else.
 QString shown(const QByteArray& bytes)
 {
     QString out;
@@ -86,6 +87,8 @@ QString shown(const QByteArray& bytes)
         if (c < 0 || u_iscntrl(c)) {
             for (int32_t b = start; b < i; ++b)
                 out += QStringLiteral("\\x%1").arg(s[b], 2, 16, QLatin1Char('0'));
+        } else if (u_charType(c) == U_FORMAT_CHAR) { // a direction override would reorder the message
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
         } else {
             out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
         }

@@ -31,6 +31,6 @@ QByteArray calendarInvite(const QString& description, const QDateTime& at)
 
 extern "C" __attribute__((visibility("default"))) const Services* horaviaServices()
 {
-    static const Services services{&download, &installPayload, &calendarInvite};
+    static const Services services{Services::currentVersion, &download, &installPayload, &calendarInvite};
     return &services;
 }

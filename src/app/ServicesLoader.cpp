@@ -1,8 +1,17 @@
 #include "Services.h"
 
+#include <cstdio>
+
 #if defined(HORAVIA_GUI_MODULE)
 #include "platform/SiblingModule.h"
 #endif
+
+void Services::reserve()
+{
+#if defined(HORAVIA_GUI_MODULE)
+    SiblingModule::reserve("libhoravia-services.so");
+#endif
+}
 
 const Services* Services::load()
 {
@@ -10,7 +19,13 @@ const Services* Services::load()
     static const Services* const services = [] {
         const auto entry =
             reinterpret_cast<const Services* (*)()>(SiblingModule::symbol("libhoravia-services.so", "horaviaServices"));
-        return entry ? entry() : nullptr;
+        const Services* found = entry ? entry() : nullptr;
+        if (found && found->version != currentVersion) {
+            std::fprintf(stderr, "horavia: libhoravia-services.so is of another version (%d, not %d)\n", found->version,
+                         currentVersion);
+            return static_cast<const Services*>(nullptr);
+        }
+        return found;
     }();
     return services;
 #else

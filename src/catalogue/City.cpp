@@ -1,6 +1,7 @@
 #include "City.h"
 
 #include "TextFolder.h"
+#include "platform/SharedOnce.h"
 
 #include <QHash>
 
@@ -50,17 +51,17 @@ QHash<QString, QString> buildCountryTable()
 
 const City& City::utc()
 {
-    static const City entry = [] {
-        City city;
-        city.id = QStringLiteral("utc");
-        city.name = QStringLiteral("UTC");
-        city.timeZoneIdentifier = QStringLiteral("UTC");
-        city.aliases = {QStringLiteral("Coordinated Universal Time"), QStringLiteral("GMT"),
-                        QStringLiteral("Greenwich Mean Time"), QStringLiteral("Zulu")};
-        city.timeZone = resolveTimeZone(QByteArrayLiteral("UTC"));
+    static SharedOnce<City> entry;
+    return entry.get([] {
+        auto city = std::make_unique<City>();
+        city->id = QStringLiteral("utc");
+        city->name = QStringLiteral("UTC");
+        city->timeZoneIdentifier = QStringLiteral("UTC");
+        city->aliases = {QStringLiteral("Coordinated Universal Time"), QStringLiteral("GMT"),
+                         QStringLiteral("Greenwich Mean Time"), QStringLiteral("Zulu")};
+        city->timeZone = resolveTimeZone(QByteArrayLiteral("UTC"));
         return city;
-    }();
-    return entry;
+    });
 }
 
 QString City::displayName() const
@@ -83,8 +84,8 @@ QTimeZone resolveTimeZone(const QByteArray& identifier)
 
 QString normalizedCountryName(const QString& country)
 {
-    static const TextFolder folder; // names are English; no user locale applies
-    QString text = folder.fold(country);
+    static SharedOnce<TextFolder> folder; // names are English; no user locale applies
+    QString text = folder.get([] { return std::make_unique<TextFolder>(); }).fold(country);
     text.replace(QLatin1Char('&'), QStringLiteral("and"));
     text.replace(QStringLiteral("saint"), QStringLiteral("st"));
     text.remove(QStringLiteral("the"));
@@ -116,8 +117,9 @@ std::optional<QString> flagEmojiForRegion(const QString& regionCode)
 
 QString regionCodeOf(const QString& country)
 {
-    static const QHash<QString, QString> table = buildCountryTable();
-    return table.value(normalizedCountryName(country));
+    static SharedOnce<QHash<QString, QString>> table;
+    return table.get([] { return std::make_unique<QHash<QString, QString>>(buildCountryTable()); })
+        .value(normalizedCountryName(country));
 }
 
 std::optional<QString> flagEmoji(const QString& country)

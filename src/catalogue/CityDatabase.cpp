@@ -3,6 +3,8 @@
 #include "CatalogueFile.h"
 #include "ZoneNames.h"
 #include "platform/Bundle.h"
+#include "platform/PrivateFiles.h"
+#include "platform/SharedOnce.h"
 #include "platform/SystemLocale.h"
 
 #include <QFileInfo>
@@ -39,6 +41,7 @@ std::optional<int> parseOffset(const QString& query)
 }
 
 constexpr double earthDiameterKm = 12742;
+constexpr qint64 maximumIndexSize = qint64(1) << 30; // a catalogue a hundred times today's
 
 // Match scores, lower is better: at the start of the name, at the start of
 // another text, inside the name, inside another text.
@@ -106,8 +109,10 @@ CityDatabase::~CityDatabase() = default;
 
 const CityDatabase& CityDatabase::shared()
 {
-    static const CityDatabase database(Bundle::resourcePath(QStringLiteral("cities"), QStringLiteral("json")));
-    return database;
+    static SharedOnce<CityDatabase> database;
+    return database.get([] {
+        return std::make_unique<CityDatabase>(Bundle::resourcePath(QStringLiteral("cities"), QStringLiteral("json")));
+    });
 }
 
 QString CityDatabase::indexFileFor(const QString& catalogueFile)
@@ -124,10 +129,24 @@ bool CityDatabase::openIndex(const QString& indexFile, const QString& catalogueF
     const QFileInfo source(catalogueFile);
     const QFileInfo index(indexFile);
     if (!source.isFile() || !index.isFile() || source.lastModified() > index.lastModified()) return false;
-    m_indexFile.setFileName(indexFile);
-    if (!m_indexFile.open(QIODevice::ReadOnly)) return false;
-    const qint64 length = m_indexFile.size();
-    const uchar* bytes = length > 0 ? m_indexFile.map(0, length) : nullptr;
+    // The index is checked once and then trusted, so what is read must not
+    // change after the check: the shipped file can be rewritten in place
+    // (cp over it, rsync --inplace) or cut short while this runs. It is read
+    // through a private copy (or into memory), never through its own pages.
+    QFile shipped(indexFile);
+    if (!shipped.open(QIODevice::ReadOnly)) return false;
+    const qint64 length = shipped.size();
+    if (length <= 0 || length > maximumIndexSize) return false;
+    const int copy = PrivateFiles::unnamedCopy(shipped.handle(), length);
+    const uchar* bytes = nullptr;
+    if (copy >= 0 && m_indexFile.open(copy, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        bytes = m_indexFile.map(0, length);
+    else if (copy >= 0)
+        ::close(copy);
+    if (!bytes) {
+        m_built = shipped.read(length);
+        if (m_built.size() == length) bytes = reinterpret_cast<const uchar*>(m_built.constData());
+    }
     if (bytes) m_view = CatalogueIndex::View::open(QByteArrayView(bytes, length));
     if (m_view && m_view->header().folding == quint32(folding) &&
         m_view->header().sourceSize == quint64(source.size())) {
@@ -139,6 +158,7 @@ bool CityDatabase::openIndex(const QString& indexFile, const QString& catalogueF
     }
     m_view.reset();
     m_indexFile.close(); // unmaps
+    m_built.clear();
     return false;
 }
 
@@ -187,7 +207,8 @@ void CityDatabase::releasePages() const
     // letting them go costs a later lookup next to nothing; the page cache
     // maps whole runs of them at each fault, so what start-up read would
     // otherwise stay counted against this process.
-    if (m_origin == Origin::index)
+    // Only a mapping of the file's copy: pages of memory of our own would be lost.
+    if (m_origin == Origin::index && m_built.isEmpty())
         ::madvise(const_cast<char*>(m_view->bytes().data()), size_t(m_view->bytes().size()), MADV_DONTNEED);
 #endif
 }

@@ -1,6 +1,7 @@
 #include "WorldLand.h"
 
 #include "platform/Bundle.h"
+#include "platform/SharedOnce.h"
 
 #include <QFile>
 
@@ -47,6 +48,9 @@ WorldLand WorldLand::decode(QByteArrayView json)
 
 const WorldLand& WorldLand::shared()
 {
-    static const WorldLand land = load(Bundle::resourcePath(QStringLiteral("world-land"), QStringLiteral("json")));
-    return land;
+    static SharedOnce<WorldLand> land;
+    return land.get([] {
+        return std::make_unique<WorldLand>(
+            load(Bundle::resourcePath(QStringLiteral("world-land"), QStringLiteral("json"))));
+    });
 }

@@ -1,7 +1,7 @@
 #include "ContinuousTimer.h"
+#include "ZoneLinkWatch.h"
 
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -55,8 +55,8 @@ public:
         }
         if (QFileInfo::exists(zoneLink)) {
             m_zone = zoneIdentity();
-            m_zoneWatch = new QFileSystemWatcher({QStringLiteral("/etc")}, this);
-            connect(m_zoneWatch, &QFileSystemWatcher::directoryChanged, this, [this] {
+            m_zoneWatch = new ZoneLinkWatch(zoneLink, this);
+            connect(m_zoneWatch, &ZoneLinkWatch::changed, this, [this] {
                 const QString now = zoneIdentity();
                 if (now == m_zone) return;
                 m_zone = now;
@@ -150,7 +150,7 @@ private:
     QSocketNotifier* m_notifier = nullptr;
     int m_wallFd = -1;
     QSocketNotifier* m_wallNotifier = nullptr;
-    QFileSystemWatcher* m_zoneWatch = nullptr;
+    ZoneLinkWatch* m_zoneWatch = nullptr;
     QString m_zone;
     QTimer* m_fallback = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
@@ -83,6 +84,25 @@ Written writeUnique(const QString& folder, const QString& prefix, const QString&
     for (size_t i = size_t(std::max(keep, 1)); i < mine.size(); ++i)
         if (mine[i].name != name) ::unlink(mine[i].name.constData());
     return {path, {}};
+}
+
+int unnamedCopy(int fd, qint64 length)
+{
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/horavia");
+    if (!ensureFolder(folder)) return -1;
+    const int copy = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (copy < 0) return -1;
+    loff_t from = 0;
+    while (from < length) {
+        const ssize_t n = ::copy_file_range(fd, &from, copy, nullptr, size_t(length - from), 0);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ::close(copy);
+            return -1;
+        }
+    }
+    return copy;
 }
 
 } // namespace PrivateFiles

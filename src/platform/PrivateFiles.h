@@ -26,4 +26,10 @@ struct Written {
 Written writeUnique(const QString& folder, const QString& prefix, const QString& suffix, const QByteArray& bytes,
                     int keep);
 
+// A copy of the open file `fd` that only this process can reach: unnamed,
+// in the user's cache folder (the page cache holds it, as it holds the
+// file), so that nobody can change it under a mapping. -1 when the cache's
+// file system makes no unnamed files; the caller then reads the file.
+int unnamedCopy(int fd, qint64 length);
+
 } // namespace PrivateFiles

@@ -247,6 +247,47 @@ private slots:
         QCOMPARE(database.find(u"oslo"_s).has_value(), damage == u"newer");
     }
 
+    // The index checked at open may be rewritten in place or cut short
+    // while the application runs (cp over it, rsync --inplace): what was
+    // checked is what is read, with the answers it gave before.
+    void indexChangedUnderIt_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("rewritten in place") << "rewritten";
+        QTest::newRow("cut to nothing") << "truncated";
+        QTest::newRow("zeroed") << "zeroed";
+    }
+    void indexChangedUnderIt()
+    {
+        QFETCH(QString, change);
+        QTemporaryDir dir;
+        const QJsonArray records{cityRecord("paris", "Paris", 48.86, 2.35, "Europe/Paris"),
+                                 cityRecord("berlin", "Berlin", 52.52, 13.40, "Europe/Berlin")};
+        const QString catalogue = writeCatalogue(dir, records);
+        const QString index = CityDatabase::indexFileFor(catalogue);
+        QList<City> all{City::utc()};
+        all += CatalogueFile::decode(readFile(catalogue)).value();
+        const QByteArray written = CatalogueIndex::build(all, TextFolder(), CatalogueIndex::Folding::standard,
+                                                         {quint64(QFileInfo(catalogue).size())});
+        writeFile(index, written);
+        QFile(catalogue).setFileTime(QDateTime::currentDateTimeUtc().addSecs(-60), QFileDevice::FileModificationTime);
+        const CityDatabase database(catalogue, english);
+        QCOMPARE(database.origin(), CityDatabase::Origin::index);
+
+        QFile file(index);
+        QVERIFY(file.open(QIODevice::ReadWrite)); // in place: same inode, no truncation first
+        if (change == u"rewritten") file.write(QByteArray(written.size(), '\xff'));
+        if (change == u"truncated") QVERIFY(file.resize(0));
+        if (change == u"zeroed") file.write(QByteArray(written.size(), '\0'));
+        file.close();
+        database.releasePages(); // what was read is read again
+
+        QCOMPARE(idsOf(database.search(u"par"_s, 5)), QStringList{"paris"});
+        QCOMPARE(database.find(u"berlin"_s).value().name, u"Berlin"_s);
+        QCOMPARE(idsOf(database.nearestCities(52, 13, 1, 1, 1)), QStringList{"berlin"});
+        QCOMPARE(database.city(2).timeZone.id(), "Europe/Berlin"_ba);
+    }
+
     void shippedCatalogue()
     {
         const CityDatabase database(::shippedCatalogue(), english);

@@ -60,10 +60,29 @@ assert "Tokyo" in fields["DESCRIPTION"], fields["DESCRIPTION"]
 PY
 pass "Ctrl+E hands the calendar an event at 13:30 UTC, 30 minutes, with the cities' times"
 
+# An upgrade renames its new files into place while a copy runs: that copy's
+# first Create Event still loads the module it started with, not the new
+# one (here, a file that is no module at all).
+kill "${pids[@]}" 2>/dev/null; wait "${pids[@]}" 2>/dev/null; pids=()
+bundle=$(dirname "$(dirname "$app")")
+cp -a "$bundle" "$work/Upgraded.app"
+rm -f "$opened"
+LD_PRELOAD=$faketime FAKETIME="2026-12-09 12:00:00" ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 \
+  "$work/Upgraded.app/Contents/Horavia" >"$work/upgraded.log" 2>&1 & pids+=($!)
+wait_for 10 main_open || fail "no main window from the copy to be upgraded"
+sleep 1
+printf 'not the module this copy started with\n' >"$work/Upgraded.app/Contents/.new"
+mv "$work/Upgraded.app/Contents/.new" "$work/Upgraded.app/Contents/libhoravia-services.so"
+read -r id _ < <(find_app_window 700 760)
+xdotool windowactivate --sync "$id" 2>/dev/null
+xdotool key ctrl+f ctrl+e
+wait_for 10 test -s "$opened" || fail "after the module was renamed over: $(cat "$work/upgraded.log")"
+grep -q "BEGIN:VEVENT" "$opened" || fail "the event after the rename does not read: $(cat "$opened")"
+pass "a module renamed over while it runs: Create Event uses the one it started with"
+
 # A copy without its services module still runs: Ctrl+E writes nothing,
 # says which module is missing, and the application carries on.
 kill "${pids[@]}" 2>/dev/null; wait "${pids[@]}" 2>/dev/null; pids=()
-bundle=$(dirname "$(dirname "$app")")
 cp -a "$bundle" "$work/Without.app"
 rm "$work/Without.app/Contents/libhoravia-services.so"
 rm -f "$opened"

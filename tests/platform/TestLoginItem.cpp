@@ -2,11 +2,13 @@
 #include "../support/TestValues.h"
 #include "platform/LoginItem.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -106,6 +108,37 @@ private slots:
         QVERIFY(QFileInfo(entry).isFile() && !QFileInfo(entry).isSymLink());
         QCOMPARE(modeOf(entry), 0644);
         QVERIFY(item.isEnabled());
+    }
+
+    // The autostart folder itself may be a link into a folder others share
+    // (a sticky /tmp), or open to their writes: what runs at login is then
+    // not the user's to decide alone, so nothing is written there.
+    void hostileFolders_data()
+    {
+        QTest::addColumn<QString>("folder"); // link, open, foreign
+        QTest::newRow("a link into a shared sticky folder") << "link";
+        QTest::newRow("open to everyone's writes") << "open";
+        QTest::newRow("another user's") << "foreign";
+    }
+    void hostileFolders()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        const QString shared = dir.filePath(u"shared"_s);
+        const QString autostart = dir.filePath(u"config/autostart"_s);
+        QVERIFY(QDir().mkpath(shared) && QDir().mkpath(dir.filePath(u"config"_s)));
+        QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+        if (folder == u"link"_s) QVERIFY(QFile::link(shared, autostart));
+        if (folder != u"link"_s) QVERIFY(QDir().mkpath(autostart));
+        if (folder == u"open"_s) QCOMPARE(::chmod(QFile::encodeName(autostart).constData(), 0777), 0);
+        if (folder == u"foreign"_s) {
+            if (::geteuid() != 0) QSKIP("only root can give a folder to another user");
+            QCOMPARE(::chown(QFile::encodeName(autostart).constData(), 65534, 65534), 0);
+        }
+        const QString entry = autostart + u"/org.horavia.Horavia.desktop"_s;
+        QVERIFY(LoginItem(entry, u"/bin/true"_s).setEnabled(true).has_value());
+        QVERIFY(QDir(shared).isEmpty());
+        QVERIFY(!QFileInfo::exists(entry));
     }
 
     void privateModesUnderAnOpenUmask()
