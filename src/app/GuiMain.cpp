@@ -34,16 +34,16 @@ int horaviaGuiMain(int argc, char** argv)
     HoraviaApp::prepareInBackground();
     Services::reserve();
 
+    // The windows follow the desktop's colours (the icon does not): the
+    // scheme is asked for now, so that its answer is in before the first
+    // window paints, however quickly the application object is made.
+    const DesktopColorScheme colorScheme;
     HoraviaApp horavia;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
                      [&horavia] { horavia.presentMainWindow(); });
     // Only the autostart entry passes this; a user's own launch shows the window.
     const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
     horavia.start(atLogin ? HoraviaApp::StartReason::atLogin : HoraviaApp::StartReason::launched);
-    // The icon does not follow the desktop's colours, the windows do: their
-    // scheme is asked for once the icon is up and arrives while the first
-    // window is made.
-    const DesktopColorScheme colorScheme;
     Appearance::follow(application, colorScheme);
     return application.exec();
 }

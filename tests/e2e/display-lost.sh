@@ -15,6 +15,7 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+connected=0
 for round in $(seq "$rounds"); do
   fifo=$work/display
   rm -f "$fifo" && mkfifo "$fifo"
@@ -31,8 +32,12 @@ for round in $(seq "$rounds"); do
   kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "round $round: still running 10 s after its display went"; }
   wait "$pid"
   status=$?
+  # Gone before Qt reached it: Qt's own fatal message, which aborts by design.
+  grep -q "could not connect to display" "$work/log" && continue
+  connected=$((connected + 1))
   if [ "$status" -gt 128 ] || grep -qE "AddressSanitizer|runtime error|destroying locked mutex" "$work/log"; then
-    fail "round $round: status $status: $(grep -E -m5 'ERROR|runtime error|mutex|#[0-4] ' "$work/log")"
+    fail "round $round: status $status: $(grep -E -m8 'ERROR|runtime error|mutex|#[0-4] |qt\.|QXcb|fatal' "$work/log")"
   fi
 done
-pass "$rounds starts whose display went at 30 to 360 ms ended cleanly (Qt's own exit)"
+[ "$connected" -ge $((rounds / 2)) ] || fail "only $connected of $rounds starts reached their display"
+pass "$connected starts whose display went at 30 to 360 ms ended cleanly (Qt's own exit)"
