@@ -93,7 +93,7 @@ private:
 // only for those under way, so a quit never waits for a thread that has
 // not run. The thread and its state last as long as the process: it may
 // still be waiting for its first turn when the process ends.
-class IdleWork {
+class LowPriorityWork {
 public:
     static void start(std::vector<std::function<void()>> steps)
     {
@@ -196,7 +196,7 @@ void HoraviaApp::prepareInBackground()
     // so nothing waits for it: the land is a value made once (made again by
     // whoever needs it first), fontconfig starts without a lock, and once
     // the icon is up, what is left of this is taken over at normal priority.
-    IdleWork::start({
+    LowPriorityWork::start({
         [] { (void)WorldLand::shared(); },
         [] { FontConfiguration::load(); },
     });
@@ -204,7 +204,7 @@ void HoraviaApp::prepareInBackground()
 
 void HoraviaApp::stopBackgroundWork()
 {
-    IdleWork::stop();
+    LowPriorityWork::stop();
     if (QThreadPool* pool = QThreadPool::globalInstance()) pool->waitForDone();
 }
 
@@ -315,9 +315,9 @@ void HoraviaApp::start(StartReason reason)
             connect(m_settings.get(), signal, this, glance);
         updateTrayVisibility();
     }
-    // The icon is up: what the idle-time warm-up has not begun (on a busy
+    // The icon is up: what the low-priority warm-up has not begun (on a busy
     // machine, all of it) goes on beside the main thread, at its priority.
-    (void)QtConcurrent::run(&IdleWork::takeOver);
+    (void)QtConcurrent::run(&LowPriorityWork::takeOver);
 
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click.

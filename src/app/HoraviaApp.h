@@ -66,7 +66,7 @@ public:
 private:
     enum class PanelMode { popup, window };
 
-    // Cancels what the start left to idle time, and waits for what is under way.
+    // Cancels what the start left to low-priority work, and waits for what is under way.
     static void stopBackgroundWork();
 
     void ensurePanel(PanelMode mode);

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <memory>
 
-// Set on a thread of low priority (the start's idle-time warm-up): what it
+// Set on a thread of low priority (the start's warm-up): what it
 // is making is never waited for.
 inline thread_local bool onLowPriorityThread = false;
 
