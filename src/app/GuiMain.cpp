@@ -12,9 +12,11 @@
 #include "ui/platform/WindowClass.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int horaviaGuiMain(int argc, char** argv)
 {
+    HoraviaApp::prepareBeforeApplication();
     QApplication application(argc, argv);
     // The tray item's title and id.
     application.setApplicationName(QStringLiteral("Horavia"));
@@ -34,16 +36,18 @@ int horaviaGuiMain(int argc, char** argv)
     HoraviaApp::prepareInBackground();
     Services::reserve();
 
-    // The windows follow the desktop's colours (the icon does not): the
-    // scheme is asked for now, so that its answer is in before the first
-    // window paints, however quickly the application object is made.
-    const DesktopColorScheme colorScheme;
     HoraviaApp horavia;
+    // The windows follow the desktop's colours (the icon does not): the
+    // scheme is asked for before the icon is made, so that its answer is in
+    // before the first window paints. The bus is connected by then.
+    DesktopColorScheme colorScheme;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
                      [&horavia] { horavia.presentMainWindow(); });
     // Only the autostart entry passes this; a user's own launch shows the window.
     const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
     horavia.start(atLogin ? HoraviaApp::StartReason::atLogin : HoraviaApp::StartReason::launched);
     Appearance::follow(application, colorScheme);
+    // Queued after the first window's making, which start() has queued.
+    QTimer::singleShot(0, &colorScheme, [&colorScheme] { colorScheme.follow(); });
     return application.exec();
 }

@@ -25,14 +25,15 @@
 #include "ui/Symbols.h"
 #include "ui/UpdateWindow.h"
 #include "ui/platform/ActivationPolicies.h"
-#include "ui/platform/FontConfiguration.h"
 #include "update/UpdateAddresses.h"
 #include "update/Updater.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDBusConnection>
 #include <QDir>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QSaveFile>
 #include <QScreen>
@@ -43,6 +44,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <QtConcurrent>
+
+#include <unicode/locid.h>
 
 #include <condition_variable>
 #include <cstdlib>
@@ -160,13 +163,18 @@ private:
 
 } // namespace
 
-void HoraviaApp::prepareInBackground()
+void HoraviaApp::prepareBeforeApplication()
 {
     // Qt's raster engine blends large translucent areas (the map's night
     // side at each minute) on this pool's threads. Kept past the next
     // minute, they are woken by that minute's painting instead of each
     // waking once more to retire in between; closed windows let them go.
+    // Made here, on the main thread, which Qt thereby knows as its own.
     QThreadPool::globalInstance()->setExpiryTimeout(pooledThreadLingerMs);
+    // ICU's default locale comes from the environment whenever it is first
+    // asked for; asked now, it is never looked up while the application
+    // object sets the C library's locale beside a background thread.
+    (void)icu::Locale::getDefault();
     // A quit (or Qt's own exit, when the display goes) first stops the
     // background work, rather than unloading what it still reads. Exit
     // handlers run in the reverse order of their making, so the pool and
@@ -174,13 +182,22 @@ void HoraviaApp::prepareInBackground()
     (void)QTimeZone::systemTimeZone();
     static std::once_flag stopAtExit;
     std::call_once(stopAtExit, [] { std::atexit(&stopBackgroundWork); });
+    // The settings ask for the catalogue as soon as the application object
+    // is made, which takes longer than reading it.
+    (void)QtConcurrent::run([] { (void)CityDatabase::shared(); });
+}
+
+void HoraviaApp::prepareInBackground()
+{
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, &stopBackgroundWork);
     // What the application object asks for at once, beside the main thread
-    // and at its priority: the catalogue (the settings), the country table
-    // (the flags) and the locale's time and zone formats. ICU makes these
-    // under its own locks, which the main thread takes too: work that holds
-    // them must never be of lower priority than the main thread.
-    (void)QtConcurrent::run([] { (void)CityDatabase::shared(); });
+    // and at its priority: the session bus's connection (the colour scheme
+    // and the tray icon), the country table (the flags), the locale's time
+    // and zone formats and Qt's font database (the first window's first
+    // text layout). ICU and Qt make these under their own locks, which the
+    // main thread takes too: work that holds them must never be of lower
+    // priority than the main thread.
+    (void)QtConcurrent::run([] { (void)QDBusConnection::sessionBus(); });
     (void)QtConcurrent::run([] {
         (void)regionCodeOf(QString());
         const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -189,16 +206,17 @@ void HoraviaApp::prepareInBackground()
         (void)formatter.timeText(now, home);
         (void)formatter.zoneName(home, now);
     });
+    // Reading the database goes no further than the application's family.
+    (void)QtConcurrent::run([] { (void)QFontDatabase::hasFamily(QGuiApplication::font().family()); });
     // What the first window needs later, made by a thread of low priority
     // (nice 10), so that it does not slow the icon's start on a two-core
     // machine, where the display server, the tray and the window manager
     // are at work at the same moment. On a busy machine it may hardly run,
     // so nothing waits for it: the land is a value made once (made again by
-    // whoever needs it first), fontconfig starts without a lock, and once
-    // the icon is up, what is left of this is taken over at normal priority.
+    // whoever needs it first), and once the icon is up, what is left of
+    // this is taken over at normal priority.
     LowPriorityWork::start({
         [] { (void)WorldLand::shared(); },
-        [] { FontConfiguration::load(); },
     });
 }
 

@@ -27,10 +27,14 @@ class HoraviaApp : public QObject {
     Q_OBJECT
 
 public:
-    // Loads what the first frames need and no widget makes (the catalogue,
-    // the land, the locale's time and zone formats, the fonts) on another
-    // core, while the main thread builds the icon: call once the
-    // application object exists.
+    // Starts loading the catalogue on another core while the main thread
+    // connects to the display: call first, before the application object
+    // exists and before any other thread.
+    static void prepareBeforeApplication();
+    // Loads what else the first frames need and no widget makes (the bus
+    // connection, the land, the locale's time and zone formats, the fonts)
+    // on another core, while the main thread builds the icon: call once
+    // the application object exists.
     static void prepareInBackground();
 
     explicit HoraviaApp(QObject* parent = nullptr);

@@ -1,12 +1,28 @@
 #include "Bundle.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace Bundle {
 
+namespace {
+
+QString executableDirectory()
+{
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+#if defined(Q_OS_LINUX)
+    // What Qt reads too, before there is an application object to ask.
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+#else
+    return QString();
+#endif
+}
+
+} // namespace
+
 QString resourcesDirectory()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Resources");
+    return executableDirectory() + QStringLiteral("/Resources");
 }
 
 QString resourcePath(const QString& name, const QString& extension)

@@ -7,7 +7,7 @@
 namespace Bundle {
 
 // The folder of shipped resources, found relative to the running executable
-// (needs a QCoreApplication).
+// (on Linux also before the QCoreApplication exists; elsewhere it needs one).
 QString resourcesDirectory();
 
 // resourcesDirectory()/name.extension

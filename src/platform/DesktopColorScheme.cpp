@@ -18,10 +18,23 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* pare
     : QObject(parent)
     , m_bus(bus)
 {
-    if (!m_bus.isConnected()) return;
+    read();
+}
+
+void DesktopColorScheme::follow()
+{
+    if (m_following || !m_bus.isConnected()) return;
+    m_following = true;
     // The whole message: a slot taking a QDBusVariant would be refused until
     // something in the process had registered that type.
     m_bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this, SLOT(settingChanged(QDBusMessage)));
+    // A change made before the subscription took effect is in this answer.
+    read();
+}
+
+void DesktopColorScheme::read()
+{
+    if (!m_bus.isConnected()) return;
     QDBusMessage read = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
     read << appearance << colorScheme;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(read), this);

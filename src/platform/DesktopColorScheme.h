@@ -23,6 +23,10 @@ public:
     // one started by the request answers when it is up.
     explicit DesktopColorScheme(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
 
+    // Follows the portal's changes from now on. Subscribing waits for the
+    // bus twice, so a start calls this once its first window is up.
+    void follow();
+
     bool prefersDark() const { return decide(m_portal, qEnvironmentVariable("GTK_THEME")); }
 
     // The preference in a value the portal sent (a variant, perhaps in a
@@ -39,9 +43,11 @@ private slots:
     void settingChanged(const QDBusMessage& change);
 
 private:
+    void read();
     void take(const QDBusMessage& reply);
     void setPortal(std::optional<Preference> preference);
 
     QDBusConnection m_bus;
     std::optional<Preference> m_portal;
+    bool m_following = false;
 };
