@@ -197,7 +197,13 @@ void HoraviaApp::prepareInBackground()
     // text layout). ICU and Qt make these under their own locks, which the
     // main thread takes too: work that holds them must never be of lower
     // priority than the main thread.
-    (void)QtConcurrent::run([] { (void)QDBusConnection::sessionBus(); });
+    // The font database comes after the bus, on the same thread: made at
+    // once beside it, it slowed the connection the tray icon waits for.
+    (void)QtConcurrent::run([] {
+        (void)QDBusConnection::sessionBus();
+        // Reading the database goes no further than the application's family.
+        (void)QFontDatabase::hasFamily(QGuiApplication::font().family());
+    });
     (void)QtConcurrent::run([] {
         (void)regionCodeOf(QString());
         const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -206,8 +212,6 @@ void HoraviaApp::prepareInBackground()
         (void)formatter.timeText(now, home);
         (void)formatter.zoneName(home, now);
     });
-    // Reading the database goes no further than the application's family.
-    (void)QtConcurrent::run([] { (void)QFontDatabase::hasFamily(QGuiApplication::font().family()); });
     // What the first window needs later, made by a thread of low priority
     // (nice 10), so that it does not slow the icon's start on a two-core
     // machine, where the display server, the tray and the window manager
