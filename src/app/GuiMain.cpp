@@ -39,7 +39,8 @@ int horaviaGuiMain(int argc, char** argv)
     HoraviaApp horavia;
     // The windows follow the desktop's colours (the icon does not): the
     // scheme is asked for before the icon is made, so that its answer is in
-    // before the first window paints. The bus is connected by then.
+    // before the first window paints. The bus's connection, begun beside
+    // the main thread, is made or nearly so by then.
     DesktopColorScheme colorScheme;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
                      [&horavia] { horavia.presentMainWindow(); });
