@@ -8,7 +8,6 @@
 #include "platform/TerminationSignals.h"
 #include "ui/Accessibility.h"
 #include "ui/Appearance.h"
-#include "ui/Symbols.h"
 #include "ui/platform/WindowClass.h"
 
 #include <QApplication>
@@ -24,7 +23,6 @@ int horaviaGuiMain(int argc, char** argv)
     // One id names the desktop entry, the icon, the X11 window class and the Wayland app id.
     application.setDesktopFileName(QStringLiteral("org.horavia.Horavia"));
     WindowClass::applyToAllWindows(application, QByteArrayLiteral("org.horavia.Horavia"));
-    application.setWindowIcon(Symbols::applicationIcon());
     Accessibility::install();
     // The tray icon keeps the application alive; windows come and go.
     application.setQuitOnLastWindowClosed(false);

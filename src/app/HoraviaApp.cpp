@@ -190,28 +190,12 @@ void HoraviaApp::prepareBeforeApplication()
 void HoraviaApp::prepareInBackground()
 {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, &stopBackgroundWork);
-    // What the application object asks for at once, beside the main thread
-    // and at its priority: the session bus's connection (the colour scheme
-    // and the tray icon), the country table (the flags), the locale's time
-    // and zone formats and Qt's font database (the first window's first
-    // text layout). ICU and Qt make these under their own locks, which the
-    // main thread takes too: work that holds them must never be of lower
-    // priority than the main thread.
-    // The font database comes after the bus, on the same thread: made at
-    // once beside it, it slowed the connection the tray icon waits for.
-    (void)QtConcurrent::run([] {
-        (void)QDBusConnection::sessionBus();
-        // Reading the database goes no further than the application's family.
-        (void)QFontDatabase::hasFamily(QGuiApplication::font().family());
-    });
-    (void)QtConcurrent::run([] {
-        (void)regionCodeOf(QString());
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        const QTimeZone home = QTimeZone::systemTimeZone();
-        const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, home, SystemLocale::current());
-        (void)formatter.timeText(now, home);
-        (void)formatter.zoneName(home, now);
-    });
+    // The session bus's connection, beside the main thread and at its
+    // priority: the tray icon and the colour scheme wait for it. Nothing
+    // else runs beside the icon's start: on a two-core machine, the
+    // display server, the tray and the bus answer the icon's requests at
+    // that moment, and each thread more slowed their answers.
+    (void)QtConcurrent::run([] { (void)QDBusConnection::sessionBus(); });
     // What the first window needs later, made by a thread of low priority
     // (nice 10), so that it does not slow the icon's start on a two-core
     // machine, where the display server, the tray and the window manager
@@ -222,6 +206,32 @@ void HoraviaApp::prepareInBackground()
     LowPriorityWork::start({
         [] { (void)WorldLand::shared(); },
     });
+}
+
+void HoraviaApp::prepareFirstWindow()
+{
+    // The icon is up. What the first window asks for at once is made beside
+    // the main thread and at its priority: the country table (the flags),
+    // the locale's time and zone formats, and Qt's font database (the first
+    // text layout). ICU and Qt make these under their own locks, which the
+    // main thread takes too: work that holds them must never be of lower
+    // priority than the main thread. So is what the low-priority warm-up
+    // has not begun (on a busy machine, all of it).
+    (void)QtConcurrent::run([] {
+        (void)regionCodeOf(QString());
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QTimeZone home = QTimeZone::systemTimeZone();
+        const ClockFormatter formatter(TimeFormat::system, DateFormat::relative, home, SystemLocale::current());
+        (void)formatter.timeText(now, home);
+        (void)formatter.zoneName(home, now);
+    });
+    // Reading the database goes no further than the application's family.
+    (void)QtConcurrent::run([] { (void)QFontDatabase::hasFamily(QGuiApplication::font().family()); });
+    (void)QtConcurrent::run(&LowPriorityWork::takeOver);
+    // Every window made from now on has the application's icon. Set before
+    // the tray icon was up, it was drawn in four sizes for the icon's own
+    // embedding window, on the way to the icon.
+    QGuiApplication::setWindowIcon(Symbols::applicationIcon());
 }
 
 void HoraviaApp::stopBackgroundWork()
@@ -337,9 +347,7 @@ void HoraviaApp::start(StartReason reason)
             connect(m_settings.get(), signal, this, glance);
         updateTrayVisibility();
     }
-    // The icon is up: what the low-priority warm-up has not begun (on a busy
-    // machine, all of it) goes on beside the main thread, at its priority.
-    (void)QtConcurrent::run(&LowPriorityWork::takeOver);
+    prepareFirstWindow();
 
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click.

@@ -31,10 +31,10 @@ public:
     // connects to the display: call first, before the application object
     // exists and before any other thread.
     static void prepareBeforeApplication();
-    // Loads what else the first frames need and no widget makes (the bus
-    // connection, the land, the locale's time and zone formats, the fonts)
-    // on another core, while the main thread builds the icon: call once
-    // the application object exists.
+    // Connects to the session bus on another core while the main thread
+    // builds the icon, and leaves the land to a thread of low priority:
+    // call once the application object exists. What else the first window
+    // needs is made once the icon is up.
     static void prepareInBackground();
 
     explicit HoraviaApp(QObject* parent = nullptr);
@@ -72,6 +72,7 @@ private:
 
     // Cancels what the start left to low-priority work, and waits for what is under way.
     static void stopBackgroundWork();
+    static void prepareFirstWindow();
 
     void ensurePanel(PanelMode mode);
     bool panelIsPopup() const;
