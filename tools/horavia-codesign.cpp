@@ -4,7 +4,7 @@
 //   horavia-codesign sign --key KEYFILE BUNDLE
 //   horavia-codesign verify BUNDLE           prints the team identifier; exit status 1 if invalid
 
-#include "platform/CodeSignature.h"
+#include "services/CodeSignature.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "GuiMain.h"
 
 #include "HoraviaApp.h"
-#include "Services.h"
 #include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "services/Services.h"
 #include "ui/Accessibility.h"
 #include "ui/Appearance.h"
 #include "ui/platform/WindowClass.h"

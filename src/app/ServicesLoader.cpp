@@ -1,34 +1,23 @@
-#include "Services.h"
-
-#include <cstdio>
-
-#if defined(HORAVIA_GUI_MODULE)
 #include "platform/SiblingModule.h"
-#endif
+#include "services/Services.h"
 
 void Services::reserve()
 {
-#if defined(HORAVIA_GUI_MODULE)
-    SiblingModule::reserve("libhoravia-services.so");
+#if defined(HORAVIA_SERVICES_MODULE)
+    SiblingModule::reserve(HORAVIA_SERVICES_MODULE);
 #endif
 }
 
 const Services* Services::load()
 {
-#if defined(HORAVIA_GUI_MODULE)
+    // Linked in (where there are no modules, and in the tests' programs),
+    // else the module beside the executable.
     static const Services* const services = [] {
-        const auto entry =
-            reinterpret_cast<const Services* (*)()>(SiblingModule::symbol("libhoravia-services.so", "horaviaServices"));
-        const Services* found = entry ? entry() : nullptr;
-        if (found && found->version != currentVersion) {
-            std::fprintf(stderr, "horavia: libhoravia-services.so is of another version (%d, not %d)\n", found->version,
-                         currentVersion);
-            return static_cast<const Services*>(nullptr);
-        }
+        const Services* found = SiblingModule::linkedIn<Services>();
+#if defined(HORAVIA_SERVICES_MODULE)
+        if (!found) found = SiblingModule::load<Services>(HORAVIA_SERVICES_MODULE);
+#endif
         return found;
     }();
     return services;
-#else
-    return horaviaServices();
-#endif
 }

@@ -1,13 +1,19 @@
 #include "SiblingModule.h"
 
+#include <QFile>
+#include <QPluginLoader>
+#include <QString>
+#include <QTemporaryDir>
+
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace SiblingModule {
@@ -49,26 +55,49 @@ void reserve(const char* fileName)
     if (!reserved().emplace(fileName, fd).second) ::close(fd);
 }
 
-void* symbol(const char* fileName, const char* symbol)
+QObject* instance(const char* fileName)
 {
-    std::string path;
-    {
-        const std::lock_guard lock(reservedLock());
-        if (const auto it = reserved().find(fileName); it != reserved().end())
-            path = "/proc/self/fd/" + std::to_string(it->second);
-    }
-    if (path.empty()) path = besideExecutable(fileName);
+    const std::string path = besideExecutable(fileName);
     if (path.empty()) {
         std::perror("horavia: /proc/self/exe");
         return nullptr;
     }
-    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    void* found = module ? ::dlsym(module, symbol) : nullptr;
-    if (!found) {
-        const char* why = ::dlerror();
-        std::fprintf(stderr, "horavia: %s: %s\n", fileName, why ? why : "not found");
+    int kept = -1;
+    {
+        const std::lock_guard lock(reservedLock());
+        if (const auto it = reserved().find(fileName); it != reserved().end()) kept = it->second;
     }
-    return found;
+    QString loadFrom = QString::fromStdString(path);
+    // Renamed over since the start: Qt loads a plugin only by a name, and the
+    // reserved file has none left, so a private copy of it is loaded. (An
+    // upgrade in between these checks and the load is refused by the
+    // caller's interface check.)
+    std::optional<QTemporaryDir> copyFolder;
+    struct stat reservedFile {};
+    struct stat named {};
+    if (kept >= 0 && ::fstat(kept, &reservedFile) == 0 &&
+        (::stat(path.c_str(), &named) != 0 || named.st_dev != reservedFile.st_dev ||
+         named.st_ino != reservedFile.st_ino)) {
+        copyFolder.emplace(); // 0700, removed with the copy once it is loaded
+        QFile original;
+        QFile copy(copyFolder->filePath(QString::fromUtf8(fileName)));
+        if (!copyFolder->isValid() || !original.open(::dup(kept), QIODevice::ReadOnly, QFile::AutoCloseHandle) ||
+            !original.seek(0) || !copy.open(QIODevice::WriteOnly) ||
+            copy.write(original.readAll()) != original.size() || !copy.flush()) {
+            std::fprintf(stderr, "horavia: %s: the copy started with could not be read\n", fileName);
+            return nullptr;
+        }
+        loadFrom = copy.fileName();
+    }
+    QPluginLoader loader(loadFrom);
+    QObject* root = loader.instance();
+    if (!root) std::fprintf(stderr, "horavia: %s: %s\n", fileName, qPrintable(loader.errorString()));
+    return root;
+}
+
+void reportOtherVersion(const char* fileName)
+{
+    std::fprintf(stderr, "horavia: %s is of another version\n", fileName);
 }
 
 } // namespace SiblingModule

@@ -3,7 +3,7 @@
 #include "Controls.h"
 #include "RowButtonStyle.h"
 #include "Symbols.h"
-#include "platform/BundleInfo.h"
+#include "update/BundleInfo.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/BundleInfo.h"
+#include "update/BundleInfo.h"
 
 #include <QDialog>
 #include <QList>

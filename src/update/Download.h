@@ -8,9 +8,7 @@
 #include <functional>
 #include <variant>
 
-class QNetworkAccessManager;
 class QObject;
-class QUrl;
 
 // One GET of the updater's, with its limits: the body as sent, or why there
 // is none. A status other than 200 comes with an empty body.
@@ -24,15 +22,9 @@ struct Limits {
     qint64 deadlineMs = 0;             // the whole transfer's, however slowly bytes still arrive
 };
 
-// Starts the transfer; `done` runs once, on the caller's thread, unless
-// `context` is gone by then.
+// Starts the transfer (the network module's, or a test's); `done` runs
+// once, on the caller's thread, unless `context` is gone by then.
 using Function = std::function<void(const QString& address, const Limits& limits, const QObject* context,
                                     std::function<void(int status, Result)> done)>;
-
-// Transfers through `network`, which must outlive them.
-Function through(QNetworkAccessManager& network);
-
-// True for an absolute https URL, or http on a loopback address.
-bool isAcceptableAddress(const QUrl& url);
 
 } // namespace Download

@@ -1,9 +1,9 @@
 #include "Updater.h"
 
-#include "platform/BundleInfo.h"
 #include "platform/ContinuousTimer.h"
 #include "platform/Preferences.h"
 #include "platform/Relauncher.h"
+#include "update/BundleInfo.h"
 
 #include <QCoreApplication>
 #include <QFutureWatcher>

@@ -1,11 +1,11 @@
 #include "../support/DataTable.h"
-#include "clock/CalendarInvite.h"
 #include "clock/Clock.h"
 #include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
 #include "clock/Overlap.h"
 #include "platform/ContinuousTimer.h"
+#include "services/CalendarInvite.h"
 
 #include <QJsonDocument>
 #include <QTest>

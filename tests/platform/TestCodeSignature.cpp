@@ -1,7 +1,7 @@
 #include "../support/Bundles.h"
 #include "../support/DataTable.h"
-#include "platform/CodeSignature.h"
-#include "platform/ZipExtractor.h"
+#include "services/CodeSignature.h"
+#include "services/ZipExtractor.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestValues.h"
-#include "platform/CodeSignature.h"
+#include "services/CodeSignature.h"
 
 #include <QDir>
 #include <QDirIterator>

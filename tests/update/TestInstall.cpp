@@ -3,10 +3,11 @@
 #include "../support/ManualTimer.h"
 #include "../support/RecordingPreferences.h"
 #include "../support/TestHttpServer.h"
-#include "platform/BundleInfo.h"
 #include "platform/Relauncher.h"
-#include "platform/ZipExtractor.h"
-#include "update/InstallPipeline.h"
+#include "services/InstallPipeline.h"
+#include "services/NetworkDownload.h"
+#include "services/ZipExtractor.h"
+#include "update/BundleInfo.h"
 #include "update/Updater.h"
 
 #include <QProcess>
@@ -57,7 +58,7 @@ private slots:
         m_launched.clear();
 
         UpdateHost host;
-        host.download = Download::through(m_network);
+        host.download = NetworkDownload::through(m_network);
         host.installPayload = &InstallPipeline::installPayload;
         host.bundlePath = [this] { return m_bundle; };
         host.processId = [] { return qint64(4242); };

@@ -4,7 +4,8 @@
 #include "../support/RecordingPreferences.h"
 #include "../support/TestHttpServer.h"
 #include "../support/TestValues.h"
-#include "update/InstallPipeline.h"
+#include "services/InstallPipeline.h"
+#include "services/NetworkDownload.h"
 #include "update/Updater.h"
 
 #include <QSignalSpy>
@@ -286,7 +287,7 @@ std::unique_ptr<Updater> TestUpdater::make(const QString& notesAddress, bool sel
     host.ownedByUser = owned;
     host.notesDeadlineMs = 1000;
     host.bundlePath = [] { return u"/nonexistent/Horavia.app"_s; };
-    host.download = Download::through(m_network);
+    host.download = NetworkDownload::through(m_network);
     host.installPayload = &InstallPipeline::installPayload;
     host.makeTimer = [this] {
         auto timer = std::make_unique<ManualTimer>();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UpdaterError.h"
+#include "update/UpdaterError.h"
 
 #include <QByteArray>
 #include <QString>

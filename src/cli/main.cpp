@@ -1,9 +1,11 @@
-#include "GuiMain.h"
+#include "GuiEntry.h"
 #include "PrintCommand.h"
+#include "platform/SiblingModule.h"
 #include "platform/VectorState.h"
 
-#if defined(HORAVIA_GUI_MODULE)
-#include "platform/SiblingModule.h"
+#if !defined(HORAVIA_GUI_MODULE)
+Q_IMPORT_PLUGIN(GuiModule)
+Q_IMPORT_PLUGIN(ServicesModule)
 #endif
 
 int main(int argc, char** argv)
@@ -12,10 +14,9 @@ int main(int argc, char** argv)
     // The command-line output needs no display and no window.
     if (PrintCommand::wanted(argc, argv)) return PrintCommand::run(argc, argv);
 #if defined(HORAVIA_GUI_MODULE)
-    const auto entry =
-        reinterpret_cast<int (*)(int, char**)>(SiblingModule::symbol("libhoravia-gui.so", "horaviaGuiMain"));
-    return entry ? entry(argc, argv) : 1;
+    GuiEntry* entry = SiblingModule::load<GuiEntry>(HORAVIA_GUI_MODULE);
 #else
-    return horaviaGuiMain(argc, argv);
+    GuiEntry* entry = SiblingModule::linkedIn<GuiEntry>();
 #endif
+    return entry ? entry->run(argc, argv) : 1;
 }

@@ -1,10 +1,10 @@
 #include "InstallPipeline.h"
 
-#include "platform/BundleInfo.h"
 #include "platform/BundleSwap.h"
-#include "platform/CodeSignature.h"
-#include "platform/FileTree.h"
-#include "platform/ZipExtractor.h"
+#include "services/CodeSignature.h"
+#include "services/FileTree.h"
+#include "services/ZipExtractor.h"
+#include "update/BundleInfo.h"
 
 #include <QDir>
 #include <QFileInfo>

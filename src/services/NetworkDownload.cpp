@@ -1,4 +1,4 @@
-#include "Download.h"
+#include "NetworkDownload.h"
 
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -10,7 +10,10 @@
 #include <memory>
 #include <optional>
 
-namespace Download {
+namespace NetworkDownload {
+
+using Download::Limits;
+using Download::Result;
 
 namespace {
 
@@ -89,7 +92,7 @@ void get(QNetworkAccessManager& network, const QString& address, const Limits& l
 
 } // namespace
 
-Function through(QNetworkAccessManager& network)
+Download::Function through(QNetworkAccessManager& network)
 {
     return [&network](const QString& address, const Limits& limits, const QObject* context,
                       std::function<void(int, Result)> done) { get(network, address, limits, context, done); };
@@ -105,4 +108,4 @@ bool isAcceptableAddress(const QUrl& url)
            (host.isLoopback() || url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0);
 }
 
-} // namespace Download
+} // namespace NetworkDownload
