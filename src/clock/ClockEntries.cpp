@@ -93,8 +93,8 @@ QDateTime ClockEntries::eventStart() const
 {
     const QDateTime at = m_time.instant();
     const int step = m_settings.timeStepMinutes();
-    if (!m_time.isLive() || DisplayedTime::isAligned(at, step, homeZone())) return at;
-    return DisplayedTime::aligned(at, 1, step, homeZone());
+    if (!m_time.isLive() || TimeGrid::isAligned(at, step, homeZone())) return at;
+    return TimeGrid::aligned(at, 1, step, homeZone());
 }
 
 QStringList ClockEntries::datedLines(const QDateTime& at) const

@@ -2,7 +2,7 @@
 
 #include "ClockEntry.h"
 #include "ClockFormatter.h"
-#include "Overlap.h"
+#include "planning/Overlap.h"
 
 #include <QObject>
 

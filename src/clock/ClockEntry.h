@@ -2,7 +2,7 @@
 
 #include "SunTimes.h"
 #include "catalogue/City.h"
-#include "settings/WorkingHours.h"
+#include "planning/Schedule.h"
 
 #include <QDateTime>
 #include <QList>

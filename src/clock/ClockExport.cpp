@@ -1,7 +1,7 @@
 #include "ClockExport.h"
 
 #include "ClockFormatter.h"
-#include "WallTime.h"
+#include "time/WallTime.h"
 
 #include <QRegularExpression>
 

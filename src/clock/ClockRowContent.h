@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SunTimes.h"
-#include "settings/WorkingHours.h"
+#include "planning/Schedule.h"
 
 #include <QDateTime>
 #include <QString>

@@ -2,22 +2,6 @@
 
 #include "Clock.h"
 
-#include <cmath>
-
-namespace {
-
-qint64 localSeconds(qint64 utc, const QTimeZone& home)
-{
-    return utc + home.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
-}
-
-qint64 floorDiv(qint64 a, qint64 b)
-{
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
-
-} // namespace
-
 DisplayedTime::DisplayedTime(Clock& clock, QObject* parent)
     : QObject(parent)
     , m_clock(clock)
@@ -38,74 +22,12 @@ QDateTime DisplayedTime::now() const
     return m_clock.now();
 }
 
-bool DisplayedTime::isAligned(const QDateTime& at, int stepMinutes, const QTimeZone& home)
-{
-    const qint64 seconds = at.toSecsSinceEpoch();
-    return at.time().msec() == 0 && localSeconds(seconds, home) % (qint64(stepMinutes) * 60) == 0;
-}
-
-QDateTime DisplayedTime::aligned(const QDateTime& at, int direction, int stepMinutes, const QTimeZone& home)
-{
-    const qint64 step = qint64(std::max(stepMinutes, 1)) * 60;
-    const qint64 t = at.toSecsSinceEpoch() + (direction < 0 && at.time().msec() != 0 ? 1 : 0);
-    // The grid lies in home wall-clock time; near a change of offset the
-    // offset at the candidate decides, so the search settles in a few rounds.
-    const auto candidate = [&](qint64 from, int towards) {
-        qint64 best = from;
-        qint64 offset = localSeconds(from, home) - from;
-        for (int round = 0; round < 4; ++round) {
-            const qint64 local = from + offset;
-            const qint64 grid = towards > 0 ? (floorDiv(local, step) + 1) * step : (floorDiv(local - 1, step)) * step;
-            best = grid - offset;
-            const qint64 actual = localSeconds(best, home) - best;
-            if (actual == offset) break;
-            offset = actual;
-        }
-        return best;
-    };
-    qint64 result = 0;
-    if (direction != 0) {
-        result = candidate(t, direction);
-    } else {
-        const qint64 up = isAligned(at, stepMinutes, home) ? t : candidate(t, 1);
-        const qint64 down = isAligned(at, stepMinutes, home) ? t : candidate(t, -1);
-        result = (up - t) < (t - down) ? up : down;
-    }
-    return QDateTime::fromSecsSinceEpoch(result, Qt::UTC);
-}
-
-QDateTime DisplayedTime::moved(const QDateTime& from, bool fromLive, Move move, int stepMinutes, const QTimeZone& home)
-{
-    const bool forward = move == Move::stepForward || move == Move::hourForward || move == Move::dayForward;
-    const int direction = forward ? 1 : -1;
-    // From now the first step only aligns: 15:23 goes to 15:30 or 15:00.
-    const QDateTime start = fromLive ? QDateTime::fromSecsSinceEpoch(from.toSecsSinceEpoch() / 60 * 60, Qt::UTC) : from;
-    QDateTime target;
-    switch (move) {
-    case Move::stepForward:
-    case Move::stepBack:
-        if (fromLive) return aligned(start, direction, stepMinutes, home);
-        target = start.addSecs(qint64(direction) * stepMinutes * 60);
-        break;
-    case Move::hourForward:
-    case Move::hourBack:
-        target = start.addSecs(qint64(direction) * 3600);
-        break;
-    case Move::dayForward:
-    case Move::dayBack:
-        target = start.toTimeZone(home).addDays(direction).toUTC();
-        break;
-    }
-    if (isAligned(target, stepMinutes, home)) return target;
-    return aligned(target, direction, stepMinutes, home);
-}
-
 void DisplayedTime::setInstant(const QDateTime& at, int stepMinutes, const QTimeZone& home, const QString& note)
 {
     const QDateTime now = m_clock.now();
     QDateTime kept = at.toUTC();
-    if (kept > now.addSecs(rangeSeconds)) kept = aligned(now.addSecs(rangeSeconds), -1, stepMinutes, home);
-    if (kept < now.addSecs(-rangeSeconds)) kept = aligned(now.addSecs(-rangeSeconds), 1, stepMinutes, home);
+    if (kept > now.addSecs(rangeSeconds)) kept = TimeGrid::aligned(now.addSecs(rangeSeconds), -1, stepMinutes, home);
+    if (kept < now.addSecs(-rangeSeconds)) kept = TimeGrid::aligned(now.addSecs(-rangeSeconds), 1, stepMinutes, home);
     apply(kept, note);
 }
 
@@ -116,7 +38,7 @@ void DisplayedTime::goLive()
 
 void DisplayedTime::move(Move move, int stepMinutes, const QTimeZone& home)
 {
-    setInstant(moved(instant(), isLive(), move, stepMinutes, home), stepMinutes, home);
+    setInstant(TimeGrid::moved(instant(), isLive(), move, stepMinutes, home), stepMinutes, home);
 }
 
 void DisplayedTime::apply(const QDateTime& set, const QString& note)

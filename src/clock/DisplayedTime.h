@@ -1,5 +1,7 @@
 #pragma once
 
+#include "time/TimeGrid.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QTimeZone>
@@ -15,7 +17,7 @@ class DisplayedTime : public QObject {
     Q_OBJECT
 
 public:
-    enum class Move { stepForward, stepBack, hourForward, hourBack, dayForward, dayBack };
+    using Move = TimeGrid::Move;
     static constexpr qint64 rangeSeconds = 7 * 86400;
 
     explicit DisplayedTime(Clock& clock, QObject* parent = nullptr);
@@ -31,17 +33,6 @@ public:
     void setInstant(const QDateTime& at, int stepMinutes, const QTimeZone& home, const QString& note = {});
     void goLive();
     void move(Move move, int stepMinutes, const QTimeZone& home);
-
-    // Where `move` goes from `from` (`fromLive`: the first move from now,
-    // which only aligns). Steps and hours keep their length in absolute time,
-    // so a repeated or skipped hour neither stalls nor doubles a step; days
-    // keep the home wall-clock time. A result off the step grid in home time
-    // goes on to the next multiple of the step in the direction of travel.
-    static QDateTime moved(const QDateTime& from, bool fromLive, Move move, int stepMinutes, const QTimeZone& home);
-    // The nearest multiple of the step in home time strictly after (direction
-    // 1) or strictly before (-1) `at`, or the nearest either way (0).
-    static QDateTime aligned(const QDateTime& at, int direction, int stepMinutes, const QTimeZone& home);
-    static bool isAligned(const QDateTime& at, int stepMinutes, const QTimeZone& home);
 
 signals:
     // The instant shown changed: a live tick, or a set or moved time.

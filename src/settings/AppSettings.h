@@ -2,7 +2,7 @@
 
 #include "SettingsTypes.h"
 #include "catalogue/City.h"
-#include "settings/WorkingHours.h"
+#include "planning/Schedule.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/City.h"
-#include "settings/WorkingHours.h"
+#include "planning/Schedule.h"
 
 #include <QDialog>
 

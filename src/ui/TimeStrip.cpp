@@ -82,7 +82,7 @@ void TimeStrip::choose(qreal x)
 {
     const QTimeZone home = m_entries.homeZone();
     const int step = m_settings.timeStepMinutes();
-    m_time.setInstant(DisplayedTime::aligned(instantAt(x), 0, step, home), step, home);
+    m_time.setInstant(TimeGrid::aligned(instantAt(x), 0, step, home), step, home);
 }
 
 bool TimeStrip::handleKey(const QKeyEvent* event)

@@ -1,4 +1,4 @@
-#include "WorkingHours.h"
+#include "Schedule.h"
 
 #include <QHash>
 #include <QStringList>

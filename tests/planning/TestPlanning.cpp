@@ -3,7 +3,7 @@
 #include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
-#include "clock/Overlap.h"
+#include "planning/Overlap.h"
 #include "platform/ContinuousTimer.h"
 #include "services/CalendarInvite.h"
 
@@ -101,9 +101,9 @@ private slots:
         QDateTime at = start;
         QStringList seen;
         for (qsizetype i = 0; i < expected.size(); ++i) {
-            at = DisplayedTime::moved(at, live && i == 0, move, step, homeZone);
+            at = TimeGrid::moved(at, live && i == 0, move, step, homeZone);
             seen.append(at.toUTC().toString(Qt::ISODate));
-            QVERIFY(DisplayedTime::isAligned(at, step, homeZone));
+            QVERIFY(TimeGrid::isAligned(at, step, homeZone));
         }
         QCOMPARE(seen, expected);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/WorkingHours.h"
+#include "planning/Schedule.h"
 
 #include <QDateTime>
 #include <QList>

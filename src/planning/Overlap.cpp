@@ -1,7 +1,7 @@
 #include "Overlap.h"
 
-#include "DisplayedTime.h"
-#include "WallTime.h"
+#include "time/TimeGrid.h"
+#include "time/WallTime.h"
 
 #include <algorithm>
 #include <vector>
@@ -78,9 +78,9 @@ std::optional<Found> next(const QList<Participant>& participants, const QDateTim
             end = bounds[j + 1];
         }
         const QDateTime begin = QDateTime::fromSecsSinceEpoch(bounds[i], Qt::UTC);
-        const qint64 start = DisplayedTime::isAligned(begin, stepMinutes, home)
+        const qint64 start = TimeGrid::isAligned(begin, stepMinutes, home)
                                  ? bounds[i]
-                                 : DisplayedTime::aligned(begin, 1, stepMinutes, home).toSecsSinceEpoch();
+                                 : TimeGrid::aligned(begin, 1, stepMinutes, home).toSecsSinceEpoch();
         if (start + step > end || start > to) continue;
         best = {start, count, working};
         if (count == int(participants.size())) break;
