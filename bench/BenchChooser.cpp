@@ -6,6 +6,7 @@
 // Update windows, and the settings preview on a tick; thirty days of uptime.
 
 #include "ApplicationState.h"
+#include "app/Commands.h"
 #include "chooser/CityListModel.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
@@ -74,7 +75,16 @@ struct Chooser {
     DisplayedTime time{clock};
     ClockEntries entries{settings, database(), time};
     QAction about, check, settingsAction, quit, showUpdate, nextOverlap;
-    MainWindow::Commands commands{&about, &check, &settingsAction, &quit, &showUpdate, &nextOverlap};
+    // The time keys run the application's own commands.
+    Updater updater{store, QString(), QString(), UpdateHost()};
+    Commands appCommands{updater, [this] {
+                             Commands::Handlers handlers;
+                             handlers.moveTime = [this](DisplayedTime::Move move) { time.move(move); };
+                             handlers.showNow = [this] { time.goLive(); };
+                             return handlers;
+                         }()};
+    MainWindow::Commands commands{&about,  &check,  &settingsAction,   &quit, &showUpdate, &nextOverlap,
+                                  nullptr, nullptr, appCommands.time()};
 
     Chooser() { showUpdate.setVisible(false); }
     void tick()
@@ -185,7 +195,8 @@ void cursorStep(benchmark::State& state)
     MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), ApplicationState::land(),
                       chooser.commands);
     window.show();
-    MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap);
+    MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap,
+                       chooser.appCommands.time());
     panel.show();
     bool forward = true;
     int steps = 0;
@@ -217,7 +228,8 @@ void longUptime(benchmark::State& state)
     for (auto _ : state) {
         Chooser chooser;
         chooser.settings.setTrackedCityIDs(twentyCities());
-        MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap);
+        MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap,
+                           chooser.appCommands.time());
         long firstDayKb = 0;
         qsizetype firstDayWidgets = 0;
         for (int minute = 1; minute <= 30 * 24 * 60; ++minute) {

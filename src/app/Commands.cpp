@@ -37,6 +37,27 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
     m_copyTimes = make(QStringLiteral("Copy Times"), "doc.on.doc", handlers.copyTimes);
     m_createEvent = make(QStringLiteral("Create Event…"), "calendar", handlers.createEvent);
     m_createEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    const auto mover = [move = handlers.moveTime](DisplayedTime::Move to) {
+        return [move, to] {
+            if (move) move(to);
+        };
+    };
+    const auto timeCommand = [&](const QString& title, QKeySequence keys, DisplayedTime::Move to) {
+        QAction* action = make(title, "", mover(to));
+        action->setShortcut(keys);
+        return action;
+    };
+    using Move = DisplayedTime::Move;
+    m_time.earlier = timeCommand(QStringLiteral("Earlier"), QKeySequence(Qt::Key_Left), Move::stepBack);
+    m_time.later = timeCommand(QStringLiteral("Later"), QKeySequence(Qt::Key_Right), Move::stepForward);
+    m_time.hourEarlier =
+        timeCommand(QStringLiteral("An Hour Earlier"), QKeySequence(Qt::SHIFT | Qt::Key_Left), Move::hourBack);
+    m_time.hourLater =
+        timeCommand(QStringLiteral("An Hour Later"), QKeySequence(Qt::SHIFT | Qt::Key_Right), Move::hourForward);
+    m_time.dayEarlier = timeCommand(QStringLiteral("A Day Earlier"), QKeySequence(Qt::Key_PageUp), Move::dayBack);
+    m_time.dayLater = timeCommand(QStringLiteral("A Day Later"), QKeySequence(Qt::Key_PageDown), Move::dayForward);
+    m_time.now = make(QStringLiteral("Now"), "", handlers.showNow);
+    m_time.now->setShortcut(QKeySequence(Qt::Key_Home));
     m_nextOverlap->setToolTip(QStringLiteral("Go to the next time everyone is in working hours (Ctrl+O)"));
 
     connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "WindowRegistry.h"
+#include "clock/DisplayedTime.h"
+#include "ui/TimeCommands.h"
 
 #include <QObject>
 
@@ -23,6 +25,8 @@ public:
         std::function<void()> nextOverlap;
         std::function<void()> copyTimes;
         std::function<void()> createEvent;
+        std::function<void(DisplayedTime::Move)> moveTime;
+        std::function<void()> showNow;
     };
 
     Commands(const Updater& updater, Handlers handlers, QObject* parent = nullptr);
@@ -42,6 +46,8 @@ public:
     QAction* copyTimes() const { return m_copyTimes; }
     // An iCalendar event at the displayed instant, opened in the calendar.
     QAction* createEvent() const { return m_createEvent; }
+    // Earlier, Later, an hour or a day either way, and Now.
+    const TimeCommands& time() const { return m_time; }
 
 private:
     void followPhase();
@@ -56,4 +62,5 @@ private:
     QAction* m_nextOverlap;
     QAction* m_copyTimes;
     QAction* m_createEvent;
+    TimeCommands m_time;
 };

@@ -250,7 +250,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
     m_settings = std::make_unique<AppSettings>(*m_preferences, CityDatabase::shared());
     m_loginItem->followMove();
     m_clock = std::make_unique<Clock>(Clock::systemTime());
-    m_time = std::make_unique<DisplayedTime>(*m_clock);
+    m_time = std::make_unique<DisplayedTime>(*m_clock,
+                                             [settings = m_settings.get()] { return settings->timeStepMinutes(); });
     m_entries = std::make_unique<ClockEntries>(*m_settings, CityDatabase::shared(), *m_time);
     UpdateHost host = UpdateHost::forApplication([] { QCoreApplication::quit(); });
     host.download = [](const QString& address, const Download::Limits& limits, const QObject* context,
@@ -278,6 +279,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
     handlers.nextOverlap = [this] { m_entries->moveToNextOverlap(); };
     handlers.copyTimes = [this] { QGuiApplication::clipboard()->setText(m_entries->shareLine(m_time->instant())); };
     handlers.createEvent = [this] { createEvent(); };
+    handlers.moveTime = [this](DisplayedTime::Move move) { m_time->move(move); };
+    handlers.showNow = [this] { m_time->goLive(); };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
 
     m_windows.add(WindowId::main, [this] {
@@ -290,6 +293,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
         commands.nextOverlap = m_commands->nextOverlap();
         commands.copyTimes = m_commands->copyTimes();
         commands.createEvent = m_commands->createEvent();
+        commands.time = m_commands->time();
         return std::make_unique<MainWindow>(*m_settings, *m_time, *m_entries, CityDatabase::shared(),
                                             WorldLand::shared(), commands);
     });
@@ -380,7 +384,7 @@ void HoraviaApp::ensurePanel(PanelMode mode)
                                                                  m_commands->createEvent(), m_commands->chooseCities(),
                                                                  m_commands->settings(), m_commands->about(),
                                                                  m_commands->quit()},
-                                                 m_commands->nextOverlap());
+                                                 m_commands->nextOverlap(), m_commands->time());
         m_panel->setAttribute(Qt::WA_NoMouseReplay);
         // As a window, the panel stays until the user closes it.
         connect(m_panel.get(), &MenuBarPanel::dismissed, this, [this] {

@@ -180,8 +180,9 @@ int run(int argc, char** argv)
     const bool following = parser.isSet(follow);
     Clock clock(
         instant, [following, instant] { return following ? Clock::systemTime() : instant; }, ContinuousTimer::create());
-    DisplayedTime time(clock);
-    const ClockEntries entries(settings, CityDatabase::shared(), time, [home] { return home; });
+    DisplayedTime time(
+        clock, [&settings] { return settings.timeStepMinutes(); }, [home] { return home; });
+    const ClockEntries entries(settings, CityDatabase::shared(), time);
 
     const auto output = [&] {
         const QDateTime now = time.instant();

@@ -7,13 +7,11 @@
 
 #include <QLocale>
 
-ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time, HomeZone homeZone,
-                           QObject* parent)
+ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_database(database)
     , m_time(time)
-    , m_homeZone(std::move(homeZone))
 {
     for (auto signal :
          {&AppSettings::trackedCityIDsChanged, &AppSettings::manualOrderChanged, &AppSettings::sortModeChanged,
@@ -26,12 +24,17 @@ ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, 
     connect(&m_time, &DisplayedTime::ticked, this, [this] {
         if (!m_time.isLive()) rebuild(); // live, the instant's change did it
     });
-    m_entries = ClockEntry::entries(m_settings, m_time.instant(), m_homeZone(), m_database);
+    m_entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
+}
+
+QTimeZone ClockEntries::homeZone() const
+{
+    return m_time.homeZone();
 }
 
 void ClockEntries::rebuild()
 {
-    QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), m_homeZone(), m_database);
+    QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
     if (entries == m_entries) return;
     m_entries = std::move(entries);
     emit changed();
@@ -39,7 +42,7 @@ void ClockEntries::rebuild()
 
 ClockFormatter ClockEntries::formatter() const
 {
-    return ClockFormatter(m_settings.timeFormat(), m_settings.dateFormat(), m_homeZone(), SystemLocale::current());
+    return ClockFormatter(m_settings.timeFormat(), m_settings.dateFormat(), homeZone(), SystemLocale::current());
 }
 
 QList<City> ClockEntries::trackedCities() const
@@ -60,7 +63,7 @@ QList<Overlap::Participant> ClockEntries::participants() const
     }
     // Home takes part even when its row is hidden.
     if (!hasHome) {
-        const QTimeZone home = m_homeZone();
+        const QTimeZone home = homeZone();
         all.prepend({QString::fromUtf8(home.id()), home, m_settings.scheduleFor(QStringLiteral("home"), {})});
     }
     return all;
@@ -92,7 +95,7 @@ QString ClockEntries::shareLine(const QDateTime& at) const
 QDateTime ClockEntries::eventStart() const
 {
     const QDateTime at = m_time.instant();
-    const int step = m_settings.timeStepMinutes();
+    const int step = m_time.stepMinutes();
     if (!m_time.isLive() || TimeGrid::isAligned(at, step, homeZone())) return at;
     return TimeGrid::aligned(at, 1, step, homeZone());
 }
@@ -110,17 +113,17 @@ void ClockEntries::moveToNextOverlap()
     const QDateTime from = m_time.instant();
     const QDateTime until =
         std::min(from.addSecs(DisplayedTime::rangeSeconds), m_time.now().addSecs(DisplayedTime::rangeSeconds));
-    const int step = m_settings.timeStepMinutes();
-    const std::optional<Overlap::Found> found = Overlap::next(participants(), from, until, step, m_homeZone());
+    const std::optional<Overlap::Found> found =
+        Overlap::next(participants(), from, until, m_time.stepMinutes(), homeZone());
     if (!found) {
-        m_time.setInstant(from, step, m_homeZone(), QStringLiteral("Nobody works in the next 7 days."));
+        m_time.setInstant(from, QStringLiteral("Nobody works in the next 7 days."));
         return;
     }
     QString note;
     if (!found->isFull)
         note = QStringLiteral("No full overlap in the next 7 days; outside working hours here: %1.")
                    .arg(QLocale().createSeparatedList(found->outside));
-    m_time.setInstant(found->start, step, m_homeZone(), note);
+    m_time.setInstant(found->start, note);
 }
 
 #include "moc_ClockEntries.cpp"

@@ -19,13 +19,11 @@ class ClockEntries : public QObject {
     Q_OBJECT
 
 public:
-    using HomeZone = std::function<QTimeZone()>;
-
-    ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time,
-                 HomeZone homeZone = &QTimeZone::systemTimeZone, QObject* parent = nullptr);
+    // The home zone is the displayed time's.
+    ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time, QObject* parent = nullptr);
 
     const QList<ClockEntry>& entries() const { return m_entries; }
-    QTimeZone homeZone() const { return m_homeZone(); }
+    QTimeZone homeZone() const;
     // The texts of the rows as the settings format them now, in home's zone.
     ClockFormatter formatter() const;
     // The tracked cities in the order shown.
@@ -64,6 +62,5 @@ private:
     AppSettings& m_settings;
     const CityDatabase& m_database;
     DisplayedTime& m_time;
-    HomeZone m_homeZone;
     QList<ClockEntry> m_entries;
 };

@@ -2,9 +2,11 @@
 
 #include "Clock.h"
 
-DisplayedTime::DisplayedTime(Clock& clock, QObject* parent)
+DisplayedTime::DisplayedTime(Clock& clock, StepMinutes stepMinutes, HomeZone homeZone, QObject* parent)
     : QObject(parent)
     , m_clock(clock)
+    , m_stepMinutes(std::move(stepMinutes))
+    , m_homeZone(std::move(homeZone))
 {
     connect(&m_clock, &Clock::nowChanged, this, [this] {
         emit ticked();
@@ -22,13 +24,20 @@ QDateTime DisplayedTime::now() const
     return m_clock.now();
 }
 
-void DisplayedTime::setInstant(const QDateTime& at, int stepMinutes, const QTimeZone& home, const QString& note)
+void DisplayedTime::setInstant(const QDateTime& at, const QString& note)
 {
     const QDateTime now = m_clock.now();
+    const int step = stepMinutes();
+    const QTimeZone home = homeZone();
     QDateTime kept = at.toUTC();
-    if (kept > now.addSecs(rangeSeconds)) kept = TimeGrid::aligned(now.addSecs(rangeSeconds), -1, stepMinutes, home);
-    if (kept < now.addSecs(-rangeSeconds)) kept = TimeGrid::aligned(now.addSecs(-rangeSeconds), 1, stepMinutes, home);
+    if (kept > now.addSecs(rangeSeconds)) kept = TimeGrid::aligned(now.addSecs(rangeSeconds), -1, step, home);
+    if (kept < now.addSecs(-rangeSeconds)) kept = TimeGrid::aligned(now.addSecs(-rangeSeconds), 1, step, home);
     apply(kept, note);
+}
+
+void DisplayedTime::setNearest(const QDateTime& at)
+{
+    setInstant(TimeGrid::aligned(at, 0, stepMinutes(), homeZone()));
 }
 
 void DisplayedTime::goLive()
@@ -36,9 +45,9 @@ void DisplayedTime::goLive()
     apply(QDateTime(), QString());
 }
 
-void DisplayedTime::move(Move move, int stepMinutes, const QTimeZone& home)
+void DisplayedTime::move(Move move)
 {
-    setInstant(TimeGrid::moved(instant(), isLive(), move, stepMinutes, home), stepMinutes, home);
+    setInstant(TimeGrid::moved(instant(), isLive(), move, stepMinutes(), homeZone()));
 }
 
 void DisplayedTime::apply(const QDateTime& set, const QString& note)

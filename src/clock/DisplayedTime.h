@@ -6,13 +6,16 @@
 #include <QObject>
 #include <QTimeZone>
 
+#include <functional>
+
 class Clock;
 
 // The instant every clock view shows: live, following the clock at each
 // tick, or set to a chosen instant within a week either side of now. Views
 // read it from here and keep no copy of their own. A set instant needs no
 // timer; it simply stays until moved or sent back to now. Never stored:
-// every launch starts live.
+// every launch starts live. It owns the time grid: the step (the setting's)
+// and the home zone, which every clock reads from here.
 class DisplayedTime : public QObject {
     Q_OBJECT
 
@@ -20,7 +23,12 @@ public:
     using Move = TimeGrid::Move;
     static constexpr qint64 rangeSeconds = 7 * 86400;
 
-    explicit DisplayedTime(Clock& clock, QObject* parent = nullptr);
+    using StepMinutes = std::function<int()>;
+    using HomeZone = std::function<QTimeZone()>;
+
+    explicit DisplayedTime(
+        Clock& clock, StepMinutes stepMinutes = [] { return 30; }, HomeZone homeZone = &QTimeZone::systemTimeZone,
+        QObject* parent = nullptr);
 
     QDateTime instant() const;
     QDateTime now() const;
@@ -29,10 +37,16 @@ public:
     // cleared by any other change of the instant.
     QString note() const { return m_note; }
 
+    // The time cursor's step, 15, 30 or 60 minutes, and the zone its grid lies in.
+    int stepMinutes() const { return m_stepMinutes(); }
+    QTimeZone homeZone() const { return m_homeZone(); }
+
     // Sets `at`, kept within the range and aligned inward at its edges.
-    void setInstant(const QDateTime& at, int stepMinutes, const QTimeZone& home, const QString& note = {});
+    void setInstant(const QDateTime& at, const QString& note = {});
+    // Sets the multiple of the step nearest to `at`.
+    void setNearest(const QDateTime& at);
     void goLive();
-    void move(Move move, int stepMinutes, const QTimeZone& home);
+    void move(Move move);
 
 signals:
     // The instant shown changed: a live tick, or a set or moved time.
@@ -45,6 +59,8 @@ private:
     void apply(const QDateTime& set, const QString& note);
 
     Clock& m_clock;
+    StepMinutes m_stepMinutes;
+    HomeZone m_homeZone;
     QDateTime m_set; // invalid while live
     QString m_note;
 };

@@ -122,7 +122,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     divider->setForegroundRole(QPalette::Mid);
     layout->addWidget(divider);
 
-    m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap, content);
+    m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap, commands.time, content);
     layout->addWidget(m_planning);
 
     m_list = new QListView(content);
@@ -495,7 +495,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (watched == m_list) {
         // The time keys work in the list as in the strip.
-        if (m_planning->strip()->handleKey(key)) return true;
+        if (m_commands.time.handleKey(key, m_time)) return true;
         const int row = m_list->currentIndex().row();
         if (row < 0) return false;
         const CityListModel::Item& item = m_model->item(row);

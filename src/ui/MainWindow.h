@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TimeCommands.h"
 #include "catalogue/City.h"
 
 #include <QMainWindow>
@@ -40,6 +41,7 @@ public:
         QAction* nextOverlap = nullptr;
         QAction* copyTimes = nullptr; // Ctrl+C in the list
         QAction* createEvent = nullptr;
+        TimeCommands time; // the time keys, in the list as in the strip
     };
 
     MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const CityDatabase& database,

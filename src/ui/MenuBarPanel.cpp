@@ -73,11 +73,13 @@ protected:
 } // namespace
 
 MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
-                           const QList<QAction*>& actions, QAction* nextOverlap, QWidget* parent)
+                           const QList<QAction*>& actions, QAction* nextOverlap, const TimeCommands& timeCommands,
+                           QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_time(time)
     , m_entries(entries)
+    , m_timeCommands(timeCommands)
 {
     setWindowTitle(QStringLiteral("Horavia"));
     setAccessibleName(QStringLiteral("Horavia"));
@@ -87,7 +89,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     layout->setContentsMargins(panelInset, panelInset, panelInset, panelInset);
     layout->setSpacing(0);
 
-    m_planning = new PlanningBar(settings, time, entries, nextOverlap, this);
+    m_planning = new PlanningBar(settings, time, entries, nextOverlap, timeCommands, this);
     layout->addWidget(m_planning);
 
     m_scroll = new ClockListArea(this);
@@ -244,7 +246,7 @@ void MenuBarPanel::keyPressEvent(QKeyEvent* event)
 {
     // The time keys work from the moment the panel opens; Escape sends a
     // chosen time back to now before it closes the panel.
-    if (m_planning->strip()->handleKey(event)) return;
+    if (m_timeCommands.handleKey(event, m_time)) return;
     if (event->key() == Qt::Key_Escape) {
         emit dismissed();
         return;

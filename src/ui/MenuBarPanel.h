@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TimeCommands.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QWidget>
@@ -27,9 +29,10 @@ public:
     // `actions`: the commands shown as rows below the clocks, top to bottom
     // (each row follows its action's visibility and enabled state). An action
     // with a shortcut works while the panel has focus. `nextOverlap` sits
-    // beside the time strip.
+    // beside the time strip; the time keys run `timeCommands`.
     MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
-                 const QList<QAction*>& actions, QAction* nextOverlap = nullptr, QWidget* parent = nullptr);
+                 const QList<QAction*>& actions, QAction* nextOverlap = nullptr, const TimeCommands& timeCommands = {},
+                 QWidget* parent = nullptr);
 
     // Builds the rows ahead of showing, so that the first opening is quick.
     void prepare();
@@ -69,6 +72,7 @@ private:
     DisplayedTime& m_time;
     const ClockEntries& m_entries;
     PlanningBar* m_planning = nullptr;
+    TimeCommands m_timeCommands;
 
     QScrollArea* m_scroll = nullptr;
     QVBoxLayout* m_clockList = nullptr;

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QAction* nextOverlap,
-                         QWidget* parent)
+                         const TimeCommands& commands, QWidget* parent)
     : QWidget(parent)
     , m_time(time)
     , m_entries(entries)
@@ -21,7 +21,7 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 2);
     layout->setSpacing(2);
-    m_strip = new TimeStrip(settings, time, entries, this);
+    m_strip = new TimeStrip(settings, time, entries, commands, this);
     layout->addWidget(m_strip);
 
     auto* row = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TimeCommands.h"
+
 #include <QWidget>
 
 class AppSettings;
@@ -17,7 +19,7 @@ class PlanningBar : public QWidget {
 
 public:
     PlanningBar(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QAction* nextOverlap,
-                QWidget* parent = nullptr);
+                const TimeCommands& commands, QWidget* parent = nullptr);
 
     TimeStrip* strip() const { return m_strip; }
     QLabel* line() const { return m_line; }

@@ -21,11 +21,13 @@ using Move = DisplayedTime::Move;
 
 } // namespace
 
-TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QWidget* parent)
+TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
+                     const TimeCommands& commands, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_time(time)
     , m_entries(entries)
+    , m_commands(commands)
 {
     Accessibility::install();
     setFocusPolicy(Qt::StrongFocus);
@@ -80,41 +82,7 @@ qreal TimeStrip::xOf(const QDateTime& at) const
 
 void TimeStrip::choose(qreal x)
 {
-    const QTimeZone home = m_entries.homeZone();
-    const int step = m_settings.timeStepMinutes();
-    m_time.setInstant(TimeGrid::aligned(instantAt(x), 0, step, home), step, home);
-}
-
-bool TimeStrip::handleKey(const QKeyEvent* event)
-{
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
-    std::optional<Move> move;
-    switch (event->key()) {
-    case Qt::Key_Right:
-        move = shift ? Move::hourForward : Move::stepForward;
-        break;
-    case Qt::Key_Left:
-        move = shift ? Move::hourBack : Move::stepBack;
-        break;
-    case Qt::Key_PageDown:
-        move = Move::dayForward;
-        break;
-    case Qt::Key_PageUp:
-        move = Move::dayBack;
-        break;
-    case Qt::Key_Home:
-        m_time.goLive();
-        return true;
-    case Qt::Key_Escape:
-        if (m_time.isLive()) return false;
-        m_time.goLive();
-        return true;
-    default:
-        return false;
-    }
-    m_time.move(*move, m_settings.timeStepMinutes(), m_entries.homeZone());
-    return true;
+    m_time.setNearest(instantAt(x));
 }
 
 bool TimeStrip::handleWheel(const QWheelEvent* event)
@@ -123,7 +91,7 @@ bool TimeStrip::handleWheel(const QWheelEvent* event)
     while (std::abs(m_wheelRest) >= 120) {
         const bool later = m_wheelRest < 0;
         m_wheelRest += later ? 120 : -120;
-        m_time.move(later ? Move::stepForward : Move::stepBack, m_settings.timeStepMinutes(), m_entries.homeZone());
+        m_time.move(later ? Move::stepForward : Move::stepBack);
     }
     return true;
 }
@@ -147,7 +115,7 @@ void TimeStrip::wheelEvent(QWheelEvent* event)
 
 void TimeStrip::keyPressEvent(QKeyEvent* event)
 {
-    if (!handleKey(event)) QWidget::keyPressEvent(event);
+    if (!m_commands.handleKey(event, m_time)) QWidget::keyPressEvent(event);
 }
 
 void TimeStrip::changeEvent(QEvent* event)

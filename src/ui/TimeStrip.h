@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TimeCommands.h"
+
 #include <QDateTime>
 #include <QWidget>
 
@@ -17,12 +19,9 @@ class TimeStrip : public QWidget {
     Q_OBJECT
 
 public:
-    TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, QWidget* parent = nullptr);
+    TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const TimeCommands& commands,
+              QWidget* parent = nullptr);
 
-    // The planning keys, for the strip and for the views around it: Left and
-    // Right step, with Shift an hour, Page Up and Page Down a day, Home (or
-    // Escape while a time is set) back to now. True when the key was used.
-    bool handleKey(const QKeyEvent* event);
     // One step per notch, later as the wheel turns down.
     bool handleWheel(const QWheelEvent* event);
 
@@ -53,5 +52,6 @@ private:
     AppSettings& m_settings;
     DisplayedTime& m_time;
     const ClockEntries& m_entries;
+    TimeCommands m_commands;
     int m_wheelRest = 0;
 };

@@ -17,8 +17,9 @@ struct ClockStack {
         , settings(store, database)
         , clock(
               start, [this] { return wall; }, std::unique_ptr<ContinuousTimer>(timer))
-        , time(clock)
-        , entries(settings, database, time, [home] { return home; })
+        , time(
+              clock, [this] { return settings.timeStepMinutes(); }, [home] { return home; })
+        , entries(settings, database, time)
     {
     }
 

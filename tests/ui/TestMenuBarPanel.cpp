@@ -292,12 +292,14 @@ std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
     Commands::Handlers handlers;
     handlers.openWindow = [this](WindowId id) { m_opened.append(id); };
     handlers.quit = [this] { ++m_quits; };
+    handlers.moveTime = [this](DisplayedTime::Move move) { m_stack->time.move(move); };
+    handlers.showNow = [this] { m_stack->time.goLive(); };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
     auto panel =
         std::make_unique<MenuBarPanel>(*m_settings, m_stack->time, m_stack->entries,
                                        QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
                                                        m_commands->settings(), m_commands->about(), m_commands->quit()},
-                                       m_commands->nextOverlap());
+                                       m_commands->nextOverlap(), m_commands->time());
     panel->show();
     return panel;
 }
