@@ -70,7 +70,7 @@ ClockRowContent CityListModel::planned(ClockRowContent content) const
 
 void CityListModel::refreshTexts()
 {
-    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    const ClockFormatter formatter = m_entries.formatter();
     int first = -1;
     int last = -1;
     bool resized = false;
@@ -115,7 +115,7 @@ void CityListModel::setFocus(const std::optional<Coordinate>& focus)
 
 void CityListModel::rebuild()
 {
-    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    const ClockFormatter formatter = m_entries.formatter();
     const QList<City> previousResults = m_results;
     QList<Item> items = isFiltering() ? buildResults(formatter) : buildTracked(formatter);
     if (!isFiltering()) m_results.clear();
@@ -299,7 +299,7 @@ QString CityListModel::sunText(const City& city, const QDateTime& at) const
     case SunTimes::Kind::risesAndSets:
         break;
     }
-    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    const ClockFormatter formatter = m_entries.formatter();
     return QStringLiteral("Sunrise %1 · Sunset %2")
         .arg(formatter.timeText(sun.rise, city.timeZone), formatter.timeText(sun.set, city.timeZone));
 }

@@ -5,6 +5,7 @@
 #include "clock/DateFormats.h"
 #include "clock/DisplayedTime.h"
 #include "platform/LoginItem.h"
+#include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
 #include "update/Updater.h"
 
@@ -233,7 +234,8 @@ void SettingsWindow::setOpensAtLogin(bool opens)
 
 void SettingsWindow::refreshPreview()
 {
-    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat());
+    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat(), m_time.homeZone(),
+                                   SystemLocale::current());
     const QDateTime now = m_time.instant();
     const QTimeZone home = formatter.homeTimeZone();
     m_preview->setText(QStringLiteral("A city a day ahead reads: ") + formatter.dayLabel(1, now.addSecs(86400), home) +
