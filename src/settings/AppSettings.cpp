@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -138,8 +139,40 @@ void AppSettings::assign(T& field, const T& value, const QString& key, const QVa
     const bool differs = !(field == value);
     field = value;
     m_store.setObject(stored, key);
-    m_store.synchronize(); // a failed write is not reported; the value stays in memory
+    if (m_batchDepth > 0) {
+        if (differs && !m_deferred.contains(changed)) m_deferred.append(changed);
+        return;
+    }
+    synchronize();
     if (differs) emit(this->*changed)();
+}
+
+void AppSettings::synchronize()
+{
+    const bool failed = !m_store.synchronize();
+    if (failed == m_lastWriteFailed) return;
+    m_lastWriteFailed = failed;
+    emit lastWriteFailedChanged();
+}
+
+AppSettings::Batch::Batch(AppSettings& settings)
+    : m_settings(settings)
+{
+    ++m_settings.m_batchDepth;
+}
+
+AppSettings::Batch::~Batch()
+{
+    if (--m_settings.m_batchDepth == 0) m_settings.finishBatch();
+}
+
+void AppSettings::finishBatch()
+{
+    synchronize();
+    // Observers may start another batch; the held signals are taken first.
+    const QList<void (AppSettings::*)()> deferred = std::exchange(m_deferred, {});
+    for (const auto changed : deferred)
+        emit(this->*changed)();
 }
 
 void AppSettings::setTrackedCityIDs(const QStringList& ids)
@@ -247,6 +280,7 @@ void AppSettings::toggleTracking(const City& city)
     // The first change notifies observers, who may rebuild whatever `city`
     // lives in; the identifier is kept before anything changes.
     const QString id = city.id;
+    const Batch batch(*this);
     if (!m_trackedCityIDs.contains(id)) {
         setTrackedCityIDs(m_trackedCityIDs + QStringList{id});
         setManualOrder(m_manualOrder + QStringList{id});
@@ -299,6 +333,7 @@ void AppSettings::setCustomEmoji(const std::optional<QString>& emoji, const City
 
 void AppSettings::resetCustomization(const City& city)
 {
+    const Batch batch(*this);
     const QString id = city.id; // see toggleTracking
     StringMap labels = m_customLabels;
     labels.remove(id);
@@ -381,6 +416,7 @@ void AppSettings::moveTrackedCities(const QSet<qsizetype>& fromOffsets, qsizetyp
 
 void AppSettings::chooseSortMode(SortMode mode, const QDateTime& at, const CityDatabase& database)
 {
+    const Batch batch(*this);
     if (mode == SortMode::manual) setManualOrder(idsOf(trackedCities(at, database)));
     setSortMode(mode);
 }

@@ -39,7 +39,9 @@ inline const QString showsOffsetFromHome = QStringLiteral("showsOffsetFromHome")
 // Every choice the user makes, loaded once at launch. Each assignment is
 // written to the preferences at once and synchronised (also when the value is
 // unchanged); the change signal fires only when the value really changed.
-// Loading never writes. Lives on the main thread.
+// Within a batch, the values are written and synchronised once, and the
+// signals fire after the last of them, so that observers never see half of
+// one action. Loading never writes. Lives on the main thread.
 class AppSettings : public QObject {
     Q_OBJECT
     Q_PROPERTY(QStringList trackedCityIDs READ trackedCityIDs WRITE setTrackedCityIDs NOTIFY trackedCityIDsChanged)
@@ -106,6 +108,23 @@ public:
     // None goes back to the default.
     void setWorkingHours(const std::optional<TimeRange>& range, const QString& id);
 
+    // Defers the store's write and the change signals to the end of the
+    // outermost batch.
+    class Batch {
+    public:
+        explicit Batch(AppSettings& settings);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        AppSettings& m_settings;
+    };
+
+    // Whether the last write of the settings to disk failed. The values set
+    // stay in force in memory until the next write succeeds or the application quits.
+    bool lastWriteFailed() const { return m_lastWriteFailed; }
+
     // Tracks an untracked city (last in both lists) or untracks a tracked one
     // (every occurrence). Labels and emoji stay.
     void toggleTracking(const City& city);
@@ -153,12 +172,19 @@ signals:
     void showsOffsetFromHomeChanged();
     // Any working or waking hours, a city's or the defaults.
     void workingHoursChanged();
+    void lastWriteFailedChanged();
 
 private:
     template <typename T>
     void assign(T& field, const T& value, const QString& key, const QVariant& stored, void (AppSettings::*changed)());
 
+    void synchronize();
+    void finishBatch();
+
     Preferences& m_store;
+    int m_batchDepth = 0;
+    QList<void (AppSettings::*)()> m_deferred; // the signals a batch holds back, each once
+    bool m_lastWriteFailed = false;
     QStringList m_trackedCityIDs;
     QStringList m_manualOrder;
     SortMode m_sortMode = SortMode::time;

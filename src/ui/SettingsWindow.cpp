@@ -52,6 +52,15 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     setFixedWidth(430);
     auto* layout = new QVBoxLayout(this);
 
+    // Said where the changes are made: they hold until Horavia quits, but
+    // the next start would not find them.
+    m_writeFailure =
+        new QLabel(QStringLiteral("Your settings couldn't be saved. Changes apply until you quit Horavia."), this);
+    m_writeFailure->setWordWrap(true);
+    m_writeFailure->setAccessibleName(m_writeFailure->text());
+    m_writeFailure->setVisible(m_settings.lastWriteFailed());
+    layout->addWidget(m_writeFailure);
+
     auto* format = new QGroupBox(QStringLiteral("Format"), this);
     auto* formatForm = new QFormLayout(format);
     m_timeFormat = new QComboBox(format);
@@ -177,6 +186,8 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
           &AppSettings::showsOffsetFromHomeChanged, &AppSettings::timeStepMinutesChanged,
           &AppSettings::workingHoursChanged})
         connect(&m_settings, signal, this, &SettingsWindow::refreshSettings);
+    connect(&m_settings, &AppSettings::lastWriteFailedChanged, this,
+            [this] { m_writeFailure->setVisible(m_settings.lastWriteFailed()); });
     connect(&m_updater, &Updater::phaseChanged, this, &SettingsWindow::refreshUpdates);
     connect(&m_updater, &Updater::checksAutomaticallyChanged, this, &SettingsWindow::refreshUpdates);
     // The preview follows the clock only while the window is on screen.

@@ -28,6 +28,8 @@ public:
     QComboBox* timeFormat() const { return m_timeFormat; }
     QComboBox* dateFormat() const { return m_dateFormat; }
     QLabel* preview() const { return m_preview; }
+    // Shown while the settings could not be written to disk.
+    QLabel* writeFailure() const { return m_writeFailure; }
     QCheckBox* showsMenuBarItem() const { return m_showsMenuBarItem; }
     QCheckBox* showsOffset() const { return m_showsOffset; }
     QComboBox* step() const { return m_step; }
@@ -56,6 +58,7 @@ private:
     QComboBox* m_timeFormat = nullptr;
     QComboBox* m_dateFormat = nullptr;
     QLabel* m_preview = nullptr;
+    QLabel* m_writeFailure = nullptr;
     QCheckBox* m_showsFlags = nullptr;
     QCheckBox* m_showsOffset = nullptr;
     QComboBox* m_step = nullptr;

@@ -247,7 +247,7 @@ private slots:
         QVERIFY(!settings->hasCustomization(city("ny")));
         QCOMPARE(settings->customLabels(), (AppSettings::StringMap{{"la", "Sun"}}));
         QCOMPARE(m_store.writes, (QStringList{SettingsKeys::customCityLabels, SettingsKeys::customCityEmoji}));
-        QCOMPARE(m_store.synchronizations, 2);
+        QCOMPARE(m_store.synchronizations, 1); // one action, one write
     }
 
     void toggleTracking()
@@ -255,8 +255,13 @@ private slots:
         m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"la", "Sun"}});
         const auto settings = make();
         QSignalSpy tracked(settings.get(), &AppSettings::trackedCityIDsChanged);
+        // One action is one change: whoever hears of the list finds its order made too.
+        QStringList orderHeard;
+        connect(settings.get(), &AppSettings::trackedCityIDsChanged, this,
+                [&] { orderHeard = settings->manualOrder(); });
 
         settings->toggleTracking(city("tok"));
+        QCOMPARE(orderHeard, (QStringList{"ny", "la", "lon", "mel", "tok"}));
         QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
         QCOMPARE(settings->manualOrder(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
         QCOMPARE(m_store.writes, (QStringList{SettingsKeys::trackedCityIDs, SettingsKeys::manualOrder}));
@@ -267,12 +272,30 @@ private slots:
         QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
         QCOMPARE(settings->customLabel(city("la")), std::optional(u"Sun"_s));
         QCOMPARE(tracked.count(), 3);
-        QCOMPARE(m_store.synchronizations, 6);
+        QCOMPARE(m_store.synchronizations, 3); // once per action
 
         // Stored data may repeat an id; untracking removes every copy.
         settings->setTrackedCityIDs({"ny", "lon", "ny"});
         settings->toggleTracking(city("ny"));
         QCOMPARE(settings->trackedCityIDs(), QStringList{"lon"});
+    }
+
+    // A write that fails is said, and what was set stays in force; the next
+    // write that succeeds clears it.
+    void aFailedWriteIsReported()
+    {
+        const auto settings = make();
+        QSignalSpy reported(settings.get(), &AppSettings::lastWriteFailedChanged);
+        m_store.failWrites = true;
+        settings->setShowsFlags(false);
+        QVERIFY(settings->lastWriteFailed());
+        QCOMPARE(settings->showsFlags(), false);
+        settings->setTimeStepMinutes(15);
+        QCOMPARE(reported.count(), 1); // said once, not at every write
+        m_store.failWrites = false;
+        settings->setShowsFlags(true);
+        QVERIFY(!settings->lastWriteFailed());
+        QCOMPARE(reported.count(), 2);
     }
 
     void sortModes_data()

@@ -11,6 +11,7 @@ public:
     QVariantMap values;
     QStringList writes; // keys, in order of setObject/remove
     int synchronizations = 0;
+    bool failWrites = false; // as a full disk or a read-only folder would
 
     QVariant object(const QString& key) const override { return values.value(key); }
     void setObject(const QVariant& value, const QString& key) override
@@ -26,6 +27,6 @@ public:
     bool synchronize() override
     {
         ++synchronizations;
-        return true;
+        return !failWrites;
     }
 };

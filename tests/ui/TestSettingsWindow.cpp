@@ -131,6 +131,19 @@ private slots:
         QCOMPARE(m_store.values.value(u"showsDockIcon"_s).isValid(), !taskbar); // written at once
     }
 
+    // A choice the disk refused is said in the window, and still applies.
+    void aFailedWriteIsShown()
+    {
+        QVERIFY(!m_window->writeFailure()->isVisible());
+        m_store.failWrites = true;
+        m_window->showsOffset()->click();
+        QVERIFY(m_window->writeFailure()->isVisible());
+        QCOMPARE(m_settings->showsOffsetFromHome(), m_window->showsOffset()->isChecked());
+        m_store.failWrites = false;
+        m_window->showsOffset()->click();
+        QVERIFY(!m_window->writeFailure()->isVisible());
+    }
+
     void opensAtLogin()
     {
         QCheckBox* box = m_window->opensAtLogin();
