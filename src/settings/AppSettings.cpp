@@ -207,11 +207,13 @@ void AppSettings::setShowsHomeZone(bool shows)
 
 void AppSettings::setShowsMenuBarItem(bool shows)
 {
+    if (!shows && !mayHideMenuBarItem()) return;
     assign(m_showsMenuBarItem, shows, SettingsKeys::showsMenuBarItem, shows, &AppSettings::showsMenuBarItemChanged);
 }
 
 void AppSettings::setShowsDockIcon(bool shows)
 {
+    if (!shows && !mayHideDockIcon()) return;
     assign(m_showsDockIcon, shows, SettingsKeys::showsDockIcon, shows, &AppSettings::showsDockIconChanged);
 }
 

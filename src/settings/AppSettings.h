@@ -76,6 +76,10 @@ public:
     bool showsHomeZone() const { return m_showsHomeZone; }
     bool showsMenuBarItem() const { return m_showsMenuBarItem; }
     bool showsDockIcon() const { return m_showsDockIcon; }
+    // One of the tray icon and the taskbar entry always stays, so that the
+    // application can be reached: each may be hidden only while the other shows.
+    bool mayHideMenuBarItem() const { return m_showsDockIcon; }
+    bool mayHideDockIcon() const { return m_showsMenuBarItem; }
     bool showsFlags() const { return m_showsFlags; }
     StringMap customLabels() const { return m_customLabels; }
     StringMap customEmoji() const { return m_customEmoji; }
@@ -95,6 +99,7 @@ public:
     void setTimeFormat(TimeFormat format);
     void setDateFormat(DateFormat format);
     void setShowsHomeZone(bool shows);
+    // Hiding the one that is left is refused.
     void setShowsMenuBarItem(bool shows);
     void setShowsDockIcon(bool shows);
     void setShowsFlags(bool shows);

@@ -228,8 +228,8 @@ void SettingsWindow::refreshSettings()
     m_showsMenuBarItem->setChecked(m_settings.showsMenuBarItem());
     m_showsDockIcon->setChecked(m_settings.showsDockIcon());
     // Whichever of the two is the only one left on cannot be switched off.
-    m_showsMenuBarItem->setEnabled(m_settings.showsDockIcon());
-    m_showsDockIcon->setEnabled(m_settings.showsMenuBarItem());
+    m_showsMenuBarItem->setEnabled(m_settings.mayHideMenuBarItem());
+    m_showsDockIcon->setEnabled(m_settings.mayHideDockIcon());
     refreshPreview();
 }
 

@@ -280,6 +280,30 @@ private slots:
         QCOMPARE(settings->trackedCityIDs(), QStringList{"lon"});
     }
 
+    // The application stays reachable: the last of the tray icon and the
+    // taskbar entry is never hidden, whichever order they are switched in.
+    void oneOfTrayAndTaskbarStays_data()
+    {
+        addColumns<QStringList, bool, bool>({"hidden", "tray", "taskbar"});
+        QTest::newRow("the tray") << QStringList{"tray"} << false << true;
+        QTest::newRow("the taskbar") << QStringList{"taskbar"} << true << false;
+        QTest::newRow("the tray, then the taskbar") << QStringList{"tray", "taskbar"} << false << true;
+        QTest::newRow("the taskbar, then the tray") << QStringList{"taskbar", "tray"} << true << false;
+    }
+
+    void oneOfTrayAndTaskbarStays()
+    {
+        auto [hidden, tray, taskbar] = fetchRow<QStringList, bool, bool>({"hidden", "tray", "taskbar"});
+        const auto settings = make();
+        for (const QString& which : hidden)
+            which == "tray" ? settings->setShowsMenuBarItem(false) : settings->setShowsDockIcon(false);
+        QCOMPARE(settings->showsMenuBarItem(), tray);
+        QCOMPARE(settings->showsDockIcon(), taskbar);
+        QCOMPARE(settings->mayHideMenuBarItem(), taskbar);
+        QCOMPARE(settings->mayHideDockIcon(), tray);
+        QCOMPARE(m_store.writes.size(), 1); // a refused one writes nothing
+    }
+
     // A write that fails is said, and what was set stays in force; the next
     // write that succeeds clears it.
     void aFailedWriteIsReported()
