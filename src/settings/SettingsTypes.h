@@ -14,7 +14,7 @@ enum class SortMode { time, alphabetical, manual };
 template <typename Enum> struct EnumCase {
     Enum value;
     const char* rawValue;
-    const char* label; // shown by the pickers
+    const char* label; // shown by the pickers (the dates' in the user's own format instead)
 };
 
 inline constexpr EnumCase<TimeFormat> timeFormatCases[] = {

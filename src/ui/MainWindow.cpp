@@ -44,13 +44,6 @@ constexpr int caretRestMs = 10000;
 constexpr int rowLeavingMs = 180;
 constexpr int undoNoticeMs = 8000;
 
-struct SortChoice {
-    SortMode mode;
-    const char* label;
-};
-constexpr SortChoice sortChoices[] = {
-    {SortMode::time, "By Time"}, {SortMode::alphabetical, "Alphabetically"}, {SortMode::manual, "Custom"}};
-
 } // namespace
 
 MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
@@ -258,14 +251,14 @@ void MainWindow::buildToolbar()
     auto* menu = new QMenu(m_order);
     m_orders = new QActionGroup(menu);
     m_orders->setExclusive(true);
-    for (const SortChoice& choice : sortChoices) {
-        QAction* action = menu->addAction(QString::fromLatin1(choice.label));
+    for (const EnumCase<SortMode>& choice : sortModeCases) {
+        QAction* action = menu->addAction(QString::fromUtf8(choice.label));
         action->setCheckable(true);
-        action->setData(int(choice.mode));
-        action->setChecked(choice.mode == m_settings.sortMode());
+        action->setData(int(choice.value));
+        action->setChecked(choice.value == m_settings.sortMode());
         m_orders->addAction(action);
         connect(action, &QAction::triggered, this,
-                [this, mode = choice.mode] { m_settings.chooseSortMode(mode, m_time.instant(), m_database); });
+                [this, mode = choice.value] { m_settings.chooseSortMode(mode, m_time.instant(), m_database); });
     }
     m_order->setMenu(menu);
     toolbar->addWidget(m_order);

@@ -64,11 +64,10 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     auto* format = new QGroupBox(QStringLiteral("Format"), this);
     auto* formatForm = new QFormLayout(format);
     m_timeFormat = new QComboBox(format);
-    m_timeFormat->addItem(QStringLiteral("Match System"), int(TimeFormat::system));
-    m_timeFormat->addItem(QStringLiteral("12-Hour"), int(TimeFormat::twelveHour));
-    m_timeFormat->addItem(QStringLiteral("24-Hour"), int(TimeFormat::twentyFourHour));
+    for (const EnumCase<TimeFormat>& choice : timeFormatCases)
+        m_timeFormat->addItem(QString::fromUtf8(choice.label), int(choice.value));
     m_dateFormat = new QComboBox(format);
-    m_dateFormat->addItem(QStringLiteral("Yesterday / Tomorrow"), int(DateFormat::relative));
+    m_dateFormat->addItem(label(DateFormat::relative), int(DateFormat::relative));
     // The samples in the user's own format, from one fixed day (a Saturday, September 12).
     const qint64 sample = QDateTime(QDate(2026, 9, 12), QTime(12, 0), Qt::UTC).toMSecsSinceEpoch();
     const icu::Locale locale = ClockFormatter(TimeFormat::system, DateFormat::relative).locale();
