@@ -1,6 +1,6 @@
 // A bundle's Info.plist reader.
 #include "FuzzFiles.h"
-#include "platform/BundleInfo.h"
+#include "update/BundleInfo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

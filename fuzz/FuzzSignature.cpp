@@ -1,7 +1,7 @@
 // The signature manifest reader: a fuzzed manifest and signature over a small
 // real bundle. The first byte splits the input between the two files.
 #include "FuzzFiles.h"
-#include "platform/CodeSignature.h"
+#include "services/CodeSignature.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

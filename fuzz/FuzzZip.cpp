@@ -1,6 +1,6 @@
 // The archive extractor over a fuzzed zip, with a small expansion limit.
 #include "FuzzFiles.h"
-#include "platform/ZipExtractor.h"
+#include "services/ZipExtractor.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
