@@ -240,9 +240,18 @@ std::optional<City> CityDatabase::firstNamed(QStringView name) const
 
 std::optional<City> CityDatabase::firstInZone(QStringView identifier) const
 {
-    for (qsizetype i = 0; i < size(); ++i)
-        if (m_view->string(m_view->zones()[m_view->record(i).zone].identifier) == identifier) return city(i);
-    return std::nullopt;
+    std::call_once(m_firstInZoneOnce, [this] {
+        std::vector<bool> seen(m_view ? m_view->zones().size() : 0);
+        for (qsizetype i = 0; i < size(); ++i) {
+            const auto zone = m_view->record(i).zone;
+            if (zone >= seen.size() || seen[zone]) continue;
+            seen[zone] = true;
+            m_firstInZone.insert(m_view->string(m_view->zones()[zone].identifier).toString(), i);
+        }
+    });
+    const auto found = m_firstInZone.constFind(identifier.toString());
+    if (found == m_firstInZone.cend()) return std::nullopt;
+    return city(*found);
 }
 
 QList<City> CityDatabase::citiesAt(const QList<qsizetype>& positions) const

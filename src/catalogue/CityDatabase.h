@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -113,4 +114,7 @@ private:
     mutable std::vector<std::optional<QTimeZone>> m_zones; // by zone index, opened on first use
     mutable std::once_flag m_zoneNamesOnce;
     mutable std::vector<QString> m_zoneNames; // folded, by zone index
+    // The first record of each zone, found in one pass: the home row asks at every tick.
+    mutable std::once_flag m_firstInZoneOnce;
+    mutable QHash<QString, qsizetype> m_firstInZone;
 };
