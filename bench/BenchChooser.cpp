@@ -76,7 +76,11 @@ struct Chooser {
     ClockEntries entries{settings, database(), time};
     QAction about, check, settingsAction, quit, showUpdate, nextOverlap;
     // The time keys run the application's own commands.
-    Updater updater{store, QString(), QString(), UpdateHost()};
+    Updater updater{store, QString(), QString(), [] {
+                        UpdateHost host;
+                        host.makeTimer = [] { return std::make_unique<StillTimer>(); };
+                        return host;
+                    }()};
     Commands appCommands{updater, [this] {
                              Commands::Handlers handlers;
                              handlers.moveTime = [this](DisplayedTime::Move move) { time.move(move); };
@@ -158,10 +162,14 @@ void tickWithChooserOpen(benchmark::State& state)
                       chooser.commands);
     window.show();
     window.grab();
+    const qint64 made = ClockRowTexts::madeCount();
     for (auto _ : state) {
         chooser.tick();
         benchmark::DoNotOptimize(window.centralWidget()->grab());
     }
+    // Each clock (home and twenty cities) formatted once per tick.
+    state.counters["formats_per_clock"] =
+        double(ClockRowTexts::madeCount() - made) / double(state.iterations() * chooser.entries.entries().size());
 }
 BENCHMARK(tickWithChooserOpen)->Unit(benchmark::kMillisecond);
 
@@ -178,10 +186,13 @@ void tickOnSearchResults(benchmark::State& state)
     int resets = 0;
     QObject::connect(&window.model(), &CityListModel::resultsChanged, [&] { ++searches; });
     QObject::connect(&window.model(), &CityListModel::modelReset, [&] { ++resets; });
+    const qint64 made = ClockRowTexts::madeCount();
     for (auto _ : state)
         chooser.tick();
     state.counters["rows"] = window.model().rowCount();
     state.counters["searches_rebuilt"] = searches + resets;
+    // The results and the home row, each once per tick.
+    state.counters["formats_per_tick"] = double(ClockRowTexts::madeCount() - made) / double(state.iterations());
 }
 BENCHMARK(tickOnSearchResults)->Unit(benchmark::kMillisecond);
 
@@ -198,8 +209,10 @@ void cursorStep(benchmark::State& state)
     MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap,
                        chooser.appCommands.time());
     panel.show();
+    panel.grab();
     bool forward = true;
     int steps = 0;
+    const qint64 made = ClockRowTexts::madeCount();
     for (auto _ : state) {
         // Back and forth, so the cursor never reaches the end of its range.
         if (++steps % 200 == 0) forward = !forward;
@@ -209,6 +222,9 @@ void cursorStep(benchmark::State& state)
         benchmark::DoNotOptimize(window.centralWidget()->grab());
         benchmark::DoNotOptimize(panel.grab());
     }
+    // Each clock formatted once per step, for the panel and the chooser together.
+    state.counters["formats_per_clock"] =
+        double(ClockRowTexts::madeCount() - made) / double(state.iterations() * chooser.entries.entries().size());
 }
 BENCHMARK(cursorStep)->Unit(benchmark::kMillisecond);
 

@@ -316,8 +316,8 @@ HoraviaApp::HoraviaApp(QObject* parent)
             m_activationPolicy->apply(m_settings->showsDockIcon());
         }
     };
-    connect(m_settings.get(), &AppSettings::showsDockIconChanged, this, [this] {
-        if (m_policyApplied) m_activationPolicy->apply(m_settings->showsDockIcon());
+    connect(m_settings.get(), &AppSettings::changed, this, [this](SettingKey key) {
+        if (key == SettingKey::showsDockIcon && m_policyApplied) m_activationPolicy->apply(m_settings->showsDockIcon());
     });
 }
 
@@ -339,16 +339,20 @@ void HoraviaApp::start(StartReason reason)
                 activation == QSystemTrayIcon::MiddleClick)
                 togglePanel();
         });
-        connect(m_settings.get(), &AppSettings::showsMenuBarItemChanged, this, &HoraviaApp::updateTrayVisibility);
-        // The times at a glance: refreshed by the minute's tick and by a new list, nothing else.
+        connect(m_settings.get(), &AppSettings::changed, this, [this](SettingKey key) {
+            if (key == SettingKey::showsMenuBarItem) updateTrayVisibility();
+        });
+        // The times at a glance: refreshed by the minute's tick, a new list
+        // and a new format, nothing else.
         glance = [this] {
             const QStringList lines = m_entries->glanceLines(m_clock->now());
-            m_tray->setToolTip(lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n')));
+            const QString tip = lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n'));
+            // A live tick arrives as the clock's and as the rows' change: the tray hears it once.
+            if (tip != m_tray->toolTip()) m_tray->setToolTip(tip);
         };
         connect(m_clock.get(), &Clock::nowChanged, this, glance);
-        connect(m_entries.get(), &ClockEntries::changed, this, glance);
-        for (auto signal : {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged})
-            connect(m_settings.get(), signal, this, glance);
+        connect(m_entries.get(), &ClockEntries::listChanged, this, glance);
+        connect(m_entries.get(), &ClockEntries::textsChanged, this, glance);
         updateTrayVisibility();
     }
     prepareFirstWindow();

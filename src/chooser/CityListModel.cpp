@@ -4,6 +4,7 @@
 #include "clock/ClockEntries.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
+#include "clock/RowRoles.h"
 #include "clock/SunTimes.h"
 #include "settings/AppSettings.h"
 
@@ -46,51 +47,72 @@ CityListModel::CityListModel(AppSettings& settings, const ClockEntries& entries,
     , m_database(database)
     , m_time(time)
 {
-    // The tracked rows follow the shared entries; results show checkmarks,
-    // labels and emoji of their own.
-    connect(&m_entries, &ClockEntries::changed, this, &CityListModel::rebuild);
-    for (auto signal : {&AppSettings::trackedCityIDsChanged, &AppSettings::showsFlagsChanged,
-                        &AppSettings::customLabelsChanged, &AppSettings::customEmojiChanged})
-        connect(&m_settings, signal, this, [this] {
-            if (isFiltering()) rebuild();
-        });
-    for (auto signal :
-         {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsOffsetFromHomeChanged})
-        connect(&m_settings, signal, this, &CityListModel::refreshTexts);
-    connect(&m_time, &DisplayedTime::instantChanged, this, &CityListModel::refreshTexts);
+    // The tracked rows are the shared clock rows; results are clocks of
+    // their own, with checkmarks, labels and emoji that follow the settings.
+    connect(&m_entries, &ClockEntries::listChanged, this, [this] {
+        if (!isFiltering()) rebuild();
+    });
+    connect(&m_entries, &ClockEntries::textsChanged, this, &CityListModel::takeTexts);
+    connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
+        if (!isFiltering()) return;
+        // Checkmarks follow the tracked list; titles and emoji, the names.
+        if (key == SettingKey::trackedCityIDs || (settingSpec(key).effects & SettingEffect::names)) rebuild();
+    });
+    m_settings.whenChanged(SettingEffect::texts, this, [this] { refreshResultTexts(); });
+    connect(&m_time, &DisplayedTime::instantChanged, this, &CityListModel::refreshResultTexts);
     rebuild();
 }
 
-ClockRowContent CityListModel::planned(ClockRowContent content) const
+void CityListModel::changedRows(int first, int last, bool resized)
 {
-    content.now = m_time.instant();
-    content.showsOffset = m_settings.showsOffsetFromHome();
-    return content;
-}
-
-void CityListModel::refreshTexts()
-{
-    const ClockFormatter formatter = m_entries.formatter();
-    int first = -1;
-    int last = -1;
-    bool resized = false;
-    for (int row = 0; row < m_items.size(); ++row) {
-        Item& item = m_items[row];
-        if (item.kind != ItemKind::row) continue;
-        item.content = planned(item.content);
-        ClockRowTexts texts = ClockRowTexts::of(item.content, formatter);
-        if (texts == item.texts) continue;
-        resized = resized || texts.notice.isEmpty() != item.texts.notice.isEmpty();
-        item.texts = std::move(texts);
-        if (first < 0) first = row;
-        last = row;
-    }
     // A notice line changes a row's height.
     if (resized) {
         emit layoutAboutToBeChanged();
         emit layoutChanged();
     }
     if (first >= 0) emit dataChanged(index(first), index(last));
+}
+
+void CityListModel::takeTexts(int first, int last)
+{
+    if (isFiltering()) return;
+    const QList<ClockRowData>& rows = m_entries.rows();
+    int changedFirst = -1;
+    int changedLast = -1;
+    bool resized = false;
+    for (int row = 0; row < m_items.size(); ++row) {
+        Item& item = m_items[row];
+        if (item.entry < first || item.entry > last || item.entry >= rows.size()) continue;
+        const ClockRowData& shared = rows.at(item.entry);
+        resized = resized || shared.texts.notice.isEmpty() != item.texts.notice.isEmpty();
+        item.content.now = shared.content.now;
+        item.texts = shared.texts;
+        if (changedFirst < 0) changedFirst = row;
+        changedLast = row;
+    }
+    changedRows(changedFirst, changedLast, resized);
+}
+
+void CityListModel::refreshResultTexts()
+{
+    if (!isFiltering()) return;
+    const ClockFormatter formatter = m_entries.formatter();
+    const QDateTime now = m_time.instant();
+    const bool showsOffset = m_settings.showsOffsetFromHome();
+    int first = -1;
+    int last = -1;
+    for (int row = 0; row < m_items.size(); ++row) {
+        Item& item = m_items[row];
+        if (item.kind != ItemKind::row) continue;
+        item.content.now = now;
+        item.content.showsOffset = showsOffset;
+        ClockRowTexts texts = ClockRowTexts::of(item.content, formatter);
+        if (texts == item.texts) continue;
+        item.texts = std::move(texts);
+        if (first < 0) first = row;
+        last = row;
+    }
+    changedRows(first, last, false);
 }
 
 void CityListModel::setSearchText(const QString& text)
@@ -115,9 +137,8 @@ void CityListModel::setFocus(const std::optional<Coordinate>& focus)
 
 void CityListModel::rebuild()
 {
-    const ClockFormatter formatter = m_entries.formatter();
     const QList<City> previousResults = m_results;
-    QList<Item> items = isFiltering() ? buildResults(formatter) : buildTracked(formatter);
+    QList<Item> items = isFiltering() ? buildResults() : buildTracked();
     if (!isFiltering()) m_results.clear();
 
     // One block of lines added or taken away (a city tracked or removed) is
@@ -133,7 +154,16 @@ void CityListModel::rebuild()
            keyOf(items.at(after - 1 - tail)) == keyOf(m_items.at(before - 1 - tail)))
         ++tail;
     if (before == after && head == before) {
+        // The same lines: only those that show something else are redrawn.
+        int first = -1;
+        int last = -1;
+        for (int row = 0; row < after; ++row) {
+            if (items.at(row).showsSame(m_items.at(row))) continue;
+            if (first < 0) first = row;
+            last = row;
+        }
         m_items = std::move(items);
+        if (first >= 0) emit dataChanged(index(first), index(last));
     } else if (head + tail == after) {
         beginRemoveRows({}, int(head), int(before - tail - 1));
         m_items = std::move(items);
@@ -147,7 +177,6 @@ void CityListModel::rebuild()
         m_items = std::move(items);
         endResetModel();
     }
-    if (!m_items.isEmpty()) emit dataChanged(index(0), index(int(m_items.size()) - 1));
     QStringList previousIds, ids;
     for (const City& city : previousResults)
         previousIds.append(city.id);
@@ -156,23 +185,20 @@ void CityListModel::rebuild()
     if (previousIds != ids) emit resultsChanged();
 }
 
-QList<CityListModel::Item> CityListModel::buildTracked(const ClockFormatter& formatter) const
+QList<CityListModel::Item> CityListModel::buildTracked() const
 {
     QList<Item> items;
     const QList<ClockEntry>& entries = m_entries.entries();
+    const QList<ClockRowData>& rows = m_entries.rows();
     const auto rowFor = [&](const ClockEntry& entry, RowKind kind, int index) {
+        const qsizetype at = &entry - entries.constData();
         Item item;
         item.rowKind = kind;
-        item.content.title = entry.title;
-        item.content.timeZone = entry.timeZone;
-        item.content.isHome = entry.kind == ClockEntry::Kind::home;
-        item.content.emoji = entry.emoji;
-        item.content.schedule = entry.schedule;
-        if (kind == RowKind::tracked) item.content.originalName = entry.originalName;
-        item.content = planned(item.content);
-        item.texts = ClockRowTexts::of(item.content, formatter);
+        item.content = rows.at(at).content;
+        item.texts = rows.at(at).texts;
         item.city = entry.city;
         item.index = index;
+        item.entry = int(at);
         return item;
     };
 
@@ -193,8 +219,11 @@ QList<CityListModel::Item> CityListModel::buildTracked(const ClockFormatter& for
     return items;
 }
 
-QList<CityListModel::Item> CityListModel::buildResults(const ClockFormatter& formatter)
+QList<CityListModel::Item> CityListModel::buildResults()
 {
+    const ClockFormatter formatter = m_entries.formatter();
+    const QDateTime now = m_time.instant();
+    const bool showsOffset = m_settings.showsOffsetFromHome();
     m_results = !m_searchText.isEmpty() ? m_database.search(m_searchText, resultLimit)
                                         : m_database.nearestCities(m_focus->latitude, m_focus->longitude,
                                                                    nearbyRadiusKm, nearbyMinimum, nearbyMaximum);
@@ -209,14 +238,12 @@ QList<CityListModel::Item> CityListModel::buildResults(const ClockFormatter& for
     for (const City& city : std::as_const(m_results)) {
         Item item;
         item.rowKind = RowKind::result;
-        const std::optional<QString> label = m_settings.customLabel(city);
-        item.content.title = label.value_or(city.displayName());
-        item.content.timeZone = city.timeZone;
-        item.content = planned(item.content);
+        item.content = ClockEntry::forCity(m_settings, city).rowContent(now, showsOffset);
+        // A result is a place to find, not to plan with.
+        item.content.schedule.reset();
+        item.content.place.reset();
         item.content.selection =
             tracked.contains(city.id) ? ClockRowContent::Selection::checked : ClockRowContent::Selection::unchecked;
-        item.content.emoji = m_settings.emoji(city);
-        if (label) item.content.originalName = city.displayName();
         item.texts = ClockRowTexts::of(item.content, formatter);
         item.city = city;
         item.index = index++;
@@ -323,13 +350,15 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
         ClockRowContent said = item.content;
         if (item.rowKind == RowKind::tracked) said.selection = ClockRowContent::Selection::checked;
         const QString sun = sunText(item);
-        const QString text = ClockRowTexts::accessibleText(said, item.texts);
+        const QString text = ClockRowTexts::accessibleText(said, item.texts, parts);
         return sun.isEmpty() ? text : text + QStringLiteral(", ") + sun;
     }
     case Qt::ToolTipRole:
         return item.kind == ItemKind::row ? sunText(item) : QString();
     case itemRole:
         return QVariant::fromValue(&item);
+    case RowRoles::heading:
+        return item.kind == ItemKind::section;
     default:
         return {};
     }

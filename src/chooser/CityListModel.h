@@ -36,8 +36,19 @@ public:
         ClockRowContent content;
         ClockRowTexts texts;
         std::optional<City> city;
-        int index = 0; // position within its section; odd rows are striped
+        int index = 0;  // position within its section; odd rows are striped
+        int entry = -1; // its row among the shared clock rows; -1 for a result
+
+        bool showsSame(const Item& other) const
+        {
+            return kind == other.kind && text == other.text && content == other.content && texts == other.texts &&
+                   index == other.index;
+        }
     };
+
+    // What the chooser shows of a clock row: a relabelled city's catalogue
+    // name, but not the sky.
+    static constexpr ClockRowParts parts{.originalName = true, .sky = false};
 
     // The whole item, for the delegate.
     static constexpr int itemRole = Qt::UserRole + 1;
@@ -88,13 +99,16 @@ signals:
 
 private:
     void rebuild();
-    void refreshTexts();
-    ClockRowContent planned(ClockRowContent content) const;
+    // The shared rows `first` to `last` have new texts.
+    void takeTexts(int first, int last);
+    // The search results' texts at the displayed instant.
+    void refreshResultTexts();
+    void changedRows(int first, int last, bool resized);
     // "Sunrise 7:12 AM · Sunset 4:35 PM" at the city on its date at the row's instant.
     QString sunText(const Item& item) const;
     QString sunText(const City& city, const QDateTime& at) const;
-    QList<Item> buildTracked(const class ClockFormatter& formatter) const;
-    QList<Item> buildResults(const class ClockFormatter& formatter);
+    QList<Item> buildTracked() const;
+    QList<Item> buildResults();
     QList<City> trackedCitiesShown() const;
 
     AppSettings& m_settings;

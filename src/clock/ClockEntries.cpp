@@ -5,26 +5,23 @@
 #include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
 
-#include <QLocale>
-
 ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_database(database)
     , m_time(time)
 {
-    for (auto signal :
-         {&AppSettings::trackedCityIDsChanged, &AppSettings::manualOrderChanged, &AppSettings::sortModeChanged,
-          &AppSettings::showsHomeZoneChanged, &AppSettings::showsFlagsChanged, &AppSettings::customLabelsChanged,
-          &AppSettings::customEmojiChanged, &AppSettings::workingHoursChanged})
-        connect(&m_settings, signal, this, &ClockEntries::rebuild);
+    m_settings.whenChanged(SettingEffect::rows | SettingEffect::names | SettingEffect::texts | SettingEffect::hours,
+                           this, [this] { update(); });
     // By time, the order can change with the instant; a change of the
     // system's zone shows at the next tick.
-    connect(&m_time, &DisplayedTime::instantChanged, this, &ClockEntries::rebuild);
+    connect(&m_time, &DisplayedTime::instantChanged, this, &ClockEntries::update);
     connect(&m_time, &DisplayedTime::ticked, this, [this] {
-        if (!m_time.isLive()) rebuild(); // live, the instant's change did it
+        if (!m_time.isLive()) update(); // live, the instant's change did it
     });
     m_entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
+    m_showsOffset = m_settings.showsOffsetFromHome();
+    m_rows = rowsOf(m_entries);
 }
 
 QTimeZone ClockEntries::homeZone() const
@@ -32,12 +29,61 @@ QTimeZone ClockEntries::homeZone() const
     return m_time.homeZone();
 }
 
-void ClockEntries::rebuild()
+const QList<ClockRowData>& ClockEntries::rows() const
+{
+    if (!m_textsMade) {
+        makeTexts(m_rows);
+        m_textsMade = true;
+    }
+    return m_rows;
+}
+
+QList<ClockRowData> ClockEntries::rowsOf(const QList<ClockEntry>& entries) const
+{
+    QList<ClockRowData> rows;
+    rows.reserve(entries.size());
+    const QDateTime at = m_time.instant();
+    for (const ClockEntry& entry : entries)
+        rows.append({entry.rowContent(at, m_showsOffset), {}});
+    return rows;
+}
+
+void ClockEntries::makeTexts(QList<ClockRowData>& rows) const
+{
+    const ClockFormatter texts = formatter();
+    for (ClockRowData& row : rows)
+        row.texts = ClockRowTexts::of(row.content, texts);
+}
+
+void ClockEntries::update()
 {
     QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
-    if (entries == m_entries) return;
-    m_entries = std::move(entries);
-    emit changed();
+    const bool showsOffset = m_settings.showsOffsetFromHome();
+    if (entries != m_entries || showsOffset != m_showsOffset) {
+        m_entries = std::move(entries);
+        m_showsOffset = showsOffset;
+        m_rows = rowsOf(m_entries);
+        m_textsMade = false;
+        emit listChanged();
+        return;
+    }
+    // Nobody has read the texts since the list last changed: they are made
+    // when first asked for.
+    if (!m_textsMade) {
+        m_rows = rowsOf(m_entries);
+        return;
+    }
+    QList<ClockRowData> rows = rowsOf(m_entries);
+    makeTexts(rows);
+    int first = -1;
+    int last = -1;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (rows.at(i).texts == m_rows.at(i).texts) continue;
+        if (first < 0) first = int(i);
+        last = int(i);
+    }
+    m_rows = std::move(rows);
+    if (first >= 0) emit textsChanged(first, last);
 }
 
 ClockFormatter ClockEntries::formatter() const
@@ -71,6 +117,8 @@ QList<Overlap::Participant> ClockEntries::participants() const
 
 QStringList ClockEntries::glanceLines(const QDateTime& at) const
 {
+    // At the displayed instant (live, the usual case) the rows' texts are the lines'.
+    if (at == m_time.instant()) return ClockExport::lines(rows());
     return ClockExport::lines(m_entries, formatter(), at);
 }
 
@@ -113,17 +161,8 @@ void ClockEntries::moveToNextOverlap()
     const QDateTime from = m_time.instant();
     const QDateTime until =
         std::min(from.addSecs(DisplayedTime::rangeSeconds), m_time.now().addSecs(DisplayedTime::rangeSeconds));
-    const std::optional<Overlap::Found> found =
-        Overlap::next(participants(), from, until, m_time.stepMinutes(), homeZone());
-    if (!found) {
-        m_time.setInstant(from, QStringLiteral("Nobody works in the next 7 days."));
-        return;
-    }
-    QString note;
-    if (!found->isFull)
-        note = QStringLiteral("No full overlap in the next 7 days; outside working hours here: %1.")
-                   .arg(QLocale().createSeparatedList(found->outside));
-    m_time.setInstant(found->start, note);
+    const Overlap::Answer found = Overlap::answer(participants(), from, until, m_time.stepMinutes(), homeZone());
+    m_time.setInstant(found.at, found.note);
 }
 
 #include "moc_ClockEntries.cpp"

@@ -2,6 +2,7 @@
 
 #include "ClockEntry.h"
 #include "ClockFormatter.h"
+#include "ClockRowContent.h"
 #include "planning/Overlap.h"
 
 #include <QObject>
@@ -14,7 +15,9 @@ class DisplayedTime;
 
 // The one list of clock rows every view shows, built once per change of the
 // settings (or, sorted by time, of the order at the displayed instant) and
-// shared by the tray panel, the chooser and the map.
+// shared by the tray panel, the chooser, the map, the tooltip and the
+// command line. Each row's texts are made here, once per tick, step or
+// change of format, and only once someone has asked for them.
 class ClockEntries : public QObject {
     Q_OBJECT
 
@@ -23,6 +26,8 @@ public:
     ClockEntries(AppSettings& settings, const CityDatabase& database, DisplayedTime& time, QObject* parent = nullptr);
 
     const QList<ClockEntry>& entries() const { return m_entries; }
+    // The entries' rows, in the same order, with their texts at the displayed instant.
+    const QList<ClockRowData>& rows() const;
     QTimeZone homeZone() const;
     // The texts of the rows as the settings format them now, in home's zone.
     ClockFormatter formatter() const;
@@ -54,13 +59,21 @@ public:
     void moveToNextOverlap();
 
 signals:
-    void changed();
+    // The entries changed: rows came, went, moved or show something else.
+    void listChanged();
+    // Only the texts of rows `first` to `last` changed (a tick, a step, a format).
+    void textsChanged(int first, int last);
 
 private:
-    void rebuild();
+    void update();
+    QList<ClockRowData> rowsOf(const QList<ClockEntry>& entries) const;
+    void makeTexts(QList<ClockRowData>& rows) const;
 
     AppSettings& m_settings;
     const CityDatabase& m_database;
     DisplayedTime& m_time;
     QList<ClockEntry> m_entries;
+    bool m_showsOffset = false;
+    mutable QList<ClockRowData> m_rows;
+    mutable bool m_textsMade = false;
 };

@@ -1,5 +1,6 @@
 #include "ClockEntry.h"
 
+#include "ClockRowContent.h"
 #include "catalogue/CityDatabase.h"
 #include "catalogue/ZoneNames.h"
 #include "settings/AppSettings.h"
@@ -52,6 +53,26 @@ ClockEntry standaloneHomeEntry(const AppSettings& settings, const QTimeZone& hom
 }
 
 } // namespace
+
+ClockRowContent ClockEntry::rowContent(const QDateTime& now, bool showsOffset) const
+{
+    ClockRowContent content;
+    content.title = title;
+    content.timeZone = timeZone;
+    content.now = now;
+    content.isHome = kind == Kind::home;
+    content.emoji = emoji;
+    content.originalName = originalName;
+    content.schedule = schedule;
+    content.showsOffset = showsOffset;
+    content.place = place;
+    return content;
+}
+
+ClockEntry ClockEntry::forCity(const AppSettings& settings, const City& city)
+{
+    return trackedEntry(settings, city, Kind::tracked);
+}
 
 QList<ClockEntry> ClockEntry::entries(const AppSettings& settings, const QDateTime& now, const QTimeZone& homeTimeZone,
                                       const CityDatabase& database)

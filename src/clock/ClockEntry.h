@@ -13,6 +13,7 @@
 
 class AppSettings;
 class CityDatabase;
+struct ClockRowContent;
 
 // One row of a clock list: the user's own zone first (when shown), then each
 // tracked city in the settings' order.
@@ -30,6 +31,12 @@ struct ClockEntry {
     std::optional<Place> place; // the city's, or for a home row the first catalogue city in its zone
 
     friend bool operator==(const ClockEntry&, const ClockEntry&) = default;
+
+    // What its row shows at `now`: the one mapping from an entry to a row.
+    ClockRowContent rowContent(const QDateTime& now, bool showsOffset) const;
+    // The entry a catalogue city would have if tracked, for rows of cities
+    // that are not (search results).
+    static ClockEntry forCity(const AppSettings& settings, const City& city);
 
     // The rows for the settings at `now`; `homeTimeZone` is the system's zone.
     static QList<ClockEntry> entries(const AppSettings& settings, const QDateTime& now, const QTimeZone& homeTimeZone,

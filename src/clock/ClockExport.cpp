@@ -5,17 +5,35 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+QString lineOf(const QString& title, const QString& time, const QString& dayLabel)
+{
+    QString line = title + QLatin1Char(' ') + time;
+    if (!dayLabel.isEmpty()) line += QLatin1Char(' ') + dayLabel;
+    return line;
+}
+
+} // namespace
+
 namespace ClockExport {
 
 QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
 {
     QStringList out;
     for (const ClockEntry& entry : entries) {
-        QString line = entry.title + QLatin1Char(' ') + formatter.timeText(at, entry.timeZone);
-        if (const int days = formatter.dayOffset(at, entry.timeZone); days != 0)
-            line += QLatin1Char(' ') + formatter.dayLabel(days, at, entry.timeZone);
-        out.append(line);
+        const int days = formatter.dayOffset(at, entry.timeZone);
+        out.append(lineOf(entry.title, formatter.timeText(at, entry.timeZone),
+                          days != 0 ? formatter.dayLabel(days, at, entry.timeZone) : QString()));
     }
+    return out;
+}
+
+QStringList lines(const QList<ClockRowData>& rows)
+{
+    QStringList out;
+    for (const ClockRowData& row : rows)
+        out.append(lineOf(row.content.title, row.texts.time, row.texts.dayLabel));
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClockEntry.h"
+#include "ClockRowContent.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -15,6 +16,8 @@ namespace ClockExport {
 
 // One line per clock: title, time, and the day label when its date is not home's.
 QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
+// The same lines from rows whose texts are made.
+QStringList lines(const QList<ClockRowData>& rows);
 
 // Every clock on one line, for bars that show one line per update
 // ("Berlin 15:00 · Tokyo 23:00 Tomorrow").

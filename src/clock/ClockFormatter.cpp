@@ -2,6 +2,7 @@
 
 #include "DateFormats.h"
 #include "catalogue/ZoneNames.h"
+#include "planning/ClockChange.h"
 #include "platform/SystemLocale.h"
 
 #include <unicode/reldatefmt.h>
@@ -88,15 +89,6 @@ QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZon
     return DateFormats::format(m_locale, skeleton, wallMSecs(at, zone));
 }
 
-QString ClockFormatter::offsetText(int seconds)
-{
-    if (seconds == 0) return {};
-    const int magnitude = std::abs(seconds) / 60;
-    const QString sign = seconds > 0 ? QStringLiteral("+") : QStringLiteral("\u2212");
-    if (magnitude % 60 == 0) return sign + QString::number(magnitude / 60) + QStringLiteral(" h");
-    return sign + QStringLiteral("%1:%2").arg(magnitude / 60).arg(magnitude % 60, 2, 10, QLatin1Char('0'));
-}
-
 int ClockFormatter::offsetFromHome(const QDateTime& at, const QTimeZone& zone) const
 {
     return zone.offsetFromUtc(at) - m_homeTimeZone.offsetFromUtc(at);
@@ -104,28 +96,8 @@ int ClockFormatter::offsetFromHome(const QDateTime& at, const QTimeZone& zone) c
 
 QString ClockFormatter::offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days) const
 {
-    if (!zone.hasTransitions()) return {};
-    const QDateTime until = at.addDays(days);
-    int before = zone.offsetFromUtc(at);
-    // Some transitions change only a name; the first that moves the clocks counts.
-    for (QTimeZone::OffsetData next = zone.nextTransition(at); next.atUtc.isValid() && next.atUtc <= until;
-         next = zone.nextTransition(next.atUtc)) {
-        const int change = next.offsetFromUtc - before;
-        before = next.offsetFromUtc;
-        if (change == 0) continue;
-        const int minutes = std::abs(change) / 60;
-        QString amount;
-        if (minutes % 60 == 0)
-            amount = minutes == 60 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(minutes / 60);
-        else if (minutes < 60)
-            amount = QStringLiteral("%1 minutes").arg(minutes);
-        else
-            amount = QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
-        const QString date = DateFormats::format(m_locale, "EEEMMMd", wallMSecs(next.atUtc, zone));
-        return QStringLiteral("Clocks go %1 %2 on %3")
-            .arg(change > 0 ? QStringLiteral("forward") : QStringLiteral("back"), amount, date);
-    }
-    return {};
+    const std::optional<ClockChange> change = ClockChange::next(at, zone, days);
+    return change ? change->notice(DateFormats::format(m_locale, "EEEMMMd", wallMSecs(change->at, zone))) : QString();
 }
 
 QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& now) const

@@ -44,13 +44,11 @@ public:
     // occurs twice that night carries its zone abbreviation.
     QString chosenInstantText(const QDateTime& at, const QDateTime& now) const;
 
-    // The signed difference from home ("+6 h", "−3:30", "+5:45"); empty for none.
-    static QString offsetText(int seconds);
-    // The zone's offset minus home's at `at`.
+    // The zone's offset minus home's at `at` (offsetDifferenceText writes it).
     int offsetFromHome(const QDateTime& at, const QTimeZone& zone) const;
-    // When the zone's clocks next change within `days` after `at`, and by
-    // how much ("Clocks go back 1 hour on Sun, Oct 25"), from the system tz
-    // database; empty when they do not.
+    // The zone's next change of clocks within `days` after `at`, with its
+    // day in the locale ("Clocks go back 1 hour on Sun, Oct 25"); empty
+    // when they do not change.
     QString offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days = 7) const;
 
 private:

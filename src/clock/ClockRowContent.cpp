@@ -1,18 +1,20 @@
 #include "ClockRowContent.h"
 
 #include "ClockFormatter.h"
+#include "planning/ClockChange.h"
 
 #include <QStringList>
 
 ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockFormatter& formatter)
 {
+    s_made.fetch_add(1, std::memory_order_relaxed);
     ClockRowTexts texts;
     texts.time = formatter.timeText(content.now, content.timeZone);
     texts.zoneName = formatter.zoneName(content.timeZone, content.now);
     texts.dayOffset = formatter.dayOffset(content.now, content.timeZone);
     if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, content.now, content.timeZone);
     if (content.showsOffset && !content.isHome)
-        texts.offset = ClockFormatter::offsetText(formatter.offsetFromHome(content.now, content.timeZone));
+        texts.offset = offsetDifferenceText(formatter.offsetFromHome(content.now, content.timeZone));
     if (content.place) texts.sky = skyAt(content.now, content.place->latitude, content.place->longitude);
     if (content.schedule) {
         texts.dayPart = content.schedule->partAt(content.now, content.timeZone);
@@ -21,16 +23,16 @@ ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockForma
     return texts;
 }
 
-QString ClockRowTexts::accessibleText(const ClockRowContent& content, const ClockRowTexts& texts)
+QString ClockRowTexts::accessibleText(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown)
 {
     QStringList parts{content.title};
-    if (content.originalName) parts.append(*content.originalName);
+    if (content.originalName && shown.originalName) parts.append(*content.originalName);
     parts.append(texts.time);
     if (texts.dayOffset != 0) parts.append(texts.dayLabel);
     if (!texts.offset.isEmpty()) parts.append(texts.offset);
     if (content.isHome) parts.append(QStringLiteral("your time zone"));
     if (texts.dayPart) parts.append(dayPartText(*texts.dayPart));
-    if (texts.sky)
+    if (texts.sky && shown.sky)
         parts.append(*texts.sky == Sky::day        ? QStringLiteral("daylight")
                      : *texts.sky == Sky::twilight ? QStringLiteral("twilight")
                                                    : QStringLiteral("dark"));

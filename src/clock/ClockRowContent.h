@@ -7,9 +7,17 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <atomic>
 #include <optional>
 
 class ClockFormatter;
+
+// What a view shows of a row beyond its common parts: the chooser shows a
+// relabelled city's catalogue name, the tray panel where the sun stands.
+struct ClockRowParts {
+    bool originalName = true;
+    bool sky = true;
+};
 
 // What one clock row shows, whatever draws it: the tray panel's rows and the
 // chooser's list share it.
@@ -44,10 +52,25 @@ struct ClockRowTexts {
     std::optional<Sky> sky;
 
     static ClockRowTexts of(const ClockRowContent& content, const ClockFormatter& formatter);
+    // How many rows' texts have been made in this process, so that a
+    // benchmark can show each clock formatted once per change.
+    static qint64 madeCount() { return s_made.load(std::memory_order_relaxed); }
 
     // Title, catalogue name, time, day label, offset, "your time zone", the
-    // part of the day, "tracked", the notice: what a screen reader says.
-    static QString accessibleText(const ClockRowContent& content, const ClockRowTexts& texts);
+    // part of the day, the sky, "tracked", the notice: what a screen reader
+    // says, of the parts the view shows.
+    static QString accessibleText(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts parts = {});
 
     friend bool operator==(const ClockRowTexts&, const ClockRowTexts&) = default;
+
+private:
+    static inline std::atomic<qint64> s_made{0};
+};
+
+// A row as every view shows it: what it is and its texts at the displayed instant.
+struct ClockRowData {
+    ClockRowContent content;
+    ClockRowTexts texts;
+
+    friend bool operator==(const ClockRowData&, const ClockRowData&) = default;
 };

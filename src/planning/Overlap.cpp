@@ -3,6 +3,8 @@
 #include "time/TimeGrid.h"
 #include "time/WallTime.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <vector>
 
@@ -92,6 +94,36 @@ std::optional<Found> next(const QList<Participant>& participants, const QDateTim
     for (size_t who = 0; who < best.working.size(); ++who)
         if (!best.working[who]) found.outside.append(participants.at(int(who)).name);
     return found;
+}
+
+QList<Run> workingRuns(const QList<Participant>& participants, qint64 from, qint64 until, int columns)
+{
+    QList<QList<Span>> spans;
+    for (const Participant& who : participants)
+        spans.append(workingSpans(who, from, until));
+    const double seconds = double(until - from);
+    QList<Run> runs;
+    for (int column = 0; column < columns; ++column) {
+        const qint64 t = from + qint64((column + 0.5) / columns * seconds);
+        int count = 0;
+        for (const QList<Span>& own : std::as_const(spans))
+            count += std::any_of(own.cbegin(), own.cend(), [t](const Span& s) { return t >= s.from && t < s.to; });
+        if (!runs.isEmpty() && runs.last().working == count)
+            runs.last().end = column + 1;
+        else
+            runs.append({column, column + 1, count});
+    }
+    return runs;
+}
+
+Answer answer(const QList<Participant>& participants, const QDateTime& after, const QDateTime& until, int stepMinutes,
+              const QTimeZone& home)
+{
+    const std::optional<Found> found = next(participants, after, until, stepMinutes, home);
+    if (!found) return {after, QStringLiteral("Nobody works in the next 7 days.")};
+    if (found->isFull) return {found->start, {}};
+    return {found->start, QStringLiteral("No full overlap in the next 7 days; outside working hours here: %1.")
+                              .arg(QLocale().createSeparatedList(found->outside))};
 }
 
 } // namespace Overlap

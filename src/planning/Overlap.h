@@ -33,11 +33,30 @@ struct Span {
 };
 QList<Span> workingSpans(const Participant& who, qint64 from, qint64 until);
 
+// [from, until) cut into `columns` equal slices, each judged at its middle:
+// the runs of neighbouring slices in which the same number of participants
+// work, left to right. A day's strip draws one shade per run.
+struct Run {
+    int first; // the first slice
+    int end;   // one past the last
+    int working;
+};
+QList<Run> workingRuns(const QList<Participant>& participants, qint64 from, qint64 until, int columns);
+
 // The first such span starting after `after` and no later than `until`; when
 // there is none, the earliest span in which the most participants work.
 // None when nobody works at all in that time. Starts lie on the step grid
 // of `home`'s wall-clock time.
 std::optional<Found> next(const QList<Participant>& participants, const QDateTime& after, const QDateTime& until,
                           int stepMinutes, const QTimeZone& home);
+
+// What Next Overlap says: the instant to show (`after` itself when nobody
+// works) and the note beside it, empty for a full overlap.
+struct Answer {
+    QDateTime at;
+    QString note;
+};
+Answer answer(const QList<Participant>& participants, const QDateTime& after, const QDateTime& until, int stepMinutes,
+              const QTimeZone& home);
 
 } // namespace Overlap

@@ -16,16 +16,27 @@
 
 namespace {
 
-template <typename Enum> Enum loadEnum(const Preferences& store, const QString& key, Enum fallback)
+QString fallbackOf(SettingKey key)
 {
-    const std::optional<QString> raw = store.string(key);
+    return QString::fromLatin1(settingSpec(key).fallback);
+}
+
+template <typename Enum> Enum loadEnum(const Preferences& store, SettingKey key)
+{
+    const Enum fallback = fromRawValue<Enum>(fallbackOf(key)).value_or(Enum{});
+    const std::optional<QString> raw = store.string(keyName(key));
     return raw ? fromRawValue<Enum>(*raw).value_or(fallback) : fallback;
 }
 
-// A map with any non-string value is unusable as a whole.
-AppSettings::StringMap loadStringMap(const Preferences& store, const QString& key)
+bool loadFlag(const Preferences& store, SettingKey key)
 {
-    const std::optional<QVariantMap> stored = store.dictionary(key);
+    return store.boolean(keyName(key)).value_or(fallbackOf(key) == QLatin1String("true"));
+}
+
+// A map with any non-string value is unusable as a whole.
+AppSettings::StringMap loadStringMap(const Preferences& store, SettingKey key)
+{
+    const std::optional<QVariantMap> stored = store.dictionary(keyName(key));
     AppSettings::StringMap map;
     if (!stored) return map;
     for (auto it = stored->cbegin(); it != stored->cend(); ++it) {
@@ -82,9 +93,10 @@ bool isStep(const QVariant& value)
     return minutes == 15 || minutes == 30 || minutes == 60;
 }
 
-TimeRange loadRange(const Preferences& store, const QString& key, const TimeRange& fallback)
+TimeRange loadRange(const Preferences& store, SettingKey key)
 {
-    const std::optional<QString> raw = store.string(key);
+    const TimeRange fallback = TimeRange::parse(fallbackOf(key)).value_or(TimeRange());
+    const std::optional<QString> raw = store.string(keyName(key));
     return raw ? TimeRange::parse(*raw).value_or(fallback) : fallback;
 }
 
@@ -103,23 +115,24 @@ AppSettings::AppSettings(Preferences& store, const CityDatabase& database, QObje
     : QObject(parent)
     , m_store(store)
 {
-    m_trackedCityIDs = m_store.stringArray(SettingsKeys::trackedCityIDs).value_or(defaultTrackedCityIDs(database));
-    m_manualOrder = m_store.stringArray(SettingsKeys::manualOrder).value_or(m_trackedCityIDs);
-    m_sortMode = loadEnum(m_store, SettingsKeys::sortMode, SortMode::time);
-    m_timeFormat = loadEnum(m_store, SettingsKeys::timeFormat, TimeFormat::system);
-    m_dateFormat = loadEnum(m_store, SettingsKeys::dateFormat, DateFormat::relative);
-    m_showsHomeZone = m_store.boolean(SettingsKeys::showsHomeZone).value_or(true);
-    m_showsMenuBarItem = m_store.boolean(SettingsKeys::showsMenuBarItem).value_or(true);
-    m_showsDockIcon = m_store.boolean(SettingsKeys::showsDockIcon).value_or(true);
-    m_showsFlags = m_store.boolean(SettingsKeys::showsFlags).value_or(true);
-    m_customLabels = loadStringMap(m_store, SettingsKeys::customCityLabels);
-    m_customEmoji = loadStringMap(m_store, SettingsKeys::customCityEmoji);
-    const QVariant step = m_store.object(SettingsKeys::timeStepMinutes);
-    if (isStep(step)) m_timeStepMinutes = step.toInt();
-    m_showsOffsetFromHome = m_store.boolean(SettingsKeys::showsOffsetFromHome).value_or(true);
-    m_defaultWorkingHours = loadRange(m_store, SettingsKeys::defaultWorkingHours, m_defaultWorkingHours);
-    m_awakeHours = loadRange(m_store, SettingsKeys::awakeHours, m_awakeHours);
-    m_cityWorkingHours = loadStringMap(m_store, SettingsKeys::cityWorkingHours);
+    using enum SettingKey;
+    m_trackedCityIDs = m_store.stringArray(keyName(trackedCityIDs)).value_or(defaultTrackedCityIDs(database));
+    m_manualOrder = m_store.stringArray(keyName(manualOrder)).value_or(m_trackedCityIDs);
+    m_sortMode = loadEnum<SortMode>(m_store, sortMode);
+    m_timeFormat = loadEnum<TimeFormat>(m_store, timeFormat);
+    m_dateFormat = loadEnum<DateFormat>(m_store, dateFormat);
+    m_showsHomeZone = loadFlag(m_store, showsHomeZone);
+    m_showsMenuBarItem = loadFlag(m_store, showsMenuBarItem);
+    m_showsDockIcon = loadFlag(m_store, showsDockIcon);
+    m_showsFlags = loadFlag(m_store, showsFlags);
+    m_customLabels = loadStringMap(m_store, customCityLabels);
+    m_customEmoji = loadStringMap(m_store, customCityEmoji);
+    const QVariant step = m_store.object(keyName(timeStepMinutes));
+    m_timeStepMinutes = isStep(step) ? step.toInt() : QByteArray(settingSpec(timeStepMinutes).fallback).toInt();
+    m_showsOffsetFromHome = loadFlag(m_store, showsOffsetFromHome);
+    m_defaultWorkingHours = loadRange(m_store, defaultWorkingHours);
+    m_awakeHours = loadRange(m_store, awakeHours);
+    m_cityWorkingHours = loadStringMap(m_store, cityWorkingHours);
 }
 
 QStringList AppSettings::defaultTrackedCityIDs(const CityDatabase& database)
@@ -132,19 +145,17 @@ QStringList AppSettings::defaultTrackedCityIDs(const CityDatabase& database)
     return ids;
 }
 
-template <typename T>
-void AppSettings::assign(T& field, const T& value, const QString& key, const QVariant& stored,
-                         void (AppSettings::*changed)())
+template <typename T> void AppSettings::assign(T& field, const T& value, SettingKey key, const QVariant& stored)
 {
     const bool differs = !(field == value);
     field = value;
-    m_store.setObject(stored, key);
+    m_store.setObject(stored, keyName(key));
     if (m_batchDepth > 0) {
-        if (differs && !m_deferred.contains(changed)) m_deferred.append(changed);
+        if (differs && !m_deferred.contains(key)) m_deferred.append(key);
         return;
     }
     synchronize();
-    if (differs) emit(this->*changed)();
+    if (differs) emit changed(key);
 }
 
 void AppSettings::synchronize()
@@ -170,90 +181,87 @@ void AppSettings::finishBatch()
 {
     synchronize();
     // Observers may start another batch; the held signals are taken first.
-    const QList<void (AppSettings::*)()> deferred = std::exchange(m_deferred, {});
-    for (const auto changed : deferred)
-        emit(this->*changed)();
+    const QList<SettingKey> deferred = std::exchange(m_deferred, {});
+    for (const SettingKey key : deferred)
+        emit changed(key);
 }
 
 void AppSettings::setTrackedCityIDs(const QStringList& ids)
 {
-    assign(m_trackedCityIDs, ids, SettingsKeys::trackedCityIDs, ids, &AppSettings::trackedCityIDsChanged);
+    assign(m_trackedCityIDs, ids, SettingKey::trackedCityIDs, ids);
 }
 
 void AppSettings::setManualOrder(const QStringList& ids)
 {
-    assign(m_manualOrder, ids, SettingsKeys::manualOrder, ids, &AppSettings::manualOrderChanged);
+    assign(m_manualOrder, ids, SettingKey::manualOrder, ids);
 }
 
 void AppSettings::setSortMode(SortMode mode)
 {
-    assign(m_sortMode, mode, SettingsKeys::sortMode, rawValue(mode), &AppSettings::sortModeChanged);
+    assign(m_sortMode, mode, SettingKey::sortMode, rawValue(mode));
 }
 
 void AppSettings::setTimeFormat(TimeFormat format)
 {
-    assign(m_timeFormat, format, SettingsKeys::timeFormat, rawValue(format), &AppSettings::timeFormatChanged);
+    assign(m_timeFormat, format, SettingKey::timeFormat, rawValue(format));
 }
 
 void AppSettings::setDateFormat(DateFormat format)
 {
-    assign(m_dateFormat, format, SettingsKeys::dateFormat, rawValue(format), &AppSettings::dateFormatChanged);
+    assign(m_dateFormat, format, SettingKey::dateFormat, rawValue(format));
 }
 
 void AppSettings::setShowsHomeZone(bool shows)
 {
-    assign(m_showsHomeZone, shows, SettingsKeys::showsHomeZone, shows, &AppSettings::showsHomeZoneChanged);
+    assign(m_showsHomeZone, shows, SettingKey::showsHomeZone, shows);
 }
 
 void AppSettings::setShowsMenuBarItem(bool shows)
 {
     if (!shows && !mayHideMenuBarItem()) return;
-    assign(m_showsMenuBarItem, shows, SettingsKeys::showsMenuBarItem, shows, &AppSettings::showsMenuBarItemChanged);
+    assign(m_showsMenuBarItem, shows, SettingKey::showsMenuBarItem, shows);
 }
 
 void AppSettings::setShowsDockIcon(bool shows)
 {
     if (!shows && !mayHideDockIcon()) return;
-    assign(m_showsDockIcon, shows, SettingsKeys::showsDockIcon, shows, &AppSettings::showsDockIconChanged);
+    assign(m_showsDockIcon, shows, SettingKey::showsDockIcon, shows);
 }
 
 void AppSettings::setShowsFlags(bool shows)
 {
-    assign(m_showsFlags, shows, SettingsKeys::showsFlags, shows, &AppSettings::showsFlagsChanged);
+    assign(m_showsFlags, shows, SettingKey::showsFlags, shows);
 }
 
 void AppSettings::setCustomLabels(const StringMap& labels)
 {
-    assign(m_customLabels, labels, SettingsKeys::customCityLabels, storedMap(labels),
-           &AppSettings::customLabelsChanged);
+    assign(m_customLabels, labels, SettingKey::customCityLabels, storedMap(labels));
 }
 
 void AppSettings::setCustomEmoji(const StringMap& emoji)
 {
-    assign(m_customEmoji, emoji, SettingsKeys::customCityEmoji, storedMap(emoji), &AppSettings::customEmojiChanged);
+    assign(m_customEmoji, emoji, SettingKey::customCityEmoji, storedMap(emoji));
 }
 
 void AppSettings::setTimeStepMinutes(int minutes)
 {
     if (!isStep(minutes)) return;
-    assign(m_timeStepMinutes, minutes, SettingsKeys::timeStepMinutes, minutes, &AppSettings::timeStepMinutesChanged);
+    assign(m_timeStepMinutes, minutes, SettingKey::timeStepMinutes, minutes);
 }
 
 void AppSettings::setShowsOffsetFromHome(bool shows)
 {
-    assign(m_showsOffsetFromHome, shows, SettingsKeys::showsOffsetFromHome, shows,
-           &AppSettings::showsOffsetFromHomeChanged);
+    assign(m_showsOffsetFromHome, shows, SettingKey::showsOffsetFromHome, shows);
 }
 
 void AppSettings::setDefaultWorkingHours(const TimeRange& range)
 {
-    assign(m_defaultWorkingHours, range, SettingsKeys::defaultWorkingHours, range.toString(),
-           &AppSettings::workingHoursChanged);
+    assign(m_defaultWorkingHours, range, SettingKey::defaultWorkingHours, range.toString());
 }
 
 void AppSettings::setAwakeHours(const TimeRange& range)
 {
-    assign(m_awakeHours, range, SettingsKeys::awakeHours, range.toString(), &AppSettings::workingHoursChanged);
+    assign(m_awakeHours, range, SettingKey::awakeHours, range.toString());
 }
 
 std::optional<TimeRange> AppSettings::workingHours(const QString& id) const
@@ -269,7 +277,7 @@ void AppSettings::setWorkingHours(const std::optional<TimeRange>& range, const Q
         all.insert(id, range->toString());
     else
         all.remove(id);
-    assign(m_cityWorkingHours, all, SettingsKeys::cityWorkingHours, storedMap(all), &AppSettings::workingHoursChanged);
+    assign(m_cityWorkingHours, all, SettingKey::cityWorkingHours, storedMap(all));
 }
 
 Schedule AppSettings::scheduleFor(const QString& id, const QString& regionCode) const

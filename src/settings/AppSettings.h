@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsTable.h"
 #include "SettingsTypes.h"
 #include "catalogue/City.h"
 #include "planning/Schedule.h"
@@ -16,46 +17,27 @@
 class CityDatabase;
 class Preferences;
 
-// Preference keys; they are part of the on-disk format and never change.
-namespace SettingsKeys {
-inline const QString trackedCityIDs = QStringLiteral("trackedCityIDs");
-inline const QString manualOrder = QStringLiteral("manualOrder");
-inline const QString sortMode = QStringLiteral("sortMode");
-inline const QString timeFormat = QStringLiteral("timeFormat");
-inline const QString dateFormat = QStringLiteral("dateFormat");
-inline const QString showsHomeZone = QStringLiteral("showsHomeZone");
-inline const QString showsMenuBarItem = QStringLiteral("showsMenuBarItem");
-inline const QString showsDockIcon = QStringLiteral("showsDockIcon");
-inline const QString showsFlags = QStringLiteral("showsFlags");
-inline const QString customCityLabels = QStringLiteral("customCityLabels");
-inline const QString customCityEmoji = QStringLiteral("customCityEmoji");
-inline const QString cityWorkingHours = QStringLiteral("cityWorkingHours");
-inline const QString defaultWorkingHours = QStringLiteral("defaultWorkingHours");
-inline const QString awakeHours = QStringLiteral("awakeHours");
-inline const QString timeStepMinutes = QStringLiteral("timeStepMinutes");
-inline const QString showsOffsetFromHome = QStringLiteral("showsOffsetFromHome");
-} // namespace SettingsKeys
-
 // Every choice the user makes, loaded once at launch. Each assignment is
 // written to the preferences at once and synchronised (also when the value is
 // unchanged); the change signal fires only when the value really changed.
 // Within a batch, the values are written and synchronised once, and the
 // signals fire after the last of them, so that observers never see half of
-// one action. Loading never writes. Lives on the main thread.
+// one action. Loading never writes. Lives on the main thread. What each key
+// is called, holds, defaults to and shows as is the settings table's.
 class AppSettings : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QStringList trackedCityIDs READ trackedCityIDs WRITE setTrackedCityIDs NOTIFY trackedCityIDsChanged)
-    Q_PROPERTY(QStringList manualOrder READ manualOrder WRITE setManualOrder NOTIFY manualOrderChanged)
-    Q_PROPERTY(SortMode sortMode READ sortMode WRITE setSortMode NOTIFY sortModeChanged)
-    Q_PROPERTY(TimeFormat timeFormat READ timeFormat WRITE setTimeFormat NOTIFY timeFormatChanged)
-    Q_PROPERTY(DateFormat dateFormat READ dateFormat WRITE setDateFormat NOTIFY dateFormatChanged)
-    Q_PROPERTY(bool showsHomeZone READ showsHomeZone WRITE setShowsHomeZone NOTIFY showsHomeZoneChanged)
-    Q_PROPERTY(bool showsMenuBarItem READ showsMenuBarItem WRITE setShowsMenuBarItem NOTIFY showsMenuBarItemChanged)
-    Q_PROPERTY(bool showsDockIcon READ showsDockIcon WRITE setShowsDockIcon NOTIFY showsDockIconChanged)
-    Q_PROPERTY(bool showsFlags READ showsFlags WRITE setShowsFlags NOTIFY showsFlagsChanged)
-    Q_PROPERTY(int timeStepMinutes READ timeStepMinutes WRITE setTimeStepMinutes NOTIFY timeStepMinutesChanged)
-    Q_PROPERTY(bool showsOffsetFromHome READ showsOffsetFromHome WRITE setShowsOffsetFromHome NOTIFY
-                   showsOffsetFromHomeChanged)
+    // Read and written by name (the key's, in the settings table); changes are told through changed().
+    Q_PROPERTY(QStringList trackedCityIDs READ trackedCityIDs WRITE setTrackedCityIDs)
+    Q_PROPERTY(QStringList manualOrder READ manualOrder WRITE setManualOrder)
+    Q_PROPERTY(SortMode sortMode READ sortMode WRITE setSortMode)
+    Q_PROPERTY(TimeFormat timeFormat READ timeFormat WRITE setTimeFormat)
+    Q_PROPERTY(DateFormat dateFormat READ dateFormat WRITE setDateFormat)
+    Q_PROPERTY(bool showsHomeZone READ showsHomeZone WRITE setShowsHomeZone)
+    Q_PROPERTY(bool showsMenuBarItem READ showsMenuBarItem WRITE setShowsMenuBarItem)
+    Q_PROPERTY(bool showsDockIcon READ showsDockIcon WRITE setShowsDockIcon)
+    Q_PROPERTY(bool showsFlags READ showsFlags WRITE setShowsFlags)
+    Q_PROPERTY(int timeStepMinutes READ timeStepMinutes WRITE setTimeStepMinutes)
+    Q_PROPERTY(bool showsOffsetFromHome READ showsOffsetFromHome WRITE setShowsOffsetFromHome)
 
 public:
     using StringMap = QMap<QString, QString>;
@@ -161,34 +143,29 @@ public:
     // first freezes the order shown now.
     void chooseSortMode(SortMode mode, const QDateTime& at, const CityDatabase& database);
 
+    // Calls `slot` (on `context`'s thread, while it lives) after each change
+    // of a key with any of `effects` (SettingEffect).
+    template <typename Slot> QMetaObject::Connection whenChanged(unsigned effects, const QObject* context, Slot slot)
+    {
+        return connect(this, &AppSettings::changed, context, [effects, slot](SettingKey key) {
+            if (settingSpec(key).effects & effects) slot();
+        });
+    }
+
 signals:
-    void trackedCityIDsChanged();
-    void manualOrderChanged();
-    void sortModeChanged();
-    void timeFormatChanged();
-    void dateFormatChanged();
-    void showsHomeZoneChanged();
-    void showsMenuBarItemChanged();
-    void showsDockIconChanged();
-    void showsFlagsChanged();
-    void customLabelsChanged();
-    void customEmojiChanged();
-    void timeStepMinutesChanged();
-    void showsOffsetFromHomeChanged();
-    // Any working or waking hours, a city's or the defaults.
-    void workingHoursChanged();
+    // The value of `key` changed; once per key at the end of a batch.
+    void changed(SettingKey key);
     void lastWriteFailedChanged();
 
 private:
-    template <typename T>
-    void assign(T& field, const T& value, const QString& key, const QVariant& stored, void (AppSettings::*changed)());
+    template <typename T> void assign(T& field, const T& value, SettingKey key, const QVariant& stored);
 
     void synchronize();
     void finishBatch();
 
     Preferences& m_store;
     int m_batchDepth = 0;
-    QList<void (AppSettings::*)()> m_deferred; // the signals a batch holds back, each once
+    QList<SettingKey> m_deferred; // the changes a batch holds back, each once
     bool m_lastWriteFailed = false;
     QStringList m_trackedCityIDs;
     QStringList m_manualOrder;
@@ -203,7 +180,7 @@ private:
     StringMap m_customEmoji;
     int m_timeStepMinutes = 30;
     bool m_showsOffsetFromHome = true;
-    TimeRange m_defaultWorkingHours{QTime(9, 0), QTime(17, 0)};
-    TimeRange m_awakeHours{QTime(7, 0), QTime(22, 0)};
+    TimeRange m_defaultWorkingHours;
+    TimeRange m_awakeHours;
     StringMap m_cityWorkingHours;
 };

@@ -1,6 +1,11 @@
 #include "Accessibility.h"
 
 #include "AccessibleViews.h"
+#include "MenuBarPanel.h"
+#include "RowListView.h"
+#include "SettingsWindow.h"
+#include "TimeStrip.h"
+#include "WorldMapView.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
@@ -9,7 +14,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
 #include <QWidget>
 #include <QWindow>
 
@@ -79,20 +83,13 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (className == QLatin1String("QApplication") && object == qApp) return new AccessibleApplication;
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    static const QHash<QString, QAccessible::Role> roles{
-        {QStringLiteral("MenuBarPanel"), QAccessible::Window},   {QStringLiteral("ClockRow"), QAccessible::ListItem},
-        {QStringLiteral("TimeStrip"), QAccessible::Slider},      {QStringLiteral("WorldMapView"), QAccessible::Graphic},
-        {QStringLiteral("SettingsWindow"), QAccessible::Dialog},
-    };
-    if (className == QLatin1String("WorldMapView")) return new AccessibleMap(widget);
-    if (auto* list = qobject_cast<QListView*>(widget); list && list->objectName() == QLatin1String("cityList"))
-        return AccessibleViews::cityList(list);
+    if (qobject_cast<WorldMapView*>(widget)) return new AccessibleMap(widget);
+    if (auto* list = qobject_cast<RowListView*>(widget)) return AccessibleViews::rowList(list);
     if (auto* label = qobject_cast<QLabel*>(widget); label && label->textFormat() == Qt::MarkdownText)
         return AccessibleViews::linkedParagraph(label);
-    if (const auto role = roles.constFind(className); role != roles.cend()) return new AccessibleRole(widget, *role);
-    // The panel's column of clock rows.
-    if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("clockList"))
-        return new AccessibleRole(widget, QAccessible::List);
+    if (qobject_cast<MenuBarPanel*>(widget)) return new AccessibleRole(widget, QAccessible::Window);
+    if (qobject_cast<TimeStrip*>(widget)) return new AccessibleRole(widget, QAccessible::Slider);
+    if (qobject_cast<SettingsWindow*>(widget)) return new AccessibleRole(widget, QAccessible::Dialog);
     return nullptr;
 }
 

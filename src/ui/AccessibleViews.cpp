@@ -1,6 +1,7 @@
 #include "AccessibleViews.h"
 
-#include "chooser/CityListModel.h"
+#include "RowListView.h"
+#include "clock/RowRoles.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
@@ -86,9 +87,7 @@ public:
     }
     QAccessible::Role role() const override
     {
-        const auto* item =
-            isValid() ? index().data(CityListModel::itemRole).value<const CityListModel::Item*>() : nullptr;
-        return item && item->kind == CityListModel::ItemKind::section ? QAccessible::Heading : QAccessible::ListItem;
+        return isValid() && index().data(RowRoles::heading).toBool() ? QAccessible::Heading : QAccessible::ListItem;
     }
     QAccessible::State state() const override
     {
@@ -130,9 +129,9 @@ private:
     int m_row;
 };
 
-class CityList : public QAccessibleWidget {
+class RowList : public QAccessibleWidget {
 public:
-    explicit CityList(QListView* view)
+    explicit RowList(QListView* view)
         : QAccessibleWidget(view, QAccessible::List)
     {
     }
@@ -303,9 +302,9 @@ private:
 
 namespace AccessibleViews {
 
-QAccessibleInterface* cityList(QListView* view)
+QAccessibleInterface* rowList(RowListView* view)
 {
-    return new CityList(view);
+    return new RowList(view);
 }
 
 QAccessibleInterface* linkedParagraph(QLabel* label)

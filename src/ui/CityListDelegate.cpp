@@ -1,6 +1,6 @@
 #include "CityListDelegate.h"
 
-#include "ClockRow.h"
+#include "ClockRowPainter.h"
 #include "Controls.h"
 #include "chooser/CityListModel.h"
 
@@ -31,8 +31,8 @@ QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     case CityListModel::ItemKind::section:
         return {0, QFontMetrics(Controls::scaled(option.font, 0.9, QFont::DemiBold)).height() + 14};
     case CityListModel::ItemKind::row:
-        return {0,
-                int((ClockRow::rowHeight(option.font, !item->texts.notice.isEmpty()) + 4) * m_shown.value(index, 1.0))};
+        return {0, int((ClockRowPainter::rowHeight(option.font, !item->texts.notice.isEmpty()) + 4) *
+                       m_shown.value(index, 1.0))};
     case CityListModel::ItemKind::note:
         return {0, lineHeight + 16};
     case CityListModel::ItemKind::noResults:
@@ -56,7 +56,7 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     case CityListModel::ItemKind::section: {
         painter->setFont(Controls::scaled(option.font, 0.9, QFont::DemiBold));
         painter->setPen(secondary(palette));
-        painter->drawText(area.adjusted(ClockRow::horizontalInset, 0, 0, -3), Qt::AlignLeft | Qt::AlignBottom,
+        painter->drawText(area.adjusted(ClockRowPainter::horizontalInset, 0, 0, -3), Qt::AlignLeft | Qt::AlignBottom,
                           item->text);
         break;
     }
@@ -78,12 +78,13 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         }
         QPalette rowPalette = palette;
         rowPalette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
-        ClockRow::paint(*painter, area.adjusted(0, 2, 0, -2), item->content, item->texts, option.font, rowPalette);
+        ClockRowPainter::paint(*painter, area.adjusted(0, 2, 0, -2), item->content, item->texts, CityListModel::parts,
+                               option.font, rowPalette);
         break;
     }
     case CityListModel::ItemKind::note:
         painter->setPen(secondary(palette));
-        painter->drawText(area.adjusted(ClockRow::horizontalInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        painter->drawText(area.adjusted(ClockRowPainter::horizontalInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                           item->text);
         break;
     case CityListModel::ItemKind::noResults: {

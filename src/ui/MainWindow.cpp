@@ -3,6 +3,7 @@
 #include "CityLabelEditor.h"
 #include "CityListDelegate.h"
 #include "PlanningBar.h"
+#include "RowListView.h"
 #include "Symbols.h"
 #include "TimeStrip.h"
 #include "UpdateRibbon.h"
@@ -118,8 +119,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap, commands.time, content);
     layout->addWidget(m_planning);
 
-    m_list = new QListView(content);
-    m_list->setObjectName(QStringLiteral("cityList")); // read with its section titles as headings
+    m_list = new RowListView(content); // read with its section titles as headings
     m_list->setModel(m_model);
     m_delegate = new CityListDelegate(m_list);
     m_list->setItemDelegate(m_delegate);
@@ -183,9 +183,10 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
         m_clearSelection->setVisible(m_model->focus().has_value());
     });
     connect(m_model, &CityListModel::resultsChanged, m_map, qOverload<>(&QWidget::update));
-    connect(&m_entries, &ClockEntries::changed, m_map, qOverload<>(&QWidget::update));
+    connect(&m_entries, &ClockEntries::listChanged, m_map, qOverload<>(&QWidget::update));
     connect(&m_time, &DisplayedTime::instantChanged, m_map, qOverload<>(&QWidget::update));
-    connect(&m_settings, &AppSettings::sortModeChanged, this, [this] {
+    connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
+        if (key != SettingKey::sortMode) return;
         for (QAction* action : m_orders->actions())
             action->setChecked(SortMode(action->data().toInt()) == m_settings.sortMode());
     });

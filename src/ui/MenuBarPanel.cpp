@@ -1,6 +1,6 @@
 #include "MenuBarPanel.h"
 
-#include "ClockRow.h"
+#include "ClockListView.h"
 #include "PlanningBar.h"
 #include "RowButton.h"
 #include "TimeStrip.h"
@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -44,32 +43,6 @@ protected:
     }
 };
 
-// Asks for the whole height of its list, so the panel grows with the list
-// until the screen stops it; only then does the list scroll.
-class ClockListArea : public QScrollArea {
-public:
-    explicit ClockListArea(QWidget* parent)
-        : QScrollArea(parent)
-    {
-        setFrameShape(QFrame::NoFrame);
-        setWidgetResizable(true);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setFocusPolicy(Qt::NoFocus);
-        viewport()->setAutoFillBackground(false);
-    }
-
-    QSize sizeHint() const override
-    {
-        const QSize content = widget() ? widget()->sizeHint() : QSize();
-        return {content.width(), content.height() + 2 * frameWidth()};
-    }
-    QSize minimumSizeHint() const override { return {0, 0}; }
-
-protected:
-    // The panel decides what the keys do: rows take the focus, the list follows.
-    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
-};
-
 } // namespace
 
 MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
@@ -92,17 +65,10 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     m_planning = new PlanningBar(settings, time, entries, nextOverlap, timeCommands, this);
     layout->addWidget(m_planning);
 
-    m_scroll = new ClockListArea(this);
-    m_scroll->viewport()->installEventFilter(this);
-    auto* list = new QWidget(m_scroll);
-    list->setObjectName(QStringLiteral("clockList"));
-    list->setAccessibleName(QStringLiteral("Clocks"));
-    list->setAutoFillBackground(false);
-    m_clockList = new QVBoxLayout(list);
-    m_clockList->setContentsMargins(0, 0, 0, 0);
-    m_clockList->setSpacing(0);
-    m_scroll->setWidget(list);
-    layout->addWidget(m_scroll, 1);
+    m_clocks = new ClockListView(entries, this);
+    m_clocks->setAccessibleName(QStringLiteral("Clocks"));
+    m_clocks->viewport()->installEventFilter(this);
+    layout->addWidget(m_clocks, 1);
 
     m_empty = new QLabel(QStringLiteral("No cities yet"), this);
     m_empty->setAlignment(Qt::AlignCenter);
@@ -121,21 +87,16 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
         if (!action->shortcut().isEmpty()) addAction(action);
     }
 
-    // Everything the rows show; while hidden the panel skips the work and
-    // catches up when shown.
-    const auto refreshIfShown = [this] {
-        if (isVisible()) refresh();
-    };
-    connect(&m_time, &DisplayedTime::instantChanged, this, refreshIfShown);
-    connect(&m_entries, &ClockEntries::changed, this, refreshIfShown);
-    for (auto signal :
-         {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsOffsetFromHomeChanged})
-        connect(&m_settings, signal, this, refreshIfShown);
+    // The list draws the rows; the panel follows their number and heights.
+    QAbstractItemModel* rows = m_clocks->model();
+    connect(rows, &QAbstractItemModel::modelReset, this, &MenuBarPanel::refresh);
+    connect(rows, &QAbstractItemModel::layoutChanged, this, &MenuBarPanel::updateSizeIfShown);
 }
 
 void MenuBarPanel::prepare()
 {
     refresh();
+    updateSize();
 }
 
 void MenuBarPanel::fitTo(const QRect& availableArea)
@@ -152,66 +113,28 @@ void MenuBarPanel::updateSize()
         limit = where ? where->availableGeometry().height() : QWIDGETSIZE_MAX;
     }
     // The list's own size is not watched by the panel's layout.
-    m_scroll->updateGeometry();
+    m_clocks->updateGeometry();
     layout()->activate();
     resize(panelWidth, std::min(std::max(sizeHint().height(), minimumSizeHint().height()), limit));
 }
 
+void MenuBarPanel::updateSizeIfShown()
+{
+    if (isVisible()) updateSize();
+}
+
 void MenuBarPanel::refresh()
 {
-    const QDateTime now = m_time.instant();
-    const ClockFormatter formatter = m_entries.formatter();
-    const QList<ClockEntry>& entries = m_entries.entries();
-
-    QStringList ids;
-    for (const ClockEntry& entry : entries)
-        ids.append(entry.id);
-    const bool homeDivider =
-        !entries.isEmpty() && entries.first().kind == ClockEntry::Kind::home && entries.size() >= 2;
-
-    // Rows are rebuilt only when the list itself changed; otherwise each
-    // row takes its new content and repaints if its texts differ.
-    if (ids != m_rowIds || homeDivider != (m_homeDivider != nullptr)) {
-        qDeleteAll(m_rows);
-        m_rows.clear();
-        delete m_homeDivider;
-        m_homeDivider = nullptr;
-        QWidget* list = m_scroll->widget();
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            auto* row = new ClockRow(list);
-            m_clockList->addWidget(row);
-            row->show(); // at once, not when the layout gets round to it
-            m_rows.append(row);
-            if (i == 0 && homeDivider) {
-                m_homeDivider = new Divider(list);
-                m_clockList->addWidget(m_homeDivider);
-                m_homeDivider->show();
-            }
-        }
-        m_rowIds = ids;
-    }
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const ClockEntry& entry = entries.at(i);
-        ClockRow::Content content;
-        content.title = entry.title;
-        content.timeZone = entry.timeZone;
-        content.now = now;
-        content.isHome = entry.kind == ClockEntry::Kind::home;
-        content.selection = ClockRow::Selection::hidden;
-        content.emoji = entry.emoji;
-        content.schedule = entry.schedule;
-        content.showsOffset = m_settings.showsOffsetFromHome();
-        content.place = entry.place;
-        m_rows.at(i)->setContent(content, formatter);
-    }
-    m_scroll->setVisible(!entries.isEmpty());
-    m_empty->setVisible(entries.isEmpty());
-    updateSize();
+    const bool empty = m_entries.entries().isEmpty();
+    m_clocks->setVisible(!empty);
+    m_empty->setVisible(empty);
+    if (isVisible()) updateSize();
 }
 
 void MenuBarPanel::showEvent(QShowEvent* event)
 {
     refresh();
+    updateSize();
     QWidget::showEvent(event);
 }
 
@@ -236,7 +159,7 @@ void MenuBarPanel::changeEvent(QEvent* event)
 bool MenuBarPanel::eventFilter(QObject* watched, QEvent* event)
 {
     // Shift and the wheel over the clocks move the time; the wheel alone scrolls.
-    if (watched == m_scroll->viewport() && event->type() == QEvent::Wheel &&
+    if (watched == m_clocks->viewport() && event->type() == QEvent::Wheel &&
         (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ShiftModifier))
         return m_planning->strip()->handleWheel(static_cast<QWheelEvent*>(event));
     return QWidget::eventFilter(watched, event);
@@ -257,7 +180,7 @@ void MenuBarPanel::keyPressEvent(QKeyEvent* event)
     }
     // A list taller than the screen scrolls to its end from the keyboard too.
     if (event->key() == Qt::Key_End) {
-        m_scroll->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+        m_clocks->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -266,18 +189,28 @@ void MenuBarPanel::keyPressEvent(QKeyEvent* event)
 void MenuBarPanel::moveFocus(int direction)
 {
     // The clock rows, then the action rows, top to bottom.
-    QList<QWidget*> stops;
-    for (ClockRow* row : std::as_const(m_rows))
-        stops.append(row);
+    const int clocks = m_clocks->isVisible() ? m_clocks->model()->rowCount() : 0;
+    QList<QWidget*> buttons;
     for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
-        if (button->isVisible() && button->isEnabled()) stops.append(button);
-    if (stops.isEmpty()) return;
-    const qsizetype current = stops.indexOf(focusWidget());
-    const qsizetype next = current < 0 ? (direction > 0 ? 0 : stops.size() - 1)
-                                       : std::clamp<qsizetype>(current + direction, 0, stops.size() - 1);
-    QWidget* target = stops.at(next);
-    target->setFocus(direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    if (auto* row = qobject_cast<ClockRow*>(target)) m_scroll->ensureWidgetVisible(row, 0, 0);
+        if (button->isVisible() && button->isEnabled()) buttons.append(button);
+    const qsizetype stops = clocks + buttons.size();
+    if (stops == 0) return;
+    qsizetype current = -1;
+    if (focusWidget() == m_clocks && m_clocks->currentIndex().isValid())
+        current = m_clocks->currentIndex().row();
+    else if (const qsizetype button = buttons.indexOf(focusWidget()); button >= 0)
+        current = clocks + button;
+    const qsizetype next =
+        current < 0 ? (direction > 0 ? 0 : stops - 1) : std::clamp<qsizetype>(current + direction, 0, stops - 1);
+    const Qt::FocusReason reason = direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    if (next < clocks) {
+        const QModelIndex row = m_clocks->model()->index(int(next), 0);
+        m_clocks->setCurrentIndex(row);
+        m_clocks->setFocus(reason);
+        m_clocks->scrollTo(row);
+    } else {
+        buttons.at(next - clocks)->setFocus(reason);
+    }
 }
 
 void MenuBarPanel::paintEvent(QPaintEvent*)

@@ -8,13 +8,11 @@
 
 class AppSettings;
 class ClockEntries;
-class ClockRow;
+class ClockListView;
 class DisplayedTime;
 class PlanningBar;
 class QAction;
 class QLabel;
-class QScrollArea;
-class QVBoxLayout;
 
 // The tray panel: the time strip, the user's own zone, then every tracked
 // city, then the actions. 520 wide; its height follows the content up to the height of the
@@ -39,8 +37,8 @@ public:
     // The room the panel may take on its screen (the available geometry).
     void fitTo(const QRect& availableArea);
 
-    // The rows on show, top to bottom.
-    QList<ClockRow*> rows() const { return m_rows; }
+    // The clocks, top to bottom.
+    ClockListView* clocks() const { return m_clocks; }
     PlanningBar* planning() const { return m_planning; }
     // Whether a mouse click outside closed the panel less than `ms` ago
     // (that click may reach the tray icon too).
@@ -65,6 +63,7 @@ protected:
 private:
     void refresh();
     void updateSize();
+    void updateSizeIfShown();
     // Up and Down: through the clock rows and the action rows.
     void moveFocus(int direction);
 
@@ -74,11 +73,7 @@ private:
     PlanningBar* m_planning = nullptr;
     TimeCommands m_timeCommands;
 
-    QScrollArea* m_scroll = nullptr;
-    QVBoxLayout* m_clockList = nullptr;
-    QList<ClockRow*> m_rows;
-    QStringList m_rowIds;
-    QWidget* m_homeDivider = nullptr;
+    ClockListView* m_clocks = nullptr;
     QLabel* m_empty = nullptr;
     int m_availableHeight = 0;
     QElapsedTimer m_sinceClosedByClick;

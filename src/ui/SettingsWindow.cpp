@@ -73,8 +73,8 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     const icu::Locale locale = ClockFormatter(TimeFormat::system, DateFormat::relative).locale();
     m_dateFormat->addItem(DateFormats::format(locale, "EEEMMMd", sample), int(DateFormat::abbreviated));
     m_dateFormat->addItem(DateFormats::format(locale, "Md", sample), int(DateFormat::numeric));
-    formatForm->addRow(QStringLiteral("Time:"), m_timeFormat);
-    formatForm->addRow(QStringLiteral("Other days:"), m_dateFormat);
+    formatForm->addRow(settingLabel(SettingKey::timeFormat), m_timeFormat);
+    formatForm->addRow(settingLabel(SettingKey::dateFormat), m_dateFormat);
     m_preview = new QLabel(format);
     m_preview->setFont(Controls::scaled(font(), Controls::callout));
     m_preview->setForegroundRole(QPalette::PlaceholderText);
@@ -83,11 +83,11 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
 
     auto* appearance = new QGroupBox(QStringLiteral("Appearance"), this);
     auto* appearanceLayout = new QVBoxLayout(appearance);
-    m_showsFlags = new QCheckBox(QStringLiteral("Show flags beside city names"), appearance);
-    m_showsHomeZone = new QCheckBox(QStringLiteral("Show my time zone at the top"), appearance);
+    m_showsFlags = new QCheckBox(settingLabel(SettingKey::showsFlags), appearance);
+    m_showsHomeZone = new QCheckBox(settingLabel(SettingKey::showsHomeZone), appearance);
     // The tray icon and the taskbar entry are this desktop's menu bar item and Dock icon.
-    m_showsMenuBarItem = new QCheckBox(QStringLiteral("Show in system tray"), appearance);
-    m_showsDockIcon = new QCheckBox(QStringLiteral("Show in taskbar"), appearance);
+    m_showsMenuBarItem = new QCheckBox(settingLabel(SettingKey::showsMenuBarItem), appearance);
+    m_showsDockIcon = new QCheckBox(settingLabel(SettingKey::showsDockIcon), appearance);
     m_opensAtLogin = new QCheckBox(QStringLiteral("Open at login"), appearance);
     for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem, m_showsDockIcon, m_opensAtLogin})
         appearanceLayout->addWidget(box);
@@ -113,14 +113,14 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
         row->addStretch(1);
         return row;
     };
-    planningForm->addRow(QStringLiteral("Working hours:"), span(m_workFrom, m_workTo));
-    planningForm->addRow(QStringLiteral("Awake:"), span(m_awakeFrom, m_awakeTo));
+    planningForm->addRow(settingLabel(SettingKey::defaultWorkingHours), span(m_workFrom, m_workTo));
+    planningForm->addRow(settingLabel(SettingKey::awakeHours), span(m_awakeFrom, m_awakeTo));
     m_step = new QComboBox(planning);
     for (const int minutes : {15, 30, 60})
         m_step->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
     m_step->setAccessibleName(QStringLiteral("Time step"));
-    planningForm->addRow(QStringLiteral("Time step:"), m_step);
-    m_showsOffset = new QCheckBox(QStringLiteral("Show offset from my time"), planning);
+    planningForm->addRow(settingLabel(SettingKey::timeStepMinutes), m_step);
+    m_showsOffset = new QCheckBox(settingLabel(SettingKey::showsOffsetFromHome), planning);
     planningForm->addRow(m_showsOffset);
     layout->addWidget(planning);
 
@@ -179,12 +179,10 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updater.check(true); });
     connect(m_show, &QPushButton::clicked, showUpdate, &QAction::trigger);
 
-    for (auto signal :
-         {&AppSettings::timeFormatChanged, &AppSettings::dateFormatChanged, &AppSettings::showsFlagsChanged,
-          &AppSettings::showsHomeZoneChanged, &AppSettings::showsMenuBarItemChanged, &AppSettings::showsDockIconChanged,
-          &AppSettings::showsOffsetFromHomeChanged, &AppSettings::timeStepMinutesChanged,
-          &AppSettings::workingHoursChanged})
-        connect(&m_settings, signal, this, &SettingsWindow::refreshSettings);
+    // The window shows every setting that has a label.
+    connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
+        if (settingSpec(key).label || key == SettingKey::cityWorkingHours) refreshSettings();
+    });
     connect(&m_settings, &AppSettings::lastWriteFailedChanged, this,
             [this] { m_writeFailure->setVisible(m_settings.lastWriteFailed()); });
     connect(&m_updater, &Updater::phaseChanged, this, &SettingsWindow::refreshUpdates);

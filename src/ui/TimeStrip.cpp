@@ -38,8 +38,8 @@ TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntr
         announce();
         update();
     });
-    connect(&m_entries, &ClockEntries::changed, this, qOverload<>(&QWidget::update));
-    connect(&m_settings, &AppSettings::workingHoursChanged, this, qOverload<>(&QWidget::update));
+    connect(&m_entries, &ClockEntries::listChanged, this, qOverload<>(&QWidget::update));
+    m_settings.whenChanged(SettingEffect::hours, this, [this] { update(); });
     announce();
 }
 
@@ -166,34 +166,14 @@ void TimeStrip::paintEvent(QPaintEvent*)
 
     // How many of the places work at each moment of the day, in runs.
     const QList<Overlap::Participant> people = m_entries.participants();
-    QList<QList<Overlap::Span>> spans;
-    for (const Overlap::Participant& who : people)
-        spans.append(Overlap::workingSpans(who, start.toSecsSinceEpoch(), end.toSecsSinceEpoch()));
     const int columns = std::max(1, int(r.width()));
-    const double seconds = double(start.secsTo(end));
-    int runStart = 0;
-    int runCount = -1;
-    const auto flush = [&](int column) {
-        if (runCount > 0 && !people.isEmpty()) {
-            QColor shade = accent;
-            shade.setAlphaF(runCount == people.size() ? 0.85 : 0.12 + 0.4 * runCount / people.size());
-            painter.setBrush(shade);
-            painter.drawRect(QRectF(r.left() + runStart, r.top(), column - runStart, r.height()));
-        }
-    };
-    for (int column = 0; column <= columns; ++column) {
-        int count = 0;
-        if (column < columns) {
-            const qint64 t = start.toSecsSinceEpoch() + qint64((column + 0.5) / columns * seconds);
-            for (const QList<Overlap::Span>& own : std::as_const(spans))
-                count += std::any_of(own.cbegin(), own.cend(),
-                                     [t](const Overlap::Span& s) { return t >= s.from && t < s.to; });
-        }
-        if (count != runCount || column == columns) {
-            flush(column);
-            runStart = column;
-            runCount = count;
-        }
+    for (const Overlap::Run& run :
+         Overlap::workingRuns(people, start.toSecsSinceEpoch(), end.toSecsSinceEpoch(), columns)) {
+        if (run.working == 0) continue;
+        QColor shade = accent;
+        shade.setAlphaF(run.working == people.size() ? 0.85 : 0.12 + 0.4 * run.working / people.size());
+        painter.setBrush(shade);
+        painter.drawRect(QRectF(r.left() + run.first, r.top(), run.end - run.first, r.height()));
     }
 
     // Hours every three, in home's wall-clock time.

@@ -3,6 +3,7 @@
 #include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
+#include "planning/ClockChange.h"
 #include "planning/Overlap.h"
 #include "platform/ContinuousTimer.h"
 #include "services/CalendarInvite.h"
@@ -258,7 +259,7 @@ private slots:
             fetchRow<QByteArray, QByteArray, QDateTime, QString>({"home", "zone", "at", "expected"});
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone(home),
                                        icu::Locale("en_US"));
-        QCOMPARE(ClockFormatter::offsetText(formatter.offsetFromHome(at, QTimeZone(zone))), expected);
+        QCOMPARE(offsetDifferenceText(formatter.offsetFromHome(at, QTimeZone(zone))), expected);
     }
 
     // From the system tz database, and only changes that move the clocks.

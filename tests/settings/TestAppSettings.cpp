@@ -11,6 +11,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// How many times `spy` heard that `key` changed.
+int heard(const QSignalSpy& spy, SettingKey key)
+{
+    return int(std::count_if(spy.cbegin(), spy.cend(),
+                             [key](const QList<QVariant>& args) { return args.at(0).value<SettingKey>() == key; }));
+}
+
 // 2026-01-15 12:00 UTC (London on GMT) and 2026-07-15 12:00 UTC (London on BST).
 const QDateTime winter = QDateTime::fromSecsSinceEpoch(1768478400, Qt::UTC);
 const QDateTime summer = QDateTime::fromSecsSinceEpoch(1784116800, Qt::UTC);
@@ -100,8 +107,8 @@ private slots:
     void loadsMaps()
     {
         auto [stored, expected] = fetchRow<QVariant, AppSettings::StringMap>({"stored", "expected"});
-        m_store.values.insert(SettingsKeys::customCityLabels, stored);
-        m_store.values.insert(SettingsKeys::customCityEmoji, stored);
+        m_store.values.insert(keyName(SettingKey::customCityLabels), stored);
+        m_store.values.insert(keyName(SettingKey::customCityEmoji), stored);
         const auto settings = make();
         QCOMPARE(settings->customLabels(), expected);
         QCOMPARE(settings->customEmoji(), expected);
@@ -131,19 +138,23 @@ private slots:
 
         const auto settings = make();
         const QByteArray name = property.toLatin1();
-        const QMetaProperty meta = settings->metaObject()->property(settings->metaObject()->indexOfProperty(name));
-        QSignalSpy changed(settings.get(), meta.notifySignal());
+        const auto row = std::find_if(std::cbegin(settingsTable), std::cend(settingsTable),
+                                      [&](const SettingSpec& spec) { return property == QLatin1String(spec.name); });
+        QVERIFY(row != std::cend(settingsTable));
+        QSignalSpy changes(settings.get(), &AppSettings::changed);
+        const auto changed = [&] { return heard(changes, row->key); };
 
         // The same value: written and synchronised, but nobody is told.
         QVERIFY(settings->setProperty(name, settings->property(name)));
         QCOMPARE(m_store.writes, QStringList{property});
         QCOMPARE(m_store.synchronizations, 1);
-        QCOMPARE(changed.count(), 0);
+        QCOMPARE(changes.count(), 0);
 
         QVERIFY(settings->setProperty(name, value));
         QCOMPARE(m_store.writes, (QStringList{property, property}));
         QCOMPARE(m_store.synchronizations, 2);
-        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed(), 1);
+        QCOMPARE(changes.count(), 1);
         QCOMPARE(m_store.values.value(property), stored);
         QCOMPARE(settings->property(name), value);
 
@@ -167,11 +178,11 @@ private slots:
         QCOMPARE(settings->scheduleFor(u"ny"_s, u"US"_s).working, settings->defaultWorkingHours());
         QVERIFY(!settings->showsFlags());
 
-        QSignalSpy changed(settings.get(), &AppSettings::workingHoursChanged);
+        QSignalSpy changed(settings.get(), &AppSettings::changed);
         settings->setWorkingHours(TimeRange{QTime(10, 0), QTime(18, 0)}, u"ny"_s);
         settings->setWorkingHours(std::nullopt, u"tok"_s);
         QCOMPARE(m_store.values.value(u"cityWorkingHours"_s).toMap(), (QVariantMap{{"ny", "10:00-18:00"}}));
-        QCOMPARE(changed.count(), 2);
+        QCOMPARE(heard(changed, SettingKey::cityWorkingHours), 2);
         QCOMPARE(make()->workingHours(u"ny"_s), (TimeRange{QTime(10, 0), QTime(18, 0)}));
     }
 
@@ -188,15 +199,15 @@ private slots:
     void labels()
     {
         auto [label, stored] = fetchRow<std::optional<QString>, std::optional<QString>>({"label", "stored"});
-        m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"ny", "Old"}});
+        m_store.values.insert(keyName(SettingKey::customCityLabels), QVariantMap{{"ny", "Old"}});
         const auto settings = make();
-        QSignalSpy changed(settings.get(), &AppSettings::customLabelsChanged);
+        QSignalSpy changed(settings.get(), &AppSettings::changed);
 
         settings->setCustomLabel(label, city("ny"));
         QCOMPARE(settings->customLabel(city("ny")), stored);
         QCOMPARE(settings->hasCustomization(city("ny")), stored.has_value());
         QCOMPARE(settings->customLabels().contains(u"ny"_s), stored.has_value());
-        QCOMPARE(m_store.writes, QStringList{SettingsKeys::customCityLabels});
+        QCOMPARE(m_store.writes, QStringList{keyName(SettingKey::customCityLabels)});
         QCOMPARE(m_store.synchronizations, 1);
         QCOMPARE(changed.count(), 1);
     }
@@ -215,17 +226,17 @@ private slots:
     void emoji()
     {
         auto [text, stored] = fetchRow<QString, QString>({"text", "stored"});
-        m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", "🗻"}});
+        m_store.values.insert(keyName(SettingKey::customCityEmoji), QVariantMap{{"tok", "🗻"}});
         const auto settings = make();
         settings->setCustomEmoji(text, city("tok"));
         QCOMPARE(settings->customEmoji().value(u"tok"_s), stored);
-        QCOMPARE(m_store.values.value(SettingsKeys::customCityEmoji).toMap().value(u"tok"_s).toString(), stored);
+        QCOMPARE(m_store.values.value(keyName(SettingKey::customCityEmoji)).toMap().value(u"tok"_s).toString(), stored);
         QCOMPARE(m_store.synchronizations, 1);
     }
 
     void emojiFallsBackToFlag()
     {
-        m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"tok", " 🗻 "}, {"ny", "  "}});
+        m_store.values.insert(keyName(SettingKey::customCityEmoji), QVariantMap{{"tok", " 🗻 "}, {"ny", "  "}});
         const auto settings = make();
         QCOMPARE(settings->emoji(city("tok")), std::optional(u"🗻"_s));
         QCOMPARE(settings->emoji(city("ny")), flagEmoji(u"United States"_s));
@@ -240,38 +251,40 @@ private slots:
 
     void resetCustomization()
     {
-        m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"ny", "Home"}, {"la", "Sun"}});
-        m_store.values.insert(SettingsKeys::customCityEmoji, QVariantMap{{"ny", "🗽"}});
+        m_store.values.insert(keyName(SettingKey::customCityLabels), QVariantMap{{"ny", "Home"}, {"la", "Sun"}});
+        m_store.values.insert(keyName(SettingKey::customCityEmoji), QVariantMap{{"ny", "🗽"}});
         const auto settings = make();
         settings->resetCustomization(city("ny"));
         QVERIFY(!settings->hasCustomization(city("ny")));
         QCOMPARE(settings->customLabels(), (AppSettings::StringMap{{"la", "Sun"}}));
-        QCOMPARE(m_store.writes, (QStringList{SettingsKeys::customCityLabels, SettingsKeys::customCityEmoji}));
+        QCOMPARE(m_store.writes,
+                 (QStringList{keyName(SettingKey::customCityLabels), keyName(SettingKey::customCityEmoji)}));
         QCOMPARE(m_store.synchronizations, 1); // one action, one write
     }
 
     void toggleTracking()
     {
-        m_store.values.insert(SettingsKeys::customCityLabels, QVariantMap{{"la", "Sun"}});
+        m_store.values.insert(keyName(SettingKey::customCityLabels), QVariantMap{{"la", "Sun"}});
         const auto settings = make();
-        QSignalSpy tracked(settings.get(), &AppSettings::trackedCityIDsChanged);
+        QSignalSpy changes(settings.get(), &AppSettings::changed);
         // One action is one change: whoever hears of the list finds its order made too.
         QStringList orderHeard;
-        connect(settings.get(), &AppSettings::trackedCityIDsChanged, this,
-                [&] { orderHeard = settings->manualOrder(); });
+        connect(settings.get(), &AppSettings::changed, this, [&](SettingKey key) {
+            if (key == SettingKey::trackedCityIDs) orderHeard = settings->manualOrder();
+        });
 
         settings->toggleTracking(city("tok"));
         QCOMPARE(orderHeard, (QStringList{"ny", "la", "lon", "mel", "tok"}));
         QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
         QCOMPARE(settings->manualOrder(), (QStringList{"ny", "la", "lon", "mel", "tok"}));
-        QCOMPARE(m_store.writes, (QStringList{SettingsKeys::trackedCityIDs, SettingsKeys::manualOrder}));
+        QCOMPARE(m_store.writes, (QStringList{keyName(SettingKey::trackedCityIDs), keyName(SettingKey::manualOrder)}));
 
         settings->toggleTracking(city("la"));
         settings->toggleTracking(city("la"));
         QCOMPARE(settings->trackedCityIDs(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
         QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "mel", "tok", "la"}));
         QCOMPARE(settings->customLabel(city("la")), std::optional(u"Sun"_s));
-        QCOMPARE(tracked.count(), 3);
+        QCOMPARE(heard(changes, SettingKey::trackedCityIDs), 3);
         QCOMPARE(m_store.synchronizations, 3); // once per action
 
         // Stored data may repeat an id; untracking removes every copy.
@@ -341,10 +354,10 @@ private slots:
     void sortModes()
     {
         auto [mode, at, expected] = fetchRow<SortMode, QDateTime, QStringList>({"mode", "at", "expected"});
-        m_store.values.insert(SettingsKeys::trackedCityIDs,
+        m_store.values.insert(keyName(SettingKey::trackedCityIDs),
                               QStringList{"tok", "z10", "lon2", "lon", "gone", "rey", "z9", "ny"});
-        m_store.values.insert(SettingsKeys::manualOrder, QStringList{"ny", "gone", "lon", "tok", "ny"});
-        m_store.values.insert(SettingsKeys::sortMode, rawValue(mode));
+        m_store.values.insert(keyName(SettingKey::manualOrder), QStringList{"ny", "gone", "lon", "tok", "ny"});
+        m_store.values.insert(keyName(SettingKey::sortMode), rawValue(mode));
         const auto settings = make();
         QCOMPARE(idsOf(settings->trackedCities(at, *m_database)), expected);
     }
@@ -369,8 +382,8 @@ private slots:
     void moveTrackedCities()
     {
         auto [from, to, expected] = fetchRow<QList<qsizetype>, qsizetype, QStringList>({"from", "to", "expected"});
-        m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
-        m_store.values.insert(SettingsKeys::sortMode, u"alphabetical"_s);
+        m_store.values.insert(keyName(SettingKey::trackedCityIDs), QStringList{"tok", "gone", "ny", "lon"});
+        m_store.values.insert(keyName(SettingKey::sortMode), u"alphabetical"_s);
         const auto settings = make();
         const QList<City> displayed = settings->trackedCities(winter, *m_database); // lon, ny, tok
         QCOMPARE(idsOf(displayed), (QStringList{"lon", "ny", "tok"}));
@@ -383,14 +396,14 @@ private slots:
         }
         QCOMPARE(settings->manualOrder(), expected);
         QCOMPARE(settings->sortMode(), SortMode::manual);
-        QCOMPARE(m_store.writes, (QStringList{SettingsKeys::manualOrder, SettingsKeys::sortMode}));
+        QCOMPARE(m_store.writes, (QStringList{keyName(SettingKey::manualOrder), keyName(SettingKey::sortMode)}));
         QCOMPARE(idsOf(settings->trackedCities(winter, *m_database)), expected.mid(0, 3));
     }
 
     void chooseSortMode()
     {
-        m_store.values.insert(SettingsKeys::trackedCityIDs, QStringList{"tok", "gone", "ny", "lon"});
-        m_store.values.insert(SettingsKeys::manualOrder, QStringList{"lon", "tok"});
+        m_store.values.insert(keyName(SettingKey::trackedCityIDs), QStringList{"tok", "gone", "ny", "lon"});
+        m_store.values.insert(keyName(SettingKey::manualOrder), QStringList{"lon", "tok"});
         const auto settings = make();
 
         settings->chooseSortMode(SortMode::alphabetical, winter, *m_database);
@@ -402,7 +415,7 @@ private slots:
         QCOMPARE(settings->manualOrder(), (QStringList{"ny", "lon", "tok"}));
         QCOMPARE(settings->sortMode(), SortMode::manual);
         QCOMPARE(m_store.writes.mid(m_store.writes.size() - 2),
-                 (QStringList{SettingsKeys::manualOrder, SettingsKeys::sortMode}));
+                 (QStringList{keyName(SettingKey::manualOrder), keyName(SettingKey::sortMode)}));
 
         // Choosing it again freezes the custom order as displayed.
         settings->setManualOrder({"tok", "gone", "lon"});

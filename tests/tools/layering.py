@@ -80,8 +80,8 @@ SELF_CHECK = [  # file, line, offends
     ("clock/A.cpp", "#include <QWidget>", True),
     ("map/A.h", "#include <QtWidgets/QLabel>", True),
     ("map/A.cpp", "#include <QPainterPath>", False),
-    ("settings/A.cpp", '#include "ui/ClockRow.h"', True),
-    ("clock/A.cpp", '#include "../ui/ClockRow.h"', True),
+    ("settings/A.cpp", '#include "ui/MenuBarPanel.h"', True),
+    ("clock/A.cpp", '#include "../ui/MenuBarPanel.h"', True),
     ("catalogue/A.cpp", '#include "settings/AppSettings.h"', True),
     ("map/A.cpp", '#include "update/Updater.h"', True),
     ("ui/A.cpp", '#include "app/HoraviaApp.h"', True),
@@ -104,7 +104,7 @@ def main():
     failed = 0
     for file, line, offends in SELF_CHECK:
         with tempfile.TemporaryDirectory() as root:
-            for name in ["ui/ClockRow.h", "settings/AppSettings.h", "update/Updater.h", "app/HoraviaApp.h",
+            for name in ["ui/MenuBarPanel.h", "settings/AppSettings.h", "update/Updater.h", "app/HoraviaApp.h",
                          "platform/ActivationPolicy.h", "catalogue/City.h", file]:
                 os.makedirs(os.path.dirname(os.path.join(root, name)), exist_ok=True)
                 with open(os.path.join(root, name), "w", encoding="utf-8") as out:

@@ -1,17 +1,20 @@
 #include "../support/DataTable.h"
+#include "clock/ClockFormatter.h"
 #include "clock/ClockRowLayout.h"
-#include "ui/ClockRow.h"
+#include "ui/ClockRowPainter.h"
 #include "ui/RowButton.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-using Selection = ClockRow::Selection;
+using Selection = ClockRowContent::Selection;
 using Part = ClockRowLayout::Part;
-Q_DECLARE_METATYPE(ClockRow::Selection)
+Q_DECLARE_METATYPE(ClockRowContent::Selection)
 
 namespace {
 
@@ -23,9 +26,9 @@ ClockFormatter formatter()
                           icu::Locale("en_US"));
 }
 
-ClockRow::Content content(const char* zone, bool home, Selection selection)
+ClockRowContent content(const char* zone, bool home, Selection selection)
 {
-    ClockRow::Content c;
+    ClockRowContent c;
     c.title = u"Somewhere"_s;
     c.timeZone = QTimeZone(QByteArray(zone));
     c.now = noon;
@@ -34,24 +37,42 @@ ClockRow::Content content(const char* zone, bool home, Selection selection)
     return c;
 }
 
-// Pixels of the highlight colour inside a part's box.
-int tintPixels(ClockRow& row, Part part)
-{
-    QImage image(row.size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    row.render(&image);
-    const auto slot = row.currentLayout().parts[part];
-    const QColor tint = row.palette().color(QPalette::Highlight);
-    int count = 0;
-    for (int x = int(ClockRow::horizontalInset + slot.x); x < int(ClockRow::horizontalInset + slot.x + slot.width); ++x)
-        for (int y = 0; y < image.height(); ++y) {
-            const QColor pixel = image.pixelColor(x, y);
-            if (pixel.alpha() > 200 && std::abs(pixel.red() - tint.red()) < 40 &&
-                std::abs(pixel.green() - tint.green()) < 40 && std::abs(pixel.blue() - tint.blue()) < 40)
-                ++count;
-        }
-    return count;
-}
+// A row as a view draws it, 480 wide.
+struct Drawn {
+    explicit Drawn(const ClockRowContent& c)
+        : content(c)
+        , texts(ClockRowTexts::of(c, formatter()))
+    {
+    }
+    ClockRowLayout layout() const { return ClockRowPainter::layoutFor(content, texts, {}, QApplication::font(), 480); }
+
+    // Pixels of the highlight colour inside a part's box.
+    int tintPixels(Part part) const
+    {
+        const QRect rect(0, 0, 480, ClockRowPainter::rowHeight(QApplication::font()));
+        QImage image(rect.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        const QPalette palette = QApplication::palette();
+        ClockRowPainter::paint(painter, rect, content, texts, {}, QApplication::font(), palette);
+        painter.end();
+        const auto slot = layout().parts[part];
+        const QColor tint = palette.color(QPalette::Highlight);
+        int count = 0;
+        for (int x = int(ClockRowPainter::horizontalInset + slot.x);
+             x < int(ClockRowPainter::horizontalInset + slot.x + slot.width); ++x)
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() > 200 && std::abs(pixel.red() - tint.red()) < 40 &&
+                    std::abs(pixel.green() - tint.green()) < 40 && std::abs(pixel.blue() - tint.blue()) < 40)
+                    ++count;
+            }
+        return count;
+    }
+
+    ClockRowContent content;
+    ClockRowTexts texts;
+};
 
 } // namespace
 
@@ -106,45 +127,45 @@ private slots:
     void marker()
     {
         auto [selection, home, drawn] = fetchRow<Selection, bool, bool>({"selection", "home", "drawn"});
-        ClockRow row;
-        row.resize(480, row.sizeHint().height());
-        row.setContent(content("Asia/Tokyo", home, selection), formatter());
-        QCOMPARE(row.currentLayout().parts[Part::marker].width, 13.0);
-        QCOMPARE(tintPixels(row, Part::marker) > 0, drawn);
-        QCOMPARE(tintPixels(row, Part::title), 0);
+        const Drawn row(content("Asia/Tokyo", home, selection));
+        QCOMPARE(row.layout().parts[Part::marker].width, 13.0);
+        QCOMPARE(row.tintPixels(Part::marker) > 0, drawn);
+        QCOMPARE(row.tintPixels(Part::title), 0);
     }
 
     void partsInOrder()
     {
-        ClockRow row;
-        row.resize(520, row.sizeHint().height());
-        ClockRow::Content c = content("Pacific/Kiritimati", false, Selection::unchecked);
+        ClockRowContent c = content("Pacific/Kiritimati", false, Selection::unchecked);
         c.emoji = u"🗼"_s;
         c.originalName = u"Tokyo"_s;
         c.showsOffset = true;
         c.schedule = Schedule{{QTime(9, 0), QTime(17, 0)}, {QTime(7, 0), QTime(22, 0)}, WorkWeek()};
         c.place = Place{1.87, -157.4}; // Kiritimati
-        row.setContent(c, formatter());
-        const ClockRowLayout layout = row.currentLayout();
+        const Drawn row(c);
+        const ClockRowLayout layout = row.layout();
         double x = -1;
         for (int part = 0; part < ClockRowLayout::partCount; ++part) {
             QVERIFY2(layout.parts[part].present, qPrintable(QString::number(part)));
             QVERIFY(layout.parts[part].x > x);
             x = layout.parts[part].x;
         }
-        QCOMPARE(row.texts().dayLabel, u"Tomorrow"_s); // 02:00 tomorrow at +14, noon in London
-        QCOMPARE(row.texts().zoneName, u"Line Islands Time"_s);
-        QCOMPARE(row.texts().offset, u"+14 h"_s);
-        QCOMPARE(row.texts().dayPart, DayPart::night); // 2 AM
-        QCOMPARE(row.texts().sky, Sky::night);
+        QCOMPARE(row.texts.dayLabel, u"Tomorrow"_s); // 02:00 tomorrow at +14, noon in London
+        QCOMPARE(row.texts.zoneName, u"Line Islands Time"_s);
+        QCOMPARE(row.texts.offset, u"+14 h"_s);
+        QCOMPARE(row.texts.dayPart, DayPart::night); // 2 AM
+        QCOMPARE(row.texts.sky, Sky::night);
 
-        row.setContent(content("Europe/Paris", false, Selection::hidden), formatter());
-        QVERIFY(!row.currentLayout().parts[Part::emoji].present);
-        QVERIFY(!row.currentLayout().parts[Part::originalName].present);
-        QVERIFY(!row.currentLayout().parts[Part::dayLabel].present);
-        QVERIFY(!row.currentLayout().parts[Part::offset].present);
-        QVERIFY(!row.currentLayout().parts[Part::dayPart].present);
-        QVERIFY(!row.currentLayout().parts[Part::sky].present);
+        // A view that leaves out the catalogue name and the sky lays out neither.
+        const ClockRowLayout panel = ClockRowPainter::layoutFor(
+            row.content, row.texts, {.originalName = false, .sky = false}, QApplication::font(), 520);
+        QVERIFY(!panel.parts[Part::originalName].present);
+        QVERIFY(!panel.parts[Part::sky].present);
+        QVERIFY(panel.parts[Part::emoji].present);
+
+        const ClockRowLayout plain = Drawn(content("Europe/Paris", false, Selection::hidden)).layout();
+        for (const Part part :
+             {Part::emoji, Part::originalName, Part::dayLabel, Part::offset, Part::dayPart, Part::sky})
+            QVERIFY(!plain.parts[part].present);
     }
 
     void accessibleText_data()
@@ -166,12 +187,10 @@ private slots:
     {
         auto [zone, home, selection, originalName, expected] = fetchRow<QByteArray, bool, Selection, QString, QString>(
             {"zone", "home", "selection", "originalName", "expected"});
-        ClockRow row;
-        ClockRow::Content c = content(zone.constData(), home, selection);
+        ClockRowContent c = content(zone.constData(), home, selection);
         c.emoji = u"🇫🇷"_s; // never read out
         if (!originalName.isEmpty()) c.originalName = originalName;
-        row.setContent(c, formatter());
-        QCOMPARE(row.accessibleName(), expected);
+        QCOMPARE(ClockRowTexts::accessibleText(c, ClockRowTexts::of(c, formatter())), expected);
     }
 
     void rowButtonTakesTheWholeRow()

@@ -1,11 +1,11 @@
-#include "ClockRow.h"
+#include "ClockRowPainter.h"
 
 #include "Symbols.h"
 
-#include <QEvent>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmapCache>
 
 #include <cmath>
@@ -16,7 +16,7 @@ namespace {
 QFont baseFont(const QFont& font)
 {
     QFont f = font;
-    f.setPixelSize(ClockRow::basePixelSize);
+    f.setPixelSize(ClockRowPainter::basePixelSize);
     return f;
 }
 
@@ -30,7 +30,7 @@ QFont timeFont(const QFont& font, bool isHome)
 QFont captionFont(const QFont& font)
 {
     QFont f = font;
-    f.setPixelSize(ClockRow::captionPixelSize);
+    f.setPixelSize(ClockRowPainter::captionPixelSize);
     return f;
 }
 
@@ -156,69 +156,43 @@ void paintSky(QPainter& painter, const QRectF& box, Sky sky, const QPalette& pal
 
 } // namespace
 
-ClockRow::ClockRow(QWidget* parent)
-    : QWidget(parent)
-{
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // Reached with the arrow keys, so that a screen reader hears each row.
-    setFocusPolicy(Qt::StrongFocus);
-}
+namespace ClockRowPainter {
 
-void ClockRow::setContent(const Content& content, const ClockFormatter& formatter)
-{
-    const Texts texts = Texts::of(content, formatter);
-    const bool changed = texts != m_texts || content.title != m_content.title || content.isHome != m_content.isHome ||
-                         content.selection != m_content.selection || content.emoji != m_content.emoji ||
-                         content.originalName != m_content.originalName;
-    const bool resized = texts.notice.isEmpty() != m_texts.notice.isEmpty();
-    m_content = content;
-    if (!changed) return;
-    m_texts = texts;
-    if (resized) updateGeometry();
-    setAccessibleName(accessibleText());
-    update();
-}
-
-ClockRowLayout ClockRow::layoutFor(const Content& content, const Texts& texts, const QFont& font, int width)
+ClockRowLayout layoutFor(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown,
+                         const QFont& font, int width)
 {
     const QFontMetricsF base(baseFont(font));
     ClockRowLayout::Input input;
     if (content.emoji) input.emoji = emojiWidth(*content.emoji, baseFont(font));
     input.title = base.horizontalAdvance(content.title);
-    if (content.originalName) input.originalName = base.horizontalAdvance(*content.originalName);
+    if (content.originalName && shown.originalName) input.originalName = base.horizontalAdvance(*content.originalName);
     input.zoneName = base.horizontalAdvance(zoneText(texts));
     if (!texts.offset.isEmpty()) input.offset = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.offset);
     if (texts.dayOffset != 0) input.dayLabel = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.dayLabel);
     input.dayPart = texts.dayPart.has_value();
-    input.sky = texts.sky.has_value();
+    input.sky = texts.sky.has_value() && shown.sky;
     input.time = QFontMetricsF(timeFont(font, content.isHome)).horizontalAdvance(texts.time);
     return ClockRowLayout::compute(input, width - 2 * horizontalInset);
 }
 
-int ClockRow::rowHeight(const QFont& font, bool withNotice)
+int rowHeight(const QFont& font, bool withNotice)
 {
     const int line = int(std::ceil(QFontMetricsF(baseFont(font)).height())) + 2 * verticalInset + 2;
     return withNotice ? line + int(std::ceil(QFontMetricsF(captionFont(font)).height())) : line;
 }
 
-QSize ClockRow::sizeHint() const
+int minimumWidth()
 {
-    return {400, rowHeight(font(), !m_texts.notice.isEmpty())};
+    return int(2 * horizontalInset + ClockRowLayout::markerWidth + ClockRowLayout::minimumTimeWidth +
+               2 * ClockRowLayout::spacing + ClockRowLayout::minimumSpacer);
 }
 
-QSize ClockRow::minimumSizeHint() const
-{
-    return {int(2 * horizontalInset + ClockRowLayout::markerWidth + ClockRowLayout::minimumTimeWidth +
-                2 * ClockRowLayout::spacing + ClockRowLayout::minimumSpacer),
-            sizeHint().height()};
-}
-
-void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& content, const Texts& texts,
-                     const QFont& font, const QPalette& palette)
+void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content, const ClockRowTexts& texts,
+           ClockRowParts shown, const QFont& font, const QPalette& palette)
 {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const ClockRowLayout layout = layoutFor(content, texts, font, rect.width());
+    const ClockRowLayout layout = layoutFor(content, texts, shown, font, rect.width());
     const QColor primary = palette.color(QPalette::WindowText);
     QColor secondary = primary;
     secondary.setAlphaF(0.55);
@@ -238,18 +212,18 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
         painter.setFont(partFont);
         painter.setPen(color);
         const QRectF r = box(part);
-        const QString shown = QFontMetricsF(partFont).elidedText(text, Qt::ElideRight, r.width() + 0.5);
-        painter.drawText(r, alignment | Qt::AlignVCenter, shown);
+        const QString elided = QFontMetricsF(partFont).elidedText(text, Qt::ElideRight, r.width() + 0.5);
+        painter.drawText(r, alignment | Qt::AlignVCenter, elided);
     };
 
     switch (content.selection) {
-    case Selection::checked:
+    case ClockRowContent::Selection::checked:
         Symbols::paintCheckmark(painter, box(ClockRowLayout::marker), tint);
         break;
-    case Selection::hidden:
+    case ClockRowContent::Selection::hidden:
         if (content.isHome) Symbols::paintLocation(painter, box(ClockRowLayout::marker), tint);
         break;
-    case Selection::unchecked:
+    case ClockRowContent::Selection::unchecked:
         break;
     }
     const QFont base = baseFont(font);
@@ -259,11 +233,12 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
         painter.drawPixmap(QPointF(slot.left(), slot.center().y() - image.deviceIndependentSize().height() / 2), image);
     }
     drawText(ClockRowLayout::title, content.title, base, primary);
-    if (content.originalName) drawText(ClockRowLayout::originalName, *content.originalName, base, secondary);
+    if (content.originalName && shown.originalName)
+        drawText(ClockRowLayout::originalName, *content.originalName, base, secondary);
     drawText(ClockRowLayout::zoneName, zoneText(texts), base, secondary);
     if (texts.dayOffset != 0) drawText(ClockRowLayout::dayLabel, texts.dayLabel, captionFont(font), secondary);
     drawText(ClockRowLayout::offset, texts.offset, captionFont(font), secondary);
-    if (texts.sky && layout.parts[ClockRowLayout::sky].present)
+    if (texts.sky && shown.sky && layout.parts[ClockRowLayout::sky].present)
         paintSky(painter, box(ClockRowLayout::sky), *texts.sky, palette);
     if (texts.dayPart && layout.parts[ClockRowLayout::dayPart].present)
         paintDayPart(painter, box(ClockRowLayout::dayPart), *texts.dayPart, palette);
@@ -279,34 +254,4 @@ void ClockRow::paint(QPainter& painter, const QRect& rect, const Content& conten
     painter.restore();
 }
 
-void ClockRow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    if (hasFocus()) {
-        QColor focus = palette().color(QPalette::Highlight);
-        focus.setAlphaF(0.18);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(focus);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 0.5, -1, -0.5), 5, 5);
-    }
-    paint(painter, rect(), m_content, m_texts, font(), palette());
-}
-
-void ClockRow::focusInEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void ClockRow::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
-}
-
-void ClockRow::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) update();
-    QWidget::changeEvent(event);
-}
+} // namespace ClockRowPainter

@@ -1,0 +1,40 @@
+#include "ClockChange.h"
+
+#include <cstdlib>
+
+std::optional<ClockChange> ClockChange::next(const QDateTime& from, const QTimeZone& zone, int days)
+{
+    if (!zone.hasTransitions()) return std::nullopt;
+    const QDateTime until = from.addDays(days);
+    int before = zone.offsetFromUtc(from);
+    for (QTimeZone::OffsetData next = zone.nextTransition(from); next.atUtc.isValid() && next.atUtc <= until;
+         next = zone.nextTransition(next.atUtc)) {
+        const int change = next.offsetFromUtc - before;
+        before = next.offsetFromUtc;
+        if (change != 0) return ClockChange{next.atUtc, change};
+    }
+    return std::nullopt;
+}
+
+QString ClockChange::notice(const QString& date) const
+{
+    const int minutes = std::abs(seconds) / 60;
+    QString amount;
+    if (minutes % 60 == 0)
+        amount = minutes == 60 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(minutes / 60);
+    else if (minutes < 60)
+        amount = QStringLiteral("%1 minutes").arg(minutes);
+    else
+        amount = QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    return QStringLiteral("Clocks go %1 %2 on %3")
+        .arg(seconds > 0 ? QStringLiteral("forward") : QStringLiteral("back"), amount, date);
+}
+
+QString offsetDifferenceText(int seconds)
+{
+    if (seconds == 0) return {};
+    const int magnitude = std::abs(seconds) / 60;
+    const QString sign = seconds > 0 ? QStringLiteral("+") : QStringLiteral("\u2212");
+    if (magnitude % 60 == 0) return sign + QString::number(magnitude / 60) + QStringLiteral(" h");
+    return sign + QStringLiteral("%1:%2").arg(magnitude / 60).arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+}
