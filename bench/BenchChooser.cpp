@@ -24,6 +24,10 @@
 #include "update/Updater.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QListView>
+#include "ui/WorldMapView.h"
+#include "ui/PlanningBar.h"
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
@@ -213,15 +217,28 @@ void cursorStep(benchmark::State& state)
     bool forward = true;
     int steps = 0;
     const qint64 made = ClockRowTexts::madeCount();
+    double t[5] = {0, 0, 0, 0, 0};
     for (auto _ : state) {
         // Back and forth, so the cursor never reaches the end of its range.
         if (++steps % 200 == 0) forward = !forward;
+        QElapsedTimer e; e.start();
         QKeyEvent press(QEvent::KeyPress, forward ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
         QCoreApplication::sendEvent(&panel, &press);
-        // Drawn whole, whatever the display would have asked for.
-        benchmark::DoNotOptimize(window.centralWidget()->grab());
+        t[0] += e.nsecsElapsed(); e.restart();
+        benchmark::DoNotOptimize(window.map()->grab());
+        t[1] += e.nsecsElapsed(); e.restart();
+        benchmark::DoNotOptimize(window.list()->grab());
+        t[2] += e.nsecsElapsed(); e.restart();
+        benchmark::DoNotOptimize(window.planning()->grab());
+        t[3] += e.nsecsElapsed(); e.restart();
         benchmark::DoNotOptimize(panel.grab());
+        t[4] += e.nsecsElapsed(); e.restart();
     }
+    state.counters["key"] = t[0]/state.iterations()/1e6;
+    state.counters["map"] = t[1]/state.iterations()/1e6;
+    state.counters["list"] = t[2]/state.iterations()/1e6;
+    state.counters["strip"] = t[3]/state.iterations()/1e6;
+    state.counters["panel"] = t[4]/state.iterations()/1e6;
     // Each clock formatted once per step, for the panel and the chooser together.
     state.counters["formats_per_clock"] =
         double(ClockRowTexts::madeCount() - made) / double(state.iterations() * chooser.entries.entries().size());

@@ -59,6 +59,9 @@ void ClockEntries::update()
 {
     QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
     const bool showsOffset = m_settings.showsOffsetFromHome();
+    // Any change of the list or the hours may change who works when (home's
+    // hours count even while its row is hidden).
+    m_runs.clear();
     if (entries != m_entries || showsOffset != m_showsOffset) {
         m_entries = std::move(entries);
         m_showsOffset = showsOffset;
@@ -113,6 +116,17 @@ QList<Overlap::Participant> ClockEntries::participants() const
         all.prepend({QString::fromUtf8(home.id()), home, m_settings.scheduleFor(QStringLiteral("home"), {})});
     }
     return all;
+}
+
+const QList<Overlap::Run>& ClockEntries::workingRuns(qint64 from, qint64 until, int columns) const
+{
+    const auto kept = std::find_if(m_runs.begin(), m_runs.end(), [&](const Runs& runs) {
+        return runs.from == from && runs.until == until && runs.columns == columns;
+    });
+    if (kept != m_runs.end()) return kept->runs;
+    if (m_runs.size() >= 4) m_runs.removeLast();
+    m_runs.prepend({from, until, columns, Overlap::workingRuns(participants(), from, until, columns)});
+    return m_runs.first().runs;
 }
 
 QStringList ClockEntries::glanceLines(const QDateTime& at) const

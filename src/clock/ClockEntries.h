@@ -35,6 +35,10 @@ public:
     QList<City> trackedCities() const;
     // Home and every tracked city with their working hours.
     QList<Overlap::Participant> participants() const;
+    // Overlap::workingRuns of the participants, kept while the list and the
+    // hours stay: the time strips (of their widths) draw the same day at
+    // every step.
+    const QList<Overlap::Run>& workingRuns(qint64 from, qint64 until, int columns) const;
 
     // One line per clock at `at`, in the list's order: title, time, and the
     // day label when its date is not home's ("Tokyo 8:00 AM Tomorrow"). For
@@ -76,4 +80,11 @@ private:
     bool m_showsOffset = false;
     mutable QList<ClockRowData> m_rows;
     mutable bool m_textsMade = false;
+    struct Runs {
+        qint64 from = 0;
+        qint64 until = 0;
+        int columns = -1;
+        QList<Overlap::Run> runs;
+    };
+    mutable QList<Runs> m_runs; // one per strip width, the latest first
 };

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmapCache>
+#include <QStaticText>
 
 #include <cmath>
 #include <numbers>
@@ -39,17 +40,75 @@ QString zoneText(const ClockRowTexts& texts)
     return QStringLiteral("(") + texts.zoneName + QStringLiteral(")");
 }
 
-// Colour emoji come from a bitmap font that is scaled on every draw, and a
-// list repaints every row each minute: each emoji is measured and drawn once
-// per font and kept.
+// A list repaints every row at each tick and step, and shaping a text costs
+// more than drawing it: per font, each text is measured, shortened to its
+// room and laid out once and kept (titles and zone names hardly change, and
+// the times repeat).
+class TextCache {
+public:
+    static TextCache& of(const QFont& font)
+    {
+        static QHash<QFont, TextCache> caches;
+        if (const auto found = caches.find(font); found != caches.end()) return *found;
+        if (caches.size() > 16) caches.clear();
+        return *caches.insert(font, TextCache(font));
+    }
+
+    qreal height() const { return m_height; }
+
+    qreal width(const QString& text)
+    {
+        if (const auto found = m_widths.constFind(text); found != m_widths.cend()) return *found;
+        if (m_widths.size() > 2048) m_widths.clear();
+        return *m_widths.insert(text, QFontMetricsF(m_font).horizontalAdvance(text));
+    }
+
+    // The text, or as much as fits in `room` with an ellipsis.
+    QString elided(const QString& text, qreal room)
+    {
+        // What fits is drawn as it is, without shaping it again to find out.
+        if (width(text) < room - 0.1) return text;
+        const QString key = QString::number(room) + QLatin1Char('\n') + text;
+        if (const auto found = m_elided.constFind(key); found != m_elided.cend()) return *found;
+        if (m_elided.size() > 512) m_elided.clear();
+        return *m_elided.insert(key, QFontMetricsF(m_font).elidedText(text, Qt::ElideRight, room));
+    }
+
+    const QStaticText& prepared(const QString& text)
+    {
+        if (const auto found = m_prepared.constFind(text); found != m_prepared.cend()) return *found;
+        if (m_prepared.size() > 1024) m_prepared.clear();
+        QStaticText made(text);
+        made.setTextFormat(Qt::PlainText);
+        made.setPerformanceHint(QStaticText::AggressiveCaching);
+        made.prepare(QTransform(), m_font);
+        return *m_prepared.insert(text, made);
+    }
+
+private:
+    explicit TextCache(const QFont& font)
+        : m_font(font)
+        , m_height(QFontMetricsF(font).height())
+    {
+    }
+
+    QFont m_font;
+    qreal m_height;
+    QHash<QString, qreal> m_widths;
+    QHash<QString, QString> m_elided;
+    QHash<QString, QStaticText> m_prepared;
+};
+
+qreal textWidth(const QString& text, const QFont& font)
+{
+    return TextCache::of(font).width(text);
+}
+
+// Colour emoji come from a bitmap font that is scaled on every draw: each
+// is also drawn once per font and colour and kept.
 qreal emojiWidth(const QString& emoji, const QFont& font)
 {
-    static QHash<QString, qreal> widths;
-    const QString key = font.key() + QLatin1Char('\n') + emoji;
-    const auto found = widths.constFind(key);
-    if (found != widths.cend()) return *found;
-    if (widths.size() > 512) widths.clear();
-    return widths.insert(key, QFontMetricsF(font).horizontalAdvance(emoji)).value();
+    return textWidth(emoji, font);
 }
 
 QPixmap emojiImage(const QString& emoji, const QFont& font, const QColor& color, qreal ratio)
@@ -76,7 +135,7 @@ QPixmap emojiImage(const QString& emoji, const QFont& font, const QColor& color,
 // crescent. The shape says it, so colour is never the only cue.
 void paintDayPart(QPainter& painter, const QRectF& box, DayPart part, const QPalette& palette)
 {
-    const qreal size = 8;
+    constexpr qreal size = 8;
     const QRectF dot(box.center().x() - size / 2, box.center().y() - size / 2, size, size);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -95,13 +154,18 @@ void paintDayPart(QPainter& painter, const QRectF& box, DayPart part, const QPal
         break;
     case DayPart::night: {
         ink.setAlphaF(0.6);
-        QPainterPath moon;
-        moon.addEllipse(dot);
-        QPainterPath bite;
-        bite.addEllipse(dot.translated(size * 0.38, -size * 0.22));
+        // Cut once: a path's subtraction costs more than drawing it.
+        static const QPainterPath crescent = [] {
+            const QRectF disc(-size / 2, -size / 2, size, size);
+            QPainterPath moon;
+            moon.addEllipse(disc);
+            QPainterPath bite;
+            bite.addEllipse(disc.translated(size * 0.38, -size * 0.22));
+            return moon.subtracted(bite);
+        }();
         painter.setPen(Qt::NoPen);
         painter.setBrush(ink);
-        painter.drawPath(moon.subtracted(bite));
+        painter.drawPath(crescent.translated(dot.center()));
         break;
     }
     }
@@ -161,17 +225,18 @@ namespace ClockRowPainter {
 ClockRowLayout layoutFor(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown,
                          const QFont& font, int width)
 {
-    const QFontMetricsF base(baseFont(font));
+    const QFont base = baseFont(font);
     ClockRowLayout::Input input;
-    if (content.emoji) input.emoji = emojiWidth(*content.emoji, baseFont(font));
-    input.title = base.horizontalAdvance(content.title);
-    if (content.originalName && shown.originalName) input.originalName = base.horizontalAdvance(*content.originalName);
-    input.zoneName = base.horizontalAdvance(zoneText(texts));
-    if (!texts.offset.isEmpty()) input.offset = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.offset);
-    if (texts.dayOffset != 0) input.dayLabel = QFontMetricsF(captionFont(font)).horizontalAdvance(texts.dayLabel);
+    if (content.emoji) input.emoji = emojiWidth(*content.emoji, base);
+    const QFont caption = captionFont(font);
+    input.title = textWidth(content.title, base);
+    if (content.originalName && shown.originalName) input.originalName = textWidth(*content.originalName, base);
+    input.zoneName = textWidth(zoneText(texts), base);
+    if (!texts.offset.isEmpty()) input.offset = textWidth(texts.offset, caption);
+    if (texts.dayOffset != 0) input.dayLabel = textWidth(texts.dayLabel, caption);
     input.dayPart = texts.dayPart.has_value();
     input.sky = texts.sky.has_value() && shown.sky;
-    input.time = QFontMetricsF(timeFont(font, content.isHome)).horizontalAdvance(texts.time);
+    input.time = textWidth(texts.time, timeFont(font, content.isHome));
     return ClockRowLayout::compute(input, width - 2 * horizontalInset);
 }
 
@@ -212,8 +277,13 @@ void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content,
         painter.setFont(partFont);
         painter.setPen(color);
         const QRectF r = box(part);
-        const QString elided = QFontMetricsF(partFont).elidedText(text, Qt::ElideRight, r.width() + 0.5);
-        painter.drawText(r, alignment | Qt::AlignVCenter, elided);
+        const qreal room = r.width() + 0.5;
+        TextCache& laidOut = TextCache::of(partFont);
+        const QString elided = laidOut.elided(text, room);
+        // Where drawText would put it in the box, centred on the line.
+        const qreal x = alignment & Qt::AlignRight ? r.right() - laidOut.width(elided) : r.left();
+        const qreal y = r.top() + (r.height() - laidOut.height()) / 2;
+        painter.drawStaticText(QPointF(x, y), laidOut.prepared(elided));
     };
 
     switch (content.selection) {

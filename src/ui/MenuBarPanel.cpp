@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -216,9 +217,20 @@ void MenuBarPanel::moveFocus(int direction)
 void MenuBarPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const QColor window = palette().color(QPalette::Window);
+    painter.fillRect(rect(), window);
     QColor border = palette().color(QPalette::WindowText);
     border.setAlphaF(0.2);
-    painter.setPen(border);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The hairline blended over the window's colour once, then drawn opaque:
+    // a translucent line down the side of a tall panel costs more than the
+    // rest of the panel's background.
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    probe.fill(window);
+    QPainter(&probe).fillRect(QRect(0, 0, 1, 1), border);
+    const QColor line = probe.pixelColor(0, 0);
+    const QRect r = rect();
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), line);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), line);
+    painter.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), line);
+    painter.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), line);
 }

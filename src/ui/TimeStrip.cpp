@@ -165,13 +165,12 @@ void TimeStrip::paintEvent(QPaintEvent*)
     painter.drawRoundedRect(r, 3, 3);
 
     // How many of the places work at each moment of the day, in runs.
-    const QList<Overlap::Participant> people = m_entries.participants();
+    const qsizetype people = m_entries.participants().size();
     const int columns = std::max(1, int(r.width()));
-    for (const Overlap::Run& run :
-         Overlap::workingRuns(people, start.toSecsSinceEpoch(), end.toSecsSinceEpoch(), columns)) {
+    for (const Overlap::Run& run : m_entries.workingRuns(start.toSecsSinceEpoch(), end.toSecsSinceEpoch(), columns)) {
         if (run.working == 0) continue;
         QColor shade = accent;
-        shade.setAlphaF(run.working == people.size() ? 0.85 : 0.12 + 0.4 * run.working / people.size());
+        shade.setAlphaF(run.working == people ? 0.85 : 0.12 + 0.4 * run.working / people);
         painter.setBrush(shade);
         painter.drawRect(QRectF(r.left() + run.first, r.top(), run.end - run.first, r.height()));
     }
