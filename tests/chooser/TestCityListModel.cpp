@@ -177,16 +177,6 @@ private slots:
         QCOMPARE(results.count() + structure.count() + inserted.count(), 0);
     }
 
-    // The tray's tooltip: the list's order, each time, a day label only off home's date.
-    void glanceLines()
-    {
-        m_store.values = {{"trackedCityIDs", QStringList{"tok", "par"}},
-                          {"customCityLabels", QVariantMap{{"par", "Mum"}}}};
-        ClockStack stack(m_store, *m_database, QDateTime::fromSecsSinceEpoch(1768514400, Qt::UTC)); // 22:00 UTC
-        QCOMPARE(stack.entries.glanceLines(stack.wall),
-                 (QStringList{u"UTC 10:00\u202FPM"_s, u"Mum 11:00\u202FPM"_s, u"Tokyo 7:00\u202FAM Tomorrow"_s}));
-    }
-
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<CityDatabase> m_database;

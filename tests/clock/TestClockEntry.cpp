@@ -8,9 +8,14 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(std::function<void(ClockStack&)>)
 
 namespace {
 
@@ -111,6 +116,62 @@ private slots:
         store.values = {{"trackedCityIDs", QStringList{"ny", "tok"}}, {"timeFormat", format}, {"dateFormat", dates}};
         ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
         QCOMPARE(stack.entries.shareLine(winter.addSecs(8 * 3600)), expected.replace(u'_', u'\u202F'));
+    }
+
+    // The shared rows: what each change tells the views, and that each clock
+    // is formatted once for it however many views read the rows.
+    void rowsTellWhatChanged_data()
+    {
+        addColumns<std::function<void(ClockStack&)>, int, int, int>({"change", "lists", "texts", "formats"});
+        using Stack = ClockStack;
+        QTest::newRow("a tick") << std::function([](Stack& s) { s.tick(60); }) << 0 << 1 << 3;
+        QTest::newRow("a step") << std::function([](Stack& s) { s.time.move(DisplayedTime::Move::stepForward); }) << 0
+                                << 1 << 3;
+        QTest::newRow("a new format") << std::function([](Stack& s) {
+            s.settings.setTimeFormat(TimeFormat::twentyFourHour);
+        }) << 0 << 1 << 3;
+        QTest::newRow("a label is a new list")
+            << std::function([](Stack& s) { s.settings.setCustomLabel(u"Office"_s, *s.entries.entries()[1].city); })
+            << 1 << 0 << 3;
+        QTest::newRow("the same sort order: nothing")
+            << std::function([](Stack& s) { s.settings.setSortMode(SortMode::manual); }) << 0 << 0 << 0;
+    }
+
+    void rowsTellWhatChanged()
+    {
+        auto [change, lists, texts, formats] =
+            fetchRow<std::function<void(ClockStack&)>, int, int, int>({"change", "lists", "texts", "formats"});
+        RecordingPreferences store;
+        store.values = {{"trackedCityIDs", QStringList{"ny", "tok"}}, {"sortMode", "manual"}};
+        ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
+        ClockEntries& entries = stack.entries;
+        QCOMPARE(entries.rows().size(), 3);
+        QSignalSpy listChanged(&entries, &ClockEntries::listChanged);
+        QSignalSpy textsChanged(&entries, &ClockEntries::textsChanged);
+        const qint64 made = ClockRowTexts::madeCount();
+        change(stack);
+        // Two views and the tooltip read the rows after the change.
+        for (int reader = 0; reader < 3; ++reader)
+            QCOMPARE(entries.rows().size(), 3);
+        QCOMPARE(listChanged.count(), lists);
+        QCOMPARE(textsChanged.count(), texts);
+        QCOMPARE(ClockRowTexts::madeCount() - made, formats);
+        // And the rows read are those of the new state.
+        for (const ClockRowData& row : entries.rows())
+            QCOMPARE(row.texts, ClockRowTexts::of(row.content, entries.formatter()));
+    }
+
+    // The tray's tooltip: the list's order, each time, a day label only off home's date.
+    void glanceLines()
+    {
+        RecordingPreferences store;
+        store.values = {{"trackedCityIDs", QStringList{"tok", "lon"}},
+                        {"customCityLabels", QVariantMap{{"lon", "Mum"}}}};
+        const QDateTime late = QDateTime::fromSecsSinceEpoch(1768514400, Qt::UTC); // 22:00 UTC
+        ClockStack stack(store, *m_database, late, QTimeZone("America/New_York"));
+        QCOMPARE(stack.entries.glanceLines(late),
+                 (QStringList{u"New York City, New York 5:00\u202FPM"_s, u"Mum 10:00\u202FPM"_s,
+                              u"Tokyo 7:00\u202FAM Tomorrow"_s}));
     }
 
     void homeRowCarriesItsZoneAndCity()
