@@ -134,8 +134,9 @@ private slots:
         QCOMPARE(rowsOf(*panel).at(1).texts.time, u"7:01\u202FAM"_s); // 12:01 UTC in New York
         m_settings->toggleTracking(m_database->find(u"lon"_s).value_or(City()));
         QCOMPARE(resets.count(), 1);
-        QCOMPARE(::structure(panel->layout()).mid(0, 5), (QStringList{"row:UTC", "divider", "row:London, England",
-                                                                      "row:New York City, New York", "row:Tokyo"}));
+        QCOMPARE(
+            ::structure(panel->layout()).mid(0, 5),
+            (QStringList{"row:UTC", "divider", "row:New York City, New York", "row:London, England", "row:Tokyo"}));
     }
 
     void aLongListScrollsAndKeepsTheActions()
