@@ -60,35 +60,6 @@ private slots:
         m_stack.reset();
     }
 
-    // Section titles read as headings, rows as list items that follow the
-    // focus; pressing a search result does what Return does.
-    void readsSectionsAsHeadings()
-    {
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(m_window->list());
-        const auto read = [list] {
-            QStringList seen;
-            for (int i = 0; i < list->childCount(); ++i) {
-                QAccessibleInterface* row = list->child(i);
-                if (list->indexOfChild(row) != i) seen.append(u"found elsewhere:"_s);
-                seen.append(u"%1 %2%3"_s.arg(row->role() == QAccessible::Heading ? u"heading"_s : u"item"_s,
-                                             row->state().focused ? u"(focused) "_s : QString(),
-                                             row->text(QAccessible::Name).section(u',', 0, 0)));
-            }
-            return seen;
-        };
-        m_window->list()->setFocus();
-        m_window->list()->setCurrentIndex(m_window->model().index(3));
-        QCOMPARE(read(), (QStringList{"heading Your Time Zone", "item UTC", "heading Cities You Track",
-                                      "item (focused) Tokyo"}));
-        QTest::keyClicks(m_window->searchField(), u"par"_s);
-        QCOMPARE(list->child(0)->role(), QAccessible::Heading);
-        QAccessibleInterface* paris = list->child(1);
-        QCOMPARE(paris->text(QAccessible::Name).section(u',', 0, 0), u"Paris"_s);
-        QVERIFY(paris->state().focusable && !list->child(2));
-        paris->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(m_settings->trackedCityIDs(), (QStringList{"tok", "par"}));
-    }
-
     void mapFocusAndClearSelection()
     {
         QToolButton* clear = m_window->clearSelectionButton();
