@@ -96,9 +96,9 @@ void CityListModel::takeTexts(int first, int last)
 void CityListModel::refreshResultTexts()
 {
     if (!isFiltering()) return;
-    const ClockFormatter formatter = m_entries.formatter();
     const QDateTime now = m_time.instant();
     const bool showsOffset = m_settings.showsOffsetFromHome();
+    m_resultTexts.reset();
     int first = -1;
     int last = -1;
     for (int row = 0; row < m_items.size(); ++row) {
@@ -106,13 +106,27 @@ void CityListModel::refreshResultTexts()
         if (item.kind != ItemKind::row) continue;
         item.content.now = now;
         item.content.showsOffset = showsOffset;
-        ClockRowTexts texts = ClockRowTexts::of(item.content, formatter);
-        if (texts == item.texts) continue;
-        item.texts = std::move(texts);
+        item.textsDue = true;
         if (first < 0) first = row;
         last = row;
     }
+    // Results have no notice line, so no row changes its height.
     changedRows(first, last, false);
+}
+
+const CityListModel::Item& CityListModel::item(int row) const
+{
+    return withTexts(m_items.at(row));
+}
+
+const CityListModel::Item& CityListModel::withTexts(const Item& item) const
+{
+    if (item.textsDue) {
+        if (!m_resultTexts) m_resultTexts = m_entries.formatter();
+        item.texts = ClockRowTexts::of(item.content, *m_resultTexts);
+        item.textsDue = false;
+    }
+    return item;
 }
 
 void CityListModel::setSearchText(const QString& text)
@@ -221,7 +235,7 @@ QList<CityListModel::Item> CityListModel::buildTracked() const
 
 QList<CityListModel::Item> CityListModel::buildResults()
 {
-    const ClockFormatter formatter = m_entries.formatter();
+    m_resultTexts.reset();
     const QDateTime now = m_time.instant();
     const bool showsOffset = m_settings.showsOffsetFromHome();
     m_results = !m_searchText.isEmpty() ? m_database.search(m_searchText, resultLimit)
@@ -244,7 +258,7 @@ QList<CityListModel::Item> CityListModel::buildResults()
         item.content.place.reset();
         item.content.selection =
             tracked.contains(city.id) ? ClockRowContent::Selection::checked : ClockRowContent::Selection::unchecked;
-        item.texts = ClockRowTexts::of(item.content, formatter);
+        item.textsDue = true;
         item.city = city;
         item.index = index++;
         items.append(item);
@@ -339,7 +353,7 @@ int CityListModel::rowCount(const QModelIndex& parent) const
 QVariant CityListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_items.size()) return {};
-    const Item& item = m_items.at(index.row());
+    const Item& item = withTexts(m_items.at(index.row()));
     switch (role) {
     case Qt::DisplayRole:
         return item.kind == ItemKind::row ? item.content.title : item.text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/City.h"
+#include "clock/ClockFormatter.h"
 #include "clock/ClockRowContent.h"
 #include "map/Coordinate.h"
 
@@ -34,7 +35,10 @@ public:
         QString text; // section title, note, or the search text of a search without results
         RowKind rowKind = RowKind::tracked;
         ClockRowContent content;
-        ClockRowTexts texts;
+        // A search result's texts are made when first read: the view reads
+        // the rows it shows, not the two hundred a search may find.
+        mutable ClockRowTexts texts;
+        mutable bool textsDue = false;
         std::optional<City> city;
         int index = 0;  // position within its section; odd rows are striped
         int entry = -1; // its row among the shared clock rows; -1 for a result
@@ -65,7 +69,7 @@ public:
     bool isFiltering() const { return !m_searchText.isEmpty() || m_focus.has_value(); }
     // The search or nearby results (empty when not filtering), for the map.
     const QList<City>& results() const { return m_results; }
-    const Item& item(int row) const { return m_items.at(row); }
+    const Item& item(int row) const;
 
     // Sunrise and sunset at the map's focus (its nearest place) on its date
     // at the displayed instant; empty without a focus.
@@ -104,6 +108,7 @@ private:
     // The search results' texts at the displayed instant.
     void refreshResultTexts();
     void changedRows(int first, int last, bool resized);
+    const Item& withTexts(const Item& item) const;
     // "Sunrise 7:12 AM · Sunset 4:35 PM" at the city on its date at the row's instant.
     QString sunText(const Item& item) const;
     QString sunText(const City& city, const QDateTime& at) const;
@@ -119,6 +124,8 @@ private:
     std::optional<Coordinate> m_focus;
     QList<City> m_results;
     QList<Item> m_items;
+    // The results' texts as the settings format them, made once per change.
+    mutable std::optional<ClockFormatter> m_resultTexts;
 };
 
 Q_DECLARE_METATYPE(const CityListModel::Item*)
