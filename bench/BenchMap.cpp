@@ -28,7 +28,8 @@ struct Shown {
                 [this] { return listed; },
                 [this] { return focus; },
                 [this](const std::optional<Coordinate>& f) { focus = f; },
-                {}};
+                {},
+                {}}; // nothing drawn ahead: each instant is drawn when shown
     }
 };
 

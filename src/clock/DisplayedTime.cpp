@@ -2,6 +2,8 @@
 
 #include "Clock.h"
 
+#include <cstdlib>
+
 DisplayedTime::DisplayedTime(Clock& clock, StepMinutes stepMinutes, HomeZone homeZone, QObject* parent)
     : QObject(parent)
     , m_clock(clock)
@@ -58,6 +60,18 @@ void DisplayedTime::apply(const QDateTime& set, const QString& note)
     m_note = note;
     if (changed) emit instantChanged();
     if (wasLive != isLive()) emit liveChanged();
+}
+
+QList<QDateTime> DisplayedTime::likelyNext() const
+{
+    const QDateTime shown = instant();
+    if (isLive()) return {shown.addSecs(60)};
+    QList<QDateTime> next;
+    for (const Move step : {Move::stepForward, Move::stepBack}) {
+        const QDateTime at = TimeGrid::moved(shown, false, step, stepMinutes(), homeZone());
+        if (std::abs(now().secsTo(at)) <= rangeSeconds) next.append(at);
+    }
+    return next;
 }
 
 #include "moc_DisplayedTime.cpp"

@@ -47,6 +47,9 @@ public:
     void setNearest(const QDateTime& at);
     void goLive();
     void move(Move move);
+    // The instants likely shown next, for views that draw ahead: live, the
+    // next minute's tick; set, a step either way (within the range).
+    QList<QDateTime> likelyNext() const;
 
 signals:
     // The instant shown changed: a live tick, or a set or moved time.

@@ -99,6 +99,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     sources.focus = [this] { return m_model->focus(); };
     sources.setFocus = [this](const std::optional<Coordinate>& focus) { m_model->setFocus(focus); };
     sources.focusCaption = [this] { return m_model->focusCaption(); };
+    sources.upcoming = [this] { return m_time.likelyNext(); };
     m_map = new WorldMapView(land, database, std::move(sources), content);
     m_map->installEventFilter(this);
     m_clearSelection = new QToolButton(m_map);

@@ -62,6 +62,8 @@ WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, 
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     setMinimumSize(180, 71);
+    // What lies under the translucent ocean is the widget's own colour.
+    setAutoFillBackground(true);
 }
 
 int WorldMapView::heightForWidth(int width) const
@@ -173,20 +175,13 @@ void WorldMapView::paintMap(QPainter& painter, const QSizeF& size) const
 
 void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& colors) const
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    const Terminator night = terminator(size, size, m_sources.instant());
-    painter.fillPath(night.fill, colors.night);
-    // The glow is at most a few percent opaque: edge smoothing would not show
-    // on it, and drawing it without costs a third of the time.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const auto& [width, factor] : {std::pair{18.0, 0.3}, std::pair{11.0, 0.45}, std::pair{5.0, 0.6}}) {
-        QPen pen(withOpacity(colors.terminatorEdge, colors.terminatorEdge.alphaF() * factor), width, Qt::SolidLine,
-                 Qt::RoundCap, Qt::RoundJoin);
-        pen.setMiterLimit(10);
-        painter.strokePath(night.edge, pen);
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
+    NightFrames::paintNight(painter, size, colors.night, colors.terminatorEdge, m_sources.instant());
+    paintMarkers(painter, size, colors);
+}
 
+void WorldMapView::paintMarkers(QPainter& painter, const QSizeF& size, const Palette& colors) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
     const QString& utcId = City::utc().id;
     const QList<City> tracked = m_sources.tracked();
     QSet<QString> trackedIds;
@@ -240,10 +235,28 @@ void WorldMapView::paintEvent(QPaintEvent*)
         base.setRenderHint(QPainter::Antialiasing);
         base.fillRect(QRectF(QPointF(0, 0), area.size()), colors.ocean);
         paintLand(base, area.size(), ratio, colors);
+        base.end();
+        // The translucent ocean over the colour the widget fills itself with:
+        // the frames are then opaque and copy onto the screen as drawn here.
+        m_frameBase = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_frameBase.setDevicePixelRatio(ratio);
+        m_frameBase.fill(palette().color(backgroundRole()));
+        QPainter(&m_frameBase).drawPixmap(QPointF(0, 0), m_base);
+        ++m_baseGeneration;
     }
     painter.translate(area.topLeft());
-    painter.drawPixmap(QPointF(0, 0), m_base);
-    paintDynamicLayers(painter, area.size(), colors);
+    // Frames fit a map that fills the widget to the whole pixel; any other
+    // size draws the night itself, over what lies beside the map too.
+    const bool framed = area == QRectF(rect()) && m_frameBase.size() == size() * ratio;
+    if (framed) {
+        const NightFrames::Look look{m_frameBase, ratio, colors.night, colors.terminatorEdge, m_baseGeneration};
+        painter.drawImage(QPointF(0, 0), m_frames.frame(m_sources.instant(), look));
+        if (m_sources.upcoming) m_frames.prefetch(m_sources.upcoming(), look);
+        paintMarkers(painter, area.size(), colors);
+    } else {
+        painter.drawPixmap(QPointF(0, 0), m_base);
+        paintDynamicLayers(painter, area.size(), colors);
+    }
     painter.resetTransform();
 
     const QString caption = m_sources.focusCaption ? m_sources.focusCaption() : QString();
@@ -399,6 +412,12 @@ void WorldMapView::changeEvent(QEvent* event)
         update();
     }
     QWidget::changeEvent(event);
+}
+
+void WorldMapView::hideEvent(QHideEvent* event)
+{
+    m_frames.clear();
+    QWidget::hideEvent(event);
 }
 
 void WorldMapView::resizeEvent(QResizeEvent* event)

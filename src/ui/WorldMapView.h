@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NightFrames.h"
 #include "catalogue/City.h"
 #include "map/Coordinate.h"
 
@@ -41,6 +42,8 @@ public:
         std::function<std::optional<Coordinate>()> focus;
         std::function<void(const std::optional<Coordinate>&)> setFocus;
         std::function<QString()> focusCaption; // under the focus ring; may be empty
+        // The instants likely shown next, whose night side is drawn ahead; may be empty.
+        std::function<QList<QDateTime>()> upcoming;
     };
 
     static constexpr double hoverRadiusKm = 700;
@@ -77,6 +80,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void setHover(std::optional<HoverTarget> hover);
@@ -85,6 +89,8 @@ private:
     void moveKeyPoint(const Coordinate& point);
     void paintLand(QPainter& painter, const QSizeF& size, qreal devicePixelRatio, const Palette& colors) const;
     void paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& palette) const;
+    // The dots of the listed and tracked cities and the focus ring.
+    void paintMarkers(QPainter& painter, const QSizeF& size, const Palette& colors) const;
 
     const WorldLand& m_land;
     const CityDatabase& m_database;
@@ -94,4 +100,9 @@ private:
     // Ocean and land change only with the size and the palette; the hover
     // label moves over them without redrawing every coastline.
     mutable QPixmap m_base;
+    // The ocean and land over the window's colour, for frames made ahead;
+    // a new generation for each new base.
+    QImage m_frameBase;
+    int m_baseGeneration = 0;
+    NightFrames m_frames;
 };

@@ -118,11 +118,15 @@ private slots:
             clock, [] { return 30; }, [] { return QTimeZone::utc(); });
         time.setInstant(wall.addDays(9));
         QCOMPARE(time.instant(), utc("2026-01-22T12:00:00Z")); // the last multiple inside a week
+        // What views draw ahead: a step either way, but none past the range.
+        QCOMPARE(time.likelyNext(), QList<QDateTime>{utc("2026-01-22T11:30:00Z")});
         time.setInstant(wall.addDays(-9));
         QCOMPARE(time.instant(), utc("2026-01-08T12:30:00Z"));
+        QCOMPARE(time.likelyNext(), QList<QDateTime>{utc("2026-01-08T13:00:00Z")});
         QVERIFY(!time.isLive());
         time.goLive();
         QCOMPARE(time.instant(), wall);
+        QCOMPARE(time.likelyNext(), QList<QDateTime>{wall.addSecs(60)}); // the next tick
     }
 
     void workWeeks_data()

@@ -45,6 +45,7 @@ struct Shown {
     QDateTime instant = juneNoon;
     QList<City> tracked, listed;
     std::optional<Coordinate> focus;
+    QList<QDateTime> upcoming;
 
     WorldMapView::Sources sources()
     {
@@ -53,7 +54,8 @@ struct Shown {
                 [this] { return listed; },
                 [this] { return focus; },
                 [this](const std::optional<Coordinate>& f) { focus = f; },
-                {}};
+                {},
+                [this] { return upcoming; }};
     }
 };
 
@@ -101,6 +103,23 @@ private slots:
         // An inland sea is water, not land drawn twice: the Caspian in daylight.
         QVERIFY2(std::abs(lightness(image, at(50.5, 42)) - dayOcean) < 3,
                  qPrintable(u"%1 %2"_s.arg(lightness(image, at(50.5, 42))).arg(dayOcean)));
+    }
+
+    // A map that fills its widget draws the night from frames made ahead on
+    // another thread: they are what it paints itself, pixel for pixel (the
+    // taller map below paints itself, the night spilling into its margin).
+    void framesMadeAheadAreTheSame()
+    {
+        Shown shown;
+        shown.upcoming = {juneNoon.addSecs(60), juneNoon.addSecs(1800)};
+        const auto framed = makeView(shown, false);
+        render(*framed); // draws juneNoon and starts the two ahead
+        const auto direct = makeView(shown, false);
+        direct->resize(framed->width(), framed->height() + 16);
+        for (const QDateTime& at : {juneNoon.addSecs(1800), juneNoon.addSecs(60), juneNoon.addSecs(7200)}) {
+            shown.instant = at;
+            QCOMPARE(render(*framed), render(*direct).copy(0, 8, framed->width(), framed->height()));
+        }
     }
 
     void citiesAndFocus()

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QFuture>
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QThreadPool>
+
+class QPainter;
+
+// The world map's ocean, land and night side at an instant, composed ahead
+// of time on a thread of its own for the instants the map will likely show
+// next (the next minute's tick, a step either way), so that a tick or a step
+// draws one image instead of the night's outline and glow. A frame is what
+// the map would paint itself, pixel for pixel.
+class NightFrames {
+public:
+    // What a frame is made of: the ocean and land at the map's size in
+    // device pixels, and the night's colours. A new look starts afresh.
+    struct Look {
+        QImage base;
+        qreal ratio = 1;
+        QColor night;
+        QColor edge;
+        int generation = 0;
+    };
+
+    NightFrames();
+    ~NightFrames();
+    NightFrames(const NightFrames&) = delete;
+    NightFrames& operator=(const NightFrames&) = delete;
+
+    // The frame at `at` (to the second): kept, finished if under way, else made now.
+    QImage frame(const QDateTime& at, const Look& look);
+    // Starts making these frames unless kept or under way.
+    void prefetch(const QList<QDateTime>& instants, const Look& look);
+    // Lets go of every frame (a hidden map needs none).
+    void clear();
+
+    // The night side and its glow at `at` over a map of `size` (map coordinates).
+    static void paintNight(QPainter& painter, const QSizeF& size, const QColor& night, const QColor& edge,
+                           const QDateTime& at);
+
+private:
+    static QImage compose(const Look& look, const QDateTime& at);
+    void adopt(const Look& look);
+
+    struct Frame {
+        qint64 second;
+        QImage image;
+    };
+    QList<Frame> m_kept; // the latest first
+    QHash<qint64, QFuture<QImage>> m_underWay;
+    int m_generation = -1;
+    QThreadPool m_pool;
+};
