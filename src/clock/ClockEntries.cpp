@@ -13,6 +13,8 @@ ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, 
 {
     m_settings.whenChanged(SettingEffect::rows | SettingEffect::names | SettingEffect::texts | SettingEffect::hours,
                            this, [this] { update(); });
+    // Home's hours count even while its row is hidden, and no entry shows them.
+    m_settings.whenChanged(SettingEffect::hours, this, [this] { m_runs.clear(); });
     // By time, the order can change with the instant; a change of the
     // system's zone shows at the next tick.
     connect(&m_time, &DisplayedTime::instantChanged, this, &ClockEntries::update);
@@ -59,10 +61,8 @@ void ClockEntries::update()
 {
     QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
     const bool showsOffset = m_settings.showsOffsetFromHome();
-    // Any change of the list or the hours may change who works when (home's
-    // hours count even while its row is hidden).
-    m_runs.clear();
     if (entries != m_entries || showsOffset != m_showsOffset) {
+        m_runs.clear();
         m_entries = std::move(entries);
         m_showsOffset = showsOffset;
         m_rows = rowsOf(m_entries);

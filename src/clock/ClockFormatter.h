@@ -52,6 +52,8 @@ public:
     QString offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days = 7) const;
 
 private:
+    QString uncachedZoneName(const QTimeZone& zone, const QDateTime& at) const;
+
     QTimeZone m_homeTimeZone;
     DateFormat m_dateFormat;
     icu::Locale m_locale;

@@ -40,6 +40,8 @@ struct Run {
     int first; // the first slice
     int end;   // one past the last
     int working;
+
+    friend bool operator==(const Run&, const Run&) = default;
 };
 QList<Run> workingRuns(const QList<Participant>& participants, qint64 from, qint64 until, int columns);
 

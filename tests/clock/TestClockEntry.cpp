@@ -161,6 +161,22 @@ private slots:
             QCOMPARE(row.texts, ClockRowTexts::of(row.content, entries.formatter()));
     }
 
+    // The strips' working runs are kept across ticks, and follow home's
+    // hours even while its row is hidden.
+    void workingRunsFollowTheHours()
+    {
+        RecordingPreferences store;
+        store.values = {{"trackedCityIDs", QStringList{"tok"}}, {"showsHomeZone", false}};
+        ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
+        const qint64 midnight = winter.toSecsSinceEpoch() - 12 * 3600;
+        const auto runs = [&] { return stack.entries.workingRuns(midnight, midnight + 86400, 24); };
+        const QList<Overlap::Run> before = runs();
+        stack.tick(60);
+        QCOMPARE(runs(), before);
+        stack.settings.setWorkingHours(TimeRange{QTime(0, 0), QTime(3, 0)}, u"home"_s);
+        QVERIFY(runs() != before);
+    }
+
     // The tray's tooltip: the list's order, each time, a day label only off home's date.
     void glanceLines()
     {
