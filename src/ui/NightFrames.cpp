@@ -47,6 +47,26 @@ void NightFrames::paintNight(QPainter& painter, const QSizeF& size, const QColor
     painter.setRenderHint(QPainter::Antialiasing);
 }
 
+void NightFrames::paintMarkers(QPainter& painter, const Markers& markers)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(markers.listedDot);
+    for (const QPointF& at : markers.listed)
+        painter.drawEllipse(at, 2.0, 2.0);
+    for (const QPointF& at : markers.tracked) {
+        painter.setBrush(withOpacity(markers.highlight, 0.25));
+        painter.drawEllipse(at, 6.0, 6.0);
+        painter.setBrush(markers.highlight);
+        painter.drawEllipse(at, 3.0, 3.0);
+    }
+    painter.setBrush(Qt::NoBrush);
+    if (markers.focus) {
+        painter.setPen(QPen(withOpacity(markers.highlight, 0.75), 1.5));
+        painter.drawEllipse(*markers.focus, 9.0, 9.0);
+    }
+}
+
 QImage NightFrames::compose(const Look& look, const QDateTime& at)
 {
     QImage image(look.base.size(), QImage::Format_ARGB32_Premultiplied);
@@ -55,6 +75,7 @@ QImage NightFrames::compose(const Look& look, const QDateTime& at)
     QPainter painter(&image);
     painter.drawImage(QPointF(0, 0), look.base);
     paintNight(painter, look.base.deviceIndependentSize(), look.night, look.edge, at);
+    paintMarkers(painter, look.markers);
     return image;
 }
 
@@ -79,15 +100,15 @@ QImage NightFrames::frame(const QDateTime& at, const Look& look)
     adopt(look);
     const qint64 second = at.toSecsSinceEpoch();
     for (const Frame& kept : std::as_const(m_kept))
-        if (kept.second == second) return kept.image;
+        if (kept.second == second && kept.markers == look.markers) return kept.image;
     QImage made;
-    if (const auto underWay = m_underWay.find(second); underWay != m_underWay.end()) {
-        made = underWay->result();
-        m_underWay.erase(underWay);
-    } else {
+    const auto underWay = m_underWay.find(second);
+    if (underWay != m_underWay.end() && underWay->markers == look.markers)
+        made = underWay->image.result();
+    else
         made = compose(look, at);
-    }
-    m_kept.prepend({second, made});
+    if (underWay != m_underWay.end()) m_underWay.erase(underWay);
+    m_kept.prepend({second, look.markers, made});
     if (m_kept.size() > keptFrames) m_kept.removeLast();
     return made;
 }
@@ -97,15 +118,17 @@ void NightFrames::prefetch(const QList<QDateTime>& instants, const Look& look)
     adopt(look);
     for (const QDateTime& at : instants) {
         const qint64 second = at.toSecsSinceEpoch();
-        const bool kept = std::any_of(m_kept.cbegin(), m_kept.cend(),
-                                      [second](const Frame& frame) { return frame.second == second; });
-        if (kept || m_underWay.contains(second)) continue;
-        m_underWay.insert(second, QtConcurrent::run(&m_pool, &NightFrames::compose, look, at));
+        const bool kept = std::any_of(m_kept.cbegin(), m_kept.cend(), [&](const Frame& frame) {
+            return frame.second == second && frame.markers == look.markers;
+        });
+        const auto underWay = m_underWay.constFind(second);
+        if (kept || (underWay != m_underWay.cend() && underWay->markers == look.markers)) continue;
+        m_underWay.insert(second, {look.markers, QtConcurrent::run(&m_pool, &NightFrames::compose, look, at)});
     }
     // Guesses that did not come true are dropped once done.
     for (auto it = m_underWay.begin(); it != m_underWay.end();) {
         const bool wanted = std::any_of(instants.cbegin(), instants.cend(),
                                         [&](const QDateTime& at) { return at.toSecsSinceEpoch() == it.key(); });
-        it = !wanted && it->isFinished() ? m_underWay.erase(it) : std::next(it);
+        it = !wanted && it->image.isFinished() ? m_underWay.erase(it) : std::next(it);
     }
 }

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QThreadPool>
 
+#include <optional>
+
 class QPainter;
 
 // The world map's ocean, land and night side at an instant, composed ahead
@@ -19,12 +21,25 @@ class NightFrames {
 public:
     // What a frame is made of: the ocean and land at the map's size in
     // device pixels, and the night's colours. A new look starts afresh.
+    // The map's dots over the night: listed and tracked cities and the
+    // focus ring, where they fall (map coordinates), and their colours.
+    struct Markers {
+        QList<QPointF> listed;
+        QList<QPointF> tracked;
+        std::optional<QPointF> focus;
+        QColor listedDot;
+        QColor highlight;
+
+        friend bool operator==(const Markers&, const Markers&) = default;
+    };
+
     struct Look {
         QImage base;
         qreal ratio = 1;
         QColor night;
         QColor edge;
         int generation = 0;
+        Markers markers;
     };
 
     NightFrames();
@@ -42,6 +57,7 @@ public:
     // The night side and its glow at `at` over a map of `size` (map coordinates).
     static void paintNight(QPainter& painter, const QSizeF& size, const QColor& night, const QColor& edge,
                            const QDateTime& at);
+    static void paintMarkers(QPainter& painter, const Markers& markers);
 
 private:
     static QImage compose(const Look& look, const QDateTime& at);
@@ -49,10 +65,15 @@ private:
 
     struct Frame {
         qint64 second;
+        Markers markers;
         QImage image;
     };
+    struct UnderWay {
+        Markers markers;
+        QFuture<QImage> image;
+    };
     QList<Frame> m_kept; // the latest first
-    QHash<qint64, QFuture<QImage>> m_underWay;
+    QHash<qint64, UnderWay> m_underWay;
     int m_generation = -1;
     QThreadPool m_pool;
 };

@@ -176,36 +176,26 @@ void WorldMapView::paintMap(QPainter& painter, const QSizeF& size) const
 void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& colors) const
 {
     NightFrames::paintNight(painter, size, colors.night, colors.terminatorEdge, m_sources.instant());
-    paintMarkers(painter, size, colors);
+    NightFrames::paintMarkers(painter, markers(size, colors));
 }
 
-void WorldMapView::paintMarkers(QPainter& painter, const QSizeF& size, const Palette& colors) const
+NightFrames::Markers WorldMapView::markers(const QSizeF& size, const Palette& colors) const
 {
-    painter.setRenderHint(QPainter::Antialiasing);
+    NightFrames::Markers markers;
+    markers.listedDot = colors.listedDot;
+    markers.highlight = colors.highlight;
     const QString& utcId = City::utc().id;
     const QList<City> tracked = m_sources.tracked();
     QSet<QString> trackedIds;
     for (const City& city : tracked)
         trackedIds.insert(city.id);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colors.listedDot);
-    for (const City& city : m_sources.listed()) {
-        if (trackedIds.contains(city.id) || city.id == utcId) continue;
-        painter.drawEllipse(MapProjection::project({city.longitude, city.latitude}, size), 2.0, 2.0);
-    }
-    for (const City& city : tracked) {
-        if (city.id == utcId) continue;
-        const QPointF at = MapProjection::project({city.longitude, city.latitude}, size);
-        painter.setBrush(withOpacity(colors.highlight, 0.25));
-        painter.drawEllipse(at, 6.0, 6.0);
-        painter.setBrush(colors.highlight);
-        painter.drawEllipse(at, 3.0, 3.0);
-    }
-    painter.setBrush(Qt::NoBrush);
-    if (const std::optional<Coordinate> focus = m_sources.focus()) {
-        painter.setPen(QPen(withOpacity(colors.highlight, 0.75), 1.5));
-        painter.drawEllipse(MapProjection::project(*focus, size), 9.0, 9.0);
-    }
+    for (const City& city : m_sources.listed())
+        if (!trackedIds.contains(city.id) && city.id != utcId)
+            markers.listed.append(MapProjection::project({city.longitude, city.latitude}, size));
+    for (const City& city : tracked)
+        if (city.id != utcId) markers.tracked.append(MapProjection::project({city.longitude, city.latitude}, size));
+    if (const std::optional<Coordinate> focus = m_sources.focus()) markers.focus = MapProjection::project(*focus, size);
+    return markers;
 }
 
 QRectF WorldMapView::hoverLabelRect() const
@@ -249,10 +239,10 @@ void WorldMapView::paintEvent(QPaintEvent*)
     // size draws the night itself, over what lies beside the map too.
     const bool framed = area == QRectF(rect()) && m_frameBase.size() == size() * ratio;
     if (framed) {
-        const NightFrames::Look look{m_frameBase, ratio, colors.night, colors.terminatorEdge, m_baseGeneration};
+        const NightFrames::Look look{
+            m_frameBase, ratio, colors.night, colors.terminatorEdge, m_baseGeneration, markers(area.size(), colors)};
         painter.drawImage(QPointF(0, 0), m_frames.frame(m_sources.instant(), look));
         if (m_sources.upcoming) m_frames.prefetch(m_sources.upcoming(), look);
-        paintMarkers(painter, area.size(), colors);
     } else {
         painter.drawPixmap(QPointF(0, 0), m_base);
         paintDynamicLayers(painter, area.size(), colors);

@@ -89,8 +89,8 @@ private:
     void moveKeyPoint(const Coordinate& point);
     void paintLand(QPainter& painter, const QSizeF& size, qreal devicePixelRatio, const Palette& colors) const;
     void paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& palette) const;
-    // The dots of the listed and tracked cities and the focus ring.
-    void paintMarkers(QPainter& painter, const QSizeF& size, const Palette& colors) const;
+    // Where the dots of the listed and tracked cities and the focus ring fall.
+    NightFrames::Markers markers(const QSizeF& size, const Palette& colors) const;
 
     const WorldLand& m_land;
     const CityDatabase& m_database;

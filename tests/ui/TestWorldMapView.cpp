@@ -112,6 +112,9 @@ private slots:
     {
         Shown shown;
         shown.upcoming = {juneNoon.addSecs(60), juneNoon.addSecs(1800)};
+        shown.tracked = {*m_database->find(u"tok"_s)};
+        shown.listed = {*m_database->find(u"tok"_s), *m_database->find(u"nbo"_s)};
+        shown.focus = Coordinate{-21.94, 64.15};
         const auto framed = makeView(shown, false);
         render(*framed); // draws juneNoon and starts the two ahead
         const auto direct = makeView(shown, false);
@@ -120,6 +123,8 @@ private slots:
             shown.instant = at;
             QCOMPARE(render(*framed), render(*direct).copy(0, 8, framed->width(), framed->height()));
         }
+        shown.focus.reset(); // a frame made for other markers is not used
+        QCOMPARE(render(*framed), render(*direct).copy(0, 8, framed->width(), framed->height()));
     }
 
     void citiesAndFocus()
