@@ -10,7 +10,9 @@
 #include <QStaticText>
 
 #include <cmath>
+#include <memory>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -46,12 +48,12 @@ QString zoneText(const ClockRowTexts& texts)
 // the times repeat).
 class TextCache {
 public:
-    static TextCache& of(const QFont& font)
+    static std::shared_ptr<TextCache> of(const QFont& font)
     {
-        static QHash<QFont, TextCache> caches;
-        if (const auto found = caches.find(font); found != caches.end()) return *found;
+        static QHash<QFont, std::shared_ptr<TextCache>> caches;
+        if (const auto found = caches.constFind(font); found != caches.cend()) return *found;
         if (caches.size() > 16) caches.clear();
-        return *caches.insert(font, TextCache(font));
+        return *caches.insert(font, std::shared_ptr<TextCache>(new TextCache(font)));
     }
 
     qreal height() const { return m_height; }
@@ -101,8 +103,42 @@ private:
 
 qreal textWidth(const QString& text, const QFont& font)
 {
-    return TextCache::of(font).width(text);
+    return TextCache::of(font)->width(text);
 }
+
+// A row's fonts, derived from the view's font, with their texts. Rows are
+// drawn one after another in the same font: the last is kept (rows are
+// drawn on the main thread only).
+struct RowFonts {
+    QFont base;
+    QFont caption;
+    QFont time;
+    QFont homeTime;
+    std::shared_ptr<TextCache> baseTexts;
+    std::shared_ptr<TextCache> captionTexts;
+    std::shared_ptr<TextCache> timeTexts;
+    std::shared_ptr<TextCache> homeTimeTexts;
+
+    const QFont& timeFor(bool isHome) const { return isHome ? homeTime : time; }
+    TextCache& timeTextsFor(bool isHome) const { return isHome ? *homeTimeTexts : *timeTexts; }
+
+    static const RowFonts& of(const QFont& font)
+    {
+        static QFont last;
+        static std::optional<RowFonts> made;
+        if (!made || !(font == last)) {
+            last = font;
+            RowFonts fonts{
+                baseFont(font), captionFont(font), timeFont(font, false), timeFont(font, true), {}, {}, {}, {}};
+            fonts.baseTexts = TextCache::of(fonts.base);
+            fonts.captionTexts = TextCache::of(fonts.caption);
+            fonts.timeTexts = TextCache::of(fonts.time);
+            fonts.homeTimeTexts = TextCache::of(fonts.homeTime);
+            made = std::move(fonts);
+        }
+        return *made;
+    }
+};
 
 // Colour emoji come from a bitmap font that is scaled on every draw: each
 // is also drawn once per font and colour and kept.
@@ -225,25 +261,27 @@ namespace ClockRowPainter {
 ClockRowLayout layoutFor(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown,
                          const QFont& font, int width)
 {
-    const QFont base = baseFont(font);
+    const RowFonts& fonts = RowFonts::of(font);
+    TextCache& base = *fonts.baseTexts;
+    TextCache& caption = *fonts.captionTexts;
     ClockRowLayout::Input input;
-    if (content.emoji) input.emoji = emojiWidth(*content.emoji, base);
-    const QFont caption = captionFont(font);
-    input.title = textWidth(content.title, base);
-    if (content.originalName && shown.originalName) input.originalName = textWidth(*content.originalName, base);
-    input.zoneName = textWidth(zoneText(texts), base);
-    if (!texts.offset.isEmpty()) input.offset = textWidth(texts.offset, caption);
-    if (texts.dayOffset != 0) input.dayLabel = textWidth(texts.dayLabel, caption);
+    if (content.emoji) input.emoji = base.width(*content.emoji);
+    input.title = base.width(content.title);
+    if (content.originalName && shown.originalName) input.originalName = base.width(*content.originalName);
+    input.zoneName = base.width(zoneText(texts));
+    if (!texts.offset.isEmpty()) input.offset = caption.width(texts.offset);
+    if (texts.dayOffset != 0) input.dayLabel = caption.width(texts.dayLabel);
     input.dayPart = texts.dayPart.has_value();
     input.sky = texts.sky.has_value() && shown.sky;
-    input.time = textWidth(texts.time, timeFont(font, content.isHome));
+    input.time = fonts.timeTextsFor(content.isHome).width(texts.time);
     return ClockRowLayout::compute(input, width - 2 * horizontalInset);
 }
 
 int rowHeight(const QFont& font, bool withNotice)
 {
-    const int line = int(std::ceil(QFontMetricsF(baseFont(font)).height())) + 2 * verticalInset + 2;
-    return withNotice ? line + int(std::ceil(QFontMetricsF(captionFont(font)).height())) : line;
+    const RowFonts& fonts = RowFonts::of(font);
+    const int line = int(std::ceil(fonts.baseTexts->height())) + 2 * verticalInset + 2;
+    return withNotice ? line + int(std::ceil(fonts.captionTexts->height())) : line;
 }
 
 int minimumWidth()
@@ -264,21 +302,21 @@ void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content,
     const QColor tint = palette.color(QPalette::Highlight);
     const qreal top = rect.top() + verticalInset;
     // A notice takes a caption line of its own under the row.
-    const qreal captionHeight = texts.notice.isEmpty() ? 0 : std::ceil(QFontMetricsF(captionFont(font)).height());
+    const RowFonts& fonts = RowFonts::of(font);
+    const qreal captionHeight = texts.notice.isEmpty() ? 0 : std::ceil(fonts.captionTexts->height());
     const qreal height = rect.height() - 2 * verticalInset - captionHeight;
 
     const auto box = [&](ClockRowLayout::Part part) {
         const auto& slot = layout.parts[part];
         return QRectF(rect.left() + horizontalInset + slot.x, top, slot.width, height);
     };
-    const auto drawText = [&](ClockRowLayout::Part part, const QString& text, const QFont& partFont,
+    const auto drawText = [&](ClockRowLayout::Part part, const QString& text, const QFont& partFont, TextCache& laidOut,
                               const QColor& color, Qt::Alignment alignment = Qt::AlignLeft) {
         if (!layout.parts[part].present || layout.parts[part].width <= 0) return;
         painter.setFont(partFont);
         painter.setPen(color);
         const QRectF r = box(part);
         const qreal room = r.width() + 0.5;
-        TextCache& laidOut = TextCache::of(partFont);
         const QString elided = laidOut.elided(text, room);
         // Where drawText would put it in the box, centred on the line.
         const qreal x = alignment & Qt::AlignRight ? r.right() - laidOut.width(elided) : r.left();
@@ -296,23 +334,27 @@ void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content,
     case ClockRowContent::Selection::unchecked:
         break;
     }
-    const QFont base = baseFont(font);
+    const QFont& base = fonts.base;
+    TextCache& baseTexts = *fonts.baseTexts;
+    TextCache& captionTexts = *fonts.captionTexts;
     if (content.emoji && layout.parts[ClockRowLayout::emoji].present) {
         const QPixmap image = emojiImage(*content.emoji, base, primary, painter.device()->devicePixelRatioF());
         const QRectF slot = box(ClockRowLayout::emoji);
         painter.drawPixmap(QPointF(slot.left(), slot.center().y() - image.deviceIndependentSize().height() / 2), image);
     }
-    drawText(ClockRowLayout::title, content.title, base, primary);
+    drawText(ClockRowLayout::title, content.title, base, baseTexts, primary);
     if (content.originalName && shown.originalName)
-        drawText(ClockRowLayout::originalName, *content.originalName, base, secondary);
-    drawText(ClockRowLayout::zoneName, zoneText(texts), base, secondary);
-    if (texts.dayOffset != 0) drawText(ClockRowLayout::dayLabel, texts.dayLabel, captionFont(font), secondary);
-    drawText(ClockRowLayout::offset, texts.offset, captionFont(font), secondary);
+        drawText(ClockRowLayout::originalName, *content.originalName, base, baseTexts, secondary);
+    drawText(ClockRowLayout::zoneName, zoneText(texts), base, baseTexts, secondary);
+    if (texts.dayOffset != 0)
+        drawText(ClockRowLayout::dayLabel, texts.dayLabel, fonts.caption, captionTexts, secondary);
+    drawText(ClockRowLayout::offset, texts.offset, fonts.caption, captionTexts, secondary);
     if (texts.sky && shown.sky && layout.parts[ClockRowLayout::sky].present)
         paintSky(painter, box(ClockRowLayout::sky), *texts.sky, palette);
     if (texts.dayPart && layout.parts[ClockRowLayout::dayPart].present)
         paintDayPart(painter, box(ClockRowLayout::dayPart), *texts.dayPart, palette);
-    drawText(ClockRowLayout::time, texts.time, timeFont(font, content.isHome), primary, Qt::AlignRight);
+    drawText(ClockRowLayout::time, texts.time, fonts.timeFor(content.isHome), fonts.timeTextsFor(content.isHome),
+             primary, Qt::AlignRight);
     if (!texts.notice.isEmpty()) {
         const qreal left = rect.left() + horizontalInset + layout.parts[ClockRowLayout::title].x;
         const QRectF caption(left, top + height, rect.right() - horizontalInset - left, captionHeight);
