@@ -65,7 +65,7 @@ void DisplayedTime::apply(const QDateTime& set, const QString& note)
 QList<QDateTime> DisplayedTime::likelyNext() const
 {
     const QDateTime shown = instant();
-    if (isLive()) return {shown.addSecs(60)};
+    if (isLive()) return {};
     QList<QDateTime> next;
     for (const Move step : {Move::stepForward, Move::stepBack}) {
         const QDateTime at = TimeGrid::moved(shown, false, step, stepMinutes(), homeZone());

@@ -47,8 +47,9 @@ public:
     void setNearest(const QDateTime& at);
     void goLive();
     void move(Move move);
-    // The instants likely shown next, for views that draw ahead: live, the
-    // next minute's tick; set, a step either way (within the range).
+    // The instants likely shown next, for views that draw ahead: a step
+    // either way of a set time (within the range); none while live, since
+    // nobody waits for the next minute's tick.
     QList<QDateTime> likelyNext() const;
 
 signals:

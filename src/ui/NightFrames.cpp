@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr qsizetype keptFrames = 3; // the one shown and one either side
+constexpr qsizetype keptFrames = 1; // the one shown; its neighbours are under way
 
 QColor withOpacity(QColor color, double opacity)
 {
@@ -69,9 +69,10 @@ void NightFrames::paintMarkers(QPainter& painter, const Markers& markers)
 
 QImage NightFrames::compose(const Look& look, const QDateTime& at)
 {
+    // Opaque, so that it copies onto the screen as the map would paint there.
     QImage image(look.base.size(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(look.ratio);
-    image.fill(Qt::transparent);
+    image.fill(look.background);
     QPainter painter(&image);
     painter.drawImage(QPointF(0, 0), look.base);
     paintNight(painter, look.base.deviceIndependentSize(), look.night, look.edge, at);

@@ -20,7 +20,8 @@ class QPainter;
 class NightFrames {
 public:
     // What a frame is made of: the ocean and land at the map's size in
-    // device pixels, and the night's colours. A new look starts afresh.
+    // device pixels, the colour under them, the night's colours and the
+    // dots. A new generation starts afresh.
     // The map's dots over the night: listed and tracked cities and the
     // focus ring, where they fall (map coordinates), and their colours.
     struct Markers {
@@ -34,7 +35,8 @@ public:
     };
 
     struct Look {
-        QImage base;
+        QImage base;       // translucent, over `background`
+        QColor background; // what the map's widget fills itself with
         qreal ratio = 1;
         QColor night;
         QColor edge;

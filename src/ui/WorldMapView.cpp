@@ -218,33 +218,31 @@ void WorldMapView::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (area.size() * ratio).toSize();
     if (m_base.size() != pixels) {
-        m_base = QPixmap(pixels);
+        m_base = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         m_base.setDevicePixelRatio(ratio);
         m_base.fill(Qt::transparent);
         QPainter base(&m_base);
         base.setRenderHint(QPainter::Antialiasing);
         base.fillRect(QRectF(QPointF(0, 0), area.size()), colors.ocean);
         paintLand(base, area.size(), ratio, colors);
-        base.end();
-        // The translucent ocean over the colour the widget fills itself with:
-        // the frames are then opaque and copy onto the screen as drawn here.
-        m_frameBase = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        m_frameBase.setDevicePixelRatio(ratio);
-        m_frameBase.fill(palette().color(backgroundRole()));
-        QPainter(&m_frameBase).drawPixmap(QPointF(0, 0), m_base);
         ++m_baseGeneration;
     }
     painter.translate(area.topLeft());
-    // Frames fit a map that fills the widget to the whole pixel; any other
-    // size draws the night itself, over what lies beside the map too.
-    const bool framed = area == QRectF(rect()) && m_frameBase.size() == size() * ratio;
+    // While a time is planned, its neighbours' night sides are drawn ahead
+    // and each step copies one frame. Frames fit a map that fills the widget
+    // to the whole pixel; live, or at any other size, the map draws the
+    // night itself, as a frame would.
+    const QList<QDateTime> upcoming = m_sources.upcoming ? m_sources.upcoming() : QList<QDateTime>();
+    const bool framed = !upcoming.isEmpty() && area == QRectF(rect()) && m_base.size() == size() * ratio;
     if (framed) {
         const NightFrames::Look look{
-            m_frameBase, ratio, colors.night, colors.terminatorEdge, m_baseGeneration, markers(area.size(), colors)};
+            m_base,           palette().color(backgroundRole()), ratio, colors.night, colors.terminatorEdge,
+            m_baseGeneration, markers(area.size(), colors)};
         painter.drawImage(QPointF(0, 0), m_frames.frame(m_sources.instant(), look));
-        if (m_sources.upcoming) m_frames.prefetch(m_sources.upcoming(), look);
+        m_frames.prefetch(upcoming, look);
     } else {
-        painter.drawPixmap(QPointF(0, 0), m_base);
+        m_frames.clear();
+        painter.drawImage(QPointF(0, 0), m_base);
         paintDynamicLayers(painter, area.size(), colors);
     }
     painter.resetTransform();
@@ -398,7 +396,7 @@ void WorldMapView::leaveEvent(QEvent* event)
 void WorldMapView::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) {
-        m_base = QPixmap();
+        m_base = QImage();
         update();
     }
     QWidget::changeEvent(event);
@@ -412,6 +410,6 @@ void WorldMapView::hideEvent(QHideEvent* event)
 
 void WorldMapView::resizeEvent(QResizeEvent* event)
 {
-    m_base = QPixmap();
+    m_base = QImage();
     QWidget::resizeEvent(event);
 }

@@ -99,10 +99,9 @@ private:
     std::optional<Coordinate> m_keyPoint; // where the arrow keys have taken the point
     // Ocean and land change only with the size and the palette; the hover
     // label moves over them without redrawing every coastline.
-    mutable QPixmap m_base;
-    // The ocean and land over the window's colour, for frames made ahead;
-    // a new generation for each new base.
-    QImage m_frameBase;
+    // (An image, so that frames can be made from it on another thread; a new
+    // generation for each.)
+    QImage m_base;
     int m_baseGeneration = 0;
     NightFrames m_frames;
 };

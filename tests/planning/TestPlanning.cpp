@@ -126,7 +126,7 @@ private slots:
         QVERIFY(!time.isLive());
         time.goLive();
         QCOMPARE(time.instant(), wall);
-        QCOMPARE(time.likelyNext(), QList<QDateTime>{wall.addSecs(60)}); // the next tick
+        QVERIFY(time.likelyNext().isEmpty()); // live, nothing is drawn ahead
     }
 
     void workWeeks_data()
