@@ -138,6 +138,23 @@ private:
     QMap<std::string, qint64> m_totals;
 };
 
+// The chooser drawn whole, whatever the display would have asked for
+// (argument 0), or its map, list and planning bar one by one (argument 1).
+void redrawChooser(const benchmark::State& state, MainWindow& window, Hops& hops)
+{
+    if (state.range(0) == 0) {
+        benchmark::DoNotOptimize(window.centralWidget()->grab());
+        hops.reached("chooser_ms");
+        return;
+    }
+    benchmark::DoNotOptimize(window.map()->grab());
+    hops.reached("map_ms");
+    benchmark::DoNotOptimize(window.list()->grab());
+    hops.reached("list_ms");
+    benchmark::DoNotOptimize(window.planning()->grab());
+    hops.reached("strip_ms");
+}
+
 void keystroke(benchmark::State& state)
 {
     Chooser c;
@@ -209,17 +226,7 @@ void tickWithChooserOpen(benchmark::State& state)
         hops.start();
         chooser.tick();
         hops.reached("tick_ms");
-        if (state.range(0) == 0) {
-            benchmark::DoNotOptimize(window.centralWidget()->grab());
-            hops.reached("chooser_ms");
-        } else {
-            benchmark::DoNotOptimize(window.map()->grab());
-            hops.reached("map_ms");
-            benchmark::DoNotOptimize(window.list()->grab());
-            hops.reached("list_ms");
-            benchmark::DoNotOptimize(window.planning()->grab());
-            hops.reached("strip_ms");
-        }
+        redrawChooser(state, window, hops);
     }
     // Each clock (home and twenty cities) formatted once per tick.
     state.counters["formats_per_clock"] =
@@ -245,7 +252,7 @@ void tickOnSearchResults(benchmark::State& state)
         chooser.tick();
     state.counters["rows"] = window.model().rowCount();
     state.counters["searches_rebuilt"] = searches + resets;
-    // The results and the home row, each once per tick.
+    // The shared rows only: a result is formatted when drawn, and nothing draws here.
     state.counters["formats_per_tick"] = double(ClockRowTexts::madeCount() - made) / double(state.iterations());
 }
 BENCHMARK(tickOnSearchResults)->Unit(benchmark::kMillisecond);
@@ -276,19 +283,7 @@ void cursorStep(benchmark::State& state)
         QKeyEvent press(QEvent::KeyPress, forward ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
         QCoreApplication::sendEvent(&panel, &press);
         hops.reached("key_ms");
-        if (state.range(0) == 0) {
-            // Drawn whole, whatever the display would have asked for.
-            benchmark::DoNotOptimize(window.centralWidget()->grab());
-            hops.reached("chooser_ms");
-        } else {
-            // Hop by hop: the chooser's map, list and planning bar.
-            benchmark::DoNotOptimize(window.map()->grab());
-            hops.reached("map_ms");
-            benchmark::DoNotOptimize(window.list()->grab());
-            hops.reached("list_ms");
-            benchmark::DoNotOptimize(window.planning()->grab());
-            hops.reached("strip_ms");
-        }
+        redrawChooser(state, window, hops);
         benchmark::DoNotOptimize(panel.grab());
         hops.reached("panel_ms");
     }
@@ -296,7 +291,6 @@ void cursorStep(benchmark::State& state)
     state.counters["formats_per_clock"] =
         double(ClockRowTexts::madeCount() - made) / double(state.iterations() * chooser.entries.entries().size());
 }
-// 0: the whole chooser at once; 1: its parts one by one.
 BENCHMARK(cursorStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Thirty days of minute ticks on the injected clock, the panel opened and
