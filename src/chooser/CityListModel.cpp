@@ -56,7 +56,7 @@ CityListModel::CityListModel(AppSettings& settings, const ClockEntries& entries,
     connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
         if (!isFiltering()) return;
         // Checkmarks follow the tracked list; titles and emoji, the names.
-        if (key == SettingKey::trackedCityIDs || (settingSpec(key).effects & SettingEffect::names)) rebuild();
+        if (key == SettingKey::trackedCityIDs || (settingRow(key).effects & SettingEffect::names)) rebuild();
     });
     m_settings.whenChanged(SettingEffect::texts, this, [this] { refreshResultTexts(); });
     connect(&m_time, &DisplayedTime::instantChanged, this, &CityListModel::refreshResultTexts);

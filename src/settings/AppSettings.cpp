@@ -18,7 +18,7 @@ namespace {
 
 QString fallbackOf(SettingKey key)
 {
-    return QString::fromLatin1(settingSpec(key).fallback);
+    return QString::fromLatin1(settingRow(key).fallback);
 }
 
 template <typename Enum> Enum loadEnum(const Preferences& store, SettingKey key)
@@ -128,7 +128,7 @@ AppSettings::AppSettings(Preferences& store, const CityDatabase& database, QObje
     m_customLabels = loadStringMap(m_store, customCityLabels);
     m_customEmoji = loadStringMap(m_store, customCityEmoji);
     const QVariant step = m_store.object(keyName(timeStepMinutes));
-    m_timeStepMinutes = isStep(step) ? step.toInt() : QByteArray(settingSpec(timeStepMinutes).fallback).toInt();
+    m_timeStepMinutes = isStep(step) ? step.toInt() : QByteArray(settingRow(timeStepMinutes).fallback).toInt();
     m_showsOffsetFromHome = loadFlag(m_store, showsOffsetFromHome);
     m_defaultWorkingHours = loadRange(m_store, defaultWorkingHours);
     m_awakeHours = loadRange(m_store, awakeHours);

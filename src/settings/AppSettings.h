@@ -148,7 +148,7 @@ public:
     template <typename Slot> QMetaObject::Connection whenChanged(unsigned effects, const QObject* context, Slot slot)
     {
         return connect(this, &AppSettings::changed, context, [effects, slot](SettingKey key) {
-            if (settingSpec(key).effects & effects) slot();
+            if (settingRow(key).effects & effects) slot();
         });
     }
 

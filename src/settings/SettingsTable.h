@@ -36,7 +36,7 @@ constexpr unsigned shell = 16; // the tray icon and the taskbar entry
 constexpr unsigned grid = 32;  // the time cursor's step
 } // namespace SettingEffect
 
-struct SettingSpec {
+struct SettingRow {
     SettingKey key;
     const char* name; // the preference key: part of the file format, never changed
     SettingType type;
@@ -46,7 +46,7 @@ struct SettingSpec {
     unsigned effects;
 };
 
-inline constexpr SettingSpec settingsTable[] = {
+inline constexpr SettingRow settingsTable[] = {
     {SettingKey::trackedCityIDs, "trackedCityIDs", SettingType::cityIds, "",
      "the default cities (New York City, Chicago, Los Angeles, London, Melbourne)", nullptr, SettingEffect::rows},
     {SettingKey::manualOrder, "manualOrder", SettingType::cityIds, "", "the tracked cities' order", nullptr,
@@ -79,7 +79,7 @@ inline constexpr SettingSpec settingsTable[] = {
      "Show offset from my time", SettingEffect::texts},
 };
 
-constexpr const SettingSpec& settingSpec(SettingKey key)
+constexpr const SettingRow& settingRow(SettingKey key)
 {
     return settingsTable[int(key)];
 }
@@ -95,10 +95,10 @@ static_assert(tableInOrder());
 
 inline QString keyName(SettingKey key)
 {
-    return QString::fromLatin1(settingSpec(key).name);
+    return QString::fromLatin1(settingRow(key).name);
 }
 
 inline QString settingLabel(SettingKey key)
 {
-    return QString::fromUtf8(settingSpec(key).label);
+    return QString::fromUtf8(settingRow(key).label);
 }

@@ -181,7 +181,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
 
     // The window shows every setting that has a label.
     connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
-        if (settingSpec(key).label || key == SettingKey::cityWorkingHours) refreshSettings();
+        if (settingRow(key).label || key == SettingKey::cityWorkingHours) refreshSettings();
     });
     connect(&m_settings, &AppSettings::lastWriteFailedChanged, this,
             [this] { m_writeFailure->setVisible(m_settings.lastWriteFailed()); });

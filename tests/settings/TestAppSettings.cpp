@@ -138,8 +138,9 @@ private slots:
 
         const auto settings = make();
         const QByteArray name = property.toLatin1();
-        const auto row = std::find_if(std::cbegin(settingsTable), std::cend(settingsTable),
-                                      [&](const SettingSpec& spec) { return property == QLatin1String(spec.name); });
+        const auto row =
+            std::find_if(std::cbegin(settingsTable), std::cend(settingsTable),
+                         [&](const SettingRow& candidate) { return property == QLatin1String(candidate.name); });
         QVERIFY(row != std::cend(settingsTable));
         QSignalSpy changes(settings.get(), &AppSettings::changed);
         const auto changed = [&] { return heard(changes, row->key); };
