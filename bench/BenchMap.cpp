@@ -29,6 +29,7 @@ struct Shown {
                 [this] { return focus; },
                 [this](const std::optional<Coordinate>& f) { focus = f; },
                 {},
+                {},
                 {}}; // nothing drawn ahead: each instant is drawn when shown
     }
 };

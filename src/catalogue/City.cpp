@@ -2,6 +2,7 @@
 
 #include "TextFolder.h"
 #include "platform/SharedOnce.h"
+#include "platform/SharedTable.h"
 
 #include <QHash>
 
@@ -118,8 +119,14 @@ std::optional<QString> flagEmojiForRegion(const QString& regionCode)
 QString regionCodeOf(const QString& country)
 {
     static SharedOnce<QHash<QString, QString>> table;
-    return table.get([] { return std::make_unique<QHash<QString, QString>>(buildCountryTable()); })
-        .value(normalizedCountryName(country));
+    // Folding a name is the dear part, and every clock asks at every tick
+    // for one of a few hundred countries.
+    static SharedTable<QString, QString> asked;
+    if (std::optional<QString> known = asked.find(country)) return *known;
+    const QString code = table.get([] { return std::make_unique<QHash<QString, QString>>(buildCountryTable()); })
+                             .value(normalizedCountryName(country));
+    asked.insert(country, code);
+    return code;
 }
 
 std::optional<QString> flagEmoji(const QString& country)

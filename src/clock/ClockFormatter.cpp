@@ -3,10 +3,10 @@
 #include "DateFormats.h"
 #include "catalogue/ZoneNames.h"
 #include "planning/ClockChange.h"
+#include "platform/SharedTable.h"
 #include "platform/SystemLocale.h"
 
 #include <QHash>
-#include <QMutex>
 
 #include <unicode/reldatefmt.h>
 
@@ -54,19 +54,13 @@ QString ClockFormatter::zoneName(const QTimeZone& zone, const QDateTime& at) con
     // A zone's name changes only with its offset, its summer time or the
     // date; every row asks for it at each tick and step, and ICU's answer
     // costs more than the rest of the row. Formatters live on several threads.
-    static QMutex guard;
-    static QHash<QString, QString> names;
+    static SharedTable<QString, QString> names;
     const QString key = QString::fromUtf8(zone.id()) + QLatin1Char('\n') + QString::fromLatin1(m_locale.getName()) +
                         QLatin1Char('\n') + QString::number(at.toSecsSinceEpoch() / 86400) + QLatin1Char('\n') +
                         QString::number(zone.offsetFromUtc(at)) + (zone.isDaylightTime(at) ? u'd' : u's');
-    {
-        const QMutexLocker locked(&guard);
-        if (const auto found = names.constFind(key); found != names.cend()) return *found;
-    }
+    if (std::optional<QString> known = names.find(key)) return *known;
     const QString name = uncachedZoneName(zone, at);
-    const QMutexLocker locked(&guard);
-    if (names.size() > 1024) names.clear();
-    names.insert(key, name);
+    names.insert(key, name, 1024);
     return name;
 }
 

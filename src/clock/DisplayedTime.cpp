@@ -74,4 +74,11 @@ QList<QDateTime> DisplayedTime::likelyNext() const
     return next;
 }
 
+std::optional<QDateTime> DisplayedTime::nextTick() const
+{
+    if (!isLive()) return std::nullopt;
+    const qint64 minute = now().toSecsSinceEpoch() / 60;
+    return QDateTime::fromSecsSinceEpoch((minute + 1) * 60, Qt::UTC);
+}
+
 #include "moc_DisplayedTime.cpp"

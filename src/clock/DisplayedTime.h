@@ -7,6 +7,7 @@
 #include <QTimeZone>
 
 #include <functional>
+#include <optional>
 
 class Clock;
 
@@ -48,9 +49,10 @@ public:
     void goLive();
     void move(Move move);
     // The instants likely shown next, for views that draw ahead: a step
-    // either way of a set time (within the range); none while live, since
-    // nobody waits for the next minute's tick.
+    // either way of a set time (within the range); none while live.
     QList<QDateTime> likelyNext() const;
+    // While live, the whole minute the next tick will show; none while set.
+    std::optional<QDateTime> nextTick() const;
 
 signals:
     // The instant shown changed: a live tick, or a set or moved time.

@@ -100,6 +100,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     sources.setFocus = [this](const std::optional<Coordinate>& focus) { m_model->setFocus(focus); };
     sources.focusCaption = [this] { return m_model->focusCaption(); };
     sources.upcoming = [this] { return m_time.likelyNext(); };
+    sources.nextTick = [this] { return m_time.nextTick(); };
     m_map = new WorldMapView(land, database, std::move(sources), content);
     m_map->installEventFilter(this);
     m_clearSelection = new QToolButton(m_map);
@@ -185,7 +186,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     });
     connect(m_model, &CityListModel::resultsChanged, m_map, qOverload<>(&QWidget::update));
     connect(&m_entries, &ClockEntries::listChanged, m_map, qOverload<>(&QWidget::update));
-    connect(&m_time, &DisplayedTime::instantChanged, m_map, qOverload<>(&QWidget::update));
+    connect(&m_time, &DisplayedTime::instantChanged, m_map, &WorldMapView::showInstant);
     connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
         if (key != SettingKey::sortMode) return;
         for (QAction* action : m_orders->actions())

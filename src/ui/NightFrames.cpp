@@ -30,6 +30,15 @@ NightFrames::~NightFrames()
     m_pool.waitForDone();
 }
 
+namespace {
+
+// The widest pen of the glow, and what edge smoothing and the rounding of a
+// moved line can reach past it.
+constexpr double glowWidth = 18;
+constexpr double reach = 2;
+
+} // namespace
+
 void NightFrames::paintNight(QPainter& painter, const QSizeF& size, const QColor& night, const QColor& edge,
                              const QDateTime& at)
 {
@@ -39,7 +48,7 @@ void NightFrames::paintNight(QPainter& painter, const QSizeF& size, const QColor
     // The glow is at most a few percent opaque: edge smoothing would not show
     // on it, and drawing it without costs a third of the time.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const auto& [width, factor] : {std::pair{18.0, 0.3}, std::pair{11.0, 0.45}, std::pair{5.0, 0.6}}) {
+    for (const auto& [width, factor] : {std::pair{glowWidth, 0.3}, std::pair{11.0, 0.45}, std::pair{5.0, 0.6}}) {
         QPen pen(withOpacity(edge, edge.alphaF() * factor), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         pen.setMiterLimit(10);
         painter.strokePath(shade.edge, pen);
@@ -92,6 +101,12 @@ void NightFrames::clear()
 {
     // Work under way finishes unread.
     m_generation = -1;
+    clearFrames();
+    m_patch = {};
+}
+
+void NightFrames::clearFrames()
+{
     m_kept.clear();
     m_underWay.clear();
 }
@@ -132,4 +147,88 @@ void NightFrames::prefetch(const QList<QDateTime>& instants, const Look& look)
                                         [&](const QDateTime& at) { return at.toSecsSinceEpoch() == it.key(); });
         it = !wanted && it->image.isFinished() ? m_underWay.erase(it) : std::next(it);
     }
+}
+
+QRegion NightFrames::changedRegion(const QSizeF& size, const QDateTime& from, const QDateTime& to)
+{
+    // Both day-night lines stroked wider than the glow, onto one pixel per
+    // cell: a cell the band touches at all gets some coverage, as the pen is
+    // wider by a cell than the band needs.
+    constexpr int cell = Patch::cell;
+    const QSize cells(int(std::ceil(size.width() / cell)), int(std::ceil(size.height() / cell)));
+    QImage mask(cells, QImage::Format_Alpha8);
+    mask.fill(0);
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(1.0 / cell, 1.0 / cell);
+        // The glow follows the line, but the night's own edge goes on where
+        // the line is broken, so the sliver it moves over is stroked too.
+        const Terminator before = terminator(size, size, from);
+        const Terminator after = terminator(size, size, to);
+        QPainterPath lines = before.edge;
+        lines.addPath(after.edge);
+        lines.addPath(before.fill.subtracted(after.fill));
+        lines.addPath(after.fill.subtracted(before.fill));
+        painter.strokePath(lines,
+                           QPen(Qt::black, glowWidth + 2 * (reach + cell), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+    QRegion region;
+    for (int y = 0; y < cells.height(); ++y) {
+        const uchar* line = mask.constScanLine(y);
+        for (int x = 0; x < cells.width();) {
+            if (!line[x]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < cells.width() && line[x])
+                ++x;
+            region += QRect(start * cell, y * cell, (x - start) * cell, cell);
+        }
+    }
+    return region & QRect(QPoint(0, 0), size.toSize());
+}
+
+NightFrames::Patch NightFrames::makePatch(const Look& look, const QDateTime& from, const QDateTime& to)
+{
+    Patch patch;
+    patch.from = from.toSecsSinceEpoch();
+    patch.to = to.toSecsSinceEpoch();
+    patch.markers = look.markers;
+    patch.region = changedRegion(look.base.deviceIndependentSize(), from, to);
+    const QImage frame = compose(look, to);
+    for (const QRect& rect : patch.region) {
+        const QRect pixels(rect.topLeft() * look.ratio, rect.size() * look.ratio);
+        QImage piece = frame.copy(pixels);
+        piece.setDevicePixelRatio(look.ratio);
+        patch.pieces.append({rect, std::move(piece)});
+    }
+    return patch;
+}
+
+void NightFrames::preparePatch(const QDateTime& from, const QDateTime& to, const Look& look)
+{
+    adopt(look);
+    // Squares of whole device pixels only.
+    const qreal side = Patch::cell * look.ratio;
+    if (side != std::round(side)) return;
+    if (m_patch.isValid() && !m_patch.isFinished()) return;
+    if (m_patch.isValid()) {
+        const Patch& made = m_patch.result();
+        if (made.from == from.toSecsSinceEpoch() && made.to == to.toSecsSinceEpoch() && made.markers == look.markers)
+            return;
+    }
+    m_patch = QtConcurrent::run(&m_pool, &NightFrames::makePatch, look, from, to);
+}
+
+std::optional<NightFrames::Patch> NightFrames::readyPatch(const QDateTime& from, const QDateTime& to, const Look& look)
+{
+    adopt(look);
+    if (!m_patch.isValid() || !m_patch.isFinished()) return std::nullopt;
+    Patch made = m_patch.takeResult();
+    m_patch = {};
+    if (made.from != from.toSecsSinceEpoch() || made.to != to.toSecsSinceEpoch() || made.markers != look.markers)
+        return std::nullopt;
+    return made;
 }

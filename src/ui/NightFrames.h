@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QRegion>
 #include <QThreadPool>
 
 #include <optional>
@@ -53,8 +54,30 @@ public:
     QImage frame(const QDateTime& at, const Look& look);
     // Starts making these frames unless kept or under way.
     void prefetch(const QList<QDateTime>& instants, const Look& look);
-    // Lets go of every frame (a hidden map needs none).
+    // Lets go of every frame and patch (a hidden map needs none).
     void clear();
+    // Lets go of the frames alone (a live map needs none).
+    void clearFrames();
+
+    // What changes on the map from one minute to the next: the pixels near
+    // the day-night line (night, glow and the dots under them) in squares of
+    // `cell` map points, from the frame at `to`. Everywhere else the two
+    // frames are the same, so a live tick repaints only this region and
+    // keeps no frame in memory.
+    struct Patch {
+        static constexpr int cell = 16;
+        qint64 from = 0;
+        qint64 to = 0; // seconds
+        Markers markers;
+        QRegion region; // map points
+        QList<std::pair<QRect, QImage>> pieces;
+    };
+    // Starts making the patch from `from` to `to` unless under way or made.
+    void preparePatch(const QDateTime& from, const QDateTime& to, const Look& look);
+    // The patch from `from` to `to`, if made for this look; never waits.
+    std::optional<Patch> readyPatch(const QDateTime& from, const QDateTime& to, const Look& look);
+    // Where the frames at `from` and `to` may differ, in cells (map points).
+    static QRegion changedRegion(const QSizeF& size, const QDateTime& from, const QDateTime& to);
 
     // The night side and its glow at `at` over a map of `size` (map coordinates).
     static void paintNight(QPainter& painter, const QSizeF& size, const QColor& night, const QColor& edge,
@@ -63,6 +86,7 @@ public:
 
 private:
     static QImage compose(const Look& look, const QDateTime& at);
+    static Patch makePatch(const Look& look, const QDateTime& from, const QDateTime& to);
     void adopt(const Look& look);
 
     struct Frame {
@@ -76,6 +100,7 @@ private:
     };
     QList<Frame> m_kept; // the latest first
     QHash<qint64, UnderWay> m_underWay;
+    QFuture<Patch> m_patch;
     int m_generation = -1;
     QThreadPool m_pool;
 };

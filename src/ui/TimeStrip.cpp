@@ -150,6 +150,33 @@ void TimeStrip::announce()
     }
 }
 
+const QList<TimeStrip::HourMark>& TimeStrip::hourMarks(const QDateTime& start, const QDateTime& end, const QRectF& r,
+                                                       const QFont& font) const
+{
+    const ClockFormatter formatter = m_entries.formatter();
+    const QTimeZone home = m_entries.homeZone();
+    const QByteArray locale(formatter.locale().getName());
+    HourMarks& kept = m_hourMarks;
+    if (kept.start == start.toSecsSinceEpoch() && kept.zone == home.id() && kept.locale == locale && kept.ruler == r &&
+        kept.font == font)
+        return kept.marks;
+    kept = {start.toSecsSinceEpoch(), home.id(), locale, r, font, {}};
+    const QDateTime midnight(start.toTimeZone(home).date(), QTime(0, 0), home);
+    for (int hour = 0; hour <= 24; ++hour) {
+        const QDateTime at = midnight.addSecs(hour * 3600);
+        const qreal x = r.left() + r.width() * double(start.secsTo(at)) / double(start.secsTo(end));
+        const QString label = hour % 3 != 0 || hour == 24
+                                  ? QString()
+                                  : DateFormats::format(formatter.locale(), "j",
+                                                        at.toMSecsSinceEpoch() + qint64(home.offsetFromUtc(at)) * 1000);
+        QStaticText text(label);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+        kept.marks.append({x, hour, text});
+    }
+    return kept.marks;
+}
+
 void TimeStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -183,30 +210,26 @@ void TimeStrip::paintEvent(QPaintEvent*)
     tick.setAlphaF(0.35);
     QColor label = ink;
     label.setAlphaF(0.6);
-    const ClockFormatter formatter = m_entries.formatter();
-    const QTimeZone home = m_entries.homeZone();
-    for (int hour = 0; hour <= 24; ++hour) {
-        const QDateTime at = QDateTime(start.toTimeZone(home).date(), QTime(0, 0), home).addSecs(hour * 3600);
-        const qreal x = xOf(at);
+    for (const HourMark& mark : hourMarks(start, end, r, small)) {
         painter.setPen(QPen(tick, 1));
-        painter.drawLine(QPointF(x, r.bottom() - (hour % 3 == 0 ? 6 : 3)), QPointF(x, r.bottom()));
-        if (hour % 3 != 0 || hour == 24) continue;
-        const QString text = DateFormats::format(formatter.locale(), "j",
-                                                 at.toMSecsSinceEpoch() + qint64(home.offsetFromUtc(at)) * 1000);
+        painter.drawLine(QPointF(mark.x, r.bottom() - (mark.hour % 3 == 0 ? 6 : 3)), QPointF(mark.x, r.bottom()));
+        if (mark.label.text().isEmpty()) continue;
         painter.setPen(label);
         // Midnight's label starts at the ruler's edge rather than centring on it.
-        const QRectF box = hour == 0 ? QRectF(x, r.bottom() + 1, 60, height() - r.bottom() - 1)
-                                     : QRectF(x - 30, r.bottom() + 1, 60, height() - r.bottom() - 1);
-        painter.drawText(box, (hour == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop, text);
+        const qreal left = mark.hour == 0 ? mark.x : mark.x - mark.label.size().width() / 2;
+        painter.drawStaticText(QPointF(left, r.bottom() + 1), mark.label);
     }
 
     // Now, and the chosen instant.
+    const auto xOfDay = [&](const QDateTime& at) {
+        return r.left() + r.width() * double(start.secsTo(at)) / double(start.secsTo(end));
+    };
     const QDateTime now = m_time.now();
     if (now >= start && now < end && !m_time.isLive()) {
         painter.setPen(QPen(label, 1, Qt::DashLine));
-        painter.drawLine(QPointF(xOf(now), r.top()), QPointF(xOf(now), r.bottom()));
+        painter.drawLine(QPointF(xOfDay(now), r.top()), QPointF(xOfDay(now), r.bottom()));
     }
-    const qreal x = xOf(m_time.instant());
+    const qreal x = xOfDay(m_time.instant());
     painter.setPen(QPen(hasFocus() ? accent : ink, 2));
     painter.drawLine(QPointF(x, r.top() - 1), QPointF(x, r.bottom() + 1));
     painter.setPen(Qt::NoPen);

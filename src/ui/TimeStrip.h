@@ -3,6 +3,7 @@
 #include "TimeCommands.h"
 
 #include <QDateTime>
+#include <QStaticText>
 #include <QWidget>
 
 class AppSettings;
@@ -48,10 +49,28 @@ private:
     // Home's day around the displayed instant: midnight to midnight.
     std::pair<QDateTime, QDateTime> day() const;
     void announce();
+    // The hour ticks of home's day and their labels, kept while the day,
+    // the zone, the locale and the width stay.
+    struct HourMark {
+        qreal x;
+        int hour;
+        QStaticText label; // every third hour, laid out once
+    };
+    const QList<HourMark>& hourMarks(const QDateTime& start, const QDateTime& end, const QRectF& ruler,
+                                     const QFont& font) const;
 
     AppSettings& m_settings;
     DisplayedTime& m_time;
     const ClockEntries& m_entries;
     TimeCommands m_commands;
     int m_wheelRest = 0;
+    struct HourMarks {
+        qint64 start = 0;
+        QByteArray zone;
+        QByteArray locale;
+        QRectF ruler;
+        QFont font;
+        QList<HourMark> marks;
+    };
+    mutable HourMarks m_hourMarks;
 };

@@ -173,9 +173,15 @@ void WorldMapView::paintMap(QPainter& painter, const QSizeF& size) const
     paintDynamicLayers(painter, size, colors);
 }
 
+QDateTime WorldMapView::nightInstant() const
+{
+    const qint64 seconds = m_sources.instant().toSecsSinceEpoch();
+    return QDateTime::fromSecsSinceEpoch(seconds - ((seconds % 60) + 60) % 60, Qt::UTC);
+}
+
 void WorldMapView::paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& colors) const
 {
-    NightFrames::paintNight(painter, size, colors.night, colors.terminatorEdge, m_sources.instant());
+    NightFrames::paintNight(painter, size, colors.night, colors.terminatorEdge, nightInstant());
     NightFrames::paintMarkers(painter, markers(size, colors));
 }
 
@@ -208,7 +214,29 @@ QRectF WorldMapView::hoverLabelRect() const
     return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
 }
 
-void WorldMapView::paintEvent(QPaintEvent*)
+std::optional<NightFrames::Look> WorldMapView::look() const
+{
+    const qreal ratio = devicePixelRatioF();
+    if (mapRect() != QRectF(rect()) || m_base.isNull() || m_base.size() != size() * ratio) return std::nullopt;
+    const Palette colors = Palette::forDark(isDark(), palette().color(QPalette::Highlight));
+    return NightFrames::Look{
+        m_base,           palette().color(backgroundRole()), ratio, colors.night, colors.terminatorEdge,
+        m_baseGeneration, markers(mapRect().size(), colors)};
+}
+
+QRegion WorldMapView::showInstant()
+{
+    const QDateTime at = nightInstant();
+    if (m_shown == at) return {}; // the same minute draws the same night
+    m_patch.reset();
+    const std::optional<NightFrames::Look> made = m_shown ? look() : std::nullopt;
+    if (made) m_patch = m_frames.readyPatch(*m_shown, at, *made);
+    const QRegion changed = m_patch ? m_patch->region : QRegion(rect());
+    update(changed);
+    return changed;
+}
+
+void WorldMapView::paintEvent(QPaintEvent* event)
 {
     const QRectF area = mapRect();
     if (area.isEmpty()) return;
@@ -226,25 +254,37 @@ void WorldMapView::paintEvent(QPaintEvent*)
         base.fillRect(QRectF(QPointF(0, 0), area.size()), colors.ocean);
         paintLand(base, area.size(), ratio, colors);
         ++m_baseGeneration;
+        m_shown.reset();
     }
+    const QDateTime minute = nightInstant();
+    const std::optional<NightFrames::Look> whole = look();
     painter.translate(area.topLeft());
     // While a time is planned, its neighbours' night sides are drawn ahead
-    // and each step copies one frame. Frames fit a map that fills the widget
-    // to the whole pixel; live, or at any other size, the map draws the
-    // night itself, as a frame would.
+    // and each step copies one frame. While live, a tick repaints only what
+    // the minute changed, made ahead too. Both fit a map that fills the
+    // widget to the whole pixel; otherwise the map draws the night itself,
+    // as a frame would.
     const QList<QDateTime> upcoming = m_sources.upcoming ? m_sources.upcoming() : QList<QDateTime>();
-    const bool framed = !upcoming.isEmpty() && area == QRectF(rect()) && m_base.size() == size() * ratio;
-    if (framed) {
-        const NightFrames::Look look{
-            m_base,           palette().color(backgroundRole()), ratio, colors.night, colors.terminatorEdge,
-            m_baseGeneration, markers(area.size(), colors)};
-        painter.drawImage(QPointF(0, 0), m_frames.frame(m_sources.instant(), look));
-        m_frames.prefetch(upcoming, look);
+    const bool patched = whole && m_patch && m_patch->to == minute.toSecsSinceEpoch() &&
+                         m_patch->markers == whole->markers && event->region().subtracted(m_patch->region).isEmpty();
+    if (patched) {
+        for (const auto& [rect, piece] : std::as_const(m_patch->pieces))
+            if (event->region().intersects(rect)) painter.drawImage(rect.topLeft(), piece);
+    } else if (whole && !upcoming.isEmpty()) {
+        painter.drawImage(QPointF(0, 0), m_frames.frame(minute, *whole));
+        m_frames.prefetch(upcoming, *whole);
     } else {
-        m_frames.clear();
+        if (upcoming.isEmpty()) m_frames.clearFrames();
         painter.drawImage(QPointF(0, 0), m_base);
         paintDynamicLayers(painter, area.size(), colors);
     }
+    // What is on screen now is this minute's map, wherever it was painted.
+    if (!patched && event->region() != QRegion(rect()) && m_shown != minute)
+        m_shown.reset();
+    else
+        m_shown = minute;
+    const std::optional<QDateTime> next = m_sources.nextTick ? m_sources.nextTick() : std::nullopt;
+    if (whole && next && m_shown) m_frames.preparePatch(minute, *next, *whole);
     painter.resetTransform();
 
     const QString caption = m_sources.focusCaption ? m_sources.focusCaption() : QString();
@@ -397,6 +437,7 @@ void WorldMapView::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) {
         m_base = QImage();
+        m_shown.reset();
         update();
     }
     QWidget::changeEvent(event);
@@ -405,6 +446,8 @@ void WorldMapView::changeEvent(QEvent* event)
 void WorldMapView::hideEvent(QHideEvent* event)
 {
     m_frames.clear();
+    m_patch.reset();
+    m_shown.reset();
     QWidget::hideEvent(event);
 }
 

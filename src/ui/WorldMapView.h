@@ -44,6 +44,8 @@ public:
         std::function<QString()> focusCaption; // under the focus ring; may be empty
         // The instants likely shown next, whose night side is drawn ahead; may be empty.
         std::function<QList<QDateTime>()> upcoming;
+        // While live, the instant of the next tick, whose changes are drawn ahead.
+        std::function<std::optional<QDateTime>()> nextTick;
     };
 
     static constexpr double hoverRadiusKm = 700;
@@ -65,6 +67,9 @@ public:
     bool isDark() const;
     // Draws the whole map into a rectangle of the given size (map coordinates).
     void paintMap(QPainter& painter, const QSizeF& size) const;
+
+    // The displayed instant changed: repaints what it changes, and says where.
+    QRegion showInstant();
 
     QSize sizeHint() const override { return {720, 284}; }
     bool hasHeightForWidth() const override { return true; }
@@ -91,6 +96,11 @@ private:
     void paintDynamicLayers(QPainter& painter, const QSizeF& size, const Palette& palette) const;
     // Where the dots of the listed and tracked cities and the focus ring fall.
     NightFrames::Markers markers(const QSizeF& size, const Palette& colors) const;
+    // The night is drawn for the whole minute, as every clock shows it.
+    QDateTime nightInstant() const;
+    // What frames and patches are made of, while the map fills the widget
+    // to the whole pixel and its ocean and land are drawn.
+    std::optional<NightFrames::Look> look() const;
 
     const WorldLand& m_land;
     const CityDatabase& m_database;
@@ -104,4 +114,8 @@ private:
     QImage m_base;
     int m_baseGeneration = 0;
     NightFrames m_frames;
+    // The minute the whole map shows, and the change to the next one once
+    // it is on its way to the screen.
+    std::optional<QDateTime> m_shown;
+    std::optional<NightFrames::Patch> m_patch;
 };

@@ -1,4 +1,5 @@
 #include "../support/CatalogueFiles.h"
+#include "../support/DataTable.h"
 #include "catalogue/CityDatabase.h"
 #include "map/MapProjection.h"
 #include "map/WorldLand.h"
@@ -46,6 +47,7 @@ struct Shown {
     QList<City> tracked, listed;
     std::optional<Coordinate> focus;
     QList<QDateTime> upcoming;
+    std::optional<QDateTime> nextTick;
 
     WorldMapView::Sources sources()
     {
@@ -55,7 +57,8 @@ struct Shown {
                 [this] { return focus; },
                 [this](const std::optional<Coordinate>& f) { focus = f; },
                 {},
-                [this] { return upcoming; }};
+                [this] { return upcoming; },
+                [this] { return nextTick; }};
     }
 };
 
@@ -125,6 +128,72 @@ private slots:
         }
         shown.focus.reset(); // a frame made for other markers is not used
         QCOMPARE(render(*framed), render(*direct).copy(0, 8, framed->width(), framed->height()));
+    }
+
+    // From one minute to the next the night moves a fraction of a pixel:
+    // outside the changed region the two pictures are the same, whatever
+    // the season, the day-night line's wrap at 180° or the pixel ratio.
+    void aMinuteChangesOnlyNearTheLine_data()
+    {
+        addColumns<QDateTime, QSize, qreal>({"at", "size", "ratio"});
+        QTest::newRow("june solstice") << juneNoon << QSize(720, 284) << 1.0;
+        QTest::newRow("march equinox") << QDateTime(QDate(2026, 3, 20), QTime(14, 46), Qt::UTC) << QSize(720, 284)
+                                       << 1.0;
+        QTest::newRow("december, line across 180°")
+            << QDateTime(QDate(2026, 12, 21), QTime(0, 0), Qt::UTC) << QSize(720, 284) << 1.0;
+        QTest::newRow("pixel ratio 2") << juneNoon.addSecs(4 * 3600 + 60) << QSize(720, 284) << 2.0;
+        QTest::newRow("pixel ratio 1.5, map of odd size")
+            << QDateTime(QDate(2026, 9, 23), QTime(6, 5), Qt::UTC) << QSize(541, 213) << 1.5;
+    }
+
+    void aMinuteChangesOnlyNearTheLine()
+    {
+        auto [at, size, ratio] = fetchRow<QDateTime, QSize, qreal>({"at", "size", "ratio"});
+        NightFrames::Markers markers;
+        markers.tracked = {MapProjection::project({139.69, 35.68}, size)};
+        const auto picture = [&](const QDateTime& instant) {
+            QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            NightFrames::paintNight(painter, size, QColor(0, 0, 0, 97), QColor(0, 0, 0, 61), instant);
+            NightFrames::paintMarkers(painter, markers);
+            return image;
+        };
+        const QRegion changed = NightFrames::changedRegion(size, at, at.addSecs(60));
+        QImage before = picture(at);
+        QImage after = picture(at.addSecs(60));
+        QVERIFY(before != after);
+        qint64 area = 0;
+        for (const QRect& rect : changed) {
+            area += qint64(rect.width()) * rect.height();
+            QPainter(&before).fillRect(QRectF(rect), Qt::black);
+            QPainter(&after).fillRect(QRectF(rect), Qt::black);
+        }
+        QCOMPARE(after, before);
+        QVERIFY2(area < qint64(size.width()) * size.height() / 2, qPrintable(QString::number(area)));
+    }
+
+    // While live, a tick repaints only that region, from pieces made ahead,
+    // and the map on screen is then what a whole paint of the new minute is.
+    void aLiveTickRepaintsTheLineAlone()
+    {
+        Shown shown;
+        shown.tracked = {*m_database->find(u"tok"_s)};
+        shown.focus = Coordinate{-21.94, 64.15};
+        shown.nextTick = juneNoon.addSecs(60);
+        const auto live = makeView(shown, false);
+        QImage screen = render(*live); // draws noon and starts the next minute's pieces
+        shown.instant = juneNoon.addSecs(60).addMSecs(50);
+        QRegion changed = live->showInstant();
+        for (int wait = 0; wait < 250 && changed == QRegion(live->rect()); ++wait) {
+            QTest::qWait(20); // the pieces are made on another thread
+            changed = live->showInstant();
+        }
+        QVERIFY(changed != QRegion(live->rect()));
+        live->render(&screen, QPoint(), changed);
+        const auto direct = makeView(shown, false);
+        QCOMPARE(screen, render(*direct));
     }
 
     void citiesAndFocus()
