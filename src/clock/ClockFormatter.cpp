@@ -112,9 +112,35 @@ int ClockFormatter::offsetFromHome(const QDateTime& at, const QTimeZone& zone) c
     return zone.offsetFromUtc(at) - m_homeTimeZone.offsetFromUtc(at);
 }
 
+namespace {
+
+// A zone's next change of offset after an instant, searched a while ahead:
+// every clock asks at every tick, and the answer holds until that change.
+std::optional<ClockChange> nextChange(const QDateTime& at, const QTimeZone& zone, int days)
+{
+    struct Searched {
+        QDateTime from;
+        QDateTime until;
+        std::optional<ClockChange> change;
+    };
+    static SharedTable<QByteArray, Searched> searched;
+    const QDateTime until = at.addDays(days);
+    std::optional<Searched> known = searched.find(zone.id());
+    const bool holds = known && known->from <= at && (known->change ? at < known->change->at : until <= known->until);
+    if (!holds) {
+        const QDateTime ahead = at.addDays(std::max(days, 60));
+        known = Searched{at, ahead, ClockChange::next(at, zone, std::max(days, 60))};
+        searched.insert(zone.id(), *known);
+    }
+    if (known->change && known->change->at <= until) return known->change;
+    return std::nullopt;
+}
+
+} // namespace
+
 QString ClockFormatter::offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days) const
 {
-    const std::optional<ClockChange> change = ClockChange::next(at, zone, days);
+    const std::optional<ClockChange> change = nextChange(at, zone, days);
     return change ? change->notice(DateFormats::format(m_locale, "EEEMMMd", wallMSecs(change->at, zone))) : QString();
 }
 

@@ -1,6 +1,7 @@
 #include "TimeStrip.h"
 
 #include "Accessibility.h"
+#include "TextCache.h"
 #include "clock/ClockEntries.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DateFormats.h"
@@ -150,17 +151,16 @@ void TimeStrip::announce()
     }
 }
 
-const QList<TimeStrip::HourMark>& TimeStrip::hourMarks(const QDateTime& start, const QDateTime& end, const QRectF& r,
-                                                       const QFont& font) const
+const QList<TimeStrip::HourMark>& TimeStrip::hourMarks(const QDateTime& start, const QDateTime& end,
+                                                       const QRectF& r) const
 {
     const ClockFormatter formatter = m_entries.formatter();
     const QTimeZone home = m_entries.homeZone();
     const QByteArray locale(formatter.locale().getName());
     HourMarks& kept = m_hourMarks;
-    if (kept.start == start.toSecsSinceEpoch() && kept.zone == home.id() && kept.locale == locale && kept.ruler == r &&
-        kept.font == font)
+    if (kept.start == start.toSecsSinceEpoch() && kept.zone == home.id() && kept.locale == locale && kept.ruler == r)
         return kept.marks;
-    kept = {start.toSecsSinceEpoch(), home.id(), locale, r, font, {}};
+    kept = {start.toSecsSinceEpoch(), home.id(), locale, r, {}};
     const QDateTime midnight(start.toTimeZone(home).date(), QTime(0, 0), home);
     for (int hour = 0; hour <= 24; ++hour) {
         const QDateTime at = midnight.addSecs(hour * 3600);
@@ -169,10 +169,7 @@ const QList<TimeStrip::HourMark>& TimeStrip::hourMarks(const QDateTime& start, c
                                   ? QString()
                                   : DateFormats::format(formatter.locale(), "j",
                                                         at.toMSecsSinceEpoch() + qint64(home.offsetFromUtc(at)) * 1000);
-        QStaticText text(label);
-        text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), font);
-        kept.marks.append({x, hour, text});
+        kept.marks.append({x, hour, label});
     }
     return kept.marks;
 }
@@ -210,14 +207,16 @@ void TimeStrip::paintEvent(QPaintEvent*)
     tick.setAlphaF(0.35);
     QColor label = ink;
     label.setAlphaF(0.6);
-    for (const HourMark& mark : hourMarks(start, end, r, small)) {
+    const std::shared_ptr<TextCache> texts = TextCache::of(small);
+    for (const HourMark& mark : hourMarks(start, end, r)) {
         painter.setPen(QPen(tick, 1));
         painter.drawLine(QPointF(mark.x, r.bottom() - (mark.hour % 3 == 0 ? 6 : 3)), QPointF(mark.x, r.bottom()));
-        if (mark.label.text().isEmpty()) continue;
+        if (mark.label.isEmpty()) continue;
         painter.setPen(label);
+        const QStaticText& text = texts->prepared(mark.label);
         // Midnight's label starts at the ruler's edge rather than centring on it.
-        const qreal left = mark.hour == 0 ? mark.x : mark.x - mark.label.size().width() / 2;
-        painter.drawStaticText(QPointF(left, r.bottom() + 1), mark.label);
+        const qreal left = mark.hour == 0 ? mark.x : mark.x - text.size().width() / 2;
+        painter.drawStaticText(QPointF(left, r.bottom() + 1), text);
     }
 
     // Now, and the chosen instant.

@@ -3,7 +3,6 @@
 #include "TimeCommands.h"
 
 #include <QDateTime>
-#include <QStaticText>
 #include <QWidget>
 
 class AppSettings;
@@ -54,10 +53,9 @@ private:
     struct HourMark {
         qreal x;
         int hour;
-        QStaticText label; // every third hour, laid out once
+        QString label; // every third hour
     };
-    const QList<HourMark>& hourMarks(const QDateTime& start, const QDateTime& end, const QRectF& ruler,
-                                     const QFont& font) const;
+    const QList<HourMark>& hourMarks(const QDateTime& start, const QDateTime& end, const QRectF& ruler) const;
 
     AppSettings& m_settings;
     DisplayedTime& m_time;
@@ -69,7 +67,6 @@ private:
         QByteArray zone;
         QByteArray locale;
         QRectF ruler;
-        QFont font;
         QList<HourMark> marks;
     };
     mutable HourMarks m_hourMarks;

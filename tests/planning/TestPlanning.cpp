@@ -270,6 +270,11 @@ private slots:
         };
         row("Berlin falls back", "Europe/Berlin", "2026-10-20T12:00:00Z", "Clocks go back 1 hour on Sun, Oct 25");
         row("more than a week ahead", "Europe/Berlin", "2026-10-17T12:00:00Z", "");
+        // Asked again later, as each tick does: never the change that has passed.
+        row("Berlin, the day after", "Europe/Berlin", "2026-10-26T12:00:00Z", "");
+        row("Berlin, two months on", "Europe/Berlin", "2026-12-20T12:00:00Z", "");
+        row("Berlin springs forward", "Europe/Berlin", "2027-03-22T12:00:00Z",
+            "Clocks go forward 1 hour on Sun, Mar 28");
         row("Lord Howe: half an hour", "Australia/Lord_Howe", "2026-10-01T00:00:00Z",
             "Clocks go forward 30 minutes on Sun, Oct 4");
         row("New York springs forward", "America/New_York", "2026-03-05T12:00:00Z",
