@@ -17,7 +17,7 @@ namespace {
 
 qint64 wallMSecs(const QDateTime& at, const QTimeZone& zone)
 {
-    return at.toMSecsSinceEpoch() + qint64(zone.offsetFromUtc(at)) * 1000;
+    return ZoneInstant(at, zone).wallMSecs();
 }
 
 } // namespace
@@ -44,20 +44,39 @@ icu::Locale ClockFormatter::localeFor(TimeFormat timeFormat, const icu::Locale& 
     return U_SUCCESS(status) ? locale : icu::Locale(baseLocale);
 }
 
+ZoneInstant::ZoneInstant(const QDateTime& instant, const QTimeZone& timeZone)
+    : at(instant)
+    , zone(timeZone)
+    , offset(timeZone.offsetFromUtc(instant))
+{
+}
+
 QString ClockFormatter::timeText(const QDateTime& at, const QTimeZone& zone) const
 {
-    return DateFormats::format(m_locale, "jmm", wallMSecs(at, zone));
+    return timeText(ZoneInstant(at, zone));
+}
+
+QString ClockFormatter::timeText(const ZoneInstant& there) const
+{
+    return DateFormats::format(m_locale, "jmm", there.wallMSecs());
 }
 
 QString ClockFormatter::zoneName(const QTimeZone& zone, const QDateTime& at) const
 {
+    return zoneName(ZoneInstant(at, zone));
+}
+
+QString ClockFormatter::zoneName(const ZoneInstant& there) const
+{
+    const QTimeZone& zone = there.zone;
+    const QDateTime& at = there.at;
     // A zone's name changes only with its offset, its summer time or the
     // date; every row asks for it at each tick and step, and ICU's answer
     // costs more than the rest of the row. Formatters live on several threads.
     static SharedTable<QString, QString> names;
     const QString key = QString::fromUtf8(zone.id()) + QLatin1Char('\n') + QString::fromLatin1(m_locale.getName()) +
                         QLatin1Char('\n') + QString::number(at.toSecsSinceEpoch() / 86400) + QLatin1Char('\n') +
-                        QString::number(zone.offsetFromUtc(at)) + (zone.isDaylightTime(at) ? u'd' : u's');
+                        QString::number(there.offset) + (zone.isDaylightTime(at) ? u'd' : u's');
     if (std::optional<QString> known = names.find(key)) return *known;
     const QString name = uncachedZoneName(zone, at);
     names.insert(key, name, 1024);
@@ -89,22 +108,32 @@ QString ClockFormatter::uncachedZoneName(const QTimeZone& zone, const QDateTime&
 
 int ClockFormatter::dayOffset(const QDateTime& at, const QTimeZone& zone) const
 {
+    return dayOffset(ZoneInstant(at, m_homeTimeZone), ZoneInstant(at, zone));
+}
+
+int ClockFormatter::dayOffset(const ZoneInstant& home, const ZoneInstant& there)
+{
     // Calendar dates, not elapsed time: daylight-saving changes in either zone
     // cannot shift the count.
-    const QDate home = at.toTimeZone(m_homeTimeZone).date();
-    const QDate there = at.toTimeZone(zone).date();
-    if (!home.isValid() || !there.isValid()) return 0;
-    return int(home.daysTo(there));
+    const QDate homeDate = home.wall().date();
+    const QDate thereDate = there.wall().date();
+    if (!home.at.isValid() || !home.zone.isValid() || !there.zone.isValid()) return 0;
+    return int(homeDate.daysTo(thereDate));
 }
 
 QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const
+{
+    return dayLabel(offset, ZoneInstant(at, zone));
+}
+
+QString ClockFormatter::dayLabel(int offset, const ZoneInstant& there) const
 {
     if (m_dateFormat == DateFormat::relative) {
         if (offset == 1) return QStringLiteral("Tomorrow");
         if (offset == -1) return QStringLiteral("Yesterday");
     }
     const char* skeleton = m_dateFormat == DateFormat::numeric ? "Md" : "EEEMMMd";
-    return DateFormats::format(m_locale, skeleton, wallMSecs(at, zone));
+    return DateFormats::format(m_locale, skeleton, there.wallMSecs());
 }
 
 int ClockFormatter::offsetFromHome(const QDateTime& at, const QTimeZone& zone) const

@@ -8,6 +8,19 @@
 
 #include <unicode/locid.h>
 
+// An instant read in one zone, its offset looked up once for all the texts
+// made from it (the zone database answers slowly, and a row asks often).
+struct ZoneInstant {
+    ZoneInstant(const QDateTime& at, const QTimeZone& zone);
+
+    QDateTime at;
+    QTimeZone zone;
+    int offset; // seconds east of UTC
+    qint64 wallMSecs() const { return at.toMSecsSinceEpoch() + qint64(offset) * 1000; }
+    // The wall-clock date and time there (in a UTC date-time).
+    QDateTime wall() const { return QDateTime::fromMSecsSinceEpoch(wallMSecs(), Qt::UTC); }
+};
+
 // The texts of a clock row: time, zone name and day label. Built for one
 // redraw from the current settings, the system's zone and the system's
 // locale, so a change of either shows at the next redraw. Offsets come from
@@ -29,15 +42,19 @@ public:
 
     // Hours and minutes of `at` in `zone` ("9:41 PM", "21:41").
     QString timeText(const QDateTime& at, const QTimeZone& zone) const;
+    QString timeText(const ZoneInstant& there) const;
     // The generic name ("Central European Time"), else the abbreviation at
     // `at`, else the identifier's last part with spaces for underscores.
     QString zoneName(const QTimeZone& zone, const QDateTime& at) const;
+    QString zoneName(const ZoneInstant& there) const;
     // Whole calendar days from home's date to the zone's date at `at`, in
     // the Gregorian calendar.
     int dayOffset(const QDateTime& at, const QTimeZone& zone) const;
+    static int dayOffset(const ZoneInstant& home, const ZoneInstant& there);
     // "Tomorrow"/"Yesterday" (relative, offsets of one day), else the short
     // date of `at` in `zone` ("Sat, Sep 12" or "9/12").
     QString dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const;
+    QString dayLabel(int offset, const ZoneInstant& there) const;
 
     // A chosen instant in home time with its date and its distance from
     // `now` ("Tue, Dec 9, 3:00 PM · in 2 days"); a wall-clock time that

@@ -9,15 +9,16 @@ ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockForma
 {
     s_made.fetch_add(1, std::memory_order_relaxed);
     ClockRowTexts texts;
-    texts.time = formatter.timeText(content.now, content.timeZone);
-    texts.zoneName = formatter.zoneName(content.timeZone, content.now);
-    texts.dayOffset = formatter.dayOffset(content.now, content.timeZone);
-    if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, content.now, content.timeZone);
-    if (content.showsOffset && !content.isHome)
-        texts.offset = offsetDifferenceText(formatter.offsetFromHome(content.now, content.timeZone));
+    const ZoneInstant there(content.now, content.timeZone);
+    const ZoneInstant home(content.now, formatter.homeTimeZone());
+    texts.time = formatter.timeText(there);
+    texts.zoneName = formatter.zoneName(there);
+    texts.dayOffset = ClockFormatter::dayOffset(home, there);
+    if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, there);
+    if (content.showsOffset && !content.isHome) texts.offset = offsetDifferenceText(there.offset - home.offset);
     if (content.place) texts.sky = skyAt(content.now, content.place->latitude, content.place->longitude);
     if (content.schedule) {
-        texts.dayPart = content.schedule->partAt(content.now, content.timeZone);
+        texts.dayPart = content.schedule->partAtLocal(there.wall());
         texts.notice = formatter.offsetChangeNotice(content.now, content.timeZone);
     }
     return texts;

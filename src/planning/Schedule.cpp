@@ -65,7 +65,11 @@ QString dayPartText(DayPart part)
 
 bool Schedule::isWorking(const QDateTime& at, const QTimeZone& zone) const
 {
-    const QDateTime local = at.toTimeZone(zone);
+    return isWorkingLocal(at.toTimeZone(zone));
+}
+
+bool Schedule::isWorkingLocal(const QDateTime& local) const
+{
     const QTime time = local.time();
     if (!working.contains(time)) return false;
     const QDate date = working.wraps() && time < working.to ? local.date().addDays(-1) : local.date();
@@ -74,6 +78,11 @@ bool Schedule::isWorking(const QDateTime& at, const QTimeZone& zone) const
 
 DayPart Schedule::partAt(const QDateTime& at, const QTimeZone& zone) const
 {
-    if (isWorking(at, zone)) return DayPart::working;
-    return awake.contains(at.toTimeZone(zone).time()) ? DayPart::awake : DayPart::night;
+    return partAtLocal(at.toTimeZone(zone));
+}
+
+DayPart Schedule::partAtLocal(const QDateTime& local) const
+{
+    if (isWorkingLocal(local)) return DayPart::working;
+    return awake.contains(local.time()) ? DayPart::awake : DayPart::night;
 }

@@ -57,6 +57,9 @@ struct Schedule {
     // belong to the day the span began.
     bool isWorking(const QDateTime& at, const QTimeZone& zone) const;
     DayPart partAt(const QDateTime& at, const QTimeZone& zone) const;
+    // The same, from the wall-clock date and time in the zone.
+    bool isWorkingLocal(const QDateTime& local) const;
+    DayPart partAtLocal(const QDateTime& local) const;
 
     friend bool operator==(const Schedule&, const Schedule&) = default;
 };
