@@ -187,52 +187,44 @@ private slots:
         QCOMPARE(make()->workingHours(u"ny"_s), (TimeRange{QTime(10, 0), QTime(18, 0)}));
     }
 
-    void labels_data()
-    {
-        addColumns<std::optional<QString>, std::optional<QString>>({"label", "stored"});
-        QTest::newRow("trimmed") << std::optional<QString>(u"  Mum \n"_s) << std::optional<QString>("Mum");
-        QTest::newRow("spaces only remove") << std::optional<QString>(u"   "_s) << std::optional<QString>();
-        QTest::newRow("none removes") << std::optional<QString>() << std::optional<QString>();
-        QTest::newRow("unicode space trimmed")
-            << std::optional<QString>(u"\u3000Büro\u00a0"_s) << std::optional<QString>("Büro");
-    }
-
-    void labels()
-    {
-        auto [label, stored] = fetchRow<std::optional<QString>, std::optional<QString>>({"label", "stored"});
-        m_store.values.insert(keyName(SettingKey::customCityLabels), QVariantMap{{"ny", "Old"}});
-        const auto settings = make();
-        QSignalSpy changed(settings.get(), &AppSettings::changed);
-
-        settings->setCustomLabel(label, city("ny"));
-        QCOMPARE(settings->customLabel(city("ny")), stored);
-        QCOMPARE(settings->hasCustomization(city("ny")), stored.has_value());
-        QCOMPARE(settings->customLabels().contains(u"ny"_s), stored.has_value());
-        QCOMPARE(m_store.writes, QStringList{keyName(SettingKey::customCityLabels)});
-        QCOMPARE(m_store.synchronizations, 1);
-        QCOMPARE(changed.count(), 1);
-    }
-
-    void emoji_data()
+    // A label is trimmed; an emoji keeps its first whole character; a blank
+    // (or no label) removes either. One action, one write.
+    void customTexts_data()
     {
         // stored, when empty: removed
-        addColumns<QString, QString>({"text", "stored"});
-        QTest::newRow("two flags keep the first") << u"🇯🇵🇫🇷"_s << u"🇯🇵"_s;
-        QTest::newRow("family sequence stays whole") << u"👩‍👩‍👧x"_s << u"👩‍👩‍👧"_s;
-        QTest::newRow("skin tone stays whole") << u"👋🏽👋"_s << u"👋🏽"_s;
-        QTest::newRow("letter with combining mark") << u"e\u0301t"_s << u"e\u0301"_s;
-        QTest::newRow("blank removes") << u" \t "_s << QString();
+        addColumns<SettingKey, QString, QString>({"key", "text", "stored"});
+        const SettingKey label = SettingKey::customCityLabels, emoji = SettingKey::customCityEmoji;
+        QTest::newRow("label trimmed") << label << u"  Mum \n"_s << u"Mum"_s;
+        QTest::newRow("label of spaces removes") << label << u"   "_s << QString();
+        QTest::newRow("no label removes") << label << QString() << QString();
+        QTest::newRow("label: unicode space trimmed") << label << u"\u3000Büro\u00a0"_s << u"Büro"_s;
+        QTest::newRow("two flags keep the first") << emoji << u"🇯🇵🇫🇷"_s << u"🇯🇵"_s;
+        QTest::newRow("family sequence stays whole") << emoji << u"👩‍👩‍👧x"_s << u"👩‍👩‍👧"_s;
+        QTest::newRow("skin tone stays whole") << emoji << u"👋🏽👋"_s << u"👋🏽"_s;
+        QTest::newRow("letter with combining mark") << emoji << u"e\u0301t"_s << u"e\u0301"_s;
+        QTest::newRow("blank emoji removes") << emoji << u" \t "_s << QString();
     }
 
-    void emoji()
+    void customTexts()
     {
-        auto [text, stored] = fetchRow<QString, QString>({"text", "stored"});
-        m_store.values.insert(keyName(SettingKey::customCityEmoji), QVariantMap{{"tok", "🗻"}});
+        auto [key, text, stored] = fetchRow<SettingKey, QString, QString>({"key", "text", "stored"});
+        m_store.values.insert(keyName(key), QVariantMap{{"ny", "Old"}});
         const auto settings = make();
-        settings->setCustomEmoji(text, city("tok"));
-        QCOMPARE(settings->customEmoji().value(u"tok"_s), stored);
-        QCOMPARE(m_store.values.value(keyName(SettingKey::customCityEmoji)).toMap().value(u"tok"_s).toString(), stored);
+        QSignalSpy changed(settings.get(), &AppSettings::changed);
+        if (key == SettingKey::customCityLabels)
+            settings->setCustomLabel(text.isNull() ? std::nullopt : std::optional(text), city("ny"));
+        else
+            settings->setCustomEmoji(text, city("ny"));
+        const QVariantMap written = m_store.values.value(keyName(key)).toMap();
+        QCOMPARE(written.value(u"ny"_s).toString(), stored);
+        QCOMPARE(written.contains(u"ny"_s), !stored.isEmpty());
+        QCOMPARE(key == SettingKey::customCityLabels ? settings->customLabel(city("ny")).value_or(QString())
+                                                     : settings->customEmoji().value(u"ny"_s),
+                 stored);
+        QCOMPARE(settings->hasCustomization(city("ny")), !stored.isEmpty());
+        QCOMPARE(m_store.writes, QStringList{keyName(key)});
         QCOMPARE(m_store.synchronizations, 1);
+        QCOMPARE(heard(changed, key), 1);
     }
 
     void emojiFallsBackToFlag()

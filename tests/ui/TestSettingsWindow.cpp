@@ -110,25 +110,16 @@ private slots:
         QCOMPARE(hours.at(1)->time(), QTime(18, 0));
     }
 
-    // Whichever of the tray icon and the taskbar entry is the only one left on cannot be switched off.
-    void oneOfTrayAndTaskbarStaysOn_data()
-    {
-        addColumns<bool, bool>({"tray", "taskbar"});
-        QTest::newRow("both on: both switchable") << true << true;
-        QTest::newRow("taskbar off: tray locked on") << true << false;
-        QTest::newRow("tray off: taskbar locked on") << false << true;
-    }
-
+    // The settings keep one of the tray icon and the taskbar entry on (their
+    // own table covers the orders); the window locks the one left on.
     void oneOfTrayAndTaskbarStaysOn()
     {
-        auto [tray, taskbar] = fetchRow<bool, bool>({"tray", "taskbar"});
-        if (!tray) m_window->showsMenuBarItem()->click();
-        if (!taskbar) m_window->showsDockIcon()->click();
-        QCOMPARE(m_settings->showsMenuBarItem(), tray);
-        QCOMPARE(m_settings->showsDockIcon(), taskbar);
-        QCOMPARE(m_window->showsMenuBarItem()->isEnabled(), taskbar);
-        QCOMPARE(m_window->showsDockIcon()->isEnabled(), tray);
-        QCOMPARE(m_store.values.value(u"showsDockIcon"_s).isValid(), !taskbar); // written at once
+        QVERIFY(m_window->showsMenuBarItem()->isEnabled() && m_window->showsDockIcon()->isEnabled());
+        m_window->showsDockIcon()->click();
+        QVERIFY(!m_settings->showsDockIcon());
+        QVERIFY(!m_window->showsMenuBarItem()->isEnabled());
+        QVERIFY(m_window->showsDockIcon()->isEnabled());
+        QVERIFY(m_store.values.value(u"showsDockIcon"_s).isValid()); // written at once
     }
 
     // A choice the disk refused is said in the window, and still applies.
