@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr qsizetype keptFrames = 1; // the one shown; its neighbours are under way
@@ -18,16 +20,28 @@ QColor withOpacity(QColor color, double opacity)
 
 } // namespace
 
-NightFrames::NightFrames()
-{
-    // One frame at a time, and no thread left waiting to wake the process later.
-    m_pool.setMaxThreadCount(1);
-    m_pool.setExpiryTimeout(0);
-}
+NightFrames::NightFrames() = default;
 
-NightFrames::~NightFrames()
+NightFrames::~NightFrames() = default;
+
+QThreadPool& NightFrames::pool()
 {
-    m_pool.waitForDone();
+    // One frame at a time, and no thread left waiting to wake the process
+    // later. Qt ends the process with exit() when the display goes away;
+    // the exit handlers then tear down what a frame being drawn still uses,
+    // so the first of them to run (the last registered, after Qt's own)
+    // waits for the drawing to end. Never destroyed, as work may still hold it.
+    static QThreadPool* const shared = [] {
+        auto* made = new QThreadPool;
+        made->setMaxThreadCount(1);
+        made->setExpiryTimeout(0);
+        std::atexit([] {
+            pool().clear();
+            pool().waitForDone();
+        });
+        return made;
+    }();
+    return *shared;
 }
 
 namespace {
@@ -139,7 +153,7 @@ void NightFrames::prefetch(const QList<QDateTime>& instants, const Look& look)
         });
         const auto underWay = m_underWay.constFind(second);
         if (kept || (underWay != m_underWay.cend() && underWay->markers == look.markers)) continue;
-        m_underWay.insert(second, {look.markers, QtConcurrent::run(&m_pool, &NightFrames::compose, look, at)});
+        m_underWay.insert(second, {look.markers, QtConcurrent::run(&pool(), &NightFrames::compose, look, at)});
     }
     // Guesses that did not come true are dropped once done.
     for (auto it = m_underWay.begin(); it != m_underWay.end();) {
@@ -219,7 +233,7 @@ void NightFrames::preparePatch(const QDateTime& from, const QDateTime& to, const
         if (made.from == from.toSecsSinceEpoch() && made.to == to.toSecsSinceEpoch() && made.markers == look.markers)
             return;
     }
-    m_patch = QtConcurrent::run(&m_pool, &NightFrames::makePatch, look, from, to);
+    m_patch = QtConcurrent::run(&pool(), &NightFrames::makePatch, look, from, to);
 }
 
 std::optional<NightFrames::Patch> NightFrames::readyPatch(const QDateTime& from, const QDateTime& to, const Look& look)

@@ -85,6 +85,7 @@ public:
     static void paintMarkers(QPainter& painter, const Markers& markers);
 
 private:
+    static QThreadPool& pool();
     static QImage compose(const Look& look, const QDateTime& at);
     static Patch makePatch(const Look& look, const QDateTime& from, const QDateTime& to);
     void adopt(const Look& look);
@@ -102,5 +103,4 @@ private:
     QHash<qint64, UnderWay> m_underWay;
     QFuture<Patch> m_patch;
     int m_generation = -1;
-    QThreadPool m_pool;
 };

@@ -236,6 +236,19 @@ QRegion WorldMapView::showInstant()
     return changed;
 }
 
+void WorldMapView::prepareAhead()
+{
+    m_aheadQueued = false;
+    // A map hidden since its paint shows nothing (and its m_shown is gone).
+    const std::optional<NightFrames::Look> made = m_shown ? look() : std::nullopt;
+    if (!made) return;
+    if (const QList<QDateTime> upcoming = m_sources.upcoming ? m_sources.upcoming() : QList<QDateTime>();
+        !upcoming.isEmpty())
+        m_frames.prefetch(upcoming, *made);
+    if (const std::optional<QDateTime> next = m_sources.nextTick ? m_sources.nextTick() : std::nullopt)
+        m_frames.preparePatch(*m_shown, *next, *made);
+}
+
 void WorldMapView::paintEvent(QPaintEvent* event)
 {
     const QRectF area = mapRect();
@@ -272,7 +285,6 @@ void WorldMapView::paintEvent(QPaintEvent* event)
             if (event->region().intersects(rect)) painter.drawImage(rect.topLeft(), piece);
     } else if (whole && !upcoming.isEmpty()) {
         painter.drawImage(QPointF(0, 0), m_frames.frame(minute, *whole));
-        m_frames.prefetch(upcoming, *whole);
     } else {
         if (upcoming.isEmpty()) m_frames.clearFrames();
         painter.drawImage(QPointF(0, 0), m_base);
@@ -283,8 +295,11 @@ void WorldMapView::paintEvent(QPaintEvent* event)
         m_shown.reset();
     else
         m_shown = minute;
-    const std::optional<QDateTime> next = m_sources.nextTick ? m_sources.nextTick() : std::nullopt;
-    if (whole && next && m_shown) m_frames.preparePatch(minute, *next, *whole);
+    // What comes next is made once this frame is done, not beside it.
+    if (whole && m_shown && !m_aheadQueued) {
+        m_aheadQueued = true;
+        QMetaObject::invokeMethod(this, &WorldMapView::prepareAhead, Qt::QueuedConnection);
+    }
     painter.resetTransform();
 
     const QString caption = m_sources.focusCaption ? m_sources.focusCaption() : QString();

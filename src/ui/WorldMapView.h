@@ -101,6 +101,8 @@ private:
     // What frames and patches are made of, while the map fills the widget
     // to the whole pixel and its ocean and land are drawn.
     std::optional<NightFrames::Look> look() const;
+    // Starts the frames of the likely next instants and the next tick's patch.
+    void prepareAhead();
 
     const WorldLand& m_land;
     const CityDatabase& m_database;
@@ -118,4 +120,5 @@ private:
     // it is on its way to the screen.
     std::optional<QDateTime> m_shown;
     std::optional<NightFrames::Patch> m_patch;
+    bool m_aheadQueued = false;
 };

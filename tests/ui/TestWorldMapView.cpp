@@ -119,7 +119,8 @@ private slots:
         shown.listed = {*m_database->find(u"tok"_s), *m_database->find(u"nbo"_s)};
         shown.focus = Coordinate{-21.94, 64.15};
         const auto framed = makeView(shown, false);
-        render(*framed); // draws juneNoon and starts the two ahead
+        render(*framed);                      // draws juneNoon
+        QCoreApplication::sendPostedEvents(); // then starts the two ahead
         const auto direct = makeView(shown, false);
         direct->resize(framed->width(), framed->height() + 16);
         for (const QDateTime& at : {juneNoon.addSecs(1800), juneNoon.addSecs(60), juneNoon.addSecs(7200)}) {
