@@ -58,7 +58,20 @@ QString ClockFormatter::timeText(const QDateTime& at, const QTimeZone& zone) con
 
 QString ClockFormatter::timeText(const ZoneInstant& there) const
 {
-    return DateFormats::format(m_locale, "jmm", there.wallMSecs());
+    // Hours and minutes name only the minute of the day: a day's 1,440
+    // texts per locale are kept, as every clock makes one at every tick and
+    // ICU's formatting is most of a row's cost.
+    constexpr qint64 minuteMSecs = 60'000;
+    constexpr qint64 dayMinutes = 1440;
+    const qint64 wall = there.wallMSecs();
+    const qint64 minutes = wall >= 0 ? wall / minuteMSecs : -((minuteMSecs - 1 - wall) / minuteMSecs);
+    const qint64 minute = (minutes % dayMinutes + dayMinutes) % dayMinutes;
+    static SharedTable<QByteArray, QString> texts;
+    const QByteArray key = QByteArray(m_locale.getName()) + ' ' + QByteArray::number(minute);
+    if (std::optional<QString> known = texts.find(key)) return *known;
+    const QString text = DateFormats::format(m_locale, "jmm", wall);
+    texts.insert(key, text, 8 * dayMinutes);
+    return text;
 }
 
 QString ClockFormatter::zoneName(const QTimeZone& zone, const QDateTime& at) const

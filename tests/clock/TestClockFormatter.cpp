@@ -62,6 +62,9 @@ private slots:
         row("London before fall back", "en_GB", system, "Europe/London", "2026-10-25T00:59:00Z", "01:59");
         row("London after fall back", "en_GB", system, "Europe/London", "2026-10-25T01:00:00Z", "01:00");
         row("half-hour zone", "en_GB", system, "Asia/Kolkata", "2026-01-01T00:00:00Z", "05:30");
+        // Texts are kept per minute of the day: a minute before midnight is not midnight.
+        row("midnight", "en_GB", system, "UTC", "2026-01-01T00:00:00Z", "00:00");
+        row("before 1970, late in the day", "en_GB", system, "UTC", "1969-12-31T23:59:30Z", "23:59");
     }
 
     void timeText()
