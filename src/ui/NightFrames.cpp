@@ -8,6 +8,10 @@
 
 #include <cstdlib>
 
+#if defined(Q_OS_UNIX)
+#include <sys/mman.h>
+#endif
+
 namespace {
 
 constexpr qsizetype keptFrames = 1; // the one shown; its neighbours are under way
@@ -28,9 +32,10 @@ QThreadPool& NightFrames::pool()
 {
     // One frame at a time, and no thread left waiting to wake the process
     // later. Qt ends the process with exit() when the display goes away;
-    // the exit handlers then tear down what a frame being drawn still uses,
-    // so the first of them to run (the last registered, after Qt's own)
-    // waits for the drawing to end. Never destroyed, as work may still hold it.
+    // the exit handlers then tear down what a frame or patch being drawn
+    // still uses, so the first of them to run (the last registered, after
+    // Qt's own) waits for the drawing to end. Never destroyed, as work may
+    // still hold it.
     static QThreadPool* const shared = [] {
         auto* made = new QThreadPool;
         made->setMaxThreadCount(1);
@@ -38,10 +43,20 @@ QThreadPool& NightFrames::pool()
         std::atexit([] {
             pool().clear();
             pool().waitForDone();
+            if (QThreadPool* global = QThreadPool::globalInstance()) global->waitForDone();
         });
         return made;
     }();
     return *shared;
+}
+
+QThreadPool& NightFrames::patchPool()
+{
+    (void)pool(); // for its exit handler
+    // A patch is small and made once a minute: on the application's pool,
+    // its memory is what those threads' earlier work left free. A thread
+    // of its own would hold as much again for good.
+    return *QThreadPool::globalInstance();
 }
 
 namespace {
@@ -56,8 +71,12 @@ constexpr double reach = 2;
 void NightFrames::paintNight(QPainter& painter, const QSizeF& size, const QColor& night, const QColor& edge,
                              const QDateTime& at)
 {
+    paintNight(painter, terminator(size, size, at), night, edge);
+}
+
+void NightFrames::paintNight(QPainter& painter, const Terminator& shade, const QColor& night, const QColor& edge)
+{
     painter.setRenderHint(QPainter::Antialiasing);
-    const Terminator shade = terminator(size, size, at);
     painter.fillPath(shade.fill, night);
     // The glow is at most a few percent opaque: edge smoothing would not show
     // on it, and drawing it without costs a third of the time.
@@ -90,17 +109,54 @@ void NightFrames::paintMarkers(QPainter& painter, const Markers& markers)
     }
 }
 
+namespace {
+
+// A frame cut into a patch's pieces is let go at once. Held in pages of its
+// own, it goes back to the system then; from the allocator, the memory it
+// took would stay with the process.
+QImage scratchImage(const QSize& size)
+{
+#if defined(Q_OS_UNIX)
+    struct Pages {
+        void* start;
+        size_t length;
+    };
+    const auto length = size_t(size.width()) * size_t(size.height()) * 4;
+    void* start = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (start != MAP_FAILED) {
+        QImage image(
+            static_cast<uchar*>(start), size.width(), size.height(), qsizetype(size.width()) * 4,
+            QImage::Format_ARGB32_Premultiplied,
+            [](void* info) {
+                const auto* pages = static_cast<Pages*>(info);
+                ::munmap(pages->start, pages->length);
+                delete pages;
+            },
+            new Pages{start, length});
+        if (!image.isNull()) return image;
+    }
+#endif
+    return QImage(size, QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
 QImage NightFrames::compose(const Look& look, const QDateTime& at)
 {
-    // Opaque, so that it copies onto the screen as the map would paint there.
     QImage image(look.base.size(), QImage::Format_ARGB32_Premultiplied);
+    composeInto(image, look, at);
+    return image;
+}
+
+void NightFrames::composeInto(QImage& image, const Look& look, const QDateTime& at)
+{
+    // Opaque, so that it copies onto the screen as the map would paint there.
     image.setDevicePixelRatio(look.ratio);
     image.fill(look.background);
     QPainter painter(&image);
     painter.drawImage(QPointF(0, 0), look.base);
     paintNight(painter, look.base.deviceIndependentSize(), look.night, look.edge, at);
     paintMarkers(painter, look.markers);
-    return image;
 }
 
 void NightFrames::adopt(const Look& look)
@@ -210,8 +266,10 @@ NightFrames::Patch NightFrames::makePatch(const Look& look, const QDateTime& fro
     patch.from = from.toSecsSinceEpoch();
     patch.to = to.toSecsSinceEpoch();
     patch.markers = look.markers;
-    patch.region = changedRegion(look.base.deviceIndependentSize(), from, to);
-    const QImage frame = compose(look, to);
+    const QSizeF size = look.base.deviceIndependentSize();
+    patch.region = changedRegion(size, from, to);
+    QImage frame = scratchImage(look.base.size());
+    composeInto(frame, look, to);
     for (const QRect& rect : patch.region) {
         const QRect pixels(rect.topLeft() * look.ratio, rect.size() * look.ratio);
         QImage piece = frame.copy(pixels);
@@ -233,7 +291,7 @@ void NightFrames::preparePatch(const QDateTime& from, const QDateTime& to, const
         if (made.from == from.toSecsSinceEpoch() && made.to == to.toSecsSinceEpoch() && made.markers == look.markers)
             return;
     }
-    m_patch = QtConcurrent::run(&pool(), &NightFrames::makePatch, look, from, to);
+    m_patch = QtConcurrent::run(&patchPool(), &NightFrames::makePatch, look, from, to);
 }
 
 std::optional<NightFrames::Patch> NightFrames::readyPatch(const QDateTime& from, const QDateTime& to, const Look& look)

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QPainter;
+struct Terminator;
 
 // The world map's ocean, land and night side at an instant, composed ahead
 // of time on a thread of its own for the instants the map will likely show
@@ -82,11 +83,15 @@ public:
     // The night side and its glow at `at` over a map of `size` (map coordinates).
     static void paintNight(QPainter& painter, const QSizeF& size, const QColor& night, const QColor& edge,
                            const QDateTime& at);
+    static void paintNight(QPainter& painter, const Terminator& shade, const QColor& night, const QColor& edge);
     static void paintMarkers(QPainter& painter, const Markers& markers);
 
 private:
     static QThreadPool& pool();
+    static QThreadPool& patchPool();
     static QImage compose(const Look& look, const QDateTime& at);
+    // Onto an image of the base's size.
+    static void composeInto(QImage& image, const Look& look, const QDateTime& at);
     static Patch makePatch(const Look& look, const QDateTime& from, const QDateTime& to);
     void adopt(const Look& look);
 
