@@ -22,6 +22,7 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
             if (open) open(id);
         };
     };
+    m_showClocks = make(QStringLiteral("Show Clocks"), "clock", handlers.showClocks);
     m_showUpdate =
         make(QStringLiteral("A New Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
     m_chooseCities = make(QStringLiteral("Choose Cities…"), "globe", opener(WindowId::main));

@@ -27,10 +27,13 @@ public:
         std::function<void()> createEvent;
         std::function<void(DisplayedTime::Move)> moveTime;
         std::function<void()> showNow;
+        std::function<void()> showClocks;
     };
 
     Commands(const Updater& updater, Handlers handlers, QObject* parent = nullptr);
 
+    // Opens the tray's panel.
+    QAction* showClocks() const { return m_showClocks; }
     // "A New Version Is Available": visible only while an update is available.
     QAction* showUpdate() const { return m_showUpdate; }
     QAction* chooseCities() const { return m_chooseCities; }
@@ -53,6 +56,7 @@ private:
     void followPhase();
 
     const Updater& m_updater;
+    QAction* m_showClocks;
     QAction* m_showUpdate;
     QAction* m_chooseCities;
     QAction* m_settings;

@@ -1,6 +1,7 @@
 #include "HoraviaApp.h"
 
 #include "Commands.h"
+#include "Tray.h"
 #include "catalogue/City.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
@@ -38,7 +39,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
@@ -281,6 +281,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
     handlers.createEvent = [this] { createEvent(); };
     handlers.moveTime = [this](DisplayedTime::Move move) { m_time->move(move); };
     handlers.showNow = [this] { m_time->goLive(); };
+    handlers.showClocks = [this] { togglePanel(); };
     m_commands = std::make_unique<Commands>(*m_updater, handlers);
 
     m_windows.add(WindowId::main, [this] {
@@ -330,14 +331,18 @@ void HoraviaApp::start(StartReason reason)
     // other platforms (a Wayland session) only a StatusNotifier tray present
     // now is ever used, so without one there is no icon to make.
     std::function<void()> glance;
-    if (QGuiApplication::platformName() == QLatin1String("xcb") || QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_tray = new QSystemTrayIcon(Symbols::applicationIcon(), this);
-        m_tray->setToolTip(QStringLiteral("Horavia"));
-        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason activation) {
-            // A quick second click arrives as a double click; it toggles too.
-            if (activation == QSystemTrayIcon::Trigger || activation == QSystemTrayIcon::DoubleClick ||
-                activation == QSystemTrayIcon::MiddleClick)
-                togglePanel();
+    m_tray = Tray::make(m_commands->showClocks(),
+                        {m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->copyTimes(),
+                         m_commands->createEvent(), m_commands->chooseCities(), m_commands->settings(),
+                         m_commands->about(), m_commands->checkForUpdates(), nullptr, m_commands->quit()},
+                        this);
+    if (m_tray) {
+        connect(m_tray.get(), &Tray::activated, this, &HoraviaApp::togglePanelAt);
+        connect(m_tray.get(), &Tray::middleClicked, m_commands->time().now, &QAction::trigger);
+        connect(m_tray.get(), &Tray::scrolled, this, [this](int angleDelta) {
+            const int steps = TimeGrid::wheelSteps(m_trayWheelRest, angleDelta);
+            for (int i = 0; i < std::abs(steps); ++i)
+                m_time->move(steps > 0 ? DisplayedTime::Move::stepForward : DisplayedTime::Move::stepBack);
         });
         connect(m_settings.get(), &AppSettings::changed, this, [this](SettingKey key) {
             if (key == SettingKey::showsMenuBarItem) updateTrayVisibility();
@@ -346,9 +351,7 @@ void HoraviaApp::start(StartReason reason)
         // and a new format, nothing else.
         glance = [this] {
             const QStringList lines = m_entries->glanceLines(m_clock->now());
-            const QString tip = lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n'));
-            // A live tick arrives as the clock's and as the rows' change: the tray hears it once.
-            if (tip != m_tray->toolTip()) m_tray->setToolTip(tip);
+            m_tray->setToolTip(lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n')));
         };
         connect(m_clock.get(), &Clock::nowChanged, this, glance);
         connect(m_entries.get(), &ClockEntries::listChanged, this, glance);
@@ -371,7 +374,7 @@ void HoraviaApp::start(StartReason reason)
                     CityDatabase::shared().prepareSearch();
                     CityDatabase::shared().releasePages();
                 });
-                if (!iconShown || !QSystemTrayIcon::isSystemTrayAvailable()) return;
+                if (!iconShown || !m_tray->isShown()) return;
                 ensurePanel(PanelMode::popup);
                 m_panel->prepare();
             },
@@ -411,24 +414,9 @@ bool HoraviaApp::panelIsPopup() const
     return m_panel && m_panelMode == PanelMode::popup;
 }
 
-void HoraviaApp::ensureTrayMenu()
-{
-    if (m_trayMenu) return;
-    m_trayMenu = std::make_unique<QMenu>();
-    m_trayMenu->addActions({m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->copyTimes(),
-                            m_commands->createEvent(), m_commands->chooseCities(), m_commands->settings(),
-                            m_commands->about(), m_commands->checkForUpdates()});
-    m_trayMenu->addSeparator();
-    m_trayMenu->addAction(m_commands->quit());
-    m_tray->setContextMenu(m_trayMenu.get());
-}
-
 void HoraviaApp::updateTrayVisibility()
 {
     if (!m_tray) return;
-    // The menu goes with the icon, also when the tray comes up after the
-    // application (at login) or the icon is switched on later.
-    if (m_settings->showsMenuBarItem()) ensureTrayMenu();
     m_tray->setVisible(m_settings->showsMenuBarItem());
     if (!m_settings->showsMenuBarItem() && panelIsPopup()) m_panel->hide();
 }
@@ -446,9 +434,9 @@ void HoraviaApp::presentMainWindow()
         openWindow(WindowId::main);
         return;
     }
-    if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (m_tray && m_tray->isVisible() && m_tray->isShown()) {
         ensurePanel(PanelMode::popup);
-        if (!m_panel->isVisible()) showPanelAt(m_tray->geometry());
+        if (!m_panel->isVisible()) showPanelAt(m_tray->anchor());
         return;
     }
     ensurePanel(PanelMode::window);
@@ -496,6 +484,11 @@ void HoraviaApp::checkForUpdates()
 
 void HoraviaApp::togglePanel()
 {
+    togglePanelAt(m_tray ? m_tray->anchor() : QRect());
+}
+
+void HoraviaApp::togglePanelAt(const QRect& anchor)
+{
     // The panel shown as a window turns into the popup under the icon.
     const bool open = panelIsPopup() && (m_panel->isVisible() || m_panel->closedByClickWithin(reopenGuardMs));
     ensurePanel(PanelMode::popup);
@@ -503,7 +496,7 @@ void HoraviaApp::togglePanel()
         m_panel->hide();
         return;
     }
-    showPanelAt(m_tray ? m_tray->geometry() : QRect());
+    showPanelAt(anchor);
 }
 
 void HoraviaApp::showPanelAt(const QRect& anchor)

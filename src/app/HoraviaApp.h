@@ -16,7 +16,7 @@ class JsonPreferences;
 class LoginItem;
 class MenuBarPanel;
 class QMenu;
-class QSystemTrayIcon;
+class Tray;
 class Updater;
 
 // The running application: creates the settings, the clock and the updater
@@ -65,6 +65,8 @@ public:
 
     // The tray panel, shown under the tray icon (or at the pointer).
     void togglePanel();
+    // As togglePanel(), under `anchor` (a point, the icon) where known.
+    void togglePanelAt(const QRect& anchor);
     MenuBarPanel* panel() const { return m_panel.get(); }
 
 private:
@@ -76,7 +78,6 @@ private:
 
     void ensurePanel(PanelMode mode);
     bool panelIsPopup() const;
-    void ensureTrayMenu();
     void updateTrayVisibility();
     void showPanelAt(const QRect& anchor);
 
@@ -93,7 +94,7 @@ private:
     bool m_policyApplied = false;
     PanelMode m_panelMode = PanelMode::popup;
 
-    QSystemTrayIcon* m_tray = nullptr;
-    std::unique_ptr<QMenu> m_trayMenu;
+    std::unique_ptr<Tray> m_tray;
+    int m_trayWheelRest = 0;
     std::unique_ptr<MenuBarPanel> m_panel;
 };

@@ -80,4 +80,12 @@ QDateTime moved(const QDateTime& from, bool fromLive, Move move, int stepMinutes
     return aligned(target, direction, stepMinutes, home);
 }
 
+int wheelSteps(int& rest, int angleDelta)
+{
+    rest += angleDelta;
+    const int steps = -rest / 120;
+    rest += steps * 120;
+    return steps;
+}
+
 } // namespace TimeGrid

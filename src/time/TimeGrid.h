@@ -20,4 +20,9 @@ QDateTime moved(const QDateTime& from, bool fromLive, Move move, int stepMinutes
 QDateTime aligned(const QDateTime& at, int direction, int stepMinutes, const QTimeZone& home);
 bool isAligned(const QDateTime& at, int stepMinutes, const QTimeZone& home);
 
+// Steps for a wheel's turn of `angleDelta` (120 a notch, positive away from
+// the user): positive for later, as the wheel turned towards the user. What
+// is left of a notch stays in `rest` for the next turn.
+int wheelSteps(int& rest, int angleDelta);
+
 } // namespace TimeGrid

@@ -88,12 +88,10 @@ void TimeStrip::choose(qreal x)
 
 bool TimeStrip::handleWheel(const QWheelEvent* event)
 {
-    m_wheelRest += event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
-    while (std::abs(m_wheelRest) >= 120) {
-        const bool later = m_wheelRest < 0;
-        m_wheelRest += later ? 120 : -120;
-        m_time.move(later ? Move::stepForward : Move::stepBack);
-    }
+    const int steps = TimeGrid::wheelSteps(m_wheelRest, event->angleDelta().y() != 0 ? event->angleDelta().y()
+                                                                                     : event->angleDelta().x());
+    for (int i = 0; i < std::abs(steps); ++i)
+        m_time.move(steps > 0 ? Move::stepForward : Move::stepBack);
     return true;
 }
 

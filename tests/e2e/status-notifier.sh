@@ -21,16 +21,18 @@ item_property() { # name: the value, as dbus-send prints it
   dbus-send --session --print-reply=literal --dest="$service" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
     string:org.kde.StatusNotifierItem "string:$1" | sed 's/^ *variant *//'
 }
-registered() { watcher_property RegisteredStatusNotifierItems | grep -q ':1\.'; }
+# The item's bus name as registered, of the protocol's own form.
+item_name() { watcher_property RegisteredStatusNotifierItems | grep -oE 'org\.kde\.StatusNotifierItem-[0-9]+-[0-9]+' | head -n 1; }
+registered() { [ -n "$(item_name)" ]; }
 
 DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install"
 export XDG_DATA_DIRS=$work/root/usr/share:/usr/share
-gtk-sni-tray-standalone --top --end --size 28 --watcher >"$work/host.log" 2>&1 & pids+=($!)
+gtk-sni-tray-standalone --top --end --size 28 --watcher >"$work/host.log" 2>&1 & host_pid=$!; pids+=($host_pid)
 wait_for 10 watcher_property IsStatusNotifierHostRegistered >/dev/null || fail "the tray bar's watcher did not come up"
 
 "$work/root/usr/bin/horavia" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 registered || fail "no item registered with the watcher"
-service=$(watcher_property RegisteredStatusNotifierItems | grep -o ':1\.[0-9]*' | head -n 1)
+service=$(item_name)
 pass "the item registered as $service"
 wait_for 10 main_open || fail "no main window at launch"
 
@@ -43,10 +45,24 @@ menu=$(item_property Menu)
 pass "title $title, icon $icon, menu $menu"
 layout=$(dbus-send --session --print-reply --dest="$service" /MenuBar com.canonical.dbusmenu.GetLayout \
   int32:0 int32:-1 array:string:label)
-for label in "Choose Cities…" "Settings…" "About Horavia" "Quit Horavia"; do
-  grep -qF "\"$label\"" <<<"$layout" || fail "the menu lacks $label"
-done
-pass "the menu holds the application's commands"
+# The labels in order, separators as "-", hidden items left out.
+menu_order=$(dbus-send --session --print-reply --dest="$service" /MenuBar com.canonical.dbusmenu.GetLayout \
+  int32:0 int32:-1 array:string: | python3 -c '
+import re, sys
+items = re.split(r"struct \{\s*int32 (\d+)", sys.stdin.read())[3:]
+for i in range(0, len(items), 2):
+    body = items[i + 1]
+    if re.search(r"\"visible\"\s*variant\s*boolean false", body): continue
+    if "\"separator\"" in body: print("-"); continue
+    label = re.search(r"\"label\"\s*variant\s*string \"([^\"]*)\"", body)
+    if label: print(label.group(1))' | paste -sd '|')
+expected="Show Clocks|-|Next Overlap|Copy Times|Create Event…|Choose Cities…|Settings…|About Horavia|Check for Updates…|-|Quit Horavia"
+[ "$menu_order" = "$expected" ] || fail "the menu reads $menu_order"
+pass "the menu, Show Clocks first: $menu_order"
+pixmaps=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
+  string:org.kde.StatusNotifierItem string:IconPixmap | grep -oP 'int32 \K[0-9]+' | paste -sd ' ')
+[ "$pixmaps" = "16 16 22 22 24 24 32 32 44 44 48 48 64 64" ] || fail "the icon's pixmaps are $pixmaps"
+pass "the icon's pixmaps: $pixmaps"
 # The times at a glance: the item's tooltip, home first (the suite runs in UTC).
 tooltip=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
   string:org.kde.StatusNotifierItem string:ToolTip)
@@ -77,4 +93,29 @@ wait_for 5 panel_open || fail "an activation near the bottom did not open the pa
 read -r _ x y w h < <(find_app_window 500 540)
 [ $((y + h)) -le 780 ] && [ $((y + h)) -ge 740 ] || fail "the panel ends at $((y + h)), not just above the click at 780"
 pass "for a tray at the bottom the panel opens above the click"
+xdotool key Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"
+
+# A menu item clicked in the host: Settings (its id in the layout above).
+settings_id=$(dbus-send --session --print-reply --dest="$service" /MenuBar com.canonical.dbusmenu.GetLayout \
+  int32:0 int32:-1 array:string:label | grep -B5 '"Settings…"' | grep -oP 'int32 \K[0-9]+' | tail -n 1)
+dbus-send --session --print-reply --dest="$service" /MenuBar com.canonical.dbusmenu.Event \
+  int32:"$settings_id" string:clicked variant:int32:0 uint32:0 >/dev/null
+settings_open() { xdotool search --onlyvisible --name '^Settings$' >/dev/null 2>&1; }
+wait_for 5 settings_open || fail "the menu's Settings… did not open the settings window"
+pass "the menu's Settings… opens the settings window"
+
+# The panel restarts: a new watcher, and the item is back.
+kill "$host_pid"
+wait "$host_pid" 2>/dev/null
+watcher_gone() {
+  dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q false
+}
+wait_for 5 watcher_gone || fail "the tray's watcher outlived the tray"
+gtk-sni-tray-standalone --top --end --size 28 --watcher >>"$work/host.log" 2>&1 & pids+=($!)
+wait_for 10 watcher_property IsStatusNotifierHostRegistered >/dev/null || fail "the restarted tray has no watcher"
+wait_for 15 registered || fail "the item did not come back to a restarted tray"
+[ "$(item_name)" = "$service" ] || fail "the item came back as $(item_name), not $service"
+pass "after the tray restarted, the item is back as $service"
 [ "$failed" -eq 0 ]

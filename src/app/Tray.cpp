@@ -1,0 +1,110 @@
+#include "Tray.h"
+
+#include "platform/StatusNotifierItem.h"
+#include "ui/Symbols.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+Tray::Tray(QObject* parent)
+    : QObject(parent)
+{
+}
+
+Tray::~Tray() = default;
+
+std::unique_ptr<Tray> Tray::make(QAction* showClocks, const QList<QAction*>& menu, QObject* parent)
+{
+    std::unique_ptr<Tray> tray(new Tray(parent));
+    tray->m_actions = menu;
+    if (StatusNotifierItem::watcherPresent()) {
+        QList<QAction*> exported{showClocks, nullptr};
+        exported += menu;
+        tray->m_item =
+            std::make_unique<StatusNotifierItem>(QStringLiteral("horavia"), QStringLiteral("Horavia"), exported);
+        StatusNotifierItem* item = tray->m_item.get();
+        item->setIcon(QStringLiteral("org.horavia.Horavia"), Symbols::applicationIcon());
+        item->setToolTip(QStringLiteral("Horavia"));
+        connect(item, &StatusNotifierItem::activated, tray.get(), [raw = tray.get()](QPoint at) {
+            // A point is of use only where a client may place its windows.
+            const bool placeable = QGuiApplication::platformName() == QLatin1String("xcb");
+            emit raw->activated(placeable && !at.isNull() ? QRect(at, QSize(1, 1)) : QRect());
+        });
+        connect(item, &StatusNotifierItem::secondaryActivated, tray.get(), &Tray::middleClicked);
+        connect(item, &StatusNotifierItem::scrolled, tray.get(), &Tray::scrolled);
+        connect(item, &StatusNotifierItem::contextMenuRequested, tray.get(), &Tray::showMenuAt);
+        return tray;
+    }
+    // An X11 tray may start after the application and Qt then shows the
+    // icon; elsewhere there is no icon to make.
+    if (QGuiApplication::platformName() != QLatin1String("xcb") && !QSystemTrayIcon::isSystemTrayAvailable())
+        return nullptr;
+    tray->m_icon = new QSystemTrayIcon(Symbols::applicationIcon(), tray.get());
+    tray->m_icon->setToolTip(QStringLiteral("Horavia"));
+    connect(tray->m_icon, &QSystemTrayIcon::activated, tray.get(),
+            [raw = tray.get()](QSystemTrayIcon::ActivationReason activation) {
+                // A quick second click arrives as a double click; it toggles too.
+                if (activation == QSystemTrayIcon::Trigger || activation == QSystemTrayIcon::DoubleClick ||
+                    activation == QSystemTrayIcon::MiddleClick)
+                    emit raw->activated(raw->anchor());
+            });
+    return tray;
+}
+
+void Tray::setVisible(bool visible)
+{
+    if (m_item) {
+        m_item->setVisible(visible);
+        return;
+    }
+    // The menu goes with the icon, also when the tray comes up after the
+    // application (at login) or the icon is switched on later.
+    if (visible && !m_menu) m_icon->setContextMenu(&menu());
+    m_icon->setVisible(visible);
+}
+
+bool Tray::isVisible() const
+{
+    return m_item ? m_item->isVisible() : m_icon->isVisible();
+}
+
+bool Tray::isShown() const
+{
+    // The watcher answers the item's registration later; it was there.
+    if (m_item) return m_item->isVisible();
+    return m_icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void Tray::setToolTip(const QString& text)
+{
+    if (m_item)
+        m_item->setToolTip(text);
+    else if (text != m_icon->toolTip())
+        m_icon->setToolTip(text);
+}
+
+QRect Tray::anchor() const
+{
+    return m_icon ? m_icon->geometry() : QRect();
+}
+
+void Tray::showMenuAt(const QPoint& at)
+{
+    menu().popup(at.isNull() ? QCursor::pos() : at);
+}
+
+QMenu& Tray::menu()
+{
+    if (!m_menu) {
+        m_menu = std::make_unique<QMenu>();
+        for (QAction* action : std::as_const(m_actions)) {
+            if (action)
+                m_menu->addAction(action);
+            else
+                m_menu->addSeparator();
+        }
+    }
+    return *m_menu;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class StatusNotifierItem;
+
+// The application's place in the tray: its own StatusNotifier item where
+// the desktop runs a watcher, else Qt's icon (XEmbed on X11). The menu is
+// the same commands either way; a host that opens the menu on a click finds
+// "Show Clocks" first.
+class Tray : public QObject {
+    Q_OBJECT
+
+public:
+    // Null where there is no tray to show an icon in.
+    static std::unique_ptr<Tray> make(QAction* showClocks, const QList<QAction*>& menu, QObject* parent = nullptr);
+    ~Tray() override;
+
+    void setVisible(bool visible);
+    bool isVisible() const;
+    // Whether a tray shows the icon now.
+    bool isShown() const;
+    void setToolTip(const QString& text);
+    // Where the icon is on screen, where known; else an empty rectangle.
+    QRect anchor() const;
+    StatusNotifierItem* item() const { return m_item.get(); }
+
+signals:
+    // A click; `anchor` as anchor() or the point the host gave.
+    void activated(const QRect& anchor);
+    void middleClicked();
+    // A wheel's turn, in a QWheelEvent's angle units.
+    void scrolled(int angleDelta);
+
+private:
+    explicit Tray(QObject* parent);
+    void showMenuAt(const QPoint& at);
+    QMenu& menu();
+
+    std::unique_ptr<StatusNotifierItem> m_item;
+    QSystemTrayIcon* m_icon = nullptr;
+    std::unique_ptr<QMenu> m_menu;
+    QList<QAction*> m_actions;
+};

@@ -1,0 +1,312 @@
+#include "DBusMenu.h"
+
+#include <QAction>
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusMetaType>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+constexpr int rootId = 0;
+
+} // namespace
+
+// The interface as the protocol names it; the menu does the work.
+class DBusMenuAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
+    Q_PROPERTY(uint Version READ version)
+    Q_PROPERTY(QString TextDirection READ textDirection)
+    Q_PROPERTY(QString Status READ status)
+    Q_PROPERTY(QStringList IconThemePath READ iconThemePath)
+
+public:
+    explicit DBusMenuAdaptor(DBusMenu* menu)
+        : QDBusAbstractAdaptor(menu)
+        , m_menu(menu)
+    {
+        connect(menu, &DBusMenu::layoutUpdated, this, &DBusMenuAdaptor::LayoutUpdated);
+        connect(menu, &DBusMenu::itemsPropertiesUpdated, this, &DBusMenuAdaptor::ItemsPropertiesUpdated);
+    }
+
+    uint version() const { return 3; }
+    QString textDirection() const { return QStringLiteral("ltr"); }
+    QString status() const { return QStringLiteral("normal"); }
+    QStringList iconThemePath() const { return {}; }
+
+public slots:
+    uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames, DBusMenu::Layout& layout)
+    {
+        return m_menu->layout(parentId, recursionDepth, propertyNames, layout);
+    }
+    QList<DBusMenu::ItemProperties> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames)
+    {
+        return m_menu->groupProperties(ids, propertyNames);
+    }
+    QDBusVariant GetProperty(int id, const QString& name) { return QDBusVariant(m_menu->property(id, name)); }
+    void Event(int id, const QString& eventId, const QDBusVariant& /*data*/, uint /*timestamp*/)
+    {
+        m_menu->event(id, eventId);
+    }
+    QList<int> EventGroup(const QList<DBusMenu::Event>& events)
+    {
+        QList<int> errors;
+        for (const DBusMenu::Event& event : events)
+            if (!m_menu->event(event.id, event.eventId)) errors.append(event.id);
+        return errors;
+    }
+    bool AboutToShow(int /*id*/) { return false; }
+    QList<int> AboutToShowGroup(const QList<int>& /*ids*/, QList<int>& idErrors)
+    {
+        idErrors.clear();
+        return {};
+    }
+
+signals:
+    void ItemsPropertiesUpdated(const QList<DBusMenu::ItemProperties>& updatedProps,
+                                const QList<DBusMenu::ItemPropertyNames>& removedProps);
+    void LayoutUpdated(uint revision, int parent);
+    void ItemActivationRequested(int id, uint timestamp);
+
+private:
+    DBusMenu* m_menu;
+};
+
+DBusMenu::DBusMenu(QList<QAction*> actions, QObject* parent)
+    : QObject(parent)
+{
+    registerTypes();
+    new DBusMenuAdaptor(this);
+    for (QAction* action : actions)
+        m_actions.append(action);
+    watch();
+}
+
+DBusMenu::~DBusMenu() = default;
+
+void DBusMenu::registerTypes()
+{
+    static const bool registered = [] {
+        qDBusRegisterMetaType<Layout>();
+        qDBusRegisterMetaType<ItemProperties>();
+        qDBusRegisterMetaType<QList<ItemProperties>>();
+        qDBusRegisterMetaType<ItemPropertyNames>();
+        qDBusRegisterMetaType<QList<ItemPropertyNames>>();
+        qDBusRegisterMetaType<Event>();
+        qDBusRegisterMetaType<QList<Event>>();
+        return true;
+    }();
+    (void)registered;
+}
+
+bool DBusMenu::exportOn(QDBusConnection& bus, const QString& path)
+{
+    return bus.registerObject(path, this, QDBusConnection::ExportAdaptors);
+}
+
+void DBusMenu::watch()
+{
+    for (const QMetaObject::Connection& connection : std::as_const(m_connections))
+        disconnect(connection);
+    m_connections.clear();
+    for (qsizetype i = 0; i < m_actions.size(); ++i) {
+        QAction* action = m_actions.at(i);
+        if (!action || action->isSeparator()) continue;
+        const int id = int(i) + 1;
+        m_connections.append(connect(action, &QAction::changed, this, [this, id] {
+            emit itemsPropertiesUpdated({{id, propertiesOf(id, {})}}, {});
+        }));
+    }
+}
+
+void DBusMenu::setActions(QList<QAction*> actions)
+{
+    if (m_open) {
+        m_waiting = std::move(actions);
+        return;
+    }
+    m_actions.clear();
+    for (QAction* action : actions)
+        m_actions.append(action);
+    watch();
+    emit layoutUpdated(++m_revision, rootId);
+}
+
+QString DBusMenu::label(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'_') {
+            out += QStringLiteral("__");
+        } else if (c == u'&' && i + 1 < text.size()) {
+            // "&&" is a plain ampersand, "&x" makes x the mnemonic.
+            ++i;
+            if (text.at(i) != u'&') out += u'_';
+            out += text.at(i);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QVariantMap DBusMenu::propertiesOf(int id, const QStringList& names) const
+{
+    QVariantMap all;
+    if (id == rootId) {
+        all.insert(QStringLiteral("children-display"), QStringLiteral("submenu"));
+    } else if (id > 0 && id <= m_actions.size()) {
+        const QAction* action = m_actions.at(id - 1);
+        if (!action || action->isSeparator()) {
+            all.insert(QStringLiteral("type"), QStringLiteral("separator"));
+        } else {
+            all.insert(QStringLiteral("label"), label(action->text()));
+            // A hidden action counts as disabled too; it is only hidden.
+            if (action->isVisible() && !action->isEnabled()) all.insert(QStringLiteral("enabled"), false);
+            if (!action->isVisible()) all.insert(QStringLiteral("visible"), false);
+            if (action->isCheckable()) {
+                all.insert(QStringLiteral("toggle-type"), QStringLiteral("checkmark"));
+                all.insert(QStringLiteral("toggle-state"), action->isChecked() ? 1 : 0);
+            }
+        }
+    }
+    if (names.isEmpty()) return all;
+    QVariantMap chosen;
+    for (const QString& name : names)
+        if (all.contains(name)) chosen.insert(name, all.value(name));
+    return chosen;
+}
+
+uint DBusMenu::layout(int parentId, int depth, const QStringList& names, Layout& out) const
+{
+    out = {};
+    if (parentId < 0 || parentId > m_actions.size()) return m_revision;
+    out.id = parentId;
+    out.properties = propertiesOf(parentId, names);
+    // The items are the root's children; they have none of their own.
+    if (parentId == rootId && depth != 0) {
+        for (qsizetype i = 0; i < m_actions.size(); ++i) {
+            const int id = int(i) + 1;
+            out.children.append(
+                QVariant::fromValue(QDBusVariant(QVariant::fromValue(Layout{id, propertiesOf(id, names), {}}))));
+        }
+    }
+    return m_revision;
+}
+
+QList<DBusMenu::ItemProperties> DBusMenu::groupProperties(const QList<int>& ids, const QStringList& names) const
+{
+    QList<ItemProperties> out;
+    for (const int id : ids)
+        if (id >= 0 && id <= m_actions.size()) out.append({id, propertiesOf(id, names)});
+    return out;
+}
+
+QVariant DBusMenu::property(int id, const QString& name) const
+{
+    return propertiesOf(id, {name}).value(name);
+}
+
+bool DBusMenu::event(int id, const QString& eventId)
+{
+    if (id < 0 || id > m_actions.size()) return false;
+    if (id == rootId) {
+        if (eventId == QLatin1String("opened")) m_open = true;
+        if (eventId == QLatin1String("closed")) {
+            m_open = false;
+            if (m_waiting) setActions(*std::exchange(m_waiting, std::nullopt));
+        }
+        return true;
+    }
+    if (eventId != QLatin1String("clicked")) return true;
+    // After the reply: the action may open a window or end the process.
+    QPointer<QAction> action = m_actions.at(id - 1);
+    if (!action || action->isSeparator() || !action->isEnabled() || !action->isVisible()) return true;
+    QTimer::singleShot(0, action, [action] {
+        if (action) action->trigger();
+    });
+    return true;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Layout& layout)
+{
+    argument.beginStructure();
+    argument << layout.id << layout.properties;
+    argument.beginArray(qMetaTypeId<QDBusVariant>());
+    for (const QVariant& child : layout.children)
+        argument << child.value<QDBusVariant>();
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Layout& layout)
+{
+    argument.beginStructure();
+    argument >> layout.id >> layout.properties;
+    layout.children.clear();
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant child;
+        argument >> child;
+        layout.children.append(QVariant::fromValue(child));
+    }
+    argument.endArray();
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::ItemProperties& item)
+{
+    argument.beginStructure();
+    argument << item.id << item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemProperties& item)
+{
+    argument.beginStructure();
+    argument >> item.id >> item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::ItemPropertyNames& item)
+{
+    argument.beginStructure();
+    argument << item.id << item.names;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemPropertyNames& item)
+{
+    argument.beginStructure();
+    argument >> item.id >> item.names;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Event& event)
+{
+    argument.beginStructure();
+    argument << event.id << event.eventId << event.data << event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Event& event)
+{
+    argument.beginStructure();
+    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
+    argument.endStructure();
+    return argument;
+}
+
+#include "DBusMenu.moc"

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QDBusArgument>
+#include <QDBusVariant>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QVariantMap>
+
+#include <optional>
+
+class QAction;
+class QDBusConnection;
+
+// A menu of actions exported over com.canonical.dbusmenu, for a
+// StatusNotifier host to draw. Its layout is fixed by the actions given:
+// a hidden or disabled action stays in place with its state as a
+// property, so a host's open menu is never rebuilt under the pointer; a new
+// list of actions waits for the menu to close.
+class DBusMenu : public QObject {
+    Q_OBJECT
+
+public:
+    // One item: its id, its properties and (as variants) its children.
+    struct Layout {
+        int id = 0;
+        QVariantMap properties;
+        QVariantList children;
+    };
+    struct ItemProperties {
+        int id = 0;
+        QVariantMap properties;
+    };
+    struct ItemPropertyNames {
+        int id = 0;
+        QStringList names;
+    };
+    struct Event {
+        int id = 0;
+        QString eventId;
+        QDBusVariant data;
+        uint timestamp = 0;
+    };
+
+    // `actions` in order; a null entry is a separator.
+    explicit DBusMenu(QList<QAction*> actions, QObject* parent = nullptr);
+    ~DBusMenu() override;
+
+    static void registerTypes();
+    bool exportOn(QDBusConnection& bus, const QString& path);
+    void setActions(QList<QAction*> actions);
+    bool isOpen() const { return m_open; }
+
+    // The protocol, as the adaptor passes it on.
+    uint layout(int parentId, int depth, const QStringList& names, Layout& out) const;
+    QList<ItemProperties> groupProperties(const QList<int>& ids, const QStringList& names) const;
+    QVariant property(int id, const QString& name) const;
+    // False for an id the menu does not have.
+    bool event(int id, const QString& eventId);
+    uint revision() const { return m_revision; }
+
+    // "Quit &Horavia" as the protocol writes it: "Quit _Horavia".
+    static QString label(const QString& text);
+
+signals:
+    void layoutUpdated(uint revision, int parent);
+    void itemsPropertiesUpdated(const QList<DBusMenu::ItemProperties>& updated,
+                                const QList<DBusMenu::ItemPropertyNames>& removed);
+
+private:
+    QVariantMap propertiesOf(int id, const QStringList& names) const;
+    void watch();
+
+    QList<QPointer<QAction>> m_actions; // id - 1; null: a separator
+    QList<bool> m_separators;
+    uint m_revision = 1;
+    bool m_open = false;
+    std::optional<QList<QAction*>> m_waiting;
+    QList<QMetaObject::Connection> m_connections;
+};
+
+Q_DECLARE_METATYPE(DBusMenu::Layout)
+Q_DECLARE_METATYPE(DBusMenu::ItemProperties)
+Q_DECLARE_METATYPE(DBusMenu::ItemPropertyNames)
+Q_DECLARE_METATYPE(DBusMenu::Event)
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Layout& layout);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Layout& layout);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::ItemProperties& item);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemProperties& item);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::ItemPropertyNames& item);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemPropertyNames& item);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Event& event);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Event& event);

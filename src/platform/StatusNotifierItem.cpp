@@ -1,0 +1,291 @@
+#include "StatusNotifierItem.h"
+
+#include "DBusMenu.h"
+
+#include <QCoreApplication>
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
+#include <QImage>
+#include <QTimer>
+#include <QtEndian>
+
+namespace {
+
+const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+
+// What a host may pass: a point on any screen, a few notches of the wheel.
+constexpr int coordinateLimit = 1 << 20;
+constexpr int wheelLimit = 10 * 120;
+
+QPoint pointFrom(int x, int y)
+{
+    if (std::abs(x) > coordinateLimit || std::abs(y) > coordinateLimit || (x == 0 && y == 0)) return {};
+    return {x, y};
+}
+
+} // namespace
+
+class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
+    Q_PROPERTY(QString Category READ category)
+    Q_PROPERTY(QString Id READ id)
+    Q_PROPERTY(QString Title READ title)
+    Q_PROPERTY(QString Status READ status)
+    Q_PROPERTY(int WindowId READ windowId)
+    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
+    Q_PROPERTY(QString IconName READ iconName)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> IconPixmap READ iconPixmap)
+    Q_PROPERTY(QString OverlayIconName READ empty)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> OverlayIconPixmap READ noPixmaps)
+    Q_PROPERTY(QString AttentionIconName READ empty)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> AttentionIconPixmap READ noPixmaps)
+    Q_PROPERTY(QString AttentionMovieName READ empty)
+    Q_PROPERTY(QString IconThemePath READ empty)
+    Q_PROPERTY(StatusNotifierItem::ToolTip ToolTip READ toolTip)
+    Q_PROPERTY(QDBusObjectPath Menu READ menu)
+    Q_PROPERTY(QString XAyatanaLabel READ label)
+    Q_PROPERTY(QString XAyatanaLabelGuide READ labelGuide)
+
+public:
+    explicit StatusNotifierItemAdaptor(StatusNotifierItem* item)
+        : QDBusAbstractAdaptor(item)
+        , m_item(item)
+    {
+        connect(item, &StatusNotifierItem::newIcon, this, &StatusNotifierItemAdaptor::NewIcon);
+        connect(item, &StatusNotifierItem::newToolTip, this, &StatusNotifierItemAdaptor::NewToolTip);
+        connect(item, &StatusNotifierItem::newLabel, this, &StatusNotifierItemAdaptor::XAyatanaNewLabel);
+    }
+
+    QString category() const { return QStringLiteral("ApplicationStatus"); }
+    QString id() const { return m_item->id(); }
+    QString title() const { return m_item->title(); }
+    QString status() const { return QStringLiteral("Active"); }
+    int windowId() const { return 0; }
+    bool itemIsMenu() const { return false; }
+    QString iconName() const { return m_item->iconName(); }
+    QList<StatusNotifierItem::Pixmap> iconPixmap() const { return m_item->pixmaps(); }
+    QString empty() const { return {}; }
+    QList<StatusNotifierItem::Pixmap> noPixmaps() const { return {}; }
+    StatusNotifierItem::ToolTip toolTip() const { return m_item->toolTipValue(); }
+    QDBusObjectPath menu() const { return QDBusObjectPath(QLatin1String(StatusNotifierItem::menuPath)); }
+    QString label() const { return m_item->label(); }
+    QString labelGuide() const { return m_item->labelGuide(); }
+
+public slots:
+    void Activate(int x, int y) { emit m_item->activated(pointFrom(x, y)); }
+    void SecondaryActivate(int /*x*/, int /*y*/) { emit m_item->secondaryActivated(); }
+    void ContextMenu(int x, int y) { emit m_item->contextMenuRequested(pointFrom(x, y)); }
+    void Scroll(int delta, const QString& orientation) { m_item->scroll(delta, orientation); }
+    void ProvideXdgActivationToken(const QString& token) { m_item->provideActivationToken(token); }
+
+signals:
+    void NewTitle();
+    void NewIcon();
+    void NewAttentionIcon();
+    void NewOverlayIcon();
+    void NewToolTip();
+    void NewStatus(const QString& status);
+    void XAyatanaNewLabel(const QString& label, const QString& guide);
+
+private:
+    StatusNotifierItem* m_item;
+};
+
+StatusNotifierItem::StatusNotifierItem(const QString& id, const QString& title, const QList<QAction*>& menu,
+                                       QObject* parent)
+    : QObject(parent)
+    , m_id(id)
+    , m_title(title)
+    , m_menu(new DBusMenu(menu, this))
+    , m_watcher(new QDBusServiceWatcher(QLatin1String(watcherService), QDBusConnection::sessionBus(),
+                                        QDBusServiceWatcher::WatchForRegistration, this))
+{
+    qDBusRegisterMetaType<Pixmap>();
+    qDBusRegisterMetaType<QList<Pixmap>>();
+    qDBusRegisterMetaType<ToolTip>();
+    new StatusNotifierItemAdaptor(this);
+    // A panel that restarts brings a new watcher, which knows no items.
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        if (m_visible) registerWithWatcher();
+    });
+}
+
+StatusNotifierItem::~StatusNotifierItem()
+{
+    setVisible(false);
+}
+
+bool StatusNotifierItem::watcherPresent()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface()->isServiceRegistered(QLatin1String(watcherService)).value();
+}
+
+void StatusNotifierItem::setVisible(bool visible)
+{
+    if (visible == m_visible) return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!visible) {
+        m_visible = false;
+        bus.unregisterObject(QLatin1String(itemPath));
+        bus.unregisterObject(QLatin1String(menuPath));
+        if (!m_serviceName.isEmpty()) bus.unregisterService(m_serviceName);
+        m_serviceName.clear();
+        if (std::exchange(m_registered, false)) emit registeredChanged(false);
+        return;
+    }
+    if (!bus.isConnected()) return;
+    // A name of the protocol's form, unique to this process and item.
+    static int made = 0;
+    const QString name =
+        QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(++made);
+    if (!bus.registerObject(QLatin1String(itemPath), this, QDBusConnection::ExportAdaptors) ||
+        !m_menu->exportOn(bus, QLatin1String(menuPath)) || !bus.registerService(name)) {
+        qWarning("The tray item could not be put on the session bus: %s", qPrintable(bus.lastError().message()));
+        bus.unregisterObject(QLatin1String(itemPath));
+        bus.unregisterObject(QLatin1String(menuPath));
+        return;
+    }
+    m_serviceName = name;
+    m_visible = true;
+    registerWithWatcher();
+}
+
+void StatusNotifierItem::registerWithWatcher(int attempt)
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(QLatin1String(watcherService), QStringLiteral("/StatusNotifierWatcher"),
+                                       QLatin1String(watcherService), QStringLiteral("RegisterStatusNotifierItem"));
+    call << m_serviceName;
+    auto* pending = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending, attempt, name = m_serviceName] {
+        pending->deleteLater();
+        if (name != m_serviceName) return; // taken off meanwhile
+        const bool registered = !pending->isError();
+        if (!registered) {
+            // A watcher that has just taken its name may not answer yet.
+            constexpr int attempts = 5;
+            if (attempt < attempts) {
+                QTimer::singleShot(200 * (attempt + 1), this, [this, attempt, name] {
+                    if (name == m_serviceName) registerWithWatcher(attempt + 1);
+                });
+                return;
+            }
+            qWarning("The tray's watcher refused the item: %s", qPrintable(pending->error().message()));
+        }
+        if (std::exchange(m_registered, registered) != registered) emit registeredChanged(registered);
+    });
+}
+
+void StatusNotifierItem::setIcon(const QString& themeName, const QIcon& icon)
+{
+    m_iconName = themeName;
+    m_pixmaps = pixmapsOf(icon);
+    emit newIcon();
+}
+
+void StatusNotifierItem::setToolTip(const QString& text)
+{
+    if (text == m_toolTip) return;
+    m_toolTip = text;
+    emit newToolTip();
+}
+
+void StatusNotifierItem::setLabel(const QString& label, const QString& guide)
+{
+    if (label == m_label && guide == m_labelGuide) return;
+    m_label = label;
+    m_labelGuide = guide;
+    emit newLabel(label, guide);
+}
+
+StatusNotifierItem::ToolTip StatusNotifierItem::toolTipValue() const
+{
+    // The times are the title: hosts show it whole, some nothing else.
+    return {m_iconName, {}, m_toolTip, QString()};
+}
+
+QList<StatusNotifierItem::Pixmap> StatusNotifierItem::pixmapsOf(const QIcon& icon)
+{
+    QList<Pixmap> out;
+    // The panel's sizes at scale 1 and 2.
+    for (const int side : {16, 22, 24, 32, 44, 48, 64}) {
+        QImage image = icon.pixmap(QSize(side, side), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        if (image.isNull()) continue;
+        if (image.size() != QSize(side, side))
+            image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_ARGB32);
+        Pixmap pixmap{image.width(), image.height(), QByteArray()};
+        pixmap.argb.resize(qsizetype(image.width()) * image.height() * 4);
+        auto* to = reinterpret_cast<quint32*>(pixmap.argb.data());
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* from = reinterpret_cast<const quint32*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                *to++ = qToBigEndian(from[x]);
+        }
+        out.append(std::move(pixmap));
+    }
+    return out;
+}
+
+void StatusNotifierItem::scroll(int delta, const QString& orientation)
+{
+    if (orientation.compare(QLatin1String("vertical"), Qt::CaseInsensitive) != 0 &&
+        orientation.compare(QLatin1String("horizontal"), Qt::CaseInsensitive) != 0)
+        return;
+    if (delta == 0) return;
+    // Some hosts count notches, others a wheel's units: a turn of less than
+    // a notch is taken for one, a long one for a few at most.
+    const int units = std::abs(delta) < 120 ? (delta > 0 ? 120 : -120) : std::clamp(delta, -wheelLimit, wheelLimit);
+    emit scrolled(units);
+}
+
+void StatusNotifierItem::provideActivationToken(const QString& token)
+{
+    // Handed to the compositor as it stands: printable ASCII, of a sane length.
+    if (token.isEmpty() || token.size() > 256) return;
+    for (const QChar c : token)
+        if (c.unicode() < 0x21 || c.unicode() > 0x7e) return;
+    qputenv("XDG_ACTIVATION_TOKEN", token.toLatin1());
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const StatusNotifierItem::Pixmap& pixmap)
+{
+    argument.beginStructure();
+    argument << pixmap.width << pixmap.height << pixmap.argb;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierItem::Pixmap& pixmap)
+{
+    argument.beginStructure();
+    argument >> pixmap.width >> pixmap.height >> pixmap.argb;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const StatusNotifierItem::ToolTip& tip)
+{
+    argument.beginStructure();
+    argument << tip.iconName << tip.pixmaps << tip.title << tip.text;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierItem::ToolTip& tip)
+{
+    argument.beginStructure();
+    argument >> tip.iconName >> tip.pixmaps >> tip.title >> tip.text;
+    argument.endStructure();
+    return argument;
+}
+
+#include "StatusNotifierItem.moc"

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDBusArgument>
+#include <QIcon>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+
+#include <memory>
+
+class DBusMenu;
+class QAction;
+class QDBusServiceWatcher;
+
+// The application's own item in a StatusNotifier tray
+// (org.kde.StatusNotifierItem), with its menu over com.canonical.dbusmenu,
+// registered with the desktop's watcher, and again whenever a watcher
+// comes up (the desktop's panel restarting). Every call a host makes is
+// checked: any process on the session bus may make one.
+class StatusNotifierItem : public QObject {
+    Q_OBJECT
+
+public:
+    struct Pixmap {
+        int width = 0;
+        int height = 0;
+        QByteArray argb; // ARGB32 in network byte order
+    };
+    struct ToolTip {
+        QString iconName;
+        QList<Pixmap> pixmaps;
+        QString title;
+        QString text;
+    };
+
+    static constexpr const char* watcherService = "org.kde.StatusNotifierWatcher";
+    static constexpr const char* itemPath = "/StatusNotifierItem";
+    static constexpr const char* menuPath = "/MenuBar";
+
+    // `menu` in order, a null entry for a separator.
+    StatusNotifierItem(const QString& id, const QString& title, const QList<QAction*>& menu, QObject* parent = nullptr);
+    ~StatusNotifierItem() override;
+
+    // Whether a watcher is on the session bus to show an item.
+    static bool watcherPresent();
+
+    // Puts the item on the bus (and with the watcher) or takes it off.
+    void setVisible(bool visible);
+    bool isVisible() const { return m_visible; }
+    // Whether the watcher took the item in.
+    bool isRegistered() const { return m_registered; }
+
+    void setIcon(const QString& themeName, const QIcon& icon);
+    void setToolTip(const QString& text);
+    QString toolTip() const { return m_toolTip; }
+    // The text beside the icon, where a host shows one, and the widest it
+    // can be, so that the item keeps its width.
+    void setLabel(const QString& label, const QString& guide);
+    DBusMenu& menu() const { return *m_menu; }
+
+    // The icon's pixels at the sizes hosts ask for.
+    static QList<Pixmap> pixmapsOf(const QIcon& icon);
+
+    // What the adaptor reads and calls on.
+    QString id() const { return m_id; }
+    QString title() const { return m_title; }
+    QString iconName() const { return m_iconName; }
+    const QList<Pixmap>& pixmaps() const { return m_pixmaps; }
+    ToolTip toolTipValue() const;
+    QString label() const { return m_label; }
+    QString labelGuide() const { return m_labelGuide; }
+    QString serviceName() const { return m_serviceName; }
+    void scroll(int delta, const QString& orientation);
+    void provideActivationToken(const QString& token);
+
+signals:
+    // A click: at the given point on screen when the host says (else null).
+    void activated(QPoint at);
+    void secondaryActivated();
+    void contextMenuRequested(QPoint at);
+    // The wheel turned, in a mouse wheel's units (120 a notch, positive
+    // away from the user), as a QWheelEvent's angle delta.
+    void scrolled(int angleDelta);
+    void registeredChanged(bool registered);
+
+    // To the adaptor.
+    void newIcon();
+    void newToolTip();
+    void newLabel(const QString& label, const QString& guide);
+
+private:
+    void registerWithWatcher(int attempt = 0);
+
+    QString m_id;
+    QString m_title;
+    QString m_iconName;
+    QList<Pixmap> m_pixmaps;
+    QString m_toolTip;
+    QString m_label;
+    QString m_labelGuide;
+    QString m_serviceName;
+    bool m_visible = false;
+    bool m_registered = false;
+    DBusMenu* m_menu;
+    QDBusServiceWatcher* m_watcher;
+};
+
+Q_DECLARE_METATYPE(StatusNotifierItem::Pixmap)
+Q_DECLARE_METATYPE(StatusNotifierItem::ToolTip)
+
+QDBusArgument& operator<<(QDBusArgument& argument, const StatusNotifierItem::Pixmap& pixmap);
+const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierItem::Pixmap& pixmap);
+QDBusArgument& operator<<(QDBusArgument& argument, const StatusNotifierItem::ToolTip& tip);
+const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierItem::ToolTip& tip);

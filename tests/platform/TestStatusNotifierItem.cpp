@@ -1,0 +1,221 @@
+#include "../support/DataTable.h"
+#include "platform/DBusMenu.h"
+#include "platform/StatusNotifierItem.h"
+
+#include <QAction>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The desktop's side: a watcher that takes items in, on a connection of its own.
+class FakeWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+
+public:
+    QStringList registered;
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { registered.append(service); }
+};
+
+namespace {
+
+QDBusConnection hostBus()
+{
+    return QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"host"_s);
+}
+
+QDBusMessage callOn(const QString& service, const QString& path, const QString& interface, const QString& method,
+                    const QVariantList& arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    // The item answers on this thread: its events go on while waiting.
+    return hostBus().call(call, QDBus::BlockWithGui, 5000);
+}
+
+QVariant propertyOf(const QString& service, const QString& interface, const QString& name)
+{
+    const QDBusMessage reply = callOn(service, QLatin1String(StatusNotifierItem::itemPath),
+                                      u"org.freedesktop.DBus.Properties"_s, u"Get"_s, {interface, name});
+    return reply.arguments().value(0).value<QDBusVariant>().variant();
+}
+
+// The labels of the menu's items in order, as a host reads them ("-" for a
+// separator, "(hidden)" and "(off)" after an item so marked).
+QStringList menuLines(const QString& service)
+{
+    const QDBusMessage reply = callOn(service, QLatin1String(StatusNotifierItem::menuPath), u"com.canonical.dbusmenu"_s,
+                                      u"GetLayout"_s, {0, -1, QStringList()});
+    DBusMenu::Layout root;
+    reply.arguments().value(1).value<QDBusArgument>() >> root;
+    QStringList lines;
+    for (const QVariant& child : std::as_const(root.children)) {
+        DBusMenu::Layout item;
+        child.value<QDBusVariant>().variant().value<QDBusArgument>() >> item;
+        QString line =
+            item.properties.value(u"type"_s) == u"separator"_s ? u"-"_s : item.properties.value(u"label"_s).toString();
+        if (item.properties.value(u"visible"_s, true) == false) line += u" (hidden)"_s;
+        if (item.properties.value(u"enabled"_s, true) == false) line += u" (off)"_s;
+        lines.append(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestStatusNotifierItem : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDBusConnection::sessionBus().isConnected());
+        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"desktop"_s);
+        QVERIFY(desktop.registerObject(u"/StatusNotifierWatcher"_s, &m_watcher, QDBusConnection::ExportAllSlots));
+        QVERIFY(desktop.registerService(QLatin1String(StatusNotifierItem::watcherService)));
+        QVERIFY(StatusNotifierItem::watcherPresent());
+    }
+
+    void labels_data()
+    {
+        addColumns<QString, QString>({"text", "label"});
+        QTest::newRow("plain") << u"Settings…"_s << u"Settings…"_s;
+        QTest::newRow("a mnemonic") << u"&Quit Horavia"_s << u"_Quit Horavia"_s;
+        QTest::newRow("an ampersand") << u"Rock && Roll"_s << u"Rock & Roll"_s;
+        QTest::newRow("an underscore is no mnemonic") << u"snake_case"_s << u"snake__case"_s;
+    }
+
+    void labels()
+    {
+        auto [text, label] = fetchRow<QString, QString>({"text", "label"});
+        QCOMPARE(DBusMenu::label(text), label);
+    }
+
+    // Over the bus, as a host reads and clicks it.
+    void theItemAndItsMenu()
+    {
+        QAction show(u"Show Clocks"_s), settings(u"Settings…"_s), update(u"A New Version Is Available"_s),
+            check(u"Check for Updates…"_s);
+        update.setVisible(false);
+        check.setEnabled(false);
+        StatusNotifierItem item(u"horavia"_s, u"Horavia"_s, {&show, nullptr, &update, &settings, &check});
+        QImage square(32, 32, QImage::Format_ARGB32);
+        square.fill(QColor(0x10, 0x20, 0x30, 0xff));
+        item.setIcon(u"org.horavia.Horavia"_s, QIcon(QPixmap::fromImage(square)));
+        item.setToolTip(u"UTC 12:00 PM"_s);
+        m_watcher.registered.clear();
+        QSignalSpy registered(&item, &StatusNotifierItem::registeredChanged);
+        item.setVisible(true);
+        QVERIFY(registered.wait(5000));
+        QCOMPARE(m_watcher.registered, QStringList{item.serviceName()});
+        QVERIFY(item.serviceName().startsWith(u"org.kde.StatusNotifierItem-"_s));
+
+        const QString service = item.serviceName();
+        const QString sni = u"org.kde.StatusNotifierItem"_s;
+        QCOMPARE(propertyOf(service, sni, u"Title"_s).toString(), u"Horavia"_s);
+        QCOMPARE(propertyOf(service, sni, u"IconName"_s).toString(), u"org.horavia.Horavia"_s);
+        QCOMPARE(menuLines(service), (QStringList{"Show Clocks", "-", "A New Version Is Available (hidden)",
+                                                  "Settings…", "Check for Updates… (off)"}));
+        // The pixels at the panel's sizes, alpha first, in network byte order.
+        QList<int> sides;
+        for (const StatusNotifierItem::Pixmap& pixmap : item.pixmaps()) {
+            sides.append(pixmap.width);
+            QCOMPARE(pixmap.argb.size(), pixmap.width * pixmap.height * 4);
+            QCOMPARE(pixmap.argb.left(4), QByteArray("\xff\x10\x20\x30", 4));
+        }
+        QCOMPARE(sides, (QList<int>{16, 22, 24, 32, 44, 48, 64}));
+
+        // A click on an item runs its action; one hidden or switched off does nothing.
+        QSignalSpy shown(&show, &QAction::triggered), refused(&check, &QAction::triggered);
+        const QString menu = QLatin1String(StatusNotifierItem::menuPath);
+        const auto click = [&](int id) {
+            callOn(service, menu, u"com.canonical.dbusmenu"_s, u"Event"_s,
+                   {id, u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
+        };
+        click(1);
+        click(5);
+        click(99);
+        QTRY_COMPARE(shown.count(), 1);
+        QCOMPARE(refused.count(), 0);
+
+        // A menu open in the host is not rebuilt under the pointer.
+        QSignalSpy layouts(&item.menu(), &DBusMenu::layoutUpdated);
+        callOn(service, menu, u"com.canonical.dbusmenu"_s, u"Event"_s,
+               {0, u"opened"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
+        item.menu().setActions({&settings});
+        QCOMPARE(layouts.count(), 0);
+        QCOMPARE(menuLines(service).size(), 5);
+        callOn(service, menu, u"com.canonical.dbusmenu"_s, u"Event"_s,
+               {0, u"closed"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
+        QCOMPARE(layouts.count(), 1);
+        QCOMPARE(menuLines(service), QStringList{"Settings…"});
+
+        // A watcher that comes up anew (the panel restarted) takes the item in again.
+        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"desktop"_s);
+        m_watcher.registered.clear();
+        QVERIFY(desktop.unregisterService(QLatin1String(StatusNotifierItem::watcherService)));
+        QVERIFY(desktop.registerService(QLatin1String(StatusNotifierItem::watcherService)));
+        QTRY_COMPARE(m_watcher.registered, QStringList{service});
+
+        item.setVisible(false);
+        QTRY_VERIFY(!hostBus().interface()->isServiceRegistered(service).value());
+    }
+
+    // What a host passes in is taken with care: any process on the bus may call.
+    void hostsCalls_data()
+    {
+        // scrolled: the angle delta passed on, 0 for none
+        addColumns<int, QString, int>({"delta", "orientation", "scrolled"});
+        QTest::newRow("a notch as a wheel counts") << -120 << u"vertical"_s << -120;
+        QTest::newRow("a notch as a step") << 1 << u"vertical"_s << 120;
+        QTest::newRow("a small smooth turn is a notch") << -7 << u"horizontal"_s << -120;
+        QTest::newRow("two notches") << 240 << u"Vertical"_s << 240;
+        QTest::newRow("an absurd turn is a few notches") << std::numeric_limits<int>::min() << u"vertical"_s << -1200;
+        QTest::newRow("no turn") << 0 << u"vertical"_s << 0;
+        QTest::newRow("an unknown orientation") << 120 << u"sideways"_s << 0;
+    }
+
+    void hostsCalls()
+    {
+        auto [delta, orientation, scrolled] = fetchRow<int, QString, int>({"delta", "orientation", "scrolled"});
+        StatusNotifierItem item(u"horavia"_s, u"Horavia"_s, {});
+        QSignalSpy turns(&item, &StatusNotifierItem::scrolled);
+        item.scroll(delta, orientation);
+        QCOMPARE(turns.isEmpty() ? 0 : turns.first().first().toInt(), scrolled);
+    }
+
+    void activationTokens_data()
+    {
+        addColumns<QString, bool>({"token", "kept"});
+        QTest::newRow("a compositor's token") << u"kwin-1234_abc:5"_s << true;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("with a space") << u"a b"_s << false;
+        QTest::newRow("with a newline") << u"ab\n"_s << false;
+        QTest::newRow("not ASCII") << u"tökén"_s << false;
+        QTest::newRow("too long") << QString(300, u'x') << false;
+    }
+
+    void activationTokens()
+    {
+        auto [token, kept] = fetchRow<QString, bool>({"token", "kept"});
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        StatusNotifierItem item(u"horavia"_s, u"Horavia"_s, {});
+        item.provideActivationToken(token);
+        QCOMPARE(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), kept ? token : QString());
+    }
+
+private:
+    FakeWatcher m_watcher;
+};
+
+QTEST_MAIN(TestStatusNotifierItem)
+#include "TestStatusNotifierItem.moc"
