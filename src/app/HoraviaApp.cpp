@@ -330,7 +330,6 @@ void HoraviaApp::start(StartReason reason)
     // tray may start after the application and Qt then shows the icon; on
     // other platforms (a Wayland session) only a StatusNotifier tray present
     // now is ever used, so without one there is no icon to make.
-    std::function<void()> glance;
     m_tray = Tray::make(m_commands->showClocks(),
                         {m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->copyTimes(),
                          m_commands->createEvent(), m_commands->chooseCities(), m_commands->settings(),
@@ -347,26 +346,24 @@ void HoraviaApp::start(StartReason reason)
         connect(m_settings.get(), &AppSettings::changed, this, [this](SettingKey key) {
             if (key == SettingKey::showsMenuBarItem) updateTrayVisibility();
         });
+        m_settings->whenChanged(SettingEffect::tray, this, [this] { refreshTray(); });
         // The times at a glance: refreshed by the minute's tick, a new list
         // and a new format, nothing else.
-        glance = [this] {
-            const QStringList lines = m_entries->glanceLines(m_clock->now());
-            m_tray->setToolTip(lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n')));
-        };
-        connect(m_clock.get(), &Clock::nowChanged, this, glance);
-        connect(m_entries.get(), &ClockEntries::listChanged, this, glance);
-        connect(m_entries.get(), &ClockEntries::textsChanged, this, glance);
+        connect(m_clock.get(), &Clock::nowChanged, this, &HoraviaApp::refreshTray);
+        connect(m_entries.get(), &ClockEntries::listChanged, this, &HoraviaApp::refreshTray);
+        connect(m_entries.get(), &ClockEntries::textsChanged, this, &HoraviaApp::refreshTray);
+        connect(m_time.get(), &DisplayedTime::liveChanged, this, &HoraviaApp::refreshTray);
         updateTrayVisibility();
     }
     prepareFirstWindow();
 
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click.
-    QTimer::singleShot(0, this, [this, reason, glance] {
+    QTimer::singleShot(0, this, [this, reason] {
         const bool iconShown = m_tray && m_settings->showsMenuBarItem();
         if (reason == StartReason::launched || !iconShown) presentMainWindow();
         // The tooltip shows on a hover, the window at once: the window first.
-        if (glance) glance();
+        if (m_tray) refreshTray();
         new AfterFirstFrame(
             [this, iconShown] {
                 // The zones' names and rules for the first search, away from the event loop.
@@ -412,6 +409,22 @@ void HoraviaApp::ensurePanel(PanelMode mode)
 bool HoraviaApp::panelIsPopup() const
 {
     return m_panel && m_panelMode == PanelMode::popup;
+}
+
+void HoraviaApp::refreshTray()
+{
+    // A time set with the wheel over the item shows there too, marked.
+    QStringList lines = m_entries->glanceLines(m_time->isLive() ? m_clock->now() : m_time->instant());
+    if (!m_time->isLive() && !lines.isEmpty()) lines.first().prepend(QStringLiteral("◷ "));
+    m_tray->setToolTip(lines.isEmpty() ? QStringLiteral("Horavia") : lines.join(QLatin1Char('\n')));
+    const TrayDisplay display = m_settings->trayDisplay();
+    const ClockEntries::TrayTimes times =
+        display == TrayDisplay::icon ? ClockEntries::TrayTimes() : m_entries->trayTimes();
+    if (display == TrayDisplay::timeBesideIcon)
+        m_tray->setLabel(times.text, times.guide);
+    else
+        m_tray->setLabel(QString(), QString());
+    m_tray->setTimeIcon(display == TrayDisplay::timeAsIcon ? times.first : QString());
 }
 
 void HoraviaApp::updateTrayVisibility()

@@ -79,6 +79,9 @@ private:
     void ensurePanel(PanelMode mode);
     bool panelIsPopup() const;
     void updateTrayVisibility();
+    // The tooltip, and the label or the drawn time, at a tick, a step, a
+    // new list or format: nothing else changes them.
+    void refreshTray();
     void showPanelAt(const QRect& anchor);
 
     std::unique_ptr<JsonPreferences> m_preferences;

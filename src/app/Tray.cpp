@@ -2,6 +2,7 @@
 
 #include "platform/StatusNotifierItem.h"
 #include "ui/Symbols.h"
+#include "ui/TrayTimeIcon.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -83,6 +84,24 @@ void Tray::setToolTip(const QString& text)
         m_item->setToolTip(text);
     else if (text != m_icon->toolTip())
         m_icon->setToolTip(text);
+}
+
+void Tray::setLabel(const QString& text, const QString& guide)
+{
+    // Qt's icon has no text beside it.
+    if (m_item) m_item->setLabel(text, guide);
+}
+
+void Tray::setTimeIcon(const QString& time)
+{
+    if (time == m_timeIcon) return;
+    m_timeIcon = time;
+    const QIcon icon =
+        time.isEmpty() ? Symbols::applicationIcon() : TrayTimeIcon::icon(time, QGuiApplication::palette());
+    if (m_item)
+        m_item->setIcon(time.isEmpty() ? QStringLiteral("org.horavia.Horavia") : QString(), icon);
+    else
+        m_icon->setIcon(icon);
 }
 
 QRect Tray::anchor() const

@@ -27,6 +27,10 @@ public:
     // Whether a tray shows the icon now.
     bool isShown() const;
     void setToolTip(const QString& text);
+    // The text beside the icon, where the host shows one; empty for none.
+    void setLabel(const QString& text, const QString& guide);
+    // The time drawn as the icon; empty for the application's icon.
+    void setTimeIcon(const QString& time);
     // Where the icon is on screen, where known; else an empty rectangle.
     QRect anchor() const;
     StatusNotifierItem* item() const { return m_item.get(); }
@@ -47,4 +51,5 @@ private:
     QSystemTrayIcon* m_icon = nullptr;
     std::unique_ptr<QMenu> m_menu;
     QList<QAction*> m_actions;
+    QString m_timeIcon;
 };

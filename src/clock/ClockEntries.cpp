@@ -136,6 +136,52 @@ QStringList ClockEntries::glanceLines(const QDateTime& at) const
     return ClockExport::lines(m_entries, formatter(), at);
 }
 
+ClockEntries::TrayTimes ClockEntries::trayTimes() const
+{
+    const QStringList marked = m_settings.trayCityIDs();
+    QList<qsizetype> shown;
+    for (qsizetype i = 0; i < m_entries.size() && shown.size() < AppSettings::trayCityLimit; ++i)
+        if (marked.contains(m_entries.at(i).id)) shown.append(i);
+    if (shown.isEmpty())
+        for (qsizetype i = 0; i < m_entries.size(); ++i)
+            if (m_entries.at(i).kind == ClockEntry::Kind::home) {
+                shown.append(i);
+                break;
+            }
+    if (shown.isEmpty()) return {};
+    // The widest time the format writes: two-digit hours, and the longer of
+    // the day's two halves, with every digit an 8 (digits are of one width).
+    const ClockFormatter texts = formatter();
+    const QDateTime noon = QDateTime(QDate(2000, 1, 1), QTime(10, 0), QTimeZone::utc());
+    QString widest = texts.timeText(noon, QTimeZone::utc());
+    if (const QString evening = texts.timeText(noon.addSecs(12 * 3600), QTimeZone::utc());
+        evening.size() > widest.size())
+        widest = evening;
+    for (QChar& c : widest)
+        if (c.isDigit()) c = u'8';
+
+    const QList<ClockRowData>& made = rows();
+    TrayTimes times;
+    QStringList parts;
+    QStringList guides;
+    for (const qsizetype i : std::as_const(shown)) {
+        const ClockEntry& entry = m_entries.at(i);
+        const QString time = made.at(i).texts.time;
+        // The home zone alone needs no name: it is the user's own time.
+        const QString name = entry.emoji                                                 ? *entry.emoji
+                             : shown.size() == 1 && entry.kind == ClockEntry::Kind::home ? QString()
+                                                                                         : entry.title;
+        parts.append(name.isEmpty() ? time : name + QLatin1Char(' ') + time);
+        guides.append(name.isEmpty() ? widest : name + QLatin1Char(' ') + widest);
+        if (times.first.isEmpty()) times.first = time;
+    }
+    // A set time is not now: marked, as the strip marks it.
+    const QString mark = m_time.isLive() ? QString() : QStringLiteral("◷ ");
+    times.text = mark + parts.join(QLatin1Char(' '));
+    times.guide = mark + guides.join(QLatin1Char(' '));
+    return times;
+}
+
 QString ClockEntries::shareLine(const QDateTime& at) const
 {
     const ClockFormatter texts = formatter();

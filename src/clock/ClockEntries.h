@@ -45,6 +45,19 @@ public:
     // the tray icon's tooltip.
     QStringList glanceLines(const QDateTime& at) const;
 
+    // What the tray shows beside or as its icon, at the displayed instant:
+    // the clocks marked for it in the list's order, else the home zone, each
+    // after its emoji or flag, else its title ("🇯🇵 9:15 PM 🇬🇧 12:15 PM").
+    // `guide` is as wide as the text can grow in this format, so that a
+    // host keeps the room; `first` is the first clock's time alone. A set
+    // time is marked as not live.
+    struct TrayTimes {
+        QString text;
+        QString guide;
+        QString first;
+    };
+    TrayTimes trayTimes() const;
+
     // Every clock at `at` on one line to share, time first, with home's date
     // at the end and a day label where a date differs: "3:00 PM Berlin ·
     // 9:00 AM New York · 7:00 AM Tokyo Tomorrow (Tue, Dec 9)".

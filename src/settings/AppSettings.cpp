@@ -100,6 +100,13 @@ TimeRange loadRange(const Preferences& store, SettingKey key)
     return raw ? TimeRange::parse(*raw).value_or(fallback) : fallback;
 }
 
+// Each once, at most as many as the tray shows.
+QStringList trayIds(QStringList ids)
+{
+    ids.removeDuplicates();
+    return ids.mid(0, AppSettings::trayCityLimit);
+}
+
 QStringList idsOf(const QList<City>& cities)
 {
     QStringList ids;
@@ -130,6 +137,8 @@ AppSettings::AppSettings(Preferences& store, const CityDatabase& database, QObje
     const QVariant step = m_store.object(keyName(timeStepMinutes));
     m_timeStepMinutes = isStep(step) ? step.toInt() : QByteArray(settingRow(timeStepMinutes).fallback).toInt();
     m_showsOffsetFromHome = loadFlag(m_store, showsOffsetFromHome);
+    m_trayDisplay = loadEnum<TrayDisplay>(m_store, trayDisplay);
+    m_trayCityIDs = trayIds(m_store.stringArray(keyName(trayCityIDs)).value_or(QStringList()));
     m_defaultWorkingHours = loadRange(m_store, defaultWorkingHours);
     m_awakeHours = loadRange(m_store, awakeHours);
     m_cityWorkingHours = loadStringMap(m_store, cityWorkingHours);
@@ -247,6 +256,33 @@ void AppSettings::setTimeStepMinutes(int minutes)
 {
     if (!isStep(minutes)) return;
     assign(m_timeStepMinutes, minutes, SettingKey::timeStepMinutes, minutes);
+}
+
+void AppSettings::setTrayDisplay(TrayDisplay display)
+{
+    assign(m_trayDisplay, display, SettingKey::trayDisplay, rawValue(display));
+}
+
+void AppSettings::setTrayCityIDs(const QStringList& ids)
+{
+    const QStringList kept = trayIds(ids);
+    assign(m_trayCityIDs, kept, SettingKey::trayCityIDs, kept);
+}
+
+bool AppSettings::mayShowInTray(const QString& id) const
+{
+    return m_trayCityIDs.contains(id) || m_trayCityIDs.size() < trayCityLimit;
+}
+
+void AppSettings::toggleShownInTray(const QString& id)
+{
+    if (m_trayCityIDs.contains(id)) {
+        QStringList ids = m_trayCityIDs;
+        ids.removeAll(id);
+        setTrayCityIDs(ids);
+    } else if (mayShowInTray(id)) {
+        setTrayCityIDs(m_trayCityIDs + QStringList{id});
+    }
 }
 
 void AppSettings::setShowsOffsetFromHome(bool shows)

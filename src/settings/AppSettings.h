@@ -38,6 +38,8 @@ class AppSettings : public QObject {
     Q_PROPERTY(bool showsFlags READ showsFlags WRITE setShowsFlags)
     Q_PROPERTY(int timeStepMinutes READ timeStepMinutes WRITE setTimeStepMinutes)
     Q_PROPERTY(bool showsOffsetFromHome READ showsOffsetFromHome WRITE setShowsOffsetFromHome)
+    Q_PROPERTY(TrayDisplay trayDisplay READ trayDisplay WRITE setTrayDisplay)
+    Q_PROPERTY(QStringList trayCityIDs READ trayCityIDs WRITE setTrayCityIDs)
 
 public:
     using StringMap = QMap<QString, QString>;
@@ -68,6 +70,13 @@ public:
     // 15, 30 or 60: the time cursor's step.
     int timeStepMinutes() const { return m_timeStepMinutes; }
     bool showsOffsetFromHome() const { return m_showsOffsetFromHome; }
+    TrayDisplay trayDisplay() const { return m_trayDisplay; }
+    // The clocks marked to show in the tray (at most trayCityLimit); none: the home zone.
+    QStringList trayCityIDs() const { return m_trayCityIDs; }
+    static constexpr int trayCityLimit = 3;
+    bool isShownInTray(const QString& id) const { return m_trayCityIDs.contains(id); }
+    // Whether the clock `id` may be marked now: it is, or there is room.
+    bool mayShowInTray(const QString& id) const;
     TimeRange defaultWorkingHours() const { return m_defaultWorkingHours; }
     TimeRange awakeHours() const { return m_awakeHours; }
     // A city's own working hours ("home" for a home row without a city); none: the default.
@@ -90,6 +99,11 @@ public:
     // Values other than 15, 30 and 60 are ignored.
     void setTimeStepMinutes(int minutes);
     void setShowsOffsetFromHome(bool shows);
+    void setTrayDisplay(TrayDisplay display);
+    // Repeats go, and what is past the limit.
+    void setTrayCityIDs(const QStringList& ids);
+    // Marks or unmarks the clock `id`; a fourth is refused.
+    void toggleShownInTray(const QString& id);
     void setDefaultWorkingHours(const TimeRange& range);
     void setAwakeHours(const TimeRange& range);
     // None goes back to the default.
@@ -180,6 +194,8 @@ private:
     StringMap m_customEmoji;
     int m_timeStepMinutes = 30;
     bool m_showsOffsetFromHome = true;
+    TrayDisplay m_trayDisplay = TrayDisplay::icon;
+    QStringList m_trayCityIDs;
     TimeRange m_defaultWorkingHours;
     TimeRange m_awakeHours;
     StringMap m_cityWorkingHours;

@@ -22,6 +22,8 @@ enum class SettingKey {
     awakeHours,
     timeStepMinutes,
     showsOffsetFromHome,
+    trayDisplay,
+    trayCityIDs,
 };
 
 enum class SettingType { cityIds, choice, flag, textsByCity, timeRange, minutes };
@@ -34,6 +36,7 @@ constexpr unsigned texts = 4;  // how times and days are written
 constexpr unsigned hours = 8;  // working and waking hours
 constexpr unsigned shell = 16; // the tray icon and the taskbar entry
 constexpr unsigned grid = 32;  // the time cursor's step
+constexpr unsigned tray = 64;  // what the tray shows beside or as its icon
 } // namespace SettingEffect
 
 struct SettingRow {
@@ -77,6 +80,10 @@ inline constexpr SettingRow settingsTable[] = {
      "the default, for anything but the numbers 15, 30 and 60", "Time step:", SettingEffect::grid},
     {SettingKey::showsOffsetFromHome, "showsOffsetFromHome", SettingType::flag, "true", "the default",
      "Show offset from my time", SettingEffect::texts},
+    {SettingKey::trayDisplay, "trayDisplay", SettingType::choice, "icon", "the default",
+     "In the tray, show:", SettingEffect::tray},
+    {SettingKey::trayCityIDs, "trayCityIDs", SettingType::cityIds, "", "none: the home zone", nullptr,
+     SettingEffect::tray},
 };
 
 constexpr const SettingRow& settingRow(SettingKey key)

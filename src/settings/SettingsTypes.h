@@ -10,6 +10,7 @@
 enum class TimeFormat { system, twelveHour, twentyFourHour };
 enum class DateFormat { relative, abbreviated, numeric };
 enum class SortMode { time, alphabetical, manual };
+enum class TrayDisplay { icon, timeBesideIcon, timeAsIcon };
 
 template <typename Enum> struct EnumCase {
     Enum value;
@@ -33,6 +34,16 @@ inline constexpr EnumCase<SortMode> sortModeCases[] = {
     {SortMode::manual, "manual", "Custom"},
 };
 
+inline constexpr EnumCase<TrayDisplay> trayDisplayCases[] = {
+    {TrayDisplay::icon, "icon", "Icon"},
+    {TrayDisplay::timeBesideIcon, "timeBesideIcon", "Time beside the icon"},
+    {TrayDisplay::timeAsIcon, "timeAsIcon", "Time as the icon"},
+};
+
+inline std::span<const EnumCase<TrayDisplay>> enumCases(TrayDisplay)
+{
+    return trayDisplayCases;
+}
 inline std::span<const EnumCase<TimeFormat>> enumCases(TimeFormat)
 {
     return timeFormatCases;

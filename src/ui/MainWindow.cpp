@@ -344,6 +344,7 @@ QMenu* MainWindow::makeRowMenu(int row)
         auto* menu = new QMenu(this);
         menu->addAction(QStringLiteral("Working Hours…"), this,
                         [this, title = item.content.title] { editHomeHours(title); });
+        addTrayToggle(*menu, item.city ? item.city->id : QStringLiteral("home"));
         return menu;
     }
     if (item.kind != CityListModel::ItemKind::row || item.rowKind != CityListModel::RowKind::tracked || !item.city)
@@ -360,6 +361,7 @@ QMenu* MainWindow::makeRowMenu(int row)
                         [this, city] { m_settings.resetCustomization(city); });
     menu->addAction(QStringLiteral("Copy Time"), this,
                     [time = item.texts.time] { QGuiApplication::clipboard()->setText(time); });
+    addTrayToggle(*menu, city.id);
     menu->addSeparator();
     auto* up = menu->addAction(QStringLiteral("Move Up"), this, [this, city] { moveCity(city, -1); });
     up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
@@ -374,6 +376,16 @@ QMenu* MainWindow::makeRowMenu(int row)
                         if (index.isValid()) removeRow(index.row());
                     });
     return menu;
+}
+
+void MainWindow::addTrayToggle(QMenu& menu, const QString& id)
+{
+    // Up to three clocks show in the tray; a fourth waits for one to go.
+    QAction* shown =
+        menu.addAction(QStringLiteral("Show in Tray"), this, [this, id] { m_settings.toggleShownInTray(id); });
+    shown->setCheckable(true);
+    shown->setChecked(m_settings.isShownInTray(id));
+    shown->setEnabled(m_settings.mayShowInTray(id) && m_settings.showsMenuBarItem());
 }
 
 int MainWindow::rowOf(const QString& cityId) const

@@ -84,6 +84,7 @@ private:
     void placeClearSelection();
     void moveIntoList();
     void wakeCaret();
+    void addTrayToggle(QMenu& menu, const QString& id);
     int rowOf(const QString& cityId) const;
     bool canMove(int row, int direction) const;
 

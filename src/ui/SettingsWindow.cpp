@@ -89,7 +89,21 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_showsMenuBarItem = new QCheckBox(settingLabel(SettingKey::showsMenuBarItem), appearance);
     m_showsDockIcon = new QCheckBox(settingLabel(SettingKey::showsDockIcon), appearance);
     m_opensAtLogin = new QCheckBox(QStringLiteral("Open at login"), appearance);
-    for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem, m_showsDockIcon, m_opensAtLogin})
+    for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem})
+        appearanceLayout->addWidget(box);
+    m_trayDisplay = new QComboBox(appearance);
+    for (const EnumCase<TrayDisplay>& choice : trayDisplayCases)
+        m_trayDisplay->addItem(QString::fromUtf8(choice.label), int(choice.value));
+    auto* trayRow = new QHBoxLayout;
+    auto* trayLabel = new QLabel(settingLabel(SettingKey::trayDisplay), appearance);
+    trayLabel->setBuddy(m_trayDisplay);
+    m_trayDisplay->setAccessibleName(settingLabel(SettingKey::trayDisplay).chopped(1));
+    trayRow->addSpacing(20); // under the tray's box, as its detail
+    trayRow->addWidget(trayLabel);
+    trayRow->addWidget(m_trayDisplay);
+    trayRow->addStretch(1);
+    appearanceLayout->addLayout(trayRow);
+    for (QCheckBox* box : {m_showsDockIcon, m_opensAtLogin})
         appearanceLayout->addWidget(box);
     layout->addWidget(appearance);
 
@@ -154,6 +168,8 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
         updatesLayout->addWidget(packaged);
     }
 
+    connect(m_trayDisplay, &QComboBox::activated, this,
+            [this] { m_settings.setTrayDisplay(TrayDisplay(m_trayDisplay->currentData().toInt())); });
     connect(m_timeFormat, &QComboBox::activated, this,
             [this] { m_settings.setTimeFormat(TimeFormat(m_timeFormat->currentData().toInt())); });
     connect(m_dateFormat, &QComboBox::activated, this,
@@ -223,6 +239,8 @@ void SettingsWindow::refreshSettings()
     m_awakeTo->setTime(m_settings.awakeHours().to);
     m_showsHomeZone->setChecked(m_settings.showsHomeZone());
     m_showsMenuBarItem->setChecked(m_settings.showsMenuBarItem());
+    m_trayDisplay->setCurrentIndex(m_trayDisplay->findData(int(m_settings.trayDisplay())));
+    m_trayDisplay->setEnabled(m_settings.showsMenuBarItem());
     m_showsDockIcon->setChecked(m_settings.showsDockIcon());
     // Whichever of the two is the only one left on cannot be switched off.
     m_showsMenuBarItem->setEnabled(m_settings.mayHideMenuBarItem());

@@ -33,6 +33,7 @@ public:
     QCheckBox* showsMenuBarItem() const { return m_showsMenuBarItem; }
     QCheckBox* showsOffset() const { return m_showsOffset; }
     QComboBox* step() const { return m_step; }
+    QComboBox* trayDisplay() const { return m_trayDisplay; }
     // Working hours from and to, then waking hours from and to.
     QList<QTimeEdit*> hourFields() const { return {m_workFrom, m_workTo, m_awakeFrom, m_awakeTo}; }
     QCheckBox* showsDockIcon() const { return m_showsDockIcon; }
@@ -62,6 +63,7 @@ private:
     QCheckBox* m_showsFlags = nullptr;
     QCheckBox* m_showsOffset = nullptr;
     QComboBox* m_step = nullptr;
+    QComboBox* m_trayDisplay = nullptr;
     QTimeEdit* m_workFrom = nullptr;
     QTimeEdit* m_workTo = nullptr;
     QTimeEdit* m_awakeFrom = nullptr;

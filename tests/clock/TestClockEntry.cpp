@@ -190,6 +190,51 @@ private slots:
                               u"Tokyo 7:00\u202FAM Tomorrow"_s}));
     }
 
+    // Beside the tray's icon: the marked clocks in the list's order, else
+    // home; and the widest the text may grow ("_" is the narrow space).
+    void trayTimes_data()
+    {
+        // first: the time drawn as the icon
+        addColumns<QVariantMap, bool, QString, QString, QString>({"stored", "planned", "text", "guide", "first"});
+        const QVariantMap h24{{"timeFormat", "twentyFourHour"}};
+        QTest::newRow("home alone, with its flag") << h24 << false << "🇬🇧 12:00"
+                                                   << "🇬🇧 88:88"
+                                                   << "12:00";
+        QTest::newRow("marked, in the list's order, with flags")
+            << QVariantMap{{"timeFormat", "twentyFourHour"}, {"trayCityIDs", QStringList{"tok", "ny"}}} << false
+            << "🇺🇸 07:00 🇯🇵 21:00"
+            << "🇺🇸 88:88 🇯🇵 88:88"
+            << "07:00";
+        QTest::newRow("12-hour, no flags: the titles")
+            << QVariantMap{{"timeFormat", "twelveHour"}, {"showsFlags", false}, {"trayCityIDs", QStringList{"tok"}}}
+            << false << "Tokyo 9:00_PM"
+            << "Tokyo 88:88_AM"
+            << "9:00_PM";
+        QTest::newRow("a marked clock no longer tracked: home")
+            << QVariantMap{{"timeFormat", "twentyFourHour"}, {"trayCityIDs", QStringList{"osa"}}} << false << "🇬🇧 12:00"
+            << "🇬🇧 88:88"
+            << "12:00";
+        QTest::newRow("a set time is marked, home without its flag")
+            << QVariantMap{{"timeFormat", "twentyFourHour"}, {"showsFlags", false}} << true << "◷ 13:00"
+            << "◷ 88:88"
+            << "13:00";
+    }
+
+    void trayTimes()
+    {
+        auto [stored, planned, text, guide, first] =
+            fetchRow<QVariantMap, bool, QString, QString, QString>({"stored", "planned", "text", "guide", "first"});
+        RecordingPreferences store;
+        store.values = stored;
+        store.values.insert(u"trackedCityIDs"_s, QStringList{"tok", "ny"});
+        ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
+        if (planned) stack.time.setInstant(winter.addSecs(3600));
+        const ClockEntries::TrayTimes times = stack.entries.trayTimes();
+        QCOMPARE(times.text, text.replace(u'_', u'\u202F'));
+        QCOMPARE(times.guide, guide.replace(u'_', u'\u202F'));
+        QCOMPARE(times.first, first.replace(u'_', u'\u202F'));
+    }
+
     void homeRowCarriesItsZoneAndCity()
     {
         RecordingPreferences store;

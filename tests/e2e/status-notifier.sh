@@ -30,6 +30,9 @@ export XDG_DATA_DIRS=$work/root/usr/share:/usr/share
 gtk-sni-tray-standalone --top --end --size 28 --watcher >"$work/host.log" 2>&1 & host_pid=$!; pids+=($host_pid)
 wait_for 10 watcher_property IsStatusNotifierHostRegistered >/dev/null || fail "the tray bar's watcher did not come up"
 
+# London and Tokyo tracked, both shown beside the icon.
+echo '{"trackedCityIDs": ["gn1850147", "gn2643743"], "trayDisplay": "timeBesideIcon",
+  "trayCityIDs": ["gn1850147", "gn2643743"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 "$work/root/usr/bin/horavia" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 registered || fail "no item registered with the watcher"
 service=$(item_name)
@@ -68,6 +71,38 @@ tooltip=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierIte
   string:org.kde.StatusNotifierItem string:ToolTip)
 grep -qP "UTC $(date -u '+%-I:%M').(AM|PM)" <<<"$tooltip" || fail "the item's tooltip lacks the home time: $tooltip"
 pass "the item's tooltip gives the times: $(grep -oP 'UTC [0-9:]+.(AM|PM)[^"]*' <<<"$tooltip" | head -1)"
+
+# The time beside the icon, in the list's order (London, then Tokyo), as
+# `date` gives it for those zones, and the guide as wide as it can grow.
+label_is_now() {
+  local label london tokyo
+  label=$(item_property XAyatanaLabel)
+  london=$(TZ=Europe/London date '+%-I:%M') tokyo=$(TZ=Asia/Tokyo date '+%-I:%M')
+  grep -qP "^🇬🇧 $london.[AP]M 🇯🇵 $tokyo.[AP]M$" <<<"$label"
+}
+wait_for 3 label_is_now || fail "the label reads $(item_property XAyatanaLabel), not London's and Tokyo's time now"
+pass "the label gives London's and Tokyo's time: $(item_property XAyatanaLabel)"
+guide=$(item_property XAyatanaLabelGuide)
+grep -qP '^🇬🇧 88:88.[AP]M 🇯🇵 88:88.[AP]M$' <<<"$guide" || fail "the label's guide is $guide"
+pass "the label's guide: $guide"
+import -window root "$shots/status-notifier-label.png"
+
+# The wheel over the item sets a time a step later; the middle click goes back to now.
+dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Scroll \
+  int32:-120 string:vertical >/dev/null
+set_later() {
+  local label tooltip
+  label=$(item_property XAyatanaLabel)
+  tooltip=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierItem \
+    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:ToolTip)
+  grep -q '^◷ 🇬🇧 ' <<<"$label" && grep -q '"◷ UTC ' <<<"$tooltip"
+}
+wait_for 3 set_later || fail "a turn of the wheel did not set a time: $(item_property XAyatanaLabel)"
+pass "a turn of the wheel sets a time, shown in the label and the tooltip: $(item_property XAyatanaLabel)"
+dbus-send --session --print-reply --dest="$service" /StatusNotifierItem \
+  org.kde.StatusNotifierItem.SecondaryActivate int32:0 int32:0 >/dev/null
+wait_for 3 label_is_now || fail "the middle click did not go back to now: $(item_property XAyatanaLabel)"
+pass "the middle click goes back to now"
 
 # The bar shows the one item at its right end.
 sleep 1

@@ -63,7 +63,7 @@ xdotool windowactivate --sync "$main_id" 2>/dev/null; xdotool key ctrl+comma
 wait_for 5 find_app_window 420 440 || fail "Ctrl+, did not open the settings"
 read -r settings_id _ < <(find_app_window 420 440)
 sleep 0.3
-xdotool mousemove --window "$settings_id" 30 269 click 1
+xdotool mousemove --window "$settings_id" 30 299 click 1
 entry=$XDG_CONFIG_HOME/autostart/org.horavia.Horavia.desktop
 wait_for 5 test -f "$entry" || fail "no autostart entry after a click on Open at login"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")

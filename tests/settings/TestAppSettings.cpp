@@ -83,6 +83,11 @@ private slots:
         QTest::newRow("timeStepMinutes: 45 is no step") << "timeStepMinutes" << QVariant(45) << QVariant(30);
         QTest::newRow("timeStepMinutes: text") << "timeStepMinutes" << QVariant(u"15"_s) << QVariant(30);
         QTest::newRow("timeStepMinutes: a whole double") << "timeStepMinutes" << QVariant(60.0) << QVariant(60);
+        QTest::newRow("trayDisplay: unknown")
+            << "trayDisplay" << QVariant(u"both"_s) << QVariant::fromValue(TrayDisplay::icon);
+        QTest::newRow("trayCityIDs: repeats go, and past three")
+            << "trayCityIDs" << QVariant(QStringList{"tok", "tok", "ny", "la", "lon"})
+            << QVariant(QStringList{"tok", "ny", "la"});
     }
 
     void loadsStoredValues()
@@ -126,6 +131,9 @@ private slots:
         QTest::newRow("timeFormat") << QVariant::fromValue(TimeFormat::twelveHour) << QVariant(u"twelveHour"_s);
         QTest::newRow("dateFormat") << QVariant::fromValue(DateFormat::abbreviated) << QVariant(u"abbreviated"_s);
         QTest::newRow("timeStepMinutes") << QVariant(15) << QVariant(15);
+        QTest::newRow("trayDisplay") << QVariant::fromValue(TrayDisplay::timeBesideIcon)
+                                     << QVariant(u"timeBesideIcon"_s);
+        QTest::newRow("trayCityIDs") << list << list;
         for (const char* flag :
              {"showsHomeZone", "showsMenuBarItem", "showsDockIcon", "showsFlags", "showsOffsetFromHome"})
             QTest::newRow(flag) << QVariant(false) << QVariant(false);
@@ -284,6 +292,24 @@ private slots:
         settings->setTrackedCityIDs({"ny", "lon", "ny"});
         settings->toggleTracking(city("ny"));
         QCOMPARE(settings->trackedCityIDs(), QStringList{"lon"});
+    }
+
+    // Up to three clocks show in the tray; a fourth is refused until one goes.
+    void showInTray()
+    {
+        const auto settings = make();
+        QSignalSpy changes(settings.get(), &AppSettings::changed);
+        for (const char* id : {"tok", "ny", "la", "lon"})
+            settings->toggleShownInTray(QString::fromLatin1(id));
+        QCOMPARE(settings->trayCityIDs(), (QStringList{"tok", "ny", "la"}));
+        QVERIFY(!settings->mayShowInTray(u"lon"_s));
+        QVERIFY(settings->mayShowInTray(u"ny"_s));
+        QCOMPARE(heard(changes, SettingKey::trayCityIDs), 3);
+        settings->toggleShownInTray(u"ny"_s);
+        settings->toggleShownInTray(u"lon"_s);
+        QCOMPARE(settings->trayCityIDs(), (QStringList{"tok", "la", "lon"}));
+        QCOMPARE(m_store.values.value(keyName(SettingKey::trayCityIDs)).toStringList(),
+                 (QStringList{"tok", "la", "lon"}));
     }
 
     // The application stays reachable: the last of the tray icon and the

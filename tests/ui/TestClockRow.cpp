@@ -3,6 +3,7 @@
 #include "clock/ClockRowLayout.h"
 #include "ui/ClockRowPainter.h"
 #include "ui/RowButton.h"
+#include "ui/TrayTimeIcon.h"
 
 #include <QApplication>
 #include <QImage>
@@ -191,6 +192,34 @@ private slots:
         c.emoji = u"🇫🇷"_s; // never read out
         if (!originalName.isEmpty()) c.originalName = originalName;
         QCOMPARE(ClockRowTexts::accessibleText(c, ClockRowTexts::of(c, formatter())), expected);
+    }
+
+    // The time as the tray's icon: the hour over the minute, whatever the format.
+    void trayTimeIcon_data()
+    {
+        addColumns<QString, QString, QString>({"time", "hour", "minute"});
+        QTest::newRow("24-hour") << u"21:05"_s << u"21"_s << u"05"_s;
+        QTest::newRow("12-hour") << u"9:05\u202FPM"_s << u"9"_s << u"05"_s;
+        QTest::newRow("a day half first") << u"午後9:05"_s << u"9"_s << u"05"_s;
+        QTest::newRow("a dot") << u"21.05"_s << u"21"_s << u"05"_s;
+        QTest::newRow("no time") << QString() << QString() << QString();
+    }
+
+    void trayTimeIcon()
+    {
+        auto [time, hour, minute] = fetchRow<QString, QString, QString>({"time", "hour", "minute"});
+        QCOMPARE(TrayTimeIcon::hourAndMinute(time), std::pair(hour, minute));
+        // Drawn at its own pixels at scale 2, with ink in both halves (none without a time).
+        const QImage image = TrayTimeIcon::draw(time, 22, 2.0, QApplication::palette());
+        QCOMPARE(image.size(), QSize(44, 44));
+        const auto inked = [&](int top) {
+            for (int y = top; y < top + 22; ++y)
+                for (int x = 0; x < 44; ++x)
+                    if (qAlpha(image.pixel(x, y)) > 200) return true;
+            return false;
+        };
+        QCOMPARE(inked(0), !hour.isEmpty());
+        QCOMPARE(inked(22), !minute.isEmpty());
     }
 
     void rowButtonTakesTheWholeRow()

@@ -86,11 +86,11 @@ private slots:
     void rowMenu_data()
     {
         addColumns<QVariantMap, QStringList>({"custom", "entries"});
-        const QStringList plain{"Rename…", "Copy Time", "", "Move Up", "Move Down", "", "Remove Tokyo"};
+        const QStringList plain{"Rename…", "Copy Time", "Show in Tray", "", "Move Up", "Move Down", "", "Remove Tokyo"};
         QTest::newRow("a flag alone is no customisation") << QVariantMap() << plain;
         QTest::newRow("relabelled: reset, and the catalogue name")
             << QVariantMap{{"tok", "Office"}}
-            << QStringList{"Rename…", "Reset Name and Emoji", "Copy Time", "", "Move Up", "Move Down",
+            << QStringList{"Rename…", "Reset Name and Emoji", "Copy Time", "Show in Tray", "", "Move Up", "Move Down",
                            "",        "Remove Tokyo"};
     }
 
@@ -105,6 +105,14 @@ private slots:
         for (QAction* action : menu->actions())
             texts.append(action->text());
         QCOMPARE(texts, entries);
+        // Marked from the menu, up to three clocks; the fourth must wait.
+        QAction* tray = menu->actions().at(entries.indexOf(u"Show in Tray"_s));
+        QVERIFY(tray->isCheckable() && !tray->isChecked() && tray->isEnabled());
+        tray->trigger();
+        QCOMPARE(m_settings->trayCityIDs(), QStringList{"tok"});
+        QVERIFY(m_window->makeRowMenu(3)->actions().at(entries.indexOf(u"Show in Tray"_s))->isChecked());
+        m_settings->setTrayCityIDs({u"a"_s, u"b"_s, u"c"_s});
+        QVERIFY(!m_window->makeRowMenu(3)->actions().at(entries.indexOf(u"Show in Tray"_s))->isEnabled());
     }
 
     // Ctrl+Up and Ctrl+Down reorder as a drag does; focus and selection follow.
@@ -129,14 +137,14 @@ private slots:
         QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier); // already first
         QCOMPARE(m_settings->manualOrder(), (QStringList{"tok", "par"}));
         const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(3));
-        QVERIFY(!menu->actions().at(3)->isEnabled() && menu->actions().at(4)->isEnabled());
+        QVERIFY(!menu->actions().at(4)->isEnabled() && menu->actions().at(5)->isEnabled());
     }
 
     // The home row without a city keeps working hours alone.
     void homeWorkingHours()
     {
         const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(1));
-        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().size(), 2); // and Show in Tray
         menu->actions().first()->trigger();
         auto* editor = m_window->findChild<CityLabelEditor*>();
         QVERIFY(editor);
