@@ -9,9 +9,20 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include <utility>
+
 Tray::Tray(QObject* parent)
     : QObject(parent)
 {
+    // A drawn time follows the desktop from light to dark at once.
+    qGuiApp->installEventFilter(this);
+}
+
+bool Tray::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qGuiApp && event->type() == QEvent::ApplicationPaletteChange)
+        if (const QString time = std::exchange(m_timeIcon, QString()); !time.isEmpty()) setTimeIcon(time);
+    return QObject::eventFilter(watched, event);
 }
 
 Tray::~Tray() = default;

@@ -42,6 +42,9 @@ signals:
     // A wheel's turn, in a QWheelEvent's angle units.
     void scrolled(int angleDelta);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     explicit Tray(QObject* parent);
     void showMenuAt(const QPoint& at);

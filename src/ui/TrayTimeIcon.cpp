@@ -51,9 +51,12 @@ QImage draw(const QString& time, int side, qreal ratio, const QPalette& palette)
     };
     addLine(hour, 0);
     addLine(minute, 1);
-    QColor halo = palette.color(QPalette::Window);
-    halo.setAlphaF(0.7f);
-    painter.strokePath(text, QPen(halo, std::max(1.0, side / 16.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // On a tile of the palette's own window colour: a panel may be light or
+    // dark whatever the palette, and the tile reads on either.
+    const qreal radius = side / 5.0;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette.color(QPalette::Window));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), radius, radius);
     painter.fillPath(text, palette.color(QPalette::WindowText));
     return image;
 }

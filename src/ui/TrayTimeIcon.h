@@ -5,9 +5,9 @@
 #include <QPalette>
 
 // The time drawn as the tray's icon: the hour over the minute, bold, in the
-// palette's text colour with a thin halo of its window colour, so that it
-// reads on a light or a dark panel. Sharp at each size and scale, as each is
-// drawn at its own pixels.
+// palette's text colour on a tile of its window colour, so that it reads on
+// a light or a dark panel. Sharp at each size and scale, as each is drawn
+// at its own pixels.
 namespace TrayTimeIcon {
 
 // "21:05" or "9:05 PM" (what follows the minutes is left out) as hour and minute.

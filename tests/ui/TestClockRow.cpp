@@ -209,13 +209,14 @@ private slots:
     {
         auto [time, hour, minute] = fetchRow<QString, QString, QString>({"time", "hour", "minute"});
         QCOMPARE(TrayTimeIcon::hourAndMinute(time), std::pair(hour, minute));
-        // Drawn at its own pixels at scale 2, with ink in both halves (none without a time).
+        // Drawn at its own pixels at scale 2, with text in both halves (none without a time).
         const QImage image = TrayTimeIcon::draw(time, 22, 2.0, QApplication::palette());
         QCOMPARE(image.size(), QSize(44, 44));
+        const QColor ink = QApplication::palette().color(QPalette::WindowText);
         const auto inked = [&](int top) {
             for (int y = top; y < top + 22; ++y)
                 for (int x = 0; x < 44; ++x)
-                    if (qAlpha(image.pixel(x, y)) > 200) return true;
+                    if (image.pixelColor(x, y).alpha() == 255 && image.pixelColor(x, y) == ink) return true;
             return false;
         };
         QCOMPARE(inked(0), !hour.isEmpty());
