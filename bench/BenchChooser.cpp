@@ -15,12 +15,14 @@
 #include "platform/ContinuousTimer.h"
 #include "platform/LoginItem.h"
 #include "platform/Preferences.h"
+#include "platform/StatusNotifierItem.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
 #include "ui/SettingsWindow.h"
+#include "ui/TrayTimeIcon.h"
 #include "ui/UpdateWindow.h"
 #include "ui/WorldMapView.h"
 #include "update/Updater.h"
@@ -408,5 +410,47 @@ void settingsPreviewTick(benchmark::State& state)
         windows.tick();
 }
 BENCHMARK(settingsPreviewTick)->Unit(benchmark::kMicrosecond);
+
+// The tray's share of a tick with three clocks beside the icon: the
+// tooltip's lines and the label with its guide, handed to the item (the
+// rows' texts are the tick's, measured above).
+void trayRefreshWithThreeClocks(benchmark::State& state)
+{
+    MemoryPreferences store;
+    AppSettings settings{store, database()};
+    auto* timer = new StillTimer;
+    QDateTime wall = QDateTime::currentDateTimeUtc();
+    Clock clock{wall, [&wall] { return wall; }, std::unique_ptr<ContinuousTimer>(timer)};
+    DisplayedTime time{clock};
+    ClockEntries entries{settings, database(), time};
+    const QStringList cities = twentyCities();
+    settings.setTrackedCityIDs(cities);
+    settings.setTrayDisplay(TrayDisplay::timeBesideIcon);
+    settings.setTrayCityIDs(cities.mid(0, 3));
+    StatusNotifierItem item(QStringLiteral("horavia"), QStringLiteral("Horavia"), {});
+    for (auto _ : state) {
+        state.PauseTiming();
+        wall = wall.addSecs(60);
+        timer->fire();
+        (void)entries.rows();
+        state.ResumeTiming();
+        item.setToolTip(entries.glanceLines(wall).join(QLatin1Char('\n')));
+        const ClockEntries::TrayTimes times = entries.trayTimes();
+        item.setLabel(times.text, times.guide);
+    }
+}
+BENCHMARK(trayRefreshWithThreeClocks)->Unit(benchmark::kMicrosecond);
+
+// The time drawn as the icon, at 22 points, at scale 1 and 2.
+void timeIcon(benchmark::State& state)
+{
+    const QPalette palette = QApplication::palette();
+    int minute = 0;
+    for (auto _ : state) {
+        const QString text = QStringLiteral("21:%1").arg(minute++ % 60, 2, 10, QLatin1Char('0'));
+        benchmark::DoNotOptimize(TrayTimeIcon::draw(text, 22, qreal(state.range(0)), palette));
+    }
+}
+BENCHMARK(timeIcon)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
