@@ -1,6 +1,7 @@
 #include "GuiMain.h"
 
 #include "HoraviaApp.h"
+#include "platform/ActivationToken.h"
 #include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
@@ -29,8 +30,13 @@ int horaviaGuiMain(int argc, char** argv)
 
     // A logout or Ctrl+C quits as "Quit Horavia" does, saving what is pending.
     TerminationSignals::quitOnTermination(application);
+    // horavia --toggle opens or closes the running copy's panel, or starts
+    // with it open; the launch's token lets the panel take the focus.
+    const bool toggle = application.arguments().contains(QStringLiteral("--toggle"));
     SingleInstance instance;
-    if (!instance.claim()) return 0; // the running copy was asked to show itself
+    if (!instance.claim(toggle ? SingleInstance::Request::toggle : SingleInstance::Request::reopen,
+                        ActivationToken::ofLaunch()))
+        return 0; // the running copy was asked
     HoraviaApp::prepareInBackground();
     Services::reserve();
 
@@ -42,9 +48,15 @@ int horaviaGuiMain(int argc, char** argv)
     DesktopColorScheme colorScheme;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &horavia,
                      [&horavia] { horavia.presentMainWindow(); });
+    QObject::connect(&instance, &SingleInstance::toggleRequested, &horavia, [&horavia](const QString& token) {
+        ActivationToken::use(token);
+        horavia.toggleClocks();
+    });
     // Only the autostart entry passes this; a user's own launch shows the window.
     const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
-    horavia.start(atLogin ? HoraviaApp::StartReason::atLogin : HoraviaApp::StartReason::launched);
+    horavia.start(toggle    ? HoraviaApp::StartReason::toggled
+                  : atLogin ? HoraviaApp::StartReason::atLogin
+                            : HoraviaApp::StartReason::launched);
     Appearance::follow(application, colorScheme);
     // Queued after the first window's making, which start() has queued.
     QTimer::singleShot(0, &colorScheme, [&colorScheme] { colorScheme.follow(); });

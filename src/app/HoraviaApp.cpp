@@ -358,10 +358,14 @@ void HoraviaApp::start(StartReason reason)
     prepareFirstWindow();
 
     // The main window comes at every launch, right after the icon is up; a
-    // start at login shows only the icon, unless there is none to click.
+    // start at login shows only the icon, unless there is none to click; a
+    // start to toggle the panel opens the panel.
     QTimer::singleShot(0, this, [this, reason] {
         const bool iconShown = m_tray && m_settings->showsMenuBarItem();
-        if (reason == StartReason::launched || !iconShown) presentMainWindow();
+        if (reason == StartReason::toggled)
+            toggleClocks();
+        else if (reason == StartReason::launched || !iconShown)
+            presentMainWindow();
         // The tooltip shows on a hover, the window at once: the window first.
         if (m_tray) refreshTray();
         new AfterFirstFrame(
@@ -452,12 +456,31 @@ void HoraviaApp::presentMainWindow()
         if (!m_panel->isVisible()) showPanelAt(m_tray->anchor());
         return;
     }
+    showPanelWindow();
+}
+
+void HoraviaApp::showPanelWindow()
+{
     ensurePanel(PanelMode::window);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen) m_panel->fitTo(screen->availableGeometry());
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
+}
+
+void HoraviaApp::toggleClocks()
+{
+    if (m_tray && m_tray->isVisible() && m_tray->isShown()) {
+        togglePanel();
+        return;
+    }
+    // Without a tray to open under, the panel is a window of its own.
+    if (m_panel && m_panel->isVisible()) {
+        m_panel->hide();
+        return;
+    }
+    showPanelWindow();
 }
 
 void HoraviaApp::createEvent()

@@ -40,7 +40,7 @@ public:
     explicit HoraviaApp(QObject* parent = nullptr);
     ~HoraviaApp() override;
 
-    enum class StartReason { launched, atLogin };
+    enum class StartReason { launched, atLogin, toggled };
     // Shows the tray icon and, unless started at login, the main window.
     void start(StartReason reason = StartReason::launched);
 
@@ -65,6 +65,9 @@ public:
 
     // The tray panel, shown under the tray icon (or at the pointer).
     void togglePanel();
+    // As togglePanel(), or the panel as a window where no tray shows the icon
+    // (horavia --toggle, the global shortcut).
+    void toggleClocks();
     // As togglePanel(), under `anchor` (a point, the icon) where known.
     void togglePanelAt(const QRect& anchor);
     MenuBarPanel* panel() const { return m_panel.get(); }
@@ -83,6 +86,7 @@ private:
     // new list or format: nothing else changes them.
     void refreshTray();
     void showPanelAt(const QRect& anchor);
+    void showPanelWindow();
 
     std::unique_ptr<JsonPreferences> m_preferences;
     std::unique_ptr<LoginItem> m_loginItem;

@@ -26,10 +26,16 @@
 
 namespace {
 
-const char usage[] = R"(Usage: horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+const char usage[] = R"(Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
-Prints the time of your own zone and of every city you track, then exits.
-It reads your settings, needs no display and leaves a running Horavia alone.
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop's keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
@@ -125,7 +131,8 @@ bool wanted(int argc, char** argv)
     const QByteArray atLogin = LoginItem::atLoginArgument.toUtf8();
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "-h" || (argument.startsWith("--") && argument != atLogin)) return true;
+        if (argument == "-h" || (argument.startsWith("--") && argument != atLogin && argument != "--toggle"))
+            return true;
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "ActivationToken.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
@@ -19,8 +21,9 @@
 namespace {
 
 const QByteArray reopenLine = QByteArrayLiteral("reopen");
+const QByteArray toggleLine = QByteArrayLiteral("toggle");
 constexpr int answerTimeoutMs = 1000;
-constexpr qsizetype longestLine = 64;
+constexpr qsizetype longestLine = 256; // "toggle" and a token
 
 QByteArray privateFolderPrefix()
 {
@@ -89,7 +92,7 @@ SingleInstance::~SingleInstance()
     if (!m_privateFolder.isEmpty()) ::rmdir(QFile::encodeName(m_privateFolder).constData());
 }
 
-SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path)
+SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path, const QByteArray& request)
 {
     const QByteArray encoded = QFile::encodeName(path);
     sockaddr_un address{};
@@ -112,7 +115,7 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path)
         } else {
             pollfd writable{fd, POLLOUT, 0};
             if (::poll(&writable, 1, answerTimeoutMs) == 1) {
-                const QByteArray line = reopenLine + '\n';
+                const QByteArray line = request + '\n';
                 answer = ::send(fd, line.constData(), size_t(line.size()), MSG_NOSIGNAL) == line.size()
                              ? Answer::reopened
                              : Answer::busy;
@@ -130,8 +133,11 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path)
     return answer;
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(Request request, const QString& activationToken)
 {
+    QByteArray line = request == Request::toggle ? toggleLine : reopenLine;
+    if (request == Request::toggle && ActivationToken::isUsable(activationToken))
+        line += ' ' + activationToken.toLatin1();
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     const bool privateTemp = m_socketPath.isEmpty() && runtime.isEmpty();
     if (m_socketPath.isEmpty() && !privateTemp) m_socketPath = runtime + QStringLiteral("/horavia.socket");
@@ -139,7 +145,7 @@ bool SingleInstance::claim()
     if (privateTemp) {
         for (const QString& folder : privateFolders()) {
             const QString candidate = folder + QStringLiteral("/horavia.socket");
-            const Answer answer = askRunningCopy(candidate);
+            const Answer answer = askRunningCopy(candidate, line);
             if (answer != Answer::none) return false;
             ::rmdir(QFile::encodeName(folder).constData()); // left by a copy that is gone
         }
@@ -147,7 +153,7 @@ bool SingleInstance::claim()
         if (!::mkdtemp(pattern.data())) return true; // run anyway; only the reopen request is lost
         m_privateFolder = QFile::decodeName(pattern);
         m_socketPath = m_privateFolder + QStringLiteral("/horavia.socket");
-    } else if (askRunningCopy(m_socketPath) != Answer::none) {
+    } else if (askRunningCopy(m_socketPath, line) != Answer::none) {
         return false;
     }
     listen(m_socketPath);
@@ -209,10 +215,25 @@ void SingleInstance::accept(int fd)
                 readable->setEnabled(true);
                 return;
             }
-            if (end >= 0 && line->left(end) == reopenLine) emit reopenRequested();
+            if (end >= 0) take(line->left(end));
         }
         readable->deleteLater(); // the line, or the stream's end or error
     });
+}
+
+void SingleInstance::take(const QByteArray& line)
+{
+    if (line == reopenLine) {
+        emit reopenRequested();
+        return;
+    }
+    // "toggle", or "toggle TOKEN"; a token of another form is dropped, not the request.
+    if (line == toggleLine) {
+        emit toggleRequested(QString());
+    } else if (line.startsWith(toggleLine + ' ')) {
+        const QString token = QString::fromLatin1(line.mid(toggleLine.size() + 1));
+        emit toggleRequested(ActivationToken::isUsable(token) ? token : QString());
+    }
 }
 
 #include "moc_SingleInstance.cpp"

@@ -23,9 +23,13 @@ public:
     explicit SingleInstance(const QString& socketPath = QString(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
+    // What a later launch asks of the running copy.
+    enum class Request { reopen, toggle };
+
     // True when this process is now the running copy; false when another
-    // copy answered (and was asked to show itself) or is there but busy.
-    bool claim();
+    // copy answered (and was given `request`, with the launch's activation
+    // token) or is there but busy.
+    bool claim(Request request = Request::reopen, const QString& activationToken = QString());
 
     // Empty until claim() chose one when the default was asked for.
     QString socketPath() const { return m_socketPath; }
@@ -36,12 +40,16 @@ public:
 signals:
     // Another launch asked the running copy to show its main window.
     void reopenRequested();
+    // Another launch (horavia --toggle) asked to open or close the panel;
+    // the token is usable (ActivationToken) or empty.
+    void toggleRequested(const QString& activationToken);
 
 private:
     enum class Answer { none, reopened, busy };
-    Answer askRunningCopy(const QString& path);
+    Answer askRunningCopy(const QString& path, const QByteArray& line);
     void listen(const QString& path);
     void accept(int fd);
+    void take(const QByteArray& line);
 
     QString m_socketPath;
     QString m_privateFolder; // made by this copy; removed when it ends

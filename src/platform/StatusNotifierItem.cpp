@@ -1,5 +1,6 @@
 #include "StatusNotifierItem.h"
 
+#include "ActivationToken.h"
 #include "DBusMenu.h"
 
 #include <QCoreApplication>
@@ -249,11 +250,7 @@ void StatusNotifierItem::scroll(int delta, const QString& orientation)
 
 void StatusNotifierItem::provideActivationToken(const QString& token)
 {
-    // Handed to the compositor as it stands: printable ASCII, of a sane length.
-    if (token.isEmpty() || token.size() > 256) return;
-    for (const QChar c : token)
-        if (c.unicode() < 0x21 || c.unicode() > 0x7e) return;
-    qputenv("XDG_ACTIVATION_TOKEN", token.toLatin1());
+    ActivationToken::use(token);
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const StatusNotifierItem::Pixmap& pixmap)

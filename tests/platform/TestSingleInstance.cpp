@@ -86,6 +86,59 @@ private slots:
             ::close(fd);
     }
 
+    // What a later launch asks, as it arrives: a token that is no printable
+    // word is dropped, not the request; a line of another form does nothing.
+    void requests_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("heard"); // "reopen", "toggle:TOKEN", or empty for nothing
+        QTest::newRow("reopen") << "reopen\n"_ba << u"reopen"_s;
+        QTest::newRow("toggle") << "toggle\n"_ba << u"toggle:"_s;
+        QTest::newRow("toggle with a token") << "toggle kwin-42_x:1\n"_ba << u"toggle:kwin-42_x:1"_s;
+        QTest::newRow("a token with a space") << "toggle a b\n"_ba << u"toggle:"_s;
+        QTest::newRow("a token not ASCII") << "toggle t\xc3\xb6k\n"_ba << u"toggle:"_s;
+        QTest::newRow("a token too long") << "toggle "_ba + QByteArray(230, 'x') + "\n" << u"toggle:"_s;
+        QTest::newRow("a line too long") << "toggle "_ba + QByteArray(300, 'x') + "\n" << QString();
+        QTest::newRow("toggled, run together") << "toggleX\n"_ba << QString();
+        QTest::newRow("unknown") << "quit\n"_ba << QString();
+    }
+
+    void requests()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, heard);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"horavia.socket"_s);
+        SingleInstance running(path);
+        QVERIFY(running.claim());
+        QStringList requests;
+        connect(&running, &SingleInstance::reopenRequested, this, [&] { requests.append(u"reopen"_s); });
+        connect(&running, &SingleInstance::toggleRequested, this,
+                [&](const QString& token) { requests.append(u"toggle:"_s + token); });
+        QLocalSocket client;
+        client.connectToServer(path);
+        QVERIFY(client.waitForConnected(1000));
+        client.write(line);
+        client.flush();
+        const QStringList expected = heard.isEmpty() ? QStringList() : QStringList{heard};
+        QTRY_COMPARE_WITH_TIMEOUT(requests, expected, 2000);
+        QTest::qWait(200); // and nothing more
+        QCOMPARE(requests, expected);
+    }
+
+    // A second launch with --toggle hands the request and its token over.
+    void aLaunchHandsOverItsToggle()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"horavia.socket"_s);
+        SingleInstance running(path);
+        QVERIFY(running.claim());
+        QSignalSpy toggled(&running, &SingleInstance::toggleRequested);
+        QVERIFY(!SingleInstance(path).claim(SingleInstance::Request::toggle, u"token-1"_s));
+        QVERIFY(toggled.wait(2000));
+        QCOMPARE(toggled.first().first().toString(), u"token-1"_s);
+    }
+
     // Without a runtime folder, nothing planted in the temporary folder by
     // another user (or left open to others) is used.
     void plantedFoldersAreIgnored()
