@@ -10,7 +10,9 @@
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
 #include "map/WorldLand.h"
+#include "platform/ActivationToken.h"
 #include "platform/DefaultApplication.h"
+#include "platform/GlobalShortcut.h"
 #include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
 #include "platform/PrivateFiles.h"
@@ -300,8 +302,10 @@ HoraviaApp::HoraviaApp(QObject* parent)
     });
 
     m_windows.add(WindowId::settings, [this] {
-        return std::make_unique<SettingsWindow>(*m_settings, *m_time, *m_updater, *m_loginItem,
-                                                m_commands->showUpdate());
+        auto window =
+            std::make_unique<SettingsWindow>(*m_settings, *m_time, *m_updater, *m_loginItem, m_commands->showUpdate());
+        window->setGlobalShortcut(m_shortcut.get());
+        return window;
     });
 
     m_windows.add(WindowId::about,
@@ -356,6 +360,13 @@ void HoraviaApp::start(StartReason reason)
         updateTrayVisibility();
     }
     prepareFirstWindow();
+    // "Show Clocks" as a desktop-wide key, where the desktop's portal binds one.
+    m_shortcut = std::make_unique<GlobalShortcut>(QStringLiteral("org.horavia.Horavia"), QStringLiteral("show-clocks"),
+                                                  QStringLiteral("Show Clocks"));
+    connect(m_shortcut.get(), &GlobalShortcut::activated, this, [this](const QString& token) {
+        ActivationToken::use(token);
+        toggleClocks();
+    });
 
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click; a
@@ -370,6 +381,8 @@ void HoraviaApp::start(StartReason reason)
         if (m_tray) refreshTray();
         new AfterFirstFrame(
             [this, iconShown] {
+                // The portal is asked once the first frame is up, not before.
+                m_shortcut->start();
                 // The zones' names and rules for the first search, away from the event loop.
                 (void)QtConcurrent::run([] {
                     CityDatabase::shared().prepareSearch();

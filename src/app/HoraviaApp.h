@@ -16,6 +16,7 @@ class JsonPreferences;
 class LoginItem;
 class MenuBarPanel;
 class QMenu;
+class GlobalShortcut;
 class Tray;
 class Updater;
 
@@ -102,6 +103,7 @@ private:
     PanelMode m_panelMode = PanelMode::popup;
 
     std::unique_ptr<Tray> m_tray;
+    std::unique_ptr<GlobalShortcut> m_shortcut;
     int m_trayWheelRest = 0;
     std::unique_ptr<MenuBarPanel> m_panel;
 };

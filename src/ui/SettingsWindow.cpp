@@ -4,6 +4,7 @@
 #include "clock/ClockFormatter.h"
 #include "clock/DateFormats.h"
 #include "clock/DisplayedTime.h"
+#include "platform/GlobalShortcut.h"
 #include "platform/LoginItem.h"
 #include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
@@ -105,7 +106,23 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     appearanceLayout->addLayout(trayRow);
     for (QCheckBox* box : {m_showsDockIcon, m_opensAtLogin})
         appearanceLayout->addWidget(box);
+    // The key that opens the clocks, under the tray's choices.
+    auto* keyboardRow = new QHBoxLayout;
+    m_shortcutText = new QLabel(appearance);
+    m_shortcutText->setWordWrap(true);
+    m_shortcutText->setFont(Controls::scaled(font(), Controls::callout));
+    m_shortcutText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_changeShortcut = new QPushButton(QStringLiteral("Change…"), appearance);
+    m_changeShortcut->setAccessibleName(QStringLiteral("Change the Show Clocks shortcut"));
+    keyboardRow->addWidget(m_shortcutText, 1);
+    keyboardRow->addWidget(m_changeShortcut);
+    appearanceLayout->addLayout(keyboardRow);
+    connect(m_changeShortcut, &QPushButton::clicked, this, [this] {
+        if (m_shortcut) m_shortcut->configure();
+    });
     layout->addWidget(appearance);
+
+    refreshShortcut();
 
     auto* planning = new QGroupBox(QStringLiteral("Planning"), this);
     auto* planningForm = new QFormLayout(planning);
@@ -246,6 +263,32 @@ void SettingsWindow::refreshSettings()
     m_showsMenuBarItem->setEnabled(m_settings.mayHideMenuBarItem());
     m_showsDockIcon->setEnabled(m_settings.mayHideDockIcon());
     refreshPreview();
+}
+
+void SettingsWindow::setGlobalShortcut(GlobalShortcut* shortcut)
+{
+    m_shortcut = shortcut;
+    if (shortcut) {
+        connect(shortcut, &GlobalShortcut::availableChanged, this, &SettingsWindow::refreshShortcut);
+        connect(shortcut, &GlobalShortcut::triggerChanged, this, &SettingsWindow::refreshShortcut);
+    }
+    refreshShortcut();
+}
+
+void SettingsWindow::refreshShortcut()
+{
+    const bool bound = m_shortcut && m_shortcut->isAvailable();
+    QString text;
+    if (!bound)
+        text = QStringLiteral("To open the clocks from the keyboard, bind the command \"horavia --toggle\" to a key "
+                              "in your desktop's keyboard settings.");
+    else if (m_shortcut->trigger().isEmpty())
+        text = QStringLiteral("Show Clocks: no key yet");
+    else
+        text = QStringLiteral("Show Clocks: ") + m_shortcut->trigger();
+    m_shortcutText->setText(text);
+    m_shortcutText->setAccessibleName(text);
+    m_changeShortcut->setVisible(bound);
 }
 
 void SettingsWindow::setOpensAtLogin(bool opens)

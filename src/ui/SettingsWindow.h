@@ -7,6 +7,7 @@ class DisplayedTime;
 class LoginItem;
 class QAction;
 class QCheckBox;
+class GlobalShortcut;
 class QComboBox;
 class QLabel;
 class QTimeEdit;
@@ -34,6 +35,12 @@ public:
     QCheckBox* showsOffset() const { return m_showsOffset; }
     QComboBox* step() const { return m_step; }
     QComboBox* trayDisplay() const { return m_trayDisplay; }
+    // The desktop-wide key for Show Clocks, where the desktop's portal binds
+    // one; without it (or before it answers) the window says how to bind
+    // horavia --toggle instead.
+    void setGlobalShortcut(GlobalShortcut* shortcut);
+    QLabel* shortcutText() const { return m_shortcutText; }
+    QPushButton* changeShortcut() const { return m_changeShortcut; }
     // Working hours from and to, then waking hours from and to.
     QList<QTimeEdit*> hourFields() const { return {m_workFrom, m_workTo, m_awakeFrom, m_awakeTo}; }
     QCheckBox* showsDockIcon() const { return m_showsDockIcon; }
@@ -48,6 +55,7 @@ protected:
 
 private:
     void refreshSettings();
+    void refreshShortcut();
     void refreshPreview();
     void setOpensAtLogin(bool opens);
     void refreshUpdates();
@@ -64,6 +72,9 @@ private:
     QCheckBox* m_showsOffset = nullptr;
     QComboBox* m_step = nullptr;
     QComboBox* m_trayDisplay = nullptr;
+    QLabel* m_shortcutText = nullptr;
+    QPushButton* m_changeShortcut = nullptr;
+    GlobalShortcut* m_shortcut = nullptr;
     QTimeEdit* m_workFrom = nullptr;
     QTimeEdit* m_workTo = nullptr;
     QTimeEdit* m_awakeFrom = nullptr;

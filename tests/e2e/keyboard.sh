@@ -92,6 +92,14 @@ keys Escape
 wait_for 5 menu_gone || fail "Escape did not close the row's menu"
 pass "Shift+F10 and the Menu key open the row's menu"
 
+# Show in Tray, a check item of the row's menu, chosen by keyboard.
+keys Menu
+has '\tmenu item\tShow in Tray\t' || fail "the row's menu has no Show in Tray item: $(tree | grep -i tray)"
+keys Down Down Down Down Return
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"trayCityIDs\":\[\"gn1850147\"\]'" ||
+  fail "Show in Tray by keyboard did not mark Tokyo: $(stored)"
+pass "Show in Tray, a menu item a reader finds, marks Tokyo from the keyboard"
+
 keys Delete
 wait_for 5 bash -c "! tr -d ' \n' <'$prefs' | grep -q '\"trackedCityIDs\":\[[^]]*gn1850147'" || fail "Delete did not remove Tokyo"
 import -window root "$shots/keyboard-undo-notice.png"

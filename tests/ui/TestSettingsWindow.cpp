@@ -122,6 +122,26 @@ private slots:
         QVERIFY(m_store.values.value(u"showsDockIcon"_s).isValid()); // written at once
     }
 
+    // What the tray shows, chosen here, and offered only with the tray on;
+    // without the desktop's shortcut portal, the window says how to bind the key.
+    void trayAndKeyboard()
+    {
+        QCOMPARE(m_window->trayDisplay()->accessibleName(), u"In the tray, show"_s);
+        QCOMPARE(m_window->trayDisplay()->count(), 3);
+        m_window->trayDisplay()->setCurrentIndex(2);
+        emit m_window->trayDisplay()->activated(2);
+        QCOMPARE(m_settings->trayDisplay(), TrayDisplay::timeAsIcon);
+        m_window->showsDockIcon()->setChecked(true);
+        m_settings->setShowsDockIcon(true);
+        m_settings->setShowsMenuBarItem(false);
+        QVERIFY(!m_window->trayDisplay()->isEnabled());
+        m_settings->setTrayDisplay(TrayDisplay::icon);
+        QCOMPARE(m_window->trayDisplay()->currentIndex(), 0);
+
+        QVERIFY(m_window->shortcutText()->text().contains(u"\"horavia --toggle\""_s));
+        QVERIFY(m_window->changeShortcut()->isHidden());
+    }
+
     // A choice the disk refused is said in the window, and still applies.
     void aFailedWriteIsShown()
     {

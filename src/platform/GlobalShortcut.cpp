@@ -1,0 +1,239 @@
+#include "GlobalShortcut.h"
+
+#include "ActivationToken.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
+
+namespace {
+
+const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
+const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
+
+QString portal()
+{
+    return QLatin1String(GlobalShortcut::portalService);
+}
+
+// The one answer of a portal request, from the portal's name and the path
+// the request will have: listened to before the call, so that none is missed.
+class PendingRequest : public QObject {
+    Q_OBJECT
+
+public:
+    PendingRequest(const QString& path, std::function<void(uint, const QVariantMap&)> done, QObject* parent)
+        : QObject(parent)
+        , m_path(path)
+        , m_done(std::move(done))
+    {
+        QDBusConnection::sessionBus().connect(portal(), path, requestInterface, QStringLiteral("Response"), this,
+                                              SLOT(response(uint, QVariantMap)));
+    }
+
+    void fail() { finish(2, {}); }
+
+public slots:
+    void response(uint code, const QVariantMap& results) { finish(code, results); }
+
+private:
+    void finish(uint code, const QVariantMap& results)
+    {
+        if (!m_done) return;
+        QDBusConnection::sessionBus().disconnect(portal(), m_path, requestInterface, QStringLiteral("Response"), this,
+                                                 SLOT(response(uint, QVariantMap)));
+        std::exchange(m_done, nullptr)(code, results);
+        deleteLater();
+    }
+
+    QString m_path;
+    std::function<void(uint, const QVariantMap&)> m_done;
+};
+
+} // namespace
+
+GlobalShortcut::GlobalShortcut(const QString& appId, const QString& id, const QString& description, QObject* parent)
+    : QObject(parent)
+    , m_appId(appId)
+    , m_id(id)
+    , m_description(description)
+{
+    qDBusRegisterMetaType<Binding>();
+    qDBusRegisterMetaType<QList<Binding>>();
+}
+
+void GlobalShortcut::start()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        emit availableChanged(false);
+        return;
+    }
+    // A portal that wants to know who asks learns the application's id first.
+    QDBusMessage registration = QDBusMessage::createMethodCall(portal(), QLatin1String(portalPath),
+                                                               QStringLiteral("org.freedesktop.host.portal.Registry"),
+                                                               QStringLiteral("Register"));
+    registration << m_appId << QVariantMap();
+    bus.asyncCall(registration);
+
+    QDBusMessage version = QDBusMessage::createMethodCall(
+        portal(), QLatin1String(portalPath), QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    version << shortcutsInterface << QStringLiteral("version");
+    auto* pending = new QDBusPendingCallWatcher(bus.asyncCall(version), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending] {
+        pending->deleteLater();
+        const QDBusMessage reply = pending->reply();
+        if (pending->isError() || reply.arguments().isEmpty()) {
+            emit availableChanged(false);
+            return;
+        }
+        m_version = reply.arguments().first().value<QDBusVariant>().variant().toUInt();
+        if (m_version == 0) {
+            emit availableChanged(false);
+            return;
+        }
+        QDBusConnection::sessionBus().connect(portal(), QLatin1String(portalPath), shortcutsInterface,
+                                              QStringLiteral("Activated"), this,
+                                              SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+        QDBusConnection::sessionBus().connect(
+            portal(), QLatin1String(portalPath), shortcutsInterface, QStringLiteral("ShortcutsChanged"), this,
+            SLOT(onShortcutsChanged(QDBusObjectPath, QList<GlobalShortcut::Binding>)));
+        createSession();
+    });
+}
+
+void GlobalShortcut::request(const QString& method, QVariantList arguments, QVariantMap options,
+                             std::function<void(uint, const QVariantMap&)> done)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString token = QStringLiteral("horavia%1").arg(++m_requests);
+    QString sender = bus.baseService().mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    auto* pending = new PendingRequest(
+        QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token), std::move(done), this);
+    options.insert(QStringLiteral("handle_token"), token);
+    arguments.append(options);
+    QDBusMessage call = QDBusMessage::createMethodCall(portal(), QLatin1String(portalPath), shortcutsInterface, method);
+    call.setArguments(arguments);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), pending);
+    connect(watcher, &QDBusPendingCallWatcher::finished, pending, [pending, watcher, method] {
+        watcher->deleteLater();
+        if (!watcher->isError()) return;
+        qWarning("The desktop portal refused %s: %s", qPrintable(method), qPrintable(watcher->error().message()));
+        pending->fail();
+    });
+}
+
+void GlobalShortcut::createSession()
+{
+    request(QStringLiteral("CreateSession"), {}, {{QStringLiteral("session_handle_token"), QStringLiteral("horavia")}},
+            [this](uint code, const QVariantMap& results) {
+                // A string by the protocol, an object path from some portals.
+                const QVariant handle = results.value(QStringLiteral("session_handle"));
+                const QString session =
+                    handle.canConvert<QDBusObjectPath>() && handle.metaType() == QMetaType::fromType<QDBusObjectPath>()
+                        ? handle.value<QDBusObjectPath>().path()
+                        : handle.toString();
+                if (code != 0 || session.isEmpty()) {
+                    emit availableChanged(false);
+                    return;
+                }
+                m_session = QDBusObjectPath(session);
+                m_available = true;
+                emit availableChanged(true);
+                listOrBind();
+            });
+}
+
+void GlobalShortcut::listOrBind()
+{
+    // A key bound in an earlier session stays; only a first start binds.
+    request(QStringLiteral("ListShortcuts"), {QVariant::fromValue(m_session)}, {},
+            [this](uint code, const QVariantMap& results) {
+                const QList<Binding> bindings = bindingsOf(results.value(QStringLiteral("shortcuts")));
+                const bool known = std::any_of(bindings.cbegin(), bindings.cend(),
+                                               [this](const Binding& binding) { return binding.id == m_id; });
+                if (code == 0 && known)
+                    takeBindings(bindings);
+                else
+                    bind();
+            });
+}
+
+void GlobalShortcut::bind()
+{
+    // No preferred key: the user chooses one in the portal's dialog.
+    const QList<Binding> wanted{{m_id, {{QStringLiteral("description"), m_description}}}};
+    request(QStringLiteral("BindShortcuts"), {QVariant::fromValue(m_session), QVariant::fromValue(wanted), QString()},
+            {}, [this](uint code, const QVariantMap& results) {
+                if (code == 0) takeBindings(bindingsOf(results.value(QStringLiteral("shortcuts"))));
+            });
+}
+
+void GlobalShortcut::configure()
+{
+    if (!m_available) return;
+    if (m_version >= 2) {
+        QDBusMessage call = QDBusMessage::createMethodCall(portal(), QLatin1String(portalPath), shortcutsInterface,
+                                                           QStringLiteral("ConfigureShortcuts"));
+        call << QVariant::fromValue(m_session) << QString() << QVariantMap();
+        QDBusConnection::sessionBus().asyncCall(call);
+        return;
+    }
+    bind(); // a first version asks again on each binding
+}
+
+void GlobalShortcut::takeBindings(const QList<Binding>& bindings)
+{
+    for (const Binding& binding : bindings) {
+        if (binding.id != m_id) continue;
+        const QString trigger = binding.properties.value(QStringLiteral("trigger_description")).toString();
+        if (trigger == m_trigger) return;
+        m_trigger = trigger;
+        emit triggerChanged(trigger);
+        return;
+    }
+}
+
+QList<GlobalShortcut::Binding> GlobalShortcut::bindingsOf(const QVariant& value)
+{
+    QList<Binding> bindings;
+    if (value.canConvert<QDBusArgument>() &&
+        value.value<QDBusArgument>().currentSignature() == QLatin1String("a(sa{sv})"))
+        value.value<QDBusArgument>() >> bindings;
+    return bindings;
+}
+
+void GlobalShortcut::onActivated(const QDBusObjectPath& session, const QString& id, qulonglong /*timestamp*/,
+                                 const QVariantMap& options)
+{
+    if (session != m_session || id != m_id) return;
+    const QString token = options.value(QStringLiteral("activation_token")).toString();
+    emit activated(ActivationToken::isUsable(token) ? token : QString());
+}
+
+void GlobalShortcut::onShortcutsChanged(const QDBusObjectPath& session, const QList<GlobalShortcut::Binding>& shortcuts)
+{
+    if (session == m_session) takeBindings(shortcuts);
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const GlobalShortcut::Binding& binding)
+{
+    argument.beginStructure();
+    argument << binding.id << binding.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, GlobalShortcut::Binding& binding)
+{
+    argument.beginStructure();
+    argument >> binding.id >> binding.properties;
+    argument.endStructure();
+    return argument;
+}
+
+#include "GlobalShortcut.moc"

@@ -1,0 +1,161 @@
+#include "platform/GlobalShortcut.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// The desktop's portal, as far as the shortcut needs it, on a connection of
+// its own: each request answered on its request path a moment later, as the
+// portal does once the user has chosen.
+class FakePortal : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
+    Q_PROPERTY(uint version READ version)
+
+public:
+    uint version() const { return 2; }
+    QStringList calls;
+    QList<GlobalShortcut::Binding> bound; // what the user chose
+    QString boundKey = u"Ctrl+Alt+C"_s;
+    QString session;
+
+    void activate(const QString& id, const QVariantMap& options)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(u"/org/freedesktop/portal/desktop"_s,
+                                                         u"org.freedesktop.portal.GlobalShortcuts"_s, u"Activated"_s);
+        signal << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1) << options;
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s).send(signal);
+    }
+
+public slots:
+    QDBusObjectPath CreateSession(const QVariantMap& options)
+    {
+        calls.append(u"CreateSession"_s);
+        session = u"/org/freedesktop/portal/desktop/session/x/"_s + options.value(u"session_handle_token"_s).toString();
+        return answer(options, {{u"session_handle"_s, session}});
+    }
+    QDBusObjectPath ListShortcuts(const QDBusObjectPath& /*session*/, const QVariantMap& options)
+    {
+        calls.append(u"ListShortcuts"_s);
+        return answer(options, {{u"shortcuts"_s, QVariant::fromValue(bound)}});
+    }
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath& /*session*/, const QList<GlobalShortcut::Binding>& shortcuts,
+                                  const QString& /*parent*/, const QVariantMap& options)
+    {
+        QStringList asked;
+        for (const GlobalShortcut::Binding& shortcut : shortcuts)
+            asked.append(shortcut.id + u'=' + shortcut.properties.value(u"description"_s).toString() +
+                         (shortcut.properties.contains(u"preferred_trigger"_s) ? u" with a key"_s : QString()));
+        calls.append(u"BindShortcuts "_s + asked.join(u','));
+        bound = {{shortcuts.value(0).id, {{u"trigger_description"_s, boundKey}}}};
+        return answer(options, {{u"shortcuts"_s, QVariant::fromValue(bound)}});
+    }
+    void ConfigureShortcuts(const QDBusObjectPath& /*session*/, const QString& /*parent*/,
+                            const QVariantMap& /*options*/)
+    {
+        calls.append(u"ConfigureShortcuts"_s);
+    }
+
+private:
+    QDBusObjectPath answer(const QVariantMap& options, const QVariantMap& results)
+    {
+        QString sender = message().service().mid(1);
+        sender.replace(u'.', u'_');
+        const QString path =
+            u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(sender, options.value(u"handle_token"_s).toString());
+        QTimer::singleShot(10, this, [path, results] {
+            QDBusMessage signal = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+            signal << 0u << results;
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s).send(signal);
+        });
+        return QDBusObjectPath(path);
+    }
+};
+
+// The portal's host registry, on the portal's own object.
+class FakeRegistry : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.host.portal.Registry")
+
+public:
+    explicit FakeRegistry(QObject* portal)
+        : QDBusAbstractAdaptor(portal)
+    {
+    }
+    QStringList registered;
+
+public slots:
+    void Register(const QString& appId, const QVariantMap& /*options*/) { registered.append(appId); }
+};
+
+class TestGlobalShortcut : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qDBusRegisterMetaType<GlobalShortcut::Binding>();
+        qDBusRegisterMetaType<QList<GlobalShortcut::Binding>>();
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s);
+        m_registry = new FakeRegistry(&m_portal);
+        QVERIFY(bus.registerObject(u"/org/freedesktop/portal/desktop"_s, &m_portal,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
+                                       QDBusConnection::ExportAdaptors));
+        QVERIFY(bus.registerService(QLatin1String(GlobalShortcut::portalService)));
+    }
+
+    // The first start binds the shortcut with no key of its own; the user's
+    // key is shown, a press is told, and a press of another session's or
+    // shortcut's is not.
+    void bindsAndHearsTheKey()
+    {
+        GlobalShortcut shortcut(u"org.horavia.Horavia"_s, u"show-clocks"_s, u"Show Clocks"_s);
+        QSignalSpy available(&shortcut, &GlobalShortcut::availableChanged);
+        QSignalSpy trigger(&shortcut, &GlobalShortcut::triggerChanged);
+        shortcut.start();
+        QVERIFY(trigger.wait(5000));
+        QCOMPARE(available.first().first().toBool(), true);
+        QCOMPARE(shortcut.trigger(), u"Ctrl+Alt+C"_s);
+        QCOMPARE(m_registry->registered, QStringList{"org.horavia.Horavia"});
+        QCOMPARE(m_portal.calls,
+                 (QStringList{"CreateSession", "ListShortcuts", "BindShortcuts show-clocks=Show Clocks"}));
+
+        QSignalSpy pressed(&shortcut, &GlobalShortcut::activated);
+        m_portal.activate(u"another"_s, {});
+        m_portal.activate(u"show-clocks"_s, {{u"activation_token"_s, u"tok-1"_s}});
+        QVERIFY(pressed.wait(2000));
+        QTest::qWait(50);
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed.first().first().toString(), u"tok-1"_s);
+
+        shortcut.configure();
+        QTRY_COMPARE(m_portal.calls.last(), u"ConfigureShortcuts"_s);
+    }
+
+    // A key bound in an earlier session is kept, not asked for again.
+    void anEarlierBindingStays()
+    {
+        m_portal.calls.clear();
+        m_portal.bound = {{u"show-clocks"_s, {{u"trigger_description"_s, u"Super+K"_s}}}};
+        GlobalShortcut shortcut(u"org.horavia.Horavia"_s, u"show-clocks"_s, u"Show Clocks"_s);
+        QSignalSpy trigger(&shortcut, &GlobalShortcut::triggerChanged);
+        shortcut.start();
+        QVERIFY(trigger.wait(5000));
+        QCOMPARE(shortcut.trigger(), u"Super+K"_s);
+        QCOMPARE(m_portal.calls, (QStringList{"CreateSession", "ListShortcuts"}));
+    }
+
+private:
+    FakePortal m_portal;
+    FakeRegistry* m_registry = nullptr;
+};
+
+QTEST_GUILESS_MAIN(TestGlobalShortcut)
+#include "TestGlobalShortcut.moc"
