@@ -13,6 +13,10 @@ shots=$2
 name=status-notifier
 export VIRTUAL_DESKTOP_TRAY=none
 source "$(dirname "$0")/harness.sh"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+python=/usr/bin/python3
+"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before the application
+tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
 watcher_property() {
   dbus-send --session --print-reply=literal --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
     org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"
@@ -99,6 +103,23 @@ set_later() {
 }
 wait_for 3 set_later || fail "a turn of the wheel did not set a time: $(item_property XAyatanaLabel)"
 pass "a turn of the wheel sets a time, shown in the label and the tooltip: $(item_property XAyatanaLabel)"
+# The panel's rows show the set time too: London's row reads as the label.
+set_london=$(item_property XAyatanaLabel | grep -oP '^◷ 🇬🇧 \K[0-9:]+')
+dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Activate \
+  int32:0 int32:0 >/dev/null
+wait_for 5 panel_open || fail "Activate did not open the panel"
+london_row() { tree | grep -qP "\tlist item\tLondon, England, $set_london.[AP]M"; }
+wait_for 5 london_row || fail "the panel's London row does not show $set_london: $(tree | grep -P 'list item\tLondon')"
+pass "Activate opens the panel; its rows show the set time ($(tree | grep -oP 'list item\tLondon[^\t]*' | cut -f2))"
+xdotool key Escape Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"
+# ContextMenu: the tray menu at the point given.
+dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.ContextMenu \
+  int32:600 int32:300 >/dev/null
+menu_open() { tree | grep -qP '\tmenu item\tCopy Times\t'; }
+wait_for 5 menu_open || fail "ContextMenu opened no menu"
+pass "ContextMenu opens the tray menu"
+xdotool key Escape
 dbus-send --session --print-reply --dest="$service" /StatusNotifierItem \
   org.kde.StatusNotifierItem.SecondaryActivate int32:0 int32:0 >/dev/null
 wait_for 3 label_is_now || fail "the middle click did not go back to now: $(item_property XAyatanaLabel)"
