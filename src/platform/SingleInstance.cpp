@@ -133,28 +133,35 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path, const
     return answer;
 }
 
-bool SingleInstance::claim(Request request, const QString& activationToken)
+bool SingleInstance::askRunningCopies(Request request, const QString& activationToken)
 {
     QByteArray line = request == Request::toggle ? toggleLine : reopenLine;
     if (request == Request::toggle && ActivationToken::isUsable(activationToken))
         line += ' ' + activationToken.toLatin1();
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    const bool privateTemp = m_socketPath.isEmpty() && runtime.isEmpty();
-    if (m_socketPath.isEmpty() && !privateTemp) m_socketPath = runtime + QStringLiteral("/horavia.socket");
+    m_inPrivateFolder = m_socketPath.isEmpty() && runtime.isEmpty();
+    if (m_socketPath.isEmpty() && !m_inPrivateFolder) m_socketPath = runtime + QStringLiteral("/horavia.socket");
+    if (!m_inPrivateFolder) return askRunningCopy(m_socketPath, line) != Answer::none;
+    for (const QString& folder : privateFolders()) {
+        if (askRunningCopy(folder + QStringLiteral("/horavia.socket"), line) != Answer::none) return true;
+        ::rmdir(QFile::encodeName(folder).constData()); // left by a copy that is gone
+    }
+    return false;
+}
 
-    if (privateTemp) {
-        for (const QString& folder : privateFolders()) {
-            const QString candidate = folder + QStringLiteral("/horavia.socket");
-            const Answer answer = askRunningCopy(candidate, line);
-            if (answer != Answer::none) return false;
-            ::rmdir(QFile::encodeName(folder).constData()); // left by a copy that is gone
-        }
+bool SingleInstance::ask(Request request, const QString& activationToken)
+{
+    return askRunningCopies(request, activationToken);
+}
+
+bool SingleInstance::claim(Request request, const QString& activationToken)
+{
+    if (askRunningCopies(request, activationToken)) return false;
+    if (m_inPrivateFolder) {
         QByteArray pattern = QFile::encodeName(QDir::tempPath()) + '/' + privateFolderPrefix() + "XXXXXX";
         if (!::mkdtemp(pattern.data())) return true; // run anyway; only the reopen request is lost
         m_privateFolder = QFile::decodeName(pattern);
         m_socketPath = m_privateFolder + QStringLiteral("/horavia.socket");
-    } else if (askRunningCopy(m_socketPath, line) != Answer::none) {
-        return false;
     }
     listen(m_socketPath);
     return true;

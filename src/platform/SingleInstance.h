@@ -30,6 +30,9 @@ public:
     // copy answered (and was given `request`, with the launch's activation
     // token) or is there but busy.
     bool claim(Request request = Request::reopen, const QString& activationToken = QString());
+    // Gives a running copy `request` and says whether one took it, without
+    // ever becoming the running copy: for a launch that only asks.
+    bool ask(Request request, const QString& activationToken = QString());
 
     // Empty until claim() chose one when the default was asked for.
     QString socketPath() const { return m_socketPath; }
@@ -47,6 +50,7 @@ signals:
 private:
     enum class Answer { none, reopened, busy };
     Answer askRunningCopy(const QString& path, const QByteArray& line);
+    bool askRunningCopies(Request request, const QString& activationToken);
     void listen(const QString& path);
     void accept(int fd);
     void take(const QByteArray& line);
@@ -55,4 +59,5 @@ private:
     QString m_privateFolder; // made by this copy; removed when it ends
     int m_listening = -1;    // the socket this copy listens on
     int m_connections = 0;
+    bool m_inPrivateFolder = false; // no runtime folder: one made in the temporary folder
 };

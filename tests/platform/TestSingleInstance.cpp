@@ -137,6 +137,14 @@ private slots:
         QVERIFY(!SingleInstance(path).claim(SingleInstance::Request::toggle, u"token-1"_s));
         QVERIFY(toggled.wait(2000));
         QCOMPARE(toggled.first().first().toString(), u"token-1"_s);
+        // A launch that only asks reaches it too, and with no copy running
+        // it never becomes one: the application starting after it can.
+        QVERIFY(SingleInstance(path).ask(SingleInstance::Request::toggle));
+        QVERIFY(toggled.wait(2000));
+        const QString elsewhere = dir.filePath(u"other.socket"_s);
+        QVERIFY(!SingleInstance(elsewhere).ask(SingleInstance::Request::toggle));
+        QVERIFY(!QFileInfo::exists(elsewhere));
+        QVERIFY(SingleInstance(elsewhere).claim());
     }
 
     // Without a runtime folder, nothing planted in the temporary folder by
