@@ -350,13 +350,13 @@ void HoraviaApp::start(StartReason reason)
         connect(m_settings.get(), &AppSettings::changed, this, [this](SettingKey key) {
             if (key == SettingKey::showsMenuBarItem) updateTrayVisibility();
         });
-        m_settings->whenChanged(SettingEffect::tray, this, [this] { refreshTray(); });
+        m_settings->whenChanged(SettingEffect::tray, this, [this] { refreshTraySoon(); });
         // The times at a glance: refreshed by the minute's tick, a new list
         // and a new format, nothing else.
-        connect(m_clock.get(), &Clock::nowChanged, this, &HoraviaApp::refreshTray);
-        connect(m_entries.get(), &ClockEntries::listChanged, this, &HoraviaApp::refreshTray);
-        connect(m_entries.get(), &ClockEntries::textsChanged, this, &HoraviaApp::refreshTray);
-        connect(m_time.get(), &DisplayedTime::liveChanged, this, &HoraviaApp::refreshTray);
+        connect(m_clock.get(), &Clock::nowChanged, this, &HoraviaApp::refreshTraySoon);
+        connect(m_entries.get(), &ClockEntries::listChanged, this, &HoraviaApp::refreshTraySoon);
+        connect(m_entries.get(), &ClockEntries::textsChanged, this, &HoraviaApp::refreshTraySoon);
+        connect(m_time.get(), &DisplayedTime::liveChanged, this, &HoraviaApp::refreshTraySoon);
         updateTrayVisibility();
     }
     prepareFirstWindow();
@@ -426,6 +426,21 @@ void HoraviaApp::ensurePanel(PanelMode mode)
 bool HoraviaApp::panelIsPopup() const
 {
     return m_panel && m_panelMode == PanelMode::popup;
+}
+
+void HoraviaApp::refreshTraySoon()
+{
+    // A live tick arrives as the clock's change and as the rows': the tray
+    // is refreshed once for both, when the event loop is next free.
+    if (m_trayRefreshQueued) return;
+    m_trayRefreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_trayRefreshQueued = false;
+            refreshTray();
+        },
+        Qt::QueuedConnection);
 }
 
 void HoraviaApp::refreshTray()

@@ -86,6 +86,7 @@ private:
     // The tooltip, and the label or the drawn time, at a tick, a step, a
     // new list or format: nothing else changes them.
     void refreshTray();
+    void refreshTraySoon();
     void showPanelAt(const QRect& anchor);
     void showPanelWindow();
 
@@ -105,5 +106,6 @@ private:
     std::unique_ptr<Tray> m_tray;
     std::unique_ptr<GlobalShortcut> m_shortcut;
     int m_trayWheelRest = 0;
+    bool m_trayRefreshQueued = false;
     std::unique_ptr<MenuBarPanel> m_panel;
 };
