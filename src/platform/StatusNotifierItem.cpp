@@ -243,8 +243,10 @@ void StatusNotifierItem::scroll(int delta, const QString& orientation)
         return;
     if (delta == 0) return;
     // Some hosts count notches, others a wheel's units: a turn of less than
-    // a notch is taken for one, a long one for a few at most.
-    const int units = std::abs(delta) < 120 ? (delta > 0 ? 120 : -120) : std::clamp(delta, -wheelLimit, wheelLimit);
+    // a notch is taken for one, a long one for a few at most. No abs():
+    // a hostile host may send INT_MIN.
+    const int units =
+        delta > -120 && delta < 120 ? (delta > 0 ? 120 : -120) : std::clamp(delta, -wheelLimit, wheelLimit);
     emit scrolled(units);
 }
 
