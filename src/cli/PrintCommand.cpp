@@ -4,7 +4,9 @@
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
 #include "clock/ClockExport.h"
+#include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
+#include "clock/TimeAnswer.h"
 #include "platform/ContinuousTimer.h"
 #include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
@@ -46,7 +48,10 @@ Horavia alone.
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
-                   one they repeat is its first occurrence.
+                   one they repeat is its first occurrence. Or as you would
+                   write it: "9am Tokyo", "Fri 14:00 in New York", "3pm PST"
+                   (within a week of now; an abbreviation is its zone's, so
+                   EST in July reads as EDT).
   --city ID        waybar's text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary until the reader goes
@@ -173,17 +178,37 @@ int run(int argc, char** argv)
 
     const QTimeZone home = QTimeZone::systemTimeZone();
     QDateTime instant = Clock::systemTime();
-    if (parser.isSet(at)) {
-        const ClockExport::Instant parsed =
-            ClockExport::parseInstant(parser.value(at), home, shown(rawValue(argc, argv, QByteArrayLiteral("--at"))));
-        if (!parsed.at.isValid()) return fail(parsed.error);
-        instant = parsed.at;
-    }
-    if (parser.isSet(follow) && parser.isSet(at)) return fail(QStringLiteral("--follow follows now; it takes no --at"));
-
     // Another copy may be writing the settings: read them, change nothing.
     const std::unique_ptr<Preferences> store = JsonPreferences::snapshot(JsonPreferences::defaultFileName());
     AppSettings settings(*store, CityDatabase::shared());
+    if (parser.isSet(at)) {
+        const QString shownAt = shown(rawValue(argc, argv, QByteArrayLiteral("--at")));
+        const ClockExport::Instant parsed = ClockExport::parseInstant(parser.value(at), home, shownAt);
+        if (parsed.at.isValid()) {
+            instant = parsed.at;
+        } else {
+            // Not ISO 8601: a phrase, read against the user's own clocks.
+            const TimePhrase::Result phrase = TimePhrase::read(
+                parser.value(at),
+                TimeAnswer::context(ClockEntry::entries(settings, instant, home, CityDatabase::shared()), home,
+                                    CityDatabase::shared(), instant));
+            if (!phrase.readsAsTime()) return fail(parsed.error);
+            if (phrase.readings.isEmpty())
+                return fail(TimeAnswer::answers(phrase, ClockFormatter(settings.timeFormat(), settings.dateFormat()))
+                                .first()
+                                .text);
+            if (phrase.readings.size() > 1) {
+                QStringList places;
+                for (const TimePhrase::Reading& reading : phrase.readings)
+                    places << reading.place.name;
+                return fail(QStringLiteral("“%1” means more than one zone: %2. Name the city instead")
+                                .arg(shownAt, places.join(QStringLiteral(", "))));
+            }
+            instant = phrase.readings.first().at;
+        }
+    }
+    if (parser.isSet(follow) && parser.isSet(at)) return fail(QStringLiteral("--follow follows now; it takes no --at"));
+
     const bool following = parser.isSet(follow);
     Clock clock(
         instant, [following, instant] { return following ? Clock::systemTime() : instant; }, ContinuousTimer::create());

@@ -101,3 +101,16 @@ import json, sys; print([c for c in json.load(sys.stdin) if c["id"] == "gn185014
 [ "$status" -eq 2 ] && grep -qF '“\xff\x1b[2J” is no date and time' "$work/err" ||
   fail "an --at of raw bytes gave $status: $(head -1 "$work/err" | od -c | head -3)"
 pass "--at: the first of a repeated hour (05:30Z), and raw bytes shown escaped"
+
+# --at as people write it: the next 9 am in Tokyo; a place nobody knows and an
+# abbreviation of several meanings are refused with what could not be read.
+at=$("$app" --print=json --at "9am Tokyo" | "$python" -c '
+import json, sys; print([c for c in json.load(sys.stdin) if c["id"] == "gn1850147"][0]["localTime"])')
+[[ "$at" == *T09:00:00+09:00 ]] || fail "--at \"9am Tokyo\" shows $at in Tokyo"
+"$app" --print --at "3pm Xyzzyq" 2>"$work/err"; status=$?
+[ "$status" -eq 2 ] && grep -qF 'No place or time zone called “Xyzzyq”' "$work/err" ||
+  fail "--at \"3pm Xyzzyq\" gave $status: $(head -1 "$work/err")"
+"$app" --print --at "3pm IST" 2>"$work/err"; status=$?
+[ "$status" -eq 2 ] && grep -qF '“3pm IST” means more than one zone: Dublin, Jerusalem, Kolkata' "$work/err" ||
+  fail "--at \"3pm IST\" gave $status: $(head -1 "$work/err")"
+pass "--at \"9am Tokyo\"; an unknown place and an ambiguous abbreviation refused (status 2)"

@@ -1,0 +1,101 @@
+#include "TimeAnswer.h"
+
+#include "ClockFormatter.h"
+#include "DateFormats.h"
+#include "catalogue/CityDatabase.h"
+#include "time/WallTime.h"
+
+namespace TimeAnswer {
+namespace {
+
+qint64 wallMSecs(const QDateTime& at, const QTimeZone& zone)
+{
+    return at.toMSecsSinceEpoch() + qint64(zone.offsetFromUtc(at)) * 1000;
+}
+
+// A wall-clock date and time as the formatter writes them, for refusals,
+// which have no instant.
+qint64 wallMSecs(QDate date, QTime time)
+{
+    return QDateTime(date, time.isValid() ? time : QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
+}
+
+QString refusal(const TimePhrase::Result& result, const ClockFormatter& formatter)
+{
+    using Refusal = TimePhrase::Refusal;
+    const icu::Locale locale = formatter.locale();
+    const qint64 wall = wallMSecs(result.date, result.time);
+    const QString time = DateFormats::format(locale, "jmm", wallMSecs(QDate(2000, 1, 1), result.time));
+    switch (result.refusal) {
+    case Refusal::unknownZone:
+        return QStringLiteral("No place or time zone called “%1”").arg(result.words);
+    case Refusal::unknownDay:
+        return QStringLiteral("Which day? “%1” names none, or more than one").arg(result.words);
+    case Refusal::skipped:
+        return QStringLiteral("%1 does not exist in %2 on %3: the clocks skip it")
+            .arg(time, result.place.name, DateFormats::format(locale, "EEEMMMd", wall));
+    case Refusal::outOfRange:
+        return QStringLiteral("%1 on %2 in %3 is more than a week from now")
+            .arg(time, DateFormats::format(locale, "EEEMMMd", wall), result.place.name);
+    case Refusal::none:
+    case Refusal::notATime:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+TimePhrase::Context context(const QList<ClockEntry>& entries, const QTimeZone& home, const CityDatabase& database,
+                            const QDateTime& now)
+{
+    TimePhrase::Context made;
+    made.now = now;
+    const QByteArray homeId = home.id();
+    made.home = {QString::fromUtf8(homeId.mid(homeId.lastIndexOf('/') + 1)).replace(QLatin1Char('_'), QLatin1Char(' ')),
+                 home};
+    for (const ClockEntry& entry : entries) {
+        if (entry.kind == ClockEntry::Kind::home)
+            made.home = {entry.title, entry.timeZone};
+        else
+            made.tracked.append({entry.title, entry.timeZone});
+    }
+    made.findPlace = [&database, now, entries](const QString& name) -> std::optional<TimePhrase::Place> {
+        const QList<City> found = database.search(name, 1, now);
+        if (found.isEmpty()) return std::nullopt;
+        // A tracked city answers under its own label.
+        for (const ClockEntry& entry : entries)
+            if (entry.city && entry.city->id == found.first().id) return TimePhrase::Place{entry.title, entry.timeZone};
+        return TimePhrase::Place{found.first().name, found.first().timeZone};
+    };
+    return made;
+}
+
+QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& formatter)
+{
+    QList<Answer> out;
+    if (!result.readsAsTime()) return out;
+    if (result.readings.isEmpty()) {
+        const QString why = refusal(result, formatter);
+        out.append({{}, why, why});
+        return out;
+    }
+    const icu::Locale locale = formatter.locale();
+    for (const TimePhrase::Reading& reading : result.readings) {
+        const QTimeZone& zone = reading.place.zone;
+        const qint64 wall = wallMSecs(reading.at, zone);
+        const QString time = formatter.timeText(reading.at, zone);
+        QString text = QStringLiteral("Show %1 in %2 · %3")
+                           .arg(time, reading.place.name, DateFormats::format(locale, "EEEMMMd", wall));
+        QString spoken = QStringLiteral("Show %1 on %2 in %3")
+                             .arg(time, DateFormats::format(locale, "EEEEMMMMd", wall), reading.place.name);
+        if (!reading.readAs.isEmpty()) {
+            text += QStringLiteral(" · read as %1").arg(reading.readAs);
+            spoken += QStringLiteral(", read as %1").arg(zone.displayName(reading.at, QTimeZone::LongName));
+        }
+        out.append({reading.at, text, spoken});
+    }
+    return out;
+}
+
+} // namespace TimeAnswer

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ClockEntry.h"
+#include "planning/TimePhrase.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class CityDatabase;
+class ClockFormatter;
+
+// A typed time read against the user's own clocks and the catalogue, and the
+// texts the chooser, the panel and the command line answer it with.
+namespace TimeAnswer {
+
+// Home and the tracked cities under the names their rows show; places by
+// the catalogue's search, its best match first.
+TimePhrase::Context context(const QList<ClockEntry>& entries, const QTimeZone& home, const CityDatabase& database,
+                            const QDateTime& now);
+
+struct Answer {
+    QDateTime at;   // invalid for a refusal
+    QString text;   // "Show 3:00 PM in Los Angeles · Thu, Dec 10 · read as PST"
+    QString spoken; // the same in words, for a screen reader
+};
+
+// One answer per reading, or one refusal that says why; none when the text
+// is no time at all.
+QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& formatter);
+
+} // namespace TimeAnswer

@@ -1,0 +1,465 @@
+#include "planning/TimePhrase.h"
+
+#include "time/WallTime.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <array>
+
+namespace TimePhrase {
+namespace {
+
+// Abbreviations name a zone, never a fixed offset: "EST" is written all
+// year for New York's clocks. Several meanings of one abbreviation are
+// separate rows. Only the common ones people type; a tracked zone that uses
+// another (by the tz database) is found through that zone.
+struct Meaning {
+    const char* standard;
+    const char* daylight;
+    const char* generic; // also the region's word ("Central")
+    const char* zone;
+};
+constexpr std::array meanings{
+    Meaning{"EST", "EDT", "ET", "America/New_York"},
+    Meaning{"CST", "CDT", "CT", "America/Chicago"},
+    Meaning{"MST", "MDT", "MT", "America/Denver"},
+    Meaning{"PST", "PDT", "PT", "America/Los_Angeles"},
+    Meaning{"AKST", "AKDT", "AKT", "America/Anchorage"},
+    Meaning{"HST", "", "", "Pacific/Honolulu"},
+    Meaning{"AST", "ADT", "AT", "America/Halifax"},
+    Meaning{"NST", "NDT", "NT", "America/St_Johns"},
+    Meaning{"", "BST", "", "Europe/London"},
+    Meaning{"", "IST", "", "Europe/Dublin"},
+    Meaning{"WET", "WEST", "", "Europe/Lisbon"},
+    Meaning{"CET", "CEST", "", "Europe/Berlin"},
+    Meaning{"EET", "EEST", "", "Europe/Athens"},
+    Meaning{"MSK", "", "", "Europe/Moscow"},
+    Meaning{"IST", "IDT", "", "Asia/Jerusalem"},
+    Meaning{"AST", "", "", "Asia/Riyadh"},
+    Meaning{"PKT", "", "", "Asia/Karachi"},
+    Meaning{"IST", "", "", "Asia/Kolkata"},
+    Meaning{"NPT", "", "", "Asia/Kathmandu"},
+    Meaning{"BST", "", "", "Asia/Dhaka"},
+    Meaning{"ICT", "", "", "Asia/Bangkok"},
+    Meaning{"WIB", "", "", "Asia/Jakarta"},
+    Meaning{"CST", "", "", "Asia/Shanghai"},
+    Meaning{"HKT", "", "", "Asia/Hong_Kong"},
+    Meaning{"SGT", "", "", "Asia/Singapore"},
+    Meaning{"JST", "", "", "Asia/Tokyo"},
+    Meaning{"KST", "", "", "Asia/Seoul"},
+    Meaning{"AWST", "", "", "Australia/Perth"},
+    Meaning{"ACST", "ACDT", "", "Australia/Adelaide"},
+    Meaning{"AEST", "AEDT", "", "Australia/Sydney"},
+    Meaning{"LHST", "LHDT", "", "Australia/Lord_Howe"},
+    Meaning{"NZST", "NZDT", "", "Pacific/Auckland"},
+    Meaning{"SAST", "", "", "Africa/Johannesburg"},
+    Meaning{"WAT", "", "", "Africa/Lagos"},
+    Meaning{"CAT", "", "", "Africa/Maputo"},
+    Meaning{"EAT", "", "", "Africa/Nairobi"},
+    Meaning{"BRT", "", "", "America/Sao_Paulo"},
+    Meaning{"ART", "", "", "America/Argentina/Buenos_Aires"},
+};
+
+struct Region {
+    const char* word;
+    const char* generic;
+};
+constexpr std::array regions{Region{"eastern", "ET"}, Region{"central", "CT"}, Region{"mountain", "MT"},
+                             Region{"pacific", "PT"}};
+
+// The zone as the phrase wrote it.
+struct Zone {
+    QList<Place> places;
+    QStringList abbreviations; // the ones written, when written as one
+};
+
+bool equal(QStringView text, const char* word)
+{
+    return *word && text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<int> offsetSeconds(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:(?:UTC|GMT|Z)(?:([+-−])(\\d{1,2})(?::?(\\d{2}))?)?|([+-−])(\\d{2}):?(\\d{2}))$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const int base = match.capturedLength(4) ? 3 : 0;
+    if (!match.capturedLength(base + 1)) return 0;
+    const int hours = match.captured(base + 2).toInt();
+    const int minutes = match.captured(base + 3).toInt();
+    if (minutes >= 60) return std::nullopt;
+    const int seconds = (hours * 60 + minutes) * 60 * (match.captured(base + 1) == QLatin1String("+") ? 1 : -1);
+    // Real zones lie from 12 hours behind to 14 ahead.
+    if (seconds < -12 * 3600 || seconds > 14 * 3600) return std::nullopt;
+    return seconds;
+}
+
+QString offsetName(int seconds)
+{
+    if (seconds == 0) return QStringLiteral("UTC");
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(seconds < 0 ? QChar(0x2212) : QChar(u'+'))
+        .arg(minutes / 60, 2, 10, QChar(u'0'))
+        .arg(minutes % 60, 2, 10, QChar(u'0'));
+}
+
+QString lastPart(const QByteArray& id)
+{
+    return QString::fromUtf8(id.mid(id.lastIndexOf('/') + 1)).replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+// Whether `zone` writes `abbreviation` near `date`: its tz database name then
+// or half a year on, so that "IST" finds Dublin in winter too.
+bool uses(const QTimeZone& zone, const QStringList& abbreviations, QDate date)
+{
+    const QDateTime at(date, QTime(12, 0), Qt::UTC);
+    for (const QDateTime& when : {at, at.addDays(182)})
+        if (abbreviations.contains(zone.abbreviation(when), Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+std::optional<Zone> abbreviationZone(const QString& text)
+{
+    QStringList written;
+    for (const Region& region : regions)
+        if (equal(text, region.word)) written = {QLatin1String(region.generic)};
+    if (written.isEmpty() && text.size() >= 2 && text.size() <= 5) written = {text.toUpper()};
+    if (written.isEmpty()) return std::nullopt;
+    Zone zone;
+    for (const Meaning& meaning : meanings) {
+        if (equal(written.first(), meaning.generic)) {
+            zone.abbreviations = {QLatin1String(meaning.standard), QLatin1String(meaning.daylight)};
+            zone.abbreviations.removeAll(QString());
+        } else if (!equal(written.first(), meaning.standard) && !equal(written.first(), meaning.daylight)) {
+            continue;
+        }
+        const QTimeZone found(meaning.zone);
+        if (found.isValid()) zone.places.append({lastPart(meaning.zone), found});
+    }
+    if (zone.abbreviations.isEmpty()) zone.abbreviations = written;
+    return zone;
+}
+
+std::optional<QTimeZone> zoneWithId(const QString& text)
+{
+    if (!text.contains(QLatin1Char('/')) && text.compare(QLatin1String("UTC"), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    static const QList<QByteArray> ids = QTimeZone::availableTimeZoneIds();
+    const QString spaced = QString(text).replace(QLatin1Char(' '), QLatin1Char('_'));
+    for (const QByteArray& id : ids)
+        if (QLatin1String(id).compare(spaced, Qt::CaseInsensitive) == 0) return QTimeZone(id);
+    return std::nullopt;
+}
+
+std::optional<QTime> timeOf(QStringList& words)
+{
+    if (words.isEmpty()) return std::nullopt;
+    const QString first = words.first().toLower();
+    if (first == QLatin1String("noon") || first == QLatin1String("midday")) {
+        words.removeFirst();
+        return QTime(12, 0);
+    }
+    if (first == QLatin1String("midnight")) {
+        words.removeFirst();
+        return QTime(0, 0);
+    }
+    static const QRegularExpression clock(QStringLiteral("^(\\d{1,2})(?::(\\d{2}))?(?:([ap])\\.?m?\\.?)?$"));
+    static const QRegularExpression compact(QStringLiteral("^(\\d{1,2})(\\d{2})(?:([ap])\\.?m?\\.?)?$"));
+    static const QRegularExpression marker(QStringLiteral("^([ap])\\.?m\\.?$"));
+    QRegularExpressionMatch match = clock.match(first);
+    const bool isCompact = !match.hasMatch();
+    if (isCompact) match = compact.match(first);
+    if (!match.hasMatch()) return std::nullopt;
+    QString half = match.captured(3);
+    qsizetype used = 1;
+    if (half.isEmpty() && words.size() > 1) {
+        const QRegularExpressionMatch next = marker.match(words.at(1).toLower());
+        if (next.hasMatch()) {
+            half = next.captured(1);
+            used = 2;
+        }
+    }
+    const int hour = match.captured(1).toInt();
+    const int minute = match.captured(2).toInt();
+    if (minute >= 60) return std::nullopt;
+    // "3" alone is a number, not a time; "1500" is one only as hours and minutes.
+    if (half.isEmpty() && match.capturedLength(2) == 0) return std::nullopt;
+    if (half.isEmpty() && isCompact && match.capturedLength(1) != 2) return std::nullopt;
+    int hour24 = hour;
+    if (!half.isEmpty()) {
+        if (hour < 1 || hour > 12) return std::nullopt;
+        hour24 = hour % 12 + (half == QLatin1String("p") ? 12 : 0);
+    } else if (hour > 23) {
+        return std::nullopt;
+    }
+    words.remove(0, used);
+    return QTime(hour24, minute);
+}
+
+// A day as written, not yet placed: a date, an offset from today there, or a weekday.
+struct Day {
+    QDate date;
+    std::optional<int> fromToday;
+    int weekday = 0;
+    int month = 0;
+    int dayOfMonth = 0;
+};
+
+Day relative(int days)
+{
+    Day day;
+    day.fromToday = days;
+    return day;
+}
+
+Day onDate(QDate date)
+{
+    Day day;
+    day.date = date;
+    return day;
+}
+
+Day onWeekday(int weekday)
+{
+    Day day;
+    day.weekday = weekday;
+    return day;
+}
+
+Day onMonthDay(int month, int dayOfMonth)
+{
+    Day day;
+    day.month = month;
+    day.dayOfMonth = dayOfMonth;
+    return day;
+}
+
+int monthOf(const QString& word)
+{
+    static const std::array names{"jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
+    const QString lower = word.toLower().remove(QLatin1Char('.'));
+    if (lower.size() < 3) return 0;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const QLatin1String name(names[i]);
+        if (lower.startsWith(name)) {
+            static const std::array full{"january", "february", "march",     "april",   "may",      "june",
+                                         "july",    "august",   "september", "october", "november", "december"};
+            const QLatin1String whole(full[i]);
+            if (whole.startsWith(lower) || lower == QLatin1String("sept")) return int(i) + 1;
+        }
+    }
+    return 0;
+}
+
+int weekdayOf(const QString& word)
+{
+    static const std::array names{"monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday"};
+    const QString lower = word.toLower().remove(QLatin1Char('.'));
+    if (lower.size() < 3) return 0;
+    for (size_t i = 0; i < names.size(); ++i)
+        if (QLatin1String(names[i]).startsWith(lower)) return int(i) + 1;
+    return 0;
+}
+
+std::optional<int> dayOfMonthOf(const QString& word)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:st|nd|rd|th)?$"));
+    const QRegularExpressionMatch match = pattern.match(word.toLower());
+    if (!match.hasMatch()) return std::nullopt;
+    const int day = match.captured(1).toInt();
+    if (day < 1 || day > 31) return std::nullopt;
+    return day;
+}
+
+// Reads a day from the words' start; the words it used are taken away.
+std::optional<Day> dayAtStart(QStringList& words)
+{
+    if (words.isEmpty()) return std::nullopt;
+    const QString first = words.first().toLower();
+    const auto take = [&words](qsizetype count, Day day) {
+        words.remove(0, count);
+        return day;
+    };
+    if (first == QLatin1String("today")) return take(1, relative(0));
+    if (first == QLatin1String("tomorrow")) return take(1, relative(1));
+    if (first == QLatin1String("yesterday")) return take(1, relative(-1));
+    if (const QDate iso = QDate::fromString(first, Qt::ISODate); iso.isValid() && first.size() == 10)
+        return take(1, onDate(iso));
+    if (const int weekday = weekdayOf(first)) return take(1, onWeekday(weekday));
+    if (const int month = monthOf(first); month && words.size() > 1)
+        if (const auto day = dayOfMonthOf(words.at(1))) return take(2, onMonthDay(month, *day));
+    if (const auto day = dayOfMonthOf(first); day && words.size() > 1)
+        if (const int month = monthOf(words.at(1))) return take(2, onMonthDay(month, *day));
+    return std::nullopt;
+}
+
+// Reads a day from the words' end ("… on Friday", "… Dec 9").
+std::optional<Day> dayAtEnd(QStringList& words)
+{
+    for (qsizetype count = 1; count <= 2 && count <= words.size(); ++count) {
+        QStringList tail = words.mid(words.size() - count);
+        const std::optional<Day> day = dayAtStart(tail);
+        if (day && tail.isEmpty()) {
+            words.resize(words.size() - count);
+            if (!words.isEmpty() && words.last().compare(QLatin1String("on"), Qt::CaseInsensitive) == 0)
+                words.removeLast();
+            return day;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isLink(const QString& word)
+{
+    return word.compare(QLatin1String("in"), Qt::CaseInsensitive) == 0 ||
+           word.compare(QLatin1String("at"), Qt::CaseInsensitive) == 0 ||
+           word.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0;
+}
+
+struct Placed {
+    QDateTime at;
+    Refusal refusal = Refusal::none;
+    QDate date;
+};
+
+// The instant of `time` on the day written, in `zone`. Without a day, the
+// next time the clocks there show it; a weekday is its next one.
+Placed place(const std::optional<Day>& day, QTime time, const QTimeZone& zone, const Context& context)
+{
+    const QDate today = context.now.toTimeZone(zone).date();
+    const auto at = [&](QDate date) -> Placed {
+        const QList<QDateTime> found = WallTime::instants(date, time, zone);
+        if (found.isEmpty()) return {{}, Refusal::skipped, date};
+        return {found.first(), Refusal::none, date};
+    };
+    const auto upcoming = [&](int firstOffset, int stride) {
+        // The first of today-or-later's candidates whose instant is not past.
+        Placed last;
+        for (int offset = firstOffset; offset <= firstOffset + 7; offset += stride) {
+            last = at(today.addDays(offset));
+            if (last.refusal == Refusal::none && last.at >= context.now) return last;
+            // A skipped time already past today is no answer; tomorrow's is.
+            if (last.refusal != Refusal::none && WallTime::firstAtOrAfter(last.date, time, zone) >= context.now)
+                return last;
+        }
+        return last;
+    };
+    if (!day) return upcoming(0, 1);
+    if (day->fromToday) return at(today.addDays(*day->fromToday));
+    if (day->date.isValid()) return at(day->date);
+    if (day->weekday) {
+        const int first = (day->weekday - today.dayOfWeek() + 7) % 7;
+        return upcoming(first, 7);
+    }
+    // A month and day: the year that places it nearest to now.
+    Placed best{{}, Refusal::unknownDay, {}};
+    qint64 bestDistance = std::numeric_limits<qint64>::max();
+    for (int year = today.year() - 1; year <= today.year() + 1; ++year) {
+        const QDate date(year, day->month, day->dayOfMonth);
+        if (!date.isValid()) continue;
+        const qint64 distance = std::abs(today.daysTo(date));
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = at(date);
+        }
+    }
+    return best;
+}
+
+std::optional<Zone> zoneOf(const QString& text, const Context& context)
+{
+    if (text.isEmpty()) return Zone{{context.home}, {}};
+    if (const auto seconds = offsetSeconds(text)) return Zone{{{offsetName(*seconds), QTimeZone(*seconds)}}, {}};
+    if (std::optional<Zone> zone = abbreviationZone(text)) {
+        // One that home or a tracked city writes means that city; else
+        // each of the table's meanings is offered.
+        QList<Place> own;
+        QList<Place> candidates{context.home};
+        candidates.append(context.tracked);
+        for (const Place& candidate : std::as_const(candidates))
+            if (uses(candidate.zone, zone->abbreviations, context.now.date())) own.append(candidate);
+        if (!own.isEmpty()) zone->places = own;
+        if (!zone->places.isEmpty()) return zone;
+    }
+    if (const auto zone = zoneWithId(text)) return Zone{{{lastPart(zone->id()), *zone}}, {}};
+    if (context.findPlace)
+        if (const auto found = context.findPlace(text)) return Zone{{*found}, {}};
+    return std::nullopt;
+}
+
+} // namespace
+
+Result read(const QString& text, const Context& context)
+{
+    Result result;
+    QStringList words = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& word : words)
+        while (word.endsWith(QLatin1Char(',')))
+            word.chop(1);
+    words.removeAll(QString());
+
+    std::optional<Day> day = dayAtStart(words);
+    if (!words.isEmpty() && isLink(words.first())) words.removeFirst();
+    const std::optional<QTime> time = timeOf(words);
+    if (!time) return result; // not a time: a search perhaps
+    result.time = *time;
+    if (const std::optional<Day> after = dayAtStart(words)) {
+        if (day) {
+            result.refusal = Refusal::unknownDay;
+            result.words = text.simplified();
+            return result;
+        }
+        day = after;
+    }
+    if (const std::optional<Day> last = dayAtEnd(words)) {
+        if (day) {
+            result.refusal = Refusal::unknownDay;
+            result.words = text.simplified();
+            return result;
+        }
+        day = last;
+    }
+    if (!words.isEmpty() && isLink(words.first())) words.removeFirst();
+    const QString zoneText = words.join(QLatin1Char(' '));
+
+    const std::optional<Zone> zone = zoneOf(zoneText, context);
+    if (!zone) {
+        result.refusal = Refusal::unknownZone;
+        result.words = zoneText;
+        return result;
+    }
+
+    for (const Place& where : std::as_const(zone->places)) {
+        const Placed placed = place(day, *time, where.zone, context);
+        result.date = placed.date;
+        result.place = where;
+        if (placed.refusal != Refusal::none) {
+            result.refusal = placed.refusal;
+            continue;
+        }
+        if (std::abs(context.now.secsTo(placed.at)) > context.rangeSeconds) {
+            result.refusal = Refusal::outOfRange;
+            continue;
+        }
+        // Two tracked cities in one zone are one answer.
+        const bool seen = std::any_of(result.readings.cbegin(), result.readings.cend(),
+                                      [&](const Reading& reading) { return reading.at == placed.at; });
+        if (seen) continue;
+        QString readAs;
+        if (!zone->abbreviations.isEmpty()) {
+            readAs = where.zone.abbreviation(placed.at);
+            // The tz database writes some zones' names as offsets ("+06").
+            if (readAs.isEmpty() || readAs.front() == QLatin1Char('+') || readAs.front() == QLatin1Char('-'))
+                readAs = zone->abbreviations.first();
+        }
+        result.readings.append({placed.at.toUTC(), where, readAs});
+    }
+    if (!result.readings.isEmpty()) result.refusal = Refusal::none;
+    return result;
+}
+
+} // namespace TimePhrase
