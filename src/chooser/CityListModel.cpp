@@ -246,7 +246,9 @@ QList<CityListModel::Item> CityListModel::buildResults()
         title =
             m_results.isEmpty() ? QStringLiteral("Nearby") : QStringLiteral("Near ") + m_results.first().displayName();
 
-    QList<Item> items{section(title)};
+    QList<Item> items = buildAnswers();
+    const bool answered = !items.isEmpty();
+    if (!answered || !m_results.isEmpty()) items.append(section(title));
     const QSet<QString> tracked(m_settings.trackedCityIDs().cbegin(), m_settings.trackedCityIDs().cend());
     int index = 0;
     for (const City& city : std::as_const(m_results)) {
@@ -263,7 +265,7 @@ QList<CityListModel::Item> CityListModel::buildResults()
         item.index = index++;
         items.append(item);
     }
-    if (m_results.isEmpty()) {
+    if (m_results.isEmpty() && !answered) {
         Item none;
         none.kind = ItemKind::noResults;
         none.text = m_searchText;
@@ -272,10 +274,35 @@ QList<CityListModel::Item> CityListModel::buildResults()
     return items;
 }
 
+QList<CityListModel::Item> CityListModel::buildAnswers() const
+{
+    QList<Item> items;
+    if (m_searchText.isEmpty()) return items;
+    for (const TimeAnswer::Answer& answer : m_entries.answers(m_searchText)) {
+        Item item;
+        item.kind = ItemKind::answer;
+        item.text = answer.text;
+        item.spoken = answer.spoken;
+        item.at = answer.at;
+        item.index = int(items.size());
+        items.append(item);
+    }
+    return items;
+}
+
+bool CityListModel::leadsWithAnswer() const
+{
+    return !m_items.isEmpty() && m_items.first().kind == ItemKind::answer && m_items.first().at.isValid();
+}
+
 void CityListModel::activate(int row)
 {
     if (row < 0 || row >= m_items.size()) return;
     const Item& item = m_items.at(row);
+    if (item.kind == ItemKind::answer && item.at.isValid()) {
+        emit timeChosen(item.at);
+        return;
+    }
     if (item.kind == ItemKind::row && item.rowKind == RowKind::result && item.city) {
         const City city = *item.city; // the rebuild replaces the item
         m_settings.toggleTracking(city);
@@ -359,6 +386,7 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
         return item.kind == ItemKind::row ? item.content.title : item.text;
     case Qt::AccessibleTextRole: {
         if (item.kind == ItemKind::noResults) return QStringLiteral("No Results for “%1”").arg(item.text);
+        if (item.kind == ItemKind::answer) return item.spoken;
         if (item.kind != ItemKind::row) return item.text;
         // A tracked row is said as a checked search result is: the reader hears it is tracked.
         ClockRowContent said = item.content;
@@ -382,6 +410,7 @@ Qt::ItemFlags CityListModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid()) return Qt::ItemIsDropEnabled;
     const Item& item = m_items.at(index.row());
+    if (item.kind == ItemKind::answer && item.at.isValid()) return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (item.kind != ItemKind::row) return Qt::ItemIsEnabled;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (item.rowKind == RowKind::tracked) flags |= Qt::ItemIsDragEnabled;

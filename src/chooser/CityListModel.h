@@ -26,7 +26,8 @@ class CityListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    enum class ItemKind { section, row, note, noResults };
+    // answer: the search text read as a time ("3pm Tokyo"), or why it cannot be.
+    enum class ItemKind { section, row, note, noResults, answer };
     // home: the stand-alone home row, which has no actions.
     enum class RowKind { home, tracked, result };
 
@@ -42,6 +43,8 @@ public:
         std::optional<City> city;
         int index = 0;  // position within its section; odd rows are striped
         int entry = -1; // its row among the shared clock rows; -1 for a result
+        QDateTime at;   // an answer's instant; invalid for a refusal
+        QString spoken; // an answer in words
 
         bool showsSame(const Item& other) const
         {
@@ -75,8 +78,11 @@ public:
     // at the displayed instant; empty without a focus.
     QString focusCaption() const;
 
-    // A result row toggles tracking of its city; other rows do nothing.
+    // A result row toggles tracking of its city, an answer sets its time;
+    // other rows do nothing.
     void activate(int row);
+    // The first line, when it answers the search with a time to show.
+    bool leadsWithAnswer() const;
     // Stops tracking a tracked row's city.
     void remove(int row);
     // Moves tracked rows to before the row `destination` (any row of the
@@ -100,6 +106,7 @@ public:
 signals:
     void focusChanged();
     void resultsChanged();
+    void timeChosen(const QDateTime& at);
 
 private:
     void rebuild();
@@ -114,6 +121,7 @@ private:
     QString sunText(const City& city, const QDateTime& at) const;
     QList<Item> buildTracked() const;
     QList<Item> buildResults();
+    QList<Item> buildAnswers() const;
     QList<City> trackedCitiesShown() const;
 
     AppSettings& m_settings;

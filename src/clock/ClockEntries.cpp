@@ -226,3 +226,10 @@ void ClockEntries::moveToNextOverlap()
 }
 
 #include "moc_ClockEntries.cpp"
+
+QList<TimeAnswer::Answer> ClockEntries::answers(const QString& typed) const
+{
+    const QDateTime now = m_time.now();
+    return TimeAnswer::answers(TimePhrase::read(typed, TimeAnswer::context(m_entries, homeZone(), m_database, now)),
+                               formatter());
+}

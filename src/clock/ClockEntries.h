@@ -3,6 +3,7 @@
 #include "ClockEntry.h"
 #include "ClockFormatter.h"
 #include "ClockRowContent.h"
+#include "TimeAnswer.h"
 #include "planning/Overlap.h"
 
 #include <QObject>
@@ -69,6 +70,11 @@ public:
     // Lines as glanceLines gives them, but a day label is always a date
     // ("Wed, Dec 9", not "Tomorrow"): a calendar reads them days later.
     QStringList datedLines(const QDateTime& at) const;
+
+    // A typed time ("3pm Tokyo") read against these clocks and the
+    // catalogue at the real now: its answers, or why it reads as none;
+    // empty when the text is no time.
+    QList<TimeAnswer::Answer> answers(const QString& typed) const;
 
     // Moves the displayed time to the start of the next span in which home
     // and every tracked city are at work, or, failing that within a week,

@@ -37,6 +37,8 @@ QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
         return {0, lineHeight + 16};
     case CityListModel::ItemKind::noResults:
         return {0, 4 * lineHeight + 48};
+    case CityListModel::ItemKind::answer:
+        return {0, lineHeight + 20};
     }
     return {0, lineHeight};
 }
@@ -87,6 +89,28 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->drawText(area.adjusted(ClockRowPainter::horizontalInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                           item->text);
         break;
+    case CityListModel::ItemKind::answer: {
+        // A time to show reads as a command, with the clock's mark; a
+        // refusal is quieter and cannot be chosen.
+        const bool choosable = item->at.isValid();
+        if (choosable && (option.state & (QStyle::State_Selected | QStyle::State_MouseOver))) {
+            QColor background = palette.color(QPalette::Highlight);
+            background.setAlphaF(option.state & QStyle::State_Selected ? 0.28 : 0.12);
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(background);
+            painter->drawRoundedRect(QRectF(area).adjusted(0, 2, 0, -2), 5, 5);
+        }
+        const QRect text = area.adjusted(ClockRowPainter::horizontalInset, 0, -ClockRowPainter::horizontalInset, 0);
+        painter->setPen(choosable ? palette.color(QPalette::Text) : secondary(palette));
+        QFont font = option.font;
+        font.setWeight(choosable ? QFont::DemiBold : QFont::Normal);
+        painter->setFont(font);
+        const QString shown = (choosable ? QStringLiteral("◷  ") : QString()) + item->text;
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                          QFontMetrics(font).elidedText(shown, Qt::ElideRight, text.width()));
+        break;
+    }
     case CityListModel::ItemKind::noResults: {
         // As desktop search fields do: a large centred line and a quieter one below.
         const QFont big = Controls::scaled(option.font, 1.4, QFont::DemiBold);

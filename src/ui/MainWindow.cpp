@@ -163,6 +163,11 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     setCentralWidget(content);
 
     connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) { m_model->activate(index.row()); });
+    // A typed time, once chosen, is shown: the search gives way to the clocks at it.
+    connect(m_model, &CityListModel::timeChosen, this, [this](const QDateTime& at) {
+        m_time.setInstant(at);
+        m_search->clear();
+    });
     connect(m_list, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         const CityListModel::Item& item = m_model->item(index.row());
         if (item.kind != CityListModel::ItemKind::row) return;
@@ -501,6 +506,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             m_search->clear();
             return true;
         }
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_model->leadsWithAnswer()) {
+            m_model->activate(0);
+            return true;
+        }
     } else if (watched == m_list) {
         // The time keys work in the list as in the strip.
         if (m_commands.time.handleKey(key, m_time)) return true;
@@ -508,8 +517,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (row < 0) return false;
         const CityListModel::Item& item = m_model->item(row);
         const bool isRow = item.kind == CityListModel::ItemKind::row;
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) && isRow &&
-            item.rowKind == CityListModel::RowKind::result) {
+        const bool isAnswer = item.kind == CityListModel::ItemKind::answer;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) &&
+            (isAnswer || (isRow && item.rowKind == CityListModel::RowKind::result))) {
             m_model->activate(row);
             return true;
         }

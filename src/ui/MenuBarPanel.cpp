@@ -3,6 +3,7 @@
 #include "ClockListView.h"
 #include "PlanningBar.h"
 #include "RowButton.h"
+#include "TimeEntry.h"
 #include "TimeStrip.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
@@ -65,6 +66,14 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
 
     m_planning = new PlanningBar(settings, time, entries, nextOverlap, timeCommands, this);
     layout->addWidget(m_planning);
+
+    m_timeEntry = new TimeEntry(entries, time, this);
+    layout->addWidget(m_timeEntry);
+    connect(m_timeEntry, &TimeEntry::answersChanged, this, &MenuBarPanel::updateSizeIfShown);
+    connect(m_timeEntry, &TimeEntry::left, this, [this] {
+        updateSize();
+        if (m_clocks->isVisible()) m_clocks->setFocus(Qt::OtherFocusReason);
+    });
 
     m_clocks = new ClockListView(entries, this);
     m_clocks->setAccessibleName(QStringLiteral("Clocks"));
@@ -141,6 +150,8 @@ void MenuBarPanel::showEvent(QShowEvent* event)
 
 void MenuBarPanel::hideEvent(QHideEvent* event)
 {
+    // A half-typed time does not wait for the next opening.
+    m_timeEntry->reset();
     if (QGuiApplication::mouseButtons() != Qt::NoButton)
         m_sinceClosedByClick.start();
     else
@@ -173,6 +184,14 @@ void MenuBarPanel::keyPressEvent(QKeyEvent* event)
     if (m_timeCommands.handleKey(event, m_time)) return;
     if (event->key() == Qt::Key_Escape) {
         emit dismissed();
+        return;
+    }
+    // A digit or a letter starts a typed time ("3pm Tokyo").
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isLetterOrNumber() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        m_timeEntry->begin(typed);
+        updateSize();
         return;
     }
     if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && event->modifiers() == Qt::NoModifier) {

@@ -13,6 +13,7 @@ class DisplayedTime;
 class PlanningBar;
 class QAction;
 class QLabel;
+class TimeEntry;
 
 // The tray panel: the time strip, the user's own zone, then every tracked
 // city, then the actions. 520 wide; its height follows the content up to the height of the
@@ -40,6 +41,8 @@ public:
     // The clocks, top to bottom.
     ClockListView* clocks() const { return m_clocks; }
     PlanningBar* planning() const { return m_planning; }
+    // The field a typed time goes into, above the clocks.
+    TimeEntry* timeEntry() const { return m_timeEntry; }
     // Whether a mouse click outside closed the panel less than `ms` ago
     // (that click may reach the tray icon too).
     bool closedByClickWithin(qint64 ms) const
@@ -71,6 +74,7 @@ private:
     DisplayedTime& m_time;
     const ClockEntries& m_entries;
     PlanningBar* m_planning = nullptr;
+    TimeEntry* m_timeEntry = nullptr;
     TimeCommands m_timeCommands;
 
     ClockListView* m_clocks = nullptr;

@@ -31,6 +31,9 @@ QStringList lines(const CityListModel& model)
         case CityListModel::ItemKind::noResults:
             out.append("none:" + item.text);
             break;
+        case CityListModel::ItemKind::answer:
+            out.append((item.at.isValid() ? u"answer:"_s : u"refusal:"_s) + item.text);
+            break;
         case CityListModel::ItemKind::row: {
             static const QStringList kinds{"home", "tracked", "result"};
             QString line = kinds.at(int(item.rowKind)) + ":" + item.content.title;
@@ -80,6 +83,19 @@ private slots:
             << QStringList{"§Results", "result:Mum/Paris, Île-de-France ✓", "result:Pamplona, Navarre",
                            "result:Tokyo"}; // Japan has "pa" too
         QTest::newRow("search without a match") << none << "xyzzy" << QStringList{"§Results", "none:xyzzy"};
+        // Typed times lead; the search's own matches follow, and no "No Results" under an answer.
+        QTest::newRow("a time in a city")
+            << none << "3pm Tokyo" << QStringList{"answer:Show 3:00\u202FPM in Tokyo · Fri, Jan 16"};
+        QTest::newRow("a tracked city answers under its label")
+            << QVariantMap{{"trackedCityIDs", QStringList{"tok"}}, {"customCityLabels", QVariantMap{{"tok", "Office"}}}}
+            << "tomorrow 9:30 tok" << QStringList{"answer:Show 9:30\u202FAM in Office · Fri, Jan 16"};
+        QTest::newRow("an abbreviation says its reading")
+            << none << "noon JST" << QStringList{"answer:Show 12:00\u202FPM in Tokyo · Fri, Jan 16 · read as JST"};
+        QTest::newRow("a refusal says why")
+            << none << "3pm Xyzzy" << QStringList{"refusal:No place or time zone called “Xyzzy”"};
+        QTest::newRow("a time beyond the week")
+            << none << "Jan 30 9am"
+            << QStringList{"refusal:9:00\u202FAM on Fri, Jan 30 in UTC is more than a week from now"};
     }
 
     void lines()
@@ -158,6 +174,29 @@ private slots:
 
     // A tick, or a chosen time, changes texts only: the search does not run
     // again and no row is added, removed or reset, so the view keeps its place.
+    // An answer sets its instant when chosen and says itself in words.
+    void answers()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{}}};
+        ClockStack stack(m_store, *m_database);
+        CityListModel model(stack.settings, stack.entries, *m_database, stack.time);
+        QSignalSpy chosen(&model, &CityListModel::timeChosen);
+        model.setSearchText(u"3pm Tokyo"_s);
+        QVERIFY(model.leadsWithAnswer());
+        QVERIFY(model.flags(model.index(0)) & Qt::ItemIsSelectable);
+        QCOMPARE(model.data(model.index(0), Qt::AccessibleTextRole).toString(),
+                 u"Show 3:00\u202FPM on Friday, January 16 in Tokyo"_s);
+        model.activate(0);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().first().toDateTime(), QDateTime::fromString(u"2026-01-16T06:00:00Z"_s, Qt::ISODate));
+
+        model.setSearchText(u"3pm Xyzzy"_s);
+        QVERIFY(!model.leadsWithAnswer());
+        QVERIFY(!(model.flags(model.index(0)) & Qt::ItemIsSelectable));
+        model.activate(0);
+        QCOMPARE(chosen.count(), 1);
+    }
+
     void aNewInstantChangesOnlyTexts()
     {
         m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};

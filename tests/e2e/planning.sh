@@ -107,6 +107,43 @@ sleep 0.4
 rows_show $((noon + 7200)) || fail "Next Overlap did not go to 14:00 UTC"
 pass "Next Overlap goes to 14:00 UTC: $(line)"
 
+# 4b. A typed time in the chooser's search: "3pm Tokyo" and Return. Tokyo's
+# next 3 pm is Friday 06:00 UTC, 10 am at 60 E: the rows, the map's day side
+# and the set-time line follow.
+at 300 38; xdotool click 1; xdotool type --delay 40 "3pm Tokyo"
+has '\tlist item\tShow 3:00.PM on Friday, January 16 in Tokyo\t' || fail "no answer row for \"3pm Tokyo\""
+sleep 0.3
+import -window root "$shots/chooser-answer.png"
+xdotool key Return
+sleep 0.5
+rows_show $((noon + 18 * 3600)) || fail "Return on \"3pm Tokyo\" did not set 06:00 UTC"
+morning=$(map_pixel)
+[ "$morning" -gt $((night + 30)) ] || fail "the map did not show the morning at 60 E ($night -> $morning)"
+[[ "$(line)" == *"Fri, Jan 16"* ]] || fail "the set-time line does not say Friday: $(line)"
+pass "typing \"3pm Tokyo\" and Return: rows, map ($night -> $morning) and tree show Friday 06:00 UTC"
+
+# 4c. The same in the panel: typing opens the field above the clocks; Return
+# sets the time; Escape leaves the field, then the panel.
+open_panel
+closed_height=$(find_app_window 500 540 | cut -d" " -f5)
+xdotool type --delay 40 "9am New York"
+has '\ttext\tType a time\t' || fail "typing in the panel opened no field"
+has '\tlabel\tShow 9:00.AM in New York City, New York · Thu, Jan 15\t' || fail "the panel's field gives no answer"
+import -window root "$shots/panel-time-entry.png"
+xdotool key Return
+sleep 0.4
+rows_show $((noon + 2 * 3600)) || fail "Return in the panel's field did not set 14:00 UTC"
+panel_open || fail "Return in the field closed the panel"
+xdotool type --delay 40 "3pm Xyzzy"
+has '\tlabel\tNo place or time zone called “Xyzzy”\t' || fail "the panel's field does not say why it cannot read a place"
+xdotool key Escape; sleep 0.3
+panel_open || fail "the first Escape closed the panel, not the field"
+[ "$(find_app_window 500 540 | cut -d" " -f5)" = "$closed_height" ] || fail "Escape did not leave the field (the panel is not $closed_height px high again)"
+xdotool key Escape Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel after the field"
+pass "the panel's field: \"9am New York\" and Return set 14:00 UTC; Escape leaves the field, then the panel"
+at 300 357; xdotool key Home
+
 # 5. New York's working hours in the label editor (from 8:00), kept across a restart.
 at 300 508; xdotool click 1 click 1
 wait_for 5 find_app_window 370 420 >/dev/null || fail "a double click did not open the label editor"
@@ -140,5 +177,12 @@ pass "with Tokyo, Next Overlap says: $(line); $note"
 import -window root "$shots/planning-no-overlap.png"
 open_panel
 import -window root "$shots/planning-panel-set-dark.png"
-xdotool key Escape
+xdotool type --delay 40 "3pm IST"
+has '\tlabel\t.*Show 3:00.PM in Dublin' || fail "no answers for \"3pm IST\" in the panel"
+import -window root "$shots/panel-time-entry-dark.png"
+xdotool key Escape Escape
+at 300 38; xdotool click 1; xdotool type --delay 40 "Fri 9:30 Tokyo"
+has '\tlist item\tShow 9:30.AM on Friday, March 6 in Tokyo, Tokyo\t' || fail "no answer row on a dark desktop"
+sleep 0.3
+import -window root "$shots/chooser-answer-dark.png"
 [ "$failed" -eq 0 ]
