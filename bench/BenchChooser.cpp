@@ -96,8 +96,8 @@ struct Chooser {
                              handlers.showNow = [this] { time.goLive(); };
                              return handlers;
                          }()};
-    MainWindow::Commands commands{&about,  &check,  &settingsAction,   &quit, &showUpdate, &nextOverlap,
-                                  nullptr, nullptr, appCommands.time()};
+    MainWindow::Commands commands{&about,       &check,  &settingsAction, &quit,   &showUpdate,
+                                  &nextOverlap, nullptr, nullptr,         nullptr, appCommands.time()};
 
     Chooser() { showUpdate.setVisible(false); }
     void tick()

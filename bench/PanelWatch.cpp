@@ -1,14 +1,17 @@
 // Runs a command and times, from X events alone, until a window of a given
 // width range maps (the tray panel, 520 wide), whichever process maps it:
 // the command may only ask a running copy. Prints the milliseconds, or -1
-// after 5 s. Usage: panel_watch MIN_WIDTH MAX_WIDTH PROGRAM [ARGS...]
+// after 5 s, then the milliseconds until the command returned. Usage:
+// panel_watch MIN_WIDTH MAX_WIDTH PROGRAM [ARGS...]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 extern char** environ;
@@ -43,9 +46,16 @@ int main(int argc, char** argv)
         return 2;
     }
     double mappedAt = -1;
-    pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
+    double exitedAt = -1;
+    int status = 0;
+    // The command's end, as readable as the display's events (a pidfd).
+    pollfd fds[2] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {int(syscall(SYS_pidfd_open, pid, 0)), POLLIN, 0}};
     while (mappedAt < 0 && elapsed() < 5000) {
-        poll(&fd, 1, 20);
+        poll(fds, fds[1].fd >= 0 ? 2 : 1, 20);
+        if (exitedAt < 0 && waitpid(pid, &status, WNOHANG) == pid) {
+            exitedAt = elapsed();
+            fds[1].fd = -1;
+        }
         while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
             if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && mappedAt < 0) {
                 const double at = elapsed();
@@ -57,8 +67,10 @@ int main(int argc, char** argv)
             std::free(event);
         }
     }
-    std::printf("%.1f\n", mappedAt);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    if (exitedAt < 0) {
+        waitpid(pid, &status, 0);
+        exitedAt = elapsed();
+    }
+    std::printf("%.1f %.1f\n", mappedAt, exitedAt);
     return 0;
 }

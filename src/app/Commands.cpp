@@ -36,6 +36,7 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
     m_nextOverlap = make(QStringLiteral("Next Overlap"), "calendar", handlers.nextOverlap);
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_copyTimes = make(QStringLiteral("Copy Times"), "doc.on.doc", handlers.copyTimes);
+    m_copyLink = make(QStringLiteral("Copy Link"), "link", handlers.copyLink);
     m_createEvent = make(QStringLiteral("Create Event…"), "calendar", handlers.createEvent);
     m_createEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     const auto mover = [move = handlers.moveTime](DisplayedTime::Move to) {

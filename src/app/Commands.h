@@ -24,6 +24,7 @@ public:
         std::function<void()> quit;
         std::function<void()> nextOverlap;
         std::function<void()> copyTimes;
+        std::function<void()> copyLink;
         std::function<void()> createEvent;
         std::function<void(DisplayedTime::Move)> moveTime;
         std::function<void()> showNow;
@@ -47,6 +48,8 @@ public:
     QAction* nextOverlap() const { return m_nextOverlap; }
     // Every clock's time at the displayed instant on the clipboard, one line.
     QAction* copyTimes() const { return m_copyTimes; }
+    // The displayed instant as a horavia: address on the clipboard.
+    QAction* copyLink() const { return m_copyLink; }
     // An iCalendar event at the displayed instant, opened in the calendar.
     QAction* createEvent() const { return m_createEvent; }
     // Earlier, Later, an hour or a day either way, and Now.
@@ -65,6 +68,7 @@ private:
     QAction* m_quit;
     QAction* m_nextOverlap;
     QAction* m_copyTimes;
+    QAction* m_copyLink;
     QAction* m_createEvent;
     TimeCommands m_time;
 };

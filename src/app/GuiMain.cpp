@@ -33,9 +33,13 @@ int horaviaGuiMain(int argc, char** argv)
     // horavia --toggle opens or closes the running copy's panel, or starts
     // with it open; the launch's token lets the panel take the focus.
     const bool toggle = application.arguments().contains(QStringLiteral("--toggle"));
+    // An address to open ("horavia:?at=…") opens the panel at its time.
+    const QString address = SingleInstance::addressIn(application.arguments());
     SingleInstance instance;
-    if (!instance.claim(toggle ? SingleInstance::Request::toggle : SingleInstance::Request::reopen,
-                        ActivationToken::ofLaunch()))
+    if (!instance.claim(!address.isEmpty() ? SingleInstance::Request::open
+                        : toggle           ? SingleInstance::Request::toggle
+                                           : SingleInstance::Request::reopen,
+                        ActivationToken::ofLaunch(), address))
         return 0; // the running copy was asked
     HoraviaApp::prepareInBackground();
     Services::reserve();
@@ -52,11 +56,18 @@ int horaviaGuiMain(int argc, char** argv)
         ActivationToken::use(token);
         horavia.toggleClocks();
     });
+    QObject::connect(&instance, &SingleInstance::openRequested, &horavia,
+                     [&horavia](const QString& opened, const QString& token) {
+                         ActivationToken::use(token);
+                         horavia.openLink(opened);
+                     });
     // Only the autostart entry passes this; a user's own launch shows the window.
     const bool atLogin = application.arguments().contains(LoginItem::atLoginArgument);
-    horavia.start(toggle    ? HoraviaApp::StartReason::toggled
-                  : atLogin ? HoraviaApp::StartReason::atLogin
-                            : HoraviaApp::StartReason::launched);
+    horavia.start(!address.isEmpty() ? HoraviaApp::StartReason::linked
+                  : toggle           ? HoraviaApp::StartReason::toggled
+                  : atLogin          ? HoraviaApp::StartReason::atLogin
+                                     : HoraviaApp::StartReason::launched,
+                  address);
     Appearance::follow(application, colorScheme);
     // Queued after the first window's making, which start() has queued.
     QTimer::singleShot(0, &colorScheme, [&colorScheme] { colorScheme.follow(); });

@@ -9,6 +9,7 @@
 #include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
+#include "clock/TimeLink.h"
 #include "map/WorldLand.h"
 #include "platform/ActivationToken.h"
 #include "platform/DefaultApplication.h"
@@ -23,6 +24,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
+#include "ui/PlanningBar.h"
 #include "ui/SettingsWindow.h"
 #include "ui/Symbols.h"
 #include "ui/UpdateWindow.h"
@@ -280,6 +282,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
     handlers.quit = [] { QCoreApplication::quit(); };
     handlers.nextOverlap = [this] { m_entries->moveToNextOverlap(); };
     handlers.copyTimes = [this] { QGuiApplication::clipboard()->setText(m_entries->shareLine(m_time->instant())); };
+    handlers.copyLink = [this] { QGuiApplication::clipboard()->setText(TimeLink::of(m_time->instant())); };
     handlers.createEvent = [this] { createEvent(); };
     handlers.moveTime = [this](DisplayedTime::Move move) { m_time->move(move); };
     handlers.showNow = [this] { m_time->goLive(); };
@@ -295,6 +298,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
         commands.showUpdate = m_commands->showUpdate();
         commands.nextOverlap = m_commands->nextOverlap();
         commands.copyTimes = m_commands->copyTimes();
+        commands.copyLink = m_commands->copyLink();
         commands.createEvent = m_commands->createEvent();
         commands.time = m_commands->time();
         return std::make_unique<MainWindow>(*m_settings, *m_time, *m_entries, CityDatabase::shared(),
@@ -328,7 +332,7 @@ HoraviaApp::HoraviaApp(QObject* parent)
 
 HoraviaApp::~HoraviaApp() = default;
 
-void HoraviaApp::start(StartReason reason)
+void HoraviaApp::start(StartReason reason, const QString& address)
 {
     // The icon first: the panel and the menu are built once it is up. An X11
     // tray may start after the application and Qt then shows the icon; on
@@ -336,8 +340,9 @@ void HoraviaApp::start(StartReason reason)
     // now is ever used, so without one there is no icon to make.
     m_tray = Tray::make(m_commands->showClocks(),
                         {m_commands->showUpdate(), m_commands->nextOverlap(), m_commands->copyTimes(),
-                         m_commands->createEvent(), m_commands->chooseCities(), m_commands->settings(),
-                         m_commands->about(), m_commands->checkForUpdates(), nullptr, m_commands->quit()},
+                         m_commands->copyLink(), m_commands->createEvent(), m_commands->chooseCities(),
+                         m_commands->settings(), m_commands->about(), m_commands->checkForUpdates(), nullptr,
+                         m_commands->quit()},
                         this);
     if (m_tray) {
         connect(m_tray.get(), &Tray::activated, this, &HoraviaApp::togglePanelAt);
@@ -371,10 +376,12 @@ void HoraviaApp::start(StartReason reason)
     // The main window comes at every launch, right after the icon is up; a
     // start at login shows only the icon, unless there is none to click; a
     // start to toggle the panel opens the panel.
-    QTimer::singleShot(0, this, [this, reason] {
+    QTimer::singleShot(0, this, [this, reason, address] {
         const bool iconShown = m_tray && m_settings->showsMenuBarItem();
         if (reason == StartReason::toggled)
             toggleClocks();
+        else if (reason == StartReason::linked)
+            openLink(address);
         else if (reason == StartReason::launched || !iconShown)
             presentMainWindow();
         // The tooltip shows on a hover, the window at once: the window first.
@@ -402,9 +409,9 @@ void HoraviaApp::ensurePanel(PanelMode mode)
     if (!m_panel) {
         m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_time, *m_entries,
                                                  QList<QAction*>{m_commands->showUpdate(), m_commands->copyTimes(),
-                                                                 m_commands->createEvent(), m_commands->chooseCities(),
-                                                                 m_commands->settings(), m_commands->about(),
-                                                                 m_commands->quit()},
+                                                                 m_commands->copyLink(), m_commands->createEvent(),
+                                                                 m_commands->chooseCities(), m_commands->settings(),
+                                                                 m_commands->about(), m_commands->quit()},
                                                  m_commands->nextOverlap(), m_commands->time());
         m_panel->setAttribute(Qt::WA_NoMouseReplay);
         // As a window, the panel stays until the user closes it.
@@ -509,6 +516,24 @@ void HoraviaApp::toggleClocks()
         return;
     }
     showPanelWindow();
+}
+
+void HoraviaApp::openClocks()
+{
+    if (m_tray && m_tray->isVisible() && m_tray->isShown()) {
+        ensurePanel(PanelMode::popup);
+        if (!m_panel->isVisible()) showPanelAt(m_tray->anchor());
+        return;
+    }
+    showPanelWindow();
+}
+
+void HoraviaApp::openLink(const QString& address)
+{
+    const TimeLink::Opened opened = TimeLink::read(address, m_time->now(), DisplayedTime::rangeSeconds);
+    if (opened.at.isValid()) m_time->setInstant(opened.at);
+    openClocks();
+    if (!opened.at.isValid()) m_panel->planning()->say(opened.error);
 }
 
 void HoraviaApp::createEvent()

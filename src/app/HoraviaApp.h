@@ -41,9 +41,10 @@ public:
     explicit HoraviaApp(QObject* parent = nullptr);
     ~HoraviaApp() override;
 
-    enum class StartReason { launched, atLogin, toggled };
+    // linked: with an address to open (a shared time).
+    enum class StartReason { launched, atLogin, toggled, linked };
     // Shows the tray icon and, unless started at login, the main window.
-    void start(StartReason reason = StartReason::launched);
+    void start(StartReason reason = StartReason::launched, const QString& address = QString());
 
     AppSettings& settings() { return *m_settings; }
     Clock& clock() { return *m_clock; }
@@ -69,6 +70,9 @@ public:
     // As togglePanel(), or the panel as a window where no tray shows the icon
     // (horavia --toggle, the global shortcut).
     void toggleClocks();
+    // Opens the panel at a shared time ("horavia:?at=…"); an address it
+    // cannot take changes nothing, and the panel's line says why.
+    void openLink(const QString& address);
     // As togglePanel(), under `anchor` (a point, the icon) where known.
     void togglePanelAt(const QRect& anchor);
     MenuBarPanel* panel() const { return m_panel.get(); }
@@ -89,6 +93,8 @@ private:
     void refreshTraySoon();
     void showPanelAt(const QRect& anchor);
     void showPanelWindow();
+    // The panel, opened (never closed): under the icon, else as a window.
+    void openClocks();
 
     std::unique_ptr<JsonPreferences> m_preferences;
     std::unique_ptr<LoginItem> m_loginItem;

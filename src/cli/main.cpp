@@ -24,6 +24,13 @@ int main(int argc, char** argv)
                     [](const char* argument) { return std::strcmp(argument, "--toggle") == 0; }) &&
         SingleInstance().ask(SingleInstance::Request::toggle, ActivationToken::ofLaunch()))
         return 0;
+    // So is an address to open ("horavia:?at=…", from xdg-open or a click in a chat).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const QString address = SingleInstance::addressIn(arguments);
+        !address.isEmpty() && SingleInstance().ask(SingleInstance::Request::open, ActivationToken::ofLaunch(), address))
+        return 0;
 #if defined(HORAVIA_GUI_MODULE)
     GuiEntry* entry = SiblingModule::load<GuiEntry>(HORAVIA_GUI_MODULE);
 #else

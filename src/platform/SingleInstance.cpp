@@ -7,7 +7,9 @@
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -22,8 +24,27 @@ namespace {
 
 const QByteArray reopenLine = QByteArrayLiteral("reopen");
 const QByteArray toggleLine = QByteArrayLiteral("toggle");
+const QByteArray openLine = QByteArrayLiteral("open");
 constexpr int answerTimeoutMs = 1000;
-constexpr qsizetype longestLine = 256; // "toggle" and a token
+// An address longer than this is cut to it: too long to be one, as the
+// receiver then says.
+constexpr qsizetype longestAddress = 300;
+constexpr qsizetype longestLine = 512; // "open", an address and a token
+
+// The address as one word of the line: whatever the launch was given,
+// spaces and bytes outside printable ASCII percent-encoded.
+QByteArray addressWord(const QString& address)
+{
+    QByteArray word = QUrl::toPercentEncoding(address, "!$&'()*+,;=:@/?#[]%~");
+    if (word.size() > longestAddress) word.truncate(longestAddress);
+    return word.isEmpty() ? QByteArrayLiteral("-") : word;
+}
+
+bool isWord(const QByteArray& text)
+{
+    return !text.isEmpty() && text.size() <= longestAddress &&
+           std::all_of(text.cbegin(), text.cend(), [](char c) { return c > ' ' && c < 0x7f; });
+}
 
 QByteArray privateFolderPrefix()
 {
@@ -133,10 +154,11 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& path, const
     return answer;
 }
 
-bool SingleInstance::askRunningCopies(Request request, const QString& activationToken)
+bool SingleInstance::askRunningCopies(Request request, const QString& activationToken, const QString& address)
 {
-    QByteArray line = request == Request::toggle ? toggleLine : reopenLine;
-    if (request == Request::toggle && ActivationToken::isUsable(activationToken))
+    QByteArray line = request == Request::toggle ? toggleLine : request == Request::open ? openLine : reopenLine;
+    if (request == Request::open) line += ' ' + addressWord(address);
+    if (request != Request::reopen && ActivationToken::isUsable(activationToken))
         line += ' ' + activationToken.toLatin1();
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     m_inPrivateFolder = m_socketPath.isEmpty() && runtime.isEmpty();
@@ -149,14 +171,21 @@ bool SingleInstance::askRunningCopies(Request request, const QString& activation
     return false;
 }
 
-bool SingleInstance::ask(Request request, const QString& activationToken)
+QString SingleInstance::addressIn(const QStringList& arguments)
 {
-    return askRunningCopies(request, activationToken);
+    for (const QString& argument : arguments.mid(1))
+        if (argument.startsWith(QLatin1String("horavia:"), Qt::CaseInsensitive)) return argument;
+    return {};
 }
 
-bool SingleInstance::claim(Request request, const QString& activationToken)
+bool SingleInstance::ask(Request request, const QString& activationToken, const QString& address)
 {
-    if (askRunningCopies(request, activationToken)) return false;
+    return askRunningCopies(request, activationToken, address);
+}
+
+bool SingleInstance::claim(Request request, const QString& activationToken, const QString& address)
+{
+    if (askRunningCopies(request, activationToken, address)) return false;
     if (m_inPrivateFolder) {
         QByteArray pattern = QFile::encodeName(QDir::tempPath()) + '/' + privateFolderPrefix() + "XXXXXX";
         if (!::mkdtemp(pattern.data())) return true; // run anyway; only the reopen request is lost
@@ -240,6 +269,12 @@ void SingleInstance::take(const QByteArray& line)
     } else if (line.startsWith(toggleLine + ' ')) {
         const QString token = QString::fromLatin1(line.mid(toggleLine.size() + 1));
         emit toggleRequested(ActivationToken::isUsable(token) ? token : QString());
+    } else if (line.startsWith(openLine + ' ')) {
+        // "open ADDRESS" or "open ADDRESS TOKEN"; anything else is dropped.
+        const QList<QByteArray> words = line.mid(openLine.size() + 1).split(' ');
+        if (words.size() > 2 || !isWord(words.first())) return;
+        const QString token = words.size() == 2 ? QString::fromLatin1(words.last()) : QString();
+        emit openRequested(QString::fromLatin1(words.first()), ActivationToken::isUsable(token) ? token : QString());
     }
 }
 

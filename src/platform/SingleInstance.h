@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // One running copy per user: the first launch listens on a socket in a
 // folder only the user can enter; a later launch finds it, asks it to show
@@ -24,15 +25,21 @@ public:
     ~SingleInstance() override;
 
     // What a later launch asks of the running copy.
-    enum class Request { reopen, toggle };
+    // open: an address (a shared time) for the running copy to open.
+    enum class Request { reopen, toggle, open };
 
     // True when this process is now the running copy; false when another
     // copy answered (and was given `request`, with the launch's activation
-    // token) or is there but busy.
-    bool claim(Request request = Request::reopen, const QString& activationToken = QString());
+    // token and, for open, the address) or is there but busy.
+    bool claim(Request request = Request::reopen, const QString& activationToken = QString(),
+               const QString& address = QString());
     // Gives a running copy `request` and says whether one took it, without
     // ever becoming the running copy: for a launch that only asks.
-    bool ask(Request request, const QString& activationToken = QString());
+    bool ask(Request request, const QString& activationToken = QString(), const QString& address = QString());
+
+    // The first of a launch's arguments that is an address for Horavia
+    // ("horavia:…", as the desktop entry passes one), else empty.
+    static QString addressIn(const QStringList& arguments);
 
     // Empty until claim() chose one when the default was asked for.
     QString socketPath() const { return m_socketPath; }
@@ -46,11 +53,15 @@ signals:
     // Another launch (horavia --toggle) asked to open or close the panel;
     // the token is usable (ActivationToken) or empty.
     void toggleRequested(const QString& activationToken);
+    // Another launch was given an address to open. It comes as the peer
+    // wrote it, printable ASCII without spaces, and is not read here: it
+    // may be anything, and the receiver decides what it means.
+    void openRequested(const QString& address, const QString& activationToken);
 
 private:
     enum class Answer { none, reopened, busy };
     Answer askRunningCopy(const QString& path, const QByteArray& line);
-    bool askRunningCopies(Request request, const QString& activationToken);
+    bool askRunningCopies(Request request, const QString& activationToken, const QString& address);
     void listen(const QString& path);
     void accept(int fd);
     void take(const QByteArray& line);

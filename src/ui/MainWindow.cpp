@@ -64,6 +64,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     application->addAction(commands.about);
     application->addAction(commands.checkForUpdates);
     application->addSeparator();
+    if (commands.copyLink) application->addAction(commands.copyLink);
     if (commands.createEvent) {
         application->addAction(commands.createEvent);
         addAction(commands.createEvent);

@@ -40,6 +40,7 @@ public:
         QAction* showUpdate = nullptr;
         QAction* nextOverlap = nullptr;
         QAction* copyTimes = nullptr; // Ctrl+C in the list
+        QAction* copyLink = nullptr;
         QAction* createEvent = nullptr;
         TimeCommands time; // the time keys, in the list as in the strip
     };

@@ -69,7 +69,6 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
 
     m_timeEntry = new TimeEntry(entries, time, this);
     layout->addWidget(m_timeEntry);
-    connect(m_timeEntry, &TimeEntry::answersChanged, this, &MenuBarPanel::updateSizeIfShown);
     connect(m_timeEntry, &TimeEntry::left, this, [this] {
         updateSize();
         if (m_clocks->isVisible()) m_clocks->setFocus(Qt::OtherFocusReason);
@@ -166,6 +165,15 @@ void MenuBarPanel::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && windowType() != Qt::Popup)
         emit dismissed();
     QWidget::changeEvent(event);
+}
+
+bool MenuBarPanel::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // A line that comes or goes while the panel is open (a note, the typed
+    // time's answers) asks for a new layout: the panel's height follows.
+    if (event->type() == QEvent::LayoutRequest) updateSizeIfShown();
+    return handled;
 }
 
 bool MenuBarPanel::eventFilter(QObject* watched, QEvent* event)

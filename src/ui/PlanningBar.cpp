@@ -53,9 +53,30 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
     m_note->hide();
     layout->addWidget(m_note);
 
-    connect(&m_time, &DisplayedTime::instantChanged, this, &PlanningBar::refresh);
+    // News stays through live ticks, not past a time of the user's choosing.
+    connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
+        if (!m_time.isLive()) m_message.clear();
+        refresh();
+    });
+    connect(&m_time, &DisplayedTime::liveChanged, this, [this] {
+        m_message.clear();
+        refresh();
+    });
     connect(&m_time, &DisplayedTime::ticked, this, &PlanningBar::refresh);
     refresh();
+}
+
+void PlanningBar::say(const QString& message)
+{
+    m_message = message;
+    refresh();
+}
+
+void PlanningBar::hideEvent(QHideEvent* event)
+{
+    m_message.clear();
+    refresh();
+    QWidget::hideEvent(event);
 }
 
 void PlanningBar::refresh()
@@ -63,11 +84,12 @@ void PlanningBar::refresh()
     QString text;
     if (!m_time.isLive()) text = m_entries.formatter().chosenInstantText(m_time.instant(), m_time.now());
     m_now->setVisible(!m_time.isLive());
-    if (m_note->text() != m_time.note()) {
-        m_note->setText(m_time.note());
-        m_note->setAccessibleName(m_time.note());
-        m_note->setVisible(!m_time.note().isEmpty());
-        if (QAccessible::isActive() && !m_time.note().isEmpty()) {
+    const QString note = m_message.isEmpty() ? m_time.note() : m_message;
+    if (m_note->text() != note) {
+        m_note->setText(note);
+        m_note->setAccessibleName(note);
+        m_note->setVisible(!note.isEmpty());
+        if (QAccessible::isActive() && !note.isEmpty()) {
             QAccessibleEvent said(m_note, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&said);
         }

@@ -26,6 +26,12 @@ public:
     // What Next Overlap found, under the line.
     QLabel* note() const { return m_note; }
     QToolButton* nowButton() const { return m_now; }
+    // A line of news in the note's place (a link that could not be opened),
+    // until the time shown changes.
+    void say(const QString& message);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void refresh();
@@ -36,4 +42,5 @@ private:
     QLabel* m_line = nullptr;
     QLabel* m_note = nullptr;
     QToolButton* m_now = nullptr;
+    QString m_message;
 };

@@ -33,6 +33,7 @@ QString themeName(const QString& name)
         {QStringLiteral("arrow.down.circle.fill"), QStringLiteral("software-update-available")},
         {QStringLiteral("doc.on.doc"), QStringLiteral("edit-copy")},
         {QStringLiteral("calendar"), QStringLiteral("x-office-calendar")},
+        {QStringLiteral("link"), QStringLiteral("insert-link")},
     };
     return names.value(name);
 }

@@ -63,8 +63,6 @@ void TimeEntry::showAnswers()
     m_field->setAccessibleDescription(spoken);
     m_answer->setAccessibleName(m_answer->text());
     m_answer->setVisible(!lines.isEmpty());
-    layout()->activate();
-    emit answersChanged();
 }
 
 void TimeEntry::reset()

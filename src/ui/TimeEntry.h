@@ -28,8 +28,6 @@ public:
 signals:
     // The field closed (Return or Escape); the focus goes back.
     void left();
-    // The lines under the field changed, and so may its height.
-    void answersChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

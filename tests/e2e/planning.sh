@@ -160,6 +160,71 @@ has '\tlist item\tNew York City, New York, 8:30.AM, .*, working hours' ||
 pass "working hours set in the label editor are kept across a restart"
 stop
 
+# 6. A shared time. The desktop entry takes horavia: addresses; xdg-open
+# hands one to the running copy, which opens the panel at its instant. A
+# malformed or hostile one changes nothing and says why in the panel's line.
+mkdir -p "$HOME/.local/share/applications"
+sed "s|^Exec=horavia|Exec=$app|" "$(dirname "$0")/../../resources/linux/org.horavia.Horavia.desktop" \
+  >"$HOME/.local/share/applications/org.horavia.Horavia.desktop"
+XDG_DATA_HOME=$HOME/.local/share xdg-mime default org.horavia.Horavia.desktop x-scheme-handler/horavia
+export XDG_DATA_HOME=$HOME/.local/share
+start "2026-01-15 12:00:00" '{"trackedCityIDs": ["gn5128581", "gn2950159"]}'
+xdg-open 'horavia:?at=2026-01-16T06:00:00Z' || fail "xdg-open refused a horavia: address"
+wait_for 5 panel_open || fail "xdg-open with a running copy did not open the panel"
+sleep 0.3
+rows_show $((noon + 18 * 3600)) || fail "the panel did not open at the address's instant"
+[[ "$(line)" == *"Fri, Jan 16, 6:00"* ]] || fail "the set-time line does not say Friday 6:00: $(line)"
+import -window root "$shots/link-opened.png"
+pass "xdg-open horavia:?at=2026-01-16T06:00:00Z with a running copy: the panel at that instant"
+refused() { # address, then what the panel's line says
+  xdg-open "$1" >/dev/null 2>&1
+  has "\\tlabel\\t$2\\t" || fail "the panel does not say \"$2\" for ${1:0:60}"
+  rows_show $((noon + 18 * 3600)) || fail "${1:0:60} changed the time"
+}
+refused 'horavia:?at=2026-01-16T09:00:00Z&run=rm' 'This link holds fields Horavia does not know\.'
+refused 'horavia:?at=2026-01-16T09:00:00' 'This link.s time cannot be read\.'
+refused 'horavia://evil.example/?at=2026-01-16T09:00:00Z' 'This link has parts Horavia does not know\.'
+refused 'horavia:?at=2027-01-16T09:00:00Z' 'This link.s time is more than a week from now\.'
+refused "horavia:?at=2026-01-16T09:00:00Z&$(head -c 4000 /dev/zero | tr '\0' x)" 'This link is too long to be a Horavia link\.'
+refused $'horavia:?at=2026-01-16T09:00:00Z\nreopen' 'This link.s time cannot be read\.'
+grep -q '"gn5128581"' "$prefs" || fail "a hostile address changed the settings"
+pass "six malformed or hostile addresses change nothing and the panel says why"
+import -window root "$shots/link-refused.png"
+
+# Copy Link in the panel, pressed through the accessibility tree: the
+# clipboard holds the shown instant as an address.
+"$python" - "$app_pid" <<'PY' || fail "no Copy Link in the panel to press"
+import sys, pyatspi
+def find(node):
+    if node.getRoleName() == "push button" and node.name == "Copy Link" and node.getState().contains(pyatspi.STATE_SHOWING):
+        return node
+    for i in range(node.childCount):
+        found = node.getChildAtIndex(i) and find(node.getChildAtIndex(i))
+        if found:
+            return found
+desktop = pyatspi.Registry.getDesktop(0)
+apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+button = next(find(a) for a in apps if a and a.get_process_id() == int(sys.argv[1]))
+button.queryAction().doAction(0)
+PY
+wait_for 3 bash -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" = "horavia:?at=2026-01-16T06:00:00Z" ]' ||
+  fail "Copy Link put \"$(xclip -o -selection clipboard 2>/dev/null)\" on the clipboard"
+pass "Copy Link: horavia:?at=2026-01-16T06:00:00Z on the clipboard"
+stop
+
+# With no copy running, the address starts Horavia (the real clock now) with
+# the panel open at its instant. xdg-open waits for what it starts here.
+tomorrow=$(date -u -d '+1 day' +%Y-%m-%dT%H:00:00Z)
+xdg-open "horavia:?at=$tomorrow" >"$work/app.log" 2>&1 &
+pids+=($!)
+wait_for 10 panel_open || fail "xdg-open with no copy running did not start Horavia with the panel open"
+app_pid=$(pgrep -n -f "$app") && pids+=($app_pid)
+sleep 0.5
+rows_show "$(date -d "$tomorrow" +%s)" || fail "the started copy's panel is not at $tomorrow"
+main_open && fail "a start for an address opened the main window too"
+pass "xdg-open with no copy running starts Horavia, its panel at $tomorrow"
+xdotool key Escape; stop
+
 # A few days before New York's clocks change, with Tokyo, on a dark desktop:
 # the notice, and no full overlap.
 export GTK_THEME=Adwaita:dark

@@ -63,7 +63,7 @@ for i in range(0, len(items), 2):
     if "\"separator\"" in body: print("-"); continue
     label = re.search(r"\"label\"\s*variant\s*string \"([^\"]*)\"", body)
     if label: print(label.group(1))' | paste -sd '|')
-expected="Show Clocks|-|Next Overlap|Copy Times|Create Event…|Choose Cities…|Settings…|About Horavia|Check for Updates…|-|Quit Horavia"
+expected="Show Clocks|-|Next Overlap|Copy Times|Copy Link|Create Event…|Choose Cities…|Settings…|About Horavia|Check for Updates…|-|Quit Horavia"
 [ "$menu_order" = "$expected" ] || fail "the menu reads $menu_order"
 pass "the menu, Show Clocks first: $menu_order"
 pixmaps=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \

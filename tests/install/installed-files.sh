@@ -40,7 +40,7 @@ check "the launcher prints the clocks with no display" bash -c \
   "env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME='$root/config' '$usr/bin/horavia' --print | grep -q '[0-9]:[0-9][0-9]'"
 check "desktop-file-validate accepts the entry" desktop-file-validate "$usr/share/applications/$id.desktop"
 check "the entry names the launcher, the icon and the window class" bash -c \
-  "grep -qx 'Exec=horavia' '$usr/share/applications/$id.desktop' && grep -qx 'Icon=$id' '$usr/share/applications/$id.desktop' &&
+  "grep -qx 'Exec=horavia %u' '$usr/share/applications/$id.desktop' && grep -qx 'MimeType=x-scheme-handler/horavia;' '$usr/share/applications/$id.desktop' && grep -qx 'Icon=$id' '$usr/share/applications/$id.desktop' &&
    grep -qx 'StartupWMClass=$id' '$usr/share/applications/$id.desktop'"
 check "appstreamcli validates the metainfo" appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
 check "the metainfo launches the desktop entry" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \

@@ -91,14 +91,22 @@ private slots:
     void requests_data()
     {
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("heard"); // "reopen", "toggle:TOKEN", or empty for nothing
+        QTest::addColumn<QString>("heard"); // "reopen", "toggle:TOKEN", "open:ADDRESS:TOKEN", or empty for nothing
         QTest::newRow("reopen") << "reopen\n"_ba << u"reopen"_s;
         QTest::newRow("toggle") << "toggle\n"_ba << u"toggle:"_s;
         QTest::newRow("toggle with a token") << "toggle kwin-42_x:1\n"_ba << u"toggle:kwin-42_x:1"_s;
         QTest::newRow("a token with a space") << "toggle a b\n"_ba << u"toggle:"_s;
         QTest::newRow("a token not ASCII") << "toggle t\xc3\xb6k\n"_ba << u"toggle:"_s;
         QTest::newRow("a token too long") << "toggle "_ba + QByteArray(230, 'x') + "\n" << u"toggle:"_s;
-        QTest::newRow("a line too long") << "toggle "_ba + QByteArray(300, 'x') + "\n" << QString();
+        QTest::newRow("a line too long") << "toggle "_ba + QByteArray(600, 'x') + "\n" << QString();
+        QTest::newRow("an address") << "open horavia:?at=2026-12-10T14:00:00Z\n"_ba
+                                    << u"open:horavia:?at=2026-12-10T14:00:00Z:"_s;
+        QTest::newRow("an address and a token") << "open horavia:?at=x tok-1\n"_ba << u"open:horavia:?at=x:tok-1"_s;
+        QTest::newRow("an address, a bad token") << "open horavia:?at=x t\xc3\xb6k\n"_ba << u"open:horavia:?at=x:"_s;
+        QTest::newRow("three words") << "open a b c\n"_ba << QString();
+        QTest::newRow("no address") << "open\n"_ba << QString();
+        QTest::newRow("an address not ASCII") << "open horavia:\xc3\xb6\n"_ba << QString();
+        QTest::newRow("an address too long") << "open "_ba + QByteArray(301, 'x') + "\n" << QString();
         QTest::newRow("toggled, run together") << "toggleX\n"_ba << QString();
         QTest::newRow("unknown") << "quit\n"_ba << QString();
     }
@@ -115,6 +123,9 @@ private slots:
         connect(&running, &SingleInstance::reopenRequested, this, [&] { requests.append(u"reopen"_s); });
         connect(&running, &SingleInstance::toggleRequested, this,
                 [&](const QString& token) { requests.append(u"toggle:"_s + token); });
+        connect(&running, &SingleInstance::openRequested, this, [&](const QString& address, const QString& token) {
+            requests.append(u"open:"_s + address + u':' + token);
+        });
         QLocalSocket client;
         client.connectToServer(path);
         QVERIFY(client.waitForConnected(1000));
@@ -145,6 +156,27 @@ private slots:
         QVERIFY(!SingleInstance(elsewhere).ask(SingleInstance::Request::toggle));
         QVERIFY(!QFileInfo::exists(elsewhere));
         QVERIFY(SingleInstance(elsewhere).claim());
+    }
+
+    // A launch given an address hands it over as one printable word, cut
+    // to a length no address of ours reaches; it is found among the arguments.
+    void aLaunchHandsOverItsAddress()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"horavia.socket"_s);
+        SingleInstance running(path);
+        QVERIFY(running.claim());
+        QSignalSpy opened(&running, &SingleInstance::openRequested);
+        const QStringList arguments{u"horavia"_s, u"--at-login"_s, u"HORAVIA:?at=a b\u00e9\n"_s};
+        QCOMPARE(SingleInstance::addressIn(arguments), arguments.last());
+        QVERIFY(SingleInstance::addressIn({u"horavia"_s, u"horavia-extra"_s}).isEmpty());
+        QVERIFY(!SingleInstance(path).claim(SingleInstance::Request::open, u"token-2"_s, arguments.last()));
+        QVERIFY(opened.wait(2000));
+        QCOMPARE(opened.first().at(0).toString(), u"HORAVIA:?at=a%20b%C3%A9%0A"_s);
+        QCOMPARE(opened.first().at(1).toString(), u"token-2"_s);
+        QVERIFY(SingleInstance(path).ask(SingleInstance::Request::open, {}, u"horavia:?at="_s + QString(5000, u'x')));
+        QVERIFY(opened.wait(2000));
+        QCOMPARE(opened.last().at(0).toString().size(), 300);
     }
 
     // Without a runtime folder, nothing planted in the temporary folder by

@@ -47,7 +47,7 @@ private slots:
         m_showUpdate = std::make_unique<QAction>();
         m_showUpdate->setVisible(false);
         MainWindow::Commands commands{&m_about,   &m_check, &m_settingsAction, &m_quit, m_showUpdate.get(),
-                                      &m_overlap, nullptr,  nullptr,           {}};
+                                      &m_overlap, nullptr,  nullptr,           nullptr, {}};
         m_window =
             std::make_unique<MainWindow>(*m_settings, m_stack->time, m_stack->entries, *m_database, m_land, commands);
         m_window->show();
