@@ -1,6 +1,7 @@
 #include "GlobalShortcut.h"
 
 #include "ActivationToken.h"
+#include "PortalRequest.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -12,46 +13,11 @@
 namespace {
 
 const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 
 QString portal()
 {
     return QLatin1String(GlobalShortcut::portalService);
 }
-
-// The one answer of a portal request, from the portal's name and the path
-// the request will have: listened to before the call, so that none is missed.
-class PendingRequest : public QObject {
-    Q_OBJECT
-
-public:
-    PendingRequest(const QString& path, std::function<void(uint, const QVariantMap&)> done, QObject* parent)
-        : QObject(parent)
-        , m_path(path)
-        , m_done(std::move(done))
-    {
-        QDBusConnection::sessionBus().connect(portal(), path, requestInterface, QStringLiteral("Response"), this,
-                                              SLOT(response(uint, QVariantMap)));
-    }
-
-    void fail() { finish(2, {}); }
-
-public slots:
-    void response(uint code, const QVariantMap& results) { finish(code, results); }
-
-private:
-    void finish(uint code, const QVariantMap& results)
-    {
-        if (!m_done) return;
-        QDBusConnection::sessionBus().disconnect(portal(), m_path, requestInterface, QStringLiteral("Response"), this,
-                                                 SLOT(response(uint, QVariantMap)));
-        std::exchange(m_done, nullptr)(code, results);
-        deleteLater();
-    }
-
-    QString m_path;
-    std::function<void(uint, const QVariantMap&)> m_done;
-};
 
 } // namespace
 
@@ -108,23 +74,7 @@ void GlobalShortcut::start()
 void GlobalShortcut::request(const QString& method, QVariantList arguments, QVariantMap options,
                              std::function<void(uint, const QVariantMap&)> done)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    const QString token = QStringLiteral("horavia%1").arg(++m_requests);
-    QString sender = bus.baseService().mid(1);
-    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    auto* pending = new PendingRequest(
-        QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token), std::move(done), this);
-    options.insert(QStringLiteral("handle_token"), token);
-    arguments.append(options);
-    QDBusMessage call = QDBusMessage::createMethodCall(portal(), QLatin1String(portalPath), shortcutsInterface, method);
-    call.setArguments(arguments);
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), pending);
-    connect(watcher, &QDBusPendingCallWatcher::finished, pending, [pending, watcher, method] {
-        watcher->deleteLater();
-        if (!watcher->isError()) return;
-        qWarning("The desktop portal refused %s: %s", qPrintable(method), qPrintable(watcher->error().message()));
-        pending->fail();
-    });
+    PortalRequest::send(shortcutsInterface, method, std::move(arguments), std::move(options), this, std::move(done));
 }
 
 void GlobalShortcut::createSession()
@@ -235,5 +185,3 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, GlobalShortcut::B
     argument.endStructure();
     return argument;
 }
-
-#include "GlobalShortcut.moc"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortalRequest.h"
+
 #include <QDBusArgument>
 #include <QDBusObjectPath>
 #include <QObject>
@@ -21,8 +23,8 @@ public:
         QVariantMap properties;
     };
 
-    static constexpr const char* portalService = "org.freedesktop.portal.Desktop";
-    static constexpr const char* portalPath = "/org/freedesktop/portal/desktop";
+    static constexpr const char* portalService = PortalRequest::service;
+    static constexpr const char* portalPath = PortalRequest::path;
 
     GlobalShortcut(const QString& appId, const QString& id, const QString& description, QObject* parent = nullptr);
 
@@ -61,7 +63,6 @@ private:
     uint m_version = 0;
     bool m_available = false;
     QString m_trigger;
-    int m_requests = 0;
 };
 
 Q_DECLARE_METATYPE(GlobalShortcut::Binding)

@@ -2,6 +2,7 @@
 
 #include "CityLabelEditor.h"
 #include "CityListDelegate.h"
+#include "CityListTransfer.h"
 #include "PlanningBar.h"
 #include "RowListView.h"
 #include "Symbols.h"
@@ -17,6 +18,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -27,6 +30,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QStyleHints>
@@ -60,6 +64,9 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     resize(720, 600);
     m_model = new CityListModel(settings, entries, database, time, this);
 
+    m_transfer = new CityListTransfer(settings, database, this);
+    setAcceptDrops(true);
+
     QMenu* application = menuBar()->addMenu(QStringLiteral("Horavia"));
     application->addAction(commands.about);
     application->addAction(commands.checkForUpdates);
@@ -74,6 +81,9 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
         addAction(commands.nextOverlap); // its shortcut works anywhere in the window
         application->addSeparator();
     }
+    application->addAction(QStringLiteral("Export Cities…"), m_transfer, &CityListTransfer::exportCities);
+    application->addAction(QStringLiteral("Import Cities…"), m_transfer, &CityListTransfer::importCities);
+    application->addSeparator();
     application->addAction(commands.settings);
     application->addSeparator();
     auto* close = application->addAction(QStringLiteral("Close Window"), this, &QWidget::close);
@@ -558,4 +568,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+
+// The one local file a drag carries, else nothing.
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile()) return {};
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    m_transfer->importFrom(path);
 }

@@ -9,6 +9,7 @@ class AppSettings;
 class CityDatabase;
 class CityListDelegate;
 class CityListModel;
+class CityListTransfer;
 class ClockEntries;
 class DisplayedTime;
 class PlanningBar;
@@ -72,11 +73,16 @@ public:
     // Puts the last removed city back where it was.
     void undoRemoval();
     QWidget* undoNotice() const { return m_undoBar; }
+    // Export Cities… and Import Cities…, and the import of a dropped file.
+    CityListTransfer& transfer() const { return *m_transfer; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A city list dropped on the window is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildToolbar();
@@ -96,6 +102,7 @@ private:
     PlanningBar* m_planning = nullptr;
     Commands m_commands;
     CityListModel* m_model = nullptr;
+    CityListTransfer* m_transfer = nullptr;
     QLineEdit* m_search = nullptr;
     QAction* m_clearSearch = nullptr;
     QToolButton* m_order = nullptr;

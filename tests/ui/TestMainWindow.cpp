@@ -10,6 +10,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Appearance.h"
 #include "ui/CityLabelEditor.h"
+#include "ui/CityListTransfer.h"
 #include "ui/MainWindow.h"
 #include "ui/WorldMapView.h"
 
@@ -18,8 +19,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -58,6 +62,49 @@ private slots:
     {
         m_window.reset();
         m_stack.reset();
+    }
+
+    // A list dropped on the window imports: the missing city added, the
+    // unknown one named; a differing label is kept unless the user agrees.
+    void droppedListImports()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"list.json"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "horavia-cities", "version": 1, "cities": [{"id": "tok", "label": "Office"},)"
+                   R"({"id": "par"}, {"id": "gn999"}]})");
+        file.close();
+        m_settings->setCustomLabel(u"Work"_s, *m_database->find(u"tok"_s));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint at = m_window->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_window.get(), &drop);
+
+        QMessageBox* ask = nullptr;
+        QTRY_VERIFY((ask = m_window->findChild<QMessageBox*>()) != nullptr);
+        QCOMPARE(ask->informativeText(), u"They differ for Tokyo."_s);
+        QVERIFY(m_settings->trackedCityIDs() == QStringList{u"tok"_s}); // nothing yet
+        for (QAbstractButton* button : ask->buttons())
+            if (button->text() == u"Keep Mine"_s) button->click();
+        QMessageBox* told = nullptr;
+        QTRY_VERIFY((told = m_window->findChild<QMessageBox*>()) != nullptr && told != ask);
+        QCOMPARE(told->text(), u"Added 1 city from “list.json”."_s);
+        QCOMPARE(told->informativeText(), u"Skipped 1: “gn999”: not a city of the catalogue."_s);
+        QCOMPARE(m_settings->trackedCityIDs(), (QStringList{u"tok"_s, u"par"_s}));
+        QCOMPARE(m_settings->customLabels().value(u"tok"_s), u"Work"_s);
+        told->close();
+
+        // Exported back: the list as the window shows it.
+        const QString out = dir.filePath(u"out.json"_s);
+        m_window->transfer().exportTo(out);
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains(R"("label": "Work")"));
     }
 
     void mapFocusAndClearSelection()
