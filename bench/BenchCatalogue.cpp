@@ -1,6 +1,7 @@
 #include "ApplicationState.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/CatalogueIndex.h"
+#include "clock/TimeAnswer.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -72,6 +73,26 @@ void search(benchmark::State& state, const char* query)
     }
     state.counters["results"] = double(results);
 }
+
+// A search field's text read as a time, on top of the search itself: the
+// phrase, its place looked up (the search's best match), none for text
+// that is no time.
+void timePhrase(benchmark::State& state, const char* text)
+{
+    const CityDatabase& db = database();
+    db.prepareSearch();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const TimePhrase::Context context = TimeAnswer::context({}, QTimeZone("Europe/London"), db, now);
+    const QString phrase = QString::fromUtf8(text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TimePhrase::read(phrase, context));
+}
+BENCHMARK_CAPTURE(timePhrase, not_a_time, "tokyo")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(timePhrase, abbreviation, "3pm PST")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(timePhrase, city, "Fri 14:00 in New York")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(timePhrase, region_and_day, "9 am Central on Friday")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(timePhrase, identifier, "3pm Asia/Kolkata")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(timePhrase, nowhere, "3pm Xyzzyq")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, a, "a")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, par, "par")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, new_york, "new york")->Unit(benchmark::kMicrosecond);
