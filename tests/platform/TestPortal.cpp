@@ -1,3 +1,4 @@
+#include "platform/FileChooser.h"
 #include "platform/GlobalShortcut.h"
 
 #include <QDBusAbstractAdaptor>
@@ -95,7 +96,50 @@ public slots:
     void Register(const QString& appId, const QVariantMap& /*options*/) { registered.append(appId); }
 };
 
-class TestGlobalShortcut : public QObject {
+// The portal's file chooser: the user's choice comes back as a file's
+// address, or as a cancellation.
+class FakeFileChooser : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.FileChooser")
+
+public:
+    explicit FakeFileChooser(QObject* portal)
+        : QDBusAbstractAdaptor(portal)
+    {
+    }
+    QStringList calls;
+    uint code = 0;
+    QStringList uris;
+
+public slots:
+    QDBusObjectPath SaveFile(const QString& parent, const QString& title, const QVariantMap& options)
+    {
+        calls.append(u"SaveFile %1 %2 %3"_s.arg(parent, title, options.value(u"current_name"_s).toString()));
+        return answer(options);
+    }
+    QDBusObjectPath OpenFile(const QString& parent, const QString& title, const QVariantMap& options)
+    {
+        calls.append(u"OpenFile %1 %2"_s.arg(parent, title));
+        return answer(options);
+    }
+
+private:
+    QDBusObjectPath answer(const QVariantMap& options)
+    {
+        QString sender = QDBusConnection::sessionBus().baseService().mid(1);
+        sender.replace(u'.', u'_');
+        const QString path =
+            u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(sender, options.value(u"handle_token"_s).toString());
+        QTimer::singleShot(10, this, [this, path] {
+            QDBusMessage signal = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+            signal << code << QVariantMap{{u"uris"_s, uris}};
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s).send(signal);
+        });
+        return QDBusObjectPath(path);
+    }
+};
+
+class TestPortal : public QObject {
     Q_OBJECT
 
 private slots:
@@ -105,12 +149,45 @@ private slots:
         qDBusRegisterMetaType<QList<GlobalShortcut::Binding>>();
         QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s);
         m_registry = new FakeRegistry(&m_portal);
+        m_chooser = new FakeFileChooser(&m_portal);
         QVERIFY(bus.registerObject(u"/org/freedesktop/portal/desktop"_s, &m_portal,
                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
                                        QDBusConnection::ExportAdaptors));
         QVERIFY(bus.registerService(QLatin1String(GlobalShortcut::portalService)));
     }
 
+    // A file chosen in the desktop's chooser comes back as its path; a
+    // cancel, or a place that is no file, as none; without a portal the
+    // caller is told to show its own dialog.
+    void fileChooser_data()
+    {
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<QStringList>("uris");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("a file") << 0u << QStringList{u"file:///home/me/Horavia%20Cities.json"_s}
+                                << u"/home/me/Horavia Cities.json"_s;
+        QTest::newRow("cancelled") << 1u << QStringList() << QString();
+        QTest::newRow("not a file") << 0u << QStringList{u"https://example.org/list.json"_s} << QString();
+        QTest::newRow("nothing chosen") << 0u << QStringList() << QString();
+    }
+    void fileChooser()
+    {
+        QFETCH(uint, code);
+        QFETCH(QStringList, uris);
+        QFETCH(QString, chosen);
+        m_chooser->code = code;
+        m_chooser->uris = uris;
+        m_chooser->calls.clear();
+        std::optional<QString> heard;
+        bool unavailable = false;
+        FileChooser::ask(
+            FileChooser::Mode::save, u"Export Cities"_s, u"Horavia Cities.json"_s, u"x11:2a"_s, this,
+            [&](const QString& path) { heard = path; }, [&] { unavailable = true; });
+        QTRY_VERIFY(heard.has_value());
+        QVERIFY(!unavailable);
+        QCOMPARE(*heard, chosen);
+        QCOMPARE(m_chooser->calls, QStringList{u"SaveFile x11:2a Export Cities Horavia Cities.json"_s});
+    }
     // The first start binds the shortcut with no key of its own; the user's
     // key is shown, a press is told, and a press of another session's or
     // shortcut's is not.
@@ -152,10 +229,23 @@ private slots:
         QCOMPARE(m_portal.calls, (QStringList{"CreateSession", "ListShortcuts"}));
     }
 
+    // Last: the portal leaves the bus.
+    void noFileChooser()
+    {
+        QDBusConnection portal = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s);
+        QVERIFY(portal.unregisterService(QLatin1String(GlobalShortcut::portalService)));
+        bool unavailable = false;
+        FileChooser::ask(
+            FileChooser::Mode::open, u"Import Cities"_s, {}, {}, this, [](const QString&) { QFAIL("an answer"); },
+            [&] { unavailable = true; });
+        QTRY_VERIFY(unavailable);
+    }
+
 private:
     FakePortal m_portal;
+    FakeFileChooser* m_chooser = nullptr;
     FakeRegistry* m_registry = nullptr;
 };
 
-QTEST_GUILESS_MAIN(TestGlobalShortcut)
-#include "TestGlobalShortcut.moc"
+QTEST_GUILESS_MAIN(TestPortal)
+#include "TestPortal.moc"
