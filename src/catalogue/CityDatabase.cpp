@@ -6,6 +6,7 @@
 #include "platform/PrivateFiles.h"
 #include "platform/SharedOnce.h"
 #include "platform/SystemLocale.h"
+#include "time/UtcOffset.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -24,21 +25,6 @@
 using CatalogueIndex::Folding;
 
 namespace {
-
-// "UTC+5:30", "GMT-3", "+0545", "−3:30": seconds east of UTC.
-std::optional<int> parseOffset(const QString& query)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(?:utc|gmt)?\\s*([+\\-\\x{2212}])\\s*(\\d{1,2})(?::?(\\d{2}))?\\s*$"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(query);
-    if (!match.hasMatch()) return std::nullopt;
-    const int hours = match.captured(2).toInt();
-    const int minutes = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
-    if (hours > 14 || minutes >= 60) return std::nullopt;
-    const int seconds = hours * 3600 + minutes * 60;
-    return match.captured(1) == QLatin1String("+") ? seconds : -seconds;
-}
 
 constexpr double earthDiameterKm = 12742;
 constexpr qint64 maximumIndexSize = qint64(1) << 30; // a catalogue a hundred times today's
@@ -307,7 +293,7 @@ QList<City> CityDatabase::search(const QString& query, qsizetype limit, const QD
 
 CityDatabase::ZoneMatches CityDatabase::zoneMatches(const QString& query, const QDateTime& at) const
 {
-    const std::optional<int> offset = parseOffset(query);
+    const std::optional<int> offset = UtcOffset::parse(query);
     const QString key = query.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char(' '));
     if (!offset && key.size() < 2) return {};
     static const QRegularExpression abbreviationLike(QStringLiteral("^[A-Za-z]{2,5}$"));

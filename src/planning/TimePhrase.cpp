@@ -1,5 +1,6 @@
 #include "planning/TimePhrase.h"
 
+#include "time/UtcOffset.h"
 #include "time/WallTime.h"
 
 #include <QRegularExpression>
@@ -77,34 +78,6 @@ struct Zone {
 bool equal(QStringView text, const char* word)
 {
     return *word && text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
-}
-
-std::optional<int> offsetSeconds(const QString& text)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^(?:(?:UTC|GMT|Z)(?:([+-−])(\\d{1,2})(?::?(\\d{2}))?)?|([+-−])(\\d{2}):?(\\d{2}))$"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch()) return std::nullopt;
-    const int base = match.capturedLength(4) ? 3 : 0;
-    if (!match.capturedLength(base + 1)) return 0;
-    const int hours = match.captured(base + 2).toInt();
-    const int minutes = match.captured(base + 3).toInt();
-    if (minutes >= 60) return std::nullopt;
-    const int seconds = (hours * 60 + minutes) * 60 * (match.captured(base + 1) == QLatin1String("+") ? 1 : -1);
-    // Real zones lie from 12 hours behind to 14 ahead.
-    if (seconds < -12 * 3600 || seconds > 14 * 3600) return std::nullopt;
-    return seconds;
-}
-
-QString offsetName(int seconds)
-{
-    if (seconds == 0) return QStringLiteral("UTC");
-    const int minutes = std::abs(seconds) / 60;
-    return QStringLiteral("UTC%1%2:%3")
-        .arg(seconds < 0 ? QChar(0x2212) : QChar(u'+'))
-        .arg(minutes / 60, 2, 10, QChar(u'0'))
-        .arg(minutes % 60, 2, 10, QChar(u'0'));
 }
 
 QString lastPart(const QByteArray& id)
@@ -373,7 +346,10 @@ Placed place(const std::optional<Day>& day, QTime time, const QTimeZone& zone, c
 std::optional<Zone> zoneOf(const QString& text, const Context& context)
 {
     if (text.isEmpty()) return Zone{{context.home}, {}};
-    if (const auto seconds = offsetSeconds(text)) return Zone{{{offsetName(*seconds), QTimeZone(*seconds)}}, {}};
+    static const QRegularExpression universal(QStringLiteral("^(UTC|GMT|Z)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const std::optional<int> seconds = universal.match(text).hasMatch() ? 0 : UtcOffset::parse(text);
+    if (seconds) return Zone{{{UtcOffset::name(*seconds), QTimeZone(*seconds)}}, {}};
     if (std::optional<Zone> zone = abbreviationZone(text)) {
         // One that home or a tracked city writes means that city; else
         // each of the table's meanings is offered.
