@@ -383,21 +383,16 @@ Result read(const QString& text, const Context& context)
     const std::optional<QTime> time = timeOf(words);
     if (!time) return result; // not a time: a search perhaps
     result.time = *time;
-    if (const std::optional<Day> after = dayAtStart(words)) {
+    // A day before the time, after it or at the end; two are no one day.
+    for (const auto& dayIn : {dayAtStart, dayAtEnd}) {
+        const std::optional<Day> found = dayIn(words);
+        if (!found) continue;
         if (day) {
             result.refusal = Refusal::unknownDay;
             result.words = text.simplified();
             return result;
         }
-        day = after;
-    }
-    if (const std::optional<Day> last = dayAtEnd(words)) {
-        if (day) {
-            result.refusal = Refusal::unknownDay;
-            result.words = text.simplified();
-            return result;
-        }
-        day = last;
+        day = found;
     }
     if (!words.isEmpty() && isLink(words.first())) words.removeFirst();
     const QString zoneText = words.join(QLatin1Char(' '));
@@ -435,6 +430,7 @@ Result read(const QString& text, const Context& context)
         result.readings.append({placed.at.toUTC(), where, readAs});
     }
     if (!result.readings.isEmpty()) result.refusal = Refusal::none;
+    if (result.refusal == Refusal::unknownDay) result.words = text.simplified();
     return result;
 }
 

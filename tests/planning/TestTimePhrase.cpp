@@ -222,6 +222,7 @@ private slots:
         addColumns<QString, QString, QString, QDate>({"phrase", "words", "place", "date"});
         QTest::newRow("a place") << u"3pm in Atlantis"_s << u"Atlantis"_s << QString() << QDate();
         QTest::newRow("a skipped time") << u"Sun 2:30am New York"_s << QString() << u"New York"_s << QDate(2026, 3, 8);
+        QTest::newRow("a date no month has") << u"Feb 30  9am"_s << u"Feb 30 9am"_s << u"London"_s << QDate();
     }
     void refusalsSayWhat()
     {
