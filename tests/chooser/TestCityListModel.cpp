@@ -93,6 +93,11 @@ private slots:
             << none << "noon JST" << QStringList{"answer:Show 12:00\u202FPM in Tokyo · Fri, Jan 16 · read as JST"};
         QTest::newRow("a refusal says why")
             << none << "3pm Xyzzy" << QStringList{"refusal:No place or time zone called “Xyzzy”"};
+        QTest::newRow("a skipped time")
+            << none << "Mar 8 2:30am America/New_York"
+            << QStringList{"refusal:2:30\u202FAM does not exist in New York on Sun, Mar 8: the clocks skip it"};
+        QTest::newRow("two days") << none << "Mon 9am Tue"
+                                  << QStringList{"refusal:Which day? “Mon 9am Tue” names none, or more than one"};
         QTest::newRow("a time beyond the week")
             << none << "Jan 30 9am"
             << QStringList{"refusal:9:00\u202FAM on Fri, Jan 30 in UTC is more than a week from now"};

@@ -215,28 +215,6 @@ private slots:
         QCOMPARE(result.refusal, refusal);
         QCOMPARE(written(result), expected);
     }
-
-    // A refusal says what it could not read, and where and when it looked.
-    void refusalsSayWhat_data()
-    {
-        addColumns<QString, QString, QString, QDate>({"phrase", "words", "place", "date"});
-        QTest::newRow("a place") << u"3pm in Atlantis"_s << u"Atlantis"_s << QString() << QDate();
-        QTest::newRow("a skipped time") << u"Sun 2:30am New York"_s << QString() << u"New York"_s << QDate(2026, 3, 8);
-        QTest::newRow("a date no month has") << u"Feb 30  9am"_s << u"Feb 30 9am"_s << u"London"_s << QDate();
-    }
-    void refusalsSayWhat()
-    {
-        const auto [phrase, words, place, date] =
-            fetchRow<QString, QString, QString, QDate>({"phrase", "words", "place", "date"});
-        TimePhrase::Context context;
-        context.now = QDateTime(QDate(2026, 3, 6), QTime(12, 0), Qt::UTC);
-        context.home = placeIn(u"Europe/London"_s);
-        context.findPlace = findPlace;
-        const TimePhrase::Result result = TimePhrase::read(phrase, context);
-        QCOMPARE(result.words, words);
-        QCOMPARE(result.place.name, place);
-        QCOMPARE(result.date, date);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTimePhrase)
