@@ -177,7 +177,11 @@ void TimeStrip::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF r = ruler();
-    const auto [start, end] = day();
+    // Not a structured binding: the lambdas below capture both, and clang 14
+    // (the fuzz build) cannot capture one.
+    const std::pair<QDateTime, QDateTime> span = day();
+    const QDateTime& start = span.first;
+    const QDateTime& end = span.second;
     const QColor ink = palette().color(QPalette::WindowText);
     const QColor accent = palette().color(QPalette::Highlight);
     QColor faint = ink;
