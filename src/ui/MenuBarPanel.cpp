@@ -67,13 +67,6 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     m_planning = new PlanningBar(settings, time, entries, nextOverlap, timeCommands, this);
     layout->addWidget(m_planning);
 
-    m_timeEntry = new TimeEntry(entries, time, this);
-    layout->addWidget(m_timeEntry);
-    connect(m_timeEntry, &TimeEntry::left, this, [this] {
-        updateSize();
-        if (m_clocks->isVisible()) m_clocks->setFocus(Qt::OtherFocusReason);
-    });
-
     m_clocks = new ClockListView(entries, this);
     m_clocks->setAccessibleName(QStringLiteral("Clocks"));
     m_clocks->viewport()->installEventFilter(this);
@@ -100,6 +93,20 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     QAbstractItemModel* rows = m_clocks->model();
     connect(rows, &QAbstractItemModel::modelReset, this, &MenuBarPanel::refresh);
     connect(rows, &QAbstractItemModel::layoutChanged, this, &MenuBarPanel::updateSizeIfShown);
+}
+
+TimeEntry* MenuBarPanel::timeEntry()
+{
+    // Made at the first key: most openings never type a time.
+    if (!m_timeEntry) {
+        m_timeEntry = new TimeEntry(m_entries, m_time, this);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(layout()->indexOf(m_planning) + 1, m_timeEntry);
+        connect(m_timeEntry, &TimeEntry::left, this, [this] {
+            updateSize();
+            if (m_clocks->isVisible()) m_clocks->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    return m_timeEntry;
 }
 
 void MenuBarPanel::prepare()
@@ -150,7 +157,7 @@ void MenuBarPanel::showEvent(QShowEvent* event)
 void MenuBarPanel::hideEvent(QHideEvent* event)
 {
     // A half-typed time does not wait for the next opening.
-    m_timeEntry->reset();
+    if (m_timeEntry) m_timeEntry->reset();
     if (QGuiApplication::mouseButtons() != Qt::NoButton)
         m_sinceClosedByClick.start();
     else
@@ -198,7 +205,7 @@ void MenuBarPanel::keyPressEvent(QKeyEvent* event)
     const QString typed = event->text();
     if (!typed.isEmpty() && typed.front().isLetterOrNumber() &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-        m_timeEntry->begin(typed);
+        timeEntry()->begin(typed);
         updateSize();
         return;
     }

@@ -42,7 +42,7 @@ public:
     ClockListView* clocks() const { return m_clocks; }
     PlanningBar* planning() const { return m_planning; }
     // The field a typed time goes into, above the clocks.
-    TimeEntry* timeEntry() const { return m_timeEntry; }
+    TimeEntry* timeEntry();
     // Whether a mouse click outside closed the panel less than `ms` ago
     // (that click may reach the tray icon too).
     bool closedByClickWithin(qint64 ms) const
