@@ -16,6 +16,7 @@
 #include "platform/LoginItem.h"
 #include "platform/Preferences.h"
 #include "platform/StatusNotifierItem.h"
+#include "platform/UiLanguage.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
@@ -33,9 +34,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QListView>
 #include <QMap>
 #include <QThread>
+#include <QTranslator>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -454,3 +457,20 @@ void timeIcon(benchmark::State& state)
 BENCHMARK(timeIcon)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// The start's share of the session's language: the wanted languages read
+// and Qt's catalogue for the first of them loaded (German, 0 for English).
+void loadTranslations(benchmark::State& state)
+{
+    const QByteArray language = state.range(0) ? QByteArrayLiteral("de_DE.UTF-8") : QByteArrayLiteral("en_US.UTF-8");
+    for (auto _ : state) {
+        const QStringList wanted =
+            UiLanguage::wanted([&](const char* name) { return qstrcmp(name, "LANG") == 0 ? language : QByteArray(); });
+        QTranslator translator;
+        if (!wanted.isEmpty() && !wanted.first().startsWith(QLatin1String("en")))
+            benchmark::DoNotOptimize(
+                translator.load(QStringLiteral("qtbase_") + wanted.first().section(QLatin1Char('_'), 0, 0),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    }
+}
+BENCHMARK(loadTranslations)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

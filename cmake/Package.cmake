@@ -26,5 +26,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${HORAVIA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, tzdata")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji, qt6-wayland")
+# Qt's own texts (standard buttons, a text field's menu) in the session's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji, qt6-wayland, qt6-translations-l10n")
 include(CPack)

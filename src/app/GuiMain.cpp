@@ -6,6 +6,8 @@
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "platform/Translations.h"
+#include "platform/UiLanguage.h"
 #include "services/Services.h"
 #include "ui/Accessibility.h"
 #include "ui/Appearance.h"
@@ -43,6 +45,9 @@ int horaviaGuiMain(int argc, char** argv)
         return 0; // the running copy was asked
     HoraviaApp::prepareInBackground();
     Services::reserve();
+    // The session's language for the words, Qt's own among them; the formats
+    // of times and dates follow LC_TIME through ICU, apart from this.
+    Translations::install(UiLanguage::wanted());
 
     HoraviaApp horavia;
     // The windows follow the desktop's colours (the icon does not): the

@@ -26,7 +26,7 @@ fail() {
 }
 pass() { echo "PASS: $*"; passed=$((passed + 1)); }
 
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY LANGUAGE LC_MESSAGES
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/horavia" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+// The interface's texts in the session's language (UiLanguage): Qt's own
+// (standard buttons, a text field's menu) from Qt's shipped catalogues, and
+// Horavia's from the bundle's Resources/translations. English, the source,
+// loads nothing.
+namespace Translations {
+
+// Installs the catalogues of the first wanted language that has one, Qt's
+// and Horavia's each on its own; says which language Horavia's came in
+// (empty: the source texts). Needs the application object.
+QString install(const QStringList& wanted);
+
+} // namespace Translations
