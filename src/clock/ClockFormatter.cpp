@@ -5,6 +5,7 @@
 #include "planning/ClockChange.h"
 #include "platform/SharedTable.h"
 #include "platform/SystemLocale.h"
+#include "text/LocaleText.h"
 
 #include <QHash>
 
@@ -183,7 +184,8 @@ std::optional<ClockChange> nextChange(const QDateTime& at, const QTimeZone& zone
 QString ClockFormatter::offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days) const
 {
     const std::optional<ClockChange> change = nextChange(at, zone, days);
-    return change ? change->notice(DateFormats::format(m_locale, "EEEMMMd", wallMSecs(change->at, zone))) : QString();
+    return change ? change->notice(DateFormats::format(m_locale, "EEEMMMd", wallMSecs(change->at, zone)), m_locale)
+                  : QString();
 }
 
 QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& now) const
@@ -211,11 +213,6 @@ QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& 
         unit = UDAT_REL_UNIT_HOUR;
         amount = std::round(magnitude / 3600);
     }
-    UErrorCode status = U_ZERO_ERROR;
-    icu::RelativeDateTimeFormatter relative(m_locale, status);
-    icu::UnicodeString distance;
-    if (U_SUCCESS(status)) relative.formatNumeric(seconds < 0 ? -amount : amount, unit, distance, status);
-    if (U_FAILURE(status) || distance.isEmpty()) return text;
-    return text + QStringLiteral(" · ") +
-           QString(reinterpret_cast<const QChar*>(distance.getBuffer()), distance.length());
+    const QString distance = LocaleText::relative(seconds < 0 ? -amount : amount, unit, m_locale);
+    return distance.isEmpty() ? text : text + QStringLiteral(" · ") + distance;
 }

@@ -1,5 +1,7 @@
 #include "ClockChange.h"
 
+#include "text/LocaleText.h"
+
 #include <cstdlib>
 
 std::optional<ClockChange> ClockChange::next(const QDateTime& from, const QTimeZone& zone, int days)
@@ -16,18 +18,11 @@ std::optional<ClockChange> ClockChange::next(const QDateTime& from, const QTimeZ
     return std::nullopt;
 }
 
-QString ClockChange::notice(const QString& date) const
+QString ClockChange::notice(const QString& date, const icu::Locale& locale) const
 {
-    const int minutes = std::abs(seconds) / 60;
-    QString amount;
-    if (minutes % 60 == 0)
-        amount = minutes == 60 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(minutes / 60);
-    else if (minutes < 60)
-        amount = QStringLiteral("%1 minutes").arg(minutes);
-    else
-        amount = QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
     return QStringLiteral("Clocks go %1 %2 on %3")
-        .arg(seconds > 0 ? QStringLiteral("forward") : QStringLiteral("back"), amount, date);
+        .arg(seconds > 0 ? QStringLiteral("forward") : QStringLiteral("back"),
+             LocaleText::duration(std::abs(seconds) / 60, locale), date);
 }
 
 QString offsetDifferenceText(int seconds)

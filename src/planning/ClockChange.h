@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <unicode/locid.h>
+
 #include <optional>
 
 // A zone's clocks moving: when, and by how much. From the system tz database.
@@ -16,8 +18,8 @@ struct ClockChange {
     static std::optional<ClockChange> next(const QDateTime& from, const QTimeZone& zone, int days = 7);
 
     // "Clocks go back 1 hour on " followed by `date`, the day of the change
-    // as the locale writes it.
-    QString notice(const QString& date) const;
+    // as the locale writes it; the amount in `locale`'s words.
+    QString notice(const QString& date, const icu::Locale& locale) const;
 };
 
 // The signed difference of one zone's offset from another's ("+6 h",

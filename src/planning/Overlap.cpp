@@ -1,9 +1,8 @@
 #include "Overlap.h"
 
+#include "text/LocaleText.h"
 #include "time/TimeGrid.h"
 #include "time/WallTime.h"
-
-#include <QLocale>
 
 #include <algorithm>
 #include <vector>
@@ -123,7 +122,7 @@ Answer answer(const QList<Participant>& participants, const QDateTime& after, co
     if (!found) return {after, QStringLiteral("Nobody works in the next 7 days.")};
     if (found->isFull) return {found->start, {}};
     return {found->start, QStringLiteral("No full overlap in the next 7 days; outside working hours here: %1.")
-                              .arg(QLocale().createSeparatedList(found->outside))};
+                              .arg(LocaleText::list(found->outside, icu::Locale()))};
 }
 
 } // namespace Overlap

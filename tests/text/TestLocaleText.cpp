@@ -1,0 +1,78 @@
+#include "../support/DataTable.h"
+#include "text/LocaleText.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestLocaleText : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The plural forms come from the locale: German's two, Japanese none,
+    // Arabic's one, two, few and many (and its own digits).
+    void amounts_data()
+    {
+        addColumns<QByteArray, int, QString>({"locale", "minutes", "expected"});
+        const auto rows = [](const char* locale, const QStringList& expected) {
+            const int minutes[] = {60, 120, 300, 1260, 1, 2, 5, 21, 90};
+            for (int i = 0; i < 9; ++i)
+                QTest::addRow("%s %d", locale, minutes[i]) << QByteArray(locale) << minutes[i] << expected.at(i);
+        };
+        rows("en_US", {"1 hour", "2 hours", "5 hours", "21 hours", "1 minute", "2 minutes", "5 minutes", "21 minutes",
+                       "1 hour, 30 minutes"});
+        rows("de_DE", {"1 Stunde", "2 Stunden", "5 Stunden", "21 Stunden", "1 Minute", "2 Minuten", "5 Minuten",
+                       "21 Minuten", "1 Stunde, 30 Minuten"});
+        rows("ja_JP", {"1 時間", "2 時間", "5 時間", "21 時間", "1 分", "2 分", "5 分", "21 分", "1 時間 30 分"});
+        rows("ar",
+             {"ساعة", "ساعتان", "٥ ساعات", "٢١ ساعة", "دقيقة", "دقيقتان", "٥ دقائق", "٢١ دقيقة", "ساعة و٣٠ دقيقة"});
+    }
+    void amounts()
+    {
+        const auto [locale, minutes, expected] = fetchRow<QByteArray, int, QString>({"locale", "minutes", "expected"});
+        QCOMPARE(LocaleText::duration(minutes, icu::Locale(locale.constData())), expected);
+    }
+
+    void relativeTimes_data()
+    {
+        addColumns<QByteArray, double, int, QString>({"locale", "amount", "unit", "expected"});
+        const auto rows = [](const char* locale, const QStringList& expected) {
+            const std::pair<double, URelativeDateTimeUnit> distances[] = {
+                {2, UDAT_REL_UNIT_DAY}, {-2, UDAT_REL_UNIT_HOUR}, {5, UDAT_REL_UNIT_MINUTE}, {-21, UDAT_REL_UNIT_DAY}};
+            for (int i = 0; i < 4; ++i)
+                QTest::addRow("%s %g %d", locale, distances[i].first, int(distances[i].second))
+                    << QByteArray(locale) << distances[i].first << int(distances[i].second) << expected.at(i);
+        };
+        rows("en_US", {"in 2 days", "2 hours ago", "in 5 minutes", "21 days ago"});
+        rows("de_DE", {"in 2 Tagen", "vor 2 Stunden", "in 5 Minuten", "vor 21 Tagen"});
+        rows("ja_JP", {"2 日後", "2 時間前", "5 分後", "21 日前"});
+        rows("ar", {"خلال يومين", "قبل ساعتين", "خلال ٥ دقائق", "قبل ٢١ يومًا"});
+    }
+    void relativeTimes()
+    {
+        const auto [locale, amount, unit, expected] =
+            fetchRow<QByteArray, double, int, QString>({"locale", "amount", "unit", "expected"});
+        QCOMPARE(LocaleText::relative(amount, URelativeDateTimeUnit(unit), icu::Locale(locale.constData())), expected);
+    }
+
+    void lists_data()
+    {
+        addColumns<QByteArray, QStringList>({"locale", "expected"}); // of one, two and three cities
+        QTest::newRow("en_US") << "en_US"_ba << QStringList{"Tokyo", "Tokyo and Paris", "Tokyo, Sydney, and Paris"};
+        QTest::newRow("de_DE") << "de_DE"_ba << QStringList{"Tokyo", "Tokyo und Paris", "Tokyo, Sydney und Paris"};
+        QTest::newRow("ja_JP") << "ja_JP"_ba << QStringList{"Tokyo", "Tokyo、Paris", "Tokyo、Sydney、Paris"};
+        QTest::newRow("ar") << "ar"_ba << QStringList{"Tokyo", "Tokyo وParis", "Tokyo وSydney وParis"};
+    }
+    void lists()
+    {
+        const auto [locale, expected] = fetchRow<QByteArray, QStringList>({"locale", "expected"});
+        const QStringList cities{"Tokyo", "Sydney", "Paris"};
+        const icu::Locale in(locale.constData());
+        QCOMPARE((QStringList{LocaleText::list({cities.at(0)}, in), LocaleText::list({cities.at(0), cities.at(2)}, in),
+                              LocaleText::list(cities, in)}),
+                 expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLocaleText)
+#include "TestLocaleText.moc"
