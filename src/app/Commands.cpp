@@ -22,22 +22,21 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
             if (open) open(id);
         };
     };
-    m_showClocks = make(QStringLiteral("Show Clocks"), "clock", handlers.showClocks);
-    m_showUpdate =
-        make(QStringLiteral("A New Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
-    m_chooseCities = make(QStringLiteral("Choose Cities…"), "globe", opener(WindowId::main));
-    m_settings = make(QStringLiteral("Settings…"), "gearshape", opener(WindowId::settings));
+    m_showClocks = make(tr("Show Clocks"), "clock", handlers.showClocks);
+    m_showUpdate = make(tr("A New Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
+    m_chooseCities = make(tr("Choose Cities…"), "globe", opener(WindowId::main));
+    m_settings = make(tr("Settings…"), "gearshape", opener(WindowId::settings));
     m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    m_about = make(QStringLiteral("About Horavia"), "info.circle", opener(WindowId::about));
-    m_checkForUpdates = make(QStringLiteral("Check for Updates…"), "arrow.down.circle.fill", handlers.checkForUpdates);
-    m_quit = make(QStringLiteral("Quit Horavia"), "power", handlers.quit);
+    m_about = make(tr("About Horavia"), "info.circle", opener(WindowId::about));
+    m_checkForUpdates = make(tr("Check for Updates…"), "arrow.down.circle.fill", handlers.checkForUpdates);
+    m_quit = make(tr("Quit Horavia"), "power", handlers.quit);
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_quit->setMenuRole(QAction::QuitRole);
-    m_nextOverlap = make(QStringLiteral("Next Overlap"), "calendar", handlers.nextOverlap);
+    m_nextOverlap = make(tr("Next Overlap"), "calendar", handlers.nextOverlap);
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_copyTimes = make(QStringLiteral("Copy Times"), "doc.on.doc", handlers.copyTimes);
-    m_copyLink = make(QStringLiteral("Copy Link"), "link", handlers.copyLink);
-    m_createEvent = make(QStringLiteral("Create Event…"), "calendar", handlers.createEvent);
+    m_copyTimes = make(tr("Copy Times"), "doc.on.doc", handlers.copyTimes);
+    m_copyLink = make(tr("Copy Link"), "link", handlers.copyLink);
+    m_createEvent = make(tr("Create Event…"), "calendar", handlers.createEvent);
     m_createEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     const auto mover = [move = handlers.moveTime](DisplayedTime::Move to) {
         return [move, to] {
@@ -50,17 +49,15 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
         return action;
     };
     using Move = DisplayedTime::Move;
-    m_time.earlier = timeCommand(QStringLiteral("Earlier"), QKeySequence(Qt::Key_Left), Move::stepBack);
-    m_time.later = timeCommand(QStringLiteral("Later"), QKeySequence(Qt::Key_Right), Move::stepForward);
-    m_time.hourEarlier =
-        timeCommand(QStringLiteral("An Hour Earlier"), QKeySequence(Qt::SHIFT | Qt::Key_Left), Move::hourBack);
-    m_time.hourLater =
-        timeCommand(QStringLiteral("An Hour Later"), QKeySequence(Qt::SHIFT | Qt::Key_Right), Move::hourForward);
-    m_time.dayEarlier = timeCommand(QStringLiteral("A Day Earlier"), QKeySequence(Qt::Key_PageUp), Move::dayBack);
-    m_time.dayLater = timeCommand(QStringLiteral("A Day Later"), QKeySequence(Qt::Key_PageDown), Move::dayForward);
-    m_time.now = make(QStringLiteral("Now"), "", handlers.showNow);
+    m_time.earlier = timeCommand(tr("Earlier"), QKeySequence(Qt::Key_Left), Move::stepBack);
+    m_time.later = timeCommand(tr("Later"), QKeySequence(Qt::Key_Right), Move::stepForward);
+    m_time.hourEarlier = timeCommand(tr("An Hour Earlier"), QKeySequence(Qt::SHIFT | Qt::Key_Left), Move::hourBack);
+    m_time.hourLater = timeCommand(tr("An Hour Later"), QKeySequence(Qt::SHIFT | Qt::Key_Right), Move::hourForward);
+    m_time.dayEarlier = timeCommand(tr("A Day Earlier"), QKeySequence(Qt::Key_PageUp), Move::dayBack);
+    m_time.dayLater = timeCommand(tr("A Day Later"), QKeySequence(Qt::Key_PageDown), Move::dayForward);
+    m_time.now = make(tr("Now"), "", handlers.showNow);
     m_time.now->setShortcut(QKeySequence(Qt::Key_Home));
-    m_nextOverlap->setToolTip(QStringLiteral("Go to the next time everyone is in working hours (Ctrl+O)"));
+    m_nextOverlap->setToolTip(tr("Go to the next time everyone is in working hours (Ctrl+O)"));
 
     connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);
     followPhase();

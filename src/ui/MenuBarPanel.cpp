@@ -68,11 +68,11 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     layout->addWidget(m_planning);
 
     m_clocks = new ClockListView(entries, this);
-    m_clocks->setAccessibleName(QStringLiteral("Clocks"));
+    m_clocks->setAccessibleName(tr("Clocks"));
     m_clocks->viewport()->installEventFilter(this);
     layout->addWidget(m_clocks, 1);
 
-    m_empty = new QLabel(QStringLiteral("No cities yet"), this);
+    m_empty = new QLabel(tr("No cities yet"), this);
     m_empty->setAlignment(Qt::AlignCenter);
     m_empty->setContentsMargins(0, 18, 0, 18);
     m_empty->setForegroundRole(QPalette::PlaceholderText);

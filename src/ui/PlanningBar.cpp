@@ -32,9 +32,9 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
     m_line->setTextInteractionFlags(Qt::NoTextInteraction);
     row->addWidget(m_line, 1);
     m_now = new QToolButton(this);
-    m_now->setText(QStringLiteral("Now"));
-    m_now->setAccessibleName(QStringLiteral("Now"));
-    m_now->setToolTip(QStringLiteral("Back to the current time (Home)"));
+    m_now->setText(tr("Now"));
+    m_now->setAccessibleName(tr("Now"));
+    m_now->setToolTip(tr("Back to the current time (Home)"));
     m_now->setFocusPolicy(Qt::TabFocus);
     connect(m_now, &QToolButton::clicked, &m_time, &DisplayedTime::goLive);
     row->addWidget(m_now);
