@@ -367,7 +367,7 @@ void HoraviaApp::start(StartReason reason, const QString& address)
     prepareFirstWindow();
     // "Show Clocks" as a desktop-wide key, where the desktop's portal binds one.
     m_shortcut = std::make_unique<GlobalShortcut>(QStringLiteral("org.horavia.Horavia"), QStringLiteral("show-clocks"),
-                                                  QStringLiteral("Show Clocks"));
+                                                  tr("Show Clocks"));
     connect(m_shortcut.get(), &GlobalShortcut::activated, this, [this](const QString& token) {
         ActivationToken::use(token);
         toggleClocks();

@@ -217,17 +217,17 @@ QList<CityListModel::Item> CityListModel::buildTracked() const
     };
 
     if (!entries.isEmpty() && entries.first().kind == ClockEntry::Kind::home && !entries.first().city) {
-        items.append(section(QStringLiteral("Your Time Zone")));
+        items.append(section(tr("Your Time Zone")));
         items.append(rowFor(entries.first(), RowKind::home, 0));
     }
-    items.append(section(QStringLiteral("Cities You Track")));
+    items.append(section(tr("Cities You Track")));
     int index = 0;
     for (const ClockEntry& entry : entries)
         if (entry.city) items.append(rowFor(entry, RowKind::tracked, index++));
     if (index == 0) {
         Item note;
         note.kind = ItemKind::note;
-        note.text = QStringLiteral("Search above or click the map to add a city.");
+        note.text = tr("Search above or click the map to add a city.");
         items.append(note);
     }
     return items;
@@ -241,10 +241,9 @@ QList<CityListModel::Item> CityListModel::buildResults()
     m_results = !m_searchText.isEmpty() ? m_database.search(m_searchText, resultLimit)
                                         : m_database.nearestCities(m_focus->latitude, m_focus->longitude,
                                                                    nearbyRadiusKm, nearbyMinimum, nearbyMaximum);
-    QString title = QStringLiteral("Results");
+    QString title = tr("Results");
     if (m_searchText.isEmpty())
-        title =
-            m_results.isEmpty() ? QStringLiteral("Nearby") : QStringLiteral("Near ") + m_results.first().displayName();
+        title = m_results.isEmpty() ? tr("Nearby") : tr("Near %1").arg(m_results.first().displayName());
 
     QList<Item> items = buildAnswers();
     const bool answered = !items.isEmpty();
@@ -361,14 +360,14 @@ QString CityListModel::sunText(const City& city, const QDateTime& at) const
     const SunTimes sun = SunTimes::on(date, city.latitude, city.longitude, city.timeZone);
     switch (sun.kind) {
     case SunTimes::Kind::upAllDay:
-        return QStringLiteral("Sun up all day");
+        return tr("Sun up all day");
     case SunTimes::Kind::downAllDay:
-        return QStringLiteral("Sun down all day");
+        return tr("Sun down all day");
     case SunTimes::Kind::risesAndSets:
         break;
     }
     const ClockFormatter formatter = m_entries.formatter();
-    return QStringLiteral("Sunrise %1 · Sunset %2")
+    return tr("Sunrise %1 · Sunset %2")
         .arg(formatter.timeText(sun.rise, city.timeZone), formatter.timeText(sun.set, city.timeZone));
 }
 
@@ -385,7 +384,7 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return item.kind == ItemKind::row ? item.content.title : item.text;
     case Qt::AccessibleTextRole: {
-        if (item.kind == ItemKind::noResults) return QStringLiteral("No Results for “%1”").arg(item.text);
+        if (item.kind == ItemKind::noResults) return tr("No Results for “%1”").arg(item.text);
         if (item.kind == ItemKind::answer) return item.spoken;
         if (item.kind != ItemKind::row) return item.text;
         // A tracked row is said as a checked search result is: the reader hears it is tracked.

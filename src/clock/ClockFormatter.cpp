@@ -7,6 +7,7 @@
 #include "platform/SystemLocale.h"
 #include "text/LocaleText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <unicode/reldatefmt.h>
@@ -143,8 +144,8 @@ QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZon
 QString ClockFormatter::dayLabel(int offset, const ZoneInstant& there) const
 {
     if (m_dateFormat == DateFormat::relative) {
-        if (offset == 1) return QStringLiteral("Tomorrow");
-        if (offset == -1) return QStringLiteral("Yesterday");
+        if (offset == 1) return QCoreApplication::translate("ClockFormatter", "Tomorrow");
+        if (offset == -1) return QCoreApplication::translate("ClockFormatter", "Yesterday");
     }
     const char* skeleton = m_dateFormat == DateFormat::numeric ? "Md" : "EEEMMMd";
     return DateFormats::format(m_locale, skeleton, there.wallMSecs());

@@ -5,6 +5,8 @@
 #include "catalogue/CityDatabase.h"
 #include "time/WallTime.h"
 
+#include <QCoreApplication>
+
 namespace TimeAnswer {
 namespace {
 
@@ -28,14 +30,15 @@ QString refusal(const TimePhrase::Result& result, const ClockFormatter& formatte
     const QString time = DateFormats::format(locale, "jmm", wallMSecs(QDate(2000, 1, 1), result.time));
     switch (result.refusal) {
     case Refusal::unknownZone:
-        return QStringLiteral("No place or time zone called “%1”").arg(result.words);
+        return QCoreApplication::translate("TimeAnswer", "No place or time zone called “%1”").arg(result.words);
     case Refusal::unknownDay:
-        return QStringLiteral("Which day? “%1” names none, or more than one").arg(result.words);
+        return QCoreApplication::translate("TimeAnswer", "Which day? “%1” names none, or more than one")
+            .arg(result.words);
     case Refusal::skipped:
-        return QStringLiteral("%1 does not exist in %2 on %3: the clocks skip it")
+        return QCoreApplication::translate("TimeAnswer", "%1 does not exist in %2 on %3: the clocks skip it")
             .arg(time, result.place.name, DateFormats::format(locale, "EEEMMMd", wall));
     case Refusal::outOfRange:
-        return QStringLiteral("%1 on %2 in %3 is more than a week from now")
+        return QCoreApplication::translate("TimeAnswer", "%1 on %2 in %3 is more than a week from now")
             .arg(time, DateFormats::format(locale, "EEEMMMd", wall), result.place.name);
     case Refusal::none:
     case Refusal::notATime:
@@ -85,13 +88,14 @@ QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& fo
         const QTimeZone& zone = reading.place.zone;
         const qint64 wall = wallMSecs(reading.at, zone);
         const QString time = formatter.timeText(reading.at, zone);
-        QString text = QStringLiteral("Show %1 in %2 · %3")
+        QString text = QCoreApplication::translate("TimeAnswer", "Show %1 in %2 · %3")
                            .arg(time, reading.place.name, DateFormats::format(locale, "EEEMMMd", wall));
-        QString spoken = QStringLiteral("Show %1 on %2 in %3")
+        QString spoken = QCoreApplication::translate("TimeAnswer", "Show %1 on %2 in %3")
                              .arg(time, DateFormats::format(locale, "EEEEMMMMd", wall), reading.place.name);
         if (!reading.readAs.isEmpty()) {
-            text += QStringLiteral(" · read as %1").arg(reading.readAs);
-            spoken += QStringLiteral(", read as %1").arg(zone.displayName(reading.at, QTimeZone::LongName));
+            text += QCoreApplication::translate("TimeAnswer", " · read as %1").arg(reading.readAs);
+            spoken += QCoreApplication::translate("TimeAnswer", ", read as %1")
+                          .arg(zone.displayName(reading.at, QTimeZone::LongName));
         }
         out.append({reading.at, text, spoken});
     }

@@ -2,6 +2,8 @@
 
 #include "text/LocaleText.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 std::optional<ClockChange> ClockChange::next(const QDateTime& from, const QTimeZone& zone, int days)
@@ -20,9 +22,10 @@ std::optional<ClockChange> ClockChange::next(const QDateTime& from, const QTimeZ
 
 QString ClockChange::notice(const QString& date, const icu::Locale& locale) const
 {
-    return QStringLiteral("Clocks go %1 %2 on %3")
-        .arg(seconds > 0 ? QStringLiteral("forward") : QStringLiteral("back"),
-             LocaleText::duration(std::abs(seconds) / 60, locale), date);
+    const QString amount = LocaleText::duration(std::abs(seconds) / 60, locale);
+    return (seconds > 0 ? QCoreApplication::translate("ClockChange", "Clocks go forward %1 on %2")
+                        : QCoreApplication::translate("ClockChange", "Clocks go back %1 on %2"))
+        .arg(amount, date);
 }
 
 QString offsetDifferenceText(int seconds)

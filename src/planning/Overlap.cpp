@@ -4,6 +4,8 @@
 #include "time/TimeGrid.h"
 #include "time/WallTime.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
 
@@ -119,9 +121,10 @@ Answer answer(const QList<Participant>& participants, const QDateTime& after, co
               const QTimeZone& home)
 {
     const std::optional<Found> found = next(participants, after, until, stepMinutes, home);
-    if (!found) return {after, QStringLiteral("Nobody works in the next 7 days.")};
+    if (!found) return {after, QCoreApplication::translate("Overlap", "Nobody works in the next 7 days.")};
     if (found->isFull) return {found->start, {}};
-    return {found->start, QStringLiteral("No full overlap in the next 7 days; outside working hours here: %1.")
+    return {found->start, QCoreApplication::translate(
+                              "Overlap", "No full overlap in the next 7 days; outside working hours here: %1.")
                               .arg(LocaleText::list(found->outside, icu::Locale()))};
 }
 

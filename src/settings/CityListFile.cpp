@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "catalogue/CityDatabase.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,39 +82,44 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
     };
     if (bytes.size() > largestFile)
         return refuse(
-            QStringLiteral("The file is larger than a list of cities can be (%1 KB).").arg(largestFile / 1024));
+            QCoreApplication::translate("CityListFile", "The file is larger than a list of cities can be (%1 KB).")
+                .arg(largestFile / 1024));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     (void)QString(utf8(bytes));
-    if (utf8.hasError()) return refuse(QStringLiteral("The file is not text in UTF-8."));
+    if (utf8.hasError()) return refuse(QCoreApplication::translate("CityListFile", "The file is not text in UTF-8."));
     QJsonParseError parsed{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
     const QJsonObject root = document.object();
     if (parsed.error != QJsonParseError::NoError || !document.isObject() ||
         root.value(QStringLiteral("format")) != formatName || !root.value(QStringLiteral("cities")).isArray())
-        return refuse(QStringLiteral("The file is not a list of Horavia’s cities."));
+        return refuse(QCoreApplication::translate("CityListFile", "The file is not a list of Horavia’s cities."));
     const QJsonValue fileVersion = root.value(QStringLiteral("version"));
     if (!fileVersion.isDouble() || fileVersion.toDouble() != version)
-        return refuse(QStringLiteral("The file is from another version of Horavia (%1), which this one cannot read.")
-                          .arg(fileVersion.isDouble() ? QString::number(fileVersion.toDouble()) : QStringLiteral("?")));
+        return refuse(
+            QCoreApplication::translate("CityListFile",
+                                        "The file is from another version of Horavia (%1), which this one cannot read.")
+                .arg(fileVersion.isDouble() ? QString::number(fileVersion.toDouble()) : QStringLiteral("?")));
     const QJsonArray cities = root.value(QStringLiteral("cities")).toArray();
     if (cities.size() > mostCities)
-        return refuse(QStringLiteral("The file lists more than %1 cities.").arg(mostCities));
+        return refuse(
+            QCoreApplication::translate("CityListFile", "The file lists more than %1 cities.").arg(mostCities));
 
     QSet<QString> seen;
     for (qsizetype i = 0; i < cities.size(); ++i) {
         const QJsonObject object = cities.at(i).toObject();
         const QJsonValue id = object.value(QStringLiteral("id"));
         if (!cities.at(i).isObject() || !id.isString()) {
-            result.skipped << QStringLiteral("entry %1: no city").arg(i + 1);
+            result.skipped << QCoreApplication::translate("CityListFile", "entry %1: no city").arg(i + 1);
             continue;
         }
         const std::optional<City> city = database.find(id.toString());
         if (!city) {
-            result.skipped << QStringLiteral("%1: not a city of the catalogue").arg(quoted(id.toString()));
+            result.skipped << QCoreApplication::translate("CityListFile", "%1: not a city of the catalogue")
+                                  .arg(quoted(id.toString()));
             continue;
         }
         if (seen.contains(city->id)) {
-            result.skipped << QStringLiteral("%1: listed twice").arg(city->name);
+            result.skipped << QCoreApplication::translate("CityListFile", "%1: listed twice").arg(city->name);
             continue;
         }
         seen.insert(city->id);
@@ -123,7 +129,7 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
             if (value.isUndefined() || value.isNull()) return;
             into = reader(value);
             if (!into)
-                result.skipped << QStringLiteral("%1’s %2 %3: not one Horavia can take")
+                result.skipped << QCoreApplication::translate("CityListFile", "%1’s %2 %3: not one Horavia can take")
                                       .arg(city->name, QLatin1String(what),
                                            value.isString() ? quoted(value.toString()) : QStringLiteral("(not text)"));
         };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <iterator>
@@ -45,7 +46,7 @@ struct SettingRow {
     SettingType type;
     const char* fallback;   // the default as stored; empty for one worked out at launch
     const char* unreadable; // what a stored value of the wrong type or form becomes
-    const char* label;      // the settings window's text for it; none where it shows none
+    const char* label;      // the settings window's text for it, untranslated; none where it shows none
     unsigned effects;
 };
 
@@ -55,17 +56,18 @@ inline constexpr SettingRow settingsTable[] = {
     {SettingKey::manualOrder, "manualOrder", SettingType::cityIds, "", "the tracked cities' order", nullptr,
      SettingEffect::rows},
     {SettingKey::sortMode, "sortMode", SettingType::choice, "time", "the default", nullptr, SettingEffect::rows},
-    {SettingKey::timeFormat, "timeFormat", SettingType::choice, "system", "the default", "Time:", SettingEffect::texts},
+    {SettingKey::timeFormat, "timeFormat", SettingType::choice, "system", "the default",
+     QT_TRANSLATE_NOOP("Settings", "Time:"), SettingEffect::texts},
     {SettingKey::dateFormat, "dateFormat", SettingType::choice, "relative", "the default",
-     "Other days:", SettingEffect::texts},
+     QT_TRANSLATE_NOOP("Settings", "Other days:"), SettingEffect::texts},
     {SettingKey::showsHomeZone, "showsHomeZone", SettingType::flag, "true", "the default",
-     "Show my time zone at the top", SettingEffect::rows},
-    {SettingKey::showsMenuBarItem, "showsMenuBarItem", SettingType::flag, "true", "the default", "Show in system tray",
-     SettingEffect::shell},
-    {SettingKey::showsDockIcon, "showsDockIcon", SettingType::flag, "true", "the default", "Show in taskbar",
-     SettingEffect::shell},
-    {SettingKey::showsFlags, "showsFlags", SettingType::flag, "true", "the default", "Show flags beside city names",
-     SettingEffect::names},
+     QT_TRANSLATE_NOOP("Settings", "Show my time zone at the top"), SettingEffect::rows},
+    {SettingKey::showsMenuBarItem, "showsMenuBarItem", SettingType::flag, "true", "the default",
+     QT_TRANSLATE_NOOP("Settings", "Show in system tray"), SettingEffect::shell},
+    {SettingKey::showsDockIcon, "showsDockIcon", SettingType::flag, "true", "the default",
+     QT_TRANSLATE_NOOP("Settings", "Show in taskbar"), SettingEffect::shell},
+    {SettingKey::showsFlags, "showsFlags", SettingType::flag, "true", "the default",
+     QT_TRANSLATE_NOOP("Settings", "Show flags beside city names"), SettingEffect::names},
     {SettingKey::customCityLabels, "customCityLabels", SettingType::textsByCity, "", "none, when any value is not text",
      nullptr, SettingEffect::names},
     {SettingKey::customCityEmoji, "customCityEmoji", SettingType::textsByCity, "", "none, when any value is not text",
@@ -73,15 +75,16 @@ inline constexpr SettingRow settingsTable[] = {
     {SettingKey::cityWorkingHours, "cityWorkingHours", SettingType::textsByCity, "",
      "none, when any value is not text; an unreadable city's entry is the default", nullptr, SettingEffect::hours},
     {SettingKey::defaultWorkingHours, "defaultWorkingHours", SettingType::timeRange, "09:00-17:00", "the default",
-     "Working hours:", SettingEffect::hours},
+     QT_TRANSLATE_NOOP("Settings", "Working hours:"), SettingEffect::hours},
     {SettingKey::awakeHours, "awakeHours", SettingType::timeRange, "07:00-22:00", "the default",
-     "Awake:", SettingEffect::hours},
+     QT_TRANSLATE_NOOP("Settings", "Awake:"), SettingEffect::hours},
     {SettingKey::timeStepMinutes, "timeStepMinutes", SettingType::minutes, "30",
-     "the default, for anything but the numbers 15, 30 and 60", "Time step:", SettingEffect::grid},
+     "the default, for anything but the numbers 15, 30 and 60", QT_TRANSLATE_NOOP("Settings", "Time step:"),
+     SettingEffect::grid},
     {SettingKey::showsOffsetFromHome, "showsOffsetFromHome", SettingType::flag, "true", "the default",
-     "Show offset from my time", SettingEffect::texts},
+     QT_TRANSLATE_NOOP("Settings", "Show offset from my time"), SettingEffect::texts},
     {SettingKey::trayDisplay, "trayDisplay", SettingType::choice, "icon", "the default",
-     "In the tray, show:", SettingEffect::tray},
+     QT_TRANSLATE_NOOP("Settings", "In the tray, show:"), SettingEffect::tray},
     {SettingKey::trayCityIDs, "trayCityIDs", SettingType::cityIds, "", "none: the home zone", nullptr,
      SettingEffect::tray},
 };
@@ -107,5 +110,5 @@ inline QString keyName(SettingKey key)
 
 inline QString settingLabel(SettingKey key)
 {
-    return QString::fromUtf8(settingRow(key).label);
+    return QCoreApplication::translate("Settings", settingRow(key).label);
 }

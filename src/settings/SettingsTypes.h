@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -15,29 +16,29 @@ enum class TrayDisplay { icon, timeBesideIcon, timeAsIcon };
 template <typename Enum> struct EnumCase {
     Enum value;
     const char* rawValue;
-    const char* label; // shown by the pickers (the dates' in the user's own format instead)
+    const char* label; // shown by the pickers (the dates' in the user's own format instead), untranslated
 };
 
 inline constexpr EnumCase<TimeFormat> timeFormatCases[] = {
-    {TimeFormat::system, "system", "Match System"},
-    {TimeFormat::twelveHour, "twelveHour", "12-Hour"},
-    {TimeFormat::twentyFourHour, "twentyFourHour", "24-Hour"},
+    {TimeFormat::system, "system", QT_TRANSLATE_NOOP("Settings", "Match System")},
+    {TimeFormat::twelveHour, "twelveHour", QT_TRANSLATE_NOOP("Settings", "12-Hour")},
+    {TimeFormat::twentyFourHour, "twentyFourHour", QT_TRANSLATE_NOOP("Settings", "24-Hour")},
 };
 inline constexpr EnumCase<DateFormat> dateFormatCases[] = {
-    {DateFormat::relative, "relative", "Yesterday / Tomorrow"},
-    {DateFormat::abbreviated, "abbreviated", "Sat, Sep 12"},
-    {DateFormat::numeric, "numeric", "9/12"},
+    {DateFormat::relative, "relative", QT_TRANSLATE_NOOP("Settings", "Yesterday / Tomorrow")},
+    {DateFormat::abbreviated, "abbreviated", QT_TRANSLATE_NOOP("Settings", "Sat, Sep 12")},
+    {DateFormat::numeric, "numeric", QT_TRANSLATE_NOOP("Settings", "9/12")},
 };
 inline constexpr EnumCase<SortMode> sortModeCases[] = {
-    {SortMode::time, "time", "By Time"},
-    {SortMode::alphabetical, "alphabetical", "Alphabetically"},
-    {SortMode::manual, "manual", "Custom"},
+    {SortMode::time, "time", QT_TRANSLATE_NOOP("Settings", "By Time")},
+    {SortMode::alphabetical, "alphabetical", QT_TRANSLATE_NOOP("Settings", "Alphabetically")},
+    {SortMode::manual, "manual", QT_TRANSLATE_NOOP("Settings", "Custom")},
 };
 
 inline constexpr EnumCase<TrayDisplay> trayDisplayCases[] = {
-    {TrayDisplay::icon, "icon", "Icon"},
-    {TrayDisplay::timeBesideIcon, "timeBesideIcon", "Time beside the icon"},
-    {TrayDisplay::timeAsIcon, "timeAsIcon", "Time as the icon"},
+    {TrayDisplay::icon, "icon", QT_TRANSLATE_NOOP("Settings", "Icon")},
+    {TrayDisplay::timeBesideIcon, "timeBesideIcon", QT_TRANSLATE_NOOP("Settings", "Time beside the icon")},
+    {TrayDisplay::timeAsIcon, "timeAsIcon", QT_TRANSLATE_NOOP("Settings", "Time as the icon")},
 };
 
 inline std::span<const EnumCase<TrayDisplay>> enumCases(TrayDisplay)
@@ -64,10 +65,16 @@ template <typename Enum> QString rawValue(Enum value)
     return {};
 }
 
+// A picker's text for a case, in the interface's language.
+template <typename Enum> QString choiceLabel(const EnumCase<Enum>& choice)
+{
+    return QCoreApplication::translate("Settings", choice.label);
+}
+
 template <typename Enum> QString label(Enum value)
 {
     for (const auto& c : enumCases(value))
-        if (c.value == value) return QString::fromUtf8(c.label);
+        if (c.value == value) return choiceLabel(c);
     return {};
 }
 

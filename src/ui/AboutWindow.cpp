@@ -105,7 +105,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
     : QDialog(parent)
     , openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
-    setWindowTitle(QStringLiteral("About Horavia"));
+    setWindowTitle(tr("About Horavia"));
     setFixedWidth(420);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 28, 24, 24);
@@ -136,16 +136,16 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
 
     // What the data's licences ask to be said, and where everything comes from.
     const QStringList credits{
-        QStringLiteral("Horavia shows the time around the world. Every offset and daylight-saving change comes "
-                       "from your system's copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); "
-                       "zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) "
-                       "through [ICU](https://icu.unicode.org)."),
-        QStringLiteral("City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), "
-                       "licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and "
-                       "modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), "
-                       "which is in the public domain."),
-        QStringLiteral("Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3]"
-                       "(https://www.gnu.org/licenses/lgpl-3.0.html)."),
+        tr("Horavia shows the time around the world. Every offset and daylight-saving change comes "
+           "from your system's copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); "
+           "zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) "
+           "through [ICU](https://icu.unicode.org)."),
+        tr("City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), "
+           "licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and "
+           "modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), "
+           "which is in the public domain."),
+        tr("Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3]"
+           "(https://www.gnu.org/licenses/lgpl-3.0.html)."),
     };
     auto* creditsLayout = new QVBoxLayout;
     creditsLayout->setSpacing(12);
@@ -164,7 +164,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
 
     auto* sources = new QVBoxLayout;
     sources->setSpacing(6);
-    auto* heading = new QLabel(QStringLiteral("The data behind Horavia"), this);
+    auto* heading = new QLabel(tr("The data behind Horavia"), this);
     heading->setFont(Controls::scaled(font(), 0.95, QFont::DemiBold));
     sources->addWidget(heading);
     auto* rows = new QVBoxLayout;
@@ -179,7 +179,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
     layout->addLayout(sources);
 
     const QString copyright = info ? info->copyright : QString();
-    m_notice = new QLabel(copyright.isEmpty() ? QStringLiteral("© The Horavia developers") : copyright, this);
+    m_notice = new QLabel(copyright.isEmpty() ? tr("© The Horavia developers") : copyright, this);
     m_notice->setTextFormat(Qt::PlainText);
     m_notice->setFont(Controls::scaled(font(), Controls::caption));
     m_notice->setForegroundRole(QPalette::PlaceholderText);
@@ -192,8 +192,7 @@ QString AboutWindow::versionLine(const std::optional<BundleInfo>& info)
 {
     const QString shortVersion = info && !info->shortVersion.isEmpty() ? info->shortVersion : QStringLiteral("1.0");
     const QString build = info && !info->version.isEmpty() ? info->version : QStringLiteral("1");
-    return shortVersion == build ? QStringLiteral("Version ") + shortVersion
-                                 : QStringLiteral("Version %1 (%2)").arg(shortVersion, build);
+    return shortVersion == build ? tr("Version %1").arg(shortVersion) : tr("Version %1 (%2)").arg(shortVersion, build);
 }
 
 QList<AboutWindow::Entry> AboutWindow::entries()

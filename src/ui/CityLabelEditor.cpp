@@ -21,7 +21,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     , m_settings(settings)
     , m_city(city)
 {
-    setWindowTitle(QStringLiteral("Rename ") + city.displayName());
+    setWindowTitle(tr("Rename %1").arg(city.displayName()));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(380);
 
@@ -29,7 +29,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(14);
 
-    auto* heading = new QLabel(QStringLiteral("Rename ") + city.displayName(), this);
+    auto* heading = new QLabel(tr("Rename %1").arg(city.displayName()), this);
     QFont headline = heading->font();
     headline.setWeight(QFont::DemiBold);
     heading->setFont(headline);
@@ -41,7 +41,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     m_emoji = new QLineEdit(settings.customEmoji().value(city.id), this);
     m_emoji->setFixedWidth(52);
     m_emoji->setAlignment(Qt::AlignCenter);
-    m_emoji->setAccessibleName(QStringLiteral("Emoji"));
+    m_emoji->setAccessibleName(tr("Emoji"));
     const std::optional<QString> flag = settings.showsFlags() ? flagEmoji(city.country) : std::nullopt;
     m_emoji->setPlaceholderText(flag.value_or(QStringLiteral("🌍")));
     connect(m_emoji, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -50,15 +50,15 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     });
     m_name = new QLineEdit(settings.customLabels().value(city.id), this);
     m_name->setPlaceholderText(city.displayName());
-    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setAccessibleName(tr("Name"));
     fields->addWidget(m_emoji);
     fields->addWidget(m_name, 1);
     layout->addLayout(fields);
 
     // The platform's emoji picker shortcut differs between desktops, so the
     // hint says what works everywhere.
-    auto* hint = new QLabel(QStringLiteral("Leave either field empty to use the default. Any emoji can be typed or "
-                                           "pasted into the first field."),
+    auto* hint = new QLabel(tr("Leave either field empty to use the default. Any emoji can be typed or "
+                               "pasted into the first field."),
                             this);
     hint->setWordWrap(true);
     hint->setFont(Controls::scaled(hint->font(), Controls::caption));
@@ -78,10 +78,9 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
         edit->setAlignment(Qt::AlignCenter);
         return edit;
     };
-    m_workFrom =
-        field(QStringLiteral("Working hours from"), fallback.from, own ? std::optional(own->from) : std::nullopt);
-    m_workTo = field(QStringLiteral("Working hours to"), fallback.to, own ? std::optional(own->to) : std::nullopt);
-    auto* hoursLabel = new QLabel(QStringLiteral("Working hours:"), this);
+    m_workFrom = field(tr("Working hours from"), fallback.from, own ? std::optional(own->from) : std::nullopt);
+    m_workTo = field(tr("Working hours to"), fallback.to, own ? std::optional(own->to) : std::nullopt);
+    auto* hoursLabel = new QLabel(tr("Working hours:"), this);
     hoursLabel->setBuddy(m_workFrom);
     hoursRow->addWidget(hoursLabel);
     hoursRow->addWidget(m_workFrom);
@@ -92,7 +91,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
 
     // The home row without a city of its own keeps only working hours.
     if (city.id == homeId) {
-        setWindowTitle(QStringLiteral("Working Hours for ") + city.displayName());
+        setWindowTitle(tr("Working Hours for %1").arg(city.displayName()));
         heading->setText(windowTitle());
         for (QWidget* part : std::initializer_list<QWidget*>{m_emoji, m_name, hint})
             part->hide();
@@ -100,12 +99,12 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     }
 
     auto* buttons = new QHBoxLayout;
-    m_reset = new QPushButton(QStringLiteral("Reset"), this);
+    m_reset = new QPushButton(tr("Reset"), this);
     m_reset->setEnabled(settings.hasCustomization(city));
     m_reset->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setAutoDefault(false);
-    m_save = new QPushButton(QStringLiteral("Save"), this);
+    m_save = new QPushButton(tr("Save"), this);
     m_save->setDefault(true);
     buttons->addWidget(m_reset);
     buttons->addSpacing(20);

@@ -118,12 +118,11 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         const QRect first(area.left(), area.center().y() - bigHeight, area.width(), bigHeight);
         painter->setFont(big);
         painter->setPen(secondary(palette));
-        const QString title =
-            item->text.isEmpty() ? QStringLiteral("No Results") : QStringLiteral("No Results for “%1”").arg(item->text);
+        const QString title = item->text.isEmpty() ? tr("No Results") : tr("No Results for “%1”").arg(item->text);
         painter->drawText(first, Qt::AlignCenter, QFontMetrics(big).elidedText(title, Qt::ElideMiddle, area.width()));
         painter->setFont(option.font);
         painter->drawText(QRect(area.left(), first.bottom() + 6, area.width(), option.fontMetrics.height()),
-                          Qt::AlignCenter, QStringLiteral("Check the spelling or try a new search."));
+                          Qt::AlignCenter, tr("Check the spelling or try a new search."));
         break;
     }
     }

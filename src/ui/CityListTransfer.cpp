@@ -18,7 +18,11 @@
 
 namespace {
 
-const QString fileFilter = QStringLiteral("Horavia city lists (*.json)");
+// In the dialogs' own filter box.
+QString fileFilter()
+{
+    return CityListTransfer::tr("Horavia city lists (*.json)");
+}
 
 QString parentWindowOf(QWidget* window)
 {
@@ -49,13 +53,13 @@ void CityListTransfer::exportCities()
 {
     const QString suggested = QStringLiteral("Horavia Cities.json");
     FileChooser::ask(
-        FileChooser::Mode::save, QStringLiteral("Export Cities"), suggested, parentWindowOf(m_window), this,
+        FileChooser::Mode::save, tr("Export Cities"), suggested, parentWindowOf(m_window), this,
         [this](const QString& path) {
             if (!path.isEmpty()) exportTo(path);
         },
         [this, suggested] {
-            const QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("Export Cities"),
-                                                              QDir::home().filePath(suggested), fileFilter);
+            const QString path = QFileDialog::getSaveFileName(m_window, tr("Export Cities"),
+                                                              QDir::home().filePath(suggested), fileFilter());
             if (!path.isEmpty()) exportTo(path);
         });
 }
@@ -63,13 +67,13 @@ void CityListTransfer::exportCities()
 void CityListTransfer::importCities()
 {
     FileChooser::ask(
-        FileChooser::Mode::open, QStringLiteral("Import Cities"), {}, parentWindowOf(m_window), this,
+        FileChooser::Mode::open, tr("Import Cities"), {}, parentWindowOf(m_window), this,
         [this](const QString& path) {
             if (!path.isEmpty()) importFrom(path);
         },
         [this] {
             const QString path =
-                QFileDialog::getOpenFileName(m_window, QStringLiteral("Import Cities"), QDir::homePath(), fileFilter);
+                QFileDialog::getOpenFileName(m_window, tr("Import Cities"), QDir::homePath(), fileFilter());
             if (!path.isEmpty()) importFrom(path);
         });
 }
@@ -79,7 +83,7 @@ void CityListTransfer::exportTo(const QString& path)
     const QList<City> order = m_settings.trackedCities(QDateTime::currentDateTimeUtc(), m_database);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(CityListFile::write(m_settings, order)) < 0 || !file.commit())
-        tell(QStringLiteral("The cities could not be exported."),
+        tell(tr("The cities could not be exported."),
              QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), file.errorString()), true);
 }
 
@@ -89,34 +93,33 @@ void CityListTransfer::importFrom(const QString& path)
     const QString name = QFileInfo(path).fileName();
     // No more than a list can be is read: the file may be anything.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        tell(QStringLiteral("“%1” could not be read.").arg(name), file.errorString(), true);
+        tell(tr("“%1” could not be read.").arg(name), file.errorString(), true);
         return;
     }
     const CityListFile::Read read = CityListFile::read(file.read(CityListFile::largestFile + 1), m_database);
     if (!read.error.isEmpty()) {
-        tell(QStringLiteral("“%1” could not be imported.").arg(name), read.error, true);
+        tell(tr("“%1” could not be imported.").arg(name), read.error, true);
         return;
     }
     const CityListFile::Changes changes = CityListFile::compare(read, m_settings);
     const auto finish = [this, read, changes, name](bool replace) {
         CityListFile::apply(read, m_settings, replace);
-        QString text = QStringLiteral("Added %1 cities from “%2”.").arg(changes.added.size()).arg(name);
-        if (changes.added.size() == 1) text = QStringLiteral("Added 1 city from “%1”.").arg(name);
-        if (changes.added.isEmpty()) text = QStringLiteral("Every city in “%1” is already in your list.").arg(name);
-        tell(text, read.skipped.isEmpty()
-                       ? QString()
-                       : QStringLiteral("Skipped %1: %2.").arg(read.skipped.size()).arg(named(read.skipped)));
+        QString text = tr("Added %n cities from “%1”.", nullptr, int(changes.added.size())).arg(name);
+        if (changes.added.size() == 1) text = tr("Added 1 city from “%1”.").arg(name);
+        if (changes.added.isEmpty()) text = tr("Every city in “%1” is already in your list.").arg(name);
+        tell(text, read.skipped.isEmpty() ? QString()
+                                          : tr("Skipped %1: %2.").arg(read.skipped.size()).arg(named(read.skipped)));
     };
     if (changes.differing.isEmpty()) return finish(false);
     QStringList names;
     for (const QString& id : changes.differing)
         if (const auto city = m_database.find(id)) names << city->name;
-    auto* ask = new QMessageBox(QMessageBox::Question, QStringLiteral("Import Cities"),
-                                QStringLiteral("Replace your labels, emoji and working hours with the file’s?"),
+    auto* ask = new QMessageBox(QMessageBox::Question, tr("Import Cities"),
+                                tr("Replace your labels, emoji and working hours with the file’s?"),
                                 QMessageBox::NoButton, m_window);
-    ask->setInformativeText(QStringLiteral("They differ for %1.").arg(named(names)));
-    QPushButton* replace = ask->addButton(QStringLiteral("Replace"), QMessageBox::AcceptRole);
-    ask->addButton(QStringLiteral("Keep Mine"), QMessageBox::RejectRole);
+    ask->setInformativeText(tr("They differ for %1.").arg(named(names)));
+    QPushButton* replace = ask->addButton(tr("Replace"), QMessageBox::AcceptRole);
+    ask->addButton(tr("Keep Mine"), QMessageBox::RejectRole);
     ask->setAttribute(Qt::WA_DeleteOnClose);
     connect(ask, &QMessageBox::finished, this, [ask, replace, finish] { finish(ask->clickedButton() == replace); });
     ask->open();
@@ -125,8 +128,7 @@ void CityListTransfer::importFrom(const QString& path)
 void CityListTransfer::tell(const QString& text, const QString& details, bool warning)
 {
     auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
-                                warning ? QStringLiteral("Cities") : QStringLiteral("Import Cities"), text,
-                                QMessageBox::Ok, m_window);
+                                warning ? tr("Cities") : tr("Import Cities"), text, QMessageBox::Ok, m_window);
     box->setInformativeText(details);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -81,12 +81,12 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
         addAction(commands.nextOverlap); // its shortcut works anywhere in the window
         application->addSeparator();
     }
-    application->addAction(QStringLiteral("Export Cities…"), m_transfer, &CityListTransfer::exportCities);
-    application->addAction(QStringLiteral("Import Cities…"), m_transfer, &CityListTransfer::importCities);
+    application->addAction(tr("Export Cities…"), m_transfer, &CityListTransfer::exportCities);
+    application->addAction(tr("Import Cities…"), m_transfer, &CityListTransfer::importCities);
     application->addSeparator();
     application->addAction(commands.settings);
     application->addSeparator();
-    auto* close = application->addAction(QStringLiteral("Close Window"), this, &QWidget::close);
+    auto* close = application->addAction(tr("Close Window"), this, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     application->addAction(commands.quit);
     buildToolbar();
@@ -115,8 +115,8 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_map = new WorldMapView(land, database, std::move(sources), content);
     m_map->installEventFilter(this);
     m_clearSelection = new QToolButton(m_map);
-    m_clearSelection->setToolTip(QStringLiteral("Clear Selection"));
-    m_clearSelection->setAccessibleName(QStringLiteral("Clear Selection"));
+    m_clearSelection->setToolTip(tr("Clear Selection"));
+    m_clearSelection->setAccessibleName(tr("Clear Selection"));
     m_clearSelection->setAutoRaise(false);
     m_clearSelection->hide();
     connect(m_clearSelection, &QToolButton::clicked, this, [this] { m_model->setFocus(std::nullopt); });
@@ -144,7 +144,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_list->setMouseTracking(true);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_list->setAccessibleName(QStringLiteral("Cities"));
+    m_list->setAccessibleName(tr("Cities"));
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
     layout->addWidget(m_list, 1);
@@ -157,8 +157,8 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     undoRow->setContentsMargins(12, 4, 8, 4);
     m_undoText = new QLabel(m_undoBar);
     undoRow->addWidget(m_undoText, 1);
-    auto* undoButton = new QPushButton(QStringLiteral("Undo"), m_undoBar);
-    undoButton->setAccessibleName(QStringLiteral("Undo"));
+    auto* undoButton = new QPushButton(tr("Undo"), m_undoBar);
+    undoButton->setAccessibleName(tr("Undo"));
     undoRow->addWidget(undoButton);
     m_undoBar->hide();
     layout->addWidget(m_undoBar);
@@ -166,7 +166,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_undoExpiry->setSingleShot(true);
     m_undoExpiry->setInterval(undoNoticeMs);
     connect(m_undoExpiry, &QTimer::timeout, m_undoBar, &QWidget::hide);
-    auto* undo = new QAction(QStringLiteral("Undo"), this);
+    auto* undo = new QAction(tr("Undo"), this);
     undo->setShortcut(QKeySequence::Undo);
     connect(undo, &QAction::triggered, this, &MainWindow::undoRemoval);
     connect(undoButton, &QPushButton::clicked, this, &MainWindow::undoRemoval);
@@ -232,24 +232,24 @@ void MainWindow::wakeCaret()
 
 void MainWindow::buildToolbar()
 {
-    QToolBar* toolbar = addToolBar(QStringLiteral("Search"));
+    QToolBar* toolbar = addToolBar(tr("Search"));
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->toggleViewAction()->setVisible(false);
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
 
     m_search = new QLineEdit(toolbar);
-    m_search->setPlaceholderText(QStringLiteral("Search cities and time zones"));
+    m_search->setPlaceholderText(tr("Search cities and time zones"));
     // The clear button in our own symbol: Qt's asks the desktop's icon theme
     // for its picture, milliseconds of every start.
     m_clearSearch = m_search->addAction(QIcon(), QLineEdit::TrailingPosition);
-    m_clearSearch->setText(QStringLiteral("Clear Search"));
-    m_clearSearch->setToolTip(QStringLiteral("Clear Search"));
+    m_clearSearch->setText(tr("Clear Search"));
+    m_clearSearch->setToolTip(tr("Clear Search"));
     m_clearSearch->setVisible(false);
     connect(m_clearSearch, &QAction::triggered, m_search, &QLineEdit::clear);
     connect(m_search, &QLineEdit::textChanged, m_clearSearch,
             [this](const QString& text) { m_clearSearch->setVisible(!text.isEmpty()); });
-    m_search->setAccessibleName(QStringLiteral("Search cities and time zones"));
+    m_search->setAccessibleName(tr("Search cities and time zones"));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_model, &CityListModel::setSearchText);
     toolbar->addWidget(m_search);
@@ -263,15 +263,15 @@ void MainWindow::buildToolbar()
     addAction(find);
 
     m_order = new QToolButton(toolbar);
-    m_order->setText(QStringLiteral("Order"));
-    m_order->setToolTip(QStringLiteral("Change the order cities are listed in"));
-    m_order->setAccessibleName(QStringLiteral("Order"));
+    m_order->setText(tr("Order"));
+    m_order->setToolTip(tr("Change the order cities are listed in"));
+    m_order->setAccessibleName(tr("Order"));
     m_order->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(m_order);
     m_orders = new QActionGroup(menu);
     m_orders->setExclusive(true);
     for (const EnumCase<SortMode>& choice : sortModeCases) {
-        QAction* action = menu->addAction(QString::fromUtf8(choice.label));
+        QAction* action = menu->addAction(choiceLabel(choice));
         action->setCheckable(true);
         action->setData(int(choice.value));
         action->setChecked(choice.value == m_settings.sortMode());
@@ -358,8 +358,7 @@ QMenu* MainWindow::makeRowMenu(int row)
     const CityListModel::Item& item = m_model->item(row);
     if (item.kind == CityListModel::ItemKind::row && item.rowKind == CityListModel::RowKind::home) {
         auto* menu = new QMenu(this);
-        menu->addAction(QStringLiteral("Working Hours…"), this,
-                        [this, title = item.content.title] { editHomeHours(title); });
+        menu->addAction(tr("Working Hours…"), this, [this, title = item.content.title] { editHomeHours(title); });
         addTrayToggle(*menu, item.city ? item.city->id : QStringLiteral("home"));
         return menu;
     }
@@ -372,17 +371,15 @@ QMenu* MainWindow::makeRowMenu(int row)
                     [this, city] { editLabel(city); })
         ->setShortcut(QKeySequence(Qt::Key_F2));
     if (m_settings.hasCustomization(city))
-        menu->addAction(Symbols::icon(QStringLiteral("arrow.uturn.backward"), ink),
-                        QStringLiteral("Reset Name and Emoji"), this,
+        menu->addAction(Symbols::icon(QStringLiteral("arrow.uturn.backward"), ink), tr("Reset Name and Emoji"), this,
                         [this, city] { m_settings.resetCustomization(city); });
-    menu->addAction(QStringLiteral("Copy Time"), this,
-                    [time = item.texts.time] { QGuiApplication::clipboard()->setText(time); });
+    menu->addAction(tr("Copy Time"), this, [time = item.texts.time] { QGuiApplication::clipboard()->setText(time); });
     addTrayToggle(*menu, city.id);
     menu->addSeparator();
-    auto* up = menu->addAction(QStringLiteral("Move Up"), this, [this, city] { moveCity(city, -1); });
+    auto* up = menu->addAction(tr("Move Up"), this, [this, city] { moveCity(city, -1); });
     up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     up->setEnabled(canMove(row, -1));
-    auto* down = menu->addAction(QStringLiteral("Move Down"), this, [this, city] { moveCity(city, 1); });
+    auto* down = menu->addAction(tr("Move Down"), this, [this, city] { moveCity(city, 1); });
     down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     down->setEnabled(canMove(row, 1));
     menu->addSeparator();
@@ -397,8 +394,7 @@ QMenu* MainWindow::makeRowMenu(int row)
 void MainWindow::addTrayToggle(QMenu& menu, const QString& id)
 {
     // Up to three clocks show in the tray; a fourth waits for one to go.
-    QAction* shown =
-        menu.addAction(QStringLiteral("Show in Tray"), this, [this, id] { m_settings.toggleShownInTray(id); });
+    QAction* shown = menu.addAction(tr("Show in Tray"), this, [this, id] { m_settings.toggleShownInTray(id); });
     shown->setCheckable(true);
     shown->setChecked(m_settings.isShownInTray(id));
     shown->setEnabled(m_settings.mayShowInTray(id) && m_settings.showsMenuBarItem());
@@ -458,7 +454,7 @@ void MainWindow::removeRow(int row)
         // Enough to put the city back where it was; its label and emoji stay stored.
         m_removed = Removal{item.city->name, item.city->id, m_settings.trackedCityIDs(), m_settings.manualOrder()};
         m_model->remove(index.row());
-        m_undoText->setText(QStringLiteral("Removed %1.").arg(m_removed->name));
+        m_undoText->setText(tr("Removed %1.").arg(m_removed->name));
         m_undoBar->setAccessibleName(m_undoText->text());
         m_undoBar->show();
         m_undoExpiry->start();

@@ -29,9 +29,9 @@ QString statusText(const Updater::Phase& phase)
 {
     switch (phase.kind) {
     case Updater::Phase::Kind::upToDate:
-        return QStringLiteral("Horavia is up to date.");
+        return SettingsWindow::tr("Horavia is up to date.");
     case Updater::Phase::Kind::available:
-        return QStringLiteral("A new version is available.");
+        return SettingsWindow::tr("A new version is available.");
     case Updater::Phase::Kind::failed:
         return phase.text;
     default:
@@ -49,24 +49,23 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     , m_updater(updater)
     , m_loginItem(loginItem)
 {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFixedWidth(430);
     auto* layout = new QVBoxLayout(this);
 
     // Said where the changes are made: they hold until Horavia quits, but
     // the next start would not find them.
-    m_writeFailure =
-        new QLabel(QStringLiteral("Your settings couldn't be saved. Changes apply until you quit Horavia."), this);
+    m_writeFailure = new QLabel(tr("Your settings couldn't be saved. Changes apply until you quit Horavia."), this);
     m_writeFailure->setWordWrap(true);
     m_writeFailure->setAccessibleName(m_writeFailure->text());
     m_writeFailure->setVisible(m_settings.lastWriteFailed());
     layout->addWidget(m_writeFailure);
 
-    auto* format = new QGroupBox(QStringLiteral("Format"), this);
+    auto* format = new QGroupBox(tr("Format"), this);
     auto* formatForm = new QFormLayout(format);
     m_timeFormat = new QComboBox(format);
     for (const EnumCase<TimeFormat>& choice : timeFormatCases)
-        m_timeFormat->addItem(QString::fromUtf8(choice.label), int(choice.value));
+        m_timeFormat->addItem(choiceLabel(choice), int(choice.value));
     m_dateFormat = new QComboBox(format);
     m_dateFormat->addItem(label(DateFormat::relative), int(DateFormat::relative));
     // The samples in the user's own format, from one fixed day (a Saturday, September 12).
@@ -82,19 +81,19 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     formatForm->addRow(m_preview);
     layout->addWidget(format);
 
-    auto* appearance = new QGroupBox(QStringLiteral("Appearance"), this);
+    auto* appearance = new QGroupBox(tr("Appearance"), this);
     auto* appearanceLayout = new QVBoxLayout(appearance);
     m_showsFlags = new QCheckBox(settingLabel(SettingKey::showsFlags), appearance);
     m_showsHomeZone = new QCheckBox(settingLabel(SettingKey::showsHomeZone), appearance);
     // The tray icon and the taskbar entry are this desktop's menu bar item and Dock icon.
     m_showsMenuBarItem = new QCheckBox(settingLabel(SettingKey::showsMenuBarItem), appearance);
     m_showsDockIcon = new QCheckBox(settingLabel(SettingKey::showsDockIcon), appearance);
-    m_opensAtLogin = new QCheckBox(QStringLiteral("Open at login"), appearance);
+    m_opensAtLogin = new QCheckBox(tr("Open at login"), appearance);
     for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem})
         appearanceLayout->addWidget(box);
     m_trayDisplay = new QComboBox(appearance);
     for (const EnumCase<TrayDisplay>& choice : trayDisplayCases)
-        m_trayDisplay->addItem(QString::fromUtf8(choice.label), int(choice.value));
+        m_trayDisplay->addItem(choiceLabel(choice), int(choice.value));
     auto* trayRow = new QHBoxLayout;
     auto* trayLabel = new QLabel(settingLabel(SettingKey::trayDisplay), appearance);
     trayLabel->setBuddy(m_trayDisplay);
@@ -112,8 +111,8 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_shortcutText->setWordWrap(true);
     m_shortcutText->setFont(Controls::scaled(font(), Controls::callout));
     m_shortcutText->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_changeShortcut = new QPushButton(QStringLiteral("Change…"), appearance);
-    m_changeShortcut->setAccessibleName(QStringLiteral("Change the Show Clocks shortcut"));
+    m_changeShortcut = new QPushButton(tr("Change…"), appearance);
+    m_changeShortcut->setAccessibleName(tr("Change the Show Clocks shortcut"));
     keyboardRow->addWidget(m_shortcutText, 1);
     keyboardRow->addWidget(m_changeShortcut);
     appearanceLayout->addLayout(keyboardRow);
@@ -124,7 +123,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
 
     refreshShortcut();
 
-    auto* planning = new QGroupBox(QStringLiteral("Planning"), this);
+    auto* planning = new QGroupBox(tr("Planning"), this);
     auto* planningForm = new QFormLayout(planning);
     const auto hours = [planning](const QString& name) {
         auto* edit = new QTimeEdit(planning);
@@ -132,14 +131,14 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
         edit->setAccessibleName(name);
         return edit;
     };
-    m_workFrom = hours(QStringLiteral("Working hours from"));
-    m_workTo = hours(QStringLiteral("Working hours to"));
-    m_awakeFrom = hours(QStringLiteral("Awake from"));
-    m_awakeTo = hours(QStringLiteral("Awake to"));
+    m_workFrom = hours(tr("Working hours from"));
+    m_workTo = hours(tr("Working hours to"));
+    m_awakeFrom = hours(tr("Awake from"));
+    m_awakeTo = hours(tr("Awake to"));
     const auto span = [planning](QTimeEdit* from, QTimeEdit* to) {
         auto* row = new QHBoxLayout;
         row->addWidget(from);
-        row->addWidget(new QLabel(QStringLiteral("to"), planning));
+        row->addWidget(new QLabel(tr("to"), planning));
         row->addWidget(to);
         row->addStretch(1);
         return row;
@@ -148,20 +147,20 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     planningForm->addRow(settingLabel(SettingKey::awakeHours), span(m_awakeFrom, m_awakeTo));
     m_step = new QComboBox(planning);
     for (const int minutes : {15, 30, 60})
-        m_step->addItem(QStringLiteral("%1 minutes").arg(minutes), minutes);
-    m_step->setAccessibleName(QStringLiteral("Time step"));
+        m_step->addItem(tr("%n minutes", nullptr, minutes), minutes);
+    m_step->setAccessibleName(tr("Time step"));
     planningForm->addRow(settingLabel(SettingKey::timeStepMinutes), m_step);
     m_showsOffset = new QCheckBox(settingLabel(SettingKey::showsOffsetFromHome), planning);
     planningForm->addRow(m_showsOffset);
     layout->addWidget(planning);
 
-    auto* updates = new QGroupBox(QStringLiteral("Updates"), this);
+    auto* updates = new QGroupBox(tr("Updates"), this);
     auto* updatesLayout = new QVBoxLayout(updates);
-    m_checksAutomatically = new QCheckBox(QStringLiteral("Check for updates automatically"), updates);
+    m_checksAutomatically = new QCheckBox(tr("Check for updates automatically"), updates);
     updatesLayout->addWidget(m_checksAutomatically);
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
-    m_checkNow = new QPushButton(QStringLiteral("Check Now"), updates);
+    m_checkNow = new QPushButton(tr("Check Now"), updates);
     m_busy = Controls::busyIndicator(updates);
     m_status = new QLabel(updates);
     m_status->setFont(Controls::scaled(font(), Controls::callout));
@@ -169,7 +168,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_status->setWordWrap(true);
     m_status->setMaximumHeight(2 * QFontMetrics(m_status->font()).lineSpacing() + 2);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_show = new QPushButton(QStringLiteral("Show…"), updates);
+    m_show = new QPushButton(tr("Show…"), updates);
     row->addWidget(m_checkNow);
     row->addWidget(m_busy);
     row->addWidget(m_status, 1);
@@ -180,7 +179,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
         // A packaged copy: the controls would only promise what never happens.
         for (QWidget* control : std::initializer_list<QWidget*>{m_checksAutomatically, m_checkNow, m_status, m_show})
             control->hide();
-        auto* packaged = new QLabel(QStringLiteral("Updates to Horavia come from your package manager."), updates);
+        auto* packaged = new QLabel(tr("Updates to Horavia come from your package manager."), updates);
         packaged->setWordWrap(true);
         updatesLayout->addWidget(packaged);
     }
@@ -280,12 +279,12 @@ void SettingsWindow::refreshShortcut()
     const bool bound = m_shortcut && m_shortcut->isAvailable();
     QString text;
     if (!bound)
-        text = QStringLiteral("To open the clocks from the keyboard, bind the command \"horavia --toggle\" to a key "
-                              "in your desktop's keyboard settings.");
+        text = tr("To open the clocks from the keyboard, bind the command \"horavia --toggle\" to a key "
+                  "in your desktop's keyboard settings.");
     else if (m_shortcut->trigger().isEmpty())
-        text = QStringLiteral("Show Clocks: no key yet");
+        text = tr("Show Clocks: no key yet");
     else
-        text = QStringLiteral("Show Clocks: ") + m_shortcut->trigger();
+        text = tr("Show Clocks: %1").arg(m_shortcut->trigger());
     m_shortcutText->setText(text);
     m_shortcutText->setAccessibleName(text);
     m_changeShortcut->setVisible(bound);
@@ -297,8 +296,8 @@ void SettingsWindow::setOpensAtLogin(bool opens)
     m_opensAtLogin->setChecked(m_loginItem.isEnabled());
     if (!failure) return;
     qWarning("Open at login: %s", qPrintable(*failure));
-    QMessageBox::warning(this, QStringLiteral("Open at Login"),
-                         QStringLiteral("Horavia couldn't change whether it opens at login.\n\n") + *failure);
+    QMessageBox::warning(this, tr("Open at Login"),
+                         tr("Horavia couldn't change whether it opens at login.\n\n%1").arg(*failure));
 }
 
 void SettingsWindow::refreshPreview()
@@ -307,8 +306,8 @@ void SettingsWindow::refreshPreview()
                                    SystemLocale::current());
     const QDateTime now = m_time.instant();
     const QTimeZone home = formatter.homeTimeZone();
-    m_preview->setText(QStringLiteral("A city a day ahead reads: ") + formatter.dayLabel(1, now.addSecs(86400), home) +
-                       QStringLiteral(" · ") + formatter.timeText(now, home));
+    m_preview->setText(tr("A city a day ahead reads: %1 · %2")
+                           .arg(formatter.dayLabel(1, now.addSecs(86400), home), formatter.timeText(now, home)));
 }
 
 void SettingsWindow::refreshUpdates()

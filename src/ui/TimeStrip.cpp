@@ -32,8 +32,8 @@ TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntr
 {
     Accessibility::install();
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Time"));
-    setToolTip(QStringLiteral("Drag or use the arrow keys to choose a time; Home goes back to now"));
+    setAccessibleName(tr("Time"));
+    setToolTip(tr("Drag or use the arrow keys to choose a time; Home goes back to now"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
         announce();
@@ -139,7 +139,7 @@ void TimeStrip::announce()
 {
     const ClockFormatter formatter = m_entries.formatter();
     const QString value = m_time.isLive()
-                              ? QStringLiteral("Now, ") + formatter.timeText(m_time.instant(), m_entries.homeZone())
+                              ? tr("Now, %1").arg(formatter.timeText(m_time.instant(), m_entries.homeZone()))
                               : formatter.chosenInstantText(m_time.instant(), m_time.now());
     if (value == accessibleDescription()) return;
     setAccessibleDescription(value);

@@ -28,9 +28,9 @@ QColor ink()
 UpdateRibbon::UpdateRibbon(QWidget* parent)
     : QAbstractButton(parent)
 {
-    setText(QStringLiteral("A new version of Horavia is available."));
-    setToolTip(QStringLiteral("Show what's new in this version"));
-    setAccessibleName(QStringLiteral("A new version of Horavia is available. Show what's new."));
+    setText(tr("A new version of Horavia is available."));
+    setToolTip(tr("Show what's new in this version"));
+    setAccessibleName(tr("A new version of Horavia is available. Show what's new."));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
@@ -48,8 +48,8 @@ QSize UpdateRibbon::sizeHint() const
 {
     QFont medium = font();
     medium.setWeight(QFont::Medium);
-    const int textWidth = QFontMetrics(medium).horizontalAdvance(text()) +
-                          fontMetrics().horizontalAdvance(QStringLiteral("See What's New"));
+    const int textWidth =
+        QFontMetrics(medium).horizontalAdvance(text()) + fontMetrics().horizontalAdvance(tr("See What's New"));
     const int height = std::max(fontMetrics().height(), symbolSize) + 2 * verticalInset;
     return {2 * horizontalInset + 2 * symbolSize + 4 * gap + 8 + textWidth, height};
 }
@@ -75,7 +75,7 @@ void UpdateRibbon::paintEvent(QPaintEvent*)
                        Symbols::pixmap(QStringLiteral("chevron.right"), ink(), chevron, ratio));
 
     painter.setPen(ink());
-    const QString more = QStringLiteral("See What's New");
+    const QString more = tr("See What's New");
     const int moreWidth = fontMetrics().horizontalAdvance(more);
     const QRect moreRect(row.right() - chevron - gap - moreWidth + 1, row.top(), moreWidth, row.height());
     painter.drawText(moreRect, Qt::AlignVCenter | Qt::AlignLeft, more);

@@ -45,13 +45,13 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     : QDialog(parent)
     , m_updater(updater)
 {
-    setWindowTitle(QStringLiteral("Software Update"));
+    setWindowTitle(tr("Software Update"));
     setFixedWidth(460);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(14);
 
-    auto* title = new QLabel(QStringLiteral("A new version of Horavia is available."), this);
+    auto* title = new QLabel(tr("A new version of Horavia is available."), this);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     titleFont.setWeight(QFont::DemiBold);
@@ -75,7 +75,7 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
         QStringLiteral("QTextBrowser { background: rgba(128, 128, 128, 0.12); border-radius: 8px; }"));
     layout->addWidget(m_notes);
 
-    m_nothing = new QLabel(QStringLiteral("There's nothing waiting to install right now."), this);
+    m_nothing = new QLabel(tr("There's nothing waiting to install right now."), this);
     m_nothing->setFont(Controls::scaled(font(), Controls::callout));
     m_nothing->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(m_nothing);
@@ -103,9 +103,9 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     m_progressText = new QLabel(this);
     m_progressText->setFont(Controls::scaled(font(), Controls::callout));
     m_progressText->setForegroundRole(QPalette::PlaceholderText);
-    m_later = new QPushButton(QStringLiteral("Later"), this);
+    m_later = new QPushButton(tr("Later"), this);
     m_later->setAutoDefault(false);
-    m_install = new QPushButton(QStringLiteral("Install and Relaunch"), this);
+    m_install = new QPushButton(tr("Install and Relaunch"), this);
     m_install->setDefault(true);
     buttons->addWidget(m_busy);
     buttons->addWidget(m_progressText);

@@ -55,9 +55,9 @@ WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, 
     // In the Tab order: the arrow keys move a point over the map, Return
     // lists the places near it as a click does, Escape clears the selection.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("World map"));
-    setAccessibleDescription(QStringLiteral("Arrow keys move the point, Shift by 10 degrees; Return lists the places "
-                                            "near it; Escape clears the selection."));
+    setAccessibleName(tr("World map"));
+    setAccessibleDescription(tr("Arrow keys move the point, Shift by 10 degrees; Return lists the places "
+                                "near it; Escape clears the selection."));
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -424,7 +424,7 @@ void WorldMapView::moveKeyPoint(const Coordinate& point)
     const std::optional<City> city = cityAt(at);
     setHover(city ? std::optional(HoverTarget{*city, at + area.topLeft()}) : std::nullopt);
     // A screen reader hears where the point is: the nearest place.
-    setAccessibleName(city ? QStringLiteral("World map, ") + city->displayName() : QStringLiteral("World map"));
+    setAccessibleName(city ? tr("World map, %1").arg(city->displayName()) : tr("World map"));
     update();
 }
 

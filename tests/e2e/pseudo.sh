@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The pseudo-language: with LANGUAGE=qps every text that went through the
-# catalogues is marked "⟦…⟧". The tray panel's accessibility tree is walked
-# and each of its commands and labels must be marked; names of places,
-# times and the product's name are not texts to translate.
+# catalogues is marked "⟦…⟧". The accessibility tree of the tray panel, the
+# chooser and Settings is walked: every window, command, label, field, box
+# and menu item must be marked. Names of places, times made by ICU and the
+# product's name are not texts to translate.
 # Run inside dbus-run-session. Usage: pseudo.sh APP SCREENSHOT_DIR
 app=$1
 shots=$2
@@ -20,13 +21,16 @@ read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2))
 wait_for 5 panel_open || fail "the panel did not open"
 sleep 0.5
 import -window root "$shots/pseudo-panel.png"
-# The panel's own lines: its push buttons and labels, and its list's name.
-unmarked=$("$python" "$(dirname "$0")/accessible.py" "$app_pid" | awk -F'\t' '
-  $2 == "window" && $3 == "Horavia" { inside = 1; depth = $1; next }
-  inside && $1 <= depth { inside = 0 }
-  inside && ($2 == "push button" || $2 == "label" || $2 == "list") && $3 != "" && $3 !~ /^⟦/' | cut -f2,3)
-shown=$("$python" "$(dirname "$0")/accessible.py" "$app_pid" | grep -c '⟦' || true)
-[ -z "$unmarked" ] || fail "texts of the panel left untranslated: $(echo "$unmarked" | tr '\n' ';')"
-[ "$shown" -ge 8 ] || fail "only $shown marked texts in the tree"
-pass "the panel under the pseudo-language: $shown marked texts, none left unmarked"
+xdotool windowactivate --sync "$(find_app_window 700 760 | cut -d' ' -f1)" 2>/dev/null; xdotool key ctrl+comma
+wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -q 'Śéttíñgś'" ||
+  fail "Settings did not open"
+import -window root "$shots/pseudo-settings.png"
+tree=$("$python" "$(dirname "$0")/accessible.py" "$app_pid")
+unmarked=$(echo "$tree" | awk -F'\t' '
+  $2 ~ /^(window|dialog|frame|push button|toggle button|label|check box|combo box|text|menu item|menu|panel|list)$/ &&
+  $3 != "" && $3 !~ /^⟦/ && $3 != "Horavia" && $3 !~ /^[0-9: APM\xe2\x80\xaf·,]+$/' | cut -f2,3 | sort -u)
+shown=$(echo "$tree" | grep -c '⟦' || true)
+[ -z "$unmarked" ] || fail "texts left untranslated: $(echo "$unmarked" | tr '\n' ';')"
+[ "$shown" -ge 30 ] || fail "only $shown marked texts in the tree"
+pass "the panel, the chooser and Settings under the pseudo-language: $shown marked texts, none left unmarked"
 [ "$failed" -eq 0 ]
