@@ -42,6 +42,10 @@ check "desktop-file-validate accepts the entry" desktop-file-validate "$usr/shar
 check "the entry names the launcher, the icon and the window class" bash -c \
   "grep -qx 'Exec=horavia %u' '$usr/share/applications/$id.desktop' && grep -qx 'MimeType=x-scheme-handler/horavia;' '$usr/share/applications/$id.desktop' && grep -qx 'Icon=$id' '$usr/share/applications/$id.desktop' &&
    grep -qx 'StartupWMClass=$id' '$usr/share/applications/$id.desktop'"
+check "the entry and the metainfo speak the eight languages" bash -c \
+  "for l in de fr es pt_BR ja zh_CN ar he; do grep -q \"^GenericName\\[\$l\\]=\" '$usr/share/applications/$id.desktop' &&
+     grep -q \"^Comment\\[\$l\\]=\" '$usr/share/applications/$id.desktop' &&
+     grep -q \"<summary xml:lang=.\$l.>\" '$usr/share/metainfo/$id.metainfo.xml' || exit 1; done"
 check "appstreamcli validates the metainfo" appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
 check "the metainfo launches the desktop entry" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
   "$usr/share/metainfo/$id.metainfo.xml"
