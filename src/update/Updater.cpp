@@ -23,11 +23,11 @@ QString Updater::Phase::progressText() const
 {
     switch (kind) {
     case Kind::checking:
-        return QStringLiteral("Checking…");
+        return QCoreApplication::translate("Updater", "Checking…");
     case Kind::downloading:
-        return QStringLiteral("Downloading…");
+        return QCoreApplication::translate("Updater", "Downloading…");
     case Kind::installing:
-        return QStringLiteral("Installing…");
+        return QCoreApplication::translate("Updater", "Installing…");
     default:
         return {};
     }
@@ -167,7 +167,7 @@ void Updater::install()
                 finishInstall(notes, watcher->result(), bundle);
             });
             if (!m_host.installPayload) {
-                finishInstall(notes, UpdaterError::platform(QStringLiteral("No installer is available.")), bundle);
+                finishInstall(notes, UpdaterError::platform(QCoreApplication::translate("Updater", "No installer is available.")), bundle);
                 return;
             }
             watcher->setFuture(QtConcurrent::run(m_host.installPayload, payload, bundle, m_host.pinnedTeam));
