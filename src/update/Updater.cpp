@@ -167,7 +167,9 @@ void Updater::install()
                 finishInstall(notes, watcher->result(), bundle);
             });
             if (!m_host.installPayload) {
-                finishInstall(notes, UpdaterError::platform(QCoreApplication::translate("Updater", "No installer is available.")), bundle);
+                finishInstall(
+                    notes, UpdaterError::platform(QCoreApplication::translate("Updater", "No installer is available.")),
+                    bundle);
                 return;
             }
             watcher->setFuture(QtConcurrent::run(m_host.installPayload, payload, bundle, m_host.pinnedTeam));

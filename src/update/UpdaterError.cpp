@@ -19,13 +19,17 @@ QString UpdaterError::message() const
     case Kind::noAppInPayload:
         return QCoreApplication::translate("UpdaterError", "The download didn't contain Horavia.");
     case Kind::identityMismatch:
-        return QCoreApplication::translate("UpdaterError", "The download isn't a signed copy of this app, so it wasn't installed.");
+        return QCoreApplication::translate("UpdaterError",
+                                           "The download isn't a signed copy of this app, so it wasn't installed.");
     case Kind::unsigned_:
-        return QCoreApplication::translate("UpdaterError", "The download isn't properly signed, so it wasn't installed.");
+        return QCoreApplication::translate("UpdaterError",
+                                           "The download isn't properly signed, so it wasn't installed.");
     case Kind::payloadTooLarge:
-        return QCoreApplication::translate("UpdaterError", "The update is larger than 512 MB, so it wasn't downloaded.");
+        return QCoreApplication::translate("UpdaterError",
+                                           "The update is larger than 512 MB, so it wasn't downloaded.");
     case Kind::notesTooLarge:
-        return QCoreApplication::translate("UpdaterError", "The release notes are larger than 1 MB, so they weren't read.");
+        return QCoreApplication::translate("UpdaterError",
+                                           "The release notes are larger than 1 MB, so they weren't read.");
     case Kind::incomplete:
         return QCoreApplication::translate("UpdaterError", "The download was cut short, so it wasn't used.");
     case Kind::timedOut:
@@ -33,9 +37,11 @@ QString UpdaterError::message() const
     case Kind::alreadyInstalled:
         return QCoreApplication::translate("UpdaterError", "This version is already installed.");
     case Kind::notNewer:
-        return QCoreApplication::translate("UpdaterError", "The download isn't newer than this copy, so it wasn't installed.");
+        return QCoreApplication::translate("UpdaterError",
+                                           "The download isn't newer than this copy, so it wasn't installed.");
     case Kind::notOwned:
-        return QCoreApplication::translate("UpdaterError", "This copy belongs to another user, so it can't update itself.");
+        return QCoreApplication::translate("UpdaterError",
+                                           "This copy belongs to another user, so it can't update itself.");
     case Kind::platform:
         return text;
     }
