@@ -5,9 +5,13 @@
 # strip move every row to the chosen instant (checked against date(1));
 # Home goes back to now; dragging the chooser's strip by six hours moves the
 # map's night side; Next Overlap finds 14:00 UTC; working hours set in the
-# label editor survive a restart. A second run a few days before New York's
-# clocks change shows the notice, and with Tokyo added Next Overlap says
-# there is no full overlap. The rows are read through the accessibility tree.
+# label editor survive a restart. Typed times: "3pm Tokyo" and Return in the
+# chooser's search, "9am New York" in the panel's field. Shared times:
+# xdg-open of a horavia: address opens the panel at its instant, hostile ones
+# change nothing, Copy Link copies one, and with no copy running one starts
+# Horavia. A second run a few days before New York's clocks change shows the
+# notice, and with Tokyo added Next Overlap says there is no full overlap.
+# The rows are read through the accessibility tree.
 # Run inside dbus-run-session. Usage: planning.sh APP SCREENSHOT_DIR
 app=$1
 shots=$2
