@@ -22,6 +22,7 @@ install(FILES ${HORAVIA_BUNDLE_DIR}/Contents/Info.plist DESTINATION ${HORAVIA_BU
 install(FILES ${PROJECT_SOURCE_DIR}/resources/cities.json ${PROJECT_SOURCE_DIR}/resources/world-land.json
         ${HORAVIA_BUNDLE_DIR}/Contents/Resources/cities.index
         DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents/Resources)
+install(FILES ${HORAVIA_QM_FILES} DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents/Resources/translations)
 
 # A relative link, so the installed tree can move (DESTDIR, a package).
 # The executable finds its resources through /proc/self/exe, past the link.

@@ -4,6 +4,7 @@
 #include "update/Updater.h"
 
 #include <QAction>
+#include <QGuiApplication>
 
 Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
     : QObject(parent)
@@ -49,10 +50,14 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
         return action;
     };
     using Move = DisplayedTime::Move;
-    m_time.earlier = timeCommand(tr("Earlier"), QKeySequence(Qt::Key_Left), Move::stepBack);
-    m_time.later = timeCommand(tr("Later"), QKeySequence(Qt::Key_Right), Move::stepForward);
-    m_time.hourEarlier = timeCommand(tr("An Hour Earlier"), QKeySequence(Qt::SHIFT | Qt::Key_Left), Move::hourBack);
-    m_time.hourLater = timeCommand(tr("An Hour Later"), QKeySequence(Qt::SHIFT | Qt::Key_Right), Move::hourForward);
+    // Time runs the way the strip draws it: leftwards in a right-to-left layout.
+    const bool mirrored = QGuiApplication::isRightToLeft();
+    const Qt::Key back = mirrored ? Qt::Key_Right : Qt::Key_Left;
+    const Qt::Key forward = mirrored ? Qt::Key_Left : Qt::Key_Right;
+    m_time.earlier = timeCommand(tr("Earlier"), QKeySequence(back), Move::stepBack);
+    m_time.later = timeCommand(tr("Later"), QKeySequence(forward), Move::stepForward);
+    m_time.hourEarlier = timeCommand(tr("An Hour Earlier"), QKeySequence(Qt::SHIFT | back), Move::hourBack);
+    m_time.hourLater = timeCommand(tr("An Hour Later"), QKeySequence(Qt::SHIFT | forward), Move::hourForward);
     m_time.dayEarlier = timeCommand(tr("A Day Earlier"), QKeySequence(Qt::Key_PageUp), Move::dayBack);
     m_time.dayLater = timeCommand(tr("A Day Later"), QKeySequence(Qt::Key_PageDown), Move::dayForward);
     m_time.now = make(tr("Now"), "", handlers.showNow);

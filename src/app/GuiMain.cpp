@@ -9,6 +9,7 @@
 #include "platform/Translations.h"
 #include "platform/UiLanguage.h"
 #include "services/Services.h"
+#include "text/LocaleText.h"
 #include "ui/Accessibility.h"
 #include "ui/Appearance.h"
 #include "ui/platform/WindowClass.h"
@@ -48,6 +49,9 @@ int horaviaGuiMain(int argc, char** argv)
     // The session's language for the words, Qt's own among them; the formats
     // of times and dates follow LC_TIME through ICU, apart from this.
     Translations::install(UiLanguage::wanted());
+    // Arabic and Hebrew read right to left: the windows mirror with the
+    // catalogue's language, not with Qt's own catalogue being there or not.
+    application.setLayoutDirection(LocaleText::interfaceLocale().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
 
     HoraviaApp horavia;
     // The windows follow the desktop's colours (the icon does not): the

@@ -35,6 +35,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDBusConnection>
 #include <QDir>
@@ -263,12 +264,13 @@ HoraviaApp::HoraviaApp(QObject* parent)
         if (const Services* services = Services::load())
             services->download(address, limits, context, std::move(done));
         else
-            done(0, UpdaterError::platform(QStringLiteral("The network module isn't available.")));
+            done(0, UpdaterError::platform(
+                        QCoreApplication::translate("UpdaterError", "The network module isn't available.")));
     };
     host.installPayload = [](const QByteArray& payload, const QString& bundle,
                              const QString& team) -> std::optional<UpdaterError> {
         if (const Services* services = Services::load()) return services->installPayload(payload, bundle, team);
-        return UpdaterError::platform(QStringLiteral("No installer is available."));
+        return UpdaterError::platform(QCoreApplication::translate("UpdaterError", "No installer is available."));
     };
     host.pinnedTeam = UpdateAddresses::pinnedTeam();
     host.selfUpdating = UpdateAddresses::selfUpdating();

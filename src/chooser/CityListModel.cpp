@@ -7,6 +7,7 @@
 #include "clock/RowRoles.h"
 #include "clock/SunTimes.h"
 #include "settings/AppSettings.h"
+#include "text/LocaleText.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -243,7 +244,8 @@ QList<CityListModel::Item> CityListModel::buildResults()
                                                                    nearbyRadiusKm, nearbyMinimum, nearbyMaximum);
     QString title = tr("Results");
     if (m_searchText.isEmpty())
-        title = m_results.isEmpty() ? tr("Nearby") : tr("Near %1").arg(m_results.first().displayName());
+        title = m_results.isEmpty() ? tr("Nearby")
+                                    : tr("Near %1").arg(LocaleText::isolated(m_results.first().displayName()));
 
     QList<Item> items = buildAnswers();
     const bool answered = !items.isEmpty();
@@ -384,7 +386,7 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return item.kind == ItemKind::row ? item.content.title : item.text;
     case Qt::AccessibleTextRole: {
-        if (item.kind == ItemKind::noResults) return tr("No Results for “%1”").arg(item.text);
+        if (item.kind == ItemKind::noResults) return tr("No Results for “%1”").arg(LocaleText::isolated(item.text));
         if (item.kind == ItemKind::answer) return item.spoken;
         if (item.kind != ItemKind::row) return item.text;
         // A tracked row is said as a checked search result is: the reader hears it is tracked.

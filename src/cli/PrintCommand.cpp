@@ -10,7 +10,10 @@
 #include "platform/ContinuousTimer.h"
 #include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
+#include "platform/Translations.h"
+#include "platform/UiLanguage.h"
 #include "settings/AppSettings.h"
+#include "text/LocaleText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,39 +31,40 @@
 
 namespace {
 
-const char usage[] = R"(Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
-
-  --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop's keyboard settings.
-
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
-
-  --print          one line per clock: title, time, and the day when it differs
-  --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
-  --print=waybar   one JSON object per line for waybar: text, tooltip, class
-                   (markup-safe: "&", "<" and ">" as entities)
-  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
-                   (2026-03-29T15:00Z), or a date and time in your zone
-                   (2026-03-29T15:00). A time your clocks skip is an error, and
-                   one they repeat is its first occurrence. Or as you would
-                   write it: "9am Tokyo", "Fri 14:00 in New York", "3pm PST"
-                   (within a week of now; an abbreviation is its zone's, so
-                   EST in July reads as EDT).
-  --city ID        waybar's text shows this city (an id of the catalogue)
-                   instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
-  -h, --help       this text
-)";
+// The whole text is one message, so that a translation can rewrap it.
+const char* const usage = QT_TRANSLATE_NOOP(
+    "PrintCommand", "Usage: horavia [--toggle]\n"
+                    "       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]\n"
+                    "\n"
+                    "  --toggle         opens the tray panel of the running Horavia, or closes it;\n"
+                    "                   starts Horavia with the panel open when none runs. Bind it\n"
+                    "                   to a key in your desktop's keyboard settings.\n"
+                    "\n"
+                    "With --print, prints the time of your own zone and of every city you track,\n"
+                    "then exits. It reads your settings, needs no display and leaves a running\n"
+                    "Horavia alone.\n"
+                    "\n"
+                    "  --print          one line per clock: title, time, and the day when it differs\n"
+                    "  --print=line     every clock on one line, for polybar and i3blocks\n"
+                    "  --print=json     a JSON array: id, title, zone, utcOffset (seconds),\n"
+                    "                   localTime (ISO 8601 with offset) and dayOffset of each clock\n"
+                    "  --print=waybar   one JSON object per line for waybar: text, tooltip, class\n"
+                    "                   (markup-safe: \"&\", \"<\" and \">\" as entities)\n"
+                    "  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z\n"
+                    "                   (2026-03-29T15:00Z), or a date and time in your zone\n"
+                    "                   (2026-03-29T15:00). A time your clocks skip is an error, and\n"
+                    "                   one they repeat is its first occurrence. Or as you would\n"
+                    "                   write it: \"9am Tokyo\", \"Fri 14:00 in New York\", \"3pm PST\"\n"
+                    "                   (within a week of now; an abbreviation is its zone's, so\n"
+                    "                   EST in July reads as EDT).\n"
+                    "  --city ID        waybar's text shows this city (an id of the catalogue)\n"
+                    "                   instead of your own zone\n"
+                    "  --follow         print again at each minute boundary until the reader goes\n"
+                    "  -h, --help       this text\n");
 
 void printUsage(FILE* to)
 {
-    std::fputs(usage, to);
+    std::fputs(QCoreApplication::translate("PrintCommand", usage).toLocal8Bit().constData(), to);
 }
 
 // A reader that went away ends the output quietly.
@@ -145,6 +149,7 @@ bool wanted(int argc, char** argv)
 int run(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
+    Translations::install(UiLanguage::wanted());
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption print(QStringLiteral("print"), QString(), QStringLiteral("format"));
@@ -168,13 +173,14 @@ int run(int argc, char** argv)
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected ") + parser.positionalArguments().first());
+        return fail(
+            QCoreApplication::translate("PrintCommand", "unexpected %1").arg(parser.positionalArguments().first()));
     const QString format = parser.isSet(print) ? parser.value(print) : QStringLiteral("text");
     const QStringList formats{QStringLiteral("text"), QStringLiteral("line"), QStringLiteral("json"),
                               QStringLiteral("waybar")};
     if (!formats.contains(format))
-        return fail(QStringLiteral("--print takes text, line, json or waybar, not ") +
-                    shown(rawValue(argc, argv, QByteArrayLiteral("--print"))));
+        return fail(QCoreApplication::translate("PrintCommand", "--print takes text, line, json or waybar, not %1")
+                        .arg(shown(rawValue(argc, argv, QByteArrayLiteral("--print")))));
 
     const QTimeZone home = QTimeZone::systemTimeZone();
     QDateTime instant = Clock::systemTime();
@@ -201,13 +207,15 @@ int run(int argc, char** argv)
                 QStringList places;
                 for (const TimePhrase::Reading& reading : phrase.readings)
                     places << reading.place.name;
-                return fail(QStringLiteral("“%1” means more than one zone: %2. Name the city instead")
-                                .arg(shownAt, places.join(QStringLiteral(", "))));
+                return fail(QCoreApplication::translate("PrintCommand",
+                                                        "“%1” means more than one zone: %2. Name the city instead")
+                                .arg(shownAt, LocaleText::list(places, LocaleText::interfaceLocale())));
             }
             instant = phrase.readings.first().at;
         }
     }
-    if (parser.isSet(follow) && parser.isSet(at)) return fail(QStringLiteral("--follow follows now; it takes no --at"));
+    if (parser.isSet(follow) && parser.isSet(at))
+        return fail(QCoreApplication::translate("PrintCommand", "--follow follows now; it takes no --at"));
 
     const bool following = parser.isSet(follow);
     Clock clock(

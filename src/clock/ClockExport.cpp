@@ -3,6 +3,7 @@
 #include "ClockFormatter.h"
 #include "time/WallTime.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -83,7 +84,8 @@ Instant parseInstant(const QString& text, const QTimeZone& home, const QString& 
     const QDateTime parsed = QDateTime::fromString(offsetGiven ? trimmed : trimmed + QLatin1Char('Z'), Qt::ISODate);
     if (!parsed.isValid() || !trimmed.contains(QLatin1Char('T')))
         return {{},
-                QStringLiteral("“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)")
+                QCoreApplication::translate(
+                    "ClockExport", "“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)")
                     .arg(shownAs.isEmpty() ? text : shownAs)};
     if (offsetGiven) return {parsed.toUTC(), {}};
     // A wall-clock time in home's zone; a repeated one is the first time

@@ -185,7 +185,8 @@ std::optional<ClockChange> nextChange(const QDateTime& at, const QTimeZone& zone
 QString ClockFormatter::offsetChangeNotice(const QDateTime& at, const QTimeZone& zone, int days) const
 {
     const std::optional<ClockChange> change = nextChange(at, zone, days);
-    return change ? change->notice(DateFormats::format(m_locale, "EEEMMMd", wallMSecs(change->at, zone)), m_locale)
+    return change ? change->notice(DateFormats::format(m_locale, "EEEMMMd", wallMSecs(change->at, zone)),
+                                   LocaleText::interfaceLocale())
                   : QString();
 }
 
@@ -214,6 +215,6 @@ QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& 
         unit = UDAT_REL_UNIT_HOUR;
         amount = std::round(magnitude / 3600);
     }
-    const QString distance = LocaleText::relative(seconds < 0 ? -amount : amount, unit, m_locale);
+    const QString distance = LocaleText::relative(seconds < 0 ? -amount : amount, unit, LocaleText::interfaceLocale());
     return distance.isEmpty() ? text : text + QStringLiteral(" · ") + distance;
 }

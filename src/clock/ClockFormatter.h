@@ -61,7 +61,7 @@ public:
     // occurs twice that night carries its zone abbreviation.
     QString chosenInstantText(const QDateTime& at, const QDateTime& now) const;
 
-    // The zone's offset minus home's at `at` (offsetDifferenceText writes it).
+    // The zone's offset minus home's at `at` (LocaleText::offset writes it).
     int offsetFromHome(const QDateTime& at, const QTimeZone& zone) const;
     // The zone's next change of clocks within `days` after `at`, with its
     // day in the locale ("Clocks go back 1 hour on Sun, Oct 25"); empty

@@ -2,6 +2,7 @@
 
 #include "ClockFormatter.h"
 #include "planning/ClockChange.h"
+#include "text/LocaleText.h"
 
 #include <QStringList>
 
@@ -15,7 +16,8 @@ ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockForma
     texts.zoneName = formatter.zoneName(there);
     texts.dayOffset = ClockFormatter::dayOffset(home, there);
     if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, there);
-    if (content.showsOffset && !content.isHome) texts.offset = offsetDifferenceText(there.offset - home.offset);
+    if (content.showsOffset && !content.isHome)
+        texts.offset = LocaleText::offset(there.offset - home.offset, LocaleText::interfaceLocale());
     if (content.place) texts.sky = skyAt(content.now, content.place->latitude, content.place->longitude);
     if (content.schedule) {
         texts.dayPart = content.schedule->partAtLocal(there.wall());

@@ -3,6 +3,7 @@
 #include "ClockFormatter.h"
 #include "DateFormats.h"
 #include "catalogue/CityDatabase.h"
+#include "text/LocaleText.h"
 #include "time/WallTime.h"
 
 #include <QCoreApplication>
@@ -30,16 +31,19 @@ QString refusal(const TimePhrase::Result& result, const ClockFormatter& formatte
     const QString time = DateFormats::format(locale, "jmm", wallMSecs(QDate(2000, 1, 1), result.time));
     switch (result.refusal) {
     case Refusal::unknownZone:
-        return QCoreApplication::translate("TimeAnswer", "No place or time zone called “%1”").arg(result.words);
+        return QCoreApplication::translate("TimeAnswer", "No place or time zone called “%1”")
+            .arg(LocaleText::isolated(result.words));
     case Refusal::unknownDay:
         return QCoreApplication::translate("TimeAnswer", "Which day? “%1” names none, or more than one")
-            .arg(result.words);
+            .arg(LocaleText::isolated(result.words));
     case Refusal::skipped:
         return QCoreApplication::translate("TimeAnswer", "%1 does not exist in %2 on %3: the clocks skip it")
-            .arg(time, result.place.name, DateFormats::format(locale, "EEEMMMd", wall));
+            .arg(LocaleText::isolated(time), LocaleText::isolated(result.place.name),
+                 LocaleText::isolated(DateFormats::format(locale, "EEEMMMd", wall)));
     case Refusal::outOfRange:
         return QCoreApplication::translate("TimeAnswer", "%1 on %2 in %3 is more than a week from now")
-            .arg(time, DateFormats::format(locale, "EEEMMMd", wall), result.place.name);
+            .arg(LocaleText::isolated(time), LocaleText::isolated(DateFormats::format(locale, "EEEMMMd", wall)),
+                 LocaleText::isolated(result.place.name));
     case Refusal::none:
     case Refusal::notATime:
         break;
@@ -89,11 +93,15 @@ QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& fo
         const qint64 wall = wallMSecs(reading.at, zone);
         const QString time = formatter.timeText(reading.at, zone);
         QString text = QCoreApplication::translate("TimeAnswer", "Show %1 in %2 · %3")
-                           .arg(time, reading.place.name, DateFormats::format(locale, "EEEMMMd", wall));
-        QString spoken = QCoreApplication::translate("TimeAnswer", "Show %1 on %2 in %3")
-                             .arg(time, DateFormats::format(locale, "EEEEMMMMd", wall), reading.place.name);
+                           .arg(LocaleText::isolated(time), LocaleText::isolated(reading.place.name),
+                                LocaleText::isolated(DateFormats::format(locale, "EEEMMMd", wall)));
+        QString spoken =
+            QCoreApplication::translate("TimeAnswer", "Show %1 on %2 in %3")
+                .arg(LocaleText::isolated(time), LocaleText::isolated(DateFormats::format(locale, "EEEEMMMMd", wall)),
+                     LocaleText::isolated(reading.place.name));
         if (!reading.readAs.isEmpty()) {
-            text += QCoreApplication::translate("TimeAnswer", " · read as %1").arg(reading.readAs);
+            text +=
+                QCoreApplication::translate("TimeAnswer", " · read as %1").arg(LocaleText::isolated(reading.readAs));
             spoken += QCoreApplication::translate("TimeAnswer", ", read as %1")
                           .arg(zone.displayName(reading.at, QTimeZone::LongName));
         }

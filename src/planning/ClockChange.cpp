@@ -25,14 +25,5 @@ QString ClockChange::notice(const QString& date, const icu::Locale& locale) cons
     const QString amount = LocaleText::duration(std::abs(seconds) / 60, locale);
     return (seconds > 0 ? QCoreApplication::translate("ClockChange", "Clocks go forward %1 on %2")
                         : QCoreApplication::translate("ClockChange", "Clocks go back %1 on %2"))
-        .arg(amount, date);
-}
-
-QString offsetDifferenceText(int seconds)
-{
-    if (seconds == 0) return {};
-    const int magnitude = std::abs(seconds) / 60;
-    const QString sign = seconds > 0 ? QStringLiteral("+") : QStringLiteral("\u2212");
-    if (magnitude % 60 == 0) return sign + QString::number(magnitude / 60) + QStringLiteral(" h");
-    return sign + QStringLiteral("%1:%2").arg(magnitude / 60).arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+        .arg(amount, LocaleText::isolated(date));
 }

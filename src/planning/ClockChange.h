@@ -21,7 +21,3 @@ struct ClockChange {
     // as the locale writes it; the amount in `locale`'s words.
     QString notice(const QString& date, const icu::Locale& locale) const;
 };
-
-// The signed difference of one zone's offset from another's ("+6 h",
-// "−3:30", "+5:45"); empty for none.
-QString offsetDifferenceText(int seconds);

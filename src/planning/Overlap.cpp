@@ -125,7 +125,7 @@ Answer answer(const QList<Participant>& participants, const QDateTime& after, co
     if (found->isFull) return {found->start, {}};
     return {found->start, QCoreApplication::translate(
                               "Overlap", "No full overlap in the next 7 days; outside working hours here: %1.")
-                              .arg(LocaleText::list(found->outside, icu::Locale()))};
+                              .arg(LocaleText::list(found->outside, LocaleText::interfaceLocale()))};
 }
 
 } // namespace Overlap

@@ -138,12 +138,15 @@ std::optional<QString> LoginItem::setEnabled(bool enabled)
         return file.errorString();
     }
     const std::optional<QByteArray> text = entryText();
-    if (!text) return QStringLiteral("The application's path can't be written in an autostart entry.");
+    if (!text)
+        return QCoreApplication::translate("LoginItem",
+                                           "The application's path can't be written in an autostart entry.");
     const QString folder = QFileInfo(m_entryPath).absolutePath();
     // What is in this folder runs at login: it must be the user's own, not a
     // link into a folder others share, and not open to others' writes.
     if (!PrivateFiles::ensureFolder(folder, PrivateFiles::Links::refuse, false))
-        return QStringLiteral("The folder %1 couldn't be created, or others can change it.").arg(folder);
+        return QCoreApplication::translate("LoginItem", "The folder %1 couldn't be created, or others can change it.")
+            .arg(folder);
     // The save file would write through a link to its target, and keep a
     // mode that lets others edit what runs at login: whatever is in the way
     // and not a file of the user's own goes first (a link goes, never its target).

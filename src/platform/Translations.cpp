@@ -1,26 +1,31 @@
 #include "Translations.h"
 
 #include "Bundle.h"
+#include "text/LocaleText.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace Translations {
 namespace {
 
-// The first of `wanted` with a catalogue `prefix`_NAME.qm in `folder`,
+bool installCatalogue(const QString& name, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(name, folder)) return false;
+    QCoreApplication::installTranslator(translator.release());
+    return true;
+}
+
+// The first of `wanted` with a catalogue `prefix`NAME.qm in `folder`,
 // installed; none when English comes first (the source texts) or nothing
 // is there.
 QString installFirst(const QStringList& wanted, const QString& prefix, const QString& folder)
 {
     for (const QString& name : wanted) {
         if (name == QLatin1String("en") || name.startsWith(QLatin1String("en_"))) return {};
-        auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-        if (!translator->load(prefix + name, folder)) continue;
-        QCoreApplication::installTranslator(translator.release());
-        return name;
+        if (installCatalogue(prefix + name, folder)) return name;
     }
     return {};
 }
@@ -29,14 +34,14 @@ QString installFirst(const QStringList& wanted, const QString& prefix, const QSt
 
 QString install(const QStringList& wanted)
 {
-    if (wanted.isEmpty()) return {};
-    // Qt's Arabic and Hebrew catalogues turn the layout right to left; the
-    // rows, the strip and the panel draw themselves left to right still, so
-    // the layout stays so until they mirror too.
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    const QString folder = Bundle::resourcesDirectory() + QStringLiteral("/translations");
     installFirst(wanted, QStringLiteral("qtbase_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return installFirst(wanted, QStringLiteral("horavia_"),
-                        Bundle::resourcesDirectory() + QStringLiteral("/translations"));
+    const QString language = installFirst(wanted, QStringLiteral("horavia_"), folder);
+    // English is the source, but its plural forms ("1 city", "2 cities") come
+    // from a catalogue too.
+    if (language.isEmpty()) installCatalogue(QStringLiteral("horavia_en"), QStringLiteral(":/i18n"));
+    LocaleText::setInterfaceLocale(icu::Locale(language.isEmpty() ? "en" : language.toLatin1().constData()));
+    return language;
 }
 
 } // namespace Translations

@@ -4,8 +4,9 @@
 
 // The interface's texts in the session's language (UiLanguage): Qt's own
 // (standard buttons, a text field's menu) from Qt's shipped catalogues, and
-// Horavia's from the bundle's Resources/translations. English, the source,
-// loads nothing.
+// Horavia's from the bundle's Resources/translations. English is the source;
+// its catalogue, built in, holds only the plural forms. The interface's locale
+// (LocaleText::interfaceLocale) follows the language loaded.
 namespace Translations {
 
 // Installs the catalogues of the first wanted language that has one, Qt's

@@ -6,6 +6,7 @@
 #include "services/ZipExtractor.h"
 #include "update/BundleInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -40,15 +41,18 @@ std::optional<UpdaterError> installPayload(const QByteArray& payload, const QStr
     WorkFolder folder(parent + QStringLiteral("/.horavia-update-XXXXXX"));
     QTemporaryDir& work = folder.dir;
     if (!work.isValid())
-        return UpdaterError::platform(QStringLiteral("The update couldn't be prepared: %1").arg(work.errorString()));
+        return UpdaterError::platform(
+            QCoreApplication::translate("UpdaterError", "The update couldn't be prepared: %1").arg(work.errorString()));
 
     const QString archive = work.filePath(QStringLiteral("payload.zip"));
     QSaveFile file(archive);
     if (!file.open(QIODevice::WriteOnly) || file.write(payload) != payload.size() || !file.commit())
-        return UpdaterError::platform(QStringLiteral("The update couldn't be saved: %1").arg(file.errorString()));
+        return UpdaterError::platform(
+            QCoreApplication::translate("UpdaterError", "The update couldn't be saved: %1").arg(file.errorString()));
 
     const QString unpacked = work.filePath(QStringLiteral("unpacked"));
-    if (!QDir().mkpath(unpacked)) return UpdaterError::platform(QStringLiteral("The update couldn't be prepared."));
+    if (!QDir().mkpath(unpacked))
+        return UpdaterError::platform(QCoreApplication::translate("UpdaterError", "The update couldn't be prepared."));
     if (const auto failure = unpack(archive, unpacked)) return failure;
 
     const std::optional<QString> candidate = findApp(unpacked);
@@ -56,7 +60,8 @@ std::optional<UpdaterError> installPayload(const QByteArray& payload, const QStr
     if (const auto failure = verifyIdentity(*candidate, bundlePath, pinnedTeam)) return failure;
 
     if (const auto failure = BundleSwap::exchange(*candidate, bundlePath))
-        return UpdaterError::platform(QStringLiteral("The update couldn't replace the app: %1").arg(*failure));
+        return UpdaterError::platform(
+            QCoreApplication::translate("UpdaterError", "The update couldn't replace the app: %1").arg(*failure));
     return std::nullopt;
 }
 

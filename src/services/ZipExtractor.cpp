@@ -1,5 +1,6 @@
 #include "ZipExtractor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -32,13 +33,14 @@ std::optional<QString> unsafeName(const QString& name)
     if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')))
         return QStringLiteral("Path is absolute: %1").arg(name);
     const QStringList parts = QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
-    if (parts.contains(QStringLiteral(".."))) return QStringLiteral("Path contains '..': %1").arg(name);
+    if (parts.contains(QStringLiteral("..")))
+        return QCoreApplication::translate("UpdaterError", "Path contains '..': %1").arg(name);
     return std::nullopt;
 }
 
 QString expansionMessage(qint64 limit)
 {
-    return QStringLiteral("The archive expands to more than %1 MiB.").arg(limit >> 20);
+    return QCoreApplication::translate("UpdaterError", "The archive expands to more than %1 MiB.").arg(limit >> 20);
 }
 
 std::optional<QString> copyData(archive* reader, archive* writer, qint64& written, qint64 limit)
@@ -74,7 +76,9 @@ std::optional<QString> extract(const QString& archivePath, const QString& destin
         const int status = archive_read_next_header(reader.get(), &entry);
         if (status == ARCHIVE_EOF) break;
         if (status < ARCHIVE_WARN) return errorText(reader.get());
-        if (entries >= entryLimit) return QStringLiteral("The archive holds more than %1 entries.").arg(entryLimit);
+        if (entries >= entryLimit)
+            return QCoreApplication::translate("UpdaterError", "The archive holds more than %1 entries.")
+                .arg(entryLimit);
         written += entryCost;
         if (written > expansionLimit) return expansionMessage(expansionLimit);
 

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "catalogue/CityDatabase.h"
+#include "text/LocaleText.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -119,7 +120,8 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
             continue;
         }
         if (seen.contains(city->id)) {
-            result.skipped << QCoreApplication::translate("CityListFile", "%1: listed twice").arg(city->name);
+            result.skipped << QCoreApplication::translate("CityListFile", "%1: listed twice")
+                                  .arg(LocaleText::isolated(city->name));
             continue;
         }
         seen.insert(city->id);
@@ -130,7 +132,7 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
             into = reader(value);
             if (!into)
                 result.skipped << QCoreApplication::translate("CityListFile", "%1’s %2 %3: not one Horavia can take")
-                                      .arg(city->name, QLatin1String(what),
+                                      .arg(LocaleText::isolated(city->name), QLatin1String(what),
                                            value.isString() ? quoted(value.toString()) : QStringLiteral("(not text)"));
         };
         take("label", labelOf, entry.label, "label");

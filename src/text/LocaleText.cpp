@@ -1,9 +1,12 @@
 #include "LocaleText.h"
 
+#include <QHash>
+
 #include <unicode/listformatter.h>
 #include <unicode/measfmt.h>
 #include <unicode/measunit.h>
 #include <unicode/measure.h>
+#include <unicode/numberformatter.h>
 
 #include <memory>
 #include <vector>
@@ -21,7 +24,29 @@ icu::UnicodeString icuText(const QString& text)
     return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()));
 }
 
+icu::Locale& interfaceLocaleStore()
+{
+    static icu::Locale locale = icu::Locale::getDefault();
+    return locale;
+}
+
 } // namespace
+
+const icu::Locale& interfaceLocale()
+{
+    return interfaceLocaleStore();
+}
+
+void setInterfaceLocale(const icu::Locale& locale)
+{
+    interfaceLocaleStore() = locale;
+}
+
+QString isolated(const QString& text)
+{
+    if (text.isEmpty() || interfaceLocale().isRightToLeft() == false) return text;
+    return QChar(0x2068) + text + QChar(0x2069); // FIRST STRONG ISOLATE … POP DIRECTIONAL ISOLATE
+}
 
 QString duration(int minutes, const icu::Locale& locale)
 {
@@ -37,6 +62,42 @@ QString duration(int minutes, const icu::Locale& locale)
     icu::FieldPosition position;
     format.formatMeasures(parts.data(), int32_t(parts.size()), out, position, status);
     return U_SUCCESS(status) ? qt(out) : QString::number(minutes);
+}
+
+QString offset(int seconds, const icu::Locale& locale)
+{
+    if (seconds == 0) return {};
+    // Each row asks at each tick: made once per locale and amount.
+    thread_local QHash<std::pair<QByteArray, int>, QString> made;
+    const std::pair<QByteArray, int> key{QByteArray(locale.getName()), seconds};
+    if (const auto found = made.constFind(key); found != made.cend()) return *found;
+    if (made.size() > 256) made.clear();
+
+    using icu::number::NumberFormatter;
+    const auto in = [&locale](const icu::MeasureUnit& unit, UNumberSignDisplay sign) {
+        return NumberFormatter::withLocale(locale).unit(unit).unitWidth(UNUM_UNIT_WIDTH_NARROW).sign(sign);
+    };
+    UErrorCode status = U_ZERO_ERROR;
+    const int minutes = seconds / 60;
+    const int hours = minutes / 60;
+    const int rest = std::abs(minutes % 60);
+    icu::UnicodeString out;
+    if (rest == 0) {
+        out = in(icu::MeasureUnit::getHour(), UNUM_SIGN_EXCEPT_ZERO).formatInt(hours, status).toString(status);
+    } else if (hours == 0) {
+        out = in(icu::MeasureUnit::getMinute(), UNUM_SIGN_EXCEPT_ZERO).formatInt(minutes, status).toString(status);
+    } else {
+        // "+5h 30m": the sign on the hours, joined as the locale joins units
+        // (ICU's mixed units would sign each part).
+        const icu::UnicodeString parts[] = {
+            in(icu::MeasureUnit::getHour(), UNUM_SIGN_EXCEPT_ZERO).formatInt(hours, status).toString(status),
+            in(icu::MeasureUnit::getMinute(), UNUM_SIGN_NEVER).formatInt(rest, status).toString(status)};
+        const std::unique_ptr<icu::ListFormatter> join(
+            icu::ListFormatter::createInstance(locale, ULISTFMT_TYPE_UNITS, ULISTFMT_WIDTH_NARROW, status));
+        if (U_SUCCESS(status)) join->format(parts, 2, out, status);
+    }
+    if (U_FAILURE(status)) return QString::number(minutes);
+    return *made.insert(key, qt(out));
 }
 
 QString relative(double amount, URelativeDateTimeUnit unit, const icu::Locale& locale)

@@ -6,6 +6,7 @@
 #include "update/BundleInfo.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QFile>
@@ -99,6 +100,20 @@ private:
     bool m_hovering = false;
 };
 
+QString translated(const QJsonValue& text)
+{
+    return QCoreApplication::translate("AboutEntries", text.toString().toUtf8().constData());
+}
+
+// The texts of entries.json, for the catalogues: lupdate reads only code.
+// A tagline added there needs its line here.
+[[maybe_unused]] constexpr const char* entryTexts[] = {
+    QT_TRANSLATE_NOOP("AboutEntries", "The places, their regions and their time zones"),
+    QT_TRANSLATE_NOOP("AboutEntries", "The outlines of the land on the map"),
+    QT_TRANSLATE_NOOP("AboutEntries", "Time Zone Database"),
+    QT_TRANSLATE_NOOP("AboutEntries", "The rules behind every clock, kept by IANA"),
+};
+
 } // namespace
 
 AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
@@ -185,7 +200,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
     m_notice->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(m_notice);
     // 420 wide; tall enough for every wrapped line of the credits.
-    setFixedHeight(layout->totalHeightForWidth(420));
+    Controls::fitHeight(this);
 }
 
 QString AboutWindow::versionLine(const std::optional<BundleInfo>& info)
@@ -204,7 +219,7 @@ QList<AboutWindow::Entry> AboutWindow::entries()
     for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
         const QJsonObject object = value.toObject();
         result.append(
-            {object.value(QStringLiteral("name")).toString(), object.value(QStringLiteral("tagline")).toString(),
+            {translated(object.value(QStringLiteral("name"))), translated(object.value(QStringLiteral("tagline"))),
              object.value(QStringLiteral("address")).toString(), object.value(QStringLiteral("icon")).toString()});
     }
     return result;

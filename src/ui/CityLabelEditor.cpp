@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "settings/AppSettings.h"
+#include "text/LocaleText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +22,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     , m_settings(settings)
     , m_city(city)
 {
-    setWindowTitle(tr("Rename %1").arg(city.displayName()));
+    setWindowTitle(tr("Rename %1").arg(LocaleText::isolated(city.displayName())));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(380);
 
@@ -29,7 +30,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(14);
 
-    auto* heading = new QLabel(tr("Rename %1").arg(city.displayName()), this);
+    auto* heading = new QLabel(tr("Rename %1").arg(LocaleText::isolated(city.displayName())), this);
     QFont headline = heading->font();
     headline.setWeight(QFont::DemiBold);
     heading->setFont(headline);
@@ -84,14 +85,14 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     hoursLabel->setBuddy(m_workFrom);
     hoursRow->addWidget(hoursLabel);
     hoursRow->addWidget(m_workFrom);
-    hoursRow->addWidget(new QLabel(QStringLiteral("to"), this));
+    hoursRow->addWidget(new QLabel(tr("to"), this));
     hoursRow->addWidget(m_workTo);
     hoursRow->addStretch(1);
     layout->addLayout(hoursRow);
 
     // The home row without a city of its own keeps only working hours.
     if (city.id == homeId) {
-        setWindowTitle(tr("Working Hours for %1").arg(city.displayName()));
+        setWindowTitle(tr("Working Hours for %1").arg(LocaleText::isolated(city.displayName())));
         heading->setText(windowTitle());
         for (QWidget* part : std::initializer_list<QWidget*>{m_emoji, m_name, hint})
             part->hide();
@@ -124,6 +125,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
                 [this] { m_save->setEnabled(parseHours(m_workFrom->text(), m_workTo->text()).valid); });
     if (city.id != homeId) m_name->setFocus(Qt::OtherFocusReason);
     m_reset->setVisible(city.id != homeId);
+    Controls::fitHeight(this);
 }
 
 QString CityLabelEditor::firstCharacter(const QString& text)

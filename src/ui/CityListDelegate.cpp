@@ -3,6 +3,7 @@
 #include "ClockRowPainter.h"
 #include "Controls.h"
 #include "chooser/CityListModel.h"
+#include "text/LocaleText.h"
 
 #include <QPainter>
 
@@ -58,8 +59,8 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     case CityListModel::ItemKind::section: {
         painter->setFont(Controls::scaled(option.font, 0.9, QFont::DemiBold));
         painter->setPen(secondary(palette));
-        painter->drawText(area.adjusted(ClockRowPainter::horizontalInset, 0, 0, -3), Qt::AlignLeft | Qt::AlignBottom,
-                          item->text);
+        painter->drawText(area.adjusted(ClockRowPainter::horizontalInset, 0, -ClockRowPainter::horizontalInset, -3),
+                          Qt::AlignLeft | Qt::AlignBottom, item->text);
         break;
     }
     case CityListModel::ItemKind::row: {
@@ -86,8 +87,8 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     case CityListModel::ItemKind::note:
         painter->setPen(secondary(palette));
-        painter->drawText(area.adjusted(ClockRowPainter::horizontalInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                          item->text);
+        painter->drawText(area.adjusted(ClockRowPainter::horizontalInset, 0, -ClockRowPainter::horizontalInset, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter, item->text);
         break;
     case CityListModel::ItemKind::answer: {
         // A time to show reads as a command, with the clock's mark; a
@@ -118,7 +119,8 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         const QRect first(area.left(), area.center().y() - bigHeight, area.width(), bigHeight);
         painter->setFont(big);
         painter->setPen(secondary(palette));
-        const QString title = item->text.isEmpty() ? tr("No Results") : tr("No Results for “%1”").arg(item->text);
+        const QString title =
+            item->text.isEmpty() ? tr("No Results") : tr("No Results for “%1”").arg(LocaleText::isolated(item->text));
         painter->drawText(first, Qt::AlignCenter, QFontMetrics(big).elidedText(title, Qt::ElideMiddle, area.width()));
         painter->setFont(option.font);
         painter->drawText(QRect(area.left(), first.bottom() + 6, area.width(), option.fontMetrics.height()),

@@ -4,7 +4,9 @@
 #include "platform/FileChooser.h"
 #include "settings/AppSettings.h"
 #include "settings/CityListFile.h"
+#include "text/LocaleText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -32,11 +34,15 @@ QString parentWindowOf(QWidget* window)
                : QString();
 }
 
-// "Paris, Tokyo and 3 more".
+// "Paris, Tokyo and 3 more", in the interface's words.
 QString named(const QStringList& names, qsizetype shown = 8)
 {
-    if (names.size() <= shown) return names.join(QStringLiteral("; "));
-    return names.mid(0, shown).join(QStringLiteral("; ")) + QStringLiteral("; and %1 more").arg(names.size() - shown);
+    QStringList items;
+    for (const QString& name : names.mid(0, shown))
+        items << LocaleText::isolated(name);
+    if (names.size() > shown)
+        items << QCoreApplication::translate("CityListTransfer", "%n more", nullptr, int(names.size() - shown));
+    return LocaleText::list(items, LocaleText::interfaceLocale());
 }
 
 } // namespace
@@ -51,7 +57,9 @@ CityListTransfer::CityListTransfer(AppSettings& settings, const CityDatabase& da
 
 void CityListTransfer::exportCities()
 {
-    const QString suggested = QStringLiteral("Horavia Cities.json");
+    // In the user's words; a translation's slash would name a folder.
+    const QString suggested =
+        tr("Horavia Cities").replace(QLatin1Char('/'), QLatin1Char('-')) + QStringLiteral(".json");
     FileChooser::ask(
         FileChooser::Mode::save, tr("Export Cities"), suggested, parentWindowOf(m_window), this,
         [this](const QString& path) {
@@ -93,20 +101,21 @@ void CityListTransfer::importFrom(const QString& path)
     const QString name = QFileInfo(path).fileName();
     // No more than a list can be is read: the file may be anything.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        tell(tr("“%1” could not be read.").arg(name), file.errorString(), true);
+        tell(tr("“%1” could not be read.").arg(LocaleText::isolated(name)), file.errorString(), true);
         return;
     }
     const CityListFile::Read read = CityListFile::read(file.read(CityListFile::largestFile + 1), m_database);
     if (!read.error.isEmpty()) {
-        tell(tr("“%1” could not be imported.").arg(name), read.error, true);
+        tell(tr("“%1” could not be imported.").arg(LocaleText::isolated(name)), read.error, true);
         return;
     }
     const CityListFile::Changes changes = CityListFile::compare(read, m_settings);
     const auto finish = [this, read, changes, name](bool replace) {
         CityListFile::apply(read, m_settings, replace);
-        QString text = tr("Added %n cities from “%1”.", nullptr, int(changes.added.size())).arg(name);
-        if (changes.added.size() == 1) text = tr("Added 1 city from “%1”.").arg(name);
-        if (changes.added.isEmpty()) text = tr("Every city in “%1” is already in your list.").arg(name);
+        QString text =
+            tr("Added %n cities from “%1”.", nullptr, int(changes.added.size())).arg(LocaleText::isolated(name));
+        if (changes.added.isEmpty())
+            text = tr("Every city in “%1” is already in your list.").arg(LocaleText::isolated(name));
         tell(text, read.skipped.isEmpty() ? QString()
                                           : tr("Skipped %1: %2.").arg(read.skipped.size()).arg(named(read.skipped)));
     };

@@ -247,9 +247,14 @@ void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content,
     const qreal captionHeight = texts.notice.isEmpty() ? 0 : std::ceil(fonts.captionTexts->height());
     const qreal height = rect.height() - 2 * verticalInset - captionHeight;
 
+    // Right to left, the parts run from the right edge: the time sits at
+    // the left and each text keeps to its leading side.
+    const bool mirrored = painter.layoutDirection() == Qt::RightToLeft;
     const auto box = [&](ClockRowLayout::Part part) {
         const auto& slot = layout.parts[part];
-        return QRectF(rect.left() + horizontalInset + slot.x, top, slot.width, height);
+        const qreal x = mirrored ? rect.left() + rect.width() - horizontalInset - slot.x - slot.width
+                                 : rect.left() + horizontalInset + slot.x;
+        return QRectF(x, top, slot.width, height);
     };
     const auto drawText = [&](ClockRowLayout::Part part, const QString& text, const QFont& partFont, TextCache& laidOut,
                               const QColor& color, Qt::Alignment alignment = Qt::AlignLeft) {
@@ -260,7 +265,8 @@ void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content,
         const qreal room = r.width() + 0.5;
         const QString elided = laidOut.elided(text, room);
         // Where drawText would put it in the box, centred on the line.
-        const qreal x = alignment & Qt::AlignRight ? r.right() - laidOut.width(elided) : r.left();
+        const bool toRight = bool(alignment & Qt::AlignRight) != mirrored;
+        const qreal x = toRight ? r.right() - laidOut.width(elided) : r.left();
         const qreal y = r.top() + (r.height() - laidOut.height()) / 2;
         painter.drawStaticText(QPointF(x, y), laidOut.prepared(elided));
     };
@@ -297,10 +303,12 @@ void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content,
     drawText(ClockRowLayout::time, texts.time, fonts.timeFor(content.isHome), fonts.timeTextsFor(content.isHome),
              primary, Qt::AlignRight);
     if (!texts.notice.isEmpty()) {
-        const qreal left = rect.left() + horizontalInset + layout.parts[ClockRowLayout::title].x;
-        const QRectF caption(left, top + height, rect.right() - horizontalInset - left, captionHeight);
+        const qreal indent = horizontalInset + layout.parts[ClockRowLayout::title].x;
+        const QRectF caption(mirrored ? rect.left() + horizontalInset : rect.left() + indent, top + height,
+                             rect.width() - horizontalInset - indent, captionHeight);
         painter.setFont(captionFont(font));
         painter.setPen(secondary);
+        // Qt sets the leading alignment to the right in a mirrored painter.
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop,
                          QFontMetricsF(captionFont(font)).elidedText(texts.notice, Qt::ElideRight, caption.width()));
     }

@@ -1,6 +1,8 @@
 #include "Controls.h"
 
+#include <QLayout>
 #include <QProgressBar>
+#include <QWidget>
 
 namespace Controls {
 
@@ -9,6 +11,14 @@ QFont scaled(QFont font, qreal factor, QFont::Weight weight)
     font.setPointSizeF(font.pointSizeF() * factor);
     font.setWeight(weight);
     return font;
+}
+
+void fitHeight(QWidget* window)
+{
+    QLayout* layout = window->layout();
+    layout->activate();
+    window->setFixedHeight(layout->hasHeightForWidth() ? layout->totalHeightForWidth(window->width())
+                                                       : layout->totalSizeHint().height());
 }
 
 QProgressBar* busyIndicator(QWidget* parent)

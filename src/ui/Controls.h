@@ -16,6 +16,11 @@ inline constexpr qreal caption = 0.85;     // hints, notices, taglines
 
 QFont scaled(QFont font, qreal factor, QFont::Weight weight = QFont::Normal);
 
+// A window of fixed width made as tall as its content at that width, so
+// that every wrapped line shows in any language (adjustSize stops at two
+// thirds of the screen, below which a long translation is cut).
+void fitHeight(QWidget* window);
+
 // A small indicator that something runs, without a measure of progress.
 QProgressBar* busyIndicator(QWidget* parent);
 

@@ -14,6 +14,7 @@
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
 #include "settings/AppSettings.h"
+#include "text/LocaleText.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -367,7 +368,7 @@ QMenu* MainWindow::makeRowMenu(int row)
     const City city = *item.city;
     const QColor ink = palette().color(QPalette::WindowText);
     auto* menu = new QMenu(this);
-    menu->addAction(Symbols::icon(QStringLiteral("pencil"), ink), QStringLiteral("Rename…"), this,
+    menu->addAction(Symbols::icon(QStringLiteral("pencil"), ink), tr("Rename…"), this,
                     [this, city] { editLabel(city); })
         ->setShortcut(QKeySequence(Qt::Key_F2));
     if (m_settings.hasCustomization(city))
@@ -384,8 +385,8 @@ QMenu* MainWindow::makeRowMenu(int row)
     down->setEnabled(canMove(row, 1));
     menu->addSeparator();
     const QPersistentModelIndex index = m_model->index(row);
-    menu->addAction(Symbols::icon(QStringLiteral("minus.circle"), ink), QStringLiteral("Remove ") + city.name, this,
-                    [this, index] {
+    menu->addAction(Symbols::icon(QStringLiteral("minus.circle"), ink),
+                    tr("Remove %1").arg(LocaleText::isolated(city.name)), this, [this, index] {
                         if (index.isValid()) removeRow(index.row());
                     });
     return menu;
@@ -454,7 +455,7 @@ void MainWindow::removeRow(int row)
         // Enough to put the city back where it was; its label and emoji stay stored.
         m_removed = Removal{item.city->name, item.city->id, m_settings.trackedCityIDs(), m_settings.manualOrder()};
         m_model->remove(index.row());
-        m_undoText->setText(tr("Removed %1.").arg(m_removed->name));
+        m_undoText->setText(tr("Removed %1.").arg(LocaleText::isolated(m_removed->name)));
         m_undoBar->setAccessibleName(m_undoText->text());
         m_undoBar->show();
         m_undoExpiry->start();

@@ -7,6 +7,7 @@
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 constexpr int symbolSize = 16;
@@ -67,9 +68,14 @@ void RowButton::paintEvent(QPaintEvent*)
     const QRect content = rect().adjusted(RowButtonStyle::horizontalInset, RowButtonStyle::verticalInset,
                                           -RowButtonStyle::horizontalInset, -RowButtonStyle::verticalInset);
     const QPixmap symbol = Symbols::pixmap(m_symbol, style.foreground, symbolSize, devicePixelRatioF());
-    painter.drawPixmap(QPoint(content.left(), content.center().y() - symbolSize / 2 + 1), symbol);
+    // The symbol leads: at the right in a right-to-left layout.
+    const QRect symbolRect =
+        QStyle::visualRect(layoutDirection(), rect(),
+                           QRect(content.left(), content.center().y() - symbolSize / 2 + 1, symbolSize, symbolSize));
+    painter.drawPixmap(symbolRect.topLeft(), symbol);
     painter.setPen(style.foreground);
-    const QRect textRect = content.adjusted(symbolSize + symbolGap, 0, 0, 0);
+    const QRect textRect =
+        QStyle::visualRect(layoutDirection(), rect(), content.adjusted(symbolSize + symbolGap, 0, 0, 0));
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
                      painter.fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
 }

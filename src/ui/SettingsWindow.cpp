@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -128,6 +129,10 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     const auto hours = [planning](const QString& name) {
         auto* edit = new QTimeEdit(planning);
         edit->setDisplayFormat(QStringLiteral("HH:mm"));
+        // Hours first in a right-to-left window too, and in Latin digits:
+        // Qt draws a time of Arabic-Indic digits alone back to front.
+        edit->setLayoutDirection(Qt::LeftToRight);
+        edit->setLocale(QLocale::c());
         edit->setAccessibleName(name);
         return edit;
     };
@@ -319,5 +324,5 @@ void SettingsWindow::refreshUpdates()
     m_status->setText(statusText(phase));
     m_show->setVisible(phase.kind == Updater::Phase::Kind::available);
     // 430 wide; the height follows the content (a status of two lines).
-    adjustSize();
+    Controls::fitHeight(this);
 }

@@ -66,11 +66,17 @@ std::pair<QDateTime, QDateTime> TimeStrip::day() const
     return {QDateTime(date, QTime(0, 0), home).toUTC(), QDateTime(date.addDays(1), QTime(0, 0), home).toUTC()};
 }
 
+qreal TimeStrip::mirrored(qreal x) const
+{
+    // The ruler's insets are equal, so it mirrors onto itself.
+    return isRightToLeft() ? width() - x : x;
+}
+
 QDateTime TimeStrip::instantAt(qreal x) const
 {
     const auto [start, end] = day();
     const QRectF r = ruler();
-    const qreal fraction = std::clamp((x - r.left()) / r.width(), 0.0, 1.0);
+    const qreal fraction = std::clamp((mirrored(x) - r.left()) / r.width(), 0.0, 1.0);
     return start.addSecs(qint64(std::llround(fraction * double(start.secsTo(end)))));
 }
 
@@ -78,7 +84,7 @@ qreal TimeStrip::xOf(const QDateTime& at) const
 {
     const auto [start, end] = day();
     const QRectF r = ruler();
-    return r.left() + r.width() * double(start.secsTo(at)) / double(start.secsTo(end));
+    return mirrored(r.left() + r.width() * double(start.secsTo(at)) / double(start.secsTo(end)));
 }
 
 void TimeStrip::choose(qreal x)
@@ -198,7 +204,8 @@ void TimeStrip::paintEvent(QPaintEvent*)
         QColor shade = accent;
         shade.setAlphaF(run.working == people ? 0.85 : 0.12 + 0.4 * run.working / people);
         painter.setBrush(shade);
-        painter.drawRect(QRectF(r.left() + run.first, r.top(), run.end - run.first, r.height()));
+        painter.drawRect(QRectF(mirrored(r.left() + (isRightToLeft() ? run.end : run.first)), r.top(),
+                                run.end - run.first, r.height()));
     }
 
     // Hours every three, in home's wall-clock time.
@@ -212,18 +219,20 @@ void TimeStrip::paintEvent(QPaintEvent*)
     const std::shared_ptr<TextCache> texts = TextCache::of(small);
     for (const HourMark& mark : hourMarks(start, end, r)) {
         painter.setPen(QPen(tick, 1));
-        painter.drawLine(QPointF(mark.x, r.bottom() - (mark.hour % 3 == 0 ? 6 : 3)), QPointF(mark.x, r.bottom()));
+        const qreal markX = mirrored(mark.x);
+        painter.drawLine(QPointF(markX, r.bottom() - (mark.hour % 3 == 0 ? 6 : 3)), QPointF(markX, r.bottom()));
         if (mark.label.isEmpty()) continue;
         painter.setPen(label);
         const QStaticText& text = texts->prepared(mark.label);
         // Midnight's label starts at the ruler's edge rather than centring on it.
-        const qreal left = mark.hour == 0 ? mark.x : mark.x - text.size().width() / 2;
+        const qreal width = text.size().width();
+        const qreal left = mark.hour != 0 ? markX - width / 2 : isRightToLeft() ? markX - width : markX;
         painter.drawStaticText(QPointF(left, r.bottom() + 1), text);
     }
 
     // Now, and the chosen instant.
     const auto xOfDay = [&](const QDateTime& at) {
-        return r.left() + r.width() * double(start.secsTo(at)) / double(start.secsTo(end));
+        return mirrored(r.left() + r.width() * double(start.secsTo(at)) / double(start.secsTo(end)));
     };
     const QDateTime now = m_time.now();
     if (now >= start && now < end && !m_time.isLive()) {

@@ -25,7 +25,8 @@ public:
     // One step per notch, later as the wheel turns down.
     bool handleWheel(const QWheelEvent* event);
 
-    // The instant under a point of the strip, and back.
+    // The instant under a point of the strip, and back. The day runs from
+    // the leading edge: the left, or the right in a right-to-left layout.
     QDateTime instantAt(qreal x) const;
     qreal xOf(const QDateTime& at) const;
 
@@ -43,6 +44,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    qreal mirrored(qreal x) const;
     void choose(qreal x);
     QRectF ruler() const;
     // Home's day around the displayed instant: midnight to midnight.

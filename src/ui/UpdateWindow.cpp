@@ -201,5 +201,5 @@ void UpdateWindow::refresh()
     m_progressText->setVisible(!progress.isEmpty());
     m_progressText->setText(progress);
     m_install->setEnabled(available);
-    adjustSize();
+    Controls::fitHeight(this);
 }

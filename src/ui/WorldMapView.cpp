@@ -4,6 +4,7 @@
 #include "map/MapProjection.h"
 #include "map/Terminator.h"
 #include "map/WorldLand.h"
+#include "text/LocaleText.h"
 
 #include <QEvent>
 #include <QHash>
@@ -424,7 +425,7 @@ void WorldMapView::moveKeyPoint(const Coordinate& point)
     const std::optional<City> city = cityAt(at);
     setHover(city ? std::optional(HoverTarget{*city, at + area.topLeft()}) : std::nullopt);
     // A screen reader hears where the point is: the nearest place.
-    setAccessibleName(city ? tr("World map, %1").arg(city->displayName()) : tr("World map"));
+    setAccessibleName(city ? tr("World map, %1").arg(LocaleText::isolated(city->displayName())) : tr("World map"));
     update();
 }
 

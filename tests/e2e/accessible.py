@@ -1,6 +1,11 @@
 """Prints the accessibility tree of the running Horavia, one line per
 element: depth, role, name and "focusable" or "-", tab-separated.
-Usage: accessible.py PID"""
+With --unmarked, prints instead the names of windows, controls and labels
+that a pseudo-language run left unmarked (not "⟦…⟧"). Times, numbers and the
+product's name are not texts to translate; nor is what matches the optional
+pattern (place names, a server's release notes).
+Usage: accessible.py PID [--unmarked [PATTERN]]"""
+import re
 import sys
 
 import pyatspi
@@ -18,6 +23,21 @@ def walk(node, depth, out):
         pass
 
 
+TEXT_ROLES = {"window", "dialog", "frame", "push button", "toggle button", "label", "check box", "combo box", "text",
+              "menu item", "menu", "panel", "list", "heading", "page tab", "radio button", "spin button"}
+NOT_TEXT = re.compile(r"^(Horavia|[0-9: APM\u202f·,.+\-−()]*)$")
+
+
+def unmarked(lines, allowed):
+    found = set()
+    for line in lines:
+        _, role, name, _ = line.split("\t")
+        if role in TEXT_ROLES and name and not name.startswith("⟦") and not NOT_TEXT.match(name) and \
+                not (allowed and re.search(allowed, name)):
+            found.add(f"{role}\t{name}")
+    return sorted(found)
+
+
 def main():
     pid = int(sys.argv[1])
     desktop = pyatspi.Registry.getDesktop(0)
@@ -26,6 +46,8 @@ def main():
         app = desktop.getChildAtIndex(i)
         if app is not None and app.get_process_id() == pid:
             walk(app, 0, out)
+    if len(sys.argv) > 2 and sys.argv[2] == "--unmarked":
+        out = unmarked(out, sys.argv[3] if len(sys.argv) > 3 else None)
     print("\n".join(out))
 
 

@@ -111,6 +111,6 @@ import json, sys; print([c for c in json.load(sys.stdin) if c["id"] == "gn185014
 [ "$status" -eq 2 ] && grep -qF 'No place or time zone called “Xyzzyq”' "$work/err" ||
   fail "--at \"3pm Xyzzyq\" gave $status: $(head -1 "$work/err")"
 "$app" --print --at "3pm IST" 2>"$work/err"; status=$?
-[ "$status" -eq 2 ] && grep -qF '“3pm IST” means more than one zone: Dublin, Jerusalem, Kolkata' "$work/err" ||
+[ "$status" -eq 2 ] && grep -qF '“3pm IST” means more than one zone: Dublin, Jerusalem, and Kolkata' "$work/err" ||
   fail "--at \"3pm IST\" gave $status: $(head -1 "$work/err")"
 pass "--at \"9am Tokyo\"; an unknown place and an ambiguous abbreviation refused (status 2)"

@@ -3,8 +3,9 @@
 # signed newer bundle; the automatic check finds it, the chooser's ribbon
 # opens the update window, Return installs it; the old process goes, the
 # new bundle runs, nothing is left beside it, and its next check finds
-# nothing new. Then a tampered release fails in front of the user and leaves
-# the running bundle as it was.
+# nothing new. Then a tampered release fails in front of the user (whose
+# language is the pseudo-language, to find any text left untranslated) and
+# leaves the running bundle as it was.
 # Run inside dbus-run-session.
 # Usage: update.sh BUNDLE LOOPBACK_EXECUTABLE CODESIGN PORT SCREENSHOT_DIR
 bundle=$1
@@ -99,7 +100,10 @@ xdotool key Escape; sleep 0.3
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+q
 wait_for 10 bash -c "! kill -0 $new 2>/dev/null" || fail "Ctrl+Q did not quit the new version"
 make_release 10.0 'echo "[]" >"$release/Contents/Resources/cities.json"'
-start
+# In the pseudo-language this time: the update window's texts, its failure
+# among them, must all have come through the catalogues.
+/usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
+LANGUAGE=qps QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start
 wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -ge 3 ]" || fail "no check of the tampered release"
 sleep 1
 open_from_ribbon || fail "the tampered release was not offered"
@@ -111,6 +115,10 @@ update_open || fail "the update window closed on a failed install"
 "$codesign" verify "$installed" >/dev/null || fail "the running bundle no longer verifies"
 [ -z "$(ls -A "$apps" | grep -v '^Horavia.app$')" ] || fail "a failed install left $(ls -A "$apps")"
 import -window root "$shots/update-tampered.png"
+unmarked=$(/usr/bin/python3 "$(dirname "$0")/accessible.py" "$app_pid" --unmarked '^(UTC|© 20[0-9]{2} )')
+[ -z "$unmarked" ] || fail "the update window left texts untranslated: $(echo "$unmarked" | tr '\n' ';')"
+/usr/bin/python3 "$(dirname "$0")/accessible.py" "$app_pid" | grep -q '⟦Śóftwáré Úpdáté⟧' ||
+  fail "the update window is not in the tree"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+comma; sleep 0.8
 import -window root "$shots/update-tampered-settings.png"
 pass "a tampered release fails in the update window and leaves the bundle untouched"

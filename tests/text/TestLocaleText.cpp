@@ -55,6 +55,27 @@ private slots:
         QCOMPARE(LocaleText::relative(amount, URelativeDateTimeUnit(unit), icu::Locale(locale.constData())), expected);
     }
 
+    // Each part in the locale's units and digits, the sign only once.
+    void offsets_data()
+    {
+        addColumns<QByteArray, int, QString>({"locale", "seconds", "expected"});
+        const auto rows = [](const char* locale, const QStringList& expected) {
+            const int seconds[] = {5 * 3600, -(3 * 3600 + 1800), 45 * 60, -25 * 3600, 0};
+            for (int i = 0; i < 5; ++i)
+                QTest::addRow("%s %d", locale, seconds[i]) << QByteArray(locale) << seconds[i] << expected.at(i);
+        };
+        rows("en_US", {"+5h", "-3h 30m", "+45m", "-25h", ""});
+        rows("de_DE", {"+5 Std.", "-3 Std., 30 Min.", "+45 Min.", "-25 Std.", ""});
+        rows("ja_JP", {"+5h", "-3h30m", "+45m", "-25h", ""});
+        // Arabic's letter mark keeps the sign with its number in a right-to-left line.
+        rows("ar", {"\u061C+٥ س", "\u061C-٣ س و٣٠ د", "\u061C+٤٥ د", "\u061C-٢٥ س", ""});
+    }
+    void offsets()
+    {
+        const auto [locale, seconds, expected] = fetchRow<QByteArray, int, QString>({"locale", "seconds", "expected"});
+        QCOMPARE(LocaleText::offset(seconds, icu::Locale(locale.constData())), expected);
+    }
+
     void lists_data()
     {
         addColumns<QByteArray, QStringList>({"locale", "expected"}); // of one, two and three cities

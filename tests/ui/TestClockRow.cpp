@@ -152,7 +152,7 @@ private slots:
         }
         QCOMPARE(row.texts.dayLabel, u"Tomorrow"_s); // 02:00 tomorrow at +14, noon in London
         QCOMPARE(row.texts.zoneName, u"Line Islands Time"_s);
-        QCOMPARE(row.texts.offset, u"+14 h"_s);
+        QCOMPARE(row.texts.offset, u"+14h"_s);
         QCOMPARE(row.texts.dayPart, DayPart::night); // 2 AM
         QCOMPARE(row.texts.sky, Sky::night);
 

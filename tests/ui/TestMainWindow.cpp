@@ -6,6 +6,7 @@
 #include "chooser/CityListModel.h"
 #include "map/MapProjection.h"
 #include "map/WorldLand.h"
+#include "platform/Translations.h"
 #include "settings/AppSettings.h"
 #include "ui/Accessibility.h"
 #include "ui/Appearance.h"
@@ -40,6 +41,7 @@ private slots:
                                  cityRecord("nul", "Nowhere", 0, 0, "Africa/Abidjan", "", "Atlantis")};
         m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
         Accessibility::install();
+        Translations::install({}); // English, with its plural forms
     }
 
     void init()

@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(row->role(), QAccessible::ListItem);
         QVERIFY(row->state().focusable);
         QCOMPARE(row->text(QAccessible::Name), u"UTC, 12:00\u202FPM, your time zone, working hours"_s);
-        QCOMPARE(list->child(1)->text(QAccessible::Name), u"Tokyo, 9:00\u202FPM, +9 h, outside working hours, dark"_s);
+        QCOMPARE(list->child(1)->text(QAccessible::Name), u"Tokyo, 9:00\u202FPM, +9h, outside working hours, dark"_s);
         panel->hide();
         QCOMPARE(application->indexOfChild(window), -1); // a closed popup is gone
     }

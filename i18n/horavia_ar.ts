@@ -1,0 +1,1101 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>الأماكن ومناطقها ومناطقها الزمنية</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>حدود اليابسة على الخريطة</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>قاعدة بيانات المناطق الزمنية</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>القواعد وراء كل ساعة، تحفظها IANA</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>حول Horavia</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>يعرض Horavia الوقت حول العالم. كل فرق توقيت وكل تغيير للتوقيت الصيفي يأتي من نسخة نظامك من [قاعدة بيانات المناطق الزمنية لدى IANA](https://www.iana.org/time-zones)؛ وتأتي أسماء المناطق والتنسيقات وأسماء البلدان من [Unicode CLDR](https://cldr.unicode.org) عبر [ICU](https://icu.unicode.org).</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>أسماء المدن والمناطق والإحداثيات والمناطق الزمنية من [GeoNames](https://www.geonames.org)، بترخيص [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/)، مختارة ومعدّلة. حدود اليابسة مصنوعة من [Natural Earth](https://www.naturalearthdata.com)، وهي في الملك العام.</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>مبني باستخدام [Qt](https://www.qt.io)، المستخدمة بموجب [رخصة GNU LGPL الإصدار 3](https://www.gnu.org/licenses/lgpl-3.0.html).</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>البيانات وراء Horavia</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© مطورو Horavia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>الإصدار %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>إعادة تسمية %1</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>الرمز التعبيري</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>اترك أي حقل فارغًا لاستخدام القيمة الافتراضية. يمكن كتابة أي رمز تعبيري أو لصقه في الحقل الأول.</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>ساعات العمل من</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>ساعات العمل إلى</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>ساعات العمل:</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>ساعات العمل في %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>إعادة تعيين</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>إلى</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>لا نتائج</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>لا نتائج لـ «%1»</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>تحقق من الإملاء أو جرّب بحثًا جديدًا.</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>الملف أكبر مما يمكن أن تكون عليه قائمة مدن (%1 ك.بايت).</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>الملف ليس نصًا بترميز UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>الملف ليس قائمة مدن من Horavia.</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>الملف من إصدار آخر من Horavia (%1) لا يستطيع هذا الإصدار قراءته.</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>يضم الملف أكثر من %1 مدينة.</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>العنصر %1: لا مدينة</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1: ليست مدينة من الفهرس</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1: مدرجة مرتين</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1، %2 %3: لا يمكن لـ Horavia قبوله</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>منطقتك الزمنية</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>المدن التي تتابعها</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>ابحث في الأعلى أو انقر على الخريطة لإضافة مدينة.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>النتائج</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>بالقرب</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>بالقرب من %1</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>الشمس طالعة طوال اليوم</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>الشمس غائبة طوال اليوم</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>الشروق %1 · الغروب %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>لا نتائج لـ «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>قوائم مدن Horavia (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n أخرى</numerusform>
+            <numerusform>%n أخرى</numerusform>
+            <numerusform>%n أخريان</numerusform>
+            <numerusform>%n أخرى</numerusform>
+            <numerusform>%n أخرى</numerusform>
+            <numerusform>%n أخرى</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>تصدير المدن</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>استيراد المدن</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>تعذر تصدير المدن.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>تعذرت قراءة «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>تعذر استيراد «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>أضيفت %n مدينة من «%1».</numerusform>
+            <numerusform>أضيفت %n مدينة من «%1».</numerusform>
+            <numerusform>أضيفت %n مدينتان من «%1».</numerusform>
+            <numerusform>أضيفت %n مدن من «%1».</numerusform>
+            <numerusform>أضيفت %n مدينة من «%1».</numerusform>
+            <numerusform>أضيفت %n مدينة من «%1».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>كل مدن «%1» موجودة في قائمتك بالفعل.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>تم تخطي %1: %2.</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>هل تريد استبدال أسمائك ورموزك التعبيرية وساعات عملك بما في الملف؟</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>تختلف في %1.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>استبدال</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>الاحتفاظ بما لدي</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>المدن</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>مدن Horavia</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>تتقدم الساعات %1 في %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>تتأخر الساعات %1 في %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>«%1» ليس تاريخًا ووقتًا (2026-03-29T15:00 مع فرق التوقيت، أو «9am Tokyo»)</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>غدًا</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>أمس</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>عرض الساعات</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>يتوفر إصدار جديد</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>اختيار المدن…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>الإعدادات…</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>حول Horavia</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>التحقق من التحديثات…</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>إنهاء Horavia</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>التداخل التالي</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>نسخ الأوقات</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>نسخ الرابط</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>إنشاء حدث…</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>أبكر</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>لاحقًا</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>أبكر بساعة</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>بعد ساعة</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>أبكر بيوم</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>بعد يوم</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>الآن</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>الانتقال إلى الوقت التالي الذي يكون فيه الجميع في ساعات العمل (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>عرض الساعات</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>لا يمكن كتابة مسار التطبيق في مدخل التشغيل التلقائي.</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>تعذر إنشاء المجلد %1، أو يمكن لآخرين تغييره.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>تصدير المدن…</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>استيراد المدن…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>إغلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>مسح التحديد</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>المدن</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>البحث عن المدن والمناطق الزمنية</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>مسح البحث</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>الترتيب</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>تغيير ترتيب عرض المدن</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>ساعات العمل…</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>إعادة تعيين الاسم والرمز التعبيري</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>نسخ الوقت</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>العرض في الشريط</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>أزيلت %1.</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>إعادة تسمية…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>إزالة %1</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>الساعات</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>لا مدن بعد</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>لا أحد يعمل في الأيام السبعة القادمة.</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>لا تداخل كامل في الأيام السبعة القادمة؛ خارج ساعات العمل هنا: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>الآن</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>العودة إلى الوقت الحالي (Home)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>الاستخدام: horavia [--toggle]
+           horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         يفتح لوحة Horavia الذي يعمل أو يغلقها؛ ويشغّل Horavia واللوحة
+                   مفتوحة إن لم يكن يعمل. اربطه بمفتاح في إعدادات لوحة المفاتيح
+                   في سطح المكتب.
+
+مع --print يطبع وقت منطقتك ووقت كل مدينة تتابعها ثم يخرج. يقرأ إعداداتك ولا
+يحتاج إلى شاشة ولا يمس Horavia الذي يعمل.
+
+  --print          سطر لكل ساعة: العنوان والوقت واليوم إن اختلف
+  --print=line     كل الساعات في سطر واحد، لـ polybar وi3blocks
+  --print=json     مصفوفة JSON: ‏id وtitle وzone وutcOffset (بالثواني)
+                   وlocalTime (ISO 8601 مع الفرق) وdayOffset لكل ساعة
+  --print=waybar   كائن JSON لكل سطر لـ waybar: ‏text وtooltip وclass
+                   (آمن للترميز: «&amp;» و«&lt;» و«&gt;» ككيانات)
+  --at TIME        الساعات في لحظة أخرى: ISO 8601 مع فرق أو Z
+                   (2026-03-29T15:00Z)، أو تاريخ ووقت في منطقتك
+                   (2026-03-29T15:00). الوقت الذي تتخطاه ساعاتك خطأ، والوقت
+                   المكرر يؤخذ في أول مرة. أو كما تكتبه: «9am Tokyo»
+                   و«Fri 14:00 in New York» و«3pm PST» (خلال أسبوع من الآن؛
+                   الاختصار يعني منطقته، فـ EST في يوليو يُقرأ EDT).
+  --city ID        يعرض نص waybar هذه المدينة (معرّف من الفهرس) بدل منطقتك
+  --follow         يطبع من جديد عند كل دقيقة حتى يغادر القارئ
+  -h, --help       هذا النص
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>غير متوقع: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>يقبل --print القيم text أو line أو json أو waybar، وليس %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>«%1» يعني أكثر من منطقة: %2. اذكر المدينة بدلًا من ذلك</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>يتبع --follow الوقت الحالي؛ ولا يقبل --at</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>الوقت:</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>الأيام الأخرى:</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>عرض منطقتي الزمنية في الأعلى</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>العرض في علبة النظام</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>العرض في شريط المهام</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>عرض الأعلام بجانب أسماء المدن</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>ساعات العمل:</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>الاستيقاظ:</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>خطوة الوقت:</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>عرض الفرق عن وقتي</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>في الشريط، اعرض:</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>مثل النظام</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 ساعة</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 ساعة</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>أمس / غدًا</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>السبت، 12 سبتمبر</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>12/9</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>حسب الوقت</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>أبجديًا</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>أيقونة</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>الوقت بجانب الأيقونة</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>الوقت كأيقونة</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>Horavia محدَّث.</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>يتوفر إصدار جديد.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>تعذر حفظ إعداداتك. تسري التغييرات حتى تنهي Horavia.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>التنسيق</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>المظهر</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>الفتح عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>تغيير…</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>تغيير اختصار عرض الساعات</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>التخطيط</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>ساعات العمل من</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>ساعات العمل إلى</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>الاستيقاظ من</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>الاستيقاظ إلى</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>إلى</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقتان</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>خطوة الوقت</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>التحديثات</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>التحقق من التحديثات تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>التحقق الآن</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>عرض…</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>تأتي تحديثات Horavia من مدير الحزم لديك.</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>لفتح الساعات من لوحة المفاتيح، اربط الأمر «horavia --toggle» بمفتاح في إعدادات لوحة المفاتيح في سطح المكتب.</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>عرض الساعات: لا مفتاح بعد</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>عرض الساعات: %1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>الفتح عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>تعذر على Horavia تغيير فتحه عند تسجيل الدخول.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>مدينة متقدمة بيوم تُعرض هكذا: %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>لا مكان ولا منطقة زمنية باسم «%1»</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>أي يوم؟ «%1» لا يحدد يومًا، أو يحدد أكثر من يوم</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%1 غير موجود في %2 يوم %3: الساعات تتخطاه</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%1 يوم %2 في %3 بعد أكثر من أسبوع من الآن</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>عرض %1 في %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>عرض %1 يوم %2 في %3</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · مقروءًا كـ %1</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>، مقروءًا كـ %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>وقت: 3pm Tokyo، Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>اكتب وقتًا</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>اكتب وقتًا، مثل 3pm Tokyo أو Fri 9:00 in Paris</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>هذا الرابط أطول من أن يكون رابط Horavia.</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>هذا ليس رابط Horavia.</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>في هذا الرابط أجزاء لا يعرفها Horavia.</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>هذا الرابط لا يحدد وقتًا.</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>في هذا الرابط حقول لا يعرفها Horavia.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>تتعذر قراءة وقت هذا الرابط.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>وقت هذا الرابط بعد أكثر من أسبوع من الآن.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>اسحب أو استخدم مفاتيح الأسهم لاختيار وقت؛ يعود Home إلى الآن</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>الآن، %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>يتوفر إصدار جديد من Horavia.</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>عرض الجديد في هذا الإصدار</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>يتوفر إصدار جديد من Horavia. اعرض الجديد.</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>ما الجديد</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>تحديث البرنامج</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>يتوفر إصدار جديد من Horavia.</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>لا شيء ينتظر التثبيت الآن.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>لاحقًا</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>التثبيت وإعادة التشغيل</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>جارٍ التحقق…</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>جارٍ التنزيل…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>جارٍ التثبيت…</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>لا يتوفر مثبّت.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>وحدة الشبكة غير متوفرة.</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>لا يتوفر مثبّت.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>تعذر تجهيز التحديث: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>تعذر حفظ التحديث: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>تعذر تجهيز التحديث.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>تعذر على التحديث استبدال التطبيق: %1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>المسار يحتوي على «..»: %1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>يتمدد الأرشيف إلى أكثر من %1 م.ب.</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>يضم الأرشيف أكثر من %1 عنصر.</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>أعاد الخادم الحالة %1.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>تعذر فك ضغط التحديث.</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>فشل فك الضغط: %1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>عنوان التحديث غير صالح.</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>أرسل الخادم شيئًا غير متوقع.</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>التحديث الذي نُزّل فارغ.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>لم يحتوِ التنزيل على Horavia.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>التنزيل ليس نسخة موقّعة من هذا التطبيق، لذا لم يُثبَّت.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>التنزيل غير موقّع كما يجب، لذا لم يُثبَّت.</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>التحديث أكبر من 512 م.ب، لذا لم يُنزَّل.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>ملاحظات الإصدار أكبر من 1 م.ب، لذا لم تُقرأ.</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>انقطع التنزيل، لذا لم يُستخدم.</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>استغرق الخادم وقتًا طويلًا، لذا أوقف التنزيل.</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>هذا الإصدار مثبّت بالفعل.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>التنزيل ليس أحدث من هذه النسخة، لذا لم يُثبَّت.</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>هذه النسخة ملك مستخدم آخر، لذا لا يمكنها تحديث نفسها.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>خريطة العالم</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>تحرك مفاتيح الأسهم النقطة، ومع Shift بمقدار 10 درجات؛ يعرض Return الأماكن القريبة منها؛ يمسح Escape التحديد.</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>خريطة العالم، %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1091 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>Die Orte, ihre Regionen und ihre Zeitzonen</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>Die Umrisse des Festlands auf der Karte</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>Zeitzonen-Datenbank</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>Die Regeln hinter jeder Uhr, gepflegt von der IANA</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>Über Horavia</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>Horavia zeigt die Uhrzeit auf der ganzen Welt. Jede Abweichung und jede Sommerzeitumstellung stammt aus der Kopie der [IANA-Zeitzonen-Datenbank](https://www.iana.org/time-zones) auf Ihrem System; Zonennamen, Formate und Ländernamen stammen aus [Unicode CLDR](https://cldr.unicode.org) über [ICU](https://icu.unicode.org).</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>Städtenamen, Regionen, Koordinaten und Zeitzonen stammen von [GeoNames](https://www.geonames.org), lizenziert unter [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), ausgewählt und bearbeitet. Die Umrisse des Festlands sind mit [Natural Earth](https://www.naturalearthdata.com) erstellt, das gemeinfrei ist.</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>Erstellt mit [Qt](https://www.qt.io), verwendet unter der [GNU LGPL Version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>Die Daten hinter Horavia</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© Die Horavia-Entwickler</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>Emoji</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>Lassen Sie ein Feld leer, um die Vorgabe zu verwenden. Jedes Emoji kann in das erste Feld eingegeben oder eingefügt werden.</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Arbeitszeit von</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Arbeitszeit bis</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Arbeitszeit:</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>Arbeitszeit für %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>Keine Ergebnisse</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Keine Ergebnisse für „%1“</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>Prüfen Sie die Schreibweise oder versuchen Sie eine neue Suche.</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>Die Datei ist größer, als eine Städteliste sein kann (%1 KB).</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>Die Datei ist kein Text in UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>Die Datei ist keine Liste von Städten aus Horavia.</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>Die Datei stammt aus einer anderen Version von Horavia (%1), die diese nicht lesen kann.</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>Die Datei enthält mehr als %1 Städte.</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>Eintrag %1: keine Stadt</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1: keine Stadt des Katalogs</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1: doppelt aufgeführt</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1 – %2 %3: von Horavia nicht übernehmbar</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>Ihre Zeitzone</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>Ihre Städte</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>Suchen Sie oben oder klicken Sie auf die Karte, um eine Stadt hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>In der Nähe</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>In der Nähe von %1</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>Sonne den ganzen Tag über dem Horizont</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>Sonne den ganzen Tag unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>Sonnenaufgang %1 · Sonnenuntergang %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Keine Ergebnisse für „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>Horavia-Städtelisten (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n weitere</numerusform>
+            <numerusform>%n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>Städte exportieren</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>Städte importieren</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>Die Städte konnten nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>„%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>„%1“ konnte nicht importiert werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>%n Stadt aus „%1“ hinzugefügt.</numerusform>
+            <numerusform>%n Städte aus „%1“ hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>Jede Stadt aus „%1“ ist schon in Ihrer Liste.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>%1 übersprungen: %2.</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>Ihre Namen, Emoji und Arbeitszeiten durch die der Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>Sie unterscheiden sich bei %1.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>Horavia-Städte</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>Die Uhren werden am %2 um %1 vorgestellt</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>Die Uhren werden am %2 um %1 zurückgestellt</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit (2026-03-29T15:00, mit einer Abweichung, oder „9am Tokyo“)</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Uhren anzeigen</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>Eine neue Version ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>Städte auswählen …</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>Über Horavia</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen …</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>Horavia beenden</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>Nächste Überschneidung</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>Uhrzeiten kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>Termin erstellen …</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>Früher</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>Eine Stunde früher</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>Eine Stunde später</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>Einen Tag früher</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>Einen Tag später</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>Zur nächsten Zeit, in der alle in ihrer Arbeitszeit sind (Strg+O)</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Uhren anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>Der Pfad des Programms lässt sich nicht in einen Autostart-Eintrag schreiben.</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>Der Ordner %1 konnte nicht erstellt werden, oder andere können ihn ändern.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>Städte exportieren …</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>Städte importieren …</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>Städte und Zeitzonen suchen</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Suche löschen</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>Die Reihenfolge der Städte ändern</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>Arbeitszeit …</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>Name und Emoji zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Uhrzeit kopieren</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>In der Leiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen …</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>Uhren</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>Noch keine Städte</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>In den nächsten 7 Tagen arbeitet niemand.</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>Keine volle Überschneidung in den nächsten 7 Tagen; außerhalb der Arbeitszeit ist es hier: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>Zurück zur aktuellen Zeit (Pos1)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>Aufruf: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at ZEIT] [--city ID] [--follow]
+
+  --toggle         öffnet das Leistenfenster des laufenden Horavia oder schließt es;
+                   startet Horavia mit offenem Fenster, wenn keines läuft. Legen
+                   Sie es in den Tastatureinstellungen Ihres Desktops auf eine Taste.
+
+Mit --print gibt es die Uhrzeit Ihrer eigenen Zone und jeder Ihrer Städte aus und
+beendet sich. Es liest Ihre Einstellungen, braucht keinen Bildschirm und lässt ein
+laufendes Horavia in Ruhe.
+
+  --print          eine Zeile je Uhr: Titel, Uhrzeit und der Tag, wenn er abweicht
+  --print=line     alle Uhren in einer Zeile, für polybar und i3blocks
+  --print=json     ein JSON-Array: id, title, zone, utcOffset (Sekunden),
+                   localTime (ISO 8601 mit Abweichung) und dayOffset jeder Uhr
+  --print=waybar   ein JSON-Objekt je Zeile für waybar: text, tooltip, class
+                   (Markup-sicher: „&amp;“, „&lt;“ und „&gt;“ als Entitäten)
+  --at ZEIT        die Uhren zu einem anderen Zeitpunkt: ISO 8601 mit Abweichung
+                   oder Z (2026-03-29T15:00Z) oder Datum und Uhrzeit Ihrer Zone
+                   (2026-03-29T15:00). Eine übersprungene Zeit ist ein Fehler, eine
+                   doppelte gilt beim ersten Mal. Oder wie man sie schreibt:
+                   „9am Tokyo“, „Fri 14:00 in New York“, „3pm PST“ (innerhalb einer
+                   Woche; eine Abkürzung steht für ihre Zone, EST im Juli ist EDT).
+  --city ID        waybars Text zeigt diese Stadt (eine ID des Katalogs)
+                   statt Ihrer eigenen Zone
+  --follow         gibt zu jeder vollen Minute neu aus, bis der Leser endet
+  -h, --help       dieser Text
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>unerwartet: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print nimmt text, line, json oder waybar, nicht %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>„%1“ steht für mehr als eine Zone: %2. Nennen Sie stattdessen die Stadt</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow folgt der aktuellen Zeit; es nimmt kein --at</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>Andere Tage:</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>Meine Zeitzone oben zeigen</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>In der Systemleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>In der Taskleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>Flaggen neben Städtenamen zeigen</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Arbeitszeit:</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>Wach:</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Zeitschritt:</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>Abweichung von meiner Zeit zeigen</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>In der Leiste zeigen:</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>Wie das System</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 Stunden</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>Gestern / Morgen</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>Sa., 12. Sept.</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>12.9.</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>Nach Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>Alphabetisch</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>Uhrzeit neben dem Symbol</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>Uhrzeit als Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>Horavia ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>Eine neue Version ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>Ihre Einstellungen konnten nicht gesichert werden. Änderungen gelten, bis Sie Horavia beenden.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Bei der Anmeldung öffnen</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Ändern …</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>Das Tastenkürzel für „Uhren anzeigen“ ändern</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planung</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Arbeitszeit von</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Arbeitszeit bis</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>Wach von</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>Wach bis</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Zeitschritt</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Jetzt suchen</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>Zeigen …</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>Updates für Horavia kommen von Ihrer Paketverwaltung.</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>Um die Uhren mit der Tastatur zu öffnen, legen Sie den Befehl „horavia --toggle“ in den Tastatureinstellungen Ihres Desktops auf eine Taste.</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>Uhren anzeigen: noch keine Taste</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>Uhren anzeigen: %1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Bei der Anmeldung öffnen</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>Horavia konnte nicht ändern, ob es bei der Anmeldung öffnet.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>Eine Stadt einen Tag voraus zeigt: %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>Kein Ort und keine Zeitzone namens „%1“</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>Welcher Tag? „%1“ nennt keinen oder mehr als einen</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%1 gibt es am %3 in %2 nicht: Die Uhren überspringen diese Zeit</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%1 am %2 in %3 ist mehr als eine Woche entfernt</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>%1 in %2 zeigen · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>%1 am %2 in %3 zeigen</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · gelesen als %1</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>, gelesen als %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>Eine Zeit: 3pm Tokyo, Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>Zeit eingeben</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>Eine Zeit eingeben, etwa 3pm Tokyo oder Fri 9:00 in Paris</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>Dieser Link ist zu lang für einen Horavia-Link.</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>Das ist kein Horavia-Link.</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>Dieser Link hat Teile, die Horavia nicht kennt.</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>Dieser Link nennt keine Zeit.</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>Dieser Link enthält Felder, die Horavia nicht kennt.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>Die Zeit dieses Links lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>Die Zeit dieses Links ist mehr als eine Woche entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>Ziehen oder mit den Pfeiltasten eine Zeit wählen; Pos1 geht zurück zu jetzt</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>Jetzt, %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Eine neue Version von Horavia ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>Zeigen, was in dieser Version neu ist</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>Eine neue Version von Horavia ist verfügbar. Zeigen, was neu ist.</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>Neuigkeiten ansehen</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Eine neue Version von Horavia ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>Gerade wartet nichts auf die Installation.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installieren und neu starten</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>Suche …</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Wird geladen …</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Wird installiert …</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>Kein Installationsprogramm verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>Das Netzwerkmodul ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>Kein Installationsprogramm verfügbar.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>Das Update konnte nicht vorbereitet werden: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>Das Update konnte nicht gesichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>Das Update konnte nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>Das Update konnte das Programm nicht ersetzen: %1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>Pfad enthält „..“: %1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>Das Archiv entpackt sich auf mehr als %1 MiB.</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>Das Archiv enthält mehr als %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>Der Server antwortete mit Status %1.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>Das Update konnte nicht entpackt werden.</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>Entpacken fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>Die Adresse des Updates ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>Der Server hat etwas Unerwartetes gesendet.</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>Das geladene Update war leer.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>Der Download enthielt kein Horavia.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>Der Download ist keine signierte Kopie dieses Programms und wurde nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>Der Download ist nicht richtig signiert und wurde nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>Das Update ist größer als 512 MB und wurde nicht geladen.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>Die Versionshinweise sind größer als 1 MB und wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>Der Download brach ab und wurde nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>Der Server brauchte zu lange, der Download wurde beendet.</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>Diese Version ist schon installiert.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>Der Download ist nicht neuer als diese Kopie und wurde nicht installiert.</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>Diese Kopie gehört einem anderen Benutzer und kann sich nicht selbst aktualisieren.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>Weltkarte</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>Pfeiltasten bewegen den Punkt, mit Umschalt um 10 Grad; Eingabe listet die Orte in der Nähe; Escape hebt die Auswahl auf.</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>Weltkarte, %1</translation>
+    </message>
+</context>
+</TS>

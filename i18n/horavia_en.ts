@@ -1,0 +1,31 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CityListTransfer</name>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n more</numerusform>
+            <numerusform>%n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>Added %n city from “%1”.</numerusform>
+            <numerusform>Added %n cities from “%1”.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

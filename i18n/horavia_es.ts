@@ -1,0 +1,1090 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>Los lugares, sus regiones y sus zonas horarias</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>Los contornos de la tierra en el mapa</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>Base de datos de zonas horarias</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>Las reglas detrás de cada reloj, mantenidas por la IANA</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>Acerca de Horavia</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>Horavia muestra la hora en todo el mundo. Cada diferencia y cada cambio de horario de verano proviene de la copia de la [base de datos de zonas horarias de la IANA](https://www.iana.org/time-zones) de su sistema; los nombres de las zonas, los formatos y los nombres de los países provienen de [Unicode CLDR](https://cldr.unicode.org) a través de [ICU](https://icu.unicode.org).</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>Los nombres de ciudades, regiones, coordenadas y zonas horarias son de [GeoNames](https://www.geonames.org), con licencia [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), seleccionados y modificados. Los contornos de la tierra están hechos con [Natural Earth](https://www.naturalearthdata.com), que es de dominio público.</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>Hecho con [Qt](https://www.qt.io), usado bajo la [GNU LGPL versión 3](https://www.gnu.org/licenses/lgpl-3.0.html).</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>Los datos detrás de Horavia</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© Los desarrolladores de Horavia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Versión %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>Renombrar %1</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>Emoji</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>Deje un campo vacío para usar el valor predeterminado. Puede escribir o pegar cualquier emoji en el primer campo.</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Horario laboral desde</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Horario laboral hasta</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Horario laboral:</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>Horario laboral de %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>Sin resultados</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Sin resultados para «%1»</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>Revise la ortografía o pruebe otra búsqueda.</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>El archivo es más grande de lo que puede ser una lista de ciudades (%1 KB).</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>El archivo no es texto en UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>El archivo no es una lista de ciudades de Horavia.</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>El archivo es de otra versión de Horavia (%1), que esta no puede leer.</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>El archivo incluye más de %1 ciudades.</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>entrada %1: ninguna ciudad</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1: no es una ciudad del catálogo</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1: repetida</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1 – %2 %3: Horavia no puede aceptarlo</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>Su zona horaria</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>Sus ciudades</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>Busque arriba o haga clic en el mapa para añadir una ciudad.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>Cerca de %1</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>Sol visible todo el día</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>Sol oculto todo el día</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>Salida %1 · Puesta %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Sin resultados para «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>Listas de ciudades de Horavia (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>Exportar ciudades</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>Importar ciudades</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>No se pudieron exportar las ciudades.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>No se pudo leer «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>No se pudo importar «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>Se añadió %n ciudad de «%1».</numerusform>
+            <numerusform>Se añadieron %n ciudades de «%1».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>Todas las ciudades de «%1» ya están en su lista.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>Omitidas %1: %2.</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>¿Reemplazar sus nombres, emoji y horarios laborales por los del archivo?</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>Difieren en %1.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Conservar los míos</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Ciudades</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>Ciudades de Horavia</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>Los relojes se adelantan %1 el %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>Los relojes se atrasan %1 el %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>«%1» no es una fecha y hora (2026-03-29T15:00, con una diferencia, o «9am Tokyo»)</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Mostrar relojes</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>Hay una nueva versión disponible</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>Elegir ciudades…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ajustes…</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>Acerca de Horavia</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>Salir de Horavia</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>Próxima coincidencia</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>Copiar horas</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>Crear evento…</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>Una hora antes</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>Una hora después</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>Un día antes</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>Un día después</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>Ir al próximo momento en que todos estén en horario laboral (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Mostrar relojes</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>La ruta de la aplicación no se puede escribir en una entrada de inicio automático.</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>No se pudo crear la carpeta %1, o otros pueden modificarla.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>Exportar ciudades…</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>Importar ciudades…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>Borrar selección</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Ciudades</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>Buscar ciudades y zonas horarias</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Borrar búsqueda</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>Cambiar el orden de las ciudades</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>Horario laboral…</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>Restablecer nombre y emoji</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copiar hora</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>Mostrar en la bandeja</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>Se quitó %1.</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renombrar…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>Relojes</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>Aún no hay ciudades</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>Nadie trabaja en los próximos 7 días.</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>No hay coincidencia completa en los próximos 7 días; fuera del horario laboral aquí: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>Volver a la hora actual (Inicio)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>Uso: horavia [--toggle]
+     horavia [--print[=text|line|json|waybar]] [--at HORA] [--city ID] [--follow]
+
+  --toggle         abre el panel del Horavia en ejecución, o lo cierra; inicia
+                   Horavia con el panel abierto si no hay ninguno. Asígnelo a una
+                   tecla en los ajustes de teclado de su escritorio.
+
+Con --print, muestra la hora de su zona y de cada ciudad que sigue, y termina.
+Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
+
+  --print          una línea por reloj: título, hora y el día si es distinto
+  --print=line     todos los relojes en una línea, para polybar e i3blocks
+  --print=json     una matriz JSON: id, title, zone, utcOffset (segundos),
+                   localTime (ISO 8601 con diferencia) y dayOffset de cada reloj
+  --print=waybar   un objeto JSON por línea para waybar: text, tooltip, class
+                   (seguro para marcado: «&amp;», «&lt;» y «&gt;» como entidades)
+  --at HORA        los relojes en otro instante: ISO 8601 con diferencia o Z
+                   (2026-03-29T15:00Z), o fecha y hora de su zona
+                   (2026-03-29T15:00). Una hora que sus relojes saltan es un error;
+                   una que repiten vale su primera vez. O como se escribe:
+                   «9am Tokyo», «Fri 14:00 in New York», «3pm PST» (dentro de una
+                   semana; una abreviatura es la de su zona: EST en julio es EDT).
+  --city ID        el texto de waybar muestra esta ciudad (un id del catálogo)
+                   en lugar de su zona
+  --follow         vuelve a mostrar en cada cambio de minuto hasta que el lector se va
+  -h, --help       este texto
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print acepta text, line, json o waybar, no %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>«%1» corresponde a más de una zona: %2. Indique la ciudad</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow sigue la hora actual; no acepta --at</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>Otros días:</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>Mostrar mi zona horaria arriba</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>Mostrar en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>Mostrar en la barra de tareas</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>Mostrar banderas junto a las ciudades</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Horario laboral:</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>Despierto:</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Paso de tiempo:</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>Mostrar la diferencia con mi hora</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>En la bandeja, mostrar:</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>Como el sistema</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 horas</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>Ayer / Mañana</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>sáb, 12 sept</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>12/9</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>Por hora</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>Alfabéticamente</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icono</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>Hora junto al icono</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>Hora como icono</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>Horavia está actualizado.</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>Hay una nueva versión disponible.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>No se pudieron guardar sus ajustes. Los cambios se aplican hasta que salga de Horavia.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Cambiar…</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>Cambiar el atajo de Mostrar relojes</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planificación</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Horario laboral desde</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Horario laboral hasta</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>Despierto desde</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>Despierto hasta</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Paso de tiempo</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Buscar ahora</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>Mostrar…</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>Las actualizaciones de Horavia llegan desde su gestor de paquetes.</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>Para abrir los relojes con el teclado, asigne la orden «horavia --toggle» a una tecla en los ajustes de teclado de su escritorio.</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>Mostrar relojes: aún sin tecla</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>Mostrar relojes: %1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>Horavia no pudo cambiar si se abre al iniciar sesión.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>Una ciudad un día por delante muestra: %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>No hay ningún lugar ni zona horaria llamado «%1»</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>¿Qué día? «%1» no indica ninguno, o indica varios</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%1 no existe en %2 el %3: los relojes la saltan</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%1 el %2 en %3 está a más de una semana</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>Mostrar %1 en %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>Mostrar %1 el %2 en %3</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · leído como %1</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>, leído como %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>Una hora: 3pm Tokyo, Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>Escribir una hora</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>Escriba una hora, como 3pm Tokyo o Fri 9:00 in Paris</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>Este enlace es demasiado largo para ser de Horavia.</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>Este no es un enlace de Horavia.</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>Este enlace tiene partes que Horavia no conoce.</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>Este enlace no indica ninguna hora.</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>Este enlace contiene campos que Horavia no conoce.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>No se puede leer la hora de este enlace.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>La hora de este enlace está a más de una semana.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>Arrastre o use las flechas para elegir una hora; Inicio vuelve a ahora</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>Ahora, %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Hay una nueva versión de Horavia disponible.</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>Mostrar las novedades de esta versión</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>Hay una nueva versión de Horavia disponible. Mostrar las novedades.</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>Ver novedades</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Hay una nueva versión de Horavia disponible.</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>No hay nada esperando para instalarse ahora.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Instalar y reiniciar</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Descargando…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalando…</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>No hay ningún instalador disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>El módulo de red no está disponible.</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>No hay ningún instalador disponible.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>No se pudo preparar la actualización: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>No se pudo guardar la actualización: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>No se pudo preparar la actualización.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>La actualización no pudo reemplazar la aplicación: %1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>La ruta contiene «..»: %1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>El archivo comprimido se expande a más de %1 MiB.</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>El archivo comprimido tiene más de %1 entradas.</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>El servidor respondió con el estado %1.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>No se pudo descomprimir la actualización.</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>Error al descomprimir: %1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>La dirección de la actualización no es válida.</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>El servidor envió algo inesperado.</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>La actualización descargada estaba vacía.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>La descarga no contenía Horavia.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>La descarga no es una copia firmada de esta aplicación, así que no se instaló.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>La descarga no está firmada correctamente, así que no se instaló.</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>La actualización ocupa más de 512 MB, así que no se descargó.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>Las notas de la versión ocupan más de 1 MB, así que no se leyeron.</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>La descarga se interrumpió, así que no se usó.</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>El servidor tardó demasiado, así que se detuvo la descarga.</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>Esta versión ya está instalada.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>La descarga no es más reciente que esta copia, así que no se instaló.</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>Esta copia pertenece a otro usuario, así que no puede actualizarse sola.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>Mapa del mundo</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>Las flechas mueven el punto, con Mayús de 10 en 10 grados; Intro muestra los lugares cercanos; Esc borra la selección.</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>Mapa del mundo, %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1092 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>Les lieux, leurs régions et leurs fuseaux horaires</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>Les contours des terres sur la carte</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>Base de données des fuseaux horaires</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>Les règles derrière chaque horloge, tenues par l’IANA</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>À propos de Horavia</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>Horavia affiche l’heure dans le monde entier. Chaque décalage et chaque changement d’heure d’été vient de la copie de la [base de données des fuseaux horaires de l’IANA](https://www.iana.org/time-zones) de votre système&#xa0;; les noms des fuseaux, les formats et les noms des pays viennent d’[Unicode CLDR](https://cldr.unicode.org) par [ICU](https://icu.unicode.org).</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>Les noms des villes, les régions, les coordonnées et les fuseaux horaires viennent de [GeoNames](https://www.geonames.org), sous licence [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), sélectionnés et modifiés. Les contours des terres sont faits avec [Natural Earth](https://www.naturalearthdata.com), qui est dans le domaine public.</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>Conçu avec [Qt](https://www.qt.io), utilisé sous la [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>Les données derrière Horavia</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© Les développeurs de Horavia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>Renommer %1</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>Emoji</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>Laissez un champ vide pour garder la valeur par défaut. Tout emoji peut être saisi ou collé dans le premier champ.</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Heures de travail de</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Heures de travail à</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Heures de travail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>Heures de travail pour %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Aucun résultat pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>Vérifiez l’orthographe ou essayez une nouvelle recherche.</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>Le fichier est plus grand qu’une liste de villes ne peut l’être (%1 Ko).</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>Le fichier n’est pas du texte en UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>Le fichier n’est pas une liste de villes de Horavia.</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>Le fichier vient d’une autre version de Horavia (%1), que celle-ci ne sait pas lire.</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>Le fichier compte plus de %1 villes.</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>entrée %1&#xa0;: aucune ville</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1&#xa0;: pas une ville du catalogue</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1&#xa0;: en double</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1 – %2 %3&#xa0;: Horavia ne peut pas le reprendre</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>Votre fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>Vos villes</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>Cherchez ci-dessus ou cliquez sur la carte pour ajouter une ville.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>À proximité</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>Près de %1</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>Soleil levé toute la journée</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>Soleil couché toute la journée</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>Lever %1 · Coucher %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Aucun résultat pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>Listes de villes Horavia (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>Exporter les villes</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>Importer des villes</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>Les villes n’ont pas pu être exportées.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être importé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>%n ville ajoutée depuis «&#xa0;%1&#xa0;».</numerusform>
+            <numerusform>%n villes ajoutées depuis «&#xa0;%1&#xa0;».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>Toutes les villes de «&#xa0;%1&#xa0;» sont déjà dans votre liste.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>%1 ignorées&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>Remplacer vos noms, emoji et heures de travail par ceux du fichier&#xa0;?</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>Ils diffèrent pour %1.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Garder les miens</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Villes</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>Villes Horavia</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>Les horloges avancent de %1 le %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>Les horloges reculent de %1 le %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et une heure (2026-03-29T15:00, avec un décalage, ou «&#xa0;9am Tokyo&#xa0;»)</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Afficher les horloges</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>Une nouvelle version est disponible</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>Choisir des villes…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Réglages…</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>À propos de Horavia</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>Quitter Horavia</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>Prochain créneau commun</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>Copier les heures</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>Créer un événement…</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>Plus tôt</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>Une heure plus tôt</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>Une heure plus tard</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>Un jour plus tôt</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>Un jour plus tard</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>Aller au prochain moment où tout le monde est dans ses heures de travail (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Afficher les horloges</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>Le chemin de l’application ne peut pas être écrit dans une entrée de démarrage automatique.</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>Le dossier %1 n’a pas pu être créé, ou d’autres peuvent le modifier.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>Exporter les villes…</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>Importer des villes…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>Effacer la sélection</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Villes</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>Rechercher des villes et des fuseaux horaires</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>Changer l’ordre des villes</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>Heures de travail…</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>Réinitialiser le nom et l’emoji</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copier l’heure</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>Afficher dans la barre</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 retirée.</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renommer…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>Horloges</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>Aucune ville pour l’instant</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>Personne ne travaille dans les 7 prochains jours.</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>Aucun créneau commun complet dans les 7 prochains jours&#xa0;; hors des heures de travail ici&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>Revenir à l’heure actuelle (Origine)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>Utilisation&#xa0;: horavia [--toggle]
+              horavia [--print[=text|line|json|waybar]] [--at HEURE] [--city ID] [--follow]
+
+  --toggle         ouvre le panneau de Horavia en cours d’exécution, ou le ferme&#xa0;;
+                   lance Horavia avec le panneau ouvert s’il ne tourne pas. Associez-le
+                   à une touche dans les réglages du clavier de votre bureau.
+
+Avec --print, affiche l’heure de votre fuseau et de chaque ville suivie, puis
+se termine. Il lit vos réglages, n’a besoin d’aucun écran et laisse tranquille
+un Horavia en cours d’exécution.
+
+  --print          une ligne par horloge&#xa0;: titre, heure, et le jour s’il diffère
+  --print=line     toutes les horloges sur une ligne, pour polybar et i3blocks
+  --print=json     un tableau JSON&#xa0;: id, title, zone, utcOffset (secondes),
+                   localTime (ISO 8601 avec décalage) et dayOffset de chaque horloge
+  --print=waybar   un objet JSON par ligne pour waybar&#xa0;: text, tooltip, class
+                   (sûr pour le balisage&#xa0;: «&#xa0;&amp;&#xa0;», «&#xa0;&lt;&#xa0;» et «&#xa0;&gt;&#xa0;» en entités)
+  --at HEURE       les horloges à un autre instant&#xa0;: ISO 8601 avec décalage ou Z
+                   (2026-03-29T15:00Z), ou une date et une heure de votre fuseau
+                   (2026-03-29T15:00). Une heure sautée est une erreur, une heure
+                   répétée vaut sa première occurrence. Ou comme on l’écrit&#xa0;:
+                   «&#xa0;9am Tokyo&#xa0;», «&#xa0;Fri 14:00 in New York&#xa0;», «&#xa0;3pm PST&#xa0;» (à moins
+                   d’une semaine&#xa0;; une abréviation vaut son fuseau&#xa0;: EST en juillet
+                   se lit EDT).
+  --city ID        le texte de waybar montre cette ville (un id du catalogue)
+                   au lieu de votre fuseau
+  --follow         réaffiche à chaque minute ronde jusqu’au départ du lecteur
+  -h, --help       ce texte
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>inattendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print accepte text, line, json ou waybar, pas %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>«&#xa0;%1&#xa0;» désigne plus d’un fuseau&#xa0;: %2. Nommez plutôt la ville</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow suit l’heure actuelle&#xa0;; il n’accepte pas --at</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>Heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>Autres jours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>Afficher mon fuseau horaire en haut</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>Afficher dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>Afficher dans la barre des tâches</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>Afficher les drapeaux à côté des villes</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Heures de travail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>Éveillé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Pas de temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>Afficher le décalage avec mon heure</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>Dans la barre, afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>Comme le système</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 heures</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 heures</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>Hier / Demain</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>sam. 12 sept.</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>12/09</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>Par heure</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>Alphabétique</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>Heure à côté de l’icône</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>Heure comme icône</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>Horavia est à jour.</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>Une nouvelle version est disponible.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>Vos réglages n’ont pas pu être enregistrés. Les changements s’appliquent jusqu’à ce que vous quittiez Horavia.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>Modifier le raccourci «&#xa0;Afficher les horloges&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planification</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Heures de travail de</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Heures de travail à</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>Éveillé de</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>Éveillé à</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Pas de temps</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>Afficher…</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>Les mises à jour de Horavia viennent de votre gestionnaire de paquets.</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>Pour ouvrir les horloges au clavier, associez la commande «&#xa0;horavia --toggle&#xa0;» à une touche dans les réglages du clavier de votre bureau.</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>Afficher les horloges&#xa0;: aucune touche</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>Afficher les horloges&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>Horavia n’a pas pu changer son ouverture à la connexion.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>Une ville en avance d’un jour affiche&#xa0;: %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>Aucun lieu ni fuseau horaire nommé «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>Quel jour&#xa0;? «&#xa0;%1&#xa0;» n’en désigne aucun, ou plusieurs</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%1 n’existe pas à %2 le %3&#xa0;: les horloges sautent cette heure</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%1 le %2 à %3 est à plus d’une semaine</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>Afficher %1 à %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>Afficher %1 le %2 à %3</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · lu comme %1</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>, lu comme %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>Une heure&#xa0;: 3pm Tokyo, Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>Saisir une heure</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>Saisissez une heure, comme 3pm Tokyo ou Fri 9:00 in Paris</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>Ce lien est trop long pour être un lien Horavia.</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>Ce n’est pas un lien Horavia.</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>Ce lien a des parties que Horavia ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>Ce lien ne donne aucune heure.</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>Ce lien contient des champs que Horavia ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>L’heure de ce lien ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>L’heure de ce lien est à plus d’une semaine.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>Faites glisser ou utilisez les flèches pour choisir une heure&#xa0;; Origine revient à maintenant</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>Maintenant, %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Une nouvelle version de Horavia est disponible.</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>Voir les nouveautés de cette version</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>Une nouvelle version de Horavia est disponible. Voir les nouveautés.</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>Voir les nouveautés</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Une nouvelle version de Horavia est disponible.</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>Rien n’attend d’être installé pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installer et relancer</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Installation…</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>Aucun installateur n’est disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>Le module réseau n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>Aucun installateur n’est disponible.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>La mise à jour n’a pas pu être préparée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>La mise à jour n’a pas pu être enregistrée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>La mise à jour n’a pas pu être préparée.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>La mise à jour n’a pas pu remplacer l’application&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>Le chemin contient «&#xa0;..&#xa0;»&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>L’archive dépasse %1 Mio une fois décompressée.</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>L’archive contient plus de %1 entrées.</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>Le serveur a répondu avec le code %1.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>La mise à jour n’a pas pu être décompressée.</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>Échec de la décompression&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>L’adresse de la mise à jour n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>Le serveur a envoyé une réponse inattendue.</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>La mise à jour téléchargée était vide.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>Le téléchargement ne contenait pas Horavia.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>Le téléchargement n’est pas une copie signée de cette application&#xa0;; il n’a pas été installé.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>Le téléchargement n’est pas correctement signé&#xa0;; il n’a pas été installé.</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>La mise à jour dépasse 512 Mo&#xa0;; elle n’a pas été téléchargée.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>Les notes de version dépassent 1 Mo&#xa0;; elles n’ont pas été lues.</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>Le téléchargement a été interrompu&#xa0;; il n’a pas été utilisé.</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>Le serveur a mis trop de temps&#xa0;; le téléchargement a été arrêté.</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>Cette version est déjà installée.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>Le téléchargement n’est pas plus récent que cette copie&#xa0;; il n’a pas été installé.</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>Cette copie appartient à un autre utilisateur&#xa0;; elle ne peut pas se mettre à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>Carte du monde</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>Les flèches déplacent le point, Maj par 10 degrés&#xa0;; Entrée liste les lieux proches&#xa0;; Échap efface la sélection.</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>Carte du monde, %1</translation>
+    </message>
+</context>
+</TS>

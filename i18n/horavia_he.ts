@@ -1,0 +1,1089 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he_IL">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>המקומות, האזורים שלהם ואזורי הזמן שלהם</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>קווי המתאר של היבשה במפה</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>מסד הנתונים של אזורי הזמן</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>הכללים שמאחורי כל שעון, בתחזוקת IANA</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>על אודות Horavia</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>Horavia מציג את השעה ברחבי העולם. כל הפרש וכל מעבר לשעון קיץ מגיעים מהעותק שבמערכת שלך של [מסד הנתונים של אזורי הזמן של IANA](https://www.iana.org/time-zones); שמות אזורי הזמן, התבניות ושמות המדינות מגיעים מ־[Unicode CLDR](https://cldr.unicode.org) דרך [ICU](https://icu.unicode.org).</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>שמות הערים, האזורים, הקואורדינטות ואזורי הזמן הם מ־[GeoNames](https://www.geonames.org), ברישיון [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), נבחרו ושונו. קווי המתאר של היבשה נעשו בעזרת [Natural Earth](https://www.naturalearthdata.com), שנמצא בנחלת הכלל.</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>נבנה בעזרת [Qt](https://www.qt.io), בשימוש לפי [GNU LGPL גרסה 3](https://www.gnu.org/licenses/lgpl-3.0.html).</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>הנתונים שמאחורי Horavia</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© המפתחים של Horavia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>גרסה %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>גרסה %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>שינוי השם של %1</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>אמוג׳י</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>שם</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>השאירו שדה ריק כדי להשתמש בברירת המחדל. אפשר להקליד או להדביק כל אמוג׳י בשדה הראשון.</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>שעות עבודה מ־</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>שעות עבודה עד</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>שעות עבודה:</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>שעות העבודה של %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>איפוס</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>שמירה</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>עד</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>אין תוצאות</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>אין תוצאות עבור “%1”</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>כדאי לבדוק את האיות או לנסות חיפוש חדש.</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>הקובץ גדול ממה שרשימת ערים יכולה להיות (%1 ק״ב).</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>הקובץ אינו טקסט ב־UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>הקובץ אינו רשימת ערים של Horavia.</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>הקובץ הוא מגרסה אחרת של Horavia ‏(%1), שגרסה זו אינה יכולה לקרוא.</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>הקובץ מונה יותר מ־%1 ערים.</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>פריט %1: אין עיר</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1: לא עיר מהקטלוג</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1: מופיעה פעמיים</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1, %2 %3: ‏Horavia לא יכול לקבל זאת</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>אזור הזמן שלך</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>הערים שאחריהן אתם עוקבים</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>חפשו למעלה או לחצו על המפה כדי להוסיף עיר.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>תוצאות</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>בקרבת מקום</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>ליד %1</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>השמש זורחת כל היום</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>השמש שוקעת כל היום</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>זריחה %1 · שקיעה %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>אין תוצאות עבור “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>רשימות ערים של Horavia (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>ועוד %n</numerusform>
+            <numerusform>ועוד %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>ייצוא ערים</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>ייבוא ערים</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>לא ניתן היה לייצא את הערים.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>לא ניתן היה לקרוא את “%1”.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>לא ניתן היה לייבא את “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>נוספה עיר %n מתוך “%1”.</numerusform>
+            <numerusform>נוספו %n ערים מתוך “%1”.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>כל הערים ב־“%1” כבר ברשימה שלך.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>דולגו %1: %2.</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>להחליף את השמות, האמוג׳י ושעות העבודה שלך באלה שבקובץ?</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>הם שונים עבור %1.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>החלפה</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>להשאיר את שלי</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>ערים</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>ערים של Horavia</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>השעונים מוקדמים ב־%1 ב־%2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>השעונים מאוחרים ב־%1 ב־%2</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>“%1” אינו תאריך ושעה (2026-03-29T15:00 עם הפרש, או “9am Tokyo”)</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>מחר</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>אתמול</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>הצגת השעונים</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>גרסה חדשה זמינה</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>בחירת ערים…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>הגדרות…</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>על אודות Horavia</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>בדיקת עדכונים…</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>יציאה מ־Horavia</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>החפיפה הבאה</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>העתקת השעות</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>העתקת קישור</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>יצירת אירוע…</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>מוקדם יותר</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>מאוחר יותר</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>שעה אחת מוקדם יותר</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>שעה אחת מאוחר יותר</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>יום אחד מוקדם יותר</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>יום אחד מאוחר יותר</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>עכשיו</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>מעבר לזמן הבא שבו כולם בשעות העבודה (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>הצגת השעונים</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>לא ניתן לכתוב את הנתיב של היישום ברשומת הפעלה אוטומטית.</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>לא ניתן היה ליצור את התיקייה %1, או שאחרים יכולים לשנות אותה.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>ייצוא ערים…</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>ייבוא ערים…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>סגירת החלון</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>ניקוי הבחירה</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>ערים</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>ביטול פעולה</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>חיפוש</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>חיפוש ערים ואזורי זמן</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>ניקוי החיפוש</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>סדר</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>שינוי סדר הצגת הערים</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>שעות עבודה…</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>איפוס השם והאמוג׳י</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>העתקת השעה</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>הזזה למעלה</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>הזזה למטה</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>הצגה במגש</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 הוסרה.</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>שינוי שם…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>הסרת %1</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>שעונים</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>עדיין אין ערים</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>אף אחד לא עובד בשבעת הימים הבאים.</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>אין חפיפה מלאה בשבעת הימים הבאים; מחוץ לשעות העבודה כאן: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>עכשיו</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>חזרה לשעה הנוכחית (Home)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>שימוש: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         פותח את החלונית של Horavia הפועל, או סוגר אותה; מפעיל את
+                   Horavia עם החלונית פתוחה אם אינו פועל. קשרו אותו למקש
+                   בהגדרות המקלדת של שולחן העבודה.
+
+עם --print, מדפיס את השעה באזור הזמן שלך ובכל עיר שאחריה אתם עוקבים, ויוצא.
+קורא את ההגדרות שלך, אינו צריך מסך ואינו נוגע ב־Horavia הפועל.
+
+  --print          שורה לכל שעון: כותרת, שעה, והיום כשהוא שונה
+  --print=line     כל השעונים בשורה אחת, עבור polybar ו־i3blocks
+  --print=json     מערך JSON: ‏id,‏ title,‏ zone,‏ utcOffset (שניות),
+                   localTime ‏(ISO 8601 עם הפרש) ו־dayOffset של כל שעון
+  --print=waybar   אובייקט JSON לכל שורה עבור waybar: ‏text,‏ tooltip,‏ class
+                   (בטוח לתגיות: “&amp;”, “&lt;” ו־“&gt;” כישויות)
+  --at TIME        השעונים ברגע אחר: ISO 8601 עם הפרש או Z
+                   (2026-03-29T15:00Z), או תאריך ושעה באזור הזמן שלך
+                   (2026-03-29T15:00). שעה שהשעונים מדלגים עליה היא שגיאה, ושעה
+                   שחוזרת נלקחת בפעם הראשונה. או כפי שכותבים: “9am Tokyo”,
+                   “Fri 14:00 in New York”, “3pm PST” (בתוך שבוע מעכשיו; קיצור
+                   מציין את אזור הזמן שלו, ולכן EST ביולי נקרא EDT).
+  --city ID        הטקסט של waybar מציג עיר זו (מזהה מהקטלוג) במקום אזור הזמן שלך
+  --follow         מדפיס שוב בכל תחילת דקה עד שהקורא עוזב
+  -h, --help       טקסט זה
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>לא צפוי: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>‏--print מקבל text,‏ line,‏ json או waybar, לא %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>“%1” מציין יותר מאזור זמן אחד: %2. ציינו את העיר במקום</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>‏--follow עוקב אחרי השעה הנוכחית; אינו מקבל --at</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>שעה:</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>ימים אחרים:</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>הצגת אזור הזמן שלי למעלה</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>הצגה במגש המערכת</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>הצגה בשורת המשימות</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>הצגת דגלים ליד שמות הערים</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>שעות עבודה:</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>ערוּת:</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>צעד זמן:</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>הצגת ההפרש מהשעה שלי</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>במגש, להציג:</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>כמו המערכת</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 שעות</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 שעות</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>אתמול / מחר</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>שבת, 12 בספט׳</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>12.9</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>לפי שעה</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>לפי האלף־בית</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>מותאם אישית</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>סמל</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>השעה ליד הסמל</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>השעה כסמל</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>Horavia מעודכן.</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>גרסה חדשה זמינה.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>הגדרות</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>לא ניתן היה לשמור את ההגדרות שלך. השינויים חלים עד שתצאו מ־Horavia.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>תבנית</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>מראה</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>פתיחה בכניסה למערכת</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>שינוי…</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>שינוי קיצור הדרך להצגת השעונים</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>תכנון</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>שעות עבודה מ־</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>שעות עבודה עד</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>ערוּת מ־</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>ערוּת עד</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>עד</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>דקה %n</numerusform>
+            <numerusform>%n דקות</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>צעד זמן</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>עדכונים</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>בדיקת עדכונים אוטומטית</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>בדיקה עכשיו</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>הצגה…</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>עדכונים ל־Horavia מגיעים ממנהל החבילות שלך.</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>כדי לפתוח את השעונים מהמקלדת, קשרו את הפקודה “horavia --toggle” למקש בהגדרות המקלדת של שולחן העבודה.</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>הצגת השעונים: אין עדיין מקש</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>הצגת השעונים: %1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>פתיחה בכניסה למערכת</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>‏Horavia לא הצליח לשנות אם הוא נפתח בכניסה למערכת.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>עיר שמקדימה ביום מוצגת כך: %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>אין מקום או אזור זמן בשם “%1”</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>איזה יום? “%1” לא מציין אף יום, או מציין יותר מאחד</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%1 לא קיימת ב־%2 ב־%3: השעונים מדלגים עליה</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%1 ב־%2 ב־%3 רחוקה יותר משבוע מעכשיו</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>הצגת %1 ב־%2 · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>הצגת %1 ב־%2 ב־%3</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · נקרא כ־%1</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>, נקרא כ־%1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>שעה: 3pm Tokyo, Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>הקלדת שעה</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>הקלידו שעה, כמו 3pm Tokyo או Fri 9:00 in Paris</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>הקישור הזה ארוך מכדי להיות קישור של Horavia.</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>זה אינו קישור של Horavia.</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>בקישור הזה יש חלקים ש־Horavia אינו מכיר.</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>הקישור הזה לא מציין שעה.</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>בקישור הזה יש שדות ש־Horavia אינו מכיר.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>לא ניתן לקרוא את השעה בקישור הזה.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>השעה בקישור הזה רחוקה יותר משבוע מעכשיו.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>שעה</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>גררו או השתמשו במקשי החצים כדי לבחור שעה; Home חוזר לעכשיו</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>עכשיו, %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>גרסה חדשה של Horavia זמינה.</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>הצגת החידושים בגרסה זו</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>גרסה חדשה של Horavia זמינה. הצגת החידושים.</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>מה חדש</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>עדכון תוכנה</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>גרסה חדשה של Horavia זמינה.</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>אין כרגע דבר שממתין להתקנה.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>מאוחר יותר</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>התקנה והפעלה מחדש</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>בבדיקה…</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>בהורדה…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>בהתקנה…</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>אין תוכנית התקנה זמינה.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>מודול הרשת אינו זמין.</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>אין תוכנית התקנה זמינה.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>לא ניתן היה להכין את העדכון: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>לא ניתן היה לשמור את העדכון: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>לא ניתן היה להכין את העדכון.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>העדכון לא הצליח להחליף את היישום: %1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>הנתיב מכיל “..”: %1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>הארכיון נפרס ליותר מ־%1 MiB.</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>הארכיון מכיל יותר מ־%1 פריטים.</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>השרת החזיר מצב %1.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>לא ניתן היה לפרוס את העדכון.</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>הפריסה נכשלה: %1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>כתובת העדכון אינה תקינה.</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>השרת שלח משהו לא צפוי.</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>העדכון שהורד היה ריק.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>ההורדה לא הכילה את Horavia.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>ההורדה אינה עותק חתום של היישום הזה, ולכן לא הותקנה.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>ההורדה אינה חתומה כראוי, ולכן לא הותקנה.</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>העדכון גדול מ־512 MB, ולכן לא הורד.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>הערות הגרסה גדולות מ־1 MB, ולכן לא נקראו.</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>ההורדה נקטעה, ולכן לא נעשה בה שימוש.</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>השרת התעכב יותר מדי, ולכן ההורדה נעצרה.</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>גרסה זו כבר מותקנת.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>ההורדה אינה חדשה מהעותק הזה, ולכן לא הותקנה.</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>העותק הזה שייך למשתמש אחר, ולכן אינו יכול לעדכן את עצמו.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>מפת העולם</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>מקשי החצים מזיזים את הנקודה, עם Shift ב־10 מעלות; Return מציג את המקומות הקרובים; Escape מנקה את הבחירה.</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>מפת העולם, %1</translation>
+    </message>
+</context>
+</TS>

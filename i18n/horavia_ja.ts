@@ -1,0 +1,1087 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>場所、その地域とタイムゾーン</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>地図上の陸地の輪郭</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>タイムゾーンデータベース</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>すべての時計の規則。IANA が管理しています</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>Horavia について</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>Horavia は世界中の時刻を表示します。時差と夏時間の切り替えはすべて、システムにある [IANA タイムゾーンデータベース](https://www.iana.org/time-zones)に基づきます。タイムゾーン名、書式、国名は [ICU](https://icu.unicode.org) を通じて [Unicode CLDR](https://cldr.unicode.org) から得ています。</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>都市名、地域、座標、タイムゾーンは [GeoNames](https://www.geonames.org) のもので、[CC BY 4.0](https://creativecommons.org/licenses/by/4.0/) の下で選択・改変して使用しています。陸地の輪郭はパブリックドメインの [Natural Earth](https://www.naturalearthdata.com) で作成しています。</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>[Qt](https://www.qt.io) で作られ、[GNU LGPL バージョン 3](https://www.gnu.org/licenses/lgpl-3.0.html) の下で使用しています。</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>Horavia を支えるデータ</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© Horavia の開発者</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>バージョン %1（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 の名前を変更</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>絵文字</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>空欄のままにすると既定の値を使います。最初の欄には任意の絵文字を入力または貼り付けできます。</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>勤務時間の開始</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>勤務時間の終了</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>勤務時間：</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>%1 の勤務時間</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>結果なし</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>「%1」の結果はありません</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>綴りを確認するか、別の語で検索してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>このファイルは都市リストとして大きすぎます（%1 KB）。</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>このファイルは UTF-8 のテキストではありません。</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>このファイルは Horavia の都市リストではありません。</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>このファイルは別のバージョンの Horavia（%1）のもので、このバージョンでは読めません。</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>このファイルには %1 を超える都市があります。</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>項目 %1：都市がありません</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1：カタログにない都市です</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1：重複しています</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1 の %2 %3：Horavia では使えません</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>あなたのタイムゾーン</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>追加した都市</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>上で検索するか、地図をクリックして都市を追加します。</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>付近</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>%1 の付近</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>終日、日が沈みません</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>終日、日が昇りません</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>日の出 %1 · 日の入り %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>「%1」の結果はありません</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>Horavia の都市リスト (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>都市を書き出す</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>都市を読み込む</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>都市を書き出せませんでした。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>「%1」を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>「%1」を取り込めませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>「%1」から %n 都市を追加しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>「%1」の都市はすべてリストにあります。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>%1 件をスキップしました：%2。</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>名前、絵文字、勤務時間をファイルのものに置き換えますか？</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>%1 で異なります。</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>自分のものを残す</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>Horavia の都市</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>%2 に時計が %1 進みます</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>%2 に時計が %1 戻ります</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>「%1」は日時ではありません（2026-03-29T15:00 のように時差付きで、または「9am Tokyo」）</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明日</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨日</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>時計を表示</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>新しいバージョンがあります</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>都市を選択…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>Horavia について</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>Horavia を終了</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>次の重なり</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>時刻をコピー</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>リンクをコピー</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>予定を作成…</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>1 時間前へ</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>1 時間後へ</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>1 日前へ</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>1 日後へ</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>全員が勤務時間内になる次の時刻へ移動（Ctrl+O）</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>時計を表示</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>アプリケーションのパスを自動起動の項目に書き込めません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>フォルダー %1 を作成できないか、他のユーザーが変更できる状態です。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>都市を書き出す…</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>都市を読み込む…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>ウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>選択を解除</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>都市とタイムゾーンを検索</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>検索をクリア</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>並び順</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>都市の並び順を変更</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>勤務時間…</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>名前と絵文字をリセット</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>時刻をコピー</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>トレイに表示</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 を削除しました。</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>名前を変更…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 を削除</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>都市はまだありません</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>今後 7 日間、誰も勤務していません。</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>今後 7 日間に全員が重なる時間はありません。ここでの勤務時間外：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>現在の時刻に戻る（Home）</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>使い方：horavia [--toggle]
+        horavia [--print[=text|line|json|waybar]] [--at 時刻] [--city ID] [--follow]
+
+  --toggle         実行中の Horavia のパネルを開く、または閉じます。実行中でなければ
+                   パネルを開いた状態で Horavia を起動します。デスクトップの
+                   キーボード設定でキーに割り当ててください。
+
+--print を付けると、自分のタイムゾーンと追加したすべての都市の時刻を表示して
+終了します。設定を読み込み、画面を必要とせず、実行中の Horavia には触れません。
+
+  --print          時計ごとに 1 行：名前、時刻、日付が違えばその日
+  --print=line     すべての時計を 1 行に。polybar や i3blocks 向け
+  --print=json     JSON 配列：各時計の id、title、zone、utcOffset（秒）、
+                   localTime（時差付き ISO 8601）、dayOffset
+  --print=waybar   waybar 向けに 1 行ずつ JSON オブジェクト：text、tooltip、class
+                   （マークアップ安全：「&amp;」「&lt;」「&gt;」は実体参照）
+  --at 時刻        別の時点の時計：時差または Z 付きの ISO 8601
+                   （2026-03-29T15:00Z）、または自分のタイムゾーンの日時
+                   （2026-03-29T15:00）。時計が飛ばす時刻はエラー、繰り返す時刻は
+                   最初の回です。または書き言葉で：「9am Tokyo」「Fri 14:00 in New York」
+                   「3pm PST」（今から 1 週間以内。略称はそのゾーンを表し、7 月の EST は
+                   EDT として読みます）。
+  --city ID        waybar のテキストに自分のタイムゾーンではなくこの都市
+                   （カタログの ID）を表示
+  --follow         読み手が終わるまで、毎分の区切りで再表示
+  -h, --help       このテキスト
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>予期しない引数：%1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print に使えるのは text、line、json、waybar です。%1 は使えません</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>「%1」は複数のタイムゾーンを指します：%2。都市名で指定してください</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow は現在時刻に従うため、--at とは併用できません</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>時刻：</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>ほかの日：</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>自分のタイムゾーンを先頭に表示</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>システムトレイに表示</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>タスクバーに表示</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>都市名の横に国旗を表示</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>勤務時間：</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>起きている時間：</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>時間の刻み：</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>自分の時刻との差を表示</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>トレイに表示する内容：</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>システムに合わせる</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 時間制</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 時間制</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>昨日 / 明日</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>9月12日（土）</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>9/12</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>時刻順</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>アルファベット順</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>アイコン</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>アイコンの横に時刻</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>アイコンとして時刻</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>Horavia は最新です。</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>新しいバージョンがあります。</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>設定を保存できませんでした。変更は Horavia を終了するまで有効です。</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>書式</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>ログイン時に開く</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>変更…</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>「時計を表示」のショートカットを変更</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>計画</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>勤務時間の開始</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>勤務時間の終了</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>起きている時間の開始</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>起きている時間の終了</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>時間の刻み</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>アップデートを自動で確認</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>今すぐ確認</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>表示…</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>Horavia のアップデートはパッケージマネージャーから提供されます。</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>キーボードで時計を開くには、デスクトップのキーボード設定でコマンド「horavia --toggle」をキーに割り当ててください。</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>時計を表示：キー未設定</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>時計を表示：%1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>ログイン時に開く</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>Horavia はログイン時に開くかどうかを変更できませんでした。
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>1 日先の都市の表示：%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>「%1」という場所やタイムゾーンはありません</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>どの日ですか？「%1」は日を指していないか、複数の日を指しています</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%3 の %2 に %1 はありません。時計がこの時刻を飛ばします</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%2 の %3 の %1 は今から 1 週間より先です</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>%2 の %1 を表示 · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>%3 の %2 %1 を表示</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · %1 として解釈</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>、%1 として解釈</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>時刻：3pm Tokyo、Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>時刻を入力</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>3pm Tokyo や Fri 9:00 in Paris のように時刻を入力</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>このリンクは Horavia のリンクとしては長すぎます。</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>これは Horavia のリンクではありません。</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>このリンクには Horavia が知らない部分があります。</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>このリンクには時刻がありません。</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>このリンクには Horavia が知らない項目があります。</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>このリンクの時刻を読み取れません。</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>このリンクの時刻は今から 1 週間より先です。</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>ドラッグまたは矢印キーで時刻を選びます。Home で現在に戻ります</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>現在、%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Horavia の新しいバージョンがあります。</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>このバージョンの新機能を表示</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>Horavia の新しいバージョンがあります。新機能を表示します。</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>新機能を見る</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>ソフトウェア・アップデート</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Horavia の新しいバージョンがあります。</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>今はインストールを待っているものはありません。</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>インストールして再起動</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>確認中…</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>ダウンロード中…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>インストール中…</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>インストーラーがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>ネットワークモジュールがありません。</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>インストーラーがありません。</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>アップデートを準備できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>アップデートを保存できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>アップデートを準備できませんでした。</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>アップデートでアプリケーションを置き換えられませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>パスに「..」が含まれています：%1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>アーカイブの展開後のサイズが %1 MiB を超えます。</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>アーカイブの項目数が %1 を超えます。</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>サーバーがステータス %1 を返しました。</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>アップデートを展開できませんでした。</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>展開に失敗しました：%1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>アップデートのアドレスが正しくありません。</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>サーバーから予期しない応答がありました。</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>ダウンロードしたアップデートは空でした。</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>ダウンロードに Horavia が含まれていませんでした。</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>ダウンロードはこのアプリの署名付きコピーではないため、インストールしませんでした。</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>ダウンロードの署名が正しくないため、インストールしませんでした。</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>アップデートが 512 MB を超えるため、ダウンロードしませんでした。</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>リリースノートが 1 MB を超えるため、読み込みませんでした。</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>ダウンロードが途中で切れたため、使用しませんでした。</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>サーバーの応答に時間がかかりすぎたため、ダウンロードを中止しました。</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>このバージョンはすでにインストールされています。</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>ダウンロードはこのコピーより新しくないため、インストールしませんでした。</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>このコピーは別のユーザーのものなので、自身をアップデートできません。</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>世界地図</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>矢印キーで点を移動、Shift で 10 度ずつ。Return で付近の場所を一覧表示、Escape で選択を解除します。</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>世界地図、%1</translation>
+    </message>
+</context>
+</TS>

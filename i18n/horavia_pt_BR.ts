@@ -1,0 +1,1091 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>Os lugares, suas regiões e seus fusos horários</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>Os contornos das terras no mapa</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>Banco de dados de fusos horários</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>As regras por trás de cada relógio, mantidas pela IANA</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>Sobre o Horavia</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>O Horavia mostra a hora no mundo todo. Cada diferença e cada mudança de horário de verão vem da cópia do [banco de dados de fusos horários da IANA](https://www.iana.org/time-zones) do seu sistema; nomes de fusos, formatos e nomes de países vêm do [Unicode CLDR](https://cldr.unicode.org) por meio da [ICU](https://icu.unicode.org).</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>Nomes de cidades, regiões, coordenadas e fusos horários são do [GeoNames](https://www.geonames.org), licenciados sob [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selecionados e modificados. Os contornos das terras são feitos com o [Natural Earth](https://www.naturalearthdata.com), que está em domínio público.</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>Feito com [Qt](https://www.qt.io), usado sob a [GNU LGPL versão 3](https://www.gnu.org/licenses/lgpl-3.0.html).</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>Os dados por trás do Horavia</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© Os desenvolvedores do Horavia</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Versão %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>Renomear %1</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>Emoji</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>Deixe um campo vazio para usar o padrão. Qualquer emoji pode ser digitado ou colado no primeiro campo.</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Expediente das</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Expediente até</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Expediente:</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>Expediente de %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>até</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>Nenhum resultado</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Nenhum resultado para “%1”</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>Verifique a ortografia ou tente uma nova busca.</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>O arquivo é maior do que uma lista de cidades pode ser (%1 KB).</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>O arquivo não é texto em UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>O arquivo não é uma lista de cidades do Horavia.</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>O arquivo é de outra versão do Horavia (%1), que esta não consegue ler.</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>O arquivo lista mais de %1 cidades.</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>item %1: nenhuma cidade</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1: não é uma cidade do catálogo</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1: listada duas vezes</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1 – %2 %3: o Horavia não pode aceitar</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>Seu fuso horário</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>Suas cidades</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>Busque acima ou clique no mapa para adicionar uma cidade.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>Por perto</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>Perto de %1</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>Sol acima do horizonte o dia todo</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>Sol abaixo do horizonte o dia todo</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>Nascer %1 · Pôr do sol %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>Nenhum resultado para “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>Listas de cidades do Horavia (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>mais %n</numerusform>
+            <numerusform>mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>Exportar cidades</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>Importar cidades</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>Não foi possível exportar as cidades.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>Não foi possível ler “%1”.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>Não foi possível importar “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>%n cidade adicionada de “%1”.</numerusform>
+            <numerusform>%n cidades adicionadas de “%1”.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>Todas as cidades de “%1” já estão na sua lista.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>Ignoradas %1: %2.</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>Substituir seus nomes, emoji e expedientes pelos do arquivo?</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>Eles diferem em %1.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Manter os meus</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Cidades</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>Cidades do Horavia</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>Os relógios adiantam %1 em %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>Os relógios atrasam %1 em %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>“%1” não é uma data e hora (2026-03-29T15:00, com uma diferença, ou “9am Tokyo”)</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Amanhã</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ontem</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Mostrar relógios</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>Há uma nova versão disponível</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>Escolher cidades…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configurações…</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>Sobre o Horavia</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Procurar atualizações…</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>Sair do Horavia</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>Próxima coincidência</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>Copiar horários</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copiar link</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>Criar evento…</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>Uma hora antes</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>Uma hora depois</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>Um dia antes</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>Um dia depois</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>Ir para o próximo horário em que todos estão no expediente (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Mostrar relógios</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>O caminho do aplicativo não pode ser escrito em uma entrada de início automático.</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>Não foi possível criar a pasta %1, ou outros podem alterá-la.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>Exportar cidades…</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>Importar cidades…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fechar janela</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>Limpar seleção</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Cidades</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>Buscar cidades e fusos horários</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Limpar busca</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordem</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>Mudar a ordem das cidades</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>Expediente…</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>Redefinir nome e emoji</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copiar horário</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>Mostrar na bandeja</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 removida.</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renomear…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Remover %1</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>Relógios</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>Nenhuma cidade ainda</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>Ninguém trabalha nos próximos 7 dias.</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>Nenhuma coincidência completa nos próximos 7 dias; fora do expediente aqui: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>Voltar para o horário atual (Home)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>Uso: horavia [--toggle]
+     horavia [--print[=text|line|json|waybar]] [--at HORA] [--city ID] [--follow]
+
+  --toggle         abre o painel do Horavia em execução, ou o fecha; inicia o
+                   Horavia com o painel aberto se nenhum estiver rodando. Associe-o
+                   a uma tecla nas configurações de teclado do seu desktop.
+
+Com --print, mostra a hora do seu fuso e de cada cidade que você acompanha, e
+sai. Lê suas configurações, não precisa de tela e deixa em paz um Horavia em
+execução.
+
+  --print          uma linha por relógio: título, hora e o dia quando é outro
+  --print=line     todos os relógios em uma linha, para polybar e i3blocks
+  --print=json     um array JSON: id, title, zone, utcOffset (segundos),
+                   localTime (ISO 8601 com diferença) e dayOffset de cada relógio
+  --print=waybar   um objeto JSON por linha para o waybar: text, tooltip, class
+                   (seguro para marcação: “&amp;”, “&lt;” e “&gt;” como entidades)
+  --at HORA        os relógios em outro instante: ISO 8601 com diferença ou Z
+                   (2026-03-29T15:00Z), ou data e hora no seu fuso
+                   (2026-03-29T15:00). Um horário que seus relógios pulam é um erro;
+                   um que repetem vale a primeira vez. Ou como você escreveria:
+                   “9am Tokyo”, “Fri 14:00 in New York”, “3pm PST” (até uma semana
+                   de agora; uma abreviação é a do seu fuso: EST em julho é EDT).
+  --city ID        o texto do waybar mostra esta cidade (um id do catálogo)
+                   em vez do seu fuso
+  --follow         mostra de novo a cada virada de minuto até o leitor sair
+  -h, --help       este texto
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print aceita text, line, json ou waybar, não %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>“%1” corresponde a mais de um fuso: %2. Informe a cidade</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow segue o horário atual; não aceita --at</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>Outros dias:</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>Mostrar meu fuso horário no topo</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>Mostrar na bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>Mostrar na barra de tarefas</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>Mostrar bandeiras ao lado das cidades</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>Expediente:</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>Acordado:</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>Intervalo:</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>Mostrar a diferença para o meu horário</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>Na bandeja, mostrar:</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>Igual ao sistema</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 horas</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>Ontem / Amanhã</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>sáb., 12 de set.</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>12/09</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>Por horário</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>Em ordem alfabética</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Ícone</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>Hora ao lado do ícone</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>Hora como ícone</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>O Horavia está atualizado.</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>Há uma nova versão disponível.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>Não foi possível salvar suas configurações. As alterações valem até você sair do Horavia.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir ao iniciar a sessão</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Alterar…</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>Alterar o atalho de Mostrar relógios</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>Planejamento</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Expediente das</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Expediente até</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>Acordado das</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>Acordado até</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>até</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Atualizações</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Procurar atualizações automaticamente</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Procurar agora</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>Mostrar…</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>As atualizações do Horavia vêm do seu gerenciador de pacotes.</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>Para abrir os relógios pelo teclado, associe o comando “horavia --toggle” a uma tecla nas configurações de teclado do seu desktop.</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>Mostrar relógios: ainda sem tecla</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>Mostrar relógios: %1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Abrir ao iniciar a sessão</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>O Horavia não conseguiu mudar se abre ao iniciar a sessão.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>Uma cidade um dia à frente mostra: %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>Nenhum lugar ou fuso horário chamado “%1”</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>Que dia? “%1” não indica nenhum, ou indica mais de um</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%1 não existe em %2 em %3: os relógios pulam esse horário</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%1 em %2 em %3 está a mais de uma semana</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>Mostrar %1 em %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>Mostrar %1 em %2 em %3</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · lido como %1</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>, lido como %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>Um horário: 3pm Tokyo, Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>Digite um horário</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>Digite um horário, como 3pm Tokyo ou Fri 9:00 in Paris</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>Este link é longo demais para ser um link do Horavia.</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>Este não é um link do Horavia.</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>Este link tem partes que o Horavia não conhece.</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>Este link não indica nenhum horário.</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>Este link contém campos que o Horavia não conhece.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>Não é possível ler o horário deste link.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>O horário deste link está a mais de uma semana.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>Arraste ou use as setas para escolher um horário; Home volta para agora</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>Agora, %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Há uma nova versão do Horavia disponível.</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>Mostrar as novidades desta versão</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>Há uma nova versão do Horavia disponível. Mostrar as novidades.</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>Ver novidades</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Atualização de software</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Há uma nova versão do Horavia disponível.</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>Não há nada aguardando instalação agora.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Instalar e reiniciar</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>Procurando…</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Baixando…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalando…</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>Nenhum instalador disponível.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>O módulo de rede não está disponível.</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>Nenhum instalador disponível.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>Não foi possível preparar a atualização: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>Não foi possível salvar a atualização: %1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>Não foi possível preparar a atualização.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>A atualização não conseguiu substituir o aplicativo: %1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>O caminho contém “..”: %1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>O arquivo compactado se expande para mais de %1 MiB.</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>O arquivo compactado tem mais de %1 itens.</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>O servidor respondeu com o status %1.</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>Não foi possível descompactar a atualização.</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>Falha ao descompactar: %1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>O endereço da atualização não é válido.</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>O servidor enviou algo inesperado.</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>A atualização baixada estava vazia.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>O download não continha o Horavia.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>O download não é uma cópia assinada deste aplicativo, então não foi instalado.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>O download não está assinado corretamente, então não foi instalado.</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>A atualização tem mais de 512 MB, então não foi baixada.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>As notas da versão têm mais de 1 MB, então não foram lidas.</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>O download foi interrompido, então não foi usado.</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>O servidor demorou demais, então o download foi interrompido.</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>Esta versão já está instalada.</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>O download não é mais novo que esta cópia, então não foi instalado.</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>Esta cópia pertence a outro usuário, então não pode se atualizar.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>Mapa-múndi</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>As setas movem o ponto, com Shift de 10 em 10 graus; Enter lista os lugares próximos; Esc limpa a seleção.</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>Mapa-múndi, %1</translation>
+    </message>
+</context>
+</TS>

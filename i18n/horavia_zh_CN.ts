@@ -1,0 +1,1085 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutEntries</name>
+    <message>
+        <source>The places, their regions and their time zones</source>
+        <translation>地点、所属地区及其时区</translation>
+    </message>
+    <message>
+        <source>The outlines of the land on the map</source>
+        <translation>地图上的陆地轮廓</translation>
+    </message>
+    <message>
+        <source>Time Zone Database</source>
+        <translation>时区数据库</translation>
+    </message>
+    <message>
+        <source>The rules behind every clock, kept by IANA</source>
+        <translation>每个时钟背后的规则，由 IANA 维护</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Horavia</source>
+        <translation>关于 Horavia</translation>
+    </message>
+    <message>
+        <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
+        <translation>Horavia 显示世界各地的时间。每个时差和每次夏令时切换都来自系统中的 [IANA 时区数据库](https://www.iana.org/time-zones)副本；时区名称、格式和国家名称通过 [ICU](https://icu.unicode.org) 来自 [Unicode CLDR](https://cldr.unicode.org)。</translation>
+    </message>
+    <message>
+        <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
+        <translation>城市名称、地区、坐标和时区来自 [GeoNames](https://www.geonames.org)，依据 [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/) 许可使用，并经过挑选和修改。陆地轮廓使用属于公有领域的 [Natural Earth](https://www.naturalearthdata.com) 制作。</translation>
+    </message>
+    <message>
+        <source>Built with [Qt](https://www.qt.io), used under the [GNU LGPL version 3](https://www.gnu.org/licenses/lgpl-3.0.html).</source>
+        <translation>使用 [Qt](https://www.qt.io) 构建，依据 [GNU LGPL 第 3 版](https://www.gnu.org/licenses/lgpl-3.0.html)使用。</translation>
+    </message>
+    <message>
+        <source>The data behind Horavia</source>
+        <translation>Horavia 背后的数据</translation>
+    </message>
+    <message>
+        <source>© The Horavia developers</source>
+        <translation>© Horavia 开发者</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>版本 %1（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>CityLabelEditor</name>
+    <message>
+        <source>Rename %1</source>
+        <translation>重命名 %1</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>表情符号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Leave either field empty to use the default. Any emoji can be typed or pasted into the first field.</source>
+        <translation>任一栏留空即使用默认值。第一栏可以输入或粘贴任何表情符号。</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>工作时间开始</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>工作时间结束</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>工作时间：</translation>
+    </message>
+    <message>
+        <source>Working Hours for %1</source>
+        <translation>%1 的工作时间</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+</context>
+<context>
+    <name>CityListDelegate</name>
+    <message>
+        <source>No Results</source>
+        <translation>无结果</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>没有“%1”的结果</translation>
+    </message>
+    <message>
+        <source>Check the spelling or try a new search.</source>
+        <translation>请检查拼写或尝试新的搜索。</translation>
+    </message>
+</context>
+<context>
+    <name>CityListFile</name>
+    <message>
+        <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <translation>该文件超出了城市列表的大小上限（%1 KB）。</translation>
+    </message>
+    <message>
+        <source>The file is not text in UTF-8.</source>
+        <translation>该文件不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>The file is not a list of Horavia’s cities.</source>
+        <translation>该文件不是 Horavia 的城市列表。</translation>
+    </message>
+    <message>
+        <source>The file is from another version of Horavia (%1), which this one cannot read.</source>
+        <translation>该文件来自另一版本的 Horavia（%1），此版本无法读取。</translation>
+    </message>
+    <message>
+        <source>The file lists more than %1 cities.</source>
+        <translation>该文件列出的城市超过 %1 个。</translation>
+    </message>
+    <message>
+        <source>entry %1: no city</source>
+        <translation>第 %1 项：没有城市</translation>
+    </message>
+    <message>
+        <source>%1: not a city of the catalogue</source>
+        <translation>%1：不是目录中的城市</translation>
+    </message>
+    <message>
+        <source>%1: listed twice</source>
+        <translation>%1：重复列出</translation>
+    </message>
+    <message>
+        <source>%1’s %2 %3: not one Horavia can take</source>
+        <translation>%1 的%2 %3：Horavia 无法采用</translation>
+    </message>
+</context>
+<context>
+    <name>CityListModel</name>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>你的时区</translation>
+    </message>
+    <message>
+        <source>Cities You Track</source>
+        <translation>你关注的城市</translation>
+    </message>
+    <message>
+        <source>Search above or click the map to add a city.</source>
+        <translation>在上方搜索或点按地图来添加城市。</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Nearby</source>
+        <translation>附近</translation>
+    </message>
+    <message>
+        <source>Near %1</source>
+        <translation>%1 附近</translation>
+    </message>
+    <message>
+        <source>Sun up all day</source>
+        <translation>全天日不落</translation>
+    </message>
+    <message>
+        <source>Sun down all day</source>
+        <translation>全天不见太阳</translation>
+    </message>
+    <message>
+        <source>Sunrise %1 · Sunset %2</source>
+        <translation>日出 %1 · 日落 %2</translation>
+    </message>
+    <message>
+        <source>No Results for “%1”</source>
+        <translation>没有“%1”的结果</translation>
+    </message>
+</context>
+<context>
+    <name>CityListTransfer</name>
+    <message>
+        <source>Horavia city lists (*.json)</source>
+        <translation>Horavia 城市列表 (*.json)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>另外 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Cities</source>
+        <translation>导出城市</translation>
+    </message>
+    <message>
+        <source>Import Cities</source>
+        <translation>导入城市</translation>
+    </message>
+    <message>
+        <source>The cities could not be exported.</source>
+        <translation>无法导出城市。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read.</source>
+        <translation>无法读取“%1”。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be imported.</source>
+        <translation>无法导入“%1”。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n cities from “%1”.</source>
+        <translation>
+            <numerusform>已从“%1”添加 %n 个城市。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every city in “%1” is already in your list.</source>
+        <translation>“%1”中的城市都已在你的列表中。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>已跳过 %1 个：%2。</translation>
+    </message>
+    <message>
+        <source>Replace your labels, emoji and working hours with the file’s?</source>
+        <translation>要用文件中的名称、表情符号和工作时间替换你的设置吗？</translation>
+    </message>
+    <message>
+        <source>They differ for %1.</source>
+        <translation>%1 不同。</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>保留我的</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>城市</translation>
+    </message>
+    <message>
+        <source>Horavia Cities</source>
+        <translation>Horavia 城市</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChange</name>
+    <message>
+        <source>Clocks go forward %1 on %2</source>
+        <translation>时钟将于 %2 拨快 %1</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2</source>
+        <translation>时钟将于 %2 拨慢 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClockExport</name>
+    <message>
+        <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
+        <translation>“%1”不是日期和时间（例如带时差的 2026-03-29T15:00，或“9am Tokyo”）</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFormatter</name>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明天</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>显示时钟</translation>
+    </message>
+    <message>
+        <source>A New Version Is Available</source>
+        <translation>有新版本可用</translation>
+    </message>
+    <message>
+        <source>Choose Cities…</source>
+        <translation>选择城市…</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>设置…</translation>
+    </message>
+    <message>
+        <source>About Horavia</source>
+        <translation>关于 Horavia</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>检查更新…</translation>
+    </message>
+    <message>
+        <source>Quit Horavia</source>
+        <translation>退出 Horavia</translation>
+    </message>
+    <message>
+        <source>Next Overlap</source>
+        <translation>下一个重叠时段</translation>
+    </message>
+    <message>
+        <source>Copy Times</source>
+        <translation>复制时间</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>复制链接</translation>
+    </message>
+    <message>
+        <source>Create Event…</source>
+        <translation>创建日程…</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <translation>更早</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>更晚</translation>
+    </message>
+    <message>
+        <source>An Hour Earlier</source>
+        <translation>提前一小时</translation>
+    </message>
+    <message>
+        <source>An Hour Later</source>
+        <translation>推后一小时</translation>
+    </message>
+    <message>
+        <source>A Day Earlier</source>
+        <translation>提前一天</translation>
+    </message>
+    <message>
+        <source>A Day Later</source>
+        <translation>推后一天</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
+        <translation>转到下一个所有人都在工作时间内的时刻（Ctrl+O）</translation>
+    </message>
+</context>
+<context>
+    <name>HoraviaApp</name>
+    <message>
+        <source>Show Clocks</source>
+        <translation>显示时钟</translation>
+    </message>
+</context>
+<context>
+    <name>LoginItem</name>
+    <message>
+        <source>The application&apos;s path can&apos;t be written in an autostart entry.</source>
+        <translation>无法将应用程序的路径写入自动启动项。</translation>
+    </message>
+    <message>
+        <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <translation>无法创建文件夹 %1，或其他人可以修改它。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export Cities…</source>
+        <translation>导出城市…</translation>
+    </message>
+    <message>
+        <source>Import Cities…</source>
+        <translation>导入城市…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>清除选择</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>城市</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Search cities and time zones</source>
+        <translation>搜索城市和时区</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>清除搜索</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>排序</translation>
+    </message>
+    <message>
+        <source>Change the order cities are listed in</source>
+        <translation>更改城市的排列顺序</translation>
+    </message>
+    <message>
+        <source>Working Hours…</source>
+        <translation>工作时间…</translation>
+    </message>
+    <message>
+        <source>Reset Name and Emoji</source>
+        <translation>重置名称和表情符号</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>复制时间</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Show in Tray</source>
+        <translation>在托盘中显示</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>已移除 %1。</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>重命名…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>移除 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarPanel</name>
+    <message>
+        <source>Clocks</source>
+        <translation>时钟</translation>
+    </message>
+    <message>
+        <source>No cities yet</source>
+        <translation>还没有城市</translation>
+    </message>
+</context>
+<context>
+    <name>Overlap</name>
+    <message>
+        <source>Nobody works in the next 7 days.</source>
+        <translation>未来 7 天内没有人工作。</translation>
+    </message>
+    <message>
+        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
+        <translation>未来 7 天内没有完全重叠的时段；此处不在工作时间内的是：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningBar</name>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Back to the current time (Home)</source>
+        <translation>回到当前时间（Home）</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Usage: horavia [--toggle]
+       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+
+  --toggle         opens the tray panel of the running Horavia, or closes it;
+                   starts Horavia with the panel open when none runs. Bind it
+                   to a key in your desktop&apos;s keyboard settings.
+
+With --print, prints the time of your own zone and of every city you track,
+then exits. It reads your settings, needs no display and leaves a running
+Horavia alone.
+
+  --print          one line per clock: title, time, and the day when it differs
+  --print=line     every clock on one line, for polybar and i3blocks
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
+                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=waybar   one JSON object per line for waybar: text, tooltip, class
+                   (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
+  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
+                   (2026-03-29T15:00Z), or a date and time in your zone
+                   (2026-03-29T15:00). A time your clocks skip is an error, and
+                   one they repeat is its first occurrence. Or as you would
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
+                   (within a week of now; an abbreviation is its zone&apos;s, so
+                   EST in July reads as EDT).
+  --city ID        waybar&apos;s text shows this city (an id of the catalogue)
+                   instead of your own zone
+  --follow         print again at each minute boundary until the reader goes
+  -h, --help       this text
+</source>
+        <translation>用法：horavia [--toggle]
+      horavia [--print[=text|line|json|waybar]] [--at 时间] [--city ID] [--follow]
+
+  --toggle         打开或关闭正在运行的 Horavia 的托盘面板；若没有运行，
+                   则启动 Horavia 并打开面板。请在桌面的键盘设置中
+                   将它绑定到一个按键。
+
+使用 --print 时，打印你所在时区和每个关注城市的时间，然后退出。它读取你的
+设置，不需要显示器，也不会影响正在运行的 Horavia。
+
+  --print          每个时钟一行：标题、时间，日期不同时还有日期
+  --print=line     所有时钟在一行中，供 polybar 和 i3blocks 使用
+  --print=json     JSON 数组：每个时钟的 id、title、zone、utcOffset（秒）、
+                   localTime（带时差的 ISO 8601）和 dayOffset
+  --print=waybar   每行一个供 waybar 使用的 JSON 对象：text、tooltip、class
+                   （可安全用于标记：“&amp;”“&lt;”和“&gt;”写为实体）
+  --at 时间        另一时刻的时钟：带时差或 Z 的 ISO 8601
+                   （2026-03-29T15:00Z），或你所在时区的日期和时间
+                   （2026-03-29T15:00）。时钟跳过的时间会报错，重复的时间取第一次。
+                   也可以像平时那样书写：“9am Tokyo”“Fri 14:00 in New York”
+                   “3pm PST”（一周以内；缩写代表其时区，因此七月的 EST 读作 EDT）。
+  --city ID        waybar 的文本显示这个城市（目录中的 ID），而不是你的时区
+  --follow         每到整分钟就再次打印，直到读取方退出
+  -h, --help       本说明
+</translation>
+    </message>
+    <message>
+        <source>unexpected %1</source>
+        <translation>意外的参数：%1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print 可用 text、line、json 或 waybar，不能用 %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>“%1”对应多个时区：%2。请改用城市名称</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow 跟随当前时间，不能与 --at 一起使用</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Time:</source>
+        <translation>时间：</translation>
+    </message>
+    <message>
+        <source>Other days:</source>
+        <translation>其他日期：</translation>
+    </message>
+    <message>
+        <source>Show my time zone at the top</source>
+        <translation>在顶部显示我的时区</translation>
+    </message>
+    <message>
+        <source>Show in system tray</source>
+        <translation>在系统托盘中显示</translation>
+    </message>
+    <message>
+        <source>Show in taskbar</source>
+        <translation>在任务栏中显示</translation>
+    </message>
+    <message>
+        <source>Show flags beside city names</source>
+        <translation>在城市名称旁显示旗帜</translation>
+    </message>
+    <message>
+        <source>Working hours:</source>
+        <translation>工作时间：</translation>
+    </message>
+    <message>
+        <source>Awake:</source>
+        <translation>清醒时间：</translation>
+    </message>
+    <message>
+        <source>Time step:</source>
+        <translation>时间步长：</translation>
+    </message>
+    <message>
+        <source>Show offset from my time</source>
+        <translation>显示与我的时间的时差</translation>
+    </message>
+    <message>
+        <source>In the tray, show:</source>
+        <translation>托盘中显示：</translation>
+    </message>
+    <message>
+        <source>Match System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message>
+        <source>12-Hour</source>
+        <translation>12 小时制</translation>
+    </message>
+    <message>
+        <source>24-Hour</source>
+        <translation>24 小时制</translation>
+    </message>
+    <message>
+        <source>Yesterday / Tomorrow</source>
+        <translation>昨天 / 明天</translation>
+    </message>
+    <message>
+        <source>Sat, Sep 12</source>
+        <translation>9月12日 周六</translation>
+    </message>
+    <message>
+        <source>9/12</source>
+        <translation>9/12</translation>
+    </message>
+    <message>
+        <source>By Time</source>
+        <translation>按时间</translation>
+    </message>
+    <message>
+        <source>Alphabetically</source>
+        <translation>按字母顺序</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>图标</translation>
+    </message>
+    <message>
+        <source>Time beside the icon</source>
+        <translation>图标旁显示时间</translation>
+    </message>
+    <message>
+        <source>Time as the icon</source>
+        <translation>以时间作为图标</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Horavia is up to date.</source>
+        <translation>Horavia 已是最新版本。</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation>有新版本可用。</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
+        <translation>无法保存你的设置。更改在退出 Horavia 之前有效。</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>登录时打开</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>更改…</translation>
+    </message>
+    <message>
+        <source>Change the Show Clocks shortcut</source>
+        <translation>更改“显示时钟”的快捷键</translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>工作时间开始</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>工作时间结束</translation>
+    </message>
+    <message>
+        <source>Awake from</source>
+        <translation>清醒时间开始</translation>
+    </message>
+    <message>
+        <source>Awake to</source>
+        <translation>清醒时间结束</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>时间步长</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>自动检查更新</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>立即检查</translation>
+    </message>
+    <message>
+        <source>Show…</source>
+        <translation>显示…</translation>
+    </message>
+    <message>
+        <source>Updates to Horavia come from your package manager.</source>
+        <translation>Horavia 的更新来自你的软件包管理器。</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
+        <translation>要用键盘打开时钟，请在桌面的键盘设置中将命令“horavia --toggle”绑定到一个按键。</translation>
+    </message>
+    <message>
+        <source>Show Clocks: no key yet</source>
+        <translation>显示时钟：尚未设置按键</translation>
+    </message>
+    <message>
+        <source>Show Clocks: %1</source>
+        <translation>显示时钟：%1</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>登录时打开</translation>
+    </message>
+    <message>
+        <source>Horavia couldn&apos;t change whether it opens at login.
+
+%1</source>
+        <translation>Horavia 无法更改是否在登录时打开。
+
+%1</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 · %2</source>
+        <translation>提前一天的城市显示为：%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeAnswer</name>
+    <message>
+        <source>No place or time zone called “%1”</source>
+        <translation>没有名为“%1”的地点或时区</translation>
+    </message>
+    <message>
+        <source>Which day? “%1” names none, or more than one</source>
+        <translation>哪一天？“%1”没有指明日期，或指明了多个日期</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <translation>%2 在 %3 没有 %1：时钟会跳过这个时间</translation>
+    </message>
+    <message>
+        <source>%1 on %2 in %3 is more than a week from now</source>
+        <translation>%3 %2 的 %1 距现在超过一周</translation>
+    </message>
+    <message>
+        <source>Show %1 in %2 · %3</source>
+        <translation>显示 %2 的 %1 · %3</translation>
+    </message>
+    <message>
+        <source>Show %1 on %2 in %3</source>
+        <translation>显示 %3 %2 的 %1</translation>
+    </message>
+    <message>
+        <source> · read as %1</source>
+        <translation> · 按 %1 理解</translation>
+    </message>
+    <message>
+        <source>, read as %1</source>
+        <translation>，按 %1 理解</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntry</name>
+    <message>
+        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <translation>时间：3pm Tokyo、Fri 9:00 in Paris</translation>
+    </message>
+    <message>
+        <source>Type a time</source>
+        <translation>输入时间</translation>
+    </message>
+    <message>
+        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <translation>输入时间，例如 3pm Tokyo 或 Fri 9:00 in Paris</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLink</name>
+    <message>
+        <source>This link is too long to be a Horavia link.</source>
+        <translation>这个链接太长，不可能是 Horavia 链接。</translation>
+    </message>
+    <message>
+        <source>This is not a Horavia link.</source>
+        <translation>这不是 Horavia 链接。</translation>
+    </message>
+    <message>
+        <source>This link has parts Horavia does not know.</source>
+        <translation>这个链接包含 Horavia 不认识的部分。</translation>
+    </message>
+    <message>
+        <source>This link names no time.</source>
+        <translation>这个链接没有指明时间。</translation>
+    </message>
+    <message>
+        <source>This link holds fields Horavia does not know.</source>
+        <translation>这个链接包含 Horavia 不认识的字段。</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time cannot be read.</source>
+        <translation>无法读取这个链接中的时间。</translation>
+    </message>
+    <message>
+        <source>This link&apos;s time is more than a week from now.</source>
+        <translation>这个链接中的时间距现在超过一周。</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStrip</name>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
+        <translation>拖动或使用方向键选择时间；Home 键回到现在</translation>
+    </message>
+    <message>
+        <source>Now, %1</source>
+        <translation>现在，%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateRibbon</name>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Horavia 有新版本可用。</translation>
+    </message>
+    <message>
+        <source>Show what&apos;s new in this version</source>
+        <translation>显示此版本的新功能</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available. Show what&apos;s new.</source>
+        <translation>Horavia 有新版本可用。显示新功能。</translation>
+    </message>
+    <message>
+        <source>See What&apos;s New</source>
+        <translation>查看新功能</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>软件更新</translation>
+    </message>
+    <message>
+        <source>A new version of Horavia is available.</source>
+        <translation>Horavia 有新版本可用。</translation>
+    </message>
+    <message>
+        <source>There&apos;s nothing waiting to install right now.</source>
+        <translation>目前没有等待安装的内容。</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>更晚</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>安装并重新启动</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>Checking…</source>
+        <translation>正在检查…</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>正在下载…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>正在安装…</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>没有可用的安装程序。</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterError</name>
+    <message>
+        <source>The network module isn&apos;t available.</source>
+        <translation>网络模块不可用。</translation>
+    </message>
+    <message>
+        <source>No installer is available.</source>
+        <translation>没有可用的安装程序。</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared: %1</source>
+        <translation>无法准备更新：%1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be saved: %1</source>
+        <translation>无法保存更新：%1</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be prepared.</source>
+        <translation>无法准备更新。</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t replace the app: %1</source>
+        <translation>更新无法替换应用程序：%1</translation>
+    </message>
+    <message>
+        <source>Path contains &apos;..&apos;: %1</source>
+        <translation>路径包含“..”：%1</translation>
+    </message>
+    <message>
+        <source>The archive expands to more than %1 MiB.</source>
+        <translation>归档解压后超过 %1 MiB。</translation>
+    </message>
+    <message>
+        <source>The archive holds more than %1 entries.</source>
+        <translation>归档包含超过 %1 个条目。</translation>
+    </message>
+    <message>
+        <source>The server returned status %1.</source>
+        <translation>服务器返回状态 %1。</translation>
+    </message>
+    <message>
+        <source>The update couldn&apos;t be unpacked.</source>
+        <translation>无法解压更新。</translation>
+    </message>
+    <message>
+        <source>Unpacking failed: %1</source>
+        <translation>解压失败：%1</translation>
+    </message>
+    <message>
+        <source>The update address isn&apos;t valid.</source>
+        <translation>更新地址无效。</translation>
+    </message>
+    <message>
+        <source>The server sent something unexpected.</source>
+        <translation>服务器发送了意外的内容。</translation>
+    </message>
+    <message>
+        <source>The downloaded update was empty.</source>
+        <translation>下载的更新是空的。</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t contain Horavia.</source>
+        <translation>下载的内容中没有 Horavia。</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
+        <translation>下载的内容不是此应用的签名副本，因此没有安装。</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
+        <translation>下载的内容签名不正确，因此没有安装。</translation>
+    </message>
+    <message>
+        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
+        <translation>更新大于 512 MB，因此没有下载。</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
+        <translation>发行说明大于 1 MB，因此没有读取。</translation>
+    </message>
+    <message>
+        <source>The download was cut short, so it wasn&apos;t used.</source>
+        <translation>下载被中断，因此没有使用。</translation>
+    </message>
+    <message>
+        <source>The server took too long, so the download was stopped.</source>
+        <translation>服务器响应太慢，因此已停止下载。</translation>
+    </message>
+    <message>
+        <source>This version is already installed.</source>
+        <translation>此版本已安装。</translation>
+    </message>
+    <message>
+        <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
+        <translation>下载的版本不比此副本新，因此没有安装。</translation>
+    </message>
+    <message>
+        <source>This copy belongs to another user, so it can&apos;t update itself.</source>
+        <translation>此副本属于另一个用户，因此无法自行更新。</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMapView</name>
+    <message>
+        <source>World map</source>
+        <translation>世界地图</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
+        <translation>方向键移动点，按住 Shift 每次移动 10 度；回车列出附近的地点；Esc 清除选择。</translation>
+    </message>
+    <message>
+        <source>World map, %1</source>
+        <translation>世界地图，%1</translation>
+    </message>
+</context>
+</TS>

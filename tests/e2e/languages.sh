@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Horavia in German, Japanese and Arabic, light and dark: the chooser, the
+# tray panel and Settings each come up in the session's language (LANG, as
+# a desktop sets it) and are photographed. Arabic lays out right to left:
+# the chooser's order button moves to the search field's left.
+# Run inside dbus-run-session. Usage: languages.sh APP SCREENSHOT_DIR
+app=$1
+shots=$2
+name=languages
+source "$(dirname "$0")/harness.sh"
+export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The portal's backend, which tells dark from light, is a GTK program D-Bus starts.
+dbus-update-activation-environment DISPLAY XDG_CURRENT_DESKTOP GSETTINGS_BACKEND HOME XDG_CONFIG_HOME \
+  XDG_RUNTIME_DIR || fail "the session bus took no environment"
+python=/usr/bin/python3
+"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
+tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+# The left edge on screen of the first element with this role and name.
+left_of() { # role name
+  "$python" - "$app_pid" "$1" "$2" <<'EOF'
+import sys, pyatspi
+pid, role, name = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+def find(node):
+    if node.getRoleName() == role and node.name == name:
+        return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        found = find(child) if child is not None else None
+        if found is not None:
+            return found
+desktop = pyatspi.Registry.getDesktop(0)
+for i in range(desktop.childCount):
+    app = desktop.getChildAtIndex(i)
+    if app is not None and app.get_process_id() == pid:
+        x = find(app)
+        if x is not None:
+            print(x)
+            break
+EOF
+}
+echo '{"trackedCityIDs": ["gn5128581", "gn2988507", "gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
+
+# language code, then the window title, search field and order button as the catalogue has them
+while IFS='|' read -r language settings search order; do
+  for scheme in default prefer-dark; do
+    shade=light; [ "$scheme" = prefer-dark ] && shade=dark
+    gsettings set org.gnome.desktop.interface color-scheme "$scheme"
+    LANG=$language.UTF-8 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+    wait_for 10 main_open || fail "$language: no chooser"
+    wait_for 10 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qF '$search'" ||
+      fail "$language: the search field is not in $language"
+    sleep 0.5
+    import -window root "$shots/languages-$language-chooser-$shade.png"
+    field=$(left_of text "$search") button=$(left_of "push button" "$order")
+    if [ "$language" = ar_EG ]; then
+      [ -n "$field" ] && [ -n "$button" ] && [ "$button" -lt "$field" ] ||
+        fail "$language: the order button ($button) is not left of the search field ($field)"
+    else
+      [ -n "$field" ] && [ -n "$button" ] && [ "$field" -lt "$button" ] ||
+        fail "$language: the search field ($field) is not left of the order button ($button)"
+    fi
+    read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+    wait_for 5 panel_open || fail "$language: the panel did not open"
+    sleep 0.5
+    import -window root "$shots/languages-$language-panel-$shade.png"
+    xdotool key Escape
+    wait_for 5 panel_closed || fail "$language: the panel did not close"
+    xdotool windowactivate --sync "$(find_app_window 700 760 | cut -d' ' -f1)" 2>/dev/null; xdotool key ctrl+comma
+    wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qF '$settings'" ||
+      fail "$language: Settings did not open as “$settings”"
+    sleep 0.5
+    import -window root "$shots/languages-$language-settings-$shade.png"
+    pass "$language, $shade: the chooser, the panel and Settings in the language, mirrored where it reads right to left"
+    kill "$app_pid"; wait "$app_pid" 2>/dev/null
+  done
+done <<'LANGUAGES'
+de_DE|Einstellungen|Städte und Zeitzonen suchen|Reihenfolge
+ja_JP|設定|都市とタイムゾーンを検索|並び順
+ar_EG|الإعدادات|البحث عن المدن والمناطق الزمنية|الترتيب
+LANGUAGES
+[ "$failed" -eq 0 ]

@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Fails when a shipped catalogue is behind the code or unfinished.
+
+Each catalogue is first brought up to date with the sources in a scratch
+copy (lupdate, as the build's update_translations does), so that a text
+added to the code and not yet translated counts as missing. Then every
+message must be finished, keep the source's placeholders, and follow the
+language's typography: German quotes „…“, French spaces before ; : ! ?
+and inside « », full-width punctuation in Japanese and Chinese, and the
+single "…" everywhere.
+
+usage: catalogues.py LUPDATE SOURCES.lst CATALOGUE.ts...
+"""
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+PLACEHOLDER = re.compile(r"%(?:n|L?\d)")
+CJK = r"[\u3040-\u30ff\u3400-\u9fff]"
+# Per language: (pattern that must not occur, why).
+TYPOGRAPHY = {
+    "de": [(r'["”]', 'uses " or ” rather than „…“')],
+    "fr": [(r" [;:!?»]", "has a plain space before ; : ! ? or »"), (r"« ", "has a plain space after «"),
+           (r"[^\s\u00a0\u202f(-][;!?](\s|$)", "has no space before ; ! ?")],
+    "ja": [(CJK + r"[,.:;?!()]", "has half-width punctuation after Japanese text")],
+    "zh_CN": [(CJK + r"[,.:;?!()]", "has half-width punctuation after Chinese text")],
+}
+ALL = [(r"\.\.\.", 'writes "..." rather than "…"')]
+
+
+def language_of(path):
+    return path.stem.split("_", 1)[1]
+
+
+def problems(path, language):
+    found = []
+    rules = ALL + TYPOGRAPHY.get(language, [])
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source = message.findtext("source") or ""
+            translation = message.find("translation")
+            where = f"{path.name}: {name}: {source[:60]!r}"
+            kind = translation.get("type")
+            if kind in ("unfinished", "vanished", "obsolete"):
+                found.append(f"{where} is {kind}")
+                continue
+            forms = [f.text or "" for f in translation.iter("numerusform")] or [translation.text or ""]
+            wanted = sorted(set(PLACEHOLDER.findall(source)))
+            for form in forms:
+                if not form.strip():
+                    found.append(f"{where} has an empty translation")
+                    continue
+                have = sorted(set(PLACEHOLDER.findall(form)))
+                # A language without plural forms may leave the number out of its one form.
+                if have != wanted and not (message.get("numerus") == "yes" and len(forms) == 1 and
+                                           sorted(set(wanted) - {"%n"}) == have):
+                    found.append(f"{where} has placeholders {have}, the source {wanted}")
+                for pattern, why in rules:
+                    if re.search(pattern, form):
+                        found.append(f"{where} {why}: {form[:60]!r}")
+                if language == "de" and form.count("„") != form.count("“"):
+                    found.append(f"{where} opens a quote other than with „: {form[:60]!r}")
+    return found
+
+
+def main():
+    lupdate, sources, catalogues = sys.argv[1], sys.argv[2], [Path(p) for p in sys.argv[3:]]
+    found = []
+    with tempfile.TemporaryDirectory() as scratch:
+        for catalogue in catalogues:
+            copy = Path(scratch) / catalogue.name
+            shutil.copyfile(catalogue, copy)
+            # English is the source: its catalogue has only the plural forms.
+            only = ["-pluralonly"] if language_of(catalogue) == "en" else []
+            subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", *only, "@" + sources, "-ts",
+                            str(copy)], check=True)
+            found += problems(copy, language_of(catalogue))
+    for line in found:
+        print(line)
+    print(f"{len(catalogues)} catalogues, {len(found)} problems")
+    return 1 if found else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
