@@ -34,7 +34,11 @@ QString installFirst(const QStringList& wanted, const QString& prefix, const QSt
 
 QString install(const QStringList& wanted)
 {
-    const QString folder = Bundle::resourcesDirectory() + QStringLiteral("/translations");
+    return install(wanted, Bundle::resourcesDirectory() + QStringLiteral("/translations"));
+}
+
+QString install(const QStringList& wanted, const QString& folder)
+{
     installFirst(wanted, QStringLiteral("qtbase_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     const QString language = installFirst(wanted, QStringLiteral("horavia_"), folder);
     // English is the source, but its plural forms ("1 city", "2 cities") come

@@ -13,5 +13,7 @@ namespace Translations {
 // and Horavia's each on its own; says which language Horavia's came in
 // (empty: the source texts). Needs the application object.
 QString install(const QStringList& wanted);
+// The same from another folder of Horavia's catalogues (a build's bundle).
+QString install(const QStringList& wanted, const QString& folder);
 
 } // namespace Translations

@@ -7,7 +7,8 @@ class QAction;
 class QKeyEvent;
 
 // The time cursor's commands, as the application makes them: Earlier and
-// Later (Left, Right), an hour either way (with Shift), a day either way
+// Later (Left, Right; the other way round in a right-to-left layout, as the
+// strip runs), an hour either way (with Shift), a day either way
 // (Page Up, Page Down) and Now (Home). The views bind their keys to these.
 struct TimeCommands {
     QAction* earlier = nullptr;

@@ -47,21 +47,25 @@ struct Drawn {
     }
     ClockRowLayout layout() const { return ClockRowPainter::layoutFor(content, texts, {}, QApplication::font(), 480); }
 
-    // Pixels of the highlight colour inside a part's box.
-    int tintPixels(Part part) const
+    // Pixels of the highlight colour inside a part's box, which a
+    // right-to-left row places from the right edge.
+    int tintPixels(Part part, Qt::LayoutDirection direction = Qt::LeftToRight) const
     {
         const QRect rect(0, 0, 480, ClockRowPainter::rowHeight(QApplication::font()));
         QImage image(rect.size(), QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         QPainter painter(&image);
+        painter.setLayoutDirection(direction);
         const QPalette palette = QApplication::palette();
         ClockRowPainter::paint(painter, rect, content, texts, {}, QApplication::font(), palette);
         painter.end();
         const auto slot = layout().parts[part];
+        const int left = direction == Qt::LeftToRight
+                             ? int(ClockRowPainter::horizontalInset + slot.x)
+                             : int(rect.width() - ClockRowPainter::horizontalInset - slot.x - slot.width);
         const QColor tint = palette.color(QPalette::Highlight);
         int count = 0;
-        for (int x = int(ClockRowPainter::horizontalInset + slot.x);
-             x < int(ClockRowPainter::horizontalInset + slot.x + slot.width); ++x)
+        for (int x = left; x < left + int(slot.width); ++x)
             for (int y = 0; y < image.height(); ++y) {
                 const QColor pixel = image.pixelColor(x, y);
                 if (pixel.alpha() > 200 && std::abs(pixel.red() - tint.red()) < 40 &&
@@ -118,20 +122,25 @@ private slots:
 
     void marker_data()
     {
-        addColumns<Selection, bool, bool>({"selection", "home", "drawn"});
-        QTest::newRow("checked") << Selection::checked << false << true;
-        QTest::newRow("unchecked keeps an empty column") << Selection::unchecked << false << false;
-        QTest::newRow("home pin") << Selection::hidden << true << true;
-        QTest::newRow("hidden, not home") << Selection::hidden << false << false;
+        addColumns<Selection, bool, Qt::LayoutDirection, bool>({"selection", "home", "direction", "drawn"});
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            const char* way = direction == Qt::LeftToRight ? "" : ", right to left";
+            QTest::addRow("checked%s", way) << Selection::checked << false << direction << true;
+            QTest::addRow("unchecked keeps an empty column%s", way)
+                << Selection::unchecked << false << direction << false;
+            QTest::addRow("home pin%s", way) << Selection::hidden << true << direction << true;
+            QTest::addRow("hidden, not home%s", way) << Selection::hidden << false << direction << false;
+        }
     }
 
     void marker()
     {
-        auto [selection, home, drawn] = fetchRow<Selection, bool, bool>({"selection", "home", "drawn"});
+        auto [selection, home, direction, drawn] =
+            fetchRow<Selection, bool, Qt::LayoutDirection, bool>({"selection", "home", "direction", "drawn"});
         const Drawn row(content("Asia/Tokyo", home, selection));
         QCOMPARE(row.layout().parts[Part::marker].width, 13.0);
-        QCOMPARE(row.tintPixels(Part::marker) > 0, drawn);
-        QCOMPARE(row.tintPixels(Part::title), 0);
+        QCOMPARE(row.tintPixels(Part::marker, direction) > 0, drawn);
+        QCOMPARE(row.tintPixels(Part::title, direction), 0);
     }
 
     void partsInOrder()

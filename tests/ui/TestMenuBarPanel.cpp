@@ -9,6 +9,7 @@
 #include "ui/ClockListView.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
+#include "ui/TimeStrip.h"
 #include "update/Updater.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -110,6 +112,35 @@ private slots:
         const auto panel = make();
         QCOMPARE(::structure(panel->layout()), expected);
         if (!rowsOf(*panel).isEmpty() && m_settings->showsHomeZone()) QVERIFY(rowsOf(*panel).first().content.isHome);
+    }
+
+    // The strip's day runs from its leading edge: rightwards, or leftwards
+    // in a right-to-left layout; a point and its instant map both ways, and
+    // the arrow pointing back in time is Earlier.
+    void stripRunsFromTheLeadingEdge_data()
+    {
+        addColumns<Qt::LayoutDirection, int, double>({"direction", "hour", "fromLeft"});
+        for (const auto& [hour, fraction] : {std::pair{0, 0.0}, {6, 0.25}, {18, 0.75}}) {
+            QTest::addRow("%02d:00 left to right", hour) << Qt::LeftToRight << hour << fraction;
+            QTest::addRow("%02d:00 right to left", hour) << Qt::RightToLeft << hour << 1 - fraction;
+        }
+    }
+    void stripRunsFromTheLeadingEdge()
+    {
+        const auto [direction, hour, fromLeft] =
+            fetchRow<Qt::LayoutDirection, int, double>({"direction", "hour", "fromLeft"});
+        m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};
+        QApplication::setLayoutDirection(direction);
+        const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        const auto panel = make();
+        QCOMPARE(m_commands->time().earlier->shortcut(),
+                 QKeySequence(direction == Qt::LeftToRight ? Qt::Key_Left : Qt::Key_Right));
+        auto* strip = panel->findChild<TimeStrip*>();
+        QVERIFY(strip);
+        strip->resize(416, strip->height()); // a 400-wide ruler between insets of 8
+        const QDateTime at(QDate(2026, 1, 15), QTime(hour, 0), QTimeZone::utc()); // home's day, in UTC
+        QCOMPARE(strip->xOf(at), 8 + 400 * fromLeft);
+        QCOMPARE(strip->instantAt(strip->xOf(at)), at);
     }
 
     void anOfferedUpdateHeadsTheActions()
