@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # horavia --print with no display at all: the lines, JSON a program can read,
-# the usage error, an unreadable settings file read as the defaults, and --follow printing again at the next minute (the clock
+# the usage error, the same in other languages, an unreadable settings file read as the defaults, and --follow printing again at the next minute (the clock
 # preloaded to 12:00:58 so the minute comes in two seconds).
 # Usage: print.sh APP
 app=$1
@@ -33,6 +33,19 @@ pass "--print=json --at reads back as JSON with Tokyo at midnight the next day"
 [ "$status" -eq 2 ] && grep -q '^Usage: horavia' "$work/err" || fail "a wrong format gave $status: $(cat "$work/err")"
 "$app" --frobnicate 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option did not exit with 2"
 pass "unknown options and formats: the usage on standard error, status 2"
+
+# In the session's language: the help and Horavia's own errors from its
+# catalogue, the parser's from Qt's, the day label too.
+help=$(LANG=de_DE.UTF-8 "$app" --help)
+grep -q '^Aufruf: horavia \[--toggle\]' <<<"$help" || fail "--help in German: $(head -1 <<<"$help")"
+wrong=$(LANG=fr_FR.UTF-8 "$app" --print=csv 2>&1)
+[ "$(head -1 <<<"$wrong")" = 'horavia: --print accepte text, line, json ou waybar, pas csv' ] ||
+  fail "a wrong format in French: $(head -1 <<<"$wrong")"
+unknown=$(LANG=ja_JP.UTF-8 "$app" --frobnicate 2>&1)
+grep -q 'frobnicate.*未知のオプション' <<<"$unknown" || fail "Qt's own error in Japanese: $(head -1 <<<"$unknown")"
+german=$(LANG=de_DE.UTF-8 "$app" --print --at 2026-12-09T15:00Z)
+grep -q '^Tokyo, Tokyo 00:00 Morgen$' <<<"$german" || fail "--print in German: $german"
+pass "the help, the errors and the day labels in German, French and Japanese"
 
 printf '{"trackedCityIDs": [' >"$XDG_CONFIG_HOME/horavia/settings.json"
 defaults=$("$app" --print) || fail "--print with an unreadable settings file exited with $?"

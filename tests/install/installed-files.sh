@@ -46,6 +46,9 @@ check "the entry and the metainfo speak the eight languages" bash -c \
   "for l in de fr es pt_BR ja zh_CN ar he; do grep -q \"^GenericName\\[\$l\\]=\" '$usr/share/applications/$id.desktop' &&
      grep -q \"^Comment\\[\$l\\]=\" '$usr/share/applications/$id.desktop' &&
      grep -q \"<summary xml:lang=.\$l.>\" '$usr/share/metainfo/$id.metainfo.xml' || exit 1; done"
+check "the bundle holds the eight catalogues, not the pseudo-language" bash -c \
+  "for l in de fr es pt_BR ja zh_CN ar he; do test -s \"$usr/lib/horavia/Horavia.app/Contents/Resources/translations/horavia_\$l.qm\" || exit 1; done;
+   ! ls '$usr/lib/horavia/Horavia.app/Contents/Resources/translations' | grep -q qps"
 check "appstreamcli validates the metainfo" appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
 check "the metainfo launches the desktop entry" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
   "$usr/share/metainfo/$id.metainfo.xml"

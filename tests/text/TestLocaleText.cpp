@@ -76,6 +76,28 @@ private slots:
         QCOMPARE(LocaleText::offset(seconds, icu::Locale(locale.constData())), expected);
     }
 
+    // A name put into a sentence is set apart only where the sentence reads
+    // right to left; elsewhere the text stays as it is.
+    void isolation_data()
+    {
+        addColumns<QByteArray, QString>({"interface", "expected"});
+        QTest::newRow("English") << QByteArray("en") << u"New York"_s;
+        QTest::newRow("German") << QByteArray("de") << u"New York"_s;
+        QTest::newRow("Arabic") << QByteArray("ar") << u"\u2068New York\u2069"_s;
+        QTest::newRow("Hebrew") << QByteArray("he") << u"\u2068New York\u2069"_s;
+    }
+    void isolation()
+    {
+        const auto [interface, expected] = fetchRow<QByteArray, QString>({"interface", "expected"});
+        const icu::Locale before = LocaleText::interfaceLocale();
+        LocaleText::setInterfaceLocale(icu::Locale(interface.constData()));
+        const QString isolated = LocaleText::isolated(u"New York"_s);
+        const QString empty = LocaleText::isolated(QString());
+        LocaleText::setInterfaceLocale(before);
+        QCOMPARE(isolated, expected);
+        QCOMPARE(empty, QString());
+    }
+
     void lists_data()
     {
         addColumns<QByteArray, QStringList>({"locale", "expected"}); // of one, two and three cities
