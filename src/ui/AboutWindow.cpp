@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,7 +58,12 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         const RowButtonStyle style = RowButtonStyle::look(isDown(), m_hovering, palette());
         style.paintBackground(painter, QRectF(rect()));
-        const QRectF icon(RowButtonStyle::horizontalInset, (height() - iconSide) / 2.0, iconSide, iconSide);
+        // Laid out left to right, then mirrored whole in a right-to-left window.
+        const auto visual = [this](const QRectF& logical) {
+            return QRectF(QStyle::visualRect(layoutDirection(), rect(), logical.toAlignedRect()));
+        };
+        const QRectF icon =
+            visual(QRectF(RowButtonStyle::horizontalInset, (height() - iconSide) / 2.0, iconSide, iconSide));
         QPainterPath corners;
         corners.addRoundedRect(icon, 8, 8);
         painter.save();
@@ -65,7 +71,7 @@ protected:
         painter.drawPixmap(icon.toRect(), m_icon.pixmap(QSize(iconSide, iconSide), devicePixelRatioF()));
         painter.restore();
 
-        const qreal left = icon.right() + 10;
+        const qreal left = RowButtonStyle::horizontalInset + iconSide + 10;
         const QFont name = Controls::scaled(font(), 1.0, QFont::Medium);
         const QFont caption = Controls::scaled(font(), Controls::caption);
         const qreal nameHeight = QFontMetricsF(name).height();
@@ -73,12 +79,13 @@ protected:
         const qreal top = (height() - total) / 2;
         painter.setPen(style.foreground);
         painter.setFont(name);
-        painter.drawText(QRectF(left, top, width() - left, nameHeight), Qt::AlignLeft | Qt::AlignVCenter, text());
+        painter.drawText(visual(QRectF(left, top, width() - left, nameHeight)), Qt::AlignLeft | Qt::AlignVCenter,
+                         text());
         QColor secondary = style.foreground;
         secondary.setAlphaF(0.6);
         painter.setPen(secondary);
         painter.setFont(caption);
-        painter.drawText(QRectF(left, top + nameHeight + 1, width() - left, QFontMetricsF(caption).height()),
+        painter.drawText(visual(QRectF(left, top + nameHeight + 1, width() - left, QFontMetricsF(caption).height())),
                          Qt::AlignLeft | Qt::AlignVCenter, m_entry.tagline);
     }
     void enterEvent(QEnterEvent* event) override
