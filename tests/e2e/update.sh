@@ -115,10 +115,10 @@ update_open || fail "the update window closed on a failed install"
 "$codesign" verify "$installed" >/dev/null || fail "the running bundle no longer verifies"
 [ -z "$(ls -A "$apps" | grep -v '^Horavia.app$')" ] || fail "a failed install left $(ls -A "$apps")"
 import -window root "$shots/update-tampered.png"
+tree=$(/usr/bin/python3 "$(dirname "$0")/accessible.py" "$app_pid")
+grep -q '⟦Śóftwáré Úpdáté⟧' <<<"$tree" || fail "the update window is not in the tree"
 unmarked=$(/usr/bin/python3 "$(dirname "$0")/accessible.py" "$app_pid" --unmarked '^(UTC|© 20[0-9]{2} )')
 [ -z "$unmarked" ] || fail "the update window left texts untranslated: $(echo "$unmarked" | tr '\n' ';')"
-/usr/bin/python3 "$(dirname "$0")/accessible.py" "$app_pid" | grep -q '⟦Śóftwáré Úpdáté⟧' ||
-  fail "the update window is not in the tree"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+comma; sleep 0.8
 import -window root "$shots/update-tampered-settings.png"
 pass "a tampered release fails in the update window and leaves the bundle untouched"
