@@ -91,15 +91,15 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>إعادة تعيين</translation>
+        <translation>صفّر</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>إلغاء</translation>
+        <translation>ألغِ</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>حفظ</translation>
+        <translation>احفظ</translation>
     </message>
     <message>
         <source>to</source>

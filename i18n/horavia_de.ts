@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Sichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>to</source>
@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>Widerrufen</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Search</source>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Restablecer</translation>
+        <translation>Reinicializar</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>איפוס</translation>
+        <translation>אפס</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>שמירה</translation>
+        <translation>שמור</translation>
     </message>
     <message>
         <source>to</source>
@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>ביטול פעולה</translation>
+        <translation>בטל</translation>
     </message>
     <message>
         <source>Search</source>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Redefinir</translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Cancel</source>

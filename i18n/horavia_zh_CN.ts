@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>撤销</translation>
+        <translation>撤消</translation>
     </message>
     <message>
         <source>Search</source>
