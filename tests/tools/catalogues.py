@@ -9,7 +9,11 @@ language's typography: German quotes „…“, French spaces before ; : ! ?
 and inside « », full-width punctuation in Japanese and Chinese, and the
 single "…" everywhere.
 
-usage: catalogues.py LUPDATE SOURCES.lst CATALOGUE.ts...
+Standard actions (Save, Cancel, Reset, Undo) must read as Qt's own
+catalogue for the language has them, so that they match the text field's
+menu and the standard buttons beside them.
+
+usage: catalogues.py LUPDATE LCONVERT QT_TRANSLATIONS SOURCES.lst CATALOGUE.ts...
 """
 import re
 import shutil
@@ -30,13 +34,38 @@ TYPOGRAPHY = {
     "zh_CN": [(CJK + r"[,.:;?!()]", "has half-width punctuation after Chinese text")],
 }
 ALL = [(r"\.\.\.", 'writes "..." rather than "…"')]
+# Our source text: Qt's context and source for the same action.
+STANDARD = {"Save": ("QPlatformTheme", "Save"), "Cancel": ("QPlatformTheme", "Cancel"),
+            "Reset": ("QPlatformTheme", "Reset"), "Undo": ("QWidgetTextControl", "&Undo")}
+
+
+def plain(text):
+    """An action's words without its mnemonic: "&Undo", "元に戻す(&U)"."""
+    return re.sub(r"\(&\w\)$", "", text or "").replace("&", "")
+
+
+def qt_terms(lconvert, folder, language, scratch):
+    """Qt's words for the standard actions in `language`, or none without its catalogue."""
+    catalogue = Path(folder) / f"qtbase_{language}.qm"
+    if not catalogue.exists():
+        return {}
+    out = Path(scratch) / f"qtbase_{language}.ts"
+    subprocess.run([lconvert, "-i", str(catalogue), "-o", str(out)], check=True)
+    wanted = {pair: ours for ours, pair in STANDARD.items()}
+    terms = {}
+    for context in ET.parse(out).getroot().iter("context"):
+        for message in context.iter("message"):
+            ours = wanted.get((context.findtext("name"), message.findtext("source")))
+            if ours:
+                terms[ours] = plain(message.findtext("translation"))
+    return terms
 
 
 def language_of(path):
     return path.stem.split("_", 1)[1]
 
 
-def problems(path, language):
+def problems(path, language, standard):
     found = []
     rules = ALL + TYPOGRAPHY.get(language, [])
     for context in ET.parse(path).getroot().iter("context"):
@@ -63,13 +92,16 @@ def problems(path, language):
                 for pattern, why in rules:
                     if re.search(pattern, form):
                         found.append(f"{where} {why}: {form[:60]!r}")
+                if source in standard and plain(form) != standard[source]:
+                    found.append(f"{where} reads {form!r}, Qt's own {standard[source]!r}")
                 if language == "de" and form.count("„") != form.count("“"):
                     found.append(f"{where} opens a quote other than with „: {form[:60]!r}")
     return found
 
 
 def main():
-    lupdate, sources, catalogues = sys.argv[1], sys.argv[2], [Path(p) for p in sys.argv[3:]]
+    lupdate, lconvert, qt_folder, sources = sys.argv[1:5]
+    catalogues = [Path(p) for p in sys.argv[5:]]
     found = []
     with tempfile.TemporaryDirectory() as scratch:
         for catalogue in catalogues:
@@ -79,7 +111,8 @@ def main():
             only = ["-pluralonly"] if language_of(catalogue) == "en" else []
             subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", *only, "@" + sources, "-ts",
                             str(copy)], check=True)
-            found += problems(copy, language_of(catalogue))
+            language = language_of(catalogue)
+            found += problems(copy, language, qt_terms(lconvert, qt_folder, language, scratch))
     for line in found:
         print(line)
     print(f"{len(catalogues)} catalogues, {len(found)} problems")
