@@ -28,7 +28,7 @@ wait_for 5 panel_closed || fail "a second --toggle did not close the panel"
 kill -0 "$app_pid" 2>/dev/null || fail "the running copy died"
 pass "--toggle again closes it; the running copy stays"
 toggle
-wait_for 5 panel_open || fail "a third --toggle did not open the panel again"
+wait_for 5 panel_open || fail "a third --toggle did not open the panel again: $(cat "$work/toggle.log")"
 pass "and opens it again"
 toggle
 wait_for 5 panel_closed || fail "a fourth --toggle did not close the panel"
