@@ -24,27 +24,34 @@ icu::UnicodeString icuText(const QString& text)
     return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()));
 }
 
-icu::Locale& interfaceLocaleStore()
+// The interface's locale, and whether it reads right to left: asked of
+// every name put into a sentence, and ICU works that out from the script.
+struct Interface {
+    icu::Locale locale = icu::Locale::getDefault();
+    bool rightToLeft = locale.isRightToLeft();
+};
+
+Interface& interfaceStore()
 {
-    static icu::Locale locale = icu::Locale::getDefault();
-    return locale;
+    static Interface current;
+    return current;
 }
 
 } // namespace
 
 const icu::Locale& interfaceLocale()
 {
-    return interfaceLocaleStore();
+    return interfaceStore().locale;
 }
 
 void setInterfaceLocale(const icu::Locale& locale)
 {
-    interfaceLocaleStore() = locale;
+    interfaceStore() = {locale, bool(locale.isRightToLeft())};
 }
 
 QString isolated(const QString& text)
 {
-    if (text.isEmpty() || interfaceLocale().isRightToLeft() == false) return text;
+    if (text.isEmpty() || !interfaceStore().rightToLeft) return text;
     return QChar(0x2068) + text + QChar(0x2069); // FIRST STRONG ISOLATE … POP DIRECTIONAL ISOLATE
 }
 
