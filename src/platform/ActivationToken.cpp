@@ -1,6 +1,6 @@
 #include "ActivationToken.h"
 
-#include <QGuiApplication>
+#include <algorithm>
 
 namespace ActivationToken {
 
@@ -15,15 +15,6 @@ QString ofLaunch()
 {
     const QString wayland = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     return isUsable(wayland) ? wayland : qEnvironmentVariable("DESKTOP_STARTUP_ID");
-}
-
-void use(const QString& token)
-{
-    if (!isUsable(token)) return;
-    // Qt's Wayland windows read the first at their next activation; on X11
-    // the second is the startup notification's id.
-    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    qputenv(wayland ? "XDG_ACTIVATION_TOKEN" : "DESKTOP_STARTUP_ID", token.toLatin1());
 }
 
 } // namespace ActivationToken

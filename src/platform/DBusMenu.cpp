@@ -310,3 +310,4 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Event& 
 }
 
 #include "DBusMenu.moc"
+#include "moc_DBusMenu.cpp"

@@ -185,3 +185,5 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, GlobalShortcut::B
     argument.endStructure();
     return argument;
 }
+
+#include "moc_GlobalShortcut.cpp"

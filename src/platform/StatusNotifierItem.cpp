@@ -288,3 +288,4 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierIte
 }
 
 #include "StatusNotifierItem.moc"
+#include "moc_StatusNotifierItem.cpp"

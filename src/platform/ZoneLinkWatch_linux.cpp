@@ -64,3 +64,5 @@ void ZoneLinkWatch::readEvents()
     }
     if (named && !m_settle->isActive()) m_settle->start();
 }
+
+#include "moc_ZoneLinkWatch.cpp"

@@ -36,6 +36,10 @@ done
 # wait in the services module until an update or a calendar file needs them.
 check "the windows' module loads no network, crypto, archive or calendar library" bash -c \
   "! readelf -d '$usr/lib/horavia/Horavia.app/Contents/libhoravia-gui.so' | grep -E 'Qt6Network|libcrypto|libarchive|libical'"
+# `--print` pays only for Qt Core and ICU: the windows' libraries and D-Bus
+# come with the module, when the application starts.
+check "the executable loads no Gui, Widgets or D-Bus library" bash -c \
+  "! readelf -d '$usr/lib/horavia/Horavia.app/Contents/Horavia' | grep -E 'Qt6Gui|Qt6Widgets|Qt6DBus|Qt6Network'"
 check "the launcher prints the clocks with no display" bash -c \
   "env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME='$root/config' '$usr/bin/horavia' --print | grep -q '[0-9]:[0-9][0-9]'"
 check "desktop-file-validate accepts the entry" desktop-file-validate "$usr/share/applications/$id.desktop"
