@@ -13,11 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QTimeZone zone(const char* id)
-{
-    return QTimeZone(QByteArray(id));
-}
-
 const QString nnbsp = u"\u202F"_s; // CLDR puts a narrow no-break space before AM/PM
 
 } // namespace

@@ -1,11 +1,12 @@
 #include "../support/DataTable.h"
+#include "../support/ManualTimer.h"
+#include "../support/TestValues.h"
 #include "clock/Clock.h"
 #include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DisplayedTime.h"
 #include "planning/ClockChange.h"
 #include "planning/Overlap.h"
-#include "platform/ContinuousTimer.h"
 #include "services/CalendarInvite.h"
 #include "text/LocaleText.h"
 
@@ -19,16 +20,6 @@ Q_DECLARE_METATYPE(DisplayedTime::Move)
 Q_DECLARE_METATYPE(DayPart)
 
 namespace {
-
-QDateTime utc(const char* iso)
-{
-    return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate).toUTC();
-}
-
-QTimeZone zone(const char* id)
-{
-    return QTimeZone(QByteArray(id));
-}
 
 const ClockEntry tokyoEntry = [] {
     ClockEntry made;
@@ -63,7 +54,7 @@ private slots:
 
         const auto row = [](const char* name, const char* home, const char* start, bool live, Move move, int step,
                             const QStringList& expected) {
-            QTest::newRow(name) << QByteArray(home) << utc(start) << live << move << step << expected;
+            QTest::newRow(name) << QByteArray(home) << instant(start) << live << move << step << expected;
         };
         row("from now, forward to the next multiple", "UTC", "2026-01-15T15:23:40Z", true, Move::stepForward, 30,
             {"2026-01-15T15:30:00Z"});
@@ -107,23 +98,18 @@ private slots:
 
     void rangeAndLive()
     {
-        QDateTime wall = utc("2026-01-15T12:07:00Z");
-        struct StillTimer final : ContinuousTimer {
-            void start(double) override {}
-            void stop() override {}
-            bool isActive() const override { return false; }
-        };
+        QDateTime wall = instant("2026-01-15T12:07:00Z");
         Clock clock(
-            wall, [&] { return wall; }, std::make_unique<StillTimer>());
+            wall, [&] { return wall; }, std::make_unique<ManualTimer>());
         DisplayedTime time(
             clock, [] { return 30; }, [] { return QTimeZone::utc(); });
         time.setInstant(wall.addDays(9));
-        QCOMPARE(time.instant(), utc("2026-01-22T12:00:00Z")); // the last multiple inside a week
+        QCOMPARE(time.instant(), instant("2026-01-22T12:00:00Z")); // the last multiple inside a week
         // What views draw ahead: a step either way, but none past the range.
-        QCOMPARE(time.likelyNext(), QList<QDateTime>{utc("2026-01-22T11:30:00Z")});
+        QCOMPARE(time.likelyNext(), QList<QDateTime>{instant("2026-01-22T11:30:00Z")});
         time.setInstant(wall.addDays(-9));
-        QCOMPARE(time.instant(), utc("2026-01-08T12:30:00Z"));
-        QCOMPARE(time.likelyNext(), QList<QDateTime>{utc("2026-01-08T13:00:00Z")});
+        QCOMPARE(time.instant(), instant("2026-01-08T12:30:00Z"));
+        QCOMPARE(time.likelyNext(), QList<QDateTime>{instant("2026-01-08T13:00:00Z")});
         QVERIFY(!time.isLive());
         time.goLive();
         QCOMPARE(time.instant(), wall);
@@ -159,7 +145,7 @@ private slots:
         const auto row = [](const char* name, const char* hours, const char* zoneId, const char* region, const char* at,
                             DayPart part) {
             QTest::newRow(name) << QString::fromLatin1(hours) << QByteArray(zoneId) << QString::fromLatin1(region)
-                                << utc(at) << part;
+                                << instant(at) << part;
         };
         // 2026-01-16 is a Friday.
         row("Berlin, Friday 10:00", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-16T09:00:00Z", DayPart::working);
@@ -196,30 +182,30 @@ private slots:
         const auto newYork = person("New York", "America/New_York", "US");
         const auto tokyo = person("Tokyo", "Asia/Tokyo", "JP");
         // Thursday 2026-01-15, 12:00 UTC.
-        QTest::newRow("London and New York: 14:00 UTC")
-            << QList{london, newYork} << utc("2026-01-15T12:00:00Z") << utc("2026-01-15T14:00:00Z") << QStringList();
-        QTest::newRow("again from there: the next day")
-            << QList{london, newYork} << utc("2026-01-15T14:00:00Z") << utc("2026-01-16T14:00:00Z") << QStringList();
-        QTest::newRow("over the weekend to Monday")
-            << QList{london, newYork} << utc("2026-01-16T18:00:00Z") << utc("2026-01-19T14:00:00Z") << QStringList();
+        QTest::newRow("London and New York: 14:00 UTC") << QList{london, newYork} << instant("2026-01-15T12:00:00Z")
+                                                        << instant("2026-01-15T14:00:00Z") << QStringList();
+        QTest::newRow("again from there: the next day") << QList{london, newYork} << instant("2026-01-15T14:00:00Z")
+                                                        << instant("2026-01-16T14:00:00Z") << QStringList();
+        QTest::newRow("over the weekend to Monday") << QList{london, newYork} << instant("2026-01-16T18:00:00Z")
+                                                    << instant("2026-01-19T14:00:00Z") << QStringList();
         QTest::newRow("with Tokyo no full overlap: the best leaves Tokyo out")
-            << QList{london, newYork, tokyo} << utc("2026-01-15T12:00:00Z") << utc("2026-01-15T14:00:00Z")
+            << QList{london, newYork, tokyo} << instant("2026-01-15T12:00:00Z") << instant("2026-01-15T14:00:00Z")
             << QStringList{"Tokyo"};
         QTest::newRow("Riyadh and Berlin share Monday to Thursday")
             << QList{person("Riyadh", "Asia/Riyadh", "SA"), person("Berlin", "Europe/Berlin", "DE")}
-            << utc("2026-01-15T15:00:00Z") << utc("2026-01-19T08:00:00Z") << QStringList();
+            << instant("2026-01-15T15:00:00Z") << instant("2026-01-19T08:00:00Z") << QStringList();
         QTest::newRow("Nepal's quarter hour goes to home's half-hour grid")
-            << QList{person("Kathmandu", "Asia/Kathmandu", "NP"), london} << utc("2026-01-15T00:00:00Z")
-            << utc("2026-01-15T09:00:00Z") << QStringList();
+            << QList{person("Kathmandu", "Asia/Kathmandu", "NP"), london} << instant("2026-01-15T00:00:00Z")
+            << instant("2026-01-15T09:00:00Z") << QStringList();
         // Cairo's clocks skip 00:00-01:00 that night: its span ends at 22:00 UTC,
         // just as London's begins, so the two never meet.
         QTest::newRow("a span ending in a skipped hour ends at the jump")
             << QList{person("Cairo", "Africa/Cairo", "EG", {QTime(16, 0), QTime(0, 30)}),
                      person("London", "Europe/London", "GB", {QTime(23, 0), QTime(23, 30)})}
-            << utc("2026-04-23T12:00:00Z") << utc("2026-04-23T14:00:00Z") << QStringList{"London"};
+            << instant("2026-04-23T12:00:00Z") << instant("2026-04-23T14:00:00Z") << QStringList{"London"};
         QTest::newRow("a night shift meets a day in Tokyo")
-            << QList{person("Night", "UTC", "GB", {QTime(22, 0), QTime(6, 0)}), tokyo} << utc("2026-01-15T06:00:00Z")
-            << utc("2026-01-16T00:00:00Z") << QStringList();
+            << QList{person("Night", "UTC", "GB", {QTime(22, 0), QTime(6, 0)}), tokyo}
+            << instant("2026-01-15T06:00:00Z") << instant("2026-01-16T00:00:00Z") << QStringList();
     }
 
     void overlaps()
@@ -241,7 +227,7 @@ private slots:
     {
         addColumns<QByteArray, QByteArray, QDateTime, QString>({"home", "zone", "at", "expected"});
         const auto row = [](const char* name, const char* home, const char* zone, const char* at, const char* text) {
-            QTest::newRow(name) << QByteArray(home) << QByteArray(zone) << utc(at) << QString::fromUtf8(text);
+            QTest::newRow(name) << QByteArray(home) << QByteArray(zone) << instant(at) << QString::fromUtf8(text);
         };
         const char* january = "2026-01-15T12:00:00Z";
         row("Tokyo from Berlin", "Europe/Berlin", "Asia/Tokyo", january, "+8h");
@@ -267,7 +253,7 @@ private slots:
     {
         addColumns<QByteArray, QDateTime, QString>({"zone", "at", "expected"});
         const auto row = [](const char* name, const char* zone, const char* at, const char* text) {
-            QTest::newRow(name) << QByteArray(zone) << utc(at) << QString::fromLatin1(text);
+            QTest::newRow(name) << QByteArray(zone) << instant(at) << QString::fromLatin1(text);
         };
         row("Berlin falls back", "Europe/Berlin", "2026-10-20T12:00:00Z", "Clocks go back 1 hour on Sun, Oct 25");
         row("more than a week ahead", "Europe/Berlin", "2026-10-17T12:00:00Z", "");
@@ -296,7 +282,7 @@ private slots:
     {
         addColumns<QDateTime, QString>({"at", "expected"});
         const auto row = [](const char* name, const char* at, const char* text) {
-            QTest::newRow(name) << utc(at) << QString::fromUtf8(text).replace(u'_', u'\u202F');
+            QTest::newRow(name) << instant(at) << QString::fromUtf8(text).replace(u'_', u'\u202F');
         };
         row("two days ahead", "2026-12-09T14:00:00Z", "Wed, Dec 9, 3:00_PM · in 2 days");
         row("hours ago", "2026-12-07T10:00:00Z", "Mon, Dec 7, 11:00_AM · 3 hours ago");
@@ -309,7 +295,7 @@ private slots:
         auto [at, expected] = fetchRow<QDateTime, QString>({"at", "expected"});
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("Europe/Berlin"),
                                        icu::Locale("en_US"));
-        QCOMPARE(formatter.chosenInstantText(at, utc("2026-12-07T13:00:00Z")), expected);
+        QCOMPARE(formatter.chosenInstantText(at, instant("2026-12-07T13:00:00Z")), expected);
     }
 
     // --at: an offset or Z as given; a wall-clock time in home's zone (a
@@ -345,9 +331,9 @@ private slots:
     {
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("UTC"),
                                        icu::Locale("en_US"));
-        const QDateTime at = utc("2026-12-09T14:00:00Z");
+        const QDateTime at = instant("2026-12-09T14:00:00Z");
         const QByteArray file = CalendarInvite::make(ClockExport::lines({tokyoEntry}, formatter, at).join(u'\n'), at,
-                                                     utc("2026-12-07T10:00:00Z"));
+                                                     instant("2026-12-07T10:00:00Z"));
         const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
             icalparser_parse_string(file.constData()), icalcomponent_free);
         QVERIFY(calendar);

@@ -12,9 +12,26 @@
 
 using namespace Qt::StringLiterals;
 
-// The desktop's portal, as far as the shortcut needs it, on a connection of
-// its own: each request answered on its request path a moment later, as the
-// portal does once the user has chosen.
+namespace {
+
+// A request's path for `sender`, answered a moment later, as the portal does
+// once the user has chosen.
+QDBusObjectPath answerLater(QObject* portal, const QString& sender, const QVariantMap& options, uint code,
+                            const QVariantMap& results)
+{
+    const QString path = u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(
+        sender.mid(1).replace(u'.', u'_'), options.value(u"handle_token"_s).toString());
+    QTimer::singleShot(10, portal, [path, code, results] {
+        QDBusMessage signal = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+        signal << code << results;
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s).send(signal);
+    });
+    return QDBusObjectPath(path);
+}
+
+} // namespace
+
+// The desktop's portal, as far as the shortcut needs it, on a connection of its own.
 class FakePortal : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
@@ -67,16 +84,7 @@ public slots:
 private:
     QDBusObjectPath answer(const QVariantMap& options, const QVariantMap& results)
     {
-        QString sender = message().service().mid(1);
-        sender.replace(u'.', u'_');
-        const QString path =
-            u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(sender, options.value(u"handle_token"_s).toString());
-        QTimer::singleShot(10, this, [path, results] {
-            QDBusMessage signal = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
-            signal << 0u << results;
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s).send(signal);
-        });
-        return QDBusObjectPath(path);
+        return answerLater(this, message().service(), options, 0, results);
     }
 };
 
@@ -126,16 +134,7 @@ public slots:
 private:
     QDBusObjectPath answer(const QVariantMap& options)
     {
-        QString sender = QDBusConnection::sessionBus().baseService().mid(1);
-        sender.replace(u'.', u'_');
-        const QString path =
-            u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(sender, options.value(u"handle_token"_s).toString());
-        QTimer::singleShot(10, this, [this, path] {
-            QDBusMessage signal = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
-            signal << code << QVariantMap{{u"uris"_s, uris}};
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s).send(signal);
-        });
-        return QDBusObjectPath(path);
+        return answerLater(this, QDBusConnection::sessionBus().baseService(), options, code, {{u"uris"_s, uris}});
     }
 };
 

@@ -42,13 +42,6 @@ QDBusMessage callOn(const QString& service, const QString& path, const QString& 
     return hostBus().call(call, QDBus::BlockWithGui, 5000);
 }
 
-QVariant propertyOf(const QString& service, const QString& interface, const QString& name)
-{
-    const QDBusMessage reply = callOn(service, QLatin1String(StatusNotifierItem::itemPath),
-                                      u"org.freedesktop.DBus.Properties"_s, u"Get"_s, {interface, name});
-    return reply.arguments().value(0).value<QDBusVariant>().variant();
-}
-
 // The labels of the menu's items in order, as a host reads them ("-" for a
 // separator, "(hidden)" and "(off)" after an item so marked).
 QStringList menuLines(const QString& service)
@@ -100,7 +93,9 @@ private slots:
         QCOMPARE(DBusMenu::label(text), label);
     }
 
-    // Over the bus, as a host reads and clicks it.
+    // Over the bus, as a host reads and clicks it: what the end-to-end run
+    // with a real host cannot make, hidden and disabled items, a click on
+    // them, a menu open while the actions change, the pixels' byte order.
     void theItemAndItsMenu()
     {
         QAction show(u"Show Clocks"_s), settings(u"Settings…"_s), update(u"A New Version Is Available"_s),
@@ -117,22 +112,13 @@ private slots:
         item.setVisible(true);
         QVERIFY(registered.wait(5000));
         QCOMPARE(m_watcher.registered, QStringList{item.serviceName()});
-        QVERIFY(item.serviceName().startsWith(u"org.kde.StatusNotifierItem-"_s));
 
         const QString service = item.serviceName();
-        const QString sni = u"org.kde.StatusNotifierItem"_s;
-        QCOMPARE(propertyOf(service, sni, u"Title"_s).toString(), u"Horavia"_s);
-        QCOMPARE(propertyOf(service, sni, u"IconName"_s).toString(), u"org.horavia.Horavia"_s);
         QCOMPARE(menuLines(service), (QStringList{"Show Clocks", "-", "A New Version Is Available (hidden)",
                                                   "Settings…", "Check for Updates… (off)"}));
-        // The pixels at the panel's sizes, alpha first, in network byte order.
-        QList<int> sides;
-        for (const StatusNotifierItem::Pixmap& pixmap : item.pixmaps()) {
-            sides.append(pixmap.width);
-            QCOMPARE(pixmap.argb.size(), pixmap.width * pixmap.height * 4);
+        // The pixels alpha first, in network byte order.
+        for (const StatusNotifierItem::Pixmap& pixmap : item.pixmaps())
             QCOMPARE(pixmap.argb.left(4), QByteArray("\xff\x10\x20\x30", 4));
-        }
-        QCOMPARE(sides, (QList<int>{16, 22, 24, 32, 44, 48, 64}));
 
         // A click on an item runs its action; one hidden or switched off does nothing.
         QSignalSpy shown(&show, &QAction::triggered), refused(&check, &QAction::triggered);
@@ -158,13 +144,6 @@ private slots:
                {0, u"closed"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
         QCOMPARE(layouts.count(), 1);
         QCOMPARE(menuLines(service), QStringList{"Settings…"});
-
-        // A watcher that comes up anew (the panel restarted) takes the item in again.
-        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"desktop"_s);
-        m_watcher.registered.clear();
-        QVERIFY(desktop.unregisterService(QLatin1String(StatusNotifierItem::watcherService)));
-        QVERIFY(desktop.registerService(QLatin1String(StatusNotifierItem::watcherService)));
-        QTRY_COMPARE(m_watcher.registered, QStringList{service});
 
         item.setVisible(false);
         QTRY_VERIFY(!hostBus().interface()->isServiceRegistered(service).value());

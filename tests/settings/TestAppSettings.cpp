@@ -299,17 +299,11 @@ private slots:
     {
         const auto settings = make();
         QSignalSpy changes(settings.get(), &AppSettings::changed);
-        for (const char* id : {"tok", "ny", "la", "lon"})
+        for (const char* id : {"tok", "ny", "la", "lon", "ny", "lon"})
             settings->toggleShownInTray(QString::fromLatin1(id));
-        QCOMPARE(settings->trayCityIDs(), (QStringList{"tok", "ny", "la"}));
-        QVERIFY(!settings->mayShowInTray(u"lon"_s));
-        QVERIFY(settings->mayShowInTray(u"ny"_s));
-        QCOMPARE(heard(changes, SettingKey::trayCityIDs), 3);
-        settings->toggleShownInTray(u"ny"_s);
-        settings->toggleShownInTray(u"lon"_s);
         QCOMPARE(settings->trayCityIDs(), (QStringList{"tok", "la", "lon"}));
-        QCOMPARE(m_store.values.value(keyName(SettingKey::trayCityIDs)).toStringList(),
-                 (QStringList{"tok", "la", "lon"}));
+        QCOMPARE(heard(changes, SettingKey::trayCityIDs), 5); // the refused fourth changes nothing
+        QCOMPARE(m_store.values.value(keyName(SettingKey::trayCityIDs)).toStringList(), settings->trayCityIDs());
     }
 
     // The application stays reachable: the last of the tray icon and the

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <sys/stat.h>
 
@@ -14,6 +15,11 @@
 inline QDateTime instant(const char* iso)
 {
     return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODateWithMs);
+}
+
+inline QTimeZone zone(const char* id)
+{
+    return QTimeZone(QByteArray(id));
 }
 
 inline QStringList idsOf(const QList<City>& cities)

@@ -25,8 +25,6 @@
 
 using namespace Qt::StringLiterals;
 
-using Phase = Updater::Phase;
-
 namespace {
 
 const QStringList actionRows{"Choose Cities…", "Settings…", "About Horavia", "Quit Horavia"};
@@ -141,17 +139,6 @@ private slots:
         const QDateTime at(QDate(2026, 1, 15), QTime(hour, 0), QTimeZone::utc()); // home's day, in UTC
         QCOMPARE(strip->xOf(at), 8 + 400 * fromLeft);
         QCOMPARE(strip->instantAt(strip->xOf(at)), at);
-    }
-
-    void anOfferedUpdateHeadsTheActions()
-    {
-        m_store.values = {{"trackedCityIDs", QStringList{}}, {"showsHomeZone", false}};
-        const auto panel = make();
-        const QStringList none{"No cities yet", "divider"};
-        m_updater->setPhase(Phase::available("Notes"));
-        QCOMPARE(::structure(panel->layout()), none + QStringList{"A New Version Is Available"} + actionRows);
-        m_updater->setPhase(Phase::installing());
-        QCOMPARE(::structure(panel->layout()), none + actionRows);
     }
 
     // A tick redraws the rows and keeps the list; only a new list starts it afresh.

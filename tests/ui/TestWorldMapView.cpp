@@ -243,16 +243,6 @@ private slots:
         // A wider widget keeps the map's proportions, centred.
         view.resize(1000, 284);
         QCOMPARE(view.mapRect(), QRectF((1000 - 720) / 2.0, 0, 720, 284));
-
-        // With no catalogue, a click focuses the clicked spot itself.
-        const CityDatabase empty(u"/nonexistent.json"_s);
-        Shown bareShown;
-        const auto bare = makeView(bareShown, true, false, &empty);
-        QTest::mouseClick(bare.get(), Qt::LeftButton, {}, QPoint(360, 168));
-        QVERIFY(bare->focus());
-        QVERIFY(std::abs(bare->focus()->longitude) < 0.5 && std::abs(bare->focus()->latitude) < 0.5);
-        QTest::mouseMove(bare.get(), QPoint(100, 100));
-        QVERIFY(!bare->hover());
     }
 
     // The point walks with the arrow keys (by 10 degrees with Shift) and is
@@ -287,11 +277,10 @@ private slots:
     }
 
 private:
-    // A map of the usual size over the test catalogue (or `database`), shown on screen when asked.
-    std::unique_ptr<WorldMapView> makeView(Shown& shown, bool onScreen, bool dark = false,
-                                           const CityDatabase* database = nullptr)
+    // A map of the usual size over the test catalogue, shown on screen when asked.
+    std::unique_ptr<WorldMapView> makeView(Shown& shown, bool onScreen, bool dark = false)
     {
-        auto view = std::make_unique<WorldMapView>(m_land, database ? *database : *m_database, shown.sources());
+        auto view = std::make_unique<WorldMapView>(m_land, *m_database, shown.sources());
         view->setPalette(paletteFor(dark));
         view->resize(mapSize.toSize());
         if (onScreen) view->show();

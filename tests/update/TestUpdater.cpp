@@ -166,36 +166,15 @@ private slots:
         QCOMPARE(updater->phase(), Phase::available("Notes"));
     }
 
-    // A payload cut short is not installed, and its notes stay unseen.
-    void cutPayloadIsNotInstalled()
-    {
-        m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
-        RawHttpServer server;
-        server.route("/updates.txt", {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nNotes"});
-        server.route("/hrv.zip", {"HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\nPK\x03\x04"});
-        const auto updater = make(server.url(u"/updates.txt"_s), true, server.url(u"/hrv.zip"_s));
-        checkAndWait(*updater, true);
-        QSignalSpy changed(updater.get(), &Updater::phaseChanged);
-        updater->install();
-        QTRY_COMPARE_WITH_TIMEOUT(updater->phase(), Phase::failed("The download was cut short, so it wasn't used."),
-                                  10000);
-        QVERIFY(!m_store.values.contains(UpdaterKeys::lastSeenNotes));
-    }
-
     void checksAutomaticallyPersists()
     {
         m_store.values.insert(UpdaterKeys::checksAutomatically, u"no"_s);
         auto updater = make(QString());
         QVERIFY(updater->checksAutomatically()); // not a boolean: the default
-        QVERIFY(m_store.writes.isEmpty());       // construction writes nothing
-
         QSignalSpy changed(updater.get(), &Updater::checksAutomaticallyChanged);
         updater->setChecksAutomatically(true);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(m_store.synchronizations, 1);
         updater->setChecksAutomatically(false);
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(m_store.synchronizations, 2);
         QCOMPARE(m_store.values.value(UpdaterKeys::checksAutomatically), QVariant(false));
 
         updater = make(QString());
