@@ -87,8 +87,7 @@ private slots:
     void entries()
     {
         auto [stored, home, expected] = fetchRow<QByteArray, QByteArray, QString>({"stored", "home", "expected"});
-        RecordingPreferences store;
-        store.values = QJsonDocument::fromJson(stored).object().toVariantMap();
+        RecordingPreferences store(QJsonDocument::fromJson(stored).object().toVariantMap());
         const AppSettings settings(store, *m_database);
         QCOMPARE(describe(ClockEntry::entries(settings, winter, QTimeZone(home), *m_database)).join(u" | "), expected);
     }
@@ -112,8 +111,8 @@ private slots:
     void shareLine()
     {
         auto [format, dates, expected] = fetchRow<QString, QString, QString>({"format", "dates", "expected"});
-        RecordingPreferences store;
-        store.values = {{"trackedCityIDs", QStringList{"ny", "tok"}}, {"timeFormat", format}, {"dateFormat", dates}};
+        RecordingPreferences store(
+            QVariantMap{{"trackedCityIDs", QStringList{"ny", "tok"}}, {"timeFormat", format}, {"dateFormat", dates}});
         ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
         QCOMPARE(stack.entries.shareLine(winter.addSecs(8 * 3600)), expected.replace(u'_', u'\u202F'));
     }
@@ -141,8 +140,7 @@ private slots:
     {
         auto [change, lists, texts, formats] =
             fetchRow<std::function<void(ClockStack&)>, int, int, int>({"change", "lists", "texts", "formats"});
-        RecordingPreferences store;
-        store.values = {{"trackedCityIDs", QStringList{"ny", "tok"}}, {"sortMode", "manual"}};
+        RecordingPreferences store(QVariantMap{{"trackedCityIDs", QStringList{"ny", "tok"}}, {"sortMode", "manual"}});
         ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
         ClockEntries& entries = stack.entries;
         QCOMPARE(entries.rows().size(), 3);
@@ -165,8 +163,7 @@ private slots:
     // hours even while its row is hidden.
     void workingRunsFollowTheHours()
     {
-        RecordingPreferences store;
-        store.values = {{"trackedCityIDs", QStringList{"tok"}}, {"showsHomeZone", false}};
+        RecordingPreferences store(QVariantMap{{"trackedCityIDs", QStringList{"tok"}}, {"showsHomeZone", false}});
         ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
         const qint64 midnight = winter.toSecsSinceEpoch() - 12 * 3600;
         const auto runs = [&] { return stack.entries.workingRuns(midnight, midnight + 86400, 24); };
@@ -180,9 +177,8 @@ private slots:
     // The tray's tooltip: the list's order, each time, a day label only off home's date.
     void glanceLines()
     {
-        RecordingPreferences store;
-        store.values = {{"trackedCityIDs", QStringList{"tok", "lon"}},
-                        {"customCityLabels", QVariantMap{{"lon", "Mum"}}}};
+        RecordingPreferences store(QVariantMap{{"trackedCityIDs", QStringList{"tok", "lon"}},
+                                               {"customCityLabels", QVariantMap{{"lon", "Mum"}}}});
         const QDateTime late = QDateTime::fromSecsSinceEpoch(1768514400, Qt::UTC); // 22:00 UTC
         ClockStack stack(store, *m_database, late, QTimeZone("America/New_York"));
         QCOMPARE(stack.entries.glanceLines(late),
@@ -224,8 +220,7 @@ private slots:
     {
         auto [stored, planned, text, guide, first] =
             fetchRow<QVariantMap, bool, QString, QString, QString>({"stored", "planned", "text", "guide", "first"});
-        RecordingPreferences store;
-        store.values = stored;
+        RecordingPreferences store(stored);
         store.values.insert(u"trackedCityIDs"_s, QStringList{"tok", "ny"});
         ClockStack stack(store, *m_database, winter, QTimeZone("Europe/London"));
         if (planned) stack.time.setInstant(winter.addSecs(3600));
@@ -238,8 +233,7 @@ private slots:
     // The home row carries its zone; a stand-alone one names a city but is not one.
     void homeRowCarriesItsZoneAndCity()
     {
-        RecordingPreferences store;
-        store.values = {{"trackedCityIDs", QStringList{"osa"}}};
+        RecordingPreferences store(QVariantMap{{"trackedCityIDs", QStringList{"osa"}}});
         const AppSettings settings(store, *m_database);
         for (const auto& [zone, city] : {std::pair{"Asia/Tokyo", "osa"}, {"Europe/London", ""}}) {
             const ClockEntry home = ClockEntry::entries(settings, winter, QTimeZone(zone), *m_database).first();

@@ -43,7 +43,6 @@ private slots:
         row("en_GB 12-hour forced", "en_GB", TimeFormat::twelveHour, "UTC", evening, "9:41_pm");
         row("de_DE system", "de_DE", system, "UTC", morning, "09:05");
         row("ja_JP 12-hour marker first", "ja_JP", TimeFormat::twelveHour, "UTC", evening, "午後9:41");
-        row("ja_JP 24-hour", "ja_JP", TimeFormat::twentyFourHour, "UTC", morning, "9:05");
         row("seconds never shown", "en_GB", system, "UTC", "2024-01-15T21:41:59Z", "21:41");
         // Rules changed after ICU 72's copy of the database (2022e); the system's is current.
         row("Mexico dropped daylight time (2022)", "en_GB", system, "America/Mexico_City", "2024-07-01T12:00:00Z",
@@ -54,8 +53,6 @@ private slots:
         row("a zone ICU does not know", "en_GB", system, "America/Ciudad_Juarez", "2024-07-01T12:00:00Z", "06:00");
         row("New York before spring forward", "en_GB", system, "America/New_York", "2026-03-08T06:59:00Z", "01:59");
         row("New York after spring forward", "en_GB", system, "America/New_York", "2026-03-08T07:00:00Z", "03:00");
-        row("London before fall back", "en_GB", system, "Europe/London", "2026-10-25T00:59:00Z", "01:59");
-        row("London after fall back", "en_GB", system, "Europe/London", "2026-10-25T01:00:00Z", "01:00");
         row("half-hour zone", "en_GB", system, "Asia/Kolkata", "2026-01-01T00:00:00Z", "05:30");
         // Texts are kept per minute of the day: a minute before midnight is not midnight.
         row("midnight", "en_GB", system, "UTC", "2026-01-01T00:00:00Z", "00:00");
@@ -81,7 +78,6 @@ private slots:
         };
         // Monday 23:30 at UTC-11 is Wednesday 00:30 at UTC+14.
         row("+2 across the date line", "Pacific/Pago_Pago", "Pacific/Kiritimati", "2026-01-13T10:30:00Z", 2);
-        row("-2 the other way", "Pacific/Kiritimati", "Pacific/Pago_Pago", "2026-01-13T10:30:00Z", -2);
         row("+1 just past midnight ahead", "Europe/London", "Europe/Paris", "2026-01-13T23:30:00Z", 1);
         row("-1 still yesterday", "Europe/Paris", "America/New_York", "2026-01-13T03:00:00Z", -1);
         row("0 same date, one zone on daylight time", "Africa/Abidjan", "Europe/London", "2026-07-01T12:00:00Z", 0);

@@ -98,10 +98,9 @@ public:
         : QDBusAbstractAdaptor(portal)
     {
     }
-    QStringList registered;
 
 public slots:
-    void Register(const QString& appId, const QVariantMap& /*options*/) { registered.append(appId); }
+    void Register(const QString& /*appId*/, const QVariantMap& /*options*/) {}
 };
 
 // The portal's file chooser: the user's choice comes back as a file's
@@ -147,7 +146,7 @@ private slots:
         qDBusRegisterMetaType<GlobalShortcut::Binding>();
         qDBusRegisterMetaType<QList<GlobalShortcut::Binding>>();
         QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"portal"_s);
-        m_registry = new FakeRegistry(&m_portal);
+        new FakeRegistry(&m_portal);
         m_chooser = new FakeFileChooser(&m_portal);
         QVERIFY(bus.registerObject(u"/org/freedesktop/portal/desktop"_s, &m_portal,
                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
@@ -187,9 +186,9 @@ private slots:
         QCOMPARE(*heard, chosen);
         QCOMPARE(m_chooser->calls, QStringList{u"SaveFile x11:2a Export Cities Horavia Cities.json"_s});
     }
-    // The first start binds the shortcut with no key of its own; the user's
-    // key is shown, a press is told, and a press of another session's or
-    // shortcut's is not.
+    // The user's key is shown, a press is told with its token, and a press of
+    // another shortcut's is not (the calls a first start makes are the
+    // end-to-end shortcut run's).
     void bindsAndHearsTheKey()
     {
         GlobalShortcut shortcut(u"org.horavia.Horavia"_s, u"show-clocks"_s, u"Show Clocks"_s);
@@ -199,9 +198,6 @@ private slots:
         QVERIFY(trigger.wait(5000));
         QCOMPARE(available.first().first().toBool(), true);
         QCOMPARE(shortcut.trigger(), u"Ctrl+Alt+C"_s);
-        QCOMPARE(m_registry->registered, QStringList{"org.horavia.Horavia"});
-        QCOMPARE(m_portal.calls,
-                 (QStringList{"CreateSession", "ListShortcuts", "BindShortcuts show-clocks=Show Clocks"}));
 
         QSignalSpy pressed(&shortcut, &GlobalShortcut::activated);
         m_portal.activate(u"another"_s, {});
@@ -243,7 +239,6 @@ private slots:
 private:
     FakePortal m_portal;
     FakeFileChooser* m_chooser = nullptr;
-    FakeRegistry* m_registry = nullptr;
 };
 
 QTEST_GUILESS_MAIN(TestPortal)

@@ -36,17 +36,17 @@ private slots:
     // the same order, with the same labels, emoji and hours.
     void exportThenImportOnAFreshHome()
     {
-        RecordingPreferences mine;
-        mine.values = {
-            {"trackedCityIDs", QStringList{"tok", "par"}},  {"sortMode", "manual"},
-            {"manualOrder", QStringList{"tok", "par"}},     {"customCityLabels", QVariantMap{{"par", "Mum"}}},
-            {"customCityEmoji", QVariantMap{{"tok", "🗼"}}}, {"cityWorkingHours", QVariantMap{{"par", "08:00-16:00"}}}};
+        RecordingPreferences mine(QVariantMap{{"trackedCityIDs", QStringList{"tok", "par"}},
+                                              {"sortMode", "manual"},
+                                              {"manualOrder", QStringList{"tok", "par"}},
+                                              {"customCityLabels", QVariantMap{{"par", "Mum"}}},
+                                              {"customCityEmoji", QVariantMap{{"tok", "🗼"}}},
+                                              {"cityWorkingHours", QVariantMap{{"par", "08:00-16:00"}}}});
         AppSettings here(mine, *m_database);
         const QList<City> order = here.trackedCities(QDateTime::currentDateTimeUtc(), *m_database);
         const QByteArray file = CityListFile::write(here, order);
 
-        RecordingPreferences fresh;
-        fresh.values = {{"trackedCityIDs", QStringList{}}};
+        RecordingPreferences fresh(QVariantMap{{"trackedCityIDs", QStringList{}}});
         AppSettings there(fresh, *m_database);
         QSignalSpy changed(&there, &AppSettings::changed);
         const CityListFile::Read read = CityListFile::read(file, *m_database);
@@ -68,10 +68,9 @@ private slots:
     // What differs is asked about; without leave, only what is missing is set.
     void differingValuesWaitForLeave()
     {
-        RecordingPreferences store;
-        store.values = {{"trackedCityIDs", QStringList{"par"}},
-                        {"customCityLabels", QVariantMap{{"par", "Home"}}},
-                        {"cityWorkingHours", QVariantMap{{"par", "08:00-16:00"}}}};
+        RecordingPreferences store(QVariantMap{{"trackedCityIDs", QStringList{"par"}},
+                                               {"customCityLabels", QVariantMap{{"par", "Home"}}},
+                                               {"cityWorkingHours", QVariantMap{{"par", "08:00-16:00"}}}});
         AppSettings settings(store, *m_database);
         const CityListFile::Read read = CityListFile::read(
             listOf(R"({"id": "par", "label": "Mum", "emoji": "🥐", "workingHours": "10:00-18:00"}, {"id": "ny"})"),
@@ -151,8 +150,7 @@ private slots:
         QCOMPARE(read_ids, ids);
         QCOMPARE(read.skipped, skipped);
         // A refused file, or one with nothing to add, changes nothing.
-        RecordingPreferences store;
-        store.values = {{"trackedCityIDs", QStringList{"ny"}}};
+        RecordingPreferences store(QVariantMap{{"trackedCityIDs", QStringList{"ny"}}});
         AppSettings settings(store, *m_database);
         if (ids.isEmpty()) {
             CityListFile::apply(read, settings, true);

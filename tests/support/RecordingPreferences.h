@@ -8,6 +8,11 @@
 // check what was written and that each write was synchronised.
 class RecordingPreferences final : public Preferences {
 public:
+    explicit RecordingPreferences(QVariantMap stored = {})
+        : values(std::move(stored))
+    {
+    }
+
     QVariantMap values;
     QStringList writes; // keys, in order of setObject/remove
     int synchronizations = 0;

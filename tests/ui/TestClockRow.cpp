@@ -2,7 +2,6 @@
 #include "clock/ClockFormatter.h"
 #include "clock/ClockRowLayout.h"
 #include "ui/ClockRowPainter.h"
-#include "ui/RowButton.h"
 #include "ui/TrayTimeIcon.h"
 
 #include <QApplication>
@@ -171,11 +170,6 @@ private slots:
         QVERIFY(!panel.parts[Part::originalName].present);
         QVERIFY(!panel.parts[Part::sky].present);
         QVERIFY(panel.parts[Part::emoji].present);
-
-        const ClockRowLayout plain = Drawn(content("Europe/Paris", false, Selection::hidden)).layout();
-        for (const Part part :
-             {Part::emoji, Part::originalName, Part::dayLabel, Part::offset, Part::dayPart, Part::sky})
-            QVERIFY(!plain.parts[part].present);
     }
 
     void accessibleText_data()
@@ -230,17 +224,6 @@ private slots:
         };
         QCOMPARE(inked(0), !hour.isEmpty());
         QCOMPARE(inked(22), !minute.isEmpty());
-    }
-
-    void rowButtonTakesTheWholeRow()
-    {
-        // Also its empty right part.
-        RowButton button(u"globe"_s, u"Choose Cities…"_s);
-        button.resize(500, button.sizeHint().height());
-        int clicks = 0;
-        connect(&button, &QAbstractButton::clicked, this, [&] { ++clicks; });
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(490, button.height() / 2));
-        QCOMPARE(clicks, 1);
     }
 };
 
