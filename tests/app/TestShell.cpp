@@ -1,14 +1,11 @@
 #include "../support/DataTable.h"
-#include "../support/TestValues.h"
 #include "app/WindowRegistry.h"
 #include "platform/ActivationPolicy.h"
-#include "ui/Symbols.h"
 #include "ui/platform/ActivationPolicies.h"
 #include "ui/platform/WindowClass.h"
 
 #include <QApplication>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -100,24 +97,6 @@ private slots:
             QCOMPARE(announced, 1);
         }
         QVERIFY(!first); // gone with the registry
-    }
-
-    // Named for a StatusNotifier host only where the desktop can find the
-    // installed icon by that name; drawn from the built-in artwork always.
-    void applicationIconIsNamedWhereInstalled()
-    {
-        const QTemporaryDir share;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(share.filePath(u"home"_s)));
-        qputenv("XDG_DATA_DIRS", QFile::encodeName(share.path()));
-        const QIcon plain = Symbols::applicationIcon();
-        QCOMPARE(plain.name(), QString());
-        QVERIFY(!plain.pixmap(22).isNull());
-        writeFile(share.filePath(u"icons/hicolor/scalable/apps/org.horavia.Horavia.svg"_s), "<svg/>");
-        const QIcon named = Symbols::applicationIcon();
-        QCOMPARE(named.name(), u"org.horavia.Horavia"_s);
-        QCOMPARE(named.pixmap(22).toImage(), plain.pixmap(22).toImage());
-        qunsetenv("XDG_DATA_HOME");
-        qunsetenv("XDG_DATA_DIRS");
     }
 
     // Plugins other than xcb may answer the X11 interface with no

@@ -132,8 +132,10 @@ private slots:
         QTest::newRow("no name, no abbreviation: identifier")
             << QTimeZone("Custom/Far_Away_Place", 3600, QString(), QString()) << january << "Far Away Place";
 
-        // Zones whose rules changed after ICU's copy: while ICU disagrees with the
-        // system, its generic name would contradict the time shown. The
+        // Zones whose rules changed after ICU's copy (ICU 72, as Debian 12 has
+        // it; a newer copy that agrees with the system changes these rows):
+        // while ICU disagrees with the system, its generic name would
+        // contradict the time shown. The
         // metazone's specific name serves when its standard offset is the
         // system's; otherwise alphabetic abbreviations stand as they are, and
         // numeric ones take the GMT form.
@@ -150,27 +152,10 @@ private slots:
 
     void zoneName()
     {
-        auto [subject, at, expected] = fetchRow<QTimeZone, QDateTime, QString>({"subject", "at", "expected"});
+        const auto [subject, at, expected] = fetchRow<QTimeZone, QDateTime, QString>({"subject", "at", "expected"});
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, zone("UTC"), icu::Locale("en_US"));
 
-        // Should ICU's rules catch up with the system's, its generic name is right again.
-        const icu::UnicodeString id = icu::UnicodeString::fromUTF8(subject.id().toStdString());
-        const std::unique_ptr<icu::TimeZone> icuZone(icu::TimeZone::createTimeZone(id));
-        bool agrees = true;
-        for (const QDateTime& when : {at, at.addDays(182)}) {
-            int32_t raw = 0, dst = 0;
-            UErrorCode status = U_ZERO_ERROR;
-            icuZone->getOffset(UDate(when.toMSecsSinceEpoch()), false, raw, dst, status);
-            agrees = agrees && U_SUCCESS(status) && raw + dst == subject.offsetFromUtc(when) * 1000;
-        }
         const QString name = formatter.zoneName(subject, at);
-        if (agrees && name != expected) {
-            icu::UnicodeString generic;
-            UErrorCode status = U_ZERO_ERROR;
-            std::unique_ptr<icu::TimeZoneFormat>(icu::TimeZoneFormat::createInstance(icu::Locale("en_US"), status))
-                ->format(UTZFMT_STYLE_GENERIC_LONG, *icuZone, UDate(at.toMSecsSinceEpoch()), generic, nullptr);
-            expected = QString(reinterpret_cast<const QChar*>(generic.getBuffer()), generic.length());
-        }
         QCOMPARE(name, expected);
     }
 

@@ -50,23 +50,6 @@ private slots:
         QCOMPARE(map.value(u"gn2/x"_s).toString(), u"Home"_s);
     }
 
-    void typedReadsRejectOtherTypes()
-    {
-        writeFile(path(), R"({"text":"true","number":1,"mixed":["a",2],"map":{"a":1},"list":["a"],"null":null})");
-        JsonPreferences prefs(path());
-        QCOMPARE(prefs.boolean(u"text"_s), std::nullopt);
-        QCOMPARE(prefs.boolean(u"number"_s), std::nullopt);
-        QCOMPARE(prefs.boolean(u"null"_s), std::nullopt);
-        QCOMPARE(prefs.string(u"number"_s), std::nullopt);
-        QCOMPARE(prefs.string(u"list"_s), std::nullopt);
-        QCOMPARE(prefs.stringArray(u"mixed"_s), std::nullopt);
-        QCOMPARE(prefs.stringArray(u"text"_s), std::nullopt);
-        QCOMPARE(prefs.dictionary(u"list"_s), std::nullopt);
-        QCOMPARE(prefs.stringArray(u"missing"_s), std::nullopt);
-        // A dictionary is returned whatever its values; judging them is the caller's business.
-        QCOMPARE(prefs.dictionary(u"map"_s)->value(u"a"_s).toInt(), 1);
-    }
-
     // A file that is no JSON object is set aside before the first write, once;
     // an empty one is simply empty.
     void unreadableFileIsKeptAside_data()

@@ -165,7 +165,6 @@ private slots:
     void readsTheDesktopsSwitch_data()
     {
         addColumns<QByteArray, bool>({"text", "enabled"});
-        QTest::newRow("ours") << "[Desktop Entry]\nExec=x\n"_ba << true;
         QTest::newRow("hidden") << "[Desktop Entry]\nExec=x\nHidden=true\n"_ba << false;
         QTest::newRow("switched off") << "[Desktop Entry]\nX-GNOME-Autostart-enabled = false\n"_ba << false;
         QTest::newRow("hidden in another group only") << "[Desktop Entry]\nExec=x\n[Other]\nHidden=true\n"_ba << true;

@@ -326,24 +326,6 @@ private slots:
         QCOMPARE(m_store.writes.size(), 1); // a refused one writes nothing
     }
 
-    // A write that fails is said, and what was set stays in force; the next
-    // write that succeeds clears it.
-    void aFailedWriteIsReported()
-    {
-        const auto settings = make();
-        QSignalSpy reported(settings.get(), &AppSettings::lastWriteFailedChanged);
-        m_store.failWrites = true;
-        settings->setShowsFlags(false);
-        QVERIFY(settings->lastWriteFailed());
-        QCOMPARE(settings->showsFlags(), false);
-        settings->setTimeStepMinutes(15);
-        QCOMPARE(reported.count(), 1); // said once, not at every write
-        m_store.failWrites = false;
-        settings->setShowsFlags(true);
-        QVERIFY(!settings->lastWriteFailed());
-        QCOMPARE(reported.count(), 2);
-    }
-
     void sortModes_data()
     {
         addColumns<SortMode, QDateTime, QStringList>({"mode", "at", "expected"});

@@ -57,7 +57,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (QLabel* label : window.findChildren<QLabel*>()) // no credit line cut off
             if (label->wordWrap()) QVERIFY(label->height() >= label->heightForWidth(label->width()));
-        QCOMPARE(AboutWindow(info("1", "1", u"© 2026 Someone"_s)).notice()->text(), u"© 2026 Someone"_s);
         QCOMPARE(AboutWindow(std::nullopt).notice()->text(), u"© The Horavia developers"_s);
     }
 
