@@ -2,7 +2,6 @@
 #include "app/WindowRegistry.h"
 #include "platform/ActivationPolicy.h"
 #include "ui/platform/ActivationPolicies.h"
-#include "ui/platform/WindowClass.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -99,20 +98,6 @@ private slots:
         QVERIFY(!first); // gone with the registry
     }
 
-    // Plugins other than xcb may answer the X11 interface with no
-    // connection behind it; a window must still come up.
-    void x11HintsAreSkippedOffX11()
-    {
-        QCOMPARE(QGuiApplication::platformName(), u"offscreen"_s);
-        WindowClass::applyToAllWindows(*qApp, QByteArrayLiteral("org.horavia.Test"));
-        const auto policy = ActivationPolicies::forPlatform();
-        policy->set(ActivationPolicy::Policy::accessory);
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        policy->adopt(window.windowHandle());
-        QCOMPARE(policy->current(), ActivationPolicy::Policy::accessory);
-    }
 };
 
 QTEST_MAIN(TestShell)

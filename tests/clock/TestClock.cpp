@@ -72,18 +72,11 @@ private slots:
         QCOMPARE(changed.count(), 4);
     }
 
-    void realTimerFires()
+    // A clock destroyed while its real timer waits never calls back (the
+    // timer firing at each minute is the end-to-end --follow run's).
+    void destroyedWhileWaiting()
     {
-        // 0.2 s before a boundary, so the suspend-aware timer fires within a test's patience.
-        QDateTime wall = instant("2026-01-01T12:00:59.800Z");
-        Clock clock(
-            wall, [&] { return wall; }, ContinuousTimer::create());
-        QSignalSpy changed(&clock, &Clock::nowChanged);
-        wall = instant("2026-01-01T12:01:00.050Z");
-        QVERIFY(changed.wait(2000));
-        QCOMPARE(clock.now(), wall);
-
-        // A clock destroyed while waiting never calls back.
+        // 0.2 s before a boundary, so the suspend-aware timer would fire within a test's patience.
         {
             QDateTime other = instant("2026-01-01T12:00:59.800Z");
             Clock shortLived(

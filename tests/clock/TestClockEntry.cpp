@@ -98,14 +98,14 @@ private slots:
     {
         // expected: "_" for the narrow space before AM and PM
         addColumns<QString, QString, QString>({"format", "dates", "expected"});
-        QTest::newRow("12-hour, relative days")
-            << "twelveHour"
-            << "relative"
-            << "8:00_PM London, England · 3:00_PM New York City, New York · 5:00_AM Tokyo Tomorrow (Thu, Jan 15)";
-        QTest::newRow("24-hour, numeric dates")
-            << "twentyFourHour"
-            << "numeric"
-            << "20:00 London, England · 15:00 New York City, New York · 05:00 Tokyo 1/16 (1/15)";
+        const auto row = [](const char* name, const char* format, const char* dates, const char* expected) {
+            QTest::newRow(name) << QString::fromLatin1(format) << QString::fromLatin1(dates)
+                                << QString::fromUtf8(expected);
+        };
+        row("12-hour, relative days", "twelveHour", "relative",
+            "8:00_PM London, England · 3:00_PM New York City, New York · 5:00_AM Tokyo Tomorrow (Thu, Jan 15)");
+        row("24-hour, numeric dates", "twentyFourHour", "numeric",
+            "20:00 London, England · 15:00 New York City, New York · 05:00 Tokyo 1/16 (1/15)");
     }
 
     void shareLine()
@@ -192,28 +192,22 @@ private slots:
     {
         // first: the time drawn as the icon
         addColumns<QVariantMap, bool, QString, QString, QString>({"stored", "planned", "text", "guide", "first"});
-        const QVariantMap h24{{"timeFormat", "twentyFourHour"}};
-        QTest::newRow("home alone, with its flag") << h24 << false << "🇬🇧 12:00"
-                                                   << "🇬🇧 88:88"
-                                                   << "12:00";
-        QTest::newRow("marked, in the list's order, with flags")
-            << QVariantMap{{"timeFormat", "twentyFourHour"}, {"trayCityIDs", QStringList{"tok", "ny"}}} << false
-            << "🇺🇸 07:00 🇯🇵 21:00"
-            << "🇺🇸 88:88 🇯🇵 88:88"
-            << "07:00";
-        QTest::newRow("12-hour, no flags: the titles")
-            << QVariantMap{{"timeFormat", "twelveHour"}, {"showsFlags", false}, {"trayCityIDs", QStringList{"tok"}}}
-            << false << "Tokyo 9:00_PM"
-            << "Tokyo 88:88_AM"
-            << "9:00_PM";
-        QTest::newRow("a marked clock no longer tracked: home")
-            << QVariantMap{{"timeFormat", "twentyFourHour"}, {"trayCityIDs", QStringList{"osa"}}} << false << "🇬🇧 12:00"
-            << "🇬🇧 88:88"
-            << "12:00";
-        QTest::newRow("a set time is marked, home without its flag")
-            << QVariantMap{{"timeFormat", "twentyFourHour"}, {"showsFlags", false}} << true << "◷ 13:00"
-            << "◷ 88:88"
-            << "13:00";
+        const auto row = [](const char* name, QVariantMap stored, bool planned, const char* text, const char* guide,
+                            const char* first) {
+            stored.insert(u"timeFormat"_s, stored.value(u"timeFormat"_s, u"twentyFourHour"_s));
+            QTest::newRow(name) << stored << planned << QString::fromUtf8(text) << QString::fromUtf8(guide)
+                                << QString::fromUtf8(first);
+        };
+        row("home alone, with its flag", {}, false, "🇬🇧 12:00", "🇬🇧 88:88", "12:00");
+        row("marked, in the list's order, with flags", {{"trayCityIDs", QStringList{"tok", "ny"}}}, false,
+            "🇺🇸 07:00 🇯🇵 21:00", "🇺🇸 88:88 🇯🇵 88:88", "07:00");
+        row("12-hour, no flags: the titles",
+            {{"timeFormat", "twelveHour"}, {"showsFlags", false}, {"trayCityIDs", QStringList{"tok"}}}, false,
+            "Tokyo 9:00_PM", "Tokyo 88:88_AM", "9:00_PM");
+        row("a marked clock no longer tracked: home", {{"trayCityIDs", QStringList{"osa"}}}, false, "🇬🇧 12:00",
+            "🇬🇧 88:88", "12:00");
+        row("a set time is marked, home without its flag", {{"showsFlags", false}}, true, "◷ 13:00", "◷ 88:88",
+            "13:00");
     }
 
     void trayTimes()

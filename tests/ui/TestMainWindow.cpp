@@ -9,7 +9,6 @@
 #include "platform/Translations.h"
 #include "settings/AppSettings.h"
 #include "ui/Accessibility.h"
-#include "ui/Appearance.h"
 #include "ui/CityLabelEditor.h"
 #include "ui/CityListTransfer.h"
 #include "ui/MainWindow.h"
@@ -221,23 +220,6 @@ private slots:
 
         m_settings->setShowsFlags(false);
         QCOMPARE(CityLabelEditor(*m_settings, tokyo).emojiField()->placeholderText(), u"🌍"_s);
-    }
-
-    // The toolbar's symbols take the palette's ink, also when the desktop
-    // switches while the window is on screen. (The update ribbon's look and
-    // its click are in the end-to-end update run.)
-    void symbolsFollowThePalette()
-    {
-        for (const bool dark : {false, true}) {
-            if (dark) m_window->setPalette(Appearance::darkPalette());
-            const QImage symbol = m_window->orderButton()->icon().pixmap(16).toImage();
-            int inked = 0;
-            for (int y = 0; y < symbol.height(); ++y)
-                for (int x = 0; x < symbol.width(); ++x)
-                    if (symbol.pixelColor(x, y).alpha() > 200)
-                        inked += symbol.pixelColor(x, y).lightness() > 128 ? 1 : -1;
-            QVERIFY2(dark ? inked > 0 : inked < 0, qPrintable(QString::number(inked)));
-        }
     }
 
 private:
