@@ -97,7 +97,6 @@ private slots:
         }
         QVERIFY(!first); // gone with the registry
     }
-
 };
 
 QTEST_MAIN(TestShell)

@@ -67,13 +67,10 @@ private slots:
 
         QTest::newRow("score table") << "par" << QStringList{"paris", "parisII", "alias", "montparnasse", "region"};
         QTest::newRow("folding both sides") << "ZÜRICH" << QStringList{"zurich"};
-        QTest::newRow("diacritics in query only") << "Montpärnasse" << QStringList{"montparnasse"};
         QTest::newRow("utc entry first") << "utc" << QStringList{"utc"};
         QTest::newRow("gmt: the alias, then the zones on GMT now")
             << "gmt" << QStringList{"utc", "region", "montparnasse", "alias", "paris", "parisII", "nul"};
         QTest::newRow("time zone name") << "central europ" << QStringList{"zurich"};
-        QTest::newRow("one space, not trimmed")
-            << " " << QStringList{"parisII", "utc", "region", "montparnasse", "alias", "paris", "zurich", "nul"};
         QTest::newRow("empty") << "" << QStringList();
         QTest::newRow("no match") << "xyzzy" << QStringList();
         QTest::newRow("query holding U+0000") << u"L\u0000T"_s << QStringList{"nul"};
@@ -107,13 +104,10 @@ private slots:
         QTest::newRow("spaces for underscores") << "america/sao paulo" << january << QStringList{"saopaulo"};
         QTest::newRow("UTC+5:30") << "UTC+5:30" << january << QStringList{"kolkata", "mumbai"};
         QTest::newRow("+0545") << "+0545" << january << QStringList{"kathmandu"};
-        QTest::newRow("GMT-3") << "GMT-3" << january << QStringList{"saopaulo"};
         QTest::newRow("+1 in winter") << "+1" << january << QStringList{"zurich"};
         QTest::newRow("+1 in summer: Dublin") << "+1" << u"2026-07-15T12:00:00Z"_s << QStringList{"dublin"};
         // Each zone's first city leads, and an abbreviation names its zone all year.
         QTest::newRow("IST in winter") << "IST" << january << QStringList{"kolkata", "jerusalem", "dublin", "mumbai"};
-        QTest::newRow("ist in summer") << "ist" << u"2026-07-15T12:00:00Z"_s
-                                       << QStringList{"kolkata", "jerusalem", "dublin", "mumbai"};
         QTest::newRow("a name is no zone") << "mumbai" << january << QStringList{"mumbai"};
         QTest::newRow("no such offset") << "UTC+15" << january << QStringList();
     }
@@ -133,19 +127,6 @@ private slots:
         };
         const CityDatabase database(writeCatalogue(m_dir, records), english);
         QCOMPARE(idsOf(database.search(query, 200, QDateTime::fromString(at, Qt::ISODate))), expected);
-    }
-
-    void searchLimit()
-    {
-        QJsonArray records;
-        for (int i = 0; i < 250; ++i)
-            records.append(cityRecord(u"c%1"_s.arg(i), u"Town %1"_s.arg(i)));
-        const CityDatabase database(writeCatalogue(m_dir, records), english);
-        const QStringList found = idsOf(database.search(u"town"_s, 200));
-        QCOMPARE(found.size(), 200);
-        QCOMPARE(found.last(), u"c199"_s);
-        QCOMPARE(database.search(u"town"_s, 0).size(), 0);
-        QCOMPARE(database.search(u"town"_s, 1000).size(), 250);
     }
 
     void turkishFolding()

@@ -40,8 +40,6 @@ private slots:
         row("en_US system is 12-hour", "en_US", system, "UTC", evening, "9:41_PM");
         row("en_US 24-hour forced", "en_US", TimeFormat::twentyFourHour, "UTC", evening, "21:41");
         row("en_GB system is 24-hour", "en_GB", system, "UTC", evening, "21:41");
-        row("en_GB 12-hour forced", "en_GB", TimeFormat::twelveHour, "UTC", evening, "9:41_pm");
-        row("de_DE system", "de_DE", system, "UTC", morning, "09:05");
         row("ja_JP 12-hour marker first", "ja_JP", TimeFormat::twelveHour, "UTC", evening, "午後9:41");
         row("seconds never shown", "en_GB", system, "UTC", "2024-01-15T21:41:59Z", "21:41");
         // Rules changed after ICU 72's copy of the database (2022e); the system's is current.
@@ -53,7 +51,6 @@ private slots:
         row("a zone ICU does not know", "en_GB", system, "America/Ciudad_Juarez", "2024-07-01T12:00:00Z", "06:00");
         row("New York before spring forward", "en_GB", system, "America/New_York", "2026-03-08T06:59:00Z", "01:59");
         row("New York after spring forward", "en_GB", system, "America/New_York", "2026-03-08T07:00:00Z", "03:00");
-        row("half-hour zone", "en_GB", system, "Asia/Kolkata", "2026-01-01T00:00:00Z", "05:30");
         // Texts are kept per minute of the day: a minute before midnight is not midnight.
         row("midnight", "en_GB", system, "UTC", "2026-01-01T00:00:00Z", "00:00");
         row("before 1970, late in the day", "en_GB", system, "UTC", "1969-12-31T23:59:30Z", "23:59");
@@ -99,13 +96,11 @@ private slots:
 
         // 2026-09-12 is a Saturday.
         QTest::newRow("relative +1") << "en_US" << DateFormat::relative << 1 << "Tomorrow";
-        QTest::newRow("relative -1") << "en_US" << DateFormat::relative << -1 << "Yesterday";
         QTest::newRow("relative words are not translated") << "de_DE" << DateFormat::relative << 1 << "Tomorrow";
         QTest::newRow("relative +2 falls back to the date") << "en_US" << DateFormat::relative << 2 << "Sat, Sep 12";
         QTest::newRow("abbreviated") << "en_US" << DateFormat::abbreviated << 1 << "Sat, Sep 12";
         QTest::newRow("numeric") << "en_US" << DateFormat::numeric << -1 << "9/12";
         QTest::newRow("abbreviated, British order") << "en_GB" << DateFormat::abbreviated << 1 << "Sat, 12 Sept";
-        QTest::newRow("numeric, German") << "de_DE" << DateFormat::numeric << 1 << "12.9.";
     }
 
     void dayLabel()
@@ -143,8 +138,6 @@ private slots:
         QTest::newRow("Cairo in winter") << zone("Africa/Cairo") << january << "Eastern European Standard Time";
         QTest::newRow("Almaty on +05") << zone("Asia/Almaty") << january << "GMT+5";
         QTest::newRow("Chihuahua on central time, winter") << zone("America/Chihuahua") << january << "CST";
-        QTest::newRow("Chihuahua, summer: ICU's offset happens to match") << zone("America/Chihuahua") << july << "CST";
-        QTest::newRow("Ojinaga on central daylight time") << zone("America/Ojinaga") << july << "CDT";
         QTest::newRow("Scoresbysund on -02") << zone("America/Scoresbysund") << january << "GMT-2";
         QTest::newRow("Mexico City without daylight time")
             << zone("America/Mexico_City") << july << "Central Standard Time";
@@ -157,21 +150,6 @@ private slots:
 
         const QString name = formatter.zoneName(subject, at);
         QCOMPARE(name, expected);
-    }
-
-    void followsTheSystemZone()
-    {
-        const QByteArray saved = qgetenv("TZ");
-        const QDateTime evening = instant("2026-01-13T20:00:00Z");
-
-        for (const auto& [home, offset] : {std::pair{"Asia/Tokyo"_ba, -1}, std::pair{"America/Denver"_ba, 0}}) {
-            qputenv("TZ", home);
-            const ClockFormatter formatter(TimeFormat::system, DateFormat::relative);
-            QCOMPARE(formatter.homeTimeZone().id(), home);
-            QCOMPARE(formatter.dayOffset(evening, zone("Europe/London")), offset);
-        }
-
-        qputenv("TZ", saved);
     }
 };
 

@@ -25,7 +25,6 @@ private slots:
         row("a week back, the edge", u"horavia:?at=2026-12-02T12:00:00Z"_s, "2026-12-02T12:00:00Z", "");
         const char* notOurs = "This is not a Horavia link.";
         row("another scheme", u"https:?at=2026-12-10T14:00:00Z"_s, "", notOurs);
-        row("no scheme", u"?at=2026-12-10T14:00:00Z"_s, "", notOurs);
         row("not an address", u"horavia:?at=%zz"_s, "", notOurs);
         row("empty", QString(), "", notOurs);
         const char* parts = "This link has parts Horavia does not know.";
@@ -36,7 +35,6 @@ private slots:
         const char* fields = "This link holds fields Horavia does not know.";
         row("an extra field", u"horavia:?at=2026-12-10T14:00:00Z&run=rm"_s, "", fields);
         row("at twice", u"horavia:?at=2026-12-10T14:00:00Z&at=2026-12-11T14:00:00Z"_s, "", fields);
-        row("another field", u"horavia:?time=2026-12-10T14:00:00Z"_s, "", fields);
         const char* unreadable = "This link's time cannot be read.";
         row("a wall time", u"horavia:?at=2026-12-10T14:00:00"_s, "", unreadable);
         row("a date alone", u"horavia:?at=2026-12-10"_s, "", unreadable);
@@ -46,7 +44,6 @@ private slots:
         row("an encoded space inside", u"horavia:?at=2026-12-10%2014:00:00Z"_s, "", unreadable);
         const char* far = "This link's time is more than a week from now.";
         row("next month", u"horavia:?at=2027-01-10T14:00:00Z"_s, "", far);
-        row("a year far", u"horavia:?at=9999-12-31T23:59:59Z"_s, "", far);
         row("huge", u"horavia:?at=2026-12-10T14:00:00Z&"_s + QString(300, u'x'), "",
             "This link is too long to be a Horavia link.");
     }

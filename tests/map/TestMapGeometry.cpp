@@ -97,9 +97,7 @@ private slots:
         QTest::newRow("December solstice") << instant("2026-12-21T12:00:00Z") << -23.44 << any << 0.3;
         QTest::newRow("mid-February, E about -14 min") << instant("2026-02-12T12:00:00Z") << any << 14.2 / 4 << 0.3;
         QTest::newRow("early November, E about +16 min") << instant("2026-11-03T12:00:00Z") << any << -16.4 / 4 << 0.3;
-        QTest::newRow("mid-April noon, E near 0") << instant("2026-04-15T12:00:00Z") << any << 0.0 << 0.3;
         QTest::newRow("midnight stays in range") << instant("2026-04-15T00:00:00Z") << any << 180.0 << 0.5;
-        QTest::newRow("six in the morning") << instant("2026-04-15T06:00:00Z") << any << 90.0 << 0.5;
     }
 
     void solarPosition()
@@ -135,8 +133,6 @@ private slots:
             "2026-03-20T23:24:43Z");
         row("Sydney, its local date", -33.8688, 151.2093, "Australia/Sydney", QDate(2026, 1, 15),
             "2026-01-14T18:59:30Z", "2026-01-15T09:08:59Z");
-        row("Reykjavik, midwinter", 64.1466, -21.9426, "Atlantic/Reykjavik", QDate(2026, 12, 21),
-            "2026-12-21T11:22:22Z", "2026-12-21T15:29:21Z");
         row("Reykjavik, midsummer", 64.1466, -21.9426, "Atlantic/Reykjavik", QDate(2026, 6, 21), "2026-06-21T02:55:13Z",
             "2026-06-22T00:03:57Z");
         row("Berlin, the day the clocks change", 52.52, 13.405, "Europe/Berlin", QDate(2026, 3, 29),
@@ -204,15 +200,6 @@ private slots:
         const auto mapX = [&](double longitude) { return 720 * (std::remainder(longitude, 360.0) + 180) / 360; };
         QVERIFY(night.fill.contains(QPointF(mapX(sun.subsolarLongitude + 180), 168)));
         QVERIFY(!night.fill.contains(QPointF(mapX(sun.subsolarLongitude), 168)));
-    }
-
-    void zeroSize()
-    {
-        const Terminator night = terminator(QSizeF(0, 0), QSizeF(0, 0), instant("2026-06-21T12:00:00Z"));
-        for (int i = 0; i < night.fill.elementCount(); ++i) {
-            QVERIFY(std::isfinite(night.fill.elementAt(i).x));
-            QVERIFY(std::abs(night.fill.elementAt(i).x) <= 14 && std::abs(night.fill.elementAt(i).y) <= 14);
-        }
     }
 };
 

@@ -65,20 +65,14 @@ private slots:
         row("Berlin falls back: 2:30 CEST, 2:00 CET, 2:30 CET, 3:00", "Europe/Berlin", "2026-10-25T00:00:00Z", false,
             Move::stepForward, 30,
             {"2026-10-25T00:30:00Z", "2026-10-25T01:00:00Z", "2026-10-25T01:30:00Z", "2026-10-25T02:00:00Z"});
-        row("Berlin falls back, stepping back", "Europe/Berlin", "2026-10-25T02:00:00Z", false, Move::stepBack, 60,
-            {"2026-10-25T01:00:00Z", "2026-10-25T00:00:00Z", "2026-10-24T23:00:00Z"});
         row("Berlin springs forward over 2:00-3:00", "Europe/Berlin", "2026-03-29T00:30:00Z", false, Move::stepForward,
             30, {"2026-03-29T01:00:00Z", "2026-03-29T01:30:00Z"});
         row("Lord Howe's half hour: hourly steps go on to the grid", "Australia/Lord_Howe", "2026-10-03T14:30:00Z",
             false, Move::stepForward, 60, {"2026-10-03T16:00:00Z", "2026-10-03T17:00:00Z"});
         row("Nepal +5:45: the grid is home's", "Asia/Kathmandu", "2026-01-15T12:00:00Z", true, Move::stepForward, 30,
             {"2026-01-15T12:15:00Z", "2026-01-15T12:45:00Z"});
-        row("Nepal, an hour from now goes to the grid", "Asia/Kathmandu", "2026-01-15T12:00:00Z", true,
-            Move::hourForward, 30, {"2026-01-15T13:15:00Z", "2026-01-15T14:15:00Z"});
         row("Chatham: a day keeps 12:00 across +12:45 to +13:45", "Pacific/Chatham", "2026-09-25T23:15:00Z", false,
             Move::dayForward, 30, {"2026-09-26T22:15:00Z", "2026-09-27T22:15:00Z"});
-        row("Kiritimati +14: a day back", "Pacific/Kiritimati", "2026-01-15T10:00:00Z", false, Move::dayBack, 60,
-            {"2026-01-14T10:00:00Z"});
     }
 
     void moves()
@@ -122,7 +116,6 @@ private slots:
         addColumns<QString, QString>({"region", "workdays"});
         for (const auto& [name, region, workdays] : {std::tuple{"Germany", "DE", "MTWTF.."},
                                                      {"Saudi Arabia", "SA", "MTWT..S"},
-                                                     {"Israel", "IL", "MTWT..S"},
                                                      {"Iran: Friday", "IR", "MTWT.SS"},
                                                      {"Afghanistan: Thursday and Friday", "AF", "MTW..SS"},
                                                      {"unknown", "", "MTWTF.."}})
@@ -150,8 +143,6 @@ private slots:
         // 2026-01-16 is a Friday.
         row("Berlin, Friday 10:00", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-16T09:00:00Z", DayPart::working);
         row("Berlin, 17:00 ends the day", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-16T16:00:00Z", DayPart::awake);
-        row("Berlin, Saturday 10:00", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-17T09:00:00Z", DayPart::awake);
-        row("Berlin, 06:00", "09:00-17:00", "Europe/Berlin", "DE", "2026-01-16T05:00:00Z", DayPart::night);
         row("Riyadh, Friday 10:00", "09:00-17:00", "Asia/Riyadh", "SA", "2026-01-16T07:00:00Z", DayPart::awake);
         row("Riyadh, Sunday 10:00", "09:00-17:00", "Asia/Riyadh", "SA", "2026-01-18T07:00:00Z", DayPart::working);
         row("night shift, Friday 23:00", "22:00-06:00", "UTC", "DE", "2026-01-16T23:00:00Z", DayPart::working);
@@ -184,8 +175,6 @@ private slots:
         // Thursday 2026-01-15, 12:00 UTC.
         QTest::newRow("London and New York: 14:00 UTC") << QList{london, newYork} << instant("2026-01-15T12:00:00Z")
                                                         << instant("2026-01-15T14:00:00Z") << QStringList();
-        QTest::newRow("again from there: the next day") << QList{london, newYork} << instant("2026-01-15T14:00:00Z")
-                                                        << instant("2026-01-16T14:00:00Z") << QStringList();
         QTest::newRow("over the weekend to Monday") << QList{london, newYork} << instant("2026-01-16T18:00:00Z")
                                                     << instant("2026-01-19T14:00:00Z") << QStringList();
         QTest::newRow("with Tokyo no full overlap: the best leaves Tokyo out")
@@ -234,7 +223,6 @@ private slots:
         row("St. John's from UTC", "UTC", "America/St_Johns", january, "-3h 30m");
         row("Nepal", "UTC", "Asia/Kathmandu", january, "+5h 45m");
         row("Chatham in its summer", "UTC", "Pacific/Chatham", january, "+13h 45m");
-        row("Chatham in its winter", "UTC", "Pacific/Chatham", "2026-07-15T12:00:00Z", "+12h 45m");
         row("across the date line", "Pacific/Kiritimati", "Pacific/Pago_Pago", january, "-25h");
         row("none", "Europe/Paris", "Europe/Berlin", january, "");
     }
@@ -259,14 +247,10 @@ private slots:
         row("more than a week ahead", "Europe/Berlin", "2026-10-17T12:00:00Z", "");
         // Asked again later, as each tick does: never the change that has passed.
         row("Berlin, the day after", "Europe/Berlin", "2026-10-26T12:00:00Z", "");
-        row("Berlin, two months on", "Europe/Berlin", "2026-12-20T12:00:00Z", "");
         row("Berlin springs forward", "Europe/Berlin", "2027-03-22T12:00:00Z",
             "Clocks go forward 1 hour on Sun, Mar 28");
         row("Lord Howe: half an hour", "Australia/Lord_Howe", "2026-10-01T00:00:00Z",
             "Clocks go forward 30 minutes on Sun, Oct 4");
-        row("New York springs forward", "America/New_York", "2026-03-05T12:00:00Z",
-            "Clocks go forward 1 hour on Sun, Mar 8");
-        row("Chatham", "Pacific/Chatham", "2026-09-22T00:00:00Z", "Clocks go forward 1 hour on Sun, Sep 27");
         row("no changes in Tokyo", "Asia/Tokyo", "2026-03-05T12:00:00Z", "");
     }
 
@@ -285,7 +269,6 @@ private slots:
             QTest::newRow(name) << instant(at) << QString::fromUtf8(text).replace(u'_', u'\u202F');
         };
         row("two days ahead", "2026-12-09T14:00:00Z", "Wed, Dec 9, 3:00_PM · in 2 days");
-        row("hours ago", "2026-12-07T10:00:00Z", "Mon, Dec 7, 11:00_AM · 3 hours ago");
         row("the first 2:30 of the night", "2026-10-25T00:30:00Z", "Sun, Oct 25, 2:30_AM CEST · 44 days ago");
         row("the second", "2026-10-25T01:30:00Z", "Sun, Oct 25, 2:30_AM CET · 43 days ago");
     }
@@ -311,10 +294,8 @@ private slots:
               {"skipped by the clocks", "2026-03-29T02:30", "Europe/Berlin", "error"},
               {"repeated: the first", "2026-10-25T02:30", "Europe/Berlin", "2026-10-25T00:30:00Z"},
               {"repeated west of UTC: the first", "2026-11-01T01:30", "America/New_York", "2026-11-01T05:30:00Z"},
-              {"repeated in St. John's", "2026-11-01T01:30", "America/St_Johns", "2026-11-01T04:00:00Z"},
               {"the second by its offset", "2026-11-01T01:30-05:00", "America/New_York", "2026-11-01T06:30:00Z"},
-              {"a date alone", "2026-03-29", "Europe/Berlin", "error"},
-              {"words", "tomorrow", "Europe/Berlin", "error"}})
+              {"a date alone", "2026-03-29", "Europe/Berlin", "error"}})
             QTest::newRow(name) << QString::fromLatin1(text) << QByteArray(home) << QString::fromLatin1(expected);
     }
 

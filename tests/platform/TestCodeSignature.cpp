@@ -58,8 +58,6 @@ private slots:
         };
         row("untouched", 2, "true", true);
         row("a group-writable file", 2, "chmod 775 Contents/Horavia", false);
-        row("a world-writable folder", 2, "chmod 777 Contents", false);
-        row("the bundle writable by its group", 2, "chmod 775 .", false);
         row("a folder's mode is signed", 2, "chmod 700 Contents/Resources", false);
         row("format 1, which lists no folders, is refused", 1, "true", false);
         row("a folder whose name is not UTF-8", 2,

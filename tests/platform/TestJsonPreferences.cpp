@@ -56,7 +56,6 @@ private slots:
     {
         addColumns<QByteArray, bool>({"contents", "setAside"});
         QTest::newRow("truncated") << R"({"showsFlags": fal)"_ba << true;
-        QTest::newRow("array at top level") << R"(["trackedCityIDs"])"_ba << true;
         QTest::newRow("binary") << QByteArray("\x00\x01\x02garbage", 10) << true;
         QTest::newRow("empty") << QByteArray() << false;
     }

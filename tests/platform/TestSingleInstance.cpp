@@ -36,6 +36,12 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_path = m_dir->filePath(u"horavia.socket"_s);
+    }
+
     // What a copy that died leaves is taken over; only the kernel's "nobody
     // listens" proves a socket stale.
     void leftoversAreTakenOver_data()
@@ -47,35 +53,31 @@ private slots:
     void leftoversAreTakenOver()
     {
         QFETCH(bool, socket);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"horavia.socket"_s);
         if (socket)
-            ::close(socketAt(path, false));
+            ::close(socketAt(m_path, false));
         else
-            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-        SingleInstance first(path);
+            QVERIFY(QFile(m_path).open(QIODevice::WriteOnly));
+        SingleInstance first(m_path);
         QVERIFY(first.claim());
-        QVERIFY(!SingleInstance(path).claim());
+        QVERIFY(!SingleInstance(m_path).claim());
     }
 
     // Held connections neither make the next launch think the running copy
     // is gone nor lock out the handover for good; a line may come in pieces.
     void floodNeitherReplacesNorBlocksTheRunningCopy()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"horavia.socket"_s);
-        SingleInstance running(path);
+        SingleInstance running(m_path);
         QVERIFY(running.claim());
         QSignalSpy reopened(&running, &SingleInstance::reopenRequested);
         std::vector<int> flood;
         for (int i = 0; i < 1500; ++i)
-            flood.push_back(socketAt(path, true));
-        QVERIFY(!SingleInstance(path).claim()); // busy, not gone
-        QVERIFY(QFileInfo::exists(path));
+            flood.push_back(socketAt(m_path, true));
+        QVERIFY(!SingleInstance(m_path).claim()); // busy, not gone
+        QVERIFY(QFileInfo::exists(m_path));
 
         QTest::qWait(SingleInstance::connectionTimeoutMs + 500);
         QLocalSocket client;
-        client.connectToServer(path);
+        client.connectToServer(m_path);
         QVERIFY(client.waitForConnected(1000));
         client.write("re");
         client.flush();
@@ -96,15 +98,12 @@ private slots:
         QTest::newRow("toggle") << "toggle\n"_ba << u"toggle:"_s;
         QTest::newRow("toggle with a token") << "toggle kwin-42_x:1\n"_ba << u"toggle:kwin-42_x:1"_s;
         QTest::newRow("a token with a space") << "toggle a b\n"_ba << u"toggle:"_s;
-        QTest::newRow("a token not ASCII") << "toggle t\xc3\xb6k\n"_ba << u"toggle:"_s;
         QTest::newRow("a token too long") << "toggle "_ba + QByteArray(230, 'x') + "\n" << u"toggle:"_s;
         QTest::newRow("a line too long") << "toggle "_ba + QByteArray(600, 'x') + "\n" << QString();
         QTest::newRow("an address") << "open horavia:?at=2026-12-10T14:00:00Z\n"_ba
                                     << u"open:horavia:?at=2026-12-10T14:00:00Z:"_s;
         QTest::newRow("an address and a token") << "open horavia:?at=x tok-1\n"_ba << u"open:horavia:?at=x:tok-1"_s;
-        QTest::newRow("an address, a bad token") << "open horavia:?at=x t\xc3\xb6k\n"_ba << u"open:horavia:?at=x:"_s;
         QTest::newRow("three words") << "open a b c\n"_ba << QString();
-        QTest::newRow("no address") << "open\n"_ba << QString();
         QTest::newRow("an address not ASCII") << "open horavia:\xc3\xb6\n"_ba << QString();
         QTest::newRow("an address too long") << "open "_ba + QByteArray(301, 'x') + "\n" << QString();
         QTest::newRow("toggled, run together") << "toggleX\n"_ba << QString();
@@ -115,9 +114,7 @@ private slots:
     {
         QFETCH(QByteArray, line);
         QFETCH(QString, heard);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"horavia.socket"_s);
-        SingleInstance running(path);
+        SingleInstance running(m_path);
         QVERIFY(running.claim());
         QStringList requests;
         connect(&running, &SingleInstance::reopenRequested, this, [&] { requests.append(u"reopen"_s); });
@@ -127,7 +124,7 @@ private slots:
             requests.append(u"open:"_s + address + u':' + token);
         });
         QLocalSocket client;
-        client.connectToServer(path);
+        client.connectToServer(m_path);
         QVERIFY(client.waitForConnected(1000));
         client.write(line);
         client.flush();
@@ -141,12 +138,10 @@ private slots:
     // (with no copy running, the end-to-end toggle run starts one).
     void aLaunchHandsOverItsToggle()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"horavia.socket"_s);
-        SingleInstance running(path);
+        SingleInstance running(m_path);
         QVERIFY(running.claim());
         QSignalSpy toggled(&running, &SingleInstance::toggleRequested);
-        QVERIFY(!SingleInstance(path).claim(SingleInstance::Request::toggle, u"token-1"_s));
+        QVERIFY(!SingleInstance(m_path).claim(SingleInstance::Request::toggle, u"token-1"_s));
         QVERIFY(toggled.wait(2000));
         QCOMPARE(toggled.first().first().toString(), u"token-1"_s);
     }
@@ -155,19 +150,17 @@ private slots:
     // to a length no address of ours reaches; it is found among the arguments.
     void aLaunchHandsOverItsAddress()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"horavia.socket"_s);
-        SingleInstance running(path);
+        SingleInstance running(m_path);
         QVERIFY(running.claim());
         QSignalSpy opened(&running, &SingleInstance::openRequested);
         const QStringList arguments{u"horavia"_s, u"--at-login"_s, u"HORAVIA:?at=a b\u00e9\n"_s};
         QCOMPARE(SingleInstance::addressIn(arguments), arguments.last());
         QVERIFY(SingleInstance::addressIn({u"horavia"_s, u"horavia-extra"_s}).isEmpty());
-        QVERIFY(!SingleInstance(path).claim(SingleInstance::Request::open, u"token-2"_s, arguments.last()));
+        QVERIFY(!SingleInstance(m_path).claim(SingleInstance::Request::open, u"token-2"_s, arguments.last()));
         QVERIFY(opened.wait(2000));
         QCOMPARE(opened.first().at(0).toString(), u"HORAVIA:?at=a%20b%C3%A9%0A"_s);
         QCOMPARE(opened.first().at(1).toString(), u"token-2"_s);
-        QVERIFY(SingleInstance(path).ask(SingleInstance::Request::open, {}, u"horavia:?at="_s + QString(5000, u'x')));
+        QVERIFY(SingleInstance(m_path).ask(SingleInstance::Request::open, {}, u"horavia:?at="_s + QString(5000, u'x')));
         QVERIFY(opened.wait(2000));
         QCOMPARE(opened.last().at(0).toString().size(), 300);
     }
@@ -200,6 +193,10 @@ private slots:
         QVERIFY(reopened.wait(2000));
         qunsetenv("TMPDIR");
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path; // the socket's, in a folder of each test's own
 };
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

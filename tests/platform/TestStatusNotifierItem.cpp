@@ -157,9 +157,7 @@ private slots:
         QTest::newRow("a notch as a wheel counts") << -120 << u"vertical"_s << -120;
         QTest::newRow("a notch as a step") << 1 << u"vertical"_s << 120;
         QTest::newRow("a small smooth turn is a notch") << -7 << u"horizontal"_s << -120;
-        QTest::newRow("two notches") << 240 << u"Vertical"_s << 240;
         QTest::newRow("an absurd turn is a few notches") << std::numeric_limits<int>::min() << u"vertical"_s << -1200;
-        QTest::newRow("no turn") << 0 << u"vertical"_s << 0;
         QTest::newRow("an unknown orientation") << 120 << u"sideways"_s << 0;
     }
 
@@ -170,26 +168,6 @@ private slots:
         QSignalSpy turns(&item, &StatusNotifierItem::scrolled);
         item.scroll(delta, orientation);
         QCOMPARE(turns.isEmpty() ? 0 : turns.first().first().toInt(), scrolled);
-    }
-
-    void activationTokens_data()
-    {
-        addColumns<QString, bool>({"token", "kept"});
-        QTest::newRow("a compositor's token") << u"kwin-1234_abc:5"_s << true;
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("with a newline") << u"ab\n"_s << false;
-    }
-
-    void activationTokens()
-    {
-        auto [token, kept] = fetchRow<QString, bool>({"token", "kept"});
-        qunsetenv("XDG_ACTIVATION_TOKEN");
-        qunsetenv("DESKTOP_STARTUP_ID");
-        StatusNotifierItem item(u"horavia"_s, u"Horavia"_s, {});
-        item.provideActivationToken(token);
-        // Kept where this platform's windows read it (a startup id off Wayland).
-        QCOMPARE(qEnvironmentVariable("XDG_ACTIVATION_TOKEN") + qEnvironmentVariable("DESKTOP_STARTUP_ID"),
-                 kept ? token : QString());
     }
 
 private:

@@ -28,8 +28,8 @@ private slots:
         QTest::newRow("LANGUAGE's list first") << QVariantMap{{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "pt_BR:es"}}
                                                << QStringList{"pt_BR", "pt", "es", "en_GB", "en"};
         QTest::newRow("C turns LANGUAGE off") << QVariantMap{{"LC_ALL", "C"}, {"LANGUAGE", "de"}} << QStringList{};
-        QTest::newRow("C.UTF-8 too") << QVariantMap{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}} << QStringList{};
         QTest::newRow("POSIX") << QVariantMap{{"LANG", "POSIX"}} << QStringList{};
+        QTest::newRow("C.UTF-8 too") << QVariantMap{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}} << QStringList{};
         QTest::newRow("a modifier") << QVariantMap{{"LANG", "de_DE.UTF-8@euro"}} << QStringList{"de_DE", "de"};
         QTest::newRow("no language name")
             << QVariantMap{{"LANG", "he_IL"}, {"LANGUAGE", "::../../etc:x"}} << QStringList{"he_IL", "he"};

@@ -39,7 +39,6 @@ private slots:
         addColumns<std::optional<BundleInfo>, QString>({"bundle", "expected"});
         QTest::newRow("build differs") << info("2.1", "57") << "Version 2.1 (57)";
         QTest::newRow("build equals version") << info("2.1", "2.1") << "Version 2.1";
-        QTest::newRow("keys missing") << info("", "") << "Version 1.0 (1)";
         QTest::newRow("no information list") << std::optional<BundleInfo>() << "Version 1.0 (1)";
     }
 

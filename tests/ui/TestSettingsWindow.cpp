@@ -56,11 +56,9 @@ private slots:
     void updateRowFollowsThePhase_data()
     {
         addColumns<Phase, QString, bool, bool>({"phase", "status", "busy", "show"});
-        QTest::newRow("idle") << Phase::idle() << "" << false << false;
         QTest::newRow("checking") << Phase::checking() << "Checking…" << true << false;
         QTest::newRow("up to date") << Phase::upToDate() << "Horavia is up to date." << false << false;
         QTest::newRow("available") << Phase::available("Notes") << "A new version is available." << false << true;
-        QTest::newRow("installing") << Phase::installing() << "Installing…" << true << false;
         QTest::newRow("failed: the message itself")
             << Phase::failed("The server returned status 500.") << "The server returned status 500." << false << false;
     }
