@@ -115,10 +115,13 @@ update_open || fail "the update window closed on a failed install"
 "$codesign" verify "$installed" >/dev/null || fail "the running bundle no longer verifies"
 [ -z "$(ls -A "$apps" | grep -v '^Horavia.app$')" ] || fail "a failed install left $(ls -A "$apps")"
 import -window root "$shots/update-tampered.png"
-tree=$(/usr/bin/python3 "$(dirname "$0")/accessible.py" "$app_pid")
-grep -q '⟦Śóftwáré Úpdáté⟧' <<<"$tree" || fail "the update window is not in the tree"
-unmarked=$(/usr/bin/python3 "$(dirname "$0")/accessible.py" "$app_pid" --unmarked '^(UTC|© 20[0-9]{2} )')
-[ -z "$unmarked" ] || fail "the update window left texts untranslated: $(echo "$unmarked" | tr '\n' ';')"
+# Read until the tree settles: a busy machine may show it half built.
+walker=$(dirname "$0")/accessible.py
+update_in_tree() { local tree; tree=$(/usr/bin/python3 "$walker" "$app_pid") && grep -q '⟦Śóftwáré Úpdáté⟧' <<<"$tree"; }
+unmarked() { /usr/bin/python3 "$walker" "$app_pid" --unmarked '^(UTC|© 20[0-9]{2} )'; }
+all_marked() { local left; left=$(unmarked) && [ -z "$left" ]; }
+wait_for 10 update_in_tree || fail "the update window is not in the tree"
+wait_for 10 all_marked || fail "the update window left texts untranslated: $(unmarked | tr '\n' ';')"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+comma; sleep 0.8
 import -window root "$shots/update-tampered-settings.png"
 pass "a tampered release fails in the update window and leaves the bundle untouched"
