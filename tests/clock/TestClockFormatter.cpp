@@ -35,7 +35,6 @@ private slots:
                                 << QString::fromUtf8(shown).replace(u'_', nnbsp);
         };
         const char* evening = "2024-01-15T21:41:00Z";
-        const char* morning = "2024-01-15T09:05:00Z";
         const auto system = TimeFormat::system;
         row("en_US system is 12-hour", "en_US", system, "UTC", evening, "9:41_PM");
         row("en_US 24-hour forced", "en_US", TimeFormat::twentyFourHour, "UTC", evening, "21:41");
