@@ -17,13 +17,26 @@ ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, 
     m_settings.whenChanged(SettingEffect::hours, this, [this] { m_runs.clear(); });
     // By time, the order can change with the instant; a change of the
     // system's zone shows at the next tick.
-    connect(&m_time, &DisplayedTime::instantChanged, this, &ClockEntries::update);
+    connect(&m_time, &DisplayedTime::instantChanged, this, &ClockEntries::followInstant);
     connect(&m_time, &DisplayedTime::ticked, this, [this] {
-        if (!m_time.isLive()) update(); // live, the instant's change did it
+        if (!m_time.isLive()) followInstant(); // live, the instant's change did it
     });
     m_entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
+    m_madeFor = madeFor();
     m_showsOffset = m_settings.showsOffsetFromHome();
     m_rows = rowsOf(m_entries);
+}
+
+ClockEntries::MadeFor ClockEntries::madeFor() const
+{
+    MadeFor made{homeZone().id(), {}};
+    if (m_settings.sortMode() == SortMode::time) {
+        const QDateTime at = m_time.instant();
+        made.offsets.reserve(m_entries.size());
+        for (const ClockEntry& entry : std::as_const(m_entries))
+            made.offsets.append(entry.timeZone.offsetFromUtc(at));
+    }
+    return made;
 }
 
 QTimeZone ClockEntries::homeZone() const
@@ -57,6 +70,17 @@ void ClockEntries::makeTexts(QList<ClockRowData>& rows) const
         row.texts = ClockRowTexts::of(row.content, texts);
 }
 
+void ClockEntries::followInstant()
+{
+    // Between two instants the list can change only with home's zone or,
+    // sorted by time, with a zone's offset. Looking the cities up and
+    // sorting them again would cost a tick more than all of its texts.
+    if (madeFor() != m_madeFor)
+        update();
+    else
+        refreshTexts();
+}
+
 void ClockEntries::update()
 {
     QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
@@ -64,12 +88,19 @@ void ClockEntries::update()
     if (entries != m_entries || showsOffset != m_showsOffset) {
         m_runs.clear();
         m_entries = std::move(entries);
+        m_madeFor = madeFor();
         m_showsOffset = showsOffset;
         m_rows = rowsOf(m_entries);
         m_textsMade = false;
         emit listChanged();
         return;
     }
+    m_madeFor = madeFor();
+    refreshTexts();
+}
+
+void ClockEntries::refreshTexts()
+{
     // Nobody has read the texts since the list last changed: they are made
     // when first asked for.
     if (!m_textsMade) {

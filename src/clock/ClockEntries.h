@@ -89,6 +89,8 @@ signals:
 
 private:
     void update();
+    void followInstant();
+    void refreshTexts();
     QList<ClockRowData> rowsOf(const QList<ClockEntry>& entries) const;
     void makeTexts(QList<ClockRowData>& rows) const;
 
@@ -96,6 +98,15 @@ private:
     const CityDatabase& m_database;
     DisplayedTime& m_time;
     QList<ClockEntry> m_entries;
+    // What the entries' order was made with besides the settings: home's
+    // zone, and sorted by time, each entry's offset at the instant.
+    struct MadeFor {
+        QByteArray homeId;
+        QList<int> offsets;
+        friend bool operator==(const MadeFor&, const MadeFor&) = default;
+    };
+    MadeFor madeFor() const;
+    MadeFor m_madeFor;
     bool m_showsOffset = false;
     mutable QList<ClockRowData> m_rows;
     mutable bool m_textsMade = false;

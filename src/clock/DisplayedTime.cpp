@@ -9,8 +9,10 @@ DisplayedTime::DisplayedTime(Clock& clock, StepMinutes stepMinutes, HomeZone hom
     , m_clock(clock)
     , m_stepMinutes(std::move(stepMinutes))
     , m_homeZone(std::move(homeZone))
+    , m_home(m_homeZone())
 {
     connect(&m_clock, &Clock::nowChanged, this, [this] {
+        m_home = m_homeZone();
         emit ticked();
         if (isLive()) emit instantChanged();
     });

@@ -40,7 +40,7 @@ public:
 
     // The time cursor's step, 15, 30 or 60 minutes, and the zone its grid lies in.
     int stepMinutes() const { return m_stepMinutes(); }
-    QTimeZone homeZone() const { return m_homeZone(); }
+    QTimeZone homeZone() const { return m_home; }
 
     // Sets `at`, kept within the range and aligned inward at its edges.
     void setInstant(const QDateTime& at, const QString& note = {});
@@ -67,6 +67,10 @@ private:
     Clock& m_clock;
     StepMinutes m_stepMinutes;
     HomeZone m_homeZone;
+    // Read again at each tick of the clock, which also ticks when the
+    // system's zone changes: the system's zone is a look at the disk and a
+    // copy of the zone's rules, which every view asks for at every step.
+    QTimeZone m_home;
     QDateTime m_set; // invalid while live
     QString m_note;
 };

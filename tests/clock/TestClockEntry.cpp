@@ -45,6 +45,7 @@ private slots:
             cityRecord("tok", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "", "Japan"),
             cityRecord("osa", "Osaka", 34.7, 135.5, "Asia/Tokyo", "", "Japan"),
             cityRecord("lon", "London", 51.5, -0.1, "Europe/London", "England", "United Kingdom"),
+            cityRecord("lag", "Lagos", 6.5, 3.4, "Africa/Lagos", "", "Nigeria"),
         };
         m_database = std::make_unique<CityDatabase>(writeCatalogue(m_dir, records), icu::Locale("en_US"));
     }
@@ -157,6 +158,43 @@ private slots:
         // And the rows read are those of the new state.
         for (const ClockRowData& row : entries.rows())
             QCOMPARE(row.texts, ClockRowTexts::of(row.content, entries.formatter()));
+    }
+
+    // Between two instants only home's zone and, sorted by time, the zones'
+    // offsets can change the list; the tick finds out without making it again.
+    void listFollowsTheInstant_data()
+    {
+        addColumns<QDateTime, QByteArray, QString, QString, int>({"start", "homeAfter", "before", "after", "lists"});
+        const QString usual = u"home:home lon lag"_s;
+        QTest::newRow("summer time puts London level with Lagos, and first by name")
+            << QDateTime::fromString(u"2026-03-29T00:30:00Z"_s, Qt::ISODate) << QByteArray("America/New_York") << usual
+            << u"home:home lag lon"_s << 1;
+        QTest::newRow("an hour with no clock change: the same list")
+            << QDateTime::fromString(u"2026-03-28T00:30:00Z"_s, Qt::ISODate) << QByteArray("America/New_York") << usual
+            << usual << 0;
+        QTest::newRow("the system's zone changes: home follows at the tick")
+            << QDateTime::fromString(u"2026-03-28T00:30:00Z"_s, Qt::ISODate) << QByteArray("Europe/London") << usual
+            << u"home:lon lag"_s << 1;
+    }
+
+    void listFollowsTheInstant()
+    {
+        auto [start, homeAfter, before, after, lists] =
+            fetchRow<QDateTime, QByteArray, QString, QString, int>({"start", "homeAfter", "before", "after", "lists"});
+        RecordingPreferences store(QVariantMap{{"trackedCityIDs", QStringList{"lag", "lon"}}, {"sortMode", "time"}});
+        ClockStack stack(store, *m_database, start, QTimeZone("America/New_York"));
+        const auto order = [&] {
+            QStringList ids;
+            for (const ClockEntry& e : stack.entries.entries())
+                ids.append(e.kind == ClockEntry::Kind::home ? u"home:"_s + e.id : e.id);
+            return ids.join(u' ');
+        };
+        QCOMPARE(order(), before);
+        QSignalSpy listChanged(&stack.entries, &ClockEntries::listChanged);
+        stack.home = QTimeZone(homeAfter);
+        stack.tick(3600);
+        QCOMPARE(order(), after);
+        QCOMPARE(listChanged.count(), lists);
     }
 
     // The strips' working runs are kept across ticks, and follow home's
