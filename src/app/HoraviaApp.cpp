@@ -15,6 +15,7 @@
 #include "platform/DefaultApplication.h"
 #include "platform/GlobalShortcut.h"
 #include "platform/JsonPreferences.h"
+#include "platform/LibraryPages.h"
 #include "platform/LoginItem.h"
 #include "platform/PrivateFiles.h"
 #include "platform/SharedOnce.h"
@@ -392,10 +393,13 @@ void HoraviaApp::start(StartReason reason, const QString& address)
             [this, iconShown] {
                 // The portal is asked once the first frame is up, not before.
                 m_shortcut->start();
-                // The zones' names and rules for the first search, away from the event loop.
+                // The zones' names and rules for the first search, away from the
+                // event loop; then start-up has read what it needs of the
+                // catalogue and of ICU's tables.
                 (void)QtConcurrent::run([] {
                     CityDatabase::shared().prepareSearch();
                     CityDatabase::shared().releasePages();
+                    LibraryPages::releaseIcuData();
                 });
                 if (!iconShown || !m_tray->isShown()) return;
                 ensurePanel(PanelMode::popup);

@@ -137,8 +137,6 @@ bool CityDatabase::openIndex(const QString& indexFile, const QString& catalogueF
     if (m_view && m_view->header().folding == quint32(folding) &&
         m_view->header().sourceSize == quint64(source.size())) {
         m_origin = Origin::index;
-#ifdef Q_OS_UNIX
-#endif
         releasePages();
         return true;
     }

@@ -1,0 +1,73 @@
+#include "platform/LibraryPages.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+#include <unicode/utypes.h>
+
+#include <dlfcn.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// Whether this process has the page holding `address` mapped in.
+bool mapped(const void* address)
+{
+    QFile map(QStringLiteral("/proc/self/pagemap"));
+    if (!map.open(QIODevice::ReadOnly)) return true;
+    const auto page = quintptr(::sysconf(_SC_PAGESIZE));
+    quint64 entry = 0;
+    map.seek(qint64(reinterpret_cast<quintptr>(address) / page * sizeof entry));
+    map.read(reinterpret_cast<char*>(&entry), sizeof entry);
+    return (entry >> 63) != 0;
+}
+
+int changedAtRunTime = 1; // writable, and no longer what the file holds
+void code() {}
+
+} // namespace
+
+class TestLibraryPages : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ICU's tables go and come back as they were.
+    void icuTables()
+    {
+        const auto* tables = static_cast<const char*>(::dlsym(RTLD_DEFAULT, QT_STRINGIFY(U_ICUDATA_ENTRY_POINT)));
+        QVERIFY(tables);
+        const QByteArray before(tables, 4096);
+        QVERIFY(mapped(tables));
+        QVERIFY(LibraryPages::releaseIcuData());
+        QVERIFY(!mapped(tables));
+        QCOMPARE(QByteArray(tables, 4096), before);
+        // And ICU still reads them.
+        icu::UnicodeString name;
+        QCOMPARE(icu::Locale::getGerman().getDisplayLanguage(icu::Locale::getFrench(), name),
+                 icu::UnicodeString(u"allemand"));
+    }
+
+    // What must never go: a change would be lost, code is running.
+    void refused_data()
+    {
+        QTest::addColumn<const void*>("address");
+        changedAtRunTime = 7;
+        QTest::newRow("writable data") << static_cast<const void*>(&changedAtRunTime);
+        QTest::newRow("code") << reinterpret_cast<const void*>(&code);
+        static const auto heap = std::make_unique<int>(3);
+        QTest::newRow("no library's") << static_cast<const void*>(heap.get());
+    }
+
+    void refused()
+    {
+        QFETCH(const void*, address);
+        QVERIFY(!LibraryPages::releaseReadOnlyData(address));
+        QCOMPARE(changedAtRunTime, 7);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLibraryPages)
+#include "TestLibraryPages.moc"
