@@ -145,6 +145,12 @@ private slots:
         QCOMPARE(layouts.count(), 1);
         QCOMPARE(menuLines(service), QStringList{"Settings…"});
 
+        // The host's activation token goes to the next window shown; one that is no printable word does not.
+        for (const QString& token : {u"host-42_x:1"_s, u"a\nDISPLAY=:9"_s})
+            callOn(service, QLatin1String(StatusNotifierItem::itemPath), u"org.kde.StatusNotifierItem"_s,
+                   u"ProvideXdgActivationToken"_s, {token});
+        QCOMPARE(qgetenv("DESKTOP_STARTUP_ID"), "host-42_x:1");
+
         item.setVisible(false);
         QTRY_VERIFY(!hostBus().interface()->isServiceRegistered(service).value());
     }
