@@ -50,6 +50,9 @@ icon=$(item_property IconName)
 menu=$(item_property Menu)
 [[ "$menu" == */MenuBar* ]] || fail "the item has no menu: '$menu'"
 pass "title $title, icon $icon, menu $menu"
+identity="$(item_property Id) $(item_property Category) $(item_property Status)"
+[ "$identity" = 'horavia ApplicationStatus Active' ] || fail "the item's id, category and status read $identity"
+pass "id, category and status: $identity"
 layout=$(dbus-send --session --print-reply --dest="$service" /MenuBar com.canonical.dbusmenu.GetLayout \
   int32:0 int32:-1 array:string:label)
 # The labels in order, separators as "-", hidden items left out.
@@ -92,6 +95,11 @@ pass "the label's guide: $guide"
 import -window root "$shots/status-notifier-label.png"
 
 # The wheel over the item sets a time a step later; the middle click goes back to now.
+# A host redraws on the item's signals: the new label and tooltip are announced.
+dbus-monitor --session "type='signal',sender='$service',path='/StatusNotifierItem'" >"$work/signals.log" 2>&1 &
+monitor_pid=$!
+pids+=($monitor_pid)
+sleep 0.5
 dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Scroll \
   int32:-120 string:vertical >/dev/null
 set_later() {
@@ -103,6 +111,10 @@ set_later() {
 }
 wait_for 3 set_later || fail "a turn of the wheel did not set a time: $(item_property XAyatanaLabel)"
 pass "a turn of the wheel sets a time, shown in the label and the tooltip: $(item_property XAyatanaLabel)"
+announced() { grep -q 'member=XAyatanaNewLabel' "$work/signals.log" && grep -q 'member=NewToolTip' "$work/signals.log"; }
+wait_for 3 announced || fail "the set time was not announced: $(grep -o 'member=[A-Za-z]*' "$work/signals.log" | sort -u)"
+kill "$monitor_pid" 2>/dev/null
+pass "the new label and tooltip are announced to the host (XAyatanaNewLabel, NewToolTip)"
 # The panel's rows show the set time too: London's row reads as the label.
 set_london=$(item_property XAyatanaLabel | grep -oP '^◷ 🇬🇧 \K[0-9:]+')
 dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Activate \
