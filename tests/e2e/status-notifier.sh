@@ -93,13 +93,20 @@ guide=$(item_property XAyatanaLabelGuide)
 grep -qP '^🇬🇧 88:88.[AP]M 🇯🇵 88:88.[AP]M$' <<<"$guide" || fail "the label's guide is $guide"
 pass "the label's guide: $guide"
 import -window root "$shots/status-notifier-label.png"
+# This host draws no label, as Plasma's and xfce4-panel's do not: it is drawn
+# from the item's properties as a bar that shows labels puts it up.
+for look in light dark; do
+  QT_QPA_PLATFORM=offscreen "$build/tools/horavia-tray-label" "$icon" "$(item_property XAyatanaLabel)" \
+    "$shots/status-notifier-label-drawn-$look.png" "$look" || fail "the label could not be drawn ($look)"
+done
 
 # The wheel over the item sets a time a step later; the middle click goes back to now.
 # A host redraws on the item's signals: the new label and tooltip are announced.
 dbus-monitor --session "type='signal',sender='$service',path='/StatusNotifierItem'" >"$work/signals.log" 2>&1 &
 monitor_pid=$!
 pids+=($monitor_pid)
-sleep 0.5
+# Once it is a monitor, the bus has taken its name back.
+wait_for 5 grep -q 'member=NameLost' "$work/signals.log" || fail "the bus's monitor did not start"
 dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Scroll \
   int32:-120 string:vertical >/dev/null
 set_later() {
