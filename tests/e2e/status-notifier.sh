@@ -28,11 +28,31 @@ item_property() { # name: the value, as dbus-send prints it
 # The item's bus name as registered, of the protocol's own form.
 item_name() { watcher_property RegisteredStatusNotifierItems | grep -oE 'org\.kde\.StatusNotifierItem-[0-9]+-[0-9]+' | head -n 1; }
 registered() { [ -n "$(item_name)" ]; }
+# The bar runs its watcher on a thread of its own, and its host can ask that
+# watcher for its items before the watcher holds its bus name; the bar then
+# exits at once. Such a start is tried again; a bar that still has no watcher
+# after that is a failure, with its log.
+start_tray_bar() {
+  local attempt
+  for attempt in 1 2 3; do
+    gtk-sni-tray-standalone --top --end --size 28 --watcher >>"$work/host.log" 2>&1 & host_pid=$!
+    pids+=($host_pid)
+    wait_for 20 bar_ready
+    kill -0 "$host_pid" 2>/dev/null || { echo "the tray bar exited at its start (attempt $attempt)"; continue; }
+    bar_ready && return 0
+    break
+  done
+  cat "$work/host.log"
+  return 1
+}
+# Ready once its own host has registered with its watcher, or gone.
+bar_ready() {
+  [[ "$(watcher_property IsStatusNotifierHostRegistered 2>/dev/null)" == *true* ]] || ! kill -0 "$host_pid" 2>/dev/null
+}
 
 DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install"
 export XDG_DATA_DIRS=$work/root/usr/share:/usr/share
-gtk-sni-tray-standalone --top --end --size 28 --watcher >"$work/host.log" 2>&1 & host_pid=$!; pids+=($host_pid)
-wait_for 10 watcher_property IsStatusNotifierHostRegistered >/dev/null || fail "the tray bar's watcher did not come up"
+start_tray_bar || fail "the tray bar's watcher did not come up"
 
 # London and Tokyo tracked, both shown beside the icon.
 echo '{"trackedCityIDs": ["gn1850147", "gn2643743"], "trayDisplay": "timeBesideIcon",
@@ -188,8 +208,7 @@ watcher_gone() {
     org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q false
 }
 wait_for 5 watcher_gone || fail "the tray's watcher outlived the tray"
-gtk-sni-tray-standalone --top --end --size 28 --watcher >>"$work/host.log" 2>&1 & pids+=($!)
-wait_for 10 watcher_property IsStatusNotifierHostRegistered >/dev/null || fail "the restarted tray has no watcher"
+start_tray_bar || fail "the restarted tray has no watcher"
 wait_for 15 registered || fail "the item did not come back to a restarted tray"
 [ "$(item_name)" = "$service" ] || fail "the item came back as $(item_name), not $service"
 pass "after the tray restarted, the item is back as $service"
