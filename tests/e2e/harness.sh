@@ -29,6 +29,14 @@ pass() { echo "PASS: $*"; passed=$((passed + 1)); }
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY LANGUAGE LC_MESSAGES
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TZ=UTC LANG=en_US.UTF-8 LC_ALL=
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/horavia" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# The private session bus was started before this home existed, and what it
+# starts on demand inherits its environment: the accessibility bus would put
+# its socket in the real home's cache, where a run beside this one takes it
+# over. A user's own bus is left alone.
+case "${DBUS_SESSION_BUS_ADDRESS:-}" in
+  "" | unix:path=/run/user/*) ;;
+  *) dbus-update-activation-environment HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR || fail "the session bus took no environment" ;;
+esac
 
 start_virtual_desktop || fail "no virtual desktop"
 
