@@ -5,6 +5,7 @@ that a pseudo-language run left unmarked (not "⟦…⟧"). Times, numbers and t
 product's name are not texts to translate; nor is what matches the optional
 pattern (place names, a server's release notes).
 Usage: accessible.py PID [--unmarked [PATTERN]]"""
+import os
 import re
 import sys
 
@@ -48,7 +49,13 @@ def main():
             walk(app, 0, out)
     if len(sys.argv) > 2 and sys.argv[2] == "--unmarked":
         out = unmarked(out, sys.argv[3] if len(sys.argv) > 3 else None)
-    print("\n".join(out))
+    try:
+        print("\n".join(out), flush=True)
+    except BrokenPipeError:
+        # A reader that stops once it has seen its line ("grep -q") is no
+        # failure of the walk: under pipefail it would fail the check that
+        # found what it looked for.
+        os.dup2(os.open(os.devnull, os.O_WRONLY), sys.stdout.fileno())
 
 
 main()
