@@ -11,8 +11,9 @@ name=dark-mode
 source "$(dirname "$0")/harness.sh"
 export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile
 # The portal's backend is a GTK program D-Bus starts: it needs the display.
-dbus-update-activation-environment DISPLAY XDG_CURRENT_DESKTOP GSETTINGS_BACKEND HOME XDG_CONFIG_HOME \
-  XDG_RUNTIME_DIR || fail "the session bus took no environment"
+# (The harness has given the bus the private home.)
+dbus-update-activation-environment DISPLAY XDG_CURRENT_DESKTOP GSETTINGS_BACKEND ||
+  fail "the session bus took no environment"
 scheme() { gsettings set org.gnome.desktop.interface color-scheme "$1"; }
 # The main window's list, below its last row: light or dark, by the pixel's brightness.
 list_brightness() {

@@ -10,8 +10,9 @@ name=languages
 source "$(dirname "$0")/harness.sh"
 export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # The portal's backend, which tells dark from light, is a GTK program D-Bus starts.
-dbus-update-activation-environment DISPLAY XDG_CURRENT_DESKTOP GSETTINGS_BACKEND HOME XDG_CONFIG_HOME \
-  XDG_RUNTIME_DIR || fail "the session bus took no environment"
+# (The harness has given the bus the private home.)
+dbus-update-activation-environment DISPLAY XDG_CURRENT_DESKTOP GSETTINGS_BACKEND ||
+  fail "the session bus took no environment"
 python=/usr/bin/python3
 "$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
 tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
