@@ -68,6 +68,10 @@ constexpr int panelGap = 4;
 // A click on the tray icon that closes the open panel reaches the icon too;
 // within this time after the panel closed, it must not reopen it.
 constexpr qint64 reopenGuardMs = 100;
+// How long a start that opens the panel, or shows only the icon, waits for a
+// tray to show the icon: longer than an X11 tray takes to embed it, short
+// enough that on a desktop with none the window soon comes instead.
+constexpr std::chrono::milliseconds trayWait{2000};
 constexpr int pooledThreadLingerMs = 150'000;
 
 // Runs work once the first frame of any window (the icon's included) is
@@ -380,33 +384,43 @@ void HoraviaApp::start(StartReason reason, const QString& address)
     // start at login shows only the icon, unless there is none to click; a
     // start to toggle the panel opens the panel.
     QTimer::singleShot(0, this, [this, reason, address] {
-        const bool iconShown = m_tray && m_settings->showsMenuBarItem();
-        if (reason == StartReason::toggled)
-            toggleClocks();
-        else if (reason == StartReason::linked)
-            openLink(address);
-        else if (reason == StartReason::launched || !iconShown)
-            presentMainWindow();
-        // The tooltip shows on a hover, the window at once: the window first.
-        if (m_tray) refreshTray();
-        new AfterFirstFrame(
-            [this, iconShown] {
-                // The portal is asked once the first frame is up, not before.
-                m_shortcut->start();
-                // The zones' names and rules for the first search, away from the
-                // event loop; then start-up has read what it needs of the
-                // catalogue and of ICU's tables.
-                (void)QtConcurrent::run([] {
-                    CityDatabase::shared().prepareSearch();
-                    CityDatabase::shared().releasePages();
-                    LibraryPages::releaseIcuData();
-                });
-                if (!iconShown || !m_tray->isShown()) return;
-                ensurePanel(PanelMode::popup);
-                m_panel->prepare();
-            },
-            this);
+        // A start that opens the panel, or shows nothing but the icon, waits
+        // a moment for a tray to show it: the panel opens under the icon, and
+        // with no tray the window comes instead of nothing.
+        if (m_tray && m_settings->showsMenuBarItem() && reason != StartReason::launched)
+            m_tray->whenShown(trayWait, this, [this, reason, address](bool shown) { act(reason, address, shown); });
+        else
+            act(reason, address, m_tray && m_settings->showsMenuBarItem());
     });
+}
+
+void HoraviaApp::act(StartReason reason, const QString& address, bool iconShown)
+{
+    if (reason == StartReason::toggled)
+        toggleClocks();
+    else if (reason == StartReason::linked)
+        openLink(address);
+    else if (reason == StartReason::launched || !iconShown)
+        presentMainWindow();
+    // The tooltip shows on a hover, the window at once: the window first.
+    if (m_tray) refreshTray();
+    new AfterFirstFrame(
+        [this, iconShown] {
+            // The portal is asked once the first frame is up, not before.
+            m_shortcut->start();
+            // The zones' names and rules for the first search, away from the
+            // event loop; then start-up has read what it needs of the
+            // catalogue and of ICU's tables.
+            (void)QtConcurrent::run([] {
+                CityDatabase::shared().prepareSearch();
+                CityDatabase::shared().releasePages();
+                LibraryPages::releaseIcuData();
+            });
+            if (!iconShown || !m_tray->isShown()) return;
+            ensurePanel(PanelMode::popup);
+            m_panel->prepare();
+        },
+        this);
 }
 
 void HoraviaApp::ensurePanel(PanelMode mode)
@@ -469,7 +483,7 @@ void HoraviaApp::refreshTray()
         m_tray->setLabel(times.text, times.guide);
     else
         m_tray->setLabel(QString(), QString());
-    m_tray->setTimeIcon(display == TrayDisplay::timeAsIcon ? times.first : QString());
+    m_tray->setTimeIcon(display == TrayDisplay::timeAsIcon ? times.first : QString(), !m_time->isLive());
 }
 
 void HoraviaApp::updateTrayVisibility()

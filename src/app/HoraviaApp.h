@@ -84,6 +84,8 @@ private:
     static void stopBackgroundWork();
     static void prepareFirstWindow();
 
+    // What a start shows, once the tray has shown the icon or not.
+    void act(StartReason reason, const QString& address, bool iconShown);
     void ensurePanel(PanelMode mode);
     bool panelIsPopup() const;
     void updateTrayVisibility();

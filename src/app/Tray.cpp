@@ -5,9 +5,12 @@
 #include "ui/TrayTimeIcon.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include <utility>
 
@@ -21,7 +24,8 @@ Tray::Tray(QObject* parent)
 bool Tray::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == qGuiApp && event->type() == QEvent::ApplicationPaletteChange)
-        if (const QString time = std::exchange(m_timeIcon, QString()); !time.isEmpty()) setTimeIcon(time);
+        if (const QString time = std::exchange(m_timeIcon, QString()); !time.isEmpty())
+            setTimeIcon(time, m_timeIconChosen);
     return QObject::eventFilter(watched, event);
 }
 
@@ -103,12 +107,15 @@ void Tray::setLabel(const QString& text, const QString& guide)
     if (m_item) m_item->setLabel(text, guide);
 }
 
-void Tray::setTimeIcon(const QString& time)
+void Tray::setTimeIcon(const QString& time, bool chosen)
 {
-    if (time == m_timeIcon) return;
+    if (time == m_timeIcon && chosen == m_timeIconChosen) return;
     m_timeIcon = time;
-    const QIcon icon =
-        time.isEmpty() ? Symbols::applicationIcon() : TrayTimeIcon::icon(time, QGuiApplication::palette());
+    m_timeIconChosen = chosen;
+    const QIcon icon = time.isEmpty()
+                           ? Symbols::applicationIcon()
+                           : TrayTimeIcon::icon(time, QGuiApplication::palette(),
+                                                chosen ? TrayTimeIcon::Moment::chosen : TrayTimeIcon::Moment::now);
     if (m_item)
         m_item->setIcon(time.isEmpty() ? QStringLiteral("org.horavia.Horavia") : QString(), icon);
     else
@@ -118,6 +125,39 @@ void Tray::setTimeIcon(const QString& time)
 QRect Tray::anchor() const
 {
     return m_icon ? m_icon->geometry() : QRect();
+}
+
+bool Tray::placed() const
+{
+    if (m_item) return m_item->isVisible();
+    // Until the tray has embedded it, Qt gives the icon's place as the
+    // screen's origin.
+    const QRect at = m_icon->geometry();
+    return isShown() && !at.isEmpty() && !at.topLeft().isNull();
+}
+
+void Tray::whenShown(std::chrono::milliseconds wait, QObject* context, std::function<void(bool shown)> then)
+{
+    if (placed()) {
+        then(true);
+        return;
+    }
+    // Qt tells nothing when the tray embeds its icon: it is looked for a
+    // few times a second, only for this short while at the start.
+    auto* poll = new QTimer(this);
+    poll->setInterval(50);
+    QElapsedTimer waited;
+    waited.start();
+    connect(poll, &QTimer::timeout, this,
+            [this, poll, waited, wait, guard = QPointer<QObject>(context), then = std::move(then)] {
+                const bool shown = placed();
+                if (!shown && !waited.hasExpired(wait.count())) return;
+                poll->stop();
+                poll->deleteLater();
+                // A tray in the screen's corner has the icon at the origin too.
+                if (guard) then(shown || isShown());
+            });
+    poll->start();
 }
 
 void Tray::showMenuAt(const QPoint& at)

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -29,10 +31,16 @@ public:
     void setToolTip(const QString& text);
     // The text beside the icon, where the host shows one; empty for none.
     void setLabel(const QString& text, const QString& guide);
-    // The time drawn as the icon; empty for the application's icon.
-    void setTimeIcon(const QString& time);
+    // The time drawn as the icon; empty for the application's icon. A time
+    // set away from now is drawn apart from the present.
+    void setTimeIcon(const QString& time, bool chosen = false);
     // Where the icon is on screen, where known; else an empty rectangle.
     QRect anchor() const;
+    // Calls `then` once a tray shows the icon, with its place known where
+    // the tray gives one (an X11 tray embeds it a moment after the start),
+    // or with false when none has within `wait`: a start at login before
+    // the desktop's tray, or on a desktop with none.
+    void whenShown(std::chrono::milliseconds wait, QObject* context, std::function<void(bool shown)> then);
     StatusNotifierItem* item() const { return m_item.get(); }
 
 signals:
@@ -48,6 +56,7 @@ protected:
 private:
     explicit Tray(QObject* parent);
     void showMenuAt(const QPoint& at);
+    bool placed() const;
     QMenu& menu();
 
     std::unique_ptr<StatusNotifierItem> m_item;
@@ -55,4 +64,5 @@ private:
     std::unique_ptr<QMenu> m_menu;
     QList<QAction*> m_actions;
     QString m_timeIcon;
+    bool m_timeIconChosen = false;
 };

@@ -242,11 +242,14 @@ void StatusNotifierItem::scroll(int delta, const QString& orientation)
         orientation.compare(QLatin1String("horizontal"), Qt::CaseInsensitive) != 0)
         return;
     if (delta == 0) return;
-    // Some hosts count notches, others a wheel's units: a turn of less than
-    // a notch is taken for one, a long one for a few at most. No abs():
-    // a hostile host may send INT_MIN.
-    const int units =
-        delta > -120 && delta < 120 ? (delta > 0 ? 120 : -120) : std::clamp(delta, -wheelLimit, wheelLimit);
+    // The protocol leaves the sign to the host, and hosts disagree. Plasma
+    // passes Qt's wheel angle: 120 a notch, positive up. GTK's and Clutter's
+    // hosts (GNOME's AppIndicator extension, waybar, gtk-sni-tray) pass a
+    // count of notches or pixels, positive down. A whole number of 120-unit
+    // notches is read as Plasma's (a few at most); any other value as a
+    // host's count, one notch a call. No abs(): a hostile host may send INT_MIN.
+    const bool angle = delta % 120 == 0;
+    const int units = angle ? std::clamp(delta, -wheelLimit, wheelLimit) : (delta > 0 ? -120 : 120);
     emit scrolled(units);
 }
 

@@ -123,15 +123,24 @@ void MenuBarPanel::fitTo(const QRect& availableArea)
 
 void MenuBarPanel::updateSize()
 {
-    int limit = m_availableHeight;
-    if (limit <= 0) {
-        const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-        limit = where ? where->availableGeometry().height() : QWIDGETSIZE_MAX;
-    }
+    const int limit = heightLimit();
     // The list's own size is not watched by the panel's layout.
     m_clocks->updateGeometry();
     layout()->activate();
-    resize(panelWidth, std::min(std::max(sizeHint().height(), minimumSizeHint().height()), limit));
+    fitHeight(limit);
+}
+
+void MenuBarPanel::fitHeight(int limit)
+{
+    const QSize wanted(panelWidth, std::min(std::max(sizeHint().height(), minimumSizeHint().height()), limit));
+    if (size() != wanted) resize(wanted);
+}
+
+int MenuBarPanel::heightLimit() const
+{
+    if (m_availableHeight > 0) return m_availableHeight;
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    return where ? where->availableGeometry().height() : QWIDGETSIZE_MAX;
 }
 
 void MenuBarPanel::updateSizeIfShown()
@@ -178,8 +187,10 @@ bool MenuBarPanel::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     // A line that comes or goes while the panel is open (a note, the typed
-    // time's answers) asks for a new layout: the panel's height follows.
-    if (event->type() == QEvent::LayoutRequest) updateSizeIfShown();
+    // time's answers) asks for a new layout: the panel's height follows. The
+    // layout has just been activated, and touching the list's geometry here
+    // would post the next request, so only the height is fitted.
+    if (event->type() == QEvent::LayoutRequest && isVisible()) fitHeight(heightLimit());
     return handled;
 }
 

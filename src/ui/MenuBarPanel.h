@@ -67,6 +67,8 @@ protected:
 private:
     void refresh();
     void updateSize();
+    void fitHeight(int limit);
+    int heightLimit() const;
     void updateSizeIfShown();
     // Up and Down: through the clock rows and the action rows.
     void moveFocus(int direction);

@@ -26,7 +26,7 @@ std::pair<QString, QString> hourAndMinute(const QString& time)
     return {hour, minute};
 }
 
-QImage draw(const QString& time, int side, qreal ratio, const QPalette& palette)
+QImage draw(const QString& time, int side, qreal ratio, const QPalette& palette, Moment moment)
 {
     QImage image(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
@@ -55,18 +55,19 @@ QImage draw(const QString& time, int side, qreal ratio, const QPalette& palette)
     // dark whatever the palette, and the tile reads on either.
     const qreal radius = side / 5.0;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(palette.color(QPalette::Window));
+    const bool now = moment == Moment::now;
+    painter.setBrush(palette.color(now ? QPalette::Window : QPalette::Highlight));
     painter.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), radius, radius);
-    painter.fillPath(text, palette.color(QPalette::WindowText));
+    painter.fillPath(text, palette.color(now ? QPalette::WindowText : QPalette::HighlightedText));
     return image;
 }
 
-QIcon icon(const QString& time, const QPalette& palette)
+QIcon icon(const QString& time, const QPalette& palette, Moment moment)
 {
     QIcon made;
     for (const int side : {16, 22, 24, 32, 48})
         for (const qreal ratio : {1.0, 2.0})
-            made.addPixmap(QPixmap::fromImage(draw(time, side, ratio, palette)));
+            made.addPixmap(QPixmap::fromImage(draw(time, side, ratio, palette, moment)));
     return made;
 }
 

@@ -120,15 +120,16 @@ for look in light dark; do
     "$shots/status-notifier-label-drawn-$look.png" "$look" || fail "the label could not be drawn ($look)"
 done
 
-# The wheel over the item sets a time a step later; the middle click goes back to now.
+# A notch down of the real wheel over the item in the bar (which sends +1,
+# the GTK way) sets a time a step later, as over the strip; the middle click
+# goes back to now.
 # A host redraws on the item's signals: the new label and tooltip are announced.
 dbus-monitor --session "type='signal',sender='$service',path='/StatusNotifierItem'" >"$work/signals.log" 2>&1 &
 monitor_pid=$!
 pids+=($monitor_pid)
 # Once it is a monitor, the bus has taken its name back.
 wait_for 5 grep -q 'member=NameLost' "$work/signals.log" || fail "the bus's monitor did not start"
-dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Scroll \
-  int32:-120 string:vertical >/dev/null
+xdotool mousemove 1265 14 click 5
 set_later() {
   local label tooltip
   label=$(item_property XAyatanaLabel)
@@ -144,6 +145,10 @@ kill "$monitor_pid" 2>/dev/null
 pass "the new label and tooltip are announced to the host (XAyatanaNewLabel, NewToolTip)"
 # The panel's rows show the set time too: London's row reads as the label.
 set_london=$(item_property XAyatanaLabel | grep -oP '^◷ 🇬🇧 \K[0-9:]+')
+# Later, not earlier: London is UTC in winter, and a step is at most an hour.
+ahead=$(( ((10#${set_london%:*} % 12) * 60 + 10#${set_london#*:} - ($(date -u +%-I) % 12) * 60 - $(date -u +%-M) + 720) % 720 ))
+[ "$ahead" -gt 0 ] && [ "$ahead" -le 61 ] || fail "a notch down set $set_london, $ahead minutes on from now"
+pass "a notch down of the wheel over the item sets a later time ($set_london)"
 dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Activate \
   int32:0 int32:0 >/dev/null
 wait_for 5 panel_open || fail "Activate did not open the panel"

@@ -22,6 +22,12 @@ wait_for 10 tray_icon || fail "no tray icon"
 wait_for 10 panel_open || fail "--toggle with no copy running did not start with the panel open"
 main_closed || fail "--toggle started the chooser too"
 pass "--toggle with no copy running starts Horavia with the panel open"
+# Where a click on the icon would put it: under the icon, not at the screen's corner.
+read -r _ ix iy iw ih < <(find_app_window 12 64)
+read -r _ px py pw _ < <(find_app_window 500 540)
+[ "$px" -le $((ix + iw / 2)) ] && [ $((px + pw)) -ge $((ix + iw / 2)) ] && [ "$py" -ge $((iy + ih)) ] &&
+  [ "$py" -le $((iy + ih + 30)) ] || fail "the cold start's panel is at +$px+$py, not under the icon at +$ix+$iy"
+pass "it opens under the icon (+$px+$py, the icon at +$ix+$iy), as a click would"
 import -window root "$shots/toggle-start.png"
 toggle || fail "a second --toggle exited with $?"
 wait_for 5 panel_closed || fail "a second --toggle did not close the panel"
@@ -32,6 +38,13 @@ wait_for 5 panel_open || fail "a third --toggle did not open the panel again: $(
 pass "and opens it again"
 toggle
 wait_for 5 panel_closed || fail "a fourth --toggle did not close the panel"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
+
+# A start at login where no tray shows the icon: the window comes instead of nothing.
+kill "${VIRTUAL_DESKTOP_PIDS[2]}" && wait "${VIRTUAL_DESKTOP_PIDS[2]}" 2>/dev/null # trayer
+"$app" --at-login >"$work/login.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 main_open || fail "a start at login with no tray showed nothing"
+pass "a start at login with no tray shows the window"
 kill "$app_pid"; wait "$app_pid" 2>/dev/null
 
 # Wayland: no tray, so the panel is a window; the tree shows its clocks.

@@ -158,12 +158,20 @@ private slots:
     // What a host passes in is taken with care: any process on the bus may call.
     void hostsCalls_data()
     {
-        // scrolled: the angle delta passed on, 0 for none
+        // scrolled: the wheel angle passed on, Qt's way (positive is a turn
+        // up, as over the strip), 0 for none. Each host's sign was read from
+        // what it sends for a notch up.
         addColumns<int, QString, int>({"delta", "orientation", "scrolled"});
-        QTest::newRow("a notch as a wheel counts") << -120 << u"vertical"_s << -120;
-        QTest::newRow("a notch as a step") << 1 << u"vertical"_s << 120;
-        QTest::newRow("a small smooth turn is a notch") << -7 << u"horizontal"_s << -120;
-        QTest::newRow("an absurd turn is a few notches") << std::numeric_limits<int>::min() << u"vertical"_s << -1200;
+        QTest::newRow("Plasma: a notch up") << 120 << u"Vertical"_s << 120;
+        QTest::newRow("Plasma: a notch down") << -120 << u"vertical"_s << -120;
+        QTest::newRow("Plasma: three notches up") << 360 << u"vertical"_s << 360;
+        QTest::newRow("GNOME, waybar, gtk-sni-tray: a notch up") << -1 << u"vertical"_s << 120;
+        QTest::newRow("GNOME, waybar, gtk-sni-tray: a notch down") << 1 << u"vertical"_s << -120;
+        QTest::newRow("a count of pixels down is a notch") << 7 << u"horizontal"_s << -120;
+        QTest::newRow("a count of pixels up is a notch") << -37 << u"horizontal"_s << 120;
+        QTest::newRow("an absurd count") << std::numeric_limits<int>::min() << u"vertical"_s << 120;
+        QTest::newRow("an absurd angle is a few notches") << 120 * 1000000 << u"vertical"_s << 1200;
+        QTest::newRow("no turn") << 0 << u"vertical"_s << 0;
         QTest::newRow("an unknown orientation") << 120 << u"sideways"_s << 0;
     }
 

@@ -225,6 +225,25 @@ private slots:
         QCOMPARE(inked(0), !hour.isEmpty());
         QCOMPARE(inked(22), !minute.isEmpty());
     }
+
+    // A time set away from now never looks like the present at a glance:
+    // its tile is the highlight, in light and in dark.
+    void trayTimeIconOfAChosenTime()
+    {
+        for (const bool dark : {false, true}) {
+            QPalette palette = QApplication::palette();
+            if (dark) {
+                palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+                palette.setColor(QPalette::WindowText, Qt::white);
+            }
+            const QImage now = TrayTimeIcon::draw(u"9:05"_s, 22, 1.0, palette);
+            const QImage chosen = TrayTimeIcon::draw(u"9:05"_s, 22, 1.0, palette, TrayTimeIcon::Moment::chosen);
+            // A corner of the tile, clear of the digits.
+            QCOMPARE(now.pixelColor(3, 11), palette.color(QPalette::Window));
+            QCOMPARE(chosen.pixelColor(3, 11), palette.color(QPalette::Highlight));
+            QVERIFY(palette.color(QPalette::Highlight) != palette.color(QPalette::Window));
+        }
+    }
 };
 
 QTEST_MAIN(TestClockRow)

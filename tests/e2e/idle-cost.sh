@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# What Horavia costs while nothing changes: in each state a user leaves it
+# in (nothing open, the panel open, a time set, the chooser with and without
+# search results, Settings, the label editor), the process's CPU time and its
+# threads' wake-ups over a quiet window, read from /proc. A state fails above
+# 1 % of a core, or above the minute tick's wake-ups plus a small margin.
+# Prints a table of every state's figures.
+# Run inside dbus-run-session. Usage: idle-cost.sh APP SCREENSHOT_DIR [SECONDS]
+app=$1
+shots=$2
+window=${3:-20}
+name=idle-cost
+source "$(dirname "$0")/harness.sh"
+prefs=$XDG_CONFIG_HOME/horavia/settings.json
+hz=$(getconf CLK_TCK)
+# 1 % of a core over the window, in clock ticks.
+cpu_limit=$((hz * window / 100))
+# The minute tick wakes the timer's thread and the main thread, and a
+# repaint talks to the display: a handful a minute. The margin covers the
+# bus and the display server's own chatter, never a busy loop (thousands).
+wake_limit=$((12 + window / 60 * 6))
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$app_pid/stat"; }
+wakeups() { cat /proc/"$app_pid"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+main_id() { find_app_window 700 760 | cut -d' ' -f1; }
+
+table="state\tCPU ticks\twake-ups"
+measure() { # state name
+  sleep 12 # a window just opened is busy for its first ten seconds or so, then still
+  local c0 w0 c1 w1
+  c0=$(cpu_ticks) w0=$(wakeups)
+  sleep "$window"
+  c1=$(cpu_ticks) w1=$(wakeups)
+  kill -0 "$app_pid" 2>/dev/null || fail "Horavia ended while $1"
+  local cpu=$((c1 - c0)) wake=$((w1 - w0))
+  table+="\n$1\t$cpu\t$wake"
+  echo "$1: $cpu ticks of $hz a second, $wake wake-ups in ${window} s"
+  [ "$cpu" -le "$cpu_limit" ] || fail "$1: $cpu clock ticks in ${window} s (at most $cpu_limit)"
+  [ "$wake" -le "$wake_limit" ] || fail "$1: $wake wake-ups in ${window} s (at most $wake_limit)"
+  pass "$1 costs $cpu ticks and $wake wake-ups in ${window} s"
+}
+
+echo '{"trackedCityIDs": ["gn1850147", "gn2988507"], "showsHomeZone": true}' >"$prefs"
+"$app" --at-login >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 tray_icon || fail "no tray icon"
+measure "nothing open"
+
+"$app" --toggle
+wait_for 5 panel_open || fail "--toggle did not open the panel"
+measure "the panel open"
+
+keys Right Right Right Right
+measure "a time set in the panel"
+keys Escape
+wait_for 5 panel_closed || keys Escape
+
+"$app" >/dev/null 2>&1 # a second start shows the running copy's chooser
+wait_for 10 main_open || fail "the chooser did not open"
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+measure "the chooser open"
+
+keys ctrl+f; xdotool type --delay 60 tok; sleep 0.6
+measure "the chooser with search results"
+keys ctrl+f Escape
+
+keys ctrl+f Down Down Down
+keys F2
+wait_for 5 find_app_window 370 420 >/dev/null || fail "F2 did not open the label editor"
+measure "the label editor open"
+keys Escape
+
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+keys ctrl+comma
+wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open Settings"
+measure "Settings open"
+import -window root "$shots/idle-cost-settings.png"
+
+echo -e "$table" | column -t -s $'\t'
+[ "$failed" -eq 0 ]
