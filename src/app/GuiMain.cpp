@@ -21,9 +21,9 @@ int horaviaGuiMain(int argc, char** argv)
 {
     HoraviaApp::prepareBeforeApplication();
     QApplication application(argc, argv);
-    // The tray item's title and id.
+    // The tray item's title and id. No display name is set: Qt would append
+    // it to every window's title ("Settings — Horavia").
     application.setApplicationName(QStringLiteral("Horavia"));
-    application.setApplicationDisplayName(QStringLiteral("Horavia"));
     // One id names the desktop entry, the icon, the X11 window class and the Wayland app id.
     application.setDesktopFileName(QStringLiteral("org.horavia.Horavia"));
     WindowClass::applyToAllWindows(application, QByteArrayLiteral("org.horavia.Horavia"));

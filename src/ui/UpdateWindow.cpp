@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -190,6 +191,10 @@ void UpdateWindow::refresh()
     const bool available = phase.kind == Kind::available;
     if (available && phase.text != m_shownNotes) {
         render(ReleaseNotes(phase.text), *m_notes->document());
+        // Long notes open at their heading: building them left the
+        // browser's cursor, and so its scrolling, at their end.
+        m_notes->moveCursor(QTextCursor::Start);
+        m_notes->verticalScrollBar()->setValue(0);
         m_shownNotes = phase.text;
     }
     m_notes->setVisible(available);

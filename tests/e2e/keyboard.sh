@@ -76,6 +76,9 @@ pass "Ctrl+Up moves Tokyo above Paris in the custom order"
 
 keys F2
 wait_for 5 find_app_window 370 420 >/dev/null || fail "F2 did not open the label editor"
+title=$(xdotool getwindowname "$(find_app_window 370 420 | cut -d' ' -f1)")
+[ "$title" = "Rename Tokyo, Tokyo" ] || fail "the label editor's title bar reads \"$title\""
+import -window root "$shots/keyboard-label-editor-title.png"
 xdotool type --delay 60 Office; keys Return
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"customCityLabels\":{\"gn1850147\":\"Office\"}'" ||
   fail "F2 and Save did not rename Tokyo"
@@ -120,6 +123,8 @@ pass "Ctrl+C copies the times: $copied"
 keys ctrl+comma
 wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open the settings"
 has "\tdialog\tSettings\t" || fail "the settings window is no dialog"
+title=$(xdotool getwindowname "$(find_app_window 420 440 | cut -d' ' -f1)")
+[ "$title" = Settings ] || fail "the settings window's title bar reads \"$title\""
 keys Down
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"timeFormat\":\"twelveHour\"'" || fail "Down in the time picker did not choose 12-Hour"
 keys Escape

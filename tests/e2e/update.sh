@@ -71,6 +71,8 @@ offered=$(panel_height) || fail "the panel did not open"
 open_from_ribbon || fail "the ribbon did not open the update window"
 pass "the automatic check offers the update; the ribbon opens the update window"
 import -window root "$shots/update-offered.png"
+title=$(xdotool getwindowname "$(find_app_window 440 480 | cut -d' ' -f1)")
+[ "$title" = "Software Update" ] || fail "the update window's title bar reads \"$title\""
 
 old=$app_pid
 xdotool key Return

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -59,6 +60,20 @@ private slots:
         QCOMPARE(m_window->progress()->text(), progress);
         QCOMPARE(m_window->install()->isEnabled(), notes);
         if (notes) QCOMPARE(m_window->notes()->height(), 240); // long notes scroll inside
+    }
+
+    // Notes taller than their box open at the heading, not at the last bullet.
+    void longNotesOpenAtTheTop()
+    {
+        QString notes = u"# Horavia 3.0\n"_s;
+        for (int i = 0; i < 60; ++i)
+            notes += u"- Change %1\n"_s.arg(i);
+        m_updater->setPhase(Phase::available(notes));
+        QCoreApplication::processEvents();
+        QScrollBar* bar = m_window->notes()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(m_window->notes()->textCursor().position(), 0);
     }
 
     void laterAndTheKeys()
