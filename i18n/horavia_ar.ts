@@ -296,6 +296,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -529,6 +537,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>غير متوقع: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>يقبل --print القيم text أو line أو json أو waybar، وليس %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>«%1» يعني أكثر من منطقة: %2. اذكر المدينة بدلًا من ذلك</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>يتبع --follow الوقت الحالي؛ ولا يقبل --at</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -551,11 +575,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>الاستخدام: horavia [--toggle]
@@ -578,28 +603,20 @@ Horavia alone.
                    (2026-03-29T15:00Z)، أو تاريخ ووقت في منطقتك
                    (2026-03-29T15:00). الوقت الذي تتخطاه ساعاتك خطأ، والوقت
                    المكرر يؤخذ في أول مرة. أو كما تكتبه: «9am Tokyo»
-                   و«Fri 14:00 in New York» و«3pm PST» (خلال أسبوع من الآن؛
+                   و«Fri 14:00 in New York» و«3pm PST» (في أي تاريخ؛
                    الاختصار يعني منطقته، فـ EST في يوليو يُقرأ EDT).
   --city ID        يعرض نص waybar هذه المدينة (معرّف من الفهرس) بدل منطقتك
-  --follow         يطبع من جديد عند كل دقيقة حتى يغادر القارئ
+  --follow         يطبع من جديد عند كل دقيقة وعند تغيّر الإعدادات حتى يغادر القارئ
   -h, --help       هذا النص
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>غير متوقع: %1</translation>
+        <source>Try “%1”.</source>
+        <translation>جرّب «%1».</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>يقبل --print القيم text أو line أو json أو waybar، وليس %1</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>«%1» يعني أكثر من منطقة: %2. اذكر المدينة بدلًا من ذلك</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>يتبع --follow الوقت الحالي؛ ولا يقبل --at</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: لا توجد في الفهرس مدينة بالمعرّف %1</translation>
     </message>
 </context>
 <context>

@@ -288,6 +288,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -521,6 +529,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>unerwartet: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print nimmt text, line, json oder waybar, nicht %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>„%1“ steht für mehr als eine Zone: %2. Nennen Sie stattdessen die Stadt</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow folgt der aktuellen Zeit; es nimmt kein --at</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -543,11 +567,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>Aufruf: horavia [--toggle]
@@ -571,29 +596,22 @@ laufendes Horavia in Ruhe.
                    oder Z (2026-03-29T15:00Z) oder Datum und Uhrzeit Ihrer Zone
                    (2026-03-29T15:00). Eine übersprungene Zeit ist ein Fehler, eine
                    doppelte gilt beim ersten Mal. Oder wie man sie schreibt:
-                   „9am Tokyo“, „Fri 14:00 in New York“, „3pm PST“ (innerhalb einer
-                   Woche; eine Abkürzung steht für ihre Zone, EST im Juli ist EDT).
+                   „9am Tokyo“, „Fri 14:00 in New York“, „3pm PST“ (an jedem
+                   Datum; eine Abkürzung steht für ihre Zone, EST im Juli ist EDT).
   --city ID        waybars Text zeigt diese Stadt (eine ID des Katalogs)
                    statt Ihrer eigenen Zone
-  --follow         gibt zu jeder vollen Minute neu aus, bis der Leser endet
+  --follow         gibt zu jeder vollen Minute und bei jeder Änderung der
+                   Einstellungen neu aus, bis der Leser endet
   -h, --help       dieser Text
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>unerwartet: %1</translation>
+        <source>Try “%1”.</source>
+        <translation>Mehr dazu: „%1“.</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>--print nimmt text, line, json oder waybar, nicht %1</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>„%1“ steht für mehr als eine Zone: %2. Nennen Sie stattdessen die Stadt</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>--follow folgt der aktuellen Zeit; es nimmt kein --at</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: Der Katalog hat keine Stadt mit der ID %1</translation>
     </message>
 </context>
 <context>

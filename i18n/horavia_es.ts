@@ -288,6 +288,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -521,6 +529,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print acepta text, line, json o waybar, no %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>«%1» corresponde a más de una zona: %2. Indique la ciudad</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow sigue la hora actual; no acepta --at</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -543,11 +567,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>Uso: horavia [--toggle]
@@ -570,29 +595,22 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
                    (2026-03-29T15:00Z), o fecha y hora de su zona
                    (2026-03-29T15:00). Una hora que sus relojes saltan es un error;
                    una que repiten vale su primera vez. O como se escribe:
-                   «9am Tokyo», «Fri 14:00 in New York», «3pm PST» (dentro de una
-                   semana; una abreviatura es la de su zona: EST en julio es EDT).
+                   «9am Tokyo», «Fri 14:00 in New York», «3pm PST» (en cualquier
+                   fecha; una abreviatura es la de su zona: EST en julio es EDT).
   --city ID        el texto de waybar muestra esta ciudad (un id del catálogo)
                    en lugar de su zona
-  --follow         vuelve a mostrar en cada cambio de minuto hasta que el lector se va
+  --follow         vuelve a mostrar en cada cambio de minuto y cuando cambian los
+                   ajustes, hasta que el lector se va
   -h, --help       este texto
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>inesperado: %1</translation>
+        <source>Try “%1”.</source>
+        <translation>Pruebe «%1».</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>--print acepta text, line, json o waybar, no %1</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>«%1» corresponde a más de una zona: %2. Indique la ciudad</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>--follow sigue la hora actual; no acepta --at</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: el catálogo no tiene ninguna ciudad con el id %1</translation>
     </message>
 </context>
 <context>

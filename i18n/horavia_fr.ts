@@ -288,6 +288,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -521,6 +529,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>inattendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print accepte text, line, json ou waybar, pas %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>«&#xa0;%1&#xa0;» désigne plus d’un fuseau&#xa0;: %2. Nommez plutôt la ville</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow suit l’heure actuelle&#xa0;; il n’accepte pas --at</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -543,11 +567,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>Utilisation&#xa0;: horavia [--toggle]
@@ -571,30 +596,23 @@ un Horavia en cours d’exécution.
                    (2026-03-29T15:00Z), ou une date et une heure de votre fuseau
                    (2026-03-29T15:00). Une heure sautée est une erreur, une heure
                    répétée vaut sa première occurrence. Ou comme on l’écrit&#xa0;:
-                   «&#xa0;9am Tokyo&#xa0;», «&#xa0;Fri 14:00 in New York&#xa0;», «&#xa0;3pm PST&#xa0;» (à moins
-                   d’une semaine&#xa0;; une abréviation vaut son fuseau&#xa0;: EST en juillet
+                   «&#xa0;9am Tokyo&#xa0;», «&#xa0;Fri 14:00 in New York&#xa0;», «&#xa0;3pm PST&#xa0;» (à toute
+                   date&#xa0;; une abréviation vaut son fuseau&#xa0;: EST en juillet
                    se lit EDT).
   --city ID        le texte de waybar montre cette ville (un id du catalogue)
                    au lieu de votre fuseau
-  --follow         réaffiche à chaque minute ronde jusqu’au départ du lecteur
+  --follow         réaffiche à chaque minute ronde et quand les paramètres
+                   changent, jusqu’au départ du lecteur
   -h, --help       ce texte
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>inattendu&#xa0;: %1</translation>
+        <source>Try “%1”.</source>
+        <translation>Essayez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>--print accepte text, line, json ou waybar, pas %1</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>«&#xa0;%1&#xa0;» désigne plus d’un fuseau&#xa0;: %2. Nommez plutôt la ville</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>--follow suit l’heure actuelle&#xa0;; il n’accepte pas --at</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city&#xa0;: le catalogue n’a aucune ville d’ID %1</translation>
     </message>
 </context>
 <context>

@@ -288,6 +288,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -521,6 +529,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>לא צפוי: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>‏--print מקבל text,‏ line,‏ json או waybar, לא %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>“%1” מציין יותר מאזור זמן אחד: %2. ציינו את העיר במקום</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>‏--follow עוקב אחרי השעה הנוכחית; אינו מקבל --at</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -543,11 +567,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>שימוש: horavia [--toggle]
@@ -570,28 +595,20 @@ Horavia alone.
                    (2026-03-29T15:00Z), או תאריך ושעה באזור הזמן שלך
                    (2026-03-29T15:00). שעה שהשעונים מדלגים עליה היא שגיאה, ושעה
                    שחוזרת נלקחת בפעם הראשונה. או כפי שכותבים: “9am Tokyo”,
-                   “Fri 14:00 in New York”, “3pm PST” (בתוך שבוע מעכשיו; קיצור
+                   “Fri 14:00 in New York”, “3pm PST” (בכל תאריך; קיצור
                    מציין את אזור הזמן שלו, ולכן EST ביולי נקרא EDT).
   --city ID        הטקסט של waybar מציג עיר זו (מזהה מהקטלוג) במקום אזור הזמן שלך
-  --follow         מדפיס שוב בכל תחילת דקה עד שהקורא עוזב
+  --follow         מדפיס שוב בכל תחילת דקה וכשההגדרות משתנות, עד שהקורא עוזב
   -h, --help       טקסט זה
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>לא צפוי: %1</translation>
+        <source>Try “%1”.</source>
+        <translation>אפשר לנסות “%1”.</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>‏--print מקבל text,‏ line,‏ json או waybar, לא %1</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>“%1” מציין יותר מאזור זמן אחד: %2. ציינו את העיר במקום</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>‏--follow עוקב אחרי השעה הנוכחית; אינו מקבל --at</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: אין בקטלוג עיר עם המזהה %1</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -519,6 +527,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>予期しない引数：%1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print に使えるのは text、line、json、waybar です。%1 は使えません</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>「%1」は複数のタイムゾーンを指します：%2。都市名で指定してください</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow は現在時刻に従うため、--at とは併用できません</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -541,11 +565,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>使い方：horavia [--toggle]
@@ -568,29 +593,21 @@ Horavia alone.
                    （2026-03-29T15:00Z）、または自分のタイムゾーンの日時
                    （2026-03-29T15:00）。時計が飛ばす時刻はエラー、繰り返す時刻は
                    最初の回です。または書き言葉で：「9am Tokyo」「Fri 14:00 in New York」
-                   「3pm PST」（今から 1 週間以内。略称はそのゾーンを表し、7 月の EST は
+                   「3pm PST」（日付は問いません。略称はそのゾーンを表し、7 月の EST は
                    EDT として読みます）。
   --city ID        waybar のテキストに自分のタイムゾーンではなくこの都市
                    （カタログの ID）を表示
-  --follow         読み手が終わるまで、毎分の区切りで再表示
+  --follow         読み手が終わるまで、毎分の区切りと設定の変更時に再表示
   -h, --help       このテキスト
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>予期しない引数：%1</translation>
+        <source>Try “%1”.</source>
+        <translation>「%1」を参照してください。</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>--print に使えるのは text、line、json、waybar です。%1 は使えません</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>「%1」は複数のタイムゾーンを指します：%2。都市名で指定してください</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>--follow は現在時刻に従うため、--at とは併用できません</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city：ID %1 の都市はカタログにありません</translation>
     </message>
 </context>
 <context>

@@ -288,6 +288,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -521,6 +529,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print aceita text, line, json ou waybar, não %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>“%1” corresponde a mais de um fuso: %2. Informe a cidade</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow segue o horário atual; não aceita --at</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -543,11 +567,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>Uso: horavia [--toggle]
@@ -571,29 +596,22 @@ execução.
                    (2026-03-29T15:00Z), ou data e hora no seu fuso
                    (2026-03-29T15:00). Um horário que seus relógios pulam é um erro;
                    um que repetem vale a primeira vez. Ou como você escreveria:
-                   “9am Tokyo”, “Fri 14:00 in New York”, “3pm PST” (até uma semana
-                   de agora; uma abreviação é a do seu fuso: EST em julho é EDT).
+                   “9am Tokyo”, “Fri 14:00 in New York”, “3pm PST” (em qualquer
+                   data; uma abreviação é a do seu fuso: EST em julho é EDT).
   --city ID        o texto do waybar mostra esta cidade (um id do catálogo)
                    em vez do seu fuso
-  --follow         mostra de novo a cada virada de minuto até o leitor sair
+  --follow         mostra de novo a cada virada de minuto e quando as
+                   configurações mudam, até o leitor sair
   -h, --help       este texto
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>inesperado: %1</translation>
+        <source>Try “%1”.</source>
+        <translation>Tente “%1”.</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>--print aceita text, line, json ou waybar, não %1</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>“%1” corresponde a mais de um fuso: %2. Informe a cidade</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>--follow segue o horário atual; não aceita --at</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: o catálogo não tem nenhuma cidade com o id %1</translation>
     </message>
 </context>
 <context>

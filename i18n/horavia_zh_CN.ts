@@ -286,6 +286,14 @@
     </message>
 </context>
 <context>
+    <name>ClockEntries</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
@@ -519,6 +527,22 @@
 <context>
     <name>PrintCommand</name>
     <message>
+        <source>unexpected %1</source>
+        <translation>意外的参数：%1</translation>
+    </message>
+    <message>
+        <source>--print takes text, line, json or waybar, not %1</source>
+        <translation>--print 可用 text、line、json 或 waybar，不能用 %1</translation>
+    </message>
+    <message>
+        <source>“%1” means more than one zone: %2. Name the city instead</source>
+        <translation>“%1”对应多个时区：%2。请改用城市名称</translation>
+    </message>
+    <message>
+        <source>--follow follows now; it takes no --at</source>
+        <translation>--follow 跟随当前时间，不能与 --at 一起使用</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
 
@@ -541,11 +565,12 @@ Horavia alone.
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
                    write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (within a week of now; an abbreviation is its zone&apos;s, so
-                   EST in July reads as EDT).
+                   (at any date; an abbreviation is its zone&apos;s, so EST in
+                   July reads as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
-  --follow         print again at each minute boundary until the reader goes
+  --follow         print again at each minute boundary and when the settings
+                   change, until the reader goes
   -h, --help       this text
 </source>
         <translation>用法：horavia [--toggle]
@@ -568,27 +593,19 @@ Horavia alone.
                    （2026-03-29T15:00Z），或你所在时区的日期和时间
                    （2026-03-29T15:00）。时钟跳过的时间会报错，重复的时间取第一次。
                    也可以像平时那样书写：“9am Tokyo”“Fri 14:00 in New York”
-                   “3pm PST”（一周以内；缩写代表其时区，因此七月的 EST 读作 EDT）。
+                   “3pm PST”（任意日期；缩写代表其时区，因此七月的 EST 读作 EDT）。
   --city ID        waybar 的文本显示这个城市（目录中的 ID），而不是你的时区
-  --follow         每到整分钟就再次打印，直到读取方退出
+  --follow         每到整分钟以及设置更改时再次打印，直到读取方退出
   -h, --help       本说明
 </translation>
     </message>
     <message>
-        <source>unexpected %1</source>
-        <translation>意外的参数：%1</translation>
+        <source>Try “%1”.</source>
+        <translation>请参阅“%1”。</translation>
     </message>
     <message>
-        <source>--print takes text, line, json or waybar, not %1</source>
-        <translation>--print 可用 text、line、json 或 waybar，不能用 %1</translation>
-    </message>
-    <message>
-        <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>“%1”对应多个时区：%2。请改用城市名称</translation>
-    </message>
-    <message>
-        <source>--follow follows now; it takes no --at</source>
-        <translation>--follow 跟随当前时间，不能与 --at 一起使用</translation>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city：目录中没有 ID 为 %1 的城市</translation>
     </message>
 </context>
 <context>

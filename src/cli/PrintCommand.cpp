@@ -1,5 +1,6 @@
 #include "PrintCommand.h"
 
+#include "SettingsWatch.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
@@ -23,8 +24,12 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <functional>
+#include <limits>
+#include <optional>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,11 +60,12 @@ const char* const usage = QT_TRANSLATE_NOOP(
                     "                   (2026-03-29T15:00). A time your clocks skip is an error, and\n"
                     "                   one they repeat is its first occurrence. Or as you would\n"
                     "                   write it: \"9am Tokyo\", \"Fri 14:00 in New York\", \"3pm PST\"\n"
-                    "                   (within a week of now; an abbreviation is its zone's, so\n"
-                    "                   EST in July reads as EDT).\n"
+                    "                   (at any date; an abbreviation is its zone's, so EST in\n"
+                    "                   July reads as EDT).\n"
                     "  --city ID        waybar's text shows this city (an id of the catalogue)\n"
                     "                   instead of your own zone\n"
-                    "  --follow         print again at each minute boundary until the reader goes\n"
+                    "  --follow         print again at each minute boundary and when the settings\n"
+                    "                   change, until the reader goes\n"
                     "  -h, --help       this text\n");
 
 void printUsage(FILE* to)
@@ -162,9 +168,12 @@ int run(int argc, char** argv)
     for (QString& argument : arguments)
         if (argument == QLatin1String("--print")) argument = QStringLiteral("--print=text");
     parser.addOption(print);
+    // One line that says what is wrong and one that says where to read
+    // more, as command-line tools do: the whole help buries the error.
     const auto fail = [](const QString& why) {
-        std::fprintf(stderr, "horavia: %s\n\n", qPrintable(why));
-        printUsage(stderr);
+        std::fprintf(stderr, "horavia: %s\n%s\n", qPrintable(why),
+                     qPrintable(QCoreApplication::translate("PrintCommand", "Try “%1”.")
+                                    .arg(LocaleText::isolated(QStringLiteral("horavia --help")))));
         return 2;
     };
     if (!parser.parse(arguments)) return fail(parser.errorText());
@@ -184,9 +193,30 @@ int run(int argc, char** argv)
 
     const QTimeZone home = QTimeZone::systemTimeZone();
     QDateTime instant = Clock::systemTime();
+    const CityDatabase& database = CityDatabase::shared();
     // Another copy may be writing the settings: read them, change nothing.
-    const std::unique_ptr<Preferences> store = JsonPreferences::snapshot(JsonPreferences::defaultFileName());
-    AppSettings settings(*store, CityDatabase::shared());
+    const QString settingsFile = JsonPreferences::defaultFileName();
+    // --follow reads the settings again when their file changes, told by the
+    // kernel (inotify), so that nothing wakes while they stay as they are: a
+    // city added in the application reaches the bar at once. Watched from
+    // before the first reading, so that no change falls between the two.
+    std::function<void()> reread;
+    std::unique_ptr<SettingsWatch> watch;
+    if (parser.isSet(follow))
+        watch = std::make_unique<SettingsWatch>(settingsFile, [&reread] {
+            if (reread) reread();
+        });
+    std::unique_ptr<Preferences> store = JsonPreferences::snapshot(settingsFile);
+    auto settings = std::make_unique<AppSettings>(*store, database);
+    // --city: a tracked city, or any of the catalogue's; an id it does not
+    // know is an error, not the home zone shown without a word.
+    std::optional<City> chosenCity;
+    if (parser.isSet(city)) {
+        chosenCity = database.find(parser.value(city));
+        if (!chosenCity)
+            return fail(QCoreApplication::translate("PrintCommand", "--city: the catalogue has no city with the id %1")
+                            .arg(LocaleText::isolated(shown(rawValue(argc, argv, QByteArrayLiteral("--city"))))));
+    }
     if (parser.isSet(at)) {
         const QString shownAt = shown(rawValue(argc, argv, QByteArrayLiteral("--at")));
         const ClockExport::Instant parsed = ClockExport::parseInstant(parser.value(at), home, shownAt);
@@ -194,13 +224,15 @@ int run(int argc, char** argv)
             instant = parsed.at;
         } else {
             // Not ISO 8601: a phrase, read against the user's own clocks.
-            const TimePhrase::Result phrase = TimePhrase::read(
-                parser.value(at),
-                TimeAnswer::context(ClockEntry::entries(settings, instant, home, CityDatabase::shared()), home,
-                                    CityDatabase::shared(), instant));
+            // At any date: the week either side of now bounds the panel's
+            // cursor, not a script asking about July.
+            TimePhrase::Context context =
+                TimeAnswer::context(ClockEntry::entries(*settings, instant, home, database), home, database, instant);
+            context.rangeSeconds = std::numeric_limits<qint64>::max();
+            const TimePhrase::Result phrase = TimePhrase::read(parser.value(at), context);
             if (!phrase.readsAsTime()) return fail(parsed.error);
             if (phrase.readings.isEmpty())
-                return fail(TimeAnswer::answers(phrase, ClockFormatter(settings.timeFormat(), settings.dateFormat()))
+                return fail(TimeAnswer::answers(phrase, ClockFormatter(settings->timeFormat(), settings->dateFormat()))
                                 .first()
                                 .text);
             if (phrase.readings.size() > 1) {
@@ -221,22 +253,29 @@ int run(int argc, char** argv)
     Clock clock(
         instant, [following, instant] { return following ? Clock::systemTime() : instant; }, ContinuousTimer::create());
     DisplayedTime time(
-        clock, [&settings] { return settings.timeStepMinutes(); }, [home] { return home; });
-    const ClockEntries entries(settings, CityDatabase::shared(), time);
+        clock, [&settings] { return settings->timeStepMinutes(); }, [home] { return home; });
+    auto entries = std::make_unique<ClockEntries>(*settings, database, time);
 
     const auto output = [&] {
         const QDateTime now = time.instant();
+        const QList<ClockEntry>& clocks = entries->entries();
         if (format == QLatin1String("json"))
-            return writeLine(QJsonDocument(ClockExport::json(entries.entries(), entries.formatter(), now))
-                                 .toJson(QJsonDocument::Compact));
-        if (format == QLatin1String("waybar"))
             return writeLine(
-                QJsonDocument(ClockExport::waybar(entries.entries(), entries.formatter(), now, parser.value(city)))
-                    .toJson(QJsonDocument::Compact));
+                QJsonDocument(ClockExport::json(clocks, entries->formatter(), now)).toJson(QJsonDocument::Compact));
+        if (format == QLatin1String("waybar")) {
+            // A city that is not tracked is shown as it would be if it were.
+            std::optional<ClockEntry> shownCity;
+            if (chosenCity) {
+                const auto tracked = std::find_if(clocks.begin(), clocks.end(),
+                                                  [&](const ClockEntry& entry) { return entry.id == chosenCity->id; });
+                shownCity = tracked != clocks.end() ? *tracked : ClockEntry::forCity(*settings, *chosenCity);
+            }
+            return writeLine(QJsonDocument(ClockExport::waybar(clocks, entries->formatter(), now, shownCity))
+                                 .toJson(QJsonDocument::Compact));
+        }
         if (format == QLatin1String("line"))
-            return writeLine(ClockExport::line(entries.entries(), entries.formatter(), now).toUtf8());
-        return writeLine(
-            ClockExport::lines(entries.entries(), entries.formatter(), now).join(QLatin1Char('\n')).toUtf8());
+            return writeLine(ClockExport::line(clocks, entries->formatter(), now).toUtf8());
+        return writeLine(ClockExport::lines(clocks, entries->formatter(), now).join(QLatin1Char('\n')).toUtf8());
     };
     std::signal(SIGPIPE, SIG_IGN); // a closed pipe shows as a failed write
     if (!output() || !parser.isSet(follow)) return 0;
@@ -244,6 +283,14 @@ int run(int argc, char** argv)
     QObject::connect(&time, &DisplayedTime::instantChanged, &application, [&] {
         if (!output()) application.quit();
     });
+    reread = [&] {
+        entries.reset();
+        settings.reset();
+        store = JsonPreferences::snapshot(settingsFile);
+        settings = std::make_unique<AppSettings>(*store, database);
+        entries = std::make_unique<ClockEntries>(*settings, database, time);
+        if (!output()) application.quit();
+    };
     endWhenTheReaderGoes(application);
     return application.exec();
 }

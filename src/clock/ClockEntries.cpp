@@ -215,20 +215,15 @@ ClockEntries::TrayTimes ClockEntries::trayTimes() const
 
 QString ClockEntries::shareLine(const QDateTime& at) const
 {
-    const ClockFormatter texts = formatter();
-    QStringList clocks;
-    for (const ClockEntry& entry : m_entries) {
-        QString clock = texts.timeText(at, entry.timeZone) + QLatin1Char(' ') + entry.title;
-        if (const int days = texts.dayOffset(at, entry.timeZone); days != 0)
-            clock += QLatin1Char(' ') + texts.dayLabel(days, at, entry.timeZone);
-        clocks.append(clock);
-    }
-    if (clocks.isEmpty()) return {};
-    // Home's date as a date, in the chosen style ("Yesterday / Tomorrow" has none for today).
-    const DateFormat style = texts.dateFormat() == DateFormat::numeric ? DateFormat::numeric : DateFormat::abbreviated;
+    if (m_entries.isEmpty()) return {};
+    // The clocks as --print=line writes them, led by home's date, in the
+    // chosen style ("Yesterday / Tomorrow" has none for today): at the end
+    // it read as the last city's.
+    const DateFormat style =
+        m_settings.dateFormat() == DateFormat::numeric ? DateFormat::numeric : DateFormat::abbreviated;
     const ClockFormatter dated(m_settings.timeFormat(), style, homeZone(), SystemLocale::current());
-    return clocks.join(QStringLiteral(" · ")) + QStringLiteral(" (") + dated.dayLabel(0, at, homeZone()) +
-           QLatin1Char(')');
+    //: Copy Times: home's date, then every clock on one line ("Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow")
+    return tr("%1: %2").arg(dated.dayLabel(0, at, homeZone()), ClockExport::line(m_entries, formatter(), at));
 }
 
 QDateTime ClockEntries::eventStart() const

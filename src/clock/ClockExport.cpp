@@ -61,15 +61,13 @@ QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatte
 }
 
 QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
-                   const QString& cityId)
+                   const std::optional<ClockEntry>& shown)
 {
     const QStringList all = lines(entries, formatter, at);
-    qsizetype chosen = 0;
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        if (!cityId.isEmpty() && entries.at(i).id == cityId) chosen = i;
+    const QString text = shown ? lines({*shown}, formatter, at).first() : all.value(0);
     // Waybar reads both as Pango markup: "Federation of B&H" or a label
     // "Tokyo <R&D>" must reach it as text, not break the whole module.
-    return {{QStringLiteral("text"), all.isEmpty() ? QString() : all.at(chosen).toHtmlEscaped()},
+    return {{QStringLiteral("text"), text.toHtmlEscaped()},
             {QStringLiteral("tooltip"), all.join(QLatin1Char('\n')).toHtmlEscaped()},
             {QStringLiteral("class"), QStringLiteral("horavia")}};
 }

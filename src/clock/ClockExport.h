@@ -27,11 +27,11 @@ QString line(const QList<ClockEntry>& entries, const ClockFormatter& formatter, 
 // the local time in ISO 8601 with its offset, and the day offset from home.
 QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
 
-// {"text": the line of the clock `cityId` (home, else the first, when empty
-// or unknown), "tooltip": every line, "class": "horavia"}. Text and tooltip
-// are markup-safe: "&", "<" and ">" (and quotes) as entities.
+// {"text": the line of `shown` (else of the first clock, home where shown),
+// "tooltip": every clock's line, "class": "horavia"}. Text and tooltip are
+// markup-safe: "&", "<" and ">" (and quotes) as entities.
 QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
-                   const QString& cityId);
+                   const std::optional<ClockEntry>& shown = {});
 
 struct Instant {
     QDateTime at;  // invalid when the text is no instant

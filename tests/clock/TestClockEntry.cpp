@@ -100,8 +100,8 @@ private slots:
         }
     }
 
-    // What Copy Times puts on the clipboard: the time first, as people write
-    // it, a day label where the date differs, and home's date at the end.
+    // What Copy Times puts on the clipboard: home's date first, then each
+    // clock as --print=line writes it, with a day label where the date differs.
     void shareLine_data()
     {
         // expected: "_" for the narrow space before AM and PM
@@ -111,9 +111,9 @@ private slots:
                                 << QString::fromUtf8(expected);
         };
         row("12-hour, relative days", "twelveHour", "relative",
-            "8:00_PM London, England · 3:00_PM New York City, New York · 5:00_AM Tokyo Tomorrow (Thu, Jan 15)");
+            "Thu, Jan 15: London, England 8:00_PM · New York City, New York 3:00_PM · Tokyo 5:00_AM Tomorrow");
         row("24-hour, numeric dates", "twentyFourHour", "numeric",
-            "20:00 London, England · 15:00 New York City, New York · 05:00 Tokyo 1/16 (1/15)");
+            "1/15: London, England 20:00 · New York City, New York 15:00 · Tokyo 05:00 1/16");
     }
 
     void shareLine()

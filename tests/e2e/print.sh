@@ -29,16 +29,21 @@ assert tokyo["utcOffset"] == 32400 and tokyo["dayOffset"] == 1 and tokyo["zone"]
 ' || fail "--print=json --at does not read back"
 pass "--print=json --at reads back as JSON with Tokyo at midnight the next day"
 
-"$app" --print=csv 2>"$work/err"; status=$?
-[ "$status" -eq 2 ] && grep -q '^Usage: horavia' "$work/err" || fail "a wrong format gave $status: $(cat "$work/err")"
-"$app" --frobnicate 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option did not exit with 2"
-pass "unknown options and formats: the usage on standard error, status 2"
+# Each error: its own line and where to read more, status 2.
+for wrong in --print=csv --frobnicate "--city gn0" "--city" "--print --at someday" "--print unexpected"; do
+  # shellcheck disable=SC2086 # each case is its own words
+  "$app" $wrong >/dev/null 2>"$work/err"; status=$?
+  [ "$status" -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 2 ] && grep -q '^horavia: ' "$work/err" &&
+    [ "$(tail -1 "$work/err")" = "Try “horavia --help”." ] || fail "$wrong gave $status: $(cat "$work/err")"
+done
+pass "unknown options, formats, city ids and times: one line, then \"Try “horavia --help”.\", status 2"
 
 # In the session's language: the help and Horavia's own errors from its
 # catalogue, the parser's from Qt's, the day label too.
 help=$(LANG=de_DE.UTF-8 "$app" --help)
 grep -q '^Aufruf: horavia \[--toggle\]' <<<"$help" || fail "--help in German: $(head -1 <<<"$help")"
 wrong=$(LANG=fr_FR.UTF-8 "$app" --print=csv 2>&1)
+[ "$(tail -1 <<<"$wrong")" = $'Essayez «\u00a0horavia --help\u00a0».' ] || fail "the pointer to the help in French: $(tail -1 <<<"$wrong")"
 [ "$(head -1 <<<"$wrong")" = 'horavia: --print accepte text, line, json ou waybar, pas csv' ] ||
   fail "a wrong format in French: $(head -1 <<<"$wrong")"
 unknown=$(LANG=ja_JP.UTF-8 "$app" --frobnicate 2>&1)
@@ -103,6 +108,10 @@ assert shown(bar["text"]) in shown(bar["tooltip"]).splitlines(), bar
 ' || fail "--print=waybar ${city:+--city $city} is not markup-safe: $("$app" --print=waybar)"
 done
 pass "--print=waybar text and tooltip parse as markup with \"&\" and \"<\" in names"
+# --city of the catalogue's that is not tracked: its own line as the text.
+paris=$("$app" --print=waybar --city gn2988507 | "$python" -c 'import json, sys; print(json.load(sys.stdin)["text"])')
+[[ "$paris" =~ ^Paris,\ Île-de-France\ [0-9:]+.(AM|PM)$ ]] || fail "--city of a city not tracked shows \"$paris\""
+pass "--city of a city not tracked shows it: $paris"
 echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 
 # --at: a repeated wall time is its first occurrence; bytes that are not
@@ -127,3 +136,24 @@ import json, sys; print([c for c in json.load(sys.stdin) if c["id"] == "gn185014
 [ "$status" -eq 2 ] && grep -qF '“3pm IST” means more than one zone: Dublin, Jerusalem, and Kolkata' "$work/err" ||
   fail "--at \"3pm IST\" gave $status: $(head -1 "$work/err")"
 pass "--at \"9am Tokyo\"; an unknown place and an ambiguous abbreviation refused (status 2)"
+# A phrase at any date, as an ISO time is: 3 pm EST in July reads as EDT's 19:00 UTC.
+at=$("$app" --print=json --at "2026-07-15 3pm EST" | "$python" -c '
+import json, sys; print([c for c in json.load(sys.stdin) if c["id"] == "gn1850147"][0]["localTime"])')
+[ "$at" = "2026-07-16T04:00:00+09:00" ] || fail "--at \"2026-07-15 3pm EST\" shows $at in Tokyo"
+pass "--at \"2026-07-15 3pm EST\", months away, is 04:00 the next day in Tokyo"
+
+# --follow reads the settings again when they change: a city added in the
+# application reaches the bar at once, saved by a rename or written in place.
+coproc LIVE { exec "$app" --print=line --follow; }
+live=$LIVE_PID
+read -t 10 -r first <&"${LIVE[0]}" || fail "--follow printed nothing"
+printf '{"trackedCityIDs": ["gn1850147", "gn2988507"]}' >"$XDG_CONFIG_HOME/horavia/new.json"
+mv "$XDG_CONFIG_HOME/horavia/new.json" "$XDG_CONFIG_HOME/horavia/settings.json"
+read -t 3 -r renamed <&"${LIVE[0]}" || fail "--follow did not print again when the settings were saved"
+grep -q 'Paris' <<<"$renamed" || fail "--follow printed \"$renamed\" after Paris was added"
+echo '{"trackedCityIDs": ["gn2988507"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
+read -t 3 -r inplace <&"${LIVE[0]}" || fail "--follow did not print again when the settings were written in place"
+grep -q 'Tokyo' <<<"$inplace" && fail "--follow printed \"$inplace\" after Tokyo was removed"
+kill "$live"; wait "$live" 2>/dev/null
+pass "--follow prints again when the settings change: \"$renamed\", then \"$inplace\""
+echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
