@@ -839,6 +839,10 @@ Horavia alone.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>مدينة متقدمة بيوم تُعرض هكذا: %1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>يعرض سطح المكتب هذا كل نافذة مفتوحة في شريط المهام؛ لا يستطيع Horavia إخفاء نوافذه منه.</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1098,6 +1102,10 @@ Horavia alone.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>هذه النسخة ملك مستخدم آخر، لذا لا يمكنها تحديث نفسها.</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>بُنيت هذه النسخة دون عنوان للتحديث، لذا لا يمكنها تحديث نفسها.</translation>
     </message>
 </context>
 <context>

@@ -830,6 +830,10 @@ laufendes Horavia in Ruhe.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>Eine Stadt einen Tag voraus zeigt: %1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>Diese Arbeitsumgebung zeigt jedes offene Fenster in ihrer Taskleiste; Horavia kann seine Fenster dort nicht ausblenden.</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1089,6 +1093,10 @@ laufendes Horavia in Ruhe.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>Diese Kopie gehört einem anderen Benutzer und kann sich nicht selbst aktualisieren.</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>Diese Kopie wurde ohne Update-Adresse gebaut und kann sich nicht selbst aktualisieren.</translation>
     </message>
 </context>
 <context>

@@ -829,6 +829,10 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>Una ciudad un día por delante muestra: %1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>Este escritorio muestra cada ventana abierta en su barra de tareas; Horavia no puede quitar sus ventanas de ella.</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1088,6 +1092,10 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>Esta copia pertenece a otro usuario, así que no puede actualizarse sola.</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>Esta copia se compiló sin dirección de actualización, así que no puede actualizarse sola.</translation>
     </message>
 </context>
 <context>

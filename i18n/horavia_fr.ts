@@ -831,6 +831,10 @@ un Horavia en cours d’exécution.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>Une ville en avance d’un jour affiche&#xa0;: %1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>Ce bureau affiche chaque fenêtre ouverte dans sa barre des tâches&#xa0;; Horavia ne peut pas en retirer ses fenêtres.</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1090,6 +1094,10 @@ un Horavia en cours d’exécution.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>Cette copie appartient à un autre utilisateur&#xa0;; elle ne peut pas se mettre à jour.</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>Cette copie a été compilée sans adresse de mise à jour&#xa0;; elle ne peut pas se mettre à jour.</translation>
     </message>
 </context>
 <context>

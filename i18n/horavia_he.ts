@@ -827,6 +827,10 @@ Horavia alone.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>עיר שמקדימה ביום מוצגת כך: %1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>שולחן העבודה הזה מציג כל חלון פתוח בשורת המשימות; Horavia לא יכול להוציא ממנה את החלונות שלו.</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1086,6 +1090,10 @@ Horavia alone.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>העותק הזה שייך למשתמש אחר, ולכן אינו יכול לעדכן את עצמו.</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>העותק הזה נבנה בלי כתובת עדכון, ולכן אינו יכול לעדכן את עצמו.</translation>
     </message>
 </context>
 <context>

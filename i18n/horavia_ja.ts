@@ -825,6 +825,10 @@ Horavia alone.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>1 日先の都市の表示：%1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>このデスクトップは開いているウインドウをすべてタスクバーに表示します。Horavia のウインドウを除くことはできません。</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1084,6 +1088,10 @@ Horavia alone.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>このコピーは別のユーザーのものなので、自身をアップデートできません。</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>このコピーはアップデートのアドレスなしでビルドされたため、自身をアップデートできません。</translation>
     </message>
 </context>
 <context>

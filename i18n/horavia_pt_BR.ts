@@ -830,6 +830,10 @@ execução.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>Uma cidade um dia à frente mostra: %1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>Este ambiente mostra cada janela aberta na barra de tarefas; o Horavia não pode tirar suas janelas de lá.</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1089,6 +1093,10 @@ execução.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>Esta cópia pertence a outro usuário, então não pode se atualizar.</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>Esta cópia foi compilada sem endereço de atualização, então não pode se atualizar.</translation>
     </message>
 </context>
 <context>

@@ -823,6 +823,10 @@ Horavia alone.
         <source>A city a day ahead reads: %1 · %2</source>
         <translation>提前一天的城市显示为：%1 · %2</translation>
     </message>
+    <message>
+        <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
+        <translation>此桌面会在任务栏中显示每个打开的窗口；Horavia 无法将其窗口排除在外。</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -1082,6 +1086,10 @@ Horavia alone.
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
         <translation>此副本属于另一个用户，因此无法自行更新。</translation>
+    </message>
+    <message>
+        <source>This copy was built without an update address, so it can&apos;t update itself.</source>
+        <translation>此副本构建时没有更新地址，因此无法自行更新。</translation>
     </message>
 </context>
 <context>

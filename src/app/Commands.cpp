@@ -71,6 +71,10 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
 void Commands::followPhase()
 {
     m_showUpdate->setVisible(m_updater.phase().kind == Updater::Phase::Kind::available);
-    m_checkForUpdates->setEnabled(!m_updater.phase().isBusy());
+    // Disabled where this copy can't update itself, with the reason where a
+    // menu or a screen reader shows an item's tip.
+    const QString reason = m_updater.unavailableReason();
+    m_checkForUpdates->setEnabled(!m_updater.phase().isBusy() && reason.isEmpty());
+    m_checkForUpdates->setToolTip(reason.isEmpty() ? m_checkForUpdates->text() : reason);
     m_checkForUpdates->setVisible(m_updater.selfUpdating());
 }

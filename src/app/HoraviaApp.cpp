@@ -582,7 +582,7 @@ void HoraviaApp::createEvent()
 
 void HoraviaApp::checkForUpdates()
 {
-    if (m_updater->phase().isBusy()) return;
+    if (m_updater->phase().isBusy() || !m_updater->canReplaceItself()) return;
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = connect(m_updater.get(), &Updater::checkFinished, this, [this, connection] {
         disconnect(*connection);

@@ -8,6 +8,7 @@
 #include "platform/LoginItem.h"
 #include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
+#include "ui/platform/ActivationPolicies.h"
 #include "update/Updater.h"
 
 #include <QAction>
@@ -104,8 +105,20 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     trayRow->addWidget(m_trayDisplay);
     trayRow->addStretch(1);
     appearanceLayout->addLayout(trayRow);
-    for (QCheckBox* box : {m_showsDockIcon, m_opensAtLogin})
-        appearanceLayout->addWidget(box);
+    appearanceLayout->addWidget(m_showsDockIcon);
+    if (!ActivationPolicies::controlsTaskbarEntry()) {
+        // A switch that changes nothing is worse than none: it says why.
+        auto* taskbarNote =
+            new QLabel(tr("This desktop shows every open window in its taskbar; Horavia can't leave its windows out."),
+                       appearance);
+        taskbarNote->setWordWrap(true);
+        taskbarNote->setFont(Controls::scaled(font(), Controls::callout));
+        taskbarNote->setForegroundRole(QPalette::PlaceholderText);
+        taskbarNote->setContentsMargins(20, 0, 0, 0);
+        m_showsDockIcon->setAccessibleDescription(taskbarNote->text());
+        appearanceLayout->addWidget(taskbarNote);
+    }
+    appearanceLayout->addWidget(m_opensAtLogin);
     // The key that opens the clocks, under the tray's choices.
     auto* keyboardRow = new QHBoxLayout;
     m_shortcutText = new QLabel(appearance);
@@ -265,7 +278,9 @@ void SettingsWindow::refreshSettings()
     m_showsDockIcon->setChecked(m_settings.showsDockIcon());
     // Whichever of the two is the only one left on cannot be switched off.
     m_showsMenuBarItem->setEnabled(m_settings.mayHideMenuBarItem());
-    m_showsDockIcon->setEnabled(m_settings.mayHideDockIcon());
+    m_showsDockIcon->setEnabled(m_settings.mayHideDockIcon() && ActivationPolicies::controlsTaskbarEntry());
+    // Where the desktop lists every window, the box says what is so.
+    if (!ActivationPolicies::controlsTaskbarEntry()) m_showsDockIcon->setChecked(true);
     refreshPreview();
 }
 
@@ -318,8 +333,11 @@ void SettingsWindow::refreshPreview()
 void SettingsWindow::refreshUpdates()
 {
     const Updater::Phase phase = m_updater.phase();
-    m_checksAutomatically->setChecked(m_updater.checksAutomatically());
-    m_checkNow->setEnabled(!phase.isBusy() && m_updater.canReplaceItself());
+    // A copy that can't update itself says why, and promises no checks.
+    const bool can = m_updater.canReplaceItself();
+    m_checksAutomatically->setChecked(can && m_updater.checksAutomatically());
+    m_checksAutomatically->setEnabled(can);
+    m_checkNow->setEnabled(!phase.isBusy() && can);
     m_busy->setVisible(phase.isBusy() && m_updater.selfUpdating());
     m_status->setText(statusText(phase));
     m_show->setVisible(phase.kind == Updater::Phase::Kind::available);

@@ -45,6 +45,7 @@ public:
     QList<QTimeEdit*> hourFields() const { return {m_workFrom, m_workTo, m_awakeFrom, m_awakeTo}; }
     QCheckBox* showsDockIcon() const { return m_showsDockIcon; }
     QCheckBox* opensAtLogin() const { return m_opensAtLogin; }
+    QCheckBox* checksAutomatically() const { return m_checksAutomatically; }
     QPushButton* checkNow() const { return m_checkNow; }
     QProgressBar* busy() const { return m_busy; }
     QLabel* status() const { return m_status; }

@@ -57,11 +57,19 @@ Updater::Updater(Preferences& store, const QString& notesAddress, const QString&
     m_automaticChecks = m_host.makeTimer();
     connect(m_automaticChecks.get(), &ContinuousTimer::fired, this, &Updater::runAutomaticCycle);
     if (!m_host.selfUpdating) return;
-    if (!m_host.ownedByUser) {
-        m_phase = Phase::failed(UpdaterError::of(UpdaterError::Kind::notOwned).message());
+    if (const QString reason = unavailableReason(); !reason.isEmpty()) {
+        m_phase = Phase::failed(reason);
         return;
     }
     m_automaticChecks->start(firstCheckDelay);
+}
+
+QString Updater::unavailableReason() const
+{
+    if (!m_host.selfUpdating) return {};
+    if (!m_host.ownedByUser) return UpdaterError::of(UpdaterError::Kind::notOwned).message();
+    if (m_notesAddress.isEmpty()) return UpdaterError::of(UpdaterError::Kind::noAddress).message();
+    return {};
 }
 
 // The schedule's timer goes with the updater; a reply still in flight is

@@ -97,8 +97,12 @@ public:
 
     bool checksAutomatically() const { return m_checksAutomatically; }
     bool selfUpdating() const { return m_host.selfUpdating; }
-    // False for a copy that belongs to another user: it never checks.
-    bool canReplaceItself() const { return m_host.selfUpdating && m_host.ownedByUser; }
+    // Why this copy can't update itself, for the controls to say: it belongs
+    // to another user, or was built with no address to update from. Empty
+    // when it can, and for a packaged copy, whose controls are hidden.
+    QString unavailableReason() const;
+    // False for such a copy: it never checks.
+    bool canReplaceItself() const { return m_host.selfUpdating && unavailableReason().isEmpty(); }
     void setChecksAutomatically(bool checks);
 
     // Fetches the notes; the outcome is the new phase. Does nothing while a

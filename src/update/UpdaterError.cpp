@@ -42,6 +42,9 @@ QString UpdaterError::message() const
     case Kind::notOwned:
         return QCoreApplication::translate("UpdaterError",
                                            "This copy belongs to another user, so it can't update itself.");
+    case Kind::noAddress:
+        return QCoreApplication::translate("UpdaterError",
+                                           "This copy was built without an update address, so it can't update itself.");
     case Kind::platform:
         return text;
     }

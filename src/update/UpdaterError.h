@@ -21,8 +21,9 @@ struct UpdaterError {
         // Not a failure: the download is the version running, so there is
         // nothing to swap, and its notes count as installed.
         alreadyInstalled,
-        notOwned, // the running copy belongs to another user
-        platform, // text: the system's own description (network, file system)
+        notOwned,  // the running copy belongs to another user
+        noAddress, // built with no address to fetch releases from
+        platform,  // text: the system's own description (network, file system)
     };
 
     Kind kind;

@@ -1,7 +1,9 @@
 #include "app/HoraviaApp.h"
 #include "app/WindowRegistry.h"
 #include "ui/MenuBarPanel.h"
+#include "ui/SettingsWindow.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
@@ -63,6 +65,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(panel));
         m_app->togglePanel();
         QVERIFY(!panel->isVisible());
+    }
+
+    // The taskbar lists every window here: the switch says so instead of
+    // changing nothing.
+    void taskbarSwitchSaysWhy()
+    {
+        auto* settings = static_cast<SettingsWindow*>(m_app->windows().open(WindowId::settings));
+        QVERIFY(QTest::qWaitForWindowExposed(settings));
+        QVERIFY(!settings->showsDockIcon()->isEnabled());
+        QVERIFY(settings->showsDockIcon()->isChecked());
+        QVERIFY(
+            settings->showsDockIcon()->accessibleDescription().startsWith(u"This desktop shows every open window"_s));
     }
 
     void cleanupTestCase() { m_app.reset(); }

@@ -313,7 +313,7 @@ std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
     m_settings = &m_stack->settings;
     UpdateHost host;
     host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
-    m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
+    m_updater = std::make_unique<Updater>(m_store, u"https://updates.invalid/updates.txt"_s, QString(), host);
     Commands::Handlers handlers;
     handlers.openWindow = [this](WindowId id) { m_opened.append(id); };
     handlers.quit = [this] { ++m_quits; };

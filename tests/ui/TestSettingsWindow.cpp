@@ -43,7 +43,7 @@ private slots:
         m_settings = &m_stack->settings;
         UpdateHost host;
         host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
-        m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
+        m_updater = std::make_unique<Updater>(m_store, u"https://updates.invalid/updates.txt"_s, QString(), host);
         QFile::remove(m_entry);
         m_loginItem = std::make_unique<LoginItem>(m_entry, u"/opt/Horavia.app/Contents/Horavia"_s);
         m_window =
@@ -193,6 +193,35 @@ private slots:
         QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [](const QLabel* label) {
             return label->isVisible() && label->text() == u"Updates to Horavia come from your package manager."_s;
         }));
+    }
+
+    // A copy that can't update itself says why, and ticks nothing it won't do.
+    void copyThatCannotUpdateItself_data()
+    {
+        addColumns<bool, QString>({"owned", "reason"});
+        QTest::newRow("built without an address")
+            << true << u"This copy was built without an update address, so it can't update itself."_s;
+        QTest::newRow("another user's copy")
+            << false << u"This copy belongs to another user, so it can't update itself."_s;
+    }
+
+    void copyThatCannotUpdateItself()
+    {
+        auto [owned, reason] = fetchRow<bool, QString>({"owned", "reason"});
+        UpdateHost host;
+        host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
+        host.ownedByUser = owned;
+        m_window.reset();
+        m_updater =
+            std::make_unique<Updater>(m_store, owned ? QString() : u"https://updates.invalid/u.txt"_s, QString(), host);
+        m_window =
+            std::make_unique<SettingsWindow>(*m_settings, m_stack->time, *m_updater, *m_loginItem, &m_showUpdate);
+        m_window->show();
+        QVERIFY(!m_window->checksAutomatically()->isChecked());
+        QVERIFY(!m_window->checksAutomatically()->isEnabled());
+        QVERIFY(!m_window->checkNow()->isEnabled());
+        QVERIFY(m_window->status()->isVisible());
+        QCOMPARE(m_window->status()->text(), reason);
     }
 
     void previewFollowsTheFormats()

@@ -26,7 +26,7 @@ private slots:
         m_store = RecordingPreferences();
         UpdateHost host;
         host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
-        m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
+        m_updater = std::make_unique<Updater>(m_store, u"https://updates.invalid/updates.txt"_s, QString(), host);
         m_window = std::make_unique<UpdateWindow>(*m_updater);
         m_window->show();
     }

@@ -98,7 +98,6 @@ private slots:
         // message, when empty: the system's own
         addColumns<QString, QString>({"address", "message"});
         const QString invalid = u"The update address isn't valid."_s;
-        QTest::newRow("unconfigured") << QString() << invalid;
         QTest::newRow("plain http to another host") << "http://example.com/updates.txt" << invalid;
         QTest::newRow("file") << "file:///etc/passwd" << invalid;
         QTest::newRow("nothing listens there") << "http://127.0.0.1:1/updates.txt" << QString();
@@ -196,21 +195,28 @@ private slots:
         QCOMPARE(m_timer->requestedDelays, (QList<double>{3, 21600, 21600}));
     }
 
-    // A packaged copy, or one that belongs to another user, never asks.
+    // A packaged copy, one that belongs to another user, or one built with
+    // no address never asks; the last two say why.
     void copiesNotToReplaceNeverAsk_data()
     {
-        addColumns<bool, Phase>({"packaged", "expected"});
-        QTest::newRow("packaged") << true << Phase::idle();
+        addColumns<bool, bool, bool, Phase>({"packaged", "owned", "addressed", "expected"});
+        QTest::newRow("packaged") << true << true << true << Phase::idle();
         QTest::newRow("another user's copy")
-            << false << Phase::failed("This copy belongs to another user, so it can't update itself.");
+            << false << false << true << Phase::failed("This copy belongs to another user, so it can't update itself.");
+        QTest::newRow("no update address")
+            << false << true << false
+            << Phase::failed("This copy was built without an update address, so it can't update itself.");
     }
     void copiesNotToReplaceNeverAsk()
     {
-        auto [packaged, expected] = fetchRow<bool, Phase>({"packaged", "expected"});
+        auto [packaged, owned, addressed, expected] =
+            fetchRow<bool, bool, bool, Phase>({"packaged", "owned", "addressed", "expected"});
         m_store.values.insert(UpdaterKeys::hasLaunchedBefore, true);
         m_server->route(u"/updates.txt"_s, 200, "Notes");
-        const auto updater = make(m_server->url(u"/updates.txt"_s), !packaged, QString(), packaged);
+        const auto updater =
+            make(addressed ? m_server->url(u"/updates.txt"_s) : QString(), !packaged, QString(), owned);
         QVERIFY(m_timer->requestedDelays.isEmpty());
+        QCOMPARE(updater->unavailableReason(), packaged ? QString() : expected.text);
         updater->check(true);
         updater->check(false);
         QTest::qWait(100);

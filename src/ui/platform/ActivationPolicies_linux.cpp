@@ -104,6 +104,11 @@ private:
 
 } // namespace
 
+bool ActivationPolicies::controlsTaskbarEntry()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 std::unique_ptr<ActivationPolicy> ActivationPolicies::forPlatform()
 {
     if (X11Connection::current()) return std::make_unique<X11ActivationPolicy>();
