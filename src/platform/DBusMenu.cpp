@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusError>
 #include <QDBusMetaType>
+#include <QSet>
 #include <QTimer>
 
 #include <utility>
@@ -14,7 +17,11 @@ constexpr int rootId = 0;
 
 } // namespace
 
-// The interface as the protocol names it; the menu does the work.
+// The interface as the protocol names it; the menu does the work. Any
+// process on the bus may call: a list longer than the menu is refused at
+// once, as is a property or an item the menu does not have, so that no call
+// can hold the main thread, grow a reply past the bus's limit or wait out
+// the caller's timeout.
 class DBusMenuAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
@@ -44,24 +51,37 @@ public slots:
     }
     QList<DBusMenu::ItemProperties> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames)
     {
+        if (tooMany(ids.size())) return {};
         return m_menu->groupProperties(ids, propertyNames);
     }
-    QDBusVariant GetProperty(int id, const QString& name) { return QDBusVariant(m_menu->property(id, name)); }
+    QDBusVariant GetProperty(int id, const QString& name)
+    {
+        const std::optional<QVariant> value = m_menu->property(id, name);
+        if (!value) {
+            m_menu->sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("The menu has no item %1 or no property %2")
+                                                        .arg(id)
+                                                        .arg(name.left(64)));
+            return {};
+        }
+        return QDBusVariant(*value);
+    }
     void Event(int id, const QString& eventId, const QDBusVariant& /*data*/, uint /*timestamp*/)
     {
         m_menu->event(id, eventId);
     }
     QList<int> EventGroup(const QList<DBusMenu::Event>& events)
     {
+        if (tooMany(events.size())) return {};
         QList<int> errors;
         for (const DBusMenu::Event& event : events)
             if (!m_menu->event(event.id, event.eventId)) errors.append(event.id);
         return errors;
     }
     bool AboutToShow(int /*id*/) { return false; }
-    QList<int> AboutToShowGroup(const QList<int>& /*ids*/, QList<int>& idErrors)
+    QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors)
     {
         idErrors.clear();
+        tooMany(ids.size());
         return {};
     }
 
@@ -72,6 +92,16 @@ signals:
     void ItemActivationRequested(int id, uint timestamp);
 
 private:
+    // More entries than the menu has items (the root included) is no host's
+    // request: refused with LimitsExceeded.
+    bool tooMany(qsizetype count)
+    {
+        if (count <= m_menu->itemCount()) return false;
+        m_menu->sendErrorReply(QDBusError::LimitsExceeded,
+                       QStringLiteral("%1 entries for a menu of %2 items").arg(count).arg(m_menu->itemCount()));
+        return true;
+    }
+
     DBusMenu* m_menu;
 };
 
@@ -201,15 +231,39 @@ uint DBusMenu::layout(int parentId, int depth, const QStringList& names, Layout&
 
 QList<DBusMenu::ItemProperties> DBusMenu::groupProperties(const QList<int>& ids, const QStringList& names) const
 {
+    // Each item once, however often it is asked for.
     QList<ItemProperties> out;
-    for (const int id : ids)
-        if (id >= 0 && id <= m_actions.size()) out.append({id, propertiesOf(id, names)});
+    QSet<int> answered;
+    for (const int id : ids) {
+        if (id < 0 || id > m_actions.size() || answered.contains(id)) continue;
+        answered.insert(id);
+        out.append({id, propertiesOf(id, names)});
+    }
     return out;
 }
 
-QVariant DBusMenu::property(int id, const QString& name) const
+std::optional<QVariant> DBusMenu::property(int id, const QString& name) const
 {
-    return propertiesOf(id, {name}).value(name);
+    if (id < 0 || id > m_actions.size()) return std::nullopt;
+    const QVariantMap set = propertiesOf(id, {name});
+    if (set.contains(name)) return set.value(name);
+    // What the protocol says an item has when it leaves a property out.
+    static const QVariantMap defaults{
+        {QStringLiteral("type"), QStringLiteral("standard")},
+        {QStringLiteral("label"), QString()},
+        {QStringLiteral("enabled"), true},
+        {QStringLiteral("visible"), true},
+        {QStringLiteral("icon-name"), QString()},
+        {QStringLiteral("icon-data"), QByteArray()},
+        {QStringLiteral("shortcut"), QVariant::fromValue(QList<QStringList>())},
+        {QStringLiteral("toggle-type"), QString()},
+        {QStringLiteral("toggle-state"), -1},
+        {QStringLiteral("children-display"), QString()},
+        {QStringLiteral("disposition"), QStringLiteral("normal")},
+    };
+    const auto known = defaults.constFind(name);
+    if (known == defaults.cend()) return std::nullopt;
+    return *known;
 }
 
 bool DBusMenu::event(int id, const QString& eventId)

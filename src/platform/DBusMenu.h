@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusArgument>
+#include <QDBusContext>
 #include <QDBusVariant>
 #include <QHash>
 #include <QList>
@@ -18,7 +19,9 @@ class QDBusConnection;
 // a hidden or disabled action stays in place with its state as a
 // property, so a host's open menu is never rebuilt under the pointer; a new
 // list of actions waits for the menu to close.
-class DBusMenu : public QObject {
+// The call being answered is the menu's (QtDBus sets it on the exported
+// object, not on its adaptor), for the adaptor's error replies.
+class DBusMenu : public QObject, public QDBusContext {
     Q_OBJECT
 
 public:
@@ -55,7 +58,11 @@ public:
     // The protocol, as the adaptor passes it on.
     uint layout(int parentId, int depth, const QStringList& names, Layout& out) const;
     QList<ItemProperties> groupProperties(const QList<int>& ids, const QStringList& names) const;
-    QVariant property(int id, const QString& name) const;
+    // None for an item the menu lacks or a property the protocol does not
+    // name; the protocol's default for one the item leaves out.
+    std::optional<QVariant> property(int id, const QString& name) const;
+    // Its items, the root included: no request names more.
+    qsizetype itemCount() const { return m_actions.size() + 1; }
     // False for an id the menu does not have.
     bool event(int id, const QString& eventId);
     uint revision() const { return m_revision; }

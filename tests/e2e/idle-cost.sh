@@ -36,6 +36,8 @@ measure() { # state name
   local cpu=$((c1 - c0)) wake=$((w1 - w0))
   table+="\n$1\t$cpu\t$wake"
   echo "$1: $cpu ticks of $hz a second, $wake wake-ups in ${window} s"
+  # IDLE_COST_REPORT=1 only reports, to measure an older build beside this one.
+  [ -n "${IDLE_COST_REPORT:-}" ] && return 0
   [ "$cpu" -le "$cpu_limit" ] || fail "$1: $cpu clock ticks in ${window} s (at most $cpu_limit)"
   [ "$wake" -le "$wake_limit" ] || fail "$1: $wake wake-ups in ${window} s (at most $wake_limit)"
   pass "$1 costs $cpu ticks and $wake wake-ups in ${window} s"
