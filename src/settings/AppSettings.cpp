@@ -4,6 +4,7 @@
 #include "catalogue/NameCollator.h"
 #include "platform/Preferences.h"
 #include "platform/SystemLocale.h"
+#include "text/LocaleText.h"
 
 #include <QHash>
 
@@ -41,8 +42,16 @@ AppSettings::StringMap loadStringMap(const Preferences& store, SettingKey key)
     if (!stored) return map;
     for (auto it = stored->cbegin(); it != stored->cend(); ++it) {
         if (it.value().typeId() != QMetaType::QString) return {};
-        map.insert(it.key(), it.value().toString());
+        map.insert(it.key(), LocaleText::wellFormed(it.value().toString()));
     }
+    return map;
+}
+
+// Names from the editor, an imported file or a link as text can hold them.
+AppSettings::StringMap wellFormed(AppSettings::StringMap map)
+{
+    for (QString& value : map)
+        value = LocaleText::wellFormed(value);
     return map;
 }
 
@@ -244,12 +253,14 @@ void AppSettings::setShowsFlags(bool shows)
 
 void AppSettings::setCustomLabels(const StringMap& labels)
 {
-    assign(m_customLabels, labels, SettingKey::customCityLabels, storedMap(labels));
+    const StringMap kept = wellFormed(labels);
+    assign(m_customLabels, kept, SettingKey::customCityLabels, storedMap(kept));
 }
 
 void AppSettings::setCustomEmoji(const StringMap& emoji)
 {
-    assign(m_customEmoji, emoji, SettingKey::customCityEmoji, storedMap(emoji));
+    const StringMap kept = wellFormed(emoji);
+    assign(m_customEmoji, kept, SettingKey::customCityEmoji, storedMap(kept));
 }
 
 void AppSettings::setTimeStepMinutes(int minutes)

@@ -35,7 +35,7 @@ bool printable(const QString& text)
 std::optional<QString> labelOf(const QJsonValue& value)
 {
     if (!value.isString()) return std::nullopt;
-    const QString label = value.toString().trimmed();
+    const QString label = LocaleText::wellFormed(value.toString().trimmed());
     if (label.isEmpty() || label.size() > longestLabel || !printable(label)) return std::nullopt;
     return label;
 }

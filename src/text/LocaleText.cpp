@@ -129,4 +129,17 @@ QString list(const QStringList& items, const icu::Locale& locale)
     return U_SUCCESS(status) ? qt(out) : items.join(QStringLiteral(", "));
 }
 
+QString wellFormed(const QString& text)
+{
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const QChar c = out.at(i);
+        if (c.isHighSurrogate() && i + 1 < out.size() && out.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            out[i] = QChar::ReplacementCharacter;
+    }
+    return out;
+}
+
 } // namespace LocaleText

@@ -32,4 +32,9 @@ void setInterfaceLocale(const icu::Locale& locale);
 // text stays as it was.
 QString isolated(const QString& text);
 
+// `text` with each unpaired surrogate (which JSON's "\ud800" and other
+// outside text can carry, and which no font, file or bus can hold as a
+// character) replaced by U+FFFD, the replacement character.
+QString wellFormed(const QString& text);
+
 } // namespace LocaleText

@@ -5,6 +5,8 @@
 #include "settings/AppSettings.h"
 #include "settings/CityListFile.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -134,6 +136,31 @@ private slots:
         row("a label too long", listOf(R"({"id": "par", "label": ")" + QByteArray(201, 'x') + R"("})"), "", {u"par"_s},
             {u"Paris’s label “xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…”: not one Horavia can take"_s});
         row("nulls are absent", listOf(R"({"id": "par", "label": null})"), "", {u"par"_s}, none);
+    }
+
+    // A label with an unpaired surrogate keeps its text, the half character
+    // replaced, whether it comes from a file, the editor or the settings.
+    void loneSurrogates_data()
+    {
+        addColumns<QByteArray, QString>({"label", "kept"});
+        QTest::newRow("a high one alone") << QByteArray(R"(\ud800x)") << u"\uFFFDx"_s;
+        QTest::newRow("a low one alone") << QByteArray(R"(a\udc00)") << u"a\uFFFD"_s;
+        QTest::newRow("two highs") << QByteArray(R"(\ud83d\ud83d\ude00)") << u"\uFFFD😀"_s;
+        QTest::newRow("a pair is a character") << QByteArray(R"(\ud83d\ude00 Office)") << u"😀 Office"_s;
+    }
+    void loneSurrogates()
+    {
+        const auto [label, kept] = fetchRow<QByteArray, QString>({"label", "kept"});
+        const CityListFile::Read read =
+            CityListFile::read(listOf(R"({"id": "par", "label": ")" + label + R"("})"), *m_database);
+        QCOMPARE(read.entries.value(0).label, std::optional<QString>(kept));
+        RecordingPreferences store;
+        AppSettings settings(store, *m_database);
+        const QString raw = QJsonDocument::fromJson("[\"" + label + "\"]").array().at(0).toString();
+        settings.setCustomLabel(raw, *m_database->find(u"par"_s));
+        QCOMPARE(settings.customLabels().value(u"par"_s), kept);
+        RecordingPreferences stored(QVariantMap{{"customCityLabels", QVariantMap{{"par", raw}}}});
+        QCOMPARE(AppSettings(stored, *m_database).customLabels().value(u"par"_s), kept);
     }
     void hostileFiles()
     {
