@@ -124,7 +124,10 @@ std::optional<QByteArray> LoginItem::entryText() const
                                   "Icon=org.horavia.Horavia\n");
     // TryExec keeps a moved or deleted copy from failing at every login.
     text += QStringLiteral("TryExec=") + escapeString(m_executable) + u'\n';
-    text += QStringLiteral("Exec=") + execArgument(m_executable) + u' ' + atLoginArgument + u'\n';
+    // GLib looks for the program before it undoes the doubled "%", and so
+    // finds no "100%%/Horavia": `env` runs it instead, and is found.
+    const QString program = m_executable.contains(u'%') ? QStringLiteral("env ") : QString();
+    text += QStringLiteral("Exec=") + program + execArgument(m_executable) + u' ' + atLoginArgument + u'\n';
     text += QStringLiteral("Terminal=false\nX-GNOME-Autostart-enabled=true\n");
     text += QString::fromLatin1(ownKey) + u'\n';
     return text.toUtf8();

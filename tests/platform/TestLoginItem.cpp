@@ -31,7 +31,7 @@ private slots:
         row("quote, dollar, backtick", "/home/it's/\"$x`/Horavia",
             "Exec=\"/home/it's/\\\\\"\\\\$x\\\\`/Horavia\" --at-login");
         row("backslash", "/home/a\\b/Horavia", "Exec=\"/home/a\\\\\\\\b/Horavia\" --at-login");
-        row("percent is not a field code", "/home/100%/Horavia", "Exec=/home/100%%/Horavia --at-login");
+        row("percent is not a field code", "/home/100%/Horavia", "Exec=env /home/100%%/Horavia --at-login");
         row("unicode", "/home/zoë/Horavia", "Exec=/home/zoë/Horavia --at-login");
     }
 
@@ -55,6 +55,36 @@ private slots:
         QCOMPARE(item.setEnabled(false), std::nullopt);
         QVERIFY(!QFile::exists(entry));
         QCOMPARE(item.setEnabled(false), std::nullopt); // already off
+    }
+
+    // The entry as the desktop starts it: GLib's own launcher (gio launch)
+    // runs the copy at each of these paths, "%" and field codes included.
+    void launchedByTheDesktop_data()
+    {
+        QTest::addColumn<QString>("folder");
+        for (const char* folder : {"plain", "100%", "a %f b", "%U", "%%", "it's $HOME"})
+            QTest::newRow(folder) << QString::fromUtf8(folder);
+    }
+
+    void launchedByTheDesktop()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        const QString executable = dir.filePath(folder + u"/Horavia"_s);
+        QVERIFY(QDir().mkpath(dir.filePath(folder)));
+        QFile script(executable);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$@\" > \"$0.started\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString entry = dir.filePath(u"autostart/org.horavia.Horavia.desktop"_s);
+        QCOMPARE(LoginItem(entry, executable).setEnabled(true), std::nullopt);
+        QProcess launch;
+        launch.start(u"gio"_s, {u"launch"_s, entry});
+        QVERIFY(launch.waitForFinished());
+        QVERIFY2(launch.exitCode() == 0, launch.readAllStandardError().constData());
+        QTRY_VERIFY(QFile::exists(executable + u".started"_s));
+        QCOMPARE(readFile(executable + u".started"_s).trimmed(), "--at-login");
     }
 
     void followsAMovedCopy()
