@@ -58,9 +58,9 @@ public slots:
     {
         const std::optional<QVariant> value = m_menu->property(id, name);
         if (!value) {
-            m_menu->sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("The menu has no item %1 or no property %2")
-                                                        .arg(id)
-                                                        .arg(name.left(64)));
+            m_menu->sendErrorReply(
+                QDBusError::InvalidArgs,
+                QStringLiteral("The menu has no item %1 or no property %2").arg(id).arg(name.left(64)));
             return {};
         }
         return QDBusVariant(*value);
@@ -98,7 +98,7 @@ private:
     {
         if (count <= m_menu->itemCount()) return false;
         m_menu->sendErrorReply(QDBusError::LimitsExceeded,
-                       QStringLiteral("%1 entries for a menu of %2 items").arg(count).arg(m_menu->itemCount()));
+                               QStringLiteral("%1 entries for a menu of %2 items").arg(count).arg(m_menu->itemCount()));
         return true;
     }
 

@@ -1,5 +1,7 @@
 #include "DefaultApplication.h"
 
+#include "SessionBus.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -18,7 +20,7 @@ namespace DefaultApplication {
 void open(const QString& path)
 {
     const auto fallback = [path] { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnection bus = SessionBus::connection();
     const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
     const bool present = bus.isConnected() && bus.interface() &&
                          (bus.interface()->isServiceRegistered(portal).value() ||

@@ -1,8 +1,12 @@
 #include "DesktopColorScheme.h"
 
+#include "SessionBus.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+
+#include <utility>
 
 namespace {
 
@@ -18,6 +22,17 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& bus, QObject* pare
     : QObject(parent)
     , m_bus(bus)
 {
+    // On the application's own connection, a new one after the bus dropped
+    // it subscribes again and reads what changed meanwhile.
+    if (bus.name() == SessionBus::connection().name())
+        connect(&SessionBus::instance(), &SessionBus::reconnected, this, [this] {
+            m_bus = SessionBus::connection();
+            const bool following = std::exchange(m_following, false);
+            if (following)
+                follow();
+            else
+                read();
+        });
     read();
 }
 

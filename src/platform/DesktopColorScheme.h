@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SessionBus.h"
+
 #include <QDBusConnection>
 #include <QObject>
 
@@ -21,7 +23,7 @@ public:
     // Asks the portal on `bus` without waiting: a running portal's answer
     // comes while the first window is built and is taken before it paints;
     // one started by the request answers when it is up.
-    explicit DesktopColorScheme(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    explicit DesktopColorScheme(const QDBusConnection& bus = SessionBus::connection(), QObject* parent = nullptr);
 
     // Follows the portal's changes from now on. Subscribing waits for the
     // bus twice, so a start calls this once its first window is up.

@@ -2,6 +2,7 @@
 
 #include "ActivationToken.h"
 #include "PortalRequest.h"
+#include "SessionBus.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -29,11 +30,20 @@ GlobalShortcut::GlobalShortcut(const QString& appId, const QString& id, const QS
 {
     qDBusRegisterMetaType<Binding>();
     qDBusRegisterMetaType<QList<Binding>>();
+    // The portal's session ends with the connection that made it: a new
+    // connection asks for a new one, and hears the portal's signals again.
+    connect(&SessionBus::instance(), &SessionBus::reconnected, this, [this] {
+        if (!m_started) return;
+        m_available = false;
+        emit availableChanged(false);
+        start();
+    });
 }
 
 void GlobalShortcut::start()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    m_started = true;
+    QDBusConnection bus = SessionBus::connection();
     if (!bus.isConnected()) {
         emit availableChanged(false);
         return;
@@ -61,12 +71,12 @@ void GlobalShortcut::start()
             emit availableChanged(false);
             return;
         }
-        QDBusConnection::sessionBus().connect(portal(), QLatin1String(portalPath), shortcutsInterface,
-                                              QStringLiteral("Activated"), this,
-                                              SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
-        QDBusConnection::sessionBus().connect(
-            portal(), QLatin1String(portalPath), shortcutsInterface, QStringLiteral("ShortcutsChanged"), this,
-            SLOT(onShortcutsChanged(QDBusObjectPath, QList<GlobalShortcut::Binding>)));
+        SessionBus::connection().connect(portal(), QLatin1String(portalPath), shortcutsInterface,
+                                         QStringLiteral("Activated"), this,
+                                         SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+        SessionBus::connection().connect(portal(), QLatin1String(portalPath), shortcutsInterface,
+                                         QStringLiteral("ShortcutsChanged"), this,
+                                         SLOT(onShortcutsChanged(QDBusObjectPath, QList<GlobalShortcut::Binding>)));
         createSession();
     });
 }
@@ -130,7 +140,7 @@ void GlobalShortcut::configure()
         QDBusMessage call = QDBusMessage::createMethodCall(portal(), QLatin1String(portalPath), shortcutsInterface,
                                                            QStringLiteral("ConfigureShortcuts"));
         call << QVariant::fromValue(m_session) << QString() << QVariantMap();
-        QDBusConnection::sessionBus().asyncCall(call);
+        SessionBus::connection().asyncCall(call);
         return;
     }
     bind(); // a first version asks again on each binding

@@ -62,6 +62,7 @@ private:
     QDBusObjectPath m_session;
     uint m_version = 0;
     bool m_available = false;
+    bool m_started = false;
     QString m_trigger;
 };
 

@@ -1,5 +1,7 @@
 #include "PortalRequest.h"
 
+#include "SessionBus.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -12,13 +14,15 @@ class PendingRequest : public QObject {
     Q_OBJECT
 
 public:
-    PendingRequest(const QString& path, std::function<void(uint, const QVariantMap&)> done, QObject* parent)
+    PendingRequest(const QDBusConnection& bus, const QString& path, std::function<void(uint, const QVariantMap&)> done,
+                   QObject* parent)
         : QObject(parent)
+        , m_bus(bus)
         , m_path(path)
         , m_done(std::move(done))
     {
-        QDBusConnection::sessionBus().connect(QLatin1String(PortalRequest::service), path, requestInterface,
-                                              QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
+        m_bus.connect(QLatin1String(PortalRequest::service), path, requestInterface, QStringLiteral("Response"), this,
+                      SLOT(response(uint, QVariantMap)));
     }
 
     void fail() { finish(2, {}); }
@@ -30,12 +34,13 @@ private:
     void finish(uint code, const QVariantMap& results)
     {
         if (!m_done) return;
-        QDBusConnection::sessionBus().disconnect(QLatin1String(PortalRequest::service), m_path, requestInterface,
-                                                 QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
+        m_bus.disconnect(QLatin1String(PortalRequest::service), m_path, requestInterface, QStringLiteral("Response"),
+                         this, SLOT(response(uint, QVariantMap)));
         std::exchange(m_done, nullptr)(code, results);
         deleteLater();
     }
 
+    QDBusConnection m_bus;
     QString m_path;
     std::function<void(uint, const QVariantMap&)> m_done;
 };
@@ -48,12 +53,13 @@ void send(const QString& interface, const QString& method, QVariantList argument
           QObject* context, std::function<void(uint, const QVariantMap&)> done)
 {
     static int requests = 0;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnection bus = SessionBus::connection();
     const QString token = QStringLiteral("horavia%1").arg(++requests);
     QString sender = bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    auto* pending = new PendingRequest(
-        QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token), std::move(done), context);
+    auto* pending =
+        new PendingRequest(bus, QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token),
+                           std::move(done), context);
     options.insert(QStringLiteral("handle_token"), token);
     arguments.append(options);
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(service), QLatin1String(path), interface, method);

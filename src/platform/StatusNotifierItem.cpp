@@ -2,6 +2,7 @@
 
 #include "ActivationToken.h"
 #include "DBusMenu.h"
+#include "SessionBus.h"
 
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
@@ -105,7 +106,7 @@ StatusNotifierItem::StatusNotifierItem(const QString& id, const QString& title, 
     , m_id(id)
     , m_title(title)
     , m_menu(new DBusMenu(menu, this))
-    , m_watcher(new QDBusServiceWatcher(QLatin1String(watcherService), QDBusConnection::sessionBus(),
+    , m_watcher(new QDBusServiceWatcher(QLatin1String(watcherService), SessionBus::connection(),
                                         QDBusServiceWatcher::WatchForRegistration, this))
 {
     qDBusRegisterMetaType<Pixmap>();
@@ -116,6 +117,16 @@ StatusNotifierItem::StatusNotifierItem(const QString& id, const QString& title, 
     connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
         if (m_visible) registerWithWatcher();
     });
+    // On a new connection after the bus dropped the old one, the item is put
+    // on the bus again under a new name, and the watcher is told.
+    connect(&SessionBus::instance(), &SessionBus::reconnected, this, [this] {
+        m_watcher->setConnection(SessionBus::connection());
+        if (!m_visible) return;
+        m_visible = false;
+        m_serviceName.clear();
+        setVisible(true);
+        qInfo("The tray item is back on the session bus as %s", qPrintable(m_serviceName));
+    });
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -125,14 +136,14 @@ StatusNotifierItem::~StatusNotifierItem()
 
 bool StatusNotifierItem::watcherPresent()
 {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusConnection bus = SessionBus::connection();
     return bus.isConnected() && bus.interface()->isServiceRegistered(QLatin1String(watcherService)).value();
 }
 
 void StatusNotifierItem::setVisible(bool visible)
 {
     if (visible == m_visible) return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusConnection bus = SessionBus::connection();
     if (!visible) {
         m_visible = false;
         bus.unregisterObject(QLatin1String(itemPath));
@@ -165,7 +176,7 @@ void StatusNotifierItem::registerWithWatcher(int attempt)
         QDBusMessage::createMethodCall(QLatin1String(watcherService), QStringLiteral("/StatusNotifierWatcher"),
                                        QLatin1String(watcherService), QStringLiteral("RegisterStatusNotifierItem"));
     call << m_serviceName;
-    auto* pending = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    auto* pending = new QDBusPendingCallWatcher(SessionBus::connection().asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending, attempt, name = m_serviceName] {
         pending->deleteLater();
         if (name != m_serviceName) return; // taken off meanwhile

@@ -40,7 +40,9 @@ make_release() { # version, then what to do to the signed release before packing
   "$codesign" sign --key "$work/key.pem" "$release" >/dev/null || fail "the release could not be signed"
   eval "${2:-true}"
   (cd "$(dirname "$release")" && zip -qry "$site/hrv.zip" Horavia.app)
-  printf '# Horavia %s\n\n- **Faster** start\n- The night side follows the *real* sun\n' "$1" >"$site/updates.txt"
+  # Longer than the notes' box, so that the window shows whether it opens at the heading.
+  { printf '# Horavia %s\n\n- **Faster** start\n- The night side follows the *real* sun\n' "$1"
+    for n in $(seq 20); do printf -- '- Change %s\n' "$n"; done; } >"$site/updates.txt"
 }
 version_of() { grep -o '<key>CFBundleShortVersionString</key><string>[^<]*' "$1/Contents/Info.plist" | sed 's/.*<string>//'; }
 requests() { grep -c "GET $1 " "$work/server.log"; }
