@@ -163,9 +163,9 @@ private slots:
         // expected: the reply's first argument as text, or the error's name
         addColumns<QString, QVariantList, QString>({"method", "arguments", "expected"});
         const QList<int> million(1'000'000, 1);
-        QTest::newRow("a million copies of one id") << u"GetGroupProperties"_s
-                                                     << QVariantList{QVariant::fromValue(million), QStringList()}
-                                                     << u"org.freedesktop.DBus.Error.LimitsExceeded"_s;
+        QTest::newRow("a million copies of one id")
+            << u"GetGroupProperties"_s << QVariantList{QVariant::fromValue(million), QStringList()}
+            << u"org.freedesktop.DBus.Error.LimitsExceeded"_s;
         QTest::newRow("copies within the menu's size, each answered once")
             << u"GetGroupProperties"_s << QVariantList{QVariant::fromValue(QList<int>{2, 1, 2}), QStringList()}
             << u"ids 2,1"_s;
