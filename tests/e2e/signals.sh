@@ -2,13 +2,17 @@
 # A logout, `systemctl --user stop` or Ctrl+C ends Horavia as its Quit
 # command does: a fresh home, 5 s (the first automatic update check, at 3 s,
 # sets a value nobody flushes), then SIGTERM, SIGINT or SIGHUP; the process
-# exits with status 0 and the value is on disk.
-# Usage: signals.sh APP
-app=$1
+# exits with status 0 and the value is on disk. A build without update
+# addresses never checks, so the run uses this build's bundle with the
+# executable linked with loopback addresses (nothing need answer there).
+# Usage: signals.sh BUNDLE LOOPBACK_EXECUTABLE
+bundle=$1
 set -uo pipefail
 set -m # background jobs keep SIGINT, as a terminal's foreground program has it
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+cp -R "$bundle" "$work/Horavia.app" && cp "$2" "$work/Horavia.app/Contents/Horavia"
+app=$work/Horavia.app/Contents/Horavia
 fail() { echo "FAIL: $*"; exit 1; }
 pass() { echo "PASS: $*"; }
 unset DISPLAY WAYLAND_DISPLAY
