@@ -92,9 +92,15 @@ for case in "(99, 'label')" "(1, 'frobnicate')"; do
 done
 sleep 1
 after=$(rss_kb)
-[ $((after - before)) -le 10240 ] || fail "memory grew from $before to $after kB"
+# The sanitizers' allocator keeps what is freed in quarantine: memory is
+# judged on a plain build only.
+if ldd "$app" | grep -q libasan; then
+  echo "memory not judged under AddressSanitizer: $before kB before, $after kB after"
+else
+  [ $((after - before)) -le 10240 ] || fail "memory grew from $before to $after kB"
+fi
 listed || fail "the item is no longer listed"
-pass "memory ${before} kB before, ${after} kB after; the item still listed"
+pass "the item still listed (memory ${before} kB before, ${after} kB after)"
 
 # The bus restarts (a session's bus gone and back): its services with it.
 kill "$bus_pid" "$host_pid"
