@@ -109,6 +109,8 @@ void Tray::setLabel(const QString& text, const QString& guide)
 
 void Tray::setTimeIcon(const QString& time, bool chosen)
 {
+    // The application's icon is the same for a set time and for now.
+    chosen = chosen && !time.isEmpty();
     if (time == m_timeIcon && chosen == m_timeIconChosen) return;
     m_timeIcon = time;
     m_timeIconChosen = chosen;
