@@ -6,7 +6,8 @@
 // Update windows, and the settings preview on a tick; thirty days of uptime.
 
 #include "ApplicationState.h"
-#include "app/Commands.h"
+#include "base/Preferences.h"
+#include "base/Translations.h"
 #include "chooser/CityListModel.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
@@ -14,12 +15,11 @@
 #include "map/WorldLand.h"
 #include "platform/ContinuousTimer.h"
 #include "platform/LoginItem.h"
-#include "platform/Preferences.h"
 #include "platform/StatusNotifierItem.h"
-#include "platform/Translations.h"
 #include "platform/UiLanguage.h"
 #include "settings/AppSettings.h"
 #include "ui/AboutWindow.h"
+#include "ui/Commands.h"
 #include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
@@ -86,23 +86,14 @@ struct Chooser {
     Clock clock{wall, [this] { return wall; }, std::unique_ptr<ContinuousTimer>(timer)};
     DisplayedTime time{clock};
     ClockEntries entries{settings, database(), time};
-    QAction about, check, settingsAction, quit, showUpdate, nextOverlap;
-    // The time keys run the application's own commands.
+    // The application's own commands.
     Updater updater{store, QString(), QString(), [] {
                         UpdateHost host;
                         host.makeTimer = [] { return std::make_unique<StillTimer>(); };
                         return host;
                     }()};
-    Commands appCommands{updater, [this] {
-                             Commands::Handlers handlers;
-                             handlers.moveTime = [this](DisplayedTime::Move move) { time.move(move); };
-                             handlers.showNow = [this] { time.goLive(); };
-                             return handlers;
-                         }()};
-    MainWindow::Commands commands{&about,       &check,  &settingsAction, &quit,   &showUpdate,
-                                  &nextOverlap, nullptr, nullptr,         nullptr, appCommands.time()};
+    Commands commands{time, entries, updater, {}};
 
-    Chooser() { showUpdate.setVisible(false); }
     void tick()
     {
         wall = wall.addSecs(60);
@@ -232,7 +223,7 @@ BENCHMARK(openAgain)->Unit(benchmark::kMillisecond);
 void tickWithChooserOpen(benchmark::State& state)
 {
     Chooser chooser;
-    chooser.settings.setTrackedCityIDs(twentyCities());
+    chooser.settings.set(SettingKey::trackedCityIDs, twentyCities());
     MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), ApplicationState::land(),
                       chooser.commands);
     window.show();
@@ -285,12 +276,11 @@ BENCHMARK(tickOnSearchResults)->Unit(benchmark::kMillisecond);
 void cursorStep(benchmark::State& state)
 {
     Chooser chooser;
-    chooser.settings.setTrackedCityIDs(twentyCities());
+    chooser.settings.set(SettingKey::trackedCityIDs, twentyCities());
     MainWindow window(chooser.settings, chooser.time, chooser.entries, database(), ApplicationState::land(),
                       chooser.commands);
     window.show();
-    MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap,
-                       chooser.appCommands.time());
+    MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, chooser.commands);
     panel.show();
     while (!window.windowHandle()->isExposed() || !panel.windowHandle()->isExposed())
         QCoreApplication::processEvents();
@@ -338,9 +328,8 @@ void longUptime(benchmark::State& state)
 {
     for (auto _ : state) {
         Chooser chooser;
-        chooser.settings.setTrackedCityIDs(twentyCities());
-        MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, {}, &chooser.nextOverlap,
-                           chooser.appCommands.time());
+        chooser.settings.set(SettingKey::trackedCityIDs, twentyCities());
+        MenuBarPanel panel(chooser.settings, chooser.time, chooser.entries, chooser.commands);
         long firstDayKb = 0;
         qsizetype firstDayWidgets = 0;
         for (int minute = 1; minute <= 30 * 24 * 60; ++minute) {
@@ -372,7 +361,7 @@ BENCHMARK(longUptime)->Iterations(1)->Unit(benchmark::kSecond);
 void nextOverlap(benchmark::State& state)
 {
     Chooser chooser;
-    chooser.settings.setTrackedCityIDs(twentyCities());
+    chooser.settings.set(SettingKey::trackedCityIDs, twentyCities());
     const QList<Overlap::Participant> people = chooser.entries.participants();
     const QDateTime from = chooser.wall;
     for (auto _ : state)
@@ -402,7 +391,7 @@ template <typename Make> void openWindow(benchmark::State& state, Make make)
     }
 }
 BENCHMARK_CAPTURE(openWindow, settings, [](Windows& w) {
-    return std::make_unique<SettingsWindow>(w.settings, w.time, w.updater, w.loginItem, &w.showUpdate);
+    return std::make_unique<SettingsWindow>(w.settings, w.time, w.updater, w.loginItem, w.commands.showUpdate());
 })->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openWindow, about, [](Windows&) {
     return std::make_unique<AboutWindow>(BundleInfo::read(QStringLiteral(HORAVIA_BUNDLE_DIR)));
@@ -416,7 +405,8 @@ BENCHMARK_CAPTURE(openWindow, update, [](Windows& w) {
 void settingsPreviewTick(benchmark::State& state)
 {
     Windows windows;
-    SettingsWindow window(windows.settings, windows.time, windows.updater, windows.loginItem, &windows.showUpdate);
+    SettingsWindow window(windows.settings, windows.time, windows.updater, windows.loginItem,
+                          windows.commands.showUpdate());
     window.show();
     for (auto _ : state)
         windows.tick();
@@ -436,9 +426,9 @@ void trayRefreshWithThreeClocks(benchmark::State& state)
     DisplayedTime time{clock};
     ClockEntries entries{settings, database(), time};
     const QStringList cities = twentyCities();
-    settings.setTrackedCityIDs(cities);
-    settings.setTrayDisplay(TrayDisplay::timeBesideIcon);
-    settings.setTrayCityIDs(cities.mid(0, 3));
+    settings.set(SettingKey::trackedCityIDs, cities);
+    settings.set(SettingKey::trayDisplay, TrayDisplay::timeBesideIcon);
+    settings.set(SettingKey::trayCityIDs, cities.mid(0, 3));
     StatusNotifierItem item(QStringLiteral("horavia"), QStringLiteral("Horavia"), {});
     for (auto _ : state) {
         state.PauseTiming();

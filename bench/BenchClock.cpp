@@ -3,8 +3,8 @@
 #include "clock/ClockExport.h"
 #include "clock/ClockFormatter.h"
 #include "clock/SunTimes.h"
-#include "platform/JsonPreferences.h"
 #include "settings/AppSettings.h"
+#include "settings/JsonPreferences.h"
 
 #include <QTemporaryDir>
 
@@ -25,11 +25,12 @@ void entriesAndTextsFor20Rows(benchmark::State& state)
                              "Denver", "Chicago", "Toronto",   "São Paulo", "Reykjavík", "Cairo",      "Moscow",
                              "Dubai",  "Kolkata", "Kathmandu", "Singapore", "Seoul",     "Los Angeles"})
         tracked.append(database().search(QString::fromUtf8(name), 1).first().id);
-    settings.setTrackedCityIDs(tracked);
+    settings.set(SettingKey::trackedCityIDs, tracked);
     const QDateTime now = QDateTime::currentDateTimeUtc();
 
     for (auto _ : state) {
-        const ClockFormatter formatter(settings.timeFormat(), settings.dateFormat());
+        const ClockFormatter formatter(settings.value<TimeFormat>(SettingKey::timeFormat),
+                                       settings.value<DateFormat>(SettingKey::dateFormat));
         const QList<ClockEntry> entries = ClockEntry::entries(settings, now, formatter.homeTimeZone(), database());
         for (const ClockEntry& entry : entries) {
             benchmark::DoNotOptimize(formatter.timeText(now, entry.timeZone));
@@ -50,13 +51,16 @@ void tooltipFor20Cities(benchmark::State& state)
     QStringList tracked;
     for (qsizetype i = 1; i < database().size() && tracked.size() < 20; ++i)
         if (const City city = database().city(i); city.id.endsWith(QLatin1Char('3'))) tracked.append(city.id);
-    settings.setTrackedCityIDs(tracked);
+    settings.set(SettingKey::trackedCityIDs, tracked);
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const ClockFormatter formatter(settings.timeFormat(), settings.dateFormat());
+    const ClockFormatter formatter(settings.value<TimeFormat>(SettingKey::timeFormat),
+                                   settings.value<DateFormat>(SettingKey::dateFormat));
     const QList<ClockEntry> entries = ClockEntry::entries(settings, now, formatter.homeTimeZone(), database());
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            ClockExport::lines(entries, ClockFormatter(settings.timeFormat(), settings.dateFormat()), now));
+        benchmark::DoNotOptimize(ClockExport::lines(entries,
+                                                    ClockFormatter(settings.value<TimeFormat>(SettingKey::timeFormat),
+                                                                   settings.value<DateFormat>(SettingKey::dateFormat)),
+                                                    now));
 }
 BENCHMARK(tooltipFor20Cities)->Unit(benchmark::kMicrosecond);
 

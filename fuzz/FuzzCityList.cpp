@@ -1,8 +1,8 @@
 // An imported city list: any bytes are refused or give known cities with
 // values Horavia can take, and importing them changes the settings at once.
 #include "FuzzFiles.h"
+#include "base/Preferences.h"
 #include "catalogue/CityDatabase.h"
-#include "platform/Preferences.h"
 #include "settings/AppSettings.h"
 #include "settings/CityListFile.h"
 

@@ -1,6 +1,6 @@
 // The preferences file reader: every typed read of every key.
 #include "FuzzFiles.h"
-#include "platform/JsonPreferences.h"
+#include "settings/JsonPreferences.h"
 
 #include <QCoreApplication>
 

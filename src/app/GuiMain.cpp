@@ -1,12 +1,13 @@
 #include "GuiMain.h"
 
 #include "HoraviaApp.h"
+#include "StartUp.h"
+#include "base/Translations.h"
 #include "platform/ActivationToken.h"
 #include "platform/DesktopColorScheme.h"
 #include "platform/LoginItem.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
-#include "platform/Translations.h"
 #include "platform/UiLanguage.h"
 #include "services/Services.h"
 #include "text/LocaleText.h"
@@ -19,7 +20,7 @@
 
 int horaviaGuiMain(int argc, char** argv)
 {
-    HoraviaApp::prepareBeforeApplication();
+    StartUp::prepareBeforeApplication();
     QApplication application(argc, argv);
     // The tray item's title and id. No display name is set: Qt would append
     // it to every window's title ("Settings — Horavia").
@@ -44,7 +45,7 @@ int horaviaGuiMain(int argc, char** argv)
                                            : SingleInstance::Request::reopen,
                         ActivationToken::ofLaunch(), address))
         return 0; // the running copy was asked
-    HoraviaApp::prepareInBackground();
+    StartUp::prepareInBackground();
     Services::reserve();
     // The session's language for the words, Qt's own among them; the formats
     // of times and dates follow LC_TIME through ICU, apart from this.

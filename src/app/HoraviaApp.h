@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowRegistry.h"
+#include "ui/WindowRegistry.h"
 
 #include <QObject>
 
@@ -18,6 +18,7 @@ class MenuBarPanel;
 class QMenu;
 class GlobalShortcut;
 class Tray;
+class TrayClock;
 class Updater;
 
 // The running application: creates the settings, the clock and the updater
@@ -28,16 +29,6 @@ class HoraviaApp : public QObject {
     Q_OBJECT
 
 public:
-    // Starts loading the catalogue on another core while the main thread
-    // connects to the display: call first, before the application object
-    // exists and before any other thread.
-    static void prepareBeforeApplication();
-    // Connects to the session bus on another core while the main thread
-    // builds the icon, and leaves the land to a thread of low priority:
-    // call once the application object exists. What else the first window
-    // needs is made once the icon is up.
-    static void prepareInBackground();
-
     explicit HoraviaApp(QObject* parent = nullptr);
     ~HoraviaApp() override;
 
@@ -59,11 +50,6 @@ public:
     // The main window; until there is one, the panel as an ordinary window,
     // so the clocks stay within reach without a tray icon.
     void presentMainWindow();
-    // The "Check for Updates…" command: checks, then opens "update" when
-    // an update was found.
-    void checkForUpdates();
-    // "Create Event…": an iCalendar file at the displayed instant, opened with the calendar.
-    void createEvent();
 
     // The tray panel, shown under the tray icon (or at the pointer).
     void togglePanel();
@@ -80,20 +66,11 @@ public:
 private:
     enum class PanelMode { popup, window };
 
-    // Cancels what the start left to low-priority work, and waits for what is under way.
-    static void stopBackgroundWork();
-    static void prepareFirstWindow();
-
     // What a start shows, once the tray has shown the icon or not.
     void act(StartReason reason, const QString& address, bool iconShown);
     void ensurePanel(PanelMode mode);
     bool panelIsPopup() const;
     void updateTrayVisibility();
-    // The tooltip, and the label or the drawn time, at a tick, a step, a
-    // new list or format: nothing else changes them.
-    void refreshTray();
-    void refreshTraySoon();
-    void showPanelAt(const QRect& anchor);
     void showPanelWindow();
     // The panel, opened (never closed): under the icon, else as a window.
     void openClocks();
@@ -112,8 +89,7 @@ private:
     PanelMode m_panelMode = PanelMode::popup;
 
     std::unique_ptr<Tray> m_tray;
+    std::unique_ptr<TrayClock> m_trayClock;
     std::unique_ptr<GlobalShortcut> m_shortcut;
-    int m_trayWheelRest = 0;
-    bool m_trayRefreshQueued = false;
     std::unique_ptr<MenuBarPanel> m_panel;
 };

@@ -1,8 +1,8 @@
 #include "City.h"
 
 #include "TextFolder.h"
-#include "platform/SharedOnce.h"
-#include "platform/SharedTable.h"
+#include "base/SharedOnce.h"
+#include "base/SharedTable.h"
 
 #include <QHash>
 

@@ -2,9 +2,10 @@
 
 #include "CatalogueFile.h"
 #include "ZoneNames.h"
+#include "base/SharedOnce.h"
 #include "platform/Bundle.h"
+#include "platform/LibraryPages.h"
 #include "platform/PrivateFiles.h"
-#include "platform/SharedOnce.h"
 #include "platform/SystemLocale.h"
 #include "time/UtcOffset.h"
 
@@ -17,10 +18,6 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-
-#ifdef Q_OS_UNIX
-#include <sys/mman.h>
-#endif
 
 using CatalogueIndex::Folding;
 
@@ -116,14 +113,15 @@ bool CityDatabase::openIndex(const QString& indexFile, const QString& catalogueF
     const QFileInfo index(indexFile);
     if (!source.isFile() || !index.isFile() || source.lastModified() > index.lastModified()) return false;
     // The index is checked once and then trusted, so what is read must not
-    // change after the check: the shipped file can be rewritten in place
-    // (cp over it, rsync --inplace) or cut short while this runs. It is read
-    // through a private copy (or into memory), never through its own pages.
+    // change after the check: a file the user may write can be rewritten in
+    // place (cp over it, rsync --inplace) or cut short while this runs. It is
+    // mapped where only root writes it, else through a copy of the user's
+    // own, made once per version of the file (or read into memory).
     QFile shipped(indexFile);
     if (!shipped.open(QIODevice::ReadOnly)) return false;
     const qint64 length = shipped.size();
     if (length <= 0 || length > maximumIndexSize) return false;
-    const int copy = PrivateFiles::unnamedCopy(shipped.handle(), length);
+    const int copy = PrivateFiles::steadyCopy(shipped.handle(), length);
     const uchar* bytes = nullptr;
     if (copy >= 0 && m_indexFile.open(copy, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         bytes = m_indexFile.map(0, length);
@@ -186,15 +184,9 @@ void CityDatabase::prepareSearch() const
 
 void CityDatabase::releasePages() const
 {
-#ifdef Q_OS_UNIX
-    // The pages stay in the file cache and come back on a minor fault, so
-    // letting them go costs a later lookup next to nothing; the page cache
-    // maps whole runs of them at each fault, so what start-up read would
-    // otherwise stay counted against this process.
-    // Only a mapping of the file's copy: pages of memory of our own would be lost.
+    // Only a mapping of the file: pages of memory of our own would be lost.
     if (m_origin == Origin::index && m_built.isEmpty())
-        ::madvise(const_cast<char*>(m_view->bytes().data()), size_t(m_view->bytes().size()), MADV_DONTNEED);
-#endif
+        LibraryPages::releaseMapped(m_view->bytes().data(), size_t(m_view->bytes().size()));
 }
 
 City CityDatabase::city(qsizetype index) const

@@ -98,7 +98,7 @@ void CityListModel::refreshResultTexts()
 {
     if (!isFiltering()) return;
     const QDateTime now = m_time.instant();
-    const bool showsOffset = m_settings.showsOffsetFromHome();
+    const bool showsOffset = m_settings.value<bool>(SettingKey::showsOffsetFromHome);
     m_resultTexts.reset();
     int first = -1;
     int last = -1;
@@ -238,7 +238,7 @@ QList<CityListModel::Item> CityListModel::buildResults()
 {
     m_resultTexts.reset();
     const QDateTime now = m_time.instant();
-    const bool showsOffset = m_settings.showsOffsetFromHome();
+    const bool showsOffset = m_settings.value<bool>(SettingKey::showsOffsetFromHome);
     m_results = !m_searchText.isEmpty() ? m_database.search(m_searchText, resultLimit)
                                         : m_database.nearestCities(m_focus->latitude, m_focus->longitude,
                                                                    nearbyRadiusKm, nearbyMinimum, nearbyMaximum);
@@ -250,7 +250,8 @@ QList<CityListModel::Item> CityListModel::buildResults()
     QList<Item> items = buildAnswers();
     const bool answered = !items.isEmpty();
     if (!answered || !m_results.isEmpty()) items.append(section(title));
-    const QSet<QString> tracked(m_settings.trackedCityIDs().cbegin(), m_settings.trackedCityIDs().cend());
+    const QStringList trackedIds = m_settings.value<QStringList>(SettingKey::trackedCityIDs);
+    const QSet<QString> tracked(trackedIds.cbegin(), trackedIds.cend());
     int index = 0;
     for (const City& city : std::as_const(m_results)) {
         Item item;
@@ -398,7 +399,7 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
     }
     case Qt::ToolTipRole:
         return item.kind == ItemKind::row ? sunText(item) : QString();
-    case itemRole:
+    case RowRoles::chooserItem:
         return QVariant::fromValue(&item);
     case RowRoles::heading:
         return item.kind == ItemKind::section;

@@ -57,9 +57,6 @@ public:
     // name, but not the sky.
     static constexpr ClockRowParts parts{.originalName = true, .sky = false};
 
-    // The whole item, for the delegate.
-    static constexpr int itemRole = Qt::UserRole + 1;
-
     CityListModel(AppSettings& settings, const ClockEntries& entries, const CityDatabase& database,
                   const DisplayedTime& time, QObject* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "PrintCommand.h"
 
 #include "SettingsWatch.h"
+#include "base/Translations.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
@@ -9,11 +10,10 @@
 #include "clock/DisplayedTime.h"
 #include "clock/TimeAnswer.h"
 #include "platform/ContinuousTimer.h"
-#include "platform/JsonPreferences.h"
 #include "platform/LoginItem.h"
-#include "platform/Translations.h"
 #include "platform/UiLanguage.h"
 #include "settings/AppSettings.h"
+#include "settings/JsonPreferences.h"
 #include "text/LocaleText.h"
 
 #include <QCommandLineParser>
@@ -232,9 +232,11 @@ int run(int argc, char** argv)
             const TimePhrase::Result phrase = TimePhrase::read(parser.value(at), context);
             if (!phrase.readsAsTime()) return fail(parsed.error);
             if (phrase.readings.isEmpty())
-                return fail(TimeAnswer::answers(phrase, ClockFormatter(settings->timeFormat(), settings->dateFormat()))
-                                .first()
-                                .text);
+                return fail(
+                    TimeAnswer::answers(phrase, ClockFormatter(settings->value<TimeFormat>(SettingKey::timeFormat),
+                                                               settings->value<DateFormat>(SettingKey::dateFormat)))
+                        .first()
+                        .text);
             if (phrase.readings.size() > 1) {
                 QStringList places;
                 for (const TimePhrase::Reading& reading : phrase.readings)
@@ -253,7 +255,7 @@ int run(int argc, char** argv)
     Clock clock(
         instant, [following, instant] { return following ? Clock::systemTime() : instant; }, ContinuousTimer::create());
     DisplayedTime time(
-        clock, [&settings] { return settings->timeStepMinutes(); }, [home] { return home; });
+        clock, [&settings] { return settings->value<int>(SettingKey::timeStepMinutes); }, [home] { return home; });
     auto entries = std::make_unique<ClockEntries>(*settings, database, time);
 
     const auto output = [&] {

@@ -23,14 +23,14 @@ ClockEntries::ClockEntries(AppSettings& settings, const CityDatabase& database, 
     });
     m_entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
     m_madeFor = madeFor();
-    m_showsOffset = m_settings.showsOffsetFromHome();
+    m_showsOffset = m_settings.value<bool>(SettingKey::showsOffsetFromHome);
     m_rows = rowsOf(m_entries);
 }
 
 ClockEntries::MadeFor ClockEntries::madeFor() const
 {
     MadeFor made{homeZone().id(), {}};
-    if (m_settings.sortMode() == SortMode::time) {
+    if (m_settings.value<SortMode>(SettingKey::sortMode) == SortMode::time) {
         const QDateTime at = m_time.instant();
         made.offsets.reserve(m_entries.size());
         for (const ClockEntry& entry : std::as_const(m_entries))
@@ -84,7 +84,7 @@ void ClockEntries::followInstant()
 void ClockEntries::update()
 {
     QList<ClockEntry> entries = ClockEntry::entries(m_settings, m_time.instant(), homeZone(), m_database);
-    const bool showsOffset = m_settings.showsOffsetFromHome();
+    const bool showsOffset = m_settings.value<bool>(SettingKey::showsOffsetFromHome);
     if (entries != m_entries || showsOffset != m_showsOffset) {
         m_runs.clear();
         m_entries = std::move(entries);
@@ -122,7 +122,8 @@ void ClockEntries::refreshTexts()
 
 ClockFormatter ClockEntries::formatter() const
 {
-    return ClockFormatter(m_settings.timeFormat(), m_settings.dateFormat(), homeZone(), SystemLocale::current());
+    return ClockFormatter(m_settings.value<TimeFormat>(SettingKey::timeFormat),
+                          m_settings.value<DateFormat>(SettingKey::dateFormat), homeZone(), SystemLocale::current());
 }
 
 QList<City> ClockEntries::trackedCities() const
@@ -169,7 +170,7 @@ QStringList ClockEntries::glanceLines(const QDateTime& at) const
 
 ClockEntries::TrayTimes ClockEntries::trayTimes() const
 {
-    const QStringList marked = m_settings.trayCityIDs();
+    const QStringList marked = m_settings.value<QStringList>(SettingKey::trayCityIDs);
     QList<qsizetype> shown;
     for (qsizetype i = 0; i < m_entries.size() && shown.size() < AppSettings::trayCityLimit; ++i)
         if (marked.contains(m_entries.at(i).id)) shown.append(i);
@@ -219,9 +220,11 @@ QString ClockEntries::shareLine(const QDateTime& at) const
     // The clocks as --print=line writes them, led by home's date, in the
     // chosen style ("Yesterday / Tomorrow" has none for today): at the end
     // it read as the last city's.
-    const DateFormat style =
-        m_settings.dateFormat() == DateFormat::numeric ? DateFormat::numeric : DateFormat::abbreviated;
-    const ClockFormatter dated(m_settings.timeFormat(), style, homeZone(), SystemLocale::current());
+    const DateFormat style = m_settings.value<DateFormat>(SettingKey::dateFormat) == DateFormat::numeric
+                                 ? DateFormat::numeric
+                                 : DateFormat::abbreviated;
+    const ClockFormatter dated(m_settings.value<TimeFormat>(SettingKey::timeFormat), style, homeZone(),
+                               SystemLocale::current());
     //: Copy Times: home's date, then every clock on one line ("Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow")
     return tr("%1: %2").arg(dated.dayLabel(0, at, homeZone()), ClockExport::line(m_entries, formatter(), at));
 }
@@ -236,10 +239,13 @@ QDateTime ClockEntries::eventStart() const
 
 QStringList ClockEntries::datedLines(const QDateTime& at) const
 {
-    const DateFormat style =
-        m_settings.dateFormat() == DateFormat::numeric ? DateFormat::numeric : DateFormat::abbreviated;
+    const DateFormat style = m_settings.value<DateFormat>(SettingKey::dateFormat) == DateFormat::numeric
+                                 ? DateFormat::numeric
+                                 : DateFormat::abbreviated;
     return ClockExport::lines(m_entries,
-                              ClockFormatter(m_settings.timeFormat(), style, homeZone(), SystemLocale::current()), at);
+                              ClockFormatter(m_settings.value<TimeFormat>(SettingKey::timeFormat), style, homeZone(),
+                                             SystemLocale::current()),
+                              at);
 }
 
 void ClockEntries::moveToNextOverlap()

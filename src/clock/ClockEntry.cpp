@@ -81,7 +81,7 @@ QList<ClockEntry> ClockEntry::entries(const AppSettings& settings, const QDateTi
     QList<ClockEntry> entries;
     entries.reserve(cities.size() + 1);
 
-    if (settings.showsHomeZone()) {
+    if (settings.value<bool>(SettingKey::showsHomeZone)) {
         const QByteArray homeId = homeTimeZone.id();
         const auto home = std::find_if(cities.cbegin(), cities.cend(),
                                        [&](const City& city) { return city.timeZone.id() == homeId; });

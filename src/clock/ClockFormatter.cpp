@@ -1,9 +1,9 @@
 #include "ClockFormatter.h"
 
 #include "DateFormats.h"
+#include "base/SharedTable.h"
 #include "catalogue/ZoneNames.h"
 #include "planning/ClockChange.h"
-#include "platform/SharedTable.h"
 #include "platform/SystemLocale.h"
 #include "text/LocaleText.h"
 

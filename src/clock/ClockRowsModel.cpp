@@ -1,6 +1,7 @@
 #include "ClockRowsModel.h"
 
 #include "ClockEntries.h"
+#include "RowRoles.h"
 
 namespace {
 
@@ -75,9 +76,9 @@ QVariant ClockRowsModel::data(const QModelIndex& index, int role) const
         return row.content.title;
     case Qt::AccessibleTextRole:
         return ClockRowTexts::accessibleText(row.content, row.texts, m_shown);
-    case rowRole:
+    case RowRoles::row:
         return QVariant::fromValue(&row);
-    case dividerRole:
+    case RowRoles::divider:
         return index.row() == 0 && row.content.isHome && rows.size() >= 2;
     default:
         return {};

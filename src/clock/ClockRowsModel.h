@@ -13,11 +13,7 @@ class ClockRowsModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    // The row, as `const ClockRowData*`.
-    static constexpr int rowRole = Qt::UserRole + 1;
-    // Whether a divider follows the row: home's, when other rows follow it.
-    static constexpr int dividerRole = Qt::UserRole + 3;
-
+    // Answers RowRoles' row and divider.
     // `shown`: what the view shows, and so what a screen reader hears.
     ClockRowsModel(const ClockEntries& entries, ClockRowParts shown, QObject* parent = nullptr);
 

@@ -54,6 +54,13 @@ void DisplayedTime::move(Move move)
     setInstant(TimeGrid::moved(instant(), isLive(), move, stepMinutes(), homeZone()));
 }
 
+void DisplayedTime::turn(QPoint angleDelta)
+{
+    const int steps = TimeGrid::wheelSteps(m_wheelRest, angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x());
+    for (int i = 0; i < std::abs(steps); ++i)
+        move(steps > 0 ? Move::stepForward : Move::stepBack);
+}
+
 void DisplayedTime::apply(const QDateTime& set, const QString& note)
 {
     const bool wasLive = isLive();

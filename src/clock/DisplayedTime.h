@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPoint>
 #include <QTimeZone>
 
 #include <functional>
@@ -48,6 +49,11 @@ public:
     void setNearest(const QDateTime& at);
     void goLive();
     void move(Move move);
+    // A wheel's turn over any view of the time (the strip, the lists, the
+    // tray item): `angleDelta` as a QWheelEvent gives it, 120 a notch, the
+    // vertical part or else the horizontal. A step later for each notch
+    // towards the user, earlier away; a part notch waits for the rest.
+    void turn(QPoint angleDelta);
     // The instants likely shown next, for views that draw ahead: a step
     // either way of a set time (within the range); none while live.
     QList<QDateTime> likelyNext() const;
@@ -73,4 +79,5 @@ private:
     QTimeZone m_home;
     QDateTime m_set; // invalid while live
     QString m_note;
+    int m_wheelRest = 0;
 };

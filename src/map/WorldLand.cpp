@@ -1,7 +1,7 @@
 #include "WorldLand.h"
 
+#include "base/SharedOnce.h"
 #include "platform/Bundle.h"
-#include "platform/SharedOnce.h"
 
 #include <QFile>
 

@@ -58,6 +58,12 @@ bool releaseIcuData()
     return tables && releaseReadOnlyData(tables);
 }
 
+void releaseMapped(const void* address, size_t length)
+{
+    // Page-aligned, as a mapping's start is.
+    ::madvise(const_cast<void*>(address), length, MADV_DONTNEED);
+}
+
 #else
 
 bool releaseReadOnlyData(const void*)
@@ -69,6 +75,8 @@ bool releaseIcuData()
 {
     return false;
 }
+
+void releaseMapped(const void*, size_t) {}
 
 #endif
 

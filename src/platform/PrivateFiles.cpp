@@ -105,4 +105,60 @@ int unnamedCopy(int fd, qint64 length)
     return copy;
 }
 
+int steadyCopy(int fd, qint64 length)
+{
+    struct stat shipped {};
+    if (::fstat(fd, &shipped) != 0 || !S_ISREG(shipped.st_mode) || shipped.st_size != length) return -1;
+    // Root's file is safe from the user only while the user is not root.
+    if (shipped.st_uid == 0 && ::geteuid() != 0 && (shipped.st_mode & (S_IWGRP | S_IWOTH)) == 0)
+        return ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/horavia");
+    if (!ensureFolder(folder)) return -1;
+    const auto identity = [](const struct stat& status) {
+        return QStringLiteral("index-%1-%2-%3-%4.%5-%6.%7")
+            .arg(quint64(status.st_dev), 0, 16)
+            .arg(quint64(status.st_ino), 0, 16)
+            .arg(qint64(status.st_size))
+            .arg(qint64(status.st_mtim.tv_sec))
+            .arg(qint64(status.st_mtim.tv_nsec))
+            .arg(qint64(status.st_ctim.tv_sec))
+            .arg(qint64(status.st_ctim.tv_nsec));
+    };
+    const QString name = identity(shipped);
+    const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+
+    const int kept = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (kept >= 0) {
+        struct stat status {};
+        if (::fstat(kept, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            (status.st_mode & (S_IWGRP | S_IWOTH)) == 0 && status.st_size == length)
+            return kept;
+        ::close(kept);
+    }
+
+    const int copy = unnamedCopy(fd, length);
+    if (copy < 0) return -1;
+    // Changed while it was copied: the copy serves this run alone.
+    struct stat after {};
+    if (::fstat(fd, &after) != 0 || identity(after) != name) return copy;
+    // Named once whole, so a start beside this one never maps half a copy.
+    // Another start may have named its own first; this one is then unnamed.
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(copy);
+    ::unlink(path.constData());
+    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) != 0) return copy;
+    // Copies of the file as it was before go.
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList({QStringLiteral("index-*")}, QDir::Files | QDir::System | QDir::Hidden);
+    for (const QFileInfo& entry : entries) {
+        if (entry.fileName() == name) continue;
+        const QByteArray entryName = QFile::encodeName(entry.absoluteFilePath());
+        struct stat status {};
+        if (::lstat(entryName.constData(), &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid())
+            ::unlink(entryName.constData());
+    }
+    return copy;
+}
+
 } // namespace PrivateFiles

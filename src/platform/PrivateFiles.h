@@ -32,4 +32,15 @@ Written writeUnique(const QString& folder, const QString& prefix, const QString&
 // file system makes no unnamed files; the caller then reads the file.
 int unnamedCopy(int fd, qint64 length);
 
+// A file to map in place of the open file `fd`, whose bytes nobody can
+// change under the mapping but root and the user: `fd` itself (a new
+// descriptor) where only root may write it and the user is not root, as for
+// a package's files, which
+// the package manager replaces rather than rewrites; else a copy in the
+// user's cache folder kept under the file's identity (device, inode, size,
+// modification and change times), made once after each change of the file
+// and reused by every later start. -1 when neither can be had; the caller
+// then reads the file.
+int steadyCopy(int fd, qint64 length);
+
 } // namespace PrivateFiles

@@ -1,8 +1,8 @@
 #include "AppSettings.h"
 
+#include "base/Preferences.h"
 #include "catalogue/CityDatabase.h"
 #include "catalogue/NameCollator.h"
-#include "platform/Preferences.h"
 #include "platform/SystemLocale.h"
 #include "text/LocaleText.h"
 
@@ -17,64 +17,12 @@
 
 namespace {
 
-QString fallbackOf(SettingKey key)
-{
-    return QString::fromLatin1(settingRow(key).fallback);
-}
-
-template <typename Enum> Enum loadEnum(const Preferences& store, SettingKey key)
-{
-    const Enum fallback = fromRawValue<Enum>(fallbackOf(key)).value_or(Enum{});
-    const std::optional<QString> raw = store.string(keyName(key));
-    return raw ? fromRawValue<Enum>(*raw).value_or(fallback) : fallback;
-}
-
-bool loadFlag(const Preferences& store, SettingKey key)
-{
-    return store.boolean(keyName(key)).value_or(fallbackOf(key) == QLatin1String("true"));
-}
-
-// A map with any non-string value is unusable as a whole.
-AppSettings::StringMap loadStringMap(const Preferences& store, SettingKey key)
-{
-    const std::optional<QVariantMap> stored = store.dictionary(keyName(key));
-    AppSettings::StringMap map;
-    if (!stored) return map;
-    for (auto it = stored->cbegin(); it != stored->cend(); ++it) {
-        if (it.value().typeId() != QMetaType::QString) return {};
-        map.insert(it.key(), LocaleText::wellFormed(it.value().toString()));
-    }
-    return map;
-}
-
-// Names from the editor, an imported file or a link as text can hold them.
-AppSettings::StringMap wellFormed(AppSettings::StringMap map)
-{
-    for (QString& value : map)
-        value = LocaleText::wellFormed(value);
-    return map;
-}
-
-QVariant storedMap(const AppSettings::StringMap& map)
-{
-    QVariantMap stored;
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        stored.insert(it.key(), it.value());
-    return stored;
-}
-
 std::optional<QString> trimmedText(const std::optional<QString>& text)
 {
     if (!text) return std::nullopt;
     QString trimmed = text->trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
     return trimmed;
-}
-
-std::optional<QString> trimmedEntry(const AppSettings::StringMap& map, const QString& key)
-{
-    const auto it = map.constFind(key);
-    return it == map.cend() ? std::nullopt : trimmedText(it.value());
 }
 
 // The first extended grapheme cluster: a flag pair, an emoji with its
@@ -92,28 +40,76 @@ QString firstGrapheme(const QString& text)
     return end == icu::BreakIterator::DONE ? text : text.left(end);
 }
 
-// A whole number of minutes the time cursor can step by; other numbers, and
-// text that looks like one, are not.
-bool isStep(const QVariant& value)
+// `value` as the key's type admits it, tidied as stored; none when it does
+// not read. The one rule per type, for a loaded value and a set one alike.
+std::optional<QVariant> admitted(const SettingRow& row, const QVariant& value)
 {
-    const int type = value.typeId();
-    if (type != QMetaType::Int && type != QMetaType::LongLong && type != QMetaType::Double) return false;
-    const double minutes = value.toDouble();
-    return minutes == 15 || minutes == 30 || minutes == 60;
+    switch (row.type) {
+    case SettingType::cityIds: {
+        std::optional<QStringList> ids = Preferences::asStringArray(value);
+        if (!ids) return std::nullopt;
+        if (row.most > 0) {
+            ids->removeDuplicates();
+            *ids = ids->mid(0, row.most);
+        }
+        return *ids;
+    }
+    case SettingType::choice: {
+        const std::optional<QString> raw = Preferences::asString(value);
+        if (!raw || !row.isChoice(*raw)) return std::nullopt;
+        return *raw;
+    }
+    case SettingType::flag:
+        if (const std::optional<bool> flag = Preferences::asBoolean(value)) return *flag;
+        return std::nullopt;
+    case SettingType::textsByCity: {
+        const std::optional<QVariantMap> map = Preferences::asDictionary(value);
+        if (!map) return std::nullopt;
+        QVariantMap texts;
+        for (auto it = map->cbegin(); it != map->cend(); ++it) {
+            if (it.value().typeId() != QMetaType::QString) return std::nullopt;
+            // Names from the editor, an imported file or a link, as text can hold them.
+            texts.insert(it.key(), LocaleText::wellFormed(it.value().toString()));
+        }
+        return texts;
+    }
+    case SettingType::timeRange: {
+        const std::optional<QString> text = Preferences::asString(value);
+        const std::optional<TimeRange> range = text ? TimeRange::parse(*text) : std::nullopt;
+        if (!range) return std::nullopt;
+        return range->toString();
+    }
+    case SettingType::minutes: {
+        // A whole number of minutes the time cursor can step by; other
+        // numbers, and text that looks like one, are not.
+        const int type = value.typeId();
+        if (type != QMetaType::Int && type != QMetaType::LongLong && type != QMetaType::Double) return std::nullopt;
+        const double minutes = value.toDouble();
+        if (minutes != 15 && minutes != 30 && minutes != 60) return std::nullopt;
+        return int(minutes);
+    }
+    }
+    return std::nullopt;
 }
 
-TimeRange loadRange(const Preferences& store, SettingKey key)
+// The table's default, as stored.
+QVariant fallbackOf(const SettingRow& row)
 {
-    const TimeRange fallback = TimeRange::parse(fallbackOf(key)).value_or(TimeRange());
-    const std::optional<QString> raw = store.string(keyName(key));
-    return raw ? TimeRange::parse(*raw).value_or(fallback) : fallback;
-}
-
-// Each once, at most as many as the tray shows.
-QStringList trayIds(QStringList ids)
-{
-    ids.removeDuplicates();
-    return ids.mid(0, AppSettings::trayCityLimit);
+    const QString text = QString::fromLatin1(row.fallback);
+    switch (row.type) {
+    case SettingType::cityIds:
+        return QStringList();
+    case SettingType::textsByCity:
+        return QVariantMap();
+    case SettingType::flag:
+        return text == QLatin1String("true");
+    case SettingType::minutes:
+        return text.toInt();
+    case SettingType::choice:
+    case SettingType::timeRange:
+        return text;
+    }
+    return {};
 }
 
 QStringList idsOf(const QList<City>& cities)
@@ -131,26 +127,12 @@ AppSettings::AppSettings(Preferences& store, const CityDatabase& database, QObje
     : QObject(parent)
     , m_store(store)
 {
-    using enum SettingKey;
-    m_trackedCityIDs = m_store.stringArray(keyName(trackedCityIDs)).value_or(defaultTrackedCityIDs(database));
-    m_manualOrder = m_store.stringArray(keyName(manualOrder)).value_or(m_trackedCityIDs);
-    m_sortMode = loadEnum<SortMode>(m_store, sortMode);
-    m_timeFormat = loadEnum<TimeFormat>(m_store, timeFormat);
-    m_dateFormat = loadEnum<DateFormat>(m_store, dateFormat);
-    m_showsHomeZone = loadFlag(m_store, showsHomeZone);
-    m_showsMenuBarItem = loadFlag(m_store, showsMenuBarItem);
-    m_showsDockIcon = loadFlag(m_store, showsDockIcon);
-    m_showsFlags = loadFlag(m_store, showsFlags);
-    m_customLabels = loadStringMap(m_store, customCityLabels);
-    m_customEmoji = loadStringMap(m_store, customCityEmoji);
-    const QVariant step = m_store.object(keyName(timeStepMinutes));
-    m_timeStepMinutes = isStep(step) ? step.toInt() : QByteArray(settingRow(timeStepMinutes).fallback).toInt();
-    m_showsOffsetFromHome = loadFlag(m_store, showsOffsetFromHome);
-    m_trayDisplay = loadEnum<TrayDisplay>(m_store, trayDisplay);
-    m_trayCityIDs = trayIds(m_store.stringArray(keyName(trayCityIDs)).value_or(QStringList()));
-    m_defaultWorkingHours = loadRange(m_store, defaultWorkingHours);
-    m_awakeHours = loadRange(m_store, awakeHours);
-    m_cityWorkingHours = loadStringMap(m_store, cityWorkingHours);
+    for (const SettingRow& row : settingsTable) {
+        QVariant fallback = fallbackOf(row);
+        if (row.key == SettingKey::trackedCityIDs) fallback = defaultTrackedCityIDs(database);
+        if (row.key == SettingKey::manualOrder) fallback = stored(SettingKey::trackedCityIDs);
+        m_values.at(size_t(row.key)) = admitted(row, m_store.object(keyName(row.key))).value_or(fallback);
+    }
 }
 
 QStringList AppSettings::defaultTrackedCityIDs(const CityDatabase& database)
@@ -163,11 +145,42 @@ QStringList AppSettings::defaultTrackedCityIDs(const CityDatabase& database)
     return ids;
 }
 
-template <typename T> void AppSettings::assign(T& field, const T& value, SettingKey key, const QVariant& stored)
+AppSettings::StringMap AppSettings::textsOf(const QVariant& stored)
 {
-    const bool differs = !(field == value);
-    field = value;
-    m_store.setObject(stored, keyName(key));
+    const QVariantMap map = stored.toMap();
+    StringMap texts;
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        texts.insert(it.key(), it.value().toString());
+    return texts;
+}
+
+QVariant AppSettings::storedTexts(const StringMap& map)
+{
+    QVariantMap stored;
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        stored.insert(it.key(), it.value());
+    return stored;
+}
+
+std::optional<QString> AppSettings::text(SettingKey key, const QString& id) const
+{
+    Q_ASSERT(settingRow(key).type == SettingType::textsByCity);
+    const QVariantMap map = m_values.at(size_t(key)).toMap();
+    const auto it = map.constFind(id);
+    return it == map.cend() ? std::nullopt : trimmedText(it.value().toString());
+}
+
+void AppSettings::assign(SettingKey key, const QVariant& value)
+{
+    const std::optional<QVariant> kept = admitted(settingRow(key), value);
+    if (!kept) return;
+    const bool hidesLast = (key == SettingKey::showsMenuBarItem && !mayHideMenuBarItem()) ||
+                           (key == SettingKey::showsDockIcon && !mayHideDockIcon());
+    if (hidesLast && !kept->toBool()) return;
+    QVariant& field = m_values.at(size_t(key));
+    const bool differs = field != *kept;
+    field = *kept;
+    m_store.setObject(field, keyName(key));
     if (m_batchDepth > 0) {
         if (differs && !m_deferred.contains(key)) m_deferred.append(key);
         return;
@@ -204,200 +217,117 @@ void AppSettings::finishBatch()
         emit changed(key);
 }
 
-void AppSettings::setTrackedCityIDs(const QStringList& ids)
+bool AppSettings::isShownInTray(const QString& id) const
 {
-    assign(m_trackedCityIDs, ids, SettingKey::trackedCityIDs, ids);
-}
-
-void AppSettings::setManualOrder(const QStringList& ids)
-{
-    assign(m_manualOrder, ids, SettingKey::manualOrder, ids);
-}
-
-void AppSettings::setSortMode(SortMode mode)
-{
-    assign(m_sortMode, mode, SettingKey::sortMode, rawValue(mode));
-}
-
-void AppSettings::setTimeFormat(TimeFormat format)
-{
-    assign(m_timeFormat, format, SettingKey::timeFormat, rawValue(format));
-}
-
-void AppSettings::setDateFormat(DateFormat format)
-{
-    assign(m_dateFormat, format, SettingKey::dateFormat, rawValue(format));
-}
-
-void AppSettings::setShowsHomeZone(bool shows)
-{
-    assign(m_showsHomeZone, shows, SettingKey::showsHomeZone, shows);
-}
-
-void AppSettings::setShowsMenuBarItem(bool shows)
-{
-    if (!shows && !mayHideMenuBarItem()) return;
-    assign(m_showsMenuBarItem, shows, SettingKey::showsMenuBarItem, shows);
-}
-
-void AppSettings::setShowsDockIcon(bool shows)
-{
-    if (!shows && !mayHideDockIcon()) return;
-    assign(m_showsDockIcon, shows, SettingKey::showsDockIcon, shows);
-}
-
-void AppSettings::setShowsFlags(bool shows)
-{
-    assign(m_showsFlags, shows, SettingKey::showsFlags, shows);
-}
-
-void AppSettings::setCustomLabels(const StringMap& labels)
-{
-    const StringMap kept = wellFormed(labels);
-    assign(m_customLabels, kept, SettingKey::customCityLabels, storedMap(kept));
-}
-
-void AppSettings::setCustomEmoji(const StringMap& emoji)
-{
-    const StringMap kept = wellFormed(emoji);
-    assign(m_customEmoji, kept, SettingKey::customCityEmoji, storedMap(kept));
-}
-
-void AppSettings::setTimeStepMinutes(int minutes)
-{
-    if (!isStep(minutes)) return;
-    assign(m_timeStepMinutes, minutes, SettingKey::timeStepMinutes, minutes);
-}
-
-void AppSettings::setTrayDisplay(TrayDisplay display)
-{
-    assign(m_trayDisplay, display, SettingKey::trayDisplay, rawValue(display));
-}
-
-void AppSettings::setTrayCityIDs(const QStringList& ids)
-{
-    const QStringList kept = trayIds(ids);
-    assign(m_trayCityIDs, kept, SettingKey::trayCityIDs, kept);
+    return value<QStringList>(SettingKey::trayCityIDs).contains(id);
 }
 
 bool AppSettings::mayShowInTray(const QString& id) const
 {
-    return m_trayCityIDs.contains(id) || m_trayCityIDs.size() < trayCityLimit;
+    const QStringList shown = value<QStringList>(SettingKey::trayCityIDs);
+    return shown.contains(id) || shown.size() < trayCityLimit;
 }
 
 void AppSettings::toggleShownInTray(const QString& id)
 {
-    if (m_trayCityIDs.contains(id)) {
-        QStringList ids = m_trayCityIDs;
-        ids.removeAll(id);
-        setTrayCityIDs(ids);
-    } else if (mayShowInTray(id)) {
-        setTrayCityIDs(m_trayCityIDs + QStringList{id});
-    }
-}
-
-void AppSettings::setShowsOffsetFromHome(bool shows)
-{
-    assign(m_showsOffsetFromHome, shows, SettingKey::showsOffsetFromHome, shows);
-}
-
-void AppSettings::setDefaultWorkingHours(const TimeRange& range)
-{
-    assign(m_defaultWorkingHours, range, SettingKey::defaultWorkingHours, range.toString());
-}
-
-void AppSettings::setAwakeHours(const TimeRange& range)
-{
-    assign(m_awakeHours, range, SettingKey::awakeHours, range.toString());
+    QStringList shown = value<QStringList>(SettingKey::trayCityIDs);
+    if (shown.contains(id))
+        shown.removeAll(id);
+    else if (mayShowInTray(id))
+        shown.append(id);
+    else
+        return;
+    set(SettingKey::trayCityIDs, shown);
 }
 
 std::optional<TimeRange> AppSettings::workingHours(const QString& id) const
 {
-    const auto it = m_cityWorkingHours.constFind(id);
-    return it == m_cityWorkingHours.cend() ? std::nullopt : TimeRange::parse(*it);
+    const std::optional<QString> range = text(SettingKey::cityWorkingHours, id);
+    return range ? TimeRange::parse(*range) : std::nullopt;
 }
 
 void AppSettings::setWorkingHours(const std::optional<TimeRange>& range, const QString& id)
 {
-    StringMap all = m_cityWorkingHours;
+    StringMap all = value<StringMap>(SettingKey::cityWorkingHours);
     if (range)
         all.insert(id, range->toString());
     else
         all.remove(id);
-    assign(m_cityWorkingHours, all, SettingKey::cityWorkingHours, storedMap(all));
+    set(SettingKey::cityWorkingHours, all);
 }
 
 Schedule AppSettings::scheduleFor(const QString& id, const QString& regionCode) const
 {
-    return {workingHours(id).value_or(m_defaultWorkingHours), m_awakeHours, WorkWeek::forRegion(regionCode)};
+    return {workingHours(id).value_or(value<TimeRange>(SettingKey::defaultWorkingHours)),
+            value<TimeRange>(SettingKey::awakeHours), WorkWeek::forRegion(regionCode)};
 }
 
 void AppSettings::toggleTracking(const City& city)
 {
+    using enum SettingKey;
     // The first change notifies observers, who may rebuild whatever `city`
     // lives in; the identifier is kept before anything changes.
     const QString id = city.id;
     const Batch batch(*this);
-    if (!m_trackedCityIDs.contains(id)) {
-        setTrackedCityIDs(m_trackedCityIDs + QStringList{id});
-        setManualOrder(m_manualOrder + QStringList{id});
+    QStringList tracked = value<QStringList>(trackedCityIDs);
+    QStringList order = value<QStringList>(manualOrder);
+    if (!tracked.contains(id)) {
+        set(trackedCityIDs, tracked << id);
+        set(manualOrder, order << id);
         return;
     }
-    QStringList tracked = m_trackedCityIDs;
     tracked.removeAll(id);
-    setTrackedCityIDs(tracked);
-    QStringList order = m_manualOrder;
+    set(trackedCityIDs, tracked);
     order.removeAll(id);
-    setManualOrder(order);
+    set(manualOrder, order);
 }
 
 std::optional<QString> AppSettings::customLabel(const City& city) const
 {
-    return trimmedEntry(m_customLabels, city.id);
+    return text(SettingKey::customCityLabels, city.id);
 }
 
 std::optional<QString> AppSettings::emoji(const City& city) const
 {
-    if (std::optional<QString> custom = trimmedEntry(m_customEmoji, city.id)) return custom;
-    if (m_showsFlags) return flagEmoji(city.country);
+    if (std::optional<QString> custom = text(SettingKey::customCityEmoji, city.id)) return custom;
+    if (value<bool>(SettingKey::showsFlags)) return flagEmoji(city.country);
     return std::nullopt;
 }
 
 bool AppSettings::hasCustomization(const City& city) const
 {
-    return trimmedEntry(m_customLabels, city.id) || trimmedEntry(m_customEmoji, city.id);
+    return text(SettingKey::customCityLabels, city.id) || text(SettingKey::customCityEmoji, city.id);
 }
 
 void AppSettings::setCustomLabel(const std::optional<QString>& label, const City& city)
 {
-    StringMap labels = m_customLabels;
-    if (const std::optional<QString> value = trimmedText(label))
-        labels.insert(city.id, *value);
+    StringMap labels = value<StringMap>(SettingKey::customCityLabels);
+    if (const std::optional<QString> text = trimmedText(label))
+        labels.insert(city.id, *text);
     else
         labels.remove(city.id);
-    setCustomLabels(labels);
+    set(SettingKey::customCityLabels, labels);
 }
 
 void AppSettings::setCustomEmoji(const std::optional<QString>& emoji, const City& city)
 {
-    StringMap all = m_customEmoji;
-    if (const std::optional<QString> value = trimmedText(emoji))
-        all.insert(city.id, firstGrapheme(*value));
+    StringMap all = value<StringMap>(SettingKey::customCityEmoji);
+    if (const std::optional<QString> text = trimmedText(emoji))
+        all.insert(city.id, firstGrapheme(*text));
     else
         all.remove(city.id);
-    setCustomEmoji(all);
+    set(SettingKey::customCityEmoji, all);
 }
 
 void AppSettings::resetCustomization(const City& city)
 {
     const Batch batch(*this);
     const QString id = city.id; // see toggleTracking
-    StringMap labels = m_customLabels;
-    labels.remove(id);
-    setCustomLabels(labels);
-    StringMap emoji = m_customEmoji;
-    emoji.remove(id);
-    setCustomEmoji(emoji);
+    for (const SettingKey key : {SettingKey::customCityLabels, SettingKey::customCityEmoji}) {
+        StringMap texts = value<StringMap>(key);
+        texts.remove(id);
+        set(key, texts);
+    }
 }
 
 QList<City> AppSettings::trackedCities(const QDateTime& at, const CityDatabase& database) const
@@ -407,14 +337,14 @@ QList<City> AppSettings::trackedCities(const QDateTime& at, const CityDatabase& 
         int offset; // seconds east of UTC at `at`, or the manual rank
     };
     std::vector<Row> rows;
-    for (const QString& id : m_trackedCityIDs) {
+    for (const QString& id : value<QStringList>(SettingKey::trackedCityIDs)) {
         if (std::optional<City> city = database.find(id)) rows.push_back({std::move(*city), 0});
     }
 
     const NameCollator& collator = NameCollator::forLocale(SystemLocale::current());
     const auto byName = [&](const Row& a, const Row& b) { return collator.compare(a.city.name, b.city.name) < 0; };
 
-    switch (m_sortMode) {
+    switch (value<SortMode>(SettingKey::sortMode)) {
     case SortMode::time:
         for (Row& row : rows)
             row.offset = row.city.timeZone.offsetFromUtc(at);
@@ -427,9 +357,10 @@ QList<City> AppSettings::trackedCities(const QDateTime& at, const CityDatabase& 
         break;
     case SortMode::manual: {
         // Stored data may repeat an id; its first position is its rank.
+        const QStringList order = value<QStringList>(SettingKey::manualOrder);
         QHash<QString, int> ranks;
-        for (int i = 0; i < m_manualOrder.size(); ++i)
-            if (!ranks.contains(m_manualOrder.at(i))) ranks.insert(m_manualOrder.at(i), i);
+        for (int i = 0; i < order.size(); ++i)
+            if (!ranks.contains(order.at(i))) ranks.insert(order.at(i), i);
         for (Row& row : rows)
             row.offset = ranks.value(row.city.id, std::numeric_limits<int>::max());
         std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.offset < b.offset; });
@@ -464,18 +395,18 @@ void AppSettings::moveTrackedCities(const QSet<qsizetype>& fromOffsets, qsizetyp
     for (qsizetype i = 0; i < moving.size(); ++i)
         working.insert(position + i, moving.at(i));
 
-    for (const QString& id : std::as_const(m_trackedCityIDs))
+    for (const QString& id : value<QStringList>(SettingKey::trackedCityIDs))
         if (!working.contains(id)) working.append(id);
 
-    setManualOrder(working);
-    setSortMode(SortMode::manual);
+    set(SettingKey::manualOrder, working);
+    set(SettingKey::sortMode, SortMode::manual);
 }
 
 void AppSettings::chooseSortMode(SortMode mode, const QDateTime& at, const CityDatabase& database)
 {
     const Batch batch(*this);
-    if (mode == SortMode::manual) setManualOrder(idsOf(trackedCities(at, database)));
-    setSortMode(mode);
+    if (mode == SortMode::manual) set(SettingKey::manualOrder, idsOf(trackedCities(at, database)));
+    set(SettingKey::sortMode, mode);
 }
 
 #include "moc_AppSettings.cpp"

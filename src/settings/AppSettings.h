@@ -11,8 +11,11 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <QVariant>
 
+#include <array>
 #include <optional>
+#include <type_traits>
 
 class CityDatabase;
 class Preferences;
@@ -23,23 +26,10 @@ class Preferences;
 // Within a batch, the values are written and synchronised once, and the
 // signals fire after the last of them, so that observers never see half of
 // one action. Loading never writes. Lives on the main thread. What each key
-// is called, holds, defaults to and shows as is the settings table's.
+// is called, holds, defaults to and shows is the settings table's; each value
+// is held as the preferences file holds it and read through its type.
 class AppSettings : public QObject {
     Q_OBJECT
-    // Read and written by name (the key's, in the settings table); changes are told through changed().
-    Q_PROPERTY(QStringList trackedCityIDs READ trackedCityIDs WRITE setTrackedCityIDs)
-    Q_PROPERTY(QStringList manualOrder READ manualOrder WRITE setManualOrder)
-    Q_PROPERTY(SortMode sortMode READ sortMode WRITE setSortMode)
-    Q_PROPERTY(TimeFormat timeFormat READ timeFormat WRITE setTimeFormat)
-    Q_PROPERTY(DateFormat dateFormat READ dateFormat WRITE setDateFormat)
-    Q_PROPERTY(bool showsHomeZone READ showsHomeZone WRITE setShowsHomeZone)
-    Q_PROPERTY(bool showsMenuBarItem READ showsMenuBarItem WRITE setShowsMenuBarItem)
-    Q_PROPERTY(bool showsDockIcon READ showsDockIcon WRITE setShowsDockIcon)
-    Q_PROPERTY(bool showsFlags READ showsFlags WRITE setShowsFlags)
-    Q_PROPERTY(int timeStepMinutes READ timeStepMinutes WRITE setTimeStepMinutes)
-    Q_PROPERTY(bool showsOffsetFromHome READ showsOffsetFromHome WRITE setShowsOffsetFromHome)
-    Q_PROPERTY(TrayDisplay trayDisplay READ trayDisplay WRITE setTrayDisplay)
-    Q_PROPERTY(QStringList trayCityIDs READ trayCityIDs WRITE setTrayCityIDs)
 
 public:
     using StringMap = QMap<QString, QString>;
@@ -52,62 +42,37 @@ public:
     // "London" and "Melbourne" in catalogue order, skipping absent names.
     static QStringList defaultTrackedCityIDs(const CityDatabase& database);
 
-    QStringList trackedCityIDs() const { return m_trackedCityIDs; }
-    QStringList manualOrder() const { return m_manualOrder; }
-    SortMode sortMode() const { return m_sortMode; }
-    TimeFormat timeFormat() const { return m_timeFormat; }
-    DateFormat dateFormat() const { return m_dateFormat; }
-    bool showsHomeZone() const { return m_showsHomeZone; }
-    bool showsMenuBarItem() const { return m_showsMenuBarItem; }
-    bool showsDockIcon() const { return m_showsDockIcon; }
+    // The value of `key` as T: bool for a flag, int for minutes, QStringList
+    // for ids, the enumeration for a choice, StringMap for texts by city and
+    // TimeRange for a range.
+    template <typename T> T value(SettingKey key) const;
+    // Sets `key`, as its type takes it. A value its type refuses (a step of
+    // 45 minutes) changes nothing; a list is cut to its bound; hiding the last
+    // of the tray icon and the taskbar entry is refused.
+    template <typename T> void set(SettingKey key, const T& value);
+    // The trimmed text of the city `id` in a map of texts by city; none when unset or blank.
+    std::optional<QString> text(SettingKey key, const QString& id) const;
+    // The value as the preferences file holds it.
+    QVariant stored(SettingKey key) const { return m_values.at(size_t(key)); }
+
     // One of the tray icon and the taskbar entry always stays, so that the
     // application can be reached: each may be hidden only while the other shows.
-    bool mayHideMenuBarItem() const { return m_showsDockIcon; }
-    bool mayHideDockIcon() const { return m_showsMenuBarItem; }
-    bool showsFlags() const { return m_showsFlags; }
-    StringMap customLabels() const { return m_customLabels; }
-    StringMap customEmoji() const { return m_customEmoji; }
-    // 15, 30 or 60: the time cursor's step.
-    int timeStepMinutes() const { return m_timeStepMinutes; }
-    bool showsOffsetFromHome() const { return m_showsOffsetFromHome; }
-    TrayDisplay trayDisplay() const { return m_trayDisplay; }
-    // The clocks marked to show in the tray (at most trayCityLimit); none: the home zone.
-    QStringList trayCityIDs() const { return m_trayCityIDs; }
-    static constexpr int trayCityLimit = 3;
-    bool isShownInTray(const QString& id) const { return m_trayCityIDs.contains(id); }
+    bool mayHideMenuBarItem() const { return value<bool>(SettingKey::showsDockIcon); }
+    bool mayHideDockIcon() const { return value<bool>(SettingKey::showsMenuBarItem); }
+
+    static constexpr int trayCityLimit = settingRow(SettingKey::trayCityIDs).most;
+    bool isShownInTray(const QString& id) const;
     // Whether the clock `id` may be marked now: it is, or there is room.
     bool mayShowInTray(const QString& id) const;
-    TimeRange defaultWorkingHours() const { return m_defaultWorkingHours; }
-    TimeRange awakeHours() const { return m_awakeHours; }
-    // A city's own working hours ("home" for a home row without a city); none: the default.
-    std::optional<TimeRange> workingHours(const QString& id) const;
-    // The working and waking hours and week of the city `id` in the country `regionCode`.
-    Schedule scheduleFor(const QString& id, const QString& regionCode) const;
-
-    void setTrackedCityIDs(const QStringList& ids);
-    void setManualOrder(const QStringList& ids);
-    void setSortMode(SortMode mode);
-    void setTimeFormat(TimeFormat format);
-    void setDateFormat(DateFormat format);
-    void setShowsHomeZone(bool shows);
-    // Hiding the one that is left is refused.
-    void setShowsMenuBarItem(bool shows);
-    void setShowsDockIcon(bool shows);
-    void setShowsFlags(bool shows);
-    void setCustomLabels(const StringMap& labels);
-    void setCustomEmoji(const StringMap& emoji);
-    // Values other than 15, 30 and 60 are ignored.
-    void setTimeStepMinutes(int minutes);
-    void setShowsOffsetFromHome(bool shows);
-    void setTrayDisplay(TrayDisplay display);
-    // Repeats go, and what is past the limit.
-    void setTrayCityIDs(const QStringList& ids);
     // Marks or unmarks the clock `id`; a fourth is refused.
     void toggleShownInTray(const QString& id);
-    void setDefaultWorkingHours(const TimeRange& range);
-    void setAwakeHours(const TimeRange& range);
+
+    // A city's own working hours ("home" for a home row without a city); none: the default.
+    std::optional<TimeRange> workingHours(const QString& id) const;
     // None goes back to the default.
     void setWorkingHours(const std::optional<TimeRange>& range, const QString& id);
+    // The working and waking hours and week of the city `id` in the country `regionCode`.
+    Schedule scheduleFor(const QString& id, const QString& regionCode) const;
 
     // Defers the store's write and the change signals to the end of the
     // outermost batch.
@@ -159,7 +124,8 @@ public:
 
     // Calls `slot` (on `context`'s thread, while it lives) after each change
     // of a key with any of `effects` (SettingEffect).
-    template <typename Slot> QMetaObject::Connection whenChanged(unsigned effects, const QObject* context, Slot slot)
+    template <typename Slot>
+    QMetaObject::Connection whenChanged(unsigned effects, const QObject* context, Slot slot) const
     {
         return connect(this, &AppSettings::changed, context, [effects, slot](SettingKey key) {
             if (settingRow(key).effects & effects) slot();
@@ -172,8 +138,28 @@ signals:
     void lastWriteFailedChanged();
 
 private:
-    template <typename T> void assign(T& field, const T& value, SettingKey key, const QVariant& stored);
-
+    // The type that reads each kind of value.
+    template <typename T> static constexpr bool reads(SettingType type)
+    {
+        if constexpr (std::is_enum_v<T>)
+            return type == SettingType::choice;
+        else if constexpr (std::is_same_v<T, bool>)
+            return type == SettingType::flag;
+        else if constexpr (std::is_same_v<T, int>)
+            return type == SettingType::minutes;
+        else if constexpr (std::is_same_v<T, QStringList>)
+            return type == SettingType::cityIds;
+        else if constexpr (std::is_same_v<T, StringMap>)
+            return type == SettingType::textsByCity;
+        else if constexpr (std::is_same_v<T, TimeRange>)
+            return type == SettingType::timeRange;
+        else
+            return false;
+    }
+    static StringMap textsOf(const QVariant& stored);
+    static QVariant storedTexts(const StringMap& map);
+    // Writes `value` (as stored) when its type admits it and the rules allow.
+    void assign(SettingKey key, const QVariant& value);
     void synchronize();
     void finishBatch();
 
@@ -181,22 +167,32 @@ private:
     int m_batchDepth = 0;
     QList<SettingKey> m_deferred; // the changes a batch holds back, each once
     bool m_lastWriteFailed = false;
-    QStringList m_trackedCityIDs;
-    QStringList m_manualOrder;
-    SortMode m_sortMode = SortMode::time;
-    TimeFormat m_timeFormat = TimeFormat::system;
-    DateFormat m_dateFormat = DateFormat::relative;
-    bool m_showsHomeZone = true;
-    bool m_showsMenuBarItem = true;
-    bool m_showsDockIcon = true;
-    bool m_showsFlags = true;
-    StringMap m_customLabels;
-    StringMap m_customEmoji;
-    int m_timeStepMinutes = 30;
-    bool m_showsOffsetFromHome = true;
-    TrayDisplay m_trayDisplay = TrayDisplay::icon;
-    QStringList m_trayCityIDs;
-    TimeRange m_defaultWorkingHours;
-    TimeRange m_awakeHours;
-    StringMap m_cityWorkingHours;
+    std::array<QVariant, settingCount> m_values;
 };
+
+template <typename T> T AppSettings::value(SettingKey key) const
+{
+    Q_ASSERT(reads<T>(settingRow(key).type));
+    const QVariant& held = m_values.at(size_t(key));
+    if constexpr (std::is_enum_v<T>)
+        return fromRawValue<T>(held.toString()).value_or(T{});
+    else if constexpr (std::is_same_v<T, StringMap>)
+        return textsOf(held);
+    else if constexpr (std::is_same_v<T, TimeRange>)
+        return TimeRange::parse(held.toString()).value_or(TimeRange());
+    else
+        return held.value<T>();
+}
+
+template <typename T> void AppSettings::set(SettingKey key, const T& value)
+{
+    Q_ASSERT(reads<T>(settingRow(key).type));
+    if constexpr (std::is_enum_v<T>)
+        assign(key, rawValue(value));
+    else if constexpr (std::is_same_v<T, StringMap>)
+        assign(key, storedTexts(value));
+    else if constexpr (std::is_same_v<T, TimeRange>)
+        assign(key, value.toString());
+    else
+        assign(key, QVariant::fromValue(value));
+}

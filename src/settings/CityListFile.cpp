@@ -62,8 +62,8 @@ QByteArray write(const AppSettings& settings, const QList<City>& order)
     for (const City& city : order) {
         QJsonObject entry{{QStringLiteral("id"), city.id}};
         if (const auto label = settings.customLabel(city)) entry.insert(QStringLiteral("label"), *label);
-        if (const auto emoji = settings.customEmoji().value(city.id); !emoji.trimmed().isEmpty())
-            entry.insert(QStringLiteral("emoji"), emoji.trimmed());
+        if (const auto emoji = settings.text(SettingKey::customCityEmoji, city.id))
+            entry.insert(QStringLiteral("emoji"), *emoji);
         if (const auto hours = settings.workingHours(city.id))
             entry.insert(QStringLiteral("workingHours"), hours->toString());
         cities.append(entry);
@@ -146,20 +146,15 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
 Changes compare(const Read& read, const AppSettings& settings)
 {
     Changes changes;
-    const QStringList tracked = settings.trackedCityIDs();
-    const AppSettings::StringMap labels = settings.customLabels();
-    const AppSettings::StringMap emoji = settings.customEmoji();
+    const QStringList tracked = settings.value<QStringList>(SettingKey::trackedCityIDs);
     for (const Entry& entry : read.entries) {
         if (!tracked.contains(entry.id)) changes.added << entry.id;
         const auto differs = [](const std::optional<QString>& mine, const std::optional<QString>& theirs) {
             return mine && theirs && *mine != *theirs;
         };
-        const auto mine = [](const AppSettings::StringMap& map, const QString& id) -> std::optional<QString> {
-            const QString value = map.value(id).trimmed();
-            return value.isEmpty() ? std::nullopt : std::optional(value);
-        };
         const std::optional<TimeRange> hours = settings.workingHours(entry.id);
-        if (differs(mine(labels, entry.id), entry.label) || differs(mine(emoji, entry.id), entry.emoji) ||
+        if (differs(settings.text(SettingKey::customCityLabels, entry.id), entry.label) ||
+            differs(settings.text(SettingKey::customCityEmoji, entry.id), entry.emoji) ||
             (hours && entry.workingHours && *hours != *entry.workingHours))
             changes.differing << entry.id;
     }
@@ -169,10 +164,10 @@ Changes compare(const Read& read, const AppSettings& settings)
 void apply(const Read& read, AppSettings& settings, bool replaceDiffering)
 {
     const AppSettings::Batch batch(settings);
-    QStringList tracked = settings.trackedCityIDs();
-    QStringList order = settings.manualOrder();
-    AppSettings::StringMap labels = settings.customLabels();
-    AppSettings::StringMap emoji = settings.customEmoji();
+    QStringList tracked = settings.value<QStringList>(SettingKey::trackedCityIDs);
+    QStringList order = settings.value<QStringList>(SettingKey::manualOrder);
+    AppSettings::StringMap labels = settings.value<AppSettings::StringMap>(SettingKey::customCityLabels);
+    AppSettings::StringMap emoji = settings.value<AppSettings::StringMap>(SettingKey::customCityEmoji);
     for (const Entry& entry : read.entries) {
         if (!tracked.contains(entry.id)) {
             tracked << entry.id;
@@ -186,10 +181,10 @@ void apply(const Read& read, AppSettings& settings, bool replaceDiffering)
         if (entry.workingHours && (replaceDiffering || !settings.workingHours(entry.id)))
             settings.setWorkingHours(entry.workingHours, entry.id);
     }
-    settings.setTrackedCityIDs(tracked);
-    settings.setManualOrder(order);
-    settings.setCustomLabels(labels);
-    settings.setCustomEmoji(emoji);
+    settings.set(SettingKey::trackedCityIDs, tracked);
+    settings.set(SettingKey::manualOrder, order);
+    settings.set(SettingKey::customCityLabels, labels);
+    settings.set(SettingKey::customCityEmoji, emoji);
 }
 
 } // namespace CityListFile

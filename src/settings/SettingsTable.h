@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingsTypes.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -27,7 +29,17 @@ enum class SettingKey {
     trayCityIDs,
 };
 
-enum class SettingType { cityIds, choice, flag, textsByCity, timeRange, minutes };
+// How a value is stored, and what it must be to be read back. Whatever does
+// not read (another type, an unknown word, a number that is no step) loads as
+// the key's default and is never written back on its own.
+enum class SettingType {
+    cityIds,     // a list of texts; at most `most` of them, each once, where the row bounds it
+    choice,      // one of an enumeration's raw values, letter case and all
+    flag,        // true or false, not the words
+    textsByCity, // text by city id; one value that is not text makes the whole map unreadable
+    timeRange,   // "09:00-17:00"
+    minutes,     // 15, 30 or 60, as a number
+};
 
 // What a change touches, so that each observer hears only what it shows.
 namespace SettingEffect {
@@ -44,50 +56,51 @@ struct SettingRow {
     SettingKey key;
     const char* name; // the preference key: part of the file format, never changed
     SettingType type;
-    const char* fallback;   // the default as stored; empty for one worked out at launch
-    const char* unreadable; // what a stored value of the wrong type or form becomes
-    const char* label;      // the settings window's text for it, untranslated; none where it shows none
+    // The default as stored. Empty for the two lists worked out at launch: the
+    // tracked cities (from the catalogue) and the manual order (the tracked
+    // cities); every other empty list or map is empty.
+    const char* fallback;
+    const char* label; // the settings window's text for it, untranslated; none where it shows none
     unsigned effects;
+    bool (*isChoice)(const QString&) = nullptr; // a choice's raw values
+    int most = 0;                               // a list's bound; none when 0
 };
 
 inline constexpr SettingRow settingsTable[] = {
-    {SettingKey::trackedCityIDs, "trackedCityIDs", SettingType::cityIds, "",
-     "the default cities (New York City, Chicago, Los Angeles, London, Melbourne)", nullptr, SettingEffect::rows},
-    {SettingKey::manualOrder, "manualOrder", SettingType::cityIds, "", "the tracked cities' order", nullptr,
-     SettingEffect::rows},
-    {SettingKey::sortMode, "sortMode", SettingType::choice, "time", "the default", nullptr, SettingEffect::rows},
-    {SettingKey::timeFormat, "timeFormat", SettingType::choice, "system", "the default",
-     QT_TRANSLATE_NOOP("Settings", "Time:"), SettingEffect::texts},
-    {SettingKey::dateFormat, "dateFormat", SettingType::choice, "relative", "the default",
-     QT_TRANSLATE_NOOP("Settings", "Other days:"), SettingEffect::texts},
-    {SettingKey::showsHomeZone, "showsHomeZone", SettingType::flag, "true", "the default",
+    {SettingKey::trackedCityIDs, "trackedCityIDs", SettingType::cityIds, "", nullptr, SettingEffect::rows},
+    {SettingKey::manualOrder, "manualOrder", SettingType::cityIds, "", nullptr, SettingEffect::rows},
+    {SettingKey::sortMode, "sortMode", SettingType::choice, "time", nullptr, SettingEffect::rows, isRawValue<SortMode>},
+    {SettingKey::timeFormat, "timeFormat", SettingType::choice, "system", QT_TRANSLATE_NOOP("Settings", "Time:"),
+     SettingEffect::texts, isRawValue<TimeFormat>},
+    {SettingKey::dateFormat, "dateFormat", SettingType::choice, "relative",
+     QT_TRANSLATE_NOOP("Settings", "Other days:"), SettingEffect::texts, isRawValue<DateFormat>},
+    {SettingKey::showsHomeZone, "showsHomeZone", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show my time zone at the top"), SettingEffect::rows},
-    {SettingKey::showsMenuBarItem, "showsMenuBarItem", SettingType::flag, "true", "the default",
+    {SettingKey::showsMenuBarItem, "showsMenuBarItem", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show in system tray"), SettingEffect::shell},
-    {SettingKey::showsDockIcon, "showsDockIcon", SettingType::flag, "true", "the default",
+    {SettingKey::showsDockIcon, "showsDockIcon", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show in taskbar"), SettingEffect::shell},
-    {SettingKey::showsFlags, "showsFlags", SettingType::flag, "true", "the default",
+    {SettingKey::showsFlags, "showsFlags", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show flags beside city names"), SettingEffect::names},
-    {SettingKey::customCityLabels, "customCityLabels", SettingType::textsByCity, "", "none, when any value is not text",
-     nullptr, SettingEffect::names},
-    {SettingKey::customCityEmoji, "customCityEmoji", SettingType::textsByCity, "", "none, when any value is not text",
-     nullptr, SettingEffect::names},
-    {SettingKey::cityWorkingHours, "cityWorkingHours", SettingType::textsByCity, "",
-     "none, when any value is not text; an unreadable city's entry is the default", nullptr, SettingEffect::hours},
-    {SettingKey::defaultWorkingHours, "defaultWorkingHours", SettingType::timeRange, "09:00-17:00", "the default",
+    {SettingKey::customCityLabels, "customCityLabels", SettingType::textsByCity, "", nullptr, SettingEffect::names},
+    {SettingKey::customCityEmoji, "customCityEmoji", SettingType::textsByCity, "", nullptr, SettingEffect::names},
+    // An entry that is no range leaves its city on the default.
+    {SettingKey::cityWorkingHours, "cityWorkingHours", SettingType::textsByCity, "", nullptr, SettingEffect::hours},
+    {SettingKey::defaultWorkingHours, "defaultWorkingHours", SettingType::timeRange, "09:00-17:00",
      QT_TRANSLATE_NOOP("Settings", "Working hours:"), SettingEffect::hours},
-    {SettingKey::awakeHours, "awakeHours", SettingType::timeRange, "07:00-22:00", "the default",
+    {SettingKey::awakeHours, "awakeHours", SettingType::timeRange, "07:00-22:00",
      QT_TRANSLATE_NOOP("Settings", "Awake:"), SettingEffect::hours},
     {SettingKey::timeStepMinutes, "timeStepMinutes", SettingType::minutes, "30",
-     "the default, for anything but the numbers 15, 30 and 60", QT_TRANSLATE_NOOP("Settings", "Time step:"),
-     SettingEffect::grid},
-    {SettingKey::showsOffsetFromHome, "showsOffsetFromHome", SettingType::flag, "true", "the default",
+     QT_TRANSLATE_NOOP("Settings", "Time step:"), SettingEffect::grid},
+    {SettingKey::showsOffsetFromHome, "showsOffsetFromHome", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show offset from my time"), SettingEffect::texts},
-    {SettingKey::trayDisplay, "trayDisplay", SettingType::choice, "icon", "the default",
-     QT_TRANSLATE_NOOP("Settings", "In the tray, show:"), SettingEffect::tray},
-    {SettingKey::trayCityIDs, "trayCityIDs", SettingType::cityIds, "", "none: the home zone", nullptr,
-     SettingEffect::tray},
+    {SettingKey::trayDisplay, "trayDisplay", SettingType::choice, "icon",
+     QT_TRANSLATE_NOOP("Settings", "In the tray, show:"), SettingEffect::tray, isRawValue<TrayDisplay>},
+    // None: the home zone.
+    {SettingKey::trayCityIDs, "trayCityIDs", SettingType::cityIds, "", nullptr, SettingEffect::tray, nullptr, 3},
 };
+
+inline constexpr int settingCount = int(std::size(settingsTable));
 
 constexpr const SettingRow& settingRow(SettingKey key)
 {
@@ -97,7 +110,7 @@ constexpr const SettingRow& settingRow(SettingKey key)
 // The table lists each key in its place.
 consteval bool tableInOrder()
 {
-    for (int i = 0; i < int(std::size(settingsTable)); ++i)
+    for (int i = 0; i < settingCount; ++i)
         if (int(settingsTable[i].key) != i) return false;
     return true;
 }

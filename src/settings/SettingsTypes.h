@@ -85,3 +85,9 @@ template <typename Enum> std::optional<Enum> fromRawValue(const QString& raw)
         if (raw == QLatin1String(c.rawValue)) return c.value;
     return std::nullopt;
 }
+
+// Whether `raw` is one of the raw values; a settings table row's test of a stored choice.
+template <typename Enum> bool isRawValue(const QString& raw)
+{
+    return fromRawValue<Enum>(raw).has_value();
+}

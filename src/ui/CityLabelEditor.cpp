@@ -39,17 +39,18 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
 
     auto* fields = new QHBoxLayout;
     fields->setSpacing(10);
-    m_emoji = new QLineEdit(settings.customEmoji().value(city.id), this);
+    m_emoji = new QLineEdit(settings.text(SettingKey::customCityEmoji, city.id).value_or(QString()), this);
     m_emoji->setFixedWidth(52);
     m_emoji->setAlignment(Qt::AlignCenter);
     m_emoji->setAccessibleName(tr("Emoji"));
-    const std::optional<QString> flag = settings.showsFlags() ? flagEmoji(city.country) : std::nullopt;
+    const std::optional<QString> flag =
+        settings.value<bool>(SettingKey::showsFlags) ? flagEmoji(city.country) : std::nullopt;
     m_emoji->setPlaceholderText(flag.value_or(QStringLiteral("🌍")));
     connect(m_emoji, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QString first = firstCharacter(text);
         if (first != text) m_emoji->setText(first);
     });
-    m_name = new QLineEdit(settings.customLabels().value(city.id), this);
+    m_name = new QLineEdit(settings.text(SettingKey::customCityLabels, city.id).value_or(QString()), this);
     m_name->setPlaceholderText(city.displayName());
     m_name->setAccessibleName(tr("Name"));
     fields->addWidget(m_emoji);
@@ -69,7 +70,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     // Working hours: empty fields leave the city on the default.
     auto* hoursRow = new QHBoxLayout;
     hoursRow->setSpacing(6);
-    const TimeRange fallback = settings.defaultWorkingHours();
+    const TimeRange fallback = settings.value<TimeRange>(SettingKey::defaultWorkingHours);
     const std::optional<TimeRange> own = settings.workingHours(city.id);
     const auto field = [this](const QString& name, const QTime& placeholder, const std::optional<QTime>& value) {
         auto* edit = new QLineEdit(value ? value->toString(QStringLiteral("HH:mm")) : QString(), this);

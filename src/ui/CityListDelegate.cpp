@@ -3,6 +3,7 @@
 #include "ClockRowPainter.h"
 #include "Controls.h"
 #include "chooser/CityListModel.h"
+#include "clock/RowRoles.h"
 #include "text/LocaleText.h"
 
 #include <QPainter>
@@ -11,7 +12,7 @@ namespace {
 
 const CityListModel::Item* itemOf(const QModelIndex& index)
 {
-    return index.data(CityListModel::itemRole).value<const CityListModel::Item*>();
+    return index.data(RowRoles::chooserItem).value<const CityListModel::Item*>();
 }
 
 QColor secondary(const QPalette& palette)

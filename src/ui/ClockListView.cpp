@@ -2,6 +2,7 @@
 
 #include "ClockRowPainter.h"
 #include "clock/ClockRowsModel.h"
+#include "clock/RowRoles.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,7 +14,7 @@ constexpr int dividerHeight = 9; // a hairline with 4 points of air above and be
 
 const ClockRowData* rowOf(const QModelIndex& index)
 {
-    return index.data(ClockRowsModel::rowRole).value<const ClockRowData*>();
+    return index.data(RowRoles::row).value<const ClockRowData*>();
 }
 
 class ClockRowDelegate : public QStyledItemDelegate {
@@ -25,7 +26,7 @@ public:
         const ClockRowData* row = rowOf(index);
         if (!row) return {};
         const int height = ClockRowPainter::rowHeight(option.font, !row->texts.notice.isEmpty());
-        return {400, height + (index.data(ClockRowsModel::dividerRole).toBool() ? dividerHeight : 0)};
+        return {400, height + (index.data(RowRoles::divider).toBool() ? dividerHeight : 0)};
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -34,7 +35,7 @@ public:
         if (!row) return;
         QRect area = option.rect;
         const QPalette& palette = option.palette;
-        if (index.data(ClockRowsModel::dividerRole).toBool()) {
+        if (index.data(RowRoles::divider).toBool()) {
             area.setHeight(area.height() - dividerHeight);
             QColor line = palette.color(QPalette::WindowText);
             line.setAlphaF(0.15);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clock/ClockRowContent.h"
-#include "clock/ClockRowLayout.h"
+#include "ui/ClockRowLayout.h"
 
 #include <QRect>
 

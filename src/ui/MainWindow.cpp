@@ -3,6 +3,7 @@
 #include "CityLabelEditor.h"
 #include "CityListDelegate.h"
 #include "CityListTransfer.h"
+#include "Commands.h"
 #include "PlanningBar.h"
 #include "RowListView.h"
 #include "Symbols.h"
@@ -69,27 +70,23 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     setAcceptDrops(true);
 
     QMenu* application = menuBar()->addMenu(QStringLiteral("Horavia"));
-    application->addAction(commands.about);
-    application->addAction(commands.checkForUpdates);
+    application->addAction(commands.about());
+    application->addAction(commands.checkForUpdates());
     application->addSeparator();
-    if (commands.copyLink) application->addAction(commands.copyLink);
-    if (commands.createEvent) {
-        application->addAction(commands.createEvent);
-        addAction(commands.createEvent);
-    }
-    if (commands.nextOverlap) {
-        application->addAction(commands.nextOverlap);
-        addAction(commands.nextOverlap); // its shortcut works anywhere in the window
-        application->addSeparator();
-    }
+    application->addAction(commands.copyLink());
+    application->addAction(commands.createEvent());
+    addAction(commands.createEvent());
+    application->addAction(commands.nextOverlap());
+    addAction(commands.nextOverlap()); // its shortcut works anywhere in the window
+    application->addSeparator();
     application->addAction(tr("Export Cities…"), m_transfer, &CityListTransfer::exportCities);
     application->addAction(tr("Import Cities…"), m_transfer, &CityListTransfer::importCities);
     application->addSeparator();
-    application->addAction(commands.settings);
+    application->addAction(commands.settings());
     application->addSeparator();
     auto* close = application->addAction(tr("Close Window"), this, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    application->addAction(commands.quit);
+    application->addAction(commands.quit());
     buildToolbar();
 
     auto* content = new QWidget(this);
@@ -100,8 +97,8 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_ribbon = new UpdateRibbon(content);
     m_ribbon->setGraphicsEffect(new QGraphicsOpacityEffect(m_ribbon));
     m_ribbon->hide();
-    connect(m_ribbon, &QAbstractButton::clicked, commands.showUpdate, &QAction::trigger);
-    connect(commands.showUpdate, &QAction::changed, this, &MainWindow::followUpdateAction);
+    connect(m_ribbon, &QAbstractButton::clicked, commands.showUpdate(), &QAction::trigger);
+    connect(commands.showUpdate(), &QAction::changed, this, &MainWindow::followUpdateAction);
     layout->addWidget(m_ribbon);
 
     WorldMapView::Sources sources;
@@ -130,7 +127,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     divider->setForegroundRole(QPalette::Mid);
     layout->addWidget(divider);
 
-    m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap, commands.time, content);
+    m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap(), commands.time(), content);
     layout->addWidget(m_planning);
 
     m_list = new RowListView(content); // read with its section titles as headings
@@ -207,7 +204,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
         if (key != SettingKey::sortMode) return;
         for (QAction* action : m_orders->actions())
-            action->setChecked(SortMode(action->data().toInt()) == m_settings.sortMode());
+            action->setChecked(SortMode(action->data().toInt()) == m_settings.value<SortMode>(SettingKey::sortMode));
     });
     // A caret that blinks for ever keeps the application awake; as on GTK
     // desktops it rests after ten idle seconds and blinks again on input.
@@ -275,7 +272,7 @@ void MainWindow::buildToolbar()
         QAction* action = menu->addAction(choiceLabel(choice));
         action->setCheckable(true);
         action->setData(int(choice.value));
-        action->setChecked(choice.value == m_settings.sortMode());
+        action->setChecked(choice.value == m_settings.value<SortMode>(SettingKey::sortMode));
         m_orders->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, mode = choice.value] { m_settings.chooseSortMode(mode, m_time.instant(), m_database); });
@@ -293,7 +290,7 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::followUpdateAction()
 {
     // The ribbon slides in from the top and fades in, and out again.
-    const bool wanted = m_commands.showUpdate->isVisible();
+    const bool wanted = m_commands.showUpdate()->isVisible();
     if (wanted == (m_ribbon->isVisible() && m_ribbon->maximumHeight() > 0)) return;
     const int height = m_ribbon->sizeHint().height();
     auto* slide = new QPropertyAnimation(m_ribbon, "maximumHeight", m_ribbon);
@@ -309,7 +306,7 @@ void MainWindow::followUpdateAction()
         m_ribbon->show();
     } else {
         connect(slide, &QPropertyAnimation::finished, m_ribbon, [this] {
-            if (!m_commands.showUpdate->isVisible()) m_ribbon->hide();
+            if (!m_commands.showUpdate()->isVisible()) m_ribbon->hide();
         });
     }
     slide->start(QAbstractAnimation::DeleteWhenStopped);
@@ -398,7 +395,7 @@ void MainWindow::addTrayToggle(QMenu& menu, const QString& id)
     QAction* shown = menu.addAction(tr("Show in Tray"), this, [this, id] { m_settings.toggleShownInTray(id); });
     shown->setCheckable(true);
     shown->setChecked(m_settings.isShownInTray(id));
-    shown->setEnabled(m_settings.mayShowInTray(id) && m_settings.showsMenuBarItem());
+    shown->setEnabled(m_settings.mayShowInTray(id) && m_settings.value<bool>(SettingKey::showsMenuBarItem));
 }
 
 int MainWindow::rowOf(const QString& cityId) const
@@ -453,7 +450,8 @@ void MainWindow::removeRow(int row)
         const CityListModel::Item& item = m_model->item(index.row());
         if (!item.city) return;
         // Enough to put the city back where it was; its label and emoji stay stored.
-        m_removed = Removal{item.city->name, item.city->id, m_settings.trackedCityIDs(), m_settings.manualOrder()};
+        m_removed = Removal{item.city->name, item.city->id, m_settings.value<QStringList>(SettingKey::trackedCityIDs),
+                            m_settings.value<QStringList>(SettingKey::manualOrder)};
         m_model->remove(index.row());
         m_undoText->setText(tr("Removed %1.").arg(LocaleText::isolated(m_removed->name)));
         m_undoBar->setAccessibleName(m_undoText->text());
@@ -469,9 +467,10 @@ void MainWindow::undoRemoval()
     const Removal removed = *std::exchange(m_removed, std::nullopt);
     m_undoBar->hide();
     m_undoExpiry->stop();
-    if (m_settings.trackedCityIDs().contains(removed.id)) return; // tracked again meanwhile
-    m_settings.setTrackedCityIDs(removed.tracked);
-    m_settings.setManualOrder(removed.manualOrder);
+    if (m_settings.value<QStringList>(SettingKey::trackedCityIDs).contains(removed.id))
+        return; // tracked again meanwhile
+    m_settings.set(SettingKey::trackedCityIDs, removed.tracked);
+    m_settings.set(SettingKey::manualOrder, removed.manualOrder);
     const int row = rowOf(removed.id);
     if (row < 0) return;
     m_list->setFocus(Qt::OtherFocusReason);
@@ -494,14 +493,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // Shift and the wheel over the list move the time; the wheel alone scrolls.
     if (m_list && watched == m_list->viewport() && event->type() == QEvent::Wheel &&
         (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ShiftModifier))
-        return m_planning->strip()->handleWheel(static_cast<QWheelEvent*>(event));
+        return m_time.turn(static_cast<QWheelEvent*>(event)->angleDelta()), true;
     if (watched == m_search && (event->type() == QEvent::KeyPress || event->type() == QEvent::FocusIn ||
                                 event->type() == QEvent::MouseButtonPress))
         wakeCaret();
     // The field's own Ctrl+E (to the end of the line, as End does) would
     // hide "Create Event…" wherever the search has the focus: from the first.
-    if (watched == m_search && event->type() == QEvent::ShortcutOverride && m_commands.createEvent &&
-        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == m_commands.createEvent->shortcut())
+    if (watched == m_search && event->type() == QEvent::ShortcutOverride &&
+        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == m_commands.createEvent()->shortcut())
         return true;
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -520,7 +519,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (watched == m_list) {
         // The time keys work in the list as in the strip.
-        if (m_commands.time.handleKey(key, m_time)) return true;
+        if (m_commands.time().handleKey(key, m_time)) return true;
         const int row = m_list->currentIndex().row();
         if (row < 0) return false;
         const CityListModel::Item& item = m_model->item(row);
@@ -531,8 +530,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             m_model->activate(row);
             return true;
         }
-        if (key->matches(QKeySequence::Copy) && m_commands.copyTimes) {
-            m_commands.copyTimes->trigger();
+        if (key->matches(QKeySequence::Copy)) {
+            m_commands.copyTimes()->trigger();
             return true;
         }
         if (key->key() == Qt::Key_F2 && isRow && item.rowKind != CityListModel::RowKind::result) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "TimeCommands.h"
 #include "catalogue/City.h"
 
 #include <QMainWindow>
@@ -22,6 +21,7 @@ class QTimer;
 class QToolButton;
 class UpdateRibbon;
 class WorldMapView;
+class Commands;
 struct WorldLand;
 
 // The city chooser: search, the world map, and the list of tracked cities
@@ -31,21 +31,6 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The application's shared commands this window shows.
-    struct Commands {
-        QAction* about = nullptr;
-        QAction* checkForUpdates = nullptr;
-        QAction* settings = nullptr;
-        QAction* quit = nullptr;
-        // Visible while an update is available; the ribbon follows it.
-        QAction* showUpdate = nullptr;
-        QAction* nextOverlap = nullptr;
-        QAction* copyTimes = nullptr; // Ctrl+C in the list
-        QAction* copyLink = nullptr;
-        QAction* createEvent = nullptr;
-        TimeCommands time; // the time keys, in the list as in the strip
-    };
-
     MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const CityDatabase& database,
                const WorldLand& land, const Commands& commands, QWidget* parent = nullptr);
 
@@ -100,7 +85,7 @@ private:
     const ClockEntries& m_entries;
     const CityDatabase& m_database;
     PlanningBar* m_planning = nullptr;
-    Commands m_commands;
+    const Commands& m_commands;
     CityListModel* m_model = nullptr;
     CityListTransfer* m_transfer = nullptr;
     QLineEdit* m_search = nullptr;

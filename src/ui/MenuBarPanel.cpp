@@ -1,6 +1,7 @@
 #include "MenuBarPanel.h"
 
 #include "ClockListView.h"
+#include "Commands.h"
 #include "PlanningBar.h"
 #include "RowButton.h"
 #include "TimeEntry.h"
@@ -10,6 +11,7 @@
 #include "settings/AppSettings.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -21,6 +23,9 @@
 #include <QWheelEvent>
 
 namespace {
+
+// Between the icon and the panel.
+constexpr int panelGap = 4;
 
 constexpr int panelInset = 6;
 
@@ -48,13 +53,12 @@ protected:
 } // namespace
 
 MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
-                           const QList<QAction*>& actions, QAction* nextOverlap, const TimeCommands& timeCommands,
-                           QWidget* parent)
+                           const Commands& commands, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_time(time)
     , m_entries(entries)
-    , m_timeCommands(timeCommands)
+    , m_timeCommands(commands.time())
 {
     setWindowTitle(QStringLiteral("Horavia"));
     setAccessibleName(QStringLiteral("Horavia"));
@@ -64,7 +68,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     layout->setContentsMargins(panelInset, panelInset, panelInset, panelInset);
     layout->setSpacing(0);
 
-    m_planning = new PlanningBar(settings, time, entries, nextOverlap, timeCommands, this);
+    m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap(), commands.time(), this);
     layout->addWidget(m_planning);
 
     m_clocks = new ClockListView(entries, this);
@@ -80,7 +84,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     layout->addWidget(m_empty);
     layout->addWidget(new Divider(this));
 
-    for (QAction* action : actions) {
+    for (QAction* action : commands.panelMenu()) {
         auto* row = new RowButton(action, this);
         connect(row, &QAbstractButton::clicked, this, &MenuBarPanel::dismissed);
         connect(action, &QAction::changed, this, &MenuBarPanel::updateSize);
@@ -199,7 +203,7 @@ bool MenuBarPanel::eventFilter(QObject* watched, QEvent* event)
     // Shift and the wheel over the clocks move the time; the wheel alone scrolls.
     if (watched == m_clocks->viewport() && event->type() == QEvent::Wheel &&
         (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ShiftModifier))
-        return m_planning->strip()->handleWheel(static_cast<QWheelEvent*>(event));
+        return m_time.turn(static_cast<QWheelEvent*>(event)->angleDelta()), true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -278,4 +282,37 @@ void MenuBarPanel::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), line);
     painter.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), line);
     painter.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), line);
+}
+
+void MenuBarPanel::showAt(const QRect& anchor)
+{
+    const bool anchored = anchor.isValid() && !anchor.isEmpty();
+    const QPoint reference = anchored ? anchor.center() : QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(reference);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+
+    fitTo(area);
+    const QSize extent = size();
+    const bool below = reference.y() < area.center().y();
+    const int edgeTop = anchored ? anchor.top() : reference.y();
+    const int edgeBottom = anchored ? anchor.bottom() : reference.y();
+    int x = reference.x() - extent.width() / 2;
+    int y = below ? edgeBottom + panelGap : edgeTop - panelGap - extent.height();
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() - extent.width() + 1));
+    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - extent.height() + 1));
+
+    move(x, y);
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::PopupFocusReason);
+}
+
+void MenuBarPanel::showAsWindow()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) fitTo(screen->availableGeometry());
+    show();
+    raise();
+    activateWindow();
 }

@@ -9,6 +9,7 @@
 class AppSettings;
 class ClockEntries;
 class ClockListView;
+class Commands;
 class DisplayedTime;
 class PlanningBar;
 class QAction;
@@ -25,18 +26,22 @@ class MenuBarPanel : public QWidget {
 public:
     static constexpr int panelWidth = 520;
 
-    // `actions`: the commands shown as rows below the clocks, top to bottom
+    // The panel's commands show as rows below the clocks, top to bottom
     // (each row follows its action's visibility and enabled state). An action
-    // with a shortcut works while the panel has focus. `nextOverlap` sits
-    // beside the time strip; the time keys run `timeCommands`.
-    MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
-                 const QList<QAction*>& actions, QAction* nextOverlap = nullptr, const TimeCommands& timeCommands = {},
+    // with a shortcut works while the panel has focus. Next Overlap sits
+    // beside the time strip; the time keys run the time commands.
+    MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const Commands& commands,
                  QWidget* parent = nullptr);
 
     // Builds the rows ahead of showing, so that the first opening is quick.
     void prepare();
     // The room the panel may take on its screen (the available geometry).
     void fitTo(const QRect& availableArea);
+    // Shows the panel under (or above) `anchor` (the tray icon), else at the
+    // pointer, within the screen's available area, and takes the focus.
+    void showAt(const QRect& anchor);
+    // Shows the panel as an ordinary window, where there is no icon to open under.
+    void showAsWindow();
 
     // The clocks, top to bottom.
     ClockListView* clocks() const { return m_clocks; }

@@ -1,16 +1,13 @@
 #include "NightFrames.h"
 
 #include "map/Terminator.h"
+#include "platform/OwnPages.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdlib>
-
-#if defined(Q_OS_UNIX)
-#include <sys/mman.h>
-#endif
 
 namespace {
 
@@ -108,38 +105,6 @@ void NightFrames::paintMarkers(QPainter& painter, const Markers& markers)
         painter.drawEllipse(*markers.focus, 9.0, 9.0);
     }
 }
-
-namespace {
-
-// A frame cut into a patch's pieces is let go at once. Held in pages of its
-// own, it goes back to the system then; from the allocator, the memory it
-// took would stay with the process.
-QImage scratchImage(const QSize& size)
-{
-#if defined(Q_OS_UNIX)
-    struct Pages {
-        void* start;
-        size_t length;
-    };
-    const auto length = size_t(size.width()) * size_t(size.height()) * 4;
-    void* start = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (start != MAP_FAILED) {
-        QImage image(
-            static_cast<uchar*>(start), size.width(), size.height(), qsizetype(size.width()) * 4,
-            QImage::Format_ARGB32_Premultiplied,
-            [](void* info) {
-                const auto* pages = static_cast<Pages*>(info);
-                ::munmap(pages->start, pages->length);
-                delete pages;
-            },
-            new Pages{start, length});
-        if (!image.isNull()) return image;
-    }
-#endif
-    return QImage(size, QImage::Format_ARGB32_Premultiplied);
-}
-
-} // namespace
 
 QImage NightFrames::compose(const Look& look, const QDateTime& at)
 {
@@ -268,7 +233,9 @@ NightFrames::Patch NightFrames::makePatch(const Look& look, const QDateTime& fro
     patch.markers = look.markers;
     const QSizeF size = look.base.deviceIndependentSize();
     patch.region = changedRegion(size, from, to);
-    QImage frame = scratchImage(look.base.size());
+    // A frame cut into a patch's pieces is let go at once: in pages of its
+    // own, it goes back to the system then.
+    QImage frame = OwnPages::image(look.base.size());
     composeInto(frame, look, to);
     for (const QRect& rect : patch.region) {
         const QRect pixels(rect.topLeft() * look.ratio, rect.size() * look.ratio);

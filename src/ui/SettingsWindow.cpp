@@ -85,11 +85,11 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
 
     auto* appearance = new QGroupBox(tr("Appearance"), this);
     auto* appearanceLayout = new QVBoxLayout(appearance);
-    m_showsFlags = new QCheckBox(settingLabel(SettingKey::showsFlags), appearance);
-    m_showsHomeZone = new QCheckBox(settingLabel(SettingKey::showsHomeZone), appearance);
+    m_showsFlags = flagBox(SettingKey::showsFlags, appearance);
+    m_showsHomeZone = flagBox(SettingKey::showsHomeZone, appearance);
     // The tray icon and the taskbar entry are this desktop's menu bar item and Dock icon.
-    m_showsMenuBarItem = new QCheckBox(settingLabel(SettingKey::showsMenuBarItem), appearance);
-    m_showsDockIcon = new QCheckBox(settingLabel(SettingKey::showsDockIcon), appearance);
+    m_showsMenuBarItem = flagBox(SettingKey::showsMenuBarItem, appearance);
+    m_showsDockIcon = flagBox(SettingKey::showsDockIcon, appearance);
     m_opensAtLogin = new QCheckBox(tr("Open at login"), appearance);
     for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem})
         appearanceLayout->addWidget(box);
@@ -168,7 +168,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
         m_step->addItem(tr("%n minutes", nullptr, minutes), minutes);
     m_step->setAccessibleName(tr("Time step"));
     planningForm->addRow(settingLabel(SettingKey::timeStepMinutes), m_step);
-    m_showsOffset = new QCheckBox(settingLabel(SettingKey::showsOffsetFromHome), planning);
+    m_showsOffset = flagBox(SettingKey::showsOffsetFromHome, planning);
     planningForm->addRow(m_showsOffset);
     layout->addWidget(planning);
 
@@ -203,27 +203,22 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     }
 
     connect(m_trayDisplay, &QComboBox::activated, this,
-            [this] { m_settings.setTrayDisplay(TrayDisplay(m_trayDisplay->currentData().toInt())); });
+            [this] { m_settings.set(SettingKey::trayDisplay, TrayDisplay(m_trayDisplay->currentData().toInt())); });
     connect(m_timeFormat, &QComboBox::activated, this,
-            [this] { m_settings.setTimeFormat(TimeFormat(m_timeFormat->currentData().toInt())); });
+            [this] { m_settings.set(SettingKey::timeFormat, TimeFormat(m_timeFormat->currentData().toInt())); });
     connect(m_dateFormat, &QComboBox::activated, this,
-            [this] { m_settings.setDateFormat(DateFormat(m_dateFormat->currentData().toInt())); });
-    connect(m_showsFlags, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsFlags);
-    connect(m_showsOffset, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsOffsetFromHome);
+            [this] { m_settings.set(SettingKey::dateFormat, DateFormat(m_dateFormat->currentData().toInt())); });
     connect(m_step, &QComboBox::activated, this,
-            [this] { m_settings.setTimeStepMinutes(m_step->currentData().toInt()); });
+            [this] { m_settings.set(SettingKey::timeStepMinutes, m_step->currentData().toInt()); });
     // Written when a field is left or Return pressed, not at every digit typed.
     for (QTimeEdit* edit : {m_workFrom, m_workTo})
         connect(edit, &QTimeEdit::editingFinished, this, [this] {
-            m_settings.setDefaultWorkingHours({m_workFrom->time(), m_workTo->time()});
+            m_settings.set(SettingKey::defaultWorkingHours, TimeRange{m_workFrom->time(), m_workTo->time()});
         });
     for (QTimeEdit* edit : {m_awakeFrom, m_awakeTo})
         connect(edit, &QTimeEdit::editingFinished, this, [this] {
-            m_settings.setAwakeHours({m_awakeFrom->time(), m_awakeTo->time()});
+            m_settings.set(SettingKey::awakeHours, TimeRange{m_awakeFrom->time(), m_awakeTo->time()});
         });
-    connect(m_showsHomeZone, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsHomeZone);
-    connect(m_showsMenuBarItem, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsMenuBarItem);
-    connect(m_showsDockIcon, &QCheckBox::clicked, &m_settings, &AppSettings::setShowsDockIcon);
     connect(m_opensAtLogin, &QCheckBox::clicked, this, &SettingsWindow::setOpensAtLogin);
     connect(m_checksAutomatically, &QCheckBox::clicked, &m_updater, &Updater::setChecksAutomatically);
     connect(m_checkNow, &QPushButton::clicked, this, [this] { m_updater.check(true); });
@@ -260,22 +255,28 @@ void SettingsWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+QCheckBox* SettingsWindow::flagBox(SettingKey key, QWidget* parent)
+{
+    auto* box = new QCheckBox(settingLabel(key), parent);
+    connect(box, &QCheckBox::clicked, &m_settings, [this, key](bool checked) { m_settings.set(key, checked); });
+    m_flagBoxes.append({key, box});
+    return box;
+}
+
 void SettingsWindow::refreshSettings()
 {
-    m_timeFormat->setCurrentIndex(m_timeFormat->findData(int(m_settings.timeFormat())));
-    m_dateFormat->setCurrentIndex(m_dateFormat->findData(int(m_settings.dateFormat())));
-    m_showsFlags->setChecked(m_settings.showsFlags());
-    m_showsOffset->setChecked(m_settings.showsOffsetFromHome());
-    m_step->setCurrentIndex(m_step->findData(m_settings.timeStepMinutes()));
-    m_workFrom->setTime(m_settings.defaultWorkingHours().from);
-    m_workTo->setTime(m_settings.defaultWorkingHours().to);
-    m_awakeFrom->setTime(m_settings.awakeHours().from);
-    m_awakeTo->setTime(m_settings.awakeHours().to);
-    m_showsHomeZone->setChecked(m_settings.showsHomeZone());
-    m_showsMenuBarItem->setChecked(m_settings.showsMenuBarItem());
-    m_trayDisplay->setCurrentIndex(m_trayDisplay->findData(int(m_settings.trayDisplay())));
-    m_trayDisplay->setEnabled(m_settings.showsMenuBarItem());
-    m_showsDockIcon->setChecked(m_settings.showsDockIcon());
+    m_timeFormat->setCurrentIndex(m_timeFormat->findData(int(m_settings.value<TimeFormat>(SettingKey::timeFormat))));
+    m_dateFormat->setCurrentIndex(m_dateFormat->findData(int(m_settings.value<DateFormat>(SettingKey::dateFormat))));
+    for (const auto& [key, box] : std::as_const(m_flagBoxes))
+        box->setChecked(m_settings.value<bool>(key));
+    m_step->setCurrentIndex(m_step->findData(m_settings.value<int>(SettingKey::timeStepMinutes)));
+    m_workFrom->setTime(m_settings.value<TimeRange>(SettingKey::defaultWorkingHours).from);
+    m_workTo->setTime(m_settings.value<TimeRange>(SettingKey::defaultWorkingHours).to);
+    m_awakeFrom->setTime(m_settings.value<TimeRange>(SettingKey::awakeHours).from);
+    m_awakeTo->setTime(m_settings.value<TimeRange>(SettingKey::awakeHours).to);
+    m_trayDisplay->setCurrentIndex(
+        m_trayDisplay->findData(int(m_settings.value<TrayDisplay>(SettingKey::trayDisplay))));
+    m_trayDisplay->setEnabled(m_settings.value<bool>(SettingKey::showsMenuBarItem));
     // Whichever of the two is the only one left on cannot be switched off.
     m_showsMenuBarItem->setEnabled(m_settings.mayHideMenuBarItem());
     m_showsDockIcon->setEnabled(m_settings.mayHideDockIcon() && ActivationPolicies::controlsTaskbarEntry());
@@ -322,7 +323,8 @@ void SettingsWindow::setOpensAtLogin(bool opens)
 
 void SettingsWindow::refreshPreview()
 {
-    const ClockFormatter formatter(m_settings.timeFormat(), m_settings.dateFormat(), m_time.homeZone(),
+    const ClockFormatter formatter(m_settings.value<TimeFormat>(SettingKey::timeFormat),
+                                   m_settings.value<DateFormat>(SettingKey::dateFormat), m_time.homeZone(),
                                    SystemLocale::current());
     const QDateTime now = m_time.instant();
     const QTimeZone home = formatter.homeTimeZone();

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "settings/SettingsTable.h"
+
+#include <QList>
 #include <QWidget>
+
+#include <utility>
 
 class AppSettings;
 class DisplayedTime;
@@ -55,6 +60,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A box for the flag `key`, labelled and kept as the table says.
+    QCheckBox* flagBox(SettingKey key, QWidget* parent);
     void refreshSettings();
     void refreshShortcut();
     void refreshPreview();
@@ -69,6 +76,7 @@ private:
     QComboBox* m_dateFormat = nullptr;
     QLabel* m_preview = nullptr;
     QLabel* m_writeFailure = nullptr;
+    QList<std::pair<SettingKey, QCheckBox*>> m_flagBoxes;
     QCheckBox* m_showsFlags = nullptr;
     QCheckBox* m_showsOffset = nullptr;
     QComboBox* m_step = nullptr;

@@ -92,15 +92,6 @@ void TimeStrip::choose(qreal x)
     m_time.setNearest(instantAt(x));
 }
 
-bool TimeStrip::handleWheel(const QWheelEvent* event)
-{
-    const int steps = TimeGrid::wheelSteps(m_wheelRest, event->angleDelta().y() != 0 ? event->angleDelta().y()
-                                                                                     : event->angleDelta().x());
-    for (int i = 0; i < std::abs(steps); ++i)
-        m_time.move(steps > 0 ? Move::stepForward : Move::stepBack);
-    return true;
-}
-
 void TimeStrip::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
@@ -114,7 +105,7 @@ void TimeStrip::mouseMoveEvent(QMouseEvent* event)
 
 void TimeStrip::wheelEvent(QWheelEvent* event)
 {
-    handleWheel(event);
+    m_time.turn(event->angleDelta());
     event->accept();
 }
 

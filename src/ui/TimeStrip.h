@@ -22,9 +22,6 @@ public:
     TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const TimeCommands& commands,
               QWidget* parent = nullptr);
 
-    // One step per notch, later as the wheel turns down.
-    bool handleWheel(const QWheelEvent* event);
-
     // The instant under a point of the strip, and back. The day runs from
     // the leading edge: the left, or the right in a right-to-left layout.
     QDateTime instantAt(qreal x) const;
@@ -63,7 +60,6 @@ private:
     DisplayedTime& m_time;
     const ClockEntries& m_entries;
     TimeCommands m_commands;
-    int m_wheelRest = 0;
     struct HourMarks {
         qint64 start = 0;
         QByteArray zone;

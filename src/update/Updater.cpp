@@ -1,7 +1,7 @@
 #include "Updater.h"
 
+#include "base/Preferences.h"
 #include "platform/ContinuousTimer.h"
-#include "platform/Preferences.h"
 #include "platform/Relauncher.h"
 #include "update/BundleInfo.h"
 

@@ -1,6 +1,6 @@
 #include "../support/DataTable.h"
-#include "app/WindowRegistry.h"
 #include "platform/ActivationPolicy.h"
+#include "ui/WindowRegistry.h"
 #include "ui/platform/ActivationPolicies.h"
 
 #include <QApplication>

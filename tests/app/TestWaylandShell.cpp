@@ -1,7 +1,7 @@
 #include "app/HoraviaApp.h"
-#include "app/WindowRegistry.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/SettingsWindow.h"
+#include "ui/WindowRegistry.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

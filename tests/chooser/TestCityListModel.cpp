@@ -149,15 +149,15 @@ private slots:
 
         // Dragging Tokyo above Paris switches to the custom order.
         QVERIFY(model.moveTrackedRows({4}, 3));
-        QCOMPARE(settings.sortMode(), SortMode::manual);
+        QCOMPARE(settings.value<SortMode>(SettingKey::sortMode), SortMode::manual);
         QCOMPARE(::lines(model), tracked + QStringList({"tracked:Tokyo", "tracked:Paris, Île-de-France"}));
         model.activate(3); // a tracked row is no toggle
-        QCOMPARE(settings.trackedCityIDs().size(), 2);
+        QCOMPARE(settings.value<QStringList>(SettingKey::trackedCityIDs).size(), 2);
         // A removal is reported as one, so the view keeps its place.
         QSignalSpy removed(&model, &CityListModel::rowsRemoved);
         QSignalSpy reset(&model, &CityListModel::modelReset);
         model.remove(3);
-        QCOMPARE(settings.trackedCityIDs(), QStringList{"par"});
+        QCOMPARE(settings.value<QStringList>(SettingKey::trackedCityIDs), QStringList{"par"});
         QCOMPARE(removed.count(), 1);
         QCOMPARE(reset.count(), 0);
 

@@ -135,13 +135,13 @@ private slots:
         QTest::newRow("a step") << std::function([](Stack& s) { s.time.move(DisplayedTime::Move::stepForward); }) << 0
                                 << 1 << 3;
         QTest::newRow("a new format") << std::function([](Stack& s) {
-            s.settings.setTimeFormat(TimeFormat::twentyFourHour);
+            s.settings.set(SettingKey::timeFormat, TimeFormat::twentyFourHour);
         }) << 0 << 1 << 3;
         QTest::newRow("a label is a new list")
             << std::function([](Stack& s) { s.settings.setCustomLabel(u"Office"_s, *s.entries.entries()[1].city); })
             << 1 << 0 << 3;
         QTest::newRow("the same sort order: nothing")
-            << std::function([](Stack& s) { s.settings.setSortMode(SortMode::manual); }) << 0 << 0 << 0;
+            << std::function([](Stack& s) { s.settings.set(SettingKey::sortMode, SortMode::manual); }) << 0 << 0 << 0;
     }
 
     void rowsTellWhatChanged()

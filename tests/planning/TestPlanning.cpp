@@ -212,6 +212,46 @@ private slots:
             QCOMPARE(who.schedule.isWorking(found->start, who.zone), !outside.contains(who.name));
     }
 
+    // The strip's spans say "at work" exactly when the rows' rule does, every
+    // quarter hour of a week around a clock change, for day and night shifts.
+    void spansFollowTheRule_data()
+    {
+        addColumns<Overlap::Participant, QDateTime>({"who", "from"});
+        const struct {
+            const char* zone;
+            const char* region;
+            const char* from; // a few days before a change of the clocks
+        } zones[] = {
+            {"America/New_York", "US", "2026-03-05T00:00:00Z"},    // an hour forward at 02:00
+            {"Europe/London", "GB", "2026-10-22T00:00:00Z"},       // an hour back at 02:00
+            {"Australia/Lord_Howe", "AU", "2026-04-01T00:00:00Z"}, // half an hour back
+            {"America/Havana", "CU", "2026-03-05T00:00:00Z"},      // an hour forward at midnight
+            {"America/Santiago", "CL", "2026-04-01T00:00:00Z"},    // an hour back at midnight
+        };
+        const TimeRange hours[] = {nineToFive, {QTime(22, 0), QTime(6, 0)}, {QTime(0, 30), QTime(8, 0)}};
+        for (const auto& z : zones)
+            for (const TimeRange& range : hours)
+                QTest::addRow("%s %s", z.zone, qPrintable(range.toString()))
+                    << person(z.zone, z.zone, z.region, range) << instant(z.from);
+    }
+
+    void spansFollowTheRule()
+    {
+        auto [who, from] = fetchRow<Overlap::Participant, QDateTime>({"who", "from"});
+        const qint64 start = from.toSecsSinceEpoch();
+        const qint64 end = start + 7 * 86400;
+        const QList<Overlap::Span> spans = Overlap::workingSpans(who, start, end);
+        for (qint64 t = start; t < end; t += 15 * 60) {
+            const bool inSpan = std::any_of(spans.cbegin(), spans.cend(),
+                                            [t](const Overlap::Span& s) { return s.from <= t && t < s.to; });
+            const QDateTime at = QDateTime::fromSecsSinceEpoch(t, Qt::UTC);
+            if (inSpan != who.schedule.isWorking(at, who.zone))
+                QFAIL(qPrintable(u"%1 (%2 there): the spans say %3"_s.arg(at.toString(Qt::ISODate),
+                                                                          at.toTimeZone(who.zone).toString(Qt::ISODate),
+                                                                          inSpan ? u"at work"_s : u"not"_s)));
+        }
+    }
+
     void offsets_data()
     {
         addColumns<QByteArray, QByteArray, QDateTime, QString>({"home", "zone", "at", "expected"});

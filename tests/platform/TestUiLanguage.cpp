@@ -1,5 +1,5 @@
 #include "../support/DataTable.h"
-#include "platform/Translations.h"
+#include "base/Translations.h"
 #include "platform/UiLanguage.h"
 
 #include <QCoreApplication>

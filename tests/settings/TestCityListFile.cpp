@@ -57,10 +57,12 @@ private slots:
         const int writesBefore = fresh.synchronizations;
         CityListFile::apply(read, there, false);
         QCOMPARE(fresh.synchronizations, writesBefore + 1); // one change
-        QCOMPARE(there.trackedCityIDs(), (QStringList{"tok", "par"}));
-        QCOMPARE(there.manualOrder(), (QStringList{"tok", "par"}));
-        QCOMPARE(there.customLabels(), here.customLabels());
-        QCOMPARE(there.customEmoji(), here.customEmoji());
+        QCOMPARE(there.value<QStringList>(SettingKey::trackedCityIDs), (QStringList{"tok", "par"}));
+        QCOMPARE(there.value<QStringList>(SettingKey::manualOrder), (QStringList{"tok", "par"}));
+        QCOMPARE(there.value<AppSettings::StringMap>(SettingKey::customCityLabels),
+                 here.value<AppSettings::StringMap>(SettingKey::customCityLabels));
+        QCOMPARE(there.value<AppSettings::StringMap>(SettingKey::customCityEmoji),
+                 here.value<AppSettings::StringMap>(SettingKey::customCityEmoji));
         QCOMPARE(there.workingHours(u"par"_s), here.workingHours(u"par"_s));
         // Imported again: nothing to add, nothing differs.
         const CityListFile::Changes again = CityListFile::compare(read, there);
@@ -81,12 +83,13 @@ private slots:
         QCOMPARE(changes.added, QStringList{u"ny"_s});
         QCOMPARE(changes.differing, QStringList{u"par"_s});
         CityListFile::apply(read, settings, false);
-        QCOMPARE(settings.customLabels().value(u"par"_s), u"Home"_s);
-        QCOMPARE(settings.customEmoji().value(u"par"_s), u"🥐"_s); // there was none
+        QCOMPARE(settings.value<AppSettings::StringMap>(SettingKey::customCityLabels).value(u"par"_s), u"Home"_s);
+        QCOMPARE(settings.value<AppSettings::StringMap>(SettingKey::customCityEmoji).value(u"par"_s),
+                 u"🥐"_s); // there was none
         QCOMPARE(settings.workingHours(u"par"_s)->toString(), u"08:00-16:00"_s);
-        QCOMPARE(settings.trackedCityIDs(), (QStringList{"par", "ny"}));
+        QCOMPARE(settings.value<QStringList>(SettingKey::trackedCityIDs), (QStringList{"par", "ny"}));
         CityListFile::apply(read, settings, true);
-        QCOMPARE(settings.customLabels().value(u"par"_s), u"Mum"_s);
+        QCOMPARE(settings.value<AppSettings::StringMap>(SettingKey::customCityLabels).value(u"par"_s), u"Mum"_s);
         QCOMPARE(settings.workingHours(u"par"_s)->toString(), u"10:00-18:00"_s);
     }
 
@@ -158,9 +161,12 @@ private slots:
         AppSettings settings(store, *m_database);
         const QString raw = QJsonDocument::fromJson("[\"" + label + "\"]").array().at(0).toString();
         settings.setCustomLabel(raw, *m_database->find(u"par"_s));
-        QCOMPARE(settings.customLabels().value(u"par"_s), kept);
+        QCOMPARE(settings.value<AppSettings::StringMap>(SettingKey::customCityLabels).value(u"par"_s), kept);
         RecordingPreferences stored(QVariantMap{{"customCityLabels", QVariantMap{{"par", raw}}}});
-        QCOMPARE(AppSettings(stored, *m_database).customLabels().value(u"par"_s), kept);
+        QCOMPARE(AppSettings(stored, *m_database)
+                     .value<AppSettings::StringMap>(SettingKey::customCityLabels)
+                     .value(u"par"_s),
+                 kept);
     }
     void hostileFiles()
     {
@@ -178,7 +184,7 @@ private slots:
         AppSettings settings(store, *m_database);
         if (ids.isEmpty()) {
             CityListFile::apply(read, settings, true);
-            QCOMPARE(settings.trackedCityIDs(), QStringList{u"ny"_s});
+            QCOMPARE(settings.value<QStringList>(SettingKey::trackedCityIDs), QStringList{u"ny"_s});
         }
     }
 

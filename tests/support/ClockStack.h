@@ -20,7 +20,7 @@ struct ClockStack {
         , clock(
               start, [this] { return wall; }, std::unique_ptr<ContinuousTimer>(timer))
         , time(
-              clock, [this] { return settings.timeStepMinutes(); }, [this] { return this->home; })
+              clock, [this] { return settings.value<int>(SettingKey::timeStepMinutes); }, [this] { return this->home; })
         , entries(settings, database, time)
     {
     }

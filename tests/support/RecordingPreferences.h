@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Preferences.h"
+#include "base/Preferences.h"
 
 #include <QVariantMap>
 

@@ -1,6 +1,6 @@
 #include "../support/DataTable.h"
 #include "clock/ClockFormatter.h"
-#include "clock/ClockRowLayout.h"
+#include "ui/ClockRowLayout.h"
 #include "ui/ClockRowPainter.h"
 #include "ui/TrayTimeIcon.h"
 

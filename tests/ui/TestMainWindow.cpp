@@ -2,17 +2,19 @@
 #include "../support/ClockStack.h"
 #include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
+#include "base/Translations.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
 #include "map/MapProjection.h"
 #include "map/WorldLand.h"
-#include "platform/Translations.h"
 #include "settings/AppSettings.h"
 #include "ui/Accessibility.h"
 #include "ui/CityLabelEditor.h"
 #include "ui/CityListTransfer.h"
+#include "ui/Commands.h"
 #include "ui/MainWindow.h"
 #include "ui/WorldMapView.h"
+#include "update/Updater.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -48,12 +50,12 @@ private slots:
         m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};
         m_stack = std::make_unique<ClockStack>(m_store, *m_database);
         m_settings = &m_stack->settings;
-        m_showUpdate = std::make_unique<QAction>();
-        m_showUpdate->setVisible(false);
-        MainWindow::Commands commands{&m_about,   &m_check, &m_settingsAction, &m_quit, m_showUpdate.get(),
-                                      &m_overlap, nullptr,  nullptr,           nullptr, {}};
-        m_window =
-            std::make_unique<MainWindow>(*m_settings, m_stack->time, m_stack->entries, *m_database, m_land, commands);
+        UpdateHost host;
+        host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
+        m_updater = std::make_unique<Updater>(m_store, QString(), QString(), host);
+        m_commands = std::make_unique<Commands>(m_stack->time, m_stack->entries, *m_updater, Commands::Shell());
+        m_window = std::make_unique<MainWindow>(*m_settings, m_stack->time, m_stack->entries, *m_database, m_land,
+                                                *m_commands);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -88,15 +90,15 @@ private slots:
         QMessageBox* ask = nullptr;
         QTRY_VERIFY((ask = m_window->findChild<QMessageBox*>()) != nullptr);
         QCOMPARE(ask->informativeText(), u"They differ for Tokyo."_s);
-        QVERIFY(m_settings->trackedCityIDs() == QStringList{u"tok"_s}); // nothing yet
+        QVERIFY(m_settings->value<QStringList>(SettingKey::trackedCityIDs) == QStringList{u"tok"_s}); // nothing yet
         for (QAbstractButton* button : ask->buttons())
             if (button->text() == u"Keep Mine"_s) button->click();
         QMessageBox* told = nullptr;
         QTRY_VERIFY((told = m_window->findChild<QMessageBox*>()) != nullptr && told != ask);
         QCOMPARE(told->text(), u"Added 1 city from “list.json”."_s);
         QCOMPARE(told->informativeText(), u"Skipped 1: “gn999”: not a city of the catalogue."_s);
-        QCOMPARE(m_settings->trackedCityIDs(), (QStringList{u"tok"_s, u"par"_s}));
-        QCOMPARE(m_settings->customLabels().value(u"tok"_s), u"Work"_s);
+        QCOMPARE(m_settings->value<QStringList>(SettingKey::trackedCityIDs), (QStringList{u"tok"_s, u"par"_s}));
+        QCOMPARE(m_settings->value<AppSettings::StringMap>(SettingKey::customCityLabels).value(u"tok"_s), u"Work"_s);
         told->close();
 
         // Exported back: the list as the window shows it.
@@ -148,15 +150,15 @@ private slots:
             texts.append(action->text());
         QCOMPARE(texts, entries);
         // Up to three clocks in the tray; the fourth must wait.
-        m_settings->setTrayCityIDs({u"a"_s, u"b"_s, u"c"_s});
+        m_settings->set(SettingKey::trayCityIDs, QStringList{u"a"_s, u"b"_s, u"c"_s});
         QVERIFY(!m_window->makeRowMenu(3)->actions().at(entries.indexOf(u"Show in Tray"_s))->isEnabled());
     }
 
     // Ctrl+Up and Ctrl+Down reorder as a drag does; focus and selection follow.
     void moveWithTheKeyboard()
     {
-        m_settings->setTrackedCityIDs({u"tok"_s, u"par"_s});
-        m_settings->setSortMode(SortMode::alphabetical); // Paris, Tokyo
+        m_settings->set(SettingKey::trackedCityIDs, QStringList{u"tok"_s, u"par"_s});
+        m_settings->set(SettingKey::sortMode, SortMode::alphabetical); // Paris, Tokyo
         QListView* list = m_window->list();
         list->setFocus();
         list->setCurrentIndex(m_window->model().index(4)); // Tokyo
@@ -166,12 +168,12 @@ private slots:
         QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(current.count(), 1);
         QCOMPARE(current.first().first().toModelIndex().row(), 3);
-        QCOMPARE(m_settings->sortMode(), SortMode::manual);
-        QCOMPARE(m_settings->manualOrder(), (QStringList{"tok", "par"}));
+        QCOMPARE(m_settings->value<SortMode>(SettingKey::sortMode), SortMode::manual);
+        QCOMPARE(m_settings->value<QStringList>(SettingKey::manualOrder), (QStringList{"tok", "par"}));
         QCOMPARE(m_window->model().item(3).city->id, u"tok"_s);
         QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
         QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier); // already first
-        QCOMPARE(m_settings->manualOrder(), (QStringList{"tok", "par"}));
+        QCOMPARE(m_settings->value<QStringList>(SettingKey::manualOrder), (QStringList{"tok", "par"}));
         const std::unique_ptr<QMenu> menu(m_window->makeRowMenu(3));
         QVERIFY(!menu->actions().at(4)->isEnabled() && menu->actions().at(5)->isEnabled());
     }
@@ -191,7 +193,7 @@ private slots:
         editor->workToField()->setText(u"15:30"_s);
         editor->saveButton()->click();
         QCOMPARE(m_settings->workingHours(u"home"_s), (TimeRange{QTime(7, 30), QTime(15, 30)}));
-        QVERIFY(m_settings->customLabels().isEmpty());
+        QVERIFY(m_settings->value<AppSettings::StringMap>(SettingKey::customCityLabels).isEmpty());
     }
 
     void labelEditor()
@@ -218,7 +220,7 @@ private slots:
         reset.resetButton()->click();
         QVERIFY(!m_settings->hasCustomization(tokyo));
 
-        m_settings->setShowsFlags(false);
+        m_settings->set(SettingKey::showsFlags, false);
         QCOMPARE(CityLabelEditor(*m_settings, tokyo).emojiField()->placeholderText(), u"🌍"_s);
     }
 
@@ -229,8 +231,8 @@ private:
     RecordingPreferences m_store;
     std::unique_ptr<ClockStack> m_stack;
     AppSettings* m_settings = nullptr;
-    QAction m_about, m_check, m_settingsAction, m_quit, m_overlap;
-    std::unique_ptr<QAction> m_showUpdate;
+    std::unique_ptr<Updater> m_updater;
+    std::unique_ptr<Commands> m_commands;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -2,11 +2,12 @@
 #include "../support/ClockStack.h"
 #include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
-#include "app/Commands.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/ClockRowsModel.h"
+#include "clock/RowRoles.h"
 #include "ui/Accessibility.h"
 #include "ui/ClockListView.h"
+#include "ui/Commands.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
 #include "ui/TimeStrip.h"
@@ -27,7 +28,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList actionRows{"Choose Cities…", "Settings…", "About Horavia", "Quit Horavia"};
+const QStringList actionRows{"Copy Times", "Copy Link",     "Create Event…", "Choose Cities…",
+                             "Settings…",  "About Horavia", "Quit Horavia"};
 
 // The clock rows the panel's list shows, top to bottom.
 QList<ClockRowData> rowsOf(const MenuBarPanel& panel)
@@ -35,7 +37,7 @@ QList<ClockRowData> rowsOf(const MenuBarPanel& panel)
     QList<ClockRowData> rows;
     const QAbstractItemModel* model = panel.clocks()->model();
     for (int row = 0; row < model->rowCount(); ++row)
-        rows.append(*model->index(row, 0).data(ClockRowsModel::rowRole).value<const ClockRowData*>());
+        rows.append(*model->index(row, 0).data(RowRoles::row).value<const ClockRowData*>());
     return rows;
 }
 
@@ -50,7 +52,7 @@ QStringList structure(QLayout* layout)
             for (int row = 0; row < list->model()->rowCount(); ++row) {
                 const QModelIndex index = list->model()->index(row, 0);
                 parts.append("row:" + index.data().toString());
-                if (index.data(ClockRowsModel::dividerRole).toBool()) parts.append("divider");
+                if (index.data(RowRoles::divider).toBool()) parts.append("divider");
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             parts.append(button->text());
@@ -85,6 +87,7 @@ private slots:
         m_store = RecordingPreferences();
         m_opened.clear();
         m_quits = 0;
+        m_events = 0;
     }
 
     void structure_data()
@@ -109,7 +112,8 @@ private slots:
         m_store.values = stored;
         const auto panel = make();
         QCOMPARE(::structure(panel->layout()), expected);
-        if (!rowsOf(*panel).isEmpty() && m_settings->showsHomeZone()) QVERIFY(rowsOf(*panel).first().content.isHome);
+        if (!rowsOf(*panel).isEmpty() && m_settings->value<bool>(SettingKey::showsHomeZone))
+            QVERIFY(rowsOf(*panel).first().content.isHome);
     }
 
     // The strip's day runs from its leading edge: rightwards, or leftwards
@@ -191,7 +195,7 @@ private slots:
         QCOMPARE(bar->value(), 0);
         for (int i = 0; i < 51; ++i)
             QTest::keyClick(panel->focusWidget(), Qt::Key_Down);
-        QCOMPARE(qobject_cast<QAbstractButton*>(panel->focusWidget())->text(), u"Choose Cities…"_s);
+        QCOMPARE(qobject_cast<QAbstractButton*>(panel->focusWidget())->text(), u"Copy Times"_s);
         QTest::keyClick(panel->focusWidget(), Qt::Key_Up);
         QCOMPARE(panel->focusWidget(), scroll);
         QCOMPARE(scroll->currentIndex().row(), 50);
@@ -202,8 +206,8 @@ private slots:
         QVERIFY(bar->value() < bar->maximum());
 
         // Back to a short list: the panel shrinks to its content again.
-        m_settings->setTrackedCityIDs({u"tok"_s});
-        QVERIFY(panel->height() < 300);
+        m_settings->set(SettingKey::trackedCityIDs, QStringList{u"tok"_s});
+        QVERIFY2(panel->height() < 400, qPrintable(QString::number(panel->height())));
     }
 
     // A screen reader finds the panel as a window of the application, even
@@ -235,7 +239,8 @@ private slots:
         for (QAbstractButton* button : buttons)
             if (button->isVisible() && button->text() != QLatin1String("Quit Horavia")) button->click();
         QCOMPARE(m_opened, (QList<WindowId>{WindowId::main, WindowId::settings, WindowId::about}));
-        QCOMPARE(dismissed.count(), 3);
+        QCOMPARE(m_events, 1);
+        QCOMPARE(dismissed.count(), 6);
 
         panel->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(panel.get()));
@@ -304,6 +309,7 @@ private:
     std::unique_ptr<Commands> m_commands;
     QList<WindowId> m_opened;
     int m_quits = 0;
+    int m_events = 0;
 };
 
 std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
@@ -314,17 +320,12 @@ std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
     UpdateHost host;
     host.makeTimer = [] { return std::make_unique<ManualTimer>(); };
     m_updater = std::make_unique<Updater>(m_store, u"https://updates.invalid/updates.txt"_s, QString(), host);
-    Commands::Handlers handlers;
-    handlers.openWindow = [this](WindowId id) { m_opened.append(id); };
-    handlers.quit = [this] { ++m_quits; };
-    handlers.moveTime = [this](DisplayedTime::Move move) { m_stack->time.move(move); };
-    handlers.showNow = [this] { m_stack->time.goLive(); };
-    m_commands = std::make_unique<Commands>(*m_updater, handlers);
-    auto panel =
-        std::make_unique<MenuBarPanel>(*m_settings, m_stack->time, m_stack->entries,
-                                       QList<QAction*>{m_commands->showUpdate(), m_commands->chooseCities(),
-                                                       m_commands->settings(), m_commands->about(), m_commands->quit()},
-                                       m_commands->nextOverlap(), m_commands->time());
+    Commands::Shell shell;
+    shell.openWindow = [this](WindowId id) { m_opened.append(id); };
+    shell.quit = [this] { ++m_quits; };
+    shell.createEvent = [this] { ++m_events; };
+    m_commands = std::make_unique<Commands>(m_stack->time, m_stack->entries, *m_updater, shell);
+    auto panel = std::make_unique<MenuBarPanel>(*m_settings, m_stack->time, m_stack->entries, *m_commands);
     panel->show();
     return panel;
 }

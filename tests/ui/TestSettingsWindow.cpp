@@ -91,18 +91,18 @@ private slots:
     void planningChoices()
     {
         m_window->showsOffset()->click();
-        QVERIFY(!m_settings->showsOffsetFromHome());
+        QVERIFY(!m_settings->value<bool>(SettingKey::showsOffsetFromHome));
         m_window->step()->setCurrentIndex(0);
         emit m_window->step()->activated(0);
-        QCOMPARE(m_settings->timeStepMinutes(), 15);
+        QCOMPARE(m_settings->value<int>(SettingKey::timeStepMinutes), 15);
         const QList<QTimeEdit*> hours = m_window->hourFields();
         hours.at(0)->setTime(QTime(8, 0));
         emit hours.at(0)->editingFinished();
         hours.at(3)->setTime(QTime(23, 30));
         emit hours.at(3)->editingFinished();
-        QCOMPARE(m_settings->defaultWorkingHours(), (TimeRange{QTime(8, 0), QTime(17, 0)}));
-        QCOMPARE(m_settings->awakeHours(), (TimeRange{QTime(7, 0), QTime(23, 30)}));
-        m_settings->setDefaultWorkingHours({QTime(10, 0), QTime(18, 0)});
+        QCOMPARE(m_settings->value<TimeRange>(SettingKey::defaultWorkingHours), (TimeRange{QTime(8, 0), QTime(17, 0)}));
+        QCOMPARE(m_settings->value<TimeRange>(SettingKey::awakeHours), (TimeRange{QTime(7, 0), QTime(23, 30)}));
+        m_settings->set(SettingKey::defaultWorkingHours, TimeRange{QTime(10, 0), QTime(18, 0)});
         QCOMPARE(hours.at(1)->time(), QTime(18, 0));
     }
 
@@ -116,12 +116,12 @@ private slots:
         QCOMPARE(m_window->trayDisplay()->count(), 3);
         m_window->trayDisplay()->setCurrentIndex(2);
         emit m_window->trayDisplay()->activated(2);
-        QCOMPARE(m_settings->trayDisplay(), TrayDisplay::timeAsIcon);
+        QCOMPARE(m_settings->value<TrayDisplay>(SettingKey::trayDisplay), TrayDisplay::timeAsIcon);
         QVERIFY(m_window->showsMenuBarItem()->isEnabled() && m_window->showsDockIcon()->isEnabled());
         m_window->showsMenuBarItem()->click();
-        QVERIFY(!m_settings->showsMenuBarItem());
+        QVERIFY(!m_settings->value<bool>(SettingKey::showsMenuBarItem));
         QVERIFY(!m_window->trayDisplay()->isEnabled() && !m_window->showsDockIcon()->isEnabled());
-        m_settings->setTrayDisplay(TrayDisplay::icon);
+        m_settings->set(SettingKey::trayDisplay, TrayDisplay::icon);
         QCOMPARE(m_window->trayDisplay()->currentIndex(), 0);
 
         QVERIFY(m_window->shortcutText()->text().contains(u"\"horavia --toggle\""_s));
@@ -136,10 +136,10 @@ private slots:
         QVERIFY(!m_window->writeFailure()->isVisible());
         m_store.failWrites = true;
         m_window->showsOffset()->click();
-        m_settings->setTimeStepMinutes(15);
+        m_settings->set(SettingKey::timeStepMinutes, 15);
         QCOMPARE(reported.count(), 1); // not at every write
         QVERIFY(m_window->writeFailure()->isVisible());
-        QCOMPARE(m_settings->showsOffsetFromHome(), m_window->showsOffset()->isChecked());
+        QCOMPARE(m_settings->value<bool>(SettingKey::showsOffsetFromHome), m_window->showsOffset()->isChecked());
         m_store.failWrites = false;
         m_window->showsOffset()->click();
         QVERIFY(!m_window->writeFailure()->isVisible());
@@ -230,9 +230,9 @@ private slots:
         QCOMPARE(m_window->preview()->text(), "A city a day ahead reads: Tomorrow · 9:41" + nnbsp + "PM");
         m_window->timeFormat()->setCurrentIndex(2);
         emit m_window->timeFormat()->activated(2);
-        QCOMPARE(m_settings->timeFormat(), TimeFormat::twentyFourHour);
+        QCOMPARE(m_settings->value<TimeFormat>(SettingKey::timeFormat), TimeFormat::twentyFourHour);
         QCOMPARE(m_window->preview()->text(), u"A city a day ahead reads: Tomorrow · 21:41"_s);
-        m_settings->setDateFormat(DateFormat::numeric); // from elsewhere: the picker follows
+        m_settings->set(SettingKey::dateFormat, DateFormat::numeric); // from elsewhere: the picker follows
         QCOMPARE(m_window->dateFormat()->currentText(), u"9/12"_s);
         QCOMPARE(m_window->preview()->text(), u"A city a day ahead reads: 1/16 · 21:41"_s);
     }

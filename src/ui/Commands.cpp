@@ -1,14 +1,20 @@
 #include "Commands.h"
 
-#include "ui/Symbols.h"
+#include "Symbols.h"
+#include "clock/ClockEntries.h"
+#include "clock/DisplayedTime.h"
+#include "clock/TimeLink.h"
 #include "update/Updater.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
-Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
+Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater, Shell shell, QObject* parent)
     : QObject(parent)
     , m_updater(updater)
+    , m_shell(std::move(shell))
 {
     const auto make = [this](const QString& title, const char* symbol, std::function<void()> handler) {
         auto* action = new QAction(title, this);
@@ -18,34 +24,39 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
         });
         return action;
     };
-    const auto opener = [open = handlers.openWindow](WindowId id) {
-        return [open, id] {
-            if (open) open(id);
+    const auto opener = [this](WindowId id) {
+        return [this, id] {
+            if (m_shell.openWindow) m_shell.openWindow(id);
         };
     };
-    m_showClocks = make(tr("Show Clocks"), "clock", handlers.showClocks);
+    const auto clipboard = [](std::function<QString()> text) {
+        return [text = std::move(text)] { QGuiApplication::clipboard()->setText(text()); };
+    };
+    m_showClocks = make(tr("Show Clocks"), "clock", [this] {
+        if (m_shell.showClocks) m_shell.showClocks();
+    });
     m_showUpdate = make(tr("A New Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
     m_chooseCities = make(tr("Choose Cities…"), "globe", opener(WindowId::main));
     m_settings = make(tr("Settings…"), "gearshape", opener(WindowId::settings));
     m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     m_about = make(tr("About Horavia"), "info.circle", opener(WindowId::about));
-    m_checkForUpdates = make(tr("Check for Updates…"), "arrow.down.circle.fill", handlers.checkForUpdates);
-    m_quit = make(tr("Quit Horavia"), "power", handlers.quit);
+    m_checkForUpdates = make(tr("Check for Updates…"), "arrow.down.circle.fill", [this] { checkUpdates(); });
+    m_quit = make(tr("Quit Horavia"), "power", [this] {
+        if (m_shell.quit) m_shell.quit();
+    });
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_quit->setMenuRole(QAction::QuitRole);
-    m_nextOverlap = make(tr("Next Overlap"), "calendar", handlers.nextOverlap);
+    m_nextOverlap = make(tr("Next Overlap"), "calendar", [&entries] { entries.moveToNextOverlap(); });
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_copyTimes = make(tr("Copy Times"), "doc.on.doc", handlers.copyTimes);
-    m_copyLink = make(tr("Copy Link"), "link", handlers.copyLink);
-    m_createEvent = make(tr("Create Event…"), "calendar", handlers.createEvent);
+    m_copyTimes = make(tr("Copy Times"), "doc.on.doc",
+                       clipboard([&entries, &time] { return entries.shareLine(time.instant()); }));
+    m_copyLink = make(tr("Copy Link"), "link", clipboard([&time] { return TimeLink::of(time.instant()); }));
+    m_createEvent = make(tr("Create Event…"), "calendar", [this] {
+        if (m_shell.createEvent) m_shell.createEvent();
+    });
     m_createEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    const auto mover = [move = handlers.moveTime](DisplayedTime::Move to) {
-        return [move, to] {
-            if (move) move(to);
-        };
-    };
     const auto timeCommand = [&](const QString& title, QKeySequence keys, DisplayedTime::Move to) {
-        QAction* action = make(title, "", mover(to));
+        QAction* action = make(title, "", [&time, to] { time.move(to); });
         action->setShortcut(keys);
         return action;
     };
@@ -60,12 +71,35 @@ Commands::Commands(const Updater& updater, Handlers handlers, QObject* parent)
     m_time.hourLater = timeCommand(tr("An Hour Later"), QKeySequence(Qt::SHIFT | forward), Move::hourForward);
     m_time.dayEarlier = timeCommand(tr("A Day Earlier"), QKeySequence(Qt::Key_PageUp), Move::dayBack);
     m_time.dayLater = timeCommand(tr("A Day Later"), QKeySequence(Qt::Key_PageDown), Move::dayForward);
-    m_time.now = make(tr("Now"), "", handlers.showNow);
+    m_time.now = make(tr("Now"), "", [&time] { time.goLive(); });
     m_time.now->setShortcut(QKeySequence(Qt::Key_Home));
     m_nextOverlap->setToolTip(tr("Go to the next time everyone is in working hours (Ctrl+O)"));
 
     connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);
     followPhase();
+}
+
+QList<QAction*> Commands::trayMenu() const
+{
+    return {m_showUpdate, m_nextOverlap, m_copyTimes,       m_copyLink, m_createEvent, m_chooseCities,
+            m_settings,   m_about,       m_checkForUpdates, nullptr,    m_quit};
+}
+
+QList<QAction*> Commands::panelMenu() const
+{
+    return {m_showUpdate, m_copyTimes, m_copyLink, m_createEvent, m_chooseCities, m_settings, m_about, m_quit};
+}
+
+void Commands::checkUpdates()
+{
+    if (m_updater.phase().isBusy() || !m_updater.canReplaceItself()) return;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(&m_updater, &Updater::checkFinished, this, [this, connection] {
+        disconnect(*connection);
+        if (m_updater.phase().kind == Updater::Phase::Kind::available && m_shell.openWindow)
+            m_shell.openWindow(WindowId::update);
+    });
+    m_updater.check(true);
 }
 
 void Commands::followPhase()

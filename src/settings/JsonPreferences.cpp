@@ -1,6 +1,6 @@
 #include "JsonPreferences.h"
 
-#include "PrivateFiles.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDateTime>
 #include <QDir>

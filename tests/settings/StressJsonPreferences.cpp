@@ -1,7 +1,7 @@
 // Kills a writer with SIGKILL at random moments while it toggles a setting
 // as fast as it can, then opens the store the way the next start does. The
 // next start must write at once, find every key, and leave nothing behind.
-#include "platform/JsonPreferences.h"
+#include "settings/JsonPreferences.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Preferences.h"
+#include "base/Preferences.h"
 
 #include <QSet>
 #include <QTimer>

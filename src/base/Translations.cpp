@@ -1,6 +1,6 @@
 #include "Translations.h"
 
-#include "Bundle.h"
+#include "platform/Bundle.h"
 #include "text/LocaleText.h"
 
 #include <QCoreApplication>

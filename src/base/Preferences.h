@@ -30,4 +30,10 @@ public:
     std::optional<QStringList> stringArray(const QString& key) const;
     // A dictionary, whatever its values' types.
     std::optional<QVariantMap> dictionary(const QString& key) const;
+
+    // The same narrowings, of a value already read.
+    static std::optional<bool> asBoolean(const QVariant& value);
+    static std::optional<QString> asString(const QVariant& value);
+    static std::optional<QStringList> asStringArray(const QVariant& value);
+    static std::optional<QVariantMap> asDictionary(const QVariant& value);
 };

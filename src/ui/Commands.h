@@ -1,37 +1,36 @@
 #pragma once
 
+#include "TimeCommands.h"
 #include "WindowRegistry.h"
-#include "clock/DisplayedTime.h"
-#include "ui/TimeCommands.h"
 
+#include <QCoreApplication>
+#include <QList>
 #include <QObject>
 
 #include <functional>
 
+class ClockEntries;
+class DisplayedTime;
 class QAction;
 class Updater;
 
 // The application's commands, one QAction each, shared by the tray menu,
-// the panel and the windows' menus, so that a title, a shortcut or an
-// enabled state is decided once.
+// the panel, the chooser's menu and the keys, so that a title, a shortcut or
+// an enabled state is decided once. Each acts on what it names: the time,
+// the clocks, the updater; only what the running application alone can do
+// (open a window, the panel, an event file) is asked of it.
 class Commands : public QObject {
     Q_OBJECT
 
 public:
-    struct Handlers {
+    struct Shell {
         std::function<void(WindowId)> openWindow;
-        std::function<void()> checkForUpdates;
-        std::function<void()> quit;
-        std::function<void()> nextOverlap;
-        std::function<void()> copyTimes;
-        std::function<void()> copyLink;
-        std::function<void()> createEvent;
-        std::function<void(DisplayedTime::Move)> moveTime;
-        std::function<void()> showNow;
         std::function<void()> showClocks;
+        std::function<void()> createEvent;
+        std::function<void()> quit = &QCoreApplication::quit;
     };
 
-    Commands(const Updater& updater, Handlers handlers, QObject* parent = nullptr);
+    Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater, Shell shell, QObject* parent = nullptr);
 
     // Opens the tray's panel.
     QAction* showClocks() const { return m_showClocks; }
@@ -40,6 +39,7 @@ public:
     QAction* chooseCities() const { return m_chooseCities; }
     QAction* settings() const { return m_settings; }
     QAction* about() const { return m_about; }
+    // Checks, then opens the update window when an update was found.
     // Disabled while a check, download or install runs.
     QAction* checkForUpdates() const { return m_checkForUpdates; }
     // Ctrl+Q.
@@ -55,10 +55,16 @@ public:
     // Earlier, Later, an hour or a day either way, and Now.
     const TimeCommands& time() const { return m_time; }
 
+    // The menus, in order; null marks a separator.
+    QList<QAction*> trayMenu() const;
+    QList<QAction*> panelMenu() const;
+
 private:
+    void checkUpdates();
     void followPhase();
 
-    const Updater& m_updater;
+    Updater& m_updater;
+    Shell m_shell;
     QAction* m_showClocks;
     QAction* m_showUpdate;
     QAction* m_chooseCities;

@@ -1,6 +1,6 @@
 #include "../support/DataTable.h"
 #include "../support/TestValues.h"
-#include "platform/JsonPreferences.h"
+#include "settings/JsonPreferences.h"
 
 #include <QDir>
 #include <QJsonDocument>
