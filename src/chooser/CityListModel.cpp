@@ -84,10 +84,9 @@ void CityListModel::takeTexts(int first, int last)
     for (int row = 0; row < m_items.size(); ++row) {
         Item& item = m_items[row];
         if (item.entry < first || item.entry > last || item.entry >= rows.size()) continue;
-        const ClockRowData& shared = rows.at(item.entry);
-        resized = resized || shared.texts.notice.isEmpty() != item.texts.notice.isEmpty();
-        item.content.now = shared.content.now;
-        item.texts = shared.texts;
+        const bool hasNotice = !rows.at(item.entry).texts.notice.isEmpty();
+        resized = resized || hasNotice != item.hasNotice;
+        item.hasNotice = hasNotice;
         if (changedFirst < 0) changedFirst = row;
         changedLast = row;
     }
@@ -105,8 +104,8 @@ void CityListModel::refreshResultTexts()
     for (int row = 0; row < m_items.size(); ++row) {
         Item& item = m_items[row];
         if (item.kind != ItemKind::row) continue;
-        item.content.now = now;
-        item.content.showsOffset = showsOffset;
+        item.result.content.now = now;
+        item.result.content.showsOffset = showsOffset;
         item.textsDue = true;
         if (first < 0) first = row;
         last = row;
@@ -115,19 +114,15 @@ void CityListModel::refreshResultTexts()
     changedRows(first, last, false);
 }
 
-const CityListModel::Item& CityListModel::item(int row) const
+const ClockRowData& CityListModel::row(const Item& item) const
 {
-    return withTexts(m_items.at(row));
-}
-
-const CityListModel::Item& CityListModel::withTexts(const Item& item) const
-{
+    if (item.entry >= 0) return m_entries.rows().at(item.entry);
     if (item.textsDue) {
         if (!m_resultTexts) m_resultTexts = m_entries.formatter();
-        item.texts = ClockRowTexts::of(item.content, *m_resultTexts);
+        item.result.texts = ClockRowTexts::of(item.result.content, *m_resultTexts);
         item.textsDue = false;
     }
-    return item;
+    return item.result;
 }
 
 void CityListModel::setSearchText(const QString& text)
@@ -209,8 +204,7 @@ QList<CityListModel::Item> CityListModel::buildTracked() const
         const qsizetype at = &entry - entries.constData();
         Item item;
         item.rowKind = kind;
-        item.content = rows.at(at).content;
-        item.texts = rows.at(at).texts;
+        item.hasNotice = !rows.at(at).texts.notice.isEmpty();
         item.city = entry.city;
         item.index = index;
         item.entry = int(at);
@@ -256,11 +250,12 @@ QList<CityListModel::Item> CityListModel::buildResults()
     for (const City& city : std::as_const(m_results)) {
         Item item;
         item.rowKind = RowKind::result;
-        item.content = ClockEntry::forCity(m_settings, city).rowContent(now, showsOffset);
+        ClockRowContent& content = item.result.content;
+        content = ClockEntry::forCity(m_settings, city).rowContent(now, showsOffset);
         // A result is a place to find, not to plan with.
-        item.content.schedule.reset();
-        item.content.place.reset();
-        item.content.selection =
+        content.schedule.reset();
+        content.place.reset();
+        content.selection =
             tracked.contains(city.id) ? ClockRowContent::Selection::checked : ClockRowContent::Selection::unchecked;
         item.textsDue = true;
         item.city = city;
@@ -348,7 +343,7 @@ bool CityListModel::moveTrackedRows(const QList<int>& rows, int destination)
 QString CityListModel::sunText(const Item& item) const
 {
     // Made when asked for (a tooltip, a screen reader), not for every row at every tick.
-    return item.city ? sunText(*item.city, item.content.now) : QString();
+    return item.city ? sunText(*item.city, row(item).content.now) : QString();
 }
 
 QString CityListModel::focusCaption() const
@@ -382,25 +377,28 @@ int CityListModel::rowCount(const QModelIndex& parent) const
 QVariant CityListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_items.size()) return {};
-    const Item& item = withTexts(m_items.at(index.row()));
+    const Item& item = m_items.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return item.kind == ItemKind::row ? item.content.title : item.text;
+        return item.kind == ItemKind::row ? row(item).content.title : item.text;
     case Qt::AccessibleTextRole: {
         if (item.kind == ItemKind::noResults) return tr("No Results for “%1”").arg(LocaleText::isolated(item.text));
         if (item.kind == ItemKind::answer) return item.spoken;
         if (item.kind != ItemKind::row) return item.text;
         // A tracked row is said as a checked search result is: the reader hears it is tracked.
-        ClockRowContent said = item.content;
+        const ClockRowData& shown = row(item);
+        ClockRowContent said = shown.content;
         if (item.rowKind == RowKind::tracked) said.selection = ClockRowContent::Selection::checked;
         const QString sun = sunText(item);
-        const QString text = ClockRowTexts::accessibleText(said, item.texts, parts);
+        const QString text = ClockRowTexts::accessibleText(said, shown.texts, parts);
         return sun.isEmpty() ? text : text + QStringLiteral(", ") + sun;
     }
     case Qt::ToolTipRole:
         return item.kind == ItemKind::row ? sunText(item) : QString();
     case RowRoles::chooserItem:
         return QVariant::fromValue(&item);
+    case RowRoles::row:
+        return item.kind == ItemKind::row ? QVariant::fromValue(&row(item)) : QVariant();
     case RowRoles::heading:
         return item.kind == ItemKind::section;
     default:

@@ -35,21 +35,25 @@ public:
         ItemKind kind = ItemKind::row;
         QString text; // section title, note, or the search text of a search without results
         RowKind rowKind = RowKind::tracked;
-        ClockRowContent content;
-        // A search result's texts are made when first read: the view reads
-        // the rows it shows, not the two hundred a search may find.
-        mutable ClockRowTexts texts;
+        // Home's and a tracked city's row is the shared clock row `entry`,
+        // read where it is (row()); a search result has a row of its own,
+        // whose texts are made when first read: the view reads the rows it
+        // shows, not the two hundred a search may find.
+        int entry = -1;
+        mutable ClockRowData result;
         mutable bool textsDue = false;
+        bool hasNotice = false; // a shared row's notice line, which sets its height
         std::optional<City> city;
         int index = 0;  // position within its section; odd rows are striped
-        int entry = -1; // its row among the shared clock rows; -1 for a result
         QDateTime at;   // an answer's instant; invalid for a refusal
         QString spoken; // an answer in words
 
+        // A shared row may show something else whenever the list changed:
+        // it is never the same.
         bool showsSame(const Item& other) const
         {
-            return kind == other.kind && text == other.text && content == other.content && texts == other.texts &&
-                   index == other.index;
+            return kind == other.kind && text == other.text && entry < 0 && other.entry < 0 &&
+                   result.content == other.result.content && index == other.index;
         }
     };
 
@@ -69,7 +73,9 @@ public:
     bool isFiltering() const { return !m_searchText.isEmpty() || m_focus.has_value(); }
     // The search or nearby results (empty when not filtering), for the map.
     const QList<City>& results() const { return m_results; }
-    const Item& item(int row) const;
+    const Item& item(int row) const { return m_items.at(row); }
+    // A row item's clock row: the shared one, or a result's with its texts.
+    const ClockRowData& row(const Item& item) const;
 
     // Sunrise and sunset at the map's focus (its nearest place) on its date
     // at the displayed instant; empty without a focus.
@@ -112,7 +118,6 @@ private:
     // The search results' texts at the displayed instant.
     void refreshResultTexts();
     void changedRows(int first, int last, bool resized);
-    const Item& withTexts(const Item& item) const;
     // "Sunrise 7:12 AM · Sunset 4:35 PM" at the city on its date at the row's instant.
     QString sunText(const Item& item) const;
     QString sunText(const City& city, const QDateTime& at) const;

@@ -165,7 +165,7 @@ QStringList ClockEntries::glanceLines(const QDateTime& at) const
 {
     // At the displayed instant (live, the usual case) the rows' texts are the lines'.
     if (at == m_time.instant()) return ClockExport::lines(rows());
-    return ClockExport::lines(m_entries, formatter(), at);
+    return ClockExport::lines(ClockExport::rowsAt(m_entries, formatter(), at));
 }
 
 ClockEntries::TrayTimes ClockEntries::trayTimes() const
@@ -226,7 +226,9 @@ QString ClockEntries::shareLine(const QDateTime& at) const
     const ClockFormatter dated(m_settings.value<TimeFormat>(SettingKey::timeFormat), style, homeZone(),
                                SystemLocale::current());
     //: Copy Times: home's date, then every clock on one line ("Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow")
-    return tr("%1: %2").arg(dated.dayLabel(0, at, homeZone()), ClockExport::line(m_entries, formatter(), at));
+    return tr("%1: %2").arg(
+        dated.dayLabel(0, at, homeZone()),
+        ClockExport::line(at == m_time.instant() ? rows() : ClockExport::rowsAt(m_entries, formatter(), at)));
 }
 
 QDateTime ClockEntries::eventStart() const
@@ -242,10 +244,9 @@ QStringList ClockEntries::datedLines(const QDateTime& at) const
     const DateFormat style = m_settings.value<DateFormat>(SettingKey::dateFormat) == DateFormat::numeric
                                  ? DateFormat::numeric
                                  : DateFormat::abbreviated;
-    return ClockExport::lines(m_entries,
-                              ClockFormatter(m_settings.value<TimeFormat>(SettingKey::timeFormat), style, homeZone(),
-                                             SystemLocale::current()),
-                              at);
+    const ClockFormatter dated(m_settings.value<TimeFormat>(SettingKey::timeFormat), style, homeZone(),
+                               SystemLocale::current());
+    return ClockExport::lines(ClockExport::rowsAt(m_entries, dated, at));
 }
 
 void ClockEntries::moveToNextOverlap()

@@ -6,41 +6,35 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-namespace {
-
-QString lineOf(const QString& title, const QString& time, const QString& dayLabel)
-{
-    QString line = title + QLatin1Char(' ') + time;
-    if (!dayLabel.isEmpty()) line += QLatin1Char(' ') + dayLabel;
-    return line;
-}
-
-} // namespace
-
 namespace ClockExport {
 
-QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
+QList<ClockRowData> rowsAt(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
 {
-    QStringList out;
+    QList<ClockRowData> rows;
+    rows.reserve(entries.size());
     for (const ClockEntry& entry : entries) {
-        const int days = formatter.dayOffset(at, entry.timeZone);
-        out.append(lineOf(entry.title, formatter.timeText(at, entry.timeZone),
-                          days != 0 ? formatter.dayLabel(days, at, entry.timeZone) : QString()));
+        ClockRowData row{entry.rowContent(at, false), {}};
+        row.texts = ClockRowTexts::lineOf(row.content, formatter);
+        rows.append(std::move(row));
     }
-    return out;
+    return rows;
 }
 
 QStringList lines(const QList<ClockRowData>& rows)
 {
     QStringList out;
-    for (const ClockRowData& row : rows)
-        out.append(lineOf(row.content.title, row.texts.time, row.texts.dayLabel));
+    out.reserve(rows.size());
+    for (const ClockRowData& row : rows) {
+        QString line = row.content.title + QLatin1Char(' ') + row.texts.time;
+        if (!row.texts.dayLabel.isEmpty()) line += QLatin1Char(' ') + row.texts.dayLabel;
+        out.append(line);
+    }
     return out;
 }
 
-QString line(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
+QString line(const QList<ClockRowData>& rows)
 {
-    return lines(entries, formatter, at).join(QStringLiteral(" \u00b7 "));
+    return lines(rows).join(QStringLiteral(" \u00b7 "));
 }
 
 QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at)
@@ -60,11 +54,10 @@ QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatte
     return out;
 }
 
-QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
-                   const std::optional<ClockEntry>& shown)
+QJsonObject waybar(const QList<ClockRowData>& rows, const std::optional<ClockRowData>& shown)
 {
-    const QStringList all = lines(entries, formatter, at);
-    const QString text = shown ? lines({*shown}, formatter, at).first() : all.value(0);
+    const QStringList all = lines(rows);
+    const QString text = shown ? lines({*shown}).first() : all.value(0);
     // Waybar reads both as Pango markup: "Federation of B&H" or a label
     // "Tokyo <R&D>" must reach it as text, not break the whole module.
     return {{QStringLiteral("text"), text.toHtmlEscaped()},

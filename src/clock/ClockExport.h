@@ -14,24 +14,26 @@ class ClockFormatter;
 // JSON for scripts, and the object a status bar (waybar) reads.
 namespace ClockExport {
 
-// One line per clock: title, time, and the day label when its date is not home's.
-QStringList lines(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
-// The same lines from rows whose texts are made.
+// The entries' rows at `at` with the texts of their lines, for an instant
+// or a format other than the shared rows'.
+QList<ClockRowData> rowsAt(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
+
+// One line per row: title, time, and the day label when its date is not
+// home's. Every line of clocks for another program is written here.
 QStringList lines(const QList<ClockRowData>& rows);
 
-// Every clock on one line, for bars that show one line per update
+// Every row on one line, for bars that show one line per update
 // ("Berlin 15:00 · Tokyo 23:00 Tomorrow").
-QString line(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
+QString line(const QList<ClockRowData>& rows);
 
 // For each clock: id, title, zone identifier, offset from UTC in seconds,
 // the local time in ISO 8601 with its offset, and the day offset from home.
 QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at);
 
-// {"text": the line of `shown` (else of the first clock, home where shown),
-// "tooltip": every clock's line, "class": "horavia"}. Text and tooltip are
+// {"text": the line of `shown` (else of the first row, home where shown),
+// "tooltip": every row's line, "class": "horavia"}. Text and tooltip are
 // markup-safe: "&", "<" and ">" (and quotes) as entities.
-QJsonObject waybar(const QList<ClockEntry>& entries, const ClockFormatter& formatter, const QDateTime& at,
-                   const std::optional<ClockEntry>& shown = {});
+QJsonObject waybar(const QList<ClockRowData>& rows, const std::optional<ClockRowData>& shown = {});
 
 struct Instant {
     QDateTime at;  // invalid when the text is no instant

@@ -6,16 +6,25 @@
 
 #include <QStringList>
 
+namespace {
+
+void makeLine(ClockRowTexts& texts, const ClockFormatter& formatter, const ZoneInstant& there, const ZoneInstant& home)
+{
+    texts.time = formatter.timeText(there);
+    texts.dayOffset = ClockFormatter::dayOffset(home, there);
+    if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, there);
+}
+
+} // namespace
+
 ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockFormatter& formatter)
 {
     s_made.fetch_add(1, std::memory_order_relaxed);
     ClockRowTexts texts;
     const ZoneInstant there(content.now, content.timeZone);
     const ZoneInstant home(content.now, formatter.homeTimeZone());
-    texts.time = formatter.timeText(there);
+    makeLine(texts, formatter, there, home);
     texts.zoneName = formatter.zoneName(there);
-    texts.dayOffset = ClockFormatter::dayOffset(home, there);
-    if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, there);
     if (content.showsOffset && !content.isHome)
         texts.offset = LocaleText::offset(there.offset - home.offset, LocaleText::interfaceLocale());
     if (content.place) texts.sky = skyAt(content.now, content.place->latitude, content.place->longitude);
@@ -23,6 +32,14 @@ ClockRowTexts ClockRowTexts::of(const ClockRowContent& content, const ClockForma
         texts.dayPart = content.schedule->partAtLocal(there.wall());
         texts.notice = formatter.offsetChangeNotice(content.now, content.timeZone);
     }
+    return texts;
+}
+
+ClockRowTexts ClockRowTexts::lineOf(const ClockRowContent& content, const ClockFormatter& formatter)
+{
+    ClockRowTexts texts;
+    makeLine(texts, formatter, ZoneInstant(content.now, content.timeZone),
+             ZoneInstant(content.now, formatter.homeTimeZone()));
     return texts;
 }
 

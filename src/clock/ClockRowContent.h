@@ -4,6 +4,7 @@
 #include "planning/Schedule.h"
 
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 #include <QTimeZone>
 
@@ -52,6 +53,9 @@ struct ClockRowTexts {
     std::optional<Sky> sky;
 
     static ClockRowTexts of(const ClockRowContent& content, const ClockFormatter& formatter);
+    // Only the texts of a row's line ("Tokyo 8:00 AM Tomorrow"): time and
+    // day, without the zone's name, the sky or a notice to look up.
+    static ClockRowTexts lineOf(const ClockRowContent& content, const ClockFormatter& formatter);
     // How many rows' texts have been made in this process, so that a
     // benchmark can show each clock formatted once per change.
     static qint64 madeCount() { return s_made.load(std::memory_order_relaxed); }
@@ -74,3 +78,5 @@ struct ClockRowData {
 
     friend bool operator==(const ClockRowData&, const ClockRowData&) = default;
 };
+// What a list's RowRoles::row answers.
+Q_DECLARE_METATYPE(const ClockRowData*)

@@ -30,5 +30,3 @@ private:
     QStringList m_ids;
     mutable QList<bool> m_notices; // which rows have a notice line, once asked
 };
-
-Q_DECLARE_METATYPE(const ClockRowData*)

@@ -15,6 +15,11 @@ const CityListModel::Item* itemOf(const QModelIndex& index)
     return index.data(RowRoles::chooserItem).value<const CityListModel::Item*>();
 }
 
+const ClockRowData& rowOf(const QModelIndex& index)
+{
+    return *index.data(RowRoles::row).value<const ClockRowData*>();
+}
+
 QColor secondary(const QPalette& palette)
 {
     QColor color = palette.color(QPalette::Text);
@@ -33,7 +38,7 @@ QSize CityListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     case CityListModel::ItemKind::section:
         return {0, QFontMetrics(Controls::scaled(option.font, 0.9, QFont::DemiBold)).height() + 14};
     case CityListModel::ItemKind::row:
-        return {0, int((ClockRowPainter::rowHeight(option.font, !item->texts.notice.isEmpty()) + 4) *
+        return {0, int((ClockRowPainter::rowHeight(option.font, !rowOf(index).texts.notice.isEmpty()) + 4) *
                        m_shown.value(index, 1.0))};
     case CityListModel::ItemKind::note:
         return {0, lineHeight + 16};
@@ -82,7 +87,8 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         }
         QPalette rowPalette = palette;
         rowPalette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
-        ClockRowPainter::paint(*painter, area.adjusted(0, 2, 0, -2), item->content, item->texts, CityListModel::parts,
+        const ClockRowData& row = rowOf(index);
+        ClockRowPainter::paint(*painter, area.adjusted(0, 2, 0, -2), row.content, row.texts, CityListModel::parts,
                                option.font, rowPalette);
         break;
     }

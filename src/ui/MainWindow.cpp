@@ -181,7 +181,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
         const CityListModel::Item& item = m_model->item(index.row());
         if (item.kind != CityListModel::ItemKind::row) return;
         if (item.rowKind == CityListModel::RowKind::tracked && item.city) editLabel(*item.city);
-        if (item.rowKind == CityListModel::RowKind::home) editHomeHours(item.content.title);
+        if (item.rowKind == CityListModel::RowKind::home) editHomeHours(m_model->row(item).content.title);
     });
     connect(m_list, &QListView::customContextMenuRequested, this, [this](const QPoint& at) {
         const QModelIndex index = m_list->indexAt(at);
@@ -356,7 +356,8 @@ QMenu* MainWindow::makeRowMenu(int row)
     const CityListModel::Item& item = m_model->item(row);
     if (item.kind == CityListModel::ItemKind::row && item.rowKind == CityListModel::RowKind::home) {
         auto* menu = new QMenu(this);
-        menu->addAction(tr("Working Hours…"), this, [this, title = item.content.title] { editHomeHours(title); });
+        menu->addAction(tr("Working Hours…"), this,
+                        [this, title = m_model->row(item).content.title] { editHomeHours(title); });
         addTrayToggle(*menu, item.city ? item.city->id : QStringLiteral("home"));
         return menu;
     }
@@ -371,7 +372,8 @@ QMenu* MainWindow::makeRowMenu(int row)
     if (m_settings.hasCustomization(city))
         menu->addAction(Symbols::icon(QStringLiteral("arrow.uturn.backward"), ink), tr("Reset Name and Emoji"), this,
                         [this, city] { m_settings.resetCustomization(city); });
-    menu->addAction(tr("Copy Time"), this, [time = item.texts.time] { QGuiApplication::clipboard()->setText(time); });
+    menu->addAction(tr("Copy Time"), this,
+                    [time = m_model->row(item).texts.time] { QGuiApplication::clipboard()->setText(time); });
     addTrayToggle(*menu, city.id);
     menu->addSeparator();
     auto* up = menu->addAction(tr("Move Up"), this, [this, city] { moveCity(city, -1); });
@@ -538,7 +540,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             if (item.city)
                 editLabel(*item.city);
             else
-                editHomeHours(item.content.title);
+                editHomeHours(m_model->row(item).content.title);
             return true;
         }
         if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {

@@ -5,6 +5,7 @@
 #include "../support/TestValues.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/ClockEntry.h"
+#include "clock/ClockExport.h"
 #include "settings/AppSettings.h"
 
 #include <QJsonDocument>
@@ -220,9 +221,13 @@ private slots:
                                                {"customCityLabels", QVariantMap{{"lon", "Mum"}}}});
         const QDateTime late = QDateTime::fromSecsSinceEpoch(1768514400, Qt::UTC); // 22:00 UTC
         ClockStack stack(store, *m_database, late, QTimeZone("America/New_York"));
-        QCOMPARE(stack.entries.glanceLines(late),
-                 (QStringList{u"New York City, New York 5:00\u202FPM"_s, u"Mum 10:00\u202FPM"_s,
-                              u"Tokyo 7:00\u202FAM Tomorrow"_s}));
+        const QStringList expected{u"New York City, New York 5:00\u202FPM"_s, u"Mum 10:00\u202FPM"_s,
+                                   u"Tokyo 7:00\u202FAM Tomorrow"_s};
+        QCOMPARE(stack.entries.glanceLines(late), expected);
+        // The shared rows' full texts and a line's texts alone (--print, a
+        // calendar, another instant) write the same lines.
+        QCOMPARE(ClockExport::lines(ClockExport::rowsAt(stack.entries.entries(), stack.entries.formatter(), late)),
+                 expected);
     }
 
     // Beside the tray's icon: the marked clocks in the list's order, else

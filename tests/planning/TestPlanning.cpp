@@ -353,8 +353,9 @@ private slots:
         const ClockFormatter formatter(TimeFormat::twelveHour, DateFormat::relative, QTimeZone("UTC"),
                                        icu::Locale("en_US"));
         const QDateTime at = instant("2026-12-09T14:00:00Z");
-        const QByteArray file = CalendarInvite::make(ClockExport::lines({tokyoEntry}, formatter, at).join(u'\n'), at,
-                                                     instant("2026-12-07T10:00:00Z"));
+        const QByteArray file =
+            CalendarInvite::make(ClockExport::lines(ClockExport::rowsAt({tokyoEntry}, formatter, at)).join(u'\n'), at,
+                                 instant("2026-12-07T10:00:00Z"));
         const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
             icalparser_parse_string(file.constData()), icalcomponent_free);
         QVERIFY(calendar);
