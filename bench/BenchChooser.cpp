@@ -457,17 +457,17 @@ BENCHMARK(timeIcon)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-// The start's share of the session's language: the wanted languages read,
+// The start's share of the session's language: the wanted languages named,
 // Qt's and Horavia's catalogues for the first of them loaded and installed
 // (0 English, whose plural forms are built in; 1 German; 2 Arabic), then
 // taken away again.
 void loadTranslations(benchmark::State& state)
 {
-    const QByteArray language = QList<QByteArray>{"en_US.UTF-8", "de_DE.UTF-8", "ar_EG.UTF-8"}.at(state.range(0));
+    const QString language =
+        QStringList{QStringLiteral("en-US"), QStringLiteral("de-DE"), QStringLiteral("ar-EG")}.at(int(state.range(0)));
     const QString folder = QStringLiteral(HORAVIA_BUNDLE_DIR "/Contents/Resources/translations");
     for (auto _ : state) {
-        const QStringList wanted =
-            UiLanguage::wanted([&](const char* name) { return qstrcmp(name, "LANG") == 0 ? language : QByteArray(); });
+        const QStringList wanted = UiLanguage::namesOf({language, language.section(QLatin1Char('-'), 0, 0)});
         benchmark::DoNotOptimize(Translations::install(wanted, folder));
         state.PauseTiming();
         qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());

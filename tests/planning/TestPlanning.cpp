@@ -15,8 +15,6 @@
 #include <libical/ical.h>
 
 using namespace Qt::StringLiterals;
-using Move = DisplayedTime::Move;
-Q_DECLARE_METATYPE(DisplayedTime::Move)
 Q_DECLARE_METATYPE(DayPart)
 
 namespace {
@@ -44,52 +42,6 @@ class TestPlanning : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each move lands on the step grid of home's wall-clock time, and steps
-    // keep their length across a repeated or skipped hour.
-    void moves_data()
-    {
-        // expected: UTC, one per repeated move
-        addColumns<QByteArray, QDateTime, bool, Move, int, QStringList>(
-            {"home", "start", "live", "move", "step", "expected"});
-
-        const auto row = [](const char* name, const char* home, const char* start, bool live, Move move, int step,
-                            const QStringList& expected) {
-            QTest::newRow(name) << QByteArray(home) << instant(start) << live << move << step << expected;
-        };
-        row("from now, forward to the next multiple", "UTC", "2026-01-15T15:23:40Z", true, Move::stepForward, 30,
-            {"2026-01-15T15:30:00Z"});
-        row("from now, back to the last multiple", "UTC", "2026-01-15T15:23:40Z", true, Move::stepBack, 15,
-            {"2026-01-15T15:15:00Z"});
-        row("from now on a multiple, strictly onward", "UTC", "2026-01-15T15:30:00.050Z", true, Move::stepBack, 30,
-            {"2026-01-15T15:00:00Z"});
-        row("Berlin falls back: 2:30 CEST, 2:00 CET, 2:30 CET, 3:00", "Europe/Berlin", "2026-10-25T00:00:00Z", false,
-            Move::stepForward, 30,
-            {"2026-10-25T00:30:00Z", "2026-10-25T01:00:00Z", "2026-10-25T01:30:00Z", "2026-10-25T02:00:00Z"});
-        row("Berlin springs forward over 2:00-3:00", "Europe/Berlin", "2026-03-29T00:30:00Z", false, Move::stepForward,
-            30, {"2026-03-29T01:00:00Z", "2026-03-29T01:30:00Z"});
-        row("Lord Howe's half hour: hourly steps go on to the grid", "Australia/Lord_Howe", "2026-10-03T14:30:00Z",
-            false, Move::stepForward, 60, {"2026-10-03T16:00:00Z", "2026-10-03T17:00:00Z"});
-        row("Nepal +5:45: the grid is home's", "Asia/Kathmandu", "2026-01-15T12:00:00Z", true, Move::stepForward, 30,
-            {"2026-01-15T12:15:00Z", "2026-01-15T12:45:00Z"});
-        row("Chatham: a day keeps 12:00 across +12:45 to +13:45", "Pacific/Chatham", "2026-09-25T23:15:00Z", false,
-            Move::dayForward, 30, {"2026-09-26T22:15:00Z", "2026-09-27T22:15:00Z"});
-    }
-
-    void moves()
-    {
-        auto [home, start, live, move, step, expected] = fetchRow<QByteArray, QDateTime, bool, Move, int, QStringList>(
-            {"home", "start", "live", "move", "step", "expected"});
-        const QTimeZone homeZone(home);
-        QDateTime at = start;
-        QStringList seen;
-        for (qsizetype i = 0; i < expected.size(); ++i) {
-            at = TimeGrid::moved(at, live && i == 0, move, step, homeZone);
-            seen.append(at.toUTC().toString(Qt::ISODate));
-            QVERIFY(TimeGrid::isAligned(at, step, homeZone));
-        }
-        QCOMPARE(seen, expected);
-    }
-
     void rangeAndLive()
     {
         QDateTime wall = instant("2026-01-15T12:07:00Z");
