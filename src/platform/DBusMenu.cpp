@@ -1,7 +1,8 @@
 #include "DBusMenu.h"
 
+#include "dbusmenuadaptor.h"
+
 #include <QAction>
-#include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusError>
@@ -16,94 +17,6 @@ namespace {
 constexpr int rootId = 0;
 
 } // namespace
-
-// The interface as the protocol names it; the menu does the work. Any
-// process on the bus may call: a list longer than the menu is refused at
-// once, as is a property or an item the menu does not have, so that no call
-// can hold the main thread, grow a reply past the bus's limit or wait out
-// the caller's timeout.
-class DBusMenuAdaptor : public QDBusAbstractAdaptor {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
-    Q_PROPERTY(uint Version READ version)
-    Q_PROPERTY(QString TextDirection READ textDirection)
-    Q_PROPERTY(QString Status READ status)
-    Q_PROPERTY(QStringList IconThemePath READ iconThemePath)
-
-public:
-    explicit DBusMenuAdaptor(DBusMenu* menu)
-        : QDBusAbstractAdaptor(menu)
-        , m_menu(menu)
-    {
-        connect(menu, &DBusMenu::layoutUpdated, this, &DBusMenuAdaptor::LayoutUpdated);
-        connect(menu, &DBusMenu::itemsPropertiesUpdated, this, &DBusMenuAdaptor::ItemsPropertiesUpdated);
-    }
-
-    uint version() const { return 3; }
-    QString textDirection() const { return QStringLiteral("ltr"); }
-    QString status() const { return QStringLiteral("normal"); }
-    QStringList iconThemePath() const { return {}; }
-
-public slots:
-    uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames, DBusMenu::Layout& layout)
-    {
-        return m_menu->layout(parentId, recursionDepth, propertyNames, layout);
-    }
-    QList<DBusMenu::ItemProperties> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames)
-    {
-        if (tooMany(ids.size())) return {};
-        return m_menu->groupProperties(ids, propertyNames);
-    }
-    QDBusVariant GetProperty(int id, const QString& name)
-    {
-        const std::optional<QVariant> value = m_menu->property(id, name);
-        if (!value) {
-            m_menu->sendErrorReply(
-                QDBusError::InvalidArgs,
-                QStringLiteral("The menu has no item %1 or no property %2").arg(id).arg(name.left(64)));
-            return {};
-        }
-        return QDBusVariant(*value);
-    }
-    void Event(int id, const QString& eventId, const QDBusVariant& /*data*/, uint /*timestamp*/)
-    {
-        m_menu->event(id, eventId);
-    }
-    QList<int> EventGroup(const QList<DBusMenu::Event>& events)
-    {
-        if (tooMany(events.size())) return {};
-        QList<int> errors;
-        for (const DBusMenu::Event& event : events)
-            if (!m_menu->event(event.id, event.eventId)) errors.append(event.id);
-        return errors;
-    }
-    bool AboutToShow(int /*id*/) { return false; }
-    QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors)
-    {
-        idErrors.clear();
-        tooMany(ids.size());
-        return {};
-    }
-
-signals:
-    void ItemsPropertiesUpdated(const QList<DBusMenu::ItemProperties>& updatedProps,
-                                const QList<DBusMenu::ItemPropertyNames>& removedProps);
-    void LayoutUpdated(uint revision, int parent);
-    void ItemActivationRequested(int id, uint timestamp);
-
-private:
-    // More entries than the menu has items (the root included) is no host's
-    // request: refused with LimitsExceeded.
-    bool tooMany(qsizetype count)
-    {
-        if (count <= m_menu->itemCount()) return false;
-        m_menu->sendErrorReply(QDBusError::LimitsExceeded,
-                               QStringLiteral("%1 entries for a menu of %2 items").arg(count).arg(m_menu->itemCount()));
-        return true;
-    }
-
-    DBusMenu* m_menu;
-};
 
 DBusMenu::DBusMenu(QList<QAction*> actions, QObject* parent)
     : QObject(parent)
@@ -125,8 +38,8 @@ void DBusMenu::registerTypes()
         qDBusRegisterMetaType<QList<ItemProperties>>();
         qDBusRegisterMetaType<ItemPropertyNames>();
         qDBusRegisterMetaType<QList<ItemPropertyNames>>();
-        qDBusRegisterMetaType<Event>();
-        qDBusRegisterMetaType<QList<Event>>();
+        qDBusRegisterMetaType<MenuEvent>();
+        qDBusRegisterMetaType<QList<MenuEvent>>();
         return true;
     }();
     (void)registered;
@@ -147,7 +60,7 @@ void DBusMenu::watch()
         if (!action || action->isSeparator()) continue;
         const int id = int(i) + 1;
         m_connections.append(connect(action, &QAction::changed, this, [this, id] {
-            emit itemsPropertiesUpdated({{id, propertiesOf(id, {})}}, {});
+            emit ItemsPropertiesUpdated({{id, propertiesOf(id, {})}}, {});
         }));
     }
 }
@@ -162,7 +75,7 @@ void DBusMenu::setActions(QList<QAction*> actions)
     for (QAction* action : actions)
         m_actions.append(action);
     watch();
-    emit layoutUpdated(++m_revision, rootId);
+    emit LayoutUpdated(++m_revision, rootId);
 }
 
 QString DBusMenu::label(const QString& text)
@@ -212,7 +125,7 @@ QVariantMap DBusMenu::propertiesOf(int id, const QStringList& names) const
     return chosen;
 }
 
-uint DBusMenu::layout(int parentId, int depth, const QStringList& names, Layout& out) const
+uint DBusMenu::GetLayout(int parentId, int depth, const QStringList& names, Layout& out)
 {
     out = {};
     if (parentId < 0 || parentId > m_actions.size()) return m_revision;
@@ -229,8 +142,9 @@ uint DBusMenu::layout(int parentId, int depth, const QStringList& names, Layout&
     return m_revision;
 }
 
-QList<DBusMenu::ItemProperties> DBusMenu::groupProperties(const QList<int>& ids, const QStringList& names) const
+QList<DBusMenu::ItemProperties> DBusMenu::GetGroupProperties(const QList<int>& ids, const QStringList& names)
 {
+    if (tooMany(ids.size())) return {};
     // Each item once, however often it is asked for.
     QList<ItemProperties> out;
     QSet<int> answered;
@@ -242,7 +156,7 @@ QList<DBusMenu::ItemProperties> DBusMenu::groupProperties(const QList<int>& ids,
     return out;
 }
 
-std::optional<QVariant> DBusMenu::property(int id, const QString& name) const
+std::optional<QVariant> DBusMenu::itemProperty(int id, const QString& name) const
 {
     if (id < 0 || id > m_actions.size()) return std::nullopt;
     const QVariantMap set = propertiesOf(id, {name});
@@ -266,7 +180,7 @@ std::optional<QVariant> DBusMenu::property(int id, const QString& name) const
     return *known;
 }
 
-bool DBusMenu::event(int id, const QString& eventId)
+bool DBusMenu::handle(int id, const QString& eventId)
 {
     if (id < 0 || id > m_actions.size()) return false;
     if (id == rootId) {
@@ -284,6 +198,51 @@ bool DBusMenu::event(int id, const QString& eventId)
     QTimer::singleShot(0, action, [action] {
         if (action) action->trigger();
     });
+    return true;
+}
+
+QDBusVariant DBusMenu::GetProperty(int id, const QString& name)
+{
+    const std::optional<QVariant> value = itemProperty(id, name);
+    if (!value) {
+        sendErrorReply(QDBusError::InvalidArgs,
+                       QStringLiteral("The menu has no item %1 or no property %2").arg(id).arg(name.left(64)));
+        return {};
+    }
+    return QDBusVariant(*value);
+}
+
+void DBusMenu::Event(int id, const QString& eventId, const QDBusVariant&, uint)
+{
+    handle(id, eventId);
+}
+
+QList<int> DBusMenu::EventGroup(const QList<MenuEvent>& events)
+{
+    if (tooMany(events.size())) return {};
+    QList<int> errors;
+    for (const MenuEvent& event : events)
+        if (!handle(event.id, event.eventId)) errors.append(event.id);
+    return errors;
+}
+
+bool DBusMenu::AboutToShow(int)
+{
+    return false; // the layout is always current
+}
+
+QList<int> DBusMenu::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors)
+{
+    idErrors.clear();
+    tooMany(ids.size());
+    return {};
+}
+
+bool DBusMenu::tooMany(qsizetype count)
+{
+    if (count <= itemCount()) return false;
+    sendErrorReply(QDBusError::LimitsExceeded,
+                   QStringLiteral("%1 entries for a menu of %2 items").arg(count).arg(itemCount()));
     return true;
 }
 
@@ -347,7 +306,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemPro
     return argument;
 }
 
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Event& event)
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::MenuEvent& event)
 {
     argument.beginStructure();
     argument << event.id << event.eventId << event.data << event.timestamp;
@@ -355,7 +314,7 @@ QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Event& event)
     return argument;
 }
 
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Event& event)
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::MenuEvent& event)
 {
     argument.beginStructure();
     argument >> event.id >> event.eventId >> event.data >> event.timestamp;
@@ -363,5 +322,4 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Event& 
     return argument;
 }
 
-#include "DBusMenu.moc"
 #include "moc_DBusMenu.cpp"

@@ -23,6 +23,12 @@ class QDBusConnection;
 // object, not on its adaptor), for the adaptor's error replies.
 class DBusMenu : public QObject, public QDBusContext {
     Q_OBJECT
+    // The protocol's properties, which the adaptor made from its interface
+    // file reads by these names.
+    Q_PROPERTY(uint Version READ version CONSTANT)
+    Q_PROPERTY(QString TextDirection READ textDirection CONSTANT)
+    Q_PROPERTY(QString Status READ status CONSTANT)
+    Q_PROPERTY(QStringList IconThemePath READ iconThemePath CONSTANT)
 
 public:
     // One item: its id, its properties and (as variants) its children.
@@ -39,7 +45,7 @@ public:
         int id = 0;
         QStringList names;
     };
-    struct Event {
+    struct MenuEvent {
         int id = 0;
         QString eventId;
         QDBusVariant data;
@@ -55,27 +61,47 @@ public:
     void setActions(QList<QAction*> actions);
     bool isOpen() const { return m_open; }
 
-    // The protocol, as the adaptor passes it on.
-    uint layout(int parentId, int depth, const QStringList& names, Layout& out) const;
-    QList<ItemProperties> groupProperties(const QList<int>& ids, const QStringList& names) const;
-    // None for an item the menu lacks or a property the protocol does not
-    // name; the protocol's default for one the item leaves out.
-    std::optional<QVariant> property(int id, const QString& name) const;
     // Its items, the root included: no request names more.
     qsizetype itemCount() const { return m_actions.size() + 1; }
-    // False for an id the menu does not have.
-    bool event(int id, const QString& eventId);
     uint revision() const { return m_revision; }
 
     // "Quit &Horavia" as the protocol writes it: "Quit _Horavia".
     static QString label(const QString& text);
 
+public slots:
+    // The protocol's calls, as the adaptor passes them on. Any process on
+    // the bus may make one: a list longer than the menu is refused at once,
+    // as is a property or an item the menu does not have, so that no call
+    // can hold the main thread, grow a reply past the bus's limit or wait
+    // out the caller's timeout.
+    uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames, DBusMenu::Layout& layout);
+    QList<DBusMenu::ItemProperties> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames);
+    QDBusVariant GetProperty(int id, const QString& name);
+    void Event(int id, const QString& eventId, const QDBusVariant& data, uint timestamp);
+    QList<int> EventGroup(const QList<DBusMenu::MenuEvent>& events);
+    bool AboutToShow(int id);
+    QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
+
 signals:
-    void layoutUpdated(uint revision, int parent);
-    void itemsPropertiesUpdated(const QList<DBusMenu::ItemProperties>& updated,
+    // The protocol's signals, which the adaptor relays.
+    void LayoutUpdated(uint revision, int parent);
+    void ItemsPropertiesUpdated(const QList<DBusMenu::ItemProperties>& updated,
                                 const QList<DBusMenu::ItemPropertyNames>& removed);
 
 private:
+    static uint version() { return 3; }
+    static QString textDirection() { return QStringLiteral("ltr"); }
+    static QString status() { return QStringLiteral("normal"); }
+    static QStringList iconThemePath() { return {}; }
+    // None for an item the menu lacks or a property the protocol does not
+    // name; the protocol's default for one the item leaves out.
+    std::optional<QVariant> itemProperty(int id, const QString& name) const;
+    // False for an id the menu does not have.
+    bool handle(int id, const QString& eventId);
+    // More entries than the menu has items is no host's request: refused
+    // with LimitsExceeded.
+    bool tooMany(qsizetype count);
+
     QVariantMap propertiesOf(int id, const QStringList& names) const;
     void watch();
 
@@ -90,7 +116,7 @@ private:
 Q_DECLARE_METATYPE(DBusMenu::Layout)
 Q_DECLARE_METATYPE(DBusMenu::ItemProperties)
 Q_DECLARE_METATYPE(DBusMenu::ItemPropertyNames)
-Q_DECLARE_METATYPE(DBusMenu::Event)
+Q_DECLARE_METATYPE(DBusMenu::MenuEvent)
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Layout& layout);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Layout& layout);
@@ -98,5 +124,5 @@ QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::ItemPropertie
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemProperties& item);
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::ItemPropertyNames& item);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemPropertyNames& item);
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Event& event);
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Event& event);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::MenuEvent& event);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::MenuEvent& event);

@@ -1,6 +1,7 @@
 #include "PortalRequest.h"
 
 #include "SessionBus.h"
+#include "portalrequestinterface.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -8,40 +9,28 @@
 
 namespace {
 
-const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
-
-class PendingRequest : public QObject {
-    Q_OBJECT
-
+// The request's answer, heard once; the request object goes with it.
+class PendingRequest : public PortalRequestInterface {
 public:
     PendingRequest(const QDBusConnection& bus, const QString& path, std::function<void(uint, const QVariantMap&)> done,
                    QObject* parent)
-        : QObject(parent)
-        , m_bus(bus)
-        , m_path(path)
+        : PortalRequestInterface(QLatin1String(PortalRequest::service), path, bus, parent)
         , m_done(std::move(done))
     {
-        m_bus.connect(QLatin1String(PortalRequest::service), path, requestInterface, QStringLiteral("Response"), this,
-                      SLOT(response(uint, QVariantMap)));
+        connect(this, &PortalRequestInterface::Response, this, &PendingRequest::finish);
     }
 
     void fail() { finish(2, {}); }
-
-public slots:
-    void response(uint code, const QVariantMap& results) { finish(code, results); }
 
 private:
     void finish(uint code, const QVariantMap& results)
     {
         if (!m_done) return;
-        m_bus.disconnect(QLatin1String(PortalRequest::service), m_path, requestInterface, QStringLiteral("Response"),
-                         this, SLOT(response(uint, QVariantMap)));
+        disconnect(this, &PortalRequestInterface::Response, this, &PendingRequest::finish);
         std::exchange(m_done, nullptr)(code, results);
         deleteLater();
     }
 
-    QDBusConnection m_bus;
-    QString m_path;
     std::function<void(uint, const QVariantMap&)> m_done;
 };
 
@@ -74,5 +63,3 @@ void send(const QString& interface, const QString& method, QVariantList argument
 }
 
 } // namespace PortalRequest
-
-#include "PortalRequest.moc"

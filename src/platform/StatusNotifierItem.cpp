@@ -3,9 +3,9 @@
 #include "ActivationToken.h"
 #include "DBusMenu.h"
 #include "SessionBus.h"
+#include "statusnotifieritemadaptor.h"
 
 #include <QCoreApplication>
-#include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -32,73 +32,6 @@ QPoint pointFrom(int x, int y)
 }
 
 } // namespace
-
-class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
-    Q_PROPERTY(QString Category READ category)
-    Q_PROPERTY(QString Id READ id)
-    Q_PROPERTY(QString Title READ title)
-    Q_PROPERTY(QString Status READ status)
-    Q_PROPERTY(int WindowId READ windowId)
-    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
-    Q_PROPERTY(QString IconName READ iconName)
-    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> IconPixmap READ iconPixmap)
-    Q_PROPERTY(QString OverlayIconName READ empty)
-    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> OverlayIconPixmap READ noPixmaps)
-    Q_PROPERTY(QString AttentionIconName READ empty)
-    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> AttentionIconPixmap READ noPixmaps)
-    Q_PROPERTY(QString AttentionMovieName READ empty)
-    Q_PROPERTY(QString IconThemePath READ empty)
-    Q_PROPERTY(StatusNotifierItem::ToolTip ToolTip READ toolTip)
-    Q_PROPERTY(QDBusObjectPath Menu READ menu)
-    Q_PROPERTY(QString XAyatanaLabel READ label)
-    Q_PROPERTY(QString XAyatanaLabelGuide READ labelGuide)
-
-public:
-    explicit StatusNotifierItemAdaptor(StatusNotifierItem* item)
-        : QDBusAbstractAdaptor(item)
-        , m_item(item)
-    {
-        connect(item, &StatusNotifierItem::newIcon, this, &StatusNotifierItemAdaptor::NewIcon);
-        connect(item, &StatusNotifierItem::newToolTip, this, &StatusNotifierItemAdaptor::NewToolTip);
-        connect(item, &StatusNotifierItem::newLabel, this, &StatusNotifierItemAdaptor::XAyatanaNewLabel);
-    }
-
-    QString category() const { return QStringLiteral("ApplicationStatus"); }
-    QString id() const { return m_item->id(); }
-    QString title() const { return m_item->title(); }
-    QString status() const { return QStringLiteral("Active"); }
-    int windowId() const { return 0; }
-    bool itemIsMenu() const { return false; }
-    QString iconName() const { return m_item->iconName(); }
-    QList<StatusNotifierItem::Pixmap> iconPixmap() const { return m_item->pixmaps(); }
-    QString empty() const { return {}; }
-    QList<StatusNotifierItem::Pixmap> noPixmaps() const { return {}; }
-    StatusNotifierItem::ToolTip toolTip() const { return m_item->toolTipValue(); }
-    QDBusObjectPath menu() const { return QDBusObjectPath(QLatin1String(StatusNotifierItem::menuPath)); }
-    QString label() const { return m_item->label(); }
-    QString labelGuide() const { return m_item->labelGuide(); }
-
-public slots:
-    void Activate(int x, int y) { emit m_item->activated(pointFrom(x, y)); }
-    void SecondaryActivate(int /*x*/, int /*y*/) { emit m_item->secondaryActivated(); }
-    void ContextMenu(int x, int y) { emit m_item->contextMenuRequested(pointFrom(x, y)); }
-    void Scroll(int delta, const QString& orientation) { m_item->scroll(delta, orientation); }
-    void ProvideXdgActivationToken(const QString& token) { m_item->provideActivationToken(token); }
-
-signals:
-    void NewTitle();
-    void NewIcon();
-    void NewAttentionIcon();
-    void NewOverlayIcon();
-    void NewToolTip();
-    void NewStatus(const QString& status);
-    void XAyatanaNewLabel(const QString& label, const QString& guide);
-
-private:
-    StatusNotifierItem* m_item;
-};
 
 StatusNotifierItem::StatusNotifierItem(const QString& id, const QString& title, const QList<QAction*>& menu,
                                        QObject* parent)
@@ -200,14 +133,14 @@ void StatusNotifierItem::setIcon(const QString& themeName, const QIcon& icon)
 {
     m_iconName = themeName;
     m_pixmaps = pixmapsOf(icon);
-    emit newIcon();
+    emit NewIcon();
 }
 
 void StatusNotifierItem::setToolTip(const QString& text)
 {
     if (text == m_toolTip) return;
     m_toolTip = text;
-    emit newToolTip();
+    emit NewToolTip();
 }
 
 void StatusNotifierItem::setLabel(const QString& label, const QString& guide)
@@ -215,7 +148,7 @@ void StatusNotifierItem::setLabel(const QString& label, const QString& guide)
     if (label == m_label && guide == m_labelGuide) return;
     m_label = label;
     m_labelGuide = guide;
-    emit newLabel(label, guide);
+    emit XAyatanaNewLabel(label, guide);
 }
 
 StatusNotifierItem::ToolTip StatusNotifierItem::toolTipValue() const
@@ -247,7 +180,7 @@ QList<StatusNotifierItem::Pixmap> StatusNotifierItem::pixmapsOf(const QIcon& ico
     return out;
 }
 
-void StatusNotifierItem::scroll(int delta, const QString& orientation)
+void StatusNotifierItem::Scroll(int delta, const QString& orientation)
 {
     if (orientation.compare(QLatin1String("vertical"), Qt::CaseInsensitive) != 0 &&
         orientation.compare(QLatin1String("horizontal"), Qt::CaseInsensitive) != 0)
@@ -264,9 +197,24 @@ void StatusNotifierItem::scroll(int delta, const QString& orientation)
     emit scrolled(units);
 }
 
-void StatusNotifierItem::provideActivationToken(const QString& token)
+void StatusNotifierItem::ProvideXdgActivationToken(const QString& token)
 {
     ActivationToken::use(token);
+}
+
+void StatusNotifierItem::Activate(int x, int y)
+{
+    emit activated(pointFrom(x, y));
+}
+
+void StatusNotifierItem::SecondaryActivate(int, int)
+{
+    emit secondaryActivated();
+}
+
+void StatusNotifierItem::ContextMenu(int x, int y)
+{
+    emit contextMenuRequested(pointFrom(x, y));
 }
 
 QDBusArgument& operator<<(QDBusArgument& argument, const StatusNotifierItem::Pixmap& pixmap)
@@ -301,5 +249,4 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierIte
     return argument;
 }
 
-#include "StatusNotifierItem.moc"
 #include "moc_StatusNotifierItem.cpp"

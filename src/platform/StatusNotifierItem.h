@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusArgument>
+#include <QDBusObjectPath>
 #include <QIcon>
 #include <QList>
 #include <QObject>
@@ -19,6 +20,26 @@ class QDBusServiceWatcher;
 // checked: any process on the session bus may make one.
 class StatusNotifierItem : public QObject {
     Q_OBJECT
+    // The protocol's properties, which the adaptor made from its interface
+    // file reads by these names.
+    Q_PROPERTY(QString Category READ category CONSTANT)
+    Q_PROPERTY(QString Id READ id CONSTANT)
+    Q_PROPERTY(QString Title READ title CONSTANT)
+    Q_PROPERTY(QString Status READ status CONSTANT)
+    Q_PROPERTY(int WindowId READ windowId CONSTANT)
+    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu CONSTANT)
+    Q_PROPERTY(QString IconName READ iconName NOTIFY NewIcon)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> IconPixmap READ pixmaps NOTIFY NewIcon)
+    Q_PROPERTY(QString OverlayIconName READ none CONSTANT)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> OverlayIconPixmap READ noPixmaps CONSTANT)
+    Q_PROPERTY(QString AttentionIconName READ none CONSTANT)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> AttentionIconPixmap READ noPixmaps CONSTANT)
+    Q_PROPERTY(QString AttentionMovieName READ none CONSTANT)
+    Q_PROPERTY(QString IconThemePath READ none CONSTANT)
+    Q_PROPERTY(StatusNotifierItem::ToolTip ToolTip READ toolTipValue NOTIFY NewToolTip)
+    Q_PROPERTY(QDBusObjectPath Menu READ menuPathValue CONSTANT)
+    Q_PROPERTY(QString XAyatanaLabel READ label NOTIFY XAyatanaNewLabel)
+    Q_PROPERTY(QString XAyatanaLabelGuide READ labelGuide NOTIFY XAyatanaNewLabel)
 
 public:
     struct Pixmap {
@@ -61,7 +82,6 @@ public:
     // The icon's pixels at the sizes hosts ask for.
     static QList<Pixmap> pixmapsOf(const QIcon& icon);
 
-    // What the adaptor reads and calls on.
     QString id() const { return m_id; }
     QString title() const { return m_title; }
     QString iconName() const { return m_iconName; }
@@ -70,8 +90,15 @@ public:
     QString label() const { return m_label; }
     QString labelGuide() const { return m_labelGuide; }
     QString serviceName() const { return m_serviceName; }
-    void scroll(int delta, const QString& orientation);
-    void provideActivationToken(const QString& token);
+
+public slots:
+    // The protocol's calls, as the adaptor passes them on. Any process on
+    // the session bus may make one: each is checked here.
+    void Activate(int x, int y);
+    void SecondaryActivate(int x, int y);
+    void ContextMenu(int x, int y);
+    void Scroll(int delta, const QString& orientation);
+    void ProvideXdgActivationToken(const QString& token);
 
 signals:
     // A click: at the given point on screen when the host says (else null).
@@ -83,12 +110,20 @@ signals:
     void scrolled(int angleDelta);
     void registeredChanged(bool registered);
 
-    // To the adaptor.
-    void newIcon();
-    void newToolTip();
-    void newLabel(const QString& label, const QString& guide);
+    // The protocol's signals, which the adaptor relays.
+    void NewIcon();
+    void NewToolTip();
+    void XAyatanaNewLabel(const QString& label, const QString& guide);
 
 private:
+    static QString category() { return QStringLiteral("ApplicationStatus"); }
+    static QString status() { return QStringLiteral("Active"); }
+    static int windowId() { return 0; }
+    static bool itemIsMenu() { return false; }
+    static QString none() { return {}; }
+    static QList<Pixmap> noPixmaps() { return {}; }
+    static QDBusObjectPath menuPathValue() { return QDBusObjectPath(QLatin1String(menuPath)); }
+
     void registerWithWatcher(int attempt = 0);
 
     QString m_id;

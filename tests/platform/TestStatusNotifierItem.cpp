@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(refused.count(), 0);
 
         // A menu open in the host is not rebuilt under the pointer.
-        QSignalSpy layouts(&item.menu(), &DBusMenu::layoutUpdated);
+        QSignalSpy layouts(&item.menu(), &DBusMenu::LayoutUpdated);
         callOn(service, menu, u"com.canonical.dbusmenu"_s, u"Event"_s,
                {0, u"opened"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
         item.menu().setActions({&settings});
@@ -179,7 +179,7 @@ private slots:
             << u"GetProperty"_s << QVariantList{1, u"frobnicate"_s} << u"org.freedesktop.DBus.Error.InvalidArgs"_s;
         QTest::newRow("an id the menu lacks")
             << u"GetProperty"_s << QVariantList{99, u"label"_s} << u"org.freedesktop.DBus.Error.InvalidArgs"_s;
-        QList<DBusMenu::Event> events(1000, DBusMenu::Event{1, u"hovered"_s, QDBusVariant(0), 0});
+        QList<DBusMenu::MenuEvent> events(1000, DBusMenu::MenuEvent{1, u"hovered"_s, QDBusVariant(0), 0});
         QTest::newRow("a thousand events") << u"EventGroup"_s << QVariantList{QVariant::fromValue(events)}
                                            << u"org.freedesktop.DBus.Error.LimitsExceeded"_s;
         QTest::newRow("a thousand ids about to show")
@@ -238,7 +238,7 @@ private slots:
         auto [delta, orientation, scrolled] = fetchRow<int, QString, int>({"delta", "orientation", "scrolled"});
         StatusNotifierItem item(u"horavia"_s, u"Horavia"_s, {});
         QSignalSpy turns(&item, &StatusNotifierItem::scrolled);
-        item.scroll(delta, orientation);
+        item.Scroll(delta, orientation);
         QCOMPARE(turns.isEmpty() ? 0 : turns.first().first().toInt(), scrolled);
     }
 
