@@ -40,6 +40,10 @@ constexpr qint64 reopenGuardMs = 100;
 // tray to show the icon: longer than an X11 tray takes to embed it, short
 // enough that on a desktop with none the window soon comes instead.
 constexpr std::chrono::milliseconds trayWait{2000};
+// How long a launch's window waits for a StatusNotifier host to read the
+// icon: hosts ask within a few milliseconds of the item's registering; a
+// watcher with no host never does.
+constexpr std::chrono::milliseconds hostWait{60};
 
 } // namespace
 
@@ -137,8 +141,14 @@ void HoraviaApp::start(StartReason reason, const QString& address)
         // with no tray the window comes instead of nothing.
         if (m_tray && m_settings->value<bool>(SettingKey::showsMenuBarItem) && reason != StartReason::launched)
             m_tray->whenShown(trayWait, this, [this, reason, address](bool shown) { act(reason, address, shown); });
+        else if (m_tray)
+            // The window after the icon: a host asks for it just after the
+            // item registers, and would wait for the window to be made.
+            m_tray->afterHostReadIcon(hostWait, this, [this, reason, address] {
+                act(reason, address, m_settings->value<bool>(SettingKey::showsMenuBarItem));
+            });
         else
-            act(reason, address, m_tray && m_settings->value<bool>(SettingKey::showsMenuBarItem));
+            act(reason, address, false);
     });
 }
 

@@ -162,6 +162,21 @@ void Tray::whenShown(std::chrono::milliseconds wait, QObject* context, std::func
     poll->start();
 }
 
+void Tray::afterHostReadIcon(std::chrono::milliseconds wait, QObject* context, std::function<void()> then)
+{
+    if (!m_item || !m_item->isVisible() || m_item->iconRead()) {
+        then();
+        return;
+    }
+    // Whichever comes first; the other finds `then` gone.
+    auto once = std::make_shared<std::function<void()>>(std::move(then));
+    const auto run = [once] {
+        if (*once) std::exchange(*once, nullptr)();
+    };
+    connect(m_item.get(), &StatusNotifierItem::iconReadByHost, context, run, Qt::SingleShotConnection);
+    QTimer::singleShot(wait, context, run);
+}
+
 void Tray::showMenuAt(const QPoint& at)
 {
     menu().popup(at.isNull() ? QCursor::pos() : at);

@@ -41,6 +41,11 @@ public:
     // or with false when none has within `wait`: a start at login before
     // the desktop's tray, or on a desktop with none.
     void whenShown(std::chrono::milliseconds wait, QObject* context, std::function<void(bool shown)> then);
+    // Calls `then` once a StatusNotifier host has read the icon, so that it
+    // is drawn before other work holds the event loop (a window made at
+    // the start takes longer than the icon), or after `wait` when none has;
+    // at once where no such host is asked.
+    void afterHostReadIcon(std::chrono::milliseconds wait, QObject* context, std::function<void()> then);
     StatusNotifierItem* item() const { return m_item.get(); }
 
 signals:

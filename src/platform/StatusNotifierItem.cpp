@@ -100,6 +100,7 @@ void StatusNotifierItem::setVisible(bool visible)
     }
     m_serviceName = name;
     m_visible = true;
+    m_iconRead = false;
     registerWithWatcher();
 }
 
@@ -134,6 +135,27 @@ void StatusNotifierItem::setIcon(const QString& themeName, const QIcon& icon)
     m_iconName = themeName;
     m_pixmaps = pixmapsOf(icon);
     emit NewIcon();
+}
+
+QString StatusNotifierItem::iconNameForHost() const
+{
+    noteIconRead();
+    return m_iconName;
+}
+
+QList<StatusNotifierItem::Pixmap> StatusNotifierItem::pixmapsForHost() const
+{
+    noteIconRead();
+    return m_pixmaps;
+}
+
+void StatusNotifierItem::noteIconRead() const
+{
+    if (std::exchange(m_iconRead, true)) return;
+    // Queued: the bus's answer leaves first, and what waits for the icon
+    // does not hold it up.
+    auto* self = const_cast<StatusNotifierItem*>(this);
+    QTimer::singleShot(0, self, [self] { emit self->iconReadByHost(); });
 }
 
 void StatusNotifierItem::setToolTip(const QString& text)

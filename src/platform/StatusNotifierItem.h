@@ -28,8 +28,8 @@ class StatusNotifierItem : public QObject {
     Q_PROPERTY(QString Status READ status CONSTANT)
     Q_PROPERTY(int WindowId READ windowId CONSTANT)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu CONSTANT)
-    Q_PROPERTY(QString IconName READ iconName NOTIFY NewIcon)
-    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> IconPixmap READ pixmaps NOTIFY NewIcon)
+    Q_PROPERTY(QString IconName READ iconNameForHost NOTIFY NewIcon)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> IconPixmap READ pixmapsForHost NOTIFY NewIcon)
     Q_PROPERTY(QString OverlayIconName READ none CONSTANT)
     Q_PROPERTY(QList<StatusNotifierItem::Pixmap> OverlayIconPixmap READ noPixmaps CONSTANT)
     Q_PROPERTY(QString AttentionIconName READ none CONSTANT)
@@ -70,6 +70,9 @@ public:
     bool isVisible() const { return m_visible; }
     // Whether the watcher took the item in.
     bool isRegistered() const { return m_registered; }
+    // Whether a host has read the icon since the item went on the bus: it
+    // draws it then.
+    bool iconRead() const { return m_iconRead; }
 
     void setIcon(const QString& themeName, const QIcon& icon);
     void setToolTip(const QString& text);
@@ -109,6 +112,8 @@ signals:
     // away from the user), as a QWheelEvent's angle delta.
     void scrolled(int angleDelta);
     void registeredChanged(bool registered);
+    // A host read the icon for the first time; told after the answer left.
+    void iconReadByHost();
 
     // The protocol's signals, which the adaptor relays.
     void NewIcon();
@@ -123,6 +128,9 @@ private:
     static QString none() { return {}; }
     static QList<Pixmap> noPixmaps() { return {}; }
     static QDBusObjectPath menuPathValue() { return QDBusObjectPath(QLatin1String(menuPath)); }
+    QString iconNameForHost() const;
+    QList<Pixmap> pixmapsForHost() const;
+    void noteIconRead() const;
 
     void registerWithWatcher(int attempt = 0);
 
@@ -136,6 +144,7 @@ private:
     QString m_serviceName;
     bool m_visible = false;
     bool m_registered = false;
+    mutable bool m_iconRead = false;
     DBusMenu* m_menu;
     QDBusServiceWatcher* m_watcher;
 };

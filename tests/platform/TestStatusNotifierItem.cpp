@@ -116,9 +116,27 @@ private slots:
         const QString service = item.serviceName();
         QCOMPARE(menuLines(service), (QStringList{"Show Clocks", "-", "A New Version Is Available (hidden)",
                                                   "Settings…", "Check for Updates… (off)"}));
-        // The pixels alpha first, in network byte order.
-        for (const StatusNotifierItem::Pixmap& pixmap : item.pixmaps())
+        // The pixels as a host reads them, alpha first, in network byte
+        // order; the first read is told once, after its answer.
+        QSignalSpy iconRead(&item, &StatusNotifierItem::iconReadByHost);
+        QVERIFY(!item.iconRead());
+        const auto readPixels = [&] {
+            const QDBusMessage reply =
+                callOn(service, QLatin1String(StatusNotifierItem::itemPath), u"org.freedesktop.DBus.Properties"_s,
+                       u"Get"_s, {u"org.kde.StatusNotifierItem"_s, u"IconPixmap"_s});
+            QList<StatusNotifierItem::Pixmap> pixmaps;
+            reply.arguments().value(0).value<QDBusVariant>().variant().value<QDBusArgument>() >> pixmaps;
+            return pixmaps;
+        };
+        const QList<StatusNotifierItem::Pixmap> pixmaps = readPixels();
+        QCOMPARE(pixmaps.size(), item.pixmaps().size());
+        for (const StatusNotifierItem::Pixmap& pixmap : pixmaps)
             QCOMPARE(pixmap.argb.left(4), QByteArray("\xff\x10\x20\x30", 4));
+        QVERIFY(item.iconRead());
+        QTRY_COMPARE(iconRead.count(), 1);
+        readPixels();
+        QTest::qWait(20);
+        QCOMPARE(iconRead.count(), 1);
 
         // A click on an item runs its action; one hidden or switched off does nothing.
         QSignalSpy shown(&show, &QAction::triggered), refused(&check, &QAction::triggered);
