@@ -202,6 +202,11 @@
         <source>No Results for “%1”</source>
         <translation>Sin resultados para «%1»</translation>
     </message>
+    <message>
+        <source>sunrise %1, sunset %2</source>
+        <extracomment>What a screen reader says of a place&apos;s sun, where the eye reads &quot;Sunrise 7:12 AM · Sunset 4:35 PM&quot;</extracomment>
+        <translation>salida del sol %1, puesta del sol %2</translation>
+    </message>
 </context>
 <context>
     <name>CityListTransfer</name>
@@ -314,6 +319,32 @@
     </message>
 </context>
 <context>
+    <name>ClockRow</name>
+    <message>
+        <source>your time zone</source>
+        <extracomment>Spoken of the row of the user&apos;s own time zone</extracomment>
+        <translation>su zona horaria</translation>
+    </message>
+    <message>
+        <source>daylight</source>
+        <extracomment>Spoken of a clock row: where the sun stands at the place now</extracomment>
+        <translation>de día</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <translation>crepúsculo</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>oscuro</translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <extracomment>Spoken of a search result whose city is in the user&apos;s list</extracomment>
+        <translation>en su lista</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
@@ -390,6 +421,24 @@
     <message>
         <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
         <translation>Ir al próximo momento en que todos estén en horario laboral (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>DayPart</name>
+    <message>
+        <source>working hours</source>
+        <extracomment>Spoken of a clock row: the place is within its working hours now</extracomment>
+        <translation>horario laboral</translation>
+    </message>
+    <message>
+        <source>outside working hours</source>
+        <extracomment>Spoken of a clock row: people there are awake but not at work</extracomment>
+        <translation>fuera del horario laboral</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>Spoken of a clock row: people there are asleep</extracomment>
+        <translation>noche</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,11 @@
         <source>No Results for “%1”</source>
         <translation>אין תוצאות עבור “%1”</translation>
     </message>
+    <message>
+        <source>sunrise %1, sunset %2</source>
+        <extracomment>What a screen reader says of a place&apos;s sun, where the eye reads &quot;Sunrise 7:12 AM · Sunset 4:35 PM&quot;</extracomment>
+        <translation>זריחה %1, שקיעה %2</translation>
+    </message>
 </context>
 <context>
     <name>CityListTransfer</name>
@@ -314,6 +319,32 @@
     </message>
 </context>
 <context>
+    <name>ClockRow</name>
+    <message>
+        <source>your time zone</source>
+        <extracomment>Spoken of the row of the user&apos;s own time zone</extracomment>
+        <translation>אזור הזמן שלך</translation>
+    </message>
+    <message>
+        <source>daylight</source>
+        <extracomment>Spoken of a clock row: where the sun stands at the place now</extracomment>
+        <translation>אור יום</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <translation>דמדומים</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>חשכה</translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <extracomment>Spoken of a search result whose city is in the user&apos;s list</extracomment>
+        <translation>ברשימה שלך</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
@@ -390,6 +421,24 @@
     <message>
         <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
         <translation>מעבר לזמן הבא שבו כולם בשעות העבודה (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>DayPart</name>
+    <message>
+        <source>working hours</source>
+        <extracomment>Spoken of a clock row: the place is within its working hours now</extracomment>
+        <translation>שעות עבודה</translation>
+    </message>
+    <message>
+        <source>outside working hours</source>
+        <extracomment>Spoken of a clock row: people there are awake but not at work</extracomment>
+        <translation>מחוץ לשעות העבודה</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>Spoken of a clock row: people there are asleep</extracomment>
+        <translation>לילה</translation>
     </message>
 </context>
 <context>

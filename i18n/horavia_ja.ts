@@ -202,6 +202,11 @@
         <source>No Results for “%1”</source>
         <translation>「%1」の結果はありません</translation>
     </message>
+    <message>
+        <source>sunrise %1, sunset %2</source>
+        <extracomment>What a screen reader says of a place&apos;s sun, where the eye reads &quot;Sunrise 7:12 AM · Sunset 4:35 PM&quot;</extracomment>
+        <translation>日の出 %1、日の入り %2</translation>
+    </message>
 </context>
 <context>
     <name>CityListTransfer</name>
@@ -312,6 +317,32 @@
     </message>
 </context>
 <context>
+    <name>ClockRow</name>
+    <message>
+        <source>your time zone</source>
+        <extracomment>Spoken of the row of the user&apos;s own time zone</extracomment>
+        <translation>あなたのタイムゾーン</translation>
+    </message>
+    <message>
+        <source>daylight</source>
+        <extracomment>Spoken of a clock row: where the sun stands at the place now</extracomment>
+        <translation>日中</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <translation>薄明</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>暗い</translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <extracomment>Spoken of a search result whose city is in the user&apos;s list</extracomment>
+        <translation>リストに追加済み</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
@@ -388,6 +419,24 @@
     <message>
         <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
         <translation>全員が勤務時間内になる次の時刻へ移動（Ctrl+O）</translation>
+    </message>
+</context>
+<context>
+    <name>DayPart</name>
+    <message>
+        <source>working hours</source>
+        <extracomment>Spoken of a clock row: the place is within its working hours now</extracomment>
+        <translation>勤務時間</translation>
+    </message>
+    <message>
+        <source>outside working hours</source>
+        <extracomment>Spoken of a clock row: people there are awake but not at work</extracomment>
+        <translation>勤務時間外</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>Spoken of a clock row: people there are asleep</extracomment>
+        <translation>夜間</translation>
     </message>
 </context>
 <context>

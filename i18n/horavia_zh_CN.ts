@@ -202,6 +202,11 @@
         <source>No Results for “%1”</source>
         <translation>没有“%1”的结果</translation>
     </message>
+    <message>
+        <source>sunrise %1, sunset %2</source>
+        <extracomment>What a screen reader says of a place&apos;s sun, where the eye reads &quot;Sunrise 7:12 AM · Sunset 4:35 PM&quot;</extracomment>
+        <translation>日出 %1，日落 %2</translation>
+    </message>
 </context>
 <context>
     <name>CityListTransfer</name>
@@ -312,6 +317,32 @@
     </message>
 </context>
 <context>
+    <name>ClockRow</name>
+    <message>
+        <source>your time zone</source>
+        <extracomment>Spoken of the row of the user&apos;s own time zone</extracomment>
+        <translation>你的时区</translation>
+    </message>
+    <message>
+        <source>daylight</source>
+        <extracomment>Spoken of a clock row: where the sun stands at the place now</extracomment>
+        <translation>白天</translation>
+    </message>
+    <message>
+        <source>twilight</source>
+        <translation>曙暮光</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>天黑</translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <extracomment>Spoken of a search result whose city is in the user&apos;s list</extracomment>
+        <translation>已在列表中</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
@@ -388,6 +419,24 @@
     <message>
         <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
         <translation>转到下一个所有人都在工作时间内的时刻（Ctrl+O）</translation>
+    </message>
+</context>
+<context>
+    <name>DayPart</name>
+    <message>
+        <source>working hours</source>
+        <extracomment>Spoken of a clock row: the place is within its working hours now</extracomment>
+        <translation>工作时间</translation>
+    </message>
+    <message>
+        <source>outside working hours</source>
+        <extracomment>Spoken of a clock row: people there are awake but not at work</extracomment>
+        <translation>非工作时间</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <extracomment>Spoken of a clock row: people there are asleep</extracomment>
+        <translation>夜间</translation>
     </message>
 </context>
 <context>

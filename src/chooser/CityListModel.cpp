@@ -340,10 +340,10 @@ bool CityListModel::moveTrackedRows(const QList<int>& rows, int destination)
     return true;
 }
 
-QString CityListModel::sunText(const Item& item) const
+QString CityListModel::sunText(const Item& item, Reading reading) const
 {
     // Made when asked for (a tooltip, a screen reader), not for every row at every tick.
-    return item.city ? sunText(*item.city, row(item).content.now) : QString();
+    return item.city ? sunText(*item.city, row(item).content.now, reading) : QString();
 }
 
 QString CityListModel::focusCaption() const
@@ -351,7 +351,7 @@ QString CityListModel::focusCaption() const
     return m_focus && !m_results.isEmpty() ? sunText(m_results.first(), m_time.instant()) : QString();
 }
 
-QString CityListModel::sunText(const City& city, const QDateTime& at) const
+QString CityListModel::sunText(const City& city, const QDateTime& at, Reading reading) const
 {
     if (city.id == City::utc().id) return {};
     const QDate date = at.toTimeZone(city.timeZone).date();
@@ -365,8 +365,11 @@ QString CityListModel::sunText(const City& city, const QDateTime& at) const
         break;
     }
     const ClockFormatter formatter = m_entries.formatter();
-    return tr("Sunrise %1 · Sunset %2")
-        .arg(formatter.timeText(sun.rise, city.timeZone), formatter.timeText(sun.set, city.timeZone));
+    const QString rise = formatter.timeText(sun.rise, city.timeZone);
+    const QString set = formatter.timeText(sun.set, city.timeZone);
+    //: What a screen reader says of a place's sun, where the eye reads "Sunrise 7:12 AM · Sunset 4:35 PM"
+    if (reading == Reading::spoken) return tr("sunrise %1, sunset %2").arg(rise, set);
+    return tr("Sunrise %1 · Sunset %2").arg(rise, set);
 }
 
 int CityListModel::rowCount(const QModelIndex& parent) const
@@ -389,7 +392,7 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
         const ClockRowData& shown = row(item);
         ClockRowContent said = shown.content;
         if (item.rowKind == RowKind::tracked) said.selection = ClockRowContent::Selection::checked;
-        const QString sun = sunText(item);
+        const QString sun = sunText(item, Reading::spoken);
         const QString text = ClockRowTexts::accessibleText(said, shown.texts, parts);
         return sun.isEmpty() ? text : text + QStringLiteral(", ") + sun;
     }

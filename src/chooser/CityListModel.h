@@ -118,9 +118,11 @@ private:
     // The search results' texts at the displayed instant.
     void refreshResultTexts();
     void changedRows(int first, int last, bool resized);
-    // "Sunrise 7:12 AM · Sunset 4:35 PM" at the city on its date at the row's instant.
-    QString sunText(const Item& item) const;
-    QString sunText(const City& city, const QDateTime& at) const;
+    // "Sunrise 7:12 AM · Sunset 4:35 PM" at the city on its date at the
+    // row's instant; spoken, without the dot a screen reader says as a word.
+    enum class Reading { shown, spoken };
+    QString sunText(const Item& item, Reading reading = Reading::shown) const;
+    QString sunText(const City& city, const QDateTime& at, Reading reading = Reading::shown) const;
     QList<Item> buildTracked() const;
     QList<Item> buildResults();
     QList<Item> buildAnswers() const;

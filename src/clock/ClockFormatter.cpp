@@ -190,7 +190,7 @@ QString ClockFormatter::offsetChangeNotice(const QDateTime& at, const QTimeZone&
                   : QString();
 }
 
-QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& now) const
+QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& now, bool spoken) const
 {
     const qint64 wall = wallMSecs(at, m_homeTimeZone);
     QString text = DateFormats::format(m_locale, "EEEMMMd", wall) + QStringLiteral(", ") +
@@ -216,5 +216,5 @@ QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& 
         amount = std::round(magnitude / 3600);
     }
     const QString distance = LocaleText::relative(seconds < 0 ? -amount : amount, unit, LocaleText::interfaceLocale());
-    return distance.isEmpty() ? text : text + QStringLiteral(" · ") + distance;
+    return distance.isEmpty() ? text : text + (spoken ? QStringLiteral(", ") : QStringLiteral(" · ")) + distance;
 }

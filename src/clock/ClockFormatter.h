@@ -59,7 +59,8 @@ public:
     // A chosen instant in home time with its date and its distance from
     // `now` ("Tue, Dec 9, 3:00 PM · in 2 days"); a wall-clock time that
     // occurs twice that night carries its zone abbreviation.
-    QString chosenInstantText(const QDateTime& at, const QDateTime& now) const;
+    // `spoken`: for a screen reader, which says "·" as a word.
+    QString chosenInstantText(const QDateTime& at, const QDateTime& now, bool spoken = false) const;
 
     // The zone's offset minus home's at `at` (LocaleText::offset writes it).
     int offsetFromHome(const QDateTime& at, const QTimeZone& zone) const;

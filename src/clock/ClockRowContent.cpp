@@ -4,6 +4,7 @@
 #include "planning/ClockChange.h"
 #include "text/LocaleText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -50,13 +51,19 @@ QString ClockRowTexts::accessibleText(const ClockRowContent& content, const Cloc
     parts.append(texts.time);
     if (texts.dayOffset != 0) parts.append(texts.dayLabel);
     if (!texts.offset.isEmpty()) parts.append(texts.offset);
-    if (content.isHome) parts.append(QStringLiteral("your time zone"));
+    //: Spoken of the row of the user's own time zone
+    if (content.isHome) parts.append(QCoreApplication::translate("ClockRow", "your time zone"));
     if (texts.dayPart) parts.append(dayPartText(*texts.dayPart));
-    if (texts.sky && shown.sky)
-        parts.append(*texts.sky == Sky::day        ? QStringLiteral("daylight")
-                     : *texts.sky == Sky::twilight ? QStringLiteral("twilight")
-                                                   : QStringLiteral("dark"));
-    if (content.selection == ClockRowContent::Selection::checked) parts.append(QStringLiteral("tracked"));
+    // "night, dark" says one thing twice: the sky only where it adds to the part of the day.
+    const bool saidByPart = texts.dayPart == DayPart::night && texts.sky == Sky::night;
+    if (texts.sky && shown.sky && !saidByPart)
+        //: Spoken of a clock row: where the sun stands at the place now
+        parts.append(*texts.sky == Sky::day        ? QCoreApplication::translate("ClockRow", "daylight")
+                     : *texts.sky == Sky::twilight ? QCoreApplication::translate("ClockRow", "twilight")
+                                                   : QCoreApplication::translate("ClockRow", "dark"));
+    //: Spoken of a search result whose city is in the user's list
+    if (content.selection == ClockRowContent::Selection::checked)
+        parts.append(QCoreApplication::translate("ClockRow", "tracked"));
     if (!texts.notice.isEmpty()) parts.append(texts.notice);
     return parts.join(QStringLiteral(", "));
 }

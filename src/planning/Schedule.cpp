@@ -1,5 +1,6 @@
 #include "Schedule.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -53,12 +54,15 @@ WorkWeek WorkWeek::forRegion(const QString& regionCode)
 QString dayPartText(DayPart part)
 {
     switch (part) {
+    //: Spoken of a clock row: the place is within its working hours now
     case DayPart::working:
-        return QStringLiteral("working hours");
+        return QCoreApplication::translate("DayPart", "working hours");
+    //: Spoken of a clock row: people there are awake but not at work
     case DayPart::awake:
-        return QStringLiteral("outside working hours");
+        return QCoreApplication::translate("DayPart", "outside working hours");
+    //: Spoken of a clock row: people there are asleep
     case DayPart::night:
-        return QStringLiteral("night");
+        return QCoreApplication::translate("DayPart", "night");
     }
     return {};
 }

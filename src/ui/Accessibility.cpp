@@ -7,13 +7,18 @@
 #include "TimeStrip.h"
 #include "WorldMapView.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 #include <QWindow>
 
@@ -62,6 +67,30 @@ public:
     }
 };
 
+// The strip as a slider with a value: minutes from now, said as its text
+// ("Now, 3:00 PM", "Wed, Dec 9, 3:00 PM, in 2 days"); a screen reader
+// speaks a slider's value changes only through this interface.
+class AccessibleStrip : public AccessibleRole, public QAccessibleValueInterface {
+public:
+    explicit AccessibleStrip(TimeStrip* strip)
+        : AccessibleRole(strip, QAccessible::Slider)
+    {
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return AccessibleRole::interface_cast(type);
+    }
+    QVariant currentValue() const override { return strip()->minutesFromNow(); }
+    void setCurrentValue(const QVariant& value) override { strip()->setMinutesFromNow(value.toInt()); }
+    QVariant maximumValue() const override { return TimeStrip::rangeMinutes(); }
+    QVariant minimumValue() const override { return -TimeStrip::rangeMinutes(); }
+    QVariant minimumStepSize() const override { return strip()->stepMinutes(); }
+
+private:
+    TimeStrip* strip() const { return static_cast<TimeStrip*>(widget()); }
+};
+
 // The map's action: list the places near the point, as Return does.
 class AccessibleMap : public AccessibleRole {
 public:
@@ -78,6 +107,31 @@ public:
     }
 };
 
+// Return and Enter press a focused button (a push or tool button, a
+// panel's row), as Space does: outside a dialog Qt's buttons take only
+// Space, and a keyboard user expects either. A check box or a radio button
+// is no command, and a dialog's push buttons keep Qt's own handling.
+class ButtonKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || !button->hasFocus() || !button->isEnabled()) return false;
+        if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) return false;
+        if (qobject_cast<QPushButton*>(button) && qobject_cast<QDialog*>(button->window())) return false;
+        button->animateClick();
+        return true;
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("QApplication") && object == qApp) return new AccessibleApplication;
@@ -88,7 +142,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (auto* label = qobject_cast<QLabel*>(widget); label && label->textFormat() == Qt::MarkdownText)
         return AccessibleViews::linkedParagraph(label);
     if (qobject_cast<MenuBarPanel*>(widget)) return new AccessibleRole(widget, QAccessible::Window);
-    if (qobject_cast<TimeStrip*>(widget)) return new AccessibleRole(widget, QAccessible::Slider);
+    if (auto* strip = qobject_cast<TimeStrip*>(widget)) return new AccessibleStrip(strip);
     if (qobject_cast<SettingsWindow*>(widget)) return new AccessibleRole(widget, QAccessible::Dialog);
     return nullptr;
 }
@@ -103,6 +157,7 @@ void install()
     if (installed) return;
     installed = true;
     QAccessible::installFactory(factory);
+    qApp->installEventFilter(new ButtonKeys(qApp));
 }
 
 } // namespace Accessibility

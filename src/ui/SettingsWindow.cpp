@@ -17,6 +17,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -236,15 +237,24 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
         if (isVisible()) refreshPreview();
     });
-    // Closed from the keyboard as the other windows are.
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* close = new QAction(this);
-        close->setShortcut(keys);
-        connect(close, &QAction::triggered, this, &QWidget::close);
-        addAction(close);
-    }
+    // Closed from the keyboard as the other windows are; Escape in
+    // keyPressEvent, so that an open drop-down takes it first.
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     refreshSettings();
     refreshUpdates();
+}
+
+void SettingsWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Here only what no control took: a drop-down or a field's menu closes itself first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SettingsWindow::showEvent(QShowEvent* event)

@@ -137,13 +137,33 @@ void TimeStrip::announce()
     const ClockFormatter formatter = m_entries.formatter();
     const QString value = m_time.isLive()
                               ? tr("Now, %1").arg(formatter.timeText(m_time.instant(), m_entries.homeZone()))
-                              : formatter.chosenInstantText(m_time.instant(), m_time.now());
+                              : formatter.chosenInstantText(m_time.instant(), m_time.now(), true);
     if (value == accessibleDescription()) return;
     setAccessibleDescription(value);
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent changed(this, value);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+int TimeStrip::minutesFromNow() const
+{
+    return int(m_time.now().secsTo(m_time.instant()) / 60);
+}
+
+int TimeStrip::rangeMinutes()
+{
+    return int(DisplayedTime::rangeSeconds / 60);
+}
+
+int TimeStrip::stepMinutes() const
+{
+    return m_time.stepMinutes();
+}
+
+void TimeStrip::setMinutesFromNow(int minutes)
+{
+    m_time.setNearest(m_time.now().addSecs(qint64(minutes) * 60));
 }
 
 const QList<TimeStrip::HourMark>& TimeStrip::hourMarks(const QDateTime& start, const QDateTime& end,

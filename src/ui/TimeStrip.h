@@ -30,6 +30,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The strip as a screen reader's slider: the displayed instant in
+    // minutes from now, within the range the time may be set in.
+    int minutesFromNow() const;
+    void setMinutesFromNow(int minutes);
+    static int rangeMinutes();
+    int stepMinutes() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

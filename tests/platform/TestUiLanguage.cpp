@@ -1,5 +1,6 @@
 #include "../support/DataTable.h"
 #include "base/Translations.h"
+#include "planning/Schedule.h"
 #include "platform/UiLanguage.h"
 
 #include <QCoreApplication>
@@ -76,6 +77,11 @@ private slots:
         QCOMPARE(copy(), u"&Kopieren"_s);
         Translations::install({u"ar"_s});
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        // What a screen reader says of a row is in the catalogues too.
+        QCOMPARE(Translations::install(
+                     {u"de"_s}, QStringLiteral(HORAVIA_BINARY_DIR "/Horavia.app/Contents/Resources/translations")),
+                 u"de"_s);
+        QCOMPARE(dayPartText(DayPart::awake), u"außerhalb der Arbeitszeit"_s);
     }
 };
 

@@ -174,26 +174,39 @@ private slots:
 
     void accessibleText_data()
     {
-        addColumns<QByteArray, bool, Selection, QString, QString>(
-            {"zone", "home", "selection", "originalName", "expected"});
+        // place: the row is planned with (working hours and the sky) at this latitude and longitude
+        addColumns<QByteArray, bool, Selection, QString, QPointF, QString>(
+            {"zone", "home", "selection", "originalName", "place", "expected"});
         const QString nnbsp = u"\u202F"_s;
-        QTest::newRow("with day label") << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString()
+        const QPointF none(999, 999);
+        QTest::newRow("with day label") << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString() << none
                                         << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow";
-        QTest::newRow("home") << "Europe/London"_ba << true << Selection::hidden << QString()
+        QTest::newRow("home") << "Europe/London"_ba << true << Selection::hidden << QString() << none
                               << "Somewhere, 12:00" + nnbsp + "PM, your time zone";
-        QTest::newRow("tracked, relabelled") << "Europe/Paris"_ba << false << Selection::checked << "Paris"
+        QTest::newRow("tracked, relabelled") << "Europe/Paris"_ba << false << Selection::checked << "Paris" << none
                                              << "Somewhere, Paris, 1:00" + nnbsp + "PM, tracked";
-        QTest::newRow("unchecked says nothing")
-            << "Europe/Paris"_ba << false << Selection::unchecked << QString() << "Somewhere, 1:00" + nnbsp + "PM";
+        QTest::newRow("unchecked says nothing") << "Europe/Paris"_ba << false << Selection::unchecked << QString()
+                                                << none << "Somewhere, 1:00" + nnbsp + "PM";
+        QTest::newRow("at work in daylight")
+            << "Europe/Paris"_ba << false << Selection::hidden << QString() << QPointF(48.85, 2.35)
+            << "Somewhere, 1:00" + nnbsp + "PM, working hours, daylight";
+        QTest::newRow("a dark night is said once")
+            << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString() << QPointF(1.87, -157.4)
+            << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow, night";
     }
 
     void accessibleText()
     {
-        auto [zone, home, selection, originalName, expected] = fetchRow<QByteArray, bool, Selection, QString, QString>(
-            {"zone", "home", "selection", "originalName", "expected"});
+        auto [zone, home, selection, originalName, place, expected] =
+            fetchRow<QByteArray, bool, Selection, QString, QPointF, QString>(
+                {"zone", "home", "selection", "originalName", "place", "expected"});
         ClockRowContent c = content(zone.constData(), home, selection);
         c.emoji = u"🇫🇷"_s; // never read out
         if (!originalName.isEmpty()) c.originalName = originalName;
+        if (place.x() < 900) {
+            c.schedule = Schedule{{QTime(9, 0), QTime(17, 0)}, {QTime(7, 0), QTime(22, 0)}, WorkWeek()};
+            c.place = Place{place.x(), place.y()};
+        }
         QCOMPARE(ClockRowTexts::accessibleText(c, ClockRowTexts::of(c, formatter())), expected);
     }
 

@@ -226,6 +226,14 @@ private slots:
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(panel->clocks());
         QCOMPARE(list->child(0)->text(QAccessible::Name), u"UTC, 12:00\u202FPM, your time zone, working hours"_s);
         QCOMPARE(list->child(1)->text(QAccessible::Name), u"Tokyo, 9:00\u202FPM, +9h, outside working hours, dark"_s);
+        // The strip is a slider with a value a screen reader reads and hears change.
+        QAccessibleValueInterface* strip =
+            QAccessible::queryAccessibleInterface(panel->findChild<TimeStrip*>())->valueInterface();
+        QVERIFY(strip);
+        QCOMPARE(strip->currentValue().toInt(), 0);
+        m_commands->time().later->trigger();
+        QCOMPARE(strip->currentValue().toInt(), strip->minimumStepSize().toInt());
+        QCOMPARE(strip->maximumValue().toInt(), 7 * 24 * 60);
         panel->hide();
         QCOMPARE(application->indexOfChild(window), -1); // a closed popup is gone
     }
@@ -241,6 +249,21 @@ private slots:
         QCOMPARE(m_opened, (QList<WindowId>{WindowId::main, WindowId::settings, WindowId::about}));
         QCOMPARE(m_events, 1);
         QCOMPARE(dismissed.count(), 6);
+
+        // Return presses a focused button, as Space does.
+        Accessibility::install();
+        m_opened.clear();
+        const auto settings = std::find_if(buttons.begin(), buttons.end(),
+                                           [](QAbstractButton* b) { return b->text() == u"Settings…"_s; });
+        QVERIFY(settings != buttons.end());
+        panel->show();
+        panel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+        (*settings)->setFocus();
+        QTest::keyClick(*settings, Qt::Key_Return);
+        QTRY_COMPARE(m_opened, QList<WindowId>{WindowId::settings});
+        QTest::keyClick(*settings, Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE(m_opened.size(), 2);
 
         panel->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(panel.get()));

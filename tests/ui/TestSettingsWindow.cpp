@@ -126,6 +126,19 @@ private slots:
 
         QVERIFY(m_window->shortcutText()->text().contains(u"\"horavia --toggle\""_s));
         QVERIFY(m_window->changeShortcut()->isHidden());
+
+        // Escape closes an open drop-down first, and only then the window.
+        m_settings->set(SettingKey::showsMenuBarItem, true);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->trayDisplay()->setFocus();
+        m_window->trayDisplay()->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(m_window->isVisible());
+        QTest::keyClick(m_window->trayDisplay(), Qt::Key_Escape);
+        QVERIFY(!m_window->isVisible());
     }
 
     // A choice the disk refused is said in the window, once, and still
