@@ -41,7 +41,6 @@ std::unique_ptr<Tray> Tray::make(QAction* showClocks, const QList<QAction*>& men
         tray->m_item =
             std::make_unique<StatusNotifierItem>(QStringLiteral("horavia"), QStringLiteral("Horavia"), exported);
         StatusNotifierItem* item = tray->m_item.get();
-        item->setIcon(QStringLiteral("org.horavia.Horavia"), Symbols::applicationIcon());
         item->setToolTip(QStringLiteral("Horavia"));
         connect(item, &StatusNotifierItem::activated, tray.get(), [raw = tray.get()](QPoint at) {
             // A point is of use only where a client may place its windows.
@@ -73,6 +72,11 @@ void Tray::setVisible(bool visible)
 {
     if (m_item) {
         m_item->setVisible(visible);
+        // The icon's pixels are made while the registration is on its way:
+        // the host asks for them once the watcher has told it, by when
+        // they are there.
+        if (visible && m_item->pixmaps().isEmpty())
+            m_item->setIcon(QStringLiteral("org.horavia.Horavia"), Symbols::applicationIcon());
         return;
     }
     // The menu goes with the icon, also when the tray comes up after the
