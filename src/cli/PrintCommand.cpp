@@ -258,12 +258,11 @@ int run(int argc, char** argv)
         clock, [&settings] { return settings->value<int>(SettingKey::timeStepMinutes); }, [home] { return home; });
     auto entries = std::make_unique<ClockEntries>(*settings, database, time);
 
-    const auto output = [&] {
+    const auto render = [&]() -> QByteArray {
         const QDateTime now = time.instant();
         const QList<ClockEntry>& clocks = entries->entries();
         if (format == QLatin1String("json"))
-            return writeLine(
-                QJsonDocument(ClockExport::json(clocks, entries->formatter(), now)).toJson(QJsonDocument::Compact));
+            return QJsonDocument(ClockExport::json(clocks, entries->formatter(), now)).toJson(QJsonDocument::Compact);
         // The lines' texts alone: a zone's name, the sky and a notice would
         // cost a tenth of the run and show nowhere.
         const QList<ClockRowData> rows = ClockExport::rowsAt(clocks, entries->formatter(), now);
@@ -278,10 +277,22 @@ int run(int argc, char** argv)
                                                                           entries->formatter(), now)
                                                           .first();
             }
-            return writeLine(QJsonDocument(ClockExport::waybar(rows, shownCity)).toJson(QJsonDocument::Compact));
+            return QJsonDocument(ClockExport::waybar(rows, shownCity)).toJson(QJsonDocument::Compact);
         }
-        if (format == QLatin1String("line")) return writeLine(ClockExport::line(rows).toUtf8());
-        return writeLine(ClockExport::lines(rows).join(QLatin1Char('\n')).toUtf8());
+        if (format == QLatin1String("line")) return ClockExport::line(rows).toUtf8();
+        return ClockExport::lines(rows).join(QLatin1Char('\n')).toUtf8();
+    };
+    // Following, a line is written when it differs from the last: a change
+    // of the system's clock or a save of the settings that shows nothing
+    // new gives a bar nothing to redraw.
+    QByteArray written;
+    bool wroteOnce = false;
+    const auto output = [&] {
+        QByteArray text = render();
+        if (wroteOnce && text == written) return true;
+        wroteOnce = true;
+        written = text;
+        return writeLine(text);
     };
     std::signal(SIGPIPE, SIG_IGN); // a closed pipe shows as a failed write
     if (!output() || !parser.isSet(follow)) return 0;
