@@ -116,7 +116,13 @@ void CityListModel::refreshResultTexts()
 
 const ClockRowData& CityListModel::row(const Item& item) const
 {
-    if (item.entry >= 0) return m_entries.rows().at(item.entry);
+    if (item.entry >= 0) {
+        // Between a change of the list and this model's rebuild, which
+        // follows it, a view may still ask for a row that has gone.
+        const QList<ClockRowData>& rows = m_entries.rows();
+        static const ClockRowData gone;
+        return item.entry < rows.size() ? rows.at(item.entry) : gone;
+    }
     if (item.textsDue) {
         if (!m_resultTexts) m_resultTexts = m_entries.formatter();
         item.result.texts = ClockRowTexts::of(item.result.content, *m_resultTexts);
