@@ -4,6 +4,8 @@
 #include "../support/RecordingPreferences.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
+#include "clock/ClockEntries.h"
+#include "clock/RowRoles.h"
 #include "settings/AppSettings.h"
 
 #include <QSignalSpy>
@@ -196,6 +198,26 @@ private slots:
         QVERIFY(!(model.flags(model.index(0)) & Qt::ItemIsSelectable));
         model.activate(0);
         QCOMPARE(chosen.count(), 1);
+    }
+
+    // A view that hears of a shorter list before the model has rebuilt
+    // (a row leaving with its animation) reads only rows that are there.
+    void aRowThatHasGoneReadsEmpty()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{"tok", "acc"}}};
+        ClockStack stack(m_store, *m_database);
+        CityListModel* model = nullptr;
+        QStringList seen;
+        connect(&stack.entries, &ClockEntries::listChanged, this, [&] {
+            for (int row = 0; row < model->rowCount(); ++row)
+                if (const auto* shown = model->data(model->index(row), RowRoles::row).value<const ClockRowData*>())
+                    seen.append(shown->content.title);
+        });
+        CityListModel built(stack.settings, stack.entries, *m_database, stack.time);
+        model = &built;
+        stack.settings.toggleTracking(m_database->find(u"tok"_s).value_or(City()));
+        QCOMPARE(seen.size(), 2); // Accra's row, and the empty one of the row that went
+        QCOMPARE(::lines(built), (QStringList{"§Cities You Track", "tracked:Accra"}));
     }
 
     void aNewInstantChangesOnlyTexts()
