@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "Accessibility.h"
 #include "CityLabelEditor.h"
 #include "CityListDelegate.h"
 #include "CityListTransfer.h"
@@ -250,6 +251,11 @@ void MainWindow::buildToolbar()
     m_search->setAccessibleName(tr("Search cities and time zones"));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_model, &CityListModel::setSearchText);
+    // A typed time's answer comes under the field while the focus stays in it.
+    connect(m_search, &QLineEdit::textChanged, this, [this] {
+        if (m_model->rowCount() > 0 && m_model->item(0).kind == CityListModel::ItemKind::answer)
+            Accessibility::announce(m_search, m_model->item(0).spoken);
+    });
     toolbar->addWidget(m_search);
 
     auto* find = new QAction(this);

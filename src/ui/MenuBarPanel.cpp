@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -60,8 +61,9 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     , m_entries(entries)
     , m_timeCommands(commands.time())
 {
-    setWindowTitle(QStringLiteral("Horavia"));
-    setAccessibleName(QStringLiteral("Horavia"));
+    // Named for what it holds: the chooser is the window named Horavia.
+    setWindowTitle(tr("Clocks"));
+    setAccessibleName(windowTitle());
     setFixedWidth(panelWidth);
 
     auto* layout = new QVBoxLayout(this);
@@ -72,7 +74,8 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     layout->addWidget(m_planning);
 
     m_clocks = new ClockListView(entries, this);
-    m_clocks->setAccessibleName(tr("Clocks"));
+    // No name of its own: the window is "Clocks", and a screen reader would say it twice.
+    m_clocks->setAccessibleName(QString());
     m_clocks->viewport()->installEventFilter(this);
     layout->addWidget(m_clocks, 1);
 
@@ -169,6 +172,7 @@ void MenuBarPanel::showEvent(QShowEvent* event)
 
 void MenuBarPanel::hideEvent(QHideEvent* event)
 {
+    m_focusWhenActive = false;
     // A half-typed time does not wait for the next opening.
     if (m_timeEntry) m_timeEntry->reset();
     if (QGuiApplication::mouseButtons() != Qt::NoButton)
@@ -200,6 +204,17 @@ bool MenuBarPanel::event(QEvent* event)
 
 bool MenuBarPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // After Qt's own handling, which reports the window's activation; a key
+    // that has moved the focus meanwhile keeps its place.
+    if (watched == windowHandle() && event->type() == QEvent::FocusIn && m_focusWhenActive) {
+        m_focusWhenActive = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible() && focusWidget() == this) focusFirst();
+            },
+            Qt::QueuedConnection);
+    }
     // Shift and the wheel over the clocks move the time; the wheel alone scrolls.
     if (watched == m_clocks->viewport() && event->type() == QEvent::Wheel &&
         (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ShiftModifier))
@@ -305,8 +320,10 @@ void MenuBarPanel::showAt(const QRect& anchor)
     move(x, y);
     show();
     raise();
-    activateWindow();
-    setFocus(Qt::PopupFocusReason);
+    // A popup takes the keys by its grab; asked to be active as well, it
+    // made the window under it active first, and a screen reader said both.
+    if (windowType() != Qt::Popup) activateWindow();
+    focusWhenActive();
 }
 
 void MenuBarPanel::showAsWindow()
@@ -315,4 +332,36 @@ void MenuBarPanel::showAsWindow()
     show();
     raise();
     activateWindow();
+    focusWhenActive();
+}
+
+void MenuBarPanel::focusWhenActive()
+{
+    // The panel holds the keys until its window has the system's focus, and
+    // only then gives them to the first row: Qt reports the window active
+    // (and the window under a popup active again) as that focus comes, and
+    // a screen reader that had heard the row before would hear the windows
+    // after it, then the list once more at the next key.
+    setFocus(Qt::PopupFocusReason);
+    QWindow* handle = windowHandle();
+    if (!handle) return;
+    if (QGuiApplication::focusWindow() == handle) return focusFirst();
+    m_focusWhenActive = true;
+    handle->removeEventFilter(this);
+    handle->installEventFilter(this);
+}
+
+void MenuBarPanel::focusFirst()
+{
+    // The first clock, or the first action when there is none: a screen
+    // reader names the row the arrows move from, and a keyboard user sees it.
+    if (m_clocks->isVisible() && m_clocks->model()->rowCount() > 0) {
+        const QModelIndex first = m_clocks->model()->index(0, 0);
+        m_clocks->setCurrentIndex(first);
+        m_clocks->scrollTo(first);
+        m_clocks->setFocus(Qt::PopupFocusReason);
+        return;
+    }
+    setFocus(Qt::PopupFocusReason);
+    moveFocus(1);
 }

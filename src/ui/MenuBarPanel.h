@@ -77,6 +77,8 @@ private:
     void updateSizeIfShown();
     // Up and Down: through the clock rows and the action rows.
     void moveFocus(int direction);
+    void focusWhenActive();
+    void focusFirst();
 
     AppSettings& m_settings;
     DisplayedTime& m_time;
@@ -89,4 +91,5 @@ private:
     QLabel* m_empty = nullptr;
     int m_availableHeight = 0;
     QElapsedTimer m_sinceClosedByClick;
+    bool m_focusWhenActive = false;
 };

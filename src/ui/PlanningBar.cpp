@@ -1,5 +1,6 @@
 #include "PlanningBar.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "TimeStrip.h"
 #include "clock/ClockEntries.h"
@@ -54,13 +55,18 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
     layout->addWidget(m_note);
 
     // News stays through live ticks, not past a time of the user's choosing.
+    // A time the user chose is said as it changes (a live minute's turn is not).
     connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
-        if (!m_time.isLive()) m_message.clear();
+        if (!m_time.isLive()) {
+            m_message.clear();
+            announce();
+        }
         refresh();
     });
     connect(&m_time, &DisplayedTime::liveChanged, this, [this] {
         m_message.clear();
         refresh();
+        if (m_time.isLive()) announce();
     });
     connect(&m_time, &DisplayedTime::ticked, this, &PlanningBar::refresh);
     refresh();
@@ -70,6 +76,14 @@ void PlanningBar::say(const QString& message)
 {
     m_message = message;
     refresh();
+    Accessibility::announce(this, message);
+}
+
+void PlanningBar::announce()
+{
+    const QString time = TimeStrip::spokenTime(m_time, m_entries);
+    const QString note = m_time.note();
+    Accessibility::announce(this, note.isEmpty() ? time : QStringLiteral("%1. %2").arg(time, note));
 }
 
 void PlanningBar::hideEvent(QHideEvent* event)

@@ -35,6 +35,7 @@ protected:
 
 private:
     void refresh();
+    void announce();
 
     DisplayedTime& m_time;
     const ClockEntries& m_entries;

@@ -1,5 +1,6 @@
 #include "TimeEntry.h"
 
+#include "Accessibility.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
 
@@ -61,6 +62,7 @@ void TimeEntry::showAnswers()
     m_answer->setForegroundRole(choosable ? QPalette::WindowText : QPalette::PlaceholderText);
     const QString spoken = m_answers.isEmpty() ? m_answer->text() : m_answers.at(m_choice).spoken;
     m_field->setAccessibleDescription(spoken);
+    Accessibility::announce(m_field, spoken);
     m_answer->setAccessibleName(m_answer->text());
     m_answer->setVisible(!lines.isEmpty());
 }

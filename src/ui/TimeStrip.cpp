@@ -132,12 +132,16 @@ void TimeStrip::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
 }
 
+QString TimeStrip::spokenTime(const DisplayedTime& time, const ClockEntries& entries)
+{
+    const ClockFormatter formatter = entries.formatter();
+    return time.isLive() ? tr("Now, %1").arg(formatter.timeText(time.instant(), entries.homeZone()))
+                         : formatter.chosenInstantText(time.instant(), time.now(), true);
+}
+
 void TimeStrip::announce()
 {
-    const ClockFormatter formatter = m_entries.formatter();
-    const QString value = m_time.isLive()
-                              ? tr("Now, %1").arg(formatter.timeText(m_time.instant(), m_entries.homeZone()))
-                              : formatter.chosenInstantText(m_time.instant(), m_time.now(), true);
+    const QString value = spokenTime(m_time, m_entries);
     if (value == accessibleDescription()) return;
     setAccessibleDescription(value);
     if (QAccessible::isActive()) {

@@ -36,6 +36,9 @@ public:
     void setMinutesFromNow(int minutes);
     static int rangeMinutes();
     int stepMinutes() const;
+    // The displayed time as it is said: "Now, 3:00 PM", or the chosen
+    // time with its date and its distance from now.
+    static QString spokenTime(const DisplayedTime& time, const ClockEntries& entries);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "UpdateWindow.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "Symbols.h"
 #include "update/ReleaseNotes.h"
@@ -207,4 +208,8 @@ void UpdateWindow::refresh()
     m_progressText->setText(progress);
     m_install->setEnabled(available);
     Controls::fitHeight(this);
+    // Each phase is said as it comes: the window keeps its focus on Install or Cancel.
+    const QString said = phase.kind == Kind::failed ? phase.text : progress;
+    if (said != m_said) Accessibility::announce(this, said);
+    m_said = said;
 }

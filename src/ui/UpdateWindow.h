@@ -40,6 +40,7 @@ private:
 
     Updater& m_updater;
     QString m_shownNotes;
+    QString m_said;
     QTextBrowser* m_notes = nullptr;
     QLabel* m_nothing = nullptr;
     QWidget* m_failureRow = nullptr;

@@ -1,7 +1,8 @@
 """Prints the accessibility tree of the running Horavia, one line per
 element: depth, role, name and "focusable" or "-", tab-separated.
-With --unmarked, prints instead the names of windows, controls and labels
-that a pseudo-language run left unmarked (not "⟦…⟧"). Times, numbers and the
+With --unmarked, prints instead the names and descriptions (what a screen
+reader says after the name: a tooltip, a row's details) of windows,
+controls and labels that a pseudo-language run left unmarked (not "⟦…⟧"). Times, numbers and the
 product's name are not texts to translate; nor is what matches the optional
 pattern (place names, a server's release notes).
 Usage: accessible.py PID [--unmarked [PATTERN]]"""
@@ -12,20 +13,23 @@ import sys
 import pyatspi
 
 
-def walk(node, depth, out):
+def walk(node, depth, out, said):
     try:
         focusable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
         out.append(f"{depth}\t{node.getRoleName()}\t{node.name}\t{'focusable' if focusable else '-'}")
+        if node.description:
+            said.append(f"{depth}\t{node.getRoleName()}\t{node.description}\t-")
         for i in range(node.childCount):
             child = node.getChildAtIndex(i)
             if child is not None:
-                walk(child, depth + 1, out)
+                walk(child, depth + 1, out, said)
     except Exception:  # an element that went away while it was read
         pass
 
 
 TEXT_ROLES = {"window", "dialog", "frame", "push button", "toggle button", "label", "check box", "combo box", "text",
-              "menu item", "menu", "panel", "list", "heading", "page tab", "radio button", "spin button"}
+              "menu item", "menu", "panel", "list", "heading", "page tab", "radio button", "spin button", "slider",
+              "notification"}
 NOT_TEXT = re.compile(r"^(Horavia|[0-9: APM\u202f·,.+\-−()]*)$")
 
 
@@ -33,7 +37,9 @@ def unmarked(lines, allowed):
     found = set()
     for line in lines:
         _, role, name, _ = line.split("\t")
-        if role in TEXT_ROLES and name and not name.startswith("⟦") and not NOT_TEXT.match(name) and \
+        # A text without a letter (a time, a flag) is nothing to translate.
+        if role in TEXT_ROLES and any(c.isalpha() for c in name) and not name.startswith("⟦") and \
+                not NOT_TEXT.match(name) and \
                 not (allowed and re.search(allowed, name)):
             found.add(f"{role}\t{name}")
     return sorted(found)
@@ -43,12 +49,13 @@ def main():
     pid = int(sys.argv[1])
     desktop = pyatspi.Registry.getDesktop(0)
     out = []
+    said = []
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
         if app is not None and app.get_process_id() == pid:
-            walk(app, 0, out)
+            walk(app, 0, out, said)
     if len(sys.argv) > 2 and sys.argv[2] == "--unmarked":
-        out = unmarked(out, sys.argv[3] if len(sys.argv) > 3 else None)
+        out = unmarked(out + said, sys.argv[3] if len(sys.argv) > 3 else None)
     try:
         print("\n".join(out), flush=True)
     except BrokenPipeError:

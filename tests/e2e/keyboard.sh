@@ -42,8 +42,8 @@ wait_for 5 panel_open || fail "the panel did not open"
 sleep 0.5
 # Named as shown: the time of this minute, or of a neighbouring one when read across a minute's turn.
 home="UTC, ($(date -u -d '-1 min' '+%-I:%M')|$(date -u '+%-I:%M')|$(date -u -d '+1 min' '+%-I:%M')).(AM|PM), your time zone, (working hours|outside working hours|night)"
-[ "$(tree | grep -cP '^1\tframe\tHoravia\t')" -ge 2 ] || fail "the panel is no window of the application"
-has "\tlist\tClocks\t" || fail "the panel's clocks are no list"
+has '^1\tframe\tClocks\t' || fail "the panel is no window of the application named Clocks"
+has "^2\tlist\t\t" || fail "the panel's clocks are no list"
 has "\tlist item\t$home\tfocusable$" || fail "the home row is no focusable list item named as shown: $(tree | grep 'list item' | head -2)"
 pass "the panel is a window with its clocks as focusable list items (\"$(tree | grep -oP "$home" | head -1)\")"
 keys Escape

@@ -2,7 +2,9 @@
 # The pseudo-language: with LANGUAGE=qps every text that went through the
 # catalogues is marked "⟦…⟧". The accessibility tree of the tray panel, the
 # chooser, Settings, the label editor and About is walked: every window,
-# command, label, field, box and menu item must be marked. Names of places,
+# command, label, field, box and menu item must be marked, in its name and in
+# its description (a tooltip, a row's details), and so must what is only
+# said (a typed time's answer, announced). Names of places, addresses,
 # times made by ICU, the product's name and the bundle's copyright line are
 # not texts to translate. (The update window's walk is in update.sh, which
 # has a server to offer an update.)
@@ -27,10 +29,17 @@ import -window root "$shots/pseudo-panel.png"
 unmarked=""
 walk() {
   local found
-  found=$("$python" "$(dirname "$0")/accessible.py" "$app_pid" --unmarked '^(Tokyo|UTC|GeoNames|Natural Earth|© 20[0-9]{2} )')
+  found=$("$python" "$(dirname "$0")/accessible.py" "$app_pid" --unmarked '^(Tokyo|UTC|GeoNames|Natural Earth|© 20[0-9]{2} |https://)')
   [ -z "$found" ] || unmarked+="$found"$'\n'
 }
 walk
+# What is only said: a typed time's answer, announced to a screen reader.
+xdotool type --delay 60 "3pm Tokyo"
+wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '^2\tnotification\t'" ||
+  fail "the typed time's answer was not announced"
+walk
+xdotool key Escape Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"
 xdotool windowactivate --sync "$(find_app_window 700 760 | cut -d' ' -f1)" 2>/dev/null; xdotool key ctrl+comma
 wait_for 10 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -q 'Śéttíñgś'" ||
   fail "Settings did not open"

@@ -271,6 +271,30 @@ private slots:
         QCOMPARE(m_quits, 1);
     }
 
+    // The panel is a window named Clocks whose first row takes the focus
+    // once the window has the system's: a screen reader names what the
+    // arrows move from (the Orca run hears it), and Down goes on from there.
+    void opensOnItsFirstRow()
+    {
+        Accessibility::install();
+        m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};
+        const auto panel = make();
+        panel->hide();
+        panel->showAt(QRect(600, 0, 24, 24));
+        QCOMPARE(QAccessible::queryAccessibleInterface(panel.get())->text(QAccessible::Name), u"Clocks"_s);
+        QTRY_COMPARE(panel->focusWidget(), panel->clocks());
+        QCOMPARE(panel->clocks()->currentIndex().row(), 0);
+        QTest::keyClick(panel->focusWidget(), Qt::Key_Down);
+        QCOMPARE(panel->clocks()->currentIndex().row(), 1);
+        QTest::keyClick(panel->focusWidget(), Qt::Key_Down);
+        QCOMPARE(qobject_cast<QAbstractButton*>(panel->focusWidget())->text(), u"Copy Times"_s);
+        // Opened again, it starts from the top, not where the last opening left it.
+        panel->hide();
+        panel->showAt(QRect(600, 0, 24, 24));
+        QTRY_COMPARE(panel->focusWidget(), panel->clocks());
+        QCOMPARE(panel->clocks()->currentIndex().row(), 0);
+    }
+
     // The time keys work as soon as the panel opens; Escape first goes back
     // to now, then closes.
     void timeKeys()

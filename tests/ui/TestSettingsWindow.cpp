@@ -9,6 +9,8 @@
 #include "ui/SettingsWindow.h"
 #include "update/Updater.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -123,6 +125,14 @@ private slots:
         QVERIFY(!m_window->trayDisplay()->isEnabled() && !m_window->showsDockIcon()->isEnabled());
         m_settings->set(SettingKey::trayDisplay, TrayDisplay::icon);
         QCOMPARE(m_window->trayDisplay()->currentIndex(), 0);
+        // A screen reader reads a closed box's value as its text.
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(m_window->trayDisplay());
+        QCOMPARE(box->role(), QAccessible::ComboBox);
+        QCOMPARE(box->text(QAccessible::Value), m_window->trayDisplay()->currentText());
+        QVERIFY(box->textInterface());
+        QCOMPARE(box->textInterface()->text(0, box->textInterface()->characterCount()),
+                 m_window->trayDisplay()->currentText());
+        QCOMPARE(box->child(0)->object(), static_cast<QObject*>(m_window->trayDisplay()->view()));
 
         QVERIFY(m_window->shortcutText()->text().contains(u"\"horavia --toggle\""_s));
         QVERIFY(m_window->changeShortcut()->isHidden());
