@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# A real screen reader: Orca, speaking through speech-dispatcher into a file
+# (a generic module that appends each utterance; no sound device), on the
+# private session bus under Xvfb, with Horavia driven by real keys at a
+# frozen instant (Friday, January 16, 2026, 12:00 UTC). What Orca said is
+# what is checked:
+#   opening the panel: its name once, then the focused row;
+#   Down through the rows: each city's name and time, none skipped, none twice;
+#   Next Overlap and Now in the panel: the new time;
+#   "3pm Tokyo" typed in the chooser: the answer; Return: the set time;
+#   Settings: a combo box's value; Escape with its drop-down open: the window stays;
+#   and, with LANGUAGE=de, the row's words in German.
+# Each step waits for speech, and for Orca to fall quiet, not for a time.
+# Run inside dbus-run-session. Usage: orca.sh APP SCREENSHOT_DIR
+app=$1
+shots=$2
+name=orca
+source "$(dirname "$0")/harness.sh"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+command -v orca >/dev/null || fail "no orca (scripts/setup installs it)"
+prefs=$XDG_CONFIG_HOME/horavia/settings.json
+python=/usr/bin/python3
+faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
+
+# speech-dispatcher, started by Orca, reads the user's configuration: one
+# module, which writes each utterance as a line of the transcript.
+speech=$work/speech.txt
+: >"$speech"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
+AddModule "transcript" "sd_generic" "transcript.conf"
+DefaultModule transcript
+LanguageDefaultModule "en" "transcript"
+LanguageDefaultModule "de" "transcript"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+EOF
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/modules/transcript.conf" <<EOF
+GenericExecuteSynth "printf '%s\\\\n' '\$DATA' >> $speech"
+GenericLanguage "en" "en" "utf-8"
+GenericLanguage "de" "de" "utf-8"
+AddVoice "en" "MALE1" "transcript"
+AddVoice "de" "MALE1" "transcript"
+DefaultVoice "transcript"
+EOF
+
+"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before anyone asks for it
+orca --replace >"$work/orca.log" 2>&1 & pids+=($!)
+wait_for 30 grep -q "Screen reader on" "$speech" ||
+  fail "Orca said nothing: $(tr '\n' '|' <"$speech") $(tail -5 "$work/orca.log")"
+
+# Orca has finished with what the last key caused once the transcript has
+# stayed the same for a moment.
+quiet() {
+  local size=-1 now
+  for _ in $(seq 60); do
+    now=$(stat -c %s "$speech")
+    [ "$now" = "$size" ] && return 0
+    size=$now
+    sleep 0.5
+  done
+}
+transcript() { tr '\n' '|' <"$speech"; }
+key() { quiet; : >"$speech"; xdotool key --delay 80 "$@"; }
+type_text() { quiet; : >"$speech"; xdotool type --delay 100 "$1"; }
+hear() { # pattern, what it is
+  wait_for 15 grep -qaP "$1" "$speech" || fail "Orca did not say $2: $(transcript)"
+}
+times_said() { grep -caP "$1" "$speech"; }
+start() { # the interface language
+  echo '{"trackedCityIDs": ["gn2988507", "gn1850147"], "showsHomeZone": true}' >"$prefs"
+  LANGUAGE=$1 LD_PRELOAD=$faketime FAKETIME="2026-01-16 12:00:00" \
+    ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 \
+    "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+  wait_for 15 main_open || fail "no main window at launch"
+  wait_for 15 tray_icon || fail "no tray icon"
+}
+open_panel() {
+  local _ x y w h
+  quiet; : >"$speech"
+  read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+  wait_for 5 panel_open || fail "the panel did not open"
+}
+main_id() { find_app_window 700 760 | cut -d' ' -f1; }
+settings_open() { find_app_window 420 440 >/dev/null; }
+settings_closed() { ! settings_open; }
+
+start ""
+home='UTC, 12:00 PM, your time zone, working hours'
+paris='Paris, Île-de-France, 1:00 PM, \+1h, working hours'
+tokyo='Tokyo, Tokyo, 9:00 PM, \+9h, outside working hours'
+
+open_panel
+hear "^$home" "the first row as the panel opened"
+quiet
+import -window root "$shots/orca-panel.png"
+[ "$(times_said '^Clocks')" = 1 ] || fail "the panel's name was not said once: $(transcript)"
+[ "$(times_said 'Horavia')" = 0 ] || fail "the window under the panel was announced: $(transcript)"
+grep -qaP "^Clocks frame\.\|(List with 3 items\.\|)?$home" <<<"$(transcript)" ||
+  fail "the panel's name, then its row: $(transcript)"
+pass "opening the panel: $(transcript)"
+
+heard=""
+for row in "$paris" "$tokyo"; do
+  key Down
+  hear "^$row" "the next row"
+  quiet
+  [ "$(times_said ', [0-9]+:[0-9]+ (AM|PM)')" = 1 ] || fail "Down said other rows as well: $(transcript)"
+  heard+="Down: $(transcript) "
+done
+key Down
+hear '^Copy Times push button' "the first action after the rows"
+key Up
+hear "^$tokyo" "the last row again"
+quiet
+[ "$(times_said ', [0-9]+:[0-9]+ (AM|PM)')" = 1 ] || fail "Up said other rows as well: $(transcript)"
+pass "each row once, none skipped: ${heard}Down, Up: $(transcript)"
+
+key ctrl+o
+hear '(Sat|Sun|Mon|Tue|Wed|Thu|Fri), Jan [0-9]+, [0-9]+:[0-9]+ (AM|PM), in ' "Next Overlap's time"
+quiet
+[ "$(times_said ', in [0-9]+ ')" = 1 ] || fail "Next Overlap's time was said more than once: $(transcript)"
+pass "Next Overlap: $(transcript)"
+key Home
+hear 'Now, 12:00 PM' "the time Now went back to"
+pass "Now: $(transcript)"
+key Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"
+
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+key ctrl+f
+type_text "3pm Tokyo"
+hear 'Show 3:00 PM on Saturday, January 17 in Tokyo' "the typed time's answer"
+quiet
+[ "$(times_said 'Show 3:00 PM')" = 1 ] || fail "the answer was said more than once: $(transcript)"
+pass "\"3pm Tokyo\" typed in the chooser: $(transcript | grep -oP 'notification [^|]*')"
+key Return
+hear 'Sat, Jan 17, 6:00 AM, in 18 hours' "the time Return set"
+pass "Return: $(transcript)"
+
+key ctrl+comma
+wait_for 10 settings_open || fail "Ctrl+, did not open Settings"
+hear '^Time: combo box' "the first combo box"
+hear '^Match System' "the combo box's value"
+pass "Settings: $(transcript)"
+key alt+Down
+hear 'List with [0-9]+ items' "the open drop-down"
+key Escape
+hear '^Time: combo box' "the combo box, back from its drop-down"
+quiet
+settings_open || fail "Escape with the drop-down open closed Settings"
+pass "Escape closes the drop-down and Settings stay: $(transcript)"
+key Escape
+wait_for 5 settings_closed || fail "Escape did not close Settings"
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+xdotool key ctrl+q
+wait_for 10 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
+
+start de
+open_panel
+hear '^UTC, 12:00 PM, Ihre Zeitzone, Arbeitszeit' "the home row in German"
+pass "with LANGUAGE=de: $(transcript)"
+[ "$failed" -eq 0 ]
