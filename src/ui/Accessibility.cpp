@@ -235,12 +235,21 @@ public:
         // into one, short enough to follow the key that caused it.
         m_wait.setInterval(300);
         QObject::connect(&m_wait, &QTimer::timeout, this, [this] { sayNow(); });
+        // Shown again with its window, it would say its last words again.
+        window->installEventFilter(this);
     }
 
     void say(const QString& text)
     {
         m_pending = text;
         m_wait.start();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Hide) hide();
+        return false;
     }
 
 private:

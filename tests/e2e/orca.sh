@@ -9,6 +9,7 @@
 #   Next Overlap and Now in the panel: the new time;
 #   "3pm Tokyo" typed in the chooser: the answer; Return: the set time;
 #   Settings: a combo box's value; Escape with its drop-down open: the window stays;
+#   a link: the time it opened, or why it was refused;
 #   and, with LANGUAGE=de, the row's words in German.
 # Each step waits for speech, and for Orca to fall quiet, not for a time.
 # Run inside dbus-run-session. Usage: orca.sh APP SCREENSHOT_DIR
@@ -96,6 +97,7 @@ quiet
 import -window root "$shots/orca-panel.png"
 [ "$(times_said '^Clocks')" = 1 ] || fail "the panel's name was not said once: $(transcript)"
 [ "$(times_said 'Horavia')" = 0 ] || fail "the window under the panel was announced: $(transcript)"
+[ "$(times_said '^notification')" = 0 ] || fail "opening the panel announced something: $(transcript)"
 grep -qaP "^Clocks frame\.\|(List with 3 items\.\|)?$home" <<<"$(transcript)" ||
   fail "the panel's name, then its row: $(transcript)"
 pass "opening the panel: $(transcript)"
@@ -152,6 +154,24 @@ settings_open || fail "Escape with the drop-down open closed Settings"
 pass "Escape closes the drop-down and Settings stay: $(transcript)"
 key Escape
 wait_for 5 settings_closed || fail "Escape did not close Settings"
+
+# A link handed to the running copy opens the panel at its time; a refused one says why.
+quiet; : >"$speech"
+"$app" 'horavia:?at=2026-01-16T18:00:00Z' >/dev/null 2>&1
+hear 'Fri, Jan 16, 6:00 PM, in 6 hours' "the time a link opened"
+quiet
+[ "$(times_said '^notification')" = 1 ] || fail "more than the link's time was announced: $(transcript)"
+pass "a link: $(transcript)"
+key Escape Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"
+quiet; : >"$speech"
+"$app" 'horavia:?at=2027-01-16T09:00:00Z' >/dev/null 2>&1
+hear "This link.s time is more than a week from now" "why a link was refused"
+quiet
+[ "$(times_said '^notification')" = 1 ] || fail "more than the refusal was announced: $(transcript)"
+pass "a refused link: $(transcript)"
+key Escape
+wait_for 5 panel_closed || fail "Escape did not close the panel"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null
 xdotool key ctrl+q
 wait_for 10 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
