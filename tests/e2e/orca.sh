@@ -6,6 +6,7 @@
 # what is checked:
 #   opening the panel: its name once, then the focused row;
 #   Down through the rows: each city's name and time, none skipped, none twice;
+#   a typed time's meanings as Up and Down choose them, and a refusal;
 #   Next Overlap and Now in the panel: the new time;
 #   "3pm Tokyo" typed in the chooser: the answer; Return: the set time;
 #   Settings: a combo box's value; Escape with its drop-down open: the window stays;
@@ -117,6 +118,22 @@ hear "^$tokyo" "the last row again"
 quiet
 [ "$(times_said ', [0-9]+:[0-9]+ (AM|PM)')" = 1 ] || fail "Up said other rows as well: $(transcript)"
 pass "each row once, none skipped: ${heard}Down, Up: $(transcript)"
+
+# A typed time with more than one meaning: each as Up and Down choose it.
+type_text "9am CST"
+hear '^notification Show 9:00 AM on .* in ' "the typed time's first meaning"
+first=$(grep -aoP '^notification \KShow [^|]*' "$speech" | tail -1)
+key Down
+hear '^notification Show 9:00 AM on ' "the next meaning"
+quiet
+[ "$(times_said '^notification')" = 1 ] && ! grep -qaF "$first" "$speech" ||
+  fail "Down did not say the next meaning once: $(transcript)"
+pass "the meanings of \"9am CST\": $first, then Down: $(transcript)"
+key Escape
+type_text "9am Qwzx"
+hear '^notification No place or time zone called .Qwzx.' "why a typed time was refused"
+pass "a refused typed time: $(transcript | grep -oP 'notification [^|]*')"
+key Escape
 
 key ctrl+o
 hear '(Sat|Sun|Mon|Tue|Wed|Thu|Fri), Jan [0-9]+, [0-9]+:[0-9]+ (AM|PM), in ' "Next Overlap's time"
