@@ -126,6 +126,9 @@ unmarked() { /usr/bin/python3 "$walker" "$app_pid" --unmarked '^(UTC|© 20[0-9]{
 all_marked() { local left; left=$(unmarked) && [ -z "$left" ]; }
 wait_for 10 update_in_tree || fail "the update window is not in the tree"
 wait_for 10 all_marked || fail "the update window left texts untranslated: $(unmarked | tr '\n' ';')"
+# The failure is announced: a screen reader hears it without moving to it.
+announced() { /usr/bin/python3 "$walker" "$app_pid" | grep -qP '^2\tnotification\t⟦.*⟧'; }
+wait_for 10 announced || fail "the failed install was not announced"
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+comma; sleep 0.8
 import -window root "$shots/update-tampered-settings.png"
 pass "a tampered release fails in the update window and leaves the bundle untouched"
