@@ -10,7 +10,7 @@
 #   Next Overlap and Now in the panel: the new time;
 #   "3pm Tokyo" typed in the chooser: the answer; Return: the set time;
 #   Settings: a combo box's value; Escape with its drop-down open: the window stays;
-#   a link: the time it opened, or why it was refused;
+#   a link: the time it opened, or why it was refused; an import's summary;
 #   and, with LANGUAGE=de, the row's words in German.
 # Each step waits for speech, and for Orca to fall quiet, not for a time.
 # Run inside dbus-run-session. Usage: orca.sh APP SCREENSHOT_DIR
@@ -189,6 +189,36 @@ quiet
 pass "a refused link: $(transcript)"
 key Escape
 wait_for 5 panel_closed || fail "Escape did not close the panel"
+# An import's summary: Import Cities…, chosen in the menu through the tree,
+# then the file's path typed into the file dialog.
+echo '{"format": "horavia-cities", "version": 1, "cities": [{"id": "gn2643743"}]}' >"$work/friends.json"
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+xdotool mousemove --window "$(main_id)" 25 9 click 1
+wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '\tmenu item\tImport Cities…\t'" ||
+  fail "no Import Cities… in the menu"
+"$python" - "$app_pid" <<'PY' || fail "Import Cities… could not be chosen"
+import sys, pyatspi
+def find(node):
+    if node.getRoleName() == "menu item" and node.name == "Import Cities…":
+        return node
+    for i in range(node.childCount):
+        found = node.getChildAtIndex(i) and find(node.getChildAtIndex(i))
+        if found:
+            return found
+desktop = pyatspi.Registry.getDesktop(0)
+apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+next(find(a) for a in apps if a and a.get_process_id() == int(sys.argv[1])).queryAction().doAction(0)
+PY
+wait_for 10 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '^1\tdialog\tImport Cities'" ||
+  fail "no file dialog"
+quiet; : >"$speech"
+xdotool type --delay 20 "$work/friends.json"
+key Return
+hear 'Added 1 city from .friends\.json.' "the import's summary"
+pass "an import: $(transcript)"
+key Return
+grep -q '"gn2643743"' "$prefs" || fail "the import did not track London"
+
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null
 xdotool key ctrl+q
 wait_for 10 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
