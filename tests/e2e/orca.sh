@@ -19,56 +19,13 @@ shots=$2
 name=orca
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1
-command -v orca >/dev/null || fail "no orca (scripts/setup installs it)"
 prefs=$XDG_CONFIG_HOME/horavia/settings.json
 python=/usr/bin/python3
 faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
 
-# speech-dispatcher, started by Orca, reads the user's configuration: one
-# module, which writes each utterance as a line of the transcript.
-speech=$work/speech.txt
-: >"$speech"
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
-AddModule "transcript" "sd_generic" "transcript.conf"
-DefaultModule transcript
-LanguageDefaultModule "en" "transcript"
-LanguageDefaultModule "de" "transcript"
-AudioOutputMethod "alsa"
-AudioALSADevice "null"
-EOF
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/modules/transcript.conf" <<EOF
-GenericExecuteSynth "printf '%s\\\\n' '\$DATA' >> $speech"
-GenericLanguage "en" "en" "utf-8"
-GenericLanguage "de" "de" "utf-8"
-AddVoice "en" "MALE1" "transcript"
-AddVoice "de" "MALE1" "transcript"
-DefaultVoice "transcript"
-EOF
+source "$(dirname "$0")/screen-reader.sh"
+start_screen_reader
 
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before anyone asks for it
-orca --replace >"$work/orca.log" 2>&1 & pids+=($!)
-wait_for 30 grep -q "Screen reader on" "$speech" ||
-  fail "Orca said nothing: $(tr '\n' '|' <"$speech") $(tail -5 "$work/orca.log")"
-
-# Orca has finished with what the last key caused once the transcript has
-# stayed the same for a moment.
-quiet() {
-  local size=-1 now
-  for _ in $(seq 60); do
-    now=$(stat -c %s "$speech")
-    [ "$now" = "$size" ] && return 0
-    size=$now
-    sleep 0.5
-  done
-}
-transcript() { tr '\n' '|' <"$speech"; }
-key() { quiet; : >"$speech"; xdotool key --delay 80 "$@"; }
-type_text() { quiet; : >"$speech"; xdotool type --delay 100 "$1"; }
-hear() { # pattern, what it is
-  wait_for 15 grep -qaP "$1" "$speech" || fail "Orca did not say $2: $(transcript)"
-}
-times_said() { grep -caP "$1" "$speech"; }
 start() { # the interface language
   echo '{"trackedCityIDs": ["gn2988507", "gn1850147"], "showsHomeZone": true}' >"$prefs"
   LANGUAGE=$1 LD_PRELOAD=$faketime FAKETIME="2026-01-16 12:00:00" \

@@ -107,12 +107,18 @@ make_release 10.0 'echo "[]" >"$release/Contents/Resources/cities.json"'
 # In the pseudo-language this time: the update window's texts, its failure
 # among them, must all have come through the catalogues.
 /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
+# A screen reader listens: the phases and the failure are announced.
+source "$(dirname "$0")/screen-reader.sh"
+start_screen_reader
 LANGUAGE=qps QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start
 wait_for 10 bash -c "[ \$(grep -c 'GET /updates.txt ' '$work/server.log') -ge 3 ]" || fail "no check of the tampered release"
 sleep 1
 open_from_ribbon || fail "the tampered release was not offered"
-xdotool key Return
-sleep 3
+key Return
+hear '^notification ⟦Íñśtáĺĺíñg' "the install's phase"
+hear '^notification ⟦(?!Íñśtáĺĺíñg)' "the failed install"
+pass "the install and its failure, as Orca says them: $(grep -a '^notification' "$speech" | tr '\n' '|')"
+sleep 1
 kill -0 "$app_pid" 2>/dev/null || fail "a tampered release ended the application"
 update_open || fail "the update window closed on a failed install"
 [ "$(version_of "$installed")" = 9.9 ] || fail "a tampered release replaced the bundle"
