@@ -28,11 +28,15 @@ start_screen_reader
 
 start() { # the interface language
   echo '{"trackedCityIDs": ["gn2988507", "gn1850147"], "showsHomeZone": true}' >"$prefs"
+  quiet; : >"$speech"
   LANGUAGE=$1 LD_PRELOAD=$faketime FAKETIME="2026-01-16 12:00:00" \
     ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 \
     "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
   wait_for 15 main_open || fail "no main window at launch"
   wait_for 15 tray_icon || fail "no tray icon"
+  # The chooser takes the focus as it opens: a panel opened before Orca has
+  # followed it would lose the focus to it, on a busy machine.
+  hear '^Horavia frame' "the chooser as it opened"
 }
 open_panel() {
   local _ x y w h
