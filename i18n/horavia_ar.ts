@@ -304,7 +304,7 @@
     <name>ClockEntries</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM tomorrow&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -313,17 +313,6 @@
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
         <translation>«%1» ليس تاريخًا ووقتًا (2026-03-29T15:00 مع فرق التوقيت، أو «9am Tokyo»)</translation>
-    </message>
-</context>
-<context>
-    <name>ClockFormatter</name>
-    <message>
-        <source>Tomorrow</source>
-        <translation>غدًا</translation>
-    </message>
-    <message>
-        <source>Yesterday</source>
-        <translation>أمس</translation>
     </message>
 </context>
 <context>
@@ -885,12 +874,13 @@ Horavia alone.
 %1</translation>
     </message>
     <message>
-        <source>A city a day ahead reads: %1 · %2</source>
-        <translation>مدينة متقدمة بيوم تُعرض هكذا: %1 · %2</translation>
-    </message>
-    <message>
         <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
         <translation>يعرض سطح المكتب هذا كل نافذة مفتوحة في شريط المهام؛ لا يستطيع Horavia إخفاء نوافذه منه.</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 %2</source>
+        <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
+        <translation>مدينة متقدمة بيوم تُعرض هكذا: %1 %2</translation>
     </message>
 </context>
 <context>

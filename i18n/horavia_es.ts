@@ -296,7 +296,7 @@
     <name>ClockEntries</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM tomorrow&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -305,17 +305,6 @@
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
         <translation>«%1» no es una fecha y hora (2026-03-29T15:00, con una diferencia, o «9am Tokyo»)</translation>
-    </message>
-</context>
-<context>
-    <name>ClockFormatter</name>
-    <message>
-        <source>Tomorrow</source>
-        <translation>Mañana</translation>
-    </message>
-    <message>
-        <source>Yesterday</source>
-        <translation>Ayer</translation>
     </message>
 </context>
 <context>
@@ -875,12 +864,13 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
 %1</translation>
     </message>
     <message>
-        <source>A city a day ahead reads: %1 · %2</source>
-        <translation>Una ciudad un día por delante muestra: %1 · %2</translation>
-    </message>
-    <message>
         <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
         <translation>Este escritorio muestra cada ventana abierta en su barra de tareas; Horavia no puede quitar sus ventanas de ella.</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 %2</source>
+        <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
+        <translation>Una ciudad un día por delante muestra: %1 %2</translation>
     </message>
 </context>
 <context>

@@ -296,7 +296,7 @@
     <name>ClockEntries</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM tomorrow&quot;)</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
@@ -305,17 +305,6 @@
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas une date et une heure (2026-03-29T15:00, avec un décalage, ou «&#xa0;9am Tokyo&#xa0;»)</translation>
-    </message>
-</context>
-<context>
-    <name>ClockFormatter</name>
-    <message>
-        <source>Tomorrow</source>
-        <translation>Demain</translation>
-    </message>
-    <message>
-        <source>Yesterday</source>
-        <translation>Hier</translation>
     </message>
 </context>
 <context>
@@ -877,12 +866,13 @@ un Horavia en cours d’exécution.
 %1</translation>
     </message>
     <message>
-        <source>A city a day ahead reads: %1 · %2</source>
-        <translation>Une ville en avance d’un jour affiche&#xa0;: %1 · %2</translation>
-    </message>
-    <message>
         <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
         <translation>Ce bureau affiche chaque fenêtre ouverte dans sa barre des tâches&#xa0;; Horavia ne peut pas en retirer ses fenêtres.</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 %2</source>
+        <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
+        <translation>Une ville en avance d’un jour affiche&#xa0;: %1 %2</translation>
     </message>
 </context>
 <context>

@@ -296,7 +296,7 @@
     <name>ClockEntries</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM tomorrow&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -305,17 +305,6 @@
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
         <translation>“%1” אינו תאריך ושעה (2026-03-29T15:00 עם הפרש, או “9am Tokyo”)</translation>
-    </message>
-</context>
-<context>
-    <name>ClockFormatter</name>
-    <message>
-        <source>Tomorrow</source>
-        <translation>מחר</translation>
-    </message>
-    <message>
-        <source>Yesterday</source>
-        <translation>אתמול</translation>
     </message>
 </context>
 <context>
@@ -873,12 +862,13 @@ Horavia alone.
 %1</translation>
     </message>
     <message>
-        <source>A city a day ahead reads: %1 · %2</source>
-        <translation>עיר שמקדימה ביום מוצגת כך: %1 · %2</translation>
-    </message>
-    <message>
         <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
         <translation>שולחן העבודה הזה מציג כל חלון פתוח בשורת המשימות; Horavia לא יכול להוציא ממנה את החלונות שלו.</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 %2</source>
+        <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
+        <translation>עיר שמקדימה ביום מוצגת כך: %1 %2</translation>
     </message>
 </context>
 <context>

@@ -294,7 +294,7 @@
     <name>ClockEntries</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow&quot;)</extracomment>
+        <extracomment>Copy Times: home&apos;s date, then every clock on one line (&quot;Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM tomorrow&quot;)</extracomment>
         <translation>%1：%2</translation>
     </message>
 </context>
@@ -303,17 +303,6 @@
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
         <translation>「%1」は日時ではありません（2026-03-29T15:00 のように時差付きで、または「9am Tokyo」）</translation>
-    </message>
-</context>
-<context>
-    <name>ClockFormatter</name>
-    <message>
-        <source>Tomorrow</source>
-        <translation>明日</translation>
-    </message>
-    <message>
-        <source>Yesterday</source>
-        <translation>昨日</translation>
     </message>
 </context>
 <context>
@@ -871,12 +860,13 @@ Horavia alone.
 %1</translation>
     </message>
     <message>
-        <source>A city a day ahead reads: %1 · %2</source>
-        <translation>1 日先の都市の表示：%1 · %2</translation>
-    </message>
-    <message>
         <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
         <translation>このデスクトップは開いているウインドウをすべてタスクバーに表示します。Horavia のウインドウを除くことはできません。</translation>
+    </message>
+    <message>
+        <source>A city a day ahead reads: %1 %2</source>
+        <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
+        <translation>1 日先の都市の表示：%2 %1</translation>
     </message>
 </context>
 <context>

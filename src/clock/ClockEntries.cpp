@@ -225,7 +225,7 @@ QString ClockEntries::shareLine(const QDateTime& at) const
                                  : DateFormat::abbreviated;
     const ClockFormatter dated(m_settings.value<TimeFormat>(SettingKey::timeFormat), style, homeZone(),
                                SystemLocale::current());
-    //: Copy Times: home's date, then every clock on one line ("Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM Tomorrow")
+    //: Copy Times: home's date, then every clock on one line ("Thu, Jan 15: London 8:00 PM · Tokyo 5:00 AM tomorrow")
     return tr("%1: %2").arg(
         dated.dayLabel(0, at, homeZone()),
         ClockExport::line(at == m_time.instant() ? rows() : ClockExport::rowsAt(m_entries, formatter(), at)));

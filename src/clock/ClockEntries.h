@@ -42,7 +42,7 @@ public:
     const QList<Overlap::Run>& workingRuns(qint64 from, qint64 until, int columns) const;
 
     // One line per clock at `at`, in the list's order: title, time, and the
-    // day label when its date is not home's ("Tokyo 8:00 AM Tomorrow"). For
+    // day label when its date is not home's ("Tokyo 8:00 AM tomorrow"). For
     // the tray icon's tooltip.
     QStringList glanceLines(const QDateTime& at) const;
 

@@ -26,7 +26,7 @@ QStringList lines(const QList<ClockRowData>& rows)
     out.reserve(rows.size());
     for (const ClockRowData& row : rows) {
         QString line = row.content.title + QLatin1Char(' ') + row.texts.time;
-        if (!row.texts.dayLabel.isEmpty()) line += QLatin1Char(' ') + row.texts.dayLabel;
+        if (!row.texts.dayLabelInLine.isEmpty()) line += QLatin1Char(' ') + row.texts.dayLabelInLine;
         out.append(line);
     }
     return out;

@@ -23,7 +23,7 @@ QList<ClockRowData> rowsAt(const QList<ClockEntry>& entries, const ClockFormatte
 QStringList lines(const QList<ClockRowData>& rows);
 
 // Every row on one line, for bars that show one line per update
-// ("Berlin 15:00 · Tokyo 23:00 Tomorrow").
+// ("Berlin 15:00 · Tokyo 23:00 tomorrow").
 QString line(const QList<ClockRowData>& rows);
 
 // For each clock: id, title, zone identifier, offset from UTC in seconds,

@@ -136,19 +136,27 @@ int ClockFormatter::dayOffset(const ZoneInstant& home, const ZoneInstant& there)
     return int(homeDate.daysTo(thereDate));
 }
 
-QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const
+QString ClockFormatter::dayLabel(int offset, const QDateTime& at, const QTimeZone& zone, DayLabelPlace place) const
 {
-    return dayLabel(offset, ZoneInstant(at, zone));
+    return dayLabel(offset, ZoneInstant(at, zone), place);
 }
 
-QString ClockFormatter::dayLabel(int offset, const ZoneInstant& there) const
+QString ClockFormatter::dayLabel(int offset, const ZoneInstant& there, DayLabelPlace place) const
 {
-    if (m_dateFormat == DateFormat::relative) {
-        if (offset == 1) return QCoreApplication::translate("ClockFormatter", "Tomorrow");
-        if (offset == -1) return QCoreApplication::translate("ClockFormatter", "Yesterday");
+    const bool inLine = place == DayLabelPlace::inLine;
+    if (m_dateFormat == DateFormat::relative && (offset == 1 || offset == -1)) {
+        // A column's label reads as the start of a phrase: ICU's stand-alone
+        // form leaves English "tomorrow" in lower case.
+        const QString word = LocaleText::relativeDay(offset,
+                                                     inLine ? UDISPCTX_CAPITALIZATION_FOR_MIDDLE_OF_SENTENCE
+                                                            : UDISPCTX_CAPITALIZATION_FOR_BEGINNING_OF_SENTENCE,
+                                                     m_locale);
+        if (!word.isEmpty()) return word;
     }
     const char* skeleton = m_dateFormat == DateFormat::numeric ? "Md" : "EEEMMMd";
-    return DateFormats::format(m_locale, skeleton, there.wallMSecs());
+    return DateFormats::format(m_locale, skeleton, there.wallMSecs(),
+                               inLine ? UDISPCTX_CAPITALIZATION_FOR_MIDDLE_OF_SENTENCE
+                                      : UDISPCTX_CAPITALIZATION_FOR_STANDALONE);
 }
 
 int ClockFormatter::offsetFromHome(const QDateTime& at, const QTimeZone& zone) const

@@ -21,6 +21,11 @@ struct ZoneInstant {
     QDateTime wall() const { return QDateTime::fromMSecsSinceEpoch(wallMSecs(), Qt::UTC); }
 };
 
+// Where a day label stands: heading its own column (a row's day), or inside
+// a line after a time ("Tokyo 1:00 AM tomorrow"), where a capital would
+// change its meaning in some languages (German "Morgen" is "morning").
+enum class DayLabelPlace { column, inLine };
+
 // The texts of a clock row: time, zone name and day label. Built for one
 // redraw from the current settings, the system's zone and the system's
 // locale, so a change of either shows at the next redraw. Offsets come from
@@ -52,9 +57,11 @@ public:
     int dayOffset(const QDateTime& at, const QTimeZone& zone) const;
     static int dayOffset(const ZoneInstant& home, const ZoneInstant& there);
     // "Tomorrow"/"Yesterday" (relative, offsets of one day), else the short
-    // date of `at` in `zone` ("Sat, Sep 12" or "9/12").
-    QString dayLabel(int offset, const QDateTime& at, const QTimeZone& zone) const;
-    QString dayLabel(int offset, const ZoneInstant& there) const;
+    // date of `at` in `zone` ("Sat, Sep 12" or "9/12"), capitalized as the
+    // locale does where it stands.
+    QString dayLabel(int offset, const QDateTime& at, const QTimeZone& zone,
+                     DayLabelPlace place = DayLabelPlace::column) const;
+    QString dayLabel(int offset, const ZoneInstant& there, DayLabelPlace place = DayLabelPlace::column) const;
 
     // A chosen instant in home time with its date and its distance from
     // `now` ("Tue, Dec 9, 3:00 PM · in 2 days"); a wall-clock time that

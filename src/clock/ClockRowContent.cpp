@@ -13,7 +13,9 @@ void makeLine(ClockRowTexts& texts, const ClockFormatter& formatter, const ZoneI
 {
     texts.time = formatter.timeText(there);
     texts.dayOffset = ClockFormatter::dayOffset(home, there);
-    if (texts.dayOffset != 0) texts.dayLabel = formatter.dayLabel(texts.dayOffset, there);
+    if (texts.dayOffset == 0) return;
+    texts.dayLabel = formatter.dayLabel(texts.dayOffset, there);
+    texts.dayLabelInLine = formatter.dayLabel(texts.dayOffset, there, DayLabelPlace::inLine);
 }
 
 } // namespace
@@ -49,7 +51,7 @@ QString ClockRowTexts::accessibleText(const ClockRowContent& content, const Cloc
     QStringList parts{content.title};
     if (content.originalName && shown.originalName) parts.append(*content.originalName);
     parts.append(texts.time);
-    if (texts.dayOffset != 0) parts.append(texts.dayLabel);
+    if (texts.dayOffset != 0) parts.append(texts.dayLabelInLine);
     if (!texts.offset.isEmpty()) parts.append(texts.offset);
     //: Spoken of the row of the user's own time zone
     if (content.isHome) parts.append(QCoreApplication::translate("ClockRow", "your time zone"));

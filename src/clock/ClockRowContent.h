@@ -46,14 +46,15 @@ struct ClockRowTexts {
     QString time;
     QString zoneName;
     int dayOffset = 0;
-    QString dayLabel; // empty when the day offset is 0
-    QString offset;   // from home; empty for none, for home and when not shown
+    QString dayLabel;       // heading its column; empty when the day offset is 0
+    QString dayLabelInLine; // the same after a time, in a line or a spoken row
+    QString offset;         // from home; empty for none, for home and when not shown
     std::optional<DayPart> dayPart;
     QString notice; // a change of clocks within a week
     std::optional<Sky> sky;
 
     static ClockRowTexts of(const ClockRowContent& content, const ClockFormatter& formatter);
-    // Only the texts of a row's line ("Tokyo 8:00 AM Tomorrow"): time and
+    // Only the texts of a row's line ("Tokyo 8:00 AM tomorrow"): time and
     // day, without the zone's name, the sky or a notice to look up.
     static ClockRowTexts lineOf(const ClockRowContent& content, const ClockFormatter& formatter);
     // How many rows' texts have been made in this process, so that a

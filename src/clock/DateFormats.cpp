@@ -12,7 +12,8 @@ namespace DateFormats {
 
 namespace {
 
-std::unique_ptr<icu::SimpleDateFormat> makeFormat(const icu::Locale& locale, const char* skeleton)
+std::unique_ptr<icu::SimpleDateFormat> makeFormat(const icu::Locale& locale, const char* skeleton,
+                                                  UDisplayContext capitalization)
 {
     UErrorCode status = U_ZERO_ERROR;
     const std::unique_ptr<icu::DateTimePatternGenerator> generator(
@@ -22,17 +23,18 @@ std::unique_ptr<icu::SimpleDateFormat> makeFormat(const icu::Locale& locale, con
     auto format = std::make_unique<icu::SimpleDateFormat>(pattern, locale, status);
     if (U_FAILURE(status)) return nullptr;
     format->setTimeZone(*icu::TimeZone::getGMT());
+    format->setContext(capitalization, status);
     return format;
 }
 
 } // namespace
 
-QString format(const icu::Locale& locale, const char* skeleton, qint64 wallMSecs)
+QString format(const icu::Locale& locale, const char* skeleton, qint64 wallMSecs, UDisplayContext capitalization)
 {
     thread_local std::map<std::string, std::unique_ptr<icu::SimpleDateFormat>> formats;
-    const std::string key = std::string(locale.getName()) + '|' + skeleton;
+    const std::string key = std::string(locale.getName()) + '|' + skeleton + '|' + std::to_string(capitalization);
     auto it = formats.find(key);
-    if (it == formats.end()) it = formats.emplace(key, makeFormat(locale, skeleton)).first;
+    if (it == formats.end()) it = formats.emplace(key, makeFormat(locale, skeleton, capitalization)).first;
     if (!it->second) return {};
     icu::UnicodeString text;
     it->second->format(UDate(wallMSecs), text);

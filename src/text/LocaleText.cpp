@@ -8,7 +8,9 @@
 #include <unicode/measure.h>
 #include <unicode/numberformatter.h>
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace LocaleText {
@@ -113,6 +115,28 @@ QString relative(double amount, URelativeDateTimeUnit unit, const icu::Locale& l
     icu::RelativeDateTimeFormatter format(locale, status);
     icu::UnicodeString out;
     if (U_SUCCESS(status)) format.formatNumeric(amount, unit, out, status);
+    return U_SUCCESS(status) ? qt(out) : QString();
+}
+
+QString relativeDay(int days, UDisplayContext capitalization, const icu::Locale& locale)
+{
+    // Made for every clock a day apart at every tick: kept per thread.
+    thread_local std::map<std::string, std::unique_ptr<icu::RelativeDateTimeFormatter>> formats;
+    const std::string key = std::string(locale.getName()) + '|' + std::to_string(capitalization);
+    auto it = formats.find(key);
+    if (it == formats.end()) {
+        UErrorCode status = U_ZERO_ERROR;
+        auto made =
+            std::make_unique<icu::RelativeDateTimeFormatter>(locale, nullptr, UDAT_STYLE_LONG, capitalization, status);
+        it = formats.emplace(key, U_SUCCESS(status) ? std::move(made) : nullptr).first;
+    }
+    if (!it->second || days < -1 || days > 1) return {};
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString out;
+    it->second->format(days == 0  ? UDAT_DIRECTION_THIS
+                       : days > 0 ? UDAT_DIRECTION_NEXT
+                                  : UDAT_DIRECTION_LAST,
+                       UDAT_ABSOLUTE_DAY, out, status);
     return U_SUCCESS(status) ? qt(out) : QString();
 }
 

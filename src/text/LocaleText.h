@@ -16,6 +16,10 @@ QString duration(int minutes, const icu::Locale& locale);
 QString offset(int seconds, const icu::Locale& locale);
 // "in 2 days", "2 hours ago"; `amount` negative for the past.
 QString relative(double amount, URelativeDateTimeUnit unit, const icu::Locale& locale);
+// "tomorrow", "yesterday", "today" (-1, 0, 1; ICU has no other) in the
+// capitalization of where it stands: "Morgen" heading a column, "morgen"
+// after a time, where the capital would read "morning".
+QString relativeDay(int days, UDisplayContext capitalization, const icu::Locale& locale);
 // "Tokyo", "Tokyo and Paris", "Tokyo, Sydney, and Paris".
 QString list(const QStringList& items, const icu::Locale& locale);
 

@@ -338,8 +338,10 @@ void SettingsWindow::refreshPreview()
                                    SystemLocale::current());
     const QDateTime now = m_time.instant();
     const QTimeZone home = formatter.homeTimeZone();
-    m_preview->setText(tr("A city a day ahead reads: %1 · %2")
-                           .arg(formatter.dayLabel(1, now.addSecs(86400), home), formatter.timeText(now, home)));
+    //: The date format's preview: %1 a time, %2 its day as a line of clocks says it ("9:30 AM tomorrow")
+    m_preview->setText(tr("A city a day ahead reads: %1 %2")
+                           .arg(formatter.timeText(now, home),
+                                formatter.dayLabel(1, now.addSecs(86400), home, DayLabelPlace::inLine)));
 }
 
 void SettingsWindow::refreshUpdates()

@@ -112,7 +112,7 @@ private slots:
                                 << QString::fromUtf8(expected);
         };
         row("12-hour, relative days", "twelveHour", "relative",
-            "Thu, Jan 15: London, England 8:00_PM · New York City, New York 3:00_PM · Tokyo 5:00_AM Tomorrow");
+            "Thu, Jan 15: London, England 8:00_PM · New York City, New York 3:00_PM · Tokyo 5:00_AM tomorrow");
         row("24-hour, numeric dates", "twentyFourHour", "numeric",
             "1/15: London, England 20:00 · New York City, New York 15:00 · Tokyo 05:00 1/16");
     }
@@ -222,7 +222,7 @@ private slots:
         const QDateTime late = QDateTime::fromSecsSinceEpoch(1768514400, Qt::UTC); // 22:00 UTC
         ClockStack stack(store, *m_database, late, QTimeZone("America/New_York"));
         const QStringList expected{u"New York City, New York 5:00\u202FPM"_s, u"Mum 10:00\u202FPM"_s,
-                                   u"Tokyo 7:00\u202FAM Tomorrow"_s};
+                                   u"Tokyo 7:00\u202FAM tomorrow"_s};
         QCOMPARE(stack.entries.glanceLines(late), expected);
         // The shared rows' full texts and a line's texts alone (--print, a
         // calendar, another instant) write the same lines.

@@ -91,25 +91,54 @@ private slots:
 
     void dayLabel_data()
     {
-        addColumns<QString, DateFormat, int, QString>({"locale", "format", "offset", "expected"});
+        addColumns<QString, DateFormat, int, DayLabelPlace, QString>(
+            {"locale", "format", "offset", "place", "expected"});
 
+        const auto column = DayLabelPlace::column;
+        const auto inLine = DayLabelPlace::inLine;
+        const auto relative = DateFormat::relative;
+        const auto abbreviated = DateFormat::abbreviated;
+        const auto row = [](const char* name, const char* locale, DateFormat format, int offset, DayLabelPlace place,
+                            const char* expected) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << format << offset << place
+                                << QString::fromUtf8(expected);
+        };
         // 2026-09-12 is a Saturday.
-        QTest::newRow("relative +1") << "en_US" << DateFormat::relative << 1 << "Tomorrow";
-        QTest::newRow("relative words are not translated") << "de_DE" << DateFormat::relative << 1 << "Tomorrow";
-        QTest::newRow("relative +2 falls back to the date") << "en_US" << DateFormat::relative << 2 << "Sat, Sep 12";
-        QTest::newRow("abbreviated") << "en_US" << DateFormat::abbreviated << 1 << "Sat, Sep 12";
-        QTest::newRow("numeric") << "en_US" << DateFormat::numeric << -1 << "9/12";
-        QTest::newRow("abbreviated, British order") << "en_GB" << DateFormat::abbreviated << 1 << "Sat, 12 Sept";
+        row("relative +1", "en_US", relative, 1, column, "Tomorrow");
+        row("relative -1", "en_US", relative, -1, column, "Yesterday");
+        row("relative +2 falls back to the date", "en_US", relative, 2, column, "Sat, Sep 12");
+        row("abbreviated", "en_US", abbreviated, 1, column, "Sat, Sep 12");
+        row("numeric", "en_US", DateFormat::numeric, -1, column, "9/12");
+        row("abbreviated, British order", "en_GB", abbreviated, 1, column, "Sat, 12 Sept");
+        // After a time the word keeps its sentence's case: "01:00 Morgen"
+        // would read "01:00 morning".
+        row("en after a time", "en_US", relative, 1, inLine, "tomorrow");
+        row("de heading its column", "de_DE", relative, 1, column, "Morgen");
+        row("de after a time", "de_DE", relative, 1, inLine, "morgen");
+        row("de yesterday after a time", "de_DE", relative, -1, inLine, "gestern");
+        row("de date", "de_DE", abbreviated, 1, inLine, "Sa., 12. Sept.");
+        row("es heading its column", "es_ES", relative, 1, column, "Mañana");
+        row("es after a time", "es_ES", relative, 1, inLine, "mañana");
+        row("es date heading its column", "es_ES", abbreviated, 1, column, "Sáb, 12 sept");
+        row("es date after a time", "es_ES", abbreviated, 1, inLine, "sáb, 12 sept");
+        row("fr heading its column", "fr_FR", relative, -1, column, "Hier");
+        row("fr after a time", "fr_FR", relative, -1, inLine, "hier");
+        row("fr date heading its column", "fr_FR", abbreviated, 1, column, "Sam. 12 sept.");
+        row("fr date after a time", "fr_FR", abbreviated, 1, inLine, "sam. 12 sept.");
+        row("pt_BR heading its column", "pt_BR", relative, 1, column, "Amanhã");
+        row("pt_BR after a time", "pt_BR", relative, 1, inLine, "amanhã");
+        row("pt_BR date after a time", "pt_BR", abbreviated, 1, inLine, "sáb., 12 de set.");
+        row("ja has no case", "ja_JP", relative, 1, inLine, "明日");
     }
 
     void dayLabel()
     {
-        auto [locale, format, offset, expected] =
-            fetchRow<QString, DateFormat, int, QString>({"locale", "format", "offset", "expected"});
+        auto [locale, format, offset, place, expected] = fetchRow<QString, DateFormat, int, DayLabelPlace, QString>(
+            {"locale", "format", "offset", "place", "expected"});
         // 23:30 in London on Friday is already Saturday in Tokyo: the date shown is the city's.
         const ClockFormatter formatter(TimeFormat::system, format, zone("Europe/London"),
                                        icu::Locale(locale.toLatin1()));
-        QCOMPARE(formatter.dayLabel(offset, instant("2026-09-11T22:30:00Z"), zone("Asia/Tokyo")), expected);
+        QCOMPARE(formatter.dayLabel(offset, instant("2026-09-11T22:30:00Z"), zone("Asia/Tokyo"), place), expected);
     }
 
     void zoneName_data()

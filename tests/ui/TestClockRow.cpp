@@ -180,7 +180,7 @@ private slots:
         const QString nnbsp = u"\u202F"_s;
         const QPointF none(999, 999);
         QTest::newRow("with day label") << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString() << none
-                                        << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow";
+                                        << "Somewhere, 2:00" + nnbsp + "AM, tomorrow";
         QTest::newRow("home") << "Europe/London"_ba << true << Selection::hidden << QString() << none
                               << "Somewhere, 12:00" + nnbsp + "PM, your time zone";
         QTest::newRow("tracked, relabelled") << "Europe/Paris"_ba << false << Selection::checked << "Paris" << none
@@ -192,7 +192,7 @@ private slots:
             << "Somewhere, 1:00" + nnbsp + "PM, working hours, daylight";
         QTest::newRow("a dark night is said once")
             << "Pacific/Kiritimati"_ba << false << Selection::hidden << QString() << QPointF(1.87, -157.4)
-            << "Somewhere, 2:00" + nnbsp + "AM, Tomorrow, night";
+            << "Somewhere, 2:00" + nnbsp + "AM, tomorrow, night";
     }
 
     void accessibleText()
