@@ -850,10 +850,6 @@ Horavia alone.
         <translation>تأتي تحديثات Horavia من مدير الحزم لديك.</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>لفتح الساعات من لوحة المفاتيح، اربط الأمر «horavia --toggle» بمفتاح في إعدادات لوحة المفاتيح في سطح المكتب.</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>عرض الساعات: لا مفتاح بعد</translation>
     </message>
@@ -881,6 +877,11 @@ Horavia alone.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>مدينة متقدمة بيوم تُعرض هكذا: %1 %2</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>لفتح الساعات من لوحة المفاتيح، اربط الأمر «%1» بمفتاح في إعدادات لوحة المفاتيح في سطح المكتب.</translation>
     </message>
 </context>
 <context>

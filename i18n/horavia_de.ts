@@ -841,10 +841,6 @@ laufendes Horavia in Ruhe.
         <translation>Updates für Horavia kommen von Ihrer Paketverwaltung.</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>Um die Uhren mit der Tastatur zu öffnen, legen Sie den Befehl „horavia --toggle“ in den Tastatureinstellungen Ihres Desktops auf eine Taste.</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>Uhren anzeigen: noch keine Taste</translation>
     </message>
@@ -872,6 +868,11 @@ laufendes Horavia in Ruhe.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>Eine Stadt einen Tag voraus zeigt: %1 %2</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>Um die Uhren mit der Tastatur zu öffnen, legen Sie den Befehl „%1“ in den Tastatureinstellungen Ihres Desktops auf eine Taste.</translation>
     </message>
 </context>
 <context>

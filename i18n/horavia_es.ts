@@ -840,10 +840,6 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>Las actualizaciones de Horavia llegan desde su gestor de paquetes.</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>Para abrir los relojes con el teclado, asigne la orden «horavia --toggle» a una tecla en los ajustes de teclado de su escritorio.</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>Mostrar relojes: aún sin tecla</translation>
     </message>
@@ -871,6 +867,11 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>Una ciudad un día por delante muestra: %1 %2</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>Para abrir los relojes con el teclado, asigne la orden «%1» a una tecla en los ajustes de teclado de su escritorio.</translation>
     </message>
 </context>
 <context>

@@ -842,10 +842,6 @@ un Horavia en cours d’exécution.
         <translation>Les mises à jour de Horavia viennent de votre gestionnaire de paquets.</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>Pour ouvrir les horloges au clavier, associez la commande «&#xa0;horavia --toggle&#xa0;» à une touche dans les réglages du clavier de votre bureau.</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>Afficher les horloges&#xa0;: aucune touche</translation>
     </message>
@@ -873,6 +869,11 @@ un Horavia en cours d’exécution.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>Une ville en avance d’un jour affiche&#xa0;: %1 %2</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>Pour ouvrir les horloges au clavier, associez la commande «&#xa0;%1&#xa0;» à une touche dans les paramètres du clavier de votre bureau.</translation>
     </message>
 </context>
 <context>

@@ -838,10 +838,6 @@ Horavia alone.
         <translation>עדכונים ל־Horavia מגיעים ממנהל החבילות שלך.</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>כדי לפתוח את השעונים מהמקלדת, קשרו את הפקודה “horavia --toggle” למקש בהגדרות המקלדת של שולחן העבודה.</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>הצגת השעונים: אין עדיין מקש</translation>
     </message>
@@ -869,6 +865,11 @@ Horavia alone.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>עיר שמקדימה ביום מוצגת כך: %1 %2</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>כדי לפתוח את השעונים מהמקלדת, קשרו את הפקודה “%1” למקש בהגדרות המקלדת של שולחן העבודה.</translation>
     </message>
 </context>
 <context>

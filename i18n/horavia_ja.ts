@@ -836,10 +836,6 @@ Horavia alone.
         <translation>Horavia のアップデートはパッケージマネージャーから提供されます。</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>キーボードで時計を開くには、デスクトップのキーボード設定でコマンド「horavia --toggle」をキーに割り当ててください。</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>時計を表示：キー未設定</translation>
     </message>
@@ -867,6 +863,11 @@ Horavia alone.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>1 日先の都市の表示：%2 %1</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>キーボードで時計を開くには、デスクトップのキーボード設定でコマンド「%1」をキーに割り当ててください。</translation>
     </message>
 </context>
 <context>

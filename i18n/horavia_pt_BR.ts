@@ -841,10 +841,6 @@ execução.
         <translation>As atualizações do Horavia vêm do seu gerenciador de pacotes.</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>Para abrir os relógios pelo teclado, associe o comando “horavia --toggle” a uma tecla nas configurações de teclado do seu desktop.</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>Mostrar relógios: ainda sem tecla</translation>
     </message>
@@ -872,6 +868,11 @@ execução.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>Uma cidade um dia à frente mostra: %1 %2</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>Para abrir os relógios pelo teclado, associe o comando “%1” a uma tecla nas configurações de teclado da sua área de trabalho.</translation>
     </message>
 </context>
 <context>

@@ -834,10 +834,6 @@ Horavia alone.
         <translation>Horavia 的更新来自你的软件包管理器。</translation>
     </message>
     <message>
-        <source>To open the clocks from the keyboard, bind the command &quot;horavia --toggle&quot; to a key in your desktop&apos;s keyboard settings.</source>
-        <translation>要用键盘打开时钟，请在桌面的键盘设置中将命令“horavia --toggle”绑定到一个按键。</translation>
-    </message>
-    <message>
         <source>Show Clocks: no key yet</source>
         <translation>显示时钟：尚未设置按键</translation>
     </message>
@@ -865,6 +861,11 @@ Horavia alone.
         <source>A city a day ahead reads: %1 %2</source>
         <extracomment>The date format&apos;s preview: %1 a time, %2 its day as a line of clocks says it (&quot;9:30 AM tomorrow&quot;)</extracomment>
         <translation>提前一天的城市显示为：%2 %1</translation>
+    </message>
+    <message>
+        <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
+        <translation>要用键盘打开时钟，请在桌面的键盘设置中将命令“%1”绑定到一个按键。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBoundaryFinder>
 #include <QVBoxLayout>
@@ -73,8 +74,11 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     const TimeRange fallback = settings.value<TimeRange>(SettingKey::defaultWorkingHours);
     const std::optional<TimeRange> own = settings.workingHours(city.id);
     const auto field = [this](const QString& name, const QTime& placeholder, const std::optional<QTime>& value) {
-        auto* edit = new QLineEdit(value ? value->toString(QStringLiteral("HH:mm")) : QString(), this);
-        edit->setPlaceholderText(placeholder.toString(QStringLiteral("HH:mm")));
+        // In the locale's digits, hours first in a right-to-left window too.
+        const QLocale locale;
+        auto* edit = new QLineEdit(value ? locale.toString(*value, QStringLiteral("HH:mm")) : QString(), this);
+        edit->setPlaceholderText(locale.toString(placeholder, QStringLiteral("HH:mm")));
+        edit->setLayoutDirection(Qt::LeftToRight);
         edit->setAccessibleName(name);
         edit->setFixedWidth(70);
         edit->setAlignment(Qt::AlignCenter);
@@ -139,11 +143,13 @@ QString CityLabelEditor::firstCharacter(const QString& text)
 CityLabelEditor::Hours CityLabelEditor::parseHours(const QString& from, const QString& to)
 {
     if (from.trimmed().isEmpty() && to.trimmed().isEmpty()) return {};
+    // The locale's digits or Latin ones, which every keyboard has.
     const auto time = [](const QString& text) {
-        for (const QString& format : {QStringLiteral("H:mm"), QStringLiteral("HH:mm"), QStringLiteral("H")}) {
-            const QTime parsed = QTime::fromString(text.trimmed(), format);
-            if (parsed.isValid()) return parsed;
-        }
+        for (const QLocale& locale : {QLocale(), QLocale::c()})
+            for (const QString& format : {QStringLiteral("H:mm"), QStringLiteral("HH:mm"), QStringLiteral("H")}) {
+                const QTime parsed = locale.toTime(text.trimmed(), format);
+                if (parsed.isValid()) return parsed;
+            }
         return QTime();
     };
     const QTime start = time(from);

@@ -8,6 +8,7 @@
 #include "platform/LoginItem.h"
 #include "platform/SystemLocale.h"
 #include "settings/AppSettings.h"
+#include "text/LocaleText.h"
 #include "ui/platform/ActivationPolicies.h"
 #include "update/Updater.h"
 
@@ -142,11 +143,11 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     auto* planningForm = new QFormLayout(planning);
     const auto hours = [planning](const QString& name) {
         auto* edit = new QTimeEdit(planning);
-        edit->setDisplayFormat(QStringLiteral("HH:mm"));
-        // Hours first in a right-to-left window too, and in Latin digits:
-        // Qt draws a time of Arabic-Indic digits alone back to front.
+        // Hours first in a right-to-left window too, in the locale's digits
+        // ("٠٩:٠٠"): a time edit lays out its sections in the direction it
+        // has when its format is set, so the direction comes first.
         edit->setLayoutDirection(Qt::LeftToRight);
-        edit->setLocale(QLocale::c());
+        edit->setDisplayFormat(QStringLiteral("HH:mm"));
         edit->setAccessibleName(name);
         return edit;
     };
@@ -309,14 +310,23 @@ void SettingsWindow::refreshShortcut()
 {
     const bool bound = m_shortcut && m_shortcut->isAvailable();
     QString text;
-    if (!bound)
-        text = tr("To open the clocks from the keyboard, bind the command \"horavia --toggle\" to a key "
-                  "in your desktop's keyboard settings.");
-    else if (m_shortcut->trigger().isEmpty())
+    QString shown;
+    if (!bound) {
+        // The command is no text to translate, read left to right in every
+        // language and kept on one line where the sentence wraps.
+        const QString command = QStringLiteral("horavia --toggle");
+        //: %1 is the command itself, "horavia --toggle"
+        const QString sentence = tr("To open the clocks from the keyboard, bind the command “%1” to a key in your "
+                                    "desktop's keyboard settings.");
+        text = sentence.arg(LocaleText::isolated(command));
+        shown = sentence.toHtmlEscaped().arg(QStringLiteral("<nobr>%1</nobr>").arg(LocaleText::isolated(command)));
+    } else if (m_shortcut->trigger().isEmpty()) {
         text = tr("Show Clocks: no key yet");
-    else
+    } else {
         text = tr("Show Clocks: %1").arg(m_shortcut->trigger());
-    m_shortcutText->setText(text);
+    }
+    m_shortcutText->setTextFormat(shown.isEmpty() ? Qt::PlainText : Qt::RichText);
+    m_shortcutText->setText(shown.isEmpty() ? text : shown);
     m_shortcutText->setAccessibleName(text);
     m_changeShortcut->setVisible(bound);
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Horavia in German, Japanese and Arabic, light and dark: the chooser, the
-# tray panel and Settings each come up in the session's language (LANG, as
-# a desktop sets it) and are photographed. Arabic lays out right to left:
-# the chooser's order button moves to the search field's left.
+# Horavia in German, Japanese, Arabic and Hebrew, light and dark: the
+# chooser, the tray panel and Settings each come up in the session's
+# language (LANG, as a desktop sets it) and are photographed. Arabic and
+# Hebrew lay out right to left: the chooser's order button moves to the
+# search field's left. Settings' hour fields, read back through the
+# accessibility tree, say 09:00 hours first, in the locale's digits.
 # Run inside dbus-run-session. Usage: languages.sh APP SCREENSHOT_DIR
 app=$1
 shots=$2
@@ -39,10 +41,33 @@ for i in range(desktop.childCount):
             break
 EOF
 }
+# The texts of Settings' hour fields, in order, joined by "|".
+hour_fields() {
+  "$python" - "$app_pid" <<'EOF'
+import sys, pyatspi
+pid = int(sys.argv[1])
+texts = []
+def walk(node):
+    if node.getRoleName() == "spin button":
+        text = node.queryText()
+        texts.append(text.getText(0, text.characterCount))
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            walk(child)
+desktop = pyatspi.Registry.getDesktop(0)
+for i in range(desktop.childCount):
+    app = desktop.getChildAtIndex(i)
+    if app is not None and app.get_process_id() == pid:
+        walk(app)
+print("|".join(texts))
+EOF
+}
 echo '{"trackedCityIDs": ["gn5128581", "gn2988507", "gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 
-# language code, then the window title, search field and order button as the catalogue has them
-while IFS='|' read -r language settings search order; do
+# language code, then the window title, search field and order button as
+# the catalogue has them, then the hour fields as Settings shows them
+while IFS='|' read -r language settings search order hours; do
   for scheme in default prefer-dark; do
     shade=light; [ "$scheme" = prefer-dark ] && shade=dark
     gsettings set org.gnome.desktop.interface color-scheme "$scheme"
@@ -53,7 +78,7 @@ while IFS='|' read -r language settings search order; do
     sleep 0.5
     import -window root "$shots/languages-$language-chooser-$shade.png"
     field=$(left_of text "$search") button=$(left_of "push button" "$order")
-    if [ "$language" = ar_EG ]; then
+    if [ "$language" = ar_EG ] || [ "$language" = he_IL ]; then
       [ -n "$field" ] && [ -n "$button" ] && [ "$button" -lt "$field" ] ||
         fail "$language: the order button ($button) is not left of the search field ($field)"
     else
@@ -71,12 +96,15 @@ while IFS='|' read -r language settings search order; do
       fail "$language: Settings did not open as “$settings”"
     sleep 0.5
     import -window root "$shots/languages-$language-settings-$shade.png"
+    read_hours=$(hour_fields)
+    [ "$read_hours" = "${hours//,/|}" ] || fail "$language: the hour fields read “$read_hours”, not “$hours”"
     pass "$language, $shade: the chooser, the panel and Settings in the language, mirrored where it reads right to left"
     kill "$app_pid"; wait "$app_pid" 2>/dev/null
   done
 done <<'LANGUAGES'
-de_DE|Einstellungen|Städte und Zeitzonen suchen|Reihenfolge
-ja_JP|設定|都市とタイムゾーンを検索|並び順
-ar_EG|الإعدادات|البحث عن المدن والمناطق الزمنية|الترتيب
+de_DE|Einstellungen|Städte und Zeitzonen suchen|Reihenfolge|09:00,17:00,07:00,22:00
+ja_JP|設定|都市とタイムゾーンを検索|並び順|09:00,17:00,07:00,22:00
+ar_EG|الإعدادات|البحث عن المدن والمناطق الزمنية|الترتيب|٠٩:٠٠,١٧:٠٠,٠٧:٠٠,٢٢:٠٠
+he_IL|הגדרות|חיפוש ערים ואזורי זמן|סדר|09:00,17:00,07:00,22:00
 LANGUAGES
 [ "$failed" -eq 0 ]

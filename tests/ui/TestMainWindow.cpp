@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -194,6 +195,43 @@ private slots:
         editor->saveButton()->click();
         QCOMPARE(m_settings->workingHours(u"home"_s), (TimeRange{QTime(7, 30), QTime(15, 30)}));
         QVERIFY(m_settings->value<AppSettings::StringMap>(SettingKey::customCityLabels).isEmpty());
+    }
+
+    // Hours are typed in the locale's digits or in Latin ones, and shown
+    // hours first in a right-to-left interface.
+    void labelEditorHours_data()
+    {
+        addColumns<QString, QString, QString, bool, QTime, QString>(
+            {"locale", "from", "to", "valid", "start", "shown"});
+        const auto row = [](const char* name, const char* locale, const char* from, const char* to, bool valid,
+                            QTime start, const char* shown) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << QString::fromUtf8(from) << QString::fromUtf8(to)
+                                << valid << start << QString::fromUtf8(shown);
+        };
+        row("Latin digits", "en_US", "7:30", "15:30", true, QTime(7, 30), "07:30");
+        row("an hour alone", "en_US", "7", "15", true, QTime(7, 0), "07:00");
+        row("no such hour", "en_US", "25:00", "15:30", false, QTime(), "");
+        row("one field alone is no range", "en_US", "7:30", "", false, QTime(), "");
+        row("Arabic-Indic digits", "ar_EG", "٠٧:٣٠", "١٥:٣٠", true, QTime(7, 30), "٠٧:٣٠");
+        row("Latin digits in Arabic", "ar_EG", "7:30", "15:30", true, QTime(7, 30), "٠٧:٣٠");
+        row("Hebrew", "he_IL", "7:30", "15:30", true, QTime(7, 30), "07:30");
+    }
+
+    void labelEditorHours()
+    {
+        auto [locale, from, to, valid, start, shown] = fetchRow<QString, QString, QString, bool, QTime, QString>(
+            {"locale", "from", "to", "valid", "start", "shown"});
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        const CityLabelEditor::Hours hours = CityLabelEditor::parseHours(from, to);
+        QCOMPARE(hours.valid, valid);
+        if (!valid) return;
+        QCOMPARE(hours.range->from, start);
+        m_settings->setWorkingHours(*hours.range, u"tok"_s);
+        const CityLabelEditor editor(*m_settings, m_database->find(u"tok"_s).value_or(City()));
+        QCOMPARE(editor.workFromField()->text(), shown);
+        QCOMPARE(editor.workFromField()->layoutDirection(), Qt::LeftToRight);
     }
 
     void labelEditor()

@@ -16,9 +16,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
@@ -134,7 +136,9 @@ private slots:
                  m_window->trayDisplay()->currentText());
         QCOMPARE(box->child(0)->object(), static_cast<QObject*>(m_window->trayDisplay()->view()));
 
-        QVERIFY(m_window->shortcutText()->text().contains(u"\"horavia --toggle\""_s));
+        // The command whole: said as it is typed, and never wrapped inside.
+        QVERIFY(m_window->shortcutText()->accessibleName().contains(u"“horavia --toggle”"_s));
+        QVERIFY(m_window->shortcutText()->text().contains(u"“<nobr>horavia --toggle</nobr>”"_s));
         QVERIFY(m_window->changeShortcut()->isHidden());
 
         // Escape closes an open drop-down first, and only then the window.
@@ -245,6 +249,41 @@ private slots:
         QVERIFY(!m_window->checkNow()->isEnabled());
         QVERIFY(m_window->status()->isVisible());
         QCOMPARE(m_window->status()->text(), reason);
+    }
+
+    // Hours first in a right-to-left interface, in the locale's digits:
+    // a time edit once showed 09:00 as "00:09" in Arabic and Hebrew.
+    void hoursReadInTheLocale_data()
+    {
+        addColumns<QString, QString, QString>({"locale", "from", "to"});
+        QTest::newRow("Arabic") << u"ar_EG"_s << u"٠٩:٠٠"_s << u"١٧:٠٠"_s;
+        QTest::newRow("Hebrew") << u"he_IL"_s << u"09:00"_s << u"17:00"_s;
+        QTest::newRow("German") << u"de_DE"_s << u"09:00"_s << u"17:00"_s;
+    }
+
+    void hoursReadInTheLocale()
+    {
+        auto [locale, from, to] = fetchRow<QString, QString, QString>({"locale", "from", "to"});
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        QApplication::setLayoutDirection(QLocale(locale).textDirection());
+        const auto restore = qScopeGuard([&] {
+            QLocale::setDefault(before);
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+        });
+        m_window =
+            std::make_unique<SettingsWindow>(*m_settings, m_stack->time, *m_updater, *m_loginItem, &m_showUpdate);
+        const QList<QTimeEdit*> hours = m_window->hourFields();
+        QCOMPARE(hours.at(0)->text(), from);
+        QCOMPARE(hours.at(1)->text(), to);
+        QCOMPARE(hours.at(0)->time(), QTime(9, 0));
+        // Typed in the same digits, read back as the same time.
+        m_window->show();
+        hours.at(1)->setFocus();
+        hours.at(1)->setSelectedSection(QDateTimeEdit::HourSection);
+        for (const QChar c : QLocale(locale).toString(20))
+            QTest::sendKeyEvent(QTest::Click, hours.at(1), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QCOMPARE(hours.at(1)->time(), QTime(20, 0));
     }
 
     void previewFollowsTheFormats()
