@@ -82,10 +82,6 @@
         <translation>ساعات العمل إلى</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>ساعات العمل:</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>ساعات العمل في %1</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>احفظ</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>إلى</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>ساعات العمل: من %1 إلى %2</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1: مدرجة مرتين</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1، %2 %3: لا يمكن لـ Horavia قبوله</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1، التسمية %2: لا يمكن لـ Horavia قبولها</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1، التسمية: ليست نصًا</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1، الرمز التعبيري %2: لا يمكن لـ Horavia قبوله</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1، الرمز التعبيري: ليس نصًا</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1، ساعات العمل %2: لا يمكن لـ Horavia قبولها</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1، ساعات العمل: ليست نصًا</translation>
     </message>
 </context>
 <context>
@@ -261,10 +279,6 @@
         <translation>كل مدن «%1» موجودة في قائمتك بالفعل.</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>تم تخطي %1: %2.</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>هل تريد استبدال أسمائك ورموزك التعبيرية وساعات عملك بما في الملف؟</translation>
     </message>
@@ -287,6 +301,17 @@
     <message>
         <source>Horavia Cities</source>
         <translation>مدن Horavia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>لم يُتخطَّ أي إدخال: %1.</numerusform>
+            <numerusform>تم تخطي إدخال واحد: %1.</numerusform>
+            <numerusform>تم تخطي إدخالين: %1.</numerusform>
+            <numerusform>تم تخطي %n إدخالات: %1.</numerusform>
+            <numerusform>تم تخطي %n إدخالًا: %1.</numerusform>
+            <numerusform>تم تخطي %n إدخال: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -392,10 +417,6 @@
         <translation>أبكر</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>لاحقًا</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>أبكر بساعة</translation>
     </message>
@@ -416,8 +437,15 @@
         <translation>الآن</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>الانتقال إلى الوقت التالي الذي يكون فيه الجميع في ساعات العمل (Ctrl+O)</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>أبعد</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>الانتقال إلى الوقت التالي الذي يكون فيه الجميع في ساعات العمل (%1)</translation>
     </message>
 </context>
 <context>
@@ -557,8 +585,8 @@
         <translation>لا أحد يعمل في الأيام السبعة القادمة.</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>لا تداخل كامل في الأيام السبعة القادمة؛ خارج ساعات العمل هنا: %1.</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>لا تداخل كامل في الأيام السبعة القادمة؛ في هذا الوقت، خارج ساعات العمل: %1.</translation>
     </message>
 </context>
 <context>
@@ -568,8 +596,9 @@
         <translation>الآن</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>العودة إلى الوقت الحالي (Home)</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>العودة إلى الوقت الحالي (%1)</translation>
     </message>
 </context>
 <context>
@@ -720,14 +749,6 @@ Horavia alone.
         <translation>أمس / غدًا</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>السبت، 12 سبتمبر</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>12/9</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>حسب الوقت</translation>
     </message>
@@ -810,10 +831,6 @@ Horavia alone.
         <source>Awake to</source>
         <translation>الاستيقاظ إلى</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>إلى</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -883,6 +900,12 @@ Horavia alone.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>لفتح الساعات من لوحة المفاتيح، اربط الأمر «%1» بمفتاح في إعدادات لوحة المفاتيح في سطح المكتب.</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>من %1 إلى %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -911,12 +934,14 @@ Horavia alone.
         <translation>عرض %1 يوم %2 في %3</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · مقروءًا كـ %1</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>عرض %1 في %2 · %3 · مقروءًا كـ %4</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>، مقروءًا كـ %1</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>عرض %1 يوم %2 في %3، مقروءًا كـ %4</translation>
     </message>
 </context>
 <context>
@@ -972,12 +997,13 @@ Horavia alone.
         <translation>الوقت</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>اسحب أو استخدم مفاتيح الأسهم لاختيار وقت؛ يعود Home إلى الآن</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>الآن، %1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>اسحب أو استخدم مفاتيح الأسهم لاختيار وقت؛ يعود %1 إلى الآن</translation>
     </message>
 </context>
 <context>
@@ -1014,12 +1040,14 @@ Horavia alone.
         <translation>لا شيء ينتظر التثبيت الآن.</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>لاحقًا</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>التثبيت وإعادة التشغيل</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>لاحقًا</translation>
     </message>
 </context>
 <context>
@@ -1116,14 +1144,6 @@ Horavia alone.
         <translation>التنزيل غير موقّع كما يجب، لذا لم يُثبَّت.</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>التحديث أكبر من 512 م.ب، لذا لم يُنزَّل.</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>ملاحظات الإصدار أكبر من 1 م.ب، لذا لم تُقرأ.</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>انقطع التنزيل، لذا لم يُستخدم.</translation>
     </message>
@@ -1147,6 +1167,32 @@ Horavia alone.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>بُنيت هذه النسخة دون عنوان للتحديث، لذا لا يمكنها تحديث نفسها.</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>المسار مطلق: %1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>الروابط الرمزية غير مسموح بها: %1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>الروابط الصلبة غير مسموح بها: %1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>الملفات الخاصة غير مسموح بها: %1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>التحديث أكبر من %1، لذا لم يُنزَّل.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>ملاحظات الإصدار أكبر من %1، لذا لم تُقرأ.</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1155,12 +1201,13 @@ Horavia alone.
         <translation>خريطة العالم</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>تحرك مفاتيح الأسهم النقطة، ومع Shift بمقدار 10 درجات؛ يعرض Return الأماكن القريبة منها؛ يمسح Escape التحديد.</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>خريطة العالم، %1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>تحرك مفاتيح الأسهم النقطة، ومع %1 بمقدار 10 درجات؛ يعرض %2 الأماكن القريبة منها؛ يمسح %3 التحديد.</translation>
     </message>
 </context>
 </TS>

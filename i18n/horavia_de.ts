@@ -82,10 +82,6 @@
         <translation>Arbeitszeit bis</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>Arbeitszeit:</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>Arbeitszeit für %1</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>bis</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>Arbeitszeit: %1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1: doppelt aufgeführt</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1 – %2 %3: von Horavia nicht übernehmbar</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1 – Bezeichnung %2: kann Horavia nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1 – Bezeichnung: kein Text</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1 – Emoji %2: kann Horavia nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1 – Emoji: kein Text</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1 – Arbeitszeit %2: kann Horavia nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1 – Arbeitszeit: kein Text</translation>
     </message>
 </context>
 <context>
@@ -253,10 +271,6 @@
         <translation>Jede Stadt aus „%1“ ist schon in Ihrer Liste.</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>%1 übersprungen: %2.</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>Ihre Namen, Emoji und Arbeitszeiten durch die der Datei ersetzen?</translation>
     </message>
@@ -279,6 +293,13 @@
     <message>
         <source>Horavia Cities</source>
         <translation>Horavia-Städte</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>%n Eintrag übersprungen: %1.</numerusform>
+            <numerusform>%n Einträge übersprungen: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -384,10 +405,6 @@
         <translation>Früher</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Später</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>Eine Stunde früher</translation>
     </message>
@@ -408,8 +425,15 @@
         <translation>Jetzt</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>Zur nächsten Zeit, in der alle in ihrer Arbeitszeit sind (Strg+O)</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>Zur nächsten Zeit, in der alle in ihrer Arbeitszeit sind (%1)</translation>
     </message>
 </context>
 <context>
@@ -549,8 +573,8 @@
         <translation>In den nächsten 7 Tagen arbeitet niemand.</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>Keine volle Überschneidung in den nächsten 7 Tagen; außerhalb der Arbeitszeit ist es hier: %1.</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>Keine volle Überschneidung in den nächsten 7 Tagen; zu dieser Zeit außerhalb der Arbeitszeit: %1.</translation>
     </message>
 </context>
 <context>
@@ -560,8 +584,9 @@
         <translation>Jetzt</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>Zurück zur aktuellen Zeit (Pos1)</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Zurück zur aktuellen Zeit (%1)</translation>
     </message>
 </context>
 <context>
@@ -715,14 +740,6 @@ laufendes Horavia in Ruhe.
         <translation>Gestern / Morgen</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>Sa., 12. Sept.</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>12.9.</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>Nach Uhrzeit</translation>
     </message>
@@ -805,10 +822,6 @@ laufendes Horavia in Ruhe.
         <source>Awake to</source>
         <translation>Wach bis</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>bis</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -874,6 +887,12 @@ laufendes Horavia in Ruhe.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>Um die Uhren mit der Tastatur zu öffnen, legen Sie den Befehl „%1“ in den Tastatureinstellungen Ihres Desktops auf eine Taste.</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>%1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -902,12 +921,14 @@ laufendes Horavia in Ruhe.
         <translation>%1 am %2 in %3 zeigen</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · gelesen als %1</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>%1 in %2 zeigen · %3 · gelesen als %4</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>, gelesen als %1</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>%1 am %2 in %3 zeigen, gelesen als %4</translation>
     </message>
 </context>
 <context>
@@ -963,12 +984,13 @@ laufendes Horavia in Ruhe.
         <translation>Uhrzeit</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>Ziehen oder mit den Pfeiltasten eine Zeit wählen; Pos1 geht zurück zu jetzt</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>Jetzt, %1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Ziehen oder mit den Pfeiltasten eine Zeit wählen; %1 geht zurück zu jetzt</translation>
     </message>
 </context>
 <context>
@@ -1005,12 +1027,14 @@ laufendes Horavia in Ruhe.
         <translation>Gerade wartet nichts auf die Installation.</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Später</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>Installieren und neu starten</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
@@ -1107,14 +1131,6 @@ laufendes Horavia in Ruhe.
         <translation>Der Download ist nicht richtig signiert und wurde nicht installiert.</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>Das Update ist größer als 512 MB und wurde nicht geladen.</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>Die Versionshinweise sind größer als 1 MB und wurden nicht gelesen.</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>Der Download brach ab und wurde nicht verwendet.</translation>
     </message>
@@ -1138,6 +1154,32 @@ laufendes Horavia in Ruhe.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>Diese Kopie wurde ohne Update-Adresse gebaut und kann sich nicht selbst aktualisieren.</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>Pfad ist absolut: %1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>Symbolische Links sind nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>Harte Links sind nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>Spezialdateien sind nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>Das Update ist größer als %1 und wurde nicht geladen.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>Die Versionshinweise sind größer als %1 und wurden nicht gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1146,12 +1188,13 @@ laufendes Horavia in Ruhe.
         <translation>Weltkarte</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>Pfeiltasten bewegen den Punkt, mit Umschalt um 10 Grad; Eingabe listet die Orte in der Nähe; Escape hebt die Auswahl auf.</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>Weltkarte, %1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>Pfeiltasten bewegen den Punkt, mit %1 um 10 Grad; %2 listet die Orte in der Nähe; %3 hebt die Auswahl auf.</translation>
     </message>
 </context>
 </TS>

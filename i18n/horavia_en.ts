@@ -17,6 +17,13 @@
             <numerusform>Added %n cities from “%1”.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>Skipped %n entry: %1.</numerusform>
+            <numerusform>Skipped %n entries: %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>

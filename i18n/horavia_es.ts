@@ -82,10 +82,6 @@
         <translation>Horario laboral hasta</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>Horario laboral:</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>Horario laboral de %1</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>a</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>Horario laboral: de %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1: repetida</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1 – %2 %3: Horavia no puede aceptarlo</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1 – etiqueta %2: Horavia no puede aceptarla</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1 – etiqueta: no es texto</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1 – emoji %2: Horavia no puede aceptarlo</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1 – emoji: no es texto</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1 – horario laboral %2: Horavia no puede aceptarlo</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1 – horario laboral: no es texto</translation>
     </message>
 </context>
 <context>
@@ -253,10 +271,6 @@
         <translation>Todas las ciudades de «%1» ya están en su lista.</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>Omitidas %1: %2.</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>¿Reemplazar sus nombres, emoji y horarios laborales por los del archivo?</translation>
     </message>
@@ -279,6 +293,13 @@
     <message>
         <source>Horavia Cities</source>
         <translation>Ciudades de Horavia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>Se omitió %n entrada: %1.</numerusform>
+            <numerusform>Se omitieron %n entradas: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -384,10 +405,6 @@
         <translation>Antes</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Después</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>Una hora antes</translation>
     </message>
@@ -408,8 +425,15 @@
         <translation>Ahora</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>Ir al próximo momento en que todos estén en horario laboral (Ctrl+O)</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>Ir al próximo momento en que todos estén en horario laboral (%1)</translation>
     </message>
 </context>
 <context>
@@ -549,8 +573,8 @@
         <translation>Nadie trabaja en los próximos 7 días.</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>No hay coincidencia completa en los próximos 7 días; fuera del horario laboral aquí: %1.</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>No hay coincidencia completa en los próximos 7 días; a esa hora, fuera del horario laboral: %1.</translation>
     </message>
 </context>
 <context>
@@ -560,8 +584,9 @@
         <translation>Ahora</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>Volver a la hora actual (Inicio)</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Volver a la hora actual (%1)</translation>
     </message>
 </context>
 <context>
@@ -714,14 +739,6 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>Ayer / Mañana</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>sáb, 12 sept</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>12/9</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>Por hora</translation>
     </message>
@@ -804,10 +821,6 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>Awake to</source>
         <translation>Despierto hasta</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>a</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -873,6 +886,12 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>Para abrir los relojes con el teclado, asigne la orden «%1» a una tecla en los ajustes de teclado de su escritorio.</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>de %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -901,12 +920,14 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>Mostrar %1 el %2 en %3</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · leído como %1</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>Mostrar %1 en %2 · %3 · leído como %4</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>, leído como %1</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>Mostrar %1 el %2 en %3, leído como %4</translation>
     </message>
 </context>
 <context>
@@ -962,12 +983,13 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>Hora</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>Arrastre o use las flechas para elegir una hora; Inicio vuelve a ahora</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>Ahora, %1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Arrastre o use las flechas para elegir una hora; %1 vuelve a ahora</translation>
     </message>
 </context>
 <context>
@@ -1004,12 +1026,14 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>No hay nada esperando para instalarse ahora.</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Después</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>Instalar y reiniciar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
@@ -1106,14 +1130,6 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>La descarga no está firmada correctamente, así que no se instaló.</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>La actualización ocupa más de 512 MB, así que no se descargó.</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>Las notas de la versión ocupan más de 1 MB, así que no se leyeron.</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>La descarga se interrumpió, así que no se usó.</translation>
     </message>
@@ -1137,6 +1153,32 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>Esta copia se compiló sin dirección de actualización, así que no puede actualizarse sola.</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>La ruta es absoluta: %1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>No se permiten enlaces simbólicos: %1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>No se permiten enlaces duros: %1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>No se permiten archivos especiales: %1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>La actualización ocupa más de %1, así que no se descargó.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>Las notas de la versión ocupan más de %1, así que no se leyeron.</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1145,12 +1187,13 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>Mapa del mundo</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>Las flechas mueven el punto, con Mayús de 10 en 10 grados; Intro muestra los lugares cercanos; Esc borra la selección.</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>Mapa del mundo, %1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>Las flechas mueven el punto, con %1 de 10 en 10 grados; %2 muestra los lugares cercanos; %3 borra la selección.</translation>
     </message>
 </context>
 </TS>

@@ -82,10 +82,6 @@
         <translation>Heures de travail à</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>Heures de travail&#xa0;:</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>Heures de travail pour %1</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>à</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>Heures de travail&#xa0;: de %1 à %2</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1&#xa0;: en double</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1 – %2 %3&#xa0;: Horavia ne peut pas le reprendre</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1 – libellé %2&#xa0;: Horavia ne peut pas le reprendre</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1 – libellé&#xa0;: pas du texte</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1 – émoji %2&#xa0;: Horavia ne peut pas le reprendre</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1 – émoji&#xa0;: pas du texte</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1 – heures de travail %2&#xa0;: Horavia ne peut pas les reprendre</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1 – heures de travail&#xa0;: pas du texte</translation>
     </message>
 </context>
 <context>
@@ -253,10 +271,6 @@
         <translation>Toutes les villes de «&#xa0;%1&#xa0;» sont déjà dans votre liste.</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>%1 ignorées&#xa0;: %2.</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>Remplacer vos noms, emoji et heures de travail par ceux du fichier&#xa0;?</translation>
     </message>
@@ -279,6 +293,13 @@
     <message>
         <source>Horavia Cities</source>
         <translation>Villes Horavia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>%n entrée ignorée&#xa0;: %1.</numerusform>
+            <numerusform>%n entrées ignorées&#xa0;: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -384,10 +405,6 @@
         <translation>Plus tôt</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Plus tard</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>Une heure plus tôt</translation>
     </message>
@@ -408,8 +425,15 @@
         <translation>Maintenant</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>Aller au prochain moment où tout le monde est dans ses heures de travail (Ctrl+O)</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>Aller au prochain moment où tout le monde est dans ses heures de travail (%1)</translation>
     </message>
 </context>
 <context>
@@ -549,8 +573,8 @@
         <translation>Personne ne travaille dans les 7 prochains jours.</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>Aucun créneau commun complet dans les 7 prochains jours&#xa0;; hors des heures de travail ici&#xa0;: %1.</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>Aucun créneau commun complet dans les 7 prochains jours&#x202f;; à cette heure, hors des heures de travail&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -560,8 +584,9 @@
         <translation>Maintenant</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>Revenir à l’heure actuelle (Origine)</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Revenir à l’heure actuelle (%1)</translation>
     </message>
 </context>
 <context>
@@ -716,14 +741,6 @@ un Horavia en cours d’exécution.
         <translation>Hier / Demain</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>sam. 12 sept.</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>12/09</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>Par heure</translation>
     </message>
@@ -806,10 +823,6 @@ un Horavia en cours d’exécution.
         <source>Awake to</source>
         <translation>Éveillé à</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>à</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -875,6 +888,12 @@ un Horavia en cours d’exécution.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>Pour ouvrir les horloges au clavier, associez la commande «&#xa0;%1&#xa0;» à une touche dans les paramètres du clavier de votre bureau.</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>de %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -903,12 +922,14 @@ un Horavia en cours d’exécution.
         <translation>Afficher %1 le %2 à %3</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · lu comme %1</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>Afficher %1 à %2 · %3 · lu comme %4</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>, lu comme %1</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>Afficher %1 le %2 à %3, lu comme %4</translation>
     </message>
 </context>
 <context>
@@ -964,12 +985,13 @@ un Horavia en cours d’exécution.
         <translation>Heure</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>Faites glisser ou utilisez les flèches pour choisir une heure&#xa0;; Origine revient à maintenant</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>Maintenant, %1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Faites glisser ou utilisez les flèches pour choisir une heure&#x202f;; %1 revient à maintenant</translation>
     </message>
 </context>
 <context>
@@ -1006,12 +1028,14 @@ un Horavia en cours d’exécution.
         <translation>Rien n’attend d’être installé pour l’instant.</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Plus tard</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>Installer et relancer</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
@@ -1108,14 +1132,6 @@ un Horavia en cours d’exécution.
         <translation>Le téléchargement n’est pas correctement signé&#xa0;; il n’a pas été installé.</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>La mise à jour dépasse 512 Mo&#xa0;; elle n’a pas été téléchargée.</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>Les notes de version dépassent 1 Mo&#xa0;; elles n’ont pas été lues.</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>Le téléchargement a été interrompu&#xa0;; il n’a pas été utilisé.</translation>
     </message>
@@ -1139,6 +1155,32 @@ un Horavia en cours d’exécution.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>Cette copie a été compilée sans adresse de mise à jour&#xa0;; elle ne peut pas se mettre à jour.</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>Le chemin est absolu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>Les liens symboliques ne sont pas autorisés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>Les liens physiques ne sont pas autorisés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>Les fichiers spéciaux ne sont pas autorisés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>La mise à jour dépasse %1&#x202f;; elle n’a pas été téléchargée.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>Les notes de version dépassent %1&#x202f;; elles n’ont pas été lues.</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1147,12 +1189,13 @@ un Horavia en cours d’exécution.
         <translation>Carte du monde</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>Les flèches déplacent le point, Maj par 10 degrés&#xa0;; Entrée liste les lieux proches&#xa0;; Échap efface la sélection.</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>Carte du monde, %1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>Les flèches déplacent le point, %1 par 10 degrés&#x202f;; %2 liste les lieux proches&#x202f;; %3 efface la sélection.</translation>
     </message>
 </context>
 </TS>

@@ -82,10 +82,6 @@
         <translation>שעות עבודה עד</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>שעות עבודה:</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>שעות העבודה של %1</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>שמור</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>עד</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>שעות עבודה: %1 עד %2</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1: מופיעה פעמיים</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1, %2 %3: ‏Horavia לא יכול לקבל זאת</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1, התווית %2: ‏Horavia לא יכול לקבל אותה</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1, התווית: אינה טקסט</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1, האמוג׳י %2: ‏Horavia לא יכול לקבל אותו</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1, האמוג׳י: אינו טקסט</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1, שעות העבודה %2: ‏Horavia לא יכול לקבל אותן</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1, שעות העבודה: אינן טקסט</translation>
     </message>
 </context>
 <context>
@@ -253,10 +271,6 @@
         <translation>כל הערים ב־“%1” כבר ברשימה שלך.</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>דולגו %1: %2.</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>להחליף את השמות, האמוג׳י ושעות העבודה שלך באלה שבקובץ?</translation>
     </message>
@@ -279,6 +293,13 @@
     <message>
         <source>Horavia Cities</source>
         <translation>ערים של Horavia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>דולגה רשומה אחת: %1.</numerusform>
+            <numerusform>דולגו %n רשומות: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -384,10 +405,6 @@
         <translation>מוקדם יותר</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>מאוחר יותר</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>שעה אחת מוקדם יותר</translation>
     </message>
@@ -408,8 +425,15 @@
         <translation>עכשיו</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>מעבר לזמן הבא שבו כולם בשעות העבודה (Ctrl+O)</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>מאוחר יותר</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>מעבר לזמן הבא שבו כולם בשעות העבודה (%1)</translation>
     </message>
 </context>
 <context>
@@ -549,8 +573,8 @@
         <translation>אף אחד לא עובד בשבעת הימים הבאים.</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>אין חפיפה מלאה בשבעת הימים הבאים; מחוץ לשעות העבודה כאן: %1.</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>אין חפיפה מלאה בשבעת הימים הבאים; בשעה זו, מחוץ לשעות העבודה: %1.</translation>
     </message>
 </context>
 <context>
@@ -560,8 +584,9 @@
         <translation>עכשיו</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>חזרה לשעה הנוכחית (Home)</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>חזרה לשעה הנוכחית (%1)</translation>
     </message>
 </context>
 <context>
@@ -712,14 +737,6 @@ Horavia alone.
         <translation>אתמול / מחר</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>שבת, 12 בספט׳</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>12.9</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>לפי שעה</translation>
     </message>
@@ -802,10 +819,6 @@ Horavia alone.
         <source>Awake to</source>
         <translation>ערוּת עד</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>עד</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -871,6 +884,12 @@ Horavia alone.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>כדי לפתוח את השעונים מהמקלדת, קשרו את הפקודה “%1” למקש בהגדרות המקלדת של שולחן העבודה.</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>%1 עד %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -899,12 +918,14 @@ Horavia alone.
         <translation>הצגת %1 ב־%2 ב־%3</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · נקרא כ־%1</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>הצגת %1 ב־%2 · %3 · נקרא כ־%4</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>, נקרא כ־%1</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>הצגת %1 ב־%2 ב־%3, נקרא כ־%4</translation>
     </message>
 </context>
 <context>
@@ -960,12 +981,13 @@ Horavia alone.
         <translation>שעה</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>גררו או השתמשו במקשי החצים כדי לבחור שעה; Home חוזר לעכשיו</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>עכשיו, %1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>גררו או השתמשו במקשי החצים כדי לבחור שעה; %1 חוזר לעכשיו</translation>
     </message>
 </context>
 <context>
@@ -1002,12 +1024,14 @@ Horavia alone.
         <translation>אין כרגע דבר שממתין להתקנה.</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>מאוחר יותר</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>התקנה והפעלה מחדש</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>לא עכשיו</translation>
     </message>
 </context>
 <context>
@@ -1104,14 +1128,6 @@ Horavia alone.
         <translation>ההורדה אינה חתומה כראוי, ולכן לא הותקנה.</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>העדכון גדול מ־512 MB, ולכן לא הורד.</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>הערות הגרסה גדולות מ־1 MB, ולכן לא נקראו.</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>ההורדה נקטעה, ולכן לא נעשה בה שימוש.</translation>
     </message>
@@ -1135,6 +1151,32 @@ Horavia alone.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>העותק הזה נבנה בלי כתובת עדכון, ולכן אינו יכול לעדכן את עצמו.</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>הנתיב מוחלט: %1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>קישורים סימבוליים אינם מותרים: %1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>קישורים קשיחים אינם מותרים: %1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>קבצים מיוחדים אינם מותרים: %1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>העדכון גדול מ־%1, ולכן לא הורד.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>הערות הגרסה גדולות מ־%1, ולכן לא נקראו.</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1143,12 +1185,13 @@ Horavia alone.
         <translation>מפת העולם</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>מקשי החצים מזיזים את הנקודה, עם Shift ב־10 מעלות; Return מציג את המקומות הקרובים; Escape מנקה את הבחירה.</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>מפת העולם, %1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>מקשי החצים מזיזים את הנקודה, עם %1 ב־10 מעלות; %2 מציג את המקומות הקרובים; %3 מנקה את הבחירה.</translation>
     </message>
 </context>
 </TS>

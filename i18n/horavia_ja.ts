@@ -82,10 +82,6 @@
         <translation>勤務時間の終了</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>勤務時間：</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>%1 の勤務時間</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>～</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>勤務時間：%1 から %2 まで</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1：重複しています</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1 の %2 %3：Horavia では使えません</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1 のラベル %2：Horavia では使えません</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1 のラベル：テキストではありません</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1 の絵文字 %2：Horavia では使えません</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1 の絵文字：テキストではありません</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1 の勤務時間 %2：Horavia では使えません</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1 の勤務時間：テキストではありません</translation>
     </message>
 </context>
 <context>
@@ -251,10 +269,6 @@
         <translation>「%1」の都市はすべてリストにあります。</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>%1 件をスキップしました：%2。</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>名前、絵文字、勤務時間をファイルのものに置き換えますか？</translation>
     </message>
@@ -277,6 +291,12 @@
     <message>
         <source>Horavia Cities</source>
         <translation>Horavia の都市</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>%n 件をスキップしました：%1。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -382,10 +402,6 @@
         <translation>前へ</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>次へ</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>1 時間前へ</translation>
     </message>
@@ -406,8 +422,15 @@
         <translation>現在</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>全員が勤務時間内になる次の時刻へ移動（Ctrl+O）</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>後へ</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>全員が勤務時間内になる次の時刻へ移動（%1）</translation>
     </message>
 </context>
 <context>
@@ -547,8 +570,8 @@
         <translation>今後 7 日間、誰も勤務していません。</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>今後 7 日間に全員が重なる時間はありません。ここでの勤務時間外：%1。</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>今後 7 日間に全員が重なる時間はありません。この時刻に勤務時間外：%1。</translation>
     </message>
 </context>
 <context>
@@ -558,8 +581,9 @@
         <translation>現在</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>現在の時刻に戻る（Home）</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>現在の時刻に戻る（%1）</translation>
     </message>
 </context>
 <context>
@@ -711,14 +735,6 @@ Horavia alone.
         <translation>昨日 / 明日</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>9月12日（土）</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>9/12</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>時刻順</translation>
     </message>
@@ -801,10 +817,6 @@ Horavia alone.
         <source>Awake to</source>
         <translation>起きている時間の終了</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>～</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -869,6 +881,12 @@ Horavia alone.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>キーボードで時計を開くには、デスクトップのキーボード設定でコマンド「%1」をキーに割り当ててください。</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>%1 から %2 まで</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -897,12 +915,14 @@ Horavia alone.
         <translation>%3 の %2 %1 を表示</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · %1 として解釈</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>%2 の %1 を表示 · %3 · %4 として解釈</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>、%1 として解釈</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>%3 の %2 %1 を表示、%4 として解釈</translation>
     </message>
 </context>
 <context>
@@ -958,12 +978,13 @@ Horavia alone.
         <translation>時刻</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>ドラッグまたは矢印キーで時刻を選びます。Home で現在に戻ります</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>現在、%1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>ドラッグまたは矢印キーで時刻を選びます。%1 で現在に戻ります</translation>
     </message>
 </context>
 <context>
@@ -1000,12 +1021,14 @@ Horavia alone.
         <translation>今はインストールを待っているものはありません。</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>次へ</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>インストールして再起動</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
@@ -1102,14 +1125,6 @@ Horavia alone.
         <translation>ダウンロードの署名が正しくないため、インストールしませんでした。</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>アップデートが 512 MB を超えるため、ダウンロードしませんでした。</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>リリースノートが 1 MB を超えるため、読み込みませんでした。</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>ダウンロードが途中で切れたため、使用しませんでした。</translation>
     </message>
@@ -1133,6 +1148,32 @@ Horavia alone.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>このコピーはアップデートのアドレスなしでビルドされたため、自身をアップデートできません。</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>パスが絶対パスです：%1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>シンボリックリンクは使用できません：%1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>ハードリンクは使用できません：%1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>特殊ファイルは使用できません：%1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>アップデートが %1 を超えるため、ダウンロードしませんでした。</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>リリースノートが %1 を超えるため、読み込みませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1141,12 +1182,13 @@ Horavia alone.
         <translation>世界地図</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>矢印キーで点を移動、Shift で 10 度ずつ。Return で付近の場所を一覧表示、Escape で選択を解除します。</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>世界地図、%1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>矢印キーで点を移動、%1 で 10 度ずつ。%2 で付近の場所を一覧表示、%3 で選択を解除します。</translation>
     </message>
 </context>
 </TS>

@@ -82,10 +82,6 @@
         <translation>Expediente até</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>Expediente:</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>Expediente de %1</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>Salvar</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>até</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>Expediente: das %1 às %2</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1: listada duas vezes</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1 – %2 %3: o Horavia não pode aceitar</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1 – rótulo %2: o Horavia não pode aceitá-lo</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1 – rótulo: não é texto</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1 – emoji %2: o Horavia não pode aceitá-lo</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1 – emoji: não é texto</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1 – expediente %2: o Horavia não pode aceitá-lo</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1 – expediente: não é texto</translation>
     </message>
 </context>
 <context>
@@ -253,10 +271,6 @@
         <translation>Todas as cidades de “%1” já estão na sua lista.</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>Ignoradas %1: %2.</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>Substituir seus nomes, emoji e expedientes pelos do arquivo?</translation>
     </message>
@@ -279,6 +293,13 @@
     <message>
         <source>Horavia Cities</source>
         <translation>Cidades do Horavia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>%n entrada ignorada: %1.</numerusform>
+            <numerusform>%n entradas ignoradas: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -384,10 +405,6 @@
         <translation>Antes</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Depois</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>Uma hora antes</translation>
     </message>
@@ -408,8 +425,15 @@
         <translation>Agora</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>Ir para o próximo horário em que todos estão no expediente (Ctrl+O)</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>Mais tarde</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>Ir para o próximo horário em que todos estão no expediente (%1)</translation>
     </message>
 </context>
 <context>
@@ -549,8 +573,8 @@
         <translation>Ninguém trabalha nos próximos 7 dias.</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>Nenhuma coincidência completa nos próximos 7 dias; fora do expediente aqui: %1.</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>Nenhuma coincidência completa nos próximos 7 dias; nesse horário, fora do expediente: %1.</translation>
     </message>
 </context>
 <context>
@@ -560,8 +584,9 @@
         <translation>Agora</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>Voltar para o horário atual (Home)</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Voltar para o horário atual (%1)</translation>
     </message>
 </context>
 <context>
@@ -715,14 +740,6 @@ execução.
         <translation>Ontem / Amanhã</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>sáb., 12 de set.</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>12/09</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>Por horário</translation>
     </message>
@@ -805,10 +822,6 @@ execução.
         <source>Awake to</source>
         <translation>Acordado até</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>até</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -874,6 +887,12 @@ execução.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>Para abrir os relógios pelo teclado, associe o comando “%1” a uma tecla nas configurações de teclado da sua área de trabalho.</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>das %1 às %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -902,12 +921,14 @@ execução.
         <translation>Mostrar %1 em %2 em %3</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · lido como %1</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>Mostrar %1 em %2 · %3 · lido como %4</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>, lido como %1</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>Mostrar %1 em %2 em %3, lido como %4</translation>
     </message>
 </context>
 <context>
@@ -963,12 +984,13 @@ execução.
         <translation>Hora</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>Arraste ou use as setas para escolher um horário; Home volta para agora</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>Agora, %1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>Arraste ou use as setas para escolher um horário; %1 volta para agora</translation>
     </message>
 </context>
 <context>
@@ -1005,12 +1027,14 @@ execução.
         <translation>Não há nada aguardando instalação agora.</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>Depois</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>Instalar e reiniciar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>Mais tarde</translation>
     </message>
 </context>
 <context>
@@ -1107,14 +1131,6 @@ execução.
         <translation>O download não está assinado corretamente, então não foi instalado.</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>A atualização tem mais de 512 MB, então não foi baixada.</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>As notas da versão têm mais de 1 MB, então não foram lidas.</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>O download foi interrompido, então não foi usado.</translation>
     </message>
@@ -1138,6 +1154,32 @@ execução.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>Esta cópia foi compilada sem endereço de atualização, então não pode se atualizar.</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>O caminho é absoluto: %1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>Links simbólicos não são permitidos: %1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>Links físicos não são permitidos: %1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>Arquivos especiais não são permitidos: %1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>A atualização tem mais de %1, então não foi baixada.</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>As notas da versão têm mais de %1, então não foram lidas.</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1146,12 +1188,13 @@ execução.
         <translation>Mapa-múndi</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>As setas movem o ponto, com Shift de 10 em 10 graus; Enter lista os lugares próximos; Esc limpa a seleção.</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>Mapa-múndi, %1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>As setas movem o ponto, com %1 de 10 em 10 graus; %2 lista os lugares próximos; %3 limpa a seleção.</translation>
     </message>
 </context>
 </TS>

@@ -82,10 +82,6 @@
         <translation>工作时间结束</translation>
     </message>
     <message>
-        <source>Working hours:</source>
-        <translation>工作时间：</translation>
-    </message>
-    <message>
         <source>Working Hours for %1</source>
         <translation>%1 的工作时间</translation>
     </message>
@@ -102,8 +98,9 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>to</source>
-        <translation>至</translation>
+        <source>Working hours: %1 to %2</source>
+        <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
+        <translation>工作时间：%1 至 %2</translation>
     </message>
 </context>
 <context>
@@ -156,8 +153,29 @@
         <translation>%1：重复列出</translation>
     </message>
     <message>
-        <source>%1’s %2 %3: not one Horavia can take</source>
-        <translation>%1 的%2 %3：Horavia 无法采用</translation>
+        <source>%1’s label %2: not one Horavia can take</source>
+        <extracomment>%1 a city, %2 the label the file gives it</extracomment>
+        <translation>%1 的标签 %2：Horavia 无法采用</translation>
+    </message>
+    <message>
+        <source>%1’s label: not text</source>
+        <translation>%1 的标签：不是文本</translation>
+    </message>
+    <message>
+        <source>%1’s emoji %2: not one Horavia can take</source>
+        <translation>%1 的表情符号 %2：Horavia 无法采用</translation>
+    </message>
+    <message>
+        <source>%1’s emoji: not text</source>
+        <translation>%1 的表情符号：不是文本</translation>
+    </message>
+    <message>
+        <source>%1’s working hours %2: not ones Horavia can take</source>
+        <translation>%1 的工作时间 %2：Horavia 无法采用</translation>
+    </message>
+    <message>
+        <source>%1’s working hours: not text</source>
+        <translation>%1 的工作时间：不是文本</translation>
     </message>
 </context>
 <context>
@@ -251,10 +269,6 @@
         <translation>“%1”中的城市都已在你的列表中。</translation>
     </message>
     <message>
-        <source>Skipped %1: %2.</source>
-        <translation>已跳过 %1 个：%2。</translation>
-    </message>
-    <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
         <translation>要用文件中的名称、表情符号和工作时间替换你的设置吗？</translation>
     </message>
@@ -277,6 +291,12 @@
     <message>
         <source>Horavia Cities</source>
         <translation>Horavia 城市</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skipped %n entries: %1.</source>
+        <translation>
+            <numerusform>已跳过 %n 项：%1。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -382,10 +402,6 @@
         <translation>更早</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>更晚</translation>
-    </message>
-    <message>
         <source>An Hour Earlier</source>
         <translation>提前一小时</translation>
     </message>
@@ -406,8 +422,15 @@
         <translation>现在</translation>
     </message>
     <message>
-        <source>Go to the next time everyone is in working hours (Ctrl+O)</source>
-        <translation>转到下一个所有人都在工作时间内的时刻（Ctrl+O）</translation>
+        <source>Later</source>
+        <comment>a step of time</comment>
+        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <translation>更晚</translation>
+    </message>
+    <message>
+        <source>Go to the next time everyone is in working hours (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
+        <translation>转到下一个所有人都在工作时间内的时刻（%1）</translation>
     </message>
 </context>
 <context>
@@ -547,8 +570,8 @@
         <translation>未来 7 天内没有人工作。</translation>
     </message>
     <message>
-        <source>No full overlap in the next 7 days; outside working hours here: %1.</source>
-        <translation>未来 7 天内没有完全重叠的时段；此处不在工作时间内的是：%1。</translation>
+        <source>No full overlap in the next 7 days; at this time, outside working hours: %1.</source>
+        <translation>未来 7 天内没有完全重叠的时段；此时不在工作时间内的是：%1。</translation>
     </message>
 </context>
 <context>
@@ -558,8 +581,9 @@
         <translation>现在</translation>
     </message>
     <message>
-        <source>Back to the current time (Home)</source>
-        <translation>回到当前时间（Home）</translation>
+        <source>Back to the current time (%1)</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>回到当前时间（%1）</translation>
     </message>
 </context>
 <context>
@@ -709,14 +733,6 @@ Horavia alone.
         <translation>昨天 / 明天</translation>
     </message>
     <message>
-        <source>Sat, Sep 12</source>
-        <translation>9月12日 周六</translation>
-    </message>
-    <message>
-        <source>9/12</source>
-        <translation>9/12</translation>
-    </message>
-    <message>
         <source>By Time</source>
         <translation>按时间</translation>
     </message>
@@ -799,10 +815,6 @@ Horavia alone.
         <source>Awake to</source>
         <translation>清醒时间结束</translation>
     </message>
-    <message>
-        <source>to</source>
-        <translation>至</translation>
-    </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
@@ -867,6 +879,12 @@ Horavia alone.
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
         <translation>要用键盘打开时钟，请在桌面的键盘设置中将命令“%1”绑定到一个按键。</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>hours</comment>
+        <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
+        <translation>%1 至 %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeAnswer</name>
@@ -895,12 +913,14 @@ Horavia alone.
         <translation>显示 %3 %2 的 %1</translation>
     </message>
     <message>
-        <source> · read as %1</source>
-        <translation> · 按 %1 理解</translation>
+        <source>Show %1 in %2 · %3 · read as %4</source>
+        <extracomment>%1 a time, %2 a place, %3 its date (&quot;Show 9:00 AM in Tokyo · Fri, Jan 16&quot;)</extracomment>
+        <translation>显示 %2 的 %1 · %3 · 按 %4 理解</translation>
     </message>
     <message>
-        <source>, read as %1</source>
-        <translation>，按 %1 理解</translation>
+        <source>Show %1 on %2 in %3, read as %4</source>
+        <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
+        <translation>显示 %3 %2 的 %1，按 %4 理解</translation>
     </message>
 </context>
 <context>
@@ -956,12 +976,13 @@ Horavia alone.
         <translation>时间</translation>
     </message>
     <message>
-        <source>Drag or use the arrow keys to choose a time; Home goes back to now</source>
-        <translation>拖动或使用方向键选择时间；Home 键回到现在</translation>
-    </message>
-    <message>
         <source>Now, %1</source>
         <translation>现在，%1</translation>
+    </message>
+    <message>
+        <source>Drag or use the arrow keys to choose a time; %1 goes back to now</source>
+        <extracomment>%1 is the key, as Qt names it in the language (&quot;Home&quot;)</extracomment>
+        <translation>拖动或使用方向键选择时间；%1 键回到现在</translation>
     </message>
 </context>
 <context>
@@ -998,12 +1019,14 @@ Horavia alone.
         <translation>目前没有等待安装的内容。</translation>
     </message>
     <message>
-        <source>Later</source>
-        <translation>更晚</translation>
-    </message>
-    <message>
         <source>Install and Relaunch</source>
         <translation>安装并重新启动</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <comment>not now</comment>
+        <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
+        <translation>稍后</translation>
     </message>
 </context>
 <context>
@@ -1100,14 +1123,6 @@ Horavia alone.
         <translation>下载的内容签名不正确，因此没有安装。</translation>
     </message>
     <message>
-        <source>The update is larger than 512 MB, so it wasn&apos;t downloaded.</source>
-        <translation>更新大于 512 MB，因此没有下载。</translation>
-    </message>
-    <message>
-        <source>The release notes are larger than 1 MB, so they weren&apos;t read.</source>
-        <translation>发行说明大于 1 MB，因此没有读取。</translation>
-    </message>
-    <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
         <translation>下载被中断，因此没有使用。</translation>
     </message>
@@ -1131,6 +1146,32 @@ Horavia alone.
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
         <translation>此副本构建时没有更新地址，因此无法自行更新。</translation>
     </message>
+    <message>
+        <source>Path is absolute: %1</source>
+        <translation>路径是绝对路径：%1</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not allowed: %1</source>
+        <translation>不允许符号链接：%1</translation>
+    </message>
+    <message>
+        <source>Hard links are not allowed: %1</source>
+        <translation>不允许硬链接：%1</translation>
+    </message>
+    <message>
+        <source>Special files are not allowed: %1</source>
+        <translation>不允许特殊文件：%1</translation>
+    </message>
+    <message>
+        <source>The update is larger than %1, so it wasn&apos;t downloaded.</source>
+        <extracomment>%1 a size (&quot;512 MB&quot;)</extracomment>
+        <translation>更新大于 %1，因此没有下载。</translation>
+    </message>
+    <message>
+        <source>The release notes are larger than %1, so they weren&apos;t read.</source>
+        <extracomment>%1 a size (&quot;1 MB&quot;)</extracomment>
+        <translation>发行说明大于 %1，因此没有读取。</translation>
+    </message>
 </context>
 <context>
     <name>WorldMapView</name>
@@ -1139,12 +1180,13 @@ Horavia alone.
         <translation>世界地图</translation>
     </message>
     <message>
-        <source>Arrow keys move the point, Shift by 10 degrees; Return lists the places near it; Escape clears the selection.</source>
-        <translation>方向键移动点，按住 Shift 每次移动 10 度；回车列出附近的地点；Esc 清除选择。</translation>
-    </message>
-    <message>
         <source>World map, %1</source>
         <translation>世界地图，%1</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 clears the selection.</source>
+        <extracomment>%1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language</extracomment>
+        <translation>方向键移动点，按住 %1 每次移动 10 度；%2 列出附近的地点；%3 清除选择。</translation>
     </message>
 </context>
 </TS>

@@ -92,19 +92,21 @@ QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& fo
         const QTimeZone& zone = reading.place.zone;
         const qint64 wall = wallMSecs(reading.at, zone);
         const QString time = formatter.timeText(reading.at, zone);
-        QString text = QCoreApplication::translate("TimeAnswer", "Show %1 in %2 · %3")
-                           .arg(LocaleText::isolated(time), LocaleText::isolated(reading.place.name),
-                                LocaleText::isolated(DateFormats::format(locale, "EEEMMMd", wall)));
-        QString spoken =
-            QCoreApplication::translate("TimeAnswer", "Show %1 on %2 in %3")
-                .arg(LocaleText::isolated(time), LocaleText::isolated(DateFormats::format(locale, "EEEEMMMMd", wall)),
-                     LocaleText::isolated(reading.place.name));
-        if (!reading.readAs.isEmpty()) {
-            text +=
-                QCoreApplication::translate("TimeAnswer", " · read as %1").arg(LocaleText::isolated(reading.readAs));
-            spoken += QCoreApplication::translate("TimeAnswer", ", read as %1")
-                          .arg(zone.displayName(reading.at, QTimeZone::LongName));
-        }
+        const QString day = LocaleText::isolated(DateFormats::format(locale, "EEEMMMd", wall));
+        const QString longDay = LocaleText::isolated(DateFormats::format(locale, "EEEEMMMMd", wall));
+        const QString place = LocaleText::isolated(reading.place.name);
+        const bool readAs = !reading.readAs.isEmpty();
+        //: %1 a time, %2 a place, %3 its date ("Show 9:00 AM in Tokyo · Fri, Jan 16")
+        QString text = readAs ? QCoreApplication::translate("TimeAnswer", "Show %1 in %2 · %3 · read as %4")
+                                    .arg(LocaleText::isolated(time), place, day, LocaleText::isolated(reading.readAs))
+                              : QCoreApplication::translate("TimeAnswer", "Show %1 in %2 · %3")
+                                    .arg(LocaleText::isolated(time), place, day);
+        //: Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as
+        QString spoken = readAs ? QCoreApplication::translate("TimeAnswer", "Show %1 on %2 in %3, read as %4")
+                                      .arg(LocaleText::isolated(time), longDay, place,
+                                           zone.displayName(reading.at, QTimeZone::LongName))
+                                : QCoreApplication::translate("TimeAnswer", "Show %1 on %2 in %3")
+                                      .arg(LocaleText::isolated(time), longDay, place);
         out.append({reading.at, text, spoken});
     }
     return out;

@@ -124,7 +124,8 @@ Answer answer(const QList<Participant>& participants, const QDateTime& after, co
     if (!found) return {after, QCoreApplication::translate("Overlap", "Nobody works in the next 7 days.")};
     if (found->isFull) return {found->start, {}};
     return {found->start, QCoreApplication::translate(
-                              "Overlap", "No full overlap in the next 7 days; outside working hours here: %1.")
+                              //: %1 lists the places outside their working hours at the time found
+                              "Overlap", "No full overlap in the next 7 days; at this time, outside working hours: %1.")
                               .arg(LocaleText::list(found->outside, LocaleText::interfaceLocale()))};
 }
 

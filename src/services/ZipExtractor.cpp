@@ -31,7 +31,7 @@ QString errorText(archive* a)
 std::optional<QString> unsafeName(const QString& name)
 {
     if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')))
-        return QStringLiteral("Path is absolute: %1").arg(name);
+        return QCoreApplication::translate("UpdaterError", "Path is absolute: %1").arg(name);
     const QStringList parts = QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
     if (parts.contains(QStringLiteral("..")))
         return QCoreApplication::translate("UpdaterError", "Path contains '..': %1").arg(name);
@@ -86,10 +86,11 @@ std::optional<QString> extract(const QString& archivePath, const QString& destin
         const QString name = rawName ? QString::fromUtf8(rawName) : QFile::decodeName(archive_entry_pathname(entry));
         if (const auto unsafe = unsafeName(name)) return unsafe;
         if (archive_entry_filetype(entry) == AE_IFLNK)
-            return QStringLiteral("Symbolic links are not allowed: %1").arg(name);
-        if (archive_entry_hardlink(entry)) return QStringLiteral("Hard links are not allowed: %1").arg(name);
+            return QCoreApplication::translate("UpdaterError", "Symbolic links are not allowed: %1").arg(name);
+        if (archive_entry_hardlink(entry))
+            return QCoreApplication::translate("UpdaterError", "Hard links are not allowed: %1").arg(name);
         if (archive_entry_filetype(entry) != AE_IFREG && archive_entry_filetype(entry) != AE_IFDIR)
-            return QStringLiteral("Special files are not allowed: %1").arg(name);
+            return QCoreApplication::translate("UpdaterError", "Special files are not allowed: %1").arg(name);
 
         // Modes are the installer's to decide, not the archive's: folders
         // 0755, files as given but never writable by others, and no setuid,

@@ -126,18 +126,29 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
         }
         seen.insert(city->id);
         Entry entry{city->id, {}, {}, {}};
-        const auto take = [&](const char* key, auto reader, auto& into, const char* what) {
+        // One whole message per field and case, so that no language has
+        // an English word put into its sentence.
+        const auto take = [&](const char* key, auto reader, auto& into, const char* refused, const char* notText) {
             const QJsonValue value = object.value(QLatin1String(key));
             if (value.isUndefined() || value.isNull()) return;
             into = reader(value);
-            if (!into)
-                result.skipped << QCoreApplication::translate("CityListFile", "%1’s %2 %3: not one Horavia can take")
-                                      .arg(LocaleText::isolated(city->name), QLatin1String(what),
-                                           value.isString() ? quoted(value.toString()) : QStringLiteral("(not text)"));
+            if (into) return;
+            const QString name = LocaleText::isolated(city->name);
+            result.skipped
+                << (value.isString()
+                        ? QCoreApplication::translate("CityListFile", refused).arg(name, quoted(value.toString()))
+                        : QCoreApplication::translate("CityListFile", notText).arg(name));
         };
-        take("label", labelOf, entry.label, "label");
-        take("emoji", emojiOf, entry.emoji, "emoji");
-        take("workingHours", hoursOf, entry.workingHours, "working hours");
+        //: %1 a city, %2 the label the file gives it
+        take("label", labelOf, entry.label,
+             QT_TRANSLATE_NOOP("CityListFile", "%1’s label %2: not one Horavia can take"),
+             QT_TRANSLATE_NOOP("CityListFile", "%1’s label: not text"));
+        take("emoji", emojiOf, entry.emoji,
+             QT_TRANSLATE_NOOP("CityListFile", "%1’s emoji %2: not one Horavia can take"),
+             QT_TRANSLATE_NOOP("CityListFile", "%1’s emoji: not text"));
+        take("workingHours", hoursOf, entry.workingHours,
+             QT_TRANSLATE_NOOP("CityListFile", "%1’s working hours %2: not ones Horavia can take"),
+             QT_TRANSLATE_NOOP("CityListFile", "%1’s working hours: not text"));
         result.entries.append(entry);
     }
     return result;

@@ -26,8 +26,9 @@ inline constexpr EnumCase<TimeFormat> timeFormatCases[] = {
 };
 inline constexpr EnumCase<DateFormat> dateFormatCases[] = {
     {DateFormat::relative, "relative", QT_TRANSLATE_NOOP("Settings", "Yesterday / Tomorrow")},
-    {DateFormat::abbreviated, "abbreviated", QT_TRANSLATE_NOOP("Settings", "Sat, Sep 12")},
-    {DateFormat::numeric, "numeric", QT_TRANSLATE_NOOP("Settings", "9/12")},
+    // Settings shows these two as samples in the user's own format.
+    {DateFormat::abbreviated, "abbreviated", "Sat, Sep 12"},
+    {DateFormat::numeric, "numeric", "9/12"},
 };
 inline constexpr EnumCase<SortMode> sortModeCases[] = {
     {SortMode::time, "time", QT_TRANSLATE_NOOP("Settings", "By Time")},

@@ -86,12 +86,9 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     };
     m_workFrom = field(tr("Working hours from"), fallback.from, own ? std::optional(own->from) : std::nullopt);
     m_workTo = field(tr("Working hours to"), fallback.to, own ? std::optional(own->to) : std::nullopt);
-    auto* hoursLabel = new QLabel(tr("Working hours:"), this);
-    hoursLabel->setBuddy(m_workFrom);
-    hoursRow->addWidget(hoursLabel);
-    hoursRow->addWidget(m_workFrom);
-    hoursRow->addWidget(new QLabel(tr("to"), this));
-    hoursRow->addWidget(m_workTo);
+    //: %1 and %2 are the fields of the start and end times
+    if (QLabel* lead = Controls::fieldsInSentence(hoursRow, tr("Working hours: %1 to %2"), m_workFrom, m_workTo))
+        lead->setBuddy(m_workFrom);
     hoursRow->addStretch(1);
     layout->addLayout(hoursRow);
 

@@ -116,8 +116,10 @@ void CityListTransfer::importFrom(const QString& path)
             tr("Added %n cities from “%1”.", nullptr, int(changes.added.size())).arg(LocaleText::isolated(name));
         if (changes.added.isEmpty())
             text = tr("Every city in “%1” is already in your list.").arg(LocaleText::isolated(name));
-        tell(text, read.skipped.isEmpty() ? QString()
-                                          : tr("Skipped %1: %2.").arg(read.skipped.size()).arg(named(read.skipped)));
+        tell(text, read.skipped.isEmpty()
+                       ? QString()
+                       //: %1 lists what was skipped and why
+                       : tr("Skipped %n entries: %1.", nullptr, int(read.skipped.size())).arg(named(read.skipped)));
     };
     if (changes.differing.isEmpty()) return finish(false);
     QStringList names;

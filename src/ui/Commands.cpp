@@ -66,14 +66,17 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
     const Qt::Key back = mirrored ? Qt::Key_Right : Qt::Key_Left;
     const Qt::Key forward = mirrored ? Qt::Key_Left : Qt::Key_Right;
     m_time.earlier = timeCommand(tr("Earlier"), QKeySequence(back), Move::stepBack);
-    m_time.later = timeCommand(tr("Later"), QKeySequence(forward), Move::stepForward);
+    //: A step of time forward on the strip, as "Earlier" is one back (not "not now")
+    m_time.later = timeCommand(tr("Later", "a step of time"), QKeySequence(forward), Move::stepForward);
     m_time.hourEarlier = timeCommand(tr("An Hour Earlier"), QKeySequence(Qt::SHIFT | back), Move::hourBack);
     m_time.hourLater = timeCommand(tr("An Hour Later"), QKeySequence(Qt::SHIFT | forward), Move::hourForward);
     m_time.dayEarlier = timeCommand(tr("A Day Earlier"), QKeySequence(Qt::Key_PageUp), Move::dayBack);
     m_time.dayLater = timeCommand(tr("A Day Later"), QKeySequence(Qt::Key_PageDown), Move::dayForward);
     m_time.now = make(tr("Now"), "", [&time] { time.goLive(); });
     m_time.now->setShortcut(QKeySequence(Qt::Key_Home));
-    m_nextOverlap->setToolTip(tr("Go to the next time everyone is in working hours (Ctrl+O)"));
+    //: %1 is the key, as Qt names it in the language ("Ctrl+O")
+    m_nextOverlap->setToolTip(tr("Go to the next time everyone is in working hours (%1)")
+                                  .arg(m_nextOverlap->shortcut().toString(QKeySequence::NativeText)));
 
     connect(&m_updater, &Updater::phaseChanged, this, &Commands::followPhase);
     followPhase();

@@ -1,7 +1,9 @@
 #include "Controls.h"
 
-#include <QLayout>
+#include <QBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace Controls {
@@ -28,6 +30,29 @@ QProgressBar* busyIndicator(QWidget* parent)
     busy->setTextVisible(false);
     busy->setFixedSize(48, 10);
     return busy;
+}
+
+QLabel* fieldsInSentence(QBoxLayout* row, const QString& sentence, QWidget* first, QWidget* second)
+{
+    QLabel* lead = nullptr;
+    qsizetype from = 0;
+    static const QRegularExpression field(QStringLiteral("%([12])"));
+    const auto words = [&](qsizetype end) {
+        const QString text = sentence.mid(from, end - from).trimmed();
+        if (text.isEmpty()) return static_cast<QLabel*>(nullptr);
+        auto* label = new QLabel(text, first->parentWidget());
+        row->addWidget(label);
+        return label;
+    };
+    for (const QRegularExpressionMatch& match : field.globalMatch(sentence)) {
+        QLabel* before = words(match.capturedStart());
+        QWidget* widget = match.captured(1) == QLatin1String("1") ? first : second;
+        if (widget == first) lead = before;
+        row->addWidget(widget);
+        from = match.capturedEnd();
+    }
+    words(sentence.size());
+    return lead;
 }
 
 } // namespace Controls

@@ -2,7 +2,10 @@
 
 #include <QFont>
 
+class QBoxLayout;
+class QLabel;
 class QProgressBar;
+class QString;
 class QWidget;
 
 // The small pieces the windows share: text styles relative to the window's
@@ -23,5 +26,11 @@ void fitHeight(QWidget* window);
 
 // A small indicator that something runs, without a measure of progress.
 QProgressBar* busyIndicator(QWidget* parent);
+
+// Two fields in a row, placed where one translated sentence puts %1 and
+// %2 ("%1 to %2", "%1 から %2 まで"), its other words as labels between
+// them: each language sets its own particles and order. Appends to `row`;
+// returns the label before the first field, if any, to be its buddy.
+QLabel* fieldsInSentence(QBoxLayout* row, const QString& sentence, QWidget* first, QWidget* second);
 
 } // namespace Controls

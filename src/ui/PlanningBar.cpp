@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,7 +36,9 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
     m_now = new QToolButton(this);
     m_now->setText(tr("Now"));
     m_now->setAccessibleName(tr("Now"));
-    m_now->setToolTip(tr("Back to the current time (Home)"));
+    //: %1 is the key, as Qt names it in the language ("Home")
+    m_now->setToolTip(
+        tr("Back to the current time (%1)").arg(QKeySequence(Qt::Key_Home).toString(QKeySequence::NativeText)));
     m_now->setFocusPolicy(Qt::TabFocus);
     connect(m_now, &QToolButton::clicked, &m_time, &DisplayedTime::goLive);
     row->addWidget(m_now);

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -101,7 +102,9 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     auto* trayRow = new QHBoxLayout;
     auto* trayLabel = new QLabel(settingLabel(SettingKey::trayDisplay), appearance);
     trayLabel->setBuddy(m_trayDisplay);
-    m_trayDisplay->setAccessibleName(settingLabel(SettingKey::trayDisplay).chopped(1));
+    // The label without its colon, whichever the language writes.
+    static const QRegularExpression colon(QStringLiteral("[\\s:\\x{ff1a}]+$"));
+    m_trayDisplay->setAccessibleName(settingLabel(SettingKey::trayDisplay).remove(colon));
     trayRow->addSpacing(20); // under the tray's box, as its detail
     trayRow->addWidget(trayLabel);
     trayRow->addWidget(m_trayDisplay);
@@ -155,11 +158,10 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_workTo = hours(tr("Working hours to"));
     m_awakeFrom = hours(tr("Awake from"));
     m_awakeTo = hours(tr("Awake to"));
-    const auto span = [planning](QTimeEdit* from, QTimeEdit* to) {
+    const auto span = [](QTimeEdit* from, QTimeEdit* to) {
         auto* row = new QHBoxLayout;
-        row->addWidget(from);
-        row->addWidget(new QLabel(tr("to"), planning));
-        row->addWidget(to);
+        //: Working or awake hours: %1 and %2 are the fields of their start and end times
+        Controls::fieldsInSentence(row, tr("%1 to %2", "hours"), from, to);
         row->addStretch(1);
         return row;
     };

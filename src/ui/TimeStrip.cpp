@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -33,7 +34,9 @@ TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntr
     Accessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Time"));
-    setToolTip(tr("Drag or use the arrow keys to choose a time; Home goes back to now"));
+    //: %1 is the key, as Qt names it in the language ("Home")
+    setToolTip(tr("Drag or use the arrow keys to choose a time; %1 goes back to now")
+                   .arg(QKeySequence(Qt::Key_Home).toString(QKeySequence::NativeText)));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(&m_time, &DisplayedTime::instantChanged, this, [this] {
         announce();

@@ -105,7 +105,8 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     m_progressText = new QLabel(this);
     m_progressText->setFont(Controls::scaled(font(), Controls::callout));
     m_progressText->setForegroundRole(QPalette::PlaceholderText);
-    m_later = new QPushButton(tr("Later"), this);
+    //: Not now: closes the offer of an update, beside "Install and Relaunch"
+    m_later = new QPushButton(tr("Later", "not now"), this);
     m_later->setAutoDefault(false);
     m_install = new QPushButton(tr("Install and Relaunch"), this);
     m_install->setDefault(true);

@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QHash>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -57,8 +58,11 @@ WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, 
     // lists the places near it as a click does, Escape clears the selection.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("World map"));
-    setAccessibleDescription(tr("Arrow keys move the point, Shift by 10 degrees; Return lists the places "
-                                "near it; Escape clears the selection."));
+    const auto key = [](int key) { return QKeySequence(key).toString(QKeySequence::NativeText); };
+    //: %1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language
+    setAccessibleDescription(tr("Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 "
+                                "clears the selection.")
+                                 .arg(key(Qt::Key_Shift), key(Qt::Key_Return), key(Qt::Key_Escape)));
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);

@@ -1,6 +1,17 @@
 #include "UpdaterError.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+// "512 MB", in the language's digits and unit.
+QString size(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 0, QLocale::DataSizeTraditionalFormat);
+}
+
+} // namespace
 
 QString UpdaterError::message() const
 {
@@ -25,11 +36,14 @@ QString UpdaterError::message() const
         return QCoreApplication::translate("UpdaterError",
                                            "The download isn't properly signed, so it wasn't installed.");
     case Kind::payloadTooLarge:
-        return QCoreApplication::translate("UpdaterError",
-                                           "The update is larger than 512 MB, so it wasn't downloaded.");
+        //: %1 a size ("512 MB")
+        return QCoreApplication::translate("UpdaterError", "The update is larger than %1, so it wasn't downloaded.")
+            .arg(size(payloadLimit));
     case Kind::notesTooLarge:
+        //: %1 a size ("1 MB")
         return QCoreApplication::translate("UpdaterError",
-                                           "The release notes are larger than 1 MB, so they weren't read.");
+                                           "The release notes are larger than %1, so they weren't read.")
+            .arg(size(notesLimit));
     case Kind::incomplete:
         return QCoreApplication::translate("UpdaterError", "The download was cut short, so it wasn't used.");
     case Kind::timedOut:

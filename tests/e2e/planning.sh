@@ -240,7 +240,7 @@ xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+o
 sleep 0.4
 has '\tlabel\tNo full overlap' || fail "Next Overlap said nothing of the overlap"
 note=$(tree | awk -F'\t' '$2 == "label" && $3 ~ /overlap/' | cut -f3)
-[ "$note" = "No full overlap in the next 7 days; outside working hours here: Tokyo, Tokyo." ] ||
+[ "$note" = "No full overlap in the next 7 days; at this time, outside working hours: Tokyo, Tokyo." ] ||
   fail "Next Overlap did not say there is no full overlap: $note"
 pass "with Tokyo, Next Overlap says: $(line); $note"
 import -window root "$shots/planning-no-overlap.png"

@@ -34,6 +34,9 @@ TYPOGRAPHY = {
     "zh_CN": [(CJK + r"[,.:;?!()]", "has half-width punctuation after Chinese text")],
 }
 ALL = [(r"\.\.\.", 'writes "..." rather than "…"')]
+# The plural forms that stand for one number alone (Qt's rules: Arabic's
+# zero, one and two, Hebrew's one), which may say it in words ("עיר אחת").
+EXACT_FORMS = {"ar": {0, 1, 2}, "he": {0}}
 # Our source text: Qt's context and source for the same action.
 STANDARD = {"Save": ("QPlatformTheme", "Save"), "Cancel": ("QPlatformTheme", "Cancel"),
             "Reset": ("QPlatformTheme", "Reset"), "Undo": ("QWidgetTextControl", "&Undo")}
@@ -80,14 +83,16 @@ def problems(path, language, standard):
                 continue
             forms = [f.text or "" for f in translation.iter("numerusform")] or [translation.text or ""]
             wanted = sorted(set(PLACEHOLDER.findall(source)))
-            for form in forms:
+            for index, form in enumerate(forms):
                 if not form.strip():
                     found.append(f"{where} has an empty translation")
                     continue
                 have = sorted(set(PLACEHOLDER.findall(form)))
-                # A language without plural forms may leave the number out of its one form.
-                if have != wanted and not (message.get("numerus") == "yes" and len(forms) == 1 and
-                                           sorted(set(wanted) - {"%n"}) == have):
+                # A language without plural forms may leave the number out of its one
+                # form, as may a form for one number alone.
+                without_number = sorted(set(wanted) - {"%n"}) == have and message.get("numerus") == "yes" and (
+                    len(forms) == 1 or index in EXACT_FORMS.get(language, set()))
+                if have != wanted and not without_number:
                     found.append(f"{where} has placeholders {have}, the source {wanted}")
                 for pattern, why in rules:
                     if re.search(pattern, form):

@@ -97,7 +97,7 @@ private slots:
         QMessageBox* told = nullptr;
         QTRY_VERIFY((told = m_window->findChild<QMessageBox*>()) != nullptr && told != ask);
         QCOMPARE(told->text(), u"Added 1 city from “list.json”."_s);
-        QCOMPARE(told->informativeText(), u"Skipped 1: “gn999”: not a city of the catalogue."_s);
+        QCOMPARE(told->informativeText(), u"Skipped 1 entry: “gn999”: not a city of the catalogue."_s);
         QCOMPARE(m_settings->value<QStringList>(SettingKey::trackedCityIDs), (QStringList{u"tok"_s, u"par"_s}));
         QCOMPARE(m_settings->value<AppSettings::StringMap>(SettingKey::customCityLabels).value(u"tok"_s), u"Work"_s);
         told->close();
