@@ -54,6 +54,11 @@
         <source>Version %1 (%2)</source>
         <translation>Version %1 (%2)</translation>
     </message>
+    <message>
+        <source>© %1 The Horavia developers</source>
+        <extracomment>%1 the year</extracomment>
+        <translation>© %1 Die Horavia-Entwickler</translation>
+    </message>
 </context>
 <context>
     <name>CityLabelEditor</name>

@@ -54,6 +54,11 @@
         <source>Version %1 (%2)</source>
         <translation>版本 %1（%2）</translation>
     </message>
+    <message>
+        <source>© %1 The Horavia developers</source>
+        <extracomment>%1 the year</extracomment>
+        <translation>© %1 Horavia 开发者</translation>
+    </message>
 </context>
 <context>
     <name>CityLabelEditor</name>

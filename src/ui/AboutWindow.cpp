@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -200,8 +201,13 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
     sources->addLayout(rows);
     layout->addLayout(sources);
 
-    const QString copyright = info ? info->copyright : QString();
-    m_notice = new QLabel(copyright.isEmpty() ? tr("© The Horavia developers") : copyright, this);
+    // The bundle's line is English; its year goes into the language's.
+    static const QRegularExpression year(QStringLiteral("\\b(\\d{4})\\b"));
+    const QRegularExpressionMatch found = year.match(info ? info->copyright : QString());
+    //: %1 the year
+    m_notice = new QLabel(found.hasMatch() ? tr("© %1 The Horavia developers").arg(found.captured(1))
+                                           : tr("© The Horavia developers"),
+                          this);
     m_notice->setTextFormat(Qt::PlainText);
     m_notice->setFont(Controls::scaled(font(), Controls::caption));
     m_notice->setForegroundRole(QPalette::PlaceholderText);

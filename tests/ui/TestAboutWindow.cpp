@@ -57,6 +57,10 @@ private slots:
         for (QLabel* label : window.findChildren<QLabel*>()) // no credit line cut off
             if (label->wordWrap()) QVERIFY(label->height() >= label->heightForWidth(label->width()));
         QCOMPARE(AboutWindow(std::nullopt).notice()->text(), u"© The Horavia developers"_s);
+        // The bundle's English line is not shown as it stands: its year goes into the translated one.
+        BundleInfo info;
+        info.copyright = u"© 2026 The Horavia developers"_s;
+        QCOMPARE(AboutWindow(info).notice()->text(), u"© 2026 The Horavia developers"_s);
     }
 
     // A credit reads as it is shown, and its links are links, where they are
