@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>An Hour Later</source>
-        <translation>بعد ساعة</translation>
+        <translation>أبعد بساعة</translation>
     </message>
     <message>
         <source>A Day Earlier</source>
@@ -435,7 +435,7 @@
     </message>
     <message>
         <source>A Day Later</source>
-        <translation>بعد يوم</translation>
+        <translation>أبعد بيوم</translation>
     </message>
     <message>
         <source>Now</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>Show in Tray</source>
-        <translation>العرض في الشريط</translation>
+        <translation>العرض في علبة النظام</translation>
     </message>
     <message>
         <source>Removed %1.</source>
@@ -723,7 +723,7 @@ Horavia alone.
     </message>
     <message>
         <source>Awake:</source>
-        <translation>الاستيقاظ:</translation>
+        <translation>ساعات اليقظة:</translation>
     </message>
     <message>
         <source>Time step:</source>
@@ -735,7 +735,7 @@ Horavia alone.
     </message>
     <message>
         <source>In the tray, show:</source>
-        <translation>في الشريط، اعرض:</translation>
+        <translation>في علبة النظام، اعرض:</translation>
     </message>
     <message>
         <source>Match System</source>
@@ -743,11 +743,11 @@ Horavia alone.
     </message>
     <message>
         <source>12-Hour</source>
-        <translation>12 ساعة</translation>
+        <translation>نظام 12 ساعة</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 ساعة</translation>
+        <translation>نظام 24 ساعة</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
@@ -830,11 +830,11 @@ Horavia alone.
     </message>
     <message>
         <source>Awake from</source>
-        <translation>الاستيقاظ من</translation>
+        <translation>اليقظة من</translation>
     </message>
     <message>
         <source>Awake to</source>
-        <translation>الاستيقاظ إلى</translation>
+        <translation>اليقظة إلى</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>

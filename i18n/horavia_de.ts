@@ -330,7 +330,7 @@
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
-        <translation>„%1“ ist kein Datum mit Uhrzeit (2026-03-29T15:00, mit einer Abweichung, oder „9am Tokyo“)</translation>
+        <translation>„%1“ ist kein Datum mit Uhrzeit (2026-03-29T15:00, mit UTC-Versatz, oder „9am Tokyo“)</translation>
     </message>
 </context>
 <context>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Show in Tray</source>
-        <translation>In der Leiste anzeigen</translation>
+        <translation>In der Systemleiste anzeigen</translation>
     </message>
     <message>
         <source>Removed %1.</source>
@@ -646,7 +646,7 @@ Horavia alone.
         <translation>Aufruf: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at ZEIT] [--city ID] [--follow]
 
-  --toggle         öffnet das Leistenfenster des laufenden Horavia oder schließt es;
+  --toggle         öffnet das Panel des laufenden Horavia oder schließt es;
                    startet Horavia mit offenem Fenster, wenn keines läuft. Legen
                    Sie es in den Tastatureinstellungen Ihres Desktops auf eine Taste.
 
@@ -694,7 +694,7 @@ laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Show my time zone at the top</source>
-        <translation>Meine Zeitzone oben zeigen</translation>
+        <translation>Meine Zeitzone oben anzeigen</translation>
     </message>
     <message>
         <source>Show in system tray</source>
@@ -706,7 +706,7 @@ laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Show flags beside city names</source>
-        <translation>Flaggen neben Städtenamen zeigen</translation>
+        <translation>Flaggen neben Städtenamen anzeigen</translation>
     </message>
     <message>
         <source>Working hours:</source>
@@ -722,11 +722,11 @@ laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Show offset from my time</source>
-        <translation>Abweichung von meiner Zeit zeigen</translation>
+        <translation>Zeitunterschied zu meiner Zeit anzeigen</translation>
     </message>
     <message>
         <source>In the tray, show:</source>
-        <translation>In der Leiste zeigen:</translation>
+        <translation>In der Systemleiste anzeigen:</translation>
     </message>
     <message>
         <source>Match System</source>
@@ -734,11 +734,11 @@ laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>12-Hour</source>
-        <translation>12 Stunden</translation>
+        <translation>12-Stunden-Format</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 Stunden</translation>
+        <translation>24-Stunden-Format</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
@@ -754,7 +754,7 @@ laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Custom</source>
-        <translation>Eigene</translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -785,7 +785,7 @@ laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
-        <translation>Ihre Einstellungen konnten nicht gesichert werden. Änderungen gelten, bis Sie Horavia beenden.</translation>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden. Änderungen gelten, bis Sie Horavia beenden.</translation>
     </message>
     <message>
         <source>Format</source>
@@ -1046,7 +1046,7 @@ laufendes Horavia in Ruhe.
     <name>Updater</name>
     <message>
         <source>Checking…</source>
-        <translation>Suche …</translation>
+        <translation>Wird gesucht …</translation>
     </message>
     <message>
         <source>Downloading…</source>
@@ -1077,7 +1077,7 @@ laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>The update couldn&apos;t be saved: %1</source>
-        <translation>Das Update konnte nicht gesichert werden: %1</translation>
+        <translation>Das Update konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>The update couldn&apos;t be prepared.</source>

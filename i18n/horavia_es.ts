@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Nearby</source>
-        <translation>Cerca</translation>
+        <translation>Lugares cercanos</translation>
     </message>
     <message>
         <source>Near %1</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Reset Name and Emoji</source>
-        <translation>Restablecer nombre y emoji</translation>
+        <translation>Reinicializar nombre y emoji</translation>
     </message>
     <message>
         <source>Copy Time</source>
@@ -713,7 +713,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Awake:</source>
-        <translation>Despierto:</translation>
+        <translation>Horas de vigilia:</translation>
     </message>
     <message>
         <source>Time step:</source>
@@ -733,11 +733,11 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>12-Hour</source>
-        <translation>12 horas</translation>
+        <translation>Formato de 12 horas</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 horas</translation>
+        <translation>Formato de 24 horas</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
@@ -804,7 +804,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
-        <translation>Cambiar el atajo de Mostrar relojes</translation>
+        <translation>Cambiar el atajo «Mostrar relojes»</translation>
     </message>
     <message>
         <source>Planning</source>
@@ -820,11 +820,11 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Awake from</source>
-        <translation>Despierto desde</translation>
+        <translation>Inicio de las horas de vigilia</translation>
     </message>
     <message>
         <source>Awake to</source>
-        <translation>Despierto hasta</translation>
+        <translation>Fin de las horas de vigilia</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>

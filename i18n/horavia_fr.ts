@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The rules behind every clock, kept by IANA</source>
-        <translation>Les règles derrière chaque horloge, tenues par l’IANA</translation>
+        <translation>Les règles derrière chaque horloge, gérées par l’IANA</translation>
     </message>
 </context>
 <context>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
-        <translation>Horavia affiche l’heure dans le monde entier. Chaque décalage et chaque changement d’heure d’été vient de la copie de la [base de données des fuseaux horaires de l’IANA](https://www.iana.org/time-zones) de votre système&#xa0;; les noms des fuseaux, les formats et les noms des pays viennent d’[Unicode CLDR](https://cldr.unicode.org) par [ICU](https://icu.unicode.org).</translation>
+        <translation>Horavia affiche l’heure dans le monde entier. Chaque décalage et chaque changement d’heure d’été vient de la copie de la [base de données des fuseaux horaires de l’IANA](https://www.iana.org/time-zones) de votre système&#x202f;; les noms des fuseaux, les formats et les noms des pays viennent d’[Unicode CLDR](https://cldr.unicode.org) par [ICU](https://icu.unicode.org).</translation>
     </message>
     <message>
         <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Working hours from</source>
-        <translation>Heures de travail de</translation>
+        <translation>Début des heures de travail</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation>Heures de travail à</translation>
+        <translation>Fin des heures de travail</translation>
     </message>
     <message>
         <source>Working Hours for %1</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>No Results for “%1”</source>
-        <translation>Aucun résultat pour «&#xa0;%1&#xa0;»</translation>
+        <translation>Aucun résultat pour «&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
         <source>Check the spelling or try a new search.</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Cities You Track</source>
-        <translation>Vos villes</translation>
+        <translation>Villes suivies</translation>
     </message>
     <message>
         <source>Search above or click the map to add a city.</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>No Results for “%1”</source>
-        <translation>Aucun résultat pour «&#xa0;%1&#xa0;»</translation>
+        <translation>Aucun résultat pour «&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
         <source>sunrise %1, sunset %2</source>
@@ -258,26 +258,26 @@
     </message>
     <message>
         <source>“%1” could not be read.</source>
-        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu.</translation>
+        <translation>«&#x202f;%1&#x202f;» n’a pas pu être lu.</translation>
     </message>
     <message>
         <source>“%1” could not be imported.</source>
-        <translation>«&#xa0;%1&#xa0;» n’a pas pu être importé.</translation>
+        <translation>«&#x202f;%1&#x202f;» n’a pas pu être importé.</translation>
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
         <translation>
-            <numerusform>%n ville ajoutée depuis «&#xa0;%1&#xa0;».</numerusform>
-            <numerusform>%n villes ajoutées depuis «&#xa0;%1&#xa0;».</numerusform>
+            <numerusform>%n ville ajoutée depuis «&#x202f;%1&#x202f;».</numerusform>
+            <numerusform>%n villes ajoutées depuis «&#x202f;%1&#x202f;».</numerusform>
         </translation>
     </message>
     <message>
         <source>Every city in “%1” is already in your list.</source>
-        <translation>Toutes les villes de «&#xa0;%1&#xa0;» sont déjà dans votre liste.</translation>
+        <translation>Toutes les villes de «&#x202f;%1&#x202f;» sont déjà dans votre liste.</translation>
     </message>
     <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
-        <translation>Remplacer vos noms, emoji et heures de travail par ceux du fichier&#xa0;?</translation>
+        <translation>Remplacer vos noms, emoji et heures de travail par ceux du fichier&#x202f;?</translation>
     </message>
     <message>
         <source>They differ for %1.</source>
@@ -330,7 +330,7 @@
     <name>ClockExport</name>
     <message>
         <source>“%1” is no date and time (2026-03-29T15:00, with an offset, or “9am Tokyo”)</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une date et une heure (2026-03-29T15:00, avec un décalage, ou «&#xa0;9am Tokyo&#xa0;»)</translation>
+        <translation>«&#x202f;%1&#x202f;» n’est pas une date et une heure (2026-03-29T15:00, avec un décalage, ou «&#x202f;9am Tokyo&#x202f;»)</translation>
     </message>
 </context>
 <context>
@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>Settings…</source>
-        <translation>Réglages…</translation>
+        <translation>Paramètres…</translation>
     </message>
     <message>
         <source>About Horavia</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Show in Tray</source>
-        <translation>Afficher dans la barre</translation>
+        <translation>Afficher dans la zone de notification</translation>
     </message>
     <message>
         <source>Removed %1.</source>
@@ -606,11 +606,11 @@
     </message>
     <message>
         <source>“%1” means more than one zone: %2. Name the city instead</source>
-        <translation>«&#xa0;%1&#xa0;» désigne plus d’un fuseau&#xa0;: %2. Nommez plutôt la ville</translation>
+        <translation>«&#x202f;%1&#x202f;» désigne plus d’un fuseau&#xa0;: %2. Nommez plutôt la ville</translation>
     </message>
     <message>
         <source>--follow follows now; it takes no --at</source>
-        <translation>--follow suit l’heure actuelle&#xa0;; il n’accepte pas --at</translation>
+        <translation>--follow suit l’heure actuelle&#x202f;; il n’accepte pas --at</translation>
     </message>
     <message>
         <source>Usage: horavia [--toggle]
@@ -646,12 +646,12 @@ Horavia alone.
         <translation>Utilisation&#xa0;: horavia [--toggle]
               horavia [--print[=text|line|json|waybar]] [--at HEURE] [--city ID] [--follow]
 
-  --toggle         ouvre le panneau de Horavia en cours d’exécution, ou le ferme&#xa0;;
+  --toggle         ouvre le panneau de Horavia en cours d’exécution, ou le ferme&#x202f;;
                    lance Horavia avec le panneau ouvert s’il ne tourne pas. Associez-le
-                   à une touche dans les réglages du clavier de votre bureau.
+                   à une touche dans les paramètres du clavier de votre bureau.
 
 Avec --print, affiche l’heure de votre fuseau et de chaque ville suivie, puis
-se termine. Il lit vos réglages, n’a besoin d’aucun écran et laisse tranquille
+se termine. Il lit vos paramètres, n’a besoin d’aucun écran et laisse tranquille
 un Horavia en cours d’exécution.
 
   --print          une ligne par horloge&#xa0;: titre, heure, et le jour s’il diffère
@@ -659,13 +659,13 @@ un Horavia en cours d’exécution.
   --print=json     un tableau JSON&#xa0;: id, title, zone, utcOffset (secondes),
                    localTime (ISO 8601 avec décalage) et dayOffset de chaque horloge
   --print=waybar   un objet JSON par ligne pour waybar&#xa0;: text, tooltip, class
-                   (sûr pour le balisage&#xa0;: «&#xa0;&amp;&#xa0;», «&#xa0;&lt;&#xa0;» et «&#xa0;&gt;&#xa0;» en entités)
+                   (sûr pour le balisage&#xa0;: «&#x202f;&amp;&#x202f;», «&#x202f;&lt;&#x202f;» et «&#x202f;&gt;&#x202f;» en entités)
   --at HEURE       les horloges à un autre instant&#xa0;: ISO 8601 avec décalage ou Z
                    (2026-03-29T15:00Z), ou une date et une heure de votre fuseau
                    (2026-03-29T15:00). Une heure sautée est une erreur, une heure
                    répétée vaut sa première occurrence. Ou comme on l’écrit&#xa0;:
-                   «&#xa0;9am Tokyo&#xa0;», «&#xa0;Fri 14:00 in New York&#xa0;», «&#xa0;3pm PST&#xa0;» (à toute
-                   date&#xa0;; une abréviation vaut son fuseau&#xa0;: EST en juillet
+                   «&#x202f;9am Tokyo&#x202f;», «&#x202f;Fri 14:00 in New York&#x202f;», «&#x202f;3pm PST&#x202f;» (à toute
+                   date&#x202f;; une abréviation vaut son fuseau&#xa0;: EST en juillet
                    se lit EDT).
   --city ID        le texte de waybar montre cette ville (un id du catalogue)
                    au lieu de votre fuseau
@@ -676,7 +676,7 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>Try “%1”.</source>
-        <translation>Essayez «&#xa0;%1&#xa0;».</translation>
+        <translation>Essayez «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>--city: the catalogue has no city with the id %1</source>
@@ -715,7 +715,7 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>Awake:</source>
-        <translation>Éveillé&#xa0;:</translation>
+        <translation>Heures d’éveil&#xa0;:</translation>
     </message>
     <message>
         <source>Time step:</source>
@@ -727,7 +727,7 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>In the tray, show:</source>
-        <translation>Dans la barre, afficher&#xa0;:</translation>
+        <translation>Dans la zone de notification, afficher&#xa0;:</translation>
     </message>
     <message>
         <source>Match System</source>
@@ -735,11 +735,11 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>12-Hour</source>
-        <translation>12 heures</translation>
+        <translation>Format 12 h</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 heures</translation>
+        <translation>Format 24 h</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
@@ -782,11 +782,11 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Réglages</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
-        <translation>Vos réglages n’ont pas pu être enregistrés. Les changements s’appliquent jusqu’à ce que vous quittiez Horavia.</translation>
+        <translation>Vos paramètres n’ont pas pu être enregistrés. Les changements s’appliquent jusqu’à ce que vous quittiez Horavia.</translation>
     </message>
     <message>
         <source>Format</source>
@@ -806,7 +806,7 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
-        <translation>Modifier le raccourci «&#xa0;Afficher les horloges&#xa0;»</translation>
+        <translation>Modifier le raccourci «&#x202f;Afficher les horloges&#x202f;»</translation>
     </message>
     <message>
         <source>Planning</source>
@@ -814,19 +814,19 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>Working hours from</source>
-        <translation>Heures de travail de</translation>
+        <translation>Début des heures de travail</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation>Heures de travail à</translation>
+        <translation>Fin des heures de travail</translation>
     </message>
     <message>
         <source>Awake from</source>
-        <translation>Éveillé de</translation>
+        <translation>Début des heures d’éveil</translation>
     </message>
     <message>
         <source>Awake to</source>
-        <translation>Éveillé à</translation>
+        <translation>Fin des heures d’éveil</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
@@ -881,7 +881,7 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>This desktop shows every open window in its taskbar; Horavia can&apos;t leave its windows out.</source>
-        <translation>Ce bureau affiche chaque fenêtre ouverte dans sa barre des tâches&#xa0;; Horavia ne peut pas en retirer ses fenêtres.</translation>
+        <translation>Ce bureau affiche chaque fenêtre ouverte dans sa barre des tâches&#x202f;; Horavia ne peut pas en retirer ses fenêtres.</translation>
     </message>
     <message>
         <source>A city a day ahead reads: %1 %2</source>
@@ -891,7 +891,7 @@ un Horavia en cours d’exécution.
     <message>
         <source>To open the clocks from the keyboard, bind the command “%1” to a key in your desktop&apos;s keyboard settings.</source>
         <extracomment>%1 is the command itself, &quot;horavia --toggle&quot;</extracomment>
-        <translation>Pour ouvrir les horloges au clavier, associez la commande «&#xa0;%1&#xa0;» à une touche dans les paramètres du clavier de votre bureau.</translation>
+        <translation>Pour ouvrir les horloges au clavier, associez la commande «&#x202f;%1&#x202f;» à une touche dans les paramètres du clavier de votre bureau.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -904,11 +904,11 @@ un Horavia en cours d’exécution.
     <name>TimeAnswer</name>
     <message>
         <source>No place or time zone called “%1”</source>
-        <translation>Aucun lieu ni fuseau horaire nommé «&#xa0;%1&#xa0;»</translation>
+        <translation>Aucun lieu ni fuseau horaire nommé «&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
         <source>Which day? “%1” names none, or more than one</source>
-        <translation>Quel jour&#xa0;? «&#xa0;%1&#xa0;» n’en désigne aucun, ou plusieurs</translation>
+        <translation>Quel jour&#x202f;? «&#x202f;%1&#x202f;» n’en désigne aucun, ou plusieurs</translation>
     </message>
     <message>
         <source>%1 does not exist in %2 on %3: the clocks skip it</source>
@@ -1090,7 +1090,7 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>Path contains &apos;..&apos;: %1</source>
-        <translation>Le chemin contient «&#xa0;..&#xa0;»&#xa0;: %1</translation>
+        <translation>Le chemin contient «&#x202f;..&#x202f;»&#xa0;: %1</translation>
     </message>
     <message>
         <source>The archive expands to more than %1 MiB.</source>
@@ -1130,19 +1130,19 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>The download isn&apos;t a signed copy of this app, so it wasn&apos;t installed.</source>
-        <translation>Le téléchargement n’est pas une copie signée de cette application&#xa0;; il n’a pas été installé.</translation>
+        <translation>Le téléchargement n’est pas une copie signée de cette application&#x202f;; il n’a pas été installé.</translation>
     </message>
     <message>
         <source>The download isn&apos;t properly signed, so it wasn&apos;t installed.</source>
-        <translation>Le téléchargement n’est pas correctement signé&#xa0;; il n’a pas été installé.</translation>
+        <translation>Le téléchargement n’est pas correctement signé&#x202f;; il n’a pas été installé.</translation>
     </message>
     <message>
         <source>The download was cut short, so it wasn&apos;t used.</source>
-        <translation>Le téléchargement a été interrompu&#xa0;; il n’a pas été utilisé.</translation>
+        <translation>Le téléchargement a été interrompu&#x202f;; il n’a pas été utilisé.</translation>
     </message>
     <message>
         <source>The server took too long, so the download was stopped.</source>
-        <translation>Le serveur a mis trop de temps&#xa0;; le téléchargement a été arrêté.</translation>
+        <translation>Le serveur a mis trop de temps&#x202f;; le téléchargement a été arrêté.</translation>
     </message>
     <message>
         <source>This version is already installed.</source>
@@ -1150,15 +1150,15 @@ un Horavia en cours d’exécution.
     </message>
     <message>
         <source>The download isn&apos;t newer than this copy, so it wasn&apos;t installed.</source>
-        <translation>Le téléchargement n’est pas plus récent que cette copie&#xa0;; il n’a pas été installé.</translation>
+        <translation>Le téléchargement n’est pas plus récent que cette copie&#x202f;; il n’a pas été installé.</translation>
     </message>
     <message>
         <source>This copy belongs to another user, so it can&apos;t update itself.</source>
-        <translation>Cette copie appartient à un autre utilisateur&#xa0;; elle ne peut pas se mettre à jour.</translation>
+        <translation>Cette copie appartient à un autre utilisateur&#x202f;; elle ne peut pas se mettre à jour.</translation>
     </message>
     <message>
         <source>This copy was built without an update address, so it can&apos;t update itself.</source>
-        <translation>Cette copie a été compilée sans adresse de mise à jour&#xa0;; elle ne peut pas se mettre à jour.</translation>
+        <translation>Cette copie a été compilée sans adresse de mise à jour&#x202f;; elle ne peut pas se mettre à jour.</translation>
     </message>
     <message>
         <source>Path is absolute: %1</source>

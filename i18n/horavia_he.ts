@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Horavia shows the time around the world. Every offset and daylight-saving change comes from your system&apos;s copy of the [IANA Time Zone Database](https://www.iana.org/time-zones); zone names, formats and country names come from [Unicode CLDR](https://cldr.unicode.org) through [ICU](https://icu.unicode.org).</source>
-        <translation>Horavia מציג את השעה ברחבי העולם. כל הפרש וכל מעבר לשעון קיץ מגיעים מהעותק שבמערכת שלך של [מסד הנתונים של אזורי הזמן של IANA](https://www.iana.org/time-zones); שמות אזורי הזמן, התבניות ושמות המדינות מגיעים מ־[Unicode CLDR](https://cldr.unicode.org) דרך [ICU](https://icu.unicode.org).</translation>
+        <translation>Horavia מציג את השעה ברחבי העולם. כל הפרש וכל מעבר לשעון קיץ מגיעים מהעותק שבמערכת שלכם של [מסד הנתונים של אזורי הזמן של IANA](https://www.iana.org/time-zones); שמות אזורי הזמן, התבניות ושמות המדינות מגיעים מ־[Unicode CLDR](https://cldr.unicode.org) דרך [ICU](https://icu.unicode.org).</translation>
     </message>
     <message>
         <source>City names, regions, coordinates and time zones are from [GeoNames](https://www.geonames.org), licensed under [CC BY 4.0](https://creativecommons.org/licenses/by/4.0/), selected and modified. Land outlines are made with [Natural Earth](https://www.naturalearthdata.com), which is in the public domain.</source>
@@ -187,7 +187,7 @@
     <name>CityListModel</name>
     <message>
         <source>Your Time Zone</source>
-        <translation>אזור הזמן שלך</translation>
+        <translation>אזור הזמן שלכם</translation>
     </message>
     <message>
         <source>Cities You Track</source>
@@ -240,8 +240,8 @@
     <message numerus="yes">
         <source>%n more</source>
         <translation>
-            <numerusform>ועוד %n</numerusform>
-            <numerusform>ועוד %n</numerusform>
+            <numerusform>עוד %n</numerusform>
+            <numerusform>עוד %n</numerusform>
         </translation>
     </message>
     <message>
@@ -267,17 +267,17 @@
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
         <translation>
-            <numerusform>נוספה עיר %n מתוך “%1”.</numerusform>
+            <numerusform>נוספה עיר אחת מתוך “%1”.</numerusform>
             <numerusform>נוספו %n ערים מתוך “%1”.</numerusform>
         </translation>
     </message>
     <message>
         <source>Every city in “%1” is already in your list.</source>
-        <translation>כל הערים ב־“%1” כבר ברשימה שלך.</translation>
+        <translation>כל הערים ב־“%1” כבר ברשימה שלכם.</translation>
     </message>
     <message>
         <source>Replace your labels, emoji and working hours with the file’s?</source>
-        <translation>להחליף את השמות, האמוג׳י ושעות העבודה שלך באלה שבקובץ?</translation>
+        <translation>להחליף את השמות, האמוג׳י ושעות העבודה שלכם באלה שבקובץ?</translation>
     </message>
     <message>
         <source>They differ for %1.</source>
@@ -311,11 +311,11 @@
     <name>ClockChange</name>
     <message>
         <source>Clocks go forward %1 on %2</source>
-        <translation>השעונים מוקדמים ב־%1 ב־%2</translation>
+        <translation>השעונים יוזזו קדימה ב־%1 ב־%2</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2</source>
-        <translation>השעונים מאוחרים ב־%1 ב־%2</translation>
+        <translation>השעונים יוזזו אחורה ב־%1 ב־%2</translation>
     </message>
 </context>
 <context>
@@ -338,7 +338,7 @@
     <message>
         <source>your time zone</source>
         <extracomment>Spoken of the row of the user&apos;s own time zone</extracomment>
-        <translation>אזור הזמן שלך</translation>
+        <translation>אזור הזמן שלכם</translation>
     </message>
     <message>
         <source>daylight</source>
@@ -356,7 +356,7 @@
     <message>
         <source>tracked</source>
         <extracomment>Spoken of a search result whose city is in the user&apos;s list</extracomment>
-        <translation>ברשימה שלך</translation>
+        <translation>ברשימה שלכם</translation>
     </message>
 </context>
 <context>
@@ -650,8 +650,8 @@ Horavia alone.
                    Horavia עם החלונית פתוחה אם אינו פועל. קשרו אותו למקש
                    בהגדרות המקלדת של שולחן העבודה.
 
-עם --print, מדפיס את השעה באזור הזמן שלך ובכל עיר שאחריה אתם עוקבים, ויוצא.
-קורא את ההגדרות שלך, אינו צריך מסך ואינו נוגע ב־Horavia הפועל.
+עם --print, מדפיס את השעה באזור הזמן שלכם ובכל עיר שאחריה אתם עוקבים, ויוצא.
+קורא את ההגדרות שלכם, אינו צריך מסך ואינו נוגע ב־Horavia הפועל.
 
   --print          שורה לכל שעון: כותרת, שעה, והיום כשהוא שונה
   --print=line     כל השעונים בשורה אחת, עבור polybar ו־i3blocks
@@ -660,12 +660,12 @@ Horavia alone.
   --print=waybar   אובייקט JSON לכל שורה עבור waybar: ‏text,‏ tooltip,‏ class
                    (בטוח לתגיות: “&amp;”, “&lt;” ו־“&gt;” כישויות)
   --at TIME        השעונים ברגע אחר: ISO 8601 עם הפרש או Z
-                   (2026-03-29T15:00Z), או תאריך ושעה באזור הזמן שלך
+                   (2026-03-29T15:00Z), או תאריך ושעה באזור הזמן שלכם
                    (2026-03-29T15:00). שעה שהשעונים מדלגים עליה היא שגיאה, ושעה
                    שחוזרת נלקחת בפעם הראשונה. או כפי שכותבים: “9am Tokyo”,
                    “Fri 14:00 in New York”, “3pm PST” (בכל תאריך; קיצור
                    מציין את אזור הזמן שלו, ולכן EST ביולי נקרא EDT).
-  --city ID        הטקסט של waybar מציג עיר זו (מזהה מהקטלוג) במקום אזור הזמן שלך
+  --city ID        הטקסט של waybar מציג עיר זו (מזהה מהקטלוג) במקום אזור הזמן שלכם
   --follow         מדפיס שוב בכל תחילת דקה וכשההגדרות משתנות, עד שהקורא עוזב
   -h, --help       טקסט זה
 </translation>
@@ -731,11 +731,11 @@ Horavia alone.
     </message>
     <message>
         <source>12-Hour</source>
-        <translation>12 שעות</translation>
+        <translation>תצוגת 12 שעות</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 שעות</translation>
+        <translation>תצוגת 24 שעות</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
@@ -782,7 +782,7 @@ Horavia alone.
     </message>
     <message>
         <source>Your settings couldn&apos;t be saved. Changes apply until you quit Horavia.</source>
-        <translation>לא ניתן היה לשמור את ההגדרות שלך. השינויים חלים עד שתצאו מ־Horavia.</translation>
+        <translation>לא ניתן היה לשמור את ההגדרות שלכם. השינויים חלים עד שתצאו מ־Horavia.</translation>
     </message>
     <message>
         <source>Format</source>
@@ -827,7 +827,7 @@ Horavia alone.
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
-            <numerusform>דקה %n</numerusform>
+            <numerusform>דקה אחת</numerusform>
             <numerusform>%n דקות</numerusform>
         </translation>
     </message>
@@ -853,7 +853,7 @@ Horavia alone.
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
-        <translation>עדכונים ל־Horavia מגיעים ממנהל החבילות שלך.</translation>
+        <translation>עדכונים ל־Horavia מגיעים ממנהל החבילות שלכם.</translation>
     </message>
     <message>
         <source>Show Clocks: no key yet</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The rules behind every clock, kept by IANA</source>
-        <translation>すべての時計の規則。IANA が管理しています</translation>
+        <translation>IANA が管理する、すべての時計の規則</translation>
     </message>
 </context>
 <context>
@@ -187,7 +187,7 @@
     <name>CityListModel</name>
     <message>
         <source>Your Time Zone</source>
-        <translation>あなたのタイムゾーン</translation>
+        <translation>自分のタイムゾーン</translation>
     </message>
     <message>
         <source>Cities You Track</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Import Cities</source>
-        <translation>都市を読み込む</translation>
+        <translation>都市をインポート</translation>
     </message>
     <message>
         <source>The cities could not be exported.</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>“%1” could not be imported.</source>
-        <translation>「%1」を取り込めませんでした。</translation>
+        <translation>「%1」をインポートできませんでした。</translation>
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
@@ -335,7 +335,7 @@
     <message>
         <source>your time zone</source>
         <extracomment>Spoken of the row of the user&apos;s own time zone</extracomment>
-        <translation>あなたのタイムゾーン</translation>
+        <translation>自分のタイムゾーン</translation>
     </message>
     <message>
         <source>daylight</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>Import Cities…</source>
-        <translation>都市を読み込む…</translation>
+        <translation>都市をインポート…</translation>
     </message>
     <message>
         <source>Close Window</source>
@@ -909,7 +909,7 @@ Horavia alone.
     </message>
     <message>
         <source>%1 on %2 in %3 is more than a week from now</source>
-        <translation>%2 の %3 の %1 は今から 1 週間より先です</translation>
+        <translation>%3 の %2 %1 は 1 週間以上先です</translation>
     </message>
     <message>
         <source>Show %1 in %2 · %3</source>
@@ -973,7 +973,7 @@ Horavia alone.
     </message>
     <message>
         <source>This link&apos;s time is more than a week from now.</source>
-        <translation>このリンクの時刻は今から 1 週間より先です。</translation>
+        <translation>このリンクの時刻は1 週間以上先です。</translation>
     </message>
 </context>
 <context>

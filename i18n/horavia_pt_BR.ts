@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>Working hours from</source>
-        <translation>Expediente das</translation>
+        <translation>Início do expediente</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation>Expediente até</translation>
+        <translation>Fim do expediente</translation>
     </message>
     <message>
         <source>Working Hours for %1</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Cities You Track</source>
-        <translation>Suas cidades</translation>
+        <translation>Cidades que você acompanha</translation>
     </message>
     <message>
         <source>Search above or click the map to add a city.</source>
@@ -446,12 +446,12 @@
     <message>
         <source>working hours</source>
         <extracomment>Spoken of a clock row: the place is within its working hours now</extracomment>
-        <translation>horário de trabalho</translation>
+        <translation>expediente</translation>
     </message>
     <message>
         <source>outside working hours</source>
         <extracomment>Spoken of a clock row: people there are awake but not at work</extracomment>
-        <translation>fora do horário de trabalho</translation>
+        <translation>fora do expediente</translation>
     </message>
     <message>
         <source>night</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Reset Name and Emoji</source>
-        <translation>Redefinir nome e emoji</translation>
+        <translation>Restaurar nome e emoji</translation>
     </message>
     <message>
         <source>Copy Time</source>
@@ -648,7 +648,7 @@ Horavia alone.
 
   --toggle         abre o painel do Horavia em execução, ou o fecha; inicia o
                    Horavia com o painel aberto se nenhum estiver rodando. Associe-o
-                   a uma tecla nas configurações de teclado do seu desktop.
+                   a uma tecla nas configurações de teclado do seu área de trabalho.
 
 Com --print, mostra a hora do seu fuso e de cada cidade que você acompanha, e
 sai. Lê suas configurações, não precisa de tela e deixa em paz um Horavia em
@@ -734,11 +734,11 @@ execução.
     </message>
     <message>
         <source>12-Hour</source>
-        <translation>12 horas</translation>
+        <translation>Formato de 12 horas</translation>
     </message>
     <message>
         <source>24-Hour</source>
-        <translation>24 horas</translation>
+        <translation>Formato de 24 horas</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
@@ -813,11 +813,11 @@ execução.
     </message>
     <message>
         <source>Working hours from</source>
-        <translation>Expediente das</translation>
+        <translation>Início do expediente</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation>Expediente até</translation>
+        <translation>Fim do expediente</translation>
     </message>
     <message>
         <source>Awake from</source>

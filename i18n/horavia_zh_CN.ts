@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Search above or click the map to add a city.</source>
-        <translation>在上方搜索或点按地图来添加城市。</translation>
+        <translation>在上方搜索或点击地图来添加城市。</translation>
     </message>
     <message>
         <source>Results</source>
@@ -211,11 +211,11 @@
     </message>
     <message>
         <source>Sun up all day</source>
-        <translation>全天日不落</translation>
+        <translation>太阳全天不落</translation>
     </message>
     <message>
         <source>Sun down all day</source>
-        <translation>全天不见太阳</translation>
+        <translation>太阳全天不升起</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>They differ for %1.</source>
-        <translation>%1 不同。</translation>
+        <translation>%1 的设置不同。</translation>
     </message>
     <message>
         <source>Replace</source>

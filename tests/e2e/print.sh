@@ -44,7 +44,7 @@ pass "unknown options, formats, city ids and times: one line, then \"Try “hora
 help=$(LANG=de_DE.UTF-8 "$app" --help)
 grep -q '^Aufruf: horavia \[--toggle\]' <<<"$help" || fail "--help in German: $(head -1 <<<"$help")"
 wrong=$(LANG=fr_FR.UTF-8 "$app" --print=csv 2>&1)
-[ "$(tail -1 <<<"$wrong")" = $'Essayez «\u00a0horavia --help\u00a0».' ] || fail "the pointer to the help in French: $(tail -1 <<<"$wrong")"
+[ "$(tail -1 <<<"$wrong")" = $'Essayez «\u202fhoravia --help\u202f».' ] || fail "the pointer to the help in French: $(tail -1 <<<"$wrong")"
 [ "$(head -1 <<<"$wrong")" = 'horavia: --print accepte text, line, json ou waybar, pas csv' ] ||
   fail "a wrong format in French: $(head -1 <<<"$wrong")"
 unknown=$(LANG=ja_JP.UTF-8 "$app" --frobnicate 2>&1)

@@ -9,11 +9,17 @@ language's typography: German quotes „…“, French spaces before ; : ! ?
 and inside « », full-width punctuation in Japanese and Chinese, and the
 single "…" everywhere.
 
+Each catalogue keeps its language's terms (i18n/glossary.tsv): the tray,
+time zone, working hours and the rest read the same in every message.
+
+With --plant, checks the check instead: a glossary term and a typographic
+rule broken on purpose in each language must each be reported.
+
 Standard actions (Save, Cancel, Reset, Undo) must read as Qt's own
 catalogue for the language has them, so that they match the text field's
 menu and the standard buttons beside them.
 
-usage: catalogues.py LUPDATE LCONVERT QT_TRANSLATIONS SOURCES.lst CATALOGUE.ts...
+usage: catalogues.py [--plant] LUPDATE LCONVERT QT_TRANSLATIONS SOURCES.lst GLOSSARY.tsv CATALOGUE.ts...
 """
 import re
 import shutil
@@ -29,7 +35,12 @@ CJK = r"[\u3040-\u30ff\u3400-\u9fff]"
 TYPOGRAPHY = {
     "de": [(r'["”]', 'uses " or ” rather than „…“')],
     "fr": [(r" [;:!?»]", "has a plain space before ; : ! ? or »"), (r"« ", "has a plain space after «"),
-           (r"[^\s\u00a0\u202f(-][;!?](\s|$)", "has no space before ; ! ?")],
+           (r"[^\s\u00a0\u202f(-][;!?](\s|$)", "has no space before ; ! ?"),
+           (r"\u00a0[;!?]", "has a no-break space before ; ! ? where French sets a narrow one (U+202F)"),
+           (r"«\u00a0|\u00a0»", "has a no-break space inside « » where French sets a narrow one (U+202F)")],
+    # One form of address throughout: the plural "you" (אתם, שלכם).
+    "he": [(r"שלך(?!\w)", "addresses the user in the singular (שלך) where the catalogue says שלכם")],
+    "ar": [(r"[\u0600-\u06ff]\s*[,;?]", "has Latin , ; or ? after Arabic text, not ، ؛ ؟")],
     "ja": [(CJK + r"[,.:;?!()]", "has half-width punctuation after Japanese text")],
     "zh_CN": [(CJK + r"[,.:;?!()]", "has half-width punctuation after Chinese text")],
 }
@@ -64,11 +75,22 @@ def qt_terms(lconvert, folder, language, scratch):
     return terms
 
 
+def glossary(path):
+    """Per language: (term, context, source, required, forbidden) patterns."""
+    terms = {}
+    for line in Path(path).read_text(encoding="utf-8").splitlines():
+        if line.startswith("#") or line.startswith("language\t") or not line.strip():
+            continue
+        language, term, context, source, required, forbidden = (line.split("\t") + [""])[:6]
+        terms.setdefault(language, []).append((term, context, source, required, forbidden))
+    return terms
+
+
 def language_of(path):
     return path.stem.split("_", 1)[1]
 
 
-def problems(path, language, standard):
+def problems(path, language, standard, terms=()):
     found = []
     rules = ALL + TYPOGRAPHY.get(language, [])
     for context in ET.parse(path).getroot().iter("context"):
@@ -101,12 +123,49 @@ def problems(path, language, standard):
                     found.append(f"{where} reads {form!r}, Qt's own {standard[source]!r}")
                 if language == "de" and form.count("„") != form.count("“"):
                     found.append(f"{where} opens a quote other than with „: {form[:60]!r}")
+                for term, context_pattern, source_pattern, required, forbidden in terms:
+                    if not re.fullmatch(context_pattern, name) or not re.search(source_pattern, source, re.I):
+                        continue
+                    if required and not re.search(required, form, re.I):
+                        found.append(f"{where} does not say {term} as the glossary does ({required}): {form[:60]!r}")
+                    if forbidden and re.search(forbidden, form, re.I):
+                        found.append(f"{where} says {term} as the glossary forbids ({forbidden}): {form[:60]!r}")
     return found
 
 
+# Per language: a message, and a translation of it that breaks the glossary
+# and a typographic rule; --plant checks that both are caught.
+PLANTED = {
+    "de": ("Settings", "In the tray, show:", 'In der Leiste "zeigen":'),
+    "fr": ("SettingsWindow", "Settings", "Réglages\u00a0?"),
+    "es": ("Settings", "12-Hour", "12 horas..."),
+    "pt_BR": ("Settings", "12-Hour", "12 horas..."),
+    "ja": ("UpdateWindow", "Later", "次へ,"),
+    "zh_CN": ("UpdateWindow", "Later", "更晚,"),
+    "ar": ("Settings", "Awake:", "الاستيقاظ?"),
+    "he": ("Settings", "12-Hour", "12 שעות שלך"),
+}
+
+
+def plant(copy, language):
+    """Breaks the planted message in the scratch copy; returns its context and source."""
+    context_name, source, wrong = PLANTED[language]
+    tree = ET.parse(copy)
+    for context in tree.getroot().iter("context"):
+        if context.findtext("name") == context_name:
+            for message in context.iter("message"):
+                if message.findtext("source") == source:
+                    message.find("translation").text = wrong
+    tree.write(copy, encoding="utf-8", xml_declaration=True)
+    return context_name, source
+
+
 def main():
-    lupdate, lconvert, qt_folder, sources = sys.argv[1:5]
-    catalogues = [Path(p) for p in sys.argv[5:]]
+    planting = sys.argv[1] == "--plant"
+    arguments = sys.argv[2:] if planting else sys.argv[1:]
+    lupdate, lconvert, qt_folder, sources, terms_file = arguments[:5]
+    catalogues = [Path(p) for p in arguments[5:]]
+    terms = glossary(terms_file)
     found = []
     with tempfile.TemporaryDirectory() as scratch:
         for catalogue in catalogues:
@@ -117,7 +176,21 @@ def main():
             subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", *only, "@" + sources, "-ts",
                             str(copy)], check=True)
             language = language_of(catalogue)
-            found += problems(copy, language, qt_terms(lconvert, qt_folder, language, scratch))
+            standard = qt_terms(lconvert, qt_folder, language, scratch)
+            if not planting:
+                found += problems(copy, language, standard, terms.get(language, []))
+                continue
+            if language not in PLANTED:
+                continue
+            context_name, source = plant(copy, language)
+            reported = [line for line in problems(copy, language, standard, terms.get(language, []))
+                        if f": {context_name}: {source[:60]!r}" in line]
+            if not any("glossary" in line for line in reported):
+                found.append(f"{catalogue.name}: a planted glossary error went unreported")
+            if not any("glossary" not in line for line in reported):
+                found.append(f"{catalogue.name}: a planted typographic error went unreported")
+            for line in reported:
+                print(f"caught: {line}")
     for line in found:
         print(line)
     print(f"{len(catalogues)} catalogues, {len(found)} problems")
