@@ -293,11 +293,11 @@
     </message>
     <message>
         <source>Replace</source>
-        <translation>استبدال</translation>
+        <translation>استبدل</translation>
     </message>
     <message>
         <source>Keep Mine</source>
-        <translation>الاحتفاظ بما لدي</translation>
+        <translation>احتفظ بما لدي</translation>
     </message>
     <message>
         <source>Cities</source>
@@ -625,30 +625,39 @@
         <translation>يتبع --follow الوقت الحالي؛ ولا يقبل --at</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>جرّب «%1».</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: لا توجد في الفهرس مدينة بالمعرّف %1</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -656,7 +665,8 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>الاستخدام: horavia [--toggle]
-           horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+           horavia [--print[=text|line|json|waybar]] [--at TIME]
+                   [--city ID] [--follow]
 
   --toggle         يفتح لوحة Horavia الذي يعمل أو يغلقها؛ ويشغّل Horavia واللوحة
                    مفتوحة إن لم يكن يعمل. اربطه بمفتاح في إعدادات لوحة المفاتيح
@@ -669,26 +679,19 @@ Horavia alone.
   --print=line     كل الساعات في سطر واحد، لـ polybar وi3blocks
   --print=json     مصفوفة JSON: ‏id وtitle وzone وutcOffset (بالثواني)
                    وlocalTime (ISO 8601 مع الفرق) وdayOffset لكل ساعة
-  --print=waybar   كائن JSON لكل سطر لـ waybar: ‏text وtooltip وclass
-                   (آمن للترميز: «&amp;» و«&lt;» و«&gt;» ككيانات)
+  --print=waybar   كائن JSON لكل سطر لـ waybar: ‏text وtooltip وclass (آمن
+                   للترميز: «&amp;» و«&lt;» و«&gt;» ككيانات)
   --at TIME        الساعات في لحظة أخرى: ISO 8601 مع فرق أو Z
                    (2026-03-29T15:00Z)، أو تاريخ ووقت في منطقتك
                    (2026-03-29T15:00). الوقت الذي تتخطاه ساعاتك خطأ، والوقت
-                   المكرر يؤخذ في أول مرة. أو كما تكتبه: «9am Tokyo»
-                   و«Fri 14:00 in New York» و«3pm PST» (في أي تاريخ؛
-                   الاختصار يعني منطقته، فـ EST في يوليو يُقرأ EDT).
+                   المكرر يؤخذ في أول مرة. أو كما تكتبه: «9am Tokyo» و«Fri 14:00
+                   in New York» و«3pm PST» (في أي تاريخ؛ الاختصار يعني منطقته،
+                   فـ EST في يوليو يُقرأ EDT).
   --city ID        يعرض نص waybar هذه المدينة (معرّف من الفهرس) بدل منطقتك
-  --follow         يطبع من جديد عند كل دقيقة وعند تغيّر الإعدادات حتى يغادر القارئ
+  --follow         يطبع من جديد عند كل دقيقة وعند تغيّر الإعدادات حتى يغادر
+                   القارئ
   -h, --help       هذا النص
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>جرّب «%1».</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city: لا توجد في الفهرس مدينة بالمعرّف %1</translation>
     </message>
 </context>
 <context>

@@ -613,30 +613,39 @@
         <translation>--follow folgt der aktuellen Zeit; es nimmt kein --at</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>Mehr dazu: „%1“.</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: Der Katalog hat keine Stadt mit der ID %1</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -644,42 +653,38 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>Aufruf: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at ZEIT] [--city ID] [--follow]
+        horavia [--print[=text|line|json|waybar]] [--at ZEIT]
+                [--city ID] [--follow]
 
   --toggle         öffnet das Panel des laufenden Horavia oder schließt es;
                    startet Horavia mit offenem Fenster, wenn keines läuft. Legen
-                   Sie es in den Tastatureinstellungen Ihres Desktops auf eine Taste.
+                   Sie es in den Tastatureinstellungen Ihres Desktops auf eine
+                   Taste.
 
-Mit --print gibt es die Uhrzeit Ihrer eigenen Zone und jeder Ihrer Städte aus und
-beendet sich. Es liest Ihre Einstellungen, braucht keinen Bildschirm und lässt ein
-laufendes Horavia in Ruhe.
+Mit --print gibt es die Uhrzeit Ihrer eigenen Zone und jeder Ihrer Städte aus
+und beendet sich. Es liest Ihre Einstellungen, braucht keinen Bildschirm und
+lässt ein laufendes Horavia in Ruhe.
 
-  --print          eine Zeile je Uhr: Titel, Uhrzeit und der Tag, wenn er abweicht
+  --print          eine Zeile je Uhr: Titel, Uhrzeit und der Tag, wenn er
+                   abweicht
   --print=line     alle Uhren in einer Zeile, für polybar und i3blocks
   --print=json     ein JSON-Array: id, title, zone, utcOffset (Sekunden),
-                   localTime (ISO 8601 mit Abweichung) und dayOffset jeder Uhr
+                   localTime (ISO 8601 mit UTC-Versatz) und dayOffset jeder Uhr
   --print=waybar   ein JSON-Objekt je Zeile für waybar: text, tooltip, class
                    (Markup-sicher: „&amp;“, „&lt;“ und „&gt;“ als Entitäten)
-  --at ZEIT        die Uhren zu einem anderen Zeitpunkt: ISO 8601 mit Abweichung
-                   oder Z (2026-03-29T15:00Z) oder Datum und Uhrzeit Ihrer Zone
-                   (2026-03-29T15:00). Eine übersprungene Zeit ist ein Fehler, eine
-                   doppelte gilt beim ersten Mal. Oder wie man sie schreibt:
-                   „9am Tokyo“, „Fri 14:00 in New York“, „3pm PST“ (an jedem
-                   Datum; eine Abkürzung steht für ihre Zone, EST im Juli ist EDT).
-  --city ID        waybars Text zeigt diese Stadt (eine ID des Katalogs)
-                   statt Ihrer eigenen Zone
+  --at ZEIT        die Uhren zu einem anderen Zeitpunkt: ISO 8601 mit
+                   UTC-Versatz oder Z (2026-03-29T15:00Z) oder Datum und Uhrzeit
+                   Ihrer Zone (2026-03-29T15:00). Eine übersprungene Zeit ist
+                   ein Fehler, eine doppelte gilt beim ersten Mal. Oder wie man
+                   sie schreibt: „9am Tokyo“, „Fri 14:00 in New York“, „3pm PST“
+                   (an jedem Datum; eine Abkürzung steht für ihre Zone, EST im
+                   Juli ist EDT).
+  --city ID        waybars Text zeigt diese Stadt (eine ID des Katalogs) statt
+                   Ihrer eigenen Zone
   --follow         gibt zu jeder vollen Minute und bei jeder Änderung der
                    Einstellungen neu aus, bis der Leser endet
   -h, --help       dieser Text
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>Mehr dazu: „%1“.</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city: Der Katalog hat keine Stadt mit der ID %1</translation>
     </message>
 </context>
 <context>

@@ -613,30 +613,39 @@
         <translation>--follow sigue la hora actual; no acepta --at</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>Pruebe «%1».</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: el catálogo no tiene ninguna ciudad con el id %1</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -644,11 +653,12 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>Uso: horavia [--toggle]
-     horavia [--print[=text|line|json|waybar]] [--at HORA] [--city ID] [--follow]
+     horavia [--print[=text|line|json|waybar]] [--at HORA]
+             [--city ID] [--follow]
 
   --toggle         abre el panel del Horavia en ejecución, o lo cierra; inicia
-                   Horavia con el panel abierto si no hay ninguno. Asígnelo a una
-                   tecla en los ajustes de teclado de su escritorio.
+                   Horavia con el panel abierto si no hay ninguno. Asígnelo a
+                   una tecla en los ajustes de teclado de su escritorio.
 
 Con --print, muestra la hora de su zona y de cada ciudad que sigue, y termina.
 Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
@@ -661,24 +671,17 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
                    (seguro para marcado: «&amp;», «&lt;» y «&gt;» como entidades)
   --at HORA        los relojes en otro instante: ISO 8601 con diferencia o Z
                    (2026-03-29T15:00Z), o fecha y hora de su zona
-                   (2026-03-29T15:00). Una hora que sus relojes saltan es un error;
-                   una que repiten vale su primera vez. O como se escribe:
-                   «9am Tokyo», «Fri 14:00 in New York», «3pm PST» (en cualquier
-                   fecha; una abreviatura es la de su zona: EST en julio es EDT).
+                   (2026-03-29T15:00). Una hora que sus relojes saltan es un
+                   error; una que repiten vale su primera vez. O como se
+                   escribe: «9am Tokyo», «Fri 14:00 in New York», «3pm PST» (en
+                   cualquier fecha; una abreviatura es la de su zona: EST en
+                   julio es EDT).
   --city ID        el texto de waybar muestra esta ciudad (un id del catálogo)
                    en lugar de su zona
-  --follow         vuelve a mostrar en cada cambio de minuto y cuando cambian los
-                   ajustes, hasta que el lector se va
+  --follow         vuelve a mostrar en cada cambio de minuto y cuando cambian
+                   los ajustes, hasta que el lector se va
   -h, --help       este texto
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>Pruebe «%1».</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city: el catálogo no tiene ninguna ciudad con el id %1</translation>
     </message>
 </context>
 <context>

@@ -613,30 +613,39 @@
         <translation>--follow suit l’heure actuelle&#x202f;; il n’accepte pas --at</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>Essayez «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city&#xa0;: le catalogue n’a aucune ville d’ID %1</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -644,43 +653,38 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>Utilisation&#xa0;: horavia [--toggle]
-              horavia [--print[=text|line|json|waybar]] [--at HEURE] [--city ID] [--follow]
+              horavia [--print[=text|line|json|waybar]] [--at HEURE]
+                      [--city ID] [--follow]
 
-  --toggle         ouvre le panneau de Horavia en cours d’exécution, ou le ferme&#x202f;;
-                   lance Horavia avec le panneau ouvert s’il ne tourne pas. Associez-le
-                   à une touche dans les paramètres du clavier de votre bureau.
+  --toggle         ouvre le panneau de Horavia en cours d’exécution, ou le
+                   ferme&#x202f;; lance Horavia avec le panneau ouvert s’il ne tourne
+                   pas. Associez-le à une touche dans les paramètres du clavier
+                   de votre bureau.
 
-Avec --print, affiche l’heure de votre fuseau et de chaque ville suivie, puis
-se termine. Il lit vos paramètres, n’a besoin d’aucun écran et laisse tranquille
-un Horavia en cours d’exécution.
+Avec --print, affiche l’heure de votre fuseau et de chaque ville suivie, puis se
+termine. Il lit vos paramètres, n’a besoin d’aucun écran et laisse tranquille un
+Horavia en cours d’exécution.
 
   --print          une ligne par horloge&#xa0;: titre, heure, et le jour s’il diffère
   --print=line     toutes les horloges sur une ligne, pour polybar et i3blocks
   --print=json     un tableau JSON&#xa0;: id, title, zone, utcOffset (secondes),
-                   localTime (ISO 8601 avec décalage) et dayOffset de chaque horloge
+                   localTime (ISO 8601 avec décalage) et dayOffset de chaque
+                   horloge
   --print=waybar   un objet JSON par ligne pour waybar&#xa0;: text, tooltip, class
                    (sûr pour le balisage&#xa0;: «&#x202f;&amp;&#x202f;», «&#x202f;&lt;&#x202f;» et «&#x202f;&gt;&#x202f;» en entités)
   --at HEURE       les horloges à un autre instant&#xa0;: ISO 8601 avec décalage ou Z
                    (2026-03-29T15:00Z), ou une date et une heure de votre fuseau
-                   (2026-03-29T15:00). Une heure sautée est une erreur, une heure
-                   répétée vaut sa première occurrence. Ou comme on l’écrit&#xa0;:
-                   «&#x202f;9am Tokyo&#x202f;», «&#x202f;Fri 14:00 in New York&#x202f;», «&#x202f;3pm PST&#x202f;» (à toute
-                   date&#x202f;; une abréviation vaut son fuseau&#xa0;: EST en juillet
-                   se lit EDT).
-  --city ID        le texte de waybar montre cette ville (un id du catalogue)
-                   au lieu de votre fuseau
+                   (2026-03-29T15:00). Une heure sautée est une erreur, une
+                   heure répétée vaut sa première occurrence. Ou comme on
+                   l’écrit&#xa0;: «&#x202f;9am Tokyo&#x202f;», «&#x202f;Fri 14:00 in New York&#x202f;»,
+                   «&#x202f;3pm PST&#x202f;» (à toute date&#x202f;; une abréviation vaut son fuseau&#xa0;:
+                   EST en juillet se lit EDT).
+  --city ID        le texte de waybar montre cette ville (un id du catalogue) au
+                   lieu de votre fuseau
   --follow         réaffiche à chaque minute ronde et quand les paramètres
                    changent, jusqu’au départ du lecteur
   -h, --help       ce texte
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>Essayez «&#x202f;%1&#x202f;».</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city&#xa0;: le catalogue n’a aucune ville d’ID %1</translation>
     </message>
 </context>
 <context>

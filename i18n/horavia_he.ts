@@ -613,30 +613,39 @@
         <translation>‏--follow עוקב אחרי השעה הנוכחית; אינו מקבל --at</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>אפשר לנסות “%1”.</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: אין בקטלוג עיר עם המזהה %1</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -644,39 +653,33 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>שימוש: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         פותח את החלונית של Horavia הפועל, או סוגר אותה; מפעיל את
-                   Horavia עם החלונית פתוחה אם אינו פועל. קשרו אותו למקש
-                   בהגדרות המקלדת של שולחן העבודה.
+                   Horavia עם החלונית פתוחה אם אינו פועל. קשרו אותו למקש בהגדרות
+                   המקלדת של שולחן העבודה.
 
 עם --print, מדפיס את השעה באזור הזמן שלכם ובכל עיר שאחריה אתם עוקבים, ויוצא.
 קורא את ההגדרות שלכם, אינו צריך מסך ואינו נוגע ב־Horavia הפועל.
 
   --print          שורה לכל שעון: כותרת, שעה, והיום כשהוא שונה
   --print=line     כל השעונים בשורה אחת, עבור polybar ו־i3blocks
-  --print=json     מערך JSON: ‏id,‏ title,‏ zone,‏ utcOffset (שניות),
-                   localTime ‏(ISO 8601 עם הפרש) ו־dayOffset של כל שעון
+  --print=json     מערך JSON: ‏id,‏ title,‏ zone,‏ utcOffset (שניות), localTime
+                   ‏(ISO 8601 עם הפרש) ו־dayOffset של כל שעון
   --print=waybar   אובייקט JSON לכל שורה עבור waybar: ‏text,‏ tooltip,‏ class
                    (בטוח לתגיות: “&amp;”, “&lt;” ו־“&gt;” כישויות)
-  --at TIME        השעונים ברגע אחר: ISO 8601 עם הפרש או Z
-                   (2026-03-29T15:00Z), או תאריך ושעה באזור הזמן שלכם
-                   (2026-03-29T15:00). שעה שהשעונים מדלגים עליה היא שגיאה, ושעה
-                   שחוזרת נלקחת בפעם הראשונה. או כפי שכותבים: “9am Tokyo”,
-                   “Fri 14:00 in New York”, “3pm PST” (בכל תאריך; קיצור
-                   מציין את אזור הזמן שלו, ולכן EST ביולי נקרא EDT).
-  --city ID        הטקסט של waybar מציג עיר זו (מזהה מהקטלוג) במקום אזור הזמן שלכם
+  --at TIME        השעונים ברגע אחר: ISO 8601 עם הפרש או Z (2026-03-29T15:00Z),
+                   או תאריך ושעה באזור הזמן שלכם (2026-03-29T15:00). שעה
+                   שהשעונים מדלגים עליה היא שגיאה, ושעה שחוזרת נלקחת בפעם
+                   הראשונה. או כפי שכותבים: “9am Tokyo”,
+                   “Fri 14:00 in New York”, “3pm PST” (בכל תאריך; קיצור מציין את
+                   אזור הזמן שלו, ולכן EST ביולי נקרא EDT).
+  --city ID        הטקסט של waybar מציג עיר זו (מזהה מהקטלוג) במקום אזור הזמן
+                   שלכם
   --follow         מדפיס שוב בכל תחילת דקה וכשההגדרות משתנות, עד שהקורא עוזב
   -h, --help       טקסט זה
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>אפשר לנסות “%1”.</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city: אין בקטלוג עיר עם המזהה %1</translation>
     </message>
 </context>
 <context>

@@ -610,30 +610,39 @@
         <translation>--follow は現在時刻に従うため、--at とは併用できません</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>「%1」を参照してください。</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city：ID %1 の都市はカタログにありません</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -641,40 +650,33 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>使い方：horavia [--toggle]
-        horavia [--print[=text|line|json|waybar]] [--at 時刻] [--city ID] [--follow]
+        horavia [--print[=text|line|json|waybar]] [--at 時刻]
+                [--city ID] [--follow]
 
-  --toggle         実行中の Horavia のパネルを開く、または閉じます。実行中でなければ
-                   パネルを開いた状態で Horavia を起動します。デスクトップの
+  --toggle         実行中の Horavia のパネルを開く、または閉じます。実行中でなけ
+                   ればパネルを開いた状態で Horavia を起動します。デスクトップの
                    キーボード設定でキーに割り当ててください。
 
---print を付けると、自分のタイムゾーンと追加したすべての都市の時刻を表示して
-終了します。設定を読み込み、画面を必要とせず、実行中の Horavia には触れません。
+--print を付けると、自分のタイムゾーンと追加したすべての都市の時刻を表示して終了
+します。設定を読み込み、画面を必要とせず、実行中の Horavia には触れません。
 
   --print          時計ごとに 1 行：名前、時刻、日付が違えばその日
   --print=line     すべての時計を 1 行に。polybar や i3blocks 向け
   --print=json     JSON 配列：各時計の id、title、zone、utcOffset（秒）、
                    localTime（時差付き ISO 8601）、dayOffset
-  --print=waybar   waybar 向けに 1 行ずつ JSON オブジェクト：text、tooltip、class
-                   （マークアップ安全：「&amp;」「&lt;」「&gt;」は実体参照）
+  --print=waybar   waybar 向けに 1 行ずつ JSON オブジェクト：text、tooltip、
+                   class（マークアップ安全：「&amp;」「&lt;」「&gt;」は実体参照）
   --at 時刻        別の時点の時計：時差または Z 付きの ISO 8601
                    （2026-03-29T15:00Z）、または自分のタイムゾーンの日時
-                   （2026-03-29T15:00）。時計が飛ばす時刻はエラー、繰り返す時刻は
-                   最初の回です。または書き言葉で：「9am Tokyo」「Fri 14:00 in New York」
-                   「3pm PST」（日付は問いません。略称はそのゾーンを表し、7 月の EST は
-                   EDT として読みます）。
-  --city ID        waybar のテキストに自分のタイムゾーンではなくこの都市
-                   （カタログの ID）を表示
+                   （2026-03-29T15:00）。時計が飛ばす時刻はエラー、繰り返す時刻
+                   は最初の回です。または書き言葉で：「9am Tokyo」
+                   「Fri 14:00 in New York」「3pm PST」（日付は問いません。略称
+                   はそのゾーンを表し、7 月の EST は EDT として読みます）。
+  --city ID        waybar のテキストに自分のタイムゾーンではなくこの都市（カタロ
+                   グの ID）を表示
   --follow         読み手が終わるまで、毎分の区切りと設定の変更時に再表示
   -h, --help       このテキスト
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>「%1」を参照してください。</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city：ID %1 の都市はカタログにありません</translation>
     </message>
 </context>
 <context>

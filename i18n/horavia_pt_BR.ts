@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>Search above or click the map to add a city.</source>
-        <translation>Busque acima ou clique no mapa para adicionar uma cidade.</translation>
+        <translation>Pesquise acima ou clique no mapa para adicionar uma cidade.</translation>
     </message>
     <message>
         <source>Results</source>
@@ -505,15 +505,15 @@
     </message>
     <message>
         <source>Search</source>
-        <translation>Buscar</translation>
+        <translation>Pesquisar</translation>
     </message>
     <message>
         <source>Search cities and time zones</source>
-        <translation>Buscar cidades e fusos horários</translation>
+        <translation>Pesquisar cidades e fusos horários</translation>
     </message>
     <message>
         <source>Clear Search</source>
-        <translation>Limpar busca</translation>
+        <translation>Limpar pesquisa</translation>
     </message>
     <message>
         <source>Order</source>
@@ -613,30 +613,39 @@
         <translation>--follow segue o horário atual; não aceita --at</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>Tente “%1”.</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city: o catálogo não tem nenhuma cidade com o id %1</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -644,11 +653,13 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>Uso: horavia [--toggle]
-     horavia [--print[=text|line|json|waybar]] [--at HORA] [--city ID] [--follow]
+     horavia [--print[=text|line|json|waybar]] [--at HORA]
+             [--city ID] [--follow]
 
   --toggle         abre o painel do Horavia em execução, ou o fecha; inicia o
-                   Horavia com o painel aberto se nenhum estiver rodando. Associe-o
-                   a uma tecla nas configurações de teclado do seu área de trabalho.
+                   Horavia com o painel aberto se nenhum estiver rodando.
+                   Associe-o a uma tecla nas configurações de teclado do seu
+                   área de trabalho.
 
 Com --print, mostra a hora do seu fuso e de cada cidade que você acompanha, e
 sai. Lê suas configurações, não precisa de tela e deixa em paz um Horavia em
@@ -657,29 +668,23 @@ execução.
   --print          uma linha por relógio: título, hora e o dia quando é outro
   --print=line     todos os relógios em uma linha, para polybar e i3blocks
   --print=json     um array JSON: id, title, zone, utcOffset (segundos),
-                   localTime (ISO 8601 com diferença) e dayOffset de cada relógio
+                   localTime (ISO 8601 com diferença) e dayOffset de cada
+                   relógio
   --print=waybar   um objeto JSON por linha para o waybar: text, tooltip, class
                    (seguro para marcação: “&amp;”, “&lt;” e “&gt;” como entidades)
   --at HORA        os relógios em outro instante: ISO 8601 com diferença ou Z
                    (2026-03-29T15:00Z), ou data e hora no seu fuso
-                   (2026-03-29T15:00). Um horário que seus relógios pulam é um erro;
-                   um que repetem vale a primeira vez. Ou como você escreveria:
-                   “9am Tokyo”, “Fri 14:00 in New York”, “3pm PST” (em qualquer
-                   data; uma abreviação é a do seu fuso: EST em julho é EDT).
-  --city ID        o texto do waybar mostra esta cidade (um id do catálogo)
-                   em vez do seu fuso
+                   (2026-03-29T15:00). Um horário que seus relógios pulam é um
+                   erro; um que repetem vale a primeira vez. Ou como você
+                   escreveria: “9am Tokyo”, “Fri 14:00 in New York”, “3pm PST”
+                   (em qualquer data; uma abreviação é a do seu fuso: EST em
+                   julho é EDT).
+  --city ID        o texto do waybar mostra esta cidade (um id do catálogo) em
+                   vez do seu fuso
   --follow         mostra de novo a cada virada de minuto e quando as
                    configurações mudam, até o leitor sair
   -h, --help       este texto
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>Tente “%1”.</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city: o catálogo não tem nenhuma cidade com o id %1</translation>
     </message>
 </context>
 <context>

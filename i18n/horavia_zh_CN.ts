@@ -610,30 +610,39 @@
         <translation>--follow 跟随当前时间，不能与 --at 一起使用</translation>
     </message>
     <message>
+        <source>Try “%1”.</source>
+        <translation>请参阅“%1”。</translation>
+    </message>
+    <message>
+        <source>--city: the catalogue has no city with the id %1</source>
+        <translation>--city：目录中没有 ID 为 %1 的城市</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
-       horavia [--print[=text|line|json|waybar]] [--at TIME] [--city ID] [--follow]
+       horavia [--print[=text|line|json|waybar]] [--at TIME]
+               [--city ID] [--follow]
 
   --toggle         opens the tray panel of the running Horavia, or closes it;
-                   starts Horavia with the panel open when none runs. Bind it
-                   to a key in your desktop&apos;s keyboard settings.
+                   starts Horavia with the panel open when none runs. Bind it to
+                   a key in your desktop&apos;s keyboard settings.
 
-With --print, prints the time of your own zone and of every city you track,
-then exits. It reads your settings, needs no display and leaves a running
-Horavia alone.
+With --print, prints the time of your own zone and of every city you track, then
+exits. It reads your settings, needs no display and leaves a running Horavia
+alone.
 
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
-  --print=json     a JSON array: id, title, zone, utcOffset (seconds),
-                   localTime (ISO 8601 with offset) and dayOffset of each clock
+  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
+                   (ISO 8601 with offset) and dayOffset of each clock
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
                    (2026-03-29T15:00Z), or a date and time in your zone
                    (2026-03-29T15:00). A time your clocks skip is an error, and
                    one they repeat is its first occurrence. Or as you would
-                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot;
-                   (at any date; an abbreviation is its zone&apos;s, so EST in
-                   July reads as EDT).
+                   write it: &quot;9am Tokyo&quot;, &quot;Fri 14:00 in New York&quot;, &quot;3pm PST&quot; (at
+                   any date; an abbreviation is its zone&apos;s, so EST in July reads
+                   as EDT).
   --city ID        waybar&apos;s text shows this city (an id of the catalogue)
                    instead of your own zone
   --follow         print again at each minute boundary and when the settings
@@ -641,38 +650,30 @@ Horavia alone.
   -h, --help       this text
 </source>
         <translation>用法：horavia [--toggle]
-      horavia [--print[=text|line|json|waybar]] [--at 时间] [--city ID] [--follow]
+      horavia [--print[=text|line|json|waybar]] [--at 时间]
+              [--city ID] [--follow]
 
-  --toggle         打开或关闭正在运行的 Horavia 的托盘面板；若没有运行，
-                   则启动 Horavia 并打开面板。请在桌面的键盘设置中
-                   将它绑定到一个按键。
+  --toggle         打开或关闭正在运行的 Horavia 的托盘面板；若没有运行，则启动
+                   Horavia 并打开面板。请在桌面的键盘设置中将它绑定到一个按键。
 
-使用 --print 时，打印你所在时区和每个关注城市的时间，然后退出。它读取你的
-设置，不需要显示器，也不会影响正在运行的 Horavia。
+使用 --print 时，打印你所在时区和每个关注城市的时间，然后退出。它读取你的设置，
+不需要显示器，也不会影响正在运行的 Horavia。
 
   --print          每个时钟一行：标题、时间，日期不同时还有日期
   --print=line     所有时钟在一行中，供 polybar 和 i3blocks 使用
   --print=json     JSON 数组：每个时钟的 id、title、zone、utcOffset（秒）、
                    localTime（带时差的 ISO 8601）和 dayOffset
-  --print=waybar   每行一个供 waybar 使用的 JSON 对象：text、tooltip、class
-                   （可安全用于标记：“&amp;”“&lt;”和“&gt;”写为实体）
-  --at 时间        另一时刻的时钟：带时差或 Z 的 ISO 8601
-                   （2026-03-29T15:00Z），或你所在时区的日期和时间
-                   （2026-03-29T15:00）。时钟跳过的时间会报错，重复的时间取第一次。
-                   也可以像平时那样书写：“9am Tokyo”“Fri 14:00 in New York”
-                   “3pm PST”（任意日期；缩写代表其时区，因此七月的 EST 读作 EDT）。
+  --print=waybar   每行一个供 waybar 使用的 JSON 对象：text、tooltip、class（可
+                   安全用于标记：“&amp;”“&lt;”和“&gt;”写为实体）
+  --at 时间        另一时刻的时钟：带时差或 Z 的 ISO 8601（2026-03-29T15:00Z），
+                   或你所在时区的日期和时间（2026-03-29T15:00）。时钟跳过的时间
+                   会报错，重复的时间取第一次。也可以像平时那样书写：“9am Tokyo”
+                   “Fri 14:00 in New York” “3pm PST”（任意日期；缩写代表其时区，
+                   因此七月的 EST 读作 EDT）。
   --city ID        waybar 的文本显示这个城市（目录中的 ID），而不是你的时区
   --follow         每到整分钟以及设置更改时再次打印，直到读取方退出
   -h, --help       本说明
 </translation>
-    </message>
-    <message>
-        <source>Try “%1”.</source>
-        <translation>请参阅“%1”。</translation>
-    </message>
-    <message>
-        <source>--city: the catalogue has no city with the id %1</source>
-        <translation>--city：目录中没有 ID 为 %1 的城市</translation>
     </message>
 </context>
 <context>

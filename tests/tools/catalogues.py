@@ -26,6 +26,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import unicodedata
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
@@ -51,6 +52,11 @@ EXACT_FORMS = {"ar": {0, 1, 2}, "he": {0}}
 # Our source text: Qt's context and source for the same action.
 STANDARD = {"Save": ("QPlatformTheme", "Save"), "Cancel": ("QPlatformTheme", "Cancel"),
             "Reset": ("QPlatformTheme", "Reset"), "Undo": ("QWidgetTextControl", "&Undo")}
+
+
+def columns(line):
+    """A terminal's columns for a line: two for each wide (East Asian) character."""
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in line)
 
 
 def plain(text):
@@ -121,6 +127,11 @@ def problems(path, language, standard, terms=()):
                         found.append(f"{where} {why}: {form[:60]!r}")
                 if source in standard and plain(form) != standard[source]:
                     found.append(f"{where} reads {form!r}, Qt's own {standard[source]!r}")
+                # The command line's help fits an 80-column terminal in every language.
+                if name == "PrintCommand" and source.startswith("Usage:"):
+                    for line in form.split("\n"):
+                        if columns(line) > 80:
+                            found.append(f"{where} has a line wider than 80 columns: {line!r}")
                 if language == "de" and form.count("„") != form.count("“"):
                     found.append(f"{where} opens a quote other than with „: {form[:60]!r}")
                 for term, context_pattern, source_pattern, required, forbidden in terms:
