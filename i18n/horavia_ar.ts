@@ -5,18 +5,22 @@
     <name>AboutEntries</name>
     <message>
         <source>The places, their regions and their time zones</source>
+        <extracomment>What a credit in About provides: the city catalogue</extracomment>
         <translation>الأماكن ومناطقها ومناطقها الزمنية</translation>
     </message>
     <message>
         <source>The outlines of the land on the map</source>
+        <extracomment>What a credit in About provides: the map&apos;s land shapes</extracomment>
         <translation>حدود اليابسة على الخريطة</translation>
     </message>
     <message>
         <source>Time Zone Database</source>
+        <extracomment>The name of IANA&apos;s tz database, as a credit in About</extracomment>
         <translation>قاعدة بيانات المناطق الزمنية</translation>
     </message>
     <message>
         <source>The rules behind every clock, kept by IANA</source>
+        <extracomment>What the tz database credit provides</extracomment>
         <translation>القواعد وراء كل ساعة، تحفظها IANA</translation>
     </message>
 </context>
@@ -40,6 +44,7 @@
     </message>
     <message>
         <source>The data behind Horavia</source>
+        <extracomment>Heading of About&apos;s credits</extracomment>
         <translation>البيانات وراء Horavia</translation>
     </message>
     <message>
@@ -48,6 +53,7 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1 the version number</extracomment>
         <translation>الإصدار %1</translation>
     </message>
     <message>
@@ -64,14 +70,17 @@
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
+        <extracomment>Title of the label editor; %1 a city</extracomment>
         <translation>إعادة تسمية %1</translation>
     </message>
     <message>
         <source>Emoji</source>
+        <extracomment>The field of a city&apos;s emoji, shown before its name</extracomment>
         <translation>الرمز التعبيري</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The field of a city&apos;s own name, shown instead of the catalogue&apos;s</extracomment>
         <translation>الاسم</translation>
     </message>
     <message>
@@ -88,6 +97,7 @@
     </message>
     <message>
         <source>Working Hours for %1</source>
+        <extracomment>Title of the editor of one city&apos;s working hours; %1 the city</extracomment>
         <translation>ساعات العمل في %1</translation>
     </message>
     <message>
@@ -112,6 +122,7 @@
     <name>CityListDelegate</name>
     <message>
         <source>No Results</source>
+        <extracomment>Heading when a search finds nothing</extracomment>
         <translation>لا نتائج</translation>
     </message>
     <message>
@@ -127,6 +138,7 @@
     <name>CityListFile</name>
     <message>
         <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <extracomment>Importing a city list; %1 a number of kilobytes</extracomment>
         <translation>الملف أكبر مما يمكن أن تكون عليه قائمة مدن (%1 ك.بايت).</translation>
     </message>
     <message>
@@ -143,18 +155,22 @@
     </message>
     <message>
         <source>The file lists more than %1 cities.</source>
+        <extracomment>Importing a city list; %1 the most it may hold</extracomment>
         <translation>يضم الملف أكثر من %1 مدينة.</translation>
     </message>
     <message>
         <source>entry %1: no city</source>
+        <extracomment>A skipped entry of an imported list; %1 its position in the file</extracomment>
         <translation>العنصر %1: لا مدينة</translation>
     </message>
     <message>
         <source>%1: not a city of the catalogue</source>
+        <extracomment>A skipped entry of an imported list; %1 the id the file gives</extracomment>
         <translation>%1: ليست مدينة من الفهرس</translation>
     </message>
     <message>
         <source>%1: listed twice</source>
+        <extracomment>A skipped entry of an imported list; %1 a city</extracomment>
         <translation>%1: مدرجة مرتين</translation>
     </message>
     <message>
@@ -164,22 +180,27 @@
     </message>
     <message>
         <source>%1’s label: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1، التسمية: ليست نصًا</translation>
     </message>
     <message>
         <source>%1’s emoji %2: not one Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the emoji the file gives</extracomment>
         <translation>%1، الرمز التعبيري %2: لا يمكن لـ Horavia قبوله</translation>
     </message>
     <message>
         <source>%1’s emoji: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1، الرمز التعبيري: ليس نصًا</translation>
     </message>
     <message>
         <source>%1’s working hours %2: not ones Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the hours the file gives</extracomment>
         <translation>%1، ساعات العمل %2: لا يمكن لـ Horavia قبولها</translation>
     </message>
     <message>
         <source>%1’s working hours: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1، ساعات العمل: ليست نصًا</translation>
     </message>
 </context>
@@ -187,10 +208,12 @@
     <name>CityListModel</name>
     <message>
         <source>Your Time Zone</source>
+        <extracomment>Heading of the list&apos;s first section: the user&apos;s own zone</extracomment>
         <translation>منطقتك الزمنية</translation>
     </message>
     <message>
         <source>Cities You Track</source>
+        <extracomment>Heading of the list of cities the user added</extracomment>
         <translation>المدن التي تتابعها</translation>
     </message>
     <message>
@@ -199,10 +222,12 @@
     </message>
     <message>
         <source>Results</source>
+        <extracomment>Heading of the search results</extracomment>
         <translation>النتائج</translation>
     </message>
     <message>
         <source>Nearby</source>
+        <extracomment>Heading of the places near a point clicked on the map</extracomment>
         <translation>بالقرب</translation>
     </message>
     <message>
@@ -211,18 +236,22 @@
     </message>
     <message>
         <source>Sun up all day</source>
+        <extracomment>A place&apos;s sun times on a day of midnight sun</extracomment>
         <translation>الشمس طالعة طوال اليوم</translation>
     </message>
     <message>
         <source>Sun down all day</source>
+        <extracomment>A place&apos;s sun times on a day of polar night</extracomment>
         <translation>الشمس غائبة طوال اليوم</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
+        <extracomment>%1 and %2 are times</extracomment>
         <translation>الشروق %1 · الغروب %2</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
+        <extracomment>Heading when a search finds nothing; %1 what was typed</extracomment>
         <translation>لا نتائج لـ «%1»</translation>
     </message>
     <message>
@@ -235,10 +264,12 @@
     <name>CityListTransfer</name>
     <message>
         <source>Horavia city lists (*.json)</source>
+        <extracomment>A file type in the Open and Save dialogs; keep (*.json)</extracomment>
         <translation>قوائم مدن Horavia (*.json)</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
+        <extracomment>The end of a list of names cut short: the number left out</extracomment>
         <translation>
             <numerusform>%n أخرى</numerusform>
             <numerusform>%n أخرى</numerusform>
@@ -270,6 +301,7 @@
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>
             <numerusform>أضيفت %n مدينة من «%1».</numerusform>
             <numerusform>أضيفت %n مدينة من «%1».</numerusform>
@@ -281,6 +313,7 @@
     </message>
     <message>
         <source>Every city in “%1” is already in your list.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>كل مدن «%1» موجودة في قائمتك بالفعل.</translation>
     </message>
     <message>
@@ -289,22 +322,27 @@
     </message>
     <message>
         <source>They differ for %1.</source>
+        <extracomment>%1 lists the cities whose labels, emoji or hours differ</extracomment>
         <translation>تختلف في %1.</translation>
     </message>
     <message>
         <source>Replace</source>
+        <extracomment>Button: take the imported file&apos;s labels, emoji and hours</extracomment>
         <translation>استبدل</translation>
     </message>
     <message>
         <source>Keep Mine</source>
+        <extracomment>Button: keep the user&apos;s own labels, emoji and hours</extracomment>
         <translation>احتفظ بما لدي</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>Title of a message about the list of cities</extracomment>
         <translation>المدن</translation>
     </message>
     <message>
         <source>Horavia Cities</source>
+        <extracomment>The default file name of an exported city list</extracomment>
         <translation>مدن Horavia</translation>
     </message>
     <message numerus="yes">
@@ -323,6 +361,7 @@
     <name>ClockChange</name>
     <message>
         <source>Clocks go forward %1 on %2</source>
+        <extracomment>A daylight-saving change; %1 a duration (&quot;1 hour&quot;), %2 a day</extracomment>
         <translation>تتقدم الساعات %1 في %2</translation>
     </message>
     <message>
@@ -375,14 +414,17 @@
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>عرض الساعات</translation>
     </message>
     <message>
         <source>A New Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
         <translation>يتوفر إصدار جديد</translation>
     </message>
     <message>
         <source>Choose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
         <translation>اختيار المدن…</translation>
     </message>
     <message>
@@ -403,48 +445,58 @@
     </message>
     <message>
         <source>Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
         <translation>التداخل التالي</translation>
     </message>
     <message>
         <source>Copy Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
         <translation>نسخ الأوقات</translation>
     </message>
     <message>
         <source>Copy Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
         <translation>نسخ الرابط</translation>
     </message>
     <message>
         <source>Create Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
         <translation>إنشاء حدث…</translation>
     </message>
     <message>
         <source>Earlier</source>
+        <extracomment>A step of time back on the strip</extracomment>
         <translation>أبكر</translation>
     </message>
     <message>
         <source>An Hour Earlier</source>
+        <extracomment>Moves the chosen time one hour back</extracomment>
         <translation>أبكر بساعة</translation>
     </message>
     <message>
         <source>An Hour Later</source>
+        <extracomment>Moves the chosen time one hour forward</extracomment>
         <translation>أبعد بساعة</translation>
     </message>
     <message>
         <source>A Day Earlier</source>
+        <extracomment>Moves the chosen time one day back</extracomment>
         <translation>أبكر بيوم</translation>
     </message>
     <message>
         <source>A Day Later</source>
+        <extracomment>Moves the chosen time one day forward</extracomment>
         <translation>أبعد بيوم</translation>
     </message>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>الآن</translation>
     </message>
     <message>
         <source>Later</source>
         <comment>a step of time</comment>
-        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <extracomment>A step of time back on the strip A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
         <translation>أبعد</translation>
     </message>
     <message>
@@ -475,6 +527,7 @@
     <name>HoraviaApp</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>عرض الساعات</translation>
     </message>
 </context>
@@ -486,6 +539,7 @@
     </message>
     <message>
         <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <extracomment>%1 a folder path</extracomment>
         <translation>تعذر إنشاء المجلد %1، أو يمكن لآخرين تغييره.</translation>
     </message>
 </context>
@@ -501,14 +555,17 @@
     </message>
     <message>
         <source>Close Window</source>
+        <extracomment>Menu item</extracomment>
         <translation>إغلاق النافذة</translation>
     </message>
     <message>
         <source>Clear Selection</source>
+        <extracomment>Clears the point chosen on the map</extracomment>
         <translation>مسح التحديد</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>The chooser&apos;s list of cities</extracomment>
         <translation>المدن</translation>
     </message>
     <message>
@@ -529,6 +586,7 @@
     </message>
     <message>
         <source>Order</source>
+        <extracomment>The button that chooses the order of the list</extracomment>
         <translation>الترتيب</translation>
     </message>
     <message>
@@ -537,14 +595,17 @@
     </message>
     <message>
         <source>Working Hours…</source>
+        <extracomment>Opens the editor of a city&apos;s working hours</extracomment>
         <translation>ساعات العمل…</translation>
     </message>
     <message>
         <source>Reset Name and Emoji</source>
+        <extracomment>Removes a city&apos;s own name and emoji</extracomment>
         <translation>إعادة تعيين الاسم والرمز التعبيري</translation>
     </message>
     <message>
         <source>Copy Time</source>
+        <extracomment>Copies one city&apos;s time</extracomment>
         <translation>نسخ الوقت</translation>
     </message>
     <message>
@@ -557,10 +618,12 @@
     </message>
     <message>
         <source>Show in Tray</source>
+        <extracomment>Whether this city&apos;s time shows in the system tray</extracomment>
         <translation>العرض في علبة النظام</translation>
     </message>
     <message>
         <source>Removed %1.</source>
+        <extracomment>%1 a city; said after it was removed (with Undo)</extracomment>
         <translation>أزيلت %1.</translation>
     </message>
     <message>
@@ -569,6 +632,7 @@
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 a city</extracomment>
         <translation>إزالة %1</translation>
     </message>
 </context>
@@ -576,10 +640,12 @@
     <name>MenuBarPanel</name>
     <message>
         <source>Clocks</source>
+        <extracomment>The name of the tray&apos;s panel of clocks</extracomment>
         <translation>الساعات</translation>
     </message>
     <message>
         <source>No cities yet</source>
+        <extracomment>The panel when no city has been added</extracomment>
         <translation>لا مدن بعد</translation>
     </message>
 </context>
@@ -598,6 +664,7 @@
     <name>PlanningBar</name>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>الآن</translation>
     </message>
     <message>
@@ -610,10 +677,12 @@
     <name>PrintCommand</name>
     <message>
         <source>unexpected %1</source>
+        <extracomment>Command line error; %1 an argument given</extracomment>
         <translation>غير متوقع: %1</translation>
     </message>
     <message>
         <source>--print takes text, line, json or waybar, not %1</source>
+        <extracomment>Command line error; keep the option and format names; %1 the format given</extracomment>
         <translation>يقبل --print القيم text أو line أو json أو waybar، وليس %1</translation>
     </message>
     <message>
@@ -622,14 +691,17 @@
     </message>
     <message>
         <source>--follow follows now; it takes no --at</source>
+        <extracomment>Command line error; keep the option names</extracomment>
         <translation>يتبع --follow الوقت الحالي؛ ولا يقبل --at</translation>
     </message>
     <message>
         <source>Try “%1”.</source>
+        <extracomment>%1 is a command (&quot;horavia --help&quot;)</extracomment>
         <translation>جرّب «%1».</translation>
     </message>
     <message>
         <source>--city: the catalogue has no city with the id %1</source>
+        <extracomment>Command line error; keep --city; %1 the id given</extracomment>
         <translation>--city: لا توجد في الفهرس مدينة بالمعرّف %1</translation>
     </message>
     <message>
@@ -698,10 +770,12 @@ alone.
     <name>Settings</name>
     <message>
         <source>Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
         <translation>الوقت:</translation>
     </message>
     <message>
         <source>Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
         <translation>الأيام الأخرى:</translation>
     </message>
     <message>
@@ -730,6 +804,7 @@ alone.
     </message>
     <message>
         <source>Time step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
         <translation>خطوة الوقت:</translation>
     </message>
     <message>
@@ -738,46 +813,57 @@ alone.
     </message>
     <message>
         <source>In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>في علبة النظام، اعرض:</translation>
     </message>
     <message>
         <source>Match System</source>
+        <extracomment>The time format the system sets</extracomment>
         <translation>مثل النظام</translation>
     </message>
     <message>
         <source>12-Hour</source>
+        <extracomment>The time format with AM and PM</extracomment>
         <translation>نظام 12 ساعة</translation>
     </message>
     <message>
         <source>24-Hour</source>
+        <extracomment>The time format from 0 to 23</extracomment>
         <translation>نظام 24 ساعة</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
+        <extracomment>Other days written as yesterday or tomorrow</extracomment>
         <translation>أمس / غدًا</translation>
     </message>
     <message>
         <source>By Time</source>
+        <extracomment>Sort order of the cities: by their time</extracomment>
         <translation>حسب الوقت</translation>
     </message>
     <message>
         <source>Alphabetically</source>
+        <extracomment>Sort order of the cities: by name</extracomment>
         <translation>أبجديًا</translation>
     </message>
     <message>
         <source>Custom</source>
+        <extracomment>Sort order of the cities: as the user placed them</extracomment>
         <translation>مخصص</translation>
     </message>
     <message>
         <source>Icon</source>
+        <extracomment>What the tray shows: the icon alone</extracomment>
         <translation>أيقونة</translation>
     </message>
     <message>
         <source>Time beside the icon</source>
+        <extracomment>What the tray shows</extracomment>
         <translation>الوقت بجانب الأيقونة</translation>
     </message>
     <message>
         <source>Time as the icon</source>
+        <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>الوقت كأيقونة</translation>
     </message>
 </context>
@@ -801,10 +887,12 @@ alone.
     </message>
     <message>
         <source>Format</source>
+        <extracomment>Heading of Settings&apos; group of formats</extracomment>
         <translation>التنسيق</translation>
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>المظهر</translation>
     </message>
     <message>
@@ -813,6 +901,7 @@ alone.
     </message>
     <message>
         <source>Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
         <translation>تغيير…</translation>
     </message>
     <message>
@@ -821,6 +910,7 @@ alone.
     </message>
     <message>
         <source>Planning</source>
+        <extracomment>Heading of Settings&apos; group of working hours and time steps</extracomment>
         <translation>التخطيط</translation>
     </message>
     <message>
@@ -856,6 +946,7 @@ alone.
     </message>
     <message>
         <source>Updates</source>
+        <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>التحديثات</translation>
     </message>
     <message>
@@ -868,6 +959,7 @@ alone.
     </message>
     <message>
         <source>Show…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
         <translation>عرض…</translation>
     </message>
     <message>
@@ -880,6 +972,7 @@ alone.
     </message>
     <message>
         <source>Show Clocks: %1</source>
+        <extracomment>%1 the key that opens the clocks</extracomment>
         <translation>عرض الساعات: %1</translation>
     </message>
     <message>
@@ -890,6 +983,7 @@ alone.
         <source>Horavia couldn&apos;t change whether it opens at login.
 
 %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>تعذر على Horavia تغيير فتحه عند تسجيل الدخول.
 
 %1</translation>
@@ -919,18 +1013,22 @@ alone.
     <name>TimeAnswer</name>
     <message>
         <source>No place or time zone called “%1”</source>
+        <extracomment>A typed time refused; %1 the place typed</extracomment>
         <translation>لا مكان ولا منطقة زمنية باسم «%1»</translation>
     </message>
     <message>
         <source>Which day? “%1” names none, or more than one</source>
+        <extracomment>A typed time refused; %1 the day typed</extracomment>
         <translation>أي يوم؟ «%1» لا يحدد يومًا، أو يحدد أكثر من يوم</translation>
     </message>
     <message>
         <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <extracomment>%1 a time, %2 a place, %3 a day: a time a daylight-saving change skips</extracomment>
         <translation>%1 غير موجود في %2 يوم %3: الساعات تتخطاه</translation>
     </message>
     <message>
         <source>%1 on %2 in %3 is more than a week from now</source>
+        <extracomment>%1 a time, %2 a day, %3 a place</extracomment>
         <translation>%1 يوم %2 في %3 بعد أكثر من أسبوع من الآن</translation>
     </message>
     <message>
@@ -956,14 +1054,17 @@ alone.
     <name>TimeEntry</name>
     <message>
         <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <extracomment>The hint of the field where a time is typed; keep the examples in English: the field reads English words</extracomment>
         <translation>وقت: 3pm Tokyo، Fri 9:00 in Paris</translation>
     </message>
     <message>
         <source>Type a time</source>
+        <extracomment>The accessible name of the field where a time is typed</extracomment>
         <translation>اكتب وقتًا</translation>
     </message>
     <message>
         <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <extracomment>Keep the examples in English: the field reads English words</extracomment>
         <translation>اكتب وقتًا، مثل 3pm Tokyo أو Fri 9:00 in Paris</translation>
     </message>
 </context>
@@ -1002,10 +1103,12 @@ alone.
     <name>TimeStrip</name>
     <message>
         <source>Time</source>
+        <extracomment>The strip of hours where a time is chosen</extracomment>
         <translation>الوقت</translation>
     </message>
     <message>
         <source>Now, %1</source>
+        <extracomment>The strip&apos;s value when it shows the current time; %1 the time</extracomment>
         <translation>الآن، %1</translation>
     </message>
     <message>
@@ -1030,6 +1133,7 @@ alone.
     </message>
     <message>
         <source>See What&apos;s New</source>
+        <extracomment>Button: opens the update&apos;s release notes</extracomment>
         <translation>ما الجديد</translation>
     </message>
 </context>
@@ -1037,6 +1141,7 @@ alone.
     <name>UpdateWindow</name>
     <message>
         <source>Software Update</source>
+        <extracomment>Title of the update window</extracomment>
         <translation>تحديث البرنامج</translation>
     </message>
     <message>
@@ -1049,6 +1154,7 @@ alone.
     </message>
     <message>
         <source>Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
         <translation>التثبيت وإعادة التشغيل</translation>
     </message>
     <message>
@@ -1062,14 +1168,17 @@ alone.
     <name>Updater</name>
     <message>
         <source>Checking…</source>
+        <extracomment>Looking for an update</extracomment>
         <translation>جارٍ التحقق…</translation>
     </message>
     <message>
         <source>Downloading…</source>
+        <extracomment>Downloading an update</extracomment>
         <translation>جارٍ التنزيل…</translation>
     </message>
     <message>
         <source>Installing…</source>
+        <extracomment>Installing an update</extracomment>
         <translation>جارٍ التثبيت…</translation>
     </message>
     <message>
@@ -1089,10 +1198,12 @@ alone.
     </message>
     <message>
         <source>The update couldn&apos;t be prepared: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>تعذر تجهيز التحديث: %1</translation>
     </message>
     <message>
         <source>The update couldn&apos;t be saved: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>تعذر حفظ التحديث: %1</translation>
     </message>
     <message>
@@ -1101,22 +1212,27 @@ alone.
     </message>
     <message>
         <source>The update couldn&apos;t replace the app: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>تعذر على التحديث استبدال التطبيق: %1</translation>
     </message>
     <message>
         <source>Path contains &apos;..&apos;: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>المسار يحتوي على «..»: %1</translation>
     </message>
     <message>
         <source>The archive expands to more than %1 MiB.</source>
+        <extracomment>%1 a number of mebibytes</extracomment>
         <translation>يتمدد الأرشيف إلى أكثر من %1 م.ب.</translation>
     </message>
     <message>
         <source>The archive holds more than %1 entries.</source>
+        <extracomment>%1 a number of files</extracomment>
         <translation>يضم الأرشيف أكثر من %1 عنصر.</translation>
     </message>
     <message>
         <source>The server returned status %1.</source>
+        <extracomment>%1 an HTTP status code</extracomment>
         <translation>أعاد الخادم الحالة %1.</translation>
     </message>
     <message>
@@ -1177,18 +1293,22 @@ alone.
     </message>
     <message>
         <source>Path is absolute: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>المسار مطلق: %1</translation>
     </message>
     <message>
         <source>Symbolic links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>الروابط الرمزية غير مسموح بها: %1</translation>
     </message>
     <message>
         <source>Hard links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>الروابط الصلبة غير مسموح بها: %1</translation>
     </message>
     <message>
         <source>Special files are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>الملفات الخاصة غير مسموح بها: %1</translation>
     </message>
     <message>
@@ -1206,10 +1326,12 @@ alone.
     <name>WorldMapView</name>
     <message>
         <source>World map</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>خريطة العالم</translation>
     </message>
     <message>
         <source>World map, %1</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>خريطة العالم، %1</translation>
     </message>
     <message>

@@ -5,18 +5,22 @@
     <name>AboutEntries</name>
     <message>
         <source>The places, their regions and their time zones</source>
+        <extracomment>What a credit in About provides: the city catalogue</extracomment>
         <translation>Die Orte, ihre Regionen und ihre Zeitzonen</translation>
     </message>
     <message>
         <source>The outlines of the land on the map</source>
+        <extracomment>What a credit in About provides: the map&apos;s land shapes</extracomment>
         <translation>Die Umrisse des Festlands auf der Karte</translation>
     </message>
     <message>
         <source>Time Zone Database</source>
+        <extracomment>The name of IANA&apos;s tz database, as a credit in About</extracomment>
         <translation>Zeitzonen-Datenbank</translation>
     </message>
     <message>
         <source>The rules behind every clock, kept by IANA</source>
+        <extracomment>What the tz database credit provides</extracomment>
         <translation>Die Regeln hinter jeder Uhr, gepflegt von der IANA</translation>
     </message>
 </context>
@@ -40,6 +44,7 @@
     </message>
     <message>
         <source>The data behind Horavia</source>
+        <extracomment>Heading of About&apos;s credits</extracomment>
         <translation>Die Daten hinter Horavia</translation>
     </message>
     <message>
@@ -48,6 +53,7 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1 the version number</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
@@ -64,14 +70,17 @@
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
+        <extracomment>Title of the label editor; %1 a city</extracomment>
         <translation>%1 umbenennen</translation>
     </message>
     <message>
         <source>Emoji</source>
+        <extracomment>The field of a city&apos;s emoji, shown before its name</extracomment>
         <translation>Emoji</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The field of a city&apos;s own name, shown instead of the catalogue&apos;s</extracomment>
         <translation>Name</translation>
     </message>
     <message>
@@ -88,6 +97,7 @@
     </message>
     <message>
         <source>Working Hours for %1</source>
+        <extracomment>Title of the editor of one city&apos;s working hours; %1 the city</extracomment>
         <translation>Arbeitszeit für %1</translation>
     </message>
     <message>
@@ -112,6 +122,7 @@
     <name>CityListDelegate</name>
     <message>
         <source>No Results</source>
+        <extracomment>Heading when a search finds nothing</extracomment>
         <translation>Keine Ergebnisse</translation>
     </message>
     <message>
@@ -127,6 +138,7 @@
     <name>CityListFile</name>
     <message>
         <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <extracomment>Importing a city list; %1 a number of kilobytes</extracomment>
         <translation>Die Datei ist größer, als eine Städteliste sein kann (%1 KB).</translation>
     </message>
     <message>
@@ -143,18 +155,22 @@
     </message>
     <message>
         <source>The file lists more than %1 cities.</source>
+        <extracomment>Importing a city list; %1 the most it may hold</extracomment>
         <translation>Die Datei enthält mehr als %1 Städte.</translation>
     </message>
     <message>
         <source>entry %1: no city</source>
+        <extracomment>A skipped entry of an imported list; %1 its position in the file</extracomment>
         <translation>Eintrag %1: keine Stadt</translation>
     </message>
     <message>
         <source>%1: not a city of the catalogue</source>
+        <extracomment>A skipped entry of an imported list; %1 the id the file gives</extracomment>
         <translation>%1: keine Stadt des Katalogs</translation>
     </message>
     <message>
         <source>%1: listed twice</source>
+        <extracomment>A skipped entry of an imported list; %1 a city</extracomment>
         <translation>%1: doppelt aufgeführt</translation>
     </message>
     <message>
@@ -164,22 +180,27 @@
     </message>
     <message>
         <source>%1’s label: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – Bezeichnung: kein Text</translation>
     </message>
     <message>
         <source>%1’s emoji %2: not one Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the emoji the file gives</extracomment>
         <translation>%1 – Emoji %2: kann Horavia nicht übernehmen</translation>
     </message>
     <message>
         <source>%1’s emoji: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – Emoji: kein Text</translation>
     </message>
     <message>
         <source>%1’s working hours %2: not ones Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the hours the file gives</extracomment>
         <translation>%1 – Arbeitszeit %2: kann Horavia nicht übernehmen</translation>
     </message>
     <message>
         <source>%1’s working hours: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – Arbeitszeit: kein Text</translation>
     </message>
 </context>
@@ -187,10 +208,12 @@
     <name>CityListModel</name>
     <message>
         <source>Your Time Zone</source>
+        <extracomment>Heading of the list&apos;s first section: the user&apos;s own zone</extracomment>
         <translation>Ihre Zeitzone</translation>
     </message>
     <message>
         <source>Cities You Track</source>
+        <extracomment>Heading of the list of cities the user added</extracomment>
         <translation>Ihre Städte</translation>
     </message>
     <message>
@@ -199,10 +222,12 @@
     </message>
     <message>
         <source>Results</source>
+        <extracomment>Heading of the search results</extracomment>
         <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Nearby</source>
+        <extracomment>Heading of the places near a point clicked on the map</extracomment>
         <translation>In der Nähe</translation>
     </message>
     <message>
@@ -211,18 +236,22 @@
     </message>
     <message>
         <source>Sun up all day</source>
+        <extracomment>A place&apos;s sun times on a day of midnight sun</extracomment>
         <translation>Sonne den ganzen Tag über dem Horizont</translation>
     </message>
     <message>
         <source>Sun down all day</source>
+        <extracomment>A place&apos;s sun times on a day of polar night</extracomment>
         <translation>Sonne den ganzen Tag unter dem Horizont</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
+        <extracomment>%1 and %2 are times</extracomment>
         <translation>Sonnenaufgang %1 · Sonnenuntergang %2</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
+        <extracomment>Heading when a search finds nothing; %1 what was typed</extracomment>
         <translation>Keine Ergebnisse für „%1“</translation>
     </message>
     <message>
@@ -235,10 +264,12 @@
     <name>CityListTransfer</name>
     <message>
         <source>Horavia city lists (*.json)</source>
+        <extracomment>A file type in the Open and Save dialogs; keep (*.json)</extracomment>
         <translation>Horavia-Städtelisten (*.json)</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
+        <extracomment>The end of a list of names cut short: the number left out</extracomment>
         <translation>
             <numerusform>%n weitere</numerusform>
             <numerusform>%n weitere</numerusform>
@@ -266,6 +297,7 @@
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>
             <numerusform>%n Stadt aus „%1“ hinzugefügt.</numerusform>
             <numerusform>%n Städte aus „%1“ hinzugefügt.</numerusform>
@@ -273,6 +305,7 @@
     </message>
     <message>
         <source>Every city in “%1” is already in your list.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>Jede Stadt aus „%1“ ist schon in Ihrer Liste.</translation>
     </message>
     <message>
@@ -281,22 +314,27 @@
     </message>
     <message>
         <source>They differ for %1.</source>
+        <extracomment>%1 lists the cities whose labels, emoji or hours differ</extracomment>
         <translation>Sie unterscheiden sich bei %1.</translation>
     </message>
     <message>
         <source>Replace</source>
+        <extracomment>Button: take the imported file&apos;s labels, emoji and hours</extracomment>
         <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Keep Mine</source>
+        <extracomment>Button: keep the user&apos;s own labels, emoji and hours</extracomment>
         <translation>Meine behalten</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>Title of a message about the list of cities</extracomment>
         <translation>Städte</translation>
     </message>
     <message>
         <source>Horavia Cities</source>
+        <extracomment>The default file name of an exported city list</extracomment>
         <translation>Horavia-Städte</translation>
     </message>
     <message numerus="yes">
@@ -311,6 +349,7 @@
     <name>ClockChange</name>
     <message>
         <source>Clocks go forward %1 on %2</source>
+        <extracomment>A daylight-saving change; %1 a duration (&quot;1 hour&quot;), %2 a day</extracomment>
         <translation>Die Uhren werden am %2 um %1 vorgestellt</translation>
     </message>
     <message>
@@ -363,14 +402,17 @@
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>Uhren anzeigen</translation>
     </message>
     <message>
         <source>A New Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
         <translation>Eine neue Version ist verfügbar</translation>
     </message>
     <message>
         <source>Choose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
         <translation>Städte auswählen …</translation>
     </message>
     <message>
@@ -391,48 +433,58 @@
     </message>
     <message>
         <source>Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
         <translation>Nächste Überschneidung</translation>
     </message>
     <message>
         <source>Copy Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
         <translation>Uhrzeiten kopieren</translation>
     </message>
     <message>
         <source>Copy Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
         <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Create Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
         <translation>Termin erstellen …</translation>
     </message>
     <message>
         <source>Earlier</source>
+        <extracomment>A step of time back on the strip</extracomment>
         <translation>Früher</translation>
     </message>
     <message>
         <source>An Hour Earlier</source>
+        <extracomment>Moves the chosen time one hour back</extracomment>
         <translation>Eine Stunde früher</translation>
     </message>
     <message>
         <source>An Hour Later</source>
+        <extracomment>Moves the chosen time one hour forward</extracomment>
         <translation>Eine Stunde später</translation>
     </message>
     <message>
         <source>A Day Earlier</source>
+        <extracomment>Moves the chosen time one day back</extracomment>
         <translation>Einen Tag früher</translation>
     </message>
     <message>
         <source>A Day Later</source>
+        <extracomment>Moves the chosen time one day forward</extracomment>
         <translation>Einen Tag später</translation>
     </message>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>Jetzt</translation>
     </message>
     <message>
         <source>Later</source>
         <comment>a step of time</comment>
-        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <extracomment>A step of time back on the strip A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
         <translation>Später</translation>
     </message>
     <message>
@@ -463,6 +515,7 @@
     <name>HoraviaApp</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>Uhren anzeigen</translation>
     </message>
 </context>
@@ -474,6 +527,7 @@
     </message>
     <message>
         <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <extracomment>%1 a folder path</extracomment>
         <translation>Der Ordner %1 konnte nicht erstellt werden, oder andere können ihn ändern.</translation>
     </message>
 </context>
@@ -489,14 +543,17 @@
     </message>
     <message>
         <source>Close Window</source>
+        <extracomment>Menu item</extracomment>
         <translation>Fenster schließen</translation>
     </message>
     <message>
         <source>Clear Selection</source>
+        <extracomment>Clears the point chosen on the map</extracomment>
         <translation>Auswahl aufheben</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>The chooser&apos;s list of cities</extracomment>
         <translation>Städte</translation>
     </message>
     <message>
@@ -517,6 +574,7 @@
     </message>
     <message>
         <source>Order</source>
+        <extracomment>The button that chooses the order of the list</extracomment>
         <translation>Reihenfolge</translation>
     </message>
     <message>
@@ -525,14 +583,17 @@
     </message>
     <message>
         <source>Working Hours…</source>
+        <extracomment>Opens the editor of a city&apos;s working hours</extracomment>
         <translation>Arbeitszeit …</translation>
     </message>
     <message>
         <source>Reset Name and Emoji</source>
+        <extracomment>Removes a city&apos;s own name and emoji</extracomment>
         <translation>Name und Emoji zurücksetzen</translation>
     </message>
     <message>
         <source>Copy Time</source>
+        <extracomment>Copies one city&apos;s time</extracomment>
         <translation>Uhrzeit kopieren</translation>
     </message>
     <message>
@@ -545,10 +606,12 @@
     </message>
     <message>
         <source>Show in Tray</source>
+        <extracomment>Whether this city&apos;s time shows in the system tray</extracomment>
         <translation>In der Systemleiste anzeigen</translation>
     </message>
     <message>
         <source>Removed %1.</source>
+        <extracomment>%1 a city; said after it was removed (with Undo)</extracomment>
         <translation>%1 entfernt.</translation>
     </message>
     <message>
@@ -557,6 +620,7 @@
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 a city</extracomment>
         <translation>%1 entfernen</translation>
     </message>
 </context>
@@ -564,10 +628,12 @@
     <name>MenuBarPanel</name>
     <message>
         <source>Clocks</source>
+        <extracomment>The name of the tray&apos;s panel of clocks</extracomment>
         <translation>Uhren</translation>
     </message>
     <message>
         <source>No cities yet</source>
+        <extracomment>The panel when no city has been added</extracomment>
         <translation>Noch keine Städte</translation>
     </message>
 </context>
@@ -586,6 +652,7 @@
     <name>PlanningBar</name>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>Jetzt</translation>
     </message>
     <message>
@@ -598,10 +665,12 @@
     <name>PrintCommand</name>
     <message>
         <source>unexpected %1</source>
+        <extracomment>Command line error; %1 an argument given</extracomment>
         <translation>unerwartet: %1</translation>
     </message>
     <message>
         <source>--print takes text, line, json or waybar, not %1</source>
+        <extracomment>Command line error; keep the option and format names; %1 the format given</extracomment>
         <translation>--print nimmt text, line, json oder waybar, nicht %1</translation>
     </message>
     <message>
@@ -610,14 +679,17 @@
     </message>
     <message>
         <source>--follow follows now; it takes no --at</source>
+        <extracomment>Command line error; keep the option names</extracomment>
         <translation>--follow folgt der aktuellen Zeit; es nimmt kein --at</translation>
     </message>
     <message>
         <source>Try “%1”.</source>
+        <extracomment>%1 is a command (&quot;horavia --help&quot;)</extracomment>
         <translation>Mehr dazu: „%1“.</translation>
     </message>
     <message>
         <source>--city: the catalogue has no city with the id %1</source>
+        <extracomment>Command line error; keep --city; %1 the id given</extracomment>
         <translation>--city: Der Katalog hat keine Stadt mit der ID %1</translation>
     </message>
     <message>
@@ -691,10 +763,12 @@ lässt ein laufendes Horavia in Ruhe.
     <name>Settings</name>
     <message>
         <source>Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
         <translation>Uhrzeit:</translation>
     </message>
     <message>
         <source>Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
         <translation>Andere Tage:</translation>
     </message>
     <message>
@@ -723,6 +797,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Time step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
         <translation>Zeitschritt:</translation>
     </message>
     <message>
@@ -731,46 +806,57 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>In der Systemleiste anzeigen:</translation>
     </message>
     <message>
         <source>Match System</source>
+        <extracomment>The time format the system sets</extracomment>
         <translation>Wie das System</translation>
     </message>
     <message>
         <source>12-Hour</source>
+        <extracomment>The time format with AM and PM</extracomment>
         <translation>12-Stunden-Format</translation>
     </message>
     <message>
         <source>24-Hour</source>
+        <extracomment>The time format from 0 to 23</extracomment>
         <translation>24-Stunden-Format</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
+        <extracomment>Other days written as yesterday or tomorrow</extracomment>
         <translation>Gestern / Morgen</translation>
     </message>
     <message>
         <source>By Time</source>
+        <extracomment>Sort order of the cities: by their time</extracomment>
         <translation>Nach Uhrzeit</translation>
     </message>
     <message>
         <source>Alphabetically</source>
+        <extracomment>Sort order of the cities: by name</extracomment>
         <translation>Alphabetisch</translation>
     </message>
     <message>
         <source>Custom</source>
+        <extracomment>Sort order of the cities: as the user placed them</extracomment>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Icon</source>
+        <extracomment>What the tray shows: the icon alone</extracomment>
         <translation>Symbol</translation>
     </message>
     <message>
         <source>Time beside the icon</source>
+        <extracomment>What the tray shows</extracomment>
         <translation>Uhrzeit neben dem Symbol</translation>
     </message>
     <message>
         <source>Time as the icon</source>
+        <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>Uhrzeit als Symbol</translation>
     </message>
 </context>
@@ -794,10 +880,12 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Format</source>
+        <extracomment>Heading of Settings&apos; group of formats</extracomment>
         <translation>Format</translation>
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>Darstellung</translation>
     </message>
     <message>
@@ -806,6 +894,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
         <translation>Ändern …</translation>
     </message>
     <message>
@@ -814,6 +903,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Planning</source>
+        <extracomment>Heading of Settings&apos; group of working hours and time steps</extracomment>
         <translation>Planung</translation>
     </message>
     <message>
@@ -845,6 +935,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Updates</source>
+        <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>Updates</translation>
     </message>
     <message>
@@ -857,6 +948,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Show…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
         <translation>Zeigen …</translation>
     </message>
     <message>
@@ -869,6 +961,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Show Clocks: %1</source>
+        <extracomment>%1 the key that opens the clocks</extracomment>
         <translation>Uhren anzeigen: %1</translation>
     </message>
     <message>
@@ -879,6 +972,7 @@ lässt ein laufendes Horavia in Ruhe.
         <source>Horavia couldn&apos;t change whether it opens at login.
 
 %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>Horavia konnte nicht ändern, ob es bei der Anmeldung öffnet.
 
 %1</translation>
@@ -908,18 +1002,22 @@ lässt ein laufendes Horavia in Ruhe.
     <name>TimeAnswer</name>
     <message>
         <source>No place or time zone called “%1”</source>
+        <extracomment>A typed time refused; %1 the place typed</extracomment>
         <translation>Kein Ort und keine Zeitzone namens „%1“</translation>
     </message>
     <message>
         <source>Which day? “%1” names none, or more than one</source>
+        <extracomment>A typed time refused; %1 the day typed</extracomment>
         <translation>Welcher Tag? „%1“ nennt keinen oder mehr als einen</translation>
     </message>
     <message>
         <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <extracomment>%1 a time, %2 a place, %3 a day: a time a daylight-saving change skips</extracomment>
         <translation>%1 gibt es am %3 in %2 nicht: Die Uhren überspringen diese Zeit</translation>
     </message>
     <message>
         <source>%1 on %2 in %3 is more than a week from now</source>
+        <extracomment>%1 a time, %2 a day, %3 a place</extracomment>
         <translation>%1 am %2 in %3 ist mehr als eine Woche entfernt</translation>
     </message>
     <message>
@@ -945,14 +1043,17 @@ lässt ein laufendes Horavia in Ruhe.
     <name>TimeEntry</name>
     <message>
         <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <extracomment>The hint of the field where a time is typed; keep the examples in English: the field reads English words</extracomment>
         <translation>Eine Zeit: 3pm Tokyo, Fri 9:00 in Paris</translation>
     </message>
     <message>
         <source>Type a time</source>
+        <extracomment>The accessible name of the field where a time is typed</extracomment>
         <translation>Zeit eingeben</translation>
     </message>
     <message>
         <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <extracomment>Keep the examples in English: the field reads English words</extracomment>
         <translation>Eine Zeit eingeben, etwa 3pm Tokyo oder Fri 9:00 in Paris</translation>
     </message>
 </context>
@@ -991,10 +1092,12 @@ lässt ein laufendes Horavia in Ruhe.
     <name>TimeStrip</name>
     <message>
         <source>Time</source>
+        <extracomment>The strip of hours where a time is chosen</extracomment>
         <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Now, %1</source>
+        <extracomment>The strip&apos;s value when it shows the current time; %1 the time</extracomment>
         <translation>Jetzt, %1</translation>
     </message>
     <message>
@@ -1019,6 +1122,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>See What&apos;s New</source>
+        <extracomment>Button: opens the update&apos;s release notes</extracomment>
         <translation>Neuigkeiten ansehen</translation>
     </message>
 </context>
@@ -1026,6 +1130,7 @@ lässt ein laufendes Horavia in Ruhe.
     <name>UpdateWindow</name>
     <message>
         <source>Software Update</source>
+        <extracomment>Title of the update window</extracomment>
         <translation>Softwareaktualisierung</translation>
     </message>
     <message>
@@ -1038,6 +1143,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
         <translation>Installieren und neu starten</translation>
     </message>
     <message>
@@ -1051,14 +1157,17 @@ lässt ein laufendes Horavia in Ruhe.
     <name>Updater</name>
     <message>
         <source>Checking…</source>
+        <extracomment>Looking for an update</extracomment>
         <translation>Wird gesucht …</translation>
     </message>
     <message>
         <source>Downloading…</source>
+        <extracomment>Downloading an update</extracomment>
         <translation>Wird geladen …</translation>
     </message>
     <message>
         <source>Installing…</source>
+        <extracomment>Installing an update</extracomment>
         <translation>Wird installiert …</translation>
     </message>
     <message>
@@ -1078,10 +1187,12 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>The update couldn&apos;t be prepared: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>Das Update konnte nicht vorbereitet werden: %1</translation>
     </message>
     <message>
         <source>The update couldn&apos;t be saved: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>Das Update konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
@@ -1090,22 +1201,27 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>The update couldn&apos;t replace the app: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>Das Update konnte das Programm nicht ersetzen: %1</translation>
     </message>
     <message>
         <source>Path contains &apos;..&apos;: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Pfad enthält „..“: %1</translation>
     </message>
     <message>
         <source>The archive expands to more than %1 MiB.</source>
+        <extracomment>%1 a number of mebibytes</extracomment>
         <translation>Das Archiv entpackt sich auf mehr als %1 MiB.</translation>
     </message>
     <message>
         <source>The archive holds more than %1 entries.</source>
+        <extracomment>%1 a number of files</extracomment>
         <translation>Das Archiv enthält mehr als %1 Einträge.</translation>
     </message>
     <message>
         <source>The server returned status %1.</source>
+        <extracomment>%1 an HTTP status code</extracomment>
         <translation>Der Server antwortete mit Status %1.</translation>
     </message>
     <message>
@@ -1166,18 +1282,22 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Path is absolute: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Pfad ist absolut: %1</translation>
     </message>
     <message>
         <source>Symbolic links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Symbolische Links sind nicht erlaubt: %1</translation>
     </message>
     <message>
         <source>Hard links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Harte Links sind nicht erlaubt: %1</translation>
     </message>
     <message>
         <source>Special files are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Spezialdateien sind nicht erlaubt: %1</translation>
     </message>
     <message>
@@ -1195,10 +1315,12 @@ lässt ein laufendes Horavia in Ruhe.
     <name>WorldMapView</name>
     <message>
         <source>World map</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>Weltkarte</translation>
     </message>
     <message>
         <source>World map, %1</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>Weltkarte, %1</translation>
     </message>
     <message>

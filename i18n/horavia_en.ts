@@ -5,6 +5,7 @@
     <name>CityListTransfer</name>
     <message numerus="yes">
         <source>%n more</source>
+        <extracomment>The end of a list of names cut short: the number left out</extracomment>
         <translation>
             <numerusform>%n more</numerusform>
             <numerusform>%n more</numerusform>
@@ -12,6 +13,7 @@
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>
             <numerusform>Added %n city from “%1”.</numerusform>
             <numerusform>Added %n cities from “%1”.</numerusform>

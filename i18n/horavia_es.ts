@@ -5,18 +5,22 @@
     <name>AboutEntries</name>
     <message>
         <source>The places, their regions and their time zones</source>
+        <extracomment>What a credit in About provides: the city catalogue</extracomment>
         <translation>Los lugares, sus regiones y sus zonas horarias</translation>
     </message>
     <message>
         <source>The outlines of the land on the map</source>
+        <extracomment>What a credit in About provides: the map&apos;s land shapes</extracomment>
         <translation>Los contornos de la tierra en el mapa</translation>
     </message>
     <message>
         <source>Time Zone Database</source>
+        <extracomment>The name of IANA&apos;s tz database, as a credit in About</extracomment>
         <translation>Base de datos de zonas horarias</translation>
     </message>
     <message>
         <source>The rules behind every clock, kept by IANA</source>
+        <extracomment>What the tz database credit provides</extracomment>
         <translation>Las reglas detrás de cada reloj, mantenidas por la IANA</translation>
     </message>
 </context>
@@ -40,6 +44,7 @@
     </message>
     <message>
         <source>The data behind Horavia</source>
+        <extracomment>Heading of About&apos;s credits</extracomment>
         <translation>Los datos detrás de Horavia</translation>
     </message>
     <message>
@@ -48,6 +53,7 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1 the version number</extracomment>
         <translation>Versión %1</translation>
     </message>
     <message>
@@ -64,14 +70,17 @@
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
+        <extracomment>Title of the label editor; %1 a city</extracomment>
         <translation>Renombrar %1</translation>
     </message>
     <message>
         <source>Emoji</source>
+        <extracomment>The field of a city&apos;s emoji, shown before its name</extracomment>
         <translation>Emoji</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The field of a city&apos;s own name, shown instead of the catalogue&apos;s</extracomment>
         <translation>Nombre</translation>
     </message>
     <message>
@@ -88,6 +97,7 @@
     </message>
     <message>
         <source>Working Hours for %1</source>
+        <extracomment>Title of the editor of one city&apos;s working hours; %1 the city</extracomment>
         <translation>Horario laboral de %1</translation>
     </message>
     <message>
@@ -112,6 +122,7 @@
     <name>CityListDelegate</name>
     <message>
         <source>No Results</source>
+        <extracomment>Heading when a search finds nothing</extracomment>
         <translation>Sin resultados</translation>
     </message>
     <message>
@@ -127,6 +138,7 @@
     <name>CityListFile</name>
     <message>
         <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <extracomment>Importing a city list; %1 a number of kilobytes</extracomment>
         <translation>El archivo es más grande de lo que puede ser una lista de ciudades (%1 KB).</translation>
     </message>
     <message>
@@ -143,18 +155,22 @@
     </message>
     <message>
         <source>The file lists more than %1 cities.</source>
+        <extracomment>Importing a city list; %1 the most it may hold</extracomment>
         <translation>El archivo incluye más de %1 ciudades.</translation>
     </message>
     <message>
         <source>entry %1: no city</source>
+        <extracomment>A skipped entry of an imported list; %1 its position in the file</extracomment>
         <translation>entrada %1: ninguna ciudad</translation>
     </message>
     <message>
         <source>%1: not a city of the catalogue</source>
+        <extracomment>A skipped entry of an imported list; %1 the id the file gives</extracomment>
         <translation>%1: no es una ciudad del catálogo</translation>
     </message>
     <message>
         <source>%1: listed twice</source>
+        <extracomment>A skipped entry of an imported list; %1 a city</extracomment>
         <translation>%1: repetida</translation>
     </message>
     <message>
@@ -164,22 +180,27 @@
     </message>
     <message>
         <source>%1’s label: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – etiqueta: no es texto</translation>
     </message>
     <message>
         <source>%1’s emoji %2: not one Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the emoji the file gives</extracomment>
         <translation>%1 – emoji %2: Horavia no puede aceptarlo</translation>
     </message>
     <message>
         <source>%1’s emoji: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – emoji: no es texto</translation>
     </message>
     <message>
         <source>%1’s working hours %2: not ones Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the hours the file gives</extracomment>
         <translation>%1 – horario laboral %2: Horavia no puede aceptarlo</translation>
     </message>
     <message>
         <source>%1’s working hours: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – horario laboral: no es texto</translation>
     </message>
 </context>
@@ -187,10 +208,12 @@
     <name>CityListModel</name>
     <message>
         <source>Your Time Zone</source>
+        <extracomment>Heading of the list&apos;s first section: the user&apos;s own zone</extracomment>
         <translation>Su zona horaria</translation>
     </message>
     <message>
         <source>Cities You Track</source>
+        <extracomment>Heading of the list of cities the user added</extracomment>
         <translation>Sus ciudades</translation>
     </message>
     <message>
@@ -199,10 +222,12 @@
     </message>
     <message>
         <source>Results</source>
+        <extracomment>Heading of the search results</extracomment>
         <translation>Resultados</translation>
     </message>
     <message>
         <source>Nearby</source>
+        <extracomment>Heading of the places near a point clicked on the map</extracomment>
         <translation>Lugares cercanos</translation>
     </message>
     <message>
@@ -211,18 +236,22 @@
     </message>
     <message>
         <source>Sun up all day</source>
+        <extracomment>A place&apos;s sun times on a day of midnight sun</extracomment>
         <translation>Sol visible todo el día</translation>
     </message>
     <message>
         <source>Sun down all day</source>
+        <extracomment>A place&apos;s sun times on a day of polar night</extracomment>
         <translation>Sol oculto todo el día</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
+        <extracomment>%1 and %2 are times</extracomment>
         <translation>Salida %1 · Puesta %2</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
+        <extracomment>Heading when a search finds nothing; %1 what was typed</extracomment>
         <translation>Sin resultados para «%1»</translation>
     </message>
     <message>
@@ -235,10 +264,12 @@
     <name>CityListTransfer</name>
     <message>
         <source>Horavia city lists (*.json)</source>
+        <extracomment>A file type in the Open and Save dialogs; keep (*.json)</extracomment>
         <translation>Listas de ciudades de Horavia (*.json)</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
+        <extracomment>The end of a list of names cut short: the number left out</extracomment>
         <translation>
             <numerusform>%n más</numerusform>
             <numerusform>%n más</numerusform>
@@ -266,6 +297,7 @@
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>
             <numerusform>Se añadió %n ciudad de «%1».</numerusform>
             <numerusform>Se añadieron %n ciudades de «%1».</numerusform>
@@ -273,6 +305,7 @@
     </message>
     <message>
         <source>Every city in “%1” is already in your list.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>Todas las ciudades de «%1» ya están en su lista.</translation>
     </message>
     <message>
@@ -281,22 +314,27 @@
     </message>
     <message>
         <source>They differ for %1.</source>
+        <extracomment>%1 lists the cities whose labels, emoji or hours differ</extracomment>
         <translation>Difieren en %1.</translation>
     </message>
     <message>
         <source>Replace</source>
+        <extracomment>Button: take the imported file&apos;s labels, emoji and hours</extracomment>
         <translation>Reemplazar</translation>
     </message>
     <message>
         <source>Keep Mine</source>
+        <extracomment>Button: keep the user&apos;s own labels, emoji and hours</extracomment>
         <translation>Conservar los míos</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>Title of a message about the list of cities</extracomment>
         <translation>Ciudades</translation>
     </message>
     <message>
         <source>Horavia Cities</source>
+        <extracomment>The default file name of an exported city list</extracomment>
         <translation>Ciudades de Horavia</translation>
     </message>
     <message numerus="yes">
@@ -311,6 +349,7 @@
     <name>ClockChange</name>
     <message>
         <source>Clocks go forward %1 on %2</source>
+        <extracomment>A daylight-saving change; %1 a duration (&quot;1 hour&quot;), %2 a day</extracomment>
         <translation>Los relojes se adelantan %1 el %2</translation>
     </message>
     <message>
@@ -363,14 +402,17 @@
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>Mostrar relojes</translation>
     </message>
     <message>
         <source>A New Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
         <translation>Hay una nueva versión disponible</translation>
     </message>
     <message>
         <source>Choose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
         <translation>Elegir ciudades…</translation>
     </message>
     <message>
@@ -391,48 +433,58 @@
     </message>
     <message>
         <source>Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
         <translation>Próxima coincidencia</translation>
     </message>
     <message>
         <source>Copy Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
         <translation>Copiar horas</translation>
     </message>
     <message>
         <source>Copy Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
         <translation>Copiar enlace</translation>
     </message>
     <message>
         <source>Create Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
         <translation>Crear evento…</translation>
     </message>
     <message>
         <source>Earlier</source>
+        <extracomment>A step of time back on the strip</extracomment>
         <translation>Antes</translation>
     </message>
     <message>
         <source>An Hour Earlier</source>
+        <extracomment>Moves the chosen time one hour back</extracomment>
         <translation>Una hora antes</translation>
     </message>
     <message>
         <source>An Hour Later</source>
+        <extracomment>Moves the chosen time one hour forward</extracomment>
         <translation>Una hora después</translation>
     </message>
     <message>
         <source>A Day Earlier</source>
+        <extracomment>Moves the chosen time one day back</extracomment>
         <translation>Un día antes</translation>
     </message>
     <message>
         <source>A Day Later</source>
+        <extracomment>Moves the chosen time one day forward</extracomment>
         <translation>Un día después</translation>
     </message>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>Ahora</translation>
     </message>
     <message>
         <source>Later</source>
         <comment>a step of time</comment>
-        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <extracomment>A step of time back on the strip A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
         <translation>Más tarde</translation>
     </message>
     <message>
@@ -463,6 +515,7 @@
     <name>HoraviaApp</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>Mostrar relojes</translation>
     </message>
 </context>
@@ -474,6 +527,7 @@
     </message>
     <message>
         <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <extracomment>%1 a folder path</extracomment>
         <translation>No se pudo crear la carpeta %1, o otros pueden modificarla.</translation>
     </message>
 </context>
@@ -489,14 +543,17 @@
     </message>
     <message>
         <source>Close Window</source>
+        <extracomment>Menu item</extracomment>
         <translation>Cerrar ventana</translation>
     </message>
     <message>
         <source>Clear Selection</source>
+        <extracomment>Clears the point chosen on the map</extracomment>
         <translation>Borrar selección</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>The chooser&apos;s list of cities</extracomment>
         <translation>Ciudades</translation>
     </message>
     <message>
@@ -517,6 +574,7 @@
     </message>
     <message>
         <source>Order</source>
+        <extracomment>The button that chooses the order of the list</extracomment>
         <translation>Orden</translation>
     </message>
     <message>
@@ -525,14 +583,17 @@
     </message>
     <message>
         <source>Working Hours…</source>
+        <extracomment>Opens the editor of a city&apos;s working hours</extracomment>
         <translation>Horario laboral…</translation>
     </message>
     <message>
         <source>Reset Name and Emoji</source>
+        <extracomment>Removes a city&apos;s own name and emoji</extracomment>
         <translation>Reinicializar nombre y emoji</translation>
     </message>
     <message>
         <source>Copy Time</source>
+        <extracomment>Copies one city&apos;s time</extracomment>
         <translation>Copiar hora</translation>
     </message>
     <message>
@@ -545,10 +606,12 @@
     </message>
     <message>
         <source>Show in Tray</source>
+        <extracomment>Whether this city&apos;s time shows in the system tray</extracomment>
         <translation>Mostrar en la bandeja</translation>
     </message>
     <message>
         <source>Removed %1.</source>
+        <extracomment>%1 a city; said after it was removed (with Undo)</extracomment>
         <translation>Se quitó %1.</translation>
     </message>
     <message>
@@ -557,6 +620,7 @@
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 a city</extracomment>
         <translation>Quitar %1</translation>
     </message>
 </context>
@@ -564,10 +628,12 @@
     <name>MenuBarPanel</name>
     <message>
         <source>Clocks</source>
+        <extracomment>The name of the tray&apos;s panel of clocks</extracomment>
         <translation>Relojes</translation>
     </message>
     <message>
         <source>No cities yet</source>
+        <extracomment>The panel when no city has been added</extracomment>
         <translation>Aún no hay ciudades</translation>
     </message>
 </context>
@@ -586,6 +652,7 @@
     <name>PlanningBar</name>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>Ahora</translation>
     </message>
     <message>
@@ -598,10 +665,12 @@
     <name>PrintCommand</name>
     <message>
         <source>unexpected %1</source>
+        <extracomment>Command line error; %1 an argument given</extracomment>
         <translation>inesperado: %1</translation>
     </message>
     <message>
         <source>--print takes text, line, json or waybar, not %1</source>
+        <extracomment>Command line error; keep the option and format names; %1 the format given</extracomment>
         <translation>--print acepta text, line, json o waybar, no %1</translation>
     </message>
     <message>
@@ -610,14 +679,17 @@
     </message>
     <message>
         <source>--follow follows now; it takes no --at</source>
+        <extracomment>Command line error; keep the option names</extracomment>
         <translation>--follow sigue la hora actual; no acepta --at</translation>
     </message>
     <message>
         <source>Try “%1”.</source>
+        <extracomment>%1 is a command (&quot;horavia --help&quot;)</extracomment>
         <translation>Pruebe «%1».</translation>
     </message>
     <message>
         <source>--city: the catalogue has no city with the id %1</source>
+        <extracomment>Command line error; keep --city; %1 the id given</extracomment>
         <translation>--city: el catálogo no tiene ninguna ciudad con el id %1</translation>
     </message>
     <message>
@@ -688,10 +760,12 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <name>Settings</name>
     <message>
         <source>Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
         <translation>Hora:</translation>
     </message>
     <message>
         <source>Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
         <translation>Otros días:</translation>
     </message>
     <message>
@@ -720,6 +794,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Time step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
         <translation>Paso de tiempo:</translation>
     </message>
     <message>
@@ -728,46 +803,57 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>En la bandeja, mostrar:</translation>
     </message>
     <message>
         <source>Match System</source>
+        <extracomment>The time format the system sets</extracomment>
         <translation>Como el sistema</translation>
     </message>
     <message>
         <source>12-Hour</source>
+        <extracomment>The time format with AM and PM</extracomment>
         <translation>Formato de 12 horas</translation>
     </message>
     <message>
         <source>24-Hour</source>
+        <extracomment>The time format from 0 to 23</extracomment>
         <translation>Formato de 24 horas</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
+        <extracomment>Other days written as yesterday or tomorrow</extracomment>
         <translation>Ayer / Mañana</translation>
     </message>
     <message>
         <source>By Time</source>
+        <extracomment>Sort order of the cities: by their time</extracomment>
         <translation>Por hora</translation>
     </message>
     <message>
         <source>Alphabetically</source>
+        <extracomment>Sort order of the cities: by name</extracomment>
         <translation>Alfabéticamente</translation>
     </message>
     <message>
         <source>Custom</source>
+        <extracomment>Sort order of the cities: as the user placed them</extracomment>
         <translation>Personalizado</translation>
     </message>
     <message>
         <source>Icon</source>
+        <extracomment>What the tray shows: the icon alone</extracomment>
         <translation>Icono</translation>
     </message>
     <message>
         <source>Time beside the icon</source>
+        <extracomment>What the tray shows</extracomment>
         <translation>Hora junto al icono</translation>
     </message>
     <message>
         <source>Time as the icon</source>
+        <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>Hora como icono</translation>
     </message>
 </context>
@@ -791,10 +877,12 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Format</source>
+        <extracomment>Heading of Settings&apos; group of formats</extracomment>
         <translation>Formato</translation>
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>Apariencia</translation>
     </message>
     <message>
@@ -803,6 +891,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
         <translation>Cambiar…</translation>
     </message>
     <message>
@@ -811,6 +900,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Planning</source>
+        <extracomment>Heading of Settings&apos; group of working hours and time steps</extracomment>
         <translation>Planificación</translation>
     </message>
     <message>
@@ -842,6 +932,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Updates</source>
+        <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>Actualizaciones</translation>
     </message>
     <message>
@@ -854,6 +945,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Show…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
         <translation>Mostrar…</translation>
     </message>
     <message>
@@ -866,6 +958,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Show Clocks: %1</source>
+        <extracomment>%1 the key that opens the clocks</extracomment>
         <translation>Mostrar relojes: %1</translation>
     </message>
     <message>
@@ -876,6 +969,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>Horavia couldn&apos;t change whether it opens at login.
 
 %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>Horavia no pudo cambiar si se abre al iniciar sesión.
 
 %1</translation>
@@ -905,18 +999,22 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <name>TimeAnswer</name>
     <message>
         <source>No place or time zone called “%1”</source>
+        <extracomment>A typed time refused; %1 the place typed</extracomment>
         <translation>No hay ningún lugar ni zona horaria llamado «%1»</translation>
     </message>
     <message>
         <source>Which day? “%1” names none, or more than one</source>
+        <extracomment>A typed time refused; %1 the day typed</extracomment>
         <translation>¿Qué día? «%1» no indica ninguno, o indica varios</translation>
     </message>
     <message>
         <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <extracomment>%1 a time, %2 a place, %3 a day: a time a daylight-saving change skips</extracomment>
         <translation>%1 no existe en %2 el %3: los relojes la saltan</translation>
     </message>
     <message>
         <source>%1 on %2 in %3 is more than a week from now</source>
+        <extracomment>%1 a time, %2 a day, %3 a place</extracomment>
         <translation>%1 el %2 en %3 está a más de una semana</translation>
     </message>
     <message>
@@ -942,14 +1040,17 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <name>TimeEntry</name>
     <message>
         <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <extracomment>The hint of the field where a time is typed; keep the examples in English: the field reads English words</extracomment>
         <translation>Una hora: 3pm Tokyo, Fri 9:00 in Paris</translation>
     </message>
     <message>
         <source>Type a time</source>
+        <extracomment>The accessible name of the field where a time is typed</extracomment>
         <translation>Escribir una hora</translation>
     </message>
     <message>
         <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <extracomment>Keep the examples in English: the field reads English words</extracomment>
         <translation>Escriba una hora, como 3pm Tokyo o Fri 9:00 in Paris</translation>
     </message>
 </context>
@@ -988,10 +1089,12 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <name>TimeStrip</name>
     <message>
         <source>Time</source>
+        <extracomment>The strip of hours where a time is chosen</extracomment>
         <translation>Hora</translation>
     </message>
     <message>
         <source>Now, %1</source>
+        <extracomment>The strip&apos;s value when it shows the current time; %1 the time</extracomment>
         <translation>Ahora, %1</translation>
     </message>
     <message>
@@ -1016,6 +1119,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>See What&apos;s New</source>
+        <extracomment>Button: opens the update&apos;s release notes</extracomment>
         <translation>Ver novedades</translation>
     </message>
 </context>
@@ -1023,6 +1127,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <name>UpdateWindow</name>
     <message>
         <source>Software Update</source>
+        <extracomment>Title of the update window</extracomment>
         <translation>Actualización de software</translation>
     </message>
     <message>
@@ -1035,6 +1140,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
         <translation>Instalar y reiniciar</translation>
     </message>
     <message>
@@ -1048,14 +1154,17 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <name>Updater</name>
     <message>
         <source>Checking…</source>
+        <extracomment>Looking for an update</extracomment>
         <translation>Buscando…</translation>
     </message>
     <message>
         <source>Downloading…</source>
+        <extracomment>Downloading an update</extracomment>
         <translation>Descargando…</translation>
     </message>
     <message>
         <source>Installing…</source>
+        <extracomment>Installing an update</extracomment>
         <translation>Instalando…</translation>
     </message>
     <message>
@@ -1075,10 +1184,12 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>The update couldn&apos;t be prepared: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>No se pudo preparar la actualización: %1</translation>
     </message>
     <message>
         <source>The update couldn&apos;t be saved: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>No se pudo guardar la actualización: %1</translation>
     </message>
     <message>
@@ -1087,22 +1198,27 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>The update couldn&apos;t replace the app: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>La actualización no pudo reemplazar la aplicación: %1</translation>
     </message>
     <message>
         <source>Path contains &apos;..&apos;: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>La ruta contiene «..»: %1</translation>
     </message>
     <message>
         <source>The archive expands to more than %1 MiB.</source>
+        <extracomment>%1 a number of mebibytes</extracomment>
         <translation>El archivo comprimido se expande a más de %1 MiB.</translation>
     </message>
     <message>
         <source>The archive holds more than %1 entries.</source>
+        <extracomment>%1 a number of files</extracomment>
         <translation>El archivo comprimido tiene más de %1 entradas.</translation>
     </message>
     <message>
         <source>The server returned status %1.</source>
+        <extracomment>%1 an HTTP status code</extracomment>
         <translation>El servidor respondió con el estado %1.</translation>
     </message>
     <message>
@@ -1163,18 +1279,22 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Path is absolute: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>La ruta es absoluta: %1</translation>
     </message>
     <message>
         <source>Symbolic links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>No se permiten enlaces simbólicos: %1</translation>
     </message>
     <message>
         <source>Hard links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>No se permiten enlaces duros: %1</translation>
     </message>
     <message>
         <source>Special files are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>No se permiten archivos especiales: %1</translation>
     </message>
     <message>
@@ -1192,10 +1312,12 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <name>WorldMapView</name>
     <message>
         <source>World map</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>Mapa del mundo</translation>
     </message>
     <message>
         <source>World map, %1</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>Mapa del mundo, %1</translation>
     </message>
     <message>

@@ -5,18 +5,22 @@
     <name>AboutEntries</name>
     <message>
         <source>The places, their regions and their time zones</source>
+        <extracomment>What a credit in About provides: the city catalogue</extracomment>
         <translation>Les lieux, leurs régions et leurs fuseaux horaires</translation>
     </message>
     <message>
         <source>The outlines of the land on the map</source>
+        <extracomment>What a credit in About provides: the map&apos;s land shapes</extracomment>
         <translation>Les contours des terres sur la carte</translation>
     </message>
     <message>
         <source>Time Zone Database</source>
+        <extracomment>The name of IANA&apos;s tz database, as a credit in About</extracomment>
         <translation>Base de données des fuseaux horaires</translation>
     </message>
     <message>
         <source>The rules behind every clock, kept by IANA</source>
+        <extracomment>What the tz database credit provides</extracomment>
         <translation>Les règles derrière chaque horloge, gérées par l’IANA</translation>
     </message>
 </context>
@@ -40,6 +44,7 @@
     </message>
     <message>
         <source>The data behind Horavia</source>
+        <extracomment>Heading of About&apos;s credits</extracomment>
         <translation>Les données derrière Horavia</translation>
     </message>
     <message>
@@ -48,6 +53,7 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1 the version number</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
@@ -64,14 +70,17 @@
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
+        <extracomment>Title of the label editor; %1 a city</extracomment>
         <translation>Renommer %1</translation>
     </message>
     <message>
         <source>Emoji</source>
+        <extracomment>The field of a city&apos;s emoji, shown before its name</extracomment>
         <translation>Emoji</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The field of a city&apos;s own name, shown instead of the catalogue&apos;s</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
@@ -88,6 +97,7 @@
     </message>
     <message>
         <source>Working Hours for %1</source>
+        <extracomment>Title of the editor of one city&apos;s working hours; %1 the city</extracomment>
         <translation>Heures de travail pour %1</translation>
     </message>
     <message>
@@ -112,6 +122,7 @@
     <name>CityListDelegate</name>
     <message>
         <source>No Results</source>
+        <extracomment>Heading when a search finds nothing</extracomment>
         <translation>Aucun résultat</translation>
     </message>
     <message>
@@ -127,6 +138,7 @@
     <name>CityListFile</name>
     <message>
         <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <extracomment>Importing a city list; %1 a number of kilobytes</extracomment>
         <translation>Le fichier est plus grand qu’une liste de villes ne peut l’être (%1 Ko).</translation>
     </message>
     <message>
@@ -143,18 +155,22 @@
     </message>
     <message>
         <source>The file lists more than %1 cities.</source>
+        <extracomment>Importing a city list; %1 the most it may hold</extracomment>
         <translation>Le fichier compte plus de %1 villes.</translation>
     </message>
     <message>
         <source>entry %1: no city</source>
+        <extracomment>A skipped entry of an imported list; %1 its position in the file</extracomment>
         <translation>entrée %1&#xa0;: aucune ville</translation>
     </message>
     <message>
         <source>%1: not a city of the catalogue</source>
+        <extracomment>A skipped entry of an imported list; %1 the id the file gives</extracomment>
         <translation>%1&#xa0;: pas une ville du catalogue</translation>
     </message>
     <message>
         <source>%1: listed twice</source>
+        <extracomment>A skipped entry of an imported list; %1 a city</extracomment>
         <translation>%1&#xa0;: en double</translation>
     </message>
     <message>
@@ -164,22 +180,27 @@
     </message>
     <message>
         <source>%1’s label: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – libellé&#xa0;: pas du texte</translation>
     </message>
     <message>
         <source>%1’s emoji %2: not one Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the emoji the file gives</extracomment>
         <translation>%1 – émoji %2&#xa0;: Horavia ne peut pas le reprendre</translation>
     </message>
     <message>
         <source>%1’s emoji: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – émoji&#xa0;: pas du texte</translation>
     </message>
     <message>
         <source>%1’s working hours %2: not ones Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the hours the file gives</extracomment>
         <translation>%1 – heures de travail %2&#xa0;: Horavia ne peut pas les reprendre</translation>
     </message>
     <message>
         <source>%1’s working hours: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1 – heures de travail&#xa0;: pas du texte</translation>
     </message>
 </context>
@@ -187,10 +208,12 @@
     <name>CityListModel</name>
     <message>
         <source>Your Time Zone</source>
+        <extracomment>Heading of the list&apos;s first section: the user&apos;s own zone</extracomment>
         <translation>Votre fuseau horaire</translation>
     </message>
     <message>
         <source>Cities You Track</source>
+        <extracomment>Heading of the list of cities the user added</extracomment>
         <translation>Villes suivies</translation>
     </message>
     <message>
@@ -199,10 +222,12 @@
     </message>
     <message>
         <source>Results</source>
+        <extracomment>Heading of the search results</extracomment>
         <translation>Résultats</translation>
     </message>
     <message>
         <source>Nearby</source>
+        <extracomment>Heading of the places near a point clicked on the map</extracomment>
         <translation>À proximité</translation>
     </message>
     <message>
@@ -211,18 +236,22 @@
     </message>
     <message>
         <source>Sun up all day</source>
+        <extracomment>A place&apos;s sun times on a day of midnight sun</extracomment>
         <translation>Soleil levé toute la journée</translation>
     </message>
     <message>
         <source>Sun down all day</source>
+        <extracomment>A place&apos;s sun times on a day of polar night</extracomment>
         <translation>Soleil couché toute la journée</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
+        <extracomment>%1 and %2 are times</extracomment>
         <translation>Lever %1 · Coucher %2</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
+        <extracomment>Heading when a search finds nothing; %1 what was typed</extracomment>
         <translation>Aucun résultat pour «&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
@@ -235,10 +264,12 @@
     <name>CityListTransfer</name>
     <message>
         <source>Horavia city lists (*.json)</source>
+        <extracomment>A file type in the Open and Save dialogs; keep (*.json)</extracomment>
         <translation>Listes de villes Horavia (*.json)</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
+        <extracomment>The end of a list of names cut short: the number left out</extracomment>
         <translation>
             <numerusform>%n autre</numerusform>
             <numerusform>%n autres</numerusform>
@@ -266,6 +297,7 @@
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>
             <numerusform>%n ville ajoutée depuis «&#x202f;%1&#x202f;».</numerusform>
             <numerusform>%n villes ajoutées depuis «&#x202f;%1&#x202f;».</numerusform>
@@ -273,6 +305,7 @@
     </message>
     <message>
         <source>Every city in “%1” is already in your list.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>Toutes les villes de «&#x202f;%1&#x202f;» sont déjà dans votre liste.</translation>
     </message>
     <message>
@@ -281,22 +314,27 @@
     </message>
     <message>
         <source>They differ for %1.</source>
+        <extracomment>%1 lists the cities whose labels, emoji or hours differ</extracomment>
         <translation>Ils diffèrent pour %1.</translation>
     </message>
     <message>
         <source>Replace</source>
+        <extracomment>Button: take the imported file&apos;s labels, emoji and hours</extracomment>
         <translation>Remplacer</translation>
     </message>
     <message>
         <source>Keep Mine</source>
+        <extracomment>Button: keep the user&apos;s own labels, emoji and hours</extracomment>
         <translation>Garder les miens</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>Title of a message about the list of cities</extracomment>
         <translation>Villes</translation>
     </message>
     <message>
         <source>Horavia Cities</source>
+        <extracomment>The default file name of an exported city list</extracomment>
         <translation>Villes Horavia</translation>
     </message>
     <message numerus="yes">
@@ -311,6 +349,7 @@
     <name>ClockChange</name>
     <message>
         <source>Clocks go forward %1 on %2</source>
+        <extracomment>A daylight-saving change; %1 a duration (&quot;1 hour&quot;), %2 a day</extracomment>
         <translation>Les horloges avancent de %1 le %2</translation>
     </message>
     <message>
@@ -363,14 +402,17 @@
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>Afficher les horloges</translation>
     </message>
     <message>
         <source>A New Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
         <translation>Une nouvelle version est disponible</translation>
     </message>
     <message>
         <source>Choose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
         <translation>Choisir des villes…</translation>
     </message>
     <message>
@@ -391,48 +433,58 @@
     </message>
     <message>
         <source>Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
         <translation>Prochain créneau commun</translation>
     </message>
     <message>
         <source>Copy Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
         <translation>Copier les heures</translation>
     </message>
     <message>
         <source>Copy Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
         <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Create Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
         <translation>Créer un événement…</translation>
     </message>
     <message>
         <source>Earlier</source>
+        <extracomment>A step of time back on the strip</extracomment>
         <translation>Plus tôt</translation>
     </message>
     <message>
         <source>An Hour Earlier</source>
+        <extracomment>Moves the chosen time one hour back</extracomment>
         <translation>Une heure plus tôt</translation>
     </message>
     <message>
         <source>An Hour Later</source>
+        <extracomment>Moves the chosen time one hour forward</extracomment>
         <translation>Une heure plus tard</translation>
     </message>
     <message>
         <source>A Day Earlier</source>
+        <extracomment>Moves the chosen time one day back</extracomment>
         <translation>Un jour plus tôt</translation>
     </message>
     <message>
         <source>A Day Later</source>
+        <extracomment>Moves the chosen time one day forward</extracomment>
         <translation>Un jour plus tard</translation>
     </message>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>Maintenant</translation>
     </message>
     <message>
         <source>Later</source>
         <comment>a step of time</comment>
-        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <extracomment>A step of time back on the strip A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
         <translation>Plus tard</translation>
     </message>
     <message>
@@ -463,6 +515,7 @@
     <name>HoraviaApp</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>Afficher les horloges</translation>
     </message>
 </context>
@@ -474,6 +527,7 @@
     </message>
     <message>
         <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <extracomment>%1 a folder path</extracomment>
         <translation>Le dossier %1 n’a pas pu être créé, ou d’autres peuvent le modifier.</translation>
     </message>
 </context>
@@ -489,14 +543,17 @@
     </message>
     <message>
         <source>Close Window</source>
+        <extracomment>Menu item</extracomment>
         <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <source>Clear Selection</source>
+        <extracomment>Clears the point chosen on the map</extracomment>
         <translation>Effacer la sélection</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>The chooser&apos;s list of cities</extracomment>
         <translation>Villes</translation>
     </message>
     <message>
@@ -517,6 +574,7 @@
     </message>
     <message>
         <source>Order</source>
+        <extracomment>The button that chooses the order of the list</extracomment>
         <translation>Ordre</translation>
     </message>
     <message>
@@ -525,14 +583,17 @@
     </message>
     <message>
         <source>Working Hours…</source>
+        <extracomment>Opens the editor of a city&apos;s working hours</extracomment>
         <translation>Heures de travail…</translation>
     </message>
     <message>
         <source>Reset Name and Emoji</source>
+        <extracomment>Removes a city&apos;s own name and emoji</extracomment>
         <translation>Réinitialiser le nom et l’emoji</translation>
     </message>
     <message>
         <source>Copy Time</source>
+        <extracomment>Copies one city&apos;s time</extracomment>
         <translation>Copier l’heure</translation>
     </message>
     <message>
@@ -545,10 +606,12 @@
     </message>
     <message>
         <source>Show in Tray</source>
+        <extracomment>Whether this city&apos;s time shows in the system tray</extracomment>
         <translation>Afficher dans la zone de notification</translation>
     </message>
     <message>
         <source>Removed %1.</source>
+        <extracomment>%1 a city; said after it was removed (with Undo)</extracomment>
         <translation>%1 retirée.</translation>
     </message>
     <message>
@@ -557,6 +620,7 @@
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 a city</extracomment>
         <translation>Retirer %1</translation>
     </message>
 </context>
@@ -564,10 +628,12 @@
     <name>MenuBarPanel</name>
     <message>
         <source>Clocks</source>
+        <extracomment>The name of the tray&apos;s panel of clocks</extracomment>
         <translation>Horloges</translation>
     </message>
     <message>
         <source>No cities yet</source>
+        <extracomment>The panel when no city has been added</extracomment>
         <translation>Aucune ville pour l’instant</translation>
     </message>
 </context>
@@ -586,6 +652,7 @@
     <name>PlanningBar</name>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>Maintenant</translation>
     </message>
     <message>
@@ -598,10 +665,12 @@
     <name>PrintCommand</name>
     <message>
         <source>unexpected %1</source>
+        <extracomment>Command line error; %1 an argument given</extracomment>
         <translation>inattendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>--print takes text, line, json or waybar, not %1</source>
+        <extracomment>Command line error; keep the option and format names; %1 the format given</extracomment>
         <translation>--print accepte text, line, json ou waybar, pas %1</translation>
     </message>
     <message>
@@ -610,14 +679,17 @@
     </message>
     <message>
         <source>--follow follows now; it takes no --at</source>
+        <extracomment>Command line error; keep the option names</extracomment>
         <translation>--follow suit l’heure actuelle&#x202f;; il n’accepte pas --at</translation>
     </message>
     <message>
         <source>Try “%1”.</source>
+        <extracomment>%1 is a command (&quot;horavia --help&quot;)</extracomment>
         <translation>Essayez «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>--city: the catalogue has no city with the id %1</source>
+        <extracomment>Command line error; keep --city; %1 the id given</extracomment>
         <translation>--city&#xa0;: le catalogue n’a aucune ville d’ID %1</translation>
     </message>
     <message>
@@ -691,10 +763,12 @@ Horavia en cours d’exécution.
     <name>Settings</name>
     <message>
         <source>Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
         <translation>Heure&#xa0;:</translation>
     </message>
     <message>
         <source>Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
         <translation>Autres jours&#xa0;:</translation>
     </message>
     <message>
@@ -723,6 +797,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Time step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
         <translation>Pas de temps&#xa0;:</translation>
     </message>
     <message>
@@ -731,46 +806,57 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>Dans la zone de notification, afficher&#xa0;:</translation>
     </message>
     <message>
         <source>Match System</source>
+        <extracomment>The time format the system sets</extracomment>
         <translation>Comme le système</translation>
     </message>
     <message>
         <source>12-Hour</source>
+        <extracomment>The time format with AM and PM</extracomment>
         <translation>Format 12 h</translation>
     </message>
     <message>
         <source>24-Hour</source>
+        <extracomment>The time format from 0 to 23</extracomment>
         <translation>Format 24 h</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
+        <extracomment>Other days written as yesterday or tomorrow</extracomment>
         <translation>Hier / Demain</translation>
     </message>
     <message>
         <source>By Time</source>
+        <extracomment>Sort order of the cities: by their time</extracomment>
         <translation>Par heure</translation>
     </message>
     <message>
         <source>Alphabetically</source>
+        <extracomment>Sort order of the cities: by name</extracomment>
         <translation>Alphabétique</translation>
     </message>
     <message>
         <source>Custom</source>
+        <extracomment>Sort order of the cities: as the user placed them</extracomment>
         <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Icon</source>
+        <extracomment>What the tray shows: the icon alone</extracomment>
         <translation>Icône</translation>
     </message>
     <message>
         <source>Time beside the icon</source>
+        <extracomment>What the tray shows</extracomment>
         <translation>Heure à côté de l’icône</translation>
     </message>
     <message>
         <source>Time as the icon</source>
+        <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>Heure comme icône</translation>
     </message>
 </context>
@@ -794,10 +880,12 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Format</source>
+        <extracomment>Heading of Settings&apos; group of formats</extracomment>
         <translation>Format</translation>
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>Apparence</translation>
     </message>
     <message>
@@ -806,6 +894,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
         <translation>Modifier…</translation>
     </message>
     <message>
@@ -814,6 +903,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Planning</source>
+        <extracomment>Heading of Settings&apos; group of working hours and time steps</extracomment>
         <translation>Planification</translation>
     </message>
     <message>
@@ -845,6 +935,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Updates</source>
+        <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>Mises à jour</translation>
     </message>
     <message>
@@ -857,6 +948,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Show…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
         <translation>Afficher…</translation>
     </message>
     <message>
@@ -869,6 +961,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Show Clocks: %1</source>
+        <extracomment>%1 the key that opens the clocks</extracomment>
         <translation>Afficher les horloges&#xa0;: %1</translation>
     </message>
     <message>
@@ -879,6 +972,7 @@ Horavia en cours d’exécution.
         <source>Horavia couldn&apos;t change whether it opens at login.
 
 %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>Horavia n’a pas pu changer son ouverture à la connexion.
 
 %1</translation>
@@ -908,18 +1002,22 @@ Horavia en cours d’exécution.
     <name>TimeAnswer</name>
     <message>
         <source>No place or time zone called “%1”</source>
+        <extracomment>A typed time refused; %1 the place typed</extracomment>
         <translation>Aucun lieu ni fuseau horaire nommé «&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
         <source>Which day? “%1” names none, or more than one</source>
+        <extracomment>A typed time refused; %1 the day typed</extracomment>
         <translation>Quel jour&#x202f;? «&#x202f;%1&#x202f;» n’en désigne aucun, ou plusieurs</translation>
     </message>
     <message>
         <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <extracomment>%1 a time, %2 a place, %3 a day: a time a daylight-saving change skips</extracomment>
         <translation>%1 n’existe pas à %2 le %3&#xa0;: les horloges sautent cette heure</translation>
     </message>
     <message>
         <source>%1 on %2 in %3 is more than a week from now</source>
+        <extracomment>%1 a time, %2 a day, %3 a place</extracomment>
         <translation>%1 le %2 à %3 est à plus d’une semaine</translation>
     </message>
     <message>
@@ -945,14 +1043,17 @@ Horavia en cours d’exécution.
     <name>TimeEntry</name>
     <message>
         <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <extracomment>The hint of the field where a time is typed; keep the examples in English: the field reads English words</extracomment>
         <translation>Une heure&#xa0;: 3pm Tokyo, Fri 9:00 in Paris</translation>
     </message>
     <message>
         <source>Type a time</source>
+        <extracomment>The accessible name of the field where a time is typed</extracomment>
         <translation>Saisir une heure</translation>
     </message>
     <message>
         <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <extracomment>Keep the examples in English: the field reads English words</extracomment>
         <translation>Saisissez une heure, comme 3pm Tokyo ou Fri 9:00 in Paris</translation>
     </message>
 </context>
@@ -991,10 +1092,12 @@ Horavia en cours d’exécution.
     <name>TimeStrip</name>
     <message>
         <source>Time</source>
+        <extracomment>The strip of hours where a time is chosen</extracomment>
         <translation>Heure</translation>
     </message>
     <message>
         <source>Now, %1</source>
+        <extracomment>The strip&apos;s value when it shows the current time; %1 the time</extracomment>
         <translation>Maintenant, %1</translation>
     </message>
     <message>
@@ -1019,6 +1122,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>See What&apos;s New</source>
+        <extracomment>Button: opens the update&apos;s release notes</extracomment>
         <translation>Voir les nouveautés</translation>
     </message>
 </context>
@@ -1026,6 +1130,7 @@ Horavia en cours d’exécution.
     <name>UpdateWindow</name>
     <message>
         <source>Software Update</source>
+        <extracomment>Title of the update window</extracomment>
         <translation>Mise à jour du logiciel</translation>
     </message>
     <message>
@@ -1038,6 +1143,7 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
         <translation>Installer et relancer</translation>
     </message>
     <message>
@@ -1051,14 +1157,17 @@ Horavia en cours d’exécution.
     <name>Updater</name>
     <message>
         <source>Checking…</source>
+        <extracomment>Looking for an update</extracomment>
         <translation>Recherche…</translation>
     </message>
     <message>
         <source>Downloading…</source>
+        <extracomment>Downloading an update</extracomment>
         <translation>Téléchargement…</translation>
     </message>
     <message>
         <source>Installing…</source>
+        <extracomment>Installing an update</extracomment>
         <translation>Installation…</translation>
     </message>
     <message>
@@ -1078,10 +1187,12 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>The update couldn&apos;t be prepared: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>La mise à jour n’a pas pu être préparée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The update couldn&apos;t be saved: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>La mise à jour n’a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
     <message>
@@ -1090,22 +1201,27 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>The update couldn&apos;t replace the app: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>La mise à jour n’a pas pu remplacer l’application&#xa0;: %1</translation>
     </message>
     <message>
         <source>Path contains &apos;..&apos;: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Le chemin contient «&#x202f;..&#x202f;»&#xa0;: %1</translation>
     </message>
     <message>
         <source>The archive expands to more than %1 MiB.</source>
+        <extracomment>%1 a number of mebibytes</extracomment>
         <translation>L’archive dépasse %1 Mio une fois décompressée.</translation>
     </message>
     <message>
         <source>The archive holds more than %1 entries.</source>
+        <extracomment>%1 a number of files</extracomment>
         <translation>L’archive contient plus de %1 entrées.</translation>
     </message>
     <message>
         <source>The server returned status %1.</source>
+        <extracomment>%1 an HTTP status code</extracomment>
         <translation>Le serveur a répondu avec le code %1.</translation>
     </message>
     <message>
@@ -1166,18 +1282,22 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Path is absolute: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Le chemin est absolu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Symbolic links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Les liens symboliques ne sont pas autorisés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hard links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Les liens physiques ne sont pas autorisés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Special files are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>Les fichiers spéciaux ne sont pas autorisés&#xa0;: %1</translation>
     </message>
     <message>
@@ -1195,10 +1315,12 @@ Horavia en cours d’exécution.
     <name>WorldMapView</name>
     <message>
         <source>World map</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>Carte du monde</translation>
     </message>
     <message>
         <source>World map, %1</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>Carte du monde, %1</translation>
     </message>
     <message>

@@ -5,18 +5,22 @@
     <name>AboutEntries</name>
     <message>
         <source>The places, their regions and their time zones</source>
+        <extracomment>What a credit in About provides: the city catalogue</extracomment>
         <translation>המקומות, האזורים שלהם ואזורי הזמן שלהם</translation>
     </message>
     <message>
         <source>The outlines of the land on the map</source>
+        <extracomment>What a credit in About provides: the map&apos;s land shapes</extracomment>
         <translation>קווי המתאר של היבשה במפה</translation>
     </message>
     <message>
         <source>Time Zone Database</source>
+        <extracomment>The name of IANA&apos;s tz database, as a credit in About</extracomment>
         <translation>מסד הנתונים של אזורי הזמן</translation>
     </message>
     <message>
         <source>The rules behind every clock, kept by IANA</source>
+        <extracomment>What the tz database credit provides</extracomment>
         <translation>הכללים שמאחורי כל שעון, בתחזוקת IANA</translation>
     </message>
 </context>
@@ -40,6 +44,7 @@
     </message>
     <message>
         <source>The data behind Horavia</source>
+        <extracomment>Heading of About&apos;s credits</extracomment>
         <translation>הנתונים שמאחורי Horavia</translation>
     </message>
     <message>
@@ -48,6 +53,7 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1 the version number</extracomment>
         <translation>גרסה %1</translation>
     </message>
     <message>
@@ -64,14 +70,17 @@
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
+        <extracomment>Title of the label editor; %1 a city</extracomment>
         <translation>שינוי השם של %1</translation>
     </message>
     <message>
         <source>Emoji</source>
+        <extracomment>The field of a city&apos;s emoji, shown before its name</extracomment>
         <translation>אמוג׳י</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The field of a city&apos;s own name, shown instead of the catalogue&apos;s</extracomment>
         <translation>שם</translation>
     </message>
     <message>
@@ -88,6 +97,7 @@
     </message>
     <message>
         <source>Working Hours for %1</source>
+        <extracomment>Title of the editor of one city&apos;s working hours; %1 the city</extracomment>
         <translation>שעות העבודה של %1</translation>
     </message>
     <message>
@@ -112,6 +122,7 @@
     <name>CityListDelegate</name>
     <message>
         <source>No Results</source>
+        <extracomment>Heading when a search finds nothing</extracomment>
         <translation>אין תוצאות</translation>
     </message>
     <message>
@@ -127,6 +138,7 @@
     <name>CityListFile</name>
     <message>
         <source>The file is larger than a list of cities can be (%1 KB).</source>
+        <extracomment>Importing a city list; %1 a number of kilobytes</extracomment>
         <translation>הקובץ גדול ממה שרשימת ערים יכולה להיות (%1 ק״ב).</translation>
     </message>
     <message>
@@ -143,18 +155,22 @@
     </message>
     <message>
         <source>The file lists more than %1 cities.</source>
+        <extracomment>Importing a city list; %1 the most it may hold</extracomment>
         <translation>הקובץ מונה יותר מ־%1 ערים.</translation>
     </message>
     <message>
         <source>entry %1: no city</source>
+        <extracomment>A skipped entry of an imported list; %1 its position in the file</extracomment>
         <translation>פריט %1: אין עיר</translation>
     </message>
     <message>
         <source>%1: not a city of the catalogue</source>
+        <extracomment>A skipped entry of an imported list; %1 the id the file gives</extracomment>
         <translation>%1: לא עיר מהקטלוג</translation>
     </message>
     <message>
         <source>%1: listed twice</source>
+        <extracomment>A skipped entry of an imported list; %1 a city</extracomment>
         <translation>%1: מופיעה פעמיים</translation>
     </message>
     <message>
@@ -164,22 +180,27 @@
     </message>
     <message>
         <source>%1’s label: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1, התווית: אינה טקסט</translation>
     </message>
     <message>
         <source>%1’s emoji %2: not one Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the emoji the file gives</extracomment>
         <translation>%1, האמוג׳י %2: ‏Horavia לא יכול לקבל אותו</translation>
     </message>
     <message>
         <source>%1’s emoji: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1, האמוג׳י: אינו טקסט</translation>
     </message>
     <message>
         <source>%1’s working hours %2: not ones Horavia can take</source>
+        <extracomment>A skipped value of an imported list; %1 a city, %2 the hours the file gives</extracomment>
         <translation>%1, שעות העבודה %2: ‏Horavia לא יכול לקבל אותן</translation>
     </message>
     <message>
         <source>%1’s working hours: not text</source>
+        <extracomment>A skipped value of an imported list; %1 a city</extracomment>
         <translation>%1, שעות העבודה: אינן טקסט</translation>
     </message>
 </context>
@@ -187,10 +208,12 @@
     <name>CityListModel</name>
     <message>
         <source>Your Time Zone</source>
+        <extracomment>Heading of the list&apos;s first section: the user&apos;s own zone</extracomment>
         <translation>אזור הזמן שלכם</translation>
     </message>
     <message>
         <source>Cities You Track</source>
+        <extracomment>Heading of the list of cities the user added</extracomment>
         <translation>הערים שאחריהן אתם עוקבים</translation>
     </message>
     <message>
@@ -199,10 +222,12 @@
     </message>
     <message>
         <source>Results</source>
+        <extracomment>Heading of the search results</extracomment>
         <translation>תוצאות</translation>
     </message>
     <message>
         <source>Nearby</source>
+        <extracomment>Heading of the places near a point clicked on the map</extracomment>
         <translation>בקרבת מקום</translation>
     </message>
     <message>
@@ -211,18 +236,22 @@
     </message>
     <message>
         <source>Sun up all day</source>
+        <extracomment>A place&apos;s sun times on a day of midnight sun</extracomment>
         <translation>השמש זורחת כל היום</translation>
     </message>
     <message>
         <source>Sun down all day</source>
+        <extracomment>A place&apos;s sun times on a day of polar night</extracomment>
         <translation>השמש שוקעת כל היום</translation>
     </message>
     <message>
         <source>Sunrise %1 · Sunset %2</source>
+        <extracomment>%1 and %2 are times</extracomment>
         <translation>זריחה %1 · שקיעה %2</translation>
     </message>
     <message>
         <source>No Results for “%1”</source>
+        <extracomment>Heading when a search finds nothing; %1 what was typed</extracomment>
         <translation>אין תוצאות עבור “%1”</translation>
     </message>
     <message>
@@ -235,10 +264,12 @@
     <name>CityListTransfer</name>
     <message>
         <source>Horavia city lists (*.json)</source>
+        <extracomment>A file type in the Open and Save dialogs; keep (*.json)</extracomment>
         <translation>רשימות ערים של Horavia (*.json)</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
+        <extracomment>The end of a list of names cut short: the number left out</extracomment>
         <translation>
             <numerusform>עוד %n</numerusform>
             <numerusform>עוד %n</numerusform>
@@ -266,6 +297,7 @@
     </message>
     <message numerus="yes">
         <source>Added %n cities from “%1”.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>
             <numerusform>נוספה עיר אחת מתוך “%1”.</numerusform>
             <numerusform>נוספו %n ערים מתוך “%1”.</numerusform>
@@ -273,6 +305,7 @@
     </message>
     <message>
         <source>Every city in “%1” is already in your list.</source>
+        <extracomment>%1 a file name</extracomment>
         <translation>כל הערים ב־“%1” כבר ברשימה שלכם.</translation>
     </message>
     <message>
@@ -281,22 +314,27 @@
     </message>
     <message>
         <source>They differ for %1.</source>
+        <extracomment>%1 lists the cities whose labels, emoji or hours differ</extracomment>
         <translation>הם שונים עבור %1.</translation>
     </message>
     <message>
         <source>Replace</source>
+        <extracomment>Button: take the imported file&apos;s labels, emoji and hours</extracomment>
         <translation>החלפה</translation>
     </message>
     <message>
         <source>Keep Mine</source>
+        <extracomment>Button: keep the user&apos;s own labels, emoji and hours</extracomment>
         <translation>להשאיר את שלי</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>Title of a message about the list of cities</extracomment>
         <translation>ערים</translation>
     </message>
     <message>
         <source>Horavia Cities</source>
+        <extracomment>The default file name of an exported city list</extracomment>
         <translation>ערים של Horavia</translation>
     </message>
     <message numerus="yes">
@@ -311,6 +349,7 @@
     <name>ClockChange</name>
     <message>
         <source>Clocks go forward %1 on %2</source>
+        <extracomment>A daylight-saving change; %1 a duration (&quot;1 hour&quot;), %2 a day</extracomment>
         <translation>השעונים יוזזו קדימה ב־%1 ב־%2</translation>
     </message>
     <message>
@@ -363,14 +402,17 @@
     <name>Commands</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>הצגת השעונים</translation>
     </message>
     <message>
         <source>A New Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
         <translation>גרסה חדשה זמינה</translation>
     </message>
     <message>
         <source>Choose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
         <translation>בחירת ערים…</translation>
     </message>
     <message>
@@ -391,48 +433,58 @@
     </message>
     <message>
         <source>Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
         <translation>החפיפה הבאה</translation>
     </message>
     <message>
         <source>Copy Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
         <translation>העתקת השעות</translation>
     </message>
     <message>
         <source>Copy Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
         <translation>העתקת קישור</translation>
     </message>
     <message>
         <source>Create Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
         <translation>יצירת אירוע…</translation>
     </message>
     <message>
         <source>Earlier</source>
+        <extracomment>A step of time back on the strip</extracomment>
         <translation>מוקדם יותר</translation>
     </message>
     <message>
         <source>An Hour Earlier</source>
+        <extracomment>Moves the chosen time one hour back</extracomment>
         <translation>שעה אחת מוקדם יותר</translation>
     </message>
     <message>
         <source>An Hour Later</source>
+        <extracomment>Moves the chosen time one hour forward</extracomment>
         <translation>שעה אחת מאוחר יותר</translation>
     </message>
     <message>
         <source>A Day Earlier</source>
+        <extracomment>Moves the chosen time one day back</extracomment>
         <translation>יום אחד מוקדם יותר</translation>
     </message>
     <message>
         <source>A Day Later</source>
+        <extracomment>Moves the chosen time one day forward</extracomment>
         <translation>יום אחד מאוחר יותר</translation>
     </message>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>עכשיו</translation>
     </message>
     <message>
         <source>Later</source>
         <comment>a step of time</comment>
-        <extracomment>A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
+        <extracomment>A step of time back on the strip A step of time forward on the strip, as &quot;Earlier&quot; is one back (not &quot;not now&quot;)</extracomment>
         <translation>מאוחר יותר</translation>
     </message>
     <message>
@@ -463,6 +515,7 @@
     <name>HoraviaApp</name>
     <message>
         <source>Show Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
         <translation>הצגת השעונים</translation>
     </message>
 </context>
@@ -474,6 +527,7 @@
     </message>
     <message>
         <source>The folder %1 couldn&apos;t be created, or others can change it.</source>
+        <extracomment>%1 a folder path</extracomment>
         <translation>לא ניתן היה ליצור את התיקייה %1, או שאחרים יכולים לשנות אותה.</translation>
     </message>
 </context>
@@ -489,14 +543,17 @@
     </message>
     <message>
         <source>Close Window</source>
+        <extracomment>Menu item</extracomment>
         <translation>סגירת החלון</translation>
     </message>
     <message>
         <source>Clear Selection</source>
+        <extracomment>Clears the point chosen on the map</extracomment>
         <translation>ניקוי הבחירה</translation>
     </message>
     <message>
         <source>Cities</source>
+        <extracomment>The chooser&apos;s list of cities</extracomment>
         <translation>ערים</translation>
     </message>
     <message>
@@ -517,6 +574,7 @@
     </message>
     <message>
         <source>Order</source>
+        <extracomment>The button that chooses the order of the list</extracomment>
         <translation>סדר</translation>
     </message>
     <message>
@@ -525,14 +583,17 @@
     </message>
     <message>
         <source>Working Hours…</source>
+        <extracomment>Opens the editor of a city&apos;s working hours</extracomment>
         <translation>שעות עבודה…</translation>
     </message>
     <message>
         <source>Reset Name and Emoji</source>
+        <extracomment>Removes a city&apos;s own name and emoji</extracomment>
         <translation>איפוס השם והאמוג׳י</translation>
     </message>
     <message>
         <source>Copy Time</source>
+        <extracomment>Copies one city&apos;s time</extracomment>
         <translation>העתקת השעה</translation>
     </message>
     <message>
@@ -545,10 +606,12 @@
     </message>
     <message>
         <source>Show in Tray</source>
+        <extracomment>Whether this city&apos;s time shows in the system tray</extracomment>
         <translation>הצגה במגש</translation>
     </message>
     <message>
         <source>Removed %1.</source>
+        <extracomment>%1 a city; said after it was removed (with Undo)</extracomment>
         <translation>%1 הוסרה.</translation>
     </message>
     <message>
@@ -557,6 +620,7 @@
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 a city</extracomment>
         <translation>הסרת %1</translation>
     </message>
 </context>
@@ -564,10 +628,12 @@
     <name>MenuBarPanel</name>
     <message>
         <source>Clocks</source>
+        <extracomment>The name of the tray&apos;s panel of clocks</extracomment>
         <translation>שעונים</translation>
     </message>
     <message>
         <source>No cities yet</source>
+        <extracomment>The panel when no city has been added</extracomment>
         <translation>עדיין אין ערים</translation>
     </message>
 </context>
@@ -586,6 +652,7 @@
     <name>PlanningBar</name>
     <message>
         <source>Now</source>
+        <extracomment>Goes back from a chosen time to the current time</extracomment>
         <translation>עכשיו</translation>
     </message>
     <message>
@@ -598,10 +665,12 @@
     <name>PrintCommand</name>
     <message>
         <source>unexpected %1</source>
+        <extracomment>Command line error; %1 an argument given</extracomment>
         <translation>לא צפוי: %1</translation>
     </message>
     <message>
         <source>--print takes text, line, json or waybar, not %1</source>
+        <extracomment>Command line error; keep the option and format names; %1 the format given</extracomment>
         <translation>‏--print מקבל text,‏ line,‏ json או waybar, לא %1</translation>
     </message>
     <message>
@@ -610,14 +679,17 @@
     </message>
     <message>
         <source>--follow follows now; it takes no --at</source>
+        <extracomment>Command line error; keep the option names</extracomment>
         <translation>‏--follow עוקב אחרי השעה הנוכחית; אינו מקבל --at</translation>
     </message>
     <message>
         <source>Try “%1”.</source>
+        <extracomment>%1 is a command (&quot;horavia --help&quot;)</extracomment>
         <translation>אפשר לנסות “%1”.</translation>
     </message>
     <message>
         <source>--city: the catalogue has no city with the id %1</source>
+        <extracomment>Command line error; keep --city; %1 the id given</extracomment>
         <translation>--city: אין בקטלוג עיר עם המזהה %1</translation>
     </message>
     <message>
@@ -686,10 +758,12 @@ alone.
     <name>Settings</name>
     <message>
         <source>Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
         <translation>שעה:</translation>
     </message>
     <message>
         <source>Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
         <translation>ימים אחרים:</translation>
     </message>
     <message>
@@ -718,6 +792,7 @@ alone.
     </message>
     <message>
         <source>Time step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
         <translation>צעד זמן:</translation>
     </message>
     <message>
@@ -726,46 +801,57 @@ alone.
     </message>
     <message>
         <source>In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>במגש, להציג:</translation>
     </message>
     <message>
         <source>Match System</source>
+        <extracomment>The time format the system sets</extracomment>
         <translation>כמו המערכת</translation>
     </message>
     <message>
         <source>12-Hour</source>
+        <extracomment>The time format with AM and PM</extracomment>
         <translation>תצוגת 12 שעות</translation>
     </message>
     <message>
         <source>24-Hour</source>
+        <extracomment>The time format from 0 to 23</extracomment>
         <translation>תצוגת 24 שעות</translation>
     </message>
     <message>
         <source>Yesterday / Tomorrow</source>
+        <extracomment>Other days written as yesterday or tomorrow</extracomment>
         <translation>אתמול / מחר</translation>
     </message>
     <message>
         <source>By Time</source>
+        <extracomment>Sort order of the cities: by their time</extracomment>
         <translation>לפי שעה</translation>
     </message>
     <message>
         <source>Alphabetically</source>
+        <extracomment>Sort order of the cities: by name</extracomment>
         <translation>לפי האלף־בית</translation>
     </message>
     <message>
         <source>Custom</source>
+        <extracomment>Sort order of the cities: as the user placed them</extracomment>
         <translation>מותאם אישית</translation>
     </message>
     <message>
         <source>Icon</source>
+        <extracomment>What the tray shows: the icon alone</extracomment>
         <translation>סמל</translation>
     </message>
     <message>
         <source>Time beside the icon</source>
+        <extracomment>What the tray shows</extracomment>
         <translation>השעה ליד הסמל</translation>
     </message>
     <message>
         <source>Time as the icon</source>
+        <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>השעה כסמל</translation>
     </message>
 </context>
@@ -789,10 +875,12 @@ alone.
     </message>
     <message>
         <source>Format</source>
+        <extracomment>Heading of Settings&apos; group of formats</extracomment>
         <translation>תבנית</translation>
     </message>
     <message>
         <source>Appearance</source>
+        <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>מראה</translation>
     </message>
     <message>
@@ -801,6 +889,7 @@ alone.
     </message>
     <message>
         <source>Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
         <translation>שינוי…</translation>
     </message>
     <message>
@@ -809,6 +898,7 @@ alone.
     </message>
     <message>
         <source>Planning</source>
+        <extracomment>Heading of Settings&apos; group of working hours and time steps</extracomment>
         <translation>תכנון</translation>
     </message>
     <message>
@@ -840,6 +930,7 @@ alone.
     </message>
     <message>
         <source>Updates</source>
+        <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>עדכונים</translation>
     </message>
     <message>
@@ -852,6 +943,7 @@ alone.
     </message>
     <message>
         <source>Show…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
         <translation>הצגה…</translation>
     </message>
     <message>
@@ -864,6 +956,7 @@ alone.
     </message>
     <message>
         <source>Show Clocks: %1</source>
+        <extracomment>%1 the key that opens the clocks</extracomment>
         <translation>הצגת השעונים: %1</translation>
     </message>
     <message>
@@ -874,6 +967,7 @@ alone.
         <source>Horavia couldn&apos;t change whether it opens at login.
 
 %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>‏Horavia לא הצליח לשנות אם הוא נפתח בכניסה למערכת.
 
 %1</translation>
@@ -903,18 +997,22 @@ alone.
     <name>TimeAnswer</name>
     <message>
         <source>No place or time zone called “%1”</source>
+        <extracomment>A typed time refused; %1 the place typed</extracomment>
         <translation>אין מקום או אזור זמן בשם “%1”</translation>
     </message>
     <message>
         <source>Which day? “%1” names none, or more than one</source>
+        <extracomment>A typed time refused; %1 the day typed</extracomment>
         <translation>איזה יום? “%1” לא מציין אף יום, או מציין יותר מאחד</translation>
     </message>
     <message>
         <source>%1 does not exist in %2 on %3: the clocks skip it</source>
+        <extracomment>%1 a time, %2 a place, %3 a day: a time a daylight-saving change skips</extracomment>
         <translation>%1 לא קיימת ב־%2 ב־%3: השעונים מדלגים עליה</translation>
     </message>
     <message>
         <source>%1 on %2 in %3 is more than a week from now</source>
+        <extracomment>%1 a time, %2 a day, %3 a place</extracomment>
         <translation>%1 ב־%2 ב־%3 רחוקה יותר משבוע מעכשיו</translation>
     </message>
     <message>
@@ -940,14 +1038,17 @@ alone.
     <name>TimeEntry</name>
     <message>
         <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
+        <extracomment>The hint of the field where a time is typed; keep the examples in English: the field reads English words</extracomment>
         <translation>שעה: 3pm Tokyo, Fri 9:00 in Paris</translation>
     </message>
     <message>
         <source>Type a time</source>
+        <extracomment>The accessible name of the field where a time is typed</extracomment>
         <translation>הקלדת שעה</translation>
     </message>
     <message>
         <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
+        <extracomment>Keep the examples in English: the field reads English words</extracomment>
         <translation>הקלידו שעה, כמו 3pm Tokyo או Fri 9:00 in Paris</translation>
     </message>
 </context>
@@ -986,10 +1087,12 @@ alone.
     <name>TimeStrip</name>
     <message>
         <source>Time</source>
+        <extracomment>The strip of hours where a time is chosen</extracomment>
         <translation>שעה</translation>
     </message>
     <message>
         <source>Now, %1</source>
+        <extracomment>The strip&apos;s value when it shows the current time; %1 the time</extracomment>
         <translation>עכשיו, %1</translation>
     </message>
     <message>
@@ -1014,6 +1117,7 @@ alone.
     </message>
     <message>
         <source>See What&apos;s New</source>
+        <extracomment>Button: opens the update&apos;s release notes</extracomment>
         <translation>מה חדש</translation>
     </message>
 </context>
@@ -1021,6 +1125,7 @@ alone.
     <name>UpdateWindow</name>
     <message>
         <source>Software Update</source>
+        <extracomment>Title of the update window</extracomment>
         <translation>עדכון תוכנה</translation>
     </message>
     <message>
@@ -1033,6 +1138,7 @@ alone.
     </message>
     <message>
         <source>Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
         <translation>התקנה והפעלה מחדש</translation>
     </message>
     <message>
@@ -1046,14 +1152,17 @@ alone.
     <name>Updater</name>
     <message>
         <source>Checking…</source>
+        <extracomment>Looking for an update</extracomment>
         <translation>בבדיקה…</translation>
     </message>
     <message>
         <source>Downloading…</source>
+        <extracomment>Downloading an update</extracomment>
         <translation>בהורדה…</translation>
     </message>
     <message>
         <source>Installing…</source>
+        <extracomment>Installing an update</extracomment>
         <translation>בהתקנה…</translation>
     </message>
     <message>
@@ -1073,10 +1182,12 @@ alone.
     </message>
     <message>
         <source>The update couldn&apos;t be prepared: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>לא ניתן היה להכין את העדכון: %1</translation>
     </message>
     <message>
         <source>The update couldn&apos;t be saved: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>לא ניתן היה לשמור את העדכון: %1</translation>
     </message>
     <message>
@@ -1085,22 +1196,27 @@ alone.
     </message>
     <message>
         <source>The update couldn&apos;t replace the app: %1</source>
+        <extracomment>%1 the reason</extracomment>
         <translation>העדכון לא הצליח להחליף את היישום: %1</translation>
     </message>
     <message>
         <source>Path contains &apos;..&apos;: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>הנתיב מכיל “..”: %1</translation>
     </message>
     <message>
         <source>The archive expands to more than %1 MiB.</source>
+        <extracomment>%1 a number of mebibytes</extracomment>
         <translation>הארכיון נפרס ליותר מ־%1 MiB.</translation>
     </message>
     <message>
         <source>The archive holds more than %1 entries.</source>
+        <extracomment>%1 a number of files</extracomment>
         <translation>הארכיון מכיל יותר מ־%1 פריטים.</translation>
     </message>
     <message>
         <source>The server returned status %1.</source>
+        <extracomment>%1 an HTTP status code</extracomment>
         <translation>השרת החזיר מצב %1.</translation>
     </message>
     <message>
@@ -1161,18 +1277,22 @@ alone.
     </message>
     <message>
         <source>Path is absolute: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>הנתיב מוחלט: %1</translation>
     </message>
     <message>
         <source>Symbolic links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>קישורים סימבוליים אינם מותרים: %1</translation>
     </message>
     <message>
         <source>Hard links are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>קישורים קשיחים אינם מותרים: %1</translation>
     </message>
     <message>
         <source>Special files are not allowed: %1</source>
+        <extracomment>An update archive refused; %1 a path inside it</extracomment>
         <translation>קבצים מיוחדים אינם מותרים: %1</translation>
     </message>
     <message>
@@ -1190,10 +1310,12 @@ alone.
     <name>WorldMapView</name>
     <message>
         <source>World map</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>מפת העולם</translation>
     </message>
     <message>
         <source>World map, %1</source>
+        <extracomment>The map where a point is chosen to find places near it</extracomment>
         <translation>מפת העולם, %1</translation>
     </message>
     <message>

@@ -126,6 +126,7 @@ void HoraviaApp::start(StartReason reason, const QString& address)
     StartUp::prepareFirstWindow();
     // "Show Clocks" as a desktop-wide key, where the desktop's portal binds one.
     m_shortcut = std::make_unique<GlobalShortcut>(QStringLiteral("org.horavia.Horavia"), QStringLiteral("show-clocks"),
+                                                  //: Opens the tray's panel of clocks
                                                   tr("Show Clocks"));
     connect(m_shortcut.get(), &GlobalShortcut::activated, this, [this](const QString& token) {
         ActivationToken::use(token);

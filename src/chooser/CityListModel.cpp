@@ -218,9 +218,11 @@ QList<CityListModel::Item> CityListModel::buildTracked() const
     };
 
     if (!entries.isEmpty() && entries.first().kind == ClockEntry::Kind::home && !entries.first().city) {
+        //: Heading of the list's first section: the user's own zone
         items.append(section(tr("Your Time Zone")));
         items.append(rowFor(entries.first(), RowKind::home, 0));
     }
+    //: Heading of the list of cities the user added
     items.append(section(tr("Cities You Track")));
     int index = 0;
     for (const ClockEntry& entry : entries)
@@ -242,9 +244,12 @@ QList<CityListModel::Item> CityListModel::buildResults()
     m_results = !m_searchText.isEmpty() ? m_database.search(m_searchText, resultLimit)
                                         : m_database.nearestCities(m_focus->latitude, m_focus->longitude,
                                                                    nearbyRadiusKm, nearbyMinimum, nearbyMaximum);
+    //: Heading of the search results
     QString title = tr("Results");
     if (m_searchText.isEmpty())
+        //: Heading of the places near a point clicked on the map
         title = m_results.isEmpty() ? tr("Nearby")
+                                    //: Heading of the places near a point; %1 the nearest place
                                     : tr("Near %1").arg(LocaleText::isolated(m_results.first().displayName()));
 
     QList<Item> items = buildAnswers();
@@ -364,8 +369,10 @@ QString CityListModel::sunText(const City& city, const QDateTime& at, Reading re
     const SunTimes sun = SunTimes::on(date, city.latitude, city.longitude, city.timeZone);
     switch (sun.kind) {
     case SunTimes::Kind::upAllDay:
+        //: A place's sun times on a day of midnight sun
         return tr("Sun up all day");
     case SunTimes::Kind::downAllDay:
+        //: A place's sun times on a day of polar night
         return tr("Sun down all day");
     case SunTimes::Kind::risesAndSets:
         break;
@@ -375,6 +382,7 @@ QString CityListModel::sunText(const City& city, const QDateTime& at, Reading re
     const QString set = formatter.timeText(sun.set, city.timeZone);
     //: What a screen reader says of a place's sun, where the eye reads "Sunrise 7:12 AM · Sunset 4:35 PM"
     if (reading == Reading::spoken) return tr("sunrise %1, sunset %2").arg(rise, set);
+    //: %1 and %2 are times
     return tr("Sunrise %1 · Sunset %2").arg(rise, set);
 }
 
@@ -391,6 +399,7 @@ QVariant CityListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return item.kind == ItemKind::row ? row(item).content.title : item.text;
     case Qt::AccessibleTextRole: {
+        //: Heading when a search finds nothing; %1 what was typed
         if (item.kind == ItemKind::noResults) return tr("No Results for “%1”").arg(LocaleText::isolated(item.text));
         if (item.kind == ItemKind::answer) return item.spoken;
         if (item.kind != ItemKind::row) return item.text;

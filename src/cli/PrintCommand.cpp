@@ -173,6 +173,7 @@ int run(int argc, char** argv)
     // more, as command-line tools do: the whole help buries the error.
     const auto fail = [](const QString& why) {
         std::fprintf(stderr, "horavia: %s\n%s\n", qPrintable(why),
+                     //: %1 is a command ("horavia --help")
                      qPrintable(QCoreApplication::translate("PrintCommand", "Try “%1”.")
                                     .arg(LocaleText::isolated(QStringLiteral("horavia --help")))));
         return 2;
@@ -184,11 +185,13 @@ int run(int argc, char** argv)
     }
     if (!parser.positionalArguments().isEmpty())
         return fail(
+            //: Command line error; %1 an argument given
             QCoreApplication::translate("PrintCommand", "unexpected %1").arg(parser.positionalArguments().first()));
     const QString format = parser.isSet(print) ? parser.value(print) : QStringLiteral("text");
     const QStringList formats{QStringLiteral("text"), QStringLiteral("line"), QStringLiteral("json"),
                               QStringLiteral("waybar")};
     if (!formats.contains(format))
+        //: Command line error; keep the option and format names; %1 the format given
         return fail(QCoreApplication::translate("PrintCommand", "--print takes text, line, json or waybar, not %1")
                         .arg(shown(rawValue(argc, argv, QByteArrayLiteral("--print")))));
 
@@ -215,6 +218,7 @@ int run(int argc, char** argv)
     if (parser.isSet(city)) {
         chosenCity = database.find(parser.value(city));
         if (!chosenCity)
+            //: Command line error; keep --city; %1 the id given
             return fail(QCoreApplication::translate("PrintCommand", "--city: the catalogue has no city with the id %1")
                             .arg(LocaleText::isolated(shown(rawValue(argc, argv, QByteArrayLiteral("--city"))))));
     }
@@ -243,6 +247,7 @@ int run(int argc, char** argv)
                 for (const TimePhrase::Reading& reading : phrase.readings)
                     places << reading.place.name;
                 return fail(QCoreApplication::translate("PrintCommand",
+                                                        //: %1 an abbreviation typed, %2 the zones it can mean
                                                         "“%1” means more than one zone: %2. Name the city instead")
                                 .arg(shownAt, LocaleText::list(places, LocaleText::interfaceLocale())));
             }
@@ -250,6 +255,7 @@ int run(int argc, char** argv)
         }
     }
     if (parser.isSet(follow) && parser.isSet(at))
+        //: Command line error; keep the option names
         return fail(QCoreApplication::translate("PrintCommand", "--follow follows now; it takes no --at"));
 
     const bool following = parser.isSet(follow);

@@ -60,8 +60,10 @@ QString ClockRowTexts::accessibleText(const ClockRowContent& content, const Cloc
     const bool saidByPart = texts.dayPart == DayPart::night && texts.sky == Sky::night;
     if (texts.sky && shown.sky && !saidByPart)
         //: Spoken of a clock row: where the sun stands at the place now
-        parts.append(*texts.sky == Sky::day        ? QCoreApplication::translate("ClockRow", "daylight")
+        parts.append(*texts.sky == Sky::day ? QCoreApplication::translate("ClockRow", "daylight")
+                     //: Spoken of a clock row: the sun is just below the horizon there
                      : *texts.sky == Sky::twilight ? QCoreApplication::translate("ClockRow", "twilight")
+                                                   //: Spoken of a clock row: it is night there
                                                    : QCoreApplication::translate("ClockRow", "dark"));
     //: Spoken of a search result whose city is in the user's list
     if (content.selection == ClockRowContent::Selection::checked)

@@ -31,16 +31,20 @@ QString refusal(const TimePhrase::Result& result, const ClockFormatter& formatte
     const QString time = DateFormats::format(locale, "jmm", wallMSecs(QDate(2000, 1, 1), result.time));
     switch (result.refusal) {
     case Refusal::unknownZone:
+        //: A typed time refused; %1 the place typed
         return QCoreApplication::translate("TimeAnswer", "No place or time zone called “%1”")
             .arg(LocaleText::isolated(result.words));
     case Refusal::unknownDay:
+        //: A typed time refused; %1 the day typed
         return QCoreApplication::translate("TimeAnswer", "Which day? “%1” names none, or more than one")
             .arg(LocaleText::isolated(result.words));
     case Refusal::skipped:
+        //: %1 a time, %2 a place, %3 a day: a time a daylight-saving change skips
         return QCoreApplication::translate("TimeAnswer", "%1 does not exist in %2 on %3: the clocks skip it")
             .arg(LocaleText::isolated(time), LocaleText::isolated(result.place.name),
                  LocaleText::isolated(DateFormats::format(locale, "EEEMMMd", wall)));
     case Refusal::outOfRange:
+        //: %1 a time, %2 a day, %3 a place
         return QCoreApplication::translate("TimeAnswer", "%1 on %2 in %3 is more than a week from now")
             .arg(LocaleText::isolated(time), LocaleText::isolated(DateFormats::format(locale, "EEEMMMd", wall)),
                  LocaleText::isolated(result.place.name));

@@ -23,7 +23,9 @@ std::optional<ClockChange> ClockChange::next(const QDateTime& from, const QTimeZ
 QString ClockChange::notice(const QString& date, const icu::Locale& locale) const
 {
     const QString amount = LocaleText::duration(std::abs(seconds) / 60, locale);
+    //: A daylight-saving change; %1 a duration ("1 hour"), %2 a day
     return (seconds > 0 ? QCoreApplication::translate("ClockChange", "Clocks go forward %1 on %2")
+                        //: A daylight-saving change; %1 a duration ("1 hour"), %2 a day
                         : QCoreApplication::translate("ClockChange", "Clocks go back %1 on %2"))
         .arg(amount, LocaleText::isolated(date));
 }

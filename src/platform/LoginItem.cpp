@@ -148,6 +148,7 @@ std::optional<QString> LoginItem::setEnabled(bool enabled)
     // What is in this folder runs at login: it must be the user's own, not a
     // link into a folder others share, and not open to others' writes.
     if (!PrivateFiles::ensureFolder(folder, PrivateFiles::Links::refuse, false))
+        //: %1 a folder path
         return QCoreApplication::translate("LoginItem", "The folder %1 couldn't be created, or others can change it.")
             .arg(folder);
     // The save file would write through a link to its target, and keep a

@@ -42,12 +42,14 @@ std::optional<UpdaterError> installPayload(const QByteArray& payload, const QStr
     QTemporaryDir& work = folder.dir;
     if (!work.isValid())
         return UpdaterError::platform(
+            //: %1 the reason
             QCoreApplication::translate("UpdaterError", "The update couldn't be prepared: %1").arg(work.errorString()));
 
     const QString archive = work.filePath(QStringLiteral("payload.zip"));
     QSaveFile file(archive);
     if (!file.open(QIODevice::WriteOnly) || file.write(payload) != payload.size() || !file.commit())
         return UpdaterError::platform(
+            //: %1 the reason
             QCoreApplication::translate("UpdaterError", "The update couldn't be saved: %1").arg(file.errorString()));
 
     const QString unpacked = work.filePath(QStringLiteral("unpacked"));
@@ -61,6 +63,7 @@ std::optional<UpdaterError> installPayload(const QByteArray& payload, const QStr
 
     if (const auto failure = BundleSwap::exchange(*candidate, bundlePath))
         return UpdaterError::platform(
+            //: %1 the reason
             QCoreApplication::translate("UpdaterError", "The update couldn't replace the app: %1").arg(*failure));
     return std::nullopt;
 }

@@ -31,15 +31,18 @@ QString errorText(archive* a)
 std::optional<QString> unsafeName(const QString& name)
 {
     if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')))
+        //: An update archive refused; %1 a path inside it
         return QCoreApplication::translate("UpdaterError", "Path is absolute: %1").arg(name);
     const QStringList parts = QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
     if (parts.contains(QStringLiteral("..")))
+        //: An update archive refused; %1 a path inside it
         return QCoreApplication::translate("UpdaterError", "Path contains '..': %1").arg(name);
     return std::nullopt;
 }
 
 QString expansionMessage(qint64 limit)
 {
+    //: %1 a number of mebibytes
     return QCoreApplication::translate("UpdaterError", "The archive expands to more than %1 MiB.").arg(limit >> 20);
 }
 
@@ -77,6 +80,7 @@ std::optional<QString> extract(const QString& archivePath, const QString& destin
         if (status == ARCHIVE_EOF) break;
         if (status < ARCHIVE_WARN) return errorText(reader.get());
         if (entries >= entryLimit)
+            //: %1 a number of files
             return QCoreApplication::translate("UpdaterError", "The archive holds more than %1 entries.")
                 .arg(entryLimit);
         written += entryCost;
@@ -86,10 +90,13 @@ std::optional<QString> extract(const QString& archivePath, const QString& destin
         const QString name = rawName ? QString::fromUtf8(rawName) : QFile::decodeName(archive_entry_pathname(entry));
         if (const auto unsafe = unsafeName(name)) return unsafe;
         if (archive_entry_filetype(entry) == AE_IFLNK)
+            //: An update archive refused; %1 a path inside it
             return QCoreApplication::translate("UpdaterError", "Symbolic links are not allowed: %1").arg(name);
         if (archive_entry_hardlink(entry))
+            //: An update archive refused; %1 a path inside it
             return QCoreApplication::translate("UpdaterError", "Hard links are not allowed: %1").arg(name);
         if (archive_entry_filetype(entry) != AE_IFREG && archive_entry_filetype(entry) != AE_IFDIR)
+            //: An update archive refused; %1 a path inside it
             return QCoreApplication::translate("UpdaterError", "Special files are not allowed: %1").arg(name);
 
         // Modes are the installer's to decide, not the archive's: folders

@@ -83,6 +83,7 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
     };
     if (bytes.size() > largestFile)
         return refuse(
+            //: Importing a city list; %1 a number of kilobytes
             QCoreApplication::translate("CityListFile", "The file is larger than a list of cities can be (%1 KB).")
                 .arg(largestFile / 1024));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -98,11 +99,13 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
     if (!fileVersion.isDouble() || fileVersion.toDouble() != version)
         return refuse(
             QCoreApplication::translate("CityListFile",
+                                        //: Importing a city list; %1 the file's format version
                                         "The file is from another version of Horavia (%1), which this one cannot read.")
                 .arg(fileVersion.isDouble() ? QString::number(fileVersion.toDouble()) : QStringLiteral("?")));
     const QJsonArray cities = root.value(QStringLiteral("cities")).toArray();
     if (cities.size() > mostCities)
         return refuse(
+            //: Importing a city list; %1 the most it may hold
             QCoreApplication::translate("CityListFile", "The file lists more than %1 cities.").arg(mostCities));
 
     QSet<QString> seen;
@@ -110,16 +113,19 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
         const QJsonObject object = cities.at(i).toObject();
         const QJsonValue id = object.value(QStringLiteral("id"));
         if (!cities.at(i).isObject() || !id.isString()) {
+            //: A skipped entry of an imported list; %1 its position in the file
             result.skipped << QCoreApplication::translate("CityListFile", "entry %1: no city").arg(i + 1);
             continue;
         }
         const std::optional<City> city = database.find(id.toString());
         if (!city) {
+            //: A skipped entry of an imported list; %1 the id the file gives
             result.skipped << QCoreApplication::translate("CityListFile", "%1: not a city of the catalogue")
                                   .arg(quoted(id.toString()));
             continue;
         }
         if (seen.contains(city->id)) {
+            //: A skipped entry of an imported list; %1 a city
             result.skipped << QCoreApplication::translate("CityListFile", "%1: listed twice")
                                   .arg(LocaleText::isolated(city->name));
             continue;
@@ -142,12 +148,17 @@ Read read(const QByteArray& bytes, const CityDatabase& database)
         //: %1 a city, %2 the label the file gives it
         take("label", labelOf, entry.label,
              QT_TRANSLATE_NOOP("CityListFile", "%1’s label %2: not one Horavia can take"),
+             //: A skipped value of an imported list; %1 a city
              QT_TRANSLATE_NOOP("CityListFile", "%1’s label: not text"));
         take("emoji", emojiOf, entry.emoji,
+             //: A skipped value of an imported list; %1 a city, %2 the emoji the file gives
              QT_TRANSLATE_NOOP("CityListFile", "%1’s emoji %2: not one Horavia can take"),
+             //: A skipped value of an imported list; %1 a city
              QT_TRANSLATE_NOOP("CityListFile", "%1’s emoji: not text"));
         take("workingHours", hoursOf, entry.workingHours,
+             //: A skipped value of an imported list; %1 a city, %2 the hours the file gives
              QT_TRANSLATE_NOOP("CityListFile", "%1’s working hours %2: not ones Horavia can take"),
+             //: A skipped value of an imported list; %1 a city
              QT_TRANSLATE_NOOP("CityListFile", "%1’s working hours: not text"));
         result.entries.append(entry);
     }

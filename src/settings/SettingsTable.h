@@ -70,9 +70,11 @@ inline constexpr SettingRow settingsTable[] = {
     {SettingKey::trackedCityIDs, "trackedCityIDs", SettingType::cityIds, "", nullptr, SettingEffect::rows},
     {SettingKey::manualOrder, "manualOrder", SettingType::cityIds, "", nullptr, SettingEffect::rows},
     {SettingKey::sortMode, "sortMode", SettingType::choice, "time", nullptr, SettingEffect::rows, isRawValue<SortMode>},
+    //: Label of the choice of time format
     {SettingKey::timeFormat, "timeFormat", SettingType::choice, "system", QT_TRANSLATE_NOOP("Settings", "Time:"),
      SettingEffect::texts, isRawValue<TimeFormat>},
     {SettingKey::dateFormat, "dateFormat", SettingType::choice, "relative",
+     //: Label of the choice of how a day other than today is written
      QT_TRANSLATE_NOOP("Settings", "Other days:"), SettingEffect::texts, isRawValue<DateFormat>},
     {SettingKey::showsHomeZone, "showsHomeZone", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show my time zone at the top"), SettingEffect::rows},
@@ -91,10 +93,12 @@ inline constexpr SettingRow settingsTable[] = {
     {SettingKey::awakeHours, "awakeHours", SettingType::timeRange, "07:00-22:00",
      QT_TRANSLATE_NOOP("Settings", "Awake:"), SettingEffect::hours},
     {SettingKey::timeStepMinutes, "timeStepMinutes", SettingType::minutes, "30",
+     //: Label of the choice of how far one step moves the chosen time
      QT_TRANSLATE_NOOP("Settings", "Time step:"), SettingEffect::grid},
     {SettingKey::showsOffsetFromHome, "showsOffsetFromHome", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show offset from my time"), SettingEffect::texts},
     {SettingKey::trayDisplay, "trayDisplay", SettingType::choice, "icon",
+     //: Label of the choice of what the system tray shows
      QT_TRANSLATE_NOOP("Settings", "In the tray, show:"), SettingEffect::tray, isRawValue<TrayDisplay>},
     // None: the home zone.
     {SettingKey::trayCityIDs, "trayCityIDs", SettingType::cityIds, "", nullptr, SettingEffect::tray, nullptr, 3},

@@ -20,25 +20,35 @@ template <typename Enum> struct EnumCase {
 };
 
 inline constexpr EnumCase<TimeFormat> timeFormatCases[] = {
+    //: The time format the system sets
     {TimeFormat::system, "system", QT_TRANSLATE_NOOP("Settings", "Match System")},
+    //: The time format with AM and PM
     {TimeFormat::twelveHour, "twelveHour", QT_TRANSLATE_NOOP("Settings", "12-Hour")},
+    //: The time format from 0 to 23
     {TimeFormat::twentyFourHour, "twentyFourHour", QT_TRANSLATE_NOOP("Settings", "24-Hour")},
 };
 inline constexpr EnumCase<DateFormat> dateFormatCases[] = {
+    //: Other days written as yesterday or tomorrow
     {DateFormat::relative, "relative", QT_TRANSLATE_NOOP("Settings", "Yesterday / Tomorrow")},
     // Settings shows these two as samples in the user's own format.
     {DateFormat::abbreviated, "abbreviated", "Sat, Sep 12"},
     {DateFormat::numeric, "numeric", "9/12"},
 };
 inline constexpr EnumCase<SortMode> sortModeCases[] = {
+    //: Sort order of the cities: by their time
     {SortMode::time, "time", QT_TRANSLATE_NOOP("Settings", "By Time")},
+    //: Sort order of the cities: by name
     {SortMode::alphabetical, "alphabetical", QT_TRANSLATE_NOOP("Settings", "Alphabetically")},
+    //: Sort order of the cities: as the user placed them
     {SortMode::manual, "manual", QT_TRANSLATE_NOOP("Settings", "Custom")},
 };
 
 inline constexpr EnumCase<TrayDisplay> trayDisplayCases[] = {
+    //: What the tray shows: the icon alone
     {TrayDisplay::icon, "icon", QT_TRANSLATE_NOOP("Settings", "Icon")},
+    //: What the tray shows
     {TrayDisplay::timeBesideIcon, "timeBesideIcon", QT_TRANSLATE_NOOP("Settings", "Time beside the icon")},
+    //: What the tray shows: the time drawn in place of the icon
     {TrayDisplay::timeAsIcon, "timeAsIcon", QT_TRANSLATE_NOOP("Settings", "Time as the icon")},
 };
 

@@ -116,9 +116,13 @@ QString translated(const QJsonValue& text)
 // The texts of entries.json, for the catalogues: lupdate reads only code.
 // A tagline added there needs its line here.
 [[maybe_unused]] constexpr const char* entryTexts[] = {
+    //: What a credit in About provides: the city catalogue
     QT_TRANSLATE_NOOP("AboutEntries", "The places, their regions and their time zones"),
+    //: What a credit in About provides: the map's land shapes
     QT_TRANSLATE_NOOP("AboutEntries", "The outlines of the land on the map"),
+    //: The name of IANA's tz database, as a credit in About
     QT_TRANSLATE_NOOP("AboutEntries", "Time Zone Database"),
+    //: What the tz database credit provides
     QT_TRANSLATE_NOOP("AboutEntries", "The rules behind every clock, kept by IANA"),
 };
 
@@ -187,6 +191,7 @@ AboutWindow::AboutWindow(const std::optional<BundleInfo>& info, QWidget* parent)
 
     auto* sources = new QVBoxLayout;
     sources->setSpacing(6);
+    //: Heading of About's credits
     auto* heading = new QLabel(tr("The data behind Horavia"), this);
     heading->setFont(Controls::scaled(font(), 0.95, QFont::DemiBold));
     sources->addWidget(heading);
@@ -220,6 +225,7 @@ QString AboutWindow::versionLine(const std::optional<BundleInfo>& info)
 {
     const QString shortVersion = info && !info->shortVersion.isEmpty() ? info->shortVersion : QStringLiteral("1.0");
     const QString build = info && !info->version.isEmpty() ? info->version : QStringLiteral("1");
+    //: %1 the version number
     return shortVersion == build ? tr("Version %1").arg(shortVersion) : tr("Version %1 (%2)").arg(shortVersion, build);
 }
 

@@ -23,6 +23,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     , m_settings(settings)
     , m_city(city)
 {
+    //: Title of the label editor; %1 a city
     setWindowTitle(tr("Rename %1").arg(LocaleText::isolated(city.displayName())));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(380);
@@ -31,6 +32,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(14);
 
+    //: Title of the label editor; %1 a city
     auto* heading = new QLabel(tr("Rename %1").arg(LocaleText::isolated(city.displayName())), this);
     QFont headline = heading->font();
     headline.setWeight(QFont::DemiBold);
@@ -43,6 +45,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     m_emoji = new QLineEdit(settings.text(SettingKey::customCityEmoji, city.id).value_or(QString()), this);
     m_emoji->setFixedWidth(52);
     m_emoji->setAlignment(Qt::AlignCenter);
+    //: The field of a city's emoji, shown before its name
     m_emoji->setAccessibleName(tr("Emoji"));
     const std::optional<QString> flag =
         settings.value<bool>(SettingKey::showsFlags) ? flagEmoji(city.country) : std::nullopt;
@@ -53,6 +56,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     });
     m_name = new QLineEdit(settings.text(SettingKey::customCityLabels, city.id).value_or(QString()), this);
     m_name->setPlaceholderText(city.displayName());
+    //: The field of a city's own name, shown instead of the catalogue's
     m_name->setAccessibleName(tr("Name"));
     fields->addWidget(m_emoji);
     fields->addWidget(m_name, 1);
@@ -94,6 +98,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
 
     // The home row without a city of its own keeps only working hours.
     if (city.id == homeId) {
+        //: Title of the editor of one city's working hours; %1 the city
         setWindowTitle(tr("Working Hours for %1").arg(LocaleText::isolated(city.displayName())));
         heading->setText(windowTitle());
         for (QWidget* part : std::initializer_list<QWidget*>{m_emoji, m_name, hint})

@@ -127,6 +127,7 @@ void CityListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->setFont(big);
         painter->setPen(secondary(palette));
         const QString title =
+            //: Heading when a search finds nothing
             item->text.isEmpty() ? tr("No Results") : tr("No Results for “%1”").arg(LocaleText::isolated(item->text));
         painter->drawText(first, Qt::AlignCenter, QFontMetrics(big).elidedText(title, Qt::ElideMiddle, area.width()));
         painter->setFont(option.font);

@@ -23,6 +23,7 @@ namespace {
 // In the dialogs' own filter box.
 QString fileFilter()
 {
+    //: A file type in the Open and Save dialogs; keep (*.json)
     return CityListTransfer::tr("Horavia city lists (*.json)");
 }
 
@@ -41,6 +42,7 @@ QString named(const QStringList& names, qsizetype shown = 8)
     for (const QString& name : names.mid(0, shown))
         items << LocaleText::isolated(name);
     if (names.size() > shown)
+        //: The end of a list of names cut short: the number left out
         items << QCoreApplication::translate("CityListTransfer", "%n more", nullptr, int(names.size() - shown));
     return LocaleText::list(items, LocaleText::interfaceLocale());
 }
@@ -59,6 +61,7 @@ void CityListTransfer::exportCities()
 {
     // In the user's words; a translation's slash would name a folder.
     const QString suggested =
+        //: The default file name of an exported city list
         tr("Horavia Cities").replace(QLatin1Char('/'), QLatin1Char('-')) + QStringLiteral(".json");
     FileChooser::ask(
         FileChooser::Mode::save, tr("Export Cities"), suggested, parentWindowOf(m_window), this,
@@ -113,8 +116,10 @@ void CityListTransfer::importFrom(const QString& path)
     const auto finish = [this, read, changes, name](bool replace) {
         CityListFile::apply(read, m_settings, replace);
         QString text =
+            //: %1 a file name
             tr("Added %n cities from “%1”.", nullptr, int(changes.added.size())).arg(LocaleText::isolated(name));
         if (changes.added.isEmpty())
+            //: %1 a file name
             text = tr("Every city in “%1” is already in your list.").arg(LocaleText::isolated(name));
         tell(text, read.skipped.isEmpty()
                        ? QString()
@@ -128,8 +133,11 @@ void CityListTransfer::importFrom(const QString& path)
     auto* ask = new QMessageBox(QMessageBox::Question, tr("Import Cities"),
                                 tr("Replace your labels, emoji and working hours with the file’s?"),
                                 QMessageBox::NoButton, m_window);
+    //: %1 lists the cities whose labels, emoji or hours differ
     ask->setInformativeText(tr("They differ for %1.").arg(named(names)));
+    //: Button: take the imported file's labels, emoji and hours
     QPushButton* replace = ask->addButton(tr("Replace"), QMessageBox::AcceptRole);
+    //: Button: keep the user's own labels, emoji and hours
     ask->addButton(tr("Keep Mine"), QMessageBox::RejectRole);
     ask->setAttribute(Qt::WA_DeleteOnClose);
     connect(ask, &QMessageBox::finished, this, [ask, replace, finish] { finish(ask->clickedButton() == replace); });
@@ -139,6 +147,7 @@ void CityListTransfer::importFrom(const QString& path)
 void CityListTransfer::tell(const QString& text, const QString& details, bool warning)
 {
     auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                                //: Title of a message about the list of cities
                                 warning ? tr("Cities") : tr("Import Cities"), text, QMessageBox::Ok, m_window);
     box->setInformativeText(details);
     box->setAttribute(Qt::WA_DeleteOnClose);

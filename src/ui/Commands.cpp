@@ -32,10 +32,13 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
     const auto clipboard = [](std::function<QString()> text) {
         return [text = std::move(text)] { QGuiApplication::clipboard()->setText(text()); };
     };
+    //: Opens the tray's panel of clocks
     m_showClocks = make(tr("Show Clocks"), "clock", [this] {
         if (m_shell.showClocks) m_shell.showClocks();
     });
+    //: A tray menu item that opens the update
     m_showUpdate = make(tr("A New Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
+    //: Opens the window where cities are searched and added
     m_chooseCities = make(tr("Choose Cities…"), "globe", opener(WindowId::main));
     m_settings = make(tr("Settings…"), "gearshape", opener(WindowId::settings));
     m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -46,11 +49,15 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
     });
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_quit->setMenuRole(QAction::QuitRole);
+    //: Moves the chosen time to the next time all are in working hours
     m_nextOverlap = make(tr("Next Overlap"), "calendar", [&entries] { entries.moveToNextOverlap(); });
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    //: Copies every clock's time at the chosen time as one line
     m_copyTimes = make(tr("Copy Times"), "doc.on.doc",
                        clipboard([&entries, &time] { return entries.shareLine(time.instant()); }));
+    //: Copies a link that opens the chosen time in Horavia
     m_copyLink = make(tr("Copy Link"), "link", clipboard([&time] { return TimeLink::of(time.instant()); }));
+    //: Saves a calendar event at the chosen time
     m_createEvent = make(tr("Create Event…"), "calendar", [this] {
         if (m_shell.createEvent) m_shell.createEvent();
     });
@@ -65,13 +72,20 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
     const bool mirrored = QGuiApplication::isRightToLeft();
     const Qt::Key back = mirrored ? Qt::Key_Right : Qt::Key_Left;
     const Qt::Key forward = mirrored ? Qt::Key_Left : Qt::Key_Right;
+    //: A step of time back on the strip
     m_time.earlier = timeCommand(tr("Earlier"), QKeySequence(back), Move::stepBack);
+    //: A step of time back on the strip
     //: A step of time forward on the strip, as "Earlier" is one back (not "not now")
     m_time.later = timeCommand(tr("Later", "a step of time"), QKeySequence(forward), Move::stepForward);
+    //: Moves the chosen time one hour back
     m_time.hourEarlier = timeCommand(tr("An Hour Earlier"), QKeySequence(Qt::SHIFT | back), Move::hourBack);
+    //: Moves the chosen time one hour forward
     m_time.hourLater = timeCommand(tr("An Hour Later"), QKeySequence(Qt::SHIFT | forward), Move::hourForward);
+    //: Moves the chosen time one day back
     m_time.dayEarlier = timeCommand(tr("A Day Earlier"), QKeySequence(Qt::Key_PageUp), Move::dayBack);
+    //: Moves the chosen time one day forward
     m_time.dayLater = timeCommand(tr("A Day Later"), QKeySequence(Qt::Key_PageDown), Move::dayForward);
+    //: Goes back from a chosen time to the current time
     m_time.now = make(tr("Now"), "", [&time] { time.goLive(); });
     m_time.now->setShortcut(QKeySequence(Qt::Key_Home));
     //: %1 is the key, as Qt names it in the language ("Ctrl+O")

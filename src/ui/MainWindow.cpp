@@ -85,6 +85,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     application->addSeparator();
     application->addAction(commands.settings());
     application->addSeparator();
+    //: Menu item
     auto* close = application->addAction(tr("Close Window"), this, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     application->addAction(commands.quit());
@@ -114,7 +115,9 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_map = new WorldMapView(land, database, std::move(sources), content);
     m_map->installEventFilter(this);
     m_clearSelection = new QToolButton(m_map);
+    //: Clears the point chosen on the map
     m_clearSelection->setToolTip(tr("Clear Selection"));
+    //: Clears the point chosen on the map
     m_clearSelection->setAccessibleName(tr("Clear Selection"));
     m_clearSelection->setAutoRaise(false);
     m_clearSelection->hide();
@@ -143,6 +146,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_list->setMouseTracking(true);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    //: The chooser's list of cities
     m_list->setAccessibleName(tr("Cities"));
     m_list->installEventFilter(this);
     m_list->viewport()->installEventFilter(this);
@@ -267,8 +271,10 @@ void MainWindow::buildToolbar()
     addAction(find);
 
     m_order = new QToolButton(toolbar);
+    //: The button that chooses the order of the list
     m_order->setText(tr("Order"));
     m_order->setToolTip(tr("Change the order cities are listed in"));
+    //: The button that chooses the order of the list
     m_order->setAccessibleName(tr("Order"));
     m_order->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(m_order);
@@ -362,6 +368,7 @@ QMenu* MainWindow::makeRowMenu(int row)
     const CityListModel::Item& item = m_model->item(row);
     if (item.kind == CityListModel::ItemKind::row && item.rowKind == CityListModel::RowKind::home) {
         auto* menu = new QMenu(this);
+        //: Opens the editor of a city's working hours
         menu->addAction(tr("Working Hours…"), this,
                         [this, title = m_model->row(item).content.title] { editHomeHours(title); });
         addTrayToggle(*menu, item.city ? item.city->id : QStringLiteral("home"));
@@ -376,8 +383,10 @@ QMenu* MainWindow::makeRowMenu(int row)
                     [this, city] { editLabel(city); })
         ->setShortcut(QKeySequence(Qt::Key_F2));
     if (m_settings.hasCustomization(city))
+        //: Removes a city's own name and emoji
         menu->addAction(Symbols::icon(QStringLiteral("arrow.uturn.backward"), ink), tr("Reset Name and Emoji"), this,
                         [this, city] { m_settings.resetCustomization(city); });
+    //: Copies one city's time
     menu->addAction(tr("Copy Time"), this,
                     [time = m_model->row(item).texts.time] { QGuiApplication::clipboard()->setText(time); });
     addTrayToggle(*menu, city.id);
@@ -391,6 +400,7 @@ QMenu* MainWindow::makeRowMenu(int row)
     menu->addSeparator();
     const QPersistentModelIndex index = m_model->index(row);
     menu->addAction(Symbols::icon(QStringLiteral("minus.circle"), ink),
+                    //: %1 a city
                     tr("Remove %1").arg(LocaleText::isolated(city.name)), this, [this, index] {
                         if (index.isValid()) removeRow(index.row());
                     });
@@ -400,6 +410,7 @@ QMenu* MainWindow::makeRowMenu(int row)
 void MainWindow::addTrayToggle(QMenu& menu, const QString& id)
 {
     // Up to three clocks show in the tray; a fourth waits for one to go.
+    //: Whether this city's time shows in the system tray
     QAction* shown = menu.addAction(tr("Show in Tray"), this, [this, id] { m_settings.toggleShownInTray(id); });
     shown->setCheckable(true);
     shown->setChecked(m_settings.isShownInTray(id));
@@ -461,6 +472,7 @@ void MainWindow::removeRow(int row)
         m_removed = Removal{item.city->name, item.city->id, m_settings.value<QStringList>(SettingKey::trackedCityIDs),
                             m_settings.value<QStringList>(SettingKey::manualOrder)};
         m_model->remove(index.row());
+        //: %1 a city; said after it was removed (with Undo)
         m_undoText->setText(tr("Removed %1.").arg(LocaleText::isolated(m_removed->name)));
         m_undoBar->setAccessibleName(m_undoText->text());
         m_undoBar->show();

@@ -62,6 +62,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     , m_timeCommands(commands.time())
 {
     // Named for what it holds: the chooser is the window named Horavia.
+    //: The name of the tray's panel of clocks
     setWindowTitle(tr("Clocks"));
     setAccessibleName(windowTitle());
     setFixedWidth(panelWidth);
@@ -79,6 +80,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     m_clocks->viewport()->installEventFilter(this);
     layout->addWidget(m_clocks, 1);
 
+    //: The panel when no city has been added
     m_empty = new QLabel(tr("No cities yet"), this);
     m_empty->setAlignment(Qt::AlignCenter);
     m_empty->setContentsMargins(0, 18, 0, 18);

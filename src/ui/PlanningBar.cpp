@@ -34,7 +34,9 @@ PlanningBar::PlanningBar(AppSettings& settings, DisplayedTime& time, const Clock
     m_line->setTextInteractionFlags(Qt::NoTextInteraction);
     row->addWidget(m_line, 1);
     m_now = new QToolButton(this);
+    //: Goes back from a chosen time to the current time
     m_now->setText(tr("Now"));
+    //: Goes back from a chosen time to the current time
     m_now->setAccessibleName(tr("Now"));
     //: %1 is the key, as Qt names it in the language ("Home")
     m_now->setToolTip(

@@ -66,6 +66,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_writeFailure->setVisible(m_settings.lastWriteFailed());
     layout->addWidget(m_writeFailure);
 
+    //: Heading of Settings' group of formats
     auto* format = new QGroupBox(tr("Format"), this);
     auto* formatForm = new QFormLayout(format);
     m_timeFormat = new QComboBox(format);
@@ -86,6 +87,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     formatForm->addRow(m_preview);
     layout->addWidget(format);
 
+    //: Heading of Settings' group of what shows where
     auto* appearance = new QGroupBox(tr("Appearance"), this);
     auto* appearanceLayout = new QVBoxLayout(appearance);
     m_showsFlags = flagBox(SettingKey::showsFlags, appearance);
@@ -130,6 +132,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_shortcutText->setWordWrap(true);
     m_shortcutText->setFont(Controls::scaled(font(), Controls::callout));
     m_shortcutText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    //: Button: changes the key that opens the clocks
     m_changeShortcut = new QPushButton(tr("Change…"), appearance);
     m_changeShortcut->setAccessibleName(tr("Change the Show Clocks shortcut"));
     keyboardRow->addWidget(m_shortcutText, 1);
@@ -142,6 +145,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
 
     refreshShortcut();
 
+    //: Heading of Settings' group of working hours and time steps
     auto* planning = new QGroupBox(tr("Planning"), this);
     auto* planningForm = new QFormLayout(planning);
     const auto hours = [planning](const QString& name) {
@@ -176,6 +180,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     planningForm->addRow(m_showsOffset);
     layout->addWidget(planning);
 
+    //: Heading of Settings' group of software updates
     auto* updates = new QGroupBox(tr("Updates"), this);
     auto* updatesLayout = new QVBoxLayout(updates);
     m_checksAutomatically = new QCheckBox(tr("Check for updates automatically"), updates);
@@ -190,6 +195,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_status->setWordWrap(true);
     m_status->setMaximumHeight(2 * QFontMetrics(m_status->font()).lineSpacing() + 2);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    //: Button: shows the waiting update
     m_show = new QPushButton(tr("Show…"), updates);
     row->addWidget(m_checkNow);
     row->addWidget(m_busy);
@@ -325,6 +331,7 @@ void SettingsWindow::refreshShortcut()
     } else if (m_shortcut->trigger().isEmpty()) {
         text = tr("Show Clocks: no key yet");
     } else {
+        //: %1 the key that opens the clocks
         text = tr("Show Clocks: %1").arg(m_shortcut->trigger());
     }
     m_shortcutText->setTextFormat(shown.isEmpty() ? Qt::PlainText : Qt::RichText);
@@ -340,6 +347,7 @@ void SettingsWindow::setOpensAtLogin(bool opens)
     if (!failure) return;
     qWarning("Open at login: %s", qPrintable(*failure));
     QMessageBox::warning(this, tr("Open at Login"),
+                         //: %1 the reason
                          tr("Horavia couldn't change whether it opens at login.\n\n%1").arg(*failure));
 }
 

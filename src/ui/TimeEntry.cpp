@@ -18,7 +18,9 @@ TimeEntry::TimeEntry(const ClockEntries& entries, DisplayedTime& time, QWidget* 
     layout->setContentsMargins(8, 6, 8, 4);
     layout->setSpacing(4);
     m_field = new QLineEdit(this);
+    //: The hint of the field where a time is typed; keep the examples in English: the field reads English words
     m_field->setPlaceholderText(tr("A time: 3pm Tokyo, Fri 9:00 in Paris"));
+    //: The accessible name of the field where a time is typed
     m_field->setAccessibleName(tr("Type a time"));
     m_field->setClearButtonEnabled(true);
     m_field->installEventFilter(this);
@@ -56,6 +58,7 @@ void TimeEntry::showAnswers()
         lines << ((m_answers.size() > 1 ? (i == m_choice ? QStringLiteral("▸ ") : QStringLiteral("   ")) : QString()) +
                   m_answers.at(i).text);
     if (m_answers.isEmpty() && !m_field->text().trimmed().isEmpty())
+        //: Keep the examples in English: the field reads English words
         lines << tr("Type a time, such as 3pm Tokyo or Fri 9:00 in Paris");
     m_answer->setText(lines.join(QLatin1Char('\n')));
     const bool choosable = !m_answers.isEmpty() && m_answers.at(m_choice).at.isValid();

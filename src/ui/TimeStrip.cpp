@@ -33,6 +33,7 @@ TimeStrip::TimeStrip(AppSettings& settings, DisplayedTime& time, const ClockEntr
 {
     Accessibility::install();
     setFocusPolicy(Qt::StrongFocus);
+    //: The strip of hours where a time is chosen
     setAccessibleName(tr("Time"));
     //: %1 is the key, as Qt names it in the language ("Home")
     setToolTip(tr("Drag or use the arrow keys to choose a time; %1 goes back to now")
@@ -138,6 +139,7 @@ void TimeStrip::focusOutEvent(QFocusEvent* event)
 QString TimeStrip::spokenTime(const DisplayedTime& time, const ClockEntries& entries)
 {
     const ClockFormatter formatter = entries.formatter();
+    //: The strip's value when it shows the current time; %1 the time
     return time.isLive() ? tr("Now, %1").arg(formatter.timeText(time.instant(), entries.homeZone()))
                          : formatter.chosenInstantText(time.instant(), time.now(), true);
 }

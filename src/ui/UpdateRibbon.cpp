@@ -49,6 +49,7 @@ QSize UpdateRibbon::sizeHint() const
     QFont medium = font();
     medium.setWeight(QFont::Medium);
     const int textWidth =
+        //: Button: opens the update's release notes
         QFontMetrics(medium).horizontalAdvance(text()) + fontMetrics().horizontalAdvance(tr("See What's New"));
     const int height = std::max(fontMetrics().height(), symbolSize) + 2 * verticalInset;
     return {2 * horizontalInset + 2 * symbolSize + 4 * gap + 8 + textWidth, height};
@@ -75,6 +76,7 @@ void UpdateRibbon::paintEvent(QPaintEvent*)
                        Symbols::pixmap(QStringLiteral("chevron.right"), ink(), chevron, ratio));
 
     painter.setPen(ink());
+    //: Button: opens the update's release notes
     const QString more = tr("See What's New");
     const int moreWidth = fontMetrics().horizontalAdvance(more);
     const QRect moreRect(row.right() - chevron - gap - moreWidth + 1, row.top(), moreWidth, row.height());

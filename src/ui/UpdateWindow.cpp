@@ -47,6 +47,7 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     : QDialog(parent)
     , m_updater(updater)
 {
+    //: Title of the update window
     setWindowTitle(tr("Software Update"));
     setFixedWidth(460);
     auto* layout = new QVBoxLayout(this);
@@ -108,6 +109,7 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     //: Not now: closes the offer of an update, beside "Install and Relaunch"
     m_later = new QPushButton(tr("Later", "not now"), this);
     m_later->setAutoDefault(false);
+    //: Button: installs the update and restarts Horavia
     m_install = new QPushButton(tr("Install and Relaunch"), this);
     m_install->setDefault(true);
     buttons->addWidget(m_busy);

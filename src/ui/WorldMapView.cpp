@@ -57,6 +57,7 @@ WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, 
     // In the Tab order: the arrow keys move a point over the map, Return
     // lists the places near it as a click does, Escape clears the selection.
     setFocusPolicy(Qt::StrongFocus);
+    //: The map where a point is chosen to find places near it
     setAccessibleName(tr("World map"));
     const auto key = [](int key) { return QKeySequence(key).toString(QKeySequence::NativeText); };
     //: %1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language
@@ -429,6 +430,7 @@ void WorldMapView::moveKeyPoint(const Coordinate& point)
     const std::optional<City> city = cityAt(at);
     setHover(city ? std::optional(HoverTarget{*city, at + area.topLeft()}) : std::nullopt);
     // A screen reader hears where the point is: the nearest place.
+    //: The map where a point is chosen to find places near it
     setAccessibleName(city ? tr("World map, %1").arg(LocaleText::isolated(city->displayName())) : tr("World map"));
     update();
 }

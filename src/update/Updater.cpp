@@ -23,10 +23,13 @@ QString Updater::Phase::progressText() const
 {
     switch (kind) {
     case Kind::checking:
+        //: Looking for an update
         return QCoreApplication::translate("Updater", "Checking…");
     case Kind::downloading:
+        //: Downloading an update
         return QCoreApplication::translate("Updater", "Downloading…");
     case Kind::installing:
+        //: Installing an update
         return QCoreApplication::translate("Updater", "Installing…");
     default:
         return {};

@@ -17,9 +17,11 @@ QString UpdaterError::message() const
 {
     switch (kind) {
     case Kind::http:
+        //: %1 an HTTP status code
         return QCoreApplication::translate("UpdaterError", "The server returned status %1.").arg(status);
     case Kind::unpackFailed:
         return text.isEmpty() ? QCoreApplication::translate("UpdaterError", "The update couldn't be unpacked.")
+                              //: %1 the reason
                               : QCoreApplication::translate("UpdaterError", "Unpacking failed: %1").arg(text);
     case Kind::badAddress:
         return QCoreApplication::translate("UpdaterError", "The update address isn't valid.");
