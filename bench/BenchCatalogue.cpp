@@ -93,6 +93,22 @@ BENCHMARK_CAPTURE(timePhrase, city, "Fri 14:00 in New York")->Unit(benchmark::kM
 BENCHMARK_CAPTURE(timePhrase, region_and_day, "9 am Central on Friday")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(timePhrase, identifier, "3pm Asia/Kolkata")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(timePhrase, nowhere, "3pm Xyzzyq")->Unit(benchmark::kMicrosecond);
+
+// The same in another language, its words read besides English's.
+void timePhraseIn(benchmark::State& state, const char* language, const char* text)
+{
+    const CityDatabase& db = database();
+    db.prepareSearch();
+    TimePhrase::Context context =
+        TimeAnswer::context({}, QTimeZone("Europe/London"), db, QDateTime::currentDateTimeUtc());
+    context.language = QString::fromLatin1(language);
+    const QString phrase = QString::fromUtf8(text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TimePhrase::read(phrase, context));
+}
+BENCHMARK_CAPTURE(timePhraseIn, german, "de", "morgen um 15 Uhr in Berlin")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(timePhraseIn, japanese, "ja", "金曜日 午後3時 Tokyo")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(timePhraseIn, arabic, "ar", "غدًا الساعة ٩:٠٠ م في London")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, a, "a")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, par, "par")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, new_york, "new york")->Unit(benchmark::kMicrosecond);

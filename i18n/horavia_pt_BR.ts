@@ -1038,23 +1038,35 @@ execução.
         <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
         <translation>Mostrar %1 em %2 em %3, lido como %4</translation>
     </message>
+    <message>
+        <source>3pm Tokyo</source>
+        <comment>example</comment>
+        <extracomment>An example of a time as a user types it, in your language&apos;s words with a place the search finds (it is read as a time in your language: &quot;15 Uhr Tokio&quot;)</extracomment>
+        <translation>15h Tokyo</translation>
+    </message>
+    <message>
+        <source>Fri 9:00 in Paris</source>
+        <comment>example</comment>
+        <extracomment>An example of a day and time typed, in your language&apos;s words (&quot;Fr 9:00 in Paris&quot;)</extracomment>
+        <translation>sex 9h em Paris</translation>
+    </message>
 </context>
 <context>
     <name>TimeEntry</name>
-    <message>
-        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
-        <extracomment>The hint of the field where a time is typed; keep the examples in English: the field reads English words</extracomment>
-        <translation>Um horário: 3pm Tokyo, Fri 9:00 in Paris</translation>
-    </message>
     <message>
         <source>Type a time</source>
         <extracomment>The accessible name of the field where a time is typed</extracomment>
         <translation>Digite um horário</translation>
     </message>
     <message>
-        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
-        <extracomment>Keep the examples in English: the field reads English words</extracomment>
-        <translation>Digite um horário, como 3pm Tokyo ou Fri 9:00 in Paris</translation>
+        <source>A time: %1, %2</source>
+        <extracomment>The hint of the field where a time is typed; %1 and %2 are examples of typed times</extracomment>
+        <translation>Um horário: %1, %2</translation>
+    </message>
+    <message>
+        <source>Type a time, such as %1 or %2</source>
+        <extracomment>%1 and %2 are examples of typed times</extracomment>
+        <translation>Digite um horário, como %1 ou %2</translation>
     </message>
 </context>
 <context>

@@ -1026,23 +1026,35 @@ alone.
         <extracomment>Spoken: %1 a time, %2 its date in full, %3 a place, %4 the zone an abbreviation was read as</extracomment>
         <translation>显示 %3 %2 的 %1，按 %4 理解</translation>
     </message>
+    <message>
+        <source>3pm Tokyo</source>
+        <comment>example</comment>
+        <extracomment>An example of a time as a user types it, in your language&apos;s words with a place the search finds (it is read as a time in your language: &quot;15 Uhr Tokio&quot;)</extracomment>
+        <translation>下午3点 Tokyo</translation>
+    </message>
+    <message>
+        <source>Fri 9:00 in Paris</source>
+        <comment>example</comment>
+        <extracomment>An example of a day and time typed, in your language&apos;s words (&quot;Fr 9:00 in Paris&quot;)</extracomment>
+        <translation>周五 9:00 在 Paris</translation>
+    </message>
 </context>
 <context>
     <name>TimeEntry</name>
-    <message>
-        <source>A time: 3pm Tokyo, Fri 9:00 in Paris</source>
-        <extracomment>The hint of the field where a time is typed; keep the examples in English: the field reads English words</extracomment>
-        <translation>时间：3pm Tokyo、Fri 9:00 in Paris</translation>
-    </message>
     <message>
         <source>Type a time</source>
         <extracomment>The accessible name of the field where a time is typed</extracomment>
         <translation>输入时间</translation>
     </message>
     <message>
-        <source>Type a time, such as 3pm Tokyo or Fri 9:00 in Paris</source>
-        <extracomment>Keep the examples in English: the field reads English words</extracomment>
-        <translation>输入时间，例如 3pm Tokyo 或 Fri 9:00 in Paris</translation>
+        <source>A time: %1, %2</source>
+        <extracomment>The hint of the field where a time is typed; %1 and %2 are examples of typed times</extracomment>
+        <translation>时间：%1、%2</translation>
+    </message>
+    <message>
+        <source>Type a time, such as %1 or %2</source>
+        <extracomment>%1 and %2 are examples of typed times</extracomment>
+        <translation>输入时间，例如 %1 或 %2</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,8 @@ TimePhrase::Context context(const QList<ClockEntry>& entries, const QTimeZone& h
 {
     TimePhrase::Context made;
     made.now = now;
+    // The words of the language the interface speaks, besides English's.
+    made.language = QString::fromLatin1(LocaleText::interfaceLocale().getLanguage());
     const QByteArray homeId = home.id();
     made.home = {QString::fromUtf8(homeId.mid(homeId.lastIndexOf('/') + 1)).replace(QLatin1Char('_'), QLatin1Char(' ')),
                  home};
@@ -114,6 +116,15 @@ QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& fo
         out.append({reading.at, text, spoken});
     }
     return out;
+}
+
+QStringList examples()
+{
+    //: An example of a time as a user types it, in your language's words with a place the search finds
+    //: (it is read as a time in your language: "15 Uhr Tokio")
+    return {QCoreApplication::translate("TimeAnswer", "3pm Tokyo", "example"),
+            //: An example of a day and time typed, in your language's words ("Fr 9:00 in Paris")
+            QCoreApplication::translate("TimeAnswer", "Fri 9:00 in Paris", "example")};
 }
 
 } // namespace TimeAnswer

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class CityDatabase;
 class ClockFormatter;
@@ -28,5 +29,10 @@ struct Answer {
 // One answer per reading, or one refusal that says why; none when the text
 // is no time at all.
 QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& formatter);
+
+// Two times as the user would type them, in the interface's language (its
+// words, a place the search finds), for the hints: "3pm Tokyo" in English,
+// "15 Uhr Tokio" in German.
+QStringList examples();
 
 } // namespace TimeAnswer

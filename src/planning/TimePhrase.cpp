@@ -1,5 +1,6 @@
 #include "planning/TimePhrase.h"
 
+#include "planning/PhraseWords.h"
 #include "time/UtcOffset.h"
 #include "time/WallTime.h"
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace TimePhrase {
 namespace {
@@ -128,7 +130,10 @@ std::optional<QTimeZone> zoneWithId(const QString& text)
     return std::nullopt;
 }
 
-std::optional<QTime> timeOf(QStringList& words)
+// The time at the words' start, as English writes it ("3pm", "9:30 a.m.",
+// "1500", "noon") or as the language does ("15 Uhr", "9h30", "午後3時",
+// "9点30分", "٩ م"); the words it used are taken away.
+std::optional<QTime> timeOf(QStringList& words, const PhraseWords& vocabulary)
 {
     if (words.isEmpty()) return std::nullopt;
     const QString first = words.first().toLower();
@@ -140,32 +145,65 @@ std::optional<QTime> timeOf(QStringList& words)
         words.removeFirst();
         return QTime(0, 0);
     }
-    static const QRegularExpression clock(QStringLiteral("^(\\d{1,2})(?::(\\d{2}))?(?:([ap])\\.?m?\\.?)?$"));
-    static const QRegularExpression compact(QStringLiteral("^(\\d{1,2})(\\d{2})(?:([ap])\\.?m?\\.?)?$"));
-    static const QRegularExpression marker(QStringLiteral("^([ap])\\.?m\\.?$"));
-    QRegularExpressionMatch match = clock.match(first);
+    QString token = PhraseWords::fold(words.first());
+    // A day period written onto the number ("午後3時").
+    std::optional<bool> afterNoon;
+    for (const QString& prefix : vocabulary.dayPeriodPrefixes())
+        if (token.startsWith(prefix) && token.size() > prefix.size() && token.at(prefix.size()).isDigit()) {
+            afterNoon = vocabulary.dayPeriod(prefix);
+            token.remove(0, prefix.size());
+            break;
+        }
+    static const QRegularExpression clock(QStringLiteral("^(\\d{1,2})(?::(\\d{2}))?(?:([ap])m?)?$"));
+    static const QRegularExpression compact(QStringLiteral("^(\\d{1,2})(\\d{2})(?:([ap])m?)?$"));
+    static const QRegularExpression hourWord(QStringLiteral("^(\\d{1,2})(\\D+?)(\\d{2})?(\\D*)$"));
+    QRegularExpressionMatch match = clock.match(token);
     const bool isCompact = !match.hasMatch();
-    if (isCompact) match = compact.match(first);
-    if (!match.hasMatch()) return std::nullopt;
-    QString half = match.captured(3);
+    if (isCompact) match = compact.match(token);
+    bool withHourWord = false;
+    int hour = 0;
+    int minute = 0;
+    if (match.hasMatch()) {
+        hour = match.captured(1).toInt();
+        minute = match.captured(2).toInt();
+        if (match.capturedLength(3)) afterNoon = match.captured(3) == QLatin1String("p");
+    } else {
+        // The hour word on the number, minutes after it: "9h30", "9時30分", "15h".
+        const QRegularExpressionMatch written = hourWord.match(token);
+        if (!written.hasMatch() || !vocabulary.isHourWord(written.captured(2))) return std::nullopt;
+        if (written.capturedLength(4) && (!written.capturedLength(3) || !vocabulary.isMinuteWord(written.captured(4))))
+            return std::nullopt;
+        hour = written.captured(1).toInt();
+        minute = written.captured(3).toInt();
+        withHourWord = true;
+    }
     qsizetype used = 1;
-    if (half.isEmpty() && words.size() > 1) {
-        const QRegularExpressionMatch next = marker.match(words.at(1).toLower());
-        if (next.hasMatch()) {
-            half = next.captured(1);
-            used = 2;
+    // Words after the number: an hour word ("15 Uhr"), a day period ("9 am", "9 ص", "a. m.").
+    if (!withHourWord && !match.capturedLength(3) && used < words.size() &&
+        vocabulary.isHourWord(PhraseWords::fold(words.at(used)))) {
+        withHourWord = true;
+        ++used;
+    }
+    if (!afterNoon) {
+        for (const qsizetype count : {1, 2}) {
+            if (used + count > words.size()) break;
+            const QString period = PhraseWords::fold(words.mid(used, count).join(QString()));
+            if (const std::optional<bool> found = vocabulary.dayPeriod(period)) {
+                afterNoon = found;
+                used += count;
+                break;
+            }
         }
     }
-    const int hour = match.captured(1).toInt();
-    const int minute = match.captured(2).toInt();
     if (minute >= 60) return std::nullopt;
+    const bool hasMinutes = match.hasMatch() ? match.capturedLength(2) > 0 : false;
     // "3" alone is a number, not a time; "1500" is one only as hours and minutes.
-    if (half.isEmpty() && match.capturedLength(2) == 0) return std::nullopt;
-    if (half.isEmpty() && isCompact && match.capturedLength(1) != 2) return std::nullopt;
+    if (!afterNoon && !withHourWord && !hasMinutes) return std::nullopt;
+    if (!afterNoon && !withHourWord && isCompact && match.capturedLength(1) != 2) return std::nullopt;
     int hour24 = hour;
-    if (!half.isEmpty()) {
+    if (afterNoon) {
         if (hour < 1 || hour > 12) return std::nullopt;
-        hour24 = hour % 12 + (half == QLatin1String("p") ? 12 : 0);
+        hour24 = hour % 12 + (*afterNoon ? 12 : 0);
     } else if (hour > 23) {
         return std::nullopt;
     }
@@ -211,8 +249,9 @@ Day onMonthDay(int month, int dayOfMonth)
     return day;
 }
 
-int monthOf(const QString& word)
+int monthOf(const QString& word, const PhraseWords& vocabulary)
 {
+    if (const int month = vocabulary.month(PhraseWords::fold(word))) return month;
     static const std::array names{"jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
     const QString lower = word.toLower().remove(QLatin1Char('.'));
     if (lower.size() < 3) return 0;
@@ -228,8 +267,9 @@ int monthOf(const QString& word)
     return 0;
 }
 
-int weekdayOf(const QString& word)
+int weekdayOf(const QString& word, const PhraseWords& vocabulary)
 {
+    if (const int weekday = vocabulary.weekday(PhraseWords::fold(word))) return weekday;
     static const std::array names{"monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday"};
     const QString lower = word.toLower().remove(QLatin1Char('.'));
     if (lower.size() < 3) return 0;
@@ -240,7 +280,8 @@ int weekdayOf(const QString& word)
 
 std::optional<int> dayOfMonthOf(const QString& word)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:st|nd|rd|th)?$"));
+    // "16th", and "16." as German writes it.
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:st|nd|rd|th|\\.)?$"));
     const QRegularExpressionMatch match = pattern.match(word.toLower());
     if (!match.hasMatch()) return std::nullopt;
     const int day = match.captured(1).toInt();
@@ -249,7 +290,7 @@ std::optional<int> dayOfMonthOf(const QString& word)
 }
 
 // Reads a day from the words' start; the words it used are taken away.
-std::optional<Day> dayAtStart(QStringList& words)
+std::optional<Day> dayAtStart(QStringList& words, const PhraseWords& vocabulary)
 {
     if (words.isEmpty()) return std::nullopt;
     const QString first = words.first().toLower();
@@ -257,28 +298,43 @@ std::optional<Day> dayAtStart(QStringList& words)
         words.remove(0, count);
         return day;
     };
+    const QString folded = PhraseWords::fold(first);
     if (first == QLatin1String("today")) return take(1, relative(0));
     if (first == QLatin1String("tomorrow")) return take(1, relative(1));
     if (first == QLatin1String("yesterday")) return take(1, relative(-1));
+    if (const std::optional<int> days = vocabulary.relativeDay(folded)) return take(1, relative(*days));
     if (const QDate iso = QDate::fromString(first, Qt::ISODate); iso.isValid() && first.size() == 10)
         return take(1, onDate(iso));
-    if (const int weekday = weekdayOf(first)) return take(1, onWeekday(weekday));
-    if (const int month = monthOf(first); month && words.size() > 1)
+    // Month and day as Japanese and Chinese write them: "1月16日".
+    static const QRegularExpression monthDay(QStringLiteral("^(\\d{1,2})月(\\d{1,2})日$"));
+    if (const QRegularExpressionMatch written = monthDay.match(first); written.hasMatch())
+        return take(1, onMonthDay(written.captured(1).toInt(), written.captured(2).toInt()));
+    if (const int month = monthOf(first, vocabulary); month && words.size() > 1)
         if (const auto day = dayOfMonthOf(words.at(1))) return take(2, onMonthDay(month, *day));
-    if (const auto day = dayOfMonthOf(first); day && words.size() > 1)
-        if (const int month = monthOf(words.at(1))) return take(2, onMonthDay(month, *day));
+    if (const auto day = dayOfMonthOf(first); day && words.size() > 1) {
+        if (const int month = monthOf(words.at(1), vocabulary)) return take(2, onMonthDay(month, *day));
+        // "16 de enero", "16 de janeiro".
+        if (words.size() > 2 && PhraseWords::fold(words.at(1)) == QLatin1String("de"))
+            if (const int month = monthOf(words.at(2), vocabulary)) return take(3, onMonthDay(month, *day));
+    }
+    // A weekday of two words ("יום שני"), then of one; after month and day,
+    // which may share a word with it (Spanish "mar": Tuesday, and March).
+    if (words.size() > 1)
+        if (const int weekday = vocabulary.weekday(PhraseWords::fold(words.at(0) + words.at(1))))
+            return take(2, onWeekday(weekday));
+    if (const int weekday = weekdayOf(first, vocabulary)) return take(1, onWeekday(weekday));
     return std::nullopt;
 }
 
-// Reads a day from the words' end ("… on Friday", "… Dec 9").
-std::optional<Day> dayAtEnd(QStringList& words)
+// Reads a day from the words' end ("… on Friday", "… Dec 9", "… am Freitag").
+std::optional<Day> dayAtEnd(QStringList& words, const PhraseWords& vocabulary)
 {
-    for (qsizetype count = 1; count <= 2 && count <= words.size(); ++count) {
+    for (qsizetype count = 1; count <= 3 && count <= words.size(); ++count) {
         QStringList tail = words.mid(words.size() - count);
-        const std::optional<Day> day = dayAtStart(tail);
+        const std::optional<Day> day = dayAtStart(tail, vocabulary);
         if (day && tail.isEmpty()) {
             words.resize(words.size() - count);
-            if (!words.isEmpty() && words.last().compare(QLatin1String("on"), Qt::CaseInsensitive) == 0)
+            while (!words.isEmpty() && vocabulary.isLink(PhraseWords::fold(words.last())))
                 words.removeLast();
             return day;
         }
@@ -286,11 +342,11 @@ std::optional<Day> dayAtEnd(QStringList& words)
     return std::nullopt;
 }
 
-bool isLink(const QString& word)
+// Takes the words that join a time to its day or place ("in", "um", "a las").
+void dropLinks(QStringList& words, const PhraseWords& vocabulary)
 {
-    return word.compare(QLatin1String("in"), Qt::CaseInsensitive) == 0 ||
-           word.compare(QLatin1String("at"), Qt::CaseInsensitive) == 0 ||
-           word.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0;
+    while (!words.isEmpty() && vocabulary.isLink(PhraseWords::fold(words.first())))
+        words.removeFirst();
 }
 
 struct Placed {
@@ -343,7 +399,7 @@ Placed place(const std::optional<Day>& day, QTime time, const QTimeZone& zone, c
     return best;
 }
 
-std::optional<Zone> zoneOf(const QString& text, const Context& context)
+std::optional<Zone> zoneOf(const QString& text, const Context& context, const PhraseWords& vocabulary)
 {
     if (text.isEmpty()) return Zone{{context.home}, {}};
     static const QRegularExpression universal(QStringLiteral("^(UTC|GMT|Z)$"),
@@ -362,8 +418,13 @@ std::optional<Zone> zoneOf(const QString& text, const Context& context)
         if (!zone->places.isEmpty()) return zone;
     }
     if (const auto zone = zoneWithId(text)) return Zone{{{lastPart(zone->id()), *zone}}, {}};
-    if (context.findPlace)
+    if (context.findPlace) {
         if (const auto found = context.findPlace(text)) return Zone{{*found}, {}};
+        // "בטוקיו": a place with "in" written onto it.
+        for (const QString& prefix : vocabulary.linkPrefixes())
+            if (text.startsWith(prefix) && text.size() > prefix.size())
+                if (const auto found = context.findPlace(text.mid(prefix.size()))) return Zone{{*found}, {}};
+    }
     return std::nullopt;
 }
 
@@ -372,19 +433,35 @@ std::optional<Zone> zoneOf(const QString& text, const Context& context)
 Result read(const QString& text, const Context& context)
 {
     Result result;
-    QStringList words = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (QString& word : words)
+    const PhraseWords& vocabulary = PhraseWords::of(icu::Locale(context.language.toLatin1().constData()));
+    QStringList words = PhraseWords::normalized(text).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList split;
+    for (QString& word : words) {
         while (word.endsWith(QLatin1Char(',')))
             word.chop(1);
+        // A link written onto a time ("ב־9:00") is a word of its own.
+        for (const QString& prefix : vocabulary.linkPrefixes())
+            if (word.startsWith(prefix) && word.size() > prefix.size() && word.at(prefix.size()).isDigit()) {
+                split.append(prefix);
+                word.remove(0, prefix.size());
+                break;
+            }
+        split.append(word);
+    }
+    words = split;
     words.removeAll(QString());
 
-    std::optional<Day> day = dayAtStart(words);
-    if (!words.isEmpty() && isLink(words.first())) words.removeFirst();
-    const std::optional<QTime> time = timeOf(words);
+    const auto atStart = [&vocabulary](QStringList& from) { return dayAtStart(from, vocabulary); };
+    const auto atEnd = [&vocabulary](QStringList& from) { return dayAtEnd(from, vocabulary); };
+    std::optional<Day> day = atStart(words);
+    dropLinks(words, vocabulary);
+    const std::optional<QTime> time = timeOf(words, vocabulary);
     if (!time) return result; // not a time: a search perhaps
     result.time = *time;
     // A day before the time, after it or at the end; two are no one day.
-    for (const auto& dayIn : {dayAtStart, dayAtEnd}) {
+    using DayReader = std::function<std::optional<Day>(QStringList&)>;
+    for (const DayReader& dayIn : {DayReader(atStart), DayReader(atEnd)}) {
+        dropLinks(words, vocabulary);
         const std::optional<Day> found = dayIn(words);
         if (!found) continue;
         if (day) {
@@ -394,10 +471,10 @@ Result read(const QString& text, const Context& context)
         }
         day = found;
     }
-    if (!words.isEmpty() && isLink(words.first())) words.removeFirst();
+    dropLinks(words, vocabulary);
     const QString zoneText = words.join(QLatin1Char(' '));
 
-    const std::optional<Zone> zone = zoneOf(zoneText, context);
+    const std::optional<Zone> zone = zoneOf(zoneText, context, vocabulary);
     if (!zone) {
         result.refusal = Refusal::unknownZone;
         result.words = zoneText;

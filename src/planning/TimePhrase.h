@@ -9,8 +9,10 @@
 #include <optional>
 
 // A time as people write it when they plan: "3pm PST", "9:30 Tokyo",
-// "Fri 14:00 in New York", "9 am Central on Friday". Pure: the places it
-// knows come from the caller, and "now" is given, never read.
+// "Fri 14:00 in New York", "9 am Central on Friday", and the same in the
+// user's language ("morgen 15 Uhr Tokyo", "demain 9h Paris", "明日 9時
+// 東京"), English always. Pure: the places it knows come from the caller,
+// and "now" is given, never read.
 namespace TimePhrase {
 
 struct Place {
@@ -27,6 +29,8 @@ struct Context {
     // The best catalogue match for a place's name, as the search ranks.
     std::function<std::optional<Place>(const QString&)> findPlace;
     qint64 rangeSeconds = 7 * 86400;
+    // The language whose words are read besides English's (an ICU or BCP 47 name).
+    QString language = QStringLiteral("en");
 };
 
 struct Reading {

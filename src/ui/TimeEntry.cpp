@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
+#include "clock/TimeAnswer.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,8 +19,9 @@ TimeEntry::TimeEntry(const ClockEntries& entries, DisplayedTime& time, QWidget* 
     layout->setContentsMargins(8, 6, 8, 4);
     layout->setSpacing(4);
     m_field = new QLineEdit(this);
-    //: The hint of the field where a time is typed; keep the examples in English: the field reads English words
-    m_field->setPlaceholderText(tr("A time: 3pm Tokyo, Fri 9:00 in Paris"));
+    const QStringList examples = TimeAnswer::examples();
+    //: The hint of the field where a time is typed; %1 and %2 are examples of typed times
+    m_field->setPlaceholderText(tr("A time: %1, %2").arg(examples.value(0), examples.value(1)));
     //: The accessible name of the field where a time is typed
     m_field->setAccessibleName(tr("Type a time"));
     m_field->setClearButtonEnabled(true);
@@ -58,8 +60,9 @@ void TimeEntry::showAnswers()
         lines << ((m_answers.size() > 1 ? (i == m_choice ? QStringLiteral("▸ ") : QStringLiteral("   ")) : QString()) +
                   m_answers.at(i).text);
     if (m_answers.isEmpty() && !m_field->text().trimmed().isEmpty())
-        //: Keep the examples in English: the field reads English words
-        lines << tr("Type a time, such as 3pm Tokyo or Fri 9:00 in Paris");
+        //: %1 and %2 are examples of typed times
+        lines << tr("Type a time, such as %1 or %2")
+                     .arg(TimeAnswer::examples().value(0), TimeAnswer::examples().value(1));
     m_answer->setText(lines.join(QLatin1Char('\n')));
     const bool choosable = !m_answers.isEmpty() && m_answers.at(m_choice).at.isValid();
     m_answer->setForegroundRole(choosable ? QPalette::WindowText : QPalette::PlaceholderText);

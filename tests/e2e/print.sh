@@ -51,6 +51,13 @@ unknown=$(LANG=ja_JP.UTF-8 "$app" --frobnicate 2>&1)
 grep -q 'frobnicate.*未知のオプション' <<<"$unknown" || fail "Qt's own error in Japanese: $(head -1 <<<"$unknown")"
 german=$(LANG=de_DE.UTF-8 "$app" --print --at 2026-12-09T15:00Z)
 grep -q '^Tokyo, Tokyo 00:00 morgen$' <<<"$german" || fail "--print in German: $german"
+# A time typed in the session's language, English's words as well.
+for typed in 'morgen 15 Uhr UTC' 'tomorrow 3pm UTC'; do
+  at=$(LANG=de_DE.UTF-8 "$app" --print --at "$typed")
+  [ "$(head -1 <<<"$at")" = "UTC 15:00" ] || fail "--at “$typed” in German: $(head -1 <<<"$at")"
+done
+at=$(LANG=ja_JP.UTF-8 "$app" --print --at '明日 午後3時 UTC')
+[ "$(head -1 <<<"$at")" = "UTC 15:00" ] || fail "--at in Japanese: $(head -1 <<<"$at")"
 pass "the help, the errors and the day labels in German, French and Japanese"
 
 printf '{"trackedCityIDs": [' >"$XDG_CONFIG_HOME/horavia/settings.json"

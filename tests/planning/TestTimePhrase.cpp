@@ -19,7 +19,7 @@ std::optional<TimePhrase::Place> findPlace(const QString& name)
 {
     static const QStringList zones{u"Asia/Tokyo"_s,          u"America/New_York"_s,    u"Europe/Berlin"_s,
                                    u"Australia/Sydney"_s,    u"Australia/Lord_Howe"_s, u"Asia/Kolkata"_s,
-                                   u"America/Los_Angeles"_s, u"Europe/London"_s};
+                                   u"America/Los_Angeles"_s, u"Europe/London"_s,       u"Europe/Paris"_s};
     for (const QString& zone : zones)
         if (placeIn(zone).name.compare(name, Qt::CaseInsensitive) == 0) return placeIn(zone);
     return std::nullopt;
@@ -211,6 +211,150 @@ private slots:
         for (const QString& zone : tracked)
             context.tracked << placeIn(zone);
         context.findPlace = findPlace;
+        const TimePhrase::Result result = TimePhrase::read(phrase, context);
+        QCOMPARE(result.refusal, refusal);
+        QCOMPARE(written(result), expected);
+    }
+
+    // Each language's own words, English's as well, from Friday 6 March
+    // 2026 at noon in London: 8 March is New York's change to summer time
+    // (2:30 is skipped there), 29 March Europe's.
+    void phrasesInTheLanguage_data()
+    {
+        addColumns<QString, QString, Refusal, QStringList>({"language", "phrase", "refusal", "expected"});
+        const auto ok = Refusal::none;
+        const auto row = [](const char* language, const char* phrase, Refusal refusal, const QStringList& expected) {
+            QTest::newRow(QByteArray(language).append(": ").append(phrase).constData())
+                << QString::fromLatin1(language) << QString::fromUtf8(phrase) << refusal << expected;
+        };
+        const QStringList none;
+        const QStringList today15utc{u"2026-03-06T15:00:00Z UTC"_s};
+        const QStringList saturday9utc{u"2026-03-07T09:00:00Z UTC"_s};
+        const QStringList today18utc{u"2026-03-06T18:00:00Z UTC"_s};
+        const QStringList yesterday9utc{u"2026-03-05T09:00:00Z UTC"_s};
+        const QStringList berlinSaturday9{u"2026-03-07T08:00:00Z Berlin"_s};
+        const QStringList berlinNextFriday9{u"2026-03-13T08:00:00Z Berlin"_s};
+        const QStringList londonMonday{u"2026-03-09T14:30:00Z London"_s};
+        const QStringList newYorkSunday330{u"2026-03-08T07:30:00Z New York"_s};
+        const QStringList ninthOfMarch{u"2026-03-09T10:00:00Z UTC"_s};
+        const auto skipped = Refusal::skipped;
+
+        row("de", "15 Uhr Berlin", ok, {u"2026-03-06T14:00:00Z Berlin"_s});
+        row("de", "morgen 9:00 Berlin", ok, berlinSaturday9);
+        row("de", "morgen um 9 Uhr in Berlin", ok, berlinSaturday9);
+        row("de", "Fr 9:00 Berlin", ok, berlinNextFriday9);
+        row("de", "Montag 14:30 London", ok, londonMonday);
+        row("de", "So 2:30 New York", skipped, none);
+        row("de", "So. 3:30 New York", ok, newYorkSunday330);
+        row("de", "heute 18 Uhr UTC", ok, today18utc);
+        row("de", "gestern 9:00 UTC", ok, yesterday9utc);
+        row("de", "9. März 10:00 UTC", ok, ninthOfMarch);
+        row("de", "15:30 Uhr PST", ok, {u"2026-03-06T23:30:00Z Los Angeles PST"_s});
+        row("de", "3pm UTC", ok, today15utc); // English always
+        row("de", "morgen 9:00 Qwzx", Refusal::unknownZone, none);
+
+        row("fr", "15h Paris", ok, {u"2026-03-06T14:00:00Z Paris"_s});
+        row("fr", "demain 9h Paris", ok, {u"2026-03-07T08:00:00Z Paris"_s});
+        row("fr", "demain à 9h30 Paris", ok, {u"2026-03-07T08:30:00Z Paris"_s});
+        row("fr", "ven. 9h Berlin", ok, berlinNextFriday9);
+        row("fr", "lundi 14h30 London", ok, londonMonday);
+        row("fr", "dim. 2h30 New York", skipped, none);
+        row("fr", "dimanche 3h30 New York", ok, newYorkSunday330);
+        row("fr", "aujourd'hui 18h UTC", ok, today18utc);
+        row("fr", "hier 9h UTC", ok, yesterday9utc);
+        row("fr", "9 mars 10h UTC", ok, ninthOfMarch);
+        row("fr", "15 heures UTC", ok, today15utc);
+        row("fr", "Fri 9:00 in Berlin", ok, berlinNextFriday9);
+        row("fr", "demain 9h Qwzx", Refusal::unknownZone, none);
+
+        row("es", "mañana a las 9:00 Berlin", ok, berlinSaturday9);
+        row("es", "manana 9:00 UTC", ok, saturday9utc);
+        row("es", "hoy 18:00 UTC", ok, today18utc);
+        row("es", "ayer 9:00 UTC", ok, yesterday9utc);
+        row("es", "vie 9:00 Berlin", ok, berlinNextFriday9);
+        row("es", "lunes 14:30 London", ok, londonMonday);
+        row("es", "dom 2:30 New York", skipped, none);
+        row("es", "domingo 3:30 New York", ok, newYorkSunday330);
+        row("es", "9 de marzo 10:00 UTC", ok, ninthOfMarch);
+        row("es", "3 p. m. UTC", ok, today15utc);
+        row("es", "15:00 en London", ok, {u"2026-03-06T15:00:00Z London"_s});
+        row("es", "mañana 9:00 Qwzx", Refusal::unknownZone, none);
+
+        row("pt_BR", "amanhã às 9:00 Berlin", ok, berlinSaturday9);
+        row("pt_BR", "hoje 18h UTC", ok, today18utc);
+        row("pt_BR", "ontem 9h UTC", ok, yesterday9utc);
+        row("pt_BR", "sex 9:00 Berlin", ok, berlinNextFriday9);
+        row("pt_BR", "segunda-feira 14:30 London", ok, londonMonday);
+        row("pt_BR", "dom 2:30 New York", skipped, none);
+        row("pt_BR", "domingo 3h30 New York", ok, newYorkSunday330);
+        row("pt_BR", "9 de março 10h UTC", ok, ninthOfMarch);
+        row("pt_BR", "15h00 UTC", ok, today15utc);
+        row("pt_BR", "15 horas UTC", ok, today15utc);
+        row("pt_BR", "amanhã 9h Qwzx", Refusal::unknownZone, none);
+
+        row("ja", "明日 9時 UTC", ok, saturday9utc);
+        row("ja", "今日 18時 UTC", ok, today18utc);
+        row("ja", "昨日 9時 UTC", ok, yesterday9utc);
+        row("ja", "金曜日 9:00 Berlin", ok, berlinNextFriday9);
+        row("ja", "月曜日 14時30分 London", ok, londonMonday);
+        row("ja", "日曜日 2時30分 New York", skipped, none);
+        row("ja", "日 3:30 New York", ok, newYorkSunday330);
+        row("ja", "3月9日 10時 UTC", ok, ninthOfMarch);
+        row("ja", "午後3時 UTC", ok, today15utc);
+        row("ja", "午前9時 JST", ok, {u"2026-03-07T00:00:00Z Tokyo JST"_s});
+        row("ja", "１５：００ UTC", ok, today15utc);
+        row("ja", "明日 9時 Qwzx", Refusal::unknownZone, none);
+
+        row("zh_CN", "明天 9点 UTC", ok, saturday9utc);
+        row("zh_CN", "今天 18点 UTC", ok, today18utc);
+        row("zh_CN", "昨天 9点 UTC", ok, yesterday9utc);
+        row("zh_CN", "星期五 9:00 Berlin", ok, berlinNextFriday9);
+        row("zh_CN", "周一 14点30分 London", ok, londonMonday);
+        row("zh_CN", "星期日 2:30 New York", skipped, none);
+        row("zh_CN", "周日 3点30分 New York", ok, newYorkSunday330);
+        row("zh_CN", "3月9日 10点 UTC", ok, ninthOfMarch);
+        row("zh_CN", "下午3点 UTC", ok, today15utc);
+        row("zh_CN", "上午9点 UTC", ok, saturday9utc);
+        row("zh_CN", "15:00 在 London", ok, {u"2026-03-06T15:00:00Z London"_s});
+        row("zh_CN", "明天 9点 Qwzx", Refusal::unknownZone, none);
+
+        row("ar", "غدًا ٩:٠٠ UTC", ok, saturday9utc);
+        row("ar", "غدا 9:00 UTC", ok, saturday9utc);
+        row("ar", "اليوم ١٨:٠٠ UTC", ok, today18utc);
+        row("ar", "أمس ٩:٠٠ UTC", ok, yesterday9utc);
+        row("ar", "الجمعة ٩:٠٠ Berlin", ok, berlinNextFriday9);
+        row("ar", "الاثنين ١٤:٣٠ London", ok, londonMonday);
+        row("ar", "الأحد ٢:٣٠ New York", skipped, none);
+        row("ar", "٣ م UTC", ok, today15utc);
+        row("ar", "٩ ص UTC", ok, saturday9utc);
+        row("ar", "الساعة ٣:٠٠ م UTC", ok, today15utc);
+        row("ar", "١٥:٠٠ في London", ok, {u"2026-03-06T15:00:00Z London"_s});
+        row("ar", "غدًا ٩:٠٠ Qwzx", Refusal::unknownZone, none);
+
+        row("he", "מחר 9:00 UTC", ok, saturday9utc);
+        row("he", "היום 18:00 UTC", ok, today18utc);
+        row("he", "אתמול 9:00 UTC", ok, yesterday9utc);
+        row("he", "יום שישי 9:00 Berlin", ok, berlinNextFriday9);
+        row("he", "יום ב׳ 14:30 London", ok, londonMonday);
+        row("he", "יום ראשון 2:30 New York", skipped, none);
+        row("he", "מחר ב־9:00 UTC", ok, saturday9utc);
+        row("he", "בשעה 15:00 UTC", ok, today15utc);
+        row("he", "3 אחה״צ UTC", ok, today15utc);
+        row("he", "15:00 בLondon", ok, {u"2026-03-06T15:00:00Z London"_s});
+        row("he", "מחר 9:00 Qwzx", Refusal::unknownZone, none);
+        // A language's word means nothing in another.
+        row("de", "demain 9h Paris", Refusal::notATime, none);
+    }
+
+    void phrasesInTheLanguage()
+    {
+        const auto [language, phrase, refusal, expected] =
+            fetchRow<QString, QString, Refusal, QStringList>({"language", "phrase", "refusal", "expected"});
+        TimePhrase::Context context;
+        context.now = QDateTime::fromString(u"2026-03-06T12:00:00Z"_s, Qt::ISODate);
+        context.home = placeIn(u"Europe/London"_s);
+        context.findPlace = findPlace;
+        context.language = language;
         const TimePhrase::Result result = TimePhrase::read(phrase, context);
         QCOMPARE(result.refusal, refusal);
         QCOMPARE(written(result), expected);
