@@ -67,6 +67,11 @@ const City& City::utc()
 
 QString City::displayName() const
 {
+    return localName.isEmpty() ? catalogueName() : localName;
+}
+
+QString City::catalogueName() const
+{
     return region.isEmpty() ? name : name + QStringLiteral(", ") + region;
 }
 

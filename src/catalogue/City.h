@@ -20,12 +20,19 @@ struct City {
     QStringList aliases;
     // From the system tz database; offset zero when it does not know the identifier.
     QTimeZone timeZone;
+    // The place and its country in the user's language ("ロンドン, イギリス"),
+    // where ICU's data names it there; else empty, and the catalogue's
+    // English name and region are shown. Never stored: ids are the keys.
+    QString localName;
 
     // The built-in universal-time entry, first in every loaded catalogue.
     static const City& utc();
 
-    // "Name" or "Name, Region".
+    // The name in the user's language with its country, else "Name" or
+    // "Name, Region" as the catalogue has them: one language, never half and half.
     QString displayName() const;
+    // "Name" or "Name, Region" as the catalogue has them.
+    QString catalogueName() const;
 
     friend bool operator==(const City& a, const City& b);
 };

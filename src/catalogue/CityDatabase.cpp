@@ -177,9 +177,40 @@ const std::vector<QString>& CityDatabase::zoneNames() const
     return m_zoneNames;
 }
 
+const CityDatabase::LocalNames& CityDatabase::localNames() const
+{
+    std::call_once(m_localNamesOnce, [this] {
+        if (!m_view || std::string(m_locale.getLanguage()) == "en") return;
+        // Each zone's city as English and the language write it, where they differ.
+        const icu::Locale english("en");
+        const auto zones = m_view->zones();
+        std::vector<std::optional<std::pair<QString, QString>>> named(zones.size());
+        for (size_t z = 0; z < zones.size(); ++z) {
+            const QString identifier = m_view->string(zones[z].identifier).toString();
+            const std::optional<QString> inEnglish = ZoneNames::exemplarCity(identifier, english);
+            const std::optional<QString> local = ZoneNames::exemplarCity(identifier, m_locale);
+            if (inEnglish && local && *inEnglish != *local) named[z] = std::pair(*inEnglish, *local);
+        }
+        // The zone's namesake: the record of that name in that zone.
+        for (qsizetype i = 0; i < size(); ++i) {
+            const auto& record = m_view->record(i);
+            if (record.zone >= named.size() || !named[record.zone] ||
+                m_view->string(record.name) != named[record.zone]->first)
+                continue;
+            const City place = m_view->city(i);
+            const QString local = named[record.zone]->second;
+            const std::optional<QString> country = ZoneNames::countryName(regionCodeOf(place.country), m_locale);
+            m_localNames.shown.insert(i, country ? local + QStringLiteral(", ") + *country : local);
+            m_localNames.folded.emplace_back(m_folder.fold(local), i);
+        }
+    });
+    return m_localNames;
+}
+
 void CityDatabase::prepareSearch() const
 {
     zoneNames(); // opens every zone too
+    localNames();
 }
 
 void CityDatabase::releasePages() const
@@ -193,6 +224,7 @@ City CityDatabase::city(qsizetype index) const
 {
     City city = m_view->city(index);
     city.timeZone = zone(m_view->record(index).zone);
+    city.localName = localNames().shown.value(index);
     return city;
 }
 
@@ -248,6 +280,19 @@ QList<City> CityDatabase::search(const QString& query, qsizetype limit, const QD
     if (!folded.isEmpty())
         named = folded.size() == 1 && folded != QChar(0) ? searchByText(folded, limit, &starting)
                                                          : searchByPairs(folded, limit, &starting);
+    // A place by its name in the user's language ("Tokio", "東京") leads,
+    // as a name that starts with the query does.
+    if (!folded.isEmpty()) {
+        QList<qsizetype> local;
+        for (const auto& [name, index] : localNames().folded)
+            if (name.startsWith(folded) && !named.contains(index)) local.append(index);
+        if (!local.isEmpty()) {
+            starting += local.size();
+            named = local + named;
+            if (named.size() > limit) named.resize(limit);
+            starting = std::min(starting, named.size());
+        }
+    }
     // A city's name wins over the zone that shares it: "london" is the five
     // Londons, not every town on London's clock. A zone's towns follow only
     // when the query is written as a zone, or when no name holds it.

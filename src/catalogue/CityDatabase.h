@@ -114,6 +114,16 @@ private:
     mutable std::vector<std::optional<QTimeZone>> m_zones; // by zone index, opened on first use
     mutable std::once_flag m_zoneNamesOnce;
     mutable std::vector<QString> m_zoneNames; // folded, by zone index
+    // The places ICU names in the database's language, unlike English: the
+    // zones' namesake cities ("Tokio"), by record, and their folded names
+    // for the search. Empty in English.
+    struct LocalNames {
+        QHash<qsizetype, QString> shown;                   // "Tokio, Japan"
+        std::vector<std::pair<QString, qsizetype>> folded; // "tokio"
+    };
+    const LocalNames& localNames() const;
+    mutable std::once_flag m_localNamesOnce;
+    mutable LocalNames m_localNames;
     // The first record of each zone, found in one pass: the home row asks at every tick.
     mutable std::once_flag m_firstInZoneOnce;
     mutable QHash<QString, qsizetype> m_firstInZone;

@@ -135,4 +135,28 @@ QString fromIdentifier(const QString& identifier)
     return last.replace(QLatin1Char('_'), QLatin1Char(' '));
 }
 
+std::optional<QString> exemplarCity(const QString& identifier, const icu::Locale& locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::TimeZoneNames> names(icu::TimeZoneNames::createInstance(locale, status));
+    if (U_FAILURE(status)) return std::nullopt;
+    icu::UnicodeString city;
+    names->getExemplarLocationName(
+        icu::UnicodeString(reinterpret_cast<const UChar*>(identifier.utf16()), int32_t(identifier.size())), city);
+    if (city.isEmpty()) return std::nullopt;
+    return QString(reinterpret_cast<const QChar*>(city.getBuffer()), city.length());
+}
+
+std::optional<QString> countryName(const QString& regionCode, const icu::Locale& locale)
+{
+    if (regionCode.size() != 2) return std::nullopt;
+    const icu::Locale region("", regionCode.toLatin1().constData());
+    icu::UnicodeString name;
+    region.getDisplayCountry(locale, name);
+    // ICU answers an unknown code with the code itself.
+    if (name.isEmpty() || name == icu::UnicodeString(regionCode.toLatin1().constData(), -1, US_INV))
+        return std::nullopt;
+    return QString(reinterpret_cast<const QChar*>(name.getBuffer()), name.length());
+}
+
 } // namespace ZoneNames

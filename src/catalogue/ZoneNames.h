@@ -37,6 +37,14 @@ std::optional<QString> genericName(const QString& identifier, const icu::Locale&
 // ICU's localized GMT format of an offset in seconds ("GMT+5", "GMT-3:30").
 QString localizedGmt(int offsetSeconds, const icu::Locale& locale);
 
+// The city a zone is named after, as the locale writes it ("Tokio" for
+// Asia/Tokyo in German, "東京" in Japanese); none when ICU has no name.
+std::optional<QString> exemplarCity(const QString& identifier, const icu::Locale& locale);
+
+// A country's name in the locale ("Japon" for JP in French); none for an
+// unknown code.
+std::optional<QString> countryName(const QString& regionCode, const icu::Locale& locale);
+
 // The name derived from an identifier alone: its last non-empty "/" piece
 // with underscores as spaces ("America/Argentina/Buenos_Aires" gives
 // "Buenos Aires"); the whole identifier when it has no pieces.

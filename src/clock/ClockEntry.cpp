@@ -18,6 +18,7 @@ ClockEntry trackedEntry(const AppSettings& settings, const City& city, ClockEntr
         entry.originalName = city.displayName();
     } else {
         entry.title = city.displayName();
+        if (entry.title != city.catalogueName()) entry.catalogueTitle = city.catalogueName();
     }
     entry.emoji = settings.emoji(city);
     entry.timeZone = city.timeZone;
@@ -42,6 +43,7 @@ ClockEntry standaloneHomeEntry(const AppSettings& settings, const QTimeZone& hom
     QString region;
     if (found) {
         entry.title = found->displayName();
+        if (entry.title != found->catalogueName()) entry.catalogueTitle = found->catalogueName();
         entry.emoji = settings.emoji(*found);
         region = regionCodeOf(found->country);
         if (found->id != City::utc().id) entry.place = Place{found->latitude, found->longitude};

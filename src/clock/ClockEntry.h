@@ -23,6 +23,9 @@ struct ClockEntry {
     QString id; // the city's id, or "home" for a home row without a tracked city
     QString title;
     std::optional<QString> originalName; // the city's own name when title is a custom label
+    // The catalogue's name when title is the place's name in the user's
+    // language ("Tokyo, Tokyo" beside "東京, 日本"): what scripts read.
+    std::optional<QString> catalogueTitle;
     std::optional<QString> emoji;
     QTimeZone timeZone;
     Kind kind = Kind::tracked;

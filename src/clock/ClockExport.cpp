@@ -42,14 +42,18 @@ QJsonArray json(const QList<ClockEntry>& entries, const ClockFormatter& formatte
     QJsonArray out;
     for (const ClockEntry& entry : entries) {
         const int offset = entry.timeZone.offsetFromUtc(at);
-        out.append(QJsonObject{
+        // Scripts keep reading the catalogue's name; the one shown, in the
+        // user's language, only where it differs.
+        QJsonObject clock{
             {QStringLiteral("id"), entry.id},
-            {QStringLiteral("title"), entry.title},
+            {QStringLiteral("title"), entry.catalogueTitle.value_or(entry.title)},
             {QStringLiteral("zone"), QString::fromUtf8(entry.timeZone.id())},
             {QStringLiteral("utcOffset"), offset},
             {QStringLiteral("localTime"), at.toOffsetFromUtc(offset).toString(Qt::ISODate)},
             {QStringLiteral("dayOffset"), formatter.dayOffset(at, entry.timeZone)},
-        });
+        };
+        if (entry.catalogueTitle) clock.insert(QStringLiteral("shownTitle"), entry.title);
+        out.append(clock);
     }
     return out;
 }

@@ -79,7 +79,9 @@ TimePhrase::Context context(const QList<ClockEntry>& entries, const QTimeZone& h
         // A tracked city answers under its own label.
         for (const ClockEntry& entry : entries)
             if (entry.city && entry.city->id == found.first().id) return TimePhrase::Place{entry.title, entry.timeZone};
-        return TimePhrase::Place{found.first().name, found.first().timeZone};
+        // Named in the user's language where the rows are.
+        const City& city = found.first();
+        return TimePhrase::Place{city.localName.isEmpty() ? city.name : city.localName, city.timeZone};
     };
     return made;
 }

@@ -59,7 +59,7 @@ WorldMapView::WorldMapView(const WorldLand& land, const CityDatabase& database, 
     setFocusPolicy(Qt::StrongFocus);
     //: The map where a point is chosen to find places near it
     setAccessibleName(tr("World map"));
-    const auto key = [](int key) { return QKeySequence(key).toString(QKeySequence::NativeText); };
+    const auto key = [](int code) { return QKeySequence(code).toString(QKeySequence::NativeText); };
     //: %1, %2, %3: the keys Shift, Return and Escape as Qt names them in the language
     setAccessibleDescription(tr("Arrow keys move the point, %1 by 10 degrees; %2 lists the places near it; %3 "
                                 "clears the selection.")

@@ -129,6 +129,55 @@ private slots:
         QCOMPARE(idsOf(database.search(query, 200, QDateTime::fromString(at, Qt::ISODate))), expected);
     }
 
+    // A zone's namesake city in the user's language, with its country, as
+    // ICU names them; found by that name and by the catalogue's; others, and
+    // every place in English, as the catalogue has them.
+    void placesInTheLanguage_data()
+    {
+        addColumns<QString, QString, QString, QString>({"locale", "query", "first", "shown"});
+        const auto row = [](const char* locale, const char* query, const char* first, const char* shown) {
+            QTest::newRow(QByteArray(locale).append(": ").append(query).constData())
+                << QString::fromLatin1(locale) << QString::fromUtf8(query) << QString::fromLatin1(first)
+                << QString::fromUtf8(shown);
+        };
+        row("de_DE", "Tokio", "tokyo", "Tokio, Japan");
+        row("de_DE", "Tokyo", "tokyo", "Tokio, Japan");
+        row("fr_FR", "Londres", "london", "Londres, Royaume-Uni");
+        row("es_ES", "Londres", "london", "Londres, Reino Unido");
+        row("pt_BR", "Tóquio", "tokyo", "Tóquio, Japão");
+        row("ja_JP", "東京", "tokyo", "東京, 日本");
+        row("ja_JP", "ロンドン", "london", "ロンドン, イギリス");
+        row("zh_CN", "东京", "tokyo", "东京, 日本");
+        row("ar_EG", "القاهرة", "cairo", "القاهرة, مصر");
+        row("he_IL", "טוקיו", "tokyo", "טוקיו, יפן");
+        // Not the zone's namesake: the catalogue's name, whole.
+        row("fr_FR", "London", "london", "Londres, Royaume-Uni");
+        row("fr_FR", "Ontario", "londonon", "London, Ontario");
+        // The same in both languages: as the catalogue has it.
+        row("de_DE", "Berlin", "berlin", "Berlin");
+        row("en_US", "Tokyo", "tokyo", "Tokyo, Tokyo");
+    }
+
+    void placesInTheLanguage()
+    {
+        const auto [locale, query, first, shown] =
+            fetchRow<QString, QString, QString, QString>({"locale", "query", "first", "shown"});
+        const QJsonArray records{
+            cityRecord("tokyo", "Tokyo", 35.7, 139.7, "Asia/Tokyo", "Tokyo", "Japan"),
+            cityRecord("london", "London", 51.5, -0.1, "Europe/London", "", "United Kingdom"),
+            cityRecord("londonon", "London", 43.0, -81.2, "America/Toronto", "Ontario", "Canada"),
+            cityRecord("cairo", "Cairo", 30.1, 31.2, "Africa/Cairo", "", "Egypt"),
+            cityRecord("berlin", "Berlin", 52.5, 13.4, "Europe/Berlin", "", "Germany"),
+        };
+        const CityDatabase database(writeCatalogue(m_dir, records), icu::Locale(locale.toLatin1().constData()));
+        const QList<City> found = database.search(query, 5);
+        QVERIFY(!found.isEmpty());
+        const City& city = found.first();
+        QCOMPARE(city.id, first);
+        QCOMPARE(city.displayName(), shown);
+        QCOMPARE(database.find(first)->displayName(), shown); // a stored id shows the same
+    }
+
     void turkishFolding()
     {
         const QJsonArray records{cityRecord("i", "Iğdır"), cityRecord("d", "İzmir")};

@@ -50,7 +50,7 @@ wrong=$(LANG=fr_FR.UTF-8 "$app" --print=csv 2>&1)
 unknown=$(LANG=ja_JP.UTF-8 "$app" --frobnicate 2>&1)
 grep -q 'frobnicate.*未知のオプション' <<<"$unknown" || fail "Qt's own error in Japanese: $(head -1 <<<"$unknown")"
 german=$(LANG=de_DE.UTF-8 "$app" --print --at 2026-12-09T15:00Z)
-grep -q '^Tokyo, Tokyo 00:00 morgen$' <<<"$german" || fail "--print in German: $german"
+grep -q '^Tokio, Japan 00:00 morgen$' <<<"$german" || fail "--print in German: $german"
 # A time typed in the session's language, English's words as well.
 for typed in 'morgen 15 Uhr UTC' 'tomorrow 3pm UTC'; do
   at=$(LANG=de_DE.UTF-8 "$app" --print --at "$typed")
@@ -58,6 +58,13 @@ for typed in 'morgen 15 Uhr UTC' 'tomorrow 3pm UTC'; do
 done
 at=$(LANG=ja_JP.UTF-8 "$app" --print --at '明日 午後3時 UTC')
 [ "$(head -1 <<<"$at")" = "UTC 15:00" ] || fail "--at in Japanese: $(head -1 <<<"$at")"
+# A place shown in the language: scripts keep the catalogue's name as title.
+shown=$(LANG=ja_JP.UTF-8 "$app" --print=json | "$python" -c '
+import json, sys
+tokyo = [c for c in json.load(sys.stdin) if c["id"] == "gn1850147"][0]
+print(tokyo["title"] + "|" + tokyo.get("shownTitle", ""))')
+[ "$shown" = "Tokyo, Tokyo|東京, 日本" ] || fail "--print=json in Japanese: $shown"
+[ "$(LANG=ja_JP.UTF-8 "$app" --print | grep -c '^東京, 日本 ')" = 1 ] || fail "--print does not show 東京 in Japanese"
 pass "the help, the errors and the day labels in German, French and Japanese"
 
 printf '{"trackedCityIDs": [' >"$XDG_CONFIG_HOME/horavia/settings.json"
