@@ -1053,13 +1053,13 @@ alone.
         <source>3pm Tokyo</source>
         <comment>example</comment>
         <extracomment>An example of a time as a user types it, in your language&apos;s words with a place the search finds (it is read as a time in your language: &quot;15 Uhr Tokio&quot;)</extracomment>
-        <translation>٣ م Tokyo</translation>
+        <translation>٣ م طوكيو</translation>
     </message>
     <message>
         <source>Fri 9:00 in Paris</source>
         <comment>example</comment>
         <extracomment>An example of a day and time typed, in your language&apos;s words (&quot;Fr 9:00 in Paris&quot;)</extracomment>
-        <translation>الجمعة ٩:٠٠ في Paris</translation>
+        <translation>الجمعة ٩:٠٠ في باريس</translation>
     </message>
 </context>
 <context>

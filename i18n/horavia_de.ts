@@ -1042,7 +1042,7 @@ lässt ein laufendes Horavia in Ruhe.
         <source>3pm Tokyo</source>
         <comment>example</comment>
         <extracomment>An example of a time as a user types it, in your language&apos;s words with a place the search finds (it is read as a time in your language: &quot;15 Uhr Tokio&quot;)</extracomment>
-        <translation>15 Uhr Tokyo</translation>
+        <translation>15 Uhr Tokio</translation>
     </message>
     <message>
         <source>Fri 9:00 in Paris</source>

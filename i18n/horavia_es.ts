@@ -1039,7 +1039,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>3pm Tokyo</source>
         <comment>example</comment>
         <extracomment>An example of a time as a user types it, in your language&apos;s words with a place the search finds (it is read as a time in your language: &quot;15 Uhr Tokio&quot;)</extracomment>
-        <translation>3 p. m. Tokyo</translation>
+        <translation>3 p. m. Tokio</translation>
     </message>
     <message>
         <source>Fri 9:00 in Paris</source>

@@ -1037,13 +1037,13 @@ alone.
         <source>3pm Tokyo</source>
         <comment>example</comment>
         <extracomment>An example of a time as a user types it, in your language&apos;s words with a place the search finds (it is read as a time in your language: &quot;15 Uhr Tokio&quot;)</extracomment>
-        <translation>15:00 Tokyo</translation>
+        <translation>15:00 טוקיו</translation>
     </message>
     <message>
         <source>Fri 9:00 in Paris</source>
         <comment>example</comment>
         <extracomment>An example of a day and time typed, in your language&apos;s words (&quot;Fr 9:00 in Paris&quot;)</extracomment>
-        <translation>יום ו׳ 9:00 ב־Paris</translation>
+        <translation>יום ו׳ 9:00 בפריז</translation>
     </message>
 </context>
 <context>

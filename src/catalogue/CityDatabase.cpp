@@ -191,6 +191,10 @@ const CityDatabase::LocalNames& CityDatabase::localNames() const
             const std::optional<QString> local = ZoneNames::exemplarCity(identifier, m_locale);
             if (inEnglish && local && *inEnglish != *local) named[z] = std::pair(*inEnglish, *local);
         }
+        // Arabic script joins with its own comma.
+        const std::string language = m_locale.getLanguage();
+        const QString comma =
+            language == "ar" || language == "fa" || language == "ur" ? QStringLiteral("\u060c ") : QStringLiteral(", ");
         // The zone's namesake: the record of that name in that zone.
         for (qsizetype i = 0; i < size(); ++i) {
             const auto& record = m_view->record(i);
@@ -200,7 +204,7 @@ const CityDatabase::LocalNames& CityDatabase::localNames() const
             const City place = m_view->city(i);
             const QString local = named[record.zone]->second;
             const std::optional<QString> country = ZoneNames::countryName(regionCodeOf(place.country), m_locale);
-            m_localNames.shown.insert(i, country ? local + QStringLiteral(", ") + *country : local);
+            m_localNames.shown.insert(i, country ? local + comma + *country : local);
             m_localNames.folded.emplace_back(m_folder.fold(local), i);
         }
     });

@@ -148,7 +148,7 @@ private slots:
         row("ja_JP", "東京", "tokyo", "東京, 日本");
         row("ja_JP", "ロンドン", "london", "ロンドン, イギリス");
         row("zh_CN", "东京", "tokyo", "东京, 日本");
-        row("ar_EG", "القاهرة", "cairo", "القاهرة, مصر");
+        row("ar_EG", "القاهرة", "cairo", "القاهرة، مصر");
         row("he_IL", "טוקיו", "tokyo", "טוקיו, יפן");
         // Not the zone's namesake: the catalogue's name, whole.
         row("fr_FR", "London", "london", "Londres, Royaume-Uni");

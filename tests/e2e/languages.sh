@@ -4,7 +4,9 @@
 # language (LANG, as a desktop sets it) and are photographed. Arabic and
 # Hebrew lay out right to left: the chooser's order button moves to the
 # search field's left. Settings' hour fields, read back through the
-# accessibility tree, say 09:00 hours first, in the locale's digits.
+# accessibility tree, say 09:00 hours first, in the locale's digits. The
+# chooser finds a place by its name in the language and shows it so, and
+# reads a time typed in the language's words; the label editor opens.
 # Run inside dbus-run-session. Usage: languages.sh APP SCREENSHOT_DIR
 app=$1
 shots=$2
@@ -65,9 +67,27 @@ EOF
 }
 echo '{"trackedCityIDs": ["gn5128581", "gn2988507", "gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 
+# Text into the focused field through the clipboard: xdotool's typing of
+# letters the keyboard map lacks drops the first of them now and then.
+paste_text() { # text
+  printf '%s' "$1" | xclip -selection clipboard
+  sleep 0.2
+  xdotool key ctrl+a ctrl+v
+}
+# Whether some element's name holds `text` and a time (in any digits), and
+# is no row of that place (its name, then its time): a typed time's answer.
+answered_in() { # text
+  "$python" "$(dirname "$0")/accessible.py" "$app_pid" | "$python" -c '
+import re, sys
+place = sys.argv[1]
+sys.exit(0 if any(place in n and not re.search(re.escape(place) + r", [0-9\u0660-\u0669]", n) and re.search(r"[0-9\u0660-\u0669]:[0-9\u0660-\u0669]{2}", n)
+                  for n in (line.split("\t")[2] for line in sys.stdin if line.count("\t") >= 3)) else 1)' "$1"
+}
+
 # language code, then the window title, search field and order button as
-# the catalogue has them, then the hour fields as Settings shows them
-while IFS='|' read -r language settings search order hours; do
+# the catalogue has them, the hour fields as Settings shows them, a place
+# typed in the language, as the chooser shows it, and a time typed
+while IFS='|' read -r language settings search order hours place shown typed; do
   for scheme in default prefer-dark; do
     shade=light; [ "$scheme" = prefer-dark ] && shade=dark
     gsettings set org.gnome.desktop.interface color-scheme "$scheme"
@@ -77,6 +97,24 @@ while IFS='|' read -r language settings search order hours; do
       fail "$language: the search field is not in $language"
     sleep 0.5
     import -window root "$shots/languages-$language-chooser-$shade.png"
+    main=$(find_app_window 700 760 | cut -d' ' -f1)
+    xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key ctrl+f
+    paste_text "$place"
+    wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qF '$shown'" ||
+      fail "$language: “$place” did not find “$shown”"
+    sleep 0.5
+    import -window root "$shots/languages-$language-chooser-place-$shade.png"
+    paste_text "$typed"
+    wait_for 5 answered_in "${shown%%,*}" || fail "$language: “$typed” was not answered"
+    sleep 0.5
+    import -window root "$shots/languages-$language-chooser-typed-$shade.png"
+    xdotool key ctrl+a BackSpace Escape
+    xdotool key ctrl+f Down Down Down F2
+    wait_for 5 find_app_window 370 420 >/dev/null || fail "$language: F2 did not open the label editor"
+    sleep 0.5
+    import -window root "$shots/languages-$language-label-editor-$shade.png"
+    xdotool key Escape
+    sleep 0.5
     field=$(left_of text "$search") button=$(left_of "push button" "$order")
     if [ "$language" = ar_EG ] || [ "$language" = he_IL ]; then
       [ -n "$field" ] && [ -n "$button" ] && [ "$button" -lt "$field" ] ||
@@ -102,9 +140,10 @@ while IFS='|' read -r language settings search order hours; do
     kill "$app_pid"; wait "$app_pid" 2>/dev/null
   done
 done <<'LANGUAGES'
-de_DE|Einstellungen|Städte und Zeitzonen suchen|Reihenfolge|09:00,17:00,07:00,22:00
-ja_JP|設定|都市とタイムゾーンを検索|並び順|09:00,17:00,07:00,22:00
-ar_EG|الإعدادات|البحث عن المدن والمناطق الزمنية|الترتيب|٠٩:٠٠,١٧:٠٠,٠٧:٠٠,٢٢:٠٠
-he_IL|הגדרות|חיפוש ערים ואזורי זמן|סדר|09:00,17:00,07:00,22:00
+de_DE|Einstellungen|Städte und Zeitzonen suchen|Reihenfolge|09:00,17:00,07:00,22:00|Tokio|Tokio, Japan|morgen 15 Uhr Tokio
+fr_FR|Paramètres|Rechercher des villes et des fuseaux horaires|Ordre|09:00,17:00,07:00,22:00|Londres|Londres, Royaume-Uni|demain 9h Londres
+ja_JP|設定|都市とタイムゾーンを検索|並び順|09:00,17:00,07:00,22:00|東京|東京, 日本|明日 午後3時 東京
+ar_EG|الإعدادات|البحث عن المدن والمناطق الزمنية|الترتيب|٠٩:٠٠,١٧:٠٠,٠٧:٠٠,٢٢:٠٠|القاهرة|القاهرة، مصر|غدًا ٣ م القاهرة
+he_IL|הגדרות|חיפוש ערים ואזורי זמן|סדר|09:00,17:00,07:00,22:00|טוקיו|טוקיו, יפן|מחר 15:00 טוקיו
 LANGUAGES
 [ "$failed" -eq 0 ]
