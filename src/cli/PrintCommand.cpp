@@ -19,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <unicode/uchar.h>
@@ -171,11 +172,18 @@ int run(int argc, char** argv)
     parser.addOption(print);
     // One line that says what is wrong and one that says where to read
     // more, as command-line tools do: the whole help buries the error.
-    const auto fail = [](const QString& why) {
-        std::fprintf(stderr, "horavia: %s\n%s\n", qPrintable(why),
-                     //: %1 is a command ("horavia --help")
-                     qPrintable(QCoreApplication::translate("PrintCommand", "Try “%1”.")
-                                    .arg(LocaleText::isolated(QStringLiteral("horavia --help")))));
+    // Without the isolates a right-to-left interface sets around names:
+    // terminals show them as boxes, or as nothing but a shifted cursor.
+    const auto forTerminal = [](QString text) {
+        text.remove(QRegularExpression(QStringLiteral("[\\x{2066}-\\x{2069}]")));
+        return text;
+    };
+    const auto fail = [&forTerminal](const QString& why) {
+        std::fprintf(
+            stderr, "horavia: %s\n%s\n", qPrintable(forTerminal(why)),
+            //: %1 is a command ("horavia --help")
+            qPrintable(forTerminal(
+                QCoreApplication::translate("PrintCommand", "Try “%1”.").arg(QStringLiteral("horavia --help")))));
         return 2;
     };
     if (!parser.parse(arguments)) return fail(parser.errorText());

@@ -58,6 +58,11 @@ for typed in 'morgen 15 Uhr UTC' 'tomorrow 3pm UTC'; do
 done
 at=$(LANG=ja_JP.UTF-8 "$app" --print --at '明日 午後3時 UTC')
 [ "$(head -1 <<<"$at")" = "UTC 15:00" ] || fail "--at in Japanese: $(head -1 <<<"$at")"
+# An error in a right-to-left language: no isolate marks for a terminal to draw.
+arabic=$(LANG=ar_EG.UTF-8 "$app" --print --at 'غدًا ٣ م Qwzx' 2>&1)
+"$python" -c 'import sys; sys.exit(any(0x2066 <= ord(c) <= 0x2069 for c in sys.argv[1]))' "$arabic" ||
+  fail "an Arabic error holds isolate marks: $arabic"
+grep -q 'Qwzx' <<<"$arabic" || fail "the Arabic error does not name what was typed: $arabic"
 # A place shown in the language: scripts keep the catalogue's name as title.
 shown=$(LANG=ja_JP.UTF-8 "$app" --print=json | "$python" -c '
 import json, sys
