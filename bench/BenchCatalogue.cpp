@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -123,6 +124,29 @@ BENCHMARK_CAPTURE(search, last_part, "Kolkata")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, offset, "UTC+5:30")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, offset_compact, "+0545")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(search, abbreviation, "IST")->Unit(benchmark::kMicrosecond);
+
+// In another language: the places ICU names there are searched as well.
+void searchIn(benchmark::State& state, const char* locale, const char* query)
+{
+    static const CityDatabase japanese(QStringLiteral(HORAVIA_BUNDLE_DIR "/Contents/Resources/cities.json"),
+                                       icu::Locale("ja_JP"));
+    static const CityDatabase german(QStringLiteral(HORAVIA_BUNDLE_DIR "/Contents/Resources/cities.json"),
+                                     icu::Locale("de_DE"));
+    const CityDatabase& db = std::string(locale) == "ja" ? japanese : german;
+    db.prepareSearch();
+    const QString text = QString::fromUtf8(query);
+    qsizetype results = 0;
+    for (auto _ : state) {
+        const QList<City> found = db.search(text, 200);
+        results = found.size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["results"] = double(results);
+}
+BENCHMARK_CAPTURE(searchIn, japanese_place, "ja", "東京")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(searchIn, japanese_one_letter, "ja", "ロ")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(searchIn, german_place, "de", "Tokio")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(searchIn, german_english_name, "de", "a")->Unit(benchmark::kMicrosecond);
 
 void nearestForChooser(benchmark::State& state)
 {
