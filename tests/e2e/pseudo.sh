@@ -63,4 +63,18 @@ shown=$(echo "$tree" | grep -c '⟦' || true)
 [ -z "$unmarked" ] || fail "texts left untranslated: $(echo "$unmarked" | sed '/^$/d' | sort -u | tr '\n' ';')"
 [ "$shown" -ge 60 ] || fail "only $shown marked texts in the tree"
 pass "the panel, the chooser, Settings, the label editor and About under the pseudo-language: $shown marked texts, none left unmarked"
+
+# The command line: its help and every error of its own come through the
+# catalogues too (the parser's own "Unknown option" is Qt's, from Qt's).
+help=$("$app" --help)
+[[ "$help" == ⟦* && "$help" == *⟧ ]] || fail "the help is not marked: $(head -1 <<<"$help")"
+for arguments in "--print=csv" "--print --at 3pm_Qwzx" "--city nope" "--follow --at 3pm" "--print_surplus"; do
+  read -ra words <<<"${arguments//_/ }"
+  [ "$arguments" = "--print --at 3pm_Qwzx" ] && words=(--print --at "3pm Qwzx")
+  said=$("$app" "${words[@]}" 2>&1)
+  while IFS= read -r line; do
+    [[ "$line" =~ ^(horavia:\ )?⟦.*⟧$ ]] || fail "horavia $arguments said an unmarked line: $line"
+  done <<<"$said"
+done
+pass "the command line's help and errors under the pseudo-language, every line marked"
 [ "$failed" -eq 0 ]
