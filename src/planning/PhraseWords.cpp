@@ -20,21 +20,22 @@ struct OwnWords {
     const char* language;
     std::initializer_list<const char*> hourWords;
     std::initializer_list<const char*> minuteWords;
-    std::initializer_list<const char*> links;
+    std::initializer_list<const char*> links;      // before a time or a day ("um", "a las", "le")
+    std::initializer_list<const char*> placeLinks; // before a place: no article, which names begin with ("La Paz")
     std::initializer_list<const char*> linkPrefixes;
 };
 
 const OwnWords ownWords[] = {
-    {"en", {"o'clock"}, {}, {"in", "at", "on"}, {}},
-    {"de", {"uhr", "h"}, {}, {"um", "in", "am"}, {}},
-    {"fr", {"h", "heure", "heures"}, {}, {"à", "le", "en"}, {}},
-    {"es", {"h"}, {}, {"a", "las", "la", "en", "el"}, {}},
-    {"pt", {"h", "hora", "horas"}, {}, {"às", "as", "a", "em", "no", "na"}, {}},
-    {"ja", {"時"}, {"分"}, {"に"}, {}},
-    {"zh", {"点", "點", "时"}, {"分"}, {"在"}, {}},
-    {"ar", {}, {}, {"في", "الساعة"}, {}},
+    {"en", {"o'clock"}, {}, {"in", "at", "on"}, {"in", "at"}, {}},
+    {"de", {"uhr", "h"}, {}, {"um", "in", "am"}, {"in"}, {}},
+    {"fr", {"h", "heure", "heures"}, {}, {"à", "le", "en"}, {"à", "en"}, {}},
+    {"es", {"h"}, {}, {"a", "las", "la", "en", "el"}, {"en"}, {}},
+    {"pt", {"h", "hora", "horas"}, {}, {"às", "as", "a", "em", "no", "na"}, {"em", "no", "na"}, {}},
+    {"ja", {"時"}, {"分"}, {"に"}, {"に"}, {}},
+    {"zh", {"点", "點", "时"}, {"分"}, {"在"}, {"在"}, {}},
+    {"ar", {}, {}, {"في", "الساعة"}, {"في"}, {}},
     // Hebrew writes "in" and "at" onto the next word: "ב־9:00", "בטוקיו".
-    {"he", {}, {}, {"ב", "ב־", "בשעה"}, {"ב־", "ב"}},
+    {"he", {}, {}, {"ב", "ב־", "בשעה"}, {"ב", "ב־"}, {"ב־", "ב"}},
 };
 
 // A word both languages have keeps the meaning it was first given.
@@ -161,6 +162,8 @@ void PhraseWords::addLanguage(const icu::Locale& language)
             m_minuteWords.append(fold(QString::fromUtf8(word)));
         for (const char* word : own.links)
             m_links.append(fold(QString::fromUtf8(word)));
+        for (const char* word : own.placeLinks)
+            m_placeLinks.append(fold(QString::fromUtf8(word)));
         for (const char* word : own.linkPrefixes)
             m_linkPrefixes.append(QString::fromUtf8(word));
     }

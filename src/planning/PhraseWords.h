@@ -33,6 +33,8 @@ public:
     bool isHourWord(const QString& folded) const { return m_hourWords.contains(folded); }
     bool isMinuteWord(const QString& folded) const { return m_minuteWords.contains(folded); }
     bool isLink(const QString& folded) const { return m_links.contains(folded); }
+    // A link before a place: a preposition, never an article a name may begin with.
+    bool isPlaceLink(const QString& folded) const { return m_placeLinks.contains(folded); }
     // Day-period words written before the number in the same word ("午前9時").
     const QStringList& dayPeriodPrefixes() const { return m_periodPrefixes; }
     // Hour words written after the number in the same word ("9時", "15h30").
@@ -52,5 +54,6 @@ private:
     QStringList m_hourWords;
     QStringList m_minuteWords;
     QStringList m_links;
+    QStringList m_placeLinks;
     QStringList m_linkPrefixes;
 };

@@ -459,9 +459,17 @@ Result read(const QString& text, const Context& context)
     if (!time) return result; // not a time: a search perhaps
     result.time = *time;
     // A day before the time, after it or at the end; two are no one day.
+    // The words that join a day ("on", "am", "el") are taken only with it:
+    // "La" of "La Paz" is the place's.
+    const auto atStartLinked = [&](QStringList& from) {
+        QStringList rest = from;
+        dropLinks(rest, vocabulary);
+        std::optional<Day> found = atStart(rest);
+        if (found) from = rest;
+        return found;
+    };
     using DayReader = std::function<std::optional<Day>(QStringList&)>;
-    for (const DayReader& dayIn : {DayReader(atStart), DayReader(atEnd)}) {
-        dropLinks(words, vocabulary);
+    for (const DayReader& dayIn : {DayReader(atStartLinked), DayReader(atEnd)}) {
         const std::optional<Day> found = dayIn(words);
         if (!found) continue;
         if (day) {
@@ -471,7 +479,8 @@ Result read(const QString& text, const Context& context)
         }
         day = found;
     }
-    dropLinks(words, vocabulary);
+    while (words.size() > 1 && vocabulary.isPlaceLink(PhraseWords::fold(words.first())))
+        words.removeFirst();
     const QString zoneText = words.join(QLatin1Char(' '));
 
     const std::optional<Zone> zone = zoneOf(zoneText, context, vocabulary);

@@ -19,7 +19,8 @@ std::optional<TimePhrase::Place> findPlace(const QString& name)
 {
     static const QStringList zones{u"Asia/Tokyo"_s,          u"America/New_York"_s,    u"Europe/Berlin"_s,
                                    u"Australia/Sydney"_s,    u"Australia/Lord_Howe"_s, u"Asia/Kolkata"_s,
-                                   u"America/Los_Angeles"_s, u"Europe/London"_s,       u"Europe/Paris"_s};
+                                   u"America/Los_Angeles"_s, u"Europe/London"_s,       u"Europe/Paris"_s,
+                                   u"America/La_Paz"_s};
     for (const QString& zone : zones)
         if (placeIn(zone).name.compare(name, Qt::CaseInsensitive) == 0) return placeIn(zone);
     return std::nullopt;
@@ -342,6 +343,9 @@ private slots:
         row("he", "3 אחה״צ UTC", ok, today15utc);
         row("he", "15:00 בLondon", ok, {u"2026-03-06T15:00:00Z London"_s});
         row("he", "מחר 9:00 Qwzx", Refusal::unknownZone, none);
+        // An article before a place is the place's own ("La Paz").
+        row("es", "15:00 La Paz", ok, {u"2026-03-06T19:00:00Z La Paz"_s});
+        row("es", "mañana a las 9:00 en La Paz", ok, {u"2026-03-07T13:00:00Z La Paz"_s});
         // A language's word means nothing in another.
         row("de", "demain 9h Paris", Refusal::notATime, none);
     }
