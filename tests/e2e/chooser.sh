@@ -71,7 +71,9 @@ for y in 533 528 523 518 513 508 503 500; do xdotool mousemove --window "$window
 sleep 0.3; xdotool mouseup 1
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"manualOrder\":\[\"gn[0-9]*\",\"gn2988507\"\]'" ||
   fail "dragging a row did not reorder the list"
-stored | grep -q '"sortMode":"manual"' || fail "dragging a row did not switch to the custom order"
+# The order and the mode are two settings, stored as each is set.
+wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"sortMode\":\"manual\"'" ||
+  fail "dragging a row did not switch to the custom order"
 pass "dragging a row reorders the list and switches to the custom order"
 
 at "${second_tracked[@]}"; xdotool click 3; sleep 0.5
