@@ -177,35 +177,48 @@ const std::vector<QString>& CityDatabase::zoneNames() const
     return m_zoneNames;
 }
 
+std::optional<std::pair<QString, QString>> CityDatabase::zoneCity(quint32 zone) const
+{
+    if (!m_view || std::string(m_locale.getLanguage()) == "en") return std::nullopt;
+    const std::lock_guard lock(m_zonesLock);
+    if (m_zoneCities.empty()) m_zoneCities.resize(m_view->zones().size());
+    if (zone >= m_zoneCities.size()) return std::nullopt;
+    if (!m_zoneCities[zone]) {
+        const QString identifier = m_view->string(m_view->zones()[zone].identifier).toString();
+        const std::optional<QString> inEnglish = ZoneNames::exemplarCity(identifier, icu::Locale("en"));
+        const std::optional<QString> local = ZoneNames::exemplarCity(identifier, m_locale);
+        m_zoneCities[zone] =
+            inEnglish && local && *inEnglish != *local ? std::optional(std::pair(*inEnglish, *local)) : std::nullopt;
+    }
+    return *m_zoneCities[zone];
+}
+
+QString CityDatabase::localNameOf(qsizetype index) const
+{
+    const auto& record = m_view->record(index);
+    // The zone's namesake alone: the record of that name in that zone.
+    const std::optional<std::pair<QString, QString>> named = zoneCity(record.zone);
+    if (!named || m_view->string(record.name) != named->first) return {};
+    // Arabic script joins with its own comma.
+    const std::string language = m_locale.getLanguage();
+    const QString comma =
+        language == "ar" || language == "fa" || language == "ur" ? QStringLiteral("\u060c ") : QStringLiteral(", ");
+    const std::optional<QString> country = ZoneNames::countryName(regionCodeOf(m_view->city(index).country), m_locale);
+    return country ? named->second + comma + *country : named->second;
+}
+
 const CityDatabase::LocalNames& CityDatabase::localNames() const
 {
     std::call_once(m_localNamesOnce, [this] {
         if (!m_view || std::string(m_locale.getLanguage()) == "en") return;
-        // Each zone's city as English and the language write it, where they differ.
-        const icu::Locale english("en");
         const auto zones = m_view->zones();
-        std::vector<std::optional<std::pair<QString, QString>>> named(zones.size());
-        for (size_t z = 0; z < zones.size(); ++z) {
-            const QString identifier = m_view->string(zones[z].identifier).toString();
-            const std::optional<QString> inEnglish = ZoneNames::exemplarCity(identifier, english);
-            const std::optional<QString> local = ZoneNames::exemplarCity(identifier, m_locale);
-            if (inEnglish && local && *inEnglish != *local) named[z] = std::pair(*inEnglish, *local);
-        }
-        // Arabic script joins with its own comma.
-        const std::string language = m_locale.getLanguage();
-        const QString comma =
-            language == "ar" || language == "fa" || language == "ur" ? QStringLiteral("\u060c ") : QStringLiteral(", ");
-        // The zone's namesake: the record of that name in that zone.
+        std::vector<bool> named(zones.size());
+        for (size_t z = 0; z < zones.size(); ++z)
+            named[z] = zoneCity(quint32(z)).has_value();
         for (qsizetype i = 0; i < size(); ++i) {
-            const auto& record = m_view->record(i);
-            if (record.zone >= named.size() || !named[record.zone] ||
-                m_view->string(record.name) != named[record.zone]->first)
-                continue;
-            const City place = m_view->city(i);
-            const QString local = named[record.zone]->second;
-            const std::optional<QString> country = ZoneNames::countryName(regionCodeOf(place.country), m_locale);
-            m_localNames.shown.insert(i, country ? local + comma + *country : local);
-            m_localNames.folded.emplace_back(m_folder.fold(local), i);
+            if (!named[m_view->record(i).zone]) continue;
+            if (localNameOf(i).isEmpty()) continue;
+            m_localNames.folded.emplace_back(m_folder.fold(zoneCity(m_view->record(i).zone)->second), i);
         }
     });
     return m_localNames;
@@ -228,7 +241,7 @@ City CityDatabase::city(qsizetype index) const
 {
     City city = m_view->city(index);
     city.timeZone = zone(m_view->record(index).zone);
-    city.localName = localNames().shown.value(index);
+    city.localName = localNameOf(index);
     return city;
 }
 

@@ -114,14 +114,19 @@ private:
     mutable std::vector<std::optional<QTimeZone>> m_zones; // by zone index, opened on first use
     mutable std::once_flag m_zoneNamesOnce;
     mutable std::vector<QString> m_zoneNames; // folded, by zone index
-    // The places ICU names in the database's language, unlike English: the
-    // zones' namesake cities ("Tokio"), by record, and their folded names
-    // for the search. Empty in English.
+    // The places ICU names in the database's language, unlike English (the
+    // zones' namesake cities, "Tokio"), folded, with their records: what
+    // the search adds. Empty in English; made at the first search.
     struct LocalNames {
-        QHash<qsizetype, QString> shown;                   // "Tokio, Japan"
-        std::vector<std::pair<QString, qsizetype>> folded; // "tokio"
+        std::vector<std::pair<QString, qsizetype>> folded;
     };
     const LocalNames& localNames() const;
+    // A zone's city as English and the database's language name it, where
+    // they differ; looked up once per zone, as its cities are first shown.
+    std::optional<std::pair<QString, QString>> zoneCity(quint32 zone) const;
+    // The record's name in the language with its country, or empty.
+    QString localNameOf(qsizetype index) const;
+    mutable std::vector<std::optional<std::optional<std::pair<QString, QString>>>> m_zoneCities; // by zone index
     mutable std::once_flag m_localNamesOnce;
     mutable LocalNames m_localNames;
     // The first record of each zone, found in one pass: the home row asks at every tick.

@@ -6,7 +6,9 @@
 #include <unicode/tzfmt.h>
 #include <unicode/tznames.h>
 
+#include <map>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -137,9 +139,16 @@ QString fromIdentifier(const QString& identifier)
 
 std::optional<QString> exemplarCity(const QString& identifier, const icu::Locale& locale)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::TimeZoneNames> names(icu::TimeZoneNames::createInstance(locale, status));
-    if (U_FAILURE(status)) return std::nullopt;
+    // Asked for many zones in a row: one instance per thread and locale.
+    thread_local std::map<std::string, std::unique_ptr<icu::TimeZoneNames>> made;
+    auto it = made.find(locale.getName());
+    if (it == made.end()) {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::TimeZoneNames> created(icu::TimeZoneNames::createInstance(locale, status));
+        it = made.emplace(locale.getName(), U_SUCCESS(status) ? std::move(created) : nullptr).first;
+    }
+    icu::TimeZoneNames* names = it->second.get();
+    if (!names) return std::nullopt;
     icu::UnicodeString city;
     names->getExemplarLocationName(
         icu::UnicodeString(reinterpret_cast<const UChar*>(identifier.utf16()), int32_t(identifier.size())), city);
