@@ -100,15 +100,19 @@ std::optional<bool> PhraseWords::dayPeriod(const QString& folded) const
     return *found;
 }
 
-const PhraseWords& PhraseWords::of(const icu::Locale& language)
+const PhraseWords& PhraseWords::of(const QString& language)
 {
+    // Asked at every reading: the name is the key, ICU's locale is made once.
     static QMutex lock;
-    static std::map<std::string, std::unique_ptr<const PhraseWords>> made;
+    static QHash<QString, std::shared_ptr<const PhraseWords>> byName;
+    static std::map<std::string, std::shared_ptr<const PhraseWords>> byLanguage;
     const QMutexLocker locked(&lock);
-    const std::string key = language.getLanguage();
-    auto it = made.find(key);
-    if (it == made.end()) it = made.emplace(key, std::unique_ptr<const PhraseWords>(new PhraseWords(language))).first;
-    return *it->second;
+    if (const auto known = byName.constFind(language); known != byName.constEnd()) return **known;
+    const icu::Locale locale(language.toLatin1().constData());
+    std::shared_ptr<const PhraseWords>& words = byLanguage[locale.getLanguage()];
+    if (!words) words.reset(new PhraseWords(locale));
+    byName.insert(language, words);
+    return *words;
 }
 
 PhraseWords::PhraseWords(const icu::Locale& language)

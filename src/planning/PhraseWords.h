@@ -17,8 +17,8 @@
 // accents and a closing period do not count ("Mañana", "manana", "Fr.").
 class PhraseWords {
 public:
-    // The words of `language` and English's; cached per language.
-    static const PhraseWords& of(const icu::Locale& language);
+    // The words of `language` (an ICU or BCP 47 name) and English's; cached.
+    static const PhraseWords& of(const QString& language);
 
     // Folded for lookup: case folded, without accents, marks or a final period.
     static QString fold(const QString& word);

@@ -433,7 +433,7 @@ std::optional<Zone> zoneOf(const QString& text, const Context& context, const Ph
 Result read(const QString& text, const Context& context)
 {
     Result result;
-    const PhraseWords& vocabulary = PhraseWords::of(icu::Locale(context.language.toLatin1().constData()));
+    const PhraseWords& vocabulary = PhraseWords::of(context.language);
     QStringList words = PhraseWords::normalized(text).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList split;
     for (QString& word : words) {
