@@ -765,6 +765,21 @@ alone.
   -h, --help       هذا النص
 </translation>
     </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>خيار غير معروف: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>يحتاج %1 إلى قيمة</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>لا يقبل %1 أي قيمة</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

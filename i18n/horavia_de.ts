@@ -758,6 +758,21 @@ lässt ein laufendes Horavia in Ruhe.
   -h, --help       dieser Text
 </translation>
     </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 nimmt keinen Wert an</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Reinicializar</translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -589,7 +589,7 @@
     <message>
         <source>Reset Name and Emoji</source>
         <extracomment>Removes a city&apos;s own name and emoji</extracomment>
-        <translation>Reinicializar nombre y emoji</translation>
+        <translation>Restablecer nombre y emoji</translation>
     </message>
     <message>
         <source>Copy Time</source>
@@ -754,6 +754,21 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
                    los ajustes, hasta que el lector se va
   -h, --help       este texto
 </translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 no admite ningún valor</translation>
     </message>
 </context>
 <context>

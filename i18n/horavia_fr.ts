@@ -758,6 +758,21 @@ Horavia en cours d’exécution.
   -h, --help       ce texte
 </translation>
     </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>option inconnue&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

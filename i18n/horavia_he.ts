@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>אפס</translation>
+        <translation>איפוס</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>שמור</translation>
+        <translation>שמירה</translation>
     </message>
     <message>
         <source>Working hours: %1 to %2</source>
@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>בטל</translation>
+        <translation>ביטול פעולה</translation>
     </message>
     <message>
         <source>Search</source>
@@ -752,6 +752,21 @@ alone.
   --follow         מדפיס שוב בכל תחילת דקה וכשההגדרות משתנות, עד שהקורא עוזב
   -h, --help       טקסט זה
 </translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>אפשרות לא מוכרת: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 דורש ערך</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 אינו מקבל ערך</translation>
     </message>
 </context>
 <context>

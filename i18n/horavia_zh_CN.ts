@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>撤消</translation>
+        <translation>撤销</translation>
     </message>
     <message>
         <source>Search</source>
@@ -746,6 +746,21 @@ alone.
   --follow         每到整分钟以及设置更改时再次打印，直到读取方退出
   -h, --help       本说明
 </translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 不接受值</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,35 @@ void endWhenTheReaderGoes(QCoreApplication& application)
     });
 }
 
+// The parser's own errors come from Qt's catalogue, which some languages
+// lack: each is said again in ours.
+QString parseError(const QCommandLineParser& parser, const QStringList& arguments,
+                   const QList<QCommandLineOption>& valued)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString& name = unknown.first();
+        //: Command line error; %1 an option given ("--frobnicate")
+        return QCoreApplication::translate("PrintCommand", "unknown option %1")
+            .arg((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+    }
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1String("--"))) continue;
+        const QString name = argument.mid(2).section(QLatin1Char('='), 0, 0);
+        const bool takesValue = std::any_of(valued.begin(), valued.end(), [&name](const QCommandLineOption& option) {
+            return option.names().contains(name);
+        });
+        if (takesValue && !argument.contains(QLatin1Char('=')) && i + 1 == arguments.size())
+            //: Command line error; %1 an option given without its value ("--city")
+            return QCoreApplication::translate("PrintCommand", "%1 needs a value").arg(argument);
+        if (!takesValue && argument.contains(QLatin1Char('=')))
+            //: Command line error; %1 an option that takes no value ("--follow")
+            return QCoreApplication::translate("PrintCommand", "%1 takes no value").arg(QStringLiteral("--") + name);
+    }
+    return parser.errorText();
+}
+
 } // namespace
 
 namespace PrintCommand {
@@ -186,7 +215,7 @@ int run(int argc, char** argv)
                 QCoreApplication::translate("PrintCommand", "Try “%1”.").arg(QStringLiteral("horavia --help")))));
         return 2;
     };
-    if (!parser.parse(arguments)) return fail(parser.errorText());
+    if (!parser.parse(arguments)) return fail(parseError(parser, arguments, {at, city, print}));
     if (parser.isSet(help)) {
         printUsage(stdout);
         return 0;

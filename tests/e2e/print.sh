@@ -39,7 +39,7 @@ done
 pass "unknown options, formats, city ids and times: one line, then \"Try “horavia --help”.\", status 2"
 
 # In the session's language: the help and Horavia's own errors from its
-# catalogue, the parser's from Qt's, the day label too, in lower case after a time
+# catalogue, the parser's too, the day label too, in lower case after a time
 # (capitalized, German "Morgen" is "morning").
 help=$(LANG=de_DE.UTF-8 "$app" --help)
 grep -q '^Aufruf: horavia \[--toggle\]' <<<"$help" || fail "--help in German: $(head -1 <<<"$help")"
@@ -47,8 +47,13 @@ wrong=$(LANG=fr_FR.UTF-8 "$app" --print=csv 2>&1)
 [ "$(tail -1 <<<"$wrong")" = $'Essayez «\u202fhoravia --help\u202f».' ] || fail "the pointer to the help in French: $(tail -1 <<<"$wrong")"
 [ "$(head -1 <<<"$wrong")" = 'horavia: --print accepte text, line, json ou waybar, pas csv' ] ||
   fail "a wrong format in French: $(head -1 <<<"$wrong")"
-unknown=$(LANG=ja_JP.UTF-8 "$app" --frobnicate 2>&1)
-grep -q 'frobnicate.*未知のオプション' <<<"$unknown" || fail "Qt's own error in Japanese: $(head -1 <<<"$unknown")"
+# The parser's errors in every language, Qt's catalogue or not (Hebrew has none).
+for case in 'ja_JP|--frobnicate|horavia: 不明なオプション：--frobnicate' 'he_IL|--frobnicate|horavia: אפשרות לא מוכרת: --frobnicate' \
+  'de_DE|--city|horavia: --city braucht einen Wert' 'fr_FR|--follow=1|horavia: --follow ne prend pas de valeur'; do
+  IFS='|' read -r language argument expected <<<"$case"
+  said=$(LANG=$language.UTF-8 "$app" "$argument" 2>&1 | head -1)
+  [ "$said" = "$expected" ] || fail "$argument in $language: $said"
+done
 german=$(LANG=de_DE.UTF-8 "$app" --print --at 2026-12-09T15:00Z)
 grep -q '^Tokio, Japan 00:00 morgen$' <<<"$german" || fail "--print in German: $german"
 # A time typed in the session's language, English's words as well.
