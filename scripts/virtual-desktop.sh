@@ -44,7 +44,7 @@ remove_scratch() {
 }
 
 # The first visible window of Horavia's class whose width lies between the two
-# numbers (12 to 64: the tray icon; about 520: the panel), as "id x y width height".
+# numbers (12 to 64: the tray icon; 520 to 680: the panel; about 720: the chooser), as "id x y width height".
 find_app_window() {
   local min_width=$1 max_width=$2 id X Y WIDTH HEIGHT SCREEN WINDOW
   for id in $(xdotool search --onlyvisible --class '^org\.horavia\.Horavia$' 2>/dev/null); do

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int dividerHeight = 9; // a hairline with 4 points of air above and below
@@ -83,6 +85,15 @@ QSize ClockListView::sizeHint() const
     for (int row = 0; row < model()->rowCount(); ++row)
         height += sizeHintForRow(row);
     return {ClockRowPainter::minimumWidth(), height + 2 * frameWidth()};
+}
+
+int ClockListView::naturalWidth() const
+{
+    int widest = ClockRowPainter::minimumWidth();
+    for (int row = 0; row < model()->rowCount(); ++row)
+        if (const ClockRowData* shown = rowOf(model()->index(row, 0)))
+            widest = std::max(widest, ClockRowPainter::naturalWidth(shown->content, shown->texts, parts, font()));
+    return widest + 2 * frameWidth();
 }
 
 QSize ClockListView::minimumSizeHint() const

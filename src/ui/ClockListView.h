@@ -20,6 +20,8 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The width in which every row shows its names whole.
+    int naturalWidth() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

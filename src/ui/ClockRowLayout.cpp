@@ -52,3 +52,11 @@ ClockRowLayout ClockRowLayout::compute(const Input& input, double availableWidth
     }
     return layout;
 }
+
+double ClockRowLayout::naturalWidth(const Input& input)
+{
+    // Laid out in room to spare, everything left over goes to the spacer.
+    constexpr double room = 1e6;
+    const ClockRowLayout wide = compute(input, room);
+    return room - (wide.parts[spacer].width - minimumSpacer);
+}

@@ -40,4 +40,6 @@ struct ClockRowLayout {
     std::array<Slot, partCount> parts{};
 
     static ClockRowLayout compute(const Input& input, double availableWidth);
+    // The width in which no part gives way.
+    static double naturalWidth(const Input& input);
 };

@@ -199,8 +199,10 @@ void paintSky(QPainter& painter, const QRectF& box, Sky sky, const QPalette& pal
 
 namespace ClockRowPainter {
 
-ClockRowLayout layoutFor(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown,
-                         const QFont& font, int width)
+namespace {
+
+ClockRowLayout::Input inputFor(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown,
+                               const QFont& font)
 {
     const RowFonts& fonts = RowFonts::of(font);
     TextCache& base = *fonts.baseTexts;
@@ -215,7 +217,20 @@ ClockRowLayout layoutFor(const ClockRowContent& content, const ClockRowTexts& te
     input.dayPart = texts.dayPart.has_value();
     input.sky = texts.sky.has_value() && shown.sky;
     input.time = fonts.timeTextsFor(content.isHome).width(texts.time);
-    return ClockRowLayout::compute(input, width - 2 * horizontalInset);
+    return input;
+}
+
+} // namespace
+
+ClockRowLayout layoutFor(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown,
+                         const QFont& font, int width)
+{
+    return ClockRowLayout::compute(inputFor(content, texts, shown, font), width - 2 * horizontalInset);
+}
+
+int naturalWidth(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown, const QFont& font)
+{
+    return int(std::ceil(ClockRowLayout::naturalWidth(inputFor(content, texts, shown, font)))) + 2 * horizontalInset;
 }
 
 int rowHeight(const QFont& font, bool withNotice)

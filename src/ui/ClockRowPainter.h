@@ -26,6 +26,8 @@ ClockRowLayout layoutFor(const ClockRowContent& content, const ClockRowTexts& te
 // Draws a row into `rect` with `palette`'s text and highlight colours.
 void paint(QPainter& painter, const QRect& rect, const ClockRowContent& content, const ClockRowTexts& texts,
            ClockRowParts shown, const QFont& font, const QPalette& palette);
+// The width in which the row shows every part whole.
+int naturalWidth(const ClockRowContent& content, const ClockRowTexts& texts, ClockRowParts shown, const QFont& font);
 // The height of a row in `font`, with or without a notice line under it.
 int rowHeight(const QFont& font, bool withNotice = false);
 // The narrowest a row can be and still show its time.

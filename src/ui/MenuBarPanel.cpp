@@ -19,9 +19,12 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -65,7 +68,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     //: The name of the tray's panel of clocks
     setWindowTitle(tr("Clocks"));
     setAccessibleName(windowTitle());
-    setFixedWidth(panelWidth);
+    setMinimumWidth(panelWidth);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(panelInset, panelInset, panelInset, panelInset);
@@ -127,6 +130,7 @@ void MenuBarPanel::prepare()
 void MenuBarPanel::fitTo(const QRect& availableArea)
 {
     m_availableHeight = availableArea.height();
+    m_availableWidth = availableArea.width();
     updateSize();
 }
 
@@ -141,8 +145,22 @@ void MenuBarPanel::updateSize()
 
 void MenuBarPanel::fitHeight(int limit)
 {
-    const QSize wanted(panelWidth, std::min(std::max(sizeHint().height(), minimumSizeHint().height()), limit));
+    const QSize wanted(widthFor(limit), std::min(std::max(sizeHint().height(), minimumSizeHint().height()), limit));
     if (size() != wanted) resize(wanted);
+}
+
+// Long zone names (German's "Nordamerikanische Ostküstenzeit") widen the
+// panel rather than being cut, up to a width that still reads as a panel.
+int MenuBarPanel::widthFor(int heightLimit) const
+{
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = m_availableWidth > 0 ? m_availableWidth
+                            : where              ? where->availableGeometry().width()
+                                                 : widestPanel;
+    const int wanted =
+        m_clocks->naturalWidth() + 2 * panelInset +
+        (m_clocks->sizeHint().height() > heightLimit ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    return std::max(panelWidth, std::min({wanted, widestPanel, screenWidth}));
 }
 
 int MenuBarPanel::heightLimit() const

@@ -25,6 +25,7 @@ class MenuBarPanel : public QWidget {
 
 public:
     static constexpr int panelWidth = 520;
+    static constexpr int widestPanel = 680;
 
     // The panel's commands show as rows below the clocks, top to bottom
     // (each row follows its action's visibility and enabled state). An action
@@ -74,6 +75,7 @@ private:
     void updateSize();
     void fitHeight(int limit);
     int heightLimit() const;
+    int widthFor(int heightLimit) const;
     void updateSizeIfShown();
     // Up and Down: through the clock rows and the action rows.
     void moveFocus(int direction);
@@ -90,6 +92,7 @@ private:
     ClockListView* m_clocks = nullptr;
     QLabel* m_empty = nullptr;
     int m_availableHeight = 0;
+    int m_availableWidth = 0;
     QElapsedTimer m_sinceClosedByClick;
     bool m_focusWhenActive = false;
 };

@@ -47,14 +47,14 @@ wait_for() { # seconds, command...
   return 1
 }
 tray_icon() { find_app_window 12 64 >/dev/null; }
-panel_open() { find_app_window 500 540 >/dev/null; }
+panel_open() { find_app_window 500 690 >/dev/null; }
 main_open() { find_app_window 700 760 >/dev/null; }
 # Opens the tray panel with a click on the icon, prints its height, closes it.
 panel_height() {
   local _ x y w h
   read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
-  wait_for 5 find_app_window 500 540 >/dev/null || return 1
-  find_app_window 500 540 | cut -d' ' -f5
+  wait_for 5 find_app_window 500 690 >/dev/null || return 1
+  find_app_window 500 690 | cut -d' ' -f5
   xdotool key Escape
   wait_for 5 panel_closed
 }

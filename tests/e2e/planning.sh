@@ -73,7 +73,7 @@ rows_show $noon || fail "the rows do not show the live time"
 
 # 1. Three notches over the panel's strip: 12:30, 13:00, 13:30.
 open_panel
-read -r _ px py _ _ < <(find_app_window 500 540)
+read -r _ px py _ _ < <(find_app_window 500 690)
 xdotool mousemove $((px + 260)) $((py + 16)) click 5 click 5 click 5
 sleep 0.4
 import -window root "$shots/planning-panel-set.png"
@@ -129,7 +129,7 @@ pass "typing \"3pm Tokyo\" and Return: rows, map ($night -> $morning) and tree s
 # 4c. The same in the panel: typing opens the field above the clocks; Return
 # sets the time; Escape leaves the field, then the panel.
 open_panel
-closed_height=$(find_app_window 500 540 | cut -d" " -f5)
+closed_height=$(find_app_window 500 690 | cut -d" " -f5)
 xdotool type --delay 40 "9am New York"
 has '\ttext\tType a time\t' || fail "typing in the panel opened no field"
 has '\tlabel\tShow 9:00.AM in New York City, New York · Thu, Jan 15\t' || fail "the panel's field gives no answer"
@@ -142,7 +142,7 @@ xdotool type --delay 40 "3pm Xyzzy"
 has '\tlabel\tNo place or time zone called “Xyzzy”\t' || fail "the panel's field does not say why it cannot read a place"
 xdotool key Escape; sleep 0.3
 panel_open || fail "the first Escape closed the panel, not the field"
-[ "$(find_app_window 500 540 | cut -d" " -f5)" = "$closed_height" ] || fail "Escape did not leave the field (the panel is not $closed_height px high again)"
+[ "$(find_app_window 500 690 | cut -d" " -f5)" = "$closed_height" ] || fail "Escape did not leave the field (the panel is not $closed_height px high again)"
 xdotool key Escape Escape
 wait_for 5 panel_closed || fail "Escape did not close the panel after the field"
 pass "the panel's field: \"9am New York\" and Return set 14:00 UTC; Escape leaves the field, then the panel"

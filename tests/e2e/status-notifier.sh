@@ -173,7 +173,7 @@ pass "the middle click goes back to now"
 sleep 1
 xdotool mousemove 1265 14 click 1
 wait_for 5 panel_open || fail "a click on the item in the tray bar did not open the panel"
-read -r _ x y w h < <(find_app_window 500 540)
+read -r _ x y w h < <(find_app_window 500 690)
 [ "$x" -le 1265 ] && [ $((x + w)) -ge 1265 ] || fail "the panel spans x $x..$((x + w)), not the click at 1265"
 [ "$y" -ge 14 ] && [ "$y" -le 40 ] || fail "the panel's top is at $y, not just below the click at 14"
 pass "a click on the item opens the panel under it, ${w}x${h}+$x+$y"
@@ -190,7 +190,7 @@ xdotool mousemove 300 780
 dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.kde.StatusNotifierItem.Activate \
   int32:300 int32:780 >/dev/null
 wait_for 5 panel_open || fail "an activation near the bottom did not open the panel"
-read -r _ x y w h < <(find_app_window 500 540)
+read -r _ x y w h < <(find_app_window 500 690)
 [ $((y + h)) -le 780 ] && [ $((y + h)) -ge 740 ] || fail "the panel ends at $((y + h)), not just above the click at 780"
 pass "for a tray at the bottom the panel opens above the click"
 xdotool key Escape

@@ -24,7 +24,7 @@ main_closed || fail "--toggle started the chooser too"
 pass "--toggle with no copy running starts Horavia with the panel open"
 # Where a click on the icon would put it: under the icon, not at the screen's corner.
 read -r _ ix iy iw ih < <(find_app_window 12 64)
-read -r _ px py pw _ < <(find_app_window 500 540)
+read -r _ px py pw _ < <(find_app_window 500 690)
 [ "$px" -le $((ix + iw / 2)) ] && [ $((px + pw)) -ge $((ix + iw / 2)) ] && [ "$py" -ge $((iy + ih)) ] &&
   [ "$py" -le $((iy + ih + 30)) ] || fail "the cold start's panel is at +$px+$py, not under the icon at +$ix+$iy"
 pass "it opens under the icon (+$px+$py, the icon at +$ix+$iy), as a click would"

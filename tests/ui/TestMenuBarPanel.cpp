@@ -7,6 +7,7 @@
 #include "clock/RowRoles.h"
 #include "ui/Accessibility.h"
 #include "ui/ClockListView.h"
+#include "ui/ClockRowPainter.h"
 #include "ui/Commands.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
@@ -208,6 +209,41 @@ private slots:
         // Back to a short list: the panel shrinks to its content again.
         m_settings->set(SettingKey::trackedCityIDs, QStringList{u"tok"_s});
         QVERIFY2(panel->height() < 400, qPrintable(QString::number(panel->height())));
+    }
+
+    // Long names widen the panel rather than being cut, up to its widest;
+    // back to short names, it narrows again.
+    void widensForLongNames()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{"tok", "ny"}}};
+        const auto panel = make();
+        panel->fitTo(QRect(0, 0, 1280, 800));
+        QCOMPARE(panel->width(), MenuBarPanel::panelWidth);
+
+        const City tokyo = m_database->find(u"tok"_s).value_or(City());
+        m_settings->setCustomLabel(u"Tokyo, where the head office of the company is"_s, tokyo);
+        panel->fitTo(QRect(0, 0, 1280, 800));
+        QVERIFY2(panel->width() > MenuBarPanel::panelWidth, qPrintable(QString::number(panel->width())));
+        QVERIFY(panel->width() >= panel->clocks()->naturalWidth());
+        const auto laidOut = [&panel](const ClockRowData& row, int width) {
+            return ClockRowPainter::layoutFor(row.content, row.texts, ClockListView::parts, panel->clocks()->font(),
+                                              width);
+        };
+        for (const ClockRowData& row : rowsOf(*panel))
+            for (const auto part : {ClockRowLayout::title, ClockRowLayout::zoneName})
+                QCOMPARE(laidOut(row, panel->clocks()->naturalWidth()).parts[part].width,
+                         laidOut(row, 100000).parts[part].width);
+
+        m_settings->setCustomLabel(
+            u"Tokyo, where the head office of the company is, and also where the shop is"_s.repeated(3), tokyo);
+        panel->fitTo(QRect(0, 0, 1280, 800));
+        QCOMPARE(panel->width(), MenuBarPanel::widestPanel);
+        panel->fitTo(QRect(0, 0, 600, 800)); // a narrow screen is its limit
+        QCOMPARE(panel->width(), 600);
+
+        m_settings->setCustomLabel(std::nullopt, tokyo);
+        panel->fitTo(QRect(0, 0, 1280, 800));
+        QCOMPARE(panel->width(), MenuBarPanel::panelWidth);
     }
 
     // A screen reader finds the panel as a window of the application, even
