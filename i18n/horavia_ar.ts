@@ -101,21 +101,21 @@
         <translation>ساعات العمل في %1</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>صفّر</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>ألغِ</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>احفظ</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>ساعات العمل: من %1 إلى %2</translation>
+        <translation>&amp;ساعات العمل: من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;صفّر</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;ألغِ</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;احفظ</translation>
     </message>
 </context>
 <context>
@@ -413,57 +413,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>عرض الساعات</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>يتوفر إصدار جديد</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>اختيار المدن…</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>الإعدادات…</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>حول Horavia</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>التحقق من التحديثات…</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>إنهاء Horavia</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>التداخل التالي</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>نسخ الأوقات</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>نسخ الرابط</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>إنشاء حدث…</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>أبكر</translation>
@@ -503,6 +452,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>الانتقال إلى الوقت التالي الذي يكون فيه الجميع في ساعات العمل (%1)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>&amp;عرض الساعات</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>&amp;يتوفر إصدار جديد</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>&amp;اختيار المدن…</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>ا&amp;لإعدادات…</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>&amp;حول Horavia</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>التحقق &amp;من التحديثات…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>&amp;إنهاء Horavia</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>ال&amp;تداخل التالي</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>&amp;نسخ الأوقات</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>ن&amp;سخ الرابط</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>إن&amp;شاء حدث…</translation>
     </message>
 </context>
 <context>
@@ -545,19 +545,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>تصدير المدن…</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>استيراد المدن…</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>إغلاق النافذة</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -634,6 +621,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>إزالة %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>ت&amp;صدير المدن…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>استي&amp;راد المدن…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>إ&amp;غلاق النافذة</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;تراجع</translation>
     </message>
 </context>
 <context>
@@ -784,54 +788,6 @@ alone.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>الوقت:</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>الأيام الأخرى:</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>عرض منطقتي الزمنية في الأعلى</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>العرض في علبة النظام</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>العرض في شريط المهام</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>عرض الأعلام بجانب أسماء المدن</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>ساعات العمل:</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>ساعات اليقظة:</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>خطوة الوقت:</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>عرض الفرق عن وقتي</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>في علبة النظام، اعرض:</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>مثل النظام</translation>
@@ -881,6 +837,54 @@ alone.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>الوقت كأيقونة</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>&amp;الوقت:</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>ا&amp;لأيام الأخرى:</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>&amp;عرض منطقتي الزمنية في الأعلى</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>العرض &amp;في علبة النظام</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>العرض في &amp;شريط المهام</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>عرض الأعلام &amp;بجانب أسماء المدن</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>&amp;ساعات العمل:</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>ساعا&amp;ت اليقظة:</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;خطوة الوقت:</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>عرض الفرق عن &amp;وقتي</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>ف&amp;ي علبة النظام، اعرض:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -909,15 +913,6 @@ alone.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>المظهر</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>الفتح عند تسجيل الدخول</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>تغيير…</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -965,19 +960,6 @@ alone.
         <translation>التحديثات</translation>
     </message>
     <message>
-        <source>Check for updates automatically</source>
-        <translation>التحقق من التحديثات تلقائيًا</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>التحقق الآن</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>عرض…</translation>
-    </message>
-    <message>
         <source>Updates to Horavia come from your package manager.</source>
         <translation>تأتي تحديثات Horavia من مدير الحزم لديك.</translation>
     </message>
@@ -1022,6 +1004,28 @@ alone.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>الفت&amp;ح عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>ت&amp;غيير…</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>التحقق &amp;من التحديثات تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>التح&amp;قق الآن</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>ع&amp;رض…</translation>
     </message>
 </context>
 <context>
@@ -1180,15 +1184,15 @@ alone.
         <translation>لا شيء ينتظر التثبيت الآن.</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>التثبيت وإعادة التشغيل</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>لاحقًا</translation>
+        <translation>&amp;لاحقًا</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>&amp;التثبيت وإعادة التشغيل</translation>
     </message>
 </context>
 <context>

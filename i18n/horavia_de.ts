@@ -101,21 +101,21 @@
         <translation>Arbeitszeit für %1</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>Arbeitszeit: %1 bis %2</translation>
+        <translation>&amp;Arbeitszeit: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
     </message>
 </context>
 <context>
@@ -401,57 +401,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>Uhren anzeigen</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>Eine neue Version ist verfügbar</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>Städte auswählen …</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>Einstellungen …</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>Über Horavia</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>Nach Updates suchen …</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>Horavia beenden</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>Nächste Überschneidung</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>Uhrzeiten kopieren</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>Link kopieren</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>Termin erstellen …</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>Früher</translation>
@@ -491,6 +440,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>Zur nächsten Zeit, in der alle in ihrer Arbeitszeit sind (%1)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>&amp;Uhren anzeigen</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>&amp;Eine neue Version ist verfügbar</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>&amp;Städte auswählen …</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>E&amp;instellungen …</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>&amp;Über Horavia</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>&amp;Nach Updates suchen …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>&amp;Horavia beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>N&amp;ächste Überschneidung</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>Uhrzeiten &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>&amp;Link kopieren</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>&amp;Termin erstellen …</translation>
     </message>
 </context>
 <context>
@@ -533,19 +533,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>Städte exportieren …</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>Städte importieren …</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Fenster schließen</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -622,6 +609,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>Stä&amp;dte exportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>Städte i&amp;mportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>&amp;Fenster schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
     </message>
 </context>
 <context>
@@ -777,54 +781,6 @@ lässt ein laufendes Horavia in Ruhe.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>Uhrzeit:</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>Andere Tage:</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>Meine Zeitzone oben anzeigen</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>In der Systemleiste anzeigen</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>In der Taskleiste anzeigen</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>Flaggen neben Städtenamen anzeigen</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>Arbeitszeit:</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>Wach:</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>Zeitschritt:</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>Zeitunterschied zu meiner Zeit anzeigen</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>In der Systemleiste anzeigen:</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>Wie das System</translation>
@@ -874,6 +830,54 @@ lässt ein laufendes Horavia in Ruhe.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>Uhrzeit als Symbol</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>&amp;Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>&amp;Andere Tage:</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>&amp;Meine Zeitzone oben anzeigen</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>&amp;In der Systemleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>In &amp;der Taskleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>&amp;Flaggen neben Städtenamen anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>A&amp;rbeitszeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>&amp;Wach:</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;Zeitschritt:</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>Z&amp;eitunterschied zu meiner Zeit anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>In der &amp;Systemleiste anzeigen:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -902,15 +906,6 @@ lässt ein laufendes Horavia in Ruhe.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>Darstellung</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>Bei der Anmeldung öffnen</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>Ändern …</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -952,19 +947,6 @@ lässt ein laufendes Horavia in Ruhe.
         <source>Updates</source>
         <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>Updates</translation>
-    </message>
-    <message>
-        <source>Check for updates automatically</source>
-        <translation>Automatisch nach Updates suchen</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>Jetzt suchen</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Zeigen …</translation>
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
@@ -1011,6 +993,28 @@ lässt ein laufendes Horavia in Ruhe.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>&amp;Bei der Anmeldung öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>&amp;Ändern …</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>Automatisch &amp;nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>&amp;Jetzt suchen</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>Zei&amp;gen …</translation>
     </message>
 </context>
 <context>
@@ -1169,15 +1173,15 @@ lässt ein laufendes Horavia in Ruhe.
         <translation>Gerade wartet nichts auf die Installation.</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>Installieren und neu starten</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>Später</translation>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>&amp;Installieren und neu starten</translation>
     </message>
 </context>
 <context>

@@ -101,21 +101,21 @@
         <translation>Horario laboral de %1</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>Restablecer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>Horario laboral: de %1 a %2</translation>
+        <translation>&amp;Horario laboral: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
     </message>
 </context>
 <context>
@@ -401,57 +401,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>Mostrar relojes</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>Hay una nueva versión disponible</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>Elegir ciudades…</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>Ajustes…</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>Acerca de Horavia</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>Buscar actualizaciones…</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>Salir de Horavia</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>Próxima coincidencia</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>Copiar horas</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>Copiar enlace</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>Crear evento…</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>Antes</translation>
@@ -491,6 +440,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>Ir al próximo momento en que todos estén en horario laboral (%1)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>&amp;Mostrar relojes</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>&amp;Hay una nueva versión disponible</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>&amp;Elegir ciudades…</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>&amp;Ajustes…</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>Acerca &amp;de Horavia</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>&amp;Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>&amp;Salir de Horavia</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>&amp;Próxima coincidencia</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>&amp;Copiar horas</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>C&amp;opiar enlace</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>C&amp;rear evento…</translation>
     </message>
 </context>
 <context>
@@ -533,19 +533,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>Exportar ciudades…</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>Importar ciudades…</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Cerrar ventana</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -622,6 +609,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>E&amp;xportar ciudades…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>&amp;Importar ciudades…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>Cerrar &amp;ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
     </message>
 </context>
 <context>
@@ -774,54 +778,6 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>Hora:</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>Otros días:</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>Mostrar mi zona horaria arriba</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>Mostrar en la bandeja del sistema</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>Mostrar en la barra de tareas</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>Mostrar banderas junto a las ciudades</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>Horario laboral:</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>Horas de vigilia:</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>Paso de tiempo:</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>Mostrar la diferencia con mi hora</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>En la bandeja, mostrar:</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>Como el sistema</translation>
@@ -871,6 +827,54 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>Hora como icono</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>&amp;Otros días:</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>&amp;Mostrar mi zona horaria arriba</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>Mostrar &amp;en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>Mostrar en &amp;la barra de tareas</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>Mostrar &amp;banderas junto a las ciudades</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>Ho&amp;rario laboral:</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>Horas &amp;de vigilia:</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;Paso de tiempo:</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>Mostrar la diferencia &amp;con mi hora</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>E&amp;n la bandeja, mostrar:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -899,15 +903,6 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>Apariencia</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>Abrir al iniciar sesión</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>Cambiar…</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -949,19 +944,6 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>Updates</source>
         <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>Actualizaciones</translation>
-    </message>
-    <message>
-        <source>Check for updates automatically</source>
-        <translation>Buscar actualizaciones automáticamente</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>Buscar ahora</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Mostrar…</translation>
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
@@ -1008,6 +990,28 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>&amp;Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>Camb&amp;iar…</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>B&amp;uscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>Bu&amp;scar ahora</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>Mos&amp;trar…</translation>
     </message>
 </context>
 <context>
@@ -1166,15 +1170,15 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <translation>No hay nada esperando para instalarse ahora.</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>Instalar y reiniciar</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>Más tarde</translation>
+        <translation>&amp;Más tarde</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>&amp;Instalar y reiniciar</translation>
     </message>
 </context>
 <context>

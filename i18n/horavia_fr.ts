@@ -101,21 +101,21 @@
         <translation>Heures de travail pour %1</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>Heures de travail&#xa0;: de %1 à %2</translation>
+        <translation>&amp;Heures de travail&#xa0;: de %1 à %2</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -401,57 +401,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>Afficher les horloges</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>Une nouvelle version est disponible</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>Choisir des villes…</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>Paramètres…</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>À propos de Horavia</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>Rechercher des mises à jour…</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>Quitter Horavia</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>Prochain créneau commun</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>Copier les heures</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>Copier le lien</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>Créer un événement…</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>Plus tôt</translation>
@@ -491,6 +440,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>Aller au prochain moment où tout le monde est dans ses heures de travail (%1)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>&amp;Afficher les horloges</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>&amp;Une nouvelle version est disponible</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>&amp;Choisir des villes…</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>&amp;Paramètres…</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>&amp;À propos de Horavia</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>&amp;Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>&amp;Quitter Horavia</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>Pr&amp;ochain créneau commun</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>Copier &amp;les heures</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>Cop&amp;ier le lien</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>Créer un &amp;événement…</translation>
     </message>
 </context>
 <context>
@@ -533,19 +533,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>Exporter les villes…</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>Importer des villes…</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Fermer la fenêtre</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -622,6 +609,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>&amp;Exporter les villes…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>Importer &amp;des villes…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>&amp;Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -777,54 +781,6 @@ Horavia en cours d’exécution.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>Heure&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>Autres jours&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>Afficher mon fuseau horaire en haut</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>Afficher dans la zone de notification</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>Afficher dans la barre des tâches</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>Afficher les drapeaux à côté des villes</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>Heures de travail&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>Heures d’éveil&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>Pas de temps&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>Afficher le décalage avec mon heure</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>Dans la zone de notification, afficher&#xa0;:</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>Comme le système</translation>
@@ -874,6 +830,54 @@ Horavia en cours d’exécution.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>Heure comme icône</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>&amp;Heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>&amp;Autres jours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>Afficher &amp;mon fuseau horaire en haut</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>Afficher &amp;dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>Afficher dans &amp;la barre des tâches</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>Afficher les drapeaux &amp;à côté des villes</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>Heures de &amp;travail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>Heures d’&amp;éveil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;Pas de temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>A&amp;fficher le décalage avec mon heure</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>Dans la &amp;zone de notification, afficher&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -902,15 +906,6 @@ Horavia en cours d’exécution.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>Apparence</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>Ouvrir à la connexion</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>Modifier…</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -952,19 +947,6 @@ Horavia en cours d’exécution.
         <source>Updates</source>
         <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>Mises à jour</translation>
-    </message>
-    <message>
-        <source>Check for updates automatically</source>
-        <translation>Rechercher automatiquement les mises à jour</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Afficher…</translation>
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
@@ -1011,6 +993,28 @@ Horavia en cours d’exécution.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>&amp;Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>Mod&amp;ifier…</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>&amp;Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>R&amp;echercher</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>Affi&amp;cher…</translation>
     </message>
 </context>
 <context>
@@ -1169,15 +1173,15 @@ Horavia en cours d’exécution.
         <translation>Rien n’attend d’être installé pour l’instant.</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>Installer et relancer</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>Plus tard</translation>
+        <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>&amp;Installer et relancer</translation>
     </message>
 </context>
 <context>

@@ -101,21 +101,21 @@
         <translation>שעות העבודה של %1</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>איפוס</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>ביטול</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>שמירה</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>שעות עבודה: %1 עד %2</translation>
+        <translation>&amp;שעות עבודה: %1 עד %2</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;איפוס</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;ביטול</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>ש&amp;מירה</translation>
     </message>
 </context>
 <context>
@@ -401,57 +401,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>הצגת השעונים</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>גרסה חדשה זמינה</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>בחירת ערים…</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>הגדרות…</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>על אודות Horavia</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>בדיקת עדכונים…</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>יציאה מ־Horavia</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>החפיפה הבאה</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>העתקת השעות</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>העתקת קישור</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>יצירת אירוע…</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>מוקדם יותר</translation>
@@ -491,6 +440,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>מעבר לזמן הבא שבו כולם בשעות העבודה (%1)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>&amp;הצגת השעונים</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>&amp;גרסה חדשה זמינה</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>&amp;בחירת ערים…</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>הג&amp;דרות…</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>&amp;על אודות Horavia</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>בד&amp;יקת עדכונים…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>יציאה &amp;מ־Horavia</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>ה&amp;חפיפה הבאה</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>הע&amp;תקת השעות</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>העתקת &amp;קישור</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>יצירת &amp;אירוע…</translation>
     </message>
 </context>
 <context>
@@ -533,19 +533,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>ייצוא ערים…</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>ייבוא ערים…</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>סגירת החלון</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -622,6 +609,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>הסרת %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>יי&amp;צוא ערים…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>ייב&amp;וא ערים…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>&amp;סגירת החלון</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;ביטול פעולה</translation>
     </message>
 </context>
 <context>
@@ -772,54 +776,6 @@ alone.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>שעה:</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>ימים אחרים:</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>הצגת אזור הזמן שלי למעלה</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>הצגה במגש המערכת</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>הצגה בשורת המשימות</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>הצגת דגלים ליד שמות הערים</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>שעות עבודה:</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>ערוּת:</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>צעד זמן:</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>הצגת ההפרש מהשעה שלי</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>במגש, להציג:</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>כמו המערכת</translation>
@@ -869,6 +825,54 @@ alone.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>השעה כסמל</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>&amp;שעה:</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>&amp;ימים אחרים:</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>&amp;הצגת אזור הזמן שלי למעלה</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>הצגה &amp;במגש המערכת</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>ה&amp;צגה בשורת המשימות</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>הצגת &amp;דגלים ליד שמות הערים</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>שעות &amp;עבודה:</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>ערוּ&amp;ת:</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>צעד &amp;זמן:</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>הצגת ההפרש &amp;מהשעה שלי</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>במגש, &amp;להציג:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -897,15 +901,6 @@ alone.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>מראה</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>פתיחה בכניסה למערכת</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>שינוי…</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -947,19 +942,6 @@ alone.
         <source>Updates</source>
         <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>עדכונים</translation>
-    </message>
-    <message>
-        <source>Check for updates automatically</source>
-        <translation>בדיקת עדכונים אוטומטית</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>בדיקה עכשיו</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>הצגה…</translation>
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
@@ -1006,6 +988,28 @@ alone.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>%1 עד %2</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>&amp;פתיחה בכניסה למערכת</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>שי&amp;נוי…</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>בדיקת עדכונים &amp;אוטומטית</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>בדי&amp;קה עכשיו</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>הצ&amp;גה…</translation>
     </message>
 </context>
 <context>
@@ -1164,15 +1168,15 @@ alone.
         <translation>אין כרגע דבר שממתין להתקנה.</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>התקנה והפעלה מחדש</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>לא עכשיו</translation>
+        <translation>&amp;לא עכשיו</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>&amp;התקנה והפעלה מחדש</translation>
     </message>
 </context>
 <context>

@@ -101,21 +101,21 @@
         <translation>%1 の勤務時間</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>リセット</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>勤務時間：%1 から %2 まで</translation>
+        <translation>勤務時間(&amp;W)：%1 から %2 まで</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>リセット(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -398,57 +398,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>時計を表示</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>新しいバージョンがあります</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>都市を選択…</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>設定…</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>Horavia について</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>アップデートを確認…</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>Horavia を終了</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>次の重なり</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>時刻をコピー</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>リンクをコピー</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>予定を作成…</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>前へ</translation>
@@ -488,6 +437,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>全員が勤務時間内になる次の時刻へ移動（%1）</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>時計を表示(&amp;O)</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>新しいバージョンがあります(&amp;V)</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>都市を選択(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>設定(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>Horavia について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>アップデートを確認(&amp;U)…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>Horavia を終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>次の重なり(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>時刻をコピー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>リンクをコピー(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>予定を作成(&amp;E)…</translation>
     </message>
 </context>
 <context>
@@ -530,19 +530,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>都市を書き出す…</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>都市をインポート…</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>ウィンドウを閉じる</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -619,6 +606,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>%1 を削除</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>都市を書き出す(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>都市をインポート(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>ウィンドウを閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
 </context>
 <context>
@@ -769,54 +773,6 @@ alone.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>時刻：</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>ほかの日：</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>自分のタイムゾーンを先頭に表示</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>システムトレイに表示</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>タスクバーに表示</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>都市名の横に国旗を表示</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>勤務時間：</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>起きている時間：</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>時間の刻み：</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>自分の時刻との差を表示</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>トレイに表示する内容：</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>システムに合わせる</translation>
@@ -866,6 +822,54 @@ alone.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>アイコンとして時刻</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>時刻(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>ほかの日(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>自分のタイムゾーンを先頭に表示(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>システムトレイに表示(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>タスクバーに表示(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>都市名の横に国旗を表示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>勤務時間(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>起きている時間(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>時間の刻み(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>自分の時刻との差を表示(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>トレイに表示する内容(&amp;I)：</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -894,15 +898,6 @@ alone.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>外観</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>ログイン時に開く</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>変更…</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -943,19 +938,6 @@ alone.
         <source>Updates</source>
         <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>アップデート</translation>
-    </message>
-    <message>
-        <source>Check for updates automatically</source>
-        <translation>アップデートを自動で確認</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>今すぐ確認</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>表示…</translation>
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
@@ -1002,6 +984,28 @@ alone.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>%1 から %2 まで</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>ログイン時に開く(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>変更(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>アップデートを自動で確認(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>今すぐ確認(&amp;N)</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>表示(&amp;H)…</translation>
     </message>
 </context>
 <context>
@@ -1160,15 +1164,15 @@ alone.
         <translation>今はインストールを待っているものはありません。</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>インストールして再起動</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>後で</translation>
+        <translation>後で(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>インストールして再起動(&amp;I)</translation>
     </message>
 </context>
 <context>

@@ -101,21 +101,21 @@
         <translation>Expediente de %1</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>Expediente: das %1 às %2</translation>
+        <translation>&amp;Expediente: das %1 às %2</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
     </message>
 </context>
 <context>
@@ -401,57 +401,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>Mostrar relógios</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>Há uma nova versão disponível</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>Escolher cidades…</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>Configurações…</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>Sobre o Horavia</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>Procurar atualizações…</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>Sair do Horavia</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>Próxima coincidência</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>Copiar horários</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>Copiar link</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>Criar evento…</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>Antes</translation>
@@ -491,6 +440,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>Ir para o próximo horário em que todos estão no expediente (%1)</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>&amp;Mostrar relógios</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>&amp;Há uma nova versão disponível</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>&amp;Escolher cidades…</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>&amp;Configurações…</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>&amp;Sobre o Horavia</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>&amp;Procurar atualizações…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>Sair &amp;do Horavia</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>P&amp;róxima coincidência</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>C&amp;opiar horários</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>Copiar &amp;link</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>Cr&amp;iar evento…</translation>
     </message>
 </context>
 <context>
@@ -533,19 +533,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>Exportar cidades…</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>Importar cidades…</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Fechar janela</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -622,6 +609,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>Remover %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>E&amp;xportar cidades…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>Impor&amp;tar cidades…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>&amp;Fechar janela</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
     </message>
 </context>
 <context>
@@ -777,54 +781,6 @@ execução.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>Hora:</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>Outros dias:</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>Mostrar meu fuso horário no topo</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>Mostrar na bandeja do sistema</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>Mostrar na barra de tarefas</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>Mostrar bandeiras ao lado das cidades</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>Expediente:</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>Acordado:</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>Intervalo:</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>Mostrar a diferença para o meu horário</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>Na bandeja, mostrar:</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>Igual ao sistema</translation>
@@ -874,6 +830,54 @@ execução.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>Hora como ícone</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>&amp;Outros dias:</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>&amp;Mostrar meu fuso horário no topo</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>Mostrar &amp;na bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>Mostrar na &amp;barra de tarefas</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>Mostrar bandeiras &amp;ao lado das cidades</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>&amp;Expediente:</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>A&amp;cordado:</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;Intervalo:</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>Mostrar a &amp;diferença para o meu horário</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>Na bande&amp;ja, mostrar:</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -902,15 +906,6 @@ execução.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>Aparência</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>Abrir ao iniciar a sessão</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>Alterar…</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -952,19 +947,6 @@ execução.
         <source>Updates</source>
         <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>Atualizações</translation>
-    </message>
-    <message>
-        <source>Check for updates automatically</source>
-        <translation>Procurar atualizações automaticamente</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>Procurar agora</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Mostrar…</translation>
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
@@ -1011,6 +993,28 @@ execução.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>das %1 às %2</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>Abrir ao iniciar a &amp;sessão</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>A&amp;lterar…</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>&amp;Procurar atualizações automaticamente</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>P&amp;rocurar agora</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>Mos&amp;trar…</translation>
     </message>
 </context>
 <context>
@@ -1169,15 +1173,15 @@ execução.
         <translation>Não há nada aguardando instalação agora.</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>Instalar e reiniciar</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>Mais tarde</translation>
+        <translation>&amp;Mais tarde</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>&amp;Instalar e reiniciar</translation>
     </message>
 </context>
 <context>

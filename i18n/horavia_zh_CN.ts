@@ -101,21 +101,21 @@
         <translation>%1 的工作时间</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>重置</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Working hours: %1 to %2</source>
+        <source>&amp;Working hours: %1 to %2</source>
         <extracomment>%1 and %2 are the fields of the start and end times</extracomment>
-        <translation>工作时间：%1 至 %2</translation>
+        <translation>工作时间(&amp;W)：%1 至 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>重置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -398,57 +398,6 @@
 <context>
     <name>Commands</name>
     <message>
-        <source>Show Clocks</source>
-        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>显示时钟</translation>
-    </message>
-    <message>
-        <source>A New Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>有新版本可用</translation>
-    </message>
-    <message>
-        <source>Choose Cities…</source>
-        <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>选择城市…</translation>
-    </message>
-    <message>
-        <source>Settings…</source>
-        <translation>设置…</translation>
-    </message>
-    <message>
-        <source>About Horavia</source>
-        <translation>关于 Horavia</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>检查更新…</translation>
-    </message>
-    <message>
-        <source>Quit Horavia</source>
-        <translation>退出 Horavia</translation>
-    </message>
-    <message>
-        <source>Next Overlap</source>
-        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>下一个重叠时段</translation>
-    </message>
-    <message>
-        <source>Copy Times</source>
-        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>复制时间</translation>
-    </message>
-    <message>
-        <source>Copy Link</source>
-        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>复制链接</translation>
-    </message>
-    <message>
-        <source>Create Event…</source>
-        <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>创建日程…</translation>
-    </message>
-    <message>
         <source>Earlier</source>
         <extracomment>A step of time back on the strip</extracomment>
         <translation>更早</translation>
@@ -488,6 +437,57 @@
         <source>Go to the next time everyone is in working hours (%1)</source>
         <extracomment>%1 is the key, as Qt names it in the language (&quot;Ctrl+O&quot;)</extracomment>
         <translation>转到下一个所有人都在工作时间内的时刻（%1）</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow Clocks</source>
+        <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
+        <translation>显示时钟(&amp;O)</translation>
+    </message>
+    <message>
+        <source>A New &amp;Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>有新版本可用(&amp;V)</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Cities…</source>
+        <extracomment>Opens the window where cities are searched and added</extracomment>
+        <translation>选择城市(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>&amp;Settings…</source>
+        <translation>设置(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;About Horavia</source>
+        <translation>关于 Horavia(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates…</source>
+        <translation>检查更新(&amp;U)…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Horavia</source>
+        <translation>退出 Horavia(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Overlap</source>
+        <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
+        <translation>下一个重叠时段(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Times</source>
+        <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
+        <translation>复制时间(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link</source>
+        <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
+        <translation>复制链接(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Create &amp;Event…</source>
+        <extracomment>Saves a calendar event at the chosen time</extracomment>
+        <translation>创建日程(&amp;E)…</translation>
     </message>
 </context>
 <context>
@@ -530,19 +530,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Export Cities…</source>
-        <translation>导出城市…</translation>
-    </message>
-    <message>
-        <source>Import Cities…</source>
-        <translation>导入城市…</translation>
-    </message>
-    <message>
-        <source>Close Window</source>
-        <extracomment>Menu item</extracomment>
-        <translation>关闭窗口</translation>
-    </message>
     <message>
         <source>Clear Selection</source>
         <extracomment>Clears the point chosen on the map</extracomment>
@@ -619,6 +606,23 @@
         <source>Remove %1</source>
         <extracomment>%1 a city</extracomment>
         <translation>移除 %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Cities…</source>
+        <translation>导出城市(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Cities…</source>
+        <translation>导入城市(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Window</source>
+        <extracomment>Menu item</extracomment>
+        <translation>关闭窗口(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
     </message>
 </context>
 <context>
@@ -766,54 +770,6 @@ alone.
 <context>
     <name>Settings</name>
     <message>
-        <source>Time:</source>
-        <extracomment>Label of the choice of time format</extracomment>
-        <translation>时间：</translation>
-    </message>
-    <message>
-        <source>Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>其他日期：</translation>
-    </message>
-    <message>
-        <source>Show my time zone at the top</source>
-        <translation>在顶部显示我的时区</translation>
-    </message>
-    <message>
-        <source>Show in system tray</source>
-        <translation>在系统托盘中显示</translation>
-    </message>
-    <message>
-        <source>Show in taskbar</source>
-        <translation>在任务栏中显示</translation>
-    </message>
-    <message>
-        <source>Show flags beside city names</source>
-        <translation>在城市名称旁显示旗帜</translation>
-    </message>
-    <message>
-        <source>Working hours:</source>
-        <translation>工作时间：</translation>
-    </message>
-    <message>
-        <source>Awake:</source>
-        <translation>清醒时间：</translation>
-    </message>
-    <message>
-        <source>Time step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>时间步长：</translation>
-    </message>
-    <message>
-        <source>Show offset from my time</source>
-        <translation>显示与我的时间的时差</translation>
-    </message>
-    <message>
-        <source>In the tray, show:</source>
-        <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>托盘中显示：</translation>
-    </message>
-    <message>
         <source>Match System</source>
         <extracomment>The time format the system sets</extracomment>
         <translation>跟随系统</translation>
@@ -863,6 +819,54 @@ alone.
         <extracomment>What the tray shows: the time drawn in place of the icon</extracomment>
         <translation>以时间作为图标</translation>
     </message>
+    <message>
+        <source>&amp;Time:</source>
+        <extracomment>Label of the choice of time format</extracomment>
+        <translation>时间(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Other days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>其他日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Show my time &amp;zone at the top</source>
+        <translation>在顶部显示我的时区(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Show in system t&amp;ray</source>
+        <translation>在系统托盘中显示(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Show in task&amp;bar</source>
+        <translation>在任务栏中显示(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Show &amp;flags beside city names</source>
+        <translation>在城市名称旁显示旗帜(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Working hours:</source>
+        <translation>工作时间(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Awake:</source>
+        <translation>清醒时间(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Time &amp;step:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>时间步长(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Show offs&amp;et from my time</source>
+        <translation>显示与我的时间的时差(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;In the tray, show:</source>
+        <extracomment>Label of the choice of what the system tray shows</extracomment>
+        <translation>托盘中显示(&amp;I)：</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -891,15 +895,6 @@ alone.
         <source>Appearance</source>
         <extracomment>Heading of Settings&apos; group of what shows where</extracomment>
         <translation>外观</translation>
-    </message>
-    <message>
-        <source>Open at login</source>
-        <translation>登录时打开</translation>
-    </message>
-    <message>
-        <source>Change…</source>
-        <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>更改…</translation>
     </message>
     <message>
         <source>Change the Show Clocks shortcut</source>
@@ -940,19 +935,6 @@ alone.
         <source>Updates</source>
         <extracomment>Heading of Settings&apos; group of software updates</extracomment>
         <translation>更新</translation>
-    </message>
-    <message>
-        <source>Check for updates automatically</source>
-        <translation>自动检查更新</translation>
-    </message>
-    <message>
-        <source>Check Now</source>
-        <translation>立即检查</translation>
-    </message>
-    <message>
-        <source>Show…</source>
-        <extracomment>Button: shows the waiting update</extracomment>
-        <translation>显示…</translation>
     </message>
     <message>
         <source>Updates to Horavia come from your package manager.</source>
@@ -999,6 +981,28 @@ alone.
         <comment>hours</comment>
         <extracomment>Working or awake hours: %1 and %2 are the fields of their start and end times</extracomment>
         <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>Open at &amp;login</source>
+        <translation>登录时打开(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <extracomment>Button: changes the key that opens the clocks</extracomment>
+        <translation>更改(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates automatically</source>
+        <translation>自动检查更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Check &amp;Now</source>
+        <translation>立即检查(&amp;N)</translation>
+    </message>
+    <message>
+        <source>S&amp;how…</source>
+        <extracomment>Button: shows the waiting update</extracomment>
+        <translation>显示(&amp;H)…</translation>
     </message>
 </context>
 <context>
@@ -1157,15 +1161,15 @@ alone.
         <translation>目前没有等待安装的内容。</translation>
     </message>
     <message>
-        <source>Install and Relaunch</source>
-        <extracomment>Button: installs the update and restarts Horavia</extracomment>
-        <translation>安装并重新启动</translation>
-    </message>
-    <message>
-        <source>Later</source>
+        <source>&amp;Later</source>
         <comment>not now</comment>
         <extracomment>Not now: closes the offer of an update, beside &quot;Install and Relaunch&quot;</extracomment>
-        <translation>稍后</translation>
+        <translation>稍后(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Install and Relaunch</source>
+        <extracomment>Button: installs the update and restarts Horavia</extracomment>
+        <translation>安装并重新启动(&amp;I)</translation>
     </message>
 </context>
 <context>

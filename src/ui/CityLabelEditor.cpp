@@ -91,7 +91,7 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     m_workFrom = field(tr("Working hours from"), fallback.from, own ? std::optional(own->from) : std::nullopt);
     m_workTo = field(tr("Working hours to"), fallback.to, own ? std::optional(own->to) : std::nullopt);
     //: %1 and %2 are the fields of the start and end times
-    if (QLabel* lead = Controls::fieldsInSentence(hoursRow, tr("Working hours: %1 to %2"), m_workFrom, m_workTo))
+    if (QLabel* lead = Controls::fieldsInSentence(hoursRow, tr("&Working hours: %1 to %2"), m_workFrom, m_workTo))
         lead->setBuddy(m_workFrom);
     hoursRow->addStretch(1);
     layout->addLayout(hoursRow);
@@ -107,12 +107,12 @@ CityLabelEditor::CityLabelEditor(AppSettings& settings, const City& city, QWidge
     }
 
     auto* buttons = new QHBoxLayout;
-    m_reset = new QPushButton(tr("Reset"), this);
+    m_reset = new QPushButton(tr("&Reset"), this);
     m_reset->setEnabled(settings.hasCustomization(city));
     m_reset->setAutoDefault(false);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setAutoDefault(false);
-    m_save = new QPushButton(tr("Save"), this);
+    m_save = new QPushButton(tr("&Save"), this);
     m_save->setDefault(true);
     buttons->addWidget(m_reset);
     buttons->addSpacing(20);

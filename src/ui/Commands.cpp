@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "Controls.h"
 #include "Symbols.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
@@ -33,32 +34,32 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
         return [text = std::move(text)] { QGuiApplication::clipboard()->setText(text()); };
     };
     //: Opens the tray's panel of clocks
-    m_showClocks = make(tr("Show Clocks"), "clock", [this] {
+    m_showClocks = make(tr("Sh&ow Clocks"), "clock", [this] {
         if (m_shell.showClocks) m_shell.showClocks();
     });
     //: A tray menu item that opens the update
-    m_showUpdate = make(tr("A New Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
+    m_showUpdate = make(tr("A New &Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
     //: Opens the window where cities are searched and added
-    m_chooseCities = make(tr("Choose Cities…"), "globe", opener(WindowId::main));
-    m_settings = make(tr("Settings…"), "gearshape", opener(WindowId::settings));
+    m_chooseCities = make(tr("C&hoose Cities…"), "globe", opener(WindowId::main));
+    m_settings = make(tr("&Settings…"), "gearshape", opener(WindowId::settings));
     m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    m_about = make(tr("About Horavia"), "info.circle", opener(WindowId::about));
-    m_checkForUpdates = make(tr("Check for Updates…"), "arrow.down.circle.fill", [this] { checkUpdates(); });
-    m_quit = make(tr("Quit Horavia"), "power", [this] {
+    m_about = make(tr("&About Horavia"), "info.circle", opener(WindowId::about));
+    m_checkForUpdates = make(tr("Check for &Updates…"), "arrow.down.circle.fill", [this] { checkUpdates(); });
+    m_quit = make(tr("&Quit Horavia"), "power", [this] {
         if (m_shell.quit) m_shell.quit();
     });
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_quit->setMenuRole(QAction::QuitRole);
     //: Moves the chosen time to the next time all are in working hours
-    m_nextOverlap = make(tr("Next Overlap"), "calendar", [&entries] { entries.moveToNextOverlap(); });
+    m_nextOverlap = make(tr("&Next Overlap"), "calendar", [&entries] { entries.moveToNextOverlap(); });
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     //: Copies every clock's time at the chosen time as one line
-    m_copyTimes = make(tr("Copy Times"), "doc.on.doc",
+    m_copyTimes = make(tr("Copy &Times"), "doc.on.doc",
                        clipboard([&entries, &time] { return entries.shareLine(time.instant()); }));
     //: Copies a link that opens the chosen time in Horavia
-    m_copyLink = make(tr("Copy Link"), "link", clipboard([&time] { return TimeLink::of(time.instant()); }));
+    m_copyLink = make(tr("Copy &Link"), "link", clipboard([&time] { return TimeLink::of(time.instant()); }));
     //: Saves a calendar event at the chosen time
-    m_createEvent = make(tr("Create Event…"), "calendar", [this] {
+    m_createEvent = make(tr("Create &Event…"), "calendar", [this] {
         if (m_shell.createEvent) m_shell.createEvent();
     });
     m_createEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -126,6 +127,6 @@ void Commands::followPhase()
     // menu or a screen reader shows an item's tip.
     const QString reason = m_updater.unavailableReason();
     m_checkForUpdates->setEnabled(!m_updater.phase().isBusy() && reason.isEmpty());
-    m_checkForUpdates->setToolTip(reason.isEmpty() ? m_checkForUpdates->text() : reason);
+    m_checkForUpdates->setToolTip(reason.isEmpty() ? Controls::withoutMnemonic(m_checkForUpdates->text()) : reason);
     m_checkForUpdates->setVisible(m_updater.selfUpdating());
 }

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <QBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -41,6 +42,8 @@ QLabel* fieldsInSentence(QBoxLayout* row, const QString& sentence, QWidget* firs
         const QString text = sentence.mid(from, end - from).trimmed();
         if (text.isEmpty()) return static_cast<QLabel*>(nullptr);
         auto* label = new QLabel(text, first->parentWidget());
+        // The words that carry the mnemonic ("&Working hours:") lead to the first field.
+        if (!QKeySequence::mnemonic(text).isEmpty()) label->setBuddy(first);
         row->addWidget(label);
         return label;
     };
@@ -53,6 +56,13 @@ QLabel* fieldsInSentence(QBoxLayout* row, const QString& sentence, QWidget* firs
     }
     words(sentence.size());
     return lead;
+}
+
+QString withoutMnemonic(QString text)
+{
+    static const QRegularExpression bracketed(QStringLiteral("\\s*[(（]&[^&][)）]"));
+    static const QRegularExpression mark(QStringLiteral("&(.)"));
+    return text.remove(bracketed).replace(mark, QStringLiteral("\\1"));
 }
 
 } // namespace Controls

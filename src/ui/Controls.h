@@ -32,5 +32,8 @@ QProgressBar* busyIndicator(QWidget* parent);
 // them: each language sets its own particles and order. Appends to `row`;
 // returns the label before the first field, if any, to be its buddy.
 QLabel* fieldsInSentence(QBoxLayout* row, const QString& sentence, QWidget* first, QWidget* second);
+// A control's text as it reads, without its mnemonic: "&Save" and
+// "保存(&S)" read "Save" and "保存"; "&&" is an ampersand.
+QString withoutMnemonic(QString text);
 
 } // namespace Controls

@@ -70,7 +70,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_transfer = new CityListTransfer(settings, database, this);
     setAcceptDrops(true);
 
-    QMenu* application = menuBar()->addMenu(QStringLiteral("Horavia"));
+    QMenu* application = menuBar()->addMenu(QStringLiteral("&Horavia"));
     application->addAction(commands.about());
     application->addAction(commands.checkForUpdates());
     application->addSeparator();
@@ -80,13 +80,13 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     application->addAction(commands.nextOverlap());
     addAction(commands.nextOverlap()); // its shortcut works anywhere in the window
     application->addSeparator();
-    application->addAction(tr("Export Cities…"), m_transfer, &CityListTransfer::exportCities);
-    application->addAction(tr("Import Cities…"), m_transfer, &CityListTransfer::importCities);
+    application->addAction(tr("E&xport Cities…"), m_transfer, &CityListTransfer::exportCities);
+    application->addAction(tr("&Import Cities…"), m_transfer, &CityListTransfer::importCities);
     application->addSeparator();
     application->addAction(commands.settings());
     application->addSeparator();
     //: Menu item
-    auto* close = application->addAction(tr("Close Window"), this, &QWidget::close);
+    auto* close = application->addAction(tr("&Close Window"), this, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     application->addAction(commands.quit());
     buildToolbar();
@@ -160,7 +160,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     undoRow->setContentsMargins(12, 4, 8, 4);
     m_undoText = new QLabel(m_undoBar);
     undoRow->addWidget(m_undoText, 1);
-    auto* undoButton = new QPushButton(tr("Undo"), m_undoBar);
+    auto* undoButton = new QPushButton(tr("&Undo"), m_undoBar);
     undoButton->setAccessibleName(tr("Undo"));
     undoRow->addWidget(undoButton);
     m_undoBar->hide();

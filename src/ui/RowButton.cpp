@@ -1,5 +1,6 @@
 #include "RowButton.h"
 
+#include "Controls.h"
 #include "RowButtonStyle.h"
 #include "Symbols.h"
 
@@ -26,7 +27,7 @@ RowButton::RowButton(const QString& symbol, const QString& title, QWidget* paren
 }
 
 RowButton::RowButton(QAction* action, QWidget* parent)
-    : RowButton(action->property(Symbols::actionProperty).toString(), action->text(), parent)
+    : RowButton(action->property(Symbols::actionProperty).toString(), Controls::withoutMnemonic(action->text()), parent)
 {
     connect(this, &QAbstractButton::clicked, action, &QAction::trigger);
     connect(action, &QAction::changed, this, [this, action] { followAction(action); });
@@ -35,8 +36,9 @@ RowButton::RowButton(QAction* action, QWidget* parent)
 
 void RowButton::followAction(QAction* action)
 {
-    setText(action->text());
-    setAccessibleName(action->text());
+    // The panel's own keys choose its rows; a mnemonic is for menus.
+    setText(Controls::withoutMnemonic(action->text()));
+    setAccessibleName(text());
     setEnabled(action->isEnabled());
     // A row never shows itself as a window of its own.
     if (parentWidget()) setVisible(action->isVisible());

@@ -95,7 +95,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     // The tray icon and the taskbar entry are this desktop's menu bar item and Dock icon.
     m_showsMenuBarItem = flagBox(SettingKey::showsMenuBarItem, appearance);
     m_showsDockIcon = flagBox(SettingKey::showsDockIcon, appearance);
-    m_opensAtLogin = new QCheckBox(tr("Open at login"), appearance);
+    m_opensAtLogin = new QCheckBox(tr("Open at &login"), appearance);
     for (QCheckBox* box : {m_showsFlags, m_showsHomeZone, m_showsMenuBarItem})
         appearanceLayout->addWidget(box);
     m_trayDisplay = new QComboBox(appearance);
@@ -106,7 +106,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     trayLabel->setBuddy(m_trayDisplay);
     // The label without its colon, whichever the language writes.
     static const QRegularExpression colon(QStringLiteral("[\\s:\\x{ff1a}]+$"));
-    m_trayDisplay->setAccessibleName(settingLabel(SettingKey::trayDisplay).remove(colon));
+    m_trayDisplay->setAccessibleName(Controls::withoutMnemonic(settingLabel(SettingKey::trayDisplay)).remove(colon));
     trayRow->addSpacing(20); // under the tray's box, as its detail
     trayRow->addWidget(trayLabel);
     trayRow->addWidget(m_trayDisplay);
@@ -133,7 +133,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_shortcutText->setFont(Controls::scaled(font(), Controls::callout));
     m_shortcutText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     //: Button: changes the key that opens the clocks
-    m_changeShortcut = new QPushButton(tr("Change…"), appearance);
+    m_changeShortcut = new QPushButton(tr("&Change…"), appearance);
     m_changeShortcut->setAccessibleName(tr("Change the Show Clocks shortcut"));
     keyboardRow->addWidget(m_shortcutText, 1);
     keyboardRow->addWidget(m_changeShortcut);
@@ -169,8 +169,14 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
         row->addStretch(1);
         return row;
     };
-    planningForm->addRow(settingLabel(SettingKey::defaultWorkingHours), span(m_workFrom, m_workTo));
-    planningForm->addRow(settingLabel(SettingKey::awakeHours), span(m_awakeFrom, m_awakeTo));
+    // A row of two fields: its label's mnemonic leads to the first.
+    const auto spanLabel = [planning](SettingKey key, QWidget* first) {
+        auto* label = new QLabel(settingLabel(key), planning);
+        label->setBuddy(first);
+        return label;
+    };
+    planningForm->addRow(spanLabel(SettingKey::defaultWorkingHours, m_workFrom), span(m_workFrom, m_workTo));
+    planningForm->addRow(spanLabel(SettingKey::awakeHours, m_awakeFrom), span(m_awakeFrom, m_awakeTo));
     m_step = new QComboBox(planning);
     for (const int minutes : {15, 30, 60})
         m_step->addItem(tr("%n minutes", nullptr, minutes), minutes);
@@ -183,11 +189,11 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     //: Heading of Settings' group of software updates
     auto* updates = new QGroupBox(tr("Updates"), this);
     auto* updatesLayout = new QVBoxLayout(updates);
-    m_checksAutomatically = new QCheckBox(tr("Check for updates automatically"), updates);
+    m_checksAutomatically = new QCheckBox(tr("Check for &updates automatically"), updates);
     updatesLayout->addWidget(m_checksAutomatically);
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
-    m_checkNow = new QPushButton(tr("Check Now"), updates);
+    m_checkNow = new QPushButton(tr("Check &Now"), updates);
     m_busy = Controls::busyIndicator(updates);
     m_status = new QLabel(updates);
     m_status->setFont(Controls::scaled(font(), Controls::callout));
@@ -196,7 +202,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_status->setMaximumHeight(2 * QFontMetrics(m_status->font()).lineSpacing() + 2);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     //: Button: shows the waiting update
-    m_show = new QPushButton(tr("Show…"), updates);
+    m_show = new QPushButton(tr("S&how…"), updates);
     row->addWidget(m_checkNow);
     row->addWidget(m_busy);
     row->addWidget(m_status, 1);

@@ -107,10 +107,10 @@ UpdateWindow::UpdateWindow(Updater& updater, QWidget* parent)
     m_progressText->setFont(Controls::scaled(font(), Controls::callout));
     m_progressText->setForegroundRole(QPalette::PlaceholderText);
     //: Not now: closes the offer of an update, beside "Install and Relaunch"
-    m_later = new QPushButton(tr("Later", "not now"), this);
+    m_later = new QPushButton(tr("&Later", "not now"), this);
     m_later->setAutoDefault(false);
     //: Button: installs the update and restarts Horavia
-    m_install = new QPushButton(tr("Install and Relaunch"), this);
+    m_install = new QPushButton(tr("&Install and Relaunch"), this);
     m_install->setDefault(true);
     buttons->addWidget(m_busy);
     buttons->addWidget(m_progressText);

@@ -86,7 +86,8 @@ for i in range(0, len(items), 2):
     if "\"separator\"" in body: print("-"); continue
     label = re.search(r"\"label\"\s*variant\s*string \"([^\"]*)\"", body)
     if label: print(label.group(1))' | paste -sd '|')
-expected="Show Clocks|-|Next Overlap|Copy Times|Copy Link|Create Event…|Choose Cities…|Settings…|About Horavia|Check for Updates…|-|Quit Horavia"
+# Each with its mnemonic, as the menu protocol marks it ("_").
+expected="Sh_ow Clocks|-|_Next Overlap|Copy _Times|Copy _Link|Create _Event…|C_hoose Cities…|_Settings…|_About Horavia|Check for _Updates…|-|_Quit Horavia"
 [ "$menu_order" = "$expected" ] || fail "the menu reads $menu_order"
 pass "the menu, Show Clocks first: $menu_order"
 pixmaps=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
@@ -198,7 +199,7 @@ wait_for 5 panel_closed || fail "Escape did not close the panel"
 
 # A menu item clicked in the host: Settings (its id in the layout above).
 settings_id=$(dbus-send --session --print-reply --dest="$service" /MenuBar com.canonical.dbusmenu.GetLayout \
-  int32:0 int32:-1 array:string:label | grep -B5 '"Settings…"' | grep -oP 'int32 \K[0-9]+' | tail -n 1)
+  int32:0 int32:-1 array:string:label | grep -B5 '"_Settings…"' | grep -oP 'int32 \K[0-9]+' | tail -n 1)
 dbus-send --session --print-reply --dest="$service" /MenuBar com.canonical.dbusmenu.Event \
   int32:"$settings_id" string:clicked variant:int32:0 uint32:0 >/dev/null
 settings_open() { xdotool search --onlyvisible --name '^Settings$' >/dev/null 2>&1; }

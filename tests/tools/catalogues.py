@@ -12,10 +12,12 @@ single "…" everywhere.
 Each catalogue keeps its language's terms (i18n/glossary.tsv): the tray,
 time zone, working hours and the rest read the same in every message.
 
-With --plant, checks the check instead: a glossary term and a typographic
-rule broken on purpose in each language must each be reported.
+With --plant, checks the check instead: a glossary term, a typographic
+rule and a mnemonic broken on purpose in each language must each be reported.
 
-Terms are matched without the mnemonic's ampersand.
+Terms are matched without the mnemonic's ampersand. A message whose
+source has a mnemonic ("&Save") keeps exactly one in every language, and
+the controls that share a window or a menu never share a letter.
 
 usage: catalogues.py [--plant] LUPDATE SOURCES.lst GLOSSARY.tsv CATALOGUE.ts...
 """
@@ -55,8 +57,21 @@ def columns(line):
 
 
 def plain(text):
-    """An action's words without its mnemonic: "&Undo", "元に戻す(&U)"."""
-    return re.sub(r"\(&\w\)$", "", text or "").replace("&", "")
+    """A control's words without its mnemonic: "&Undo", "元に戻す(&U)"; "&&" is an ampersand."""
+    return re.sub(r"&(.)", r"\1", re.sub(r"\s*[(（]&[^&][)）]", "", text or ""))
+
+
+def mnemonics(text):
+    """The letters marked as mnemonics in a text."""
+    return re.findall(r"&(\w)", re.sub(r"&&", "", text or ""))
+
+
+# The controls that are seen together: their mnemonics must differ.
+def mnemonic_group(context, source):
+    if context == "MainWindow" and source == "&Undo":
+        return "the chooser's undo bar"
+    return {"Commands": "the menus", "MainWindow": "the menus", "Settings": "Settings",
+            "SettingsWindow": "Settings"}.get(context, context)
 
 
 def glossary(path):
@@ -76,6 +91,7 @@ def language_of(path):
 
 def problems(path, language, terms=()):
     found = []
+    letters = {}  # group -> letter -> where
     rules = ALL + TYPOGRAPHY.get(language, [])
     for context in ET.parse(path).getroot().iter("context"):
         name = context.findtext("name")
@@ -88,6 +104,16 @@ def problems(path, language, terms=()):
                 found.append(f"{where} is {kind}")
                 continue
             forms = [f.text or "" for f in translation.iter("numerusform")] or [translation.text or ""]
+            if mnemonics(source):
+                for form in forms:
+                    marked = mnemonics(form)
+                    if len(marked) != 1:
+                        found.append(f"{where} has {len(marked)} mnemonics where it needs one: {form!r}")
+                        continue
+                    group = letters.setdefault(mnemonic_group(name, source), {})
+                    other = group.setdefault(marked[0].casefold(), where)
+                    if other != where:
+                        found.append(f"{where} has the mnemonic {marked[0]!r} of {other.split(': ', 1)[1]}")
             wanted = sorted(set(PLACEHOLDER.findall(source)))
             for index, form in enumerate(forms):
                 if not form.strip():
@@ -101,7 +127,7 @@ def problems(path, language, terms=()):
                 if have != wanted and not without_number:
                     found.append(f"{where} has placeholders {have}, the source {wanted}")
                 for pattern, why in rules:
-                    if re.search(pattern, form):
+                    if re.search(pattern, plain(form)):
                         found.append(f"{where} {why}: {form[:60]!r}")
                 # The command line's help fits an 80-column terminal in every language.
                 if name == "PrintCommand" and source.startswith("Usage:"):
@@ -111,7 +137,7 @@ def problems(path, language, terms=()):
                 if language == "de" and form.count("„") != form.count("“"):
                     found.append(f"{where} opens a quote other than with „: {form[:60]!r}")
                 for term, context_pattern, source_pattern, required, forbidden in terms:
-                    if not re.fullmatch(context_pattern, name) or not re.search(source_pattern, source, re.I):
+                    if not re.fullmatch(context_pattern, name) or not re.search(source_pattern, plain(source), re.I):
                         continue
                     words = plain(form)
                     if required and not re.search(required, words, re.I):
@@ -124,13 +150,13 @@ def problems(path, language, terms=()):
 # Per language: a message, and a translation of it that breaks the glossary
 # and a typographic rule; --plant checks that both are caught.
 PLANTED = {
-    "de": ("Settings", "In the tray, show:", 'In der Leiste "zeigen":'),
+    "de": ("Settings", "&In the tray, show:", 'In der &Leiste "zeigen":'),
     "fr": ("SettingsWindow", "Settings", "Réglages\u00a0?"),
     "es": ("Settings", "12-Hour", "12 horas..."),
     "pt_BR": ("Settings", "12-Hour", "12 horas..."),
-    "ja": ("UpdateWindow", "Later", "次へ,"),
-    "zh_CN": ("UpdateWindow", "Later", "更晚,"),
-    "ar": ("Settings", "Awake:", "الاستيقاظ?"),
+    "ja": ("UpdateWindow", "&Later", "次へ(&L),"),
+    "zh_CN": ("UpdateWindow", "&Later", "更晚(&L),"),
+    "ar": ("Settings", "&Awake:", "&الاستيقاظ?"),
     "he": ("Settings", "12-Hour", "12 שעות שלך"),
 }
 
@@ -139,11 +165,15 @@ def plant(copy, language):
     """Breaks the planted message in the scratch copy; returns its context and source."""
     context_name, source, wrong = PLANTED[language]
     tree = ET.parse(copy)
+    editor = {}
     for context in tree.getroot().iter("context"):
-        if context.findtext("name") == context_name:
-            for message in context.iter("message"):
-                if message.findtext("source") == source:
-                    message.find("translation").text = wrong
+        for message in context.iter("message"):
+            if context.findtext("name") == context_name and message.findtext("source") == source:
+                message.find("translation").text = wrong
+            if context.findtext("name") == "CityLabelEditor":
+                editor[message.findtext("source")] = message.find("translation")
+    # And a mnemonic clash: Cancel takes Save's letter.
+    editor["&Cancel"].text = editor["&Save"].text
     tree.write(copy, encoding="utf-8", xml_declaration=True)
     return context_name, source
 
@@ -176,7 +206,11 @@ def main():
                 found.append(f"{catalogue.name}: a planted glossary error went unreported")
             if not any("glossary" not in line for line in reported):
                 found.append(f"{catalogue.name}: a planted typographic error went unreported")
-            for line in reported:
+            clash = [line for line in problems(copy, language, terms.get(language, []))
+                     if ": CityLabelEditor: '&" in line and "mnemonic" in line]
+            if not clash:
+                found.append(f"{catalogue.name}: a planted mnemonic clash went unreported")
+            for line in reported + clash:
                 print(f"caught: {line}")
     for line in found:
         print(line)

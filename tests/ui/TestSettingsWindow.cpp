@@ -155,6 +155,50 @@ private slots:
         QVERIFY(!m_window->isVisible());
     }
 
+    // Every control has a letter of its own, Alt and the letter reach it:
+    // a label's field takes the focus, a check box toggles.
+    void mnemonicsReachTheirControls()
+    {
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QHash<QChar, QString> letters;
+        int reached = 0;
+        const auto letterOf = [&letters](const QString& text) {
+            const QString sequence = QKeySequence::mnemonic(text).toString();
+            const QChar letter = sequence.isEmpty() ? QChar() : sequence.back().toLower();
+            if (letter.isNull() || letters.contains(letter)) return QChar(); // none, or a clash
+            letters.insert(letter, text);
+            return letter;
+        };
+        const auto press = [this](QChar letter) {
+            QTest::keyClick(m_window.get(), Qt::Key(letter.toUpper().unicode()), Qt::AltModifier);
+        };
+        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+            if (!label->buddy() || !label->isVisibleTo(m_window.get())) continue;
+            const QChar letter = letterOf(label->text());
+            QVERIFY2(!letter.isNull(), qPrintable(label->text()));
+            press(letter);
+            QVERIFY2(label->buddy()->hasFocus(), qPrintable(label->text()));
+            ++reached;
+        }
+        for (QCheckBox* box : m_window->findChildren<QCheckBox*>()) {
+            if (!box->isVisibleTo(m_window.get()) || !box->isEnabled()) continue;
+            const QChar letter = letterOf(box->text());
+            QVERIFY2(!letter.isNull(), qPrintable(box->text()));
+            const bool was = box->isChecked();
+            press(letter);
+            QTRY_COMPARE(box->isChecked(), !was);
+            ++reached;
+        }
+        for (QPushButton* button : m_window->findChildren<QPushButton*>())
+            if (button->isVisibleTo(m_window.get()))
+                QVERIFY2(!letterOf(button->text()).isNull(), qPrintable(button->text()));
+        QVERIFY2(reached >= 10, qPrintable(QString::number(reached)));
+        // The name said for a labelled field has no mark in it.
+        QCOMPARE(m_window->trayDisplay()->accessibleName(), u"In the tray, show"_s);
+    }
+
     // A choice the disk refused is said in the window, once, and still
     // applies; the next write that succeeds clears it.
     void aFailedWriteIsShown()
