@@ -9,18 +9,18 @@
 // all-day event the days it covers, which are dates wherever it is seen,
 // never a midnight moved into another zone.
 struct Occurrence {
-    QString uid;
-    QString title;
+    QString uid{};
+    QString title{};
     // The calendar it comes from (its source's id) and that calendar's colour ("#rrggbb", or empty).
-    QString calendar;
-    QString colour;
+    QString calendar{};
+    QString colour{};
     // UTC; for an all-day event, the start of its first day in the home zone.
-    QDateTime start;
-    QDateTime end;
+    QDateTime start{};
+    QDateTime end{};
     bool allDay = false;
     // The days an all-day event covers, both included.
-    QDate firstDay;
-    QDate lastDay;
+    QDate firstDay{};
+    QDate lastDay{};
 
     bool operator==(const Occurrence&) const = default;
 };
