@@ -16,11 +16,18 @@ Calendars::Calendars(CalendarList& list, DisplayedTime& time, ModuleLoader loade
     , m_time(time)
     , m_loader(std::move(loader))
 {
-    connect(&m_list, &CalendarList::changed, this, &Calendars::follow);
+
     // A new day moves the window; a new home zone moves floating times and days.
     connect(&m_time, &DisplayedTime::ticked, this, [this] {
         if (!m_feeds.empty() && m_time.now().toTimeZone(m_time.homeZone()).date() != m_windowDay) expandAll();
     });
+}
+
+void Calendars::load()
+{
+    if (m_loaded) return;
+    m_loaded = true;
+    connect(&m_list, &CalendarList::changed, this, &Calendars::follow);
     follow();
 }
 

@@ -25,6 +25,9 @@ public:
               QObject* parent = nullptr);
     ~Calendars() override;
 
+    // Opens the switched-on sources, and follows the list from then on.
+    void load();
+
     CalendarList& list() { return m_list; }
     const Agenda& agenda() const { return m_agenda; }
     // Why a source shows nothing (empty when it reads), and the name it gives itself.
@@ -51,4 +54,5 @@ private:
     Agenda m_agenda;
     std::map<QString, std::unique_ptr<CalendarFeed>> m_feeds;
     QDate m_windowDay; // the day the window was laid around
+    bool m_loaded = false;
 };

@@ -4,6 +4,7 @@
 #include "StartUp.h"
 #include "Tray.h"
 #include "TrayClock.h"
+#include "agenda/Calendars.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
@@ -71,16 +72,20 @@ HoraviaApp::HoraviaApp(QObject* parent)
         const QDateTime at = m_entries->eventStart();
         ServicesUse::openEvent(m_entries->datedLines(at), at);
     };
-    m_commands = std::make_unique<Commands>(*m_time, *m_entries, *m_updater, std::move(shell));
+    // The list of calendars is a small file; the calendars themselves are read after the first frame.
+    m_calendarList = std::make_unique<CalendarList>();
+    m_calendars = std::make_unique<Calendars>(*m_calendarList, *m_time);
+    QTimer::singleShot(0, m_calendars.get(), &Calendars::load);
+    m_commands = std::make_unique<Commands>(*m_time, *m_entries, *m_updater, std::move(shell), m_calendars.get());
 
     m_windows.add(WindowId::main, [this] {
         return std::make_unique<MainWindow>(*m_settings, *m_time, *m_entries, CityDatabase::shared(),
-                                            WorldLand::shared(), *m_commands);
+                                            WorldLand::shared(), *m_commands, m_calendars.get());
     });
 
     m_windows.add(WindowId::settings, [this] {
-        auto window =
-            std::make_unique<SettingsWindow>(*m_settings, *m_time, *m_updater, *m_loginItem, m_commands->showUpdate());
+        auto window = std::make_unique<SettingsWindow>(*m_settings, *m_time, *m_updater, *m_loginItem,
+                                                       m_commands->showUpdate(), m_calendars.get());
         window->setGlobalShortcut(m_shortcut.get());
         return window;
     });
@@ -177,7 +182,7 @@ void HoraviaApp::ensurePanel(PanelMode mode)
 {
     if (m_panel && mode == m_panelMode) return;
     if (!m_panel) {
-        m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_time, *m_entries, *m_commands);
+        m_panel = std::make_unique<MenuBarPanel>(*m_settings, *m_time, *m_entries, *m_commands, m_calendars.get());
         m_panel->setAttribute(Qt::WA_NoMouseReplay);
         // As a window, the panel stays until the user closes it.
         connect(m_panel.get(), &MenuBarPanel::dismissed, this, [this] {

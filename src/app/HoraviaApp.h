@@ -11,6 +11,8 @@ class AppSettings;
 class Clock;
 class ClockEntries;
 class Commands;
+class Calendars;
+class CalendarList;
 class DisplayedTime;
 class JsonPreferences;
 class LoginItem;
@@ -80,6 +82,8 @@ private:
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<DisplayedTime> m_time;
+    std::unique_ptr<CalendarList> m_calendarList;
+    std::unique_ptr<Calendars> m_calendars;
     std::unique_ptr<ClockEntries> m_entries;
     std::unique_ptr<Updater> m_updater;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;

@@ -198,6 +198,22 @@ QString ClockFormatter::offsetChangeNotice(const QDateTime& at, const QTimeZone&
                   : QString();
 }
 
+QString ClockFormatter::distanceText(const QDateTime& at, const QDateTime& now)
+{
+    const double seconds = double(now.secsTo(at));
+    const double magnitude = std::abs(seconds);
+    URelativeDateTimeUnit unit = UDAT_REL_UNIT_MINUTE;
+    double amount = std::round(magnitude / 60);
+    if (magnitude >= 36 * 3600) {
+        unit = UDAT_REL_UNIT_DAY;
+        amount = std::round(magnitude / 86400);
+    } else if (magnitude >= 3600) {
+        unit = UDAT_REL_UNIT_HOUR;
+        amount = std::round(magnitude / 3600);
+    }
+    return LocaleText::relative(seconds < 0 ? -amount : amount, unit, LocaleText::interfaceLocale());
+}
+
 QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& now, bool spoken) const
 {
     const qint64 wall = wallMSecs(at, m_homeTimeZone);
@@ -212,17 +228,6 @@ QString ClockFormatter::chosenInstantText(const QDateTime& at, const QDateTime& 
             break;
         }
     }
-    const double seconds = double(now.secsTo(at));
-    const double magnitude = std::abs(seconds);
-    URelativeDateTimeUnit unit = UDAT_REL_UNIT_MINUTE;
-    double amount = std::round(magnitude / 60);
-    if (magnitude >= 36 * 3600) {
-        unit = UDAT_REL_UNIT_DAY;
-        amount = std::round(magnitude / 86400);
-    } else if (magnitude >= 3600) {
-        unit = UDAT_REL_UNIT_HOUR;
-        amount = std::round(magnitude / 3600);
-    }
-    const QString distance = LocaleText::relative(seconds < 0 ? -amount : amount, unit, LocaleText::interfaceLocale());
+    const QString distance = distanceText(at, now);
     return distance.isEmpty() ? text : text + (spoken ? QStringLiteral(", ") : QStringLiteral(" · ")) + distance;
 }

@@ -68,6 +68,8 @@ public:
     // occurs twice that night carries its zone abbreviation.
     // `spoken`: for a screen reader, which says "·" as a word.
     QString chosenInstantText(const QDateTime& at, const QDateTime& now, bool spoken = false) const;
+    // How far `at` is from `now`, in the interface's language: "in 25 minutes", "2 hours ago", "in 3 days".
+    static QString distanceText(const QDateTime& at, const QDateTime& now);
 
     // The zone's offset minus home's at `at` (LocaleText::offset writes it).
     int offsetFromHome(const QDateTime& at, const QTimeZone& zone) const;

@@ -75,7 +75,7 @@ inline constexpr SettingRow settingsTable[] = {
      SettingEffect::texts, isRawValue<TimeFormat>},
     {SettingKey::dateFormat, "dateFormat", SettingType::choice, "relative",
      //: Label of the choice of how a day other than today is written
-     QT_TRANSLATE_NOOP("Settings", "&Other days:"), SettingEffect::texts, isRawValue<DateFormat>},
+     QT_TRANSLATE_NOOP("Settings", "Other &days:"), SettingEffect::texts, isRawValue<DateFormat>},
     {SettingKey::showsHomeZone, "showsHomeZone", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show my time &zone at the top"), SettingEffect::rows},
     {SettingKey::showsMenuBarItem, "showsMenuBarItem", SettingType::flag, "true",
@@ -83,7 +83,7 @@ inline constexpr SettingRow settingsTable[] = {
     {SettingKey::showsDockIcon, "showsDockIcon", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show in task&bar"), SettingEffect::shell},
     {SettingKey::showsFlags, "showsFlags", SettingType::flag, "true",
-     QT_TRANSLATE_NOOP("Settings", "Show &flags beside city names"), SettingEffect::names},
+     QT_TRANSLATE_NOOP("Settings", "Show fla&gs beside city names"), SettingEffect::names},
     {SettingKey::customCityLabels, "customCityLabels", SettingType::textsByCity, "", nullptr, SettingEffect::names},
     {SettingKey::customCityEmoji, "customCityEmoji", SettingType::textsByCity, "", nullptr, SettingEffect::names},
     // An entry that is no range leaves its city on the default.
@@ -94,7 +94,7 @@ inline constexpr SettingRow settingsTable[] = {
      QT_TRANSLATE_NOOP("Settings", "&Awake:"), SettingEffect::hours},
     {SettingKey::timeStepMinutes, "timeStepMinutes", SettingType::minutes, "30",
      //: Label of the choice of how far one step moves the chosen time
-     QT_TRANSLATE_NOOP("Settings", "Time &step:"), SettingEffect::grid},
+     QT_TRANSLATE_NOOP("Settings", "Time ste&p:"), SettingEffect::grid},
     {SettingKey::showsOffsetFromHome, "showsOffsetFromHome", SettingType::flag, "true",
      QT_TRANSLATE_NOOP("Settings", "Show offs&et from my time"), SettingEffect::texts},
     {SettingKey::trayDisplay, "trayDisplay", SettingType::choice, "icon",

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Symbols.h"
+#include "agenda/Calendars.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
 #include "clock/TimeLink.h"
@@ -12,7 +13,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater, Shell shell, QObject* parent)
+Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater, Shell shell, Calendars* calendars,
+                   QObject* parent)
     : QObject(parent)
     , m_updater(updater)
     , m_shell(std::move(shell))
@@ -38,7 +40,7 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
         if (m_shell.showClocks) m_shell.showClocks();
     });
     //: A tray menu item that opens the update
-    m_showUpdate = make(tr("A New &Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
+    m_showUpdate = make(tr("A Ne&w Version Is Available"), "arrow.down.circle.fill", opener(WindowId::update));
     //: Opens the window where cities are searched and added
     m_chooseCities = make(tr("C&hoose Cities…"), "globe", opener(WindowId::main));
     m_settings = make(tr("&Settings…"), "gearshape", opener(WindowId::settings));
@@ -53,6 +55,15 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
     //: Moves the chosen time to the next time all are in working hours
     m_nextOverlap = make(tr("&Next Overlap"), "calendar", [&entries] { entries.moveToNextOverlap(); });
     m_nextOverlap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    //: Moves the chosen time to the start of the next event in the user's calendars
+    m_nextEvent = make(tr("Next E&vent"), "calendar", [calendars] {
+        if (calendars) calendars->moveToNextEvent();
+    });
+    m_nextEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    m_nextEvent->setVisible(calendars && calendars->list().anyEnabled());
+    if (calendars)
+        connect(&calendars->list(), &CalendarList::changed, m_nextEvent,
+                [this, calendars] { m_nextEvent->setVisible(calendars->list().anyEnabled()); });
     //: Copies every clock's time at the chosen time as one line
     m_copyTimes = make(tr("Copy &Times"), "doc.on.doc",
                        clipboard([&entries, &time] { return entries.shareLine(time.instant()); }));
@@ -99,8 +110,8 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
 
 QList<QAction*> Commands::trayMenu() const
 {
-    return {m_showUpdate, m_nextOverlap, m_copyTimes,       m_copyLink, m_createEvent, m_chooseCities,
-            m_settings,   m_about,       m_checkForUpdates, nullptr,    m_quit};
+    return {m_showUpdate,   m_nextOverlap, m_nextEvent, m_copyTimes,       m_copyLink, m_createEvent,
+            m_chooseCities, m_settings,    m_about,     m_checkForUpdates, nullptr,    m_quit};
 }
 
 QList<QAction*> Commands::panelMenu() const

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class Calendars;
 class ClockEntries;
 class DisplayedTime;
 class QAction;
@@ -30,7 +31,9 @@ public:
         std::function<void()> quit = &QCoreApplication::quit;
     };
 
-    Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater, Shell shell, QObject* parent = nullptr);
+    // Next Event acts on `calendars`; without them it never shows.
+    Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater, Shell shell, Calendars* calendars = nullptr,
+             QObject* parent = nullptr);
 
     // Opens the tray's panel.
     QAction* showClocks() const { return m_showClocks; }
@@ -46,6 +49,8 @@ public:
     QAction* quit() const { return m_quit; }
     // Moves the time to when everyone is at work next (Ctrl+O).
     QAction* nextOverlap() const { return m_nextOverlap; }
+    // Moves the time to the next event's start in the user's calendars (Ctrl+J); shown while a calendar is on.
+    QAction* nextEvent() const { return m_nextEvent; }
     // Every clock's time at the displayed instant on the clipboard, one line.
     QAction* copyTimes() const { return m_copyTimes; }
     // The displayed instant as a horavia: address on the clipboard.
@@ -73,6 +78,7 @@ private:
     QAction* m_checkForUpdates;
     QAction* m_quit;
     QAction* m_nextOverlap;
+    QAction* m_nextEvent;
     QAction* m_copyTimes;
     QAction* m_copyLink;
     QAction* m_createEvent;

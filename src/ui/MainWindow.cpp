@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Accessibility.h"
+#include "AgendaView.h"
 #include "CityLabelEditor.h"
 #include "CityListDelegate.h"
 #include "CityListTransfer.h"
@@ -55,7 +56,8 @@ constexpr int undoNoticeMs = 8000;
 } // namespace
 
 MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
-                       const CityDatabase& database, const WorldLand& land, const Commands& commands, QWidget* parent)
+                       const CityDatabase& database, const WorldLand& land, const Commands& commands,
+                       Calendars* calendars, QWidget* parent)
     : QMainWindow(parent)
     , m_settings(settings)
     , m_time(time)
@@ -79,6 +81,8 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     addAction(commands.createEvent());
     application->addAction(commands.nextOverlap());
     addAction(commands.nextOverlap()); // its shortcut works anywhere in the window
+    application->addAction(commands.nextEvent());
+    addAction(commands.nextEvent());
     application->addSeparator();
     application->addAction(tr("E&xport Cities…"), m_transfer, &CityListTransfer::exportCities);
     application->addAction(tr("&Import Cities…"), m_transfer, &CityListTransfer::importCities);
@@ -133,6 +137,7 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
 
     m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap(), commands.time(), content);
     layout->addWidget(m_planning);
+    if (calendars) layout->addWidget(new AgendaView(*calendars, time, entries, content));
 
     m_list = new RowListView(content); // read with its section titles as headings
     m_list->setModel(m_model);

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class Calendars;
 class AppSettings;
 class CityDatabase;
 class CityListDelegate;
@@ -32,7 +33,8 @@ class MainWindow : public QMainWindow {
 
 public:
     MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const CityDatabase& database,
-               const WorldLand& land, const Commands& commands, QWidget* parent = nullptr);
+               const WorldLand& land, const Commands& commands, Calendars* calendars = nullptr,
+               QWidget* parent = nullptr);
 
     CityListModel& model() const { return *m_model; }
     QLineEdit* searchField() const { return m_search; }

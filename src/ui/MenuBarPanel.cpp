@@ -1,5 +1,7 @@
 #include "MenuBarPanel.h"
 
+#include "Accessibility.h"
+#include "AgendaView.h"
 #include "ClockListView.h"
 #include "Commands.h"
 #include "PlanningBar.h"
@@ -57,7 +59,7 @@ protected:
 } // namespace
 
 MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries,
-                           const Commands& commands, QWidget* parent)
+                           const Commands& commands, Calendars* calendars, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_time(time)
@@ -76,6 +78,11 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
 
     m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap(), commands.time(), this);
     layout->addWidget(m_planning);
+    if (calendars) {
+        m_agenda = new AgendaView(*calendars, time, entries, this);
+        connect(m_agenda, &AgendaView::resized, this, &MenuBarPanel::updateSizeIfShown);
+        layout->addWidget(m_agenda);
+    }
 
     m_clocks = new ClockListView(entries, this);
     // No name of its own: the window is "Clocks", and a screen reader would say it twice.
@@ -371,6 +378,12 @@ void MenuBarPanel::focusWhenActive()
     handle->installEventFilter(this);
 }
 
+void MenuBarPanel::announceNextEvent()
+{
+    // After the row the focus lands on, which is said first.
+    if (m_agenda) Accessibility::announce(this, m_agenda->spoken());
+}
+
 void MenuBarPanel::focusFirst()
 {
     // The first clock, or the first action when there is none: a screen
@@ -380,6 +393,7 @@ void MenuBarPanel::focusFirst()
         m_clocks->setCurrentIndex(first);
         m_clocks->scrollTo(first);
         m_clocks->setFocus(Qt::PopupFocusReason);
+        announceNextEvent();
         return;
     }
     setFocus(Qt::PopupFocusReason);

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QWidget>
 
+class AgendaView;
+class Calendars;
 class AppSettings;
 class ClockEntries;
 class ClockListView;
@@ -31,8 +33,9 @@ public:
     // (each row follows its action's visibility and enabled state). An action
     // with a shortcut works while the panel has focus. Next Overlap sits
     // beside the time strip; the time keys run the time commands.
+    // With `calendars`, the next event shows above the clocks while one is on.
     MenuBarPanel(AppSettings& settings, DisplayedTime& time, const ClockEntries& entries, const Commands& commands,
-                 QWidget* parent = nullptr);
+                 Calendars* calendars = nullptr, QWidget* parent = nullptr);
 
     // Builds the rows ahead of showing, so that the first opening is quick.
     void prepare();
@@ -47,6 +50,7 @@ public:
     // The clocks, top to bottom.
     ClockListView* clocks() const { return m_clocks; }
     PlanningBar* planning() const { return m_planning; }
+    AgendaView* agenda() const { return m_agenda; }
     // The field a typed time goes into, above the clocks.
     TimeEntry* timeEntry();
     // Whether a mouse click outside closed the panel less than `ms` ago
@@ -81,11 +85,13 @@ private:
     void moveFocus(int direction);
     void focusWhenActive();
     void focusFirst();
+    void announceNextEvent();
 
     AppSettings& m_settings;
     DisplayedTime& m_time;
     const ClockEntries& m_entries;
     PlanningBar* m_planning = nullptr;
+    AgendaView* m_agenda = nullptr;
     TimeEntry* m_timeEntry = nullptr;
     TimeCommands m_timeCommands;
 

@@ -1,6 +1,8 @@
 #include "SettingsWindow.h"
 
+#include "CalendarSettings.h"
 #include "Controls.h"
+#include "agenda/Calendars.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DateFormats.h"
 #include "clock/DisplayedTime.h"
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +28,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -47,7 +52,7 @@ QString statusText(const Updater::Phase& phase)
 } // namespace
 
 SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updater& updater, LoginItem& loginItem,
-                               QAction* showUpdate, QWidget* parent)
+                               QAction* showUpdate, Calendars* calendars, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_time(time)
@@ -56,7 +61,17 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
 {
     setWindowTitle(tr("Settings"));
     setFixedWidth(430);
-    auto* layout = new QVBoxLayout(this);
+    // Taller than a small screen with every section: the sections scroll.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* body = new QWidget(m_scroll);
+    auto* layout = new QVBoxLayout(body);
+    m_scroll->setWidget(body);
+    outer->addWidget(m_scroll);
 
     // Said where the changes are made: they hold until Horavia quits, but
     // the next start would not find them.
@@ -209,6 +224,11 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     row->addWidget(m_show);
     updatesLayout->addLayout(row);
     layout->addWidget(updates);
+    if (calendars) {
+        layout->addWidget(new CalendarSettings(*calendars, this));
+        // The list shows once there is a calendar in it.
+        connect(&calendars->list(), &CalendarList::changed, this, &SettingsWindow::fitToContent, Qt::QueuedConnection);
+    }
     if (!m_updater.selfUpdating()) {
         // A packaged copy: the controls would only promise what never happens.
         for (QWidget* control : std::initializer_list<QWidget*>{m_checksAutomatically, m_checkNow, m_status, m_show})
@@ -381,6 +401,18 @@ void SettingsWindow::refreshUpdates()
     m_busy->setVisible(phase.isBusy() && m_updater.selfUpdating());
     m_status->setText(statusText(phase));
     m_show->setVisible(phase.kind == Updater::Phase::Kind::available);
-    // 430 wide; the height follows the content (a status of two lines).
-    Controls::fitHeight(this);
+    fitToContent();
+}
+
+void SettingsWindow::fitToContent()
+{
+    // 430 wide; the height follows the content (a status of two lines), up
+    // to the screen's, less room for the window's frame.
+    QLayout* layout = m_scroll->widget()->layout();
+    layout->activate();
+    const int content =
+        layout->hasHeightForWidth() ? layout->totalHeightForWidth(width()) : layout->totalSizeHint().height();
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int room = where ? where->availableGeometry().height() - 60 : content;
+    setFixedHeight(std::min(content, room));
 }

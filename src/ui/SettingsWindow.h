@@ -7,6 +7,8 @@
 
 #include <utility>
 
+class QScrollArea;
+class Calendars;
 class AppSettings;
 class DisplayedTime;
 class LoginItem;
@@ -29,7 +31,7 @@ class SettingsWindow : public QWidget {
 public:
     // `showUpdate` opens the update window ("Show…").
     SettingsWindow(AppSettings& settings, DisplayedTime& time, Updater& updater, LoginItem& loginItem,
-                   QAction* showUpdate, QWidget* parent = nullptr);
+                   QAction* showUpdate, Calendars* calendars = nullptr, QWidget* parent = nullptr);
 
     QComboBox* timeFormat() const { return m_timeFormat; }
     QComboBox* dateFormat() const { return m_dateFormat; }
@@ -98,4 +100,6 @@ private:
     QProgressBar* m_busy = nullptr;
     QLabel* m_status = nullptr;
     QPushButton* m_show = nullptr;
+    void fitToContent();
+    QScrollArea* m_scroll = nullptr;
 };

@@ -157,6 +157,7 @@ private slots:
                              u"Work"_s));
         CalendarList list(listPath());
         Calendars calendars(list, m_stack->time, [] { return &feeds(); });
+        calendars.load();
         QVERIFY(calendars.agenda().isEmpty()); // nothing is read until a source is on
         const QString id = list.add({.kind = CalendarSource::Kind::file, .address = path});
         QCOMPARE(titles(calendars.agenda().all()), (QStringList{"Earlier", "Standup", "Review"}));
@@ -201,6 +202,7 @@ private slots:
         write(folder + u"/notes.txt"_s, "not a calendar");
         CalendarList list(listPath());
         Calendars calendars(list, m_stack->time, [] { return &feeds(); });
+        calendars.load();
         list.add({.kind = CalendarSource::Kind::folder, .address = folder});
         QCOMPARE(titles(calendars.agenda().all()), QStringList{"First"});
         QCOMPARE(calendars.nameOf(list.sources().first()), u"Personal"_s);

@@ -71,7 +71,7 @@ def mnemonic_group(context, source):
     if context == "MainWindow" and source == "&Undo":
         return "the chooser's undo bar"
     return {"Commands": "the menus", "MainWindow": "the menus", "Settings": "Settings",
-            "SettingsWindow": "Settings"}.get(context, context)
+            "SettingsWindow": "Settings", "CalendarSettings": "Settings"}.get(context, context)
 
 
 def glossary(path):
