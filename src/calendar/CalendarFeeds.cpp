@@ -1,6 +1,10 @@
 #include "CalendarFeeds.h"
 
 #include "FileFeed.h"
+#include "UrlFeed.h"
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
 
 std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, std::function<void()> changed) const
 {
@@ -8,7 +12,11 @@ std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, 
     case CalendarSource::Kind::file:
     case CalendarSource::Kind::folder:
         return std::make_unique<FileFeed>(source, std::move(changed));
-    case CalendarSource::Kind::subscription:
+    case CalendarSource::Kind::subscription: {
+        // One manager for the module, made at the first subscription, on the main thread.
+        static QNetworkAccessManager* const network = new QNetworkAccessManager(QCoreApplication::instance());
+        return std::make_unique<UrlFeed>(source, *network, std::move(changed), UrlFeed::Limits());
+    }
     case CalendarSource::Kind::desktop:
         return nullptr;
     }

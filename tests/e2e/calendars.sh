@@ -6,7 +6,8 @@
 # next event sets every clock to its start (checked against date(1) in each
 # city's zone); Next Event (Ctrl+J) goes on through a weekly series set in
 # Berlin's time. The panel and Settings are photographed, light and dark,
-# in English and German.
+# in English and German. A subscription served on this machine by the test
+# is read, and read again once changed.
 # Run inside dbus-run-session. Usage: calendars.sh APP SCREENSHOT_DIR
 app=$1
 shots=$2
@@ -139,11 +140,41 @@ import -window root "$shots/calendars-settings-en-light.png"
 pass "Settings lists the calendar folder with its switch"
 stop
 
+# A subscription: an .ics served on this machine, read at each start (the
+# next one asks for it again and sees it changed).
+served=$work/served
+mkdir -p "$served"
+subscription() { # title, start
+  printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nX-WR-CALNAME:Team\r\nBEGIN:VEVENT\r\nUID:p1\r\nSUMMARY:%s\r\nDTSTART:%s\r\nDURATION:PT15M\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' \
+    "$1" "$2" >"$served/team.ics"
+}
+subscription Planning 20260116T121500Z
+port=$("$python" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+"$python" -m http.server --bind 127.0.0.1 --directory "$served" "$port" >"$work/server.log" 2>&1 & pids+=($!)
+wait_for 5 bash -c "exec 3<>/dev/tcp/127.0.0.1/$port" 2>/dev/null || fail "the test's server did not start"
+cat >"$prefs/calendars.json" <<EOF
+{"format": "horavia-calendars", "version": 1,
+ "sources": [{"id": "folder-1", "kind": "folder", "address": "$vdir", "enabled": true},
+             {"id": "subscription-1", "kind": "subscription", "address": "http://127.0.0.1:$port/team.ics", "enabled": true}]}
+EOF
+
+first=true
 for look in "de_DE dark" "en_US dark" "de_DE light"; do
   read -r language scheme <<<"$look"
   start "$language" "$scheme"
   open_panel
-  wait_for 5 has '\tpush button\t[^\t]*Call' || fail "$language $scheme: no next event"
+  if $first; then
+    wait_for 5 has '\tpush button\t[^\t]*Planning, 12:15, in 15 Minuten' ||
+      fail "the subscription's event is not the next: $(tree | grep -i 'planning' | head -3)"
+    pass "a subscription served on 127.0.0.1 is read: its event is the next"
+    subscription "Planning moved" 20260116T122000Z
+    first=false
+  elif [ "$language" = en_US ]; then
+    wait_for 5 has '\tpush button\tNext event: Planning moved, 12:20.PM, in 20 minutes\t' ||
+      fail "the changed subscription was not read again: $(tree | grep -i "planning" | head -3)"
+    pass "the subscription, changed on the server, is read again at the next start"
+  fi
+  wait_for 5 has '\tpush button\t[^\t]*Planning' || fail "$language $scheme: no next event"
   import -window root "$shots/calendars-panel-${language%%_*}-$scheme.png"
   xdotool key Escape
   wait_for 5 panel_closed
