@@ -29,7 +29,9 @@ public:
 class CalendarModule {
 public:
     virtual ~CalendarModule() = default;
-    virtual std::unique_ptr<CalendarFeed> open(const CalendarSource& source, std::function<void()> changed) const = 0;
+    // `fetch`: whether a subscription asks its server, or shows only the copy the application keeps.
+    virtual std::unique_ptr<CalendarFeed> open(const CalendarSource& source, std::function<void()> changed,
+                                               bool fetch = true) const = 0;
     // Lists the desktop's calendars through `listed`, now and when they change; false where there is no such service.
     virtual bool watchDesktopCalendars(QObject* context,
                                        std::function<void(const QList<CalendarSource>&)> listed) const = 0;

@@ -10,11 +10,12 @@ constexpr int windowDays = 8; // the cursor's week, and a day for what started b
 
 } // namespace
 
-Calendars::Calendars(CalendarList& list, DisplayedTime& time, ModuleLoader loader, QObject* parent)
+Calendars::Calendars(CalendarList& list, DisplayedTime& time, ModuleLoader loader, bool fetch, QObject* parent)
     : QObject(parent)
     , m_list(list)
     , m_time(time)
     , m_loader(std::move(loader))
+    , m_fetch(fetch)
 {
 
     // A new day moves the window; a new home zone moves floating times and days.
@@ -51,10 +52,13 @@ void Calendars::follow()
         if (!source.enabled || m_feeds.count(source.id) || !module) continue;
         const QString id = source.id;
         // The feed calls back on this thread; the agenda follows at once.
-        auto feed = module->open(source, [this, id] {
-            expand(id);
-            emit sourcesChanged();
-        });
+        auto feed = module->open(
+            source,
+            [this, id] {
+                expand(id);
+                emit sourcesChanged();
+            },
+            m_fetch);
         if (!feed) continue;
         m_feeds.emplace(id, std::move(feed));
         expand(id);

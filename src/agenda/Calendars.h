@@ -21,7 +21,8 @@ class Calendars : public QObject {
 public:
     using ModuleLoader = std::function<const CalendarModule*()>;
 
-    Calendars(CalendarList& list, DisplayedTime& time, ModuleLoader loader = &CalendarModule::load,
+    // `fetch`: subscriptions ask their servers; else they show the copies kept.
+    Calendars(CalendarList& list, DisplayedTime& time, ModuleLoader loader = &CalendarModule::load, bool fetch = true,
               QObject* parent = nullptr);
     ~Calendars() override;
 
@@ -55,4 +56,5 @@ private:
     std::map<QString, std::unique_ptr<CalendarFeed>> m_feeds;
     QDate m_windowDay; // the day the window was laid around
     bool m_loaded = false;
+    bool m_fetch = true;
 };

@@ -6,7 +6,8 @@
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
 
-std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, std::function<void()> changed) const
+std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, std::function<void()> changed,
+                                                  bool fetch) const
 {
     switch (source.kind) {
     case CalendarSource::Kind::file:
@@ -15,7 +16,9 @@ std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, 
     case CalendarSource::Kind::subscription: {
         // One manager for the module, made at the first subscription, on the main thread.
         static QNetworkAccessManager* const network = new QNetworkAccessManager(QCoreApplication::instance());
-        return std::make_unique<UrlFeed>(source, *network, std::move(changed), UrlFeed::Limits());
+        UrlFeed::Limits limits;
+        limits.fetches = fetch;
+        return std::make_unique<UrlFeed>(source, *network, std::move(changed), limits);
     }
     case CalendarSource::Kind::desktop:
         return nullptr;

@@ -32,7 +32,7 @@ UrlFeed::UrlFeed(const CalendarSource& source, QNetworkAccessManager& network, s
     connect(&m_next, &QTimer::timeout, this, &UrlFeed::fetch);
     // The kept copy shows at once; a conditional fetch costs the server next to nothing.
     readKept();
-    fetch();
+    if (m_limits.fetches) fetch();
 }
 
 UrlFeed::~UrlFeed()

@@ -30,6 +30,7 @@ public:
     struct Limits {
         qint64 bytes = 20 * 1024 * 1024;
         int deadlineMs = 60'000; // the whole transfer's, however slowly bytes still come
+        bool fetches = true;     // or only the kept copy (the command line's: the application fetches)
     };
 
     // Fetches at once, asking only for a changed copy where one is kept.

@@ -1,6 +1,8 @@
 #include "PrintCommand.h"
 
 #include "SettingsWatch.h"
+#include "agenda/AgendaExport.h"
+#include "agenda/Calendars.h"
 #include "base/Translations.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
@@ -301,12 +303,24 @@ int run(int argc, char** argv)
     DisplayedTime time(
         clock, [&settings] { return settings->value<int>(SettingKey::timeStepMinutes); }, [home] { return home; });
     auto entries = std::make_unique<ClockEntries>(*settings, database, time);
+    // The next event, where a calendar is on: subscriptions as the
+    // application last fetched them (a bar asks every minute).
+    CalendarList calendarList;
+    std::unique_ptr<Calendars> calendars;
+    if (calendarList.anyEnabled()) {
+        calendars = std::make_unique<Calendars>(calendarList, time, &CalendarModule::load, false);
+        calendars->load();
+    }
 
     const auto render = [&]() -> QByteArray {
         const QDateTime now = time.instant();
         const QList<ClockEntry>& clocks = entries->entries();
-        if (format == QLatin1String("json"))
-            return QJsonDocument(ClockExport::json(clocks, entries->formatter(), now)).toJson(QJsonDocument::Compact);
+        const std::optional<Occurrence> next = calendars ? calendars->nextEvent() : std::nullopt;
+        if (format == QLatin1String("json")) {
+            QJsonArray out = ClockExport::json(clocks, entries->formatter(), now);
+            if (next) AgendaExport::addTo(out, clocks, *next, now);
+            return QJsonDocument(out).toJson(QJsonDocument::Compact);
+        }
         // The lines' texts alone: a zone's name, the sky and a notice would
         // cost a tenth of the run and show nowhere.
         const QList<ClockRowData> rows = ClockExport::rowsAt(clocks, entries->formatter(), now);
@@ -321,7 +335,9 @@ int run(int argc, char** argv)
                                                                           entries->formatter(), now)
                                                           .first();
             }
-            return QJsonDocument(ClockExport::waybar(rows, shownCity)).toJson(QJsonDocument::Compact);
+            QJsonObject bar = ClockExport::waybar(rows, shownCity);
+            if (next) AgendaExport::addTo(bar, clocks, entries->formatter(), *next, now);
+            return QJsonDocument(bar).toJson(QJsonDocument::Compact);
         }
         if (format == QLatin1String("line")) return ClockExport::line(rows).toUtf8();
         return ClockExport::lines(rows).join(QLatin1Char('\n')).toUtf8();
@@ -344,6 +360,11 @@ int run(int argc, char** argv)
     QObject::connect(&time, &DisplayedTime::instantChanged, &application, [&] {
         if (!output()) application.quit();
     });
+    // A calendar's change shows at once, not at the next minute.
+    if (calendars)
+        QObject::connect(&calendars->agenda(), &Agenda::changed, &application, [&] {
+            if (!output()) application.quit();
+        });
     reread = [&] {
         entries.reset();
         settings.reset();

@@ -12,6 +12,7 @@
 #include "TimeStrip.h"
 #include "UpdateRibbon.h"
 #include "WorldMapView.h"
+#include "agenda/Calendars.h"
 #include "catalogue/CityDatabase.h"
 #include "chooser/CityListModel.h"
 #include "clock/ClockEntries.h"
@@ -137,7 +138,10 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
 
     m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap(), commands.time(), content);
     layout->addWidget(m_planning);
-    if (calendars) layout->addWidget(new AgendaView(*calendars, time, entries, content));
+    if (calendars) {
+        layout->addWidget(new AgendaView(*calendars, time, entries, content));
+        m_planning->strip()->setAgenda(&calendars->agenda());
+    }
 
     m_list = new RowListView(content); // read with its section titles as headings
     m_list->setModel(m_model);

@@ -8,6 +8,7 @@
 #include "RowButton.h"
 #include "TimeEntry.h"
 #include "TimeStrip.h"
+#include "agenda/Calendars.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
 #include "settings/AppSettings.h"
@@ -80,6 +81,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     layout->addWidget(m_planning);
     if (calendars) {
         m_agenda = new AgendaView(*calendars, time, entries, this);
+        m_planning->strip()->setAgenda(&calendars->agenda());
         connect(m_agenda, &AgendaView::resized, this, &MenuBarPanel::updateSizeIfShown);
         layout->addWidget(m_agenda);
     }

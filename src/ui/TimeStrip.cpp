@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "TextCache.h"
+#include "agenda/Agenda.h"
 #include "clock/ClockEntries.h"
 #include "clock/ClockFormatter.h"
 #include "clock/DateFormats.h"
@@ -198,6 +199,14 @@ const QList<TimeStrip::HourMark>& TimeStrip::hourMarks(const QDateTime& start, c
     return kept.marks;
 }
 
+void TimeStrip::setAgenda(const Agenda* agenda)
+{
+    if (m_agenda) disconnect(m_agenda, nullptr, this, nullptr);
+    m_agenda = agenda;
+    if (m_agenda) connect(m_agenda, &Agenda::changed, this, qOverload<>(&QWidget::update));
+    update();
+}
+
 void TimeStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -226,6 +235,20 @@ void TimeStrip::paintEvent(QPaintEvent*)
         painter.setBrush(shade);
         painter.drawRect(QRectF(mirrored(r.left() + (isRightToLeft() ? run.end : run.first)), r.top(),
                                 run.end - run.first, r.height()));
+    }
+
+    // The user's events of the day, as marks along the ruler's top edge.
+    if (m_agenda) {
+        for (const Occurrence& event : m_agenda->between(start, end)) {
+            const double from =
+                r.width() * double(start.secsTo(std::max(event.start, start))) / double(start.secsTo(end));
+            const double to = r.width() * double(start.secsTo(std::min(event.end, end))) / double(start.secsTo(end));
+            QColor mark = event.colour.isEmpty() ? ink : QColor(event.colour);
+            mark.setAlphaF(0.8);
+            painter.setBrush(mark);
+            const double left = isRightToLeft() ? r.right() - std::max(to, from + 3) : r.left() + from;
+            painter.drawRect(QRectF(left, r.top(), std::max(to - from, 3.0), 3));
+        }
     }
 
     // Hours every three, in home's wall-clock time.

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QWidget>
 
+class Agenda;
 class AppSettings;
 class ClockEntries;
 class DisplayedTime;
@@ -24,6 +25,8 @@ public:
 
     // The instant under a point of the strip, and back. The day runs from
     // the leading edge: the left, or the right in a right-to-left layout.
+    // Marks the agenda's events of the day shown; followed as it changes.
+    void setAgenda(const Agenda* agenda);
     QDateTime instantAt(qreal x) const;
     qreal xOf(const QDateTime& at) const;
 
@@ -78,4 +81,5 @@ private:
         QList<HourMark> marks;
     };
     mutable HourMarks m_hourMarks;
+    const Agenda* m_agenda = nullptr;
 };

@@ -182,3 +182,41 @@ grep -q 'Tokyo' <<<"$inplace" && fail "--follow printed \"$inplace\" after Tokyo
 kill "$live"; wait "$live" 2>/dev/null
 pass "--follow prints again when the settings change: \"$renamed\", then \"$inplace\""
 echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
+
+# With a calendar on, the next event: in each clock's own time in the JSON,
+# and in waybar's object, its {alt} and its tooltip.
+cat >"$work/work.ics" <<'ICS'
+BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//test//EN
+BEGIN:VEVENT
+UID:standup
+SUMMARY:Standup
+DTSTART;TZID=Europe/Berlin:20261210T090000
+DURATION:PT15M
+RRULE:FREQ=DAILY
+END:VEVENT
+END:VCALENDAR
+ICS
+cat >"$XDG_CONFIG_HOME/horavia/calendars.json" <<JSON
+{"format": "horavia-calendars", "version": 1,
+ "sources": [{"id": "file-1", "kind": "file", "address": "$work/work.ics", "enabled": true}]}
+JSON
+"$app" --print=json --at 2026-12-10T07:48Z | "$python" -c '
+import json, sys
+clocks = json.load(sys.stdin)
+tokyo = [c for c in clocks if c["id"] == "gn1850147"][0]["nextEvent"]
+assert tokyo == {"title": "Standup", "start": "2026-12-10T17:00:00+09:00", "startsIn": 720, "allDay": False}, tokyo
+' || fail "--print=json has no next event in each clock's time"
+bar=$("$app" --print=waybar --at 2026-12-10T07:48Z)
+"$python" -c '
+import json, sys
+bar = json.loads(sys.argv[1])
+assert bar["alt"] == "Standup · in 12 minutes", bar["alt"]
+assert bar["class"] == "horavia event-soon", bar["class"]
+assert "Standup · in 12 minutes" in bar["tooltip"] and "Tokyo, Tokyo 5:00" in bar["tooltip"], bar["tooltip"]
+assert bar["nextEvent"]["start"] == "2026-12-10T08:00:00Z", bar["nextEvent"]
+' "$bar" || fail "--print=waybar has no next event: $bar"
+pass "with a calendar on, the next event in each clock's time (JSON) and in waybar's {alt}: $(
+  "$python" -c 'import json, sys; print(json.loads(sys.argv[1])["alt"])' "$bar")"
+rm "$XDG_CONFIG_HOME/horavia/calendars.json"
