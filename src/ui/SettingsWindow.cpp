@@ -68,6 +68,8 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The keys go to the controls; the view follows the focus.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     auto* body = new QWidget(m_scroll);
     auto* layout = new QVBoxLayout(body);
     m_scroll->setWidget(body);

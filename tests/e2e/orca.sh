@@ -11,6 +11,7 @@
 #   "3pm Tokyo" typed in the chooser: the answer; Return: the set time;
 #   Settings: a combo box's value; Escape with its drop-down open: the window stays;
 #   a link: the time it opened, or why it was refused; an import's summary;
+#   with a calendar on, the next event as the panel opens;
 #   and, with LANGUAGE=de, the row's words in German.
 # Each step waits for speech, and for Orca to fall quiet, not for a time.
 # Run inside dbus-run-session. Usage: orca.sh APP SCREENSHOT_DIR
@@ -188,4 +189,18 @@ start de
 open_panel
 hear '^UTC, 12:00 PM, Ihre Zeitzone, Arbeitszeit' "the home row in German"
 pass "with LANGUAGE=de: $(transcript)"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
+
+# With a calendar on, the next event is said after the row the panel opens on.
+printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Standup\r\nDTSTART:20260116T123000Z\r\nDURATION:PT15M\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' \
+  >"$work/work.ics"
+cat >"$XDG_CONFIG_HOME/horavia/calendars.json" <<EOF
+{"format": "horavia-calendars", "version": 1,
+ "sources": [{"id": "file-1", "kind": "file", "address": "$work/work.ics", "enabled": true}]}
+EOF
+start ""
+open_panel
+hear "^$home" "the first row as the panel opened with a calendar on"
+hear 'Next event: Standup, 12:30.PM, in 30 minutes' "the next event as the panel opened"
+pass "the next event, as the panel opens: $(transcript)"
 [ "$failed" -eq 0 ]
