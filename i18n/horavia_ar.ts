@@ -67,6 +67,210 @@
     </message>
 </context>
 <context>
+    <name>Agenda</name>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A bar&apos;s short line for the next event: its title and how far off it is (&quot;Standup · in 12 minutes&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Untitled event</source>
+        <extracomment>An event of the user&apos;s calendar that has no title</extracomment>
+        <translation>حدث بلا عنوان</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <extracomment>An event that takes whole days, in place of its time</extracomment>
+        <translation>طوال اليوم</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <extracomment>An event of the user&apos;s calendar that has started and not ended</extracomment>
+        <translation>الآن</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Said by a screen reader: an event&apos;s title, its start (&quot;1:00 PM&quot;) and how far off it is (&quot;in 25 minutes&quot;)</extracomment>
+        <translation>%1، %2، %3</translation>
+    </message>
+    <message>
+        <source>Next event: %1</source>
+        <extracomment>Said by a screen reader; %1 is the event&apos;s title, its start and how far off it is</extracomment>
+        <translation>الحدث التالي: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaView</name>
+    <message>
+        <source>No upcoming events</source>
+        <extracomment>Beside the clocks, when the user&apos;s calendars have no event ahead this week</extracomment>
+        <translation>لا أحداث قادمة</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>An event beside the clocks: its title, its start in home time and how far off it is (&quot;Standup · 1:00 PM · in 25 minutes&quot;)</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show the clocks at its start</source>
+        <translation>عرض الساعات عند بدايته</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>اليوم (%n)</numerusform>
+            <numerusform>اليوم (%n)</numerusform>
+            <numerusform>اليوم (%n)</numerusform>
+            <numerusform>اليوم (%n)</numerusform>
+            <numerusform>اليوم (%n)</numerusform>
+            <numerusform>اليوم (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>أحداث اليوم: %n</numerusform>
+            <numerusform>أحداث اليوم: %n</numerusform>
+            <numerusform>أحداث اليوم: %n</numerusform>
+            <numerusform>أحداث اليوم: %n</numerusform>
+            <numerusform>أحداث اليوم: %n</numerusform>
+            <numerusform>أحداث اليوم: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSettings</name>
+    <message>
+        <source>Calendars</source>
+        <extracomment>Heading of Settings&apos; group of the user&apos;s calendars
+----------
+The list of the user&apos;s calendars in Settings</extracomment>
+        <translation>التقويمات</translation>
+    </message>
+    <message>
+        <source>See your next events beside the clocks: add a calendar file, a folder of them, or the address of a calendar to subscribe to.</source>
+        <extracomment>Settings, before any calendar was added</extracomment>
+        <translation>اعرض أحداثك القادمة بجانب الساعات: أضف ملف تقويم أو مجلدًا منها أو عنوان تقويم للاشتراك فيه.</translation>
+    </message>
+    <message>
+        <source>Add &amp;File…</source>
+        <translation>&amp;إضافة ملف…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>إضاف&amp;ة مجلد…</translation>
+    </message>
+    <message>
+        <source>&amp;Subscribe…</source>
+        <translation>ا&amp;شتراك…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>إ&amp;زالة</translation>
+    </message>
+    <message>
+        <source>All-day events count as the ne&amp;xt event</source>
+        <translation>تُ&amp;حتسب أحداث اليوم الكامل حدثًا تاليًا</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A calendar in Settings that reads nothing: its name, and why (&quot;Work — The file can&apos;t be read.&quot;)</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Calendar File</source>
+        <extracomment>The title of the dialog that picks a calendar file; %1 is its file pattern</extracomment>
+        <translation>إضافة ملف تقويم</translation>
+    </message>
+    <message>
+        <source>Calendars (%1)</source>
+        <translation>التقويمات (%1)</translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation>إضافة مجلد تقويم</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <extracomment>The dialog that takes a calendar&apos;s address to subscribe to</extracomment>
+        <translation>الاشتراك في تقويم</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (https: or webcal:):</source>
+        <translation>عنوان التقويم (https: أو webcal:):</translation>
+    </message>
+    <message>
+        <source>That address can&apos;t be subscribed to: it must begin with https: or webcal:.</source>
+        <extracomment>Settings, when an address given to subscribe to is refused</extracomment>
+        <translation>لا يمكن الاشتراك في هذا العنوان: يجب أن يبدأ بـ https: أو webcal:.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message>
+        <source>The folder isn&apos;t there.</source>
+        <extracomment>A calendar folder that is not there</extracomment>
+        <translation>المجلد غير موجود.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>لا يُقرأ أي ملف.</numerusform>
+            <numerusform>يُقرأ الملف الأول فقط.</numerusform>
+            <numerusform>يُقرأ أول ملفين فقط.</numerusform>
+            <numerusform>تُقرأ أول %n ملفات فقط.</numerusform>
+            <numerusform>يُقرأ أول %n ملفًا فقط.</numerusform>
+            <numerusform>يُقرأ أول %n ملف فقط.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <extracomment>A calendar file that cannot be read</extracomment>
+        <translation>تتعذر قراءة الملف.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large.</source>
+        <extracomment>A calendar too large to read</extracomment>
+        <translation>التقويم كبير جدًا.</translation>
+    </message>
+    <message>
+        <source>The file isn&apos;t a calendar.</source>
+        <extracomment>A calendar file that is not in the iCalendar format</extracomment>
+        <translation>الملف ليس تقويمًا.</translation>
+    </message>
+    <message>
+        <source>The address can&apos;t be subscribed to.</source>
+        <translation>لا يمكن الاشتراك في هذا العنوان.</translation>
+    </message>
+    <message>
+        <source>The calendar took too long to arrive.</source>
+        <translation>استغرق وصول التقويم وقتًا طويلًا جدًا.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server can&apos;t be reached.</source>
+        <extracomment>A subscribed calendar whose server did not answer</extracomment>
+        <translation>يتعذر الوصول إلى خادم التقويم.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server answered %1.</source>
+        <extracomment>A subscribed calendar&apos;s server refused it; %1 is the HTTP status (&quot;404&quot;)</extracomment>
+        <translation>أجاب خادم التقويم بالرمز %1.</translation>
+    </message>
+    <message>
+        <source>The calendar arrived incomplete.</source>
+        <extracomment>A subscribed calendar that arrived cut short or garbled</extracomment>
+        <translation>وصل التقويم ناقصًا.</translation>
+    </message>
+    <message>
+        <source>The address gives no calendar.</source>
+        <extracomment>A subscribed address whose answer is no calendar</extracomment>
+        <translation>لا يقدّم العنوان أي تقويم.</translation>
+    </message>
+</context>
+<context>
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
@@ -456,25 +660,20 @@
     <message>
         <source>Sh&amp;ow Clocks</source>
         <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>&amp;عرض الساعات</translation>
-    </message>
-    <message>
-        <source>A New &amp;Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>&amp;يتوفر إصدار جديد</translation>
+        <translation>ع&amp;رض الساعات</translation>
     </message>
     <message>
         <source>C&amp;hoose Cities…</source>
         <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>&amp;اختيار المدن…</translation>
+        <translation>اخت&amp;يار المدن…</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation>ا&amp;لإعدادات…</translation>
+        <translation>الإ&amp;عدادات…</translation>
     </message>
     <message>
         <source>&amp;About Horavia</source>
-        <translation>&amp;حول Horavia</translation>
+        <translation>ح&amp;ول Horavia</translation>
     </message>
     <message>
         <source>Check for &amp;Updates…</source>
@@ -482,12 +681,12 @@
     </message>
     <message>
         <source>&amp;Quit Horavia</source>
-        <translation>&amp;إنهاء Horavia</translation>
+        <translation>إنهاء &amp;Horavia</translation>
     </message>
     <message>
         <source>&amp;Next Overlap</source>
         <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>ال&amp;تداخل التالي</translation>
+        <translation>ا&amp;لتداخل التالي</translation>
     </message>
     <message>
         <source>Copy &amp;Times</source>
@@ -497,12 +696,22 @@
     <message>
         <source>Copy &amp;Link</source>
         <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>ن&amp;سخ الرابط</translation>
+        <translation>نس&amp;خ الرابط</translation>
     </message>
     <message>
         <source>Create &amp;Event…</source>
         <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>إن&amp;شاء حدث…</translation>
+        <translation>إنشاء &amp;حدث…</translation>
+    </message>
+    <message>
+        <source>A Ne&amp;w Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>يتوفر إصدار &amp;جديد</translation>
+    </message>
+    <message>
+        <source>Next E&amp;vent</source>
+        <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
+        <translation>&amp;الحدث التالي</translation>
     </message>
 </context>
 <context>
@@ -624,16 +833,16 @@
     </message>
     <message>
         <source>E&amp;xport Cities…</source>
-        <translation>ت&amp;صدير المدن…</translation>
+        <translation>&amp;تصدير المدن…</translation>
     </message>
     <message>
         <source>&amp;Import Cities…</source>
-        <translation>استي&amp;راد المدن…</translation>
+        <translation>ا&amp;ستيراد المدن…</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
         <extracomment>Menu item</extracomment>
-        <translation>إ&amp;غلاق النافذة</translation>
+        <translation>&amp;إغلاق النافذة</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -840,28 +1049,19 @@ alone.
     <message>
         <source>&amp;Time:</source>
         <extracomment>Label of the choice of time format</extracomment>
-        <translation>&amp;الوقت:</translation>
-    </message>
-    <message>
-        <source>&amp;Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>ا&amp;لأيام الأخرى:</translation>
+        <translation>الو&amp;قت:</translation>
     </message>
     <message>
         <source>Show my time &amp;zone at the top</source>
-        <translation>&amp;عرض منطقتي الزمنية في الأعلى</translation>
+        <translation>عرض &amp;منطقتي الزمنية في الأعلى</translation>
     </message>
     <message>
         <source>Show in system t&amp;ray</source>
-        <translation>العرض &amp;في علبة النظام</translation>
+        <translation>الع&amp;رض في علبة النظام</translation>
     </message>
     <message>
         <source>Show in task&amp;bar</source>
-        <translation>العرض في &amp;شريط المهام</translation>
-    </message>
-    <message>
-        <source>Show &amp;flags beside city names</source>
-        <translation>عرض الأعلام &amp;بجانب أسماء المدن</translation>
+        <translation>العر&amp;ض في شريط المهام</translation>
     </message>
     <message>
         <source>&amp;Working hours:</source>
@@ -869,12 +1069,7 @@ alone.
     </message>
     <message>
         <source>&amp;Awake:</source>
-        <translation>ساعا&amp;ت اليقظة:</translation>
-    </message>
-    <message>
-        <source>Time &amp;step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>&amp;خطوة الوقت:</translation>
+        <translation>ساعات ال&amp;يقظة:</translation>
     </message>
     <message>
         <source>Show offs&amp;et from my time</source>
@@ -883,7 +1078,21 @@ alone.
     <message>
         <source>&amp;In the tray, show:</source>
         <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>ف&amp;ي علبة النظام، اعرض:</translation>
+        <translation>&amp;في علبة النظام، اعرض:</translation>
+    </message>
+    <message>
+        <source>Other &amp;days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>ال&amp;أيام الأخرى:</translation>
+    </message>
+    <message>
+        <source>Show fla&amp;gs beside city names</source>
+        <translation>عرض الأعلام &amp;بجانب أسماء المدن</translation>
+    </message>
+    <message>
+        <source>Time ste&amp;p:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;خطوة الوقت:</translation>
     </message>
 </context>
 <context>
@@ -1007,7 +1216,7 @@ alone.
     </message>
     <message>
         <source>Open at &amp;login</source>
-        <translation>الفت&amp;ح عند تسجيل الدخول</translation>
+        <translation>الفتح عند &amp;تسجيل الدخول</translation>
     </message>
     <message>
         <source>&amp;Change…</source>
@@ -1016,16 +1225,16 @@ alone.
     </message>
     <message>
         <source>Check for &amp;updates automatically</source>
-        <translation>التحقق &amp;من التحديثات تلقائيًا</translation>
+        <translation>&amp;التحقق من التحديثات تلقائيًا</translation>
     </message>
     <message>
         <source>Check &amp;Now</source>
-        <translation>التح&amp;قق الآن</translation>
+        <translation>ا&amp;لتحقق الآن</translation>
     </message>
     <message>
         <source>S&amp;how…</source>
         <extracomment>Button: shows the waiting update</extracomment>
-        <translation>ع&amp;رض…</translation>
+        <translation>&amp;عرض…</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,198 @@
     </message>
 </context>
 <context>
+    <name>Agenda</name>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A bar&apos;s short line for the next event: its title and how far off it is (&quot;Standup · in 12 minutes&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Untitled event</source>
+        <extracomment>An event of the user&apos;s calendar that has no title</extracomment>
+        <translation>Termin ohne Titel</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <extracomment>An event that takes whole days, in place of its time</extracomment>
+        <translation>Ganztägig</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <extracomment>An event of the user&apos;s calendar that has started and not ended</extracomment>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Said by a screen reader: an event&apos;s title, its start (&quot;1:00 PM&quot;) and how far off it is (&quot;in 25 minutes&quot;)</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Next event: %1</source>
+        <extracomment>Said by a screen reader; %1 is the event&apos;s title, its start and how far off it is</extracomment>
+        <translation>Nächster Termin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaView</name>
+    <message>
+        <source>No upcoming events</source>
+        <extracomment>Beside the clocks, when the user&apos;s calendars have no event ahead this week</extracomment>
+        <translation>Keine anstehenden Termine</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>An event beside the clocks: its title, its start in home time and how far off it is (&quot;Standup · 1:00 PM · in 25 minutes&quot;)</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show the clocks at its start</source>
+        <translation>Die Uhren zu seinem Beginn zeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>Heute (%n)</numerusform>
+            <numerusform>Heute (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>Heutige Termine: %n</numerusform>
+            <numerusform>Heutige Termine: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSettings</name>
+    <message>
+        <source>Calendars</source>
+        <extracomment>Heading of Settings&apos; group of the user&apos;s calendars
+----------
+The list of the user&apos;s calendars in Settings</extracomment>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>See your next events beside the clocks: add a calendar file, a folder of them, or the address of a calendar to subscribe to.</source>
+        <extracomment>Settings, before any calendar was added</extracomment>
+        <translation>Sehen Sie Ihre nächsten Termine neben den Uhren: Fügen Sie eine Kalenderdatei, einen Ordner davon oder die Adresse eines Kalenders zum Abonnieren hinzu.</translation>
+    </message>
+    <message>
+        <source>Add &amp;File…</source>
+        <translation>Datei hinzu&amp;fügen …</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>&amp;Ordner hinzufügen …</translation>
+    </message>
+    <message>
+        <source>&amp;Subscribe…</source>
+        <translation>&amp;Abonnieren …</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>All-day events count as the ne&amp;xt event</source>
+        <translation>Ganztägige Termine zäh&amp;len als nächster Termin</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A calendar in Settings that reads nothing: its name, and why (&quot;Work — The file can&apos;t be read.&quot;)</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Calendar File</source>
+        <extracomment>The title of the dialog that picks a calendar file; %1 is its file pattern</extracomment>
+        <translation>Kalenderdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Calendars (%1)</source>
+        <translation>Kalender (%1)</translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation>Kalenderordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <extracomment>The dialog that takes a calendar&apos;s address to subscribe to</extracomment>
+        <translation>Kalender abonnieren</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (https: or webcal:):</source>
+        <translation>Adresse des Kalenders (https: oder webcal:):</translation>
+    </message>
+    <message>
+        <source>That address can&apos;t be subscribed to: it must begin with https: or webcal:.</source>
+        <extracomment>Settings, when an address given to subscribe to is refused</extracomment>
+        <translation>Diese Adresse kann nicht abonniert werden: Sie muss mit https: oder webcal: beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message>
+        <source>The folder isn&apos;t there.</source>
+        <extracomment>A calendar folder that is not there</extracomment>
+        <translation>Der Ordner ist nicht vorhanden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>Nur %n Datei wird gelesen.</numerusform>
+            <numerusform>Nur die ersten %n Dateien werden gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <extracomment>A calendar file that cannot be read</extracomment>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large.</source>
+        <extracomment>A calendar too large to read</extracomment>
+        <translation>Der Kalender ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The file isn&apos;t a calendar.</source>
+        <extracomment>A calendar file that is not in the iCalendar format</extracomment>
+        <translation>Die Datei ist kein Kalender.</translation>
+    </message>
+    <message>
+        <source>The address can&apos;t be subscribed to.</source>
+        <translation>Diese Adresse kann nicht abonniert werden.</translation>
+    </message>
+    <message>
+        <source>The calendar took too long to arrive.</source>
+        <translation>Der Kalender kam zu langsam an.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server can&apos;t be reached.</source>
+        <extracomment>A subscribed calendar whose server did not answer</extracomment>
+        <translation>Der Server des Kalenders ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server answered %1.</source>
+        <extracomment>A subscribed calendar&apos;s server refused it; %1 is the HTTP status (&quot;404&quot;)</extracomment>
+        <translation>Der Server des Kalenders antwortete mit %1.</translation>
+    </message>
+    <message>
+        <source>The calendar arrived incomplete.</source>
+        <extracomment>A subscribed calendar that arrived cut short or garbled</extracomment>
+        <translation>Der Kalender kam unvollständig an.</translation>
+    </message>
+    <message>
+        <source>The address gives no calendar.</source>
+        <extracomment>A subscribed address whose answer is no calendar</extracomment>
+        <translation>Unter der Adresse ist kein Kalender.</translation>
+    </message>
+</context>
+<context>
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
@@ -444,17 +636,12 @@
     <message>
         <source>Sh&amp;ow Clocks</source>
         <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>&amp;Uhren anzeigen</translation>
-    </message>
-    <message>
-        <source>A New &amp;Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>&amp;Eine neue Version ist verfügbar</translation>
+        <translation>Uhren &amp;anzeigen</translation>
     </message>
     <message>
         <source>C&amp;hoose Cities…</source>
         <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>&amp;Städte auswählen …</translation>
+        <translation>St&amp;ädte auswählen …</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
@@ -462,20 +649,20 @@
     </message>
     <message>
         <source>&amp;About Horavia</source>
-        <translation>&amp;Über Horavia</translation>
+        <translation>Über &amp;Horavia</translation>
     </message>
     <message>
         <source>Check for &amp;Updates…</source>
-        <translation>&amp;Nach Updates suchen …</translation>
+        <translation>Nach &amp;Updates suchen …</translation>
     </message>
     <message>
         <source>&amp;Quit Horavia</source>
-        <translation>&amp;Horavia beenden</translation>
+        <translation>Horavia &amp;beenden</translation>
     </message>
     <message>
         <source>&amp;Next Overlap</source>
         <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>N&amp;ächste Überschneidung</translation>
+        <translation>Nächste &amp;Überschneidung</translation>
     </message>
     <message>
         <source>Copy &amp;Times</source>
@@ -491,6 +678,16 @@
         <source>Create &amp;Event…</source>
         <extracomment>Saves a calendar event at the chosen time</extracomment>
         <translation>&amp;Termin erstellen …</translation>
+    </message>
+    <message>
+        <source>A Ne&amp;w Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>Eine neue &amp;Version ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Next E&amp;vent</source>
+        <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
+        <translation>&amp;Nächster Termin</translation>
     </message>
 </context>
 <context>
@@ -612,11 +809,11 @@
     </message>
     <message>
         <source>E&amp;xport Cities…</source>
-        <translation>Stä&amp;dte exportieren …</translation>
+        <translation>Städte &amp;exportieren …</translation>
     </message>
     <message>
         <source>&amp;Import Cities…</source>
-        <translation>Städte i&amp;mportieren …</translation>
+        <translation>&amp;Städte importieren …</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
@@ -833,12 +1030,7 @@ lässt ein laufendes Horavia in Ruhe.
     <message>
         <source>&amp;Time:</source>
         <extracomment>Label of the choice of time format</extracomment>
-        <translation>&amp;Uhrzeit:</translation>
-    </message>
-    <message>
-        <source>&amp;Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>&amp;Andere Tage:</translation>
+        <translation>U&amp;hrzeit:</translation>
     </message>
     <message>
         <source>Show my time &amp;zone at the top</source>
@@ -846,15 +1038,11 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Show in system t&amp;ray</source>
-        <translation>&amp;In der Systemleiste anzeigen</translation>
+        <translation>In der S&amp;ystemleiste anzeigen</translation>
     </message>
     <message>
         <source>Show in task&amp;bar</source>
         <translation>In &amp;der Taskleiste anzeigen</translation>
-    </message>
-    <message>
-        <source>Show &amp;flags beside city names</source>
-        <translation>&amp;Flaggen neben Städtenamen anzeigen</translation>
     </message>
     <message>
         <source>&amp;Working hours:</source>
@@ -865,18 +1053,27 @@ lässt ein laufendes Horavia in Ruhe.
         <translation>&amp;Wach:</translation>
     </message>
     <message>
-        <source>Time &amp;step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>&amp;Zeitschritt:</translation>
-    </message>
-    <message>
         <source>Show offs&amp;et from my time</source>
-        <translation>Z&amp;eitunterschied zu meiner Zeit anzeigen</translation>
+        <translation>Zei&amp;tunterschied zu meiner Zeit anzeigen</translation>
     </message>
     <message>
         <source>&amp;In the tray, show:</source>
         <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>In der &amp;Systemleiste anzeigen:</translation>
+        <translation>&amp;In der Systemleiste anzeigen:</translation>
+    </message>
+    <message>
+        <source>Other &amp;days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>Andere Ta&amp;ge:</translation>
+    </message>
+    <message>
+        <source>Show fla&amp;gs beside city names</source>
+        <translation>Flaggen neben &amp;Städtenamen anzeigen</translation>
+    </message>
+    <message>
+        <source>Time ste&amp;p:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>Z&amp;eitschritt:</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1202,7 @@ lässt ein laufendes Horavia in Ruhe.
     </message>
     <message>
         <source>Check for &amp;updates automatically</source>
-        <translation>Automatisch &amp;nach Updates suchen</translation>
+        <translation>Automatisch nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>Check &amp;Now</source>
@@ -1014,7 +1211,7 @@ lässt ein laufendes Horavia in Ruhe.
     <message>
         <source>S&amp;how…</source>
         <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Zei&amp;gen …</translation>
+        <translation>&amp;Zeigen …</translation>
     </message>
 </context>
 <context>

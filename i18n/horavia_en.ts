@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AgendaView</name>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>Today (%n)</numerusform>
+            <numerusform>Today (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>Today&apos;s events: %n</numerusform>
+            <numerusform>Today&apos;s events: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>Only %n file is read.</numerusform>
+            <numerusform>Only the first %n files are read.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CityListTransfer</name>
     <message numerus="yes">
         <source>%n more</source>

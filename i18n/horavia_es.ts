@@ -67,6 +67,198 @@
     </message>
 </context>
 <context>
+    <name>Agenda</name>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A bar&apos;s short line for the next event: its title and how far off it is (&quot;Standup · in 12 minutes&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Untitled event</source>
+        <extracomment>An event of the user&apos;s calendar that has no title</extracomment>
+        <translation>Evento sin título</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <extracomment>An event that takes whole days, in place of its time</extracomment>
+        <translation>Todo el día</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <extracomment>An event of the user&apos;s calendar that has started and not ended</extracomment>
+        <translation>ahora</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Said by a screen reader: an event&apos;s title, its start (&quot;1:00 PM&quot;) and how far off it is (&quot;in 25 minutes&quot;)</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Next event: %1</source>
+        <extracomment>Said by a screen reader; %1 is the event&apos;s title, its start and how far off it is</extracomment>
+        <translation>Próximo evento: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaView</name>
+    <message>
+        <source>No upcoming events</source>
+        <extracomment>Beside the clocks, when the user&apos;s calendars have no event ahead this week</extracomment>
+        <translation>No hay eventos próximos</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>An event beside the clocks: its title, its start in home time and how far off it is (&quot;Standup · 1:00 PM · in 25 minutes&quot;)</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show the clocks at its start</source>
+        <translation>Mostrar los relojes a su inicio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>Hoy (%n)</numerusform>
+            <numerusform>Hoy (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>Eventos de hoy: %n</numerusform>
+            <numerusform>Eventos de hoy: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSettings</name>
+    <message>
+        <source>Calendars</source>
+        <extracomment>Heading of Settings&apos; group of the user&apos;s calendars
+----------
+The list of the user&apos;s calendars in Settings</extracomment>
+        <translation>Calendarios</translation>
+    </message>
+    <message>
+        <source>See your next events beside the clocks: add a calendar file, a folder of them, or the address of a calendar to subscribe to.</source>
+        <extracomment>Settings, before any calendar was added</extracomment>
+        <translation>Vea sus próximos eventos junto a los relojes: añada un archivo de calendario, una carpeta de ellos o la dirección de un calendario al que suscribirse.</translation>
+    </message>
+    <message>
+        <source>Add &amp;File…</source>
+        <translation>A&amp;ñadir archivo…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>&amp;Añadir carpeta…</translation>
+    </message>
+    <message>
+        <source>&amp;Subscribe…</source>
+        <translation>&amp;Suscribirse…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>All-day events count as the ne&amp;xt event</source>
+        <translation>Los eventos &amp;de todo el día cuentan como próximo evento</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A calendar in Settings that reads nothing: its name, and why (&quot;Work — The file can&apos;t be read.&quot;)</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Calendar File</source>
+        <extracomment>The title of the dialog that picks a calendar file; %1 is its file pattern</extracomment>
+        <translation>Añadir archivo de calendario</translation>
+    </message>
+    <message>
+        <source>Calendars (%1)</source>
+        <translation>Calendarios (%1)</translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation>Añadir carpeta de calendario</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <extracomment>The dialog that takes a calendar&apos;s address to subscribe to</extracomment>
+        <translation>Suscribirse a un calendario</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (https: or webcal:):</source>
+        <translation>Dirección del calendario (https: o webcal:):</translation>
+    </message>
+    <message>
+        <source>That address can&apos;t be subscribed to: it must begin with https: or webcal:.</source>
+        <extracomment>Settings, when an address given to subscribe to is refused</extracomment>
+        <translation>No es posible suscribirse a esa dirección: debe empezar por https: o webcal:.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message>
+        <source>The folder isn&apos;t there.</source>
+        <extracomment>A calendar folder that is not there</extracomment>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>Solo se lee %n archivo.</numerusform>
+            <numerusform>Solo se leen los primeros %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <extracomment>A calendar file that cannot be read</extracomment>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large.</source>
+        <extracomment>A calendar too large to read</extracomment>
+        <translation>El calendario es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The file isn&apos;t a calendar.</source>
+        <extracomment>A calendar file that is not in the iCalendar format</extracomment>
+        <translation>El archivo no es un calendario.</translation>
+    </message>
+    <message>
+        <source>The address can&apos;t be subscribed to.</source>
+        <translation>No es posible suscribirse a esta dirección.</translation>
+    </message>
+    <message>
+        <source>The calendar took too long to arrive.</source>
+        <translation>El calendario tardó demasiado en llegar.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server can&apos;t be reached.</source>
+        <extracomment>A subscribed calendar whose server did not answer</extracomment>
+        <translation>No se puede contactar con el servidor del calendario.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server answered %1.</source>
+        <extracomment>A subscribed calendar&apos;s server refused it; %1 is the HTTP status (&quot;404&quot;)</extracomment>
+        <translation>El servidor del calendario respondió %1.</translation>
+    </message>
+    <message>
+        <source>The calendar arrived incomplete.</source>
+        <extracomment>A subscribed calendar that arrived cut short or garbled</extracomment>
+        <translation>El calendario llegó incompleto.</translation>
+    </message>
+    <message>
+        <source>The address gives no calendar.</source>
+        <extracomment>A subscribed address whose answer is no calendar</extracomment>
+        <translation>La dirección no ofrece ningún calendario.</translation>
+    </message>
+</context>
+<context>
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
@@ -447,22 +639,17 @@
         <translation>&amp;Mostrar relojes</translation>
     </message>
     <message>
-        <source>A New &amp;Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>&amp;Hay una nueva versión disponible</translation>
-    </message>
-    <message>
         <source>C&amp;hoose Cities…</source>
         <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>&amp;Elegir ciudades…</translation>
+        <translation>E&amp;legir ciudades…</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation>&amp;Ajustes…</translation>
+        <translation>A&amp;justes…</translation>
     </message>
     <message>
         <source>&amp;About Horavia</source>
-        <translation>Acerca &amp;de Horavia</translation>
+        <translation>&amp;Acerca de Horavia</translation>
     </message>
     <message>
         <source>Check for &amp;Updates…</source>
@@ -480,7 +667,7 @@
     <message>
         <source>Copy &amp;Times</source>
         <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>&amp;Copiar horas</translation>
+        <translation>Copiar &amp;horas</translation>
     </message>
     <message>
         <source>Copy &amp;Link</source>
@@ -490,7 +677,17 @@
     <message>
         <source>Create &amp;Event…</source>
         <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>C&amp;rear evento…</translation>
+        <translation>Crear &amp;evento…</translation>
+    </message>
+    <message>
+        <source>A Ne&amp;w Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>Hay &amp;una nueva versión disponible</translation>
+    </message>
+    <message>
+        <source>Next E&amp;vent</source>
+        <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
+        <translation>P&amp;róximo evento</translation>
     </message>
 </context>
 <context>
@@ -621,7 +818,7 @@
     <message>
         <source>&amp;Close Window</source>
         <extracomment>Menu item</extracomment>
-        <translation>Cerrar &amp;ventana</translation>
+        <translation>&amp;Cerrar ventana</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -830,50 +1027,50 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     <message>
         <source>&amp;Time:</source>
         <extracomment>Label of the choice of time format</extracomment>
-        <translation>&amp;Hora:</translation>
-    </message>
-    <message>
-        <source>&amp;Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>&amp;Otros días:</translation>
+        <translation>Ho&amp;ra:</translation>
     </message>
     <message>
         <source>Show my time &amp;zone at the top</source>
-        <translation>&amp;Mostrar mi zona horaria arriba</translation>
+        <translation>Mostrar mi &amp;zona horaria arriba</translation>
     </message>
     <message>
         <source>Show in system t&amp;ray</source>
-        <translation>Mostrar &amp;en la bandeja del sistema</translation>
+        <translation>Mostrar en &amp;la bandeja del sistema</translation>
     </message>
     <message>
         <source>Show in task&amp;bar</source>
-        <translation>Mostrar en &amp;la barra de tareas</translation>
-    </message>
-    <message>
-        <source>Show &amp;flags beside city names</source>
-        <translation>Mostrar &amp;banderas junto a las ciudades</translation>
+        <translation>Mostrar &amp;en la barra de tareas</translation>
     </message>
     <message>
         <source>&amp;Working hours:</source>
-        <translation>Ho&amp;rario laboral:</translation>
+        <translation>H&amp;orario laboral:</translation>
     </message>
     <message>
         <source>&amp;Awake:</source>
-        <translation>Horas &amp;de vigilia:</translation>
-    </message>
-    <message>
-        <source>Time &amp;step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>&amp;Paso de tiempo:</translation>
+        <translation>Horas de &amp;vigilia:</translation>
     </message>
     <message>
         <source>Show offs&amp;et from my time</source>
-        <translation>Mostrar la diferencia &amp;con mi hora</translation>
+        <translation>Mostrar la diferencia con mi &amp;hora</translation>
     </message>
     <message>
         <source>&amp;In the tray, show:</source>
         <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>E&amp;n la bandeja, mostrar:</translation>
+    </message>
+    <message>
+        <source>Other &amp;days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>O&amp;tros días:</translation>
+    </message>
+    <message>
+        <source>Show fla&amp;gs beside city names</source>
+        <translation>Mostrar banderas &amp;junto a las ciudades</translation>
+    </message>
+    <message>
+        <source>Time ste&amp;p:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;Paso de tiempo:</translation>
     </message>
 </context>
 <context>
@@ -993,25 +1190,25 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
     </message>
     <message>
         <source>Open at &amp;login</source>
-        <translation>&amp;Abrir al iniciar sesión</translation>
+        <translation>Abrir al &amp;iniciar sesión</translation>
     </message>
     <message>
         <source>&amp;Change…</source>
         <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>Camb&amp;iar…</translation>
+        <translation>&amp;Cambiar…</translation>
     </message>
     <message>
         <source>Check for &amp;updates automatically</source>
-        <translation>B&amp;uscar actualizaciones automáticamente</translation>
+        <translation>&amp;Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
         <source>Check &amp;Now</source>
-        <translation>Bu&amp;scar ahora</translation>
+        <translation>B&amp;uscar ahora</translation>
     </message>
     <message>
         <source>S&amp;how…</source>
         <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Mos&amp;trar…</translation>
+        <translation>&amp;Mostrar…</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,198 @@
     </message>
 </context>
 <context>
+    <name>Agenda</name>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A bar&apos;s short line for the next event: its title and how far off it is (&quot;Standup · in 12 minutes&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Untitled event</source>
+        <extracomment>An event of the user&apos;s calendar that has no title</extracomment>
+        <translation>Événement sans titre</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <extracomment>An event that takes whole days, in place of its time</extracomment>
+        <translation>Toute la journée</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <extracomment>An event of the user&apos;s calendar that has started and not ended</extracomment>
+        <translation>maintenant</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Said by a screen reader: an event&apos;s title, its start (&quot;1:00 PM&quot;) and how far off it is (&quot;in 25 minutes&quot;)</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Next event: %1</source>
+        <extracomment>Said by a screen reader; %1 is the event&apos;s title, its start and how far off it is</extracomment>
+        <translation>Prochain événement&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaView</name>
+    <message>
+        <source>No upcoming events</source>
+        <extracomment>Beside the clocks, when the user&apos;s calendars have no event ahead this week</extracomment>
+        <translation>Aucun événement à venir</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>An event beside the clocks: its title, its start in home time and how far off it is (&quot;Standup · 1:00 PM · in 25 minutes&quot;)</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show the clocks at its start</source>
+        <translation>Afficher les horloges à son début</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>Aujourd’hui (%n)</numerusform>
+            <numerusform>Aujourd’hui (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>Événements d’aujourd’hui&#xa0;: %n</numerusform>
+            <numerusform>Événements d’aujourd’hui&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSettings</name>
+    <message>
+        <source>Calendars</source>
+        <extracomment>Heading of Settings&apos; group of the user&apos;s calendars
+----------
+The list of the user&apos;s calendars in Settings</extracomment>
+        <translation>Calendriers</translation>
+    </message>
+    <message>
+        <source>See your next events beside the clocks: add a calendar file, a folder of them, or the address of a calendar to subscribe to.</source>
+        <extracomment>Settings, before any calendar was added</extracomment>
+        <translation>Voyez vos prochains événements à côté des horloges&#xa0;: ajoutez un fichier de calendrier, un dossier de fichiers ou l’adresse d’un calendrier auquel vous abonner.</translation>
+    </message>
+    <message>
+        <source>Add &amp;File…</source>
+        <translation>Ajouter &amp;un fichier…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Ajouter u&amp;n dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Subscribe…</source>
+        <translation>&amp;S’abonner…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ret&amp;irer</translation>
+    </message>
+    <message>
+        <source>All-day events count as the ne&amp;xt event</source>
+        <translation>Les &amp;événements sur toute la journée comptent comme prochain événement</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A calendar in Settings that reads nothing: its name, and why (&quot;Work — The file can&apos;t be read.&quot;)</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Calendar File</source>
+        <extracomment>The title of the dialog that picks a calendar file; %1 is its file pattern</extracomment>
+        <translation>Ajouter un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>Calendars (%1)</source>
+        <translation>Calendriers (%1)</translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation>Ajouter un dossier de calendrier</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <extracomment>The dialog that takes a calendar&apos;s address to subscribe to</extracomment>
+        <translation>S’abonner à un calendrier</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (https: or webcal:):</source>
+        <translation>Adresse du calendrier (https: ou webcal:)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>That address can&apos;t be subscribed to: it must begin with https: or webcal:.</source>
+        <extracomment>Settings, when an address given to subscribe to is refused</extracomment>
+        <translation>Impossible de s’abonner à cette adresse&#xa0;: elle doit commencer par https: ou webcal:.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message>
+        <source>The folder isn&apos;t there.</source>
+        <extracomment>A calendar folder that is not there</extracomment>
+        <translation>Le dossier est introuvable.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>Seul %n fichier est lu.</numerusform>
+            <numerusform>Seuls les %n premiers fichiers sont lus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <extracomment>A calendar file that cannot be read</extracomment>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large.</source>
+        <extracomment>A calendar too large to read</extracomment>
+        <translation>Le calendrier est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The file isn&apos;t a calendar.</source>
+        <extracomment>A calendar file that is not in the iCalendar format</extracomment>
+        <translation>Le fichier n’est pas un calendrier.</translation>
+    </message>
+    <message>
+        <source>The address can&apos;t be subscribed to.</source>
+        <translation>Impossible de s’abonner à cette adresse.</translation>
+    </message>
+    <message>
+        <source>The calendar took too long to arrive.</source>
+        <translation>Le calendrier a mis trop de temps à arriver.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server can&apos;t be reached.</source>
+        <extracomment>A subscribed calendar whose server did not answer</extracomment>
+        <translation>Le serveur du calendrier est injoignable.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server answered %1.</source>
+        <extracomment>A subscribed calendar&apos;s server refused it; %1 is the HTTP status (&quot;404&quot;)</extracomment>
+        <translation>Le serveur du calendrier a répondu %1.</translation>
+    </message>
+    <message>
+        <source>The calendar arrived incomplete.</source>
+        <extracomment>A subscribed calendar that arrived cut short or garbled</extracomment>
+        <translation>Le calendrier est arrivé incomplet.</translation>
+    </message>
+    <message>
+        <source>The address gives no calendar.</source>
+        <extracomment>A subscribed address whose answer is no calendar</extracomment>
+        <translation>L’adresse ne donne aucun calendrier.</translation>
+    </message>
+</context>
+<context>
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
@@ -444,21 +636,16 @@
     <message>
         <source>Sh&amp;ow Clocks</source>
         <extracomment>Opens the tray&apos;s panel of clocks</extracomment>
-        <translation>&amp;Afficher les horloges</translation>
-    </message>
-    <message>
-        <source>A New &amp;Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>&amp;Une nouvelle version est disponible</translation>
+        <translation>Afficher &amp;les horloges</translation>
     </message>
     <message>
         <source>C&amp;hoose Cities…</source>
         <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>&amp;Choisir des villes…</translation>
+        <translation>Choisir des &amp;villes…</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation>&amp;Paramètres…</translation>
+        <translation>P&amp;aramètres…</translation>
     </message>
     <message>
         <source>&amp;About Horavia</source>
@@ -466,7 +653,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates…</source>
-        <translation>&amp;Rechercher des mises à jour…</translation>
+        <translation>Rechercher &amp;des mises à jour…</translation>
     </message>
     <message>
         <source>&amp;Quit Horavia</source>
@@ -475,22 +662,32 @@
     <message>
         <source>&amp;Next Overlap</source>
         <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>Pr&amp;ochain créneau commun</translation>
+        <translation>P&amp;rochain créneau commun</translation>
     </message>
     <message>
         <source>Copy &amp;Times</source>
         <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>Copier &amp;les heures</translation>
+        <translation>Copier les &amp;heures</translation>
     </message>
     <message>
         <source>Copy &amp;Link</source>
         <extracomment>Copies a link that opens the chosen time in Horavia</extracomment>
-        <translation>Cop&amp;ier le lien</translation>
+        <translation>&amp;Copier le lien</translation>
     </message>
     <message>
         <source>Create &amp;Event…</source>
         <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>Créer un &amp;événement…</translation>
+        <translation>Créer &amp;un événement…</translation>
+    </message>
+    <message>
+        <source>A Ne&amp;w Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>Une &amp;nouvelle version est disponible</translation>
+    </message>
+    <message>
+        <source>Next E&amp;vent</source>
+        <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
+        <translation>&amp;Prochain événement</translation>
     </message>
 </context>
 <context>
@@ -616,7 +813,7 @@
     </message>
     <message>
         <source>&amp;Import Cities…</source>
-        <translation>Importer &amp;des villes…</translation>
+        <translation>&amp;Importer des villes…</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
@@ -836,25 +1033,16 @@ Horavia en cours d’exécution.
         <translation>&amp;Heure&#xa0;:</translation>
     </message>
     <message>
-        <source>&amp;Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>&amp;Autres jours&#xa0;:</translation>
-    </message>
-    <message>
         <source>Show my time &amp;zone at the top</source>
-        <translation>Afficher &amp;mon fuseau horaire en haut</translation>
+        <translation>Afficher mon &amp;fuseau horaire en haut</translation>
     </message>
     <message>
         <source>Show in system t&amp;ray</source>
-        <translation>Afficher &amp;dans la zone de notification</translation>
+        <translation>Afficher dans la &amp;zone de notification</translation>
     </message>
     <message>
         <source>Show in task&amp;bar</source>
-        <translation>Afficher dans &amp;la barre des tâches</translation>
-    </message>
-    <message>
-        <source>Show &amp;flags beside city names</source>
-        <translation>Afficher les drapeaux &amp;à côté des villes</translation>
+        <translation>Afficher dans la &amp;barre des tâches</translation>
     </message>
     <message>
         <source>&amp;Working hours:</source>
@@ -862,21 +1050,30 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>&amp;Awake:</source>
-        <translation>Heures d’&amp;éveil&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Time &amp;step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>&amp;Pas de temps&#xa0;:</translation>
+        <translation>Heures &amp;d’éveil&#xa0;:</translation>
     </message>
     <message>
         <source>Show offs&amp;et from my time</source>
-        <translation>A&amp;fficher le décalage avec mon heure</translation>
+        <translation>Afficher le décalage avec &amp;mon heure</translation>
     </message>
     <message>
         <source>&amp;In the tray, show:</source>
         <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>Dans la &amp;zone de notification, afficher&#xa0;:</translation>
+        <translation>Dans la zone de notifi&amp;cation, afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Other &amp;days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>Autres &amp;jours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show fla&amp;gs beside city names</source>
+        <translation>Afficher &amp;les drapeaux à côté des villes</translation>
+    </message>
+    <message>
+        <source>Time ste&amp;p:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;Pas de temps&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -996,12 +1193,12 @@ Horavia en cours d’exécution.
     </message>
     <message>
         <source>Open at &amp;login</source>
-        <translation>&amp;Ouvrir à la connexion</translation>
+        <translation>Ouvrir &amp;à la connexion</translation>
     </message>
     <message>
         <source>&amp;Change…</source>
         <extracomment>Button: changes the key that opens the clocks</extracomment>
-        <translation>Mod&amp;ifier…</translation>
+        <translation>M&amp;odifier…</translation>
     </message>
     <message>
         <source>Check for &amp;updates automatically</source>
@@ -1014,7 +1211,7 @@ Horavia en cours d’exécution.
     <message>
         <source>S&amp;how…</source>
         <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Affi&amp;cher…</translation>
+        <translation>&amp;Afficher…</translation>
     </message>
 </context>
 <context>

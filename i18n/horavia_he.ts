@@ -67,6 +67,198 @@
     </message>
 </context>
 <context>
+    <name>Agenda</name>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A bar&apos;s short line for the next event: its title and how far off it is (&quot;Standup · in 12 minutes&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Untitled event</source>
+        <extracomment>An event of the user&apos;s calendar that has no title</extracomment>
+        <translation>אירוע ללא כותרת</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <extracomment>An event that takes whole days, in place of its time</extracomment>
+        <translation>כל היום</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <extracomment>An event of the user&apos;s calendar that has started and not ended</extracomment>
+        <translation>עכשיו</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Said by a screen reader: an event&apos;s title, its start (&quot;1:00 PM&quot;) and how far off it is (&quot;in 25 minutes&quot;)</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Next event: %1</source>
+        <extracomment>Said by a screen reader; %1 is the event&apos;s title, its start and how far off it is</extracomment>
+        <translation>האירוע הבא: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaView</name>
+    <message>
+        <source>No upcoming events</source>
+        <extracomment>Beside the clocks, when the user&apos;s calendars have no event ahead this week</extracomment>
+        <translation>אין אירועים קרובים</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>An event beside the clocks: its title, its start in home time and how far off it is (&quot;Standup · 1:00 PM · in 25 minutes&quot;)</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show the clocks at its start</source>
+        <translation>הצגת השעונים בזמן תחילתו</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>היום (%n)</numerusform>
+            <numerusform>היום (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>אירועי היום: %n</numerusform>
+            <numerusform>אירועי היום: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSettings</name>
+    <message>
+        <source>Calendars</source>
+        <extracomment>Heading of Settings&apos; group of the user&apos;s calendars
+----------
+The list of the user&apos;s calendars in Settings</extracomment>
+        <translation>לוחות שנה</translation>
+    </message>
+    <message>
+        <source>See your next events beside the clocks: add a calendar file, a folder of them, or the address of a calendar to subscribe to.</source>
+        <extracomment>Settings, before any calendar was added</extracomment>
+        <translation>הציגו את האירועים הבאים שלכם ליד השעונים: הוסיפו קובץ לוח שנה, תיקייה של קבצים כאלה או כתובת של לוח שנה למינוי.</translation>
+    </message>
+    <message>
+        <source>Add &amp;File…</source>
+        <translation>הוספת &amp;קובץ…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>הוס&amp;פת תיקייה…</translation>
+    </message>
+    <message>
+        <source>&amp;Subscribe…</source>
+        <translation>מ&amp;ינוי…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>ה&amp;סרה</translation>
+    </message>
+    <message>
+        <source>All-day events count as the ne&amp;xt event</source>
+        <translation>אירועים של יום שלם נחשבים &amp;כאירוע הבא</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A calendar in Settings that reads nothing: its name, and why (&quot;Work — The file can&apos;t be read.&quot;)</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Calendar File</source>
+        <extracomment>The title of the dialog that picks a calendar file; %1 is its file pattern</extracomment>
+        <translation>הוספת קובץ לוח שנה</translation>
+    </message>
+    <message>
+        <source>Calendars (%1)</source>
+        <translation>לוחות שנה (%1)</translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation>הוספת תיקיית לוח שנה</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <extracomment>The dialog that takes a calendar&apos;s address to subscribe to</extracomment>
+        <translation>מינוי ללוח שנה</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (https: or webcal:):</source>
+        <translation>כתובת לוח השנה (https: או webcal:):</translation>
+    </message>
+    <message>
+        <source>That address can&apos;t be subscribed to: it must begin with https: or webcal:.</source>
+        <extracomment>Settings, when an address given to subscribe to is refused</extracomment>
+        <translation>אי אפשר להירשם לכתובת הזו: היא צריכה להתחיל ב־https: או ב־webcal:.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message>
+        <source>The folder isn&apos;t there.</source>
+        <extracomment>A calendar folder that is not there</extracomment>
+        <translation>התיקייה לא קיימת.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>רק הקובץ הראשון נקרא.</numerusform>
+            <numerusform>רק %n הקבצים הראשונים נקראים.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <extracomment>A calendar file that cannot be read</extracomment>
+        <translation>אי אפשר לקרוא את הקובץ.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large.</source>
+        <extracomment>A calendar too large to read</extracomment>
+        <translation>לוח השנה גדול מדי.</translation>
+    </message>
+    <message>
+        <source>The file isn&apos;t a calendar.</source>
+        <extracomment>A calendar file that is not in the iCalendar format</extracomment>
+        <translation>הקובץ אינו לוח שנה.</translation>
+    </message>
+    <message>
+        <source>The address can&apos;t be subscribed to.</source>
+        <translation>אי אפשר להירשם לכתובת הזו.</translation>
+    </message>
+    <message>
+        <source>The calendar took too long to arrive.</source>
+        <translation>לוח השנה התעכב יותר מדי.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server can&apos;t be reached.</source>
+        <extracomment>A subscribed calendar whose server did not answer</extracomment>
+        <translation>אין גישה לשרת של לוח השנה.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server answered %1.</source>
+        <extracomment>A subscribed calendar&apos;s server refused it; %1 is the HTTP status (&quot;404&quot;)</extracomment>
+        <translation>השרת של לוח השנה ענה %1.</translation>
+    </message>
+    <message>
+        <source>The calendar arrived incomplete.</source>
+        <extracomment>A subscribed calendar that arrived cut short or garbled</extracomment>
+        <translation>לוח השנה הגיע חלקי.</translation>
+    </message>
+    <message>
+        <source>The address gives no calendar.</source>
+        <extracomment>A subscribed address whose answer is no calendar</extracomment>
+        <translation>בכתובת הזו אין לוח שנה.</translation>
+    </message>
+</context>
+<context>
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
@@ -447,26 +639,21 @@
         <translation>&amp;הצגת השעונים</translation>
     </message>
     <message>
-        <source>A New &amp;Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>&amp;גרסה חדשה זמינה</translation>
-    </message>
-    <message>
         <source>C&amp;hoose Cities…</source>
         <extracomment>Opens the window where cities are searched and added</extracomment>
         <translation>&amp;בחירת ערים…</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation>הג&amp;דרות…</translation>
+        <translation>ה&amp;גדרות…</translation>
     </message>
     <message>
         <source>&amp;About Horavia</source>
-        <translation>&amp;על אודות Horavia</translation>
+        <translation>על &amp;אודות Horavia</translation>
     </message>
     <message>
         <source>Check for &amp;Updates…</source>
-        <translation>בד&amp;יקת עדכונים…</translation>
+        <translation>ב&amp;דיקת עדכונים…</translation>
     </message>
     <message>
         <source>&amp;Quit Horavia</source>
@@ -475,7 +662,7 @@
     <message>
         <source>&amp;Next Overlap</source>
         <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>ה&amp;חפיפה הבאה</translation>
+        <translation>הח&amp;פיפה הבאה</translation>
     </message>
     <message>
         <source>Copy &amp;Times</source>
@@ -490,7 +677,17 @@
     <message>
         <source>Create &amp;Event…</source>
         <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>יצירת &amp;אירוע…</translation>
+        <translation>י&amp;צירת אירוע…</translation>
+    </message>
+    <message>
+        <source>A Ne&amp;w Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>גרסה &amp;חדשה זמינה</translation>
+    </message>
+    <message>
+        <source>Next E&amp;vent</source>
+        <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
+        <translation>האי&amp;רוע הבא</translation>
     </message>
 </context>
 <context>
@@ -612,11 +809,11 @@
     </message>
     <message>
         <source>E&amp;xport Cities…</source>
-        <translation>יי&amp;צוא ערים…</translation>
+        <translation>ייצוא &amp;ערים…</translation>
     </message>
     <message>
         <source>&amp;Import Cities…</source>
-        <translation>ייב&amp;וא ערים…</translation>
+        <translation>&amp;ייבוא ערים…</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
@@ -828,41 +1025,27 @@ alone.
     <message>
         <source>&amp;Time:</source>
         <extracomment>Label of the choice of time format</extracomment>
-        <translation>&amp;שעה:</translation>
-    </message>
-    <message>
-        <source>&amp;Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>&amp;ימים אחרים:</translation>
+        <translation>ש&amp;עה:</translation>
     </message>
     <message>
         <source>Show my time &amp;zone at the top</source>
-        <translation>&amp;הצגת אזור הזמן שלי למעלה</translation>
+        <translation>הצגת אזור הזמן &amp;שלי למעלה</translation>
     </message>
     <message>
         <source>Show in system t&amp;ray</source>
-        <translation>הצגה &amp;במגש המערכת</translation>
+        <translation>ה&amp;צגה במגש המערכת</translation>
     </message>
     <message>
         <source>Show in task&amp;bar</source>
-        <translation>ה&amp;צגה בשורת המשימות</translation>
-    </message>
-    <message>
-        <source>Show &amp;flags beside city names</source>
-        <translation>הצגת &amp;דגלים ליד שמות הערים</translation>
+        <translation>הצגה בש&amp;ורת המשימות</translation>
     </message>
     <message>
         <source>&amp;Working hours:</source>
-        <translation>שעות &amp;עבודה:</translation>
+        <translation>שעו&amp;ת עבודה:</translation>
     </message>
     <message>
         <source>&amp;Awake:</source>
-        <translation>ערוּ&amp;ת:</translation>
-    </message>
-    <message>
-        <source>Time &amp;step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>צעד &amp;זמן:</translation>
+        <translation>ע&amp;רוּת:</translation>
     </message>
     <message>
         <source>Show offs&amp;et from my time</source>
@@ -871,7 +1054,21 @@ alone.
     <message>
         <source>&amp;In the tray, show:</source>
         <extracomment>Label of the choice of what the system tray shows</extracomment>
-        <translation>במגש, &amp;להציג:</translation>
+        <translation>במ&amp;גש, להציג:</translation>
+    </message>
+    <message>
+        <source>Other &amp;days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>ימים &amp;אחרים:</translation>
+    </message>
+    <message>
+        <source>Show fla&amp;gs beside city names</source>
+        <translation>הצגת דגלים &amp;ליד שמות הערים</translation>
+    </message>
+    <message>
+        <source>Time ste&amp;p:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>צעד &amp;זמן:</translation>
     </message>
 </context>
 <context>
@@ -991,7 +1188,7 @@ alone.
     </message>
     <message>
         <source>Open at &amp;login</source>
-        <translation>&amp;פתיחה בכניסה למערכת</translation>
+        <translation>פתי&amp;חה בכניסה למערכת</translation>
     </message>
     <message>
         <source>&amp;Change…</source>
@@ -1000,16 +1197,16 @@ alone.
     </message>
     <message>
         <source>Check for &amp;updates automatically</source>
-        <translation>בדיקת עדכונים &amp;אוטומטית</translation>
+        <translation>&amp;בדיקת עדכונים אוטומטית</translation>
     </message>
     <message>
         <source>Check &amp;Now</source>
-        <translation>בדי&amp;קה עכשיו</translation>
+        <translation>ב&amp;דיקה עכשיו</translation>
     </message>
     <message>
         <source>S&amp;how…</source>
         <extracomment>Button: shows the waiting update</extracomment>
-        <translation>הצ&amp;גה…</translation>
+        <translation>&amp;הצגה…</translation>
     </message>
 </context>
 <context>

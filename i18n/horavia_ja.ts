@@ -67,6 +67,195 @@
     </message>
 </context>
 <context>
+    <name>Agenda</name>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A bar&apos;s short line for the next event: its title and how far off it is (&quot;Standup · in 12 minutes&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Untitled event</source>
+        <extracomment>An event of the user&apos;s calendar that has no title</extracomment>
+        <translation>タイトルなしの予定</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <extracomment>An event that takes whole days, in place of its time</extracomment>
+        <translation>終日</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <extracomment>An event of the user&apos;s calendar that has started and not ended</extracomment>
+        <translation>進行中</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Said by a screen reader: an event&apos;s title, its start (&quot;1:00 PM&quot;) and how far off it is (&quot;in 25 minutes&quot;)</extracomment>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message>
+        <source>Next event: %1</source>
+        <extracomment>Said by a screen reader; %1 is the event&apos;s title, its start and how far off it is</extracomment>
+        <translation>次の予定：%1</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaView</name>
+    <message>
+        <source>No upcoming events</source>
+        <extracomment>Beside the clocks, when the user&apos;s calendars have no event ahead this week</extracomment>
+        <translation>今後の予定はありません</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>An event beside the clocks: its title, its start in home time and how far off it is (&quot;Standup · 1:00 PM · in 25 minutes&quot;)</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show the clocks at its start</source>
+        <translation>開始時刻の時計を表示</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>今日（%n）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>今日の予定：%n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSettings</name>
+    <message>
+        <source>Calendars</source>
+        <extracomment>Heading of Settings&apos; group of the user&apos;s calendars
+----------
+The list of the user&apos;s calendars in Settings</extracomment>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>See your next events beside the clocks: add a calendar file, a folder of them, or the address of a calendar to subscribe to.</source>
+        <extracomment>Settings, before any calendar was added</extracomment>
+        <translation>時計の横に次の予定を表示します。カレンダーファイル、そのフォルダー、または購読するカレンダーのアドレスを追加してください。</translation>
+    </message>
+    <message>
+        <source>Add &amp;File…</source>
+        <translation>ファイルを追加(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>フォルダーを追加(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Subscribe…</source>
+        <translation>購読(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>削除(&amp;M)</translation>
+    </message>
+    <message>
+        <source>All-day events count as the ne&amp;xt event</source>
+        <translation>終日の予定も次の予定に含める(&amp;X)</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A calendar in Settings that reads nothing: its name, and why (&quot;Work — The file can&apos;t be read.&quot;)</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Calendar File</source>
+        <extracomment>The title of the dialog that picks a calendar file; %1 is its file pattern</extracomment>
+        <translation>カレンダーファイルを追加</translation>
+    </message>
+    <message>
+        <source>Calendars (%1)</source>
+        <translation>カレンダー（%1）</translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation>カレンダーフォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <extracomment>The dialog that takes a calendar&apos;s address to subscribe to</extracomment>
+        <translation>カレンダーを購読</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (https: or webcal:):</source>
+        <translation>カレンダーのアドレス（https: または webcal:）：</translation>
+    </message>
+    <message>
+        <source>That address can&apos;t be subscribed to: it must begin with https: or webcal:.</source>
+        <extracomment>Settings, when an address given to subscribe to is refused</extracomment>
+        <translation>このアドレスは購読できません。https: または webcal: で始まる必要があります。</translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message>
+        <source>The folder isn&apos;t there.</source>
+        <extracomment>A calendar folder that is not there</extracomment>
+        <translation>フォルダーがありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>最初の %n 件のファイルだけを読み込みます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <extracomment>A calendar file that cannot be read</extracomment>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The calendar is too large.</source>
+        <extracomment>A calendar too large to read</extracomment>
+        <translation>カレンダーが大きすぎます。</translation>
+    </message>
+    <message>
+        <source>The file isn&apos;t a calendar.</source>
+        <extracomment>A calendar file that is not in the iCalendar format</extracomment>
+        <translation>このファイルはカレンダーではありません。</translation>
+    </message>
+    <message>
+        <source>The address can&apos;t be subscribed to.</source>
+        <translation>このアドレスは購読できません。</translation>
+    </message>
+    <message>
+        <source>The calendar took too long to arrive.</source>
+        <translation>カレンダーの受信に時間がかかりすぎました。</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server can&apos;t be reached.</source>
+        <extracomment>A subscribed calendar whose server did not answer</extracomment>
+        <translation>カレンダーのサーバーに接続できません。</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server answered %1.</source>
+        <extracomment>A subscribed calendar&apos;s server refused it; %1 is the HTTP status (&quot;404&quot;)</extracomment>
+        <translation>カレンダーのサーバーが %1 を返しました。</translation>
+    </message>
+    <message>
+        <source>The calendar arrived incomplete.</source>
+        <extracomment>A subscribed calendar that arrived cut short or garbled</extracomment>
+        <translation>カレンダーが不完全な状態で届きました。</translation>
+    </message>
+    <message>
+        <source>The address gives no calendar.</source>
+        <extracomment>A subscribed address whose answer is no calendar</extracomment>
+        <translation>このアドレスにはカレンダーがありません。</translation>
+    </message>
+</context>
+<context>
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
@@ -444,11 +633,6 @@
         <translation>時計を表示(&amp;O)</translation>
     </message>
     <message>
-        <source>A New &amp;Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>新しいバージョンがあります(&amp;V)</translation>
-    </message>
-    <message>
         <source>C&amp;hoose Cities…</source>
         <extracomment>Opens the window where cities are searched and added</extracomment>
         <translation>都市を選択(&amp;H)…</translation>
@@ -488,6 +672,16 @@
         <source>Create &amp;Event…</source>
         <extracomment>Saves a calendar event at the chosen time</extracomment>
         <translation>予定を作成(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>A Ne&amp;w Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>新しいバージョンがあります(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Next E&amp;vent</source>
+        <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
+        <translation>次の予定(&amp;V)</translation>
     </message>
 </context>
 <context>
@@ -828,11 +1022,6 @@ alone.
         <translation>時刻(&amp;T)：</translation>
     </message>
     <message>
-        <source>&amp;Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>ほかの日(&amp;O)：</translation>
-    </message>
-    <message>
         <source>Show my time &amp;zone at the top</source>
         <translation>自分のタイムゾーンを先頭に表示(&amp;Z)</translation>
     </message>
@@ -845,21 +1034,12 @@ alone.
         <translation>タスクバーに表示(&amp;B)</translation>
     </message>
     <message>
-        <source>Show &amp;flags beside city names</source>
-        <translation>都市名の横に国旗を表示(&amp;F)</translation>
-    </message>
-    <message>
         <source>&amp;Working hours:</source>
         <translation>勤務時間(&amp;W)：</translation>
     </message>
     <message>
         <source>&amp;Awake:</source>
         <translation>起きている時間(&amp;A)：</translation>
-    </message>
-    <message>
-        <source>Time &amp;step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>時間の刻み(&amp;S)：</translation>
     </message>
     <message>
         <source>Show offs&amp;et from my time</source>
@@ -869,6 +1049,20 @@ alone.
         <source>&amp;In the tray, show:</source>
         <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>トレイに表示する内容(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Other &amp;days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>ほかの日(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>Show fla&amp;gs beside city names</source>
+        <translation>都市名の横に国旗を表示(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Time ste&amp;p:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>時間の刻み(&amp;P)：</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,198 @@
     </message>
 </context>
 <context>
+    <name>Agenda</name>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A bar&apos;s short line for the next event: its title and how far off it is (&quot;Standup · in 12 minutes&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Untitled event</source>
+        <extracomment>An event of the user&apos;s calendar that has no title</extracomment>
+        <translation>Evento sem título</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <extracomment>An event that takes whole days, in place of its time</extracomment>
+        <translation>Dia inteiro</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <extracomment>An event of the user&apos;s calendar that has started and not ended</extracomment>
+        <translation>agora</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Said by a screen reader: an event&apos;s title, its start (&quot;1:00 PM&quot;) and how far off it is (&quot;in 25 minutes&quot;)</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Next event: %1</source>
+        <extracomment>Said by a screen reader; %1 is the event&apos;s title, its start and how far off it is</extracomment>
+        <translation>Próximo evento: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AgendaView</name>
+    <message>
+        <source>No upcoming events</source>
+        <extracomment>Beside the clocks, when the user&apos;s calendars have no event ahead this week</extracomment>
+        <translation>Nenhum evento próximo</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>An event beside the clocks: its title, its start in home time and how far off it is (&quot;Standup · 1:00 PM · in 25 minutes&quot;)</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Show the clocks at its start</source>
+        <translation>Mostrar os relógios no início</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today (%n)</source>
+        <extracomment>Shows or hides the rest of today&apos;s events; %n is how many</extracomment>
+        <translation>
+            <numerusform>Hoje (%n)</numerusform>
+            <numerusform>Hoje (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s events: %n</source>
+        <extracomment>Shows or hides the rest of today&apos;s events</extracomment>
+        <translation>
+            <numerusform>Eventos de hoje: %n</numerusform>
+            <numerusform>Eventos de hoje: %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSettings</name>
+    <message>
+        <source>Calendars</source>
+        <extracomment>Heading of Settings&apos; group of the user&apos;s calendars
+----------
+The list of the user&apos;s calendars in Settings</extracomment>
+        <translation>Calendários</translation>
+    </message>
+    <message>
+        <source>See your next events beside the clocks: add a calendar file, a folder of them, or the address of a calendar to subscribe to.</source>
+        <extracomment>Settings, before any calendar was added</extracomment>
+        <translation>Veja seus próximos eventos ao lado dos relógios: adicione um arquivo de calendário, uma pasta deles ou o endereço de um calendário para assinar.</translation>
+    </message>
+    <message>
+        <source>Add &amp;File…</source>
+        <translation>Adicionar ar&amp;quivo…</translation>
+    </message>
+    <message>
+        <source>Add F&amp;older…</source>
+        <translation>Adi&amp;cionar pasta…</translation>
+    </message>
+    <message>
+        <source>&amp;Subscribe…</source>
+        <translation>A&amp;ssinar…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>R&amp;emover</translation>
+    </message>
+    <message>
+        <source>All-day events count as the ne&amp;xt event</source>
+        <translation>Eventos &amp;de dia inteiro contam como próximo evento</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A calendar in Settings that reads nothing: its name, and why (&quot;Work — The file can&apos;t be read.&quot;)</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Calendar File</source>
+        <extracomment>The title of the dialog that picks a calendar file; %1 is its file pattern</extracomment>
+        <translation>Adicionar arquivo de calendário</translation>
+    </message>
+    <message>
+        <source>Calendars (%1)</source>
+        <translation>Calendários (%1)</translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation>Adicionar pasta de calendário</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <extracomment>The dialog that takes a calendar&apos;s address to subscribe to</extracomment>
+        <translation>Assinar um calendário</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (https: or webcal:):</source>
+        <translation>Endereço do calendário (https: ou webcal:):</translation>
+    </message>
+    <message>
+        <source>That address can&apos;t be subscribed to: it must begin with https: or webcal:.</source>
+        <extracomment>Settings, when an address given to subscribe to is refused</extracomment>
+        <translation>Não é possível assinar esse endereço: ele deve começar com https: ou webcal:.</translation>
+    </message>
+</context>
+<context>
+    <name>Calendars</name>
+    <message>
+        <source>The folder isn&apos;t there.</source>
+        <extracomment>A calendar folder that is not there</extracomment>
+        <translation>A pasta não existe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n files are read.</source>
+        <extracomment>%n is how many of a calendar folder&apos;s files are read</extracomment>
+        <translation>
+            <numerusform>Só %n arquivo é lido.</numerusform>
+            <numerusform>Só os primeiros %n arquivos são lidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <extracomment>A calendar file that cannot be read</extracomment>
+        <translation>Não é possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large.</source>
+        <extracomment>A calendar too large to read</extracomment>
+        <translation>O calendário é grande demais.</translation>
+    </message>
+    <message>
+        <source>The file isn&apos;t a calendar.</source>
+        <extracomment>A calendar file that is not in the iCalendar format</extracomment>
+        <translation>O arquivo não é um calendário.</translation>
+    </message>
+    <message>
+        <source>The address can&apos;t be subscribed to.</source>
+        <translation>Não é possível assinar este endereço.</translation>
+    </message>
+    <message>
+        <source>The calendar took too long to arrive.</source>
+        <translation>O calendário demorou demais para chegar.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server can&apos;t be reached.</source>
+        <extracomment>A subscribed calendar whose server did not answer</extracomment>
+        <translation>Não foi possível acessar o servidor do calendário.</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s server answered %1.</source>
+        <extracomment>A subscribed calendar&apos;s server refused it; %1 is the HTTP status (&quot;404&quot;)</extracomment>
+        <translation>O servidor do calendário respondeu %1.</translation>
+    </message>
+    <message>
+        <source>The calendar arrived incomplete.</source>
+        <extracomment>A subscribed calendar that arrived cut short or garbled</extracomment>
+        <translation>O calendário chegou incompleto.</translation>
+    </message>
+    <message>
+        <source>The address gives no calendar.</source>
+        <extracomment>A subscribed address whose answer is no calendar</extracomment>
+        <translation>O endereço não fornece nenhum calendário.</translation>
+    </message>
+</context>
+<context>
     <name>CityLabelEditor</name>
     <message>
         <source>Rename %1</source>
@@ -447,26 +639,21 @@
         <translation>&amp;Mostrar relógios</translation>
     </message>
     <message>
-        <source>A New &amp;Version Is Available</source>
-        <extracomment>A tray menu item that opens the update</extracomment>
-        <translation>&amp;Há uma nova versão disponível</translation>
-    </message>
-    <message>
         <source>C&amp;hoose Cities…</source>
         <extracomment>Opens the window where cities are searched and added</extracomment>
-        <translation>&amp;Escolher cidades…</translation>
+        <translation>E&amp;scolher cidades…</translation>
     </message>
     <message>
         <source>&amp;Settings…</source>
-        <translation>&amp;Configurações…</translation>
+        <translation>Co&amp;nfigurações…</translation>
     </message>
     <message>
         <source>&amp;About Horavia</source>
-        <translation>&amp;Sobre o Horavia</translation>
+        <translation>Sobre &amp;o Horavia</translation>
     </message>
     <message>
         <source>Check for &amp;Updates…</source>
-        <translation>&amp;Procurar atualizações…</translation>
+        <translation>Procurar &amp;atualizações…</translation>
     </message>
     <message>
         <source>&amp;Quit Horavia</source>
@@ -475,12 +662,12 @@
     <message>
         <source>&amp;Next Overlap</source>
         <extracomment>Moves the chosen time to the next time all are in working hours</extracomment>
-        <translation>P&amp;róxima coincidência</translation>
+        <translation>&amp;Próxima coincidência</translation>
     </message>
     <message>
         <source>Copy &amp;Times</source>
         <extracomment>Copies every clock&apos;s time at the chosen time as one line</extracomment>
-        <translation>C&amp;opiar horários</translation>
+        <translation>Copiar &amp;horários</translation>
     </message>
     <message>
         <source>Copy &amp;Link</source>
@@ -490,7 +677,17 @@
     <message>
         <source>Create &amp;Event…</source>
         <extracomment>Saves a calendar event at the chosen time</extracomment>
-        <translation>Cr&amp;iar evento…</translation>
+        <translation>&amp;Criar evento…</translation>
+    </message>
+    <message>
+        <source>A Ne&amp;w Version Is Available</source>
+        <extracomment>A tray menu item that opens the update</extracomment>
+        <translation>Há &amp;uma nova versão disponível</translation>
+    </message>
+    <message>
+        <source>Next E&amp;vent</source>
+        <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
+        <translation>P&amp;róximo evento</translation>
     </message>
 </context>
 <context>
@@ -612,11 +809,11 @@
     </message>
     <message>
         <source>E&amp;xport Cities…</source>
-        <translation>E&amp;xportar cidades…</translation>
+        <translation>&amp;Exportar cidades…</translation>
     </message>
     <message>
         <source>&amp;Import Cities…</source>
-        <translation>Impor&amp;tar cidades…</translation>
+        <translation>&amp;Importar cidades…</translation>
     </message>
     <message>
         <source>&amp;Close Window</source>
@@ -836,13 +1033,8 @@ execução.
         <translation>&amp;Hora:</translation>
     </message>
     <message>
-        <source>&amp;Other days:</source>
-        <extracomment>Label of the choice of how a day other than today is written</extracomment>
-        <translation>&amp;Outros dias:</translation>
-    </message>
-    <message>
         <source>Show my time &amp;zone at the top</source>
-        <translation>&amp;Mostrar meu fuso horário no topo</translation>
+        <translation>Mostrar meu fuso hor&amp;ário no topo</translation>
     </message>
     <message>
         <source>Show in system t&amp;ray</source>
@@ -850,33 +1042,38 @@ execução.
     </message>
     <message>
         <source>Show in task&amp;bar</source>
-        <translation>Mostrar na &amp;barra de tarefas</translation>
-    </message>
-    <message>
-        <source>Show &amp;flags beside city names</source>
-        <translation>Mostrar bandeiras &amp;ao lado das cidades</translation>
+        <translation>Mostrar na barra de tare&amp;fas</translation>
     </message>
     <message>
         <source>&amp;Working hours:</source>
-        <translation>&amp;Expediente:</translation>
+        <translation>E&amp;xpediente:</translation>
     </message>
     <message>
         <source>&amp;Awake:</source>
-        <translation>A&amp;cordado:</translation>
-    </message>
-    <message>
-        <source>Time &amp;step:</source>
-        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
-        <translation>&amp;Intervalo:</translation>
+        <translation>Ac&amp;ordado:</translation>
     </message>
     <message>
         <source>Show offs&amp;et from my time</source>
-        <translation>Mostrar a &amp;diferença para o meu horário</translation>
+        <translation>Mos&amp;trar a diferença para o meu horário</translation>
     </message>
     <message>
         <source>&amp;In the tray, show:</source>
         <extracomment>Label of the choice of what the system tray shows</extracomment>
         <translation>Na bande&amp;ja, mostrar:</translation>
+    </message>
+    <message>
+        <source>Other &amp;days:</source>
+        <extracomment>Label of the choice of how a day other than today is written</extracomment>
+        <translation>O&amp;utros dias:</translation>
+    </message>
+    <message>
+        <source>Show fla&amp;gs beside city names</source>
+        <translation>Mostrar &amp;bandeiras ao lado das cidades</translation>
+    </message>
+    <message>
+        <source>Time ste&amp;p:</source>
+        <extracomment>Label of the choice of how far one step moves the chosen time</extracomment>
+        <translation>&amp;Intervalo:</translation>
     </message>
 </context>
 <context>
@@ -996,7 +1193,7 @@ execução.
     </message>
     <message>
         <source>Open at &amp;login</source>
-        <translation>Abrir ao iniciar a &amp;sessão</translation>
+        <translation>&amp;Abrir ao iniciar a sessão</translation>
     </message>
     <message>
         <source>&amp;Change…</source>
@@ -1014,7 +1211,7 @@ execução.
     <message>
         <source>S&amp;how…</source>
         <extracomment>Button: shows the waiting update</extracomment>
-        <translation>Mos&amp;trar…</translation>
+        <translation>&amp;Mostrar…</translation>
     </message>
 </context>
 <context>
