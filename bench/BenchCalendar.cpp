@@ -13,7 +13,7 @@ namespace {
 // weekday), in six zones.
 QByteArray busyCalendar()
 {
-    const char* zones[] = {"Europe/Berlin", "America/New_York", "Asia/Tokyo",
+    const char* zones[] = {"Europe/Berlin",    "America/New_York",  "Asia/Tokyo",
                            "Australia/Sydney", "America/Sao_Paulo", "Asia/Kolkata"};
     QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//EN\r\n";
     const QDate first(2026, 1, 1);
@@ -23,24 +23,29 @@ QByteArray busyCalendar()
                                "DURATION:PT30M\r\nEND:VEVENT\r\n")
                     .arg(i)
                     .arg(QString::fromLatin1(zones[i % 6]), day.toString(QStringLiteral("yyyyMMdd")),
-                         QStringLiteral("%1%2").arg(8 + i % 10, 2, 10, QLatin1Char('0')).arg(QLatin1String(i % 2 ? "3000" : "0000")))
+                         QStringLiteral("%1%2")
+                             .arg(8 + i % 10, 2, 10, QLatin1Char('0'))
+                             .arg(QLatin1String(i % 2 ? "3000" : "0000")))
                     .toUtf8();
     }
     for (int i = 0; i < 100; ++i) {
         const QString zone = QString::fromLatin1(zones[i % 6]);
         if (i % 2 == 0) {
-            text += QStringLiteral("BEGIN:VEVENT\r\nUID:weekly-%1\r\nSUMMARY:Weekly %1\r\nDTSTART;TZID=%2:20250106T%3\r\n"
-                                   "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;BYDAY=MO,WE\r\n"
-                                   "EXDATE;TZID=%2:20260107T%3\r\nEXDATE;TZID=%2:20260209T%3\r\nEND:VEVENT\r\n"
-                                   "BEGIN:VEVENT\r\nUID:weekly-%1\r\nSUMMARY:Weekly %1 (moved)\r\n"
-                                   "RECURRENCE-ID;TZID=%2:20260112T%3\r\nDTSTART;TZID=%2:20260113T%3\r\n"
-                                   "DURATION:PT1H\r\nEND:VEVENT\r\n")
-                        .arg(i)
-                        .arg(zone, QStringLiteral("%1%2").arg(9 + i % 8, 2, 10, QLatin1Char('0')).arg(QLatin1String("0000")))
-                        .toUtf8();
+            text +=
+                QStringLiteral("BEGIN:VEVENT\r\nUID:weekly-%1\r\nSUMMARY:Weekly %1\r\nDTSTART;TZID=%2:20250106T%3\r\n"
+                               "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;BYDAY=MO,WE\r\n"
+                               "EXDATE;TZID=%2:20260107T%3\r\nEXDATE;TZID=%2:20260209T%3\r\nEND:VEVENT\r\n"
+                               "BEGIN:VEVENT\r\nUID:weekly-%1\r\nSUMMARY:Weekly %1 (moved)\r\n"
+                               "RECURRENCE-ID;TZID=%2:20260112T%3\r\nDTSTART;TZID=%2:20260113T%3\r\n"
+                               "DURATION:PT1H\r\nEND:VEVENT\r\n")
+                    .arg(i)
+                    .arg(zone,
+                         QStringLiteral("%1%2").arg(9 + i % 8, 2, 10, QLatin1Char('0')).arg(QLatin1String("0000")))
+                    .toUtf8();
         } else {
-            text += QStringLiteral("BEGIN:VEVENT\r\nUID:monthly-%1\r\nSUMMARY:Monthly %1\r\nDTSTART;TZID=%2:20250114T150000\r\n"
-                                   "DURATION:PT45M\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\nEND:VEVENT\r\n")
+            text += QStringLiteral(
+                        "BEGIN:VEVENT\r\nUID:monthly-%1\r\nSUMMARY:Monthly %1\r\nDTSTART;TZID=%2:20250114T150000\r\n"
+                        "DURATION:PT45M\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\nEND:VEVENT\r\n")
                         .arg(i)
                         .arg(zone)
                         .toUtf8();

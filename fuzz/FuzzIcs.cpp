@@ -7,8 +7,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1) return 0;
     // The first byte picks the viewer's zone.
-    static const QByteArray zones[] = {"UTC", "America/New_York", "Pacific/Kiritimati", "Pacific/Honolulu",
-                                       "Europe/Berlin", "Australia/Lord_Howe", "Asia/Kolkata", "America/St_Johns"};
+    static const QByteArray zones[] = {
+        "UTC",           "America/New_York",    "Pacific/Kiritimati", "Pacific/Honolulu",
+        "Europe/Berlin", "Australia/Lord_Howe", "Asia/Kolkata",       "America/St_Johns"};
     const QTimeZone home(zones[data[0] % std::size(zones)]);
     IcsLimits limits;
     limits.stepsPerSeries = 2000;
