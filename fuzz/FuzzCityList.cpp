@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     AppSettings settings(store, database());
     (void)CityListFile::compare(read, settings);
     CityListFile::apply(read, settings, size % 2 == 0);
-    for (const QString& id : settings.trackedCityIDs())
+    for (const QString& id : settings.value<QStringList>(SettingKey::trackedCityIDs))
         if (!database().find(id)) __builtin_trap();
     return 0;
 }

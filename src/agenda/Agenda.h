@@ -30,7 +30,7 @@ public:
     // The timed events that overlap [from, to).
     QList<Occurrence> between(const QDateTime& from, const QDateTime& to) const;
 
-signals:
+Q_SIGNALS:
     void changed();
 
 private:

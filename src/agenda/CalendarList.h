@@ -53,7 +53,7 @@ public:
 
     static QString defaultFileName();
 
-signals:
+Q_SIGNALS:
     void changed();
 
 private:

@@ -90,6 +90,15 @@ void Calendars::expandAll()
         expand(id);
 }
 
+void Calendars::listDesktopCalendars()
+{
+    if (m_listing) return;
+    m_listing = true;
+    if (const CalendarModule* module = m_loader())
+        module->watchDesktopCalendars(
+            this, [this](const QList<CalendarSource>& listed) { m_list.setDesktopCalendars(listed); });
+}
+
 QString Calendars::problem(const QString& sourceId) const
 {
     const auto found = m_feeds.find(sourceId);

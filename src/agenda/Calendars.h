@@ -29,6 +29,10 @@ public:
     // Opens the switched-on sources, and follows the list from then on.
     void load();
 
+    // Lists the desktop's calendars in the list (each switched off until
+    // the user turns it on), from now on; loads the calendar module.
+    void listDesktopCalendars();
+
     CalendarList& list() { return m_list; }
     const Agenda& agenda() const { return m_agenda; }
     // Why a source shows nothing (empty when it reads), and the name it gives itself.
@@ -40,7 +44,7 @@ public:
     // Sets the time cursor to the next event's start after the one shown; false when there is none in reach.
     bool moveToNextEvent();
 
-signals:
+Q_SIGNALS:
     // A source's problem or name changed (Settings shows them).
     void sourcesChanged();
 
@@ -57,4 +61,5 @@ private:
     QDate m_windowDay; // the day the window was laid around
     bool m_loaded = false;
     bool m_fetch = true;
+    bool m_listing = false;
 };

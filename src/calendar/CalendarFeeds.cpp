@@ -1,5 +1,6 @@
 #include "CalendarFeeds.h"
 
+#include "DesktopCalendars.h"
 #include "FileFeed.h"
 #include "UrlFeed.h"
 
@@ -21,12 +22,14 @@ std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, 
         return std::make_unique<UrlFeed>(source, *network, std::move(changed), limits);
     }
     case CalendarSource::Kind::desktop:
-        return nullptr;
+        return std::make_unique<DesktopFeed>(source, std::move(changed));
     }
     return nullptr;
 }
 
-bool CalendarFeeds::watchDesktopCalendars(QObject*, std::function<void(const QList<CalendarSource>&)>) const
+bool CalendarFeeds::watchDesktopCalendars(QObject* context,
+                                          std::function<void(const QList<CalendarSource>&)> listed) const
 {
-    return false;
+    DesktopCalendars::watch(context, std::move(listed));
+    return true;
 }

@@ -71,6 +71,8 @@ CalendarSettings::CalendarSettings(Calendars& calendars, QWidget* parent)
     connect(m_allDay, &QCheckBox::clicked, &m_calendars.list(), &CalendarList::setShowsAllDay);
     connect(&m_calendars.list(), &CalendarList::changed, this, &CalendarSettings::refresh);
     connect(&m_calendars, &Calendars::sourcesChanged, this, &CalendarSettings::refresh);
+    // The desktop's own calendars join the list as the service tells of them.
+    m_calendars.listDesktopCalendars();
     refresh();
 }
 
