@@ -272,17 +272,17 @@ The list of the user&apos;s calendars in Settings</extracomment>
     <message>
         <source>The calendar isn&apos;t on this desktop any more.</source>
         <extracomment>One of the desktop&apos;s calendars that has since been removed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم يعد التقويم على سطح المكتب هذا.</translation>
     </message>
     <message>
         <source>The calendar can&apos;t be opened: %1</source>
         <extracomment>One of the desktop&apos;s calendars could not be opened; %1 is the service&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر فتح التقويم: %1</translation>
     </message>
     <message>
         <source>The calendar&apos;s events can&apos;t be read: %1</source>
         <extracomment>One of the desktop&apos;s calendars whose events could not be read; %1 is the service&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة أحداث التقويم: %1</translation>
     </message>
 </context>
 <context>
