@@ -71,6 +71,14 @@ open_panel() {
   read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
   wait_for 5 panel_open || fail "the panel did not open"
 }
+# Scrolls Settings down to its calendars.
+to_calendars() {
+  local id x y w h
+  read -r id x y w h < <(find_app_window 420 440)
+  xdotool mousemove $((x + w / 2)) $((y + h / 2))
+  for _ in $(seq 12); do xdotool click 5; done
+  sleep 0.3
+}
 # Presses the named button through the accessibility tree.
 press() {
   "$python" - "$app_pid" "$1" <<'PY' || fail "no button \"$1\""
@@ -136,6 +144,7 @@ xdotool key ctrl+comma
 wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open Settings"
 wait_for 5 has '\tcheck box\tAll-day events count as the next event\t' || fail "no calendar section in Settings"
 has "\\tlist item\\twork\\t|\\tlist item\\tvdir\\t" || fail "Settings does not list the folder: $(tree | grep -P 'list item' | head -3)"
+to_calendars
 import -window root "$shots/calendars-settings-en-light.png"
 pass "Settings lists the calendar folder with its switch"
 stop
@@ -182,6 +191,7 @@ for look in "de_DE dark" "en_US dark" "de_DE light"; do
   xdotool key ctrl+comma
   wait_for 5 find_app_window 420 440 >/dev/null || fail "$language: Ctrl+, did not open Settings"
   sleep 0.5
+  to_calendars
   import -window root "$shots/calendars-settings-${language%%_*}-$scheme.png"
   stop
 done

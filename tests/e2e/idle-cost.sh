@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What Horavia costs while nothing changes: in each state a user leaves it
 # in (nothing open, the panel open, a time set, the chooser with and without
-# search results, Settings, the label editor), the process's CPU time and its
+# search results, Settings, the label editor; then with a calendar of every
+# kind on), the process's CPU time and its
 # threads' wake-ups over a quiet window, read from /proc. A state fails above
 # 1 % of a core, or above the minute tick's wake-ups plus a small margin.
 # Prints a table of every state's figures.
@@ -77,6 +78,34 @@ keys ctrl+comma
 wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open Settings"
 measure "Settings open"
 import -window root "$shots/idle-cost-settings.png"
+
+# Every kind of calendar on: a file, a folder, a subscription served here
+# and the desktop's (Evolution Data Server on this bus). They tell of
+# changes; nothing polls.
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
+export GSETTINGS_BACKEND=memory
+dbus-update-activation-environment GSETTINGS_BACKEND
+/usr/bin/python3 "$(dirname "$0")/eds-seed.py" create 2>"$work/seed.log" || fail "no desktop calendar: $(tail -2 "$work/seed.log")"
+mkdir -p "$work/vdir" "$work/served"
+event() { printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:%s\r\nSUMMARY:%s\r\nDTSTART:%s\r\nRRULE:FREQ=DAILY\r\nDURATION:PT30M\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' "$1" "$1" "$2"; }
+event file 20260101T090000Z >"$work/work.ics"
+event folder 20260101T100000Z >"$work/vdir/one.ics"
+event served 20260101T110000Z >"$work/served/team.ics"
+port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+/usr/bin/python3 -m http.server --bind 127.0.0.1 --directory "$work/served" "$port" >"$work/server.log" 2>&1 & pids+=($!)
+cat >"$XDG_CONFIG_HOME/horavia/calendars.json" <<JSON
+{"format": "horavia-calendars", "version": 1, "sources": [
+ {"id": "file-1", "kind": "file", "address": "$work/work.ics", "enabled": true},
+ {"id": "folder-1", "kind": "folder", "address": "$work/vdir", "enabled": true},
+ {"id": "subscription-1", "kind": "subscription", "address": "http://127.0.0.1:$port/team.ics", "enabled": true},
+ {"id": "desktop-1", "kind": "desktop", "address": "horavia-team", "enabled": true}]}
+JSON
+"$app" --at-login >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+wait_for 10 tray_icon || fail "no tray icon with the calendars on"
+measure "every calendar on, nothing open"
+"$app" --toggle
+wait_for 5 panel_open || fail "--toggle did not open the panel"
+measure "every calendar on, the panel open"
 
 echo -e "$table" | column -t -s $'\t'
 [ "$failed" -eq 0 ]
