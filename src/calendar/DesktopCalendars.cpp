@@ -218,6 +218,23 @@ void DesktopFeed::open()
                 if (ICalTimezone* home = i_cal_timezone_get_builtin_timezone(zone.constData()))
                     e_cal_client_set_default_timezone(self->m_service->client, home);
                 self->readAll();
+                // Whose calendar it is: an invitation that address declined is left out.
+                e_client_get_backend_property(
+                    client, E_CAL_BACKEND_PROPERTY_CAL_EMAIL_ADDRESS, self->m_service->cancellable,
+                    [](GObject* addressSource, GAsyncResult* addressResult, gpointer addressData) {
+                        later(addressSource, addressResult, addressData,
+                              [](DesktopFeed* feed, GObject* from, GAsyncResult* answered) {
+                                  gchar* value = nullptr;
+                                  if (!e_client_get_backend_property_finish(E_CLIENT(from), answered, &value, nullptr))
+                                      return;
+                                  feed->m_ownAddresses = text(value).split(u',', Qt::SkipEmptyParts);
+                                  g_free(value);
+                                  if (!feed->m_calendar || feed->m_ownAddresses.isEmpty()) return;
+                                  feed->m_calendar->setOwnAddresses(feed->m_ownAddresses);
+                                  feed->m_changed();
+                              });
+                    },
+                    new Guard(self));
                 e_cal_client_get_view(
                     self->m_service->client, "#t", self->m_service->cancellable,
                     [](GObject* viewSource, GAsyncResult* viewResult, gpointer viewData) {
@@ -268,6 +285,7 @@ void DesktopFeed::readAll()
                 g_slist_free_full(components, g_object_unref);
                 ics += "END:VCALENDAR\r\n";
                 self->m_calendar = IcsCalendar::read(ics);
+                if (self->m_calendar) self->m_calendar->setOwnAddresses(self->m_ownAddresses);
                 self->m_problem.clear();
                 self->m_changed();
             });

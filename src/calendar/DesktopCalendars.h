@@ -49,6 +49,7 @@ private:
     std::function<void()> m_changed;
     std::unique_ptr<Service> m_service;
     std::optional<IcsCalendar> m_calendar;
+    QStringList m_ownAddresses;
     QString m_problem;
     QTimer m_settle;
 };

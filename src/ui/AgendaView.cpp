@@ -15,20 +15,6 @@
 
 namespace {
 
-QIcon dot(const QString& colour, const QPalette& palette)
-{
-    const qreal ratio = 2;
-    QPixmap image(QSize(10, 10) * ratio);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour.isEmpty() ? palette.color(QPalette::Highlight) : QColor(colour));
-    painter.drawEllipse(QRectF(1, 1, 8, 8));
-    return QIcon(image);
-}
-
 QToolButton* eventButton(QWidget* parent)
 {
     auto* button = new QToolButton(parent);
@@ -95,7 +81,7 @@ void AgendaView::present(QToolButton* button, const Occurrence& event, bool next
         button->setAccessibleName(AgendaText::spoken(event, formatter, now, next));
         button->setToolTip(tr("Show the clocks at its start"));
     }
-    button->setIcon(dot(event.colour, palette()));
+    button->setIcon(Controls::colourDot(event.colour, palette()));
 }
 
 void AgendaView::refresh()

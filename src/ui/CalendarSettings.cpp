@@ -91,6 +91,7 @@ void CalendarSettings::refresh()
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(source.enabled ? Qt::Checked : Qt::Unchecked);
         item->setData(sourceIdRole, source.id);
+        item->setIcon(Controls::colourDot(source.colour, palette()));
         // The address, where it holds no secret a tooltip would show over a shoulder.
         if (source.kind != CalendarSource::Kind::subscription)
             item->setToolTip(QDir::toNativeSeparators(source.address));

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QWidget>
@@ -56,6 +57,20 @@ QLabel* fieldsInSentence(QBoxLayout* row, const QString& sentence, QWidget* firs
     }
     words(sentence.size());
     return lead;
+}
+
+QIcon colourDot(const QString& colour, const QPalette& palette)
+{
+    const qreal ratio = 2;
+    QPixmap image(QSize(10, 10) * ratio);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::isValidColorName(colour) ? QColor(colour) : palette.color(QPalette::Highlight));
+    painter.drawEllipse(QRectF(1, 1, 8, 8));
+    return QIcon(image);
 }
 
 QString withoutMnemonic(QString text)

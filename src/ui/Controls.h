@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 
 class QBoxLayout;
 class QLabel;
@@ -32,6 +33,8 @@ QProgressBar* busyIndicator(QWidget* parent);
 // them: each language sets its own particles and order. Appends to `row`;
 // returns the label before the first field, if any, to be its buddy.
 QLabel* fieldsInSentence(QBoxLayout* row, const QString& sentence, QWidget* first, QWidget* second);
+// A calendar's colour as a dot ("#rrggbb"; the highlight colour when it has none).
+QIcon colourDot(const QString& colour, const QPalette& palette);
 // A control's text as it reads, without its mnemonic: "&Save" and
 // "保存(&S)" read "Save" and "保存"; "&&" is an ampersand.
 QString withoutMnemonic(QString text);

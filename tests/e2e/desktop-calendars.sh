@@ -77,14 +77,23 @@ pass "Next Event reaches the series' moved occurrence (2:30 PM in London), not i
 
 # An event added through the service while Horavia runs.
 xdotool key Home
-seed add Standup 20260116T123000Z
-added=$(date +%s%N)
 read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+wait_for 5 panel_open || fail "the panel did not open again"
+# The service tells its views of a change after a while of its own (over
+# a second in 3.46): the time is taken from when it tells, as another of its
+# clients hears it.
+"$python" "$(dirname "$0")/eds-seed.py" watch >"$work/told" 2>>"$work/seed.log" & pids+=($!)
+wait_for 10 grep -q ready "$work/told" || fail "no view to watch the service with"
+seed add Standup 20260116T123000Z
+wait_for 10 grep -q '^[0-9]' "$work/told" || fail "the service did not tell of the added event"
 wait_for 5 has '\tpush button\tNext event: Standup, 12:30.PM, in 30 minutes\t' ||
   fail "the added event did not show: $(tree | grep -i 'event' | head -3)"
-elapsed=$((($(date +%s%N) - added) / 1000000))
-[ "$elapsed" -le 1300 ] || fail "the added event took $elapsed ms to show"
-pass "an event added through the service shows in $elapsed ms (read back through the tree)"
+elapsed=$(($(date +%s%N) / 1000000 - $(grep '^[0-9]' "$work/told")))
+# Reading the tree takes its own time (a fifth of a second, more under the
+# sanitizers): a second for the change, and two readings of the tree.
+reading=$(date +%s%N); tree >/dev/null; reading=$((($(date +%s%N) - reading) / 1000000))
+[ "$elapsed" -le $((1000 + 2 * reading)) ] || fail "the added event took $elapsed ms to show (a tree reading takes $reading ms)"
+pass "an event added through the service shows $elapsed ms after the service tells of it (read back through the tree)"
 
 read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 wait_for 5 panel_closed

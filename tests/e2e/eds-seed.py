@@ -4,7 +4,10 @@ through the service's own client library, as a desktop calendar would.
 
 usage: eds-seed.py create            the calendar "Team" with its events
        eds-seed.py add TITLE START   one more event (START as 20260116T123000Z)
+       eds-seed.py watch             prints "ready", then the time (ms since the epoch)
+                                     at which the service tells its views of a new event
 """
+import time
 import sys
 
 import gi
@@ -60,8 +63,33 @@ def add(title, start):
                                        "DURATION:PT15M"]), ECal.OperationFlags.NONE, None)
 
 
+def watch():
+    from gi.repository import GLib
+    ok, view = client().get_view_sync("#t", None)
+    loop = GLib.MainLoop()
+    started = []
+
+    def added(_view, _objects):
+        if started:  # not the events already there, which a view starts with
+            print(int(time.time() * 1000), flush=True)
+            loop.quit()
+
+    view.connect("objects-added", added)
+    view.start()
+
+    def ready():
+        started.append(True)
+        print("ready", flush=True)
+        return False
+
+    GLib.timeout_add(300, ready)
+    loop.run()
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "create":
         create()
+    elif sys.argv[1] == "watch":
+        watch()
     else:
         add(sys.argv[2], sys.argv[3])

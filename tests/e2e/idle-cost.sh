@@ -102,6 +102,7 @@ cat >"$XDG_CONFIG_HOME/horavia/calendars.json" <<JSON
 JSON
 "$app" --at-login >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 tray_icon || fail "no tray icon with the calendars on"
+sleep 30 # the subscription's first fetch ran on a pooled thread, which ends after 30 s idle
 measure "every calendar on, nothing open"
 "$app" --toggle
 wait_for 5 panel_open || fail "--toggle did not open the panel"
