@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -45,14 +45,17 @@ CalendarSettings::CalendarSettings(Calendars& calendars, QWidget* parent)
     m_refusal->hide();
     layout->addWidget(m_refusal);
 
-    auto* buttons = new QHBoxLayout;
+    // Two by two: in German or French one row of four is wider than the window.
+    auto* buttons = new QGridLayout;
     auto* file = new QPushButton(tr("Add &File…"), this);
     auto* folder = new QPushButton(tr("Add F&older…"), this);
     auto* subscription = new QPushButton(tr("&Subscribe…"), this);
     m_remove = new QPushButton(tr("Re&move"), this);
-    for (QPushButton* button : {file, folder, subscription, m_remove})
-        buttons->addWidget(button);
-    buttons->addStretch(1);
+    buttons->addWidget(file, 0, 0);
+    buttons->addWidget(folder, 0, 1);
+    buttons->addWidget(subscription, 1, 0);
+    buttons->addWidget(m_remove, 1, 1);
+    buttons->setColumnStretch(2, 1);
     layout->addLayout(buttons);
     m_allDay = new QCheckBox(tr("All-day events count as the ne&xt event"), this);
     layout->addWidget(m_allDay);

@@ -14,6 +14,7 @@
 #include "ui/platform/ActivationPolicies.h"
 #include "update/Updater.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +31,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -60,7 +62,7 @@ SettingsWindow::SettingsWindow(AppSettings& settings, DisplayedTime& time, Updat
     , m_loginItem(loginItem)
 {
     setWindowTitle(tr("Settings"));
-    setFixedWidth(430);
+    setFixedWidth(contentWidth);
     // Taller than a small screen with every section: the sections scroll.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -296,6 +298,15 @@ void SettingsWindow::keyPressEvent(QKeyEvent* event)
 
 void SettingsWindow::showEvent(QShowEvent* event)
 {
+    if (!m_wheelGuarded) {
+        m_wheelGuarded = true;
+        const QList<QWidget*> controls = m_scroll->widget()->findChildren<QWidget*>();
+        for (QWidget* control : controls)
+            if (qobject_cast<QAbstractSpinBox*>(control) || qobject_cast<QComboBox*>(control)) {
+                control->setFocusPolicy(Qt::StrongFocus);
+                control->installEventFilter(this);
+            }
+    }
     // The desktop's session settings may have changed the entry meanwhile.
     m_opensAtLogin->setChecked(m_loginItem.isEnabled());
     refreshPreview();
@@ -417,4 +428,20 @@ void SettingsWindow::fitToContent()
     const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
     const int room = where ? where->availableGeometry().height() - 60 : content;
     setFixedHeight(std::min(content, room));
+    // A scroll bar takes its room beside the sections, not from them.
+    setFixedWidth(contentWidth + (content > room ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0));
+}
+
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The wheel scrolls the sections; it changes a field or a choice only
+    // once that has the focus, as a click or a Tab gives it.
+    if (event->type() == QEvent::Wheel) {
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (control && !control->hasFocus()) {
+            QCoreApplication::sendEvent(m_scroll->viewport(), event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

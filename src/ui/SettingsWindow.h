@@ -60,6 +60,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -102,4 +103,6 @@ private:
     QPushButton* m_show = nullptr;
     void fitToContent();
     QScrollArea* m_scroll = nullptr;
+    bool m_wheelGuarded = false;
+    static constexpr int contentWidth = 430;
 };

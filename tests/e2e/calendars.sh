@@ -74,7 +74,7 @@ open_panel() {
 # Scrolls Settings down to its calendars.
 to_calendars() {
   local id x y w h
-  read -r id x y w h < <(find_app_window 420 440)
+  read -r id x y w h < <(find_app_window 420 450)
   xdotool mousemove $((x + w / 2)) $((y + h / 2))
   for _ in $(seq 12); do xdotool click 5; done
   sleep 0.3
@@ -143,7 +143,7 @@ wait_for 5 has "\\tlist item\\tLondon[^\\t]*, $(pattern "$(local_time Europe/Lon
 pass "Next Event (Ctrl+J) goes on to the weekly series in Berlin's time: $(local_time Europe/London "$monday") in London"
 
 xdotool key ctrl+comma
-wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open Settings"
+wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open Settings"
 wait_for 5 has '\tcheck box\tAll-day events count as the next event\t' || fail "no calendar section in Settings"
 has "\\tlist item\\twork\\t|\\tlist item\\tvdir\\t" || fail "Settings does not list the folder: $(tree | grep -P 'list item' | head -3)"
 to_calendars
@@ -191,7 +191,7 @@ for look in "de_DE dark" "en_US dark" "de_DE light"; do
   wait_for 5 panel_closed
   xdotool windowactivate --sync "$(find_app_window 700 760 | cut -d' ' -f1)" 2>/dev/null
   xdotool key ctrl+comma
-  wait_for 5 find_app_window 420 440 >/dev/null || fail "$language: Ctrl+, did not open Settings"
+  wait_for 5 find_app_window 420 450 >/dev/null || fail "$language: Ctrl+, did not open Settings"
   sleep 0.5
   to_calendars
   import -window root "$shots/calendars-settings-${language%%_*}-$scheme.png"
@@ -212,7 +212,7 @@ EOF
 start en_US light
 xdotool windowactivate --sync "$(find_app_window 700 760 | cut -d' ' -f1)" 2>/dev/null
 xdotool key ctrl+comma
-wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open Settings"
+wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open Settings"
 wait_for 10 has '\tlist item\tlying — The calendar arrived incomplete\.\t' ||
   fail "a length that lies is not refused: $(tree | grep 'list item' | head -3)"
 wait_for 10 has '\tlist item\thuge — The calendar is too large\.\t' ||

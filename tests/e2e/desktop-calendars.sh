@@ -99,6 +99,6 @@ read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2))
 wait_for 5 panel_closed
 xdotool windowactivate --sync "$(find_app_window 700 760 | cut -d' ' -f1)" 2>/dev/null
 xdotool key ctrl+comma
-wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open Settings"
+wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open Settings"
 wait_for 10 has '\tlist item\tTeam\t' || fail "Settings does not list the desktop's calendar: $(tree | grep 'list item' | head -3)"
 pass "Settings lists the desktop's calendar by its name"

@@ -75,7 +75,7 @@ keys Escape
 
 xdotool windowactivate --sync "$(main_id)" 2>/dev/null
 keys ctrl+comma
-wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open Settings"
+wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open Settings"
 measure "Settings open"
 import -window root "$shots/idle-cost-settings.png"
 

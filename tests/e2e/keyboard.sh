@@ -28,7 +28,7 @@ has() { # a line of the tree (depth, role, name, focusable), given a moment to a
 stored() { tr -d ' \n' <"$prefs"; }
 main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-settings_closed() { ! find_app_window 420 440 >/dev/null; }
+settings_closed() { ! find_app_window 420 450 >/dev/null; }
 
 echo '{"trackedCityIDs": [], "showsHomeZone": true}' >"$prefs"
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
@@ -121,16 +121,16 @@ pass "Ctrl+C copies the times: $copied"
 
 # Settings: the time format from the keyboard, then Escape.
 keys ctrl+comma
-wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open the settings"
+wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open the settings"
 has "\tdialog\tSettings\t" || fail "the settings window is no dialog"
-title=$(xdotool getwindowname "$(find_app_window 420 440 | cut -d' ' -f1)")
+title=$(xdotool getwindowname "$(find_app_window 420 450 | cut -d' ' -f1)")
 [ "$title" = Settings ] || fail "the settings window's title bar reads \"$title\""
 keys Down
 wait_for 5 bash -c "tr -d ' \n' <'$prefs' | grep -q '\"timeFormat\":\"twelveHour\"'" || fail "Down in the time picker did not choose 12-Hour"
 keys Escape
 wait_for 5 settings_closed || fail "Escape did not close the settings"
 keys ctrl+comma
-wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open the settings again"
+wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open the settings again"
 keys ctrl+w
 wait_for 5 settings_closed || fail "Ctrl+W did not close the settings"
 pass "the settings are a dialog; the time format changes from the keyboard; Escape and Ctrl+W close them"

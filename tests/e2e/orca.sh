@@ -46,7 +46,7 @@ open_panel() {
   wait_for 5 panel_open || fail "the panel did not open"
 }
 main_id() { find_app_window 700 760 | cut -d' ' -f1; }
-settings_open() { find_app_window 420 440 >/dev/null; }
+settings_open() { find_app_window 420 450 >/dev/null; }
 settings_closed() { ! settings_open; }
 
 start ""

@@ -43,7 +43,7 @@ pass "a press with the panel open closes it"
 # The settings: the key the user chose, and the portal's own dialog.
 read -r main_id _ < <(find_app_window 700 760)
 xdotool windowactivate --sync "$main_id" 2>/dev/null; xdotool key ctrl+comma
-wait_for 5 find_app_window 420 440 >/dev/null || fail "Ctrl+, did not open the settings"
+wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open the settings"
 tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
 wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '\tlabel\tShow Clocks: Ctrl\+Alt\+C\t'" ||
   fail "the settings do not show the bound key: $(tree | grep -i 'show clocks')"

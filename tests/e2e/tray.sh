@@ -60,8 +60,8 @@ pass "closing the window keeps it running; a second launch brings the window bac
 # "Open at login" in the settings writes the autostart entry.
 read -r main_id _ < <(find_app_window 700 760)
 xdotool windowactivate --sync "$main_id" 2>/dev/null; xdotool key ctrl+comma
-wait_for 5 find_app_window 420 440 || fail "Ctrl+, did not open the settings"
-read -r settings_id _ < <(find_app_window 420 440)
+wait_for 5 find_app_window 420 450 || fail "Ctrl+, did not open the settings"
+read -r settings_id _ < <(find_app_window 420 450)
 sleep 0.3
 xdotool mousemove --window "$settings_id" 30 299 click 1
 entry=$XDG_CONFIG_HOME/autostart/org.horavia.Horavia.desktop

@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 using Phase = Updater::Phase;
@@ -197,6 +198,31 @@ private slots:
         QVERIFY2(reached >= 10, qPrintable(QString::number(reached)));
         // The name said for a labelled field has no mark in it.
         QCOMPARE(m_window->trayDisplay()->accessibleName(), u"In the tray, show"_s);
+    }
+
+    // The wheel over a field or a choice the user has not picked scrolls
+    // the window; it changes a value only once that control has the focus.
+    void theWheelChangesOnlyAFocusedControl()
+    {
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const auto turn = [](QWidget* control) {
+            QWheelEvent wheel(QPointF(5, 5), control->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(control, &wheel);
+        };
+        QTimeEdit* to = m_window->hourFields().at(1);
+        const QTime before = to->time();
+        turn(to);
+        QCOMPARE(to->time(), before);
+        QVERIFY(!m_window->dateFormat()->hasFocus()); // the first control, the time's format, has it
+        const int format = m_window->dateFormat()->currentIndex();
+        turn(m_window->dateFormat());
+        QCOMPARE(m_window->dateFormat()->currentIndex(), format);
+        to->setFocus();
+        turn(to);
+        QVERIFY(to->time() != before);
     }
 
     // A choice the disk refused is said in the window, once, and still
