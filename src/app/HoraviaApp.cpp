@@ -75,7 +75,6 @@ HoraviaApp::HoraviaApp(QObject* parent)
     // The list of calendars is a small file; the calendars themselves are read after the first frame.
     m_calendarList = std::make_unique<CalendarList>();
     m_calendars = std::make_unique<Calendars>(*m_calendarList, *m_time);
-    QTimer::singleShot(0, m_calendars.get(), &Calendars::load);
     m_commands = std::make_unique<Commands>(*m_time, *m_entries, *m_updater, std::move(shell), m_calendars.get());
 
     m_windows.add(WindowId::main, [this] {
@@ -172,6 +171,7 @@ void HoraviaApp::act(StartReason reason, const QString& address, bool iconShown)
         // The portal is asked once the first frame is up, not before.
         m_shortcut->start();
         StartUp::prepareSearch();
+        m_calendars->load();
         if (!iconShown || !m_tray->isShown()) return;
         ensurePanel(PanelMode::popup);
         m_panel->prepare();

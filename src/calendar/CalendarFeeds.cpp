@@ -1,8 +1,9 @@
 #include "CalendarFeeds.h"
 
-#include "DesktopCalendars.h"
+#include "DesktopModule.h"
 #include "FileFeed.h"
 #include "UrlFeed.h"
+#include "platform/SiblingModule.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
@@ -22,7 +23,8 @@ std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, 
         return std::make_unique<UrlFeed>(source, *network, std::move(changed), limits);
     }
     case CalendarSource::Kind::desktop:
-        return std::make_unique<DesktopFeed>(source, std::move(changed));
+        if (const DesktopModule* desktop = DesktopModule::load()) return desktop->open(source, std::move(changed));
+        return nullptr;
     }
     return nullptr;
 }
@@ -30,6 +32,19 @@ std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, 
 bool CalendarFeeds::watchDesktopCalendars(QObject* context,
                                           std::function<void(const QList<CalendarSource>&)> listed) const
 {
-    DesktopCalendars::watch(context, std::move(listed));
-    return true;
+    const DesktopModule* desktop = DesktopModule::load();
+    if (desktop) desktop->watch(context, std::move(listed));
+    return desktop != nullptr;
+}
+
+const DesktopModule* DesktopModule::load()
+{
+    static const DesktopModule* const module = [] {
+        const DesktopModule* found = SiblingModule::linkedIn<DesktopModule>();
+#if defined(HORAVIA_DESKTOP_MODULE)
+        if (!found) found = SiblingModule::load<DesktopModule>(HORAVIA_DESKTOP_MODULE);
+#endif
+        return found;
+    }();
+    return module;
 }

@@ -4,6 +4,8 @@
 #include "agenda/Calendars.h"
 
 #include <QCheckBox>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -74,8 +76,13 @@ CalendarSettings::CalendarSettings(Calendars& calendars, QWidget* parent)
     connect(m_allDay, &QCheckBox::clicked, &m_calendars.list(), &CalendarList::setShowsAllDay);
     connect(&m_calendars.list(), &CalendarList::changed, this, &CalendarSettings::refresh);
     connect(&m_calendars, &Calendars::sourcesChanged, this, &CalendarSettings::refresh);
-    // The desktop's own calendars join the list as the service tells of them.
-    m_calendars.listDesktopCalendars();
+    // The desktop's own calendars join the list as the service tells of
+    // them; where the desktop has no such service, its client library is
+    // not loaded at all.
+    const QString service = QStringLiteral("org.gnome.evolution.dataserver.Sources5");
+    if (QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        bus && (bus->isServiceRegistered(service).value() || bus->activatableServiceNames().value().contains(service)))
+        m_calendars.listDesktopCalendars();
     refresh();
 }
 
