@@ -22,7 +22,15 @@ cpu_limit=$((hz * window / 100))
 wake_limit=$((12 + window / 60 * 6))
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$app_pid/stat"; }
-wakeups() { cat /proc/"$app_pid"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
+# Each thread's voluntary switches ("tid count" lines): a thread that ends
+# in the window takes its count with it, so the window counts per thread.
+switches() {
+  for task in /proc/"$app_pid"/task/*; do
+    echo "${task##*/} $(awk '/^voluntary_ctxt_switches/ {print $2}' "$task/status" 2>/dev/null)"
+  done
+}
+# The wake-ups between two samples: each thread's growth, a new thread's whole count.
+wakeups_between() { awk 'NR == FNR { before[$1] = $2; next } { n += $2 - before[$1] } END { print n + 0 }' "$1" "$2"; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 
@@ -30,11 +38,12 @@ table="state\tCPU ticks\twake-ups"
 measure() { # state name
   sleep 12 # a window just opened is busy for its first ten seconds or so, then still
   local c0 w0 c1 w1
-  c0=$(cpu_ticks) w0=$(wakeups)
+  c0=$(cpu_ticks); switches >"$work/w0"
   sleep "$window"
-  c1=$(cpu_ticks) w1=$(wakeups)
+  c1=$(cpu_ticks); switches >"$work/w1"
   kill -0 "$app_pid" 2>/dev/null || fail "Horavia ended while $1"
-  local cpu=$((c1 - c0)) wake=$((w1 - w0))
+  local cpu=$((c1 - c0)) wake
+  wake=$(wakeups_between "$work/w0" "$work/w1")
   table+="\n$1\t$cpu\t$wake"
   echo "$1: $cpu ticks of $hz a second, $wake wake-ups in ${window} s"
   # IDLE_COST_REPORT=1 only reports, to measure an older build beside this one.
