@@ -296,6 +296,14 @@ void SettingsWindow::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+SettingsWindow::~SettingsWindow()
+{
+    // A field with the focus finishes its editing as the window's widgets
+    // go, after this window is gone: nothing of it may be written then.
+    for (QTimeEdit* edit : hourFields())
+        edit->disconnect(this);
+}
+
 void SettingsWindow::showEvent(QShowEvent* event)
 {
     if (!m_wheelGuarded) {

@@ -32,6 +32,7 @@ public:
     // `showUpdate` opens the update window ("Show…").
     SettingsWindow(AppSettings& settings, DisplayedTime& time, Updater& updater, LoginItem& loginItem,
                    QAction* showUpdate, Calendars* calendars = nullptr, QWidget* parent = nullptr);
+    ~SettingsWindow() override;
 
     QComboBox* timeFormat() const { return m_timeFormat; }
     QComboBox* dateFormat() const { return m_dateFormat; }
