@@ -8,14 +8,13 @@ void CalendarModule::reserve()
 #endif
 }
 
+// Where there are no modules, only what is linked in.
+#if !defined(HORAVIA_CALENDAR_MODULE)
+#define HORAVIA_CALENDAR_MODULE nullptr
+#endif
+
 const CalendarModule* CalendarModule::load()
 {
-    static const CalendarModule* const module = [] {
-        const CalendarModule* found = SiblingModule::linkedIn<CalendarModule>();
-#if defined(HORAVIA_CALENDAR_MODULE)
-        if (!found) found = SiblingModule::load<CalendarModule>(HORAVIA_CALENDAR_MODULE);
-#endif
-        return found;
-    }();
+    static const CalendarModule* const module = SiblingModule::linkedInOrLoad<CalendarModule>(HORAVIA_CALENDAR_MODULE);
     return module;
 }

@@ -17,17 +17,16 @@ void Services::reserve()
 #endif
 }
 
+// Where there are no modules, only what is linked in.
+#if !defined(HORAVIA_SERVICES_MODULE)
+#define HORAVIA_SERVICES_MODULE nullptr
+#endif
+
 const Services* Services::load()
 {
     // Linked in (where there are no modules, and in the tests' programs),
     // else the module beside the executable.
-    static const Services* const services = [] {
-        const Services* found = SiblingModule::linkedIn<Services>();
-#if defined(HORAVIA_SERVICES_MODULE)
-        if (!found) found = SiblingModule::load<Services>(HORAVIA_SERVICES_MODULE);
-#endif
-        return found;
-    }();
+    static const Services* const services = SiblingModule::linkedInOrLoad<Services>(HORAVIA_SERVICES_MODULE);
     return services;
 }
 

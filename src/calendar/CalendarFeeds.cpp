@@ -37,14 +37,12 @@ bool CalendarFeeds::watchDesktopCalendars(QObject* context,
     return desktop != nullptr;
 }
 
+#if !defined(HORAVIA_DESKTOP_MODULE)
+#define HORAVIA_DESKTOP_MODULE nullptr
+#endif
+
 const DesktopModule* DesktopModule::load()
 {
-    static const DesktopModule* const module = [] {
-        const DesktopModule* found = SiblingModule::linkedIn<DesktopModule>();
-#if defined(HORAVIA_DESKTOP_MODULE)
-        if (!found) found = SiblingModule::load<DesktopModule>(HORAVIA_DESKTOP_MODULE);
-#endif
-        return found;
-    }();
+    static const DesktopModule* const module = SiblingModule::linkedInOrLoad<DesktopModule>(HORAVIA_DESKTOP_MODULE);
     return module;
 }

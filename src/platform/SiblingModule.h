@@ -38,4 +38,12 @@ template <typename Interface> Interface* linkedIn()
     return nullptr;
 }
 
+// The plugin of `Interface` linked into the program, else the module
+// `fileName` beside the executable (none where there are no modules).
+template <typename Interface> Interface* linkedInOrLoad(const char* fileName)
+{
+    if (Interface* found = linkedIn<Interface>()) return found;
+    return fileName ? load<Interface>(fileName) : nullptr;
+}
+
 } // namespace SiblingModule
