@@ -199,6 +199,9 @@ cat >"$XDG_CONFIG_HOME/horavia/calendars.json" <<EOF
  "sources": [{"id": "file-1", "kind": "file", "address": "$work/work.ics", "enabled": true}]}
 EOF
 start ""
+# The calendar is read after the first frame: on a busy machine, later than the tray icon.
+wait_for 15 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '\tNext event: Standup'" ||
+  fail "the calendar was not read"
 open_panel
 hear "^$home" "the first row as the panel opened with a calendar on"
 hear 'Next event: Standup, 12:30.PM, in 30 minutes' "the next event as the panel opened"

@@ -36,12 +36,18 @@ EOF
 }
 
 # Orca has finished with what the last key caused once the transcript has
-# stayed the same for a moment.
+# stayed the same for a second: on a busy machine it can pause for half of
+# one between two parts of what it says.
 quiet() {
-  local size=-1 now
-  for _ in $(seq 60); do
+  local size=-1 now still=0
+  for _ in $(seq 90); do
     now=$(stat -c %s "$speech")
-    [ "$now" = "$size" ] && return 0
+    if [ "$now" = "$size" ]; then
+      still=$((still + 1))
+      [ "$still" -ge 2 ] && return 0
+    else
+      still=0
+    fi
     size=$now
     sleep 0.5
   done
