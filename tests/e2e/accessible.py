@@ -5,7 +5,10 @@ reader says after the name: a tooltip, a row's details) of windows,
 controls and labels that a pseudo-language run left unmarked (not "⟦…⟧"). Times, numbers and the
 product's name are not texts to translate; nor is what matches the optional
 pattern (place names, a server's release notes).
-Usage: accessible.py PID [--unmarked [PATTERN]]"""
+With --press ROLE PREFIX, does instead the default action of the first
+showing element of that role whose name begins with PREFIX, as a screen
+reader's user would, and fails if there is none.
+Usage: accessible.py PID [--unmarked [PATTERN] | --press ROLE PREFIX]"""
 import os
 import re
 import sys
@@ -45,9 +48,28 @@ def unmarked(lines, allowed):
     return sorted(found)
 
 
+def find(node, role, prefix):
+    if node.getRoleName() == role and node.name.startswith(prefix) and \
+            node.getState().contains(pyatspi.STATE_SHOWING):
+        return node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        found = child is not None and find(child, role, prefix)
+        if found:
+            return found
+    return None
+
+
 def main():
     pid = int(sys.argv[1])
     desktop = pyatspi.Registry.getDesktop(0)
+    if len(sys.argv) > 4 and sys.argv[2] == "--press":
+        apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+        found = [find(app, sys.argv[3], sys.argv[4]) for app in apps if app and app.get_process_id() == pid]
+        if not any(found):
+            sys.exit(f"no {sys.argv[3]} named {sys.argv[4]}…")
+        next(node for node in found if node).queryAction().doAction(0)
+        return
     out = []
     said = []
     for i in range(desktop.childCount):

@@ -81,20 +81,7 @@ to_calendars() {
 }
 # Presses the named button through the accessibility tree.
 press() {
-  "$python" - "$app_pid" "$1" <<'PY' || fail "no button \"$1\""
-import sys, pyatspi
-def find(node):
-    if node.getRoleName() == "push button" and node.name.startswith(sys.argv[2]):
-        return node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        found = child and find(child)
-        if found:
-            return found
-desktop = pyatspi.Registry.getDesktop(0)
-apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-next(find(a) for a in apps if a and a.get_process_id() == int(sys.argv[1])).queryAction().doAction(0)
-PY
+  "$python" "$(dirname "$0")/accessible.py" "$app_pid" --press "push button" "$1" || fail "no button \"$1\""
 }
 # A clock's time at an instant in its zone, as the rows write it (en_US: "9:30 PM",
 # a narrow space before PM, matched as any character).

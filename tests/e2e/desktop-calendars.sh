@@ -44,20 +44,7 @@ wait_for 10 has '\tpush button\tNext event: Call New York, 2:00.PM, in 2 hours\t
 import -window root "$shots/desktop-calendars-panel.png"
 pass "the panel shows the desktop calendar's next event: Call New York, 2:00 PM, in 2 hours"
 
-"$python" - "$app_pid" <<'PY' || fail "no next event to press"
-import sys, pyatspi
-def find(node):
-    if node.getRoleName() == "push button" and node.name.startswith("Next event:"):
-        return node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        found = child and find(child)
-        if found:
-            return found
-desktop = pyatspi.Registry.getDesktop(0)
-apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-next(find(a) for a in apps if a and a.get_process_id() == int(sys.argv[1])).queryAction().doAction(0)
-PY
+"$python" "$(dirname "$0")/accessible.py" "$app_pid" --press "push button" "Next event:" || fail "no next event to press"
 at="2026-01-16 14:00 UTC"
 for zone_city in "Asia/Tokyo|Tokyo" "Europe/London|London" "America/New_York|New York"; do
   IFS='|' read -r zone city <<<"$zone_city"

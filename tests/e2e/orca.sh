@@ -158,19 +158,8 @@ xdotool windowactivate --sync "$(main_id)" 2>/dev/null
 xdotool mousemove --window "$(main_id)" 25 9 click 1
 wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '\tmenu item\tImport Cities…\t'" ||
   fail "no Import Cities… in the menu"
-"$python" - "$app_pid" <<'PY' || fail "Import Cities… could not be chosen"
-import sys, pyatspi
-def find(node):
-    if node.getRoleName() == "menu item" and node.name == "Import Cities…":
-        return node
-    for i in range(node.childCount):
-        found = node.getChildAtIndex(i) and find(node.getChildAtIndex(i))
-        if found:
-            return found
-desktop = pyatspi.Registry.getDesktop(0)
-apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-next(find(a) for a in apps if a and a.get_process_id() == int(sys.argv[1])).queryAction().doAction(0)
-PY
+"$python" "$(dirname "$0")/accessible.py" "$app_pid" --press "menu item" "Import Cities…" ||
+  fail "Import Cities… could not be chosen"
 wait_for 10 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '^1\tdialog\tImport Cities'" ||
   fail "no file dialog"
 quiet; : >"$speech"
