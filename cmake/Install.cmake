@@ -15,8 +15,9 @@ set(linux ${PROJECT_SOURCE_DIR}/resources/linux)
 
 install(TARGETS Horavia RUNTIME DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents)
 if(TARGET horavia_gui_module)
-  install(TARGETS horavia_gui_module horavia_services_module horavia_calendar_module horavia_eds_module
+  install(TARGETS horavia_gui_module horavia_services_module horavia_calendar_module horavia_subscription_module
           LIBRARY DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents)
+  install(TARGETS horavia_desktop_calendars RUNTIME DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents)
 endif()
 install(FILES ${HORAVIA_BUNDLE_DIR}/Contents/Info.plist DESTINATION ${HORAVIA_BUNDLE_DESTINATION}/Contents)
 # Installing keeps each file's time, so the index stays newer than the catalogue.

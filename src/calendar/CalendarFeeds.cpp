@@ -1,12 +1,10 @@
 #include "CalendarFeeds.h"
 
-#include "DesktopModule.h"
+#include "DesktopFeed.h"
+#include "DesktopService.h"
 #include "FileFeed.h"
-#include "UrlFeed.h"
+#include "SubscriptionModule.h"
 #include "platform/SiblingModule.h"
-
-#include <QCoreApplication>
-#include <QNetworkAccessManager>
 
 std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, std::function<void()> changed,
                                                   bool fetch) const
@@ -15,16 +13,12 @@ std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, 
     case CalendarSource::Kind::file:
     case CalendarSource::Kind::folder:
         return std::make_unique<FileFeed>(source, std::move(changed));
-    case CalendarSource::Kind::subscription: {
-        // One manager for the module, made at the first subscription, on the main thread.
-        static QNetworkAccessManager* const network = new QNetworkAccessManager(QCoreApplication::instance());
-        UrlFeed::Limits limits;
-        limits.fetches = fetch;
-        return std::make_unique<UrlFeed>(source, *network, std::move(changed), limits);
-    }
-    case CalendarSource::Kind::desktop:
-        if (const DesktopModule* desktop = DesktopModule::load()) return desktop->open(source, std::move(changed));
+    case CalendarSource::Kind::subscription:
+        if (const SubscriptionModule* subscriptions = SubscriptionModule::load())
+            return subscriptions->open(source, std::move(changed), fetch);
         return nullptr;
+    case CalendarSource::Kind::desktop:
+        return std::make_unique<DesktopFeed>(DesktopService::instance(), source, std::move(changed));
     }
     return nullptr;
 }
@@ -32,17 +26,17 @@ std::unique_ptr<CalendarFeed> CalendarFeeds::open(const CalendarSource& source, 
 bool CalendarFeeds::watchDesktopCalendars(QObject* context,
                                           std::function<void(const QList<CalendarSource>&)> listed) const
 {
-    const DesktopModule* desktop = DesktopModule::load();
-    if (desktop) desktop->watch(context, std::move(listed));
-    return desktop != nullptr;
+    DesktopService::instance().watch(context, std::move(listed));
+    return true;
 }
 
-#if !defined(HORAVIA_DESKTOP_MODULE)
-#define HORAVIA_DESKTOP_MODULE nullptr
+#if !defined(HORAVIA_SUBSCRIPTION_MODULE)
+#define HORAVIA_SUBSCRIPTION_MODULE nullptr
 #endif
 
-const DesktopModule* DesktopModule::load()
+const SubscriptionModule* SubscriptionModule::load()
 {
-    static const DesktopModule* const module = SiblingModule::linkedInOrLoad<DesktopModule>(HORAVIA_DESKTOP_MODULE);
+    static const SubscriptionModule* const module =
+        SiblingModule::linkedInOrLoad<SubscriptionModule>(HORAVIA_SUBSCRIPTION_MODULE);
     return module;
 }

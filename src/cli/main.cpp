@@ -11,6 +11,8 @@
 #if !defined(HORAVIA_GUI_MODULE)
 Q_IMPORT_PLUGIN(GuiModule)
 Q_IMPORT_PLUGIN(ServicesModule)
+Q_IMPORT_PLUGIN(CalendarModulePlugin)
+Q_IMPORT_PLUGIN(SubscriptionModulePlugin)
 #endif
 
 int main(int argc, char** argv)

@@ -1,7 +1,6 @@
 // GLib names a struct field "signals": Qt's keyword macros are off here.
 #include "DesktopCalendars.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QTimeZone>
 
@@ -77,19 +76,16 @@ QString text(const gchar* value)
     return value ? QString::fromUtf8(value) : QString();
 }
 
-QList<CalendarSource> enabledCalendars(ESourceRegistry* registry)
+QList<DesktopCalendars::Listed> enabledCalendars(ESourceRegistry* registry)
 {
-    QList<CalendarSource> out;
+    QList<DesktopCalendars::Listed> out;
     GList* sources = e_source_registry_list_enabled(registry, E_SOURCE_EXTENSION_CALENDAR);
     for (GList* each = sources; each; each = each->next) {
         auto* source = E_SOURCE(each->data);
         auto* calendar = E_SOURCE_SELECTABLE(e_source_get_extension(source, E_SOURCE_EXTENSION_CALENDAR));
-        CalendarSource found;
-        found.kind = CalendarSource::Kind::desktop;
-        found.address = text(e_source_get_uid(source));
-        found.name = text(e_source_get_display_name(source));
-        found.colour = text(e_source_selectable_get_color(calendar)).left(7);
-        out.append(found);
+        out.append({.uid = text(e_source_get_uid(source)),
+                    .name = text(e_source_get_display_name(source)),
+                    .colour = text(e_source_selectable_get_color(calendar)).left(7)});
     }
     g_list_free_full(sources, g_object_unref);
     return out;
@@ -97,7 +93,7 @@ QList<CalendarSource> enabledCalendars(ESourceRegistry* registry)
 
 struct Watch {
     QPointer<QObject> context;
-    std::function<void(const QList<CalendarSource>&)> listed;
+    std::function<void(const QList<DesktopCalendars::Listed>&)> listed;
 };
 
 void relist(ESourceRegistry* registry, ESource*, gpointer data)
@@ -110,7 +106,7 @@ void relist(ESourceRegistry* registry, ESource*, gpointer data)
 
 namespace DesktopCalendars {
 
-void watch(QObject* context, std::function<void(const QList<CalendarSource>&)> listed)
+void watch(QObject* context, std::function<void(const QList<Listed>&)> listed)
 {
     Registry::instance().whenReady(context, [context, listed = std::move(listed)] {
         ESourceRegistry* registry = Registry::instance().registry();
@@ -129,7 +125,7 @@ void watch(QObject* context, std::function<void(const QList<CalendarSource>&)> l
 
 } // namespace DesktopCalendars
 
-struct DesktopFeed::Service {
+struct DesktopReader::Service {
     GCancellable* cancellable = g_cancellable_new();
     ECalClient* client = nullptr;
     ECalClientView* view = nullptr;
@@ -149,7 +145,7 @@ struct DesktopFeed::Service {
 namespace {
 
 // What an asynchronous call's callback is given: the feed, if it still is.
-using Guard = QPointer<DesktopFeed>;
+using Guard = QPointer<DesktopReader>;
 
 template <typename Then> void later(GObject* source, GAsyncResult* result, gpointer data, Then then)
 {
@@ -159,42 +155,29 @@ template <typename Then> void later(GObject* source, GAsyncResult* result, gpoin
 
 } // namespace
 
-DesktopFeed::DesktopFeed(const CalendarSource& source, std::function<void()> changed)
-    : m_source(source)
-    , m_changed(std::move(changed))
+DesktopReader::DesktopReader(const QString& uid, Sink sink)
+    : m_uid(uid)
+    , m_sink(std::move(sink))
     , m_service(std::make_unique<Service>())
 {
     // A change comes as several signals (a series and its moved occurrences).
     m_settle.setSingleShot(true);
     m_settle.setInterval(100);
-    connect(&m_settle, &QTimer::timeout, this, &DesktopFeed::readAll);
+    connect(&m_settle, &QTimer::timeout, this, &DesktopReader::readAll);
     Registry::instance().whenReady(this, [this] { open(); });
 }
 
-DesktopFeed::~DesktopFeed()
+DesktopReader::~DesktopReader()
 {
-    // The view's signals reach the feed's timer: not after it is gone.
+    // The view's signals reach the reader's timer: not after it is gone.
     if (m_service->view) g_signal_handlers_disconnect_by_data(m_service->view, &m_settle);
 }
 
-QList<Occurrence> DesktopFeed::occurrences(const QDateTime& from, const QDateTime& to, const QTimeZone& home) const
+void DesktopReader::open()
 {
-    return m_calendar ? m_calendar->expand(from, to, home) : QList<Occurrence>();
-}
-
-void DesktopFeed::fail(const QString& problem)
-{
-    m_problem = problem;
-    m_changed();
-}
-
-void DesktopFeed::open()
-{
-    ESource* source =
-        e_source_registry_ref_source(Registry::instance().registry(), m_source.address.toUtf8().constData());
+    ESource* source = e_source_registry_ref_source(Registry::instance().registry(), m_uid.toUtf8().constData());
     if (!source) {
-        //: One of the desktop's calendars that has since been removed
-        fail(QCoreApplication::translate("Calendars", "The calendar isn't on this desktop any more."));
+        m_sink.failed(Problem::gone, {});
         return;
     }
     // Connected without waiting for the backend: a finite wait on a new
@@ -202,13 +185,11 @@ void DesktopFeed::open()
     e_cal_client_connect(
         source, E_CAL_CLIENT_SOURCE_TYPE_EVENTS, guint32(-1), m_service->cancellable,
         [](GObject* object, GAsyncResult* result, gpointer data) {
-            later(object, result, data, [](DesktopFeed* self, GObject*, GAsyncResult* done) {
+            later(object, result, data, [](DesktopReader* self, GObject*, GAsyncResult* done) {
                 GError* error = nullptr;
                 EClient* client = e_cal_client_connect_finish(done, &error);
                 if (!client) {
-                    //: One of the desktop's calendars could not be opened; %1 is the service's reason
-                    self->fail(QCoreApplication::translate("Calendars", "The calendar can't be opened: %1")
-                                   .arg(text(error ? error->message : nullptr)));
+                    self->m_sink.failed(Problem::unopened, text(error ? error->message : nullptr));
                     if (error) g_error_free(error);
                     return;
                 }
@@ -223,15 +204,13 @@ void DesktopFeed::open()
                     client, E_CAL_BACKEND_PROPERTY_CAL_EMAIL_ADDRESS, self->m_service->cancellable,
                     [](GObject* addressSource, GAsyncResult* addressResult, gpointer addressData) {
                         later(addressSource, addressResult, addressData,
-                              [](DesktopFeed* feed, GObject* from, GAsyncResult* answered) {
+                              [](DesktopReader* reader, GObject* from, GAsyncResult* answered) {
                                   gchar* value = nullptr;
                                   if (!e_client_get_backend_property_finish(E_CLIENT(from), answered, &value, nullptr))
                                       return;
-                                  feed->m_ownAddresses = text(value).split(u',', Qt::SkipEmptyParts);
+                                  const QStringList addresses = text(value).split(u',', Qt::SkipEmptyParts);
                                   g_free(value);
-                                  if (!feed->m_calendar || feed->m_ownAddresses.isEmpty()) return;
-                                  feed->m_calendar->setOwnAddresses(feed->m_ownAddresses);
-                                  feed->m_changed();
+                                  if (!addresses.isEmpty()) reader->m_sink.addresses(addresses);
                               });
                     },
                     new Guard(self));
@@ -239,15 +218,15 @@ void DesktopFeed::open()
                     self->m_service->client, "#t", self->m_service->cancellable,
                     [](GObject* viewSource, GAsyncResult* viewResult, gpointer viewData) {
                         later(viewSource, viewResult, viewData,
-                              [](DesktopFeed* feed, GObject* from, GAsyncResult* made) {
+                              [](DesktopReader* reader, GObject* from, GAsyncResult* made) {
                                   ECalClientView* view = nullptr;
                                   if (!e_cal_client_get_view_finish(E_CAL_CLIENT(from), made, &view, nullptr) || !view)
                                       return;
-                                  feed->m_service->view = view;
+                                  reader->m_service->view = view;
                                   for (const char* signal : {"objects-added", "objects-modified", "objects-removed"})
                                       g_signal_connect_swapped(view, signal,
                                                                G_CALLBACK(+[](QTimer* settle) { settle->start(); }),
-                                                               &feed->m_settle);
+                                                               &reader->m_settle);
                                   e_cal_client_view_start(view, nullptr);
                               });
                     },
@@ -258,23 +237,21 @@ void DesktopFeed::open()
     g_object_unref(source);
 }
 
-void DesktopFeed::readAll()
+void DesktopReader::readAll()
 {
     if (!m_service->client) return;
     e_cal_client_get_object_list(
         m_service->client, "#t", m_service->cancellable,
         [](GObject* object, GAsyncResult* result, gpointer data) {
-            later(object, result, data, [](DesktopFeed* self, GObject* from, GAsyncResult* done) {
+            later(object, result, data, [](DesktopReader* self, GObject* from, GAsyncResult* done) {
                 GSList* components = nullptr;
                 GError* error = nullptr;
                 if (!e_cal_client_get_object_list_finish(E_CAL_CLIENT(from), done, &components, &error)) {
-                    //: One of the desktop's calendars whose events could not be read; %1 is the service's reason
-                    self->fail(QCoreApplication::translate("Calendars", "The calendar's events can't be read: %1")
-                                   .arg(text(error ? error->message : nullptr)));
+                    self->m_sink.failed(Problem::unread, text(error ? error->message : nullptr));
                     if (error) g_error_free(error);
                     return;
                 }
-                // Each series whole, with its moved occurrences, read as one calendar file.
+                // Each series whole, with its moved occurrences, as one calendar file.
                 QByteArray ics = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Horavia//EN\r\n";
                 int count = 0;
                 for (GSList* each = components; each && count < mostEvents; each = each->next, ++count) {
@@ -284,10 +261,7 @@ void DesktopFeed::readAll()
                 }
                 g_slist_free_full(components, g_object_unref);
                 ics += "END:VCALENDAR\r\n";
-                self->m_calendar = IcsCalendar::read(ics);
-                if (self->m_calendar) self->m_calendar->setOwnAddresses(self->m_ownAddresses);
-                self->m_problem.clear();
-                self->m_changed();
+                self->m_sink.read(ics);
             });
         },
         new Guard(this));

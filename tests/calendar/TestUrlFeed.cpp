@@ -1,6 +1,6 @@
 #include "../support/DataTable.h"
 #include "../support/RawHttpServer.h"
-#include "calendar/UrlFeed.h"
+#include "subscription/UrlFeed.h"
 
 #include <QNetworkAccessManager>
 #include <QStandardPaths>

@@ -28,7 +28,7 @@ check "nothing installed is writable by group or others" \
   test -z "$(find "$root/usr" ! -type l -perm /022 -print)"
 check "the launcher is a relative link to the bundle's executable" \
   test "$(readlink "$usr/bin/horavia")" = ../lib/horavia/Horavia.app/Contents/Horavia -a -x "$usr/bin/horavia"
-for module in gui services calendar desktop-calendars; do
+for module in gui services calendar subscriptions; do
   check "the $module module is installed beside the executable" \
     test -f "$usr/lib/horavia/Horavia.app/Contents/libhoravia-$module.so"
 done
@@ -36,9 +36,11 @@ done
 # wait in the services module until an update or a calendar file needs them.
 check "the windows' module loads no network, crypto, archive or calendar library" bash -c \
   "! readelf -d '$usr/lib/horavia/Horavia.app/Contents/libhoravia-gui.so' | grep -E 'Qt6Network|libcrypto|libarchive|libical|libecal'"
-# The desktop's calendar service's client library only in its own module.
-check "the calendar module loads no client library of the desktop's calendars" bash -c \
-  "! readelf -d '$usr/lib/horavia/Horavia.app/Contents/libhoravia-calendar.so' | grep -E 'libecal|libedataserver'"
+# The desktop's calendar service's client library only in its own helper.
+check "the calendar module loads no network and no client library of the desktop's calendars" bash -c \
+  "! readelf -d '$usr/lib/horavia/Horavia.app/Contents/libhoravia-calendar.so' | grep -E 'Qt6Network|libecal|libedataserver'"
+check "the desktop's calendars are read by a helper beside the executable" \
+  test -x "$usr/lib/horavia/Horavia.app/Contents/horavia-desktop-calendars"
 # `--print` pays only for Qt Core and ICU: the windows' libraries and D-Bus
 # come with the module, when the application starts.
 check "the executable loads no Gui, Widgets or D-Bus library" bash -c \

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IcsCalendar.h"
 #include "agenda/CalendarFeed.h"
+#include "calendar/IcsCalendar.h"
 
 #include <QDateTime>
 #include <QObject>
