@@ -40,6 +40,8 @@ void DBusMenu::registerTypes()
         qDBusRegisterMetaType<QList<ItemPropertyNames>>();
         qDBusRegisterMetaType<MenuEvent>();
         qDBusRegisterMetaType<QList<MenuEvent>>();
+        qDBusRegisterMetaType<IdList>();
+        qDBusRegisterMetaType<EventList>();
         return true;
     }();
     (void)registered;
@@ -142,13 +144,13 @@ uint DBusMenu::GetLayout(int parentId, int depth, const QStringList& names, Layo
     return m_revision;
 }
 
-QList<DBusMenu::ItemProperties> DBusMenu::GetGroupProperties(const QList<int>& ids, const QStringList& names)
+QList<DBusMenu::ItemProperties> DBusMenu::GetGroupProperties(const IdList& ids, const QStringList& names)
 {
-    if (tooMany(ids.size())) return {};
+    if (tooMany(ids.ids.size(), ids.overflowed)) return {};
     // Each item once, however often it is asked for.
     QList<ItemProperties> out;
     QSet<int> answered;
-    for (const int id : ids) {
+    for (const int id : ids.ids) {
         if (id < 0 || id > m_actions.size() || answered.contains(id)) continue;
         answered.insert(id);
         out.append({id, propertiesOf(id, names)});
@@ -217,11 +219,11 @@ void DBusMenu::Event(int id, const QString& eventId, const QDBusVariant&, uint)
     handle(id, eventId);
 }
 
-QList<int> DBusMenu::EventGroup(const QList<MenuEvent>& events)
+QList<int> DBusMenu::EventGroup(const EventList& events)
 {
-    if (tooMany(events.size())) return {};
+    if (tooMany(events.events.size(), events.overflowed)) return {};
     QList<int> errors;
-    for (const MenuEvent& event : events)
+    for (const MenuEvent& event : events.events)
         if (!handle(event.id, event.eventId)) errors.append(event.id);
     return errors;
 }
@@ -231,18 +233,20 @@ bool DBusMenu::AboutToShow(int)
     return false; // the layout is always current
 }
 
-QList<int> DBusMenu::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors)
+QList<int> DBusMenu::AboutToShowGroup(const IdList& ids, QList<int>& idErrors)
 {
     idErrors.clear();
-    tooMany(ids.size());
+    tooMany(ids.ids.size(), ids.overflowed);
     return {};
 }
 
-bool DBusMenu::tooMany(qsizetype count)
+bool DBusMenu::tooMany(qsizetype count, bool overflowed)
 {
-    if (count <= itemCount()) return false;
-    sendErrorReply(QDBusError::LimitsExceeded,
-                   QStringLiteral("%1 entries for a menu of %2 items").arg(count).arg(itemCount()));
+    if (count <= itemCount() && !overflowed) return false;
+    sendErrorReply(QDBusError::LimitsExceeded, QStringLiteral("%1%2 entries for a menu of %3 items")
+                                                   .arg(overflowed ? QStringLiteral("more than ") : QString())
+                                                   .arg(count)
+                                                   .arg(itemCount()));
     return true;
 }
 
@@ -320,6 +324,49 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::MenuEve
     argument >> event.id >> event.eventId >> event.data >> event.timestamp;
     argument.endStructure();
     return argument;
+}
+
+namespace {
+
+template <typename T> const QDBusArgument& readBounded(const QDBusArgument& argument, QList<T>& items, bool& overflowed)
+{
+    items.clear();
+    overflowed = false;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        if (items.size() == DBusMenu::mostListed) {
+            // Left unread: the message's iterator is already past the array.
+            overflowed = true;
+            break;
+        }
+        T item;
+        argument >> item;
+        items.append(item);
+    }
+    argument.endArray();
+    return argument;
+}
+
+} // namespace
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::IdList& list)
+{
+    return argument << list.ids;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::IdList& list)
+{
+    return readBounded(argument, list.ids, list.overflowed);
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::EventList& list)
+{
+    return argument << list.events;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::EventList& list)
+{
+    return readBounded(argument, list.events, list.overflowed);
 }
 
 #include "moc_DBusMenu.cpp"

@@ -52,6 +52,19 @@ public:
         uint timestamp = 0;
     };
 
+    // A list a peer sends, read no further than a menu could need: past
+    // `most` entries the rest stays unread in the message (QtDBus would
+    // otherwise copy millions of them before the call is even looked at).
+    static constexpr qsizetype mostListed = 1024;
+    struct IdList {
+        QList<int> ids;
+        bool overflowed = false;
+    };
+    struct EventList {
+        QList<MenuEvent> events;
+        bool overflowed = false;
+    };
+
     // `actions` in order; a null entry is a separator.
     explicit DBusMenu(QList<QAction*> actions, QObject* parent = nullptr);
     ~DBusMenu() override;
@@ -75,12 +88,12 @@ public slots:
     // can hold the main thread, grow a reply past the bus's limit or wait
     // out the caller's timeout.
     uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames, DBusMenu::Layout& layout);
-    QList<DBusMenu::ItemProperties> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames);
+    QList<DBusMenu::ItemProperties> GetGroupProperties(const DBusMenu::IdList& ids, const QStringList& propertyNames);
     QDBusVariant GetProperty(int id, const QString& name);
     void Event(int id, const QString& eventId, const QDBusVariant& data, uint timestamp);
-    QList<int> EventGroup(const QList<DBusMenu::MenuEvent>& events);
+    QList<int> EventGroup(const DBusMenu::EventList& events);
     bool AboutToShow(int id);
-    QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
+    QList<int> AboutToShowGroup(const DBusMenu::IdList& ids, QList<int>& idErrors);
 
 signals:
     // The protocol's signals, which the adaptor relays.
@@ -100,7 +113,7 @@ private:
     bool handle(int id, const QString& eventId);
     // More entries than the menu has items is no host's request: refused
     // with LimitsExceeded.
-    bool tooMany(qsizetype count);
+    bool tooMany(qsizetype count, bool overflowed);
 
     QVariantMap propertiesOf(int id, const QStringList& names) const;
     void watch();
@@ -117,6 +130,8 @@ Q_DECLARE_METATYPE(DBusMenu::Layout)
 Q_DECLARE_METATYPE(DBusMenu::ItemProperties)
 Q_DECLARE_METATYPE(DBusMenu::ItemPropertyNames)
 Q_DECLARE_METATYPE(DBusMenu::MenuEvent)
+Q_DECLARE_METATYPE(DBusMenu::IdList)
+Q_DECLARE_METATYPE(DBusMenu::EventList)
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::Layout& layout);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::Layout& layout);
@@ -126,3 +141,7 @@ QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::ItemPropertyN
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::ItemPropertyNames& item);
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::MenuEvent& event);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::MenuEvent& event);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::IdList& list);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::IdList& list);
+QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenu::EventList& list);
+const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenu::EventList& list);

@@ -76,11 +76,22 @@ wait_for 10 listed || fail "the item was not listed by the watcher"
 sleep 1
 before=$(rss_kb)
 
+# The same message to a method the menu lacks, which QtDBus refuses unread,
+# is what the bus and the caller take to carry it: the rest is Horavia's.
 for copies in 1000000 4000000; do
+  read -r carried _ < <(call NoSuchMethod "GLib.Variant('(aias)', ([1] * $copies, []))")
   read -r ms answer < <(call GetGroupProperties "GLib.Variant('(aias)', ([1] * $copies, []))")
   [ "$answer" = org.freedesktop.DBus.Error.LimitsExceeded ] || fail "$copies copies of an id: $answer"
   [ "$ms" -le 15000 ] || fail "$copies copies of an id took $ms ms"
-  pass "GetGroupProperties with $copies copies of an id: $answer in $ms ms"
+  pass "GetGroupProperties with $copies copies of an id: $answer in $ms ms, of which carrying it $carried ms"
+done
+# The other calls that take a list: a million events, four million ids.
+for call_args in "EventGroup|GLib.Variant('(a(isvu))', ([(1, 'hovered', GLib.Variant('s', ''), 0)] * 1000000,))" \
+  "AboutToShowGroup|GLib.Variant('(ai)', ([1] * 4000000,))"; do
+  IFS='|' read -r method arguments <<<"$call_args"
+  read -r ms answer < <(call "$method" "$arguments")
+  [ "$answer" = org.freedesktop.DBus.Error.LimitsExceeded ] && [ "$ms" -le 15000 ] || fail "$method: $answer in $ms ms"
+  pass "$method with millions of entries: $answer in $ms ms"
 done
 read -r ms answer < <(call GetGroupProperties "GLib.Variant('(aias)', ([1, 1, 0], []))")
 [ "$answer" = "2 entries" ] || fail "three ids, two of them the same: $answer"
