@@ -3,8 +3,6 @@
 #include "services/InstallPipeline.h"
 #include "services/NetworkDownload.h"
 
-#include <QCoreApplication>
-#include <QNetworkAccessManager>
 #include <QObject>
 
 // The services as a plugin of the application's.
@@ -17,9 +15,7 @@ public:
     void download(const QString& address, const Download::Limits& limits, const QObject* context,
                   std::function<void(int, Download::Result)> done) const override
     {
-        // One manager for the process, made at the first transfer, on the main thread.
-        static QNetworkAccessManager* const network = new QNetworkAccessManager(QCoreApplication::instance());
-        NetworkDownload::through (*network)(address, limits, context, std::move(done));
+        NetworkDownload::function()(address, limits, context, std::move(done));
     }
 
     std::optional<UpdaterError> installPayload(const QByteArray& payload, const QString& bundlePath,

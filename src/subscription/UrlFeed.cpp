@@ -178,6 +178,11 @@ void UrlFeed::finished(QNetworkReply* reply)
     std::optional<IcsCalendar> read = IcsCalendar::read(body, &why);
     //: A subscribed address whose answer is no calendar
     if (!read) return fail(QCoreApplication::translate("Calendars", "The address gives no calendar."));
+    // A calendar's last line closes it: Qt 6.4 can pass chunks cut short by
+    // a closed connection as whole, and what libical makes of the rest is
+    // no proof.
+    if (!body.trimmed().endsWith("END:VCALENDAR"))
+        return fail(QCoreApplication::translate("Calendars", "The calendar arrived incomplete."));
     m_calendar = std::move(read);
     m_etag = reply->rawHeader("ETag");
     // A modification time in the second the answer was made is no proof

@@ -42,6 +42,10 @@ private slots:
             << "";
         QTest::newRow("cut short: fewer bytes than its length")
             << RawHttpServer::Answer{ok + "Content-Length: 1000\r\n\r\n" + ics} << "The calendar arrived incomplete.";
+        QTest::newRow("chunks cut short before the calendar's end")
+            << RawHttpServer::Answer{ok + "Transfer-Encoding: chunked\r\n\r\n" + QByteArray::number(ics.size(), 16) +
+                                     "\r\n" + ics.left(ics.indexOf("END:VCALENDAR"))}
+            << "The calendar arrived incomplete.";
         QTest::newRow("no length, no chunks: its end is no proof")
             << RawHttpServer::Answer{ok + "Connection: close\r\n\r\n" + ics} << "The calendar arrived incomplete.";
         QTest::newRow("fifty megabytes announced")

@@ -58,7 +58,7 @@ private slots:
         m_launched.clear();
 
         UpdateHost host;
-        host.download = NetworkDownload::through(m_network);
+        host.download = NetworkDownload::function();
         host.installPayload = &InstallPipeline::installPayload;
         host.bundlePath = [this] { return m_bundle; };
         host.processId = [] { return qint64(4242); };
@@ -280,7 +280,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_root;
     QString m_bundle;
     std::unique_ptr<TestHttpServer> m_server;
-    QNetworkAccessManager m_network;
     RecordingPreferences m_store;
     std::unique_ptr<Updater> m_updater;
     int m_terminations = 0;
