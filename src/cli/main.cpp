@@ -1,7 +1,7 @@
 #include "GuiEntry.h"
 #include "PrintCommand.h"
 #include "platform/ActivationToken.h"
-#include "platform/OwnPages.h"
+#include "platform/LargeBlocks.h"
 #include "platform/SiblingModule.h"
 #include "platform/SingleInstance.h"
 #include "platform/VectorState.h"
@@ -19,7 +19,7 @@ Q_IMPORT_PLUGIN(SubscriptionModulePlugin)
 int main(int argc, char** argv)
 {
     VectorState::keepUpperHalvesClean(); // before any hash table of strings exists
-    OwnPages::forLargeBlocks();
+    LargeBlocks::inOwnPages();
     // The command-line output needs no display and no window.
     if (PrintCommand::wanted(argc, argv)) return PrintCommand::run(argc, argv);
     // horavia --toggle to a running copy is a line on its socket: no display,

@@ -3,17 +3,6 @@
 #if defined(Q_OS_UNIX)
 #include <sys/mman.h>
 #endif
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
-void OwnPages::forLargeBlocks()
-{
-#if defined(__GLIBC__)
-    // Set, it no longer rises (and the images above need no such help).
-    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
-#endif
-}
 
 QImage OwnPages::image(const QSize& size)
 {
