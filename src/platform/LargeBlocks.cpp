@@ -1,5 +1,7 @@
 #include "LargeBlocks.h"
 
+#include <cstdlib> // names the C library, for the test below
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
