@@ -73,7 +73,9 @@ QByteArray header(const Transfer& transfer, const QByteArray& name)
     return {};
 }
 
-// The certificates Qt trusts (the system's, and any a test added), as PEM.
+// The certificates Qt's configuration names (a test's, say), as PEM; none
+// where it names none and leaves them to the system's store, as it does by
+// default on Linux, which libcurl reads then too.
 QByteArray trustedCertificates()
 {
     QByteArray pem;
@@ -140,7 +142,7 @@ Outcome perform(const QUrl& url, const Limits& limits, const QByteArray& certifi
     curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
     curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(handle, CURLOPT_CAINFO_BLOB, &trusted);
+    if (!certificates.isEmpty()) curl_easy_setopt(handle, CURLOPT_CAINFO_BLOB, &trusted);
     curl_easy_setopt(handle, CURLOPT_PROXY, proxy.constData()); // empty: none, whatever the environment says
 
     const CURLcode code = curl_easy_perform(handle);
