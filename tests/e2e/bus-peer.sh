@@ -13,7 +13,6 @@
 app=$1
 shots=$2
 name=bus-peer
-python=/usr/bin/python3
 export VIRTUAL_DESKTOP_TRAY=none
 bus_dir=$(mktemp -d)
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$bus_dir/bus

@@ -38,7 +38,6 @@ printf '[Desktop Entry]\nType=Application\nName=Stand-in calendar\nExec=%s %%f\n
 printf '[Default Applications]\ntext/calendar=stand-in-calendar.desktop\n' >"$XDG_CONFIG_HOME/mimeapps.list"
 export XDG_DATA_HOME=$HOME/.local/share
 
-faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
 echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 LD_PRELOAD=$faketime FAKETIME="2026-12-09 12:00:00" ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 \
   "$app" >"$work/app.log" 2>&1 & pids+=($!)

@@ -18,10 +18,7 @@ export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile
 # The portal's backend, which tells dark from light, is a GTK program D-Bus starts.
 dbus-update-activation-environment DISPLAY XDG_CURRENT_DESKTOP GSETTINGS_BACKEND ||
   fail "the session bus took no environment"
-python=/usr/bin/python3
-faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
-tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+accessibility_bus
 has() { tree | grep -qP "$1"; }
 
 # khal's own configuration, its folder of events, one event now and a weekly
@@ -83,10 +80,6 @@ to_calendars() {
 press() {
   "$python" "$(dirname "$0")/accessible.py" "$app_pid" --press "push button" "$1" || fail "no button \"$1\""
 }
-# A clock's time at an instant in its zone, as the rows write it (en_US: "9:30 PM",
-# a narrow space before PM, matched as any character).
-local_time() { TZ=$1 date -d "$2" '+%-I:%M %p'; }
-pattern() { sed 's/ /./g' <<<"$1"; }
 
 start en_US light
 open_panel

@@ -12,7 +12,6 @@ name=chooser
 source "$(dirname "$0")/harness.sh"
 prefs=$XDG_CONFIG_HOME/horavia/settings.json
 echo '{"trackedCityIDs": []}' >"$prefs"
-main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 # Points inside the 720 x 600 main window: the search field, the first list
 # row under a section title, the first tracked row below the home row (the
 # list begins under the map and the time strip).

@@ -14,14 +14,9 @@ name=desktop-calendars
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1 GSETTINGS_BACKEND=memory
 dbus-update-activation-environment GSETTINGS_BACKEND || fail "the session bus took no environment"
-python=/usr/bin/python3
-faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
-tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+accessibility_bus
 has() { tree | grep -qP "$1"; }
 seed() { "$python" "$(dirname "$0")/eds-seed.py" "$@" 2>>"$work/seed.log" || fail "eds-seed.py $*: $(tail -3 "$work/seed.log")"; }
-local_time() { TZ=$1 date -d "$2" '+%-I:%M %p'; }
-pattern() { sed 's/ /./g' <<<"$1"; }
 
 seed create
 prefs=$XDG_CONFIG_HOME/horavia

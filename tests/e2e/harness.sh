@@ -46,6 +46,18 @@ wait_for() { # seconds, command...
   while [ "$(date +%s%N)" -lt "$deadline" ]; do "$@" && return 0; sleep 0.1; done
   return 1
 }
+python=/usr/bin/python3
+# Runs the application at a fixed instant: LD_PRELOAD=$faketime FAKETIME="…".
+faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
+# The accessibility bus, started before the application so that Qt's bridge finds it.
+accessibility_bus() { "$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1; }
+# The running application's accessibility tree (accessible.py), a line an element.
+tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+# A clock's time at an instant in its zone, as the rows write it (en_US: "9:30 PM"),
+# and as a pattern: the narrow space before PM matched as any character.
+local_time() { TZ=$1 date -d "$2" '+%-I:%M %p'; }
+pattern() { sed 's/ /./g' <<<"$1"; }
+main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 tray_icon() { find_app_window 12 64 >/dev/null; }
 panel_open() { find_app_window 500 690 >/dev/null; }
 main_open() { find_app_window 700 760 >/dev/null; }

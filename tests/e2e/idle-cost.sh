@@ -35,7 +35,6 @@ switches() {
 # The wake-ups between two samples: each thread's growth, a new thread's whole count.
 wakeups_between() { awk 'NR == FNR { before[$1] = $2; next } { n += $2 - before[$1] } END { print n + 0 }' "$1" "$2"; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 
 table="state\tCPU ticks\twake-ups"
 measure() { # state name

@@ -17,16 +17,13 @@ name=keyboard
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 prefs=$XDG_CONFIG_HOME/horavia/settings.json
-python=/usr/bin/python3
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before the application
-tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+accessibility_bus
 has() { # a line of the tree (depth, role, name, focusable), given a moment to appear
   local i
   for i in $(seq 20); do tree | grep -qP "$1" && return 0; sleep 0.3; done
   return 1
 }
 stored() { tr -d ' \n' <"$prefs"; }
-main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 settings_closed() { ! find_app_window 420 450 >/dev/null; }
 

@@ -17,9 +17,7 @@ export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile QT_LINUX_ACCESSIBILIT
 # (The harness has given the bus the private home.)
 dbus-update-activation-environment DISPLAY XDG_CURRENT_DESKTOP GSETTINGS_BACKEND ||
   fail "the session bus took no environment"
-python=/usr/bin/python3
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
-tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+accessibility_bus
 # The left edge on screen of the first element with this role and name.
 left_of() { # role name
   "$python" - "$app_pid" "$1" "$2" <<'EOF'

@@ -21,8 +21,6 @@ name=orca
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 prefs=$XDG_CONFIG_HOME/horavia/settings.json
-python=/usr/bin/python3
-faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
 
 source "$(dirname "$0")/screen-reader.sh"
 start_screen_reader
@@ -45,7 +43,6 @@ open_panel() {
   read -r _ x y w h < <(find_app_window 12 64) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
   wait_for 5 panel_open || fail "the panel did not open"
 }
-main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 settings_open() { find_app_window 420 450 >/dev/null; }
 settings_closed() { ! settings_open; }
 

@@ -19,17 +19,14 @@ name=planning
 source "$(dirname "$0")/harness.sh"
 export TZ=Europe/London QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 prefs=$XDG_CONFIG_HOME/horavia/settings.json
-python=/usr/bin/python3
 # Preloaded rather than through faketime(1), so that the process is the application.
-faketime=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/faketime/libfaketimeMT.so.1
-tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
 has() { # a line of the tree, given a moment to appear (a sanitizer build starts slowly)
   local i
   for i in $(seq 20); do tree | grep -qP "$1" && return 0; sleep 0.3; done
   return 1
 }
 # The accessibility bus must be up before the application asks for it.
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
+accessibility_bus
 
 start() { # frozen instant, then the stored settings
   echo "$2" >"$prefs"
@@ -44,7 +41,6 @@ stop() {
   xdotool windowactivate --sync "$(main_id)" 2>/dev/null; xdotool key ctrl+q
   wait_for 5 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "Ctrl+Q did not quit"
 }
-main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 at() { xdotool mousemove --window "$(main_id)" "$1" "$2"; }
 open_panel() {
   local _ x y w h

@@ -14,8 +14,7 @@ shots=$2
 name=pseudo
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=qps
-python=/usr/bin/python3
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
+accessibility_bus
 echo '{"trackedCityIDs": ["gn1850147"]}' >"$XDG_CONFIG_HOME/horavia/settings.json"
 
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)

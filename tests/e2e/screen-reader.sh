@@ -28,7 +28,7 @@ AddVoice "en" "MALE1" "transcript"
 AddVoice "de" "MALE1" "transcript"
 DefaultVoice "transcript"
 EOF
-  /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before anyone asks
+  accessibility_bus
   orca --replace >"$work/orca.log" 2>&1 &
   pids+=($!)
   wait_for 30 grep -q "Screen reader on" "$speech" ||

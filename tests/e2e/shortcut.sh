@@ -11,8 +11,7 @@ shots=$2
 name=shortcut
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-python=/usr/bin/python3
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before the application
+accessibility_bus
 "$python" "$(dirname "$0")/shortcut-portal.py" >"$work/portal.log" 2>&1 & pids+=($!)
 wait_for 5 grep -q ready "$work/portal.log" || fail "the fake portal did not start: $(cat "$work/portal.log")"
 press() {
@@ -44,7 +43,6 @@ pass "a press with the panel open closes it"
 read -r main_id _ < <(find_app_window 700 760)
 xdotool windowactivate --sync "$main_id" 2>/dev/null; xdotool key ctrl+comma
 wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open the settings"
-tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
 wait_for 5 bash -c "\"$python\" \"$(dirname "$0")/accessible.py\" $app_pid | grep -qP '\tlabel\tShow Clocks: Ctrl\+Alt\+C\t'" ||
   fail "the settings do not show the bound key: $(tree | grep -i 'show clocks')"
 change_button() { tree | grep -qP '\tpush button\tChange the Show Clocks shortcut\tfocusable'; }

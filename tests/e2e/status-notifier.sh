@@ -14,9 +14,7 @@ name=status-notifier
 export VIRTUAL_DESKTOP_TRAY=none
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-python=/usr/bin/python3
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before the application
-tree() { "$python" "$(dirname "$0")/accessible.py" "$app_pid"; }
+accessibility_bus
 watcher_property() {
   dbus-send --session --print-reply=literal --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
     org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"

@@ -11,8 +11,7 @@ shots=$2
 name=toggle
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-python=/usr/bin/python3
-"$python" -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 # the bus, before the application
+accessibility_bus
 main_closed() { ! main_open; }
 toggle() { XDG_ACTIVATION_TOKEN=e2e-token "$app" --toggle >>"$work/toggle.log" 2>&1; }
 

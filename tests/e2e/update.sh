@@ -52,7 +52,6 @@ python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site" 2>"$work/ser
 pids+=($!)
 wait_for 10 bash -c "exec 3</dev/tcp/127.0.0.1/$port" || fail "the loopback server did not start"
 
-main_id() { find_app_window 700 760 | cut -d' ' -f1; }
 update_open() { find_app_window 440 480 >/dev/null; }
 start() {
   "$installed/Contents/Horavia" >"$work/app.log" 2>&1 &
@@ -106,7 +105,7 @@ wait_for 10 bash -c "! kill -0 $new 2>/dev/null" || fail "Ctrl+Q did not quit th
 make_release 10.0 'echo "[]" >"$release/Contents/Resources/cities.json"'
 # In the pseudo-language this time: the update window's texts, its failure
 # among them, must all have come through the catalogues.
-/usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1
+accessibility_bus
 # A screen reader listens: the phases and the failure are announced.
 source "$(dirname "$0")/screen-reader.sh"
 start_screen_reader
