@@ -37,6 +37,16 @@ stop_virtual_desktop() {
 }
 
 remove_scratch() {
+  # What the session's bus started for the run (the portal, the keyring)
+  # carries the run's runtime folder and may outlive the bus, holding the
+  # output the test's runner waits to see closed: it ends with the run.
+  local environ pid
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    [ "$pid" = $$ ] && continue
+    tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$1/runtime" && kill "$pid" 2>/dev/null
+  done
   # The desktop portal may have mounted its document store in the runtime
   # folder; a mount point cannot be removed until it is let go.
   if mountpoint -q "$1/runtime/doc"; then fusermount3 -uz "$1/runtime/doc"; fi

@@ -10,7 +10,8 @@ unset DISPLAY
 weston --backend=headless-backend.so --socket=wayland-horavia --idle-time=0 --width=1280 --height=800 \
   >"$work/weston.log" 2>&1 &
 weston=$!
-trap 'kill $weston 2>/dev/null; wait $weston 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../../scripts/virtual-desktop.sh"
+trap 'kill $weston 2>/dev/null; wait $weston 2>/dev/null; remove_scratch "$work"' EXIT
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wayland-horavia" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/wayland-horavia" ] || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
 WAYLAND_DISPLAY=wayland-horavia QT_QPA_PLATFORM=wayland "$@"
