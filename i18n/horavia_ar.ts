@@ -728,6 +728,16 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
         <translation>&amp;الحدث التالي</translation>
     </message>
+    <message>
+        <source>&amp;Remind Me…</source>
+        <extracomment>Sets a reminder at the chosen time</extracomment>
+        <translation>&amp;ذكّرني…</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <extracomment>Opens the list of reminders</extracomment>
+        <translation>التذ&amp;كيرات…</translation>
+    </message>
 </context>
 <context>
     <name>DayPart</name>
@@ -933,6 +943,21 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <translation>--city: لا توجد في الفهرس مدينة بالمعرّف %1</translation>
     </message>
     <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>خيار غير معروف: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>يحتاج %1 إلى قيمة</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>لا يقبل %1 أي قيمة</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME]
                [--city ID] [--follow]
@@ -948,7 +973,8 @@ alone.
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
   --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
-                   (ISO 8601 with offset) and dayOffset of each clock
+                   (ISO 8601 with offset) and dayOffset of each clock, with
+                   the next reminders at their times in its zone
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
@@ -979,6 +1005,7 @@ alone.
   --print=line     كل الساعات في سطر واحد، لـ polybar وi3blocks
   --print=json     مصفوفة JSON: ‏id وtitle وzone وutcOffset (بالثواني)
                    وlocalTime (ISO 8601 مع الفرق) وdayOffset لكل ساعة
+                   مع التذكيرات القادمة بوقتها في منطقة الساعة
   --print=waybar   كائن JSON لكل سطر لـ waybar: ‏text وtooltip وclass (آمن
                    للترميز: «&amp;» و«&lt;» و«&gt;» ككيانات)
   --at TIME        الساعات في لحظة أخرى: ISO 8601 مع فرق أو Z
@@ -993,20 +1020,152 @@ alone.
   -h, --help       هذا النص
 </translation>
     </message>
+</context>
+<context>
+    <name>ReminderSheet</name>
     <message>
-        <source>unknown option %1</source>
-        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
-        <translation>خيار غير معروف: %1</translation>
+        <source>Remind Me</source>
+        <extracomment>Title of the window that sets a reminder
+----------
+The button that sets a reminder</extracomment>
+        <translation>ذكّرني</translation>
     </message>
     <message>
-        <source>%1 needs a value</source>
-        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
-        <translation>يحتاج %1 إلى قيمة</translation>
+        <source>Edit Reminder</source>
+        <translation>تعديل التذكير</translation>
     </message>
     <message>
-        <source>%1 takes no value</source>
-        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
-        <translation>لا يقبل %1 أي قيمة</translation>
+        <source>The time in your cities</source>
+        <extracomment>Above the set time as it reads in each tracked city</extracomment>
+        <translation>الوقت في مدنك</translation>
+    </message>
+    <message>
+        <source>My own time zone (follows me)</source>
+        <extracomment>The choice of whose clock a reminder keeps to when the user travels</extracomment>
+        <translation>منطقتي الزمنية (تتبعني)</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <extracomment>A city whose clock a reminder keeps to: &quot;Tokyo time&quot;</extracomment>
+        <translation>توقيت %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keep to:</source>
+        <extracomment>A form label: the zone whose clock the reminder keeps to</extracomment>
+        <translation>&amp;الالتزام بتوقيت:</translation>
+    </message>
+    <message>
+        <source>&amp;Remind:</source>
+        <extracomment>A form label: how long before the time the reminder comes</extracomment>
+        <translation>ال&amp;تذكير:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <extracomment>Placeholder of a reminder&apos;s note</extracomment>
+        <translation>اختياري</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;ملاحظة:</translation>
+    </message>
+    <message>
+        <source>That time has passed. Choose a later time or a shorter lead.</source>
+        <translation>مضى هذا الوقت. اختر وقتًا لاحقًا أو مهلة أقصر.</translation>
+    </message>
+    <message>
+        <source>Reminders come while Horavia runs. A computer asleep is not woken for them: they come, marked late, when it wakes.</source>
+        <translation>تصل التذكيرات أثناء عمل Horavia. لا يُوقَظ الحاسوب النائم من أجلها: تصل عند استيقاظه، موسومةً بأنها متأخرة.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>%1 in %2 · %3</source>
+        <extracomment>A reminder&apos;s time in a city, then at home: &quot;9:00 AM in Tokyo · Tue, Dec 9, 7:00 PM · in 2 hours&quot;</extracomment>
+        <translation>%1 في %2 · %3</translation>
+    </message>
+    <message>
+        <source>At the time</source>
+        <translation>في الموعد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) before</source>
+        <translation>
+            <numerusform>قبل الموعد مباشرةً</numerusform>
+            <numerusform>قبل دقيقة</numerusform>
+            <numerusform>قبل دقيقتين</numerusform>
+            <numerusform>قبل %n دقائق</numerusform>
+            <numerusform>قبل %n دقيقة</numerusform>
+            <numerusform>قبل %n دقيقة</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>تذكير</translation>
+    </message>
+    <message>
+        <source>Late: its time came while Horavia was not running or the computer slept.</source>
+        <translation>متأخر: حان وقته وHoravia لا يعمل أو الحاسوب نائم.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <extracomment>A button on a delivered reminder: deliver it again in ten minutes</extracomment>
+        <translation>غفوة 10 دقائق</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s) came while you were away</source>
+        <translation>
+            <numerusform>لم يصل أي تذكير أثناء غيابك</numerusform>
+            <numerusform>وصل تذكير أثناء غيابك</numerusform>
+            <numerusform>وصل تذكيران أثناء غيابك</numerusform>
+            <numerusform>وصلت %n تذكيرات أثناء غيابك</numerusform>
+            <numerusform>وصل %n تذكيرًا أثناء غيابك</numerusform>
+            <numerusform>وصل %n تذكير أثناء غيابك</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemindersWindow</name>
+    <message>
+        <source>Reminders</source>
+        <translation>التذكيرات</translation>
+    </message>
+    <message>
+        <source>No reminders. Choose Remind Me… on a time to set one.</source>
+        <extracomment>Shown in place of the list of reminders while there is none</extracomment>
+        <translation>لا تذكيرات. اختر «ذكّرني…» على وقت لإضافة تذكير.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;تعديل…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <extracomment>A reminder whose time passed more than a day before Horavia could deliver it</extracomment>
+        <translation>فائت</translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation>تم التسليم</translation>
+    </message>
+    <message>
+        <source>Snoozed</source>
+        <translation>مؤجل</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>تذكير</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1480,16 @@ alone.
         <source>Type a time, such as %1 or %2</source>
         <extracomment>%1 and %2 are examples of typed times</extracomment>
         <translation>اكتب وقتًا، مثل %1 أو %2</translation>
+    </message>
+    <message>
+        <source>remind</source>
+        <extracomment>Typed before a time to set a reminder (&quot;remind 9am Tokyo&quot;): one word, lower case</extracomment>
+        <translation>ذكّرني</translation>
+    </message>
+    <message>
+        <source>Remind me: %1</source>
+        <extracomment>What Return does on a typed reminder; %1 the time read (&quot;Show 3:00 PM in Tokyo · Thu&quot;)</extracomment>
+        <translation>ذكّرني: %1</translation>
     </message>
 </context>
 <context>

@@ -704,6 +704,16 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
         <translation>&amp;Nächster Termin</translation>
     </message>
+    <message>
+        <source>&amp;Remind Me…</source>
+        <extracomment>Sets a reminder at the chosen time</extracomment>
+        <translation>Erinnerung &amp;planen …</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <extracomment>Opens the list of reminders</extracomment>
+        <translation>Erinnerun&amp;gen …</translation>
+    </message>
 </context>
 <context>
     <name>DayPart</name>
@@ -909,6 +919,21 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <translation>--city: Der Katalog hat keine Stadt mit der ID %1</translation>
     </message>
     <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 nimmt keinen Wert an</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME]
                [--city ID] [--follow]
@@ -924,7 +949,8 @@ alone.
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
   --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
-                   (ISO 8601 with offset) and dayOffset of each clock
+                   (ISO 8601 with offset) and dayOffset of each clock, with
+                   the next reminders at their times in its zone
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
@@ -958,6 +984,7 @@ lässt ein laufendes Horavia in Ruhe.
   --print=line     alle Uhren in einer Zeile, für polybar und i3blocks
   --print=json     ein JSON-Array: id, title, zone, utcOffset (Sekunden),
                    localTime (ISO 8601 mit UTC-Versatz) und dayOffset jeder Uhr
+                   sowie den nächsten Erinnerungen in der Zone der Uhr
   --print=waybar   ein JSON-Objekt je Zeile für waybar: text, tooltip, class
                    (Markup-sicher: „&amp;“, „&lt;“ und „&gt;“ als Entitäten)
   --at ZEIT        die Uhren zu einem anderen Zeitpunkt: ISO 8601 mit
@@ -974,20 +1001,144 @@ lässt ein laufendes Horavia in Ruhe.
   -h, --help       dieser Text
 </translation>
     </message>
+</context>
+<context>
+    <name>ReminderSheet</name>
     <message>
-        <source>unknown option %1</source>
-        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
-        <translation>unbekannte Option %1</translation>
+        <source>Remind Me</source>
+        <extracomment>Title of the window that sets a reminder
+----------
+The button that sets a reminder</extracomment>
+        <translation>Erinnern</translation>
     </message>
     <message>
-        <source>%1 needs a value</source>
-        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
-        <translation>%1 braucht einen Wert</translation>
+        <source>Edit Reminder</source>
+        <translation>Erinnerung bearbeiten</translation>
     </message>
     <message>
-        <source>%1 takes no value</source>
-        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
-        <translation>%1 nimmt keinen Wert an</translation>
+        <source>The time in your cities</source>
+        <extracomment>Above the set time as it reads in each tracked city</extracomment>
+        <translation>Die Uhrzeit in Ihren Städten</translation>
+    </message>
+    <message>
+        <source>My own time zone (follows me)</source>
+        <extracomment>The choice of whose clock a reminder keeps to when the user travels</extracomment>
+        <translation>Meine eigene Zeitzone (reist mit)</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <extracomment>A city whose clock a reminder keeps to: &quot;Tokyo time&quot;</extracomment>
+        <translation>Zeit in %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keep to:</source>
+        <extracomment>A form label: the zone whose clock the reminder keeps to</extracomment>
+        <translation>&amp;Richten nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Remind:</source>
+        <extracomment>A form label: how long before the time the reminder comes</extracomment>
+        <translation>&amp;Erinnern:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <extracomment>Placeholder of a reminder&apos;s note</extracomment>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>That time has passed. Choose a later time or a shorter lead.</source>
+        <translation>Diese Zeit ist vorbei. Wählen Sie eine spätere Zeit oder einen kürzeren Vorlauf.</translation>
+    </message>
+    <message>
+        <source>Reminders come while Horavia runs. A computer asleep is not woken for them: they come, marked late, when it wakes.</source>
+        <translation>Erinnerungen kommen, während Horavia läuft. Ein schlafender Computer wird für sie nicht geweckt: Sie kommen beim Aufwachen, als verspätet markiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>%1 in %2 · %3</source>
+        <extracomment>A reminder&apos;s time in a city, then at home: &quot;9:00 AM in Tokyo · Tue, Dec 9, 7:00 PM · in 2 hours&quot;</extracomment>
+        <translation>%1 in %2 · %3</translation>
+    </message>
+    <message>
+        <source>At the time</source>
+        <translation>Zur Uhrzeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) before</source>
+        <translation>
+            <numerusform>%n Minute vorher</numerusform>
+            <numerusform>%n Minuten vorher</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>Late: its time came while Horavia was not running or the computer slept.</source>
+        <translation>Verspätet: Ihre Zeit kam, als Horavia nicht lief oder der Computer schlief.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <extracomment>A button on a delivered reminder: deliver it again in ten minutes</extracomment>
+        <translation>In 10 Min. erneut</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s) came while you were away</source>
+        <translation>
+            <numerusform>%n Erinnerung kam, während Sie weg waren</numerusform>
+            <numerusform>%n Erinnerungen kamen, während Sie weg waren</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemindersWindow</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>No reminders. Choose Remind Me… on a time to set one.</source>
+        <extracomment>Shown in place of the list of reminders while there is none</extracomment>
+        <translation>Keine Erinnerungen. Wählen Sie „Erinnerung planen …“ bei einer Uhrzeit, um eine zu setzen.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten …</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <extracomment>A reminder whose time passed more than a day before Horavia could deliver it</extracomment>
+        <translation>Verpasst</translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation>Zugestellt</translation>
+    </message>
+    <message>
+        <source>Snoozed</source>
+        <translation>Zurückgestellt</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1449,16 @@ lässt ein laufendes Horavia in Ruhe.
         <source>Type a time, such as %1 or %2</source>
         <extracomment>%1 and %2 are examples of typed times</extracomment>
         <translation>Eine Zeit eingeben, etwa %1 oder %2</translation>
+    </message>
+    <message>
+        <source>remind</source>
+        <extracomment>Typed before a time to set a reminder (&quot;remind 9am Tokyo&quot;): one word, lower case</extracomment>
+        <translation>erinnern</translation>
+    </message>
+    <message>
+        <source>Remind me: %1</source>
+        <extracomment>What Return does on a typed reminder; %1 the time read (&quot;Show 3:00 PM in Tokyo · Thu&quot;)</extracomment>
+        <translation>Erinnern: %1</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,26 @@
     </message>
 </context>
 <context>
+    <name>ReminderText</name>
+    <message numerus="yes">
+        <source>%n minute(s) before</source>
+        <translation>
+            <numerusform>%n minute before</numerusform>
+            <numerusform>%n minutes before</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message numerus="yes">
+        <source>%n reminder(s) came while you were away</source>
+        <translation>
+            <numerusform>%n reminder came while you were away</numerusform>
+            <numerusform>%n reminders came while you were away</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message numerus="yes">
         <source>%n minutes</source>

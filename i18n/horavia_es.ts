@@ -704,6 +704,16 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
         <translation>P&amp;róximo evento</translation>
     </message>
+    <message>
+        <source>&amp;Remind Me…</source>
+        <extracomment>Sets a reminder at the chosen time</extracomment>
+        <translation>A&amp;visarme…</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <extracomment>Opens the list of reminders</extracomment>
+        <translation>Recorda&amp;torios…</translation>
+    </message>
 </context>
 <context>
     <name>DayPart</name>
@@ -909,6 +919,21 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <translation>--city: el catálogo no tiene ninguna ciudad con el id %1</translation>
     </message>
     <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>opción desconocida: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 no admite ningún valor</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME]
                [--city ID] [--follow]
@@ -924,7 +949,8 @@ alone.
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
   --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
-                   (ISO 8601 with offset) and dayOffset of each clock
+                   (ISO 8601 with offset) and dayOffset of each clock, with
+                   the next reminders at their times in its zone
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
@@ -955,6 +981,7 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
   --print=line     todos los relojes en una línea, para polybar e i3blocks
   --print=json     una matriz JSON: id, title, zone, utcOffset (segundos),
                    localTime (ISO 8601 con diferencia) y dayOffset de cada reloj
+                   con los próximos recordatorios a su hora en su zona
   --print=waybar   un objeto JSON por línea para waybar: text, tooltip, class
                    (seguro para marcado: «&amp;», «&lt;» y «&gt;» como entidades)
   --at HORA        los relojes en otro instante: ISO 8601 con diferencia o Z
@@ -971,20 +998,144 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
   -h, --help       este texto
 </translation>
     </message>
+</context>
+<context>
+    <name>ReminderSheet</name>
     <message>
-        <source>unknown option %1</source>
-        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
-        <translation>opción desconocida: %1</translation>
+        <source>Remind Me</source>
+        <extracomment>Title of the window that sets a reminder
+----------
+The button that sets a reminder</extracomment>
+        <translation>Recordármelo</translation>
     </message>
     <message>
-        <source>%1 needs a value</source>
-        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
-        <translation>%1 necesita un valor</translation>
+        <source>Edit Reminder</source>
+        <translation>Editar recordatorio</translation>
     </message>
     <message>
-        <source>%1 takes no value</source>
-        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
-        <translation>%1 no admite ningún valor</translation>
+        <source>The time in your cities</source>
+        <extracomment>Above the set time as it reads in each tracked city</extracomment>
+        <translation>La hora en tus ciudades</translation>
+    </message>
+    <message>
+        <source>My own time zone (follows me)</source>
+        <extracomment>The choice of whose clock a reminder keeps to when the user travels</extracomment>
+        <translation>Mi propia zona horaria (me sigue)</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <extracomment>A city whose clock a reminder keeps to: &quot;Tokyo time&quot;</extracomment>
+        <translation>Hora de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keep to:</source>
+        <extracomment>A form label: the zone whose clock the reminder keeps to</extracomment>
+        <translation>&amp;Seguir la hora de:</translation>
+    </message>
+    <message>
+        <source>&amp;Remind:</source>
+        <extracomment>A form label: how long before the time the reminder comes</extracomment>
+        <translation>&amp;Recordar:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <extracomment>Placeholder of a reminder&apos;s note</extracomment>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>That time has passed. Choose a later time or a shorter lead.</source>
+        <translation>Esa hora ya pasó. Elige una hora posterior o una antelación menor.</translation>
+    </message>
+    <message>
+        <source>Reminders come while Horavia runs. A computer asleep is not woken for them: they come, marked late, when it wakes.</source>
+        <translation>Los recordatorios llegan mientras Horavia está abierto. Un ordenador en reposo no se despierta para ellos: llegan al despertar, marcados como tardíos.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>%1 in %2 · %3</source>
+        <extracomment>A reminder&apos;s time in a city, then at home: &quot;9:00 AM in Tokyo · Tue, Dec 9, 7:00 PM · in 2 hours&quot;</extracomment>
+        <translation>%1 en %2 · %3</translation>
+    </message>
+    <message>
+        <source>At the time</source>
+        <translation>A la hora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) before</source>
+        <translation>
+            <numerusform>%n minuto antes</numerusform>
+            <numerusform>%n minutos antes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+    <message>
+        <source>Late: its time came while Horavia was not running or the computer slept.</source>
+        <translation>Tarde: su hora llegó cuando Horavia no estaba abierto o el ordenador estaba en reposo.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <extracomment>A button on a delivered reminder: deliver it again in ten minutes</extracomment>
+        <translation>Posponer 10 min</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s) came while you were away</source>
+        <translation>
+            <numerusform>%n recordatorio llegó mientras no estabas</numerusform>
+            <numerusform>%n recordatorios llegaron mientras no estabas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemindersWindow</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+    <message>
+        <source>No reminders. Choose Remind Me… on a time to set one.</source>
+        <extracomment>Shown in place of the list of reminders while there is none</extracomment>
+        <translation>No hay recordatorios. Elige «Avisarme…» en una hora para crear uno.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <extracomment>A reminder whose time passed more than a day before Horavia could deliver it</extracomment>
+        <translation>Perdido</translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation>Entregado</translation>
+    </message>
+    <message>
+        <source>Snoozed</source>
+        <translation>Pospuesto</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1446,16 @@ Lee sus ajustes, no necesita pantalla y no toca un Horavia en ejecución.
         <source>Type a time, such as %1 or %2</source>
         <extracomment>%1 and %2 are examples of typed times</extracomment>
         <translation>Escriba una hora, como %1 o %2</translation>
+    </message>
+    <message>
+        <source>remind</source>
+        <extracomment>Typed before a time to set a reminder (&quot;remind 9am Tokyo&quot;): one word, lower case</extracomment>
+        <translation>recordar</translation>
+    </message>
+    <message>
+        <source>Remind me: %1</source>
+        <extracomment>What Return does on a typed reminder; %1 the time read (&quot;Show 3:00 PM in Tokyo · Thu&quot;)</extracomment>
+        <translation>Recordar: %1</translation>
     </message>
 </context>
 <context>

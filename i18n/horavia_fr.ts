@@ -704,6 +704,16 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
         <translation>&amp;Prochain événement</translation>
     </message>
+    <message>
+        <source>&amp;Remind Me…</source>
+        <extracomment>Sets a reminder at the chosen time</extracomment>
+        <translation>&amp;Me le rappeler…</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <extracomment>Opens the list of reminders</extracomment>
+        <translation>Rappel&amp;s…</translation>
+    </message>
 </context>
 <context>
     <name>DayPart</name>
@@ -909,6 +919,21 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <translation>--city&#xa0;: le catalogue n’a aucune ville d’ID %1</translation>
     </message>
     <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>option inconnue&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME]
                [--city ID] [--follow]
@@ -924,7 +949,8 @@ alone.
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
   --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
-                   (ISO 8601 with offset) and dayOffset of each clock
+                   (ISO 8601 with offset) and dayOffset of each clock, with
+                   the next reminders at their times in its zone
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
@@ -958,6 +984,7 @@ Horavia en cours d’exécution.
   --print=json     un tableau JSON&#xa0;: id, title, zone, utcOffset (secondes),
                    localTime (ISO 8601 avec décalage) et dayOffset de chaque
                    horloge
+                   avec les prochains rappels, à leur heure dans son fuseau
   --print=waybar   un objet JSON par ligne pour waybar&#xa0;: text, tooltip, class
                    (sûr pour le balisage&#xa0;: «&#x202f;&amp;&#x202f;», «&#x202f;&lt;&#x202f;» et «&#x202f;&gt;&#x202f;» en entités)
   --at HEURE       les horloges à un autre instant&#xa0;: ISO 8601 avec décalage ou Z
@@ -974,20 +1001,144 @@ Horavia en cours d’exécution.
   -h, --help       ce texte
 </translation>
     </message>
+</context>
+<context>
+    <name>ReminderSheet</name>
     <message>
-        <source>unknown option %1</source>
-        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
-        <translation>option inconnue&#x202f;: %1</translation>
+        <source>Remind Me</source>
+        <extracomment>Title of the window that sets a reminder
+----------
+The button that sets a reminder</extracomment>
+        <translation>Me le rappeler</translation>
     </message>
     <message>
-        <source>%1 needs a value</source>
-        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
-        <translation>%1 attend une valeur</translation>
+        <source>Edit Reminder</source>
+        <translation>Modifier le rappel</translation>
     </message>
     <message>
-        <source>%1 takes no value</source>
-        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
-        <translation>%1 ne prend pas de valeur</translation>
+        <source>The time in your cities</source>
+        <extracomment>Above the set time as it reads in each tracked city</extracomment>
+        <translation>L’heure dans vos villes</translation>
+    </message>
+    <message>
+        <source>My own time zone (follows me)</source>
+        <extracomment>The choice of whose clock a reminder keeps to when the user travels</extracomment>
+        <translation>Mon propre fuseau horaire (me suit)</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <extracomment>A city whose clock a reminder keeps to: &quot;Tokyo time&quot;</extracomment>
+        <translation>Heure de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keep to:</source>
+        <extracomment>A form label: the zone whose clock the reminder keeps to</extracomment>
+        <translation>&amp;Suivre l’heure de&#x202f;:</translation>
+    </message>
+    <message>
+        <source>&amp;Remind:</source>
+        <extracomment>A form label: how long before the time the reminder comes</extracomment>
+        <translation>&amp;Rappeler&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <extracomment>Placeholder of a reminder&apos;s note</extracomment>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note&#x202f;:</translation>
+    </message>
+    <message>
+        <source>That time has passed. Choose a later time or a shorter lead.</source>
+        <translation>Cette heure est passée. Choisissez une heure plus tardive ou une avance plus courte.</translation>
+    </message>
+    <message>
+        <source>Reminders come while Horavia runs. A computer asleep is not woken for them: they come, marked late, when it wakes.</source>
+        <translation>Les rappels arrivent tant que Horavia tourne. Un ordinateur en veille n’est pas réveillé pour eux&#x202f;: ils arrivent à son réveil, marqués en retard.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>%1 in %2 · %3</source>
+        <extracomment>A reminder&apos;s time in a city, then at home: &quot;9:00 AM in Tokyo · Tue, Dec 9, 7:00 PM · in 2 hours&quot;</extracomment>
+        <translation>%1 à %2 · %3</translation>
+    </message>
+    <message>
+        <source>At the time</source>
+        <translation>À l’heure dite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) before</source>
+        <translation>
+            <numerusform>%n minute avant</numerusform>
+            <numerusform>%n minutes avant</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Late: its time came while Horavia was not running or the computer slept.</source>
+        <translation>En retard&#x202f;: son heure est venue quand Horavia ne tournait pas ou que l’ordinateur était en veille.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <extracomment>A button on a delivered reminder: deliver it again in ten minutes</extracomment>
+        <translation>Répéter dans 10&#xa0;min</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s) came while you were away</source>
+        <translation>
+            <numerusform>%n rappel est arrivé pendant votre absence</numerusform>
+            <numerusform>%n rappels sont arrivés pendant votre absence</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemindersWindow</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>No reminders. Choose Remind Me… on a time to set one.</source>
+        <extracomment>Shown in place of the list of reminders while there is none</extracomment>
+        <translation>Aucun rappel. Choisissez «&#x202f;Me le rappeler…&#x202f;» sur une heure pour en créer un.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <extracomment>A reminder whose time passed more than a day before Horavia could deliver it</extracomment>
+        <translation>Manqué</translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation>Remis</translation>
+    </message>
+    <message>
+        <source>Snoozed</source>
+        <translation>Répété plus tard</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1449,16 @@ Horavia en cours d’exécution.
         <source>Type a time, such as %1 or %2</source>
         <extracomment>%1 and %2 are examples of typed times</extracomment>
         <translation>Saisissez une heure, comme %1 ou %2</translation>
+    </message>
+    <message>
+        <source>remind</source>
+        <extracomment>Typed before a time to set a reminder (&quot;remind 9am Tokyo&quot;): one word, lower case</extracomment>
+        <translation>rappel</translation>
+    </message>
+    <message>
+        <source>Remind me: %1</source>
+        <extracomment>What Return does on a typed reminder; %1 the time read (&quot;Show 3:00 PM in Tokyo · Thu&quot;)</extracomment>
+        <translation>Rappel&#x202f;: %1</translation>
     </message>
 </context>
 <context>

@@ -704,6 +704,16 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <extracomment>Moves the chosen time to the start of the next event in the user&apos;s calendars</extracomment>
         <translation>האי&amp;רוע הבא</translation>
     </message>
+    <message>
+        <source>&amp;Remind Me…</source>
+        <extracomment>Sets a reminder at the chosen time</extracomment>
+        <translation>הז&amp;כירו לי…</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <extracomment>Opens the list of reminders</extracomment>
+        <translation>ת&amp;זכורות…</translation>
+    </message>
 </context>
 <context>
     <name>DayPart</name>
@@ -909,6 +919,21 @@ The list of the user&apos;s calendars in Settings</extracomment>
         <translation>--city: אין בקטלוג עיר עם המזהה %1</translation>
     </message>
     <message>
+        <source>unknown option %1</source>
+        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
+        <translation>אפשרות לא מוכרת: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
+        <translation>%1 דורש ערך</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
+        <translation>%1 אינו מקבל ערך</translation>
+    </message>
+    <message>
         <source>Usage: horavia [--toggle]
        horavia [--print[=text|line|json|waybar]] [--at TIME]
                [--city ID] [--follow]
@@ -924,7 +949,8 @@ alone.
   --print          one line per clock: title, time, and the day when it differs
   --print=line     every clock on one line, for polybar and i3blocks
   --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime
-                   (ISO 8601 with offset) and dayOffset of each clock
+                   (ISO 8601 with offset) and dayOffset of each clock, with
+                   the next reminders at their times in its zone
   --print=waybar   one JSON object per line for waybar: text, tooltip, class
                    (markup-safe: &quot;&amp;&quot;, &quot;&lt;&quot; and &quot;&gt;&quot; as entities)
   --at TIME        the clocks at another instant: ISO 8601 with an offset or Z
@@ -955,6 +981,7 @@ alone.
   --print=line     כל השעונים בשורה אחת, עבור polybar ו־i3blocks
   --print=json     מערך JSON: ‏id,‏ title,‏ zone,‏ utcOffset (שניות), localTime
                    ‏(ISO 8601 עם הפרש) ו־dayOffset של כל שעון
+                   עם התזכורות הבאות בשעתן באזור הזמן של השעון
   --print=waybar   אובייקט JSON לכל שורה עבור waybar: ‏text,‏ tooltip,‏ class
                    (בטוח לתגיות: “&amp;”, “&lt;” ו־“&gt;” כישויות)
   --at TIME        השעונים ברגע אחר: ISO 8601 עם הפרש או Z (2026-03-29T15:00Z),
@@ -969,20 +996,144 @@ alone.
   -h, --help       טקסט זה
 </translation>
     </message>
+</context>
+<context>
+    <name>ReminderSheet</name>
     <message>
-        <source>unknown option %1</source>
-        <extracomment>Command line error; %1 an option given (&quot;--frobnicate&quot;)</extracomment>
-        <translation>אפשרות לא מוכרת: %1</translation>
+        <source>Remind Me</source>
+        <extracomment>Title of the window that sets a reminder
+----------
+The button that sets a reminder</extracomment>
+        <translation>הזכירו לי</translation>
     </message>
     <message>
-        <source>%1 needs a value</source>
-        <extracomment>Command line error; %1 an option given without its value (&quot;--city&quot;)</extracomment>
-        <translation>%1 דורש ערך</translation>
+        <source>Edit Reminder</source>
+        <translation>עריכת תזכורת</translation>
     </message>
     <message>
-        <source>%1 takes no value</source>
-        <extracomment>Command line error; %1 an option that takes no value (&quot;--follow&quot;)</extracomment>
-        <translation>%1 אינו מקבל ערך</translation>
+        <source>The time in your cities</source>
+        <extracomment>Above the set time as it reads in each tracked city</extracomment>
+        <translation>השעה בערים שלכם</translation>
+    </message>
+    <message>
+        <source>My own time zone (follows me)</source>
+        <extracomment>The choice of whose clock a reminder keeps to when the user travels</extracomment>
+        <translation>אזור הזמן שלי (עוקב אחריי)</translation>
+    </message>
+    <message>
+        <source>%1 time</source>
+        <extracomment>A city whose clock a reminder keeps to: &quot;Tokyo time&quot;</extracomment>
+        <translation>שעון %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keep to:</source>
+        <extracomment>A form label: the zone whose clock the reminder keeps to</extracomment>
+        <translation>&amp;לפי השעה של:</translation>
+    </message>
+    <message>
+        <source>&amp;Remind:</source>
+        <extracomment>A form label: how long before the time the reminder comes</extracomment>
+        <translation>&amp;תזכורת:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <extracomment>Placeholder of a reminder&apos;s note</extracomment>
+        <translation>רשות</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;הערה:</translation>
+    </message>
+    <message>
+        <source>That time has passed. Choose a later time or a shorter lead.</source>
+        <translation>השעה הזו עברה. בחרו שעה מאוחרת יותר או הקדמה קצרה יותר.</translation>
+    </message>
+    <message>
+        <source>Reminders come while Horavia runs. A computer asleep is not woken for them: they come, marked late, when it wakes.</source>
+        <translation>תזכורות מגיעות כש־Horavia פועל. מחשב במצב שינה לא יתעורר בשבילן: הן יגיעו כשיתעורר, מסומנות כמאוחרות.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderText</name>
+    <message>
+        <source>%1 in %2 · %3</source>
+        <extracomment>A reminder&apos;s time in a city, then at home: &quot;9:00 AM in Tokyo · Tue, Dec 9, 7:00 PM · in 2 hours&quot;</extracomment>
+        <translation>%1 ב%2 · %3</translation>
+    </message>
+    <message>
+        <source>At the time</source>
+        <translation>בזמן</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) before</source>
+        <translation>
+            <numerusform>דקה לפני</numerusform>
+            <numerusform>%n דקות לפני</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>Reminder</source>
+        <translation>תזכורת</translation>
+    </message>
+    <message>
+        <source>Late: its time came while Horavia was not running or the computer slept.</source>
+        <translation>באיחור: זמנה הגיע כש־Horavia לא פעל או כשהמחשב היה במצב שינה.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>הצגה</translation>
+    </message>
+    <message>
+        <source>Snooze 10 min</source>
+        <extracomment>A button on a delivered reminder: deliver it again in ten minutes</extracomment>
+        <translation>נודניק 10 דק׳</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s) came while you were away</source>
+        <translation>
+            <numerusform>תזכורת אחת הגיעה בהיעדרכם</numerusform>
+            <numerusform>%n תזכורות הגיעו בהיעדרכם</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemindersWindow</name>
+    <message>
+        <source>Reminders</source>
+        <translation>תזכורות</translation>
+    </message>
+    <message>
+        <source>No reminders. Choose Remind Me… on a time to set one.</source>
+        <extracomment>Shown in place of the list of reminders while there is none</extracomment>
+        <translation>אין תזכורות. בחרו „הזכירו לי…” על שעה כדי להוסיף.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;עריכה…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;מחיקה</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <extracomment>A reminder whose time passed more than a day before Horavia could deliver it</extracomment>
+        <translation>הוחמצה</translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation>נמסרה</translation>
+    </message>
+    <message>
+        <source>Snoozed</source>
+        <translation>נדחתה</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>תזכורת</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1444,16 @@ alone.
         <source>Type a time, such as %1 or %2</source>
         <extracomment>%1 and %2 are examples of typed times</extracomment>
         <translation>הקלידו שעה, כמו %1 או %2</translation>
+    </message>
+    <message>
+        <source>remind</source>
+        <extracomment>Typed before a time to set a reminder (&quot;remind 9am Tokyo&quot;): one word, lower case</extracomment>
+        <translation>תזכורת</translation>
+    </message>
+    <message>
+        <source>Remind me: %1</source>
+        <extracomment>What Return does on a typed reminder; %1 the time read (&quot;Show 3:00 PM in Tokyo · Thu&quot;)</extracomment>
+        <translation>תזכורת: %1</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@ remove_scratch() {
     pid=${environ#/proc/}
     pid=${pid%/environ}
     [ "$pid" = $$ ] && continue
-    tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$1/runtime" && kill "$pid" 2>/dev/null
+    tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "XDG_RUNTIME_DIR=$1/runtime" && kill "$pid" 2>/dev/null
   done
   # The desktop portal may have mounted its document store in the runtime
   # folder; a mount point cannot be removed until it is let go.

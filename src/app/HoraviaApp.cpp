@@ -14,6 +14,10 @@
 #include "platform/ActivationToken.h"
 #include "platform/GlobalShortcut.h"
 #include "platform/LoginItem.h"
+#include "platform/Notifications.h"
+#include "platform/WallClockAlarm.h"
+#include "reminder/ReminderText.h"
+#include "reminder/Reminders.h"
 #include "settings/AppSettings.h"
 #include "settings/JsonPreferences.h"
 #include "ui/AboutWindow.h"
@@ -21,6 +25,8 @@
 #include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
+#include "ui/ReminderSheet.h"
+#include "ui/RemindersWindow.h"
 #include "ui/SettingsWindow.h"
 #include "ui/UpdateWindow.h"
 #include "ui/platform/ActivationPolicies.h"
@@ -72,6 +78,26 @@ HoraviaApp::HoraviaApp(QObject* parent)
         const QDateTime at = m_entries->eventStart();
         ServicesUse::openEvent(m_entries->datedLines(at), at);
     };
+    shell.remind = [this](const Reminder& proposal) { openReminderSheet(proposal); };
+    // Reminders keep a file of their own beside the settings, written as they are.
+    m_reminderFile = std::make_unique<JsonPreferences>(Reminders::defaultFileName());
+    m_reminderFile->writeChangesAfter(std::chrono::milliseconds(500));
+    m_notifications = Notifications::forDesktop(QStringLiteral("org.horavia.Horavia"));
+    Reminders::Environment environment;
+    environment.now = [] { return QDateTime::currentDateTimeUtc(); };
+    environment.home = [this] { return m_entries->homeZone(); };
+    environment.describe = [this](const Reminder& reminder) {
+        return ReminderText::describe(reminder, m_entries->formatter(), QDateTime::currentDateTimeUtc());
+    };
+    environment.cities = [this](const QDateTime& at) { return m_entries->datedLines(at); };
+    m_reminders = std::make_unique<Reminders>(*m_reminderFile, WallClockAlarm::create(), m_notifications.get(),
+                                              std::move(environment));
+    connect(m_clock.get(), &Clock::nowChanged, m_reminders.get(), &Reminders::homeMayHaveChanged);
+    connect(m_reminders.get(), &Reminders::showRequested, this, [this](const QDateTime& at) {
+        m_time->setInstant(at);
+        openClocks();
+    });
+    connect(m_reminders.get(), &Reminders::undelivered, this, &HoraviaApp::sayInPanel);
     // The list of calendars is a small file; the calendars themselves are read after the first frame.
     m_calendarList = std::make_unique<CalendarList>();
     m_calendars = std::make_unique<Calendars>(*m_calendarList, *m_time);
@@ -87,6 +113,11 @@ HoraviaApp::HoraviaApp(QObject* parent)
                                                        m_commands->showUpdate(), m_calendars.get());
         window->setGlobalShortcut(m_shortcut.get());
         return window;
+    });
+
+    m_windows.add(WindowId::reminders, [this] {
+        return std::make_unique<RemindersWindow>(*m_reminders,
+                                                 [this](const Reminder& reminder) { openReminderSheet(reminder); });
     });
 
     m_windows.add(WindowId::about,
@@ -167,6 +198,9 @@ void HoraviaApp::act(StartReason reason, const QString& address, bool iconShown)
         presentMainWindow();
     // The tooltip shows on a hover, the window at once: the window first.
     if (m_trayClock) m_trayClock->refresh();
+    // What came due while Horavia was not running, at once: a start at
+    // login may draw nothing.
+    m_reminders->replan();
     StartUp::afterFirstFrame(this, [this, iconShown] {
         // The portal is asked once the first frame is up, not before.
         m_shortcut->start();
@@ -258,6 +292,30 @@ void HoraviaApp::openClocks()
     showPanelWindow();
 }
 
+void HoraviaApp::openReminderSheet(const Reminder& proposal)
+{
+    if (panelIsPopup()) m_panel->hide();
+    if (m_reminderSheet) m_reminderSheet->close();
+    m_reminderSheet = new ReminderSheet(*m_reminders, *m_entries, proposal);
+    m_reminderSheet->setAttribute(Qt::WA_DeleteOnClose);
+    m_reminderSheet->winId();
+    m_activationPolicy->adopt(m_reminderSheet->windowHandle());
+    m_reminderSheet->show();
+    m_reminderSheet->raise();
+    m_reminderSheet->activateWindow();
+    if (m_policyApplied) m_activationPolicy->activate(m_reminderSheet->windowHandle());
+}
+
+void HoraviaApp::sayInPanel(const QString& title, const QString& body)
+{
+    ensurePanel(m_panel ? m_panelMode : PanelMode::popup);
+    m_panel->planning()->say(title + QStringLiteral(" · ") + body.section(u'\n', 0, 0));
+    if (m_tray && m_tray->isVisible() && m_tray->isShown())
+        m_tray->setNeedsAttention(true);
+    else
+        showPanelWindow(); // nowhere to draw the eye to: the panel itself
+}
+
 void HoraviaApp::openLink(const QString& address)
 {
     const TimeLink::Opened opened = TimeLink::read(address, m_time->now(), DisplayedTime::rangeSeconds);
@@ -280,5 +338,6 @@ void HoraviaApp::togglePanelAt(const QRect& anchor)
         m_panel->hide();
         return;
     }
+    if (m_tray) m_tray->setNeedsAttention(false);
     m_panel->showAt(anchor);
 }

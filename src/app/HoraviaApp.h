@@ -3,6 +3,7 @@
 #include "ui/WindowRegistry.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
@@ -17,6 +18,10 @@ class DisplayedTime;
 class JsonPreferences;
 class LoginItem;
 class MenuBarPanel;
+class Notifications;
+class ReminderSheet;
+class Reminders;
+struct Reminder;
 class QMenu;
 class GlobalShortcut;
 class Tray;
@@ -76,6 +81,10 @@ private:
     void showPanelWindow();
     // The panel, opened (never closed): under the icon, else as a window.
     void openClocks();
+    // The sheet that sets (or edits) a reminder, one at a time.
+    void openReminderSheet(const Reminder& proposal);
+    // A reminder nothing else could show: in the panel, with the icon asking for a look.
+    void sayInPanel(const QString& title, const QString& body);
 
     std::unique_ptr<JsonPreferences> m_preferences;
     std::unique_ptr<LoginItem> m_loginItem;
@@ -86,6 +95,10 @@ private:
     std::unique_ptr<Calendars> m_calendars;
     std::unique_ptr<ClockEntries> m_entries;
     std::unique_ptr<Updater> m_updater;
+    std::unique_ptr<JsonPreferences> m_reminderFile;
+    std::unique_ptr<Notifications> m_notifications;
+    std::unique_ptr<Reminders> m_reminders;
+    QPointer<ReminderSheet> m_reminderSheet;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<Commands> m_commands;
     WindowRegistry m_windows;

@@ -199,3 +199,8 @@ QMenu& Tray::menu()
     }
     return *m_menu;
 }
+
+void Tray::setNeedsAttention(bool needs)
+{
+    if (m_item) m_item->setNeedsAttention(needs);
+}

@@ -46,6 +46,8 @@ public:
     // the start takes longer than the icon), or after `wait` when none has;
     // at once where no such host is asked.
     void afterHostReadIcon(std::chrono::milliseconds wait, QObject* context, std::function<void()> then);
+    // Draws the eye to the icon where the tray can (a StatusNotifier host).
+    void setNeedsAttention(bool needs);
     StatusNotifierItem* item() const { return m_item.get(); }
 
 signals:

@@ -14,6 +14,8 @@
 #include "platform/ContinuousTimer.h"
 #include "platform/LoginItem.h"
 #include "platform/UiLanguage.h"
+#include "reminder/ReminderText.h"
+#include "reminder/Reminders.h"
 #include "settings/AppSettings.h"
 #include "settings/JsonPreferences.h"
 #include "text/LocaleText.h"
@@ -56,7 +58,8 @@ const char* const usage = QT_TRANSLATE_NOOP(
                     "  --print          one line per clock: title, time, and the day when it differs\n"
                     "  --print=line     every clock on one line, for polybar and i3blocks\n"
                     "  --print=json     a JSON array: id, title, zone, utcOffset (seconds), localTime\n"
-                    "                   (ISO 8601 with offset) and dayOffset of each clock\n"
+                    "                   (ISO 8601 with offset) and dayOffset of each clock, with\n"
+                    "                   the next reminders at their times in its zone\n"
                     "  --print=waybar   one JSON object per line for waybar: text, tooltip, class\n"
                     "                   (markup-safe: \"&\", \"<\" and \">\" as entities)\n"
                     "  --at TIME        the clocks at another instant: ISO 8601 with an offset or Z\n"
@@ -319,6 +322,8 @@ int run(int argc, char** argv)
         if (format == QLatin1String("json")) {
             QJsonArray out = ClockExport::json(clocks, entries->formatter(), now);
             if (next) AgendaExport::addTo(out, clocks, *next, now);
+            const std::unique_ptr<Preferences> reminders = JsonPreferences::snapshot(Reminders::defaultFileName());
+            ReminderExport::addTo(out, clocks, Reminders::read(*reminders), entries->homeZone(), now);
             return QJsonDocument(out).toJson(QJsonDocument::Compact);
         }
         // The lines' texts alone: a zone's name, the sky and a notice would

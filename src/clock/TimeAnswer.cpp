@@ -92,7 +92,7 @@ QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& fo
     if (!result.readsAsTime()) return out;
     if (result.readings.isEmpty()) {
         const QString why = refusal(result, formatter);
-        out.append({{}, why, why});
+        out.append({{}, why, why, {}});
         return out;
     }
     const icu::Locale locale = formatter.locale();
@@ -115,7 +115,7 @@ QList<Answer> answers(const TimePhrase::Result& result, const ClockFormatter& fo
                                            zone.displayName(reading.at, QTimeZone::LongName))
                                 : QCoreApplication::translate("TimeAnswer", "Show %1 on %2 in %3")
                                       .arg(LocaleText::isolated(time), longDay, place);
-        out.append({reading.at, text, spoken});
+        out.append({reading.at, text, spoken, reading.place});
     }
     return out;
 }

@@ -21,9 +21,10 @@ TimePhrase::Context context(const QList<ClockEntry>& entries, const QTimeZone& h
                             const QDateTime& now);
 
 struct Answer {
-    QDateTime at;   // invalid for a refusal
-    QString text;   // "Show 3:00 PM in Los Angeles · Thu, Dec 10 · read as PST"
-    QString spoken; // the same in words, for a screen reader
+    QDateTime at;            // invalid for a refusal
+    QString text;            // "Show 3:00 PM in Los Angeles · Thu, Dec 10 · read as PST"
+    QString spoken;          // the same in words, for a screen reader
+    TimePhrase::Place place; // where the time was read ("Tokyo"), for a reminder kept there
 };
 
 // One answer per reading, or one refusal that says why; none when the text

@@ -271,4 +271,11 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, StatusNotifierIte
     return argument;
 }
 
+void StatusNotifierItem::setNeedsAttention(bool needs)
+{
+    if (needs == m_needsAttention) return;
+    m_needsAttention = needs;
+    emit NewStatus(status());
+}
+
 #include "moc_StatusNotifierItem.cpp"

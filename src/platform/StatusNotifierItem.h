@@ -25,7 +25,7 @@ class StatusNotifierItem : public QObject {
     Q_PROPERTY(QString Category READ category CONSTANT)
     Q_PROPERTY(QString Id READ id CONSTANT)
     Q_PROPERTY(QString Title READ title CONSTANT)
-    Q_PROPERTY(QString Status READ status CONSTANT)
+    Q_PROPERTY(QString Status READ status NOTIFY NewStatus)
     Q_PROPERTY(int WindowId READ windowId CONSTANT)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu CONSTANT)
     Q_PROPERTY(QString IconName READ iconNameForHost NOTIFY NewIcon)
@@ -33,7 +33,7 @@ class StatusNotifierItem : public QObject {
     Q_PROPERTY(QString OverlayIconName READ none CONSTANT)
     Q_PROPERTY(QList<StatusNotifierItem::Pixmap> OverlayIconPixmap READ noPixmaps CONSTANT)
     Q_PROPERTY(QString AttentionIconName READ none CONSTANT)
-    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> AttentionIconPixmap READ noPixmaps CONSTANT)
+    Q_PROPERTY(QList<StatusNotifierItem::Pixmap> AttentionIconPixmap READ pixmapsForHost NOTIFY NewIcon)
     Q_PROPERTY(QString AttentionMovieName READ none CONSTANT)
     Q_PROPERTY(QString IconThemePath READ none CONSTANT)
     Q_PROPERTY(StatusNotifierItem::ToolTip ToolTip READ toolTipValue NOTIFY NewToolTip)
@@ -80,6 +80,9 @@ public:
     // The text beside the icon, where a host shows one, and the widest it
     // can be, so that the item keeps its width.
     void setLabel(const QString& label, const QString& guide);
+    // Asks the host to draw the user's eye to the item (a message that
+    // could not be shown elsewhere waits in the panel).
+    void setNeedsAttention(bool needs);
     DBusMenu& menu() const { return *m_menu; }
 
     // The icon's pixels at the sizes hosts ask for.
@@ -119,10 +122,11 @@ signals:
     void NewIcon();
     void NewToolTip();
     void XAyatanaNewLabel(const QString& label, const QString& guide);
+    void NewStatus(const QString& status);
 
 private:
     static QString category() { return QStringLiteral("ApplicationStatus"); }
-    static QString status() { return QStringLiteral("Active"); }
+    QString status() const { return m_needsAttention ? QStringLiteral("NeedsAttention") : QStringLiteral("Active"); }
     static int windowId() { return 0; }
     static bool itemIsMenu() { return false; }
     static QString none() { return {}; }
@@ -143,6 +147,7 @@ private:
     QString m_labelGuide;
     QString m_serviceName;
     bool m_visible = false;
+    bool m_needsAttention = false;
     bool m_registered = false;
     mutable bool m_iconRead = false;
     DBusMenu* m_menu;

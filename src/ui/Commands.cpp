@@ -6,6 +6,7 @@
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
 #include "clock/TimeLink.h"
+#include "reminder/Reminder.h"
 #include "update/Updater.h"
 
 #include <QAction>
@@ -74,6 +75,19 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
         if (m_shell.createEvent) m_shell.createEvent();
     });
     m_createEvent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    //: Sets a reminder at the chosen time
+    m_remindMe = make(tr("&Remind Me…"), "bell", [this, &time] {
+        QDateTime at = time.instant();
+        if (time.isLive()) {
+            // Now is no time to be reminded of: the next step of the grid is.
+            const qint64 step = 60LL * time.stepMinutes();
+            at = QDateTime::fromSecsSinceEpoch((at.toSecsSinceEpoch() / step + 1) * step, Qt::UTC);
+        }
+        remind(Reminder::at(at, {}, {}, time.homeZone()));
+    });
+    m_remindMe->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    //: Opens the list of reminders
+    m_reminders = make(tr("Re&minders…"), "bell", opener(WindowId::reminders));
     const auto timeCommand = [&](const QString& title, QKeySequence keys, DisplayedTime::Move to) {
         QAction* action = make(title, "", [&time, to] { time.move(to); });
         action->setShortcut(keys);
@@ -110,13 +124,19 @@ Commands::Commands(DisplayedTime& time, ClockEntries& entries, Updater& updater,
 
 QList<QAction*> Commands::trayMenu() const
 {
-    return {m_showUpdate,   m_nextOverlap, m_nextEvent, m_copyTimes,       m_copyLink, m_createEvent,
+    return {m_showUpdate,   m_nextOverlap, m_nextEvent, m_copyTimes,       m_copyLink, m_createEvent, m_remindMe,
             m_chooseCities, m_settings,    m_about,     m_checkForUpdates, nullptr,    m_quit};
 }
 
 QList<QAction*> Commands::panelMenu() const
 {
-    return {m_showUpdate, m_copyTimes, m_copyLink, m_createEvent, m_chooseCities, m_settings, m_about, m_quit};
+    return {m_showUpdate,   m_copyTimes, m_copyLink, m_createEvent, m_remindMe,
+            m_chooseCities, m_settings,  m_about,    m_quit};
+}
+
+void Commands::remind(const Reminder& proposal) const
+{
+    if (m_shell.remind) m_shell.remind(proposal);
 }
 
 void Commands::checkUpdates()

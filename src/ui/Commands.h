@@ -14,6 +14,7 @@ class ClockEntries;
 class DisplayedTime;
 class QAction;
 class Updater;
+struct Reminder;
 
 // The application's commands, one QAction each, shared by the tray menu,
 // the panel, the chooser's menu and the keys, so that a title, a shortcut or
@@ -28,6 +29,8 @@ public:
         std::function<void(WindowId)> openWindow;
         std::function<void()> showClocks;
         std::function<void()> createEvent;
+        // Opens the sheet that sets a reminder, with this time proposed.
+        std::function<void(const Reminder&)> remind;
         std::function<void()> quit = &QCoreApplication::quit;
     };
 
@@ -57,6 +60,12 @@ public:
     QAction* copyLink() const { return m_copyLink; }
     // An iCalendar event at the displayed instant, opened in the calendar.
     QAction* createEvent() const { return m_createEvent; }
+    // A reminder at the displayed time (at the next step while live) (Ctrl+R).
+    QAction* remindMe() const { return m_remindMe; }
+    // The window that lists the reminders.
+    QAction* reminders() const { return m_reminders; }
+    // The sheet for a reminder at a time read elsewhere (a typed phrase, an event).
+    void remind(const Reminder& proposal) const;
     // Earlier, Later, an hour or a day either way, and Now.
     const TimeCommands& time() const { return m_time; }
 
@@ -82,5 +91,7 @@ private:
     QAction* m_copyTimes;
     QAction* m_copyLink;
     QAction* m_createEvent;
+    QAction* m_remindMe;
+    QAction* m_reminders;
     TimeCommands m_time;
 };

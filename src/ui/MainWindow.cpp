@@ -84,6 +84,9 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     addAction(commands.nextOverlap()); // its shortcut works anywhere in the window
     application->addAction(commands.nextEvent());
     addAction(commands.nextEvent());
+    application->addAction(commands.remindMe());
+    addAction(commands.remindMe());
+    application->addAction(commands.reminders());
     application->addSeparator();
     application->addAction(tr("E&xport Cities…"), m_transfer, &CityListTransfer::exportCities);
     application->addAction(tr("&Import Cities…"), m_transfer, &CityListTransfer::importCities);

@@ -11,6 +11,7 @@
 #include "agenda/Calendars.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
+#include "reminder/Reminder.h"
 #include "settings/AppSettings.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
     , m_settings(settings)
     , m_time(time)
     , m_entries(entries)
+    , m_commands(commands)
     , m_timeCommands(commands.time())
 {
     // Named for what it holds: the chooser is the window named Horavia.
@@ -122,6 +124,11 @@ TimeEntry* MenuBarPanel::timeEntry()
     if (!m_timeEntry) {
         m_timeEntry = new TimeEntry(m_entries, m_time, this);
         static_cast<QVBoxLayout*>(layout())->insertWidget(layout()->indexOf(m_planning) + 1, m_timeEntry);
+        connect(m_timeEntry, &TimeEntry::remindRequested, this,
+                [this](const QDateTime& at, const TimePhrase::Place& place) {
+                    emit dismissed();
+                    m_commands.remind(Reminder::at(at, place.zone, place.name, m_time.homeZone()));
+                });
         connect(m_timeEntry, &TimeEntry::left, this, [this] {
             updateSize();
             if (m_clocks->isVisible()) m_clocks->setFocus(Qt::OtherFocusReason);

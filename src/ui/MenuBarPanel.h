@@ -93,6 +93,7 @@ private:
     PlanningBar* m_planning = nullptr;
     AgendaView* m_agenda = nullptr;
     TimeEntry* m_timeEntry = nullptr;
+    const Commands& m_commands;
     TimeCommands m_timeCommands;
 
     ClockListView* m_clocks = nullptr;

@@ -46,7 +46,27 @@ void TimeEntry::begin(const QString& typed)
 
 void TimeEntry::reread()
 {
-    m_answers = m_entries.answers(m_field->text());
+    // The word before a time that asks for a reminder: the language's, and English's everywhere.
+    //: Typed before a time to set a reminder ("remind 9am Tokyo"): one word, lower case
+    const QStringList words{tr("remind"), QStringLiteral("remind")};
+    QString typed = m_field->text().trimmed();
+    m_reminding = false;
+    for (const QString& word : words) {
+        if (typed.startsWith(word, Qt::CaseInsensitive) &&
+            (typed.size() == word.size() || typed.at(word.size()).isSpace())) {
+            typed = typed.mid(word.size()).trimmed();
+            m_reminding = true;
+            break;
+        }
+    }
+    m_answers = m_entries.answers(typed);
+    if (m_reminding)
+        for (TimeAnswer::Answer& answer : m_answers)
+            if (answer.at.isValid()) {
+                //: What Return does on a typed reminder; %1 the time read ("Show 3:00 PM in Tokyo · Thu")
+                answer.text = tr("Remind me: %1").arg(answer.text);
+                answer.spoken = tr("Remind me: %1").arg(answer.spoken);
+            }
     m_choice = 0;
     showAnswers();
 }
@@ -93,7 +113,13 @@ bool TimeEntry::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!m_answers.isEmpty() && m_answers.at(m_choice).at.isValid()) {
-            m_time.setInstant(m_answers.at(m_choice).at);
+            const TimeAnswer::Answer chosen = m_answers.at(m_choice);
+            if (m_reminding) {
+                leave();
+                emit remindRequested(chosen.at, chosen.place);
+                return true;
+            }
+            m_time.setInstant(chosen.at);
             leave();
         }
         return true;

@@ -10,8 +10,8 @@ class QLabel;
 class QLineEdit;
 
 // The panel's field for a typed time ("3pm Tokyo"), hidden until the user
-// types. Under it, the reading, or why there is none; with several meanings
-// Up and Down choose. Return shows the chosen time; Escape leaves.
+// types. A time typed after "remind" sets a reminder. Under it, the reading, or why there is none; with several
+// meanings Up and Down choose. Return shows the chosen time; Escape leaves.
 class TimeEntry : public QWidget {
     Q_OBJECT
 
@@ -28,6 +28,8 @@ public:
 signals:
     // The field closed (Return or Escape); the focus goes back.
     void left();
+    // Return on a time typed after "remind" ("remind 9am Tokyo").
+    void remindRequested(const QDateTime& at, const TimePhrase::Place& place);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,4 +45,5 @@ private:
     QLabel* m_answer = nullptr;
     QList<TimeAnswer::Answer> m_answers;
     int m_choice = 0;
+    bool m_reminding = false;
 };

@@ -15,6 +15,8 @@ QString windowIdentifier(WindowId id)
         return QStringLiteral("update");
     case WindowId::settings:
         return QStringLiteral("settings");
+    case WindowId::reminders:
+        return QStringLiteral("reminders");
     }
     return {};
 }

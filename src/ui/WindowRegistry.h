@@ -8,9 +8,9 @@
 #include <memory>
 
 // The application's windows.
-enum class WindowId { main, about, update, settings };
+enum class WindowId { main, about, update, settings, reminders };
 
-// The identifier a window is known by ("main", "about", "update", "settings").
+// The identifier a window is known by ("main", "about", "update", "settings", "reminders").
 QString windowIdentifier(WindowId id);
 
 // Makes each window on first opening, brings it back afterwards, and owns

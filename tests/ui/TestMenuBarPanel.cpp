@@ -5,12 +5,14 @@
 #include "catalogue/CityDatabase.h"
 #include "clock/ClockRowsModel.h"
 #include "clock/RowRoles.h"
+#include "reminder/Reminder.h"
 #include "ui/Accessibility.h"
 #include "ui/ClockListView.h"
 #include "ui/ClockRowPainter.h"
 #include "ui/Commands.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
+#include "ui/TimeEntry.h"
 #include "ui/TimeStrip.h"
 #include "update/Updater.h"
 
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -29,8 +32,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList actionRows{"Copy Times", "Copy Link",     "Create Event…", "Choose Cities…",
-                             "Settings…",  "About Horavia", "Quit Horavia"};
+const QStringList actionRows{"Copy Times",     "Copy Link", "Create Event…", "Remind Me…",
+                             "Choose Cities…", "Settings…", "About Horavia", "Quit Horavia"};
 
 // The clock rows the panel's list shows, top to bottom.
 QList<ClockRowData> rowsOf(const MenuBarPanel& panel)
@@ -89,6 +92,7 @@ private slots:
         m_opened.clear();
         m_quits = 0;
         m_events = 0;
+        m_reminded = 0;
     }
 
     void structure_data()
@@ -284,7 +288,8 @@ private slots:
             if (button->isVisible() && button->text() != QLatin1String("Quit Horavia")) button->click();
         QCOMPARE(m_opened, (QList<WindowId>{WindowId::main, WindowId::settings, WindowId::about}));
         QCOMPARE(m_events, 1);
-        QCOMPARE(dismissed.count(), 6);
+        QCOMPARE(m_reminded, 1);
+        QCOMPARE(dismissed.count(), 7);
 
         // Return presses a focused button, as Space does.
         Accessibility::install();
@@ -363,6 +368,24 @@ private slots:
         QCOMPARE(dismissed.count(), 1);
     }
 
+    // A time typed after "remind" proposes a reminder kept in that city's
+    // zone, and leaves the displayed time as it was.
+    void typedReminder()
+    {
+        m_store.values = {{"trackedCityIDs", QStringList{"ny"}}};
+        const auto panel = make();
+        QTest::keyClick(panel.get(), 'r');
+        QTest::keyClicks(panel->timeEntry()->field(), u"emind 9am New York"_s);
+        QVERIFY2(panel->timeEntry()->answer()->text().startsWith(u"Remind me: "_s),
+                 qPrintable(panel->timeEntry()->answer()->text()));
+        QTest::keyClick(panel->timeEntry()->field(), Qt::Key_Return);
+        QCOMPARE(m_reminded, 1);
+        QCOMPARE(m_proposal.zone, u"America/New_York"_s);
+        QCOMPARE(m_proposal.day, QDate(2026, 1, 15)); // the clock stands at noon UTC, 7:00 in New York
+        QCOMPARE(m_proposal.time, QTime(9, 0));
+        QVERIFY(m_stack->time.isLive());
+    }
+
     // As a window of its own (on Wayland), the panel goes when another window
     // takes the focus; a popup closes on the outside click instead.
     void focusMovingAwayDismissesAWindowPanel()
@@ -393,6 +416,8 @@ private:
     QList<WindowId> m_opened;
     int m_quits = 0;
     int m_events = 0;
+    int m_reminded = 0;
+    Reminder m_proposal;
 };
 
 std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
@@ -407,6 +432,10 @@ std::unique_ptr<MenuBarPanel> TestMenuBarPanel::make()
     shell.openWindow = [this](WindowId id) { m_opened.append(id); };
     shell.quit = [this] { ++m_quits; };
     shell.createEvent = [this] { ++m_events; };
+    shell.remind = [this](const Reminder& proposal) {
+        ++m_reminded;
+        m_proposal = proposal;
+    };
     m_commands = std::make_unique<Commands>(m_stack->time, m_stack->entries, *m_updater, shell);
     auto panel = std::make_unique<MenuBarPanel>(*m_settings, m_stack->time, m_stack->entries, *m_commands);
     panel->show();
