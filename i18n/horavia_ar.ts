@@ -139,6 +139,11 @@
             <numerusform>أحداث اليوم: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remind Me…</source>
+        <extracomment>On an event&apos;s menu: sets a reminder at its start</extracomment>
+        <translation>ذكّرني…</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSettings</name>

@@ -131,6 +131,11 @@
             <numerusform>Heutige Termine: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remind Me…</source>
+        <extracomment>On an event&apos;s menu: sets a reminder at its start</extracomment>
+        <translation>Erinnerung planen …</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSettings</name>

@@ -131,6 +131,11 @@
             <numerusform>Événements d’aujourd’hui&#xa0;: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remind Me…</source>
+        <extracomment>On an event&apos;s menu: sets a reminder at its start</extracomment>
+        <translation>Me le rappeler…</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSettings</name>

@@ -131,6 +131,11 @@
             <numerusform>אירועי היום: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remind Me…</source>
+        <extracomment>On an event&apos;s menu: sets a reminder at its start</extracomment>
+        <translation>הזכירו לי…</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSettings</name>

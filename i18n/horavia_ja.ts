@@ -129,6 +129,11 @@
             <numerusform>今日の予定：%n 件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remind Me…</source>
+        <extracomment>On an event&apos;s menu: sets a reminder at its start</extracomment>
+        <translation>リマインド…</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSettings</name>

@@ -131,6 +131,11 @@
             <numerusform>Eventos de hoje: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remind Me…</source>
+        <extracomment>On an event&apos;s menu: sets a reminder at its start</extracomment>
+        <translation>Lembrar-me…</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSettings</name>

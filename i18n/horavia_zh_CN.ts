@@ -129,6 +129,11 @@
             <numerusform>今天的日程：%n 个</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remind Me…</source>
+        <extracomment>On an event&apos;s menu: sets a reminder at its start</extracomment>
+        <translation>提醒我…</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSettings</name>

@@ -51,6 +51,7 @@ public:
     // Pending ones, earliest first.
     QList<Reminder> upcoming() const;
     QString describe(const Reminder& reminder) const { return m_environment.describe(reminder); }
+    QDateTime now() const { return m_environment.now(); }
 
     // Adds a new reminder, or replaces the one with its id (an edit starts it afresh).
     QString set(Reminder reminder);

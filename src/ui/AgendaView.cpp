@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -59,6 +60,7 @@ AgendaView::AgendaView(Calendars& calendars, DisplayedTime& time, const ClockEnt
     connect(m_next, &QToolButton::clicked, this, [this] {
         if (const auto next = m_calendars.nextEvent()) m_time.setInstant(next->start, AgendaText::title(*next));
     });
+    offerMenu(m_next, [this] { return m_calendars.nextEvent(); });
     connect(m_day, &QToolButton::toggled, this, &AgendaView::refresh);
     connect(&m_calendars.agenda(), &Agenda::changed, this, &AgendaView::refresh);
     connect(&m_calendars.list(), &CalendarList::changed, this, &AgendaView::refresh);
@@ -82,6 +84,23 @@ void AgendaView::present(QToolButton* button, const Occurrence& event, bool next
         button->setToolTip(tr("Show the clocks at its start"));
     }
     button->setIcon(Controls::colourDot(event.colour, palette()));
+}
+
+void AgendaView::offerMenu(QToolButton* button, std::function<std::optional<Occurrence>()> event)
+{
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(button, &QWidget::customContextMenuRequested, this, [this, button, event = std::move(event)](QPoint at) {
+        const std::optional<Occurrence> shown = event();
+        if (!shown) return;
+        QMenu menu(button);
+        //: On an event's menu: sets a reminder at its start
+        menu.addAction(tr("Remind Me…"), this, [this, shown] {
+            Reminder proposal = Reminder::at(shown->start, {}, {}, m_time.homeZone());
+            proposal.note = AgendaText::title(*shown);
+            emit remindRequested(proposal);
+        });
+        menu.exec(button->mapToGlobal(at));
+    });
 }
 
 void AgendaView::refresh()
@@ -112,6 +131,10 @@ void AgendaView::refresh()
         connect(button, &QToolButton::clicked, this, [this, index] {
             if (index < m_shownDay.size())
                 m_time.setInstant(m_shownDay.at(index).start, AgendaText::title(m_shownDay.at(index)));
+        });
+        offerMenu(button, [this, index]() -> std::optional<Occurrence> {
+            if (index < m_shownDay.size()) return m_shownDay.at(index);
+            return std::nullopt;
         });
         m_dayEvents.append(button);
     }

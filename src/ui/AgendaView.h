@@ -1,8 +1,12 @@
 #pragma once
 
 #include "agenda/Occurrence.h"
+#include "reminder/Reminder.h"
 
 #include <QWidget>
+
+#include <functional>
+#include <optional>
 
 class Calendars;
 class ClockEntries;
@@ -30,10 +34,15 @@ public:
 signals:
     // Its height changed (the day's list opened or closed, an event came or went).
     void resized();
+    // "Remind Me…" on an event's menu (a right click, the Menu key): a
+    // reminder at its start, with its title.
+    void remindRequested(const Reminder& proposal);
 
 private:
     void refresh();
     void present(QToolButton* button, const Occurrence& event, bool next);
+    // The menu of the event a button shows: Remind Me….
+    void offerMenu(QToolButton* button, std::function<std::optional<Occurrence>()> event);
 
     Calendars& m_calendars;
     DisplayedTime& m_time;

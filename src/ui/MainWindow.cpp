@@ -142,7 +142,9 @@ MainWindow::MainWindow(AppSettings& settings, DisplayedTime& time, const ClockEn
     m_planning = new PlanningBar(settings, time, entries, commands.nextOverlap(), commands.time(), content);
     layout->addWidget(m_planning);
     if (calendars) {
-        layout->addWidget(new AgendaView(*calendars, time, entries, content));
+        auto* agenda = new AgendaView(*calendars, time, entries, content);
+        connect(agenda, &AgendaView::remindRequested, this, [&commands](const Reminder& r) { commands.remind(r); });
+        layout->addWidget(agenda);
         m_planning->strip()->setAgenda(&calendars->agenda());
     }
 

@@ -85,6 +85,10 @@ MenuBarPanel::MenuBarPanel(AppSettings& settings, DisplayedTime& time, const Clo
         m_agenda = new AgendaView(*calendars, time, entries, this);
         m_planning->strip()->setAgenda(&calendars->agenda());
         connect(m_agenda, &AgendaView::resized, this, &MenuBarPanel::updateSizeIfShown);
+        connect(m_agenda, &AgendaView::remindRequested, this, [this](const Reminder& proposal) {
+            emit dismissed();
+            m_commands.remind(proposal);
+        });
         layout->addWidget(m_agenda);
     }
 

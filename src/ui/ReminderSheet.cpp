@@ -1,5 +1,6 @@
 #include "ReminderSheet.h"
 
+#include "Controls.h"
 #include "clock/ClockEntries.h"
 #include "reminder/ReminderText.h"
 #include "reminder/Reminders.h"
@@ -20,6 +21,17 @@ namespace {
 QString shortName(const QString& title)
 {
     return title.section(QStringLiteral(", "), 0, 0);
+}
+
+// A labelled row whose control is named by its label, without the mnemonic
+// and the colon: a combo box would otherwise be read by its current choice alone.
+void addRow(QFormLayout* form, const QString& label, QWidget* control)
+{
+    form->addRow(label, control);
+    QString name = Controls::withoutMnemonic(label).trimmed();
+    while (!name.isEmpty() && (name.back() == u':' || name.back() == u'\uff1a' || name.back().isSpace()))
+        name.chop(1);
+    control->setAccessibleName(name);
 }
 
 } // namespace
@@ -70,20 +82,20 @@ ReminderSheet::ReminderSheet(Reminders& reminders, const ClockEntries& entries, 
     }
     m_keptIn->setCurrentIndex(std::max(0, m_keptIn->findData(proposal.zone)));
     //: A form label: the zone whose clock the reminder keeps to
-    form->addRow(tr("&Keep to:"), m_keptIn);
+    addRow(form, tr("&Keep to:"), m_keptIn);
 
     m_lead = new QComboBox(this);
     for (int minutes : ReminderFile::leads)
         m_lead->addItem(ReminderText::lead(minutes), minutes);
     m_lead->setCurrentIndex(std::max(0, m_lead->findData(proposal.leadMinutes)));
     //: A form label: how long before the time the reminder comes
-    form->addRow(tr("&Remind:"), m_lead);
+    addRow(form, tr("&Remind:"), m_lead);
 
     m_note = new QLineEdit(proposal.note, this);
     m_note->setMaxLength(ReminderFile::longestNote);
     //: Placeholder of a reminder's note
     m_note->setPlaceholderText(tr("Optional"));
-    form->addRow(tr("&Note:"), m_note);
+    addRow(form, tr("&Note:"), m_note);
     layout->addLayout(form);
 
     m_status = new QLabel(this);
@@ -121,8 +133,8 @@ void ReminderSheet::refresh()
     m_times->setText(m_entries.datedLines(m_instant).join(u'\n'));
     m_times->setAccessibleName(m_times->text());
     const Reminder reminder = chosen();
-    const bool past = !reminder.due(m_entries.homeZone()).isValid() ||
-                      reminder.due(m_entries.homeZone()) <= QDateTime::currentDateTimeUtc();
+    const bool past =
+        !reminder.due(m_entries.homeZone()).isValid() || reminder.due(m_entries.homeZone()) <= m_reminders.now();
     m_remind->setEnabled(!past);
     m_status->setText(
         past ? tr("That time has passed. Choose a later time or a shorter lead.")

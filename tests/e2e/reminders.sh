@@ -26,17 +26,30 @@ cat >"$work/choose-snooze" <<'EOF2'
 grep -m1 -i snooze
 EOF2
 chmod +x "$work/choose-snooze"
-cat >"$XDG_CONFIG_HOME/dunst/dunstrc" <<EOF2
+dunst_look() { # light or dark; a running dunst ends and D-Bus starts it again with the new look
+  local background='#f6f5f4' foreground='#2e3436' frame='#c0bfbc'
+  [ "$1" = dark ] && background='#303030' foreground='#eeeeec' frame='#5e5c64'
+  cat >"$XDG_CONFIG_HOME/dunst/dunstrc" <<EOF2
 [global]
     font = DejaVu Sans 10
-    width = 420
+    width = 460
     origin = top-right
     offset = 10x40
+    frame_width = 1
+    frame_color = "$frame"
     dmenu = $work/choose-snooze
 [urgency_normal]
+    background = "$background"
+    foreground = "$foreground"
     timeout = 0
 EOF2
-dbus-update-activation-environment DISPLAY XDG_CONFIG_HOME GSETTINGS_BACKEND XDG_CURRENT_DESKTOP ||
+  pkill -x dunst 2>/dev/null
+  return 0
+}
+dunst_look light
+scheme() { gsettings set org.gnome.desktop.interface color-scheme "$1"; }
+scheme default
+dbus-update-activation-environment DISPLAY XDG_CONFIG_HOME GSETTINGS_BACKEND XDG_CURRENT_DESKTOP XDG_RUNTIME_DIR ||
   fail "the session bus took no environment"
 
 # logind on a system bus of this run's own.
@@ -48,7 +61,7 @@ wait_for 10 login1 ||
   fail "no mock logind"
 resume() {
   gdbus call --system --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 \
-    --method org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.login1.Manager PrepareForSleep b '[false]' \
+    --method org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.login1.Manager PrepareForSleep b '[<false>]' \
     >/dev/null || fail "logind's mock sent no PrepareForSleep"
 }
 
@@ -93,6 +106,7 @@ wait_for 5 sheet || fail "no sheet after Return"
 tree | grep -qP '\tcombo box\tKeep to:?\t' || tree | grep -qP '\tcombo box\t[^\t]*Tokyo time' ||
   fail "the sheet names no zone: $(tree | grep 'combo box')"
 import -window root "$shots/reminders-sheet-light.png"
+xdotool key Home # back to now: the sheet proposes the next step
 press "Remind Me"
 wait_for 5 no_sheet || fail "the sheet stayed open"
 wait_for 5 test -s "$prefs/reminders.json" || fail "no reminders.json after Remind Me"
@@ -122,16 +136,25 @@ snoozed=$(stored | "$python" -c "import json,sys,datetime; r=json.load(sys.stdin
 "$app" --print=json | grep -q '"dueIn":59[0-9]' || fail "--print=json does not list the snoozed reminder: $("$app" --print=json)"
 pass "Snooze in dunst's menu re-arms it ten minutes on; --print=json lists it"
 
-# kill -9, then a reminder whose time passed while Horavia was stopped.
+# kill -9, then a reminder whose time passed while Horavia was stopped; the
+# rest of the run in the dark.
 kill -9 "$app_pid"; wait "$app_pid" 2>/dev/null
-past=$(( $(date +%s) - 300 ))
-"$python" - "$prefs/reminders.json" "$(TZ=UTC date -d "@$past" +%Y-%m-%dT%H:%M)" <<'EOF2' || fail "could not add a past reminder"
+add_reminder() { # id wall [zone]
+  "$python" - "$prefs/reminders.json" "$@" <<'EOF2' || fail "could not add a reminder"
 import json, sys
-path, wall = sys.argv[1], sys.argv[2]
+path, rid, wall = sys.argv[1:4]
 data = json.load(open(path))
-data["reminders"].append({"id": "past-1", "wall": wall, "leadMinutes": 0, "note": "Call Lisbon"})
+entry = {"id": rid, "wall": wall, "leadMinutes": 0, "note": "Call " + rid}
+if len(sys.argv) > 4:
+    entry["zone"], entry["place"] = sys.argv[4], sys.argv[4].split("/")[-1]
+data["reminders"].append(entry)
 json.dump(data, open(path, "w"))
 EOF2
+}
+past=$(( $(date +%s) / 60 * 60 - 300 ))
+add_reminder Lisbon "$(TZ=UTC date -d "@$past" +%Y-%m-%dT%H:%M)"
+dunst_look dark
+scheme prefer-dark
 before=$(notifies)
 start
 wait_for 10 test "$(notifies)" -gt "$before" || fail "the missed reminder did not arrive after the restart"
@@ -139,13 +162,64 @@ sleep 2
 [ "$(notifies)" -eq $((before + 1)) ] || fail "$(($(notifies) - before)) messages after the restart, not one"
 last_message | grep -q "Late:" || fail "the late reminder is not marked late: $(last_message)"
 pass "after kill -9 a reminder 5 minutes late arrives once, marked late"
+import -window root "$shots/reminders-notification-dark.png"
+
+# Show, dunst's default action: the panel at the reminder's time.
+dunstctl action 0
+wait_for 5 panel_open || fail "Show did not open the panel"
+shown=$(local_time UTC "@$past")
+wait_for 5 eval 'tree | grep -qP "\tlabel\t[^\t]*$(pattern "$shown")[^\t]*minutes ago"' ||
+  fail "the panel is not at $shown: $(tree | grep -P '\tlabel\t' | head -5)"
+pass "Show opens the panel at the reminder's time ($shown, 5 minutes ago)"
+import -window root "$shots/reminders-panel-dark.png"
+xdotool key Home # back to now: the sheet proposes the next step
+press "Remind Me"
+wait_for 5 sheet || fail "the panel's Remind Me… opened no sheet"
+import -window root "$shots/reminders-sheet-dark.png"
+xdotool key Escape
+wait_for 5 no_sheet || fail "Escape left the sheet open"
+
 kill -9 "$app_pid"; wait "$app_pid" 2>/dev/null
 before=$(notifies)
 start
 sleep 3
 [ "$(notifies)" -eq "$before" ] || fail "a second start delivered again"
 pass "a second start after kill -9 delivers nothing twice"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
 
-stop() { kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; }
-stop
-echo "Done"
+# The wall clock set two hours forward while a reminder an hour ahead
+# waits, and logind saying the computer woke: it arrives once, marked late.
+ahead=$(( $(date +%s) / 60 * 60 + 3600 ))
+add_reminder Oslo "$(TZ=UTC date -d "@$ahead" +%Y-%m-%dT%H:%M)"
+echo "+0" >"$work/clock"
+before=$(notifies)
+start LD_PRELOAD=$faketime FAKETIME_TIMESTAMP_FILE="$work/clock" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+sleep 2
+[ "$(notifies)" -eq "$before" ] || fail "a reminder an hour ahead arrived at once"
+echo "+2h" >"$work/clock"
+# Said again until heard: the application listens on the system bus from its first armed reminder.
+woke() { resume; sleep 0.5; [ "$(notifies)" -gt "$before" ]; }
+wait_for 10 woke || fail "nothing arrived after the clock moved and the computer woke"
+sleep 2
+[ "$(notifies)" -eq $((before + 1)) ] || fail "$(($(notifies) - before)) messages after the wake, not one"
+# The reminder snoozed earlier came due in those two hours too: both in one message.
+last_message | grep -q "2 reminders came while you were away" && last_message | grep -q "Call Oslo · " ||
+  fail "not one message for the two late reminders: $(last_message)"
+pass "the clock two hours on and PrepareForSleep(false): the two reminders due meanwhile arrive once, in one message"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
+
+# A new home zone moves the reminder kept at home, never the one kept in Tokyo.
+add_reminder home-nine 2030-01-10T09:00
+add_reminder tokyo-nine 2030-01-10T09:00 Asia/Tokyo
+utc_of() { # zone, reminder note: its instant, UTC, as --print=json gives it
+  TZ=$1 "$app" --print=json | "$python" -c "
+import json, sys, datetime
+for r in json.load(sys.stdin)[0]['reminders']:
+    if r['note'] == sys.argv[1]:
+        print(datetime.datetime.fromisoformat(r['at']).astimezone(datetime.timezone.utc).strftime('%H:%M'))" "$2"
+}
+[ "$(utc_of UTC 'Call tokyo-nine')" = 00:00 ] && [ "$(utc_of America/New_York 'Call tokyo-nine')" = 00:00 ] ||
+  fail "the Tokyo reminder moved with home: $(utc_of UTC 'Call tokyo-nine') $(utc_of America/New_York 'Call tokyo-nine')"
+[ "$(utc_of UTC 'Call home-nine')" = 09:00 ] && [ "$(utc_of America/New_York 'Call home-nine')" = 14:00 ] ||
+  fail "the home reminder did not follow home: $(utc_of UTC 'Call home-nine') $(utc_of America/New_York 'Call home-nine')"
+pass "home from UTC to New York: 9:00 at home moves to 14:00 UTC, 9:00 in Tokyo stays at 00:00 UTC"

@@ -138,6 +138,22 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(iconRead.count(), 1);
 
+        // A reminder nothing else could show draws the eye to the item, as the host reads it.
+        const auto status = [&] {
+            return callOn(service, QLatin1String(StatusNotifierItem::itemPath), u"org.freedesktop.DBus.Properties"_s,
+                          u"Get"_s, {u"org.kde.StatusNotifierItem"_s, u"Status"_s})
+                .arguments()
+                .value(0)
+                .value<QDBusVariant>()
+                .variant()
+                .toString();
+        };
+        QCOMPARE(status(), u"Active"_s);
+        item.setNeedsAttention(true);
+        QCOMPARE(status(), u"NeedsAttention"_s);
+        item.setNeedsAttention(false);
+        QCOMPARE(status(), u"Active"_s);
+
         // A click on an item runs its action; one hidden or switched off does nothing.
         QSignalSpy shown(&show, &QAction::triggered), refused(&check, &QAction::triggered);
         const QString menu = QLatin1String(StatusNotifierItem::menuPath);

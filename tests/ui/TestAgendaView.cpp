@@ -5,17 +5,23 @@
 #include "calendar/CalendarFeeds.h"
 #include "catalogue/CityDatabase.h"
 #include "ui/AgendaView.h"
+
+Q_DECLARE_METATYPE(Reminder)
 #include "ui/CalendarSettings.h"
 #include "ui/Commands.h"
 #include "update/Updater.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -89,6 +95,19 @@ private slots:
         view.dayEvents().at(1)->click();
         QCOMPARE(m_stack->time.instant(), QDateTime(QDate(2026, 1, 15), QTime(16, 0), Qt::UTC));
         QCOMPARE(m_stack->time.note(), u"Review"_s);
+        // An event's menu (the Menu key, a right click) sets a reminder at its start, titled as it is.
+        QSignalSpy reminded(&view, &AgendaView::remindRequested);
+        QTimer::singleShot(0, this, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->actions().first()->trigger();
+            menu->close();
+        });
+        emit view.dayEvents().at(1)->customContextMenuRequested({2, 2});
+        QCOMPARE(reminded.size(), 1);
+        const auto proposal = reminded.first().first().value<Reminder>();
+        QCOMPARE(proposal.note, u"Review"_s);
+        QCOMPARE(QDateTime(proposal.day, proposal.time, Qt::UTC), QDateTime(QDate(2026, 1, 15), QTime(16, 0), Qt::UTC));
 
         // A minute on, the words follow; past Review, the untitled event tomorrow is next.
         view.nextButton()->click();
