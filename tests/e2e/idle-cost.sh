@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What Horavia costs while nothing changes: in each state a user leaves it
 # in (nothing open, the panel open, a time set, the chooser with and without
-# search results, Settings, the label editor; then with a calendar of every
+# search results, Settings, the label editor, the reminder sheet and the
+# list of a thousand reminders armed; then with a calendar of every
 # kind on), the process's CPU time and its
 # threads' wake-ups over a quiet window, read from /proc. A state fails above
 # 1 % of a core, or above the minute tick's wake-ups plus a small margin.
@@ -62,6 +63,14 @@ measure() { # state name
 }
 
 echo '{"trackedCityIDs": ["gn1850147", "gn2988507"], "showsHomeZone": true}' >"$prefs"
+# A thousand reminders over the year ahead: one alarm armed for the first, nothing polls.
+/usr/bin/python3 - "$XDG_CONFIG_HOME/horavia/reminders.json" <<'PY'
+import datetime, json, sys
+start = datetime.datetime.now(datetime.timezone.utc) + datetime.timedelta(days=1)
+json.dump({"reminders": [{"id": f"r{i}", "wall": (start + datetime.timedelta(hours=8 * i)).strftime("%Y-%m-%dT%H:%M"),
+                          "zone": "Asia/Tokyo", "leadMinutes": 10, "note": f"Call {i}"} for i in range(1000)]},
+          open(sys.argv[1], "w"))
+PY
 "$app" --at-login >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 tray_icon || fail "no tray icon"
 measure "nothing open"
@@ -95,6 +104,18 @@ keys ctrl+comma
 wait_for 5 find_app_window 420 450 >/dev/null || fail "Ctrl+, did not open Settings"
 measure "Settings open"
 import -window root "$shots/idle-cost-settings.png"
+keys Escape
+
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+keys ctrl+r
+wait_for 5 xdotool search --onlyvisible --name '^Remind Me$' >/dev/null || fail "Ctrl+R did not open the reminder sheet"
+measure "the reminder sheet open"
+keys Escape
+xdotool windowactivate --sync "$(main_id)" 2>/dev/null
+keys alt+h m
+wait_for 5 xdotool search --onlyvisible --name '^Reminders$' >/dev/null || fail "Reminders… did not open its list"
+measure "the list of 1,000 reminders open"
+import -window root "$shots/idle-cost-reminders.png"
 
 # Every kind of calendar on: a file, a folder, a subscription served here
 # and the desktop's (Evolution Data Server on this bus). They tell of
