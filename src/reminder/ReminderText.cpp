@@ -25,7 +25,9 @@ QString describe(const Reminder& reminder, const ClockFormatter& formatter, cons
     const int offset = formatter.dayOffset(at, zone);
     QString there = formatter.timeText(at, zone);
     if (offset != 0) there = formatter.dayLabel(offset, at, zone, DayLabelPlace::inLine) + u' ' + there;
-    const QString place = reminder.place.isEmpty() ? formatter.zoneName(zone, at) : reminder.place;
+    // A reminder kept in a zone but set under no city's name reads as the zone's own city ("Tokyo").
+    const QString place =
+        reminder.place.isEmpty() ? QString::fromUtf8(zone.id()).section(u'/', -1).replace(u'_', u' ') : reminder.place;
     //: A reminder's time in a city, then at home: "9:00 AM in Tokyo · Tue, Dec 9, 7:00 PM · in 2 hours"
     return QCoreApplication::translate("ReminderText", "%1 in %2 · %3").arg(there, place, here);
 }
