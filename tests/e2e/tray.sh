@@ -19,7 +19,11 @@ quits() { # pid: Ctrl+Q in the focused panel ends the process with status 0
   wait "$1"
 }
 
-"$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
+# At an instant when every default city has today's date: past 13:00 UTC
+# Melbourne's "Tomorrow" needs a wider panel (as it should).
+LD_PRELOAD=$faketime FAKETIME="@2026-01-15 12:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+  ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 \
+  "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
 wait_for 10 tray_icon || fail "no tray icon"; pass "tray icon shown"
 wait_for 10 main_open || fail "no main window at launch"; pass "main window at launch"
 sleep 1 # let the tray finish embedding the icon
