@@ -85,7 +85,7 @@ for i in range(0, len(items), 2):
     label = re.search(r"\"label\"\s*variant\s*string \"([^\"]*)\"", body)
     if label: print(label.group(1))' | paste -sd '|')
 # Each with its mnemonic, as the menu protocol marks it ("_").
-expected="Sh_ow Clocks|-|_Next Overlap|Copy _Times|Copy _Link|Create _Event…|C_hoose Cities…|_Settings…|_About Horavia|Check for _Updates…|-|_Quit Horavia"
+expected="Sh_ow Clocks|-|_Next Overlap|Copy _Times|Copy _Link|Create _Event…|_Remind Me…|C_hoose Cities…|_Settings…|_About Horavia|Check for _Updates…|-|_Quit Horavia"
 [ "$menu_order" = "$expected" ] || fail "the menu reads $menu_order"
 pass "the menu, Show Clocks first: $menu_order"
 pixmaps=$(dbus-send --session --print-reply --dest="$service" /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
