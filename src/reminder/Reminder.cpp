@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <cmath>
+
 QDateTime Reminder::instant(const QTimeZone& home) const
 {
     const QTimeZone in = zone.isEmpty() ? home : QTimeZone(zone.toUtf8());
@@ -73,10 +75,12 @@ std::optional<Reminder> entryFrom(const QVariant& value)
     const QVariant missed = map.value(QStringLiteral("missed"));
     reminder.missed = missed.typeId() == QMetaType::Bool && missed.toBool();
     const QVariant lead = map.value(QStringLiteral("leadMinutes"));
-    bool whole = false;
-    const double minutes = lead.toDouble(&whole);
+    bool number = false;
+    const double minutes = lead.toDouble(&number);
+    // Compared as a number before it becomes an int: a stranger's 1e300 is no lead.
     if (lead.typeId() == QMetaType::Double || lead.typeId() == QMetaType::Int || lead.typeId() == QMetaType::LongLong)
-        if (whole && ReminderFile::leads.contains(int(minutes)) && minutes == int(minutes))
+        if (number && minutes >= 0 && minutes <= 60 && minutes == std::floor(minutes) &&
+            ReminderFile::leads.contains(int(minutes)))
             reminder.leadMinutes = int(minutes);
     if (reminder.id.isEmpty() || reminder.id.size() > 64 || !reminder.day.isValid() || !reminder.time.isValid())
         return std::nullopt;

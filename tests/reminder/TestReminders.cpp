@@ -95,7 +95,7 @@ QJsonObject stored(const char* id, const char* wall, const char* zone = "Asia/To
     return {{u"id"_s, QString::fromLatin1(id)},
             {u"wall"_s, QString::fromLatin1(wall)},
             {u"zone"_s, QString::fromLatin1(zone)},
-            {u"leadMinutes"_s, 0}};
+            {u"leadMinutes"_s, 10}};
 }
 
 } // namespace
@@ -284,7 +284,7 @@ private slots:
         const auto file = [](const QJsonArray& reminders) {
             return QJsonDocument(QJsonObject{{u"reminders"_s, reminders}}).toJson();
         };
-        QTest::newRow("good") << file({stored("a", "2026-03-07T09:00")}) << 1 << QString();
+        QTest::newRow("good") << file({stored("a", "2026-03-07T09:00")}) << 1 << u"lead 10"_s;
         QTest::newRow("not a list") << QByteArray(R"({"reminders": "soon"})") << 0 << QString();
         QTest::newRow("not JSON") << QByteArray("\x00\xff{[") << 0 << QString();
         QJsonObject numberId = stored("a", "2026-03-07T09:00");
@@ -293,7 +293,10 @@ private slots:
         textLead.insert(u"leadMinutes"_s, u"10"_s);
         QJsonObject oddLead = stored("c", "2026-03-07T09:00");
         oddLead.insert(u"leadMinutes"_s, 7.5);
-        QTest::newRow("bad types") << file({numberId, textLead, oddLead, 5, QJsonValue::Null}) << 2 << u"lead 0"_s;
+        QJsonObject hugeLead = stored("d", "2026-03-07T09:00");
+        hugeLead.insert(u"leadMinutes"_s, 1e300);
+        QTest::newRow("bad types") << file({numberId, textLead, oddLead, hugeLead, 5, QJsonValue::Null}) << 3
+                                   << u"lead 0"_s;
         QTest::newRow("unknown zone, bad times")
             << file({stored("a", "2026-03-07T09:00", "Mars/Olympus"), stored("b", "2026-13-07T09:00"),
                      stored("c", "2026-03-07T25:00"), stored("d", "tomorrow")})
@@ -333,7 +336,7 @@ private slots:
         JsonPreferences store(path);
         const QList<Reminder> read = Reminders::read(store);
         QCOMPARE(read.size(), kept);
-        if (check == u"lead 0"_s) QCOMPARE(read.first().leadMinutes, 0);
+        if (check.startsWith(u"lead "_s)) QCOMPARE(read.first().leadMinutes, check.mid(5).toInt());
         if (check == u"note 500"_s) QCOMPARE(read.first().note.size(), ReminderFile::longestNote);
 
         // The next write leaves a file of its own, whatever stood there.
