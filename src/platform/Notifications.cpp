@@ -37,6 +37,7 @@ public:
 
     void show(const Message& message) override
     {
+        askCapabilities();
         QStringList actions;
         for (const auto& [action, label] : message.actions)
             actions << action << label;
@@ -45,7 +46,8 @@ public:
                                 {QStringLiteral("urgency"), QVariant::fromValue(uchar(1))},
                                 {QStringLiteral("category"), QStringLiteral("x-horavia.reminder")}};
         call << QStringLiteral("Horavia") << m_ids.key(message.key, 0u) << QStringLiteral("org.horavia.Horavia")
-             << message.title << message.body << actions << hints << int(-1);
+             << message.title << (m_markup ? message.body.toHtmlEscaped() : message.body) << actions << hints
+             << int(-1);
         auto* watcher = new QDBusPendingCallWatcher(SessionBus::connection().asyncCall(call), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, message] {
             watcher->deleteLater();
@@ -68,6 +70,24 @@ private slots:
     void onClosed(uint id, uint) { m_ids.remove(id); }
 
 private:
+    // Asked at the first message, not at the start: the question would start
+    // a notification service for a user who has no reminder.
+    void askCapabilities()
+    {
+        if (m_asked) return;
+        m_asked = true;
+        // A service that reads markup in the body would take an event's "<" or "&" as markup.
+        auto* capabilities =
+            new QDBusPendingCallWatcher(SessionBus::connection().asyncCall(QDBusMessage::createMethodCall(
+                                            service, path, service, QStringLiteral("GetCapabilities"))),
+                                        this);
+        connect(capabilities, &QDBusPendingCallWatcher::finished, this, [this, capabilities] {
+            capabilities->deleteLater();
+            const QDBusPendingReply<QStringList> reply = *capabilities;
+            if (!reply.isError()) m_markup = reply.value().contains(QLatin1String("body-markup"));
+        });
+    }
+
     void subscribe()
     {
         QDBusConnection bus = SessionBus::connection();
@@ -77,6 +97,8 @@ private:
 
     QString m_desktopEntry;
     QHash<uint, QString> m_ids; // the service's id of each message on screen
+    bool m_markup = true;       // until the service says it reads none
+    bool m_asked = false;
 };
 
 // In a sandbox the portal shows the message for the application; its own
