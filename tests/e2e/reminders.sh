@@ -44,8 +44,10 @@ dunst_look() { # light or dark; a running dunst ends and D-Bus starts it again w
     timeout = 0
 EOF2
   pkill -x dunst 2>/dev/null
-  return 0
+  # Gone before anyone asks: a message sent to a daemon on its way out is lost.
+  wait_for 5 dunst_gone || fail "dunst did not end for its new look"
 }
+dunst_gone() { ! pgrep -x dunst >/dev/null; }
 dunst_look light
 scheme() { gsettings set org.gnome.desktop.interface color-scheme "$1"; }
 scheme default
@@ -65,10 +67,11 @@ resume() {
     >/dev/null || fail "logind's mock sent no PrepareForSleep"
 }
 
-# Every Notify call, with the time it crossed the bus.
-dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
+# Every Notify call, with the time it crossed the bus, each written as it comes.
+stdbuf -oL dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
   >"$work/notify.log" 2>&1 & pids+=($!)
 notifies() { grep -c 'member=Notify' "$work/notify.log"; }
+more_than() { [ "$(notifies)" -gt "$1" ]; } # counted at each try
 # The last message sent: its call and arguments as dbus-monitor wrote them.
 last_message() { awk '/member=Notify/ { text = "" } { text = text "\n" $0 } END { print text }' "$work/notify.log"; }
 
@@ -157,7 +160,7 @@ dunst_look dark
 scheme prefer-dark
 before=$(notifies)
 start
-wait_for 10 test "$(notifies)" -gt "$before" || fail "the missed reminder did not arrive after the restart"
+wait_for 10 more_than "$before" || fail "the missed reminder did not arrive after the restart"
 sleep 2
 [ "$(notifies)" -eq $((before + 1)) ] || fail "$(($(notifies) - before)) messages after the restart, not one"
 last_message | grep -q "Late:" || fail "the late reminder is not marked late: $(last_message)"
