@@ -8,12 +8,33 @@
 
 #include <memory>
 
+namespace {
+
+// Reads "HH:mm" exactly as QTime::fromString(part, u"HH:mm") does (two ASCII
+// digits each, nothing else), without building a format parser per call:
+// every clock row asks for its hours, and the chooser makes 200 rows at a
+// keystroke.
+QTime hoursAndMinutes(QStringView part)
+{
+    if (part.size() != 5 || part.at(2) != u':') return {};
+    int digits[4] = {};
+    for (int i = 0; const qsizetype at : {0, 1, 3, 4}) {
+        const char16_t c = part.at(at).unicode();
+        if (c < u'0' || c > u'9') return {};
+        digits[i++] = c - u'0';
+    }
+    const int hour = digits[0] * 10 + digits[1], minute = digits[2] * 10 + digits[3];
+    return QTime::isValid(hour, minute, 0) ? QTime(hour, minute) : QTime();
+}
+
+} // namespace
+
 std::optional<TimeRange> TimeRange::parse(const QString& text)
 {
-    const QStringList parts = text.split(QLatin1Char('-'));
-    if (parts.size() != 2) return std::nullopt;
-    const QTime from = QTime::fromString(parts.at(0).trimmed(), QStringLiteral("HH:mm"));
-    const QTime to = QTime::fromString(parts.at(1).trimmed(), QStringLiteral("HH:mm"));
+    const qsizetype dash = text.indexOf(QLatin1Char('-'));
+    if (dash < 0 || text.indexOf(QLatin1Char('-'), dash + 1) >= 0) return std::nullopt;
+    const QTime from = hoursAndMinutes(QStringView(text).left(dash).trimmed());
+    const QTime to = hoursAndMinutes(QStringView(text).mid(dash + 1).trimmed());
     if (!from.isValid() || !to.isValid()) return std::nullopt;
     return TimeRange{from, to};
 }

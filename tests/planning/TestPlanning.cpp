@@ -115,6 +115,24 @@ private slots:
         QCOMPARE(schedule.partAt(at, QTimeZone(zone)), expected);
     }
 
+    // Stored hours read as Qt's "HH:mm" format reads them, and nothing more.
+    void hoursReadAsQtReadsThem_data()
+    {
+        QTest::addColumn<QString>("time");
+        for (const char* time : {"09:00", "23:59", "00:00", "9:00", "09:0", "0900", "09:00:00", "24:00", "23:60",
+                                 "09.00", "+9:00", "09: 00", "\u0660\u0669:\u0660\u0660", "\uff10\uff19:00"})
+            QTest::newRow(time) << QString::fromUtf8(time);
+    }
+    void hoursReadAsQtReadsThem()
+    {
+        QFETCH(QString, time);
+        const QTime qts = QTime::fromString(time, u"HH:mm"_s);
+        const std::optional<TimeRange> range = TimeRange::parse(u" %1 - 17:00"_s.arg(time));
+        QCOMPARE(range.has_value(), qts.isValid());
+        if (range) QCOMPARE(range->from, qts);
+        QCOMPARE(TimeRange::parse(u"09:00-17:00-"_s), std::nullopt);
+    }
+
     void overlaps_data()
     {
         // outside, when empty: everyone works then
