@@ -15,10 +15,12 @@
 #include <QFontDatabase>
 #include <QThreadPool>
 #include <QTimer>
+#include <QWidget>
 #include <QtConcurrent>
 
 #include <unicode/locid.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
@@ -39,20 +41,31 @@ public:
         , m_work(std::move(work))
     {
         qApp->installEventFilter(this);
+        // A start that shows nothing (at login, its icon drawn by a
+        // StatusNotifier host) paints no frame until the user opens
+        // something; the global key and the calendars must not wait for that.
+        QTimer::singleShot(0, this, [this] {
+            const QWidgetList shown = QApplication::topLevelWidgets();
+            if (std::none_of(shown.cbegin(), shown.cend(), [](const QWidget* w) { return w->isVisible(); })) run();
+        });
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && m_work) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, parent(), std::exchange(m_work, {}));
-            deleteLater();
-        }
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) run();
         return false;
     }
 
 private:
+    void run()
+    {
+        if (!m_work) return;
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, parent(), std::exchange(m_work, {}));
+        deleteLater();
+    }
+
     std::function<void()> m_work;
 };
 

@@ -1,4 +1,5 @@
 #include "../support/DataTable.h"
+#include "app/StartUp.h"
 #include "platform/ActivationPolicy.h"
 #include "ui/WindowRegistry.h"
 #include "ui/platform/ActivationPolicies.h"
@@ -26,12 +27,51 @@ public:
     void adopt(QWindow*) override {}
 };
 
+// Sets `painted` at the widget's first paint.
+class PaintSpy final : public QObject {
+public:
+    PaintSpy(QWidget& widget, bool& painted)
+        : m_painted(painted)
+    {
+        widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_painted = m_painted || event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    bool& m_painted;
+};
+
 } // namespace
 
 class TestShell : public QObject {
     Q_OBJECT
 
 private slots:
+    // What waits for the first frame comes after a shown window's first
+    // paint, and at once when nothing is shown to paint.
+    void afterTheFirstFrame_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("a window shown") << true;
+        QTest::newRow("nothing shown, as at login") << false;
+    }
+    void afterTheFirstFrame()
+    {
+        QFETCH(bool, shown);
+        QWidget window;
+        bool painted = false, ran = false, paintedFirst = false;
+        PaintSpy spy(window, painted);
+        if (shown) window.show();
+        QObject context;
+        StartUp::afterFirstFrame(&context, [&] { ran = true, paintedFirst = painted; });
+        QTRY_VERIFY(ran);
+        QCOMPARE(paintedFirst, shown);
+    }
+
     void activationPolicyAppliesOnlyChanges_data()
     {
         addColumns<bool, bool, QStringList>({"startsRegular", "showsDockIcon", "calls"});
