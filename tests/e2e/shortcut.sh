@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The desktop-wide "Show Clocks" key through a desktop portal with
-# GlobalShortcuts (tests/e2e/shortcut-portal.py) on the private bus: the
+# GlobalShortcuts (tests/e2e/desktop-portal.py) on the private bus: the
 # application registers its id, makes a session and binds the shortcut with
 # no key of its own; the settings show the key the user chose and offer the
 # portal's dialog; each press of the key opens the panel, with the focus, or
@@ -13,10 +13,10 @@ name=shortcut
 source "$(dirname "$0")/harness.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 accessibility_bus
-"$python" "$(dirname "$0")/shortcut-portal.py" >>"$work/portal.log" 2>&1 & pids+=($!)
+"$python" "$(dirname "$0")/desktop-portal.py" >>"$work/portal.log" 2>&1 & pids+=($!)
 wait_for 5 grep -q ready "$work/portal.log" || fail "the fake portal did not start: $(cat "$work/portal.log")"
 press() {
-  dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /Test org.horavia.Test.Press >/dev/null
+  dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /Test org.horavia.Test.Press string:show-clocks string: >/dev/null
 }
 
 "$app" >"$work/app.log" 2>&1 & app_pid=$!; pids+=($app_pid)
