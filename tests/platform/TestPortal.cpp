@@ -1,51 +1,34 @@
 #include "../support/DataTable.h"
+#include "../support/ScriptedService.h"
 #include "platform/FileChooser.h"
 #include "platform/GlobalShortcut.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-// The desktop's portal: the tests' own, a program on the session bus that
-// prints each call it is made.
-class Portal : public QProcess {
-public:
-    Portal()
-    {
-        connect(this, &QProcess::readyReadStandardOutput, this, [this] {
-            while (canReadLine())
-                calls.append(QString::fromUtf8(readLine()).trimmed());
-        });
-        start(u"/usr/bin/python3"_s, {QStringLiteral(HORAVIA_SOURCE_DIR "/tests/e2e/desktop-portal.py")});
-    }
-    ~Portal() override
-    {
-        kill();
-        waitForFinished();
-    }
+namespace {
 
-    // A call on its test interface: Press, Bind or Choose.
-    void test(const QString& method, const QVariantList& arguments)
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(GlobalShortcut::portalService), u"/Test"_s,
-                                                           u"org.horavia.Test"_s, method);
-        call.setArguments(arguments);
-        QDBusConnection::sessionBus().call(call);
-    }
+// A call on the fake portal's test interface: Press, Bind or Choose.
+void toPortal(const QString& method, const QVariantList& arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(GlobalShortcut::portalService), u"/Test"_s,
+                                                       u"org.horavia.Test"_s, method);
+    call.setArguments(arguments);
+    QDBusConnection::sessionBus().call(call);
+}
 
-    QStringList calls;
-};
+} // namespace
 
 class TestPortal : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QTRY_COMPARE(m_portal.calls.value(0), u"ready"_s); }
+    void initTestCase() { QTRY_COMPARE(m_portal.lines.value(0), u"ready"_s); }
 
     // A file chosen in the desktop's chooser comes back as its path; a
     // cancel, or a place that is no file, as none; without a portal the
@@ -62,8 +45,8 @@ private slots:
     void fileChooser()
     {
         auto [code, uris, chosen] = fetchRow<uint, QStringList, QString>({"code", "uris", "chosen"});
-        m_portal.test(u"Choose"_s, {code, uris});
-        m_portal.calls.clear();
+        toPortal(u"Choose"_s, {code, uris});
+        m_portal.lines.clear();
         std::optional<QString> heard;
         bool unavailable = false;
         FileChooser::ask(
@@ -72,7 +55,7 @@ private slots:
         QTRY_VERIFY(heard.has_value());
         QVERIFY(!unavailable);
         QCOMPARE(*heard, chosen);
-        QCOMPARE(m_portal.calls, QStringList{u"SaveFile x11:2a Export Cities Horavia Cities.json"_s});
+        QCOMPARE(m_portal.lines, QStringList{u"SaveFile x11:2a Export Cities Horavia Cities.json"_s});
     }
     // The user's key is shown, a press is told with its token, and a press of
     // another shortcut's is not (the calls a first start makes are the
@@ -88,28 +71,28 @@ private slots:
         QCOMPARE(shortcut.trigger(), u"Ctrl+Alt+C"_s);
 
         QSignalSpy pressed(&shortcut, &GlobalShortcut::activated);
-        m_portal.test(u"Press"_s, {u"another"_s, QString()});
-        m_portal.test(u"Press"_s, {u"show-clocks"_s, u"tok-1"_s});
+        toPortal(u"Press"_s, {u"another"_s, QString()});
+        toPortal(u"Press"_s, {u"show-clocks"_s, u"tok-1"_s});
         QVERIFY(pressed.wait(2000));
         QTest::qWait(50);
         QCOMPARE(pressed.count(), 1);
         QCOMPARE(pressed.first().first().toString(), u"tok-1"_s);
 
         shortcut.configure();
-        QTRY_COMPARE(m_portal.calls.last(), u"ConfigureShortcuts"_s);
+        QTRY_COMPARE(m_portal.lines.last(), u"ConfigureShortcuts"_s);
     }
 
     // A key bound in an earlier session is kept, not asked for again.
     void anEarlierBindingStays()
     {
-        m_portal.test(u"Bind"_s, {u"show-clocks"_s, u"Super+K"_s});
-        m_portal.calls.clear();
+        toPortal(u"Bind"_s, {u"show-clocks"_s, u"Super+K"_s});
+        m_portal.lines.clear();
         GlobalShortcut shortcut(u"org.horavia.Horavia"_s, u"show-clocks"_s, u"Show Clocks"_s);
         QSignalSpy trigger(&shortcut, &GlobalShortcut::triggerChanged);
         shortcut.start();
         QVERIFY(trigger.wait(5000));
         QCOMPARE(shortcut.trigger(), u"Super+K"_s);
-        QCOMPARE(m_portal.calls, (QStringList{"Register org.horavia.Horavia", "CreateSession", "ListShortcuts"}));
+        QCOMPARE(m_portal.lines, (QStringList{"Register org.horavia.Horavia", "CreateSession", "ListShortcuts"}));
     }
 
     // Last: the portal leaves the bus.
@@ -126,7 +109,7 @@ private slots:
     }
 
 private:
-    Portal m_portal;
+    ScriptedService m_portal{u"desktop-portal.py"_s};
 };
 
 QTEST_GUILESS_MAIN(TestPortal)

@@ -1,4 +1,5 @@
 #include "../support/DataTable.h"
+#include "../support/ScriptedService.h"
 #include "platform/DBusMenu.h"
 #include "platform/StatusNotifierItem.h"
 
@@ -13,18 +14,6 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-// The desktop's side: a watcher that takes items in, on a connection of its own.
-class FakeWatcher : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-
-public:
-    QStringList registered;
-
-public slots:
-    void RegisterStatusNotifierItem(const QString& service) { registered.append(service); }
-};
 
 namespace {
 
@@ -71,10 +60,7 @@ class TestStatusNotifierItem : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(QDBusConnection::sessionBus().isConnected());
-        QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"desktop"_s);
-        QVERIFY(desktop.registerObject(u"/StatusNotifierWatcher"_s, &m_watcher, QDBusConnection::ExportAllSlots));
-        QVERIFY(desktop.registerService(QLatin1String(StatusNotifierItem::watcherService)));
+        QTRY_COMPARE(m_watcher.lines.value(0), u"ready"_s);
         QVERIFY(StatusNotifierItem::watcherPresent());
     }
 
@@ -107,11 +93,11 @@ private slots:
         square.fill(QColor(0x10, 0x20, 0x30, 0xff));
         item.setIcon(u"org.horavia.Horavia"_s, QIcon(QPixmap::fromImage(square)));
         item.setToolTip(u"UTC 12:00 PM"_s);
-        m_watcher.registered.clear();
+        m_watcher.lines.clear();
         QSignalSpy registered(&item, &StatusNotifierItem::registeredChanged);
         item.setVisible(true);
         QVERIFY(registered.wait(5000));
-        QCOMPARE(m_watcher.registered, QStringList{item.serviceName()});
+        QTRY_COMPARE(m_watcher.lines, QStringList{u"registered "_s + item.serviceName()});
 
         const QString service = item.serviceName();
         QCOMPARE(menuLines(service), (QStringList{"Show Clocks", "-", "A New Version Is Available (hidden)",
@@ -277,7 +263,7 @@ private slots:
     }
 
 private:
-    FakeWatcher m_watcher;
+    ScriptedService m_watcher{u"sni-watcher.py"_s};
 };
 
 QTEST_MAIN(TestStatusNotifierItem)
