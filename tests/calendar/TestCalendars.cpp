@@ -35,13 +35,6 @@ QByteArray json(const char* text)
     return QByteArray(text).replace('\'', '"');
 }
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 QStringList titles(const QList<Occurrence>& occurrences)
 {
     QStringList out;
@@ -100,7 +93,7 @@ private slots:
     void listReadsOnlyWhatFits()
     {
         const auto [file, ids] = fetchRow<QByteArray, QStringList>({"file", "ids"});
-        write(listPath(), file);
+        writeFile(listPath(), file);
         CalendarList list(listPath());
         QStringList found;
         for (const CalendarSource& source : list.sources())
@@ -108,9 +101,7 @@ private slots:
         QCOMPARE(found, ids);
         // A change is written only over a file this version wrote.
         list.setShowsAllDay(true);
-        QFile written(listPath());
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll() == file, !file.contains(json("'version': 1")));
+        QCOMPARE(readFile(listPath()) == file, !file.contains(json("'version': 1")));
     }
 
     void addingChecksTheAddress_data()
@@ -151,10 +142,10 @@ private slots:
     void aFileIsReadAndFollowed()
     {
         const QString path = m_dir.filePath(u"work.ics"_s);
-        write(path, calendar(vevent(u"1"_s, u"Standup"_s, u"20260115T130000Z"_s) +
-                                 vevent(u"2"_s, u"Review"_s, u"20260116T090000Z"_s) +
-                                 vevent(u"3"_s, u"Earlier"_s, u"20260115T080000Z"_s),
-                             u"Work"_s));
+        writeFile(path, calendar(vevent(u"1"_s, u"Standup"_s, u"20260115T130000Z"_s) +
+                                     vevent(u"2"_s, u"Review"_s, u"20260116T090000Z"_s) +
+                                     vevent(u"3"_s, u"Earlier"_s, u"20260115T080000Z"_s),
+                                 u"Work"_s));
         CalendarList list(listPath());
         Calendars calendars(list, m_stack->time, [] { return &feeds(); });
         calendars.load();
@@ -175,13 +166,13 @@ private slots:
 
         // Rewritten in place: the file's own watch sees it.
         QSignalSpy changed(&calendars.agenda(), &Agenda::changed);
-        write(path, calendar(vevent(u"1"_s, u"Standup moved"_s, u"20260115T140000Z"_s)));
+        writeFile(path, calendar(vevent(u"1"_s, u"Standup moved"_s, u"20260115T140000Z"_s)));
         QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 1000);
         QCOMPARE(titles(calendars.agenda().all()), QStringList{"Standup moved"});
 
         // Replaced through a rename, as editors save: the folder's watch sees it.
         const QString temporary = m_dir.filePath(u"work.ics.tmp"_s);
-        write(temporary, calendar(vevent(u"1"_s, u"Renamed in"_s, u"20260115T150000Z"_s)));
+        writeFile(temporary, calendar(vevent(u"1"_s, u"Renamed in"_s, u"20260115T150000Z"_s)));
         changed.clear();
         QVERIFY(::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0);
         QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 1000);
@@ -197,16 +188,16 @@ private slots:
     {
         QDir(m_dir.path()).mkdir(u"vdir"_s);
         const QString folder = m_dir.filePath(u"vdir"_s);
-        write(folder + u"/a.ics"_s, calendar(vevent(u"a"_s, u"First"_s, u"20260115T130000Z"_s)));
-        write(folder + u"/displayname"_s, "Personal\n");
-        write(folder + u"/notes.txt"_s, "not a calendar");
+        writeFile(folder + u"/a.ics"_s, calendar(vevent(u"a"_s, u"First"_s, u"20260115T130000Z"_s)));
+        writeFile(folder + u"/displayname"_s, "Personal\n");
+        writeFile(folder + u"/notes.txt"_s, "not a calendar");
         CalendarList list(listPath());
         Calendars calendars(list, m_stack->time, [] { return &feeds(); });
         calendars.load();
         list.add({.kind = CalendarSource::Kind::folder, .address = folder});
         QCOMPARE(titles(calendars.agenda().all()), QStringList{"First"});
         QCOMPARE(calendars.nameOf(list.sources().first()), u"Personal"_s);
-        write(folder + u"/b.ics"_s, calendar(vevent(u"b"_s, u"Second"_s, u"20260115T140000Z"_s)));
+        writeFile(folder + u"/b.ics"_s, calendar(vevent(u"b"_s, u"Second"_s, u"20260115T140000Z"_s)));
         QTRY_COMPARE_WITH_TIMEOUT(titles(calendars.agenda().all()), (QStringList{"First", "Second"}), 1000);
         QFile::remove(folder + u"/a.ics"_s);
         QTRY_COMPARE_WITH_TIMEOUT(titles(calendars.agenda().all()), QStringList{"Second"}, 1000);

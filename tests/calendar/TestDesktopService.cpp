@@ -1,4 +1,5 @@
 #include "../support/DataTable.h"
+#include "../support/TestValues.h"
 #include "calendar/DesktopFeed.h"
 #include "calendar/DesktopService.h"
 
@@ -91,10 +92,7 @@ private:
     {
         const QString path = m_dir.filePath(u"helper-%1"_s.arg(++m_made));
         if (script.isNull()) return path;
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) return path;
-        file.write(("#!/bin/bash\n" + script).toUtf8());
-        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        writeFile(path, ("#!/bin/bash\n" + script).toUtf8(), QFile::ReadOwner | QFile::ExeOwner);
         return path;
     }
 

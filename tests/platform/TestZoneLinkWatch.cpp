@@ -1,3 +1,4 @@
+#include "../support/TestValues.h"
 #include "platform/ZoneLinkWatch.h"
 
 #include <QFile>
@@ -26,15 +27,10 @@ private slots:
         QSignalSpy changed(&watch, &ZoneLinkWatch::changed);
 
         // A package manager at work beside it, including names that merely begin alike.
-        for (int i = 0; i < 2000; ++i) {
-            QFile file(etc.filePath(u"file%1"_s.arg(i % 50)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("x");
-        }
+        for (int i = 0; i < 2000; ++i)
+            writeFile(etc.filePath(u"file%1"_s.arg(i % 50)), "x");
         for (const QString& name : {u"localtime.new"_s, u"localtim"_s, u"xlocaltime"_s}) {
-            QFile file(etc.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.close();
+            writeFile(etc.filePath(name), {});
             QVERIFY(QFile::remove(etc.filePath(name)));
         }
         QTest::qWait(300);

@@ -1,4 +1,5 @@
 #include "../support/DataTable.h"
+#include "../support/TestValues.h"
 #include "platform/Notifications.h"
 #include "platform/WallClockAlarm.h"
 #include "reminder/Reminders.h"
@@ -320,19 +321,14 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(u"reminders.json"_s);
         const QString target = folder.filePath(u"elsewhere"_s);
-        QFile other(target);
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write(QJsonDocument(QJsonObject{{u"reminders"_s, QJsonArray{stored("x", "2026-03-07T09:00")}}}).toJson());
-        other.close();
+        writeFile(target,
+                  QJsonDocument(QJsonObject{{u"reminders"_s, QJsonArray{stored("x", "2026-03-07T09:00")}}}).toJson());
         if (check == u"link"_s)
             QVERIFY(QFile::link(target, path));
         else if (check == u"fifo"_s)
             QCOMPARE(::mkfifo(path.toUtf8().constData(), 0600), 0);
-        else {
-            QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(content);
-        }
+        else
+            writeFile(path, content);
         JsonPreferences store(path);
         const QList<Reminder> read = Reminders::read(store);
         QCOMPARE(read.size(), kept);

@@ -1,6 +1,7 @@
 #include "../support/ClockStack.h"
 #include "../support/DataTable.h"
 #include "../support/RecordingPreferences.h"
+#include "../support/TestValues.h"
 #include "agenda/Calendars.h"
 #include "calendar/CalendarFeeds.h"
 #include "catalogue/CityDatabase.h"
@@ -188,10 +189,7 @@ private:
     void addFile(const QString& events)
     {
         const QString path = m_dir.filePath(u"work.ics"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(("BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//t//EN\n" + events + "END:VCALENDAR\n").toUtf8());
-        file.close();
+        writeFile(path, ("BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//t//EN\n" + events + "END:VCALENDAR\n").toUtf8());
         m_list->add({.kind = CalendarSource::Kind::file, .address = path});
     }
 

@@ -73,11 +73,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"list.json"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"format": "horavia-cities", "version": 1, "cities": [{"id": "tok", "label": "Office"},)"
-                   R"({"id": "par"}, {"id": "gn999"}]})");
-        file.close();
+        writeFile(path, R"({"format": "horavia-cities", "version": 1, "cities": [{"id": "tok", "label": "Office"},)"
+                        R"({"id": "par"}, {"id": "gn999"}]})");
         m_settings->setCustomLabel(u"Work"_s, *m_database->find(u"tok"_s));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
@@ -105,9 +102,7 @@ private slots:
         // Exported back: the list as the window shows it.
         const QString out = dir.filePath(u"out.json"_s);
         m_window->transfer().exportTo(out);
-        QFile written(out);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.readAll().contains(R"("label": "Work")"));
+        QVERIFY(readFile(out).contains(R"("label": "Work")"));
     }
 
     void mapFocusAndClearSelection()
