@@ -134,9 +134,11 @@ private slots:
         QCOMPARE(requests, expected);
     }
 
-    // A second launch with --toggle hands the request and its token over
-    // (with no copy running, the end-to-end toggle run starts one).
-    void aLaunchHandsOverItsToggle()
+    // A second launch hands its request over with the launch's token: with
+    // --toggle (with no copy running, the end-to-end toggle run starts one),
+    // or given an address, as one printable word cut to a length no address
+    // of ours reaches, found among the arguments.
+    void aLaunchHandsOverItsRequest()
     {
         SingleInstance running(m_path);
         QVERIFY(running.claim());
@@ -144,14 +146,7 @@ private slots:
         QVERIFY(!SingleInstance(m_path).claim(SingleInstance::Request::toggle, u"token-1"_s));
         QVERIFY(toggled.wait(2000));
         QCOMPARE(toggled.first().first().toString(), u"token-1"_s);
-    }
 
-    // A launch given an address hands it over as one printable word, cut
-    // to a length no address of ours reaches; it is found among the arguments.
-    void aLaunchHandsOverItsAddress()
-    {
-        SingleInstance running(m_path);
-        QVERIFY(running.claim());
         QSignalSpy opened(&running, &SingleInstance::openRequested);
         const QStringList arguments{u"horavia"_s, u"--at-login"_s, u"HORAVIA:?at=a b\u00e9\n"_s};
         QCOMPARE(SingleInstance::addressIn(arguments), arguments.last());

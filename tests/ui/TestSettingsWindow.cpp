@@ -112,7 +112,8 @@ private slots:
     // What the tray shows, chosen here, and offered only with the tray on,
     // which then locks the taskbar entry on (the settings' own table covers
     // the rule); without the desktop's shortcut portal, the window says how
-    // to bind the key.
+    // to bind the key. (Escape with a drop-down open is the screen reader
+    // run's: it closes the drop-down, and the window stays.)
     void trayAndKeyboard()
     {
         m_window->trayDisplay()->setCurrentIndex(2);
@@ -137,19 +138,6 @@ private slots:
         QVERIFY(m_window->shortcutText()->accessibleName().contains(u"“horavia --toggle”"_s));
         QVERIFY(m_window->shortcutText()->text().contains(u"“<nobr>horavia --toggle</nobr>”"_s));
         QVERIFY(m_window->changeShortcut()->isHidden());
-
-        // Escape closes an open drop-down first, and only then the window.
-        m_settings->set(SettingKey::showsMenuBarItem, true);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->trayDisplay()->setFocus();
-        m_window->trayDisplay()->showPopup();
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!QApplication::activePopupWidget());
-        QVERIFY(m_window->isVisible());
-        QTest::keyClick(m_window->trayDisplay(), Qt::Key_Escape);
-        QVERIFY(!m_window->isVisible());
     }
 
     // Every control has a letter of its own, Alt and the letter reach it:
