@@ -4,33 +4,24 @@
 #include "StartUp.h"
 #include "Tray.h"
 #include "TrayClock.h"
+#include "UserReminders.h"
 #include "agenda/Calendars.h"
 #include "catalogue/CityDatabase.h"
 #include "clock/Clock.h"
 #include "clock/ClockEntries.h"
 #include "clock/DisplayedTime.h"
 #include "clock/TimeLink.h"
-#include "map/WorldLand.h"
 #include "platform/ActivationToken.h"
 #include "platform/GlobalShortcut.h"
 #include "platform/LoginItem.h"
-#include "platform/Notifications.h"
-#include "platform/WallClockAlarm.h"
-#include "reminder/ReminderText.h"
 #include "reminder/Reminders.h"
 #include "settings/AppSettings.h"
 #include "settings/JsonPreferences.h"
-#include "ui/AboutWindow.h"
 #include "ui/Commands.h"
-#include "ui/MainWindow.h"
 #include "ui/MenuBarPanel.h"
 #include "ui/PlanningBar.h"
 #include "ui/ReminderSheet.h"
-#include "ui/RemindersWindow.h"
-#include "ui/SettingsWindow.h"
-#include "ui/UpdateWindow.h"
 #include "ui/platform/ActivationPolicies.h"
-#include "update/BundleInfo.h"
 #include "update/UpdateAddresses.h"
 #include "update/Updater.h"
 
@@ -79,64 +70,19 @@ HoraviaApp::HoraviaApp(QObject* parent)
         ServicesUse::openEvent(m_entries->datedLines(at), at);
     };
     shell.remind = [this](const Reminder& proposal) { openReminderSheet(proposal); };
-    // Reminders keep a file of their own beside the settings, written as they are.
-    m_reminderFile = std::make_unique<JsonPreferences>(Reminders::defaultFileName());
-    m_reminderFile->writeChangesAfter(std::chrono::milliseconds(500));
-    m_notifications = Notifications::forDesktop(QStringLiteral("org.horavia.Horavia"));
-    Reminders::Environment environment;
-    environment.now = [] { return QDateTime::currentDateTimeUtc(); };
-    environment.home = [this] { return m_entries->homeZone(); };
-    environment.describe = [this](const Reminder& reminder) {
-        return ReminderText::describe(reminder, m_entries->formatter(), QDateTime::currentDateTimeUtc());
-    };
-    environment.cities = [this](const QDateTime& at) { return m_entries->datedLines(at); };
-    m_reminders = std::make_unique<Reminders>(*m_reminderFile, WallClockAlarm::create(), m_notifications.get(),
-                                              std::move(environment));
-    connect(m_clock.get(), &Clock::nowChanged, m_reminders.get(), &Reminders::homeMayHaveChanged);
-    connect(m_reminders.get(), &Reminders::showRequested, this, [this](const QDateTime& at) {
+    m_userReminders = std::make_unique<UserReminders>(*m_entries);
+    connect(m_clock.get(), &Clock::nowChanged, &reminders(), &Reminders::homeMayHaveChanged);
+    connect(&reminders(), &Reminders::showRequested, this, [this](const QDateTime& at) {
         m_time->setInstant(at);
         openClocks();
     });
-    connect(m_reminders.get(), &Reminders::undelivered, this, &HoraviaApp::sayInPanel);
+    connect(&reminders(), &Reminders::undelivered, this, &HoraviaApp::sayInPanel);
     // The list of calendars is a small file; the calendars themselves are read after the first frame.
     m_calendarList = std::make_unique<CalendarList>();
     m_calendars = std::make_unique<Calendars>(*m_calendarList, *m_time);
     m_commands = std::make_unique<Commands>(*m_time, *m_entries, *m_updater, std::move(shell), m_calendars.get());
 
-    m_windows.add(WindowId::main, [this] {
-        return std::make_unique<MainWindow>(*m_settings, *m_time, *m_entries, CityDatabase::shared(),
-                                            WorldLand::shared(), *m_commands, m_calendars.get());
-    });
-
-    m_windows.add(WindowId::settings, [this] {
-        auto window = std::make_unique<SettingsWindow>(*m_settings, *m_time, *m_updater, *m_loginItem,
-                                                       m_commands->showUpdate(), m_calendars.get());
-        window->setGlobalShortcut(m_shortcut.get());
-        return window;
-    });
-
-    m_windows.add(WindowId::reminders, [this] {
-        return std::make_unique<RemindersWindow>(*m_reminders,
-                                                 [this](const Reminder& reminder) { openReminderSheet(reminder); });
-    });
-
-    m_windows.add(WindowId::about,
-                  [] { return std::make_unique<AboutWindow>(BundleInfo::read(BundleInfo::runningBundlePath())); });
-    m_windows.add(WindowId::update, [this] { return std::make_unique<UpdateWindow>(*m_updater); });
-
-    // The dock policy follows the setting from the first window on.
-    m_windows.onCreated = [this](QWidget* window) {
-        window->winId(); // the platform window, for its hints
-        m_activationPolicy->adopt(window->windowHandle());
-        if (!m_policyApplied) {
-            m_policyApplied = true;
-            m_activationPolicy->apply(m_settings->value<bool>(SettingKey::showsDockIcon));
-        }
-    };
-    connect(m_settings.get(), &AppSettings::changed, this, [this](SettingKey key) {
-        if (key == SettingKey::showsDockIcon && m_policyApplied)
-            m_activationPolicy->apply(m_settings->value<bool>(SettingKey::showsDockIcon));
-    });
+    addWindows();
 }
 
 HoraviaApp::~HoraviaApp() = default;
@@ -200,7 +146,7 @@ void HoraviaApp::act(StartReason reason, const QString& address, bool iconShown)
     if (m_trayClock) m_trayClock->refresh();
     // What came due while Horavia was not running, at once: a start at
     // login may draw nothing.
-    m_reminders->replan();
+    reminders().replan();
     StartUp::afterFirstFrame(this, [this, iconShown] {
         // The portal is asked once the first frame is up, not before.
         m_shortcut->start();
@@ -296,7 +242,7 @@ void HoraviaApp::openReminderSheet(const Reminder& proposal)
 {
     if (panelIsPopup()) m_panel->hide();
     if (m_reminderSheet) m_reminderSheet->close();
-    m_reminderSheet = new ReminderSheet(*m_reminders, *m_entries, proposal);
+    m_reminderSheet = new ReminderSheet(reminders(), *m_entries, proposal);
     m_reminderSheet->setAttribute(Qt::WA_DeleteOnClose);
     m_reminderSheet->winId();
     m_activationPolicy->adopt(m_reminderSheet->windowHandle());
@@ -340,4 +286,9 @@ void HoraviaApp::togglePanelAt(const QRect& anchor)
     }
     if (m_tray) m_tray->setNeedsAttention(false);
     m_panel->showAt(anchor);
+}
+
+Reminders& HoraviaApp::reminders() const
+{
+    return m_userReminders->reminders();
 }

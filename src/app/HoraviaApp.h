@@ -18,13 +18,13 @@ class DisplayedTime;
 class JsonPreferences;
 class LoginItem;
 class MenuBarPanel;
-class Notifications;
 class ReminderSheet;
 class Reminders;
 struct Reminder;
 class QMenu;
 class GlobalShortcut;
 class Tray;
+class UserReminders;
 class TrayClock;
 class Updater;
 
@@ -73,6 +73,7 @@ public:
 private:
     enum class PanelMode { popup, window };
 
+    void addWindows();
     // What a start shows, once the tray has shown the icon or not.
     void act(StartReason reason, const QString& address, bool iconShown);
     void ensurePanel(PanelMode mode);
@@ -85,6 +86,7 @@ private:
     void openReminderSheet(const Reminder& proposal);
     // A reminder nothing else could show: in the panel, with the icon asking for a look.
     void sayInPanel(const QString& title, const QString& body);
+    Reminders& reminders() const;
 
     std::unique_ptr<JsonPreferences> m_preferences;
     std::unique_ptr<LoginItem> m_loginItem;
@@ -95,9 +97,7 @@ private:
     std::unique_ptr<Calendars> m_calendars;
     std::unique_ptr<ClockEntries> m_entries;
     std::unique_ptr<Updater> m_updater;
-    std::unique_ptr<JsonPreferences> m_reminderFile;
-    std::unique_ptr<Notifications> m_notifications;
-    std::unique_ptr<Reminders> m_reminders;
+    std::unique_ptr<UserReminders> m_userReminders;
     QPointer<ReminderSheet> m_reminderSheet;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<Commands> m_commands;
