@@ -1,3 +1,4 @@
+#include "../support/DataTable.h"
 #include "platform/SingleInstance.h"
 
 #include <QLocalServer>
@@ -92,28 +93,26 @@ private slots:
     // word is dropped, not the request; a line of another form does nothing.
     void requests_data()
     {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("heard"); // "reopen", "toggle:TOKEN", "open:ADDRESS:TOKEN", or empty for nothing
-        QTest::newRow("reopen") << "reopen\n"_ba << u"reopen"_s;
-        QTest::newRow("toggle") << "toggle\n"_ba << u"toggle:"_s;
-        QTest::newRow("toggle with a token") << "toggle kwin-42_x:1\n"_ba << u"toggle:kwin-42_x:1"_s;
-        QTest::newRow("a token with a space") << "toggle a b\n"_ba << u"toggle:"_s;
-        QTest::newRow("a token too long") << "toggle "_ba + QByteArray(230, 'x') + "\n" << u"toggle:"_s;
-        QTest::newRow("a line too long") << "toggle "_ba + QByteArray(600, 'x') + "\n" << QString();
-        QTest::newRow("an address") << "open horavia:?at=2026-12-10T14:00:00Z\n"_ba
+        // heard, for each line on a connection of its own: "reopen", "toggle:TOKEN",
+        // "open:ADDRESS:TOKEN", or empty for nothing
+        addColumns<QByteArrayList, QString>({"lines", "heard"});
+        QTest::newRow("reopen") << QByteArrayList{"reopen\n"} << u"reopen"_s;
+        QTest::newRow("toggle, or with a token that is no word")
+            << QByteArrayList{"toggle\n", "toggle a b\n", "toggle " + QByteArray(230, 'x') + "\n"} << u"toggle:"_s;
+        QTest::newRow("toggle with a token") << QByteArrayList{"toggle kwin-42_x:1\n"} << u"toggle:kwin-42_x:1"_s;
+        QTest::newRow("an address") << QByteArrayList{"open horavia:?at=2026-12-10T14:00:00Z\n"}
                                     << u"open:horavia:?at=2026-12-10T14:00:00Z:"_s;
-        QTest::newRow("an address and a token") << "open horavia:?at=x tok-1\n"_ba << u"open:horavia:?at=x:tok-1"_s;
-        QTest::newRow("three words") << "open a b c\n"_ba << QString();
-        QTest::newRow("an address not ASCII") << "open horavia:\xc3\xb6\n"_ba << QString();
-        QTest::newRow("an address too long") << "open "_ba + QByteArray(301, 'x') + "\n" << QString();
-        QTest::newRow("toggled, run together") << "toggleX\n"_ba << QString();
-        QTest::newRow("unknown") << "quit\n"_ba << QString();
+        QTest::newRow("an address and a token")
+            << QByteArrayList{"open horavia:?at=x tok-1\n"} << u"open:horavia:?at=x:tok-1"_s;
+        QTest::newRow("lines of another form")
+            << QByteArrayList{"toggle " + QByteArray(600, 'x') + "\n", "open a b c\n", "open horavia:\xc3\xb6\n",
+                              "open " + QByteArray(301, 'x') + "\n",   "toggleX\n",    "quit\n"}
+            << QString();
     }
 
     void requests()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(QString, heard);
+        const auto [lines, heard] = fetchRow<QByteArrayList, QString>({"lines", "heard"});
         SingleInstance running(m_path);
         QVERIFY(running.claim());
         QStringList requests;
@@ -123,15 +122,18 @@ private slots:
         connect(&running, &SingleInstance::openRequested, this, [&](const QString& address, const QString& token) {
             requests.append(u"open:"_s + address + u':' + token);
         });
-        QLocalSocket client;
-        client.connectToServer(m_path);
-        QVERIFY(client.waitForConnected(1000));
-        client.write(line);
-        client.flush();
-        const QStringList expected = heard.isEmpty() ? QStringList() : QStringList{heard};
-        QTRY_COMPARE_WITH_TIMEOUT(requests, expected, 2000);
-        QTest::qWait(200); // and nothing more
-        QCOMPARE(requests, expected);
+        for (const QByteArray& line : lines) {
+            requests.clear();
+            QLocalSocket client;
+            client.connectToServer(m_path);
+            QVERIFY(client.waitForConnected(1000));
+            client.write(line);
+            client.flush();
+            const QStringList expected = heard.isEmpty() ? QStringList() : QStringList{heard};
+            QTRY_COMPARE_WITH_TIMEOUT(requests, expected, 2000);
+            QTest::qWait(200); // and nothing more
+            QVERIFY2(requests == expected, line.constData());
+        }
     }
 
     // A second launch hands its request over with the launch's token: with

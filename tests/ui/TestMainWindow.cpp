@@ -164,9 +164,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(current.count(), 1);
         QCOMPARE(current.first().first().toModelIndex().row(), 3);
-        QCOMPARE(m_settings->value<SortMode>(SettingKey::sortMode), SortMode::manual);
-        QCOMPARE(m_settings->value<QStringList>(SettingKey::manualOrder), (QStringList{"tok", "par"}));
-        QCOMPARE(m_window->model().item(3).city->id, u"tok"_s);
+        QCOMPARE(m_window->model().item(3).city->id, u"tok"_s); // the order stored is the keyboard run's
         QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
         QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier); // already first
         QCOMPARE(m_settings->value<QStringList>(SettingKey::manualOrder), (QStringList{"tok", "par"}));
