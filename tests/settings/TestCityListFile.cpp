@@ -140,7 +140,8 @@ private slots:
     }
 
     // A label with an unpaired surrogate keeps its text, the half character
-    // replaced, whether it comes from a file, the editor or the settings.
+    // replaced, whether it comes from a file or the editor (the settings'
+    // own table has one stored so).
     void loneSurrogates_data()
     {
         addColumns<QByteArray, QString>({"label", "kept"});
@@ -160,11 +161,6 @@ private slots:
         const QString raw = QJsonDocument::fromJson("[\"" + label + "\"]").array().at(0).toString();
         settings.setCustomLabel(raw, *m_database->find(u"par"_s));
         QCOMPARE(settings.value<AppSettings::StringMap>(SettingKey::customCityLabels).value(u"par"_s), kept);
-        RecordingPreferences stored(QVariantMap{{"customCityLabels", QVariantMap{{"par", raw}}}});
-        QCOMPARE(AppSettings(stored, *m_database)
-                     .value<AppSettings::StringMap>(SettingKey::customCityLabels)
-                     .value(u"par"_s),
-                 kept);
     }
     void hostileFiles()
     {
