@@ -102,7 +102,8 @@ private slots:
     }
 
     // What Copy Times puts on the clipboard: home's date first, then each
-    // clock as --print=line writes it, with a day label where the date differs.
+    // clock as --print=line writes it, with a day label where the date
+    // differs (the keyboard run reads the 12-hour form off the clipboard).
     void shareLine_data()
     {
         // expected: "_" for the narrow space before AM and PM
@@ -111,8 +112,6 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(format) << QString::fromLatin1(dates)
                                 << QString::fromUtf8(expected);
         };
-        row("12-hour, relative days", "twelveHour", "relative",
-            "Thu, Jan 15: London, England 8:00_PM · New York City, New York 3:00_PM · Tokyo 5:00_AM tomorrow");
         row("24-hour, numeric dates", "twentyFourHour", "numeric",
             "1/15: London, England 20:00 · New York City, New York 15:00 · Tokyo 05:00 1/16");
     }

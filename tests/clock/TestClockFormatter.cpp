@@ -44,9 +44,6 @@ private slots:
         // Rules changed after ICU 72's copy of the database (2022e); the system's is current.
         row("Mexico dropped daylight time (2022)", "en_GB", system, "America/Mexico_City", "2024-07-01T12:00:00Z",
             "06:00");
-        row("Greenland moved to -02 (2023)", "en_GB", system, "America/Nuuk", "2024-01-15T12:00:00Z", "10:00");
-        row("Kazakhstan unified on +05 (2024)", "en_GB", system, "Asia/Almaty", "2024-06-01T12:00:00Z", "17:00");
-        row("Paraguay stays on -03 (2024)", "en_GB", system, "America/Asuncion", "2025-07-01T12:00:00Z", "09:00");
         row("a zone ICU does not know", "en_GB", system, "America/Ciudad_Juarez", "2024-07-01T12:00:00Z", "06:00");
         row("New York before spring forward", "en_GB", system, "America/New_York", "2026-03-08T06:59:00Z", "01:59");
         row("New York after spring forward", "en_GB", system, "America/New_York", "2026-03-08T07:00:00Z", "03:00");
@@ -163,10 +160,8 @@ private slots:
         // system's; otherwise alphabetic abbreviations stand as they are, and
         // numeric ones take the GMT form.
         QTest::newRow("Cairo on summer time") << zone("Africa/Cairo") << july << "Eastern European Summer Time";
-        QTest::newRow("Cairo in winter") << zone("Africa/Cairo") << january << "Eastern European Standard Time";
         QTest::newRow("Almaty on +05") << zone("Asia/Almaty") << january << "GMT+5";
         QTest::newRow("Chihuahua on central time, winter") << zone("America/Chihuahua") << january << "CST";
-        QTest::newRow("Scoresbysund on -02") << zone("America/Scoresbysund") << january << "GMT-2";
         QTest::newRow("Mexico City without daylight time")
             << zone("America/Mexico_City") << july << "Central Standard Time";
     }

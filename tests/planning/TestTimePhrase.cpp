@@ -108,31 +108,25 @@ private slots:
             {u"2026-11-01T04:59:00Z New York"_s});
         row("New York after it", octFri, ny, none, {"Sun 3am"}, ok, {u"2026-11-01T08:00:00Z New York"_s});
 
-        // Berlin: 2:00-3:00 skipped on 29 March, repeated on 25 October.
+        // Berlin: 2:00-3:00 skipped on 29 March, repeated on 25 October (the
+        // minutes either side of a change are New York's and Lord Howe's rows).
         const char* marBerlin = "2026-03-27T12:00:00Z";
         row("Berlin's skipped hour", marBerlin, london, none, {"Sun 2:30 Berlin"}, Refusal::skipped, none);
-        row("Berlin before", marBerlin, london, none, {"Sun 1:59 Berlin"}, ok, {u"2026-03-29T00:59:00Z Berlin"_s});
-        row("Berlin after", marBerlin, london, none, {"Sun 3:00 Berlin"}, ok, {u"2026-03-29T01:00:00Z Berlin"_s});
         row("CET", marBerlin, london, none, {"Sat 10:00 CET"}, ok, {u"2026-03-28T09:00:00Z Berlin CET"_s});
         row("CET in summer reads as CEST", marBerlin, london, none, {"Mar 30 10:00 CET"}, ok,
             {u"2026-03-30T08:00:00Z Berlin CEST"_s});
         const char* octBerlin = "2026-10-23T12:00:00Z";
         row("Berlin's repeated hour", octBerlin, london, none, {"Oct 25 2:30 Berlin"}, ok,
             {u"2026-10-25T00:30:00Z Berlin"_s});
-        row("Berlin after the repeat", octBerlin, london, none, {"Oct 25 3:30 Berlin"}, ok,
-            {u"2026-10-25T02:30:00Z Berlin"_s});
 
         // Sydney: 2:00-3:00 repeated on 5 April, skipped on 4 October.
         const char* aprSydney = "2026-04-03T00:00:00Z";
         row("Sydney's repeated hour", aprSydney, london, none, {"Sun 2:30am Sydney"}, ok,
             {u"2026-04-04T15:30:00Z Sydney"_s});
-        row("Sydney after", aprSydney, london, none, {"Sun 3:30am Sydney"}, ok, {u"2026-04-04T17:30:00Z Sydney"_s});
         row("AEST still in summer time", aprSydney, london, none, {"Sat 9am AEST"}, ok,
             {u"2026-04-03T22:00:00Z Sydney AEDT"_s});
         const char* octSydney = "2026-10-02T00:00:00Z";
         row("Sydney's skipped hour", octSydney, london, none, {"Sun 2:30am Sydney"}, Refusal::skipped, none);
-        row("Sydney after the jump", octSydney, london, none, {"Sun 3:30am Sydney"}, ok,
-            {u"2026-10-03T16:30:00Z Sydney"_s});
 
         // Lord Howe moves its clocks by half an hour, at 2:00.
         row("Lord Howe's repeated half hour", aprSydney, london, none, {"Sun 1:45am Lord Howe"}, ok,
