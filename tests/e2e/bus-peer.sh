@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The tray item against a hostile peer on the session bus, with a real
 # watcher (gtk-sni-tray-standalone) on a bus this run owns: menu calls with a
-# million and four million copies of an id are refused, and properties the
-# menu lacks answered, with the application's memory as it was and its item
+# million and four million copies of an id are refused, ids the menu lacks
+# left out, and properties it lacks answered, with the application's memory as it was and its item
 # still listed. Each answer's time is printed, the figure to judge; the run
 # fails only on a wait that means no answer (a call waiting out its timeout,
 # an item never back), so that a busy machine does not fail it. (Qt reads
@@ -95,6 +95,9 @@ done
 read -r ms answer < <(call GetGroupProperties "GLib.Variant('(aias)', ([1, 1, 0], []))")
 [ "$answer" = "2 entries" ] || fail "three ids, two of them the same: $answer"
 pass "three ids, two of them the same: $answer"
+read -r ms answer < <(call GetGroupProperties "GLib.Variant('(aias)', ([1, 9999], []))")
+[ "$answer" = "1 entries" ] || fail "an id the menu lacks: $answer"
+pass "an id the menu lacks is left out: $answer"
 read -r ms answer < <(call GetProperty "GLib.Variant('(is)', (1, 'enabled'))")
 [ "$answer" = True ] && [ "$ms" -le 5000 ] || fail "enabled of an enabled item: $answer in $ms ms"
 pass "GetProperty of a property the item leaves out: the protocol's default ($answer) in $ms ms"

@@ -175,64 +175,6 @@ private slots:
         QTRY_VERIFY(!hostBus().interface()->isServiceRegistered(service).value());
     }
 
-    // A hostile caller of the menu is answered at once: a list longer than
-    // the menu is refused, each item is answered once, and a property is
-    // the protocol's default or an error, never a reply that cannot be sent.
-    void menuCallsAreBounded_data()
-    {
-        // expected: the reply's first argument as text, or the error's name
-        addColumns<QString, QVariantList, QString>({"method", "arguments", "expected"});
-        const QList<int> million(1'000'000, 1);
-        QTest::newRow("a million copies of one id")
-            << u"GetGroupProperties"_s << QVariantList{QVariant::fromValue(million), QStringList()}
-            << u"org.freedesktop.DBus.Error.LimitsExceeded"_s;
-        QTest::newRow("copies within the menu's size, each answered once")
-            << u"GetGroupProperties"_s << QVariantList{QVariant::fromValue(QList<int>{2, 1, 2}), QStringList()}
-            << u"ids 2,1"_s;
-        QTest::newRow("an id the menu lacks is left out")
-            << u"GetGroupProperties"_s << QVariantList{QVariant::fromValue(QList<int>{1, 9}), QStringList()}
-            << u"ids 1"_s;
-        QTest::newRow("enabled of an enabled item") << u"GetProperty"_s << QVariantList{1, u"enabled"_s} << u"true"_s;
-        QTest::newRow("the label of an item") << u"GetProperty"_s << QVariantList{1, u"label"_s} << u"Show Clocks"_s;
-        QTest::newRow("the type of an item") << u"GetProperty"_s << QVariantList{1, u"type"_s} << u"standard"_s;
-        QTest::newRow("a property no item has")
-            << u"GetProperty"_s << QVariantList{1, u"frobnicate"_s} << u"org.freedesktop.DBus.Error.InvalidArgs"_s;
-        QTest::newRow("an id the menu lacks")
-            << u"GetProperty"_s << QVariantList{99, u"label"_s} << u"org.freedesktop.DBus.Error.InvalidArgs"_s;
-        QList<DBusMenu::MenuEvent> events(1000, DBusMenu::MenuEvent{1, u"hovered"_s, QDBusVariant(0), 0});
-        QTest::newRow("a thousand events") << u"EventGroup"_s << QVariantList{QVariant::fromValue(events)}
-                                           << u"org.freedesktop.DBus.Error.LimitsExceeded"_s;
-        QTest::newRow("a thousand ids about to show")
-            << u"AboutToShowGroup"_s << QVariantList{QVariant::fromValue(QList<int>(1000, 0))}
-            << u"org.freedesktop.DBus.Error.LimitsExceeded"_s;
-    }
-
-    void menuCallsAreBounded()
-    {
-        auto [method, arguments, expected] =
-            fetchRow<QString, QVariantList, QString>({"method", "arguments", "expected"});
-        QAction show(u"Show Clocks"_s), settings(u"Settings…"_s);
-        StatusNotifierItem item(u"horavia"_s, u"Horavia"_s, {&show, &settings});
-        item.setVisible(true);
-        const QDBusMessage reply = callOn(item.serviceName(), QLatin1String(StatusNotifierItem::menuPath),
-                                          u"com.canonical.dbusmenu"_s, method, arguments);
-        QString got;
-        if (reply.type() == QDBusMessage::ErrorMessage) {
-            got = reply.errorName();
-        } else if (method == u"GetGroupProperties"_s) {
-            const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
-            QList<DBusMenu::ItemProperties> items;
-            list >> items;
-            QStringList ids;
-            for (const DBusMenu::ItemProperties& one : std::as_const(items))
-                ids << QString::number(one.id);
-            got = u"ids "_s + ids.join(u',');
-        } else {
-            got = reply.arguments().value(0).value<QDBusVariant>().variant().toString();
-        }
-        QCOMPARE(got, expected);
-    }
-
     // What a host passes in is taken with care: any process on the bus may call.
     void hostsCalls_data()
     {
