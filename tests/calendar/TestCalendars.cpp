@@ -153,13 +153,7 @@ private slots:
         QCOMPARE(calendars.nameOf(list.sources().first()), u"Work"_s);
         QCOMPARE(calendars.agenda().all().first().calendar, id);
 
-        // Next Event: the cursor goes to each start in turn.
-        QVERIFY(calendars.moveToNextEvent());
-        QCOMPARE(m_stack->time.instant(), QDateTime(QDate(2026, 1, 15), QTime(13, 0), Qt::UTC));
-        QCOMPARE(m_stack->time.note(), u"Standup"_s);
-        QVERIFY(calendars.moveToNextEvent());
-        QCOMPARE(m_stack->time.instant(), QDateTime(QDate(2026, 1, 16), QTime(9, 0), Qt::UTC));
-        QVERIFY(!calendars.moveToNextEvent());
+        // Where Next Event goes from here is the agenda view's test and the calendar runs'.
 
         // Rewritten in place: the file's own watch sees it.
         QSignalSpy changed(&calendars.agenda(), &Agenda::changed);

@@ -94,8 +94,6 @@ private slots:
             << "tomorrow 9:30 tok" << QStringList{"answer:Show 9:30\u202FAM in Office · Fri, Jan 16"};
         QTest::newRow("an abbreviation says its reading")
             << none << "noon JST" << QStringList{"answer:Show 12:00\u202FPM in Tokyo · Fri, Jan 16 · read as JST"};
-        QTest::newRow("a refusal says why")
-            << none << "3pm Xyzzy" << QStringList{"refusal:No place or time zone called “Xyzzy”"};
         QTest::newRow("a skipped time")
             << none << "Mar 8 2:30am America/New_York"
             << QStringList{"refusal:2:30\u202FAM does not exist in New York on Sun, Mar 8: the clocks skip it"};
@@ -175,9 +173,9 @@ private slots:
         QVERIFY(!model.moveTrackedRows({1}, 0)); // a result row is not moved
     }
 
-    // A tick, or a chosen time, changes texts only: the search does not run
-    // again and no row is added, removed or reset, so the view keeps its place.
-    // An answer sets its instant when chosen and says itself in words.
+    // An answer is a row to choose; a refusal is none, and activating it
+    // sets nothing (an answer said and chosen with Return, and a refusal's
+    // words, are the planning run's).
     void answers()
     {
         m_store.values = {{"trackedCityIDs", QStringList{}}};
@@ -187,17 +185,11 @@ private slots:
         model.setSearchText(u"3pm Tokyo"_s);
         QVERIFY(model.leadsWithAnswer());
         QVERIFY(model.flags(model.index(0)) & Qt::ItemIsSelectable);
-        QCOMPARE(model.data(model.index(0), Qt::AccessibleTextRole).toString(),
-                 u"Show 3:00\u202FPM on Friday, January 16 in Tokyo"_s);
-        model.activate(0);
-        QCOMPARE(chosen.count(), 1);
-        QCOMPARE(chosen.first().first().toDateTime(), QDateTime::fromString(u"2026-01-16T06:00:00Z"_s, Qt::ISODate));
-
         model.setSearchText(u"3pm Xyzzy"_s);
         QVERIFY(!model.leadsWithAnswer());
         QVERIFY(!(model.flags(model.index(0)) & Qt::ItemIsSelectable));
         model.activate(0);
-        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.count(), 0);
     }
 
     // A view that hears of a shorter list before the model has rebuilt
@@ -220,6 +212,8 @@ private slots:
         QCOMPARE(::lines(built), (QStringList{"§Cities You Track", "tracked:Accra"}));
     }
 
+    // A tick, or a chosen time, changes texts only: the search does not run
+    // again and no row is added, removed or reset, so the view keeps its place.
     void aNewInstantChangesOnlyTexts()
     {
         m_store.values = {{"trackedCityIDs", QStringList{"tok"}}};

@@ -80,7 +80,6 @@ private slots:
         row("noon, now; 12pm is noon", fri, london, none, {"noon", "12pm"}, ok, {u"2026-03-06T12:00:00Z London"_s});
         row("midnight; 12am is midnight", fri, london, none, {"midnight", "12am"}, ok,
             {u"2026-03-07T00:00:00Z London"_s});
-        row("12:30am tomorrow", fri, london, none, {"12:30am tomorrow"}, ok, {u"2026-03-07T00:30:00Z London"_s});
         row("a time past today is tomorrow's", fri, london, none, {"11am"}, ok, {u"2026-03-07T11:00:00Z London"_s});
         row("today keeps a past time", fri, london, none, {"today 11am"}, ok, {u"2026-03-06T11:00:00Z London"_s});
         row("yesterday", fri, london, none, {"yesterday 9pm"}, ok, {u"2026-03-05T21:00:00Z London"_s});
@@ -178,10 +177,8 @@ private slots:
         row("a date in the next year", yearsEnd, london, none, {"Jan 2 9am"}, ok, {u"2027-01-02T09:00:00Z London"_s});
         row("a weekday in the next year", yearsEnd, london, none, {"Fri 9am"}, ok, {u"2027-01-01T09:00:00Z London"_s});
 
-        // Offsets and identifiers.
+        // Offsets (their forms are the offsets' own table) and identifiers.
         row("UTC+5:30", jan, london, none, {"3pm UTC+5:30"}, ok, {u"2026-01-15T09:30:00Z UTC+05:30"_s});
-        row("+0545", jan, london, none, {"15:00 +0545"}, ok, {u"2026-01-15T09:15:00Z UTC+05:45"_s});
-        row("GMT-3", jan, london, none, {"3pm GMT-3"}, ok, {u"2026-01-14T18:00:00Z UTC−03:00"_s});
         row("utc", jan, london, none, {"3pm utc"}, ok, {u"2026-01-14T15:00:00Z UTC"_s});
         row("an identifier", jan, london, none, {"3pm Asia/Tokyo"}, ok, {u"2026-01-15T06:00:00Z Tokyo"_s});
         row("an identifier in lower case", jan, london, none, {"3pm in america/new_york"}, ok,
