@@ -295,7 +295,6 @@ private slots:
         addColumns<QString, QString, QString>({"locale", "from", "to"});
         QTest::newRow("Arabic") << u"ar_EG"_s << u"٠٩:٠٠"_s << u"١٧:٠٠"_s;
         QTest::newRow("Hebrew") << u"he_IL"_s << u"09:00"_s << u"17:00"_s;
-        QTest::newRow("German") << u"de_DE"_s << u"09:00"_s << u"17:00"_s;
     }
 
     void hoursReadInTheLocale()
